@@ -1,0 +1,55 @@
+#pragma once
+// The graph plots: data-point graph, interpolated curve and the browser's saved-data graph,
+// all from one implementation parameterised by the two axis kinds.
+#include "GraphCanvas.h"
+#include "Module1.h"
+
+#include <string>
+
+namespace mirendo {
+
+// Texts of the four limit boxes (main window) or the saved setting texts (browser); a
+// logarithmic axis takes its decades from the last three characters of these texts.
+struct LimitTexts {
+    std::string xStart, xStop, yStart, yStop;
+};
+
+// Captions for Label14 (X start), Label15 (X stop), Label16 (Y start), Label17 (Y stop).
+struct RangeLabels {
+    std::string xStart, xStop, yStart, yStop;
+};
+
+struct PointPlotOutcome {
+    RangeLabels labels;
+    bool requestWritten = false;
+    std::string requestError; // one line, when the request file could not be written
+};
+
+// Grid, frame, points and labels of the main window, then the request file "B2F.dat" in
+// `workDir` (written atomically). The caller has validated the settings and cleared the canvas.
+PointPlotOutcome PlotPointsLinLin(const Module1& s, GraphCanvas& c, const LimitTexts& t, const std::string& workDir);
+PointPlotOutcome PlotPointsLinLog(const Module1& s, GraphCanvas& c, const LimitTexts& t, const std::string& workDir);
+PointPlotOutcome PlotPointsLogLin(const Module1& s, GraphCanvas& c, const LimitTexts& t, const std::string& workDir);
+PointPlotOutcome PlotPointsLogLog(const Module1& s, GraphCanvas& c, const LimitTexts& t, const std::string& workDir);
+// Dispatch on s.ScaleMode (1..4).
+PointPlotOutcome PlotPointsForMode(const Module1& s, GraphCanvas& c, const LimitTexts& t, const std::string& workDir);
+
+// The curve polyline into the scale the point plot left behind. Line width is the caller's.
+void PlotCurveLinLin(const Module1& s, GraphCanvas& c);
+void PlotCurveLinLog(const Module1& s, GraphCanvas& c);
+void PlotCurveLogLin(const Module1& s, GraphCanvas& c);
+void PlotCurveLogLog(const Module1& s, GraphCanvas& c);
+void PlotCurveForMode(const Module1& s, GraphCanvas& c); // 1, 2, 3, anything else LogLog
+
+// The browser's graph: scale, grid, frame, labels (plain within -100..100) and the curve,
+// decades from s.XStartText.. ; a step <= 0 is replaced by the axis length; leaves width 2.
+RangeLabels PlotSavedLinLin(const Module1& s, GraphCanvas& c);
+RangeLabels PlotSavedLinLog(const Module1& s, GraphCanvas& c);
+RangeLabels PlotSavedLogLin(const Module1& s, GraphCanvas& c);
+RangeLabels PlotSavedLogLog(const Module1& s, GraphCanvas& c);
+RangeLabels PlotSavedForMode(const Module1& s, GraphCanvas& c);
+
+// Decade exponent of a limit text: the leading-number value of its last three characters.
+double DecadeExponent(const std::string& limitText);
+
+} // namespace mirendo

@@ -1,0 +1,42 @@
+#pragma once
+// Number <-> text conversions used by every window. No Qt here.
+#include <string>
+#include <string_view>
+
+namespace mirendo {
+
+// Value of the longest leading number in `text`: leading blanks, optional sign, digits with an
+// optional point, optional exponent (E/e, optional sign, digits). Never fails: a text without
+// such a prefix gives 0. "12abc" -> 12, "1e+03" -> 1000, "1E" -> 1, "e5" -> 0, "." -> 0.
+double LeadingNumber(std::string_view text);
+
+// "0.0E+00", "0.000E+00", "0.00000E+00", "0.000000E+00": one digit, point, `decimals` digits,
+// 'E', exponent sign always, at least two exponent digits (three when needed).
+// FormatExponential(12345, 1) == "1.2E+04", FormatExponential(0, 5) == "0.00000E+00".
+std::string FormatExponential(double value, int decimals);
+
+// "##0.000": at least one integer digit, exactly three decimals. 0.5 -> "0.500", -12.34567 -> "-12.346".
+std::string FormatFixed3(double value);
+
+// "###0.0##" and "####0.0##" (same output): at least one integer digit, one to three decimals,
+// trailing zeros dropped down to one. 0 -> "0.0", 123.4567 -> "123.457", 0.0004 -> "0.0".
+std::string FormatUpTo3Decimals(double value);
+
+// "+00": sign always and two digits (3 -> "+03"). "00": two digits, '-' only when negative.
+std::string FormatSigned2(int value);
+std::string FormatPlain2(int value);
+
+// General number-to-text form: the shortest text that reads back as the same double, with at
+// most 15 significant digits; plain decimal for 1E-4 <= |v| < 1E15, else "1.5E+20" style.
+// 12.5 -> "12.5", -3 -> "-3", 100 -> "100", 0 -> "0".
+std::string GeneralText(double value);
+
+// Readout rule: on a linear axis "##0.000" when -1000 <= v <= 1000, else "0.000E+00";
+// on a logarithmic axis always "0.000E+00".
+std::string ReadoutText(double value, bool logarithmicAxis);
+
+// Axis-limit label of a linear axis: general form when -bound <= v <= bound, else "0.0E+00".
+// The main window uses bound 1000, the saved-data browser 100.
+std::string LimitLabelText(double value, double plainBound);
+
+} // namespace mirendo

@@ -1,0 +1,46 @@
+#pragma once
+// The drive list (Drive1), folder list (Dir1) and file list (File1) that several dialogs share.
+// The three are separate controls so each dialog can place them; FolderLists wires them:
+// choosing a drive moves the folder list, choosing a folder moves the file list.
+#include <QComboBox>
+#include <QListWidget>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace mirendo {
+
+class FolderLists : public QObject {
+    Q_OBJECT
+public:
+    // `patterns` like {"*.dat", "*.csv"}; an empty list shows no file list (Form9 has its own).
+    FolderLists(QComboBox* drive, QListWidget* dir, QListWidget* file, QStringList patterns, QObject* parent = nullptr);
+
+    // Folder list to `path` (must exist), file list follows and is refreshed. False if unreadable.
+    bool setPath(const QString& path);
+    // Folder list to the current folder of the selected drive (the working folder when it is on
+    // that drive, else the drive's root).
+    void resetToCurrentFolderOfDrive();
+    void refreshFiles();
+
+    QString path() const;           // folder the file list shows, never ending in '/' except "/"
+    QString selectedName() const;   // file name selected in File1, "" when none
+    QString selectedPath() const;   // path()/selectedName(), without doubling '/' at the root
+    void clearSelection();
+
+signals:
+    void folderChanged(const QString& path);
+    void fileClicked(const QString& name);
+
+private:
+    QComboBox* m_drive;
+    QListWidget* m_dir;
+    QListWidget* m_file;
+    QStringList m_patterns;
+    QString m_path;
+};
+
+// Joins a folder and a name with exactly one '/': "/" + "a" -> "/a", "/x" + "a" -> "/x/a".
+QString JoinPath(const QString& folder, const QString& name);
+
+} // namespace mirendo

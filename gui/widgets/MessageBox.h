@@ -1,0 +1,23 @@
+#pragma once
+// Modal message boxes titled "Mirendo". Tests install a hook that records each message
+// instead of showing it, so an unexpected box fails the test rather than hanging it.
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace mirendo {
+
+enum class MessageIcon { Warning, None, Critical };
+
+// Shows the box (or hands it to the hook). Returns after the user pressed OK.
+void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon = MessageIcon::Warning);
+
+using MessageHook = std::function<void(const QString& text, MessageIcon icon)>;
+// Installs (or, with an empty function, removes) the hook for tests.
+void SetMessageHook(MessageHook hook);
+
+// The system beep.
+void Beep();
+
+} // namespace mirendo

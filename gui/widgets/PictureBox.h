@@ -1,0 +1,59 @@
+#pragma once
+// Graph area "Picture1": draws into a persistent image (what the image save writes) and shows
+// the two red cursor lines Line1 (vertical) and Line2 (horizontal) on top, outside that image.
+#include "GraphCanvas.h"
+
+#include <QImage>
+#include <QWidget>
+
+class QFrame;
+
+namespace mirendo {
+
+class PictureBox : public QWidget, public GraphCanvas {
+    Q_OBJECT
+public:
+    // `pixelSize` is the drawing surface, fixed for the window's lifetime (609 x 545 for the graphs).
+    explicit PictureBox(QSize pixelSize, QWidget* parent = nullptr);
+
+    void setScale(float left, float top, float width, float height) override;
+    void clear() override;
+    void setLineWidth(int pixels) override;
+    void line(float x1, float y1, float x2, float y2, Rgb colour) override;
+    void lineTo(float x, float y, Rgb colour) override;
+    void frameRect(float x1, float y1, float x2, float y2) override;
+    void dot(float x, float y, Rgb colour) override;
+    int pixelWidth() const override;
+    int pixelHeight() const override;
+
+    const QImage& image() const { return m_image; }
+
+    // Crosshair in user coordinates; hiding leaves the image untouched.
+    void showCursorLines(float x, float y);
+    void hideCursorLines();
+    bool cursorLinesVisible() const;
+
+    // Pixel <-> user coordinates of the current scale.
+    QPointF toPixel(float x, float y) const;
+    QPointF toUser(QPointF pixel) const;
+
+signals:
+    // Mouse position in user coordinates (single precision, as the readout receives it).
+    void mouseMovedTo(float x, float y);
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QImage m_image;
+    float m_left = 0, m_top = 0, m_width = 1, m_height = 1;
+    int m_lineWidth = 1;
+    QPointF m_current;
+    QFrame* m_line1 = nullptr;
+    QFrame* m_line2 = nullptr;
+};
+
+} // namespace mirendo
