@@ -1,0 +1,56 @@
+#!/bin/bash
+# Builds the Debian package from a finished build folder, unpacks it into a scratch root and
+# checks that everything the desktop entry names is where it says, then runs the launcher with
+# a stand-in Mirendo to see that it prepares the user's working folder.
+set -euo pipefail
+build=$1
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+(cd "$build" && cpack -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log"; exit 1; }
+deb=$(ls "$scratch"/out/*.deb | head -n 1)
+[ -f "$deb" ] || { echo "no package built"; exit 1; }
+root="$scratch/root"
+dpkg -x "$deb" "$root"
+
+fail() { echo "FAIL: $*"; exit 1; }
+for f in usr/bin/Mirendo usr/bin/Ventrel usr/bin/mirendo-launch; do
+    [ -x "$root/$f" ] || fail "$f missing or not executable"
+done
+desktop="$root/usr/share/applications/mirendo.desktop"
+[ -f "$desktop" ] || fail "desktop entry missing"
+exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[ -x "$root/usr/bin/$exec_name" ] || fail "Exec=$exec_name is not in usr/bin"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+[ -f "$root/usr/share/icons/hicolor/scalable/apps/$icon.svg" ] || fail "scalable icon $icon missing"
+for s in 16 32 48 64 128 256; do
+    [ -f "$root/usr/share/icons/hicolor/${s}x${s}/apps/$icon.png" ] || fail "icon ${s}x${s} missing"
+done
+grep -q '^Categories=.*Education' "$desktop" || fail "category Education missing"
+grep -q '^Categories=.*Science' "$desktop" || fail "category Science missing"
+grep -q '^GenericName\[ja\]=' "$desktop" || fail "Japanese generic name missing"
+ls "$root"/usr/share/mirendo/examples/ex_* >/dev/null 2>&1 || fail "example files missing"
+if command -v desktop-file-validate >/dev/null 2>&1; then
+    desktop-file-validate "$desktop" || fail "desktop entry does not validate"
+fi
+depends=$(dpkg-deb -f "$deb" Depends)
+for p in libqt6widgets6 fonts-noto-cjk qt6-qpa-plugins; do
+    grep -q "$p" <<<"$depends" || fail "dependency $p missing: $depends"
+done
+
+# The launcher with a stand-in Mirendo that reports where it was started.
+printf '#!/bin/sh\npwd > "$HOME/started-in"\n' >"$root/usr/bin/Mirendo"
+chmod +x "$root/usr/bin/Mirendo"
+home="$scratch/home"
+mkdir -p "$home"
+HOME="$home" XDG_CONFIG_HOME="$home/.config" "$root/usr/bin/mirendo-launch"
+started=$(cat "$home/started-in")
+[ -d "$started" ] || fail "launcher did not start Mirendo in a folder"
+case "$started" in "$home"/*Mirendo) ;; *) fail "unexpected working folder $started" ;; esac
+ls "$started"/ex_* >/dev/null 2>&1 || fail "examples not copied into $started"
+# A second start keeps a file the user changed.
+first=$(ls "$started"/ex_* | head -n 1)
+echo "1,2" >"$first"
+HOME="$home" XDG_CONFIG_HOME="$home/.config" "$root/usr/bin/mirendo-launch"
+[ "$(cat "$first")" = "1,2" ] || fail "launcher overwrote a user's file"
+echo "package check passed: $(basename "$deb")"
