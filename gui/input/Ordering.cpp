@@ -1,0 +1,110 @@
+#include "Ordering.h"
+
+#include "NumberText.h"
+
+#include <cmath>
+#include <utility>
+
+namespace mirendo {
+
+bool IsStrictlyAscending(const Module1& state) {
+    const int n = state.PointsInUse();
+    bool ascending = true;
+    for (int i = 1; i <= n - 1; ++i) {
+        if (state.XData[i + 1] <= state.XData[i]) ascending = false;
+    }
+    return ascending;
+}
+
+void OrderPoints(Module1& state, const ProcessEvents& processEvents) {
+    const int n = state.PointsInUse();
+    auto& x = state.XData;
+    auto& y = state.YData;
+    for (int i = 1; i <= n - 1; ++i) {
+        for (int j = i + 1; j <= n; ++j) {
+            if (x[i] > x[j]) {
+                std::swap(x[i], x[j]);
+                std::swap(y[i], y[j]);
+            }
+        }
+    }
+    if (processEvents) processEvents();
+
+    // The last-pair rule reaches down to XData(N-2); below two points there is no pair at all.
+    if (n < 2) return;
+    for (int i = 1; i <= n - 2; ++i) {
+        if (x[i + 1] == x[i]) x[i + 1] = x[i + 1] + 0.01 * (x[i + 2] - x[i + 1]);
+    }
+    if (x[n] == x[n - 1]) x[n - 1] = x[n - 1] - 0.01 * (x[n - 1] - x[n - 2]);
+}
+
+bool OrderPointsIfNeeded(Module1& state, const ProcessEvents& processEvents) {
+    if (IsStrictlyAscending(state)) return false;
+    OrderPoints(state, processEvents);
+    return true;
+}
+
+void UpdateRange(Module1& state, int i) {
+    if (i < 1 || i > Module1::kMaxPoints) return;
+    const double x = state.XData[i];
+    const double y = state.YData[i];
+    if (i == 1) {
+        state.XMax = state.XMin = x;
+        state.YMax = state.YMin = y;
+        return;
+    }
+    if (x > state.XMax) state.XMax = x;
+    if (x < state.XMin) state.XMin = x;
+    if (y > state.YMax) state.YMax = y;
+    if (y < state.YMin) state.YMin = y;
+}
+
+std::string FormatRangeValue(double value) {
+    const bool plain = value >= -1000.0 && value <= 1000.0 && (value == 0.0 || std::fabs(value) >= 0.1);
+    return plain ? FormatUpTo3Decimals(value) : FormatExponential(value, 3);
+}
+
+std::array<std::string, 4> RangeTexts(const Module1& state) {
+    return {FormatRangeValue(state.XMin), FormatRangeValue(state.XMax), FormatRangeValue(state.YMin),
+            FormatRangeValue(state.YMax)};
+}
+
+ScaleGate GateScales(double xMin, double yMin) {
+    return {xMin > 0.0, yMin > 0.0};
+}
+
+std::string TableLine(double x, double y) {
+    return GeneralText(x) + "  " + GeneralText(y);
+}
+
+PublishedPoints PublishEnteredPoints(Module1& state, const std::array<std::string, 4>& rangeLabelTexts,
+                                     const ProcessEvents& processEvents) {
+    OrderPointsIfNeeded(state, processEvents);
+    if (processEvents) processEvents();
+
+    PublishedPoints published;
+    const int n = state.PointsInUse();
+    for (int i = 1; i <= n; ++i) published.tableLines.push_back(TableLine(state.XData[i], state.YData[i]));
+    published.rangeTexts = rangeLabelTexts;
+    const ScaleGate gate = GateScales(LeadingNumber(rangeLabelTexts[0]), LeadingNumber(rangeLabelTexts[2]));
+    published.logXAllowed = gate.logXAllowed;
+    published.logYAllowed = gate.logYAllowed;
+    return published;
+}
+
+PublishedPoints PublishFilePoints(Module1& state, std::vector<std::string> fileLines,
+                                  const ProcessEvents& processEvents) {
+    OrderPointsIfNeeded(state, processEvents);
+
+    PublishedPoints published;
+    published.tableLines = std::move(fileLines);
+    published.enableAllOptionsFirst = true;
+    if (state.PointsInUse() == 0) return published;
+    published.rangeTexts = RangeTexts(state);
+    const ScaleGate gate = GateScales(state.XMin, state.YMin);
+    published.logXAllowed = gate.logXAllowed;
+    published.logYAllowed = gate.logYAllowed;
+    return published;
+}
+
+} // namespace mirendo

@@ -1,0 +1,85 @@
+#pragma once
+// Reader of point files: one point per line, X then Y, separated by a comma (".csv") or by
+// blanks (".dat"); either separator is accepted in either kind of file.
+//
+// The read has two passes over the same bytes. The first lists the file's lines (at most 100)
+// and counts them; every line counts as a point, an empty one included. The second reads the
+// values as one stream of items, so line boundaries only separate items: item 2i-1 is X of point
+// i and item 2i its Y. More than ten counted lines fail once ten points have been read.
+//
+// Items: blanks (spaces, tabs) before an item are skipped; an item ends at a comma, at blanks or
+// at a line end, and that separator is consumed with it (blanks followed by one comma or by one
+// line end are a single separator). A line that is empty or holds only blanks supplies one empty
+// item worth 0. Any other empty item (",,", a comma at the start or end of a line) is not a
+// number. An item must be a whole decimal number: optional sign, digits with an optional point,
+// optional exponent (E or e, optional sign, digits); anything else fails, as does a value
+// beyond the double range. Asking for an item after the last one fails.
+//
+// Line ends: CR LF, LF or a lone CR; the last line may lack its end. A UTF-8 byte order mark at
+// the start is skipped.
+//
+// Bounded reading: a valid file is at most ten short lines, so the reader takes at most
+// kMaxFileBytes + 1 bytes from the disk and fails a larger file without listing it; a line longer
+// than kMaxLineBytes, a NUL byte or a UTF-16 byte order mark fails too. The file is read once;
+// both passes work on that snapshot, so a file that changes or vanishes meanwhile cannot mix two
+// versions.
+#include "Module1.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace mirendo {
+
+enum class PointFileFailure {
+    None,
+    CannotOpen,   // missing, unreadable, a folder
+    TooLarge,     // more than kMaxFileBytes
+    LineTooLong,  // a line of more than kMaxLineBytes
+    NotText,      // NUL byte or UTF-16 byte order mark
+    TooManyLines, // an eleventh point was asked for
+    OutOfItems,   // the file has no more items
+    NotANumber,   // an item that is not a number
+};
+
+struct PointFileRead {
+    static constexpr std::size_t kMaxFileBytes = 64 * 1024;
+    static constexpr std::size_t kMaxLineBytes = 4 * 1024;
+    static constexpr int kMaxListedLines = 100;
+    static constexpr int kMaxPoints = 10;
+
+    PointFileFailure failure = PointFileFailure::None;
+    bool ok() const { return failure == PointFileFailure::None; }
+
+    // First pass: the lines without their line ends, at most 100. Empty when the file could not
+    // be opened or was refused before listing (too large, not text).
+    std::vector<std::string> lines;
+    // Lines counted by the first pass (at most 100); 1 when the file could not be listed at all.
+    int pointCount = 1;
+
+    // Second pass: the items read, X(i) and Y(i) at index i (index 0 unused, unread entries 0).
+    // On a failure these hold the items read before it, an X without its Y included.
+    std::array<double, kMaxPoints + 1> x{};
+    std::array<double, kMaxPoints + 1> y{};
+    // Points whose both items were read; the range values below cover points 1 .. pointsRead
+    // and are meaningful only when pointsRead > 0.
+    int pointsRead = 0;
+    double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+};
+
+PointFileRead ReadPointFile(const std::string& path);
+
+// The same reading on bytes already in memory (kMaxFileBytes is still enforced).
+PointFileRead ReadPointText(const std::string& bytes);
+
+// Stores a read in the shared state as the file dialog leaves it, failed or not: XData and
+// YData(1..10) become the items read (0 where none), PointCount the lines counted, and XMin ..
+// YMax cover the points read (left as they were when none was read).
+void StorePointFileRead(Module1& state, const PointFileRead& read);
+
+// Bounded listing of a text file's lines for display (the help window): fails (returns false)
+// on a missing file, a file over kMaxFileBytes, a line over kMaxLineBytes or a NUL byte.
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines);
+
+} // namespace mirendo

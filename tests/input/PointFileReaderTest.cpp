@@ -1,0 +1,210 @@
+#include "PointFileReader.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace mirendo {
+namespace {
+
+using Points = std::vector<std::pair<double, double>>;
+
+std::string Lines(int count, const char* end = "\r\n") {
+    std::string text;
+    for (int i = 1; i <= count; ++i) text += std::to_string(i) + "," + std::to_string(i * i) + end;
+    return text;
+}
+
+struct ReadCase {
+    const char* name;
+    std::string bytes;
+    PointFileFailure failure;
+    int pointCount;
+    std::size_t listed;
+    Points points; // items read (for failures: the complete points read before it)
+};
+
+class ReadPointTextTable : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadPointTextTable, Reads) {
+    const ReadCase& c = GetParam();
+    const PointFileRead read = ReadPointText(c.bytes);
+    EXPECT_EQ(read.failure, c.failure);
+    EXPECT_EQ(read.pointCount, c.pointCount);
+    EXPECT_EQ(read.lines.size(), c.listed);
+    EXPECT_EQ(read.pointsRead, static_cast<int>(c.points.size()));
+    for (std::size_t i = 0; i < c.points.size(); ++i) {
+        EXPECT_DOUBLE_EQ(read.x[i + 1], c.points[i].first) << "X(" << i + 1 << ")";
+        EXPECT_DOUBLE_EQ(read.y[i + 1], c.points[i].second) << "Y(" << i + 1 << ")";
+    }
+    for (std::size_t i = c.points.size() + 2; i <= 10; ++i) EXPECT_EQ(read.x[i], 0.0) << "untouched X(" << i << ")";
+}
+
+const Points kSquares10 = {{1, 1}, {2, 4}, {3, 9}, {4, 16}, {5, 25}, {6, 36}, {7, 49}, {8, 64}, {9, 81}, {10, 100}};
+const Points kTwo = {{1, 1}, {2, 4}};
+using F = PointFileFailure;
+
+INSTANTIATE_TEST_SUITE_P(
+    PointFile, ReadPointTextTable,
+    ::testing::Values(
+        ReadCase{"ten_lines", Lines(10), F::None, 10, 10, kSquares10},
+        ReadCase{"ten_lines_last_without_end", Lines(9) + "10,100", F::None, 10, 10, kSquares10},
+        ReadCase{"eleventh_line", Lines(11), F::TooManyLines, 11, 11, kSquares10},
+        ReadCase{"eleventh_line_empty", Lines(10) + "\r\n", F::TooManyLines, 11, 11, kSquares10},
+        ReadCase{"hundred_and_one_lines", Lines(101), F::TooManyLines, 100, 100, kSquares10},
+        ReadCase{"trailing_empty_line", Lines(2) + "\r\n", F::OutOfItems, 3, 3, kTwo},
+        ReadCase{"three_items_shift", "1,2,3\r\n4,5\r\n6,7\r\n", F::None, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
+        ReadCase{"one_item_runs_out", "1\r\n2,3\r\n4,5\r\n", F::OutOfItems, 3, 3, {{1, 2}, {3, 4}}},
+        ReadCase{"heading", "X,Y\r\n1,2\r\n", F::NotANumber, 2, 2, {}},
+        ReadCase{"unit_after_number", "1,2\r\n3,4m\r\n", F::NotANumber, 2, 2, {{1, 2}}},
+        ReadCase{"descending_kept_as_read", "3,30\r\n2,20\r\n1,10\r\n", F::None, 3, 3, {{3, 30}, {2, 20}, {1, 10}}},
+        ReadCase{"blanks_in_dat", "  1.5    2.5\r\n-0.5   1.5E-03  \r\n", F::None, 2, 2, {{1.5, 2.5}, {-0.5, 0.0015}}},
+        ReadCase{"comma_and_blank", "1, 2\r\n3 ,4\r\n5 , 6", F::None, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
+        ReadCase{"tabs_are_blanks", "1\t2\r\n\t3\t,\t4\r\n", F::None, 2, 2, {{1, 2}, {3, 4}}},
+        ReadCase{"lf_only", "1,2\n3,4\n", F::None, 2, 2, {{1, 2}, {3, 4}}},
+        ReadCase{"lone_cr", "1,2\r3,4", F::None, 2, 2, {{1, 2}, {3, 4}}},
+        ReadCase{"utf8_bom_skipped", "\xEF\xBB\xBF" "1,2\r\n", F::None, 1, 1, {{1, 2}}},
+        ReadCase{"number_forms", "+1.,.5\r\n-2e1,3E+2\r\n", F::None, 2, 2, {{1, 0.5}, {-20, 300}}},
+        ReadCase{"empty_line_is_zero_item", "1,2,3\r\n\r\n", F::None, 2, 2, {{1, 2}, {3, 0}}},
+        ReadCase{"empty_line_shifts_items", "1\r\n\r\n5,6\r\n", F::OutOfItems, 3, 3, {{1, 0}, {5, 6}}},
+        ReadCase{"blank_only_last_line", "1,2,3\r\n   ", F::None, 2, 2, {{1, 2}, {3, 0}}},
+        ReadCase{"empty_file", "", F::None, 0, 0, {}},
+        ReadCase{"two_commas", "1,,2\r\n", F::NotANumber, 1, 1, {}},
+        ReadCase{"trailing_comma", "1,2,\r\n3,4\r\n", F::NotANumber, 2, 2, {{1, 2}}},
+        ReadCase{"leading_comma", ",1,2\r\n", F::NotANumber, 1, 1, {}},
+        ReadCase{"bare_sign", "-,2\r\n", F::NotANumber, 1, 1, {}},
+        ReadCase{"exponent_without_digits", "1e,2\r\n", F::NotANumber, 1, 1, {}},
+        ReadCase{"overflow", "1e999,2\r\n", F::NotANumber, 1, 1, {}},
+        ReadCase{"infinity_word", "inf,2\r\n", F::NotANumber, 1, 1, {}},
+        ReadCase{"nul_byte", std::string("1,2\r\n3\0,4\r\n", 11), F::NotText, 1, 0, {}},
+        ReadCase{"utf16_bom", "\xFF\xFE" "1\0,\0002\0", F::NotText, 1, 0, {}},
+        ReadCase{"long_line", std::string(PointFileRead::kMaxLineBytes + 1, '1'), F::LineTooLong, 1, 0, {}},
+        ReadCase{"too_large", std::string(PointFileRead::kMaxFileBytes + 1, '\n'), F::TooLarge, 1, 0, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReadPointText, FailedReadKeepsTheXReadBeforeIt) {
+    const PointFileRead read = ReadPointText("1,2\r\n3\r\n");
+    EXPECT_EQ(read.failure, PointFileFailure::OutOfItems);
+    EXPECT_EQ(read.x[2], 3.0);
+    EXPECT_EQ(read.pointsRead, 1);
+    EXPECT_EQ(read.xMin, 1.0);
+    EXPECT_EQ(read.xMax, 1.0);
+}
+
+TEST(ReadPointText, RangesCoverThePointsInFileOrder) {
+    const PointFileRead read = ReadPointText("3,-1\r\n-2,5\r\n0.5,0\r\n");
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.xMin, -2.0);
+    EXPECT_EQ(read.xMax, 3.0);
+    EXPECT_EQ(read.yMin, -1.0);
+    EXPECT_EQ(read.yMax, 5.0);
+}
+
+TEST(ReadPointText, ListsLinesWithoutTheirEndsAsWritten) {
+    const PointFileRead read = ReadPointText("  1.50 ,  2\r\n\r\nx");
+    EXPECT_EQ(read.lines, (std::vector<std::string>{"  1.50 ,  2", "", "x"}));
+}
+
+TEST(StorePointFileRead, FailureStateAsLeftByTheRead) {
+    Module1 state;
+    state.XData.fill(9);
+    state.YData.fill(9);
+    state.XMin = -7;
+    StorePointFileRead(state, ReadPointText("X,Y\r\n1,2\r\n"));
+    EXPECT_EQ(state.PointCount, 2);
+    EXPECT_EQ(state.XMin, -7); // no point read: the ranges stay
+    for (int i = 1; i <= 10; ++i) EXPECT_EQ(state.XData[i], 0.0);
+    EXPECT_EQ(state.XData[0], 9.0); // element 0 is not a point
+
+    StorePointFileRead(state, ReadPointText("4,5\r\n6\r\n"));
+    EXPECT_EQ(state.XData[1], 4.0);
+    EXPECT_EQ(state.XData[2], 6.0);
+    EXPECT_EQ(state.XMin, 4.0);
+    EXPECT_EQ(state.XMax, 4.0);
+}
+
+class TempFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = std::filesystem::temp_directory_path() /
+                ("mirendo-input-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(m_dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+    std::string write(const std::string& name, const std::string& bytes) {
+        const auto path = m_dir / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+    std::filesystem::path m_dir;
+};
+
+using ReadPointFileTest = TempFolder;
+
+TEST_F(ReadPointFileTest, ReadsAFile) {
+    const PointFileRead read = ReadPointFile(write("a.csv", "1,2\r\n3,4\r\n"));
+    EXPECT_TRUE(read.ok());
+    EXPECT_EQ(read.pointCount, 2);
+}
+
+TEST_F(ReadPointFileTest, MissingFileOrFolderCannotBeOpened) {
+    for (const std::string& path : {(m_dir / "gone.csv").string(), m_dir.string()}) {
+        const PointFileRead read = ReadPointFile(path);
+        EXPECT_EQ(read.failure, PointFileFailure::CannotOpen) << path;
+        EXPECT_EQ(read.pointCount, 1);
+        EXPECT_TRUE(read.lines.empty());
+    }
+}
+
+TEST_F(ReadPointFileTest, HugeSparseLineFailsQuickly) {
+    const auto path = m_dir / "huge.csv";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "1,2";
+    }
+    std::filesystem::resize_file(path, 100u * 1024 * 1024); // 100 MB, one line, no line end
+    const auto start = std::chrono::steady_clock::now();
+    const PointFileRead read = ReadPointFile(path.string());
+    EXPECT_EQ(read.failure, PointFileFailure::TooLarge);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+}
+
+TEST_F(ReadPointFileTest, BinaryDataFails) {
+    std::string bytes;
+    for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
+    EXPECT_EQ(ReadPointFile(write("b.dat", bytes)).failure, PointFileFailure::NotText);
+    std::vector<std::string> lines{"stale"};
+    EXPECT_FALSE(ReadTextLines((m_dir / "b.dat").string(), lines));
+    EXPECT_TRUE(lines.empty());
+}
+
+TEST_F(ReadPointFileTest, TextLinesForDisplay) {
+    std::vector<std::string> lines;
+    EXPECT_TRUE(ReadTextLines(write("ex.dat", "1   2\r\n3   4"), lines));
+    EXPECT_EQ(lines, (std::vector<std::string>{"1   2", "3   4"}));
+    EXPECT_FALSE(ReadTextLines((m_dir / "none.dat").string(), lines));
+}
+
+TEST(ExampleFiles, EveryExampleLoads) {
+    int seen = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(MIRENDO_EXAMPLES_DIR)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with("ex_")) continue;
+        ++seen;
+        const PointFileRead read = ReadPointFile(entry.path().string());
+        EXPECT_TRUE(read.ok()) << name << " failure " << static_cast<int>(read.failure);
+        EXPECT_GE(read.pointCount, 2) << name;
+        EXPECT_LE(read.pointCount, 10) << name;
+    }
+    EXPECT_GE(seen, 6);
+}
+
+} // namespace
+} // namespace mirendo
