@@ -1,0 +1,128 @@
+#include "RequestFile.h"
+
+#include "FixedFormat.h"
+#include "NumberText.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace mirendo::exchange {
+
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+
+// Lines 2 and 3: plain with up to three decimals inside -1000..1000, else one-decimal exponent form.
+std::string SettingText(double value) {
+    if (value >= -1000 && value <= 1000)
+        return FormatUpTo3Decimals(value);
+    return FormatExponential(value, 1);
+}
+
+// Only a value greater than zero gets '+': zero goes out as "-0.00000E+00", which reads as zero.
+std::string SignedMagnitude(double value) {
+    if (value > 0)
+        return "+" + FormatExponential(value, 5);
+    return "-" + FormatExponential(-value, 5);
+}
+
+// Splits text into lines at LF, dropping one CR before it. A last line without a line end counts.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        const size_t next = end == std::string_view::npos ? text.size() : end + 1;
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.push_back(line);
+        start = next;
+    }
+    return lines;
+}
+
+// A free-form read takes the first value of the line; the rest of the line is not read.
+std::string_view FirstValue(std::string_view line) {
+    size_t start = line.find_first_not_of(" \t");
+    if (start == std::string_view::npos)
+        return {};
+    size_t end = line.find_first_of(" \t,", start);
+    if (end == std::string_view::npos)
+        end = line.size();
+    return line.substr(start, end - start);
+}
+
+} // namespace
+
+std::string FormatRequest(int mode, double xStart, double xStop, int n, const double* xs, const double* ys) {
+    n = std::clamp(n, 0, 10);
+    std::string text;
+    text += " " + std::to_string(mode) + " " + kLineEnd;
+    text += SettingText(xStart) + kLineEnd;
+    text += SettingText(xStop) + kLineEnd;
+    text += " " + std::to_string(n) + " " + kLineEnd;
+    for (int i = 1; i <= n; ++i) {
+        text += SignedMagnitude(xs[i]);
+        text += " ";
+        text += SignedMagnitude(ys[i]);
+        text += kLineEnd;
+    }
+    return text;
+}
+
+RequestParse ParseRequest(std::string_view text) {
+    RequestParse parse;
+    const std::vector<std::string_view> lines = SplitLines(text);
+    auto fail = [&](size_t lineNo, const std::string& what) {
+        parse.ok = false;
+        parse.error = "line " + std::to_string(lineNo) + ": " + what;
+        return parse;
+    };
+    static constexpr const char* kHeaderNames[4] = {"scale mode", "X start", "X stop", "point count"};
+    for (size_t k = 0; k < 4; ++k) {
+        if (k >= lines.size())
+            return fail(k + 1, std::string("missing (") + kHeaderNames[k] + ")");
+        const std::string_view value = FirstValue(lines[k]);
+        if (value.empty())
+            return fail(k + 1, std::string("no value (") + kHeaderNames[k] + ")");
+        if (k == 0 || k == 3) {
+            const auto number = ParseFreeInteger(value);
+            if (!number)
+                return fail(k + 1, "not an integer: \"" + std::string(value) + "\"");
+            (k == 0 ? parse.request.mode : parse.request.n) = *number;
+        } else {
+            const auto number = ParseFreeRealSingle(value);
+            if (!number)
+                return fail(k + 1, "not a single-precision number: \"" + std::string(value) + "\"");
+            (k == 1 ? parse.request.xstart : parse.request.xstop) = *number;
+        }
+    }
+    const int n = parse.request.n;
+    if (n < 0 || n > 10)
+        return fail(4, "point count " + std::to_string(n) + " outside 0..10");
+    for (int i = 0; i < n; ++i) {
+        const size_t lineNo = 5 + static_cast<size_t>(i);
+        if (lineNo > lines.size())
+            return fail(lineNo, "missing point record " + std::to_string(i + 1) + " of " + std::to_string(n));
+        const std::string_view line = lines[lineNo - 1];
+        // (E12.5,E13.5): columns 1-12 and 13-25; a shorter line reads as padded with blanks.
+        const std::string_view xField = line.substr(0, std::min<size_t>(12, line.size()));
+        const std::string_view yField = line.size() > 12 ? line.substr(12, 13) : std::string_view{};
+        std::string error;
+        const auto x = ParseEwField(xField, 5, &error);
+        if (!x)
+            return fail(lineNo, "abscissa (columns 1-12): " + error);
+        const auto y = ParseEwField(yField, 5, &error);
+        if (!y)
+            return fail(lineNo, "ordinate (columns 13-25): " + error);
+        parse.request.x[static_cast<size_t>(i)] = *x;
+        parse.request.y[static_cast<size_t>(i)] = *y;
+    }
+    parse.ok = true;
+    return parse;
+}
+
+} // namespace mirendo::exchange

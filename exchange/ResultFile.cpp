@@ -1,0 +1,173 @@
+#include "ResultFile.h"
+
+#include "FixedFormat.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace mirendo::exchange {
+
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+
+// Free-form values one after another; blanks, tabs, commas and line ends all separate.
+class ValueReader {
+public:
+    explicit ValueReader(std::string_view text) : m_text(text) {}
+
+    std::string_view Next() {
+        while (m_pos < m_text.size() && IsSeparator(m_text[m_pos]))
+            ++m_pos;
+        const size_t start = m_pos;
+        while (m_pos < m_text.size() && !IsSeparator(m_text[m_pos]))
+            ++m_pos;
+        ++m_count;
+        return m_text.substr(start, m_pos - start);
+    }
+    int count() const { return m_count; }
+
+private:
+    static bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n'; }
+
+    std::string_view m_text;
+    size_t m_pos = 0;
+    int m_count = 0;
+};
+
+} // namespace
+
+std::string FormatResult(const EngineResult& result) {
+    const int n = std::clamp(result.n, 0, 10);
+    const int m = std::clamp(result.m, 0, 600);
+    std::string text;
+    text.reserve(64 + 48 * static_cast<size_t>(n) + 32 * static_cast<size_t>(m));
+    text += FormatIw(result.mode, 2) + kLineEnd;
+    text += FormatEw(result.xstart, 12, 5) + kLineEnd;
+    text += FormatEw(result.xstop, 12, 5) + kLineEnd;
+    text += FormatIw(n, 6) + kLineEnd;
+    for (size_t i = 0; i < static_cast<size_t>(n); ++i) {
+        text += FormatEw(result.x[i], 14, 7);
+        text += "  ";
+        text += FormatEw(result.y[i], 14, 7);
+        text += "  ";
+        text += FormatEw(result.c[i], 14, 7);
+        text += kLineEnd;
+    }
+    text += FormatIw(m, 6) + kLineEnd;
+    for (size_t j = 0; j < static_cast<size_t>(m); ++j) {
+        text += FormatEw(result.t[j], 14, 7);
+        text += "  ";
+        text += FormatEw(result.p[j], 14, 7);
+        text += kLineEnd;
+    }
+    return text;
+}
+
+ResultRead ParseResult(std::string_view text) {
+    ResultRead read;
+    ValueReader reader(text);
+    auto fail = [&](ResultError error, const std::string& detail) {
+        ResultRead failed;
+        failed.error = error;
+        failed.detail = detail;
+        return failed;
+    };
+    auto readReal = [&](const char* what, double& out) -> std::optional<ResultRead> {
+        const std::string_view token = reader.Next();
+        if (token.empty())
+            return fail(ResultError::EndedEarly, std::string("result file ends before ") + what);
+        const auto value = ParseFreeReal(token);
+        if (!value)
+            return fail(ResultError::NotANumber, "value " + std::to_string(reader.count()) + " (" + what +
+                                                     ") is not a number: \"" + std::string(token) + "\"");
+        out = *value;
+        return std::nullopt;
+    };
+    auto readInteger = [&](const char* what, int& out) -> std::optional<ResultRead> {
+        const std::string_view token = reader.Next();
+        if (token.empty())
+            return fail(ResultError::EndedEarly, std::string("result file ends before ") + what);
+        const auto value = ParseFreeInteger(token);
+        if (!value)
+            return fail(ResultError::NotANumber, "value " + std::to_string(reader.count()) + " (" + what +
+                                                     ") is not an integer: \"" + std::string(token) + "\"");
+        out = *value;
+        return std::nullopt;
+    };
+
+    LoadedResult& r = read.result;
+    if (auto e = readInteger("the scale mode", r.scaleMode))
+        return *e;
+    if (auto e = readReal("X start", r.xStart))
+        return *e;
+    if (auto e = readReal("X stop", r.xStop))
+        return *e;
+    if (auto e = readInteger("the point count", r.pointCount))
+        return *e;
+    if (r.pointCount < 0 || r.pointCount > 10)
+        return fail(ResultError::TooManyPoints, "point count " + std::to_string(r.pointCount) + " outside 0..10");
+    for (size_t i = 1; i <= static_cast<size_t>(r.pointCount); ++i) {
+        if (auto e = readReal("a point abscissa", r.x[i]))
+            return *e;
+        if (auto e = readReal("a point ordinate", r.y[i]))
+            return *e;
+        if (auto e = readReal("a coefficient", r.coef[i]))
+            return *e;
+    }
+    if (auto e = readInteger("the sample count", r.sampleCount))
+        return *e;
+    if (r.sampleCount < 0 || r.sampleCount > 600)
+        return fail(ResultError::TooManySamples,
+                    "sample count " + std::to_string(r.sampleCount) + " outside 0..600");
+    for (size_t j = 1; j <= static_cast<size_t>(r.sampleCount); ++j) {
+        if (auto e = readReal("a sample abscissa", r.t[j]))
+            return *e;
+        if (auto e = readReal("a sample value", r.p[j]))
+            return *e;
+    }
+    return read;
+}
+
+ResultRead ReadResultFile(const std::string& path) {
+    auto fail = [&](int code) {
+        ResultRead read;
+        read.error = code == ENOENT ? ResultError::Missing : ResultError::Unreadable;
+        read.detail = (code == ENOENT ? "no result file " : "cannot read ") + path + ": " + std::strerror(code);
+        return read;
+    };
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return fail(errno);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        const int code = S_ISDIR(info.st_mode) ? EISDIR : errno;
+        ::close(fd);
+        return fail(code);
+    }
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int code = errno;
+            ::close(fd);
+            return fail(code);
+        }
+        if (got == 0)
+            break;
+        bytes.append(buffer, static_cast<size_t>(got));
+    }
+    ::close(fd);
+    return ParseResult(bytes);
+}
+
+} // namespace mirendo::exchange

@@ -1,0 +1,266 @@
+#include "NumberText.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace mirendo {
+
+namespace {
+
+// A finite value as decimal digits: |value| = d0.d1d2... x 10^exponent. Zero is digits "0",
+// exponent 0.
+struct Decimal {
+    bool negative = false;
+    std::string digits;
+    int exponent = 0;
+};
+
+bool IsZero(const Decimal& d) { return d.digits.find_first_not_of('0') == std::string::npos; }
+
+// Decimal expansion of `sig` significant digits, correctly rounded from the double
+// (%.*e rounds the exact binary value).
+Decimal ToDecimal(double value, int sig) {
+    Decimal d;
+    d.negative = std::signbit(value);
+    if (value == 0) {
+        d.digits = "0";
+        return d;
+    }
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", sig - 1, std::fabs(value));
+    // buf is "d.ddddde[+-]xx" (or "de[+-]xx" when sig == 1).
+    const char* p = buf;
+    for (; *p != 'e'; ++p) {
+        if (*p != '.')
+            d.digits.push_back(*p);
+    }
+    d.exponent = std::atoi(p + 1);
+    return d;
+}
+
+// Keeps the first `keep` digits, rounding half away from zero on those decimal digits.
+// `keep` may be zero or negative (the rounding position lies left of the first digit).
+void RoundToDigits(Decimal& d, int keep) {
+    if (IsZero(d))
+        return;
+    if (keep >= static_cast<int>(d.digits.size()))
+        return;
+    if (keep < 0) {
+        d.digits = "0";
+        d.exponent = 0;
+        return;
+    }
+    const bool up = d.digits[static_cast<size_t>(keep)] >= '5';
+    d.digits.resize(static_cast<size_t>(keep));
+    if (up) {
+        int i = keep - 1;
+        for (; i >= 0; --i) {
+            if (d.digits[static_cast<size_t>(i)] == '9') {
+                d.digits[static_cast<size_t>(i)] = '0';
+            } else {
+                ++d.digits[static_cast<size_t>(i)];
+                break;
+            }
+        }
+        if (i < 0) { // carried out of the leading digit: 9.99 -> 10.0
+            d.digits.insert(d.digits.begin(), '1');
+            ++d.exponent;
+        }
+    }
+    if (d.digits.empty()) {
+        d.digits = "0";
+        d.exponent = 0;
+    }
+}
+
+// Patterns work on the value as a person reads it: the double is first taken to 15 significant
+// digits (so 2.675 is 2.675, not 2.67499999999999982236431605997495353221893310546875), and that
+// decimal is then rounded half away from zero.
+constexpr int kPatternDigits = 15;
+
+std::string NonFiniteText(double value) {
+    if (std::isnan(value))
+        return "NaN";
+    return value < 0 ? "-Infinity" : "Infinity";
+}
+
+std::string ExponentText(int exponent, bool alwaysSign) {
+    char buf[16];
+    if (alwaysSign)
+        std::snprintf(buf, sizeof buf, "%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+    else
+        std::snprintf(buf, sizeof buf, "%s%02d", exponent < 0 ? "-" : "", std::abs(exponent));
+    return buf;
+}
+
+// Plain decimal text of `d`, with between minDecimals and maxDecimals digits after the point
+// (`d` must already be rounded to maxDecimals places).
+std::string PlainText(const Decimal& d, int minDecimals, int maxDecimals) {
+    std::string intPart;
+    std::string fraction;
+    if (IsZero(d)) {
+        intPart = "0";
+    } else {
+        const int digitCount = static_cast<int>(d.digits.size());
+        const int intDigits = d.exponent + 1; // may be <= 0
+        for (int i = 0; i < intDigits; ++i)
+            intPart.push_back(i < digitCount ? d.digits[static_cast<size_t>(i)] : '0');
+        if (intPart.empty())
+            intPart = "0";
+        for (int k = 0; k < maxDecimals; ++k) {
+            const int i = intDigits + k;
+            fraction.push_back(i >= 0 && i < digitCount ? d.digits[static_cast<size_t>(i)] : '0');
+        }
+    }
+    fraction.resize(static_cast<size_t>(maxDecimals), '0');
+    while (static_cast<int>(fraction.size()) > minDecimals && fraction.back() == '0')
+        fraction.pop_back();
+    std::string text = (d.negative && !IsZero(d)) ? "-" : "";
+    text += intPart;
+    if (!fraction.empty()) {
+        text.push_back('.');
+        text += fraction;
+    }
+    return text;
+}
+
+std::string FormatFixed(double value, int minDecimals, int maxDecimals) {
+    if (!std::isfinite(value))
+        return NonFiniteText(value);
+    Decimal d = ToDecimal(value, kPatternDigits);
+    RoundToDigits(d, d.exponent + 1 + maxDecimals);
+    return PlainText(d, minDecimals, maxDecimals);
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+} // namespace
+
+double LeadingNumber(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    const size_t start = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    size_t mantissaDigits = 0;
+    while (i < text.size() && IsDigit(text[i])) {
+        ++i;
+        ++mantissaDigits;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && IsDigit(text[i])) {
+            ++i;
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        return 0;
+    size_t end = i;
+    // The exponent belongs to the number only when at least one digit follows: "1E" and "1e+" are 1.
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+        size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        if (j < text.size() && IsDigit(text[j])) {
+            while (j < text.size() && IsDigit(text[j]))
+                ++j;
+            end = j;
+        }
+    }
+    const std::string number(text.substr(start, end - start));
+    double value = std::strtod(number.c_str(), nullptr);
+    // Never an error: a magnitude beyond the double range becomes the largest finite double,
+    // so callers never meet an infinity from typed text.
+    if (std::isinf(value))
+        value = std::copysign(DBL_MAX, value);
+    if (value == 0)
+        value = 0; // "-0" reads as plain zero
+    return value;
+}
+
+std::string FormatExponential(double value, int decimals) {
+    if (!std::isfinite(value))
+        return NonFiniteText(value);
+    if (decimals < 0)
+        decimals = 0;
+    Decimal d = ToDecimal(value, kPatternDigits);
+    RoundToDigits(d, decimals + 1);
+    std::string text;
+    if (IsZero(d)) {
+        text = "0";
+        d.exponent = 0;
+    } else {
+        if (d.negative)
+            text = "-";
+        text.push_back(d.digits[0]);
+    }
+    if (decimals > 0) {
+        text.push_back('.');
+        for (int k = 1; k <= decimals; ++k)
+            text.push_back(k < static_cast<int>(d.digits.size()) ? d.digits[static_cast<size_t>(k)] : '0');
+    }
+    text.push_back('E');
+    text += ExponentText(d.exponent, true);
+    return text;
+}
+
+std::string FormatFixed3(double value) { return FormatFixed(value, 3, 3); }
+
+std::string FormatUpTo3Decimals(double value) { return FormatFixed(value, 1, 3); }
+
+std::string FormatSigned2(int value) { return ExponentText(value, true); }
+
+std::string FormatPlain2(int value) { return ExponentText(value, false); }
+
+std::string GeneralText(double value) {
+    if (!std::isfinite(value))
+        return NonFiniteText(value);
+    if (value == 0)
+        return "0";
+    // Shortest digits that read back as the same double, at most 15 of them.
+    Decimal d;
+    for (int sig = 1; sig <= kPatternDigits; ++sig) {
+        d = ToDecimal(value, sig);
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.*e", sig - 1, value);
+        if (std::strtod(buf, nullptr) == value)
+            break;
+    }
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
+    // The switch between plain and exponent notation looks at the rounded digits, so
+    // 999999999999999.9 (15 digits: 1E+15) is written in exponent form.
+    if (d.exponent >= -4 && d.exponent < 15) {
+        const int decimals = std::max(0, static_cast<int>(d.digits.size()) - 1 - d.exponent);
+        return PlainText(d, 0, decimals);
+    }
+    std::string text = d.negative ? "-" : "";
+    text.push_back(d.digits[0]);
+    if (d.digits.size() > 1) {
+        text.push_back('.');
+        text.append(d.digits, 1, std::string::npos);
+    }
+    text.push_back('E');
+    text += ExponentText(d.exponent, true);
+    return text;
+}
+
+std::string ReadoutText(double value, bool logarithmicAxis) {
+    if (!logarithmicAxis && value >= -1000 && value <= 1000)
+        return FormatFixed3(value);
+    return FormatExponential(value, 3);
+}
+
+std::string LimitLabelText(double value, double plainBound) {
+    if (value >= -plainBound && value <= plainBound)
+        return GeneralText(value);
+    return FormatExponential(value, 1);
+}
+
+} // namespace mirendo
