@@ -33,6 +33,12 @@ signals:
     void fileClicked(const QString& name);
 
 private:
+    // Folder list to the current folder of the drive with root `root`; false if unreadable.
+    bool moveToDrive(const QString& root);
+    // Drive list shows the drive holding `path`, without emitting a change.
+    void selectDriveOf(const QString& path);
+    void fillFolders();
+
     QComboBox* m_drive;
     QListWidget* m_dir;
     QListWidget* m_file;

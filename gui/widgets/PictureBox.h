@@ -48,6 +48,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    // Draws one pixel-space segment with the current width; non-finite ends are skipped and
+    // far-away ends clipped, so absurd user coordinates can neither hang nor crash the painter.
+    void strokeSegment(QPointF a, QPointF b, const QColor& colour);
+
     QImage m_image;
     float m_left = 0, m_top = 0, m_width = 1, m_height = 1;
     int m_lineWidth = 1;

@@ -1,0 +1,62 @@
+#include "Readout.h"
+
+#include "NumberText.h"
+
+#include <cmath>
+
+namespace mirendo {
+
+namespace {
+
+// ln of a logarithmic axis start; false when the start has no logarithm (a hand-edited file, or
+// an X start that came back from the engine as 0), in which case no position can be computed.
+bool logOffset(double start, double& offset) {
+    if (!(start > 0.0) || !std::isfinite(start))
+        return false;
+    offset = std::log(start);
+    return true;
+}
+
+} // namespace
+
+Readout ComputeReadout(const Module1& s, float mouseX) {
+    Readout r;
+    if (s.GraphDrawn == 0)
+        return r;
+
+    const AxisKinds axes = AxesOfScaleMode(s.ScaleMode);
+    const bool logX = axes.x == AxisKind::Logarithmic;
+    const bool logY = axes.y == AxisKind::Logarithmic;
+    double ox = 0.0;
+    double oy = 0.0;
+    if ((logX && !logOffset(s.XStart, ox)) || (logY && !logOffset(s.YStart, oy)))
+        return r;
+
+    const int n = s.SamplesInUse();
+    // Positions are compared in single precision, the precision the graph area reports the mouse
+    // in: a mouse exactly on the first or last sample's position then counts as inside.
+    const auto u = [&](int j) { return float(s.CurveX[j] - ox); };
+    const float lo = float(s.CurveXMin - ox);
+    const float hi = float(s.CurveXMax - ox);
+    if (n == 0 || !std::isfinite(mouseX) || mouseX < lo || mouseX > hi) {
+        r.action = Readout::Action::Hide;
+        return r;
+    }
+
+    int j = 1;
+    while (j <= n && mouseX >= u(j))
+        ++j;
+    // Unsorted samples can leave the mouse left of sample 1 while inside the range; entry 0 is
+    // not a curve sample (the browser keeps a plot position there), so show sample 1.
+    const int k = j - 1 >= 1 ? j - 1 : 1;
+
+    r.action = Readout::Action::Show;
+    r.sample = k;
+    r.verticalX = mouseX;
+    r.horizontalY = float(s.CurveY[k] - oy);
+    r.xText = logX ? ReadoutText(std::exp(s.CurveX[k]), true) : ReadoutText(s.CurveX[k], false);
+    r.yText = logY ? ReadoutText(std::exp(s.CurveY[k]), true) : ReadoutText(s.CurveY[k], false);
+    return r;
+}
+
+} // namespace mirendo

@@ -1,0 +1,181 @@
+#include "FolderLists.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSignalBlocker>
+#include <QStorageInfo>
+#include <QStyle>
+
+#include <algorithm>
+#include <utility>
+
+namespace mirendo {
+
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+
+QStringList mountedRoots() {
+    QStringList roots;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        // Containers bind-mount single files (/etc/hosts); only folders can be browsed.
+        if (volume.isValid() && volume.isReady() && QFileInfo(volume.rootPath()).isDir())
+            roots << QDir::cleanPath(volume.rootPath());
+    }
+    if (!roots.contains(QStringLiteral("/")))
+        roots << QStringLiteral("/");
+    roots.removeDuplicates();
+    std::sort(roots.begin(), roots.end());
+    return roots;
+}
+
+QString rootOf(const QString& path) { return QDir::cleanPath(QStorageInfo(path).rootPath()); }
+
+bool isBrowsableFolder(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() && info.isDir() && info.isReadable() && info.isExecutable();
+}
+
+} // namespace
+
+QString JoinPath(const QString& folder, const QString& name) {
+    if (folder.isEmpty())
+        return name;
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + name;
+    return folder + QLatin1Char('/') + name;
+}
+
+FolderLists::FolderLists(QComboBox* drive, QListWidget* dir, QListWidget* file, QStringList patterns,
+                         QObject* parent)
+    : QObject(parent), m_drive(drive), m_dir(dir), m_file(file), m_patterns(std::move(patterns)) {
+    if (m_drive) {
+        for (const QString& root : mountedRoots())
+            m_drive->addItem(root, root);
+        connect(m_drive, &QComboBox::activated, this, [this](int index) {
+            const QString root = m_drive->itemData(index).toString();
+            if (!moveToDrive(root))
+                selectDriveOf(m_path); // an unreadable drive leaves everything where it was
+        });
+    }
+    if (m_dir) {
+        connect(m_dir, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+            if (item)
+                setPath(item->data(kPathRole).toString());
+        });
+    }
+    if (m_file) {
+        m_file->setSelectionMode(QAbstractItemView::SingleSelection);
+        connect(m_file, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+            if (item)
+                emit fileClicked(item->text());
+        });
+    }
+    if (!setPath(QDir::currentPath()))
+        setPath(QStringLiteral("/"));
+}
+
+bool FolderLists::moveToDrive(const QString& root) {
+    const QString working = QDir::cleanPath(QDir::currentPath());
+    if (rootOf(working) == root && setPath(working))
+        return true;
+    return setPath(root);
+}
+
+void FolderLists::selectDriveOf(const QString& path) {
+    if (!m_drive)
+        return;
+    const QString root = rootOf(path);
+    const QSignalBlocker block(m_drive);
+    int index = m_drive->findData(root);
+    if (index < 0) {
+        m_drive->addItem(root, root);
+        index = m_drive->count() - 1;
+    }
+    m_drive->setCurrentIndex(index);
+}
+
+bool FolderLists::setPath(const QString& path) {
+    if (path.isEmpty())
+        return false;
+    const QString clean = QDir::cleanPath(QDir(path).absolutePath());
+    if (!isBrowsableFolder(clean))
+        return false;
+    m_path = clean;
+    selectDriveOf(m_path);
+    fillFolders();
+    refreshFiles();
+    emit folderChanged(m_path);
+    return true;
+}
+
+void FolderLists::fillFolders() {
+    if (!m_dir)
+        return;
+    const QSignalBlocker block(m_dir);
+    m_dir->clear();
+    m_dir->setToolTip(m_path);
+    QStyle* style = QApplication::style();
+    QDir here(m_path);
+    if (here.cdUp() && QDir::cleanPath(here.absolutePath()) != m_path) {
+        auto* up = new QListWidgetItem(style->standardIcon(QStyle::SP_FileDialogToParent), QStringLiteral(".."));
+        up->setData(kPathRole, QDir::cleanPath(here.absolutePath()));
+        m_dir->addItem(up);
+    }
+    const QDir current(m_path);
+    const QStringList folders =
+        current.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
+    const QIcon folderIcon = style->standardIcon(QStyle::SP_DirClosedIcon);
+    for (const QString& name : folders) {
+        auto* item = new QListWidgetItem(folderIcon, name);
+        item->setData(kPathRole, JoinPath(m_path, name));
+        m_dir->addItem(item);
+    }
+}
+
+void FolderLists::resetToCurrentFolderOfDrive() {
+    QString root = m_drive && m_drive->currentIndex() >= 0 ? m_drive->currentData().toString() : rootOf(m_path);
+    if (!moveToDrive(root))
+        setPath(m_path); // refresh in place; the drive may have gone away
+}
+
+void FolderLists::refreshFiles() {
+    if (!m_file)
+        return;
+    const QSignalBlocker block(m_file);
+    m_file->clear();
+    if (m_patterns.isEmpty() || m_path.isEmpty())
+        return;
+    const QDir current(m_path);
+    const QStringList files =
+        current.entryList(m_patterns, QDir::Files, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
+    m_file->addItems(files);
+    m_file->setCurrentRow(-1);
+}
+
+QString FolderLists::path() const { return m_path; }
+
+QString FolderLists::selectedName() const {
+    if (!m_file)
+        return QString();
+    QListWidgetItem* item = m_file->currentItem();
+    if (!item || !item->isSelected())
+        return QString();
+    return item->text();
+}
+
+QString FolderLists::selectedPath() const {
+    const QString name = selectedName();
+    return name.isEmpty() ? QString() : JoinPath(m_path, name);
+}
+
+void FolderLists::clearSelection() {
+    if (!m_file)
+        return;
+    const QSignalBlocker block(m_file);
+    m_file->clearSelection();
+    m_file->setCurrentRow(-1);
+}
+
+} // namespace mirendo

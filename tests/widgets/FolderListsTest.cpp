@@ -1,0 +1,159 @@
+#include "FolderLists.h"
+#include "MessageBox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace mirendo {
+namespace {
+
+QStringList texts(const QListWidget& list) {
+    QStringList out;
+    for (int i = 0; i < list.count(); ++i)
+        out << list.item(i)->text();
+    return out;
+}
+
+void touch(const QString& path) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+}
+
+TEST(JoinPath, NeverDoublesTheSeparator) {
+    const struct {
+        const char *folder, *name, *expected;
+    } cases[] = {
+        {"/", "a.csv", "/a.csv"},
+        {"/home", "a.csv", "/home/a.csv"},
+        {"/home/", "a.csv", "/home/a.csv"},
+        {"", "a.csv", "a.csv"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(JoinPath(c.folder, c.name), QString(c.expected)) << c.folder;
+}
+
+class FolderListsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_tmp.isValid());
+        root = QDir::cleanPath(m_tmp.path());
+        for (const char* name : {"b.csv", "a.dat", "notes.txt", "c.DAT", "runMi.csv.bak"})
+            touch(root + "/" + name);
+        QDir(root).mkdir("sub");
+        QDir(root).mkdir("Alpha");
+        touch(root + "/sub/inner.csv");
+    }
+
+    QTemporaryDir m_tmp;
+    QString root;
+    QComboBox drive;
+    QListWidget dir, file;
+};
+
+TEST_F(FolderListsTest, ListsOnlyMatchingFilesSortedAndSubfolders) {
+    FolderLists lists(&drive, &dir, &file, {"*.dat", "*.csv"});
+    QSignalSpy changed(&lists, &FolderLists::folderChanged);
+    ASSERT_TRUE(lists.setPath(root));
+    EXPECT_EQ(lists.path(), root);
+    EXPECT_EQ(changed.count(), 1);
+    // Name patterns match regardless of case, as the user expects of "*.dat".
+    EXPECT_EQ(texts(file), QStringList({"a.dat", "b.csv", "c.DAT"}));
+    EXPECT_EQ(texts(dir), QStringList({"..", "Alpha", "sub"}));
+    EXPECT_GE(drive.count(), 1);
+    EXPECT_TRUE(root.startsWith(drive.currentText()));
+    EXPECT_EQ(lists.selectedName(), QString());
+    EXPECT_EQ(lists.selectedPath(), QString());
+}
+
+TEST_F(FolderListsTest, ActivatingFoldersMovesTheFileList) {
+    FolderLists lists(&drive, &dir, &file, {"*.csv"});
+    ASSERT_TRUE(lists.setPath(root));
+    QSignalSpy changed(&lists, &FolderLists::folderChanged);
+    emit dir.itemActivated(dir.findItems("sub", Qt::MatchExactly).at(0));
+    EXPECT_EQ(lists.path(), root + "/sub");
+    EXPECT_EQ(texts(file), QStringList({"inner.csv"}));
+    EXPECT_EQ(texts(dir), QStringList({".."}));
+    emit dir.itemActivated(dir.item(0));
+    EXPECT_EQ(lists.path(), root);
+    EXPECT_EQ(changed.count(), 2);
+}
+
+TEST_F(FolderListsTest, BadFoldersLeaveEverythingWhereItWas) {
+    FolderLists lists(&drive, &dir, &file, {"*.csv"});
+    ASSERT_TRUE(lists.setPath(root));
+    QSignalSpy changed(&lists, &FolderLists::folderChanged);
+    for (const QString& bad : {root + "/missing", root + "/b.csv", QString()}) {
+        EXPECT_FALSE(lists.setPath(bad)) << bad.toStdString();
+        EXPECT_EQ(lists.path(), root);
+        EXPECT_EQ(texts(file), QStringList({"b.csv"}));
+    }
+    EXPECT_EQ(changed.count(), 0);
+}
+
+TEST_F(FolderListsTest, ClickSelectsAndReportsTheFile) {
+    FolderLists lists(&drive, &dir, &file, {"*.dat", "*.csv"});
+    ASSERT_TRUE(lists.setPath(root));
+    QSignalSpy clicked(&lists, &FolderLists::fileClicked);
+    file.resize(200, 200);
+    file.show();
+    const QRect rect = file.visualItemRect(file.item(1));
+    QTest::mouseClick(file.viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    ASSERT_EQ(clicked.count(), 1);
+    EXPECT_EQ(clicked.at(0).at(0).toString(), "b.csv");
+    EXPECT_EQ(lists.selectedName(), "b.csv");
+    EXPECT_EQ(lists.selectedPath(), root + "/b.csv");
+    lists.clearSelection();
+    EXPECT_EQ(lists.selectedName(), QString());
+    // Refreshing the list also drops the selection: a stale name must not be read later.
+    QTest::mouseClick(file.viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    lists.refreshFiles();
+    EXPECT_EQ(lists.selectedName(), QString());
+}
+
+TEST_F(FolderListsTest, RootNeverDoublesTheSeparator) {
+    FolderLists lists(&drive, &dir, &file, {"*.csv"});
+    ASSERT_TRUE(lists.setPath("/"));
+    EXPECT_EQ(lists.path(), "/");
+    EXPECT_FALSE(texts(dir).contains("..")) << "no parent above the root";
+    ASSERT_TRUE(lists.setPath(root + "/sub/.."));
+    EXPECT_EQ(lists.path(), root);
+}
+
+TEST_F(FolderListsTest, DriveResetGoesToWorkingFolderOnThatDrive) {
+    const QString saved = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(root + "/sub"));
+    FolderLists lists(&drive, &dir, &file, {"*.csv"});
+    EXPECT_EQ(lists.path(), root + "/sub");
+    ASSERT_TRUE(lists.setPath("/"));
+    lists.resetToCurrentFolderOfDrive();
+    // Working folder and "/" may sit on different mounts; either way we land somewhere readable
+    // on the selected drive, and that is the working folder when it lives there.
+    const QString driveRoot = drive.currentData().toString();
+    if ((root + "/sub").startsWith(driveRoot))
+        EXPECT_EQ(lists.path(), root + "/sub");
+    else
+        EXPECT_EQ(lists.path(), driveRoot);
+    QDir::setCurrent(saved);
+}
+
+TEST(MessageBox, HookReceivesTextAndIcon) {
+    QStringList texts;
+    QList<MessageIcon> icons;
+    SetMessageHook([&](const QString& text, MessageIcon icon) {
+        texts << text;
+        icons << icon;
+    });
+    ShowMessage(nullptr, QStringLiteral("　入力値が不正です！　"));
+    ShowMessage(nullptr, QStringLiteral("  saved  "), MessageIcon::None);
+    SetMessageHook({});
+    EXPECT_EQ(texts, QStringList({QStringLiteral("　入力値が不正です！　"), QStringLiteral("  saved  ")}));
+    EXPECT_EQ(icons, QList<MessageIcon>({MessageIcon::Warning, MessageIcon::None}));
+}
+
+} // namespace
+} // namespace mirendo
