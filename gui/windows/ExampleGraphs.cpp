@@ -1,0 +1,195 @@
+#include "ExampleGraphs.h"
+
+#include "Layout.h"
+#include "NumberText.h"
+#include "PictureBox.h"
+#include "Plot.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace mirendo {
+
+namespace {
+
+constexpr int kSamplesPerInterval = 50;
+
+// Room around the plot for the axis numbers.
+constexpr int kLeftRoom = 30;
+constexpr int kBottomRoom = 20;
+constexpr int kTopRoom = 6;
+constexpr int kRightRoom = 8;
+
+double Transformed(double value, AxisKind kind) { return kind == AxisKind::Logarithmic ? std::log(value) : value; }
+
+QString NumberLabel(double value) {
+    QString text = QString::fromStdString(GeneralText(value));
+    return text;
+}
+
+// "10" with the exponent raised, drawn so that its centre is at `centre`.
+void DrawPowerOfTen(QPainter& p, int exponent, QPointF centre, bool alignRight) {
+    const QFont base = WindowFont(10);
+    QFont small = WindowFont(8);
+    const QString mantissa = QStringLiteral("10");
+    const QString power = QString::number(exponent);
+    const QFontMetricsF bm(base), sm(small);
+    const double width = bm.horizontalAdvance(mantissa) + sm.horizontalAdvance(power);
+    const double left = alignRight ? centre.x() - width : centre.x() - width / 2;
+    const double baseline = centre.y() + bm.ascent() / 2 - 1;
+    p.setFont(base);
+    p.drawText(QPointF(left, baseline), mantissa);
+    p.setFont(small);
+    p.drawText(QPointF(left + bm.horizontalAdvance(mantissa), baseline - bm.ascent() * 0.45), power);
+}
+
+void DrawPlainNumber(QPainter& p, double value, QPointF centre, bool alignRight) {
+    p.setFont(WindowFont(10));
+    const QFontMetricsF fm(p.font());
+    const QString text = NumberLabel(value);
+    const double width = fm.horizontalAdvance(text);
+    const double left = alignRight ? centre.x() - width : centre.x() - width / 2;
+    p.drawText(QPointF(left, centre.y() + fm.ascent() / 2 - 1), text);
+}
+
+// Numbers along one axis: every step on a linear axis, every decade on a logarithmic one.
+// `toPixel` maps a plot-space coordinate of this axis to the pixel where its number goes.
+template <typename ToPixel>
+void NumberAxis(QPainter& p, AxisKind kind, const std::string& startText, const std::string& stopText,
+                double start, double stop, double step, bool alignRight, ToPixel toPixel) {
+    if (kind == AxisKind::Logarithmic) {
+        const int first = static_cast<int>(DecadeExponent(startText));
+        const int last = static_cast<int>(DecadeExponent(stopText));
+        for (int e = first; e <= last; ++e) DrawPowerOfTen(p, e, toPixel((e - first) * Module1::kLn10), alignRight);
+        return;
+    }
+    for (int k = 0;; ++k) {
+        const double value = start + k * step;
+        if (value > stop + step * 1e-9) break;
+        DrawPlainNumber(p, value, toPixel(value), alignRight);
+    }
+}
+
+} // namespace
+
+ExampleGraph ExampleOfScaleMode(int scaleMode) {
+    switch (scaleMode) {
+    case 2:
+        return {2, {{1, 2}, {2, 6}, {3, 14}, {4, 40}, {5, 75}, {6, 220}, {7, 480}, {8, 900}},
+                "0", "9", "1", "1.0E+00", "1.0E+03", "10"};
+    case 3:
+        return {3, {{0.2, 1.2}, {0.5, 2.6}, {1.2, 3.1}, {3, 4.6}, {8, 5.1}, {20, 6.7}, {50, 7.3}, {90, 8.4}},
+                "1.0E-01", "1.0E+02", "10", "0", "10", "2"};
+    case 4:
+        return {4, {{0.2, 0.5}, {0.6, 2.2}, {1.5, 5}, {4, 30}, {10, 90}, {30, 600}, {70, 2000}},
+                "1.0E-01", "1.0E+02", "10", "1.0E-01", "1.0E+04", "10"};
+    default:
+        return {1, {{0, 1.0}, {1, 3.2}, {2, 4.1}, {3, 3.0}, {4, 1.6}, {5, 1.3}, {6, 2.7}, {7, 4.3}, {8, 4.6}},
+                "0", "8", "2", "0", "5", "1"};
+    }
+}
+
+double LagrangeAt(const std::vector<double>& xs, const std::vector<double>& ys, double t) {
+    double sum = 0;
+    for (std::size_t k = 0; k < xs.size(); ++k) {
+        double term = ys[k];
+        for (std::size_t l = 0; l < xs.size(); ++l)
+            if (l != k) term *= (t - xs[l]) / (xs[k] - xs[l]);
+        sum += term;
+    }
+    return sum;
+}
+
+Module1 ExampleState(const ExampleGraph& example) {
+    Module1 s;
+    s.Ln10 = Module1::kLn10;
+    s.ScaleMode = example.scaleMode;
+    s.XStartText = example.xStart;
+    s.XStopText = example.xStop;
+    s.XStepText = example.xStep;
+    s.YStartText = example.yStart;
+    s.YStopText = example.yStop;
+    s.YStepText = example.yStep;
+    s.XStart = LeadingNumber(example.xStart);
+    s.XStop = LeadingNumber(example.xStop);
+    s.XStep = LeadingNumber(example.xStep);
+    s.YStart = LeadingNumber(example.yStart);
+    s.YStop = LeadingNumber(example.yStop);
+    s.YStep = LeadingNumber(example.yStep);
+
+    const AxisKinds axes = AxesOfScaleMode(example.scaleMode);
+    std::vector<double> ts, vs;
+    for (const ExamplePoint& point : example.points) {
+        ts.push_back(Transformed(point.x, axes.x));
+        vs.push_back(Transformed(point.y, axes.y));
+    }
+    const int n = std::min<int>(static_cast<int>(ts.size()), Module1::kMaxPoints);
+    s.PointCount = n;
+    for (int i = 1; i <= n; ++i) {
+        s.XData[i] = example.points[i - 1].x;
+        s.YData[i] = example.points[i - 1].y;
+        s.ResultX[i] = ts[i - 1];
+        s.ResultY[i] = vs[i - 1];
+    }
+    int m = 0;
+    for (int r = 0; r + 1 < n; ++r) {
+        for (int w = 0; w < kSamplesPerInterval; ++w) {
+            const double t = ts[r] + w * (ts[r + 1] - ts[r]) / kSamplesPerInterval;
+            ++m;
+            s.CurveX[m] = t;
+            s.CurveY[m] = LagrangeAt(ts, vs, t);
+        }
+    }
+    if (n > 0) { // the curve of an example ends on its last point
+        ++m;
+        s.CurveX[m] = ts[n - 1];
+        s.CurveY[m] = vs[n - 1];
+    }
+    s.SampleCount = m;
+    const double lnXStart = axes.x == AxisKind::Logarithmic ? std::log(s.XStart) : 0;
+    const double lnYStart = axes.y == AxisKind::Logarithmic ? std::log(s.YStart) : 0;
+    for (int i = 1; i <= n; ++i) {
+        s.XPlotData[i] = s.ResultX[i] - lnXStart;
+        s.YPlotData[i] = s.ResultY[i] - lnYStart;
+    }
+    return s;
+}
+
+QPixmap ExampleGraphPicture(int scaleMode, QSize size) {
+    const ExampleGraph example = ExampleOfScaleMode(scaleMode);
+    const Module1 s = ExampleState(example);
+    const AxisKinds axes = AxesOfScaleMode(scaleMode);
+
+    PictureBox plot(QSize(size.width() - kLeftRoom - kRightRoom, size.height() - kTopRoom - kBottomRoom));
+    plot.clear();
+    PlotSavedForMode(s, plot);
+    // Points as small red circles: a red dot with a white middle.
+    for (int i = 1; i <= s.PointsInUse(); ++i) {
+        plot.setLineWidth(7);
+        plot.dot(static_cast<float>(s.XPlotData[i]), static_cast<float>(s.YPlotData[i]), kPointRed);
+        plot.setLineWidth(3);
+        plot.dot(static_cast<float>(s.XPlotData[i]), static_cast<float>(s.YPlotData[i]), Rgb{255, 255, 255});
+    }
+    plot.setLineWidth(1);
+
+    QPixmap picture(size);
+    picture.fill(Qt::white);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QPointF origin(kLeftRoom, kTopRoom);
+    p.drawImage(origin, plot.image());
+    p.setPen(Qt::black);
+    const double xAxisOrigin = axes.x == AxisKind::Logarithmic ? 0 : s.XStart;
+    const double yAxisOrigin = axes.y == AxisKind::Logarithmic ? 0 : s.YStart;
+    const double numbersY = kTopRoom + plot.pixelHeight() + kBottomRoom / 2.0;
+    NumberAxis(p, axes.x, s.XStartText, s.XStopText, s.XStart, s.XStop, s.XStep, false, [&](double x) {
+        return QPointF(origin.x() + plot.toPixel(static_cast<float>(x), static_cast<float>(yAxisOrigin)).x(), numbersY);
+    });
+    NumberAxis(p, axes.y, s.YStartText, s.YStopText, s.YStart, s.YStop, s.YStep, true, [&](double y) {
+        return QPointF(kLeftRoom - 2.0, origin.y() + plot.toPixel(static_cast<float>(xAxisOrigin), static_cast<float>(y)).y());
+    });
+    return picture;
+}
+
+} // namespace mirendo

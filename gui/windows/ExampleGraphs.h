@@ -1,0 +1,38 @@
+#pragma once
+// The four example graphs of the start window, one per scale mode: fixed example points with a
+// smooth Lagrange curve through them, drawn by the same plot code as the real graphs, with the
+// axes numbered (powers of ten on a logarithmic axis).
+#include "Module1.h"
+
+#include <QPixmap>
+#include <QSize>
+
+#include <vector>
+
+namespace mirendo {
+
+struct ExamplePoint {
+    double x = 0, y = 0;
+};
+
+struct ExampleGraph {
+    int scaleMode = 1;
+    std::vector<ExamplePoint> points; // ascending X
+    // Limits and steps as a user would type them (decade texts on a logarithmic axis).
+    std::string xStart, xStop, xStep, yStart, yStop, yStep;
+};
+
+// The fixed example of `scaleMode` (1..4).
+ExampleGraph ExampleOfScaleMode(int scaleMode);
+
+// Lagrange polynomial through (xs[i], ys[i]) evaluated at t, in double.
+double LagrangeAt(const std::vector<double>& xs, const std::vector<double>& ys, double t);
+
+// The example as the saved-data graph reads it: settings, points and 50 curve samples per
+// interval (and the last point), in log space on a logarithmic axis.
+Module1 ExampleState(const ExampleGraph& example);
+
+// The finished picture of `size` pixels: plot, points as small circles, axis numbers.
+QPixmap ExampleGraphPicture(int scaleMode, QSize size);
+
+} // namespace mirendo

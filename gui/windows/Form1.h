@@ -1,0 +1,108 @@
+#pragma once
+// The main calculation window: input method, scale mode, graph settings, the point plot, the
+// engine run, the curve plot, the cursor readout and the way to the save dialogs. Its handlers
+// read the controls, call the plain logic (SettingsLogic, the plots, the readout) and write the
+// results back. Other windows are reached only through its signals.
+#include "Module1.h"
+#include "PublishedPoints.h"
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace mirendo {
+
+class EngineRunner;
+class PictureBox;
+struct SettingTexts;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    // `runner` runs the engine; without one the window makes its own (engine beside Mirendo or on PATH).
+    explicit Form1(Module1& state, EngineRunner* runner = nullptr, QWidget* parent = nullptr);
+
+    // Prepares the window (and, through inputDialogsResetRequested, both input dialogs) for a new calculation.
+    void ResetMainWindow();
+
+    // Text5..Text10 as they stand (what the data save writes).
+    std::array<QString, 6> settingTexts() const;
+    // The drawn graph of Picture1 (what the image save writes).
+    QImage graphImage() const;
+    PictureBox* picture1() const { return m_picture1; }
+
+public slots:
+    void applyPublishedPoints(const mirendo::PublishedPoints& points);
+    void enableAllScaleOptions();
+    void clearDataTable();
+    void clearRangeLabels();
+    void enableSettingsOk();
+
+signals:
+    void inputDialogsResetRequested();
+    void fileInputRequested();
+    void manualEntryRequested();
+    void backToStartRequested();
+    void dataSaveRequested(const QString& defaultName);
+    void imageSaveRequested(const QString& proposedName);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void Command9_Click();
+    void ScaleOption_Click(int scaleMode);
+    void Command3_Click();
+    void Command1_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command8_Click();
+    void Command7_Click();
+    void Command2_Click();
+    void SettingBox_Enter(QLineEdit* box);
+    void Picture1_MouseMove(float x);
+
+    SettingTexts readSettingBoxes() const;
+    void writeSettingBoxes(const SettingTexts& texts);
+    std::array<std::string, 4> rangeTexts() const;
+    void showLimitCaptions();
+
+    Module1& m_state;
+    EngineRunner* m_runner;
+    bool m_waitingForEngine = false;
+
+    QGroupBox* m_frame2 = nullptr;
+    QRadioButton* m_option5 = nullptr;
+    QRadioButton* m_option6 = nullptr;
+    QPushButton* m_command9 = nullptr;
+    QGroupBox* m_frame1 = nullptr;
+    std::array<QRadioButton*, 4> m_scaleOptions{}; // Option1..Option4
+    QListWidget* m_list1 = nullptr;
+    std::array<QLabel*, 4> m_rangeLabels{};        // Label31..Label34
+    std::array<QLineEdit*, 6> m_settingBoxes{};    // Text5..Text10
+    QPushButton* m_command3 = nullptr;
+    QPushButton* m_command1 = nullptr;
+    QPushButton* m_command4 = nullptr;
+    QPushButton* m_command5 = nullptr;
+    QPushButton* m_command6 = nullptr;
+    QPushButton* m_command8 = nullptr;
+    QPushButton* m_command7 = nullptr;
+    QPushButton* m_command2 = nullptr;
+    PictureBox* m_picture1 = nullptr;
+    std::array<QLabel*, 4> m_limitLabels{};        // Label14 X start, Label15 X stop, Label16 Y start, Label17 Y stop
+    QLabel* m_label27 = nullptr;
+    QLabel* m_label28 = nullptr;
+};
+
+} // namespace mirendo
