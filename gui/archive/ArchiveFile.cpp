@@ -1,0 +1,398 @@
+#include "ArchiveFile.h"
+
+#include "NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <limits>
+#include <optional>
+
+namespace mirendo {
+
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+constexpr const char* kFieldSeparator = ",  ";
+// The graph hands coordinates to the canvas in single precision and scales by 1.1 times the
+// span; settings beyond this cannot be drawn. (Typed text never gives an infinity: it saturates.)
+constexpr double kLargestSetting = 1e37;
+
+// A number alone on its line: one blank before (the sign's place) and one after.
+std::string IntegerLine(int value) {
+    std::string text = std::to_string(value);
+    if (value >= 0)
+        text.insert(text.begin(), ' ');
+    return text + " " + kLineEnd;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Fields separated by a comma or a line end (CR LF, CR or LF), with the line each starts on.
+class FieldStream {
+public:
+    explicit FieldStream(std::string_view bytes) : m_bytes(bytes) {}
+
+    bool atEnd() const { return m_pos >= m_bytes.size(); }
+    int line() const { return m_line; }
+
+    std::optional<std::string_view> next() {
+        if (atEnd())
+            return std::nullopt;
+        m_fieldLine = m_line;
+        const std::size_t start = m_pos;
+        while (m_pos < m_bytes.size() && m_bytes[m_pos] != ',' && m_bytes[m_pos] != '\r' && m_bytes[m_pos] != '\n')
+            ++m_pos;
+        const std::string_view field = m_bytes.substr(start, m_pos - start);
+        if (m_pos < m_bytes.size()) {
+            const char separator = m_bytes[m_pos++];
+            if (separator == '\r' && m_pos < m_bytes.size() && m_bytes[m_pos] == '\n')
+                ++m_pos;
+            if (separator != ',')
+                ++m_line;
+        }
+        return Trim(field);
+    }
+    int fieldLine() const { return m_fieldLine; }
+
+private:
+    std::string_view m_bytes;
+    std::size_t m_pos = 0;
+    int m_line = 1;
+    int m_fieldLine = 1;
+};
+
+// The whole field must be a decimal number in fixed or E notation; overflow is not a number.
+std::optional<double> StrictNumber(std::string_view field) {
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t from = i;
+        while (i < field.size() && field[i] >= '0' && field[i] <= '9')
+            ++i;
+        return i - from;
+    };
+    if (i < field.size() && (field[i] == '+' || field[i] == '-'))
+        ++i;
+    std::size_t mantissaDigits = digits();
+    if (i < field.size() && field[i] == '.') {
+        ++i;
+        mantissaDigits += digits();
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    if (i < field.size() && (field[i] == 'E' || field[i] == 'e')) {
+        ++i;
+        if (i < field.size() && (field[i] == '+' || field[i] == '-'))
+            ++i;
+        if (digits() == 0)
+            return std::nullopt;
+    }
+    if (i != field.size())
+        return std::nullopt;
+    const std::string copy(field);
+    const double value = std::strtod(copy.c_str(), nullptr);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+class Reader {
+public:
+    explicit Reader(std::string_view bytes) : m_fields(bytes) {}
+
+    ArchiveRead& result() { return m_result; }
+
+    bool fail(ArchiveError error, std::string detail) {
+        if (m_result.error == ArchiveError::None) {
+            m_result.error = error;
+            m_result.detail = std::move(detail);
+        }
+        return false;
+    }
+
+    bool text(std::string& out) {
+        const auto field = m_fields.next();
+        if (!field)
+            return fail(ArchiveError::EndedEarly, "ファイルが途中で終わっています");
+        out = std::string(*field);
+        return true;
+    }
+
+    bool number(double& out, const char* what) {
+        const auto field = m_fields.next();
+        if (!field)
+            return fail(ArchiveError::EndedEarly, std::string("ファイルが途中で終わっています（") + what + "）");
+        const auto value = StrictNumber(*field);
+        if (!value)
+            return fail(ArchiveError::NotANumber,
+                        std::to_string(m_fields.fieldLine()) + " 行目の " + what + " が数値ではありません");
+        // The engine computes in single precision and the graph draws in it: a larger value is
+        // not from a calculation and could not be drawn.
+        if (std::fabs(*value) > std::numeric_limits<float>::max())
+            return fail(ArchiveError::ValueOutOfRange,
+                        std::to_string(m_fields.fieldLine()) + " 行目の " + what + " が大きすぎます");
+        out = *value;
+        return true;
+    }
+
+    bool count(int& out, const char* what) {
+        double value = 0;
+        if (!number(value, what))
+            return false;
+        if (value != std::floor(value))
+            return fail(ArchiveError::NotANumber,
+                        std::to_string(m_fields.fieldLine()) + " 行目の " + what + " が整数ではありません");
+        // Far beyond every capacity; the range checks of the caller then refuse it.
+        out = static_cast<int>(std::clamp(value, -1.0e6, 1.0e6));
+        return true;
+    }
+
+private:
+    FieldStream m_fields;
+    ArchiveRead m_result;
+};
+
+struct AxisCheck {
+    const char* name; // "X" or "Y"
+    bool logarithmic;
+    double start, stop;
+    const std::string& startText;
+    const std::string& stopText;
+};
+
+// The graph must be drawable from what was read: a positive span, and on a logarithmic axis a
+// positive start and limit texts whose last three characters are the decade exponent.
+bool CheckAxis(Reader& reader, const AxisCheck& axis) {
+    const std::string name = axis.name;
+    if (!axis.logarithmic) {
+        if (!(axis.start < axis.stop))
+            return reader.fail(ArchiveError::EmptyRange, name + " 軸の開始値が終了値より小さくありません");
+        return true;
+    }
+    if (!(axis.start > 0))
+        return reader.fail(ArchiveError::NonPositiveLogStart, name + " 軸（対数）の開始値が正ではありません");
+    for (const std::string* text : {&axis.startText, &axis.stopText}) {
+        if (!IsDecadeText(*text))
+            return reader.fail(ArchiveError::MalformedDecade,
+                               name + " 軸（対数）の範囲 \"" + *text + "\" が 1.0E+02 の形ではありません");
+    }
+    if (!(LeadingNumber(axis.startText.substr(axis.startText.size() - 3)) <
+          LeadingNumber(axis.stopText.substr(axis.stopText.size() - 3))))
+        return reader.fail(ArchiveError::EmptyRange, name + " 軸の開始値が終了値より小さくありません");
+    return true;
+}
+
+} // namespace
+
+std::string SettingBoxName(int index) {
+    static const char* const kNames[6] = {"X 軸 開始値", "X 軸 終了値", "X 軸 増分",
+                                          "Y 軸 開始値", "Y 軸 終了値", "Y 軸 増分"};
+    return (index >= 0 && index < 6) ? kNames[index] : "";
+}
+
+std::string SettingTextProblem(std::string_view text) {
+    if (text.find(',') != std::string_view::npos)
+        return "カンマ（,）を含んでいます";
+    if (text.find_first_of("\r\n") != std::string_view::npos)
+        return "改行を含んでいます";
+    if (!Trim(text).empty() && Trim(text).front() == '"')
+        return "二重引用符（\"）で始まっています";
+    return "";
+}
+
+bool IsDecadeText(std::string_view text) {
+    if (text.substr(0, 4) != "1.0E")
+        return false;
+    const std::string_view exponent = text.substr(4);
+    const auto allDigits = [](std::string_view s) {
+        for (char c : s)
+            if (c < '0' || c > '9')
+                return false;
+        return !s.empty();
+    };
+    if (exponent == "00")
+        return true;
+    if (exponent.size() == 3 && (exponent[0] == '+' || exponent[0] == '-'))
+        return allDigits(exponent.substr(1));
+    // A negative three-digit exponent would read as positive from its last three characters.
+    return exponent.size() == 4 && exponent[0] == '+' && allDigits(exponent.substr(1));
+}
+
+ArchiveFormat FormatArchive(const Module1& s, const SettingTexts& settings) {
+    ArchiveFormat out;
+    for (int i = 0; i < 6; ++i) {
+        const std::string problem = SettingTextProblem(settings[i]);
+        if (!problem.empty()) {
+            out.badSetting = i;
+            out.error = SettingBoxName(i) + " の設定が" + problem;
+            return out;
+        }
+    }
+    const int n = s.PointsInUse();
+    const int m = s.SamplesInUse();
+    const auto finite = [&](double v, const char* what, int index) {
+        if (std::isfinite(v))
+            return true;
+        out.error = std::string(what) + "(" + std::to_string(index) + ") が有限の数ではありません";
+        return false;
+    };
+    for (int i = 1; i <= n; ++i)
+        if (!finite(s.ResultX[i], "ResultX", i) || !finite(s.ResultY[i], "ResultY", i) ||
+            !finite(s.Coef[i], "Coef", i))
+            return out;
+    for (int j = 1; j <= m; ++j)
+        if (!finite(s.CurveX[j], "CurveX", j) || !finite(s.CurveY[j], "CurveY", j))
+            return out;
+
+    std::string& b = out.bytes;
+    b.reserve(64 + 48 * n + 32 * m);
+    b += IntegerLine(s.ScaleMode);
+    for (const std::string& text : settings)
+        b += text + kLineEnd;
+    b += IntegerLine(n);
+    for (int i = 1; i <= n; ++i)
+        b += FormatExponential(s.ResultX[i], 5) + kFieldSeparator + FormatExponential(s.ResultY[i], 5) +
+             kFieldSeparator + FormatExponential(s.Coef[i], 6) + kLineEnd;
+    b += IntegerLine(m);
+    for (int j = 1; j <= m; ++j)
+        b += FormatExponential(s.CurveX[j], 6) + kFieldSeparator + FormatExponential(s.CurveY[j], 6) + kLineEnd;
+    out.ok = true;
+    return out;
+}
+
+ArchiveRead ParseArchive(std::string_view bytes) {
+    Reader r(bytes);
+    Module1& d = r.result().data;
+
+    if (!r.count(d.ScaleMode, "スケールモード"))
+        return r.result();
+    if (d.ScaleMode < 1 || d.ScaleMode > 4) {
+        r.fail(ArchiveError::BadScaleMode, "スケールモードが 1〜4 ではありません");
+        return r.result();
+    }
+
+    const AxisKinds axes = AxesOfScaleMode(d.ScaleMode);
+    const bool logX = axes.x == AxisKind::Logarithmic;
+    const bool logY = axes.y == AxisKind::Logarithmic;
+    std::string* const texts[6] = {&d.XStartText, &d.XStopText, &d.XStepText,
+                                   &d.YStartText, &d.YStopText, &d.YStepText};
+    double* const values[6] = {&d.XStart, &d.XStop, &d.XStep, &d.YStart, &d.YStop, &d.YStep};
+    for (int i = 0; i < 6; ++i) {
+        if (!r.text(*texts[i]))
+            return r.result();
+        *values[i] = LeadingNumber(*texts[i]);
+        // A logarithmic axis is drawn from its decade texts; only linear values reach the canvas.
+        const bool linear = !(i < 3 ? logX : logY);
+        if (linear && !(std::fabs(*values[i]) <= kLargestSetting)) {
+            r.fail(ArchiveError::SettingOutOfRange, SettingBoxName(i) + " の値が大きすぎます");
+            return r.result();
+        }
+    }
+    if (!CheckAxis(r, {"X", logX, d.XStart, d.XStop, d.XStartText, d.XStopText}) ||
+        !CheckAxis(r, {"Y", logY, d.YStart, d.YStop, d.YStartText, d.YStopText}))
+        return r.result();
+
+    if (!r.count(d.PointCount, "データ点の数"))
+        return r.result();
+    if (d.PointCount < 0 || d.PointCount > Module1::kMaxPoints) {
+        r.fail(ArchiveError::BadPointCount, "データ点の数 " + std::to_string(d.PointCount) + " が 0〜10 の範囲外です");
+        return r.result();
+    }
+    // On a logarithmic axis the graph puts the axis start at 0.
+    const double offsetX = logX ? std::log(d.XStart) : 0.0;
+    const double offsetY = logY ? std::log(d.YStart) : 0.0;
+    for (int i = 1; i <= d.PointCount; ++i) {
+        if (!r.number(d.ResultX[i], "X") || !r.number(d.ResultY[i], "Y") || !r.number(d.Coef[i], "係数"))
+            return r.result();
+        d.XPlotData[i] = d.ResultX[i] - offsetX;
+        d.YPlotData[i] = d.ResultY[i] - offsetY;
+    }
+
+    if (!r.count(d.SampleCount, "補間点の数"))
+        return r.result();
+    if (d.SampleCount < 0 || d.SampleCount > Module1::kMaxSamples) {
+        r.fail(ArchiveError::BadSampleCount,
+               "補間点の数 " + std::to_string(d.SampleCount) + " が 0〜600 の範囲外です");
+        return r.result();
+    }
+    for (int j = 1; j <= d.SampleCount; ++j)
+        if (!r.number(d.CurveX[j], "X") || !r.number(d.CurveY[j], "Y"))
+            return r.result();
+
+    d.CurveX[0] = d.XPlotData[1];
+    d.CurveY[0] = d.YPlotData[1];
+    d.CurveXMin = d.CurveXMax = d.CurveX[1];
+    d.CurveYMin = d.CurveYMax = d.CurveY[1];
+    for (int j = 2; j <= d.SampleCount; ++j) {
+        d.CurveXMin = std::min(d.CurveXMin, d.CurveX[j]);
+        d.CurveXMax = std::max(d.CurveXMax, d.CurveX[j]);
+        d.CurveYMin = std::min(d.CurveYMin, d.CurveY[j]);
+        d.CurveYMax = std::max(d.CurveYMax, d.CurveY[j]);
+    }
+    return r.result();
+}
+
+ArchiveRead ReadArchiveFile(const std::string& path) {
+    ArchiveRead refused;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        refused.error = ArchiveError::CannotOpen;
+        refused.detail = "ファイルを開けません: " + path;
+        return refused;
+    }
+    std::string bytes(kMaxArchiveBytes + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) {
+        refused.error = ArchiveError::CannotOpen;
+        refused.detail = "ファイルを読めません: " + path;
+        return refused;
+    }
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > kMaxArchiveBytes) {
+        refused.error = ArchiveError::TooLarge;
+        refused.detail = "ファイルが大きすぎます（1 MiB を超えています）";
+        return refused;
+    }
+    return ParseArchive(bytes);
+}
+
+void ApplyArchive(const Module1& d, const std::string& path, Module1& s) {
+    s.FilePath = path;
+    s.ScaleMode = d.ScaleMode;
+    s.XStartText = d.XStartText;
+    s.XStopText = d.XStopText;
+    s.XStepText = d.XStepText;
+    s.YStartText = d.YStartText;
+    s.YStopText = d.YStopText;
+    s.YStepText = d.YStepText;
+    s.XStart = d.XStart;
+    s.XStop = d.XStop;
+    s.XStep = d.XStep;
+    s.YStart = d.YStart;
+    s.YStop = d.YStop;
+    s.YStep = d.YStep;
+    s.PointCount = d.PointCount;
+    s.ResultX = d.ResultX;
+    s.ResultY = d.ResultY;
+    s.Coef = d.Coef;
+    s.XPlotData = d.XPlotData;
+    s.YPlotData = d.YPlotData;
+    s.SampleCount = d.SampleCount;
+    s.CurveX = d.CurveX;
+    s.CurveY = d.CurveY;
+    s.CurveXMin = d.CurveXMin;
+    s.CurveXMax = d.CurveXMax;
+    s.CurveYMin = d.CurveYMin;
+    s.CurveYMax = d.CurveYMax;
+}
+
+} // namespace mirendo

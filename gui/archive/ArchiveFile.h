@@ -1,0 +1,91 @@
+#pragma once
+// The interpolated-data file ("name-Mi.csv"): everything needed to redraw an interpolation and
+// evaluate its polynomial later without the engine. Written by the save dialog, read back by the
+// browser. No Qt here, so the format is tested without a window.
+//
+// Layout, every line ended by CR LF:
+//   " mode "
+//   six setting texts as typed (X start, X stop, X step, Y start, Y stop, Y step)
+//   " N "
+//   N lines  x_i,  y_i,  c_i      ("0.00000E+00",  "0.00000E+00",  "0.000000E+00")
+//   " M "
+//   M lines  t_j,  P(t_j)         ("0.000000E+00",  "0.000000E+00")
+#include "Module1.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace mirendo {
+
+inline constexpr const char* kArchiveSuffix = "-Mi.csv";  // appended to the typed name
+inline constexpr const char* kArchivePattern = "*Mi.csv"; // what the file lists show
+// A ten-point file is about 12 KiB; anything far larger is not one of ours.
+inline constexpr std::size_t kMaxArchiveBytes = 1024 * 1024;
+
+// The main window's six setting boxes (Text5..Text10) in file order.
+using SettingTexts = std::array<std::string, 6>;
+
+// Human name of setting box `index` (0..5) for messages, e.g. "X 軸 開始値".
+std::string SettingBoxName(int index);
+
+// Why `text` cannot be stored as a setting line, or "" when it can. A comma or a line break
+// would split the field and a leading double quote would be taken for a quoted field when the
+// file is read back, shifting every later field.
+std::string SettingTextProblem(std::string_view text);
+
+struct ArchiveFormat {
+    bool ok = false;
+    std::string bytes;
+    std::string error; // one line, names the setting box or the value at fault
+    int badSetting = -1; // 0..5 when a setting text was refused
+};
+
+// The file's bytes from the shared state and the six setting texts. Counts are clamped to the
+// capacities so that the file always holds as many lines as its counts announce.
+ArchiveFormat FormatArchive(const Module1& state, const SettingTexts& settings);
+
+enum class ArchiveError {
+    None,
+    CannotOpen,
+    TooLarge,
+    EndedEarly,
+    NotANumber,
+    ValueOutOfRange,   // a point or sample beyond single precision
+    BadScaleMode,      // not 1..4
+    BadPointCount,     // negative or above 10
+    BadSampleCount,    // negative or above 600
+    SettingOutOfRange, // a setting beyond what the graph can draw (single precision)
+    EmptyRange,        // an axis whose start is not below its stop
+    NonPositiveLogStart,
+    MalformedDecade,   // a logarithmic limit text not of the form 1.0E+02 / 1.0E-02 / 1.0E00
+};
+
+// A parsed file. `data` is a fresh state holding only what the file gives and what the browser
+// derives from it (plot coordinates of the points, CurveX(0)/CurveY(0), the curve extremes);
+// ApplyArchive copies those fields into the shared state.
+struct ArchiveRead {
+    ArchiveError error = ArchiveError::None;
+    std::string detail; // one line for the message box, in the user's language
+    Module1 data;
+    bool ok() const { return error == ArchiveError::None; }
+};
+
+// Reads fields separated by commas or line ends, blanks around each field ignored, in the order
+// of the layout above. Anything after the last sample is ignored. Refuses (never half-loads) a
+// file that ends early, has a non-number where a number belongs, counts out of range, a scale
+// mode other than 1..4, an empty axis range, or logarithmic limits that cannot be drawn.
+ArchiveRead ParseArchive(std::string_view bytes);
+// Opens and reads at most kMaxArchiveBytes; a larger file is refused unread.
+ArchiveRead ReadArchiveFile(const std::string& path);
+
+// Copies what the browser loads into `state` and records `path` in FilePath. GraphDrawn and the
+// point data typed in the main window (XData, YData, ...) are left alone.
+void ApplyArchive(const Module1& loaded, const std::string& path, Module1& state);
+
+// True when `text` is "1.0E" followed by "00", or by a sign and two digits, or by "+" and three
+// digits: the forms whose last three characters give the decade exponent.
+bool IsDecadeText(std::string_view text);
+
+} // namespace mirendo
