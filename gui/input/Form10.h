@@ -1,0 +1,65 @@
+#pragma once
+// File-input dialog: browse drives and folders, click a point file, and its points are read,
+// ordered and handed to the main window (pointsPublished); a failed read shows Form3.
+#include "Module1.h"
+#include "PublishedPoints.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace mirendo {
+
+class FolderLists;
+class Form3;
+class Form9;
+
+class Form10 : public QWidget {
+    Q_OBJECT
+public:
+    Form10(Module1& state, Form9* help, QWidget* parent = nullptr);
+
+    // Folder list to the current folder of the drive, file list refreshed, List1 and the range
+    // labels emptied, no file read yet. Does not show the dialog.
+    void prepare();
+
+    void File1_Click(const QString& name); // read the clicked file
+    void Command1_Click();                 // "OK"
+    void Command2_Click();                 // "キャンセル"
+    void Command3_Click();                 // "データ書式": show the help window
+
+    FolderLists* folderLists() const { return m_lists; }
+    Form3* readErrorWindow() const { return m_form3; } // null until the first failed read
+
+signals:
+    void readStarted();
+    void pointsPublished(const mirendo::PublishedPoints& points);
+    void readFailed();
+    void accepted();
+    void cancelled();
+
+protected:
+    // The close box cancels: otherwise the hidden main window would never come back.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void failRead();
+
+    Module1& m_state;
+    Form9* m_help;
+    Form3* m_form3 = nullptr;
+    FolderLists* m_lists = nullptr;
+    QComboBox* m_drive1 = nullptr;
+    QListWidget* m_dir1 = nullptr;
+    QListWidget* m_file1 = nullptr;
+    QListWidget* m_list1 = nullptr;
+    std::array<QLabel*, 4> m_rangeLabels{};
+    bool m_pointsRead = false; // a file was read successfully since the last prepare()
+};
+
+} // namespace mirendo

@@ -1,0 +1,70 @@
+#pragma once
+// Manual entry dialog: the user types up to ten points, X then Y, corrects them by number and
+// hands them to the main window, which applies what pointsPublished carries.
+#include "Module1.h"
+#include "PublishedPoints.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace mirendo {
+
+class Form11 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form11(Module1& state, QWidget* parent = nullptr);
+
+    // Part of the main window's reset: point label "1", X and Y boxes, list and range labels empty.
+    void resetForMainWindowReset();
+    // Opening for a new entry: EntryNo := 1, boxes, list and range labels empty, correction and
+    // finishing buttons off; shows the dialog with the focus in the X box.
+    void openForEntry();
+
+    void Command1_Click(); // "OK・次データ": take the point of the entry row
+    void Command2_Click(); // "入力終了": allow corrections and finishing
+    void Command3_Click(); // "入力値を修正する": focus to the correction number
+    void Command4_Click(); // "OK（修正なし）": publish
+    void Command5_Click(); // "キャンセル"
+    void Command6_Click(); // "修正終了": publish
+    void Command7_Click(); // "OK" of the correction row
+
+signals:
+    void pointsPublished(const mirendo::PublishedPoints& points);
+    void cancelled();
+
+protected:
+    // The close box cancels: otherwise the hidden main window would never come back.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    int enteredCount() const; // points typed since the dialog was opened
+    void publish();
+    void showRanges();
+    void addListLine(int number, const QString& x, const QString& y);
+
+    Module1& m_state;
+    QLabel* m_label4 = nullptr;
+    QLineEdit* m_text1 = nullptr;
+    QLineEdit* m_text2 = nullptr;
+    QLineEdit* m_text3 = nullptr;
+    QLineEdit* m_text4 = nullptr;
+    QLineEdit* m_text5 = nullptr;
+    QPushButton* m_command1 = nullptr;
+    QPushButton* m_command2 = nullptr;
+    QPushButton* m_command3 = nullptr;
+    QPushButton* m_command4 = nullptr;
+    QPushButton* m_command5 = nullptr;
+    QPushButton* m_command6 = nullptr;
+    QPushButton* m_command7 = nullptr;
+    QListWidget* m_list1 = nullptr;
+    std::array<QLabel*, 4> m_rangeLabels{};
+};
+
+} // namespace mirendo
