@@ -1,0 +1,430 @@
+// The input windows driven headless: typing, corrections, finishing, file clicks and the help.
+#include "FolderLists.h"
+#include "Form10.h"
+#include "Form11.h"
+#include "Form3.h"
+#include "Form9.h"
+#include "MessageBox.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+namespace mirendo {
+namespace {
+
+const QString kNoData = QStringLiteral(" データが入力されていません ");
+const QString kLimit = QStringLiteral(" データ数が上限(10)になりました ");
+
+struct Message {
+    QString text;
+    MessageIcon icon;
+};
+
+// Every message box is recorded; a test states the ones it expects, any other fails it.
+class InputWindows : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetMessageHook([this](const QString& text, MessageIcon icon) { m_messages.push_back({text, icon}); });
+        ASSERT_TRUE(m_dir.isValid());
+    }
+    void TearDown() override {
+        SetMessageHook({});
+        for (const Message& m : m_messages) ADD_FAILURE() << "unexpected message: " << m.text.toStdString();
+    }
+    // Consumes the recorded messages and compares them.
+    void expectMessages(const std::vector<std::pair<QString, MessageIcon>>& expected) {
+        ASSERT_EQ(m_messages.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(m_messages[i].text, expected[i].first);
+            EXPECT_EQ(m_messages[i].icon, expected[i].second);
+        }
+        m_messages.clear();
+    }
+    void expectOneMessageContaining(const QString& part) {
+        ASSERT_EQ(m_messages.size(), 1u);
+        EXPECT_TRUE(m_messages[0].text.contains(part)) << m_messages[0].text.toStdString();
+        EXPECT_EQ(m_messages[0].icon, MessageIcon::Warning);
+        m_messages.clear();
+    }
+    QString write(const QString& name, const QByteArray& bytes) {
+        QFile file(m_dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+    template <class T> static T* child(QWidget& window, const char* name) {
+        T* found = window.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    static QStringList lines(QListWidget* list) {
+        QStringList texts;
+        for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+        return texts;
+    }
+
+    Module1 m_state;
+    QTemporaryDir m_dir;
+    std::vector<Message> m_messages;
+};
+
+// ---- manual entry ------------------------------------------------------------------------
+
+class ManualEntry : public InputWindows {
+protected:
+    void SetUp() override {
+        InputWindows::SetUp();
+        m_form.openForEntry();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&m_form));
+    }
+    void type(const QString& x, const QString& y) {
+        child<QLineEdit>(m_form, "Text1")->setText(x);
+        child<QLineEdit>(m_form, "Text2")->setText(y);
+        m_form.Command1_Click();
+    }
+    void correct(const QString& number, const QString& x, const QString& y) {
+        child<QLineEdit>(m_form, "Text3")->setText(number);
+        child<QLineEdit>(m_form, "Text4")->setText(x);
+        child<QLineEdit>(m_form, "Text5")->setText(y);
+        m_form.Command7_Click();
+    }
+    QStringList rangeTexts() {
+        QStringList texts;
+        for (const char* name : {"Label31", "Label32", "Label33", "Label34"}) texts << child<QLabel>(m_form, name)->text();
+        return texts;
+    }
+
+    Form11 m_form{m_state};
+};
+
+TEST_F(ManualEntry, TypingWithTheKeyboardListsEachPoint) {
+    QLineEdit* text1 = child<QLineEdit>(m_form, "Text1");
+    QLineEdit* text2 = child<QLineEdit>(m_form, "Text2");
+    for (const auto& [x, y] : {std::pair{"1", "10"}, std::pair{"2", "20"}}) {
+        ASSERT_TRUE(text1->hasFocus());
+        QTest::keyClicks(text1, x);
+        QTest::keyClick(text1, Qt::Key_Return);
+        ASSERT_TRUE(text2->hasFocus());
+        QTest::keyClicks(text2, y);
+        QTest::keyClick(text2, Qt::Key_Enter);
+        ASSERT_TRUE(child<QPushButton>(m_form, "Command1")->hasFocus());
+        QTest::keyClick(child<QPushButton>(m_form, "Command1"), Qt::Key_Return);
+    }
+    EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")), (QStringList{" 1 :   1    10", " 2 :   2    20"}));
+    EXPECT_EQ(child<QLabel>(m_form, "Label4")->text(), "3");
+    EXPECT_EQ(m_state.PointCount, 2);
+    EXPECT_EQ(m_state.EntryNo, 3);
+    EXPECT_EQ(rangeTexts(), (QStringList{"1.0", "2.0", "10.0", "20.0"}));
+    EXPECT_TRUE(text1->text().isEmpty());
+}
+
+TEST_F(ManualEntry, ListShowsTextsAsTypedAndStoresLeadingNumbers) {
+    type("1.50", "abc");
+    EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")), QStringList{" 1 :   1.50    abc"});
+    EXPECT_EQ(m_state.XData[1], 1.5);
+    EXPECT_EQ(m_state.YData[1], 0.0);
+}
+
+TEST_F(ManualEntry, EmptyBoxIsRefused) {
+    for (const auto& [x, y] : {std::pair{"", "2"}, std::pair{"1", ""}}) {
+        type(x, y);
+        expectMessages({{kNoData, MessageIcon::Warning}});
+    }
+    type(" ", "2"); // a blank is not empty
+    EXPECT_EQ(m_state.PointCount, 1);
+}
+
+TEST_F(ManualEntry, TenPointsAreTheLimit) {
+    for (int i = 1; i <= 9; ++i) type(QString::number(i), QString::number(i * 10));
+    type("10", "100");
+    expectMessages({{kLimit, MessageIcon::None}});
+    EXPECT_EQ(child<QLabel>(m_form, "Label4")->text(), "10");
+    EXPECT_TRUE(child<QPushButton>(m_form, "Command2")->hasFocus());
+    EXPECT_EQ(child<QLineEdit>(m_form, "Text1")->text(), "10");
+
+    type("11", "110"); // nothing more is stored
+    expectMessages({{kLimit, MessageIcon::None}});
+    EXPECT_EQ(m_state.PointCount, 10);
+    EXPECT_EQ(m_state.EntryNo, 11);
+    EXPECT_EQ(m_state.XData[10], 10.0);
+    EXPECT_EQ(child<QListWidget>(m_form, "List1")->count(), 10);
+}
+
+TEST_F(ManualEntry, ButtonStatesFollowEndOfInput) {
+    auto states = [&] {
+        QString s;
+        for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7"})
+            s += child<QPushButton>(m_form, name)->isEnabled() ? '1' : '0';
+        return s;
+    };
+    EXPECT_EQ(states(), "1100101");
+    m_form.Command2_Click();
+    EXPECT_EQ(states(), "1111111");
+    EXPECT_TRUE(child<QPushButton>(m_form, "Command4")->hasFocus());
+    m_form.openForEntry();
+    EXPECT_EQ(states(), "1100101");
+}
+
+TEST_F(ManualEntry, CorrectionRebuildsListFromStoredValues) {
+    type("1", "10");
+    type("2", "20");
+    type("3", "30");
+    correct("2", "5.50", "-0.25");
+    EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")),
+              (QStringList{" 1 :   1    10", " 2 :   5.5    -0.25", " 3 :   3    30"}));
+    EXPECT_EQ(m_state.PointCount, 3);
+    EXPECT_EQ(m_state.EntryNo, 4);
+    EXPECT_EQ(rangeTexts(), (QStringList{"1.0", "5.5", "-0.25", "30.0"}));
+    EXPECT_TRUE(child<QLineEdit>(m_form, "Text3")->text().isEmpty());
+    EXPECT_TRUE(child<QLineEdit>(m_form, "Text3")->hasFocus());
+
+    correct("2.5", "7", "70"); // halves round to the even neighbour: point 2
+    EXPECT_EQ(m_state.XData[2], 7.0);
+}
+
+TEST_F(ManualEntry, CorrectionOutsideTheEnteredPointsChangesNothing) {
+    type("1", "10");
+    type("2", "20");
+    const auto x = m_state.XData;
+    const auto y = m_state.YData;
+    const QStringList before = lines(child<QListWidget>(m_form, "List1"));
+    for (const char* number : {"0", "-1", "3", "11", "2.6", "abc", "", "1e9"}) {
+        correct(QString::fromLatin1(number), "9", "9");
+        expectOneMessageContaining(QStringLiteral("1 ～ 2"));
+        EXPECT_EQ(m_state.XData, x) << number;
+        EXPECT_EQ(m_state.YData, y) << number;
+        EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")), before) << number;
+    }
+    correct("1", "", "5"); // a correction needs both values
+    expectMessages({{kNoData, MessageIcon::Warning}});
+    EXPECT_EQ(m_state.XData, x);
+}
+
+TEST_F(ManualEntry, NothingToCorrectOrPublishBeforeTheFirstPoint) {
+    m_state.PointCount = 7; // left by an earlier input
+    m_form.Command2_Click();
+    correct("1", "1", "1");
+    expectOneMessageContaining(QStringLiteral("修正できるデータがありません"));
+    bool published = false;
+    QObject::connect(&m_form, &Form11::pointsPublished, [&] { published = true; });
+    m_form.Command4_Click();
+    expectMessages({{kNoData, MessageIcon::Warning}});
+    EXPECT_FALSE(published);
+    EXPECT_TRUE(m_form.isVisible());
+}
+
+TEST_F(ManualEntry, FinishingOrdersAndPublishes) {
+    type("3", "30");
+    type("1", "-1");
+    type("2", "20");
+    m_form.Command2_Click();
+    std::vector<PublishedPoints> published;
+    QObject::connect(&m_form, &Form11::pointsPublished, [&](const PublishedPoints& p) { published.push_back(p); });
+    m_form.Command6_Click();
+    ASSERT_EQ(published.size(), 1u);
+    EXPECT_EQ(published[0].tableLines, (std::vector<std::string>{"1  -1", "2  20", "3  30"}));
+    EXPECT_EQ(published[0].rangeTexts, (std::array<std::string, 4>{"1.0", "3.0", "-1.0", "30.0"}));
+    EXPECT_TRUE(published[0].logXAllowed);
+    EXPECT_FALSE(published[0].logYAllowed);
+    EXPECT_FALSE(m_form.isVisible());
+    EXPECT_EQ(m_state.XData[1], 1.0);
+    EXPECT_EQ(m_state.YData[1], -1.0);
+}
+
+TEST_F(ManualEntry, CancelKeepsTheTypedPoints) {
+    type("1", "1");
+    type("2", "4");
+    type("3", "9");
+    int cancelled = 0;
+    QObject::connect(&m_form, &Form11::cancelled, [&] { ++cancelled; });
+    m_form.Command5_Click();
+    EXPECT_EQ(cancelled, 1);
+    EXPECT_FALSE(m_form.isVisible());
+    EXPECT_EQ(m_state.PointCount, 3);
+    EXPECT_EQ(m_state.XData[3], 3.0);
+
+    m_form.openForEntry();
+    m_form.close(); // the close box cancels too
+    EXPECT_EQ(cancelled, 2);
+}
+
+TEST_F(ManualEntry, MainWindowResetEmptiesTheEntry) {
+    type("1", "1");
+    child<QLineEdit>(m_form, "Text1")->setText("7");
+    m_form.resetForMainWindowReset();
+    EXPECT_EQ(child<QLabel>(m_form, "Label4")->text(), "1");
+    EXPECT_TRUE(child<QLineEdit>(m_form, "Text1")->text().isEmpty());
+    EXPECT_EQ(child<QListWidget>(m_form, "List1")->count(), 0);
+    EXPECT_EQ(rangeTexts(), (QStringList{"", "", "", ""}));
+}
+
+// ---- file input ---------------------------------------------------------------------------
+
+class FileInput : public InputWindows {
+protected:
+    void SetUp() override {
+        InputWindows::SetUp();
+        m_form.prepare();
+        m_form.show();
+        ASSERT_TRUE(m_form.folderLists()->setPath(m_dir.path()));
+        QObject::connect(&m_form, &Form10::readStarted, [&] { m_signals << "started"; });
+        QObject::connect(&m_form, &Form10::readFailed, [&] { m_signals << "failed"; });
+        QObject::connect(&m_form, &Form10::accepted, [&] { m_signals << "accepted"; });
+        QObject::connect(&m_form, &Form10::cancelled, [&] { m_signals << "cancelled"; });
+        QObject::connect(&m_form, &Form10::pointsPublished, [&](const PublishedPoints& p) {
+            m_signals << "published";
+            m_published = p;
+        });
+    }
+    void click(const QString& name) {
+        m_form.folderLists()->refreshFiles();
+        QListWidget* files = child<QListWidget>(m_form, "File1");
+        const auto items = files->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        files->scrollToItem(items.first());
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(items.first()).center());
+    }
+    QStringList rangeTexts() {
+        QStringList texts;
+        for (const char* name : {"Label31", "Label32", "Label33", "Label34"}) texts << child<QLabel>(m_form, name)->text();
+        return texts;
+    }
+
+    Form9 m_help{QString()};
+    Form10 m_form{m_state, &m_help};
+    QStringList m_signals;
+    PublishedPoints m_published;
+};
+
+TEST_F(FileInput, ClickingAFileReadsOrdersAndPublishes) {
+    write("desc.dat", "3   0.5\r\n2   -4\r\n1    8");
+    click("desc.dat");
+    EXPECT_EQ(m_signals, (QStringList{"started", "published"}));
+    EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")), (QStringList{"3   0.5", "2   -4", "1    8"}));
+    EXPECT_EQ(m_published.tableLines, (std::vector<std::string>{"3   0.5", "2   -4", "1    8"}));
+    EXPECT_EQ(m_published.rangeTexts, (std::array<std::string, 4>{"1.0", "3.0", "-4.0", "8.0"}));
+    EXPECT_TRUE(m_published.enableAllOptionsFirst);
+    EXPECT_TRUE(m_published.logXAllowed);
+    EXPECT_FALSE(m_published.logYAllowed);
+    EXPECT_EQ(rangeTexts(), (QStringList{"1.0", "3.0", "-4.0", "8.0"}));
+    EXPECT_EQ(m_state.PointCount, 3);
+    EXPECT_EQ((std::array{m_state.XData[1], m_state.XData[2], m_state.XData[3]}), (std::array{1.0, 2.0, 3.0}));
+    EXPECT_EQ((std::array{m_state.YData[1], m_state.YData[2], m_state.YData[3]}), (std::array{8.0, -4.0, 0.5}));
+    EXPECT_EQ(QString::fromStdString(m_state.FilePath), m_dir.filePath("desc.dat"));
+
+    m_form.Command1_Click();
+    EXPECT_EQ(m_signals.last(), "accepted");
+    EXPECT_FALSE(m_form.isVisible());
+}
+
+TEST_F(FileInput, FailedReadShowsTheErrorWindowAndRefusesOk) {
+    m_state.XMin = 0.5; // ranges of an earlier input stay when no point is read
+    write("bad.csv", "X,Y\r\n1,2\r\n");
+    click("bad.csv");
+    EXPECT_EQ(m_signals, (QStringList{"started", "failed"}));
+    EXPECT_EQ(child<QListWidget>(m_form, "List1")->count(), 0);
+    EXPECT_EQ(rangeTexts(), (QStringList{"", "", "", ""}));
+    ASSERT_NE(m_form.readErrorWindow(), nullptr);
+    EXPECT_TRUE(m_form.readErrorWindow()->isVisible());
+    EXPECT_EQ(m_state.PointCount, 2);
+    EXPECT_EQ(m_state.XMin, 0.5);
+
+    m_form.Command1_Click();
+    expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
+    EXPECT_TRUE(m_form.isVisible());
+    EXPECT_FALSE(m_signals.contains("accepted"));
+
+    child<QPushButton>(*m_form.readErrorWindow(), "Command1")->click();
+    EXPECT_FALSE(m_form.readErrorWindow()->isVisible());
+}
+
+TEST_F(FileInput, AFailureAfterASuccessAlsoRefusesOk) {
+    write("good.csv", "1,2\r\n3,4\r\n");
+    write("long.csv", QByteArray(20000, '7'));
+    click("good.csv");
+    click("long.csv");
+    EXPECT_EQ(m_signals, (QStringList{"started", "published", "started", "failed"}));
+    m_form.Command1_Click();
+    expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
+}
+
+TEST_F(FileInput, OkWithoutAFileOrWithAnEmptyFileIsRefused) {
+    m_form.Command1_Click();
+    expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
+    write("empty.csv", "");
+    click("empty.csv");
+    EXPECT_EQ(m_signals, (QStringList{"started", "published"}));
+    EXPECT_EQ(m_state.PointCount, 0);
+    EXPECT_EQ(rangeTexts(), (QStringList{"", "", "", ""}));
+    m_form.Command1_Click();
+    expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
+}
+
+TEST_F(FileInput, CancelAndPrepare) {
+    write("good.csv", "1,2\r\n3,4\r\n");
+    click("good.csv");
+    m_help.show();
+    m_form.Command2_Click();
+    EXPECT_EQ(m_signals.last(), "cancelled");
+    EXPECT_FALSE(m_form.isVisible());
+    EXPECT_FALSE(m_help.isVisible());
+    EXPECT_EQ(m_state.PointCount, 2);
+
+    m_form.prepare();
+    EXPECT_EQ(child<QListWidget>(m_form, "List1")->count(), 0);
+    EXPECT_EQ(rangeTexts(), (QStringList{"", "", "", ""}));
+    m_form.Command1_Click(); // a new opening has read nothing yet
+    expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
+}
+
+// ---- data-format help ----------------------------------------------------------------------
+
+TEST_F(InputWindows, HelpListsExamplesAndShowsTheirLines) {
+    write("ex_a.csv", "1,2\r\n3,4\r\n");
+    write("ex_b.dat", "5   6\r\n");
+    write("other.csv", "1,2\r\n");
+    write("ex_bin.dat", QByteArray("\x01\x00\x02", 3));
+    Form9 help(m_dir.path());
+    help.show();
+    QListWidget* files = child<QListWidget>(help, "File1");
+    QListWidget* list = child<QListWidget>(help, "List1");
+    EXPECT_EQ(lines(files), (QStringList{"ex_a.csv", "ex_b.dat", "ex_bin.dat"}));
+
+    help.File1_Click("ex_a.csv");
+    EXPECT_EQ(lines(list), (QStringList{"1,2", "3,4"}));
+    help.File1_Click("ex_b.dat");
+    EXPECT_EQ(lines(list), QStringList{"5   6"});
+
+    help.File1_Click("ex_bin.dat");
+    expectOneMessageContaining(QStringLiteral("ex_bin.dat"));
+    EXPECT_EQ(list->count(), 0);
+    QFile::remove(m_dir.filePath("ex_a.csv"));
+    help.File1_Click("ex_a.csv"); // removed meanwhile
+    expectOneMessageContaining(QStringLiteral("ex_a.csv"));
+
+    help.File1_Click("ex_b.dat");
+    child<QPushButton>(help, "Command1")->click();
+    EXPECT_FALSE(help.isVisible());
+    EXPECT_EQ(list->count(), 0);
+}
+
+} // namespace
+} // namespace mirendo
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
