@@ -1,0 +1,73 @@
+#pragma once
+// "Lagrange Interpolated Data": the saved-data browser. Lists "*Mi.csv" files, loads one into
+// the shared state (only when the whole file is valid), redraws it, adds its points, shows the
+// cursor readout, evaluates the polynomial at a typed X and hands its graph to the image save.
+#include "Module1.h"
+
+#include <QImage>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+namespace mirendo {
+
+class FolderLists;
+class Form5;
+class PictureBox;
+
+class Form6 : public QWidget {
+    Q_OBJECT
+public:
+    Form6(Module1& state, Form5* imageSave, QWidget* parent = nullptr);
+
+    // Everything the start window does before showing the browser, except showing it.
+    void prepare();
+    // The drawn content of Picture1, what the image save writes.
+    QImage graphImage() const;
+
+    FolderLists* folderLists() const { return m_lists; }
+
+public slots:
+    void File1_Click();
+    void Command1_Click(); // グラフ描画: load and draw
+    void Command4_Click(); // データ点描画: add the points
+    void Command3_Click(); // Reset
+    void Command8_Click(); // グラフ画像保存
+    void Command2_Click(); // back to the start window
+    void Picture1_MouseMove(float x, float y);
+    void Picture2_Click();
+    void Text1_KeyDown(int keyCode);
+    void Text1_Click();
+
+signals:
+    // Back button or close; GraphDrawn is already 0.
+    void backToStart();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void clearGraphAndReadout();
+    void EvaluateAtX();
+
+    Module1& m_state;
+    Form5* m_imageSave;
+    FolderLists* m_lists = nullptr;
+    PictureBox* m_picture1 = nullptr;
+    QPushButton* m_command1 = nullptr;
+    QPushButton* m_command4 = nullptr;
+    QPushButton* m_command8 = nullptr;
+    QLineEdit* m_text1 = nullptr;
+    QLabel* m_label6 = nullptr; // evaluation result
+    QLabel* m_label7 = nullptr; // cursor X
+    QLabel* m_label8 = nullptr; // cursor Y
+    QLabel* m_limitLabels[4] = {}; // Label14 X start, Label15 X stop, Label16 Y start, Label17 Y stop
+    // The readout follows the shared curve only while this window's own graph shows it.
+    bool m_graphShown = false;
+};
+
+} // namespace mirendo
