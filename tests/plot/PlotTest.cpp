@@ -1,0 +1,571 @@
+#include "Plot.h"
+#include "RecordingCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace mirendo {
+namespace {
+
+using Kind = RecordingCanvas::Kind;
+constexpr double kLn10 = 2.3025851;
+
+Module1 baseState() {
+    Module1 s;
+    s.Ln10 = kLn10;
+    return s;
+}
+
+void setX(Module1& s, double start, double stop, double step) {
+    s.XStart = start;
+    s.XStop = stop;
+    s.XStep = step;
+}
+void setY(Module1& s, double start, double stop, double step) {
+    s.YStart = start;
+    s.YStop = stop;
+    s.YStep = step;
+}
+
+RecordingCanvas::Call onlyCall(const RecordingCanvas& c, Kind kind) {
+    const auto calls = c.callsOf(kind);
+    EXPECT_EQ(calls.size(), 1u);
+    return calls.empty() ? RecordingCanvas::Call{kind} : calls.front();
+}
+
+std::vector<float> logPositions(int decades) {
+    std::vector<float> out;
+    for (int k = 0; k < decades; ++k)
+        for (int j = 1; j <= 10; ++j)
+            out.push_back(float(std::log(double(j)) + k * kLn10));
+    return out;
+}
+
+std::vector<float> floats(std::initializer_list<double> values) {
+    std::vector<float> out;
+    for (double v : values)
+        out.push_back(float(v));
+    return out;
+}
+
+// A point plot that writes its request into a scratch folder nobody reads.
+class PlotTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() /
+              ("mirendo-plot-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    std::string readRequest() const {
+        std::ifstream in(dir / "B2F.dat", std::ios::binary);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+
+    std::filesystem::path dir;
+};
+
+struct ScaleCase {
+    const char* name;
+    int mode;
+    double xs, xe, ys, ye;
+    LimitTexts texts;
+    float left, top, width, height;
+};
+
+TEST_F(PlotTest, VisibleAreaHasEightAndTwoPercentMargins) {
+    const double w3 = 3 * kLn10, w5 = 5 * kLn10;
+    const ScaleCase cases[] = {
+        {"linear 0..10 / 0..5", 1, 0, 10, 0, 5, {}, -0.8f, 5.1f, 11.0f, -5.5f},
+        {"linear offset 100..200 / -1..1", 1, 100, 200, -1, 1, {}, 92.0f, 1.04f, 110.0f, -2.2f},
+        {"log Y 1..1000", 2, 0, 10, 1, 1000, {"", "", "1.0E00", "1.0E+03"}, -0.8f, float(1.02 * w3), 11.0f,
+         float(-1.1 * w3)},
+        {"log X 0.01..1000", 3, 0.01, 1000, 0, 5, {"1.0E-02", "1.0E+03", "", ""}, float(-0.08 * w5), 5.1f,
+         float(1.1 * w5), -5.5f},
+        {"log-log", 4, 0.1, 100, 1, 1000, {"1.0E-01", "1.0E+02", "1.0E+00", "1.0E+03"}, float(-0.08 * w3),
+         float(1.02 * w3), float(1.1 * w3), float(-1.1 * w3)},
+    };
+    for (const ScaleCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Module1 s = baseState();
+        s.ScaleMode = c.mode;
+        setX(s, c.xs, c.xe, (c.xe - c.xs) / 2);
+        setY(s, c.ys, c.ye, (c.ye - c.ys) / 2);
+        RecordingCanvas canvas;
+        PlotPointsForMode(s, canvas, c.texts, dir.string());
+        const auto scale = onlyCall(canvas, Kind::Scale);
+        EXPECT_FLOAT_EQ(scale.a, c.left);
+        EXPECT_FLOAT_EQ(scale.b, c.top);
+        EXPECT_FLOAT_EQ(scale.c, c.width);
+        EXPECT_FLOAT_EQ(scale.d, c.height);
+    }
+}
+
+TEST(DecadeExponent, ReadsTheLastThreeCharacters) {
+    const struct {
+        const char* text;
+        double expected;
+    } cases[] = {{"1.0E-02", -2}, {"1.0E+03", 3}, {"1.0E00", 0}, {"1.0E+100", 100}, {"", 0}, {"5", 5}};
+    for (const auto& c : cases)
+        EXPECT_EQ(DecadeExponent(c.text), c.expected) << c.text;
+}
+
+struct GridCase {
+    const char* name;
+    double start, stop, step;
+    std::vector<float> expected;
+};
+
+TEST_F(PlotTest, LinearGridIsStartPlusKStepStrictlyBelowStop) {
+    const GridCase cases[] = {
+        {"0..10 step 2", 0, 10, 2, floats({2, 4, 6, 8})},
+        {"0..10 step 1", 0, 10, 1, floats({1, 2, 3, 4, 5, 6, 7, 8, 9})},
+        {"step equal to the length", 0, 10, 10, {}},
+        // Repeated addition of 0.1 reaches 0.9999999999999999 and would add a line on the frame.
+        {"0..1 step 0.1, computed afresh", 0, 1, 0.1, floats({0.1, 0.2, 0.1 * 3, 0.4, 0.5, 0.1 * 6, 0.1 * 7, 0.8, 0.9})},
+        {"offset start", 100, 200, 30, floats({130, 160, 190})},
+        {"negative range", -5, -1, 1.5, floats({-3.5, -2})},
+        {"step larger than the axis", 0, 1, 5, {}},
+    };
+    for (const GridCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Module1 s = baseState();
+        setX(s, c.start, c.stop, c.step);
+        setY(s, c.start, c.stop, c.step);
+        RecordingCanvas canvas;
+        PlotPointsLinLin(s, canvas, {}, dir.string());
+        EXPECT_EQ(canvas.verticalLinesAt(kGridGrey), c.expected);
+        EXPECT_EQ(canvas.horizontalLinesAt(kGridGrey), c.expected);
+    }
+}
+
+TEST_F(PlotTest, GridLinesSpanTheOtherAxisAndComeBeforeTheFrame) {
+    Module1 s = baseState();
+    setX(s, 100, 200, 50);
+    setY(s, 1, 1000, 10);
+    RecordingCanvas canvas;
+    PlotPointsLinLog(s, canvas, {"", "", "1.0E+00", "1.0E+03"}, dir.string());
+    const float h = float(3 * kLn10);
+    bool seenHorizontal = false;
+    for (const auto& call : canvas.callsOf(Kind::Line)) {
+        EXPECT_EQ(call.width, 1);
+        EXPECT_EQ(call.colour, kGridGrey);
+        if (call.a == call.c) {
+            EXPECT_FALSE(seenHorizontal) << "vertical lines are drawn first";
+            EXPECT_FLOAT_EQ(call.b, 0);
+            EXPECT_FLOAT_EQ(call.d, h);
+        } else {
+            seenHorizontal = true;
+            // A log grid on a semi-log graph runs over the linear axis' own range.
+            EXPECT_FLOAT_EQ(call.a, 100);
+            EXPECT_FLOAT_EQ(call.c, 200);
+        }
+    }
+    const auto frame = onlyCall(canvas, Kind::Frame);
+    EXPECT_EQ(frame.width, 2);
+    EXPECT_FLOAT_EQ(frame.a, 100);
+    EXPECT_FLOAT_EQ(frame.b, 0);
+    EXPECT_FLOAT_EQ(frame.c, 200);
+    EXPECT_FLOAT_EQ(frame.d, h);
+    EXPECT_EQ(canvas.calls().back().kind, Kind::LineWidth);
+    EXPECT_EQ(canvas.lineWidth(), 1);
+}
+
+TEST_F(PlotTest, LogGridDrawsDecadesPlusTheExtraOneOnTheFrame) {
+    const struct {
+        const char* name;
+        const char *start, *stop;
+        int decades; // including the one that starts on the far edge of the frame
+    } cases[] = {
+        {"1.0E+00..1.0E+03", "1.0E+00", "1.0E+03", 4},
+        {"1.0E-02..1.0E+03", "1.0E-02", "1.0E+03", 6},
+        {"1.0E00..1.0E+01", "1.0E00", "1.0E+01", 2},
+        // Same exponents: a zero-length axis still gets its first decade.
+        {"1.0E+02..1.0E+02", "1.0E+02", "1.0E+02", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Module1 s = baseState();
+        setX(s, 1, 10, 10);
+        setY(s, 1, 10, 10);
+        RecordingCanvas onX;
+        PlotPointsLogLog(s, onX, {c.start, c.stop, "1.0E00", "1.0E+01"}, dir.string());
+        EXPECT_EQ(onX.verticalLinesAt(kGridGrey), logPositions(c.decades));
+        RecordingCanvas onY;
+        PlotPointsLogLog(s, onY, {"1.0E00", "1.0E+01", c.start, c.stop}, dir.string());
+        EXPECT_EQ(onY.horizontalLinesAt(kGridGrey), logPositions(c.decades));
+    }
+}
+
+TEST_F(PlotTest, PointsAreRedDotsOfWidthTenInPlotSpace) {
+    Module1 s = baseState();
+    s.PointCount = 3;
+    const double xs[] = {0, 0.5, 4, 80};
+    const double ys[] = {0, 2, 30, 500};
+    for (int i = 1; i <= 3; ++i) {
+        s.XData[i] = xs[i];
+        s.YData[i] = ys[i];
+        s.XPlotData[i] = std::log(xs[i]);
+        s.YPlotData[i] = std::log(ys[i]);
+    }
+    setX(s, 0.1, 100, 10);
+    setY(s, 1, 1000, 10);
+    const LimitTexts texts{"1.0E-01", "1.0E+02", "1.0E+00", "1.0E+03"};
+    const struct {
+        const char* name;
+        PointPlotOutcome (*plot)(const Module1&, GraphCanvas&, const LimitTexts&, const std::string&);
+        bool logX, logY;
+    } cases[] = {
+        {"lin-lin", PlotPointsLinLin, false, false},
+        {"lin-log", PlotPointsLinLog, false, true},
+        {"log-lin", PlotPointsLogLin, true, false},
+        {"log-log", PlotPointsLogLog, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingCanvas canvas;
+        c.plot(s, canvas, texts, dir.string());
+        const auto dots = canvas.callsOf(Kind::Dot);
+        ASSERT_EQ(dots.size(), 3u);
+        for (int i = 1; i <= 3; ++i) {
+            const auto& d = dots[i - 1];
+            EXPECT_EQ(d.width, 10);
+            EXPECT_EQ(d.colour, kPointRed);
+            EXPECT_FLOAT_EQ(d.a, float(c.logX ? std::log(xs[i]) - std::log(0.1) : xs[i]));
+            EXPECT_FLOAT_EQ(d.b, float(c.logY ? std::log(ys[i]) - std::log(1.0) : ys[i]));
+        }
+        EXPECT_EQ(canvas.lineWidth(), 1);
+    }
+}
+
+TEST_F(PlotTest, RangeLabels) {
+    const struct {
+        const char* name;
+        double xs, xe, ys, ye;
+        int mode;
+        LimitTexts texts;
+        RangeLabels expected;
+    } cases[] = {
+        {"plain values", 0.5, 12.5, -3, 4, 1, {}, {"0.5", "12.5", "-3", "4"}},
+        {"inclusive bound", -1000, 1000, 0, 1000.5, 1, {}, {"-1000", "1000", "0", "1.0E+03"}},
+        {"beyond the bound", 2500, 12345, -2500, -1500, 1, {}, {"2.5E+03", "1.2E+04", "-2.5E+03", "-1.5E+03"}},
+        {"log axes show the box texts", 0.01, 1000, 0.1, 10, 4,
+         {"1.0E-02", "1.0E+03", "1.0E-01", "1.0E+01"},
+         {"1.0E-02", "1.0E+03", "1.0E-01", "1.0E+01"}},
+        {"semi-log", 0.5, 2500, 1, 100, 2, {"x", "y", "1.0E00", "1.0E+02"}, {"0.5", "2.5E+03", "1.0E00", "1.0E+02"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Module1 s = baseState();
+        s.ScaleMode = c.mode;
+        setX(s, c.xs, c.xe, 1);
+        setY(s, c.ys, c.ye, 1);
+        RecordingCanvas canvas;
+        const RangeLabels l = PlotPointsForMode(s, canvas, c.texts, dir.string()).labels;
+        EXPECT_EQ(l.xStart, c.expected.xStart);
+        EXPECT_EQ(l.xStop, c.expected.xStop);
+        EXPECT_EQ(l.yStart, c.expected.yStart);
+        EXPECT_EQ(l.yStop, c.expected.yStop);
+    }
+}
+
+TEST_F(PlotTest, RequestFileCarriesTheModesValues) {
+    Module1 s = baseState();
+    s.PointCount = 3;
+    const double xs[] = {0, 1, 4, 8};
+    const double ys[] = {0, 2.5, -3, 0.125};
+    for (int i = 1; i <= 3; ++i) {
+        s.XData[i] = xs[i];
+        s.YData[i] = ys[i];
+        s.XPlotData[i] = 10 * i; // stand-ins, so the test sees which array went out
+        s.YPlotData[i] = -i;
+    }
+    setX(s, 0, 10, 1);
+    setY(s, -5, 5, 1);
+    const struct {
+        int mode;
+        std::string expected;
+    } cases[] = {
+        {1, " 1 \r\n0.0\r\n10.0\r\n 3 \r\n+1.00000E+00 +2.50000E+00\r\n+4.00000E+00 -3.00000E+00\r\n"
+            "+8.00000E+00 +1.25000E-01\r\n"},
+        {2, " 2 \r\n0.0\r\n10.0\r\n 3 \r\n+1.00000E+00 -1.00000E+00\r\n+4.00000E+00 -2.00000E+00\r\n"
+            "+8.00000E+00 -3.00000E+00\r\n"},
+        {3, " 3 \r\n0.0\r\n10.0\r\n 3 \r\n+1.00000E+01 +2.50000E+00\r\n+2.00000E+01 -3.00000E+00\r\n"
+            "+3.00000E+01 +1.25000E-01\r\n"},
+        {4, " 4 \r\n0.0\r\n10.0\r\n 3 \r\n+1.00000E+01 -1.00000E+00\r\n+2.00000E+01 -2.00000E+00\r\n"
+            "+3.00000E+01 -3.00000E+00\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        s.ScaleMode = c.mode;
+        RecordingCanvas canvas;
+        const PointPlotOutcome out = PlotPointsForMode(s, canvas, {"1.0E00", "1.0E+01", "1.0E00", "1.0E+01"},
+                                                       dir.string() + "/");
+        EXPECT_TRUE(out.requestWritten) << out.requestError;
+        EXPECT_EQ(readRequest(), c.expected);
+    }
+}
+
+TEST_F(PlotTest, UnwritableRequestIsReportedNotHidden) {
+    Module1 s = baseState();
+    s.PointCount = 1;
+    setX(s, 0, 10, 1);
+    setY(s, 0, 10, 1);
+    RecordingCanvas canvas;
+    const PointPlotOutcome out = PlotPointsLinLin(s, canvas, {}, (dir / "no" / "such" / "folder").string());
+    EXPECT_FALSE(out.requestWritten);
+    EXPECT_FALSE(out.requestError.empty());
+    EXPECT_FALSE(canvas.callsOf(Kind::Frame).empty()) << "the graph is drawn all the same";
+}
+
+TEST_F(PlotTest, DenseOrBrokenGridsStayBounded) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const struct {
+        const char* name;
+        double start, stop, step;
+        size_t maxLines;
+        float lastAbove; // the thinned grid still reaches this far along the axis
+    } cases[] = {
+        {"step 1E-12 on length 10", 0, 10, 1e-12, 609, 9.9f},
+        {"step 1E-300", 0, 10, 1e-300, 609, 9.9f},
+        {"denormal step", 0, 10, 4.9e-324, 609, -1},
+        {"huge start, tiny step", 1e20, 1e20 + 1e6, 1, 609, -1},
+        {"infinite step", 0, 10, inf, 0, -1},
+        {"NaN step", 0, 10, nan, 0, -1},
+        {"negative step", 0, 10, -1, 0, -1},
+        {"NaN stop", 0, nan, 1, 0, -1},
+        {"infinite stop", 0, inf, 1, 0, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Module1 s = baseState();
+        setX(s, c.start, c.stop, c.step);
+        setY(s, 0, 1, 0.5);
+        RecordingCanvas canvas;
+        const auto t0 = std::chrono::steady_clock::now();
+        PlotPointsLinLin(s, canvas, {}, dir.string());
+        EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(1));
+        const auto lines = canvas.verticalLinesAt(kGridGrey);
+        EXPECT_LE(lines.size(), c.maxLines);
+        for (float x : lines)
+            EXPECT_LE(x, float(c.stop));
+        if (c.lastAbove >= 0) {
+            ASSERT_FALSE(lines.empty());
+            EXPECT_GT(lines.back(), c.lastAbove);
+            EXPECT_GT(lines.size(), 300u);
+        }
+    }
+
+    // Logarithmic spans of absurd size, or a decade length that was never set.
+    const struct {
+        const char* name;
+        LimitTexts texts;
+        double ln10;
+        size_t maxLines;
+    } logCases[] = {
+        {"198 decades on 100 pixels are thinned", {"1.0E-99", "1.0E+99", "1.0E00", "1.0E+01"}, kLn10, 10 * 102},
+        {"decade length 0", {"1.0E00", "1.0E+03", "1.0E00", "1.0E+01"}, 0, 10},
+        {"negative decade length", {"1.0E00", "1.0E+03", "1.0E00", "1.0E+01"}, -1, 10},
+    };
+    for (const auto& c : logCases) {
+        SCOPED_TRACE(c.name);
+        Module1 s = baseState();
+        s.Ln10 = c.ln10;
+        setX(s, 1, 10, 1);
+        setY(s, 1, 10, 1);
+        RecordingCanvas canvas(100, 100);
+        const auto t0 = std::chrono::steady_clock::now();
+        PlotPointsLogLog(s, canvas, c.texts, dir.string());
+        EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(1));
+        EXPECT_LE(canvas.verticalLinesAt(kGridGrey).size(), c.maxLines);
+    }
+}
+
+struct CurveCase {
+    const char* name;
+    void (*plot)(const Module1&, GraphCanvas&);
+    double ox, oy; // ln XStart, ln YStart where the axis is logarithmic
+};
+
+TEST(PlotCurve, PolylineFromADotThroughEverySample) {
+    Module1 s = baseState();
+    setX(s, 0.1, 100, 10);
+    setY(s, 1, 1000, 10);
+    s.SampleCount = 100;
+    for (int j = 1; j <= 100; ++j) {
+        s.CurveX[j] = 1 + 0.07 * j;
+        s.CurveY[j] = std::sin(j * 0.1);
+    }
+    s.CurveX[101] = 99; // beyond SampleCount: never drawn
+    const CurveCase cases[] = {
+        {"lin-lin", PlotCurveLinLin, 0, 0},
+        {"lin-log", PlotCurveLinLog, 0, 0},
+        {"log-lin", PlotCurveLogLin, std::log(0.1), 0},
+        {"log-log", PlotCurveLogLog, std::log(0.1), 0},
+    };
+    for (const CurveCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        RecordingCanvas canvas;
+        canvas.setLineWidth(2);
+        c.plot(s, canvas);
+        const auto dot = onlyCall(canvas, Kind::Dot);
+        EXPECT_EQ(dot.colour, kCurveBlue);
+        EXPECT_EQ(dot.width, 2);
+        EXPECT_FLOAT_EQ(dot.a, float(s.CurveX[1] - c.ox));
+        EXPECT_FLOAT_EQ(dot.b, float(s.CurveY[1] - c.oy));
+        const auto segments = canvas.callsOf(Kind::LineTo);
+        ASSERT_EQ(segments.size(), 99u);
+        EXPECT_FLOAT_EQ(segments.back().a, float(s.CurveX[100] - c.ox));
+        EXPECT_FLOAT_EQ(segments.back().b, float(s.CurveY[100] - c.oy));
+        EXPECT_EQ(canvas.callsOf(Kind::Scale).size(), 0u) << "draws into the point plot's scale";
+    }
+}
+
+TEST(PlotCurve, FewSamplesGiveOnlyTheDotAndBadCountsAreClamped) {
+    const struct {
+        int sampleCount;
+        size_t segments;
+    } cases[] = {{0, 0}, {1, 0}, {2, 1}, {600, 599}, {5000, 599}, {-3, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sampleCount);
+        Module1 s = baseState();
+        s.ScaleMode = 1;
+        setX(s, 0, 10, 1);
+        s.SampleCount = c.sampleCount;
+        s.CurveX[1] = 1;
+        s.CurveY[1] = 2.5;
+        RecordingCanvas canvas;
+        PlotCurveForMode(s, canvas);
+        EXPECT_EQ(canvas.callsOf(Kind::Dot).size(), 1u);
+        EXPECT_EQ(canvas.callsOf(Kind::LineTo).size(), c.segments);
+    }
+}
+
+TEST(PlotCurve, LogAxisWithoutALogarithmicStartDrawsNothing) {
+    // An X start that came back from the engine as 0: no NaN reaches the graph area.
+    Module1 s = baseState();
+    s.ScaleMode = 3;
+    setX(s, 0, 100, 10);
+    s.SampleCount = 3;
+    RecordingCanvas canvas;
+    PlotCurveForMode(s, canvas);
+    EXPECT_TRUE(canvas.calls().empty());
+}
+
+Module1 savedState(int mode) {
+    Module1 s = baseState();
+    s.ScaleMode = mode;
+    s.XStartText = "1.0E-02";
+    s.XStopText = "1.0E+03";
+    s.YStartText = "1.0E-02";
+    s.YStopText = "1.0E+03";
+    setX(s, 0.01, 1000, 10);
+    setY(s, 0.01, 1000, 10);
+    s.SampleCount = 2;
+    s.CurveX[0] = 77; // the browser keeps a plot position here; it is not a sample
+    s.CurveX[1] = 0;
+    s.CurveY[1] = 0;
+    s.CurveX[2] = 1;
+    s.CurveY[2] = 1;
+    return s;
+}
+
+TEST(PlotSaved, LogLogGraphAndTheShiftedFirstSample) {
+    Module1 s = savedState(4);
+    RecordingCanvas canvas;
+    const RangeLabels labels = PlotSavedForMode(s, canvas);
+    EXPECT_EQ(labels.xStart, "1.0E-02");
+    EXPECT_EQ(labels.yStop, "1.0E+03");
+    const float w = float(5 * kLn10);
+    const auto scale = onlyCall(canvas, Kind::Scale);
+    EXPECT_FLOAT_EQ(scale.c, float(1.1 * 5 * kLn10));
+    EXPECT_EQ(canvas.verticalLinesAt(kGridGrey), logPositions(6));
+    const auto frame = onlyCall(canvas, Kind::Frame);
+    EXPECT_FLOAT_EQ(frame.c, w);
+    const auto dot = onlyCall(canvas, Kind::Dot);
+    EXPECT_NEAR(dot.a, 4.60517, 1e-5);
+    EXPECT_NEAR(dot.b, 4.60517, 1e-5);
+    EXPECT_EQ(dot.width, 2);
+    EXPECT_EQ(dot.colour, kCurveBlue);
+    ASSERT_EQ(canvas.callsOf(Kind::LineTo).size(), 1u);
+    EXPECT_EQ(canvas.lineWidth(), 2) << "left at 2 for the browser's point button";
+}
+
+TEST(PlotSaved, WidthSequenceAndNoPointsNoRequest) {
+    Module1 s = savedState(1);
+    setX(s, 0, 10, 1);
+    setY(s, -100, 150, 50);
+    s.PointCount = 3; // the browser draws points with a button of its own
+    RecordingCanvas canvas;
+    const RangeLabels labels = PlotSavedLinLin(s, canvas);
+    EXPECT_EQ(labels.xStart, "0");
+    EXPECT_EQ(labels.xStop, "10");
+    EXPECT_EQ(labels.yStart, "-100");
+    EXPECT_EQ(labels.yStop, "1.5E+02");
+    std::vector<int> widths;
+    for (const auto& call : canvas.callsOf(Kind::LineWidth))
+        widths.push_back(call.width);
+    EXPECT_EQ(widths, (std::vector<int>{1, 2, 1, 2}));
+    EXPECT_EQ(canvas.verticalLinesAt(kGridGrey), floats({1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(canvas.horizontalLinesAt(kGridGrey), floats({-50, 0, 50, 100}));
+    for (const auto& d : canvas.callsOf(Kind::Dot))
+        EXPECT_EQ(d.colour, kCurveBlue);
+}
+
+TEST(PlotSaved, EmptyOrNonPositiveStepLeavesOnlyTheFrame) {
+    for (double step : {0.0, -2.0}) {
+        SCOPED_TRACE(step);
+        Module1 s = savedState(2);
+        s.XStepText = "";
+        setX(s, 0, 10, step);
+        RecordingCanvas canvas;
+        PlotSavedLinLog(s, canvas);
+        EXPECT_TRUE(canvas.verticalLinesAt(kGridGrey).empty());
+        EXPECT_EQ(canvas.horizontalLinesAt(kGridGrey).size(), 60u);
+        EXPECT_EQ(canvas.callsOf(Kind::Frame).size(), 1u);
+    }
+}
+
+TEST(PlotSaved, SemiLogModesUseTheRightOffsetsAndLabels) {
+    const struct {
+        int mode;
+        RangeLabels (*plot)(const Module1&, GraphCanvas&);
+        float dotX, dotY;
+        const char* xLabel;
+        const char* yLabel;
+    } cases[] = {
+        {2, PlotSavedLinLog, 0.5f, float(std::log(0.5) - std::log(0.01)), "1.5E+02", "1.0E-02"},
+        {3, PlotSavedLogLin, float(std::log(0.5) - std::log(0.01)), 0.5f, "1.0E-02", "1.5E+02"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        Module1 s = savedState(c.mode);
+        s.CurveX[1] = c.mode == 2 ? 0.5 : std::log(0.5);
+        s.CurveY[1] = c.mode == 2 ? std::log(0.5) : 0.5;
+        setX(s, c.mode == 2 ? 150 : 0.01, 1000, 100);
+        setY(s, c.mode == 3 ? 150 : 0.01, 1000, 100);
+        RecordingCanvas canvas;
+        const RangeLabels labels = c.plot(s, canvas);
+        const auto dot = onlyCall(canvas, Kind::Dot);
+        EXPECT_FLOAT_EQ(dot.a, c.dotX);
+        EXPECT_FLOAT_EQ(dot.b, c.dotY);
+        EXPECT_EQ(labels.xStart, c.xLabel);
+        EXPECT_EQ(labels.yStart, c.yLabel);
+    }
+}
+
+} // namespace
+} // namespace mirendo
