@@ -1,0 +1,220 @@
+// The main window's settings logic: decade rewriting, filling empty limits, validation, the
+// Enter path, log copies and taking over a loaded result.
+#include "SettingsLogic.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace mirendo {
+namespace {
+
+struct DecadeCase {
+    const char* name;
+    const char* box;
+    const char* asStart;
+    const char* asStop;
+};
+
+class DecadeRewriting : public ::testing::TestWithParam<DecadeCase> {};
+
+TEST_P(DecadeRewriting, StartAndStopBoxes) {
+    const DecadeCase& c = GetParam();
+    EXPECT_EQ(DecadeStartText(c.box), c.asStart);
+    EXPECT_EQ(DecadeStopText(c.box), c.asStop);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, DecadeRewriting,
+    ::testing::Values(DecadeCase{"FiveHundredths", "0.05", "1.0E-02", "1.0E-01"},
+                      DecadeCase{"TwoHundredFifty", "250", "1.0E+02", "1.0E+03"},
+                      DecadeCase{"Zero", "0", "1.0E00", "1.0E+01"},
+                      DecadeCase{"NegativeStart", "-5", "1.0E00", "1.0E+01"},
+                      DecadeCase{"HalfGoesUpOneDecade", "0.5", "1.0E-01", "1.0E00"},
+                      DecadeCase{"AlreadyADecade", "1.0E+02", "1.0E+02", "1.0E+02"},
+                      DecadeCase{"TwoDecimalsReformatted", "1.00E+02", "1.0E+02", "1.0E+02"},
+                      DecadeCase{"PlainHundred", "100", "1.0E+02", "1.0E+02"},
+                      DecadeCase{"ZeroDecadeWithoutSign", "1.0E00", "1.0E+00", "1.0E+00"},
+                      DecadeCase{"ThreeDigitExponentUnchanged", "1.0E+100", "1.0E+100", "1.0E+100"},
+                      // Only the last three characters are read: the exponent's digits, not its sign.
+                      DecadeCase{"ThreeDigitNegativeExponent", "5.0E-100", "1.0E+100", "1.0E+101"},
+                      DecadeCase{"RoundsUpIntoNextDecade", "9.96", "1.0E+01", "1.0E+01"},
+                      DecadeCase{"TypedWithTrailingText", "2e3abc", "1.0E+03", "1.0E+04"},
+                      DecadeCase{"Blanks", "   ", "1.0E00", "1.0E+01"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RewriteLogLimits, TouchesOnlyTheLogarithmicAxes) {
+    const SettingTexts typed{"0.05", "250", "2", "0.05", "250", "3"};
+    struct Row {
+        int mode;
+        SettingTexts expected;
+    };
+    const Row rows[] = {
+        {1, {"0.05", "250", "2", "0.05", "250", "3"}},
+        {2, {"0.05", "250", "2", "1.0E-02", "1.0E+03", "3"}},
+        {3, {"1.0E-02", "1.0E+03", "2", "0.05", "250", "3"}},
+        {4, {"1.0E-02", "1.0E+03", "2", "1.0E-02", "1.0E+03", "3"}},
+    };
+    for (const Row& row : rows) {
+        SettingTexts texts = typed;
+        RewriteLogLimits(row.mode, texts);
+        EXPECT_EQ(texts.xStart, row.expected.xStart) << "mode " << row.mode;
+        EXPECT_EQ(texts.xStop, row.expected.xStop) << "mode " << row.mode;
+        EXPECT_EQ(texts.xStep, row.expected.xStep) << "mode " << row.mode;
+        EXPECT_EQ(texts.yStart, row.expected.yStart) << "mode " << row.mode;
+        EXPECT_EQ(texts.yStop, row.expected.yStop) << "mode " << row.mode;
+        EXPECT_EQ(texts.yStep, row.expected.yStep) << "mode " << row.mode;
+    }
+}
+
+TEST(RewriteLogLimits, NegativeStartAndZeroStopOnLogY) {
+    SettingTexts texts{"0", "10", "1", "-5", "0", "10"};
+    RewriteLogLimits(2, texts);
+    EXPECT_EQ(texts.yStart, "1.0E00");
+    EXPECT_EQ(texts.yStop, "1.0E+01");
+}
+
+TEST(FillEmptyLimits, OnlyTrulyEmptyLimitBoxesTakeTheRange) {
+    const std::array<std::string, 4> range{"1.0", "8.0", "-3.0", "2.5"};
+    SettingTexts texts{"", " ", "", "", "7", ""};
+    FillEmptyLimits(texts, range);
+    EXPECT_EQ(texts.xStart, "1.0");
+    EXPECT_EQ(texts.xStop, " "); // blanks are not empty
+    EXPECT_EQ(texts.xStep, "");  // steps are never filled
+    EXPECT_EQ(texts.yStart, "-3.0");
+    EXPECT_EQ(texts.yStop, "7");
+    EXPECT_EQ(texts.yStep, "");
+}
+
+TEST(Validation, LimitsOrderStepsAndLogPositivity) {
+    struct Row {
+        const char* name;
+        SettingTexts texts;
+        bool inOrder;
+        double xStep, yStep;
+        bool positive[5]; // index = scale mode 1..4
+    };
+    const Row rows[] = {
+        {"Ordinary", {"0", "10", "2", "1", "100", "10"}, true, 2, 10, {false, true, true, false, false}},
+        {"EmptyEverything", {"", "", "", "", "", ""}, false, 0, 0, {false, true, false, false, false}},
+        {"EqualXLimits", {"5", "5", "1", "0", "1", "1"}, false, 1, 1, {false, true, false, true, false}},
+        {"ZeroStepsBecomeAxisLength", {"2", "12", "0", "-1", "3", "-4"}, true, 10, 4, {false, true, false, true, false}},
+        {"ExponentTexts", {"1E-2", "1e+03", "10", "0.5", "2", "abc"}, true, 10, 1.5, {false, true, true, true, true}},
+    };
+    for (const Row& row : rows) {
+        SettingValues v = ReadSettings(row.texts);
+        EXPECT_EQ(LimitsInOrder(v), row.inOrder) << row.name;
+        ReplaceNonPositiveSteps(v);
+        EXPECT_DOUBLE_EQ(v.xStep, row.xStep) << row.name;
+        EXPECT_DOUBLE_EQ(v.yStep, row.yStep) << row.name;
+        for (int mode = 1; mode <= 4; ++mode)
+            EXPECT_EQ(LogLimitsPositive(mode, v), row.positive[mode]) << row.name << " mode " << mode;
+    }
+}
+
+TEST(EnterPath, SkipsTheStepBoxesALogAxisFixes) {
+    struct Row {
+        const char* from;
+        const char* next[4]; // modes 1..4
+    };
+    const Row rows[] = {
+        {"Text5", {"Text6", "Text6", "Text6", "Text6"}},
+        {"Text6", {"Text7", "Text7", "Text8", "Text8"}},
+        {"Text7", {"Text8", "Text8", "Text8", "Text8"}},
+        {"Text8", {"Text9", "Text9", "Text9", "Text9"}},
+        {"Text9", {"Text10", "Command3", "Text10", "Command3"}},
+        {"Text10", {"Command3", "Command3", "Command3", "Command3"}},
+        {"List1", {"", "", "", ""}},
+    };
+    for (const Row& row : rows)
+        for (int mode = 1; mode <= 4; ++mode)
+            EXPECT_EQ(NextFocusAfterEnter(row.from, mode), row.next[mode - 1]) << row.from << " mode " << mode;
+}
+
+TEST(ComputeLogCopies, NonPositiveValuesKeepTheirPreviousCopy) {
+    Module1 s;
+    s.PointCount = 3;
+    s.XData = {0, 1, -2, std::exp(2.0)};
+    s.YData = {0, 0, 10, 0.5};
+    s.XPlotData = {0, 7, 7, 7};
+    s.YPlotData = {0, 9, 9, 9};
+    ComputeLogCopies(s);
+    EXPECT_DOUBLE_EQ(s.XPlotData[1], 0);
+    EXPECT_DOUBLE_EQ(s.XPlotData[2], 7);
+    EXPECT_DOUBLE_EQ(s.XPlotData[3], 2);
+    EXPECT_DOUBLE_EQ(s.YPlotData[1], 9);
+    EXPECT_DOUBLE_EQ(s.YPlotData[2], std::log(10.0));
+    EXPECT_DOUBLE_EQ(s.YPlotData[3], std::log(0.5));
+    EXPECT_DOUBLE_EQ(s.XPlotData[4], 0); // beyond PointCount untouched
+}
+
+exchange::LoadedResult ThreePointResult(int mode, double xStart) {
+    exchange::LoadedResult r;
+    r.scaleMode = mode;
+    r.xStart = xStart;
+    r.xStop = 100;
+    r.pointCount = 3;
+    r.x = {0, 1, 4, 8};
+    r.y = {0, 2.5, -3, 0.125};
+    r.coef = {0, 0.1190476, 0.25, 0.004464286};
+    r.sampleCount = 4;
+    r.t = {0, 1, 3, 2, 7.5};
+    r.p = {0, 2.5, -1, 4, -3};
+    return r;
+}
+
+TEST(ApplyLoadedResult, TakesEverythingAndTheCurveExtremes) {
+    Module1 s;
+    s.CurveX[5] = 99; // beyond the new sample count: kept
+    ApplyLoadedResult(s, ThreePointResult(1, 0.5));
+    EXPECT_EQ(s.ScaleMode, 1);
+    EXPECT_DOUBLE_EQ(s.XStart, 0.5);
+    EXPECT_DOUBLE_EQ(s.XStop, 100);
+    EXPECT_EQ(s.PointCount, 3);
+    EXPECT_DOUBLE_EQ(s.ResultY[2], -3);
+    EXPECT_DOUBLE_EQ(s.Coef[3], 0.004464286);
+    EXPECT_EQ(s.SampleCount, 4);
+    EXPECT_DOUBLE_EQ(s.CurveXMin, 1);
+    EXPECT_DOUBLE_EQ(s.CurveXMax, 7.5);
+    EXPECT_DOUBLE_EQ(s.CurveYMin, -3);
+    EXPECT_DOUBLE_EQ(s.CurveYMax, 4);
+    EXPECT_DOUBLE_EQ(s.CurveX[5], 99);
+}
+
+TEST(ApplyLoadedResult, ZeroEchoOfATinyLogXStartKeepsTheGraphsStart) {
+    struct Row {
+        int mode;
+        double echoedStart;
+        double expectedStart;
+    };
+    // The graph was drawn from X start 1.0E-04, which the request carries as "0.0".
+    const Row rows[] = {{3, 0, 1e-4}, {4, 0, 1e-4}, {4, -0.5, 1e-4}, {3, 0.001, 0.001}, {1, 0, 0}, {2, 0, 0}};
+    for (const Row& row : rows) {
+        Module1 s;
+        s.XStart = 1e-4;
+        ApplyLoadedResult(s, ThreePointResult(row.mode, row.echoedStart));
+        EXPECT_DOUBLE_EQ(s.XStart, row.expectedStart) << "mode " << row.mode << " echo " << row.echoedStart;
+    }
+}
+
+TEST(ApplyLoadedResult, NoSamplesTakesExtremesFromSampleOneAsItStands) {
+    Module1 s;
+    s.CurveX[1] = 3;
+    s.CurveY[1] = -2;
+    exchange::LoadedResult r = ThreePointResult(1, 0);
+    r.pointCount = 1;
+    r.sampleCount = 0;
+    ApplyLoadedResult(s, r);
+    EXPECT_DOUBLE_EQ(s.CurveXMin, 3);
+    EXPECT_DOUBLE_EQ(s.CurveXMax, 3);
+    EXPECT_DOUBLE_EQ(s.CurveYMin, -2);
+    EXPECT_DOUBLE_EQ(s.CurveYMax, -2);
+}
+
+TEST(ResultProblem, RefusesScaleModesOutsideOneToFour) {
+    for (int mode : {0, 5, -1}) EXPECT_FALSE(ResultProblem(ThreePointResult(mode, 1)).empty()) << mode;
+    for (int mode : {1, 2, 3, 4}) EXPECT_TRUE(ResultProblem(ThreePointResult(mode, 1)).empty()) << mode;
+}
+
+} // namespace
+} // namespace mirendo
