@@ -189,8 +189,18 @@ TEST_F(ManualEntry, CorrectionRebuildsListFromStoredValues) {
     EXPECT_TRUE(child<QLineEdit>(m_form, "Text3")->text().isEmpty());
     EXPECT_TRUE(child<QLineEdit>(m_form, "Text3")->hasFocus());
 
-    correct("2.5", "7", "70"); // halves round to the even neighbour: point 2
+    // The correction row by keyboard; halves round to the even neighbour: 2.5 is point 2.
+    m_form.Command3_Click();
+    for (const char* name : {"Text3", "Text4", "Text5"}) {
+        QLineEdit* box = child<QLineEdit>(m_form, name);
+        ASSERT_TRUE(box->hasFocus()) << name;
+        QTest::keyClicks(box, name == std::string("Text3") ? "2.5" : "7");
+        QTest::keyClick(box, Qt::Key_Return);
+    }
+    ASSERT_TRUE(child<QPushButton>(m_form, "Command7")->hasFocus());
+    QTest::keyClick(child<QPushButton>(m_form, "Command7"), Qt::Key_Enter);
     EXPECT_EQ(m_state.XData[2], 7.0);
+    EXPECT_EQ(m_state.YData[2], 7.0);
 }
 
 TEST_F(ManualEntry, CorrectionOutsideTheEnteredPointsChangesNothing) {
@@ -401,7 +411,7 @@ TEST_F(InputWindows, HelpListsExamplesAndShowsTheirLines) {
     QListWidget* list = child<QListWidget>(help, "List1");
     EXPECT_EQ(lines(files), (QStringList{"ex_a.csv", "ex_b.dat", "ex_bin.dat"}));
 
-    help.File1_Click("ex_a.csv");
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
     EXPECT_EQ(lines(list), (QStringList{"1,2", "3,4"}));
     help.File1_Click("ex_b.dat");
     EXPECT_EQ(lines(list), QStringList{"5   6"});
