@@ -30,6 +30,8 @@ struct OrderCase {
     std::vector<double> expectY;
 };
 
+void PrintTo(const OrderCase& c, std::ostream* out) { *out << c.name; }
+
 class OrderPointsTable : public ::testing::TestWithParam<OrderCase> {};
 
 TEST_P(OrderPointsTable, SortsAndSeparates) {

@@ -30,6 +30,8 @@ struct ReadCase {
     Points points; // items read (for failures: the complete points read before it)
 };
 
+void PrintTo(const ReadCase& c, std::ostream* out) { *out << c.name; }
+
 class ReadPointTextTable : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadPointTextTable, Reads) {
