@@ -1,0 +1,536 @@
+// The save dialog, the image save and the browser, driven headless: a calculation in each scale
+// mode saved, reopened, redrawn and evaluated; failed saves leaving existing files intact;
+// refused archives leaving the state and the graph untouched.
+#include "ArchiveFile.h"
+#include "ArchiveSamples.h"
+#include "FolderLists.h"
+#include "Form4.h"
+#include "Form5.h"
+#include "Form6.h"
+#include "MessageBox.h"
+#include "NumberText.h"
+#include "PictureBox.h"
+#include "Plot.h"
+#include "Readout.h"
+#include "RecordingCanvas.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <deque>
+#include <functional>
+
+namespace mirendo {
+namespace {
+
+const QString kSaved = QStringLiteral("  補間データは保存されました  ");
+const QString kNoName = QStringLiteral("  ファイル名を入力して下さい！ ");
+const QString kSelectFile = QStringLiteral(" ***  ファイルを選択して下さい！ ");
+const QString kCannotCalculate = QStringLiteral("　正しく計算できません　");
+const QString kImageSaved = QStringLiteral("  グラフ画像をビットマップ形式(bmp)で保存しました  ");
+
+struct Message {
+    QString text;
+    MessageIcon icon;
+};
+
+QByteArray FileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+std::array<QString, 6> QtTexts(const SettingTexts& texts) {
+    std::array<QString, 6> out;
+    for (std::size_t i = 0; i < 6; ++i)
+        out[i] = QString::fromStdString(texts[i]);
+    return out;
+}
+
+// Every message box is recorded instead of shown; a test takes the ones it expects, and any
+// left over at the end fails it.
+class ArchiveWindows : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_dir.isValid());
+        SetMessageHook([this](const QString& text, MessageIcon icon) { m_messages.push_back({text, icon}); });
+    }
+    void TearDown() override {
+        SetMessageHook({});
+        for (const Message& m : m_messages)
+            ADD_FAILURE() << "unexpected message: " << m.text.toStdString();
+    }
+
+    Message takeMessage() {
+        if (m_messages.empty()) {
+            ADD_FAILURE() << "no message was shown";
+            return {};
+        }
+        Message m = m_messages.front();
+        m_messages.pop_front();
+        return m;
+    }
+    bool noMessages() const { return m_messages.empty(); }
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    static Module1 FreshState() {
+        Module1 s;
+        s.Ln10 = Module1::kLn10;
+        return s;
+    }
+
+    // Saves `state` through Form4 as "<name>-Mi.csv" in the temporary folder.
+    void save(Module1& state, const SettingTexts& settings, const QString& name) {
+        Form4 form(state);
+        form.setSettingTextsProvider([settings] { return QtTexts(settings); });
+        ASSERT_TRUE(form.folderLists()->setPath(m_dir.path()));
+        form.openWith(name);
+        form.Command1_Click();
+        const Message m = takeMessage();
+        ASSERT_EQ(m.text, kSaved);
+        EXPECT_EQ(m.icon, MessageIcon::None);
+        EXPECT_FALSE(form.isVisible());
+    }
+
+    static void select(Form6& browser, const QString& name) {
+        auto* list = browser.findChild<QListWidget*>(QStringLiteral("File1"));
+        ASSERT_NE(list, nullptr);
+        browser.folderLists()->refreshFiles();
+        const QList<QListWidgetItem*> items = list->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name.toStdString();
+        list->setCurrentItem(items.front());
+        emit list->itemClicked(items.front());
+    }
+
+    static QString textOf(const QWidget& window, const char* name) {
+        if (auto* label = window.findChild<QLabel*>(QString::fromLatin1(name)))
+            return label->text();
+        if (auto* box = window.findChild<QLineEdit*>(QString::fromLatin1(name)))
+            return box->text();
+        ADD_FAILURE() << "no control " << name;
+        return {};
+    }
+    static QWidget* control(const QWidget& window, const char* name) {
+        auto* widget = window.findChild<QWidget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    QTemporaryDir m_dir;
+    std::deque<Message> m_messages;
+};
+
+TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
+    for (const testing::Calculation& calc : testing::CalculationsOfEveryMode()) {
+        SCOPED_TRACE("mode " + std::to_string(calc.mode));
+        Module1 main = testing::StateAfterCalculation(calc);
+        main.GraphDrawn = 1;
+        const QString name = QStringLiteral("mode%1").arg(calc.mode);
+        save(main, calc.settings, name);
+        const QString file = path(name + QStringLiteral("-Mi.csv"));
+        EXPECT_EQ(main.FilePath, file.toStdString());
+        EXPECT_EQ(FileBytes(file).toStdString(), FormatArchive(main, calc.settings).bytes);
+
+        Module1 shared = FreshState();
+        Form5 imageSave(shared);
+        Form6 browser(shared, &imageSave);
+        browser.prepare();
+        ASSERT_TRUE(browser.folderLists()->setPath(m_dir.path()));
+        EXPECT_FALSE(control(browser, "Command1")->isEnabled());
+        select(browser, name + QStringLiteral("-Mi.csv"));
+        EXPECT_TRUE(control(browser, "Command1")->isEnabled());
+        browser.Command1_Click();
+        ASSERT_TRUE(noMessages()) << takeMessage().text.toStdString();
+
+        EXPECT_EQ(shared.GraphDrawn, 1);
+        EXPECT_EQ(shared.ScaleMode, calc.mode);
+        EXPECT_EQ(shared.FilePath, file.toStdString());
+        for (const char* enabled : {"Text1", "Command4", "Command8"})
+            EXPECT_TRUE(control(browser, enabled)->isEnabled()) << enabled;
+
+        // The browser's graph is exactly what the saved-data plot draws from the loaded state.
+        PictureBox reference(QSize(609, 545));
+        const RangeLabels labels = PlotSavedForMode(shared, reference);
+        EXPECT_EQ(browser.graphImage(), reference.image());
+        EXPECT_EQ(textOf(browser, "Label14").toStdString(), labels.xStart);
+        EXPECT_EQ(textOf(browser, "Label15").toStdString(), labels.xStop);
+        EXPECT_EQ(textOf(browser, "Label16").toStdString(), labels.yStart);
+        EXPECT_EQ(textOf(browser, "Label17").toStdString(), labels.yStop);
+
+        // ... and the curve sits where the original samples belong: sample j at
+        // (t_j - ln XStart, P_j - ln YStart) on a logarithmic axis, unshifted on a linear one.
+        RecordingCanvas recording;
+        PlotSavedForMode(shared, recording);
+        const AxisKinds axes = AxesOfScaleMode(calc.mode);
+        const double ox = axes.x == AxisKind::Logarithmic ? std::log(LeadingNumber(calc.settings[0])) : 0.0;
+        const double oy = axes.y == AxisKind::Logarithmic ? std::log(LeadingNumber(calc.settings[3])) : 0.0;
+        const auto curve = recording.callsOf(RecordingCanvas::Kind::LineTo);
+        ASSERT_EQ(static_cast<int>(curve.size()), main.SampleCount - 1);
+        for (int j = 2; j <= main.SampleCount; ++j) {
+            EXPECT_NEAR(curve[std::size_t(j - 2)].a, main.CurveX[j] - ox, 1e-4 * (1 + std::fabs(main.CurveX[j])));
+            EXPECT_NEAR(curve[std::size_t(j - 2)].b, main.CurveY[j] - oy, 1e-4 * (1 + std::fabs(main.CurveY[j])));
+        }
+
+        // The points land on their data positions, in red.
+        browser.Command4_Click();
+        auto* picture = browser.findChild<PictureBox*>(QStringLiteral("Picture1"));
+        ASSERT_NE(picture, nullptr);
+        for (const auto& [x, y] : calc.points) {
+            const double px = axes.x == AxisKind::Logarithmic ? std::log(x) - ox : x;
+            const double py = axes.y == AxisKind::Logarithmic ? std::log(y) - oy : y;
+            const QPoint at = picture->toPixel(float(px), float(py)).toPoint();
+            if (browser.graphImage().rect().contains(at)) {
+                EXPECT_EQ(browser.graphImage().pixelColor(at), QColor(255, 0, 0)) << x << ", " << y;
+            }
+        }
+
+        // Evaluating at each point gives its Y to the saved precision.
+        auto* text1 = browser.findChild<QLineEdit*>(QStringLiteral("Text1"));
+        for (const auto& [x, y] : calc.points) {
+            text1->setText(QString::number(x, 'g', 12));
+            QTest::keyClick(text1, Qt::Key_Return);
+            ASSERT_TRUE(noMessages()) << takeMessage().text.toStdString();
+            const double shown = textOf(browser, "Label6").toDouble();
+            EXPECT_NEAR(shown, y, 6e-4 + 1e-4 * std::fabs(y)) << "X " << x << " shown " << shown;
+        }
+    }
+}
+
+TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
+    Module1 state = testing::StateAfterCalculation(testing::CalculationsOfEveryMode().front());
+    state.FilePath = "before";
+    const SettingTexts good{"0", "6", "1", "-5", "10", "5"};
+    const QByteArray old("an earlier save\r\n");
+
+    const QString longName(250, QLatin1Char('n')); // 257 bytes with "-Mi.csv": no file system takes it
+    WriteBytes(path(QStringLiteral("keep-Mi.csv")), old);
+    QDir(m_dir.path()).mkdir(QStringLiteral("taken-Mi.csv"));
+
+    struct Case {
+        const char* name;
+        QString typed;
+        SettingTexts settings;
+        QString messageStart;
+        // Breaks the listed folder after the dialog has shown it.
+        std::function<void(const QString& folder)> afterListing;
+    };
+    SettingTexts comma = good;
+    comma[1] = "6,5";
+    SettingTexts quote = good;
+    quote[5] = "\"5";
+    const QString cannotSave = QStringLiteral("  補間データを保存できませんでした");
+    const auto removeFolder = [](const QString& folder) { QDir(folder).removeRecursively(); };
+    const auto replaceByFile = [](const QString& folder) {
+        QDir(folder).removeRecursively();
+        WriteBytes(folder, "not a folder");
+    };
+    const std::vector<Case> cases = {
+        {"empty name", QString(), good, kNoName, {}},
+        {"name with a slash", QStringLiteral("a/keep"), good, QStringLiteral("  ファイル名に「/」"), {}},
+        {"comma in X stop", QStringLiteral("keep"), comma, QStringLiteral("  保存できません：X 軸 終了値"), {}},
+        {"quote in Y step", QStringLiteral("keep"), quote, QStringLiteral("  保存できません：Y 軸 増分"), {}},
+        {"folder of that name", QStringLiteral("taken"), good, cannotSave, {}},
+        {"over-long name", longName, good, cannotSave, {}},
+        {"folder removed", QStringLiteral("keep"), good, cannotSave, removeFolder},
+        {"file used as a folder", QStringLiteral("keep"), good, cannotSave, replaceByFile},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString folder = c.afterListing ? path(QStringLiteral("sub")) : m_dir.path();
+        QDir().mkpath(folder);
+        Form4 form(state);
+        form.setSettingTextsProvider([s = c.settings] { return QtTexts(s); });
+        ASSERT_TRUE(form.folderLists()->setPath(folder));
+        if (c.afterListing)
+            c.afterListing(folder);
+        form.openWith(c.typed);
+        form.Command1_Click();
+        const Message m = takeMessage();
+        EXPECT_TRUE(m.text.startsWith(c.messageStart)) << m.text.toStdString();
+        EXPECT_EQ(m.icon, MessageIcon::Warning);
+        EXPECT_TRUE(form.isVisible()) << "the dialog stays open";
+        EXPECT_EQ(state.FilePath, "before");
+        EXPECT_EQ(FileBytes(path(QStringLiteral("keep-Mi.csv"))), old);
+        EXPECT_TRUE(QFileInfo(path(QStringLiteral("taken-Mi.csv"))).isDir());
+        EXPECT_EQ(QDir(m_dir.path()).entryList({QStringLiteral("*Mi.csv*")}, QDir::Files).size(), 1)
+            << "no temporary file left behind";
+    }
+
+    // The same dialog then saves once the name is corrected, replacing the earlier file.
+    Form4 form(state);
+    form.setSettingTextsProvider([good] { return QtTexts(good); });
+    ASSERT_TRUE(form.folderLists()->setPath(m_dir.path()));
+    form.openWith(QStringLiteral("keep"));
+    form.Command1_Click();
+    EXPECT_EQ(takeMessage().text, kSaved);
+    EXPECT_EQ(FileBytes(path(QStringLiteral("keep-Mi.csv"))).toStdString(), FormatArchive(state, good).bytes);
+    EXPECT_EQ(state.FilePath, path(QStringLiteral("keep-Mi.csv")).toStdString());
+
+    // Cancel writes nothing.
+    form.openWith(QStringLiteral("cancelled"));
+    form.Command2_Click();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("cancelled-Mi.csv"))));
+}
+
+TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
+    const testing::Calculation calc = testing::CalculationsOfEveryMode()[2];
+    Module1 main = testing::StateAfterCalculation(calc);
+    save(main, calc.settings, QStringLiteral("good"));
+
+    const std::string goodBytes = FormatArchive(main, calc.settings).bytes;
+    const auto replaced = [&](const std::string& from, const std::string& to) {
+        std::string bytes = goodBytes;
+        bytes.replace(bytes.find(from), from.size(), to);
+        return QByteArray::fromStdString(bytes);
+    };
+    struct Case {
+        const char* file;
+        QByteArray bytes;
+    };
+    const std::vector<Case> cases = {
+        {"short-Mi.csv", QByteArray::fromStdString(goodBytes.substr(0, goodBytes.size() / 2))},
+        {"eleven-Mi.csv", replaced("\r\n 3 \r\n", "\r\n 11 \r\n")},
+        {"samples-Mi.csv", replaced("\r\n 100 \r\n", "\r\n 601 \r\n")},
+        {"word-Mi.csv", replaced("E+00,", "E+00x,")},
+        {"logzero-Mi.csv", replaced("1.0E-01\r\n", "0\r\n")},
+        {"decade-Mi.csv", replaced("1.0E+03\r\n", "1000\r\n")},
+        {"empty-Mi.csv", QByteArray("")},
+        {"removed-Mi.csv", QByteArray()},
+        {"huge-Mi.csv", QByteArray::fromStdString(goodBytes) + QByteArray(int(kMaxArchiveBytes), ' ')},
+    };
+    for (const Case& c : cases)
+        WriteBytes(path(QString::fromLatin1(c.file)), c.bytes);
+
+    Module1 shared = FreshState();
+    Form5 imageSave(shared);
+    Form6 browser(shared, &imageSave);
+    browser.prepare();
+    ASSERT_TRUE(browser.folderLists()->setPath(m_dir.path()));
+    select(browser, QStringLiteral("good-Mi.csv"));
+    browser.Command1_Click();
+    ASSERT_TRUE(noMessages());
+    const std::string loadedBytes = FormatArchive(shared, calc.settings).bytes;
+    const Module1 before = shared;
+    const QImage graph = browser.graphImage();
+    const QString xStartLabel = textOf(browser, "Label14");
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        select(browser, QString::fromLatin1(c.file));
+        if (std::string(c.file) == "removed-Mi.csv")
+            QFile::remove(path(QString::fromLatin1(c.file)));
+        browser.Command1_Click();
+        const Message m = takeMessage();
+        EXPECT_TRUE(m.text.contains(QStringLiteral("読み込めません"))) << m.text.toStdString();
+        EXPECT_TRUE(m.text.contains(QString::fromLatin1(c.file))) << m.text.toStdString();
+        EXPECT_EQ(FormatArchive(shared, {shared.XStartText, shared.XStopText, shared.XStepText, shared.YStartText,
+                                         shared.YStopText, shared.YStepText})
+                      .bytes,
+                  loadedBytes);
+        EXPECT_EQ(shared.FilePath, before.FilePath);
+        EXPECT_EQ(shared.XPlotData, before.XPlotData);
+        EXPECT_EQ(shared.CurveXMax, before.CurveXMax);
+        EXPECT_EQ(shared.GraphDrawn, 1);
+        EXPECT_EQ(browser.graphImage(), graph);
+        EXPECT_EQ(textOf(browser, "Label14"), xStartLabel);
+    }
+}
+
+TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
+    const testing::Calculation calc = testing::CalculationsOfEveryMode()[2]; // Log - Linear
+    Module1 main = testing::StateAfterCalculation(calc);
+    save(main, calc.settings, QStringLiteral("steps"));
+
+    Module1 shared = FreshState();
+    shared.GraphDrawn = 1; // a curve is still on the main window's graph
+    Form5 imageSave(shared);
+    Form6 browser(shared, &imageSave);
+    QSignalSpy back(&browser, &Form6::backToStart);
+    browser.prepare();
+    ASSERT_TRUE(browser.folderLists()->setPath(m_dir.path()));
+    auto* picture = browser.findChild<PictureBox*>(QStringLiteral("Picture1"));
+    auto* text1 = browser.findChild<QLineEdit*>(QStringLiteral("Text1"));
+
+    // Nothing drawn here yet: no readout over the empty graph, whatever the main window shows.
+    browser.Picture1_MouseMove(1.0f, 1.0f);
+    EXPECT_FALSE(picture->cursorLinesVisible());
+
+    // No file selected.
+    browser.Command1_Click();
+    EXPECT_EQ(takeMessage().text, kSelectFile);
+    EXPECT_EQ(shared.ScaleMode, 0);
+
+    select(browser, QStringLiteral("steps-Mi.csv"));
+    browser.Command1_Click();
+    ASSERT_TRUE(noMessages());
+
+    // Readout over the curve: the same texts as the shared readout code gives.
+    const float inside = float(shared.CurveX[30] - std::log(shared.XStart));
+    const Readout expected = ComputeReadout(shared, inside);
+    ASSERT_EQ(expected.action, Readout::Action::Show);
+    browser.Picture1_MouseMove(inside, 0);
+    EXPECT_TRUE(picture->cursorLinesVisible());
+    EXPECT_EQ(textOf(browser, "Label7").toStdString(), expected.xText);
+    EXPECT_EQ(textOf(browser, "Label8").toStdString(), expected.yText);
+    browser.Picture1_MouseMove(-100.0f, 0);
+    EXPECT_FALSE(picture->cursorLinesVisible());
+    EXPECT_EQ(textOf(browser, "Label7"), QString());
+
+    // Evaluation: the arrow needs a text, Enter takes whatever there is (ln 0 here).
+    auto* arrow = browser.findChild<QToolButton*>(QStringLiteral("Picture2"));
+    text1->clear();
+    arrow->click();
+    EXPECT_TRUE(noMessages());
+    QTest::keyClick(text1, Qt::Key_Return);
+    EXPECT_EQ(takeMessage().text, kCannotCalculate);
+    EXPECT_EQ(textOf(browser, "Label6"), QString());
+    text1->setText(QStringLiteral("10abc"));
+    arrow->click();
+    EXPECT_EQ(textOf(browser, "Label6"), QStringLiteral("7.000"));
+    QTest::mouseClick(text1, Qt::LeftButton);
+    EXPECT_EQ(text1->text(), QString());
+    EXPECT_EQ(textOf(browser, "Label6"), QString());
+
+    // The image save gets the selected name less ".csv", or a safe name without a selection.
+    browser.Command8_Click();
+    EXPECT_EQ(shared.ImageSource, 2);
+    EXPECT_TRUE(imageSave.isVisible());
+    EXPECT_EQ(textOf(imageSave, "Text1"), QStringLiteral("steps-Mi"));
+    browser.folderLists()->clearSelection();
+    browser.Command8_Click();
+    EXPECT_EQ(textOf(imageSave, "Text1"), QStringLiteral("graph"));
+
+    // Reset.
+    browser.Command3_Click();
+    EXPECT_EQ(shared.GraphDrawn, 0);
+    EXPECT_EQ(textOf(browser, "Label14"), QStringLiteral("X-Start"));
+    EXPECT_EQ(textOf(browser, "Label17"), QStringLiteral("Y-Stop"));
+    for (const char* disabled : {"Command1", "Command4", "Command8", "Text1"})
+        EXPECT_FALSE(control(browser, disabled)->isEnabled()) << disabled;
+    EXPECT_EQ(browser.graphImage().pixelColor(300, 300), browser.graphImage().pixelColor(0, 0));
+
+    // Back button and close both leave with GraphDrawn at 0.
+    browser.show();
+    shared.GraphDrawn = 1;
+    qobject_cast<QPushButton*>(control(browser, "Command2"))->click();
+    EXPECT_EQ(shared.GraphDrawn, 0);
+    EXPECT_FALSE(browser.isVisible());
+    EXPECT_EQ(back.count(), 1);
+    browser.show();
+    shared.GraphDrawn = 1;
+    browser.close();
+    EXPECT_EQ(shared.GraphDrawn, 0);
+    EXPECT_EQ(back.count(), 2);
+}
+
+TEST_F(ArchiveWindows, ImageSaveWritesARealBitmap) {
+    Module1 shared = FreshState();
+    QImage mainImage(609, 545, QImage::Format_RGB32);
+    mainImage.fill(QColor(10, 200, 30));
+    QImage browserImage(609, 545, QImage::Format_RGB32);
+    browserImage.fill(Qt::white);
+    browserImage.setPixelColor(100, 50, QColor(255, 0, 0));
+    Form5 form(shared);
+    form.setImageProvider(1, [&] { return mainImage; });
+    form.setImageProvider(2, [&] { return browserImage; });
+    ASSERT_TRUE(form.folderLists()->setPath(m_dir.path()));
+
+    for (const auto& [source, expected] : {std::pair{1, &mainImage}, std::pair{2, &browserImage}}) {
+        shared.ImageSource = source;
+        const QString name = QStringLiteral("graph%1").arg(source);
+        form.openWith(name);
+        form.Command1_Click();
+        const Message m = takeMessage();
+        EXPECT_EQ(m.text, kImageSaved);
+        EXPECT_EQ(m.icon, MessageIcon::None);
+        EXPECT_FALSE(form.isVisible());
+        const QString file = path(name + QStringLiteral(".bmp"));
+        EXPECT_TRUE(FileBytes(file).startsWith("BM")) << "a Windows bitmap";
+        QImage back(file, "BMP");
+        ASSERT_FALSE(back.isNull());
+        EXPECT_EQ(back.size(), QSize(609, 545));
+        EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), *expected) << "source " << source;
+    }
+
+    // Failures leave an existing file intact and the dialog open.
+    const QByteArray old("older picture");
+    WriteBytes(path(QStringLiteral("keep.bmp")), old);
+    QDir(m_dir.path()).mkdir(QStringLiteral("taken.bmp"));
+    shared.ImageSource = 2;
+    for (const QString& typed : {QStringLiteral("taken"), QStringLiteral("sub/keep"), QString(300, QLatin1Char('k')),
+                                 QString()}) {
+        form.openWith(typed);
+        form.Command1_Click();
+        const Message m = takeMessage();
+        EXPECT_EQ(m.icon, MessageIcon::Warning) << typed.toStdString();
+        EXPECT_TRUE(form.isVisible());
+    }
+    EXPECT_EQ(FileBytes(path(QStringLiteral("keep.bmp"))), old);
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("taken.bmp"))).isDir());
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral(".bmp"))));
+}
+
+// Pictures of the three windows for a person to look at: MIRENDO_GRAB_DIR=/some/folder.
+TEST_F(ArchiveWindows, GrabsTheWindowsWhenAsked) {
+    const QString out = qEnvironmentVariable("MIRENDO_GRAB_DIR");
+    if (out.isEmpty())
+        GTEST_SKIP() << "set MIRENDO_GRAB_DIR to write the pictures";
+    const testing::Calculation calc = testing::CalculationsOfEveryMode()[2]; // Log - Linear
+    Module1 main = testing::StateAfterCalculation(calc);
+    save(main, calc.settings, QStringLiteral("12-07-2026"));
+
+    Module1 shared = FreshState();
+    Form5 imageSave(shared);
+    Form6 browser(shared, &imageSave);
+    browser.prepare();
+    ASSERT_TRUE(browser.folderLists()->setPath(m_dir.path()));
+    browser.show();
+    select(browser, QStringLiteral("12-07-2026-Mi.csv"));
+    browser.Command1_Click();
+    browser.Command4_Click();
+    const float x = float(shared.CurveX[70] - std::log(shared.XStart));
+    browser.Picture1_MouseMove(x, 0);
+    auto* text1 = browser.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    text1->setText(QStringLiteral("1234.5"));
+    QTest::keyClick(text1, Qt::Key_Return);
+    ASSERT_TRUE(noMessages());
+    EXPECT_TRUE(browser.grab().save(out + QStringLiteral("/Form6.png")));
+
+    Form4 dataSave(main);
+    ASSERT_TRUE(dataSave.folderLists()->setPath(m_dir.path()));
+    dataSave.openWith(QStringLiteral("12-07-2026"));
+    EXPECT_TRUE(dataSave.grab().save(out + QStringLiteral("/Form4.png")));
+    browser.Command8_Click();
+    ASSERT_TRUE(imageSave.folderLists()->setPath(m_dir.path()));
+    EXPECT_TRUE(imageSave.grab().save(out + QStringLiteral("/Form5.png")));
+}
+
+} // namespace
+} // namespace mirendo
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
