@@ -1,0 +1,178 @@
+// The start window and the navigation between all windows.
+#include "Form1.h"
+#include "Form10.h"
+#include "Form11.h"
+#include "Form2.h"
+#include "Form4.h"
+#include "Form5.h"
+#include "Form6.h"
+#include "Form9.h"
+#include "WindowSet.h"
+#include "WindowTestSupport.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+namespace mirendo {
+namespace {
+
+class StartWindowTest : public testing::WindowTest {
+protected:
+    void writeExchangeFiles() {
+        writeFile(QStringLiteral("B2F.dat"), " 1 \r\n");
+        writeFile(QStringLiteral("F2B.dat"), " 1\r\n");
+    }
+    static QPushButton* button(const QWidget* window, const char* name) { return control<QPushButton>(window, name); }
+
+    Module1 m_state;
+};
+
+TEST_F(StartWindowTest, LoadSetsTheDecadeLengthAndSwitchesTheReadoutOff) {
+    m_state.GraphDrawn = 1;
+    Form2 form(m_state);
+    EXPECT_EQ(m_state.Ln10, 2.3025851);
+    EXPECT_EQ(m_state.GraphDrawn, 0);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("  Lagrange Interpolation"));
+    EXPECT_EQ(form.size(), QSize(985, 635));
+}
+
+TEST_F(StartWindowTest, ExitAndCloseDeleteTheExchangeFilesAndEndTheProgram) {
+    struct Row {
+        const char* name;
+        bool filesPresent;
+        bool byClosing;
+    };
+    const Row rows[] = {{"ExitWithFiles", true, false},
+                        {"ExitWithoutFiles", false, false},
+                        {"CloseWithFiles", true, true},
+                        {"CloseWithoutFiles", false, true}};
+    for (const Row& row : rows) {
+        Form2 form(m_state);
+        form.show();
+        QSignalSpy exit(&form, &Form2::exitRequested);
+        if (row.filesPresent) writeExchangeFiles();
+        if (row.byClosing)
+            form.close();
+        else
+            button(&form, "Command2")->click();
+        EXPECT_EQ(exit.count(), 1) << row.name;
+        EXPECT_FALSE(exists(QStringLiteral("B2F.dat"))) << row.name;
+        EXPECT_FALSE(exists(QStringLiteral("F2B.dat"))) << row.name;
+    }
+}
+
+TEST_F(StartWindowTest, ExampleGraphsAreDrawnInEveryPicture) {
+    Form2 form(m_state);
+    for (const char* name : {"Picture4", "Picture5", "Picture1", "Picture2"}) {
+        const QImage image = control<QLabel>(&form, name)->pixmap().toImage();
+        ASSERT_FALSE(image.isNull()) << name;
+        int blue = 0, red = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor colour = image.pixelColor(x, y);
+                blue += colour == QColor(0, 0, 255);
+                red += colour == QColor(255, 0, 0);
+            }
+        EXPECT_GT(blue, 150) << name; // the curve
+        EXPECT_GT(red, 7 * 8) << name; // the point circles
+    }
+}
+
+class NavigationTest : public StartWindowTest {
+protected:
+    void SetUp() override {
+        StartWindowTest::SetUp();
+        m_windows = std::make_unique<WindowSet>(m_state);
+        m_windows->form2()->show();
+    }
+    void TearDown() override {
+        m_windows.reset();
+        StartWindowTest::TearDown();
+    }
+    std::unique_ptr<WindowSet> m_windows;
+};
+
+TEST_F(NavigationTest, NewCalculationShowsTheResetMainWindowAndHidesHelp) {
+    button(m_windows->form2(), "Command4")->click();
+    EXPECT_TRUE(m_windows->form9()->isVisible());
+    EXPECT_TRUE(m_windows->form2()->isVisible());
+
+    m_state.GraphDrawn = 1;
+    m_state.ScaleMode = 3;
+    button(m_windows->form2(), "Command1")->click();
+    EXPECT_TRUE(m_windows->form1()->isVisible());
+    EXPECT_FALSE(m_windows->form2()->isVisible());
+    EXPECT_FALSE(m_windows->form9()->isVisible());
+    EXPECT_EQ(m_state.GraphDrawn, 0);
+    EXPECT_EQ(m_state.ScaleMode, 1);
+
+    button(m_windows->form1(), "Command2")->click();
+    EXPECT_FALSE(m_windows->form1()->isVisible());
+    EXPECT_TRUE(m_windows->form2()->isVisible());
+
+    button(m_windows->form2(), "Command1")->click();
+    m_windows->form1()->close();
+    EXPECT_TRUE(m_windows->form2()->isVisible());
+}
+
+TEST_F(NavigationTest, BrowserOpensAndReturnsToTheStartWindow) {
+    button(m_windows->form2(), "Command4")->click();
+    button(m_windows->form2(), "Command3")->click();
+    EXPECT_TRUE(m_windows->form6()->isVisible());
+    EXPECT_FALSE(m_windows->form2()->isVisible());
+    EXPECT_FALSE(m_windows->form9()->isVisible());
+    m_windows->form6()->close();
+    EXPECT_TRUE(m_windows->form2()->isVisible());
+    EXPECT_EQ(m_state.GraphDrawn, 0);
+}
+
+TEST_F(NavigationTest, InputDialogsHideTheMainWindowUntilTheyFinish) {
+    button(m_windows->form2(), "Command1")->click();
+    Form1* main = m_windows->form1();
+
+    button(main, "Command9")->click(); // read from a file
+    EXPECT_TRUE(m_windows->form10()->isVisible());
+    EXPECT_FALSE(main->isVisible());
+    emit m_windows->form10()->cancelled();
+    EXPECT_TRUE(main->isVisible());
+
+    control<QRadioButton>(main, "Option6")->click();
+    button(main, "Command9")->click();
+    EXPECT_TRUE(m_windows->form11()->isVisible());
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_EQ(m_state.EntryNo, 1);
+    PublishedPoints points;
+    points.tableLines = {"1  1", "2  4"};
+    points.rangeTexts = {"1.0", "2.0", "1.0", "4.0"};
+    emit m_windows->form11()->pointsPublished(points);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(button(main, "Command3")->isEnabled());
+    EXPECT_EQ(control<QLabel>(main, "Label34")->text(), QStringLiteral("4.0"));
+}
+
+TEST_F(NavigationTest, SaveButtonsOpenTheSaveDialogs) {
+    button(m_windows->form2(), "Command1")->click();
+    Form1* main = m_windows->form1();
+    button(main, "Command8")->click();
+    EXPECT_TRUE(m_windows->form5()->isVisible());
+    EXPECT_EQ(m_state.ImageSource, 1);
+    main->findChild<QPushButton*>(QStringLiteral("Command6"))->setEnabled(true);
+    button(main, "Command6")->click();
+    EXPECT_TRUE(m_windows->form4()->isVisible());
+}
+
+TEST_F(NavigationTest, ExitEndsTheProgramWithTheMainWindowHidden) {
+    QSignalSpy exit(m_windows.get(), &WindowSet::exitRequested);
+    button(m_windows->form2(), "Command1")->click();
+    button(m_windows->form1(), "Command2")->click();
+    writeExchangeFiles();
+    button(m_windows->form2(), "Command2")->click();
+    EXPECT_EQ(exit.count(), 1);
+    EXPECT_FALSE(exists(QStringLiteral("B2F.dat")));
+    EXPECT_FALSE(exists(QStringLiteral("F2B.dat")));
+}
+
+} // namespace
+} // namespace mirendo
