@@ -420,6 +420,32 @@ TEST_F(MainWindowTest, MissingEngineIsReportedAndNothingChanges) {
     m_form.reset(); // before the runner it uses
 }
 
+TEST_F(MainWindowTest, EngineThatCannotBeStartedIsReported) {
+    // An executable file beside the program that the system cannot run.
+    const QString folder = workPath(QStringLiteral("bin"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile fake(QDir(folder).filePath(QStringLiteral("Ventrel")));
+    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
+    fake.write("\x7f" "ELF not really\n");
+    fake.close();
+    fake.setPermissions(fake.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+    EngineRunner broken(folder);
+    m_form = std::make_unique<Form1>(m_state, &broken);
+    m_form->show();
+    m_form->ResetMainWindow();
+    plotPoints(1, {{1, 1}, {2, 4}}, {"0", "3", "1", "0", "5", "1"});
+    button("Command4")->click();
+    broken.waitUntilFinished(5000);
+    EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("　計算プログラム Ventrel を起動できません　")));
+    EXPECT_EQ(broken.lastRunEnd(), EngineRunner::RunEnd::Failed);
+    if (button("Command5")->isEnabled()) { // the failure may arrive after the step was enabled
+        button("Command5")->click();
+        EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("　計算プログラム Ventrel を起動できません　")));
+    }
+    EXPECT_EQ(m_state.GraphDrawn, 0);
+    m_form.reset();
+}
+
 TEST_F(MainWindowTest, BadResultFilesLeaveStateAndGraphAlone) {
     struct Row {
         const char* name;
