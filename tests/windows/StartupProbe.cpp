@@ -1,0 +1,35 @@
+// Not a test: measures how long the program takes from entering main to the start window being
+// shown, next to a bare Qt window. Run as "startup_probe" or "startup_probe bare"; the process
+// exits as soon as the window is up, so `time` also gives the whole start-up.
+#include "Form2.h"
+#include "WindowSet.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    QElapsedTimer clock;
+    clock.start();
+    QApplication app(argc, argv);
+    const bool bare = argc > 1 && QByteArray(argv[1]) == "bare";
+    mirendo::Module1 state;
+    std::unique_ptr<mirendo::WindowSet> windows;
+    std::unique_ptr<QWidget> window;
+    if (bare) {
+        window = std::make_unique<QWidget>();
+        window->resize(985, 635);
+    } else {
+        windows = std::make_unique<mirendo::WindowSet>(state);
+    }
+    QWidget* shown = bare ? window.get() : static_cast<QWidget*>(windows->form2());
+    shown->show();
+    QTimer::singleShot(0, &app, [&] {
+        std::printf("%s: shown after %lld ms\n", bare ? "bare window" : "start window", clock.elapsed());
+        QCoreApplication::exit(0);
+    });
+    return QApplication::exec();
+}
