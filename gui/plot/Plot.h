@@ -25,6 +25,11 @@ struct PointPlotOutcome {
     std::string requestError; // one line, when the request file could not be written
 };
 
+// Grid lines: linear at start + k * step strictly below stop, logarithmic at ln j + k * Ln10 decade
+// after decade. Neither ever draws more lines (or decades) than the canvas has pixels along the
+// axis: denser grids are thinned to every m-th line; a step that is not positive or not finite
+// gives no inner line. A logarithmic axis whose start is not positive gets no points or curve.
+
 // Grid, frame, points and labels of the main window, then the request file "B2F.dat" in
 // `workDir` (written atomically). The caller has validated the settings and cleared the canvas.
 PointPlotOutcome PlotPointsLinLin(const Module1& s, GraphCanvas& c, const LimitTexts& t, const std::string& workDir);

@@ -141,6 +141,20 @@ TEST_F(FolderListsTest, DriveResetGoesToWorkingFolderOnThatDrive) {
     QDir::setCurrent(saved);
 }
 
+TEST_F(FolderListsTest, UnreadableDriveLeavesListsAndDriveChoiceAlone) {
+    FolderLists lists(&drive, &dir, &file, {"*.csv"});
+    ASSERT_TRUE(lists.setPath(root));
+    const QString shownDrive = drive.currentText();
+    drive.addItem("/no-such-mount", "/no-such-mount"); // a volume that went away after listing
+    QSignalSpy changed(&lists, &FolderLists::folderChanged);
+    drive.setCurrentIndex(drive.count() - 1);
+    emit drive.activated(drive.count() - 1);
+    EXPECT_EQ(lists.path(), root);
+    EXPECT_EQ(texts(file), QStringList({"b.csv"}));
+    EXPECT_EQ(drive.currentText(), shownDrive);
+    EXPECT_EQ(changed.count(), 0);
+}
+
 TEST(MessageBox, HookReceivesTextAndIcon) {
     QStringList texts;
     QList<MessageIcon> icons;
