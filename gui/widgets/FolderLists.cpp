@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFont>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QStyle>
@@ -117,6 +118,15 @@ void FolderLists::fillFolders() {
     m_dir->clear();
     m_dir->setToolTip(m_path);
     QStyle* style = QApplication::style();
+    // The folder itself heads the list as an open folder, so the user always sees where the
+    // file list is; activating it just re-reads the folder.
+    auto* heading = new QListWidgetItem(style->standardIcon(QStyle::SP_DirOpenIcon), m_path);
+    heading->setData(kPathRole, m_path);
+    heading->setToolTip(m_path);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    m_dir->addItem(heading);
     QDir here(m_path);
     if (here.cdUp() && QDir::cleanPath(here.absolutePath()) != m_path) {
         auto* up = new QListWidgetItem(style->standardIcon(QStyle::SP_FileDialogToParent), QStringLiteral(".."));

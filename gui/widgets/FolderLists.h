@@ -16,6 +16,8 @@ public:
     // `patterns` like {"*.dat", "*.csv"}; an empty list shows no file list (Form9 has its own).
     FolderLists(QComboBox* drive, QListWidget* dir, QListWidget* file, QStringList patterns, QObject* parent = nullptr);
 
+    // Dir1 shows the current folder's path first (open folder), then ".." (except at "/") and
+    // the subfolders; activating an entry (double click, Enter) moves there.
     // Folder list to `path` (must exist), file list follows and is refreshed. False if unreadable.
     bool setPath(const QString& path);
     // Folder list to the current folder of the selected drive (the working folder when it is on
