@@ -10,7 +10,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -83,7 +82,7 @@ void Form10::File1_Click(const QString& name) {
     }
     for (const std::string& line : read.lines) m_list1->addItem(QString::fromStdString(line));
     const PublishedPoints published =
-        PublishFilePoints(m_state, read.lines, [] { QCoreApplication::processEvents(); });
+        PublishFilePoints(m_state, read.lines, [] { RepaintPending(); });
     SetRangeTexts(m_rangeLabels, published.rangeTexts);
     m_pointsRead = m_state.PointCount >= 1 && m_state.PointCount <= Module1::kMaxPoints;
     emit pointsPublished(published);

@@ -6,7 +6,6 @@
 #include "Ordering.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -228,7 +227,7 @@ void Form11::publish() {
         return;
     }
     const PublishedPoints published = PublishEnteredPoints(m_state, RangeLabelTexts(m_rangeLabels),
-                                                           [] { QCoreApplication::processEvents(); });
+                                                           [] { RepaintPending(); });
     emit pointsPublished(published);
     hide();
 }

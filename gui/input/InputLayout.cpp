@@ -1,5 +1,7 @@
 #include "InputLayout.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QFont>
 #include <QFrame>
 #include <QKeyEvent>
@@ -93,6 +95,10 @@ QFrame* AddBox(QWidget* parent, const char* name, int left, int top, int width, 
 
 QFrame* AddLine(QWidget* parent, const char* name, int x1, int x2, int y, const QColor& colour) {
     return AddBox(parent, name, x1, y, x2 - x1, kTwipsPerPixel, colour);
+}
+
+void RepaintPending() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void SetRangeTexts(const std::array<QLabel*, 4>& labels, const std::array<std::string, 4>& texts) {

@@ -42,6 +42,10 @@ QFrame* AddLine(QWidget* parent, const char* name, int x1, int x2, int y, const 
 // Filled square or rectangle.
 QFrame* AddBox(QWidget* parent, const char* name, int left, int top, int width, int height, const QColor& colour);
 
+// Lets pending events be processed once so the windows repaint during a long step. User input
+// waits: a click handled in the middle of ordering would read or publish half-ordered points.
+void RepaintPending();
+
 // The range labels Label31 .. Label34 of a window, in that order.
 void SetRangeTexts(const std::array<QLabel*, 4>& labels, const std::array<std::string, 4>& texts);
 std::array<std::string, 4> RangeLabelTexts(const std::array<QLabel*, 4>& labels);
