@@ -43,7 +43,6 @@ public:
     explicit FieldStream(std::string_view bytes) : m_bytes(bytes) {}
 
     bool atEnd() const { return m_pos >= m_bytes.size(); }
-    int line() const { return m_line; }
 
     std::optional<std::string_view> next() {
         if (atEnd())
@@ -270,6 +269,9 @@ ArchiveFormat FormatArchive(const Module1& s, const SettingTexts& settings) {
 }
 
 ArchiveRead ParseArchive(std::string_view bytes) {
+    // A spreadsheet that saved the file again may have put a UTF-8 byte-order mark in front.
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
     Reader r(bytes);
     Module1& d = r.result().data;
 

@@ -203,6 +203,7 @@ TEST(ArchiveReader, AcceptsWhatTheFieldRuleAllows) {
         {"no final line end", Join(kLinear).substr(0, Join(kLinear).size() - 2)},
         {"blanks and tabs around fields", Join(With(With(kLinear, 0, "\t1\t"), 8, "  1.0 ,\t2 , -1E+00  "))},
         {"one field per line", Join({" 1 ", "0", "10", "1", "-5", "5", "1", "1", "1", "2", "3", "0"})},
+        {"byte-order mark", "\xEF\xBB\xBF" + Join(kLinear)},
         {"trailing content ignored", Join(kLinear) + "anything, at all\r\n"},
         {"empty step texts", Join(With(With(kLinear, 3, ""), 6, ""))},
         {"setting text with words", Join(With(kLinear, 2, "10 (ten)"))},
