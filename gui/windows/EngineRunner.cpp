@@ -70,6 +70,15 @@ EngineRunner::StartOutcome EngineRunner::start(const QString& workDir) {
     return {true, {}};
 }
 
+void EngineRunner::stop() {
+    if (!isRunning()) return;
+    m_process->disconnect(this);
+    m_process->kill();
+    m_process->waitForFinished(1000);
+    m_lastEnd = RunEnd::Failed;
+    m_failure = QStringLiteral("　補間計算が中断されました　");
+}
+
 bool EngineRunner::isRunning() const { return m_process && m_process->state() != QProcess::NotRunning; }
 
 EngineRunner::Wait EngineRunner::waitUntilFinished(int timeoutMs) {

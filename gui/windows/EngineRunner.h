@@ -32,6 +32,9 @@ public:
 
     bool isRunning() const;
 
+    // Ends a run still going on (the program is closing), waiting at most a second.
+    void stop();
+
     enum class Wait { Finished, TimedOut };
     // Waits with the event loop running (the windows stay responsive) until the current run
     // ends or `timeoutMs` passes. Returns Finished at once when nothing runs.

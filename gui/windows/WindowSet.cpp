@@ -10,7 +10,10 @@
 #include "Form6.h"
 #include "Form9.h"
 
+#include "ResultFile.h"
+
 #include <QDir>
+#include <QFile>
 
 namespace mirendo {
 
@@ -47,7 +50,14 @@ void WindowSet::wireStartWindow() {
         m_form9->hide();
     });
     connect(m_form2.get(), &Form2::helpRequested, this, [this] { m_form9->show(); });
-    connect(m_form2.get(), &Form2::exitRequested, this, &WindowSet::exitRequested);
+    connect(m_form2.get(), &Form2::exitRequested, this, [this] {
+        // An engine still running would write its result after the start window removed it.
+        if (m_runner->isRunning()) {
+            m_runner->stop();
+            QFile::remove(QDir(QDir::currentPath()).filePath(QString::fromLatin1(exchange::kResultFileName)));
+        }
+        emit exitRequested();
+    });
 }
 
 void WindowSet::wireMainWindow() {
