@@ -27,7 +27,9 @@ std::string IntegerLine(int value) {
     return text + " " + kLineEnd;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && IsBlank(text.front()))
@@ -39,7 +41,7 @@ std::string_view Trim(std::string_view text) {
 
 // Fields separated by a comma or a line end (CR LF, CR or LF), with the line each starts on.
 class FieldStream {
-public:
+  public:
     explicit FieldStream(std::string_view bytes) : m_bytes(bytes) {}
 
     bool atEnd() const { return m_pos >= m_bytes.size(); }
@@ -49,7 +51,8 @@ public:
             return std::nullopt;
         m_fieldLine = m_line;
         const std::size_t start = m_pos;
-        while (m_pos < m_bytes.size() && m_bytes[m_pos] != ',' && m_bytes[m_pos] != '\r' && m_bytes[m_pos] != '\n')
+        while (m_pos < m_bytes.size() && m_bytes[m_pos] != ',' && m_bytes[m_pos] != '\r' &&
+               m_bytes[m_pos] != '\n')
             ++m_pos;
         const std::string_view field = m_bytes.substr(start, m_pos - start);
         if (m_pos < m_bytes.size()) {
@@ -63,7 +66,7 @@ public:
     }
     int fieldLine() const { return m_fieldLine; }
 
-private:
+  private:
     std::string_view m_bytes;
     std::size_t m_pos = 0;
     int m_line = 1;
@@ -105,7 +108,7 @@ std::optional<double> StrictNumber(std::string_view field) {
 }
 
 class Reader {
-public:
+  public:
     explicit Reader(std::string_view bytes) : m_fields(bytes) {}
 
     ArchiveRead& result() { return m_result; }
@@ -129,7 +132,8 @@ public:
     bool number(double& out, const char* what) {
         const auto field = m_fields.next();
         if (!field)
-            return fail(ArchiveError::EndedEarly, std::string("ファイルが途中で終わっています（") + what + "）");
+            return fail(ArchiveError::EndedEarly,
+                        std::string("ファイルが途中で終わっています（") + what + "）");
         const auto value = StrictNumber(*field);
         if (!value)
             return fail(ArchiveError::NotANumber,
@@ -155,7 +159,7 @@ public:
         return true;
     }
 
-private:
+  private:
     FieldStream m_fields;
     ArchiveRead m_result;
 };
@@ -263,7 +267,8 @@ ArchiveFormat FormatArchive(const Module1& s, const SettingTexts& settings) {
              kFieldSeparator + FormatExponential(s.Coef[i], 6) + kLineEnd;
     b += IntegerLine(m);
     for (int j = 1; j <= m; ++j)
-        b += FormatExponential(s.CurveX[j], 6) + kFieldSeparator + FormatExponential(s.CurveY[j], 6) + kLineEnd;
+        b += FormatExponential(s.CurveX[j], 6) + kFieldSeparator + FormatExponential(s.CurveY[j], 6) +
+             kLineEnd;
     out.ok = true;
     return out;
 }
@@ -306,7 +311,8 @@ ArchiveRead ParseArchive(std::string_view bytes) {
     if (!r.count(d.PointCount, "データ点の数"))
         return r.result();
     if (d.PointCount < 0 || d.PointCount > Module1::kMaxPoints) {
-        r.fail(ArchiveError::BadPointCount, "データ点の数 " + std::to_string(d.PointCount) + " が 0〜10 の範囲外です");
+        r.fail(ArchiveError::BadPointCount,
+               "データ点の数 " + std::to_string(d.PointCount) + " が 0〜10 の範囲外です");
         return r.result();
     }
     // On a logarithmic axis the graph puts the axis start at 0.

@@ -38,7 +38,7 @@ std::string SettingTextProblem(std::string_view text);
 struct ArchiveFormat {
     bool ok = false;
     std::string bytes;
-    std::string error; // one line, names the setting box or the value at fault
+    std::string error;   // one line, names the setting box or the value at fault
     int badSetting = -1; // 0..5 when a setting text was refused
 };
 
@@ -59,7 +59,7 @@ enum class ArchiveError {
     SettingOutOfRange, // a setting beyond what the graph can draw (single precision)
     EmptyRange,        // an axis whose start is not below its stop
     NonPositiveLogStart,
-    MalformedDecade,   // a logarithmic limit text not of the form 1.0E+02 / 1.0E-02 / 1.0E00
+    MalformedDecade, // a logarithmic limit text not of the form 1.0E+02 / 1.0E-02 / 1.0E00
 };
 
 // A parsed file. `data` is a fresh state holding only what the file gives and what the browser

@@ -9,8 +9,8 @@
 namespace mirendo {
 
 struct Evaluation {
-    bool ok = false; // false: a logarithm of a non-positive X, an overflow or a non-finite result
-    double y = 0;    // in data units (exp applied on a logarithmic Y axis)
+    bool ok = false;  // false: a logarithm of a non-positive X, an overflow or a non-finite result
+    double y = 0;     // in data units (exp applied on a logarithmic Y axis)
     std::string text; // Label6: "##0.000" within -1000..1000, else "0.000E+00"; "" when !ok
 };
 

@@ -19,8 +19,10 @@ Form4::Form4(Module1& state, QWidget* parent) : QWidget(parent), m_state(state) 
     setObjectName(QStringLiteral("Form4"));
     SetUpWindow(this, QStringLiteral("Data save"), 6255, 8145);
 
-    AddLabel(this, "Label1", QStringLiteral("補間データを保存します"), Twips(1080, 240, 3705, 285), LabelStyle::Blue);
-    AddLabel(this, "Label2", QStringLiteral("（エクセルcsv形式で保存）"), Twips(1320, 600, 3990, 285), LabelStyle::Blue);
+    AddLabel(this, "Label1", QStringLiteral("補間データを保存します"), Twips(1080, 240, 3705, 285),
+             LabelStyle::Blue);
+    AddLabel(this, "Label2", QStringLiteral("（エクセルcsv形式で保存）"), Twips(1320, 600, 3990, 285),
+             LabelStyle::Blue);
     QComboBox* drive = AddDriveList(this, Twips(960, 1080, 4335, 345));
     QListWidget* dir = AddList(this, "Dir1", Twips(960, 1440, 4335, 1620));
     QListWidget* file = AddList(this, "File1", Twips(960, 3120, 4335, 2565));
@@ -59,7 +61,8 @@ QString Form4::targetPath() {
         return QString();
     }
     if (name.contains(QLatin1Char('/')) || name.contains(QChar(0))) {
-        ShowMessage(this, QStringLiteral("  ファイル名に「/」は使えません  \n  保存ファイル名の欄を直して下さい  "));
+        ShowMessage(
+            this, QStringLiteral("  ファイル名に「/」は使えません  \n  保存ファイル名の欄を直して下さい  "));
         return QString();
     }
     return JoinPath(m_lists->path(), name + QString::fromLatin1(kArchiveSuffix));
@@ -86,14 +89,15 @@ void Form4::Command1_Click() {
     // Written beside the target and renamed over it only once complete: a failure anywhere
     // leaves an existing file of that name as it was.
     QSaveFile out(path);
-    const bool written = out.open(QIODevice::WriteOnly) &&
-                         out.write(format.bytes.data(), qint64(format.bytes.size())) == qint64(format.bytes.size()) &&
-                         out.commit();
+    const bool written =
+        out.open(QIODevice::WriteOnly) &&
+        out.write(format.bytes.data(), qint64(format.bytes.size())) == qint64(format.bytes.size()) &&
+        out.commit();
     if (!written) {
         const QString reason = out.errorString();
         out.cancelWriting();
-        ShowMessage(this, QStringLiteral("  補間データを保存できませんでした  \n  ") + path + QStringLiteral("  \n  ") +
-                              reason + QStringLiteral("  "));
+        ShowMessage(this, QStringLiteral("  補間データを保存できませんでした  \n  ") + path +
+                              QStringLiteral("  \n  ") + reason + QStringLiteral("  "));
         return;
     }
     m_state.FilePath = path.toStdString();
@@ -102,6 +106,8 @@ void Form4::Command1_Click() {
     hide();
 }
 
-void Form4::Command2_Click() { hide(); }
+void Form4::Command2_Click() {
+    hide();
+}
 
 } // namespace mirendo

@@ -21,7 +21,7 @@ class FolderLists;
 
 class Form4 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form4(Module1& state, QWidget* parent = nullptr);
 
     // The main window's Text5..Text10 (X start, X stop, X step, Y start, Y stop, Y step) as they
@@ -32,11 +32,11 @@ public:
 
     FolderLists* folderLists() const { return m_lists; }
 
-public slots:
+  public slots:
     void Command1_Click(); // OK: validate and write
     void Command2_Click(); // Cancel
 
-private:
+  private:
     // The file's full path, or "" after a message explaining why the name cannot be used.
     QString targetPath();
 

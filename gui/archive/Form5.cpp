@@ -17,7 +17,8 @@ Form5::Form5(Module1& state, QWidget* parent) : QWidget(parent), m_state(state) 
     setObjectName(QStringLiteral("Form5"));
     SetUpWindow(this, QStringLiteral("Image Save"), 6255, 8145);
 
-    AddLabel(this, "Label1", QStringLiteral("表示されているグラフ画像を"), Twips(1080, 240, 3705, 285), LabelStyle::Blue);
+    AddLabel(this, "Label1", QStringLiteral("表示されているグラフ画像を"), Twips(1080, 240, 3705, 285),
+             LabelStyle::Blue);
     AddLabel(this, "Label3", QStringLiteral("ビットマップ形式で保存します"), Twips(1080, 600, 3990, 285),
              LabelStyle::Blue);
     QComboBox* drive = AddDriveList(this, Twips(960, 1080, 4335, 345));
@@ -57,7 +58,8 @@ void Form5::Command1_Click() {
         return;
     }
     if (name.contains(QLatin1Char('/')) || name.contains(QChar(0))) {
-        ShowMessage(this, QStringLiteral("  ファイル名に「/」は使えません  \n  保存ファイル名の欄を直して下さい  "));
+        ShowMessage(
+            this, QStringLiteral("  ファイル名に「/」は使えません  \n  保存ファイル名の欄を直して下さい  "));
         return;
     }
     const QString path = JoinPath(m_lists->path(), name + QStringLiteral(".bmp"));
@@ -75,14 +77,17 @@ void Form5::Command1_Click() {
     if (!written) {
         const QString reason = out.errorString();
         out.cancelWriting();
-        ShowMessage(this, QStringLiteral("  グラフ画像を保存できませんでした  \n  ") + path + QStringLiteral("  \n  ") +
-                              reason + QStringLiteral("  "));
+        ShowMessage(this, QStringLiteral("  グラフ画像を保存できませんでした  \n  ") + path +
+                              QStringLiteral("  \n  ") + reason + QStringLiteral("  "));
         return;
     }
-    ShowMessage(this, QStringLiteral("  グラフ画像をビットマップ形式(bmp)で保存しました  "), MessageIcon::None);
+    ShowMessage(this, QStringLiteral("  グラフ画像をビットマップ形式(bmp)で保存しました  "),
+                MessageIcon::None);
     hide();
 }
 
-void Form5::Command2_Click() { hide(); }
+void Form5::Command2_Click() {
+    hide();
+}
 
 } // namespace mirendo

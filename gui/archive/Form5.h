@@ -17,7 +17,7 @@ class FolderLists;
 
 class Form5 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form5(Module1& state, QWidget* parent = nullptr);
 
     // 1: the main window's Picture1, 2: the browser's.
@@ -27,11 +27,11 @@ public:
 
     FolderLists* folderLists() const { return m_lists; }
 
-public slots:
+  public slots:
     void Command1_Click(); // OK: save
     void Command2_Click(); // Cancel
 
-private:
+  private:
     Module1& m_state;
     std::function<QImage()> m_mainImage;
     std::function<QImage()> m_browserImage;

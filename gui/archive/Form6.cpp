@@ -35,12 +35,14 @@ Form6::Form6(Module1& state, Form5* imageSave, QWidget* parent)
     setObjectName(QStringLiteral("Form6"));
     SetUpWindow(this, QStringLiteral("Lagrange Interpolated Data"), 15840, 10440);
 
-    QLabel* title = AddLabel(this, "Label1", QStringLiteral("ラグランジュ補間データ検索"), Twips(360, 240, 3705, 330));
+    QLabel* title =
+        AddLabel(this, "Label1", QStringLiteral("ラグランジュ補間データ検索"), Twips(360, 240, 3705, 330));
     QFont titleFont = title->font();
     titleFont.setBold(true);
     titleFont.setPixelSize(15);
     title->setFont(titleFont);
-    AddLabel(this, "Label2", QStringLiteral("ファイルを選択して下さい"), Twips(600, 720, 3420, 285), LabelStyle::Blue);
+    AddLabel(this, "Label2", QStringLiteral("ファイルを選択して下さい"), Twips(600, 720, 3420, 285),
+             LabelStyle::Blue);
     QComboBox* drive = AddDriveList(this, Twips(480, 1200, 3615, 345));
     QListWidget* dir = AddList(this, "Dir1", Twips(480, 1560, 3615, 1620));
     QListWidget* file = AddList(this, "File1", Twips(480, 3240, 3615, 3690));
@@ -103,7 +105,9 @@ Form6::Form6(Module1& state, Form5* imageSave, QWidget* parent)
     m_command8->setEnabled(false);
 }
 
-QImage Form6::graphImage() const { return m_picture1->image(); }
+QImage Form6::graphImage() const {
+    return m_picture1->image();
+}
 
 void Form6::clearGraphAndReadout() {
     m_picture1->clear();
@@ -127,7 +131,9 @@ void Form6::prepare() {
     m_command8->setEnabled(false);
 }
 
-void Form6::File1_Click() { m_command1->setEnabled(true); }
+void Form6::File1_Click() {
+    m_command1->setEnabled(true);
+}
 
 void Form6::Command1_Click() {
     const QString name = m_lists->selectedName();
@@ -140,8 +146,9 @@ void Form6::Command1_Click() {
     // they were.
     const ArchiveRead read = ReadArchiveFile(QFile::encodeName(path).toStdString());
     if (!read.ok()) {
-        ShowMessage(this, QStringLiteral("  このファイルは読み込めません  \n  ") + name + QStringLiteral("\n  ") +
-                              QString::fromStdString(read.detail) + QStringLiteral("  "));
+        ShowMessage(this, QStringLiteral("  このファイルは読み込めません  \n  ") + name +
+                              QStringLiteral("\n  ") + QString::fromStdString(read.detail) +
+                              QStringLiteral("  "));
         return;
     }
     ApplyArchive(read.data, path.toStdString(), m_state);

@@ -20,7 +20,7 @@ class PictureBox;
 
 class Form6 : public QWidget {
     Q_OBJECT
-public:
+  public:
     Form6(Module1& state, Form5* imageSave, QWidget* parent = nullptr);
 
     // Everything the start window does before showing the browser, except showing it.
@@ -30,7 +30,7 @@ public:
 
     FolderLists* folderLists() const { return m_lists; }
 
-public slots:
+  public slots:
     void File1_Click();
     void Command1_Click(); // グラフ描画: load and draw
     void Command4_Click(); // データ点描画: add the points
@@ -42,15 +42,15 @@ public slots:
     void Text1_KeyDown(int keyCode);
     void Text1_Click();
 
-signals:
+  signals:
     // Back button or close; GraphDrawn is already 0.
     void backToStart();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void clearGraphAndReadout();
     void EvaluateAtX();
 
@@ -62,9 +62,9 @@ private:
     QPushButton* m_command4 = nullptr;
     QPushButton* m_command8 = nullptr;
     QLineEdit* m_text1 = nullptr;
-    QLabel* m_label6 = nullptr; // evaluation result
-    QLabel* m_label7 = nullptr; // cursor X
-    QLabel* m_label8 = nullptr; // cursor Y
+    QLabel* m_label6 = nullptr;    // evaluation result
+    QLabel* m_label7 = nullptr;    // cursor X
+    QLabel* m_label8 = nullptr;    // cursor Y
     QLabel* m_limitLabels[4] = {}; // Label14 X start, Label15 X stop, Label16 Y start, Label17 Y stop
     // The readout follows the shared curve only while this window's own graph shows it.
     bool m_graphShown = false;

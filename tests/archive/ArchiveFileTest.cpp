@@ -23,7 +23,8 @@ std::string Join(const std::vector<std::string>& lines, const char* end = "\r\n"
     return out;
 }
 
-std::vector<std::string> With(std::vector<std::string> lines, std::size_t index, const std::string& replacement) {
+std::vector<std::string> With(std::vector<std::string> lines, std::size_t index,
+                              const std::string& replacement) {
     lines.at(index) = replacement;
     return lines;
 }
@@ -34,15 +35,22 @@ std::vector<std::string> Head(std::vector<std::string> lines, std::size_t count)
 }
 
 const std::vector<std::string> kLinear = {
-    " 1 ", "0", "10", "1", "-5", "5", "1", " 2 ",
+    " 1 ",
+    "0",
+    "10",
+    "1",
+    "-5",
+    "5",
+    "1",
+    " 2 ",
     "1.00000E+00,  2.00000E+00,  -1.000000E+00",
     "3.00000E+00,  4.00000E+00,  2.000000E+00",
     " 2 ",
     "1.000000E+00,  2.000000E+00",
     "2.000000E+00,  3.000000E+00",
 };
-const std::vector<std::string> kLogLog = With(
-    With(With(With(With(kLinear, 0, " 4 "), 1, "1.0E-01"), 2, "1.0E+02"), 4, "1.0E00"), 5, "1.0E+03");
+const std::vector<std::string> kLogLog =
+    With(With(With(With(With(kLinear, 0, " 4 "), 1, "1.0E-01"), 2, "1.0E+02"), 4, "1.0E00"), 5, "1.0E+03");
 
 TEST(ArchiveWriter, WritesTheKnownBytes) {
     Module1 s;
@@ -78,7 +86,8 @@ TEST(ArchiveWriter, LineCountFollowsThePointCount) {
         const ArchiveFormat f = FormatArchive(testing::StateAfterCalculation(calc), calc.settings);
         ASSERT_TRUE(f.ok) << f.error;
         std::size_t crlf = 0;
-        for (std::size_t at = f.bytes.find("\r\n"); at != std::string::npos; at = f.bytes.find("\r\n", at + 2))
+        for (std::size_t at = f.bytes.find("\r\n"); at != std::string::npos;
+             at = f.bytes.find("\r\n", at + 2))
             ++crlf;
         EXPECT_EQ(crlf, static_cast<std::size_t>(lines)) << points << " points";
         EXPECT_EQ(std::count(f.bytes.begin(), f.bytes.end(), '\n'), lines) << "no bare line feeds";
@@ -93,11 +102,8 @@ TEST(ArchiveWriter, RefusesSettingTextsThatWouldShiftTheFields) {
         std::string text;
     };
     const std::vector<Case> cases = {
-        {"comma", 0, "1,5"},
-        {"leading quote", 2, "\"10"},
-        {"quote after blanks", 3, "  \"0"},
-        {"line feed", 5, "1\n2"},
-        {"carriage return", 4, "7\r"},
+        {"comma", 0, "1,5"},      {"leading quote", 2, "\"10"},  {"quote after blanks", 3, "  \"0"},
+        {"line feed", 5, "1\n2"}, {"carriage return", 4, "7\r"},
     };
     for (const Case& c : cases) {
         SettingTexts settings{"0", "10", "1", "0", "10", "1"};
@@ -146,7 +152,9 @@ TEST(ArchiveReader, RoundTripInEveryMode) {
         EXPECT_EQ(d.YStepText, calc.settings[5]);
         EXPECT_EQ(d.PointCount, s.PointCount);
         EXPECT_EQ(d.SampleCount, s.SampleCount);
-        const auto near = [](double a, double b, double rel) { return std::fabs(a - b) <= rel * std::fabs(b) + 1e-300; };
+        const auto near = [](double a, double b, double rel) {
+            return std::fabs(a - b) <= rel * std::fabs(b) + 1e-300;
+        };
         for (int i = 1; i <= s.PointCount; ++i) {
             EXPECT_TRUE(near(d.ResultX[i], s.ResultX[i], 5e-6)) << i;
             EXPECT_TRUE(near(d.ResultY[i], s.ResultY[i], 5e-6)) << i;
@@ -157,18 +165,18 @@ TEST(ArchiveReader, RoundTripInEveryMode) {
             EXPECT_TRUE(near(d.CurveY[j], s.CurveY[j], 5e-7)) << j;
         }
         // What was read writes back to the same bytes.
-        const SettingTexts again{d.XStartText, d.XStopText, d.XStepText, d.YStartText, d.YStopText, d.YStepText};
+        const SettingTexts again{d.XStartText, d.XStopText, d.XStepText,
+                                 d.YStartText, d.YStopText, d.YStepText};
         EXPECT_EQ(FormatArchive(d, again).bytes, f.bytes);
     }
 }
 
 TEST(ArchiveReader, DerivesPlotCoordinatesAndCurveExtremes) {
     // Mode 2, Y from 1.0E-02: a point with y = ln 0.5 sits at ln 0.5 - ln 0.01 = ln 50.
-    const std::string text = Join({" 2 ", "0", "10", "1", "1.0E-02", "1.0E+01", "10", " 2 ",
-                                   "1.00000E+00,  -6.93147E-01,  1.000000E+00",
-                                   "3.00000E+00,  1.00000E+00,  1.000000E+00", " 3 ",
-                                   "1.000000E+00,  -6.931472E-01", "2.000000E+00,  2.500000E+00",
-                                   "-5.000000E-01,  -3.000000E+00"});
+    const std::string text = Join(
+        {" 2 ", "0", "10", "1", "1.0E-02", "1.0E+01", "10", " 2 ",
+         "1.00000E+00,  -6.93147E-01,  1.000000E+00", "3.00000E+00,  1.00000E+00,  1.000000E+00", " 3 ",
+         "1.000000E+00,  -6.931472E-01", "2.000000E+00,  2.500000E+00", "-5.000000E-01,  -3.000000E+00"});
     const ArchiveRead r = ParseArchive(text);
     ASSERT_TRUE(r.ok()) << r.detail;
     const Module1& d = r.data;
@@ -184,8 +192,9 @@ TEST(ArchiveReader, DerivesPlotCoordinatesAndCurveExtremes) {
     EXPECT_DOUBLE_EQ(d.CurveYMax, 2.5);
 
     // Mode 3: X from 1.0E-01, so a point at X = 100 lies ln 1000 from the axis start.
-    const ArchiveRead logX = ParseArchive(Join(With(With(With(With(kLinear, 0, " 3 "), 1, "1.0E-01"), 2, "1.0E+03"), 8,
-                                               "4.60517E+00,  2.00000E+00,  1.000000E+00")));
+    const ArchiveRead logX =
+        ParseArchive(Join(With(With(With(With(kLinear, 0, " 3 "), 1, "1.0E-01"), 2, "1.0E+03"), 8,
+                               "4.60517E+00,  2.00000E+00,  1.000000E+00")));
     ASSERT_TRUE(logX.ok()) << logX.detail;
     EXPECT_NEAR(logX.data.XPlotData[1], std::log(1000.0), 1e-5);
     EXPECT_DOUBLE_EQ(logX.data.YPlotData[1], 2.0);
@@ -230,7 +239,8 @@ TEST(ArchiveReader, RefusesBrokenFiles) {
         {"ends in the settings", Join(Head(kLinear, 4)), ArchiveError::EndedEarly},
         {"ends in the points", Join(Head(kLinear, 9)), ArchiveError::EndedEarly},
         // Line boundaries are not checked: a short point line takes its third field from the next line.
-        {"short point line", Join(With(Head(kLinear, 9), 8, "1.0,  2.0")) + "x\r\n", ArchiveError::NotANumber},
+        {"short point line", Join(With(Head(kLinear, 9), 8, "1.0,  2.0")) + "x\r\n",
+         ArchiveError::NotANumber},
         {"ends in the samples", Join(Head(kLinear, 12)), ArchiveError::EndedEarly},
         {"mode is text", Join(With(kLinear, 0, "Linear")), ArchiveError::NotANumber},
         {"mode not whole", Join(With(kLinear, 0, "2.5")), ArchiveError::NotANumber},
@@ -249,7 +259,8 @@ TEST(ArchiveReader, RefusesBrokenFiles) {
         {"beyond single precision", Join(With(kLinear, 12, "1E+39,  3.0")), ArchiveError::ValueOutOfRange},
         {"exponent without digits", Join(With(kLinear, 11, "1.0E,  2.0")), ArchiveError::NotANumber},
         {"overflowing setting", Join(With(kLinear, 2, "1e999")), ArchiveError::SettingOutOfRange},
-        {"setting beyond single precision", Join(With(kLinear, 6, "-1E+39")), ArchiveError::SettingOutOfRange},
+        {"setting beyond single precision", Join(With(kLinear, 6, "-1E+39")),
+         ArchiveError::SettingOutOfRange},
         {"X start equals stop", Join(With(kLinear, 2, "0")), ArchiveError::EmptyRange},
         {"Y start above stop", Join(With(kLinear, 4, "6")), ArchiveError::EmptyRange},
         {"log X start zero", Join(With(kLogLog, 1, "0")), ArchiveError::NonPositiveLogStart},
@@ -273,8 +284,8 @@ TEST(ArchiveReader, RefusesBrokenFiles) {
 
 TEST(ArchiveReader, DecadeTexts) {
     const std::vector<std::pair<const char*, bool>> cases = {
-        {"1.0E+02", true}, {"1.0E-02", true}, {"1.0E00", true},   {"1.0E+00", true},  {"1.0E+100", true},
-        {"1.0E-100", false}, {"1.0E02", false}, {"1.0E+2", false}, {"1.0E", false},    {"2.0E+02", false},
+        {"1.0E+02", true},   {"1.0E-02", true}, {"1.0E00", true},   {"1.0E+00", true},   {"1.0E+100", true},
+        {"1.0E-100", false}, {"1.0E02", false}, {"1.0E+2", false},  {"1.0E", false},     {"2.0E+02", false},
         {"1.0e+02", false},  {"100", false},    {"1.0E+0a", false}, {" 1.0E+02", false}, {"", false},
     };
     for (const auto& [text, expected] : cases)
@@ -282,11 +293,11 @@ TEST(ArchiveReader, DecadeTexts) {
 }
 
 class ArchiveFileOnDisk : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         m_dir = std::filesystem::temp_directory_path() /
-                ("mirendo-archive-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                ("mirendo-archive-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(m_dir);
     }
     void TearDown() override { std::filesystem::remove_all(m_dir); }

@@ -68,7 +68,7 @@ std::array<QString, 6> QtTexts(const SettingTexts& texts) {
 // Every message box is recorded instead of shown; a test takes the ones it expects, and any
 // left over at the end fails it.
 class ArchiveWindows : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
         SetMessageHook([this](const QString& text, MessageIcon icon) { m_messages.push_back({text, icon}); });
@@ -186,8 +186,10 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
         const auto curve = recording.callsOf(RecordingCanvas::Kind::LineTo);
         ASSERT_EQ(static_cast<int>(curve.size()), main.SampleCount - 1);
         for (int j = 2; j <= main.SampleCount; ++j) {
-            EXPECT_NEAR(curve[std::size_t(j - 2)].a, main.CurveX[j] - ox, 1e-4 * (1 + std::fabs(main.CurveX[j])));
-            EXPECT_NEAR(curve[std::size_t(j - 2)].b, main.CurveY[j] - oy, 1e-4 * (1 + std::fabs(main.CurveY[j])));
+            EXPECT_NEAR(curve[std::size_t(j - 2)].a, main.CurveX[j] - ox,
+                        1e-4 * (1 + std::fabs(main.CurveX[j])));
+            EXPECT_NEAR(curve[std::size_t(j - 2)].b, main.CurveY[j] - oy,
+                        1e-4 * (1 + std::fabs(main.CurveY[j])));
         }
 
         // The points land on their data positions, in red.
@@ -246,7 +248,11 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
     const std::vector<Case> cases = {
         {"empty name", QString(), good, kNoName, {}},
         {"name with a slash", QStringLiteral("a/keep"), good, QStringLiteral("  ファイル名に「/」"), {}},
-        {"comma in X stop", QStringLiteral("keep"), comma, QStringLiteral("  保存できません：X 軸 終了値"), {}},
+        {"comma in X stop",
+         QStringLiteral("keep"),
+         comma,
+         QStringLiteral("  保存できません：X 軸 終了値"),
+         {}},
         {"quote in Y step", QStringLiteral("keep"), quote, QStringLiteral("  保存できません：Y 軸 増分"), {}},
         {"folder of that name", QStringLiteral("taken"), good, cannotSave, {}},
         {"over-long name", longName, good, cannotSave, {}},
@@ -343,8 +349,8 @@ TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
         const Message m = takeMessage();
         EXPECT_TRUE(m.text.contains(QStringLiteral("読み込めません"))) << m.text.toStdString();
         EXPECT_TRUE(m.text.contains(QString::fromLatin1(c.file))) << m.text.toStdString();
-        EXPECT_EQ(FormatArchive(shared, {shared.XStartText, shared.XStopText, shared.XStepText, shared.YStartText,
-                                         shared.YStopText, shared.YStepText})
+        EXPECT_EQ(FormatArchive(shared, {shared.XStartText, shared.XStopText, shared.XStepText,
+                                         shared.YStartText, shared.YStopText, shared.YStepText})
                       .bytes,
                   loadedBytes);
         EXPECT_EQ(shared.FilePath, before.FilePath);
@@ -477,8 +483,8 @@ TEST_F(ArchiveWindows, ImageSaveWritesARealBitmap) {
     WriteBytes(path(QStringLiteral("keep.bmp")), old);
     QDir(m_dir.path()).mkdir(QStringLiteral("taken.bmp"));
     shared.ImageSource = 2;
-    for (const QString& typed : {QStringLiteral("taken"), QStringLiteral("sub/keep"), QString(300, QLatin1Char('k')),
-                                 QString()}) {
+    for (const QString& typed :
+         {QStringLiteral("taken"), QStringLiteral("sub/keep"), QString(300, QLatin1Char('k')), QString()}) {
         form.openWith(typed);
         form.Command1_Click();
         const Message m = takeMessage();

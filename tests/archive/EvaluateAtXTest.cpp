@@ -1,6 +1,6 @@
 // Evaluation of the loaded polynomial at a typed X in the four scale modes.
-#include "ArchiveSamples.h"
 #include "EvaluateAtX.h"
+#include "ArchiveSamples.h"
 
 #include <gtest/gtest.h>
 
