@@ -10,7 +10,11 @@
 #include "WindowSet.h"
 #include "WindowTestSupport.h"
 
+#include "EngineRunner.h"
+
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -84,7 +88,7 @@ class NavigationTest : public StartWindowTest {
 protected:
     void SetUp() override {
         StartWindowTest::SetUp();
-        m_windows = std::make_unique<WindowSet>(m_state);
+        m_windows = std::make_unique<WindowSet>(m_state, QStringLiteral(MIRENDO_ENGINE_DIR));
         m_windows->form2()->show();
     }
     void TearDown() override {
@@ -172,6 +176,36 @@ TEST_F(NavigationTest, ExitEndsTheProgramWithTheMainWindowHidden) {
     EXPECT_EQ(exit.count(), 1);
     EXPECT_FALSE(exists(QStringLiteral("B2F.dat")));
     EXPECT_FALSE(exists(QStringLiteral("F2B.dat")));
+}
+
+TEST_F(NavigationTest, CalculationFromAPointFileThroughEveryWindow) {
+    writeFile(QStringLiteral("pts.csv"), "2,3\r\n20,50\r\n200,400\r\n");
+    button(m_windows->form2(), "Command1")->click();
+    Form1* main = m_windows->form1();
+    button(main, "Command9")->click();
+    ASSERT_TRUE(m_windows->form10()->isVisible());
+    m_windows->form10()->File1_Click(QStringLiteral("pts.csv"));
+    m_windows->form10()->Command1_Click();
+    ASSERT_TRUE(main->isVisible());
+    EXPECT_FALSE(m_windows->form10()->isVisible());
+    EXPECT_EQ(control<QListWidget>(main, "List1")->count(), 3);
+    EXPECT_EQ(control<QLabel>(main, "Label32")->text(), QStringLiteral("200.0"));
+
+    control<QRadioButton>(main, "Option4")->click();
+    button(main, "Command3")->click(); // limits from the data range, as decades
+    EXPECT_EQ(control<QLineEdit>(main, "Text5")->text(), QStringLiteral("1.0E00"));
+    EXPECT_EQ(control<QLineEdit>(main, "Text6")->text(), QStringLiteral("1.0E+03"));
+    button(main, "Command1")->click();
+    button(main, "Command4")->click();
+    button(main, "Command5")->click(); // waits for the engine itself
+    EXPECT_EQ(m_state.GraphDrawn, 1);
+    EXPECT_EQ(m_state.SampleCount, 100);
+
+    button(main, "Command6")->click();
+    EXPECT_TRUE(m_windows->form4()->isVisible());
+    button(main, "Command2")->click();
+    button(m_windows->form2(), "Command3")->click();
+    EXPECT_TRUE(m_windows->form6()->isVisible());
 }
 
 } // namespace
