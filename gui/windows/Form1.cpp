@@ -126,6 +126,7 @@ void Form1::buildControls() {
     for (int i = 0; i < 4; ++i) {
         m_scaleOptions[i] = Place(new QRadioButton(optionCaptions[i], m_frame1), optionNames[i],
                                   TwipRect(600, 720 + 480 * i, 2700, 375));
+        m_scaleOptions[i]->setChecked(i == 0); // before the handler is connected: no state change yet
         connect(m_scaleOptions[i], &QRadioButton::toggled, this, [this, i](bool checked) {
             if (checked) ScaleOption_Click(i + 1);
         });
@@ -216,6 +217,10 @@ void Form1::buildControls() {
     connect(m_command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(m_picture1, &PictureBox::mouseMovedTo, this, [this](float x, float) { Picture1_MouseMove(x); });
+
+    // Until the first reset the window looks reset; the shared state is not touched here.
+    m_option5->setChecked(true);
+    for (QPushButton* button : {m_command1, m_command3, m_command4, m_command5, m_command6}) button->setEnabled(false);
 
     // Tab order follows the steps.
     QWidget* order[] = {m_option5, m_option6, m_command9, m_scaleOptions[0], m_scaleOptions[1], m_scaleOptions[2],
