@@ -134,7 +134,12 @@ void Form1::buildControls() {
 
     MakeLabel(this, "Label2", QStringLiteral("データテーブル"), TwipRect(720, 2730, 1680, 330));
     m_list1 = Place(new QListWidget(this), "List1", TwipRect(240, 3120, 3495, 6360));
-    MakeLabel(this, "Label3", QStringLiteral("X                Y"), TwipRect(1560, 9720, 1515, 360));
+    auto* columnHeads = MakeLabel(this, "Label3", QStringLiteral("X                Y"), TwipRect(1560, 9720, 1515, 360));
+    // The run of blanks between the heads is meant to put "Y" over the second column; this face
+    // has narrow blanks, so the gap is widened.
+    QFont headFont = columnHeads->font();
+    headFont.setWordSpacing(45);
+    columnHeads->setFont(headFont);
     MakeLabel(this, "Label4", QStringLiteral("最小値"), TwipRect(240, 10080, 825, 375));
     MakeLabel(this, "Label5", QStringLiteral("最大値"), TwipRect(240, 10440, 825, 375));
     const char* const rangeNames[4] = {"Label31", "Label32", "Label33", "Label34"};

@@ -29,6 +29,7 @@ int main(int argc, char* argv[]) {
     mirendo::Form1 main(state, &runner);
     main.show();
     main.ResetMainWindow();
+    main.grab().save(QDir(out).filePath(QStringLiteral("Form1-reset.png")));
     const double xs[] = {2, 20, 200, 900}, ys[] = {3, 50, 400, 700};
     state.PointCount = 4;
     std::vector<std::string> lines;
