@@ -221,6 +221,32 @@ INSTANTIATE_TEST_SUITE_P(
                         {{2, "2.000E+00", "3.000E+00"}, {200, "2.000E+02", "4.000E+02"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(MainWindowTest, ControlsSitAtTheirLayoutPositions) {
+    struct Row {
+        const char* name;
+        QRect twips;
+    };
+    const Row rows[] = {
+        {"Frame2", {600, 360, 3135, 2295}},     {"Command9", {1560, 1920, 975, 495}},
+        {"List1", {240, 3120, 3495, 6360}},     {"Text5", {5640, 3480, 1335, 375}},
+        {"Text10", {7080, 4200, 1335, 375}},    {"Picture2", {4080, 5160, 4695, 4455}},
+        {"Command3", {4440, 10200, 1215, 615}}, {"Command1", {6240, 10200, 2535, 615}},
+        {"Command4", {9360, 10080, 2655, 735}}, {"Command5", {12600, 10080, 2175, 735}},
+        {"Command6", {15360, 10080, 1695, 735}}, {"Command8", {16680, 9000, 1935, 495}},
+        {"Command7", {18000, 10080, 1095, 735}}, {"Command2", {19440, 10320, 500, 500}},
+        {"Picture1", {10560, 360, 9135, 8175}}, {"Label27", {12600, 9000, 1455, 450}},
+        {"Label34", {2400, 10440, 1335, 375}},
+    };
+    for (const Row& row : rows) {
+        const QRect expected(row.twips.x() / 15, row.twips.y() / 15, row.twips.width() / 15, row.twips.height() / 15);
+        EXPECT_EQ(c<QWidget>(row.name)->geometry(), expected) << row.name;
+    }
+    EXPECT_EQ(m_form->size(), QSize(1352, 744));
+    EXPECT_EQ(m_form->windowTitle(), QStringLiteral("  Mirendo"));
+    EXPECT_EQ(c<QRadioButton>("Option3")->text(), QStringLiteral(" Log - Linear"));
+    EXPECT_EQ(button("Command4")->text(), QStringLiteral("ラグランジュ補間計算"));
+}
+
 TEST_F(MainWindowTest, ResetLeavesOnlyTheFirstStepsEnabled) {
     plotPoints(1, {{1, 1}, {2, 4}}, {"0", "3", "1", "0", "5", "1"});
     runEngineAndWait();
