@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
+#include <algorithm>
+
 namespace mirendo {
 
 namespace {

@@ -23,15 +23,10 @@ constexpr int kRightRoom = 8;
 
 double Transformed(double value, AxisKind kind) { return kind == AxisKind::Logarithmic ? std::log(value) : value; }
 
-QString NumberLabel(double value) {
-    QString text = QString::fromStdString(GeneralText(value));
-    return text;
-}
-
 // "10" with the exponent raised, drawn so that its centre is at `centre`.
 void DrawPowerOfTen(QPainter& p, int exponent, QPointF centre, bool alignRight) {
     const QFont base = WindowFont(10);
-    QFont small = WindowFont(8);
+    const QFont small = WindowFont(8);
     const QString mantissa = QStringLiteral("10");
     const QString power = QString::number(exponent);
     const QFontMetricsF bm(base), sm(small);
@@ -47,7 +42,7 @@ void DrawPowerOfTen(QPainter& p, int exponent, QPointF centre, bool alignRight) 
 void DrawPlainNumber(QPainter& p, double value, QPointF centre, bool alignRight) {
     p.setFont(WindowFont(10));
     const QFontMetricsF fm(p.font());
-    const QString text = NumberLabel(value);
+    const QString text = QString::fromStdString(GeneralText(value));
     const double width = fm.horizontalAdvance(text);
     const double left = alignRight ? centre.x() - width : centre.x() - width / 2;
     p.drawText(QPointF(left, centre.y() + fm.ascent() / 2 - 1), text);
