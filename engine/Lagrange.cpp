@@ -30,30 +30,44 @@ inline FloatFault Classify(float stored) {
 
 Interpolation Fault(FloatFault fault, std::string where) { return {fault, std::move(where)}; }
 
-// The samples are evaluated block by block with the sample index innermost, so the compiler can
-// keep several independent products in flight (and vectorise); the arithmetic of each sample is
-// exactly the scalar one. A block with any non-finite value is evaluated again one step at a time
-// to name the first fault.
-constexpr int kBlock = 64;
+// Fast evaluation of a block of samples; the arithmetic of each sample is exactly that of
+// EvaluateOneChecked, only the order in which independent samples are worked on differs:
+// - the sample index is innermost over a fixed block, so the compiler keeps many independent
+//   products in flight and vectorises;
+// - the product for term k runs over l = 0..k-1 and then l = k+1..n-1. Its first part is the same
+//   sequence of roundings for every k, so those prefixes are computed once and shared.
+// Returns false when any value of the block is not finite; the caller then replays the block
+// step by step to name the first fault, in evaluation order.
+constexpr int kBlock = 32;
 
 bool EvaluateBlock(const float* t, int count, const float* x, const float* c, int n, float* p) {
+    double td[kBlock];
+    for (int s = 0; s < kBlock; ++s) // lanes past `count` repeat a real sample and are discarded
+        td[s] = static_cast<double>(t[s < count ? s : 0]);
+    // prefix[j][s]: the stored product over l = 0..j-1 (prefix[0] is 1).
+    float prefix[10][kBlock];
+    for (int s = 0; s < kBlock; ++s)
+        prefix[0][s] = 1.0f;
+    for (int j = 1; j < n; ++j) {
+        const double xl = static_cast<double>(x[j - 1]);
+        for (int s = 0; s < kBlock; ++s)
+            prefix[j][s] = static_cast<float>((td[s] - xl) * static_cast<double>(prefix[j - 1][s]));
+    }
     float sum[kBlock];
-    float product[kBlock];
-    for (int s = 0; s < count; ++s)
+    for (int s = 0; s < kBlock; ++s)
         sum[s] = 0.0f;
     for (int k = 0; k < n; ++k) {
-        for (int s = 0; s < count; ++s)
-            product[s] = 1.0f;
-        for (int l = 0; l < n; ++l) {
-            if (l == k)
-                continue;
-            const float xl = x[l];
-            for (int s = 0; s < count; ++s)
-                product[s] = ProductStep(t[s], xl, product[s]);
+        float product[kBlock];
+        for (int s = 0; s < kBlock; ++s)
+            product[s] = prefix[k][s];
+        for (int l = k + 1; l < n; ++l) {
+            const double xl = static_cast<double>(x[l]);
+            for (int s = 0; s < kBlock; ++s)
+                product[s] = static_cast<float>((td[s] - xl) * static_cast<double>(product[s]));
         }
-        const float ck = c[k];
-        for (int s = 0; s < count; ++s)
-            sum[s] = SumStep(ck, product[s], sum[s]);
+        const double ck = static_cast<double>(c[k]);
+        for (int s = 0; s < kBlock; ++s)
+            sum[s] = static_cast<float>(ck * static_cast<double>(product[s]) + static_cast<double>(sum[s]));
     }
     bool finite = true;
     for (int s = 0; s < count; ++s) {

@@ -1,6 +1,8 @@
 #include "FixedFormat.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -86,40 +88,70 @@ std::string FormatIw(long long value, int width) {
     return std::string(static_cast<size_t>(width) - digits.size(), ' ') + digits;
 }
 
-std::string FormatEw(double value, int width, int digits) {
-    std::string text;
+void AppendEw(std::string& out, double value, int width, int digits) {
+    // Longest field text: sign, "0.", the digits (at most 40 here), exponent of up to 4 characters.
+    char text[64];
+    size_t len = 0;
+    auto put = [&](const char* s) {
+        while (*s)
+            text[len++] = *s++;
+    };
+    digits = std::clamp(digits, 1, 40);
     if (std::isnan(value)) {
-        text = "NaN";
+        put("NaN");
     } else if (std::isinf(value)) {
-        text = value < 0 ? "-Infinity" : "Infinity";
+        put(value < 0 ? "-Infinity" : "Infinity");
     } else {
-        text = std::signbit(value) ? "-0." : "0.";
+        put(std::signbit(value) ? "-0." : "0.");
         int exponent = 0;
         if (value == 0) {
-            text.append(static_cast<size_t>(digits), '0');
+            for (int k = 0; k < digits; ++k)
+                text[len++] = '0';
         } else {
-            // %.*e is correctly rounded from the exact binary value; d.ddd x 10^e becomes
-            // 0.dddd x 10^(e+1). The carry of 9.9999995 -> "1.000000e+01" is already inside.
+            // to_chars with a precision is correctly rounded from the exact binary value (ties to
+            // even), as printf's %.*e, and much faster. d.ddd x 10^e becomes 0.dddd x 10^(e+1);
+            // a carry such as 9.99999951 -> "1.000000e+01" is already inside.
             char buf[64];
-            std::snprintf(buf, sizeof buf, "%.*e", digits - 1, std::fabs(value));
+            const char* end = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
+                                            digits - 1)
+                                  .ptr;
             const char* p = buf;
             for (; *p != 'e'; ++p) {
                 if (*p != '.')
-                    text.push_back(*p);
+                    text[len++] = *p;
             }
-            exponent = std::atoi(p + 1) + 1;
+            int printed = 0; // after "e+" or "e-"
+            std::from_chars(p + 2, end, printed);
+            exponent = (p[1] == '-' ? -printed : printed) + 1;
         }
-        char exp[16];
         const int magnitude = std::abs(exponent);
-        if (magnitude <= 99)
-            std::snprintf(exp, sizeof exp, "E%c%02d", exponent < 0 ? '-' : '+', magnitude);
-        else // the letter gives way to a third exponent digit
-            std::snprintf(exp, sizeof exp, "%c%03d", exponent < 0 ? '-' : '+', magnitude);
-        text += exp;
+        if (magnitude <= 99) {
+            text[len++] = 'E';
+        } else if (magnitude <= 999) {
+            // The letter gives way to a third exponent digit.
+        } else {
+            len = static_cast<size_t>(width) + 1; // cannot be written: asterisks below
+        }
+        if (magnitude <= 999) {
+            text[len++] = exponent < 0 ? '-' : '+';
+            if (magnitude > 99)
+                text[len++] = static_cast<char>('0' + magnitude / 100);
+            text[len++] = static_cast<char>('0' + magnitude / 10 % 10);
+            text[len++] = static_cast<char>('0' + magnitude % 10);
+        }
     }
-    if (static_cast<int>(text.size()) > width)
-        return std::string(static_cast<size_t>(width), '*');
-    return std::string(static_cast<size_t>(width) - text.size(), ' ') + text;
+    if (len > static_cast<size_t>(width)) {
+        out.append(static_cast<size_t>(width), '*');
+        return;
+    }
+    out.append(static_cast<size_t>(width) - len, ' ');
+    out.append(text, len);
+}
+
+std::string FormatEw(double value, int width, int digits) {
+    std::string text;
+    AppendEw(text, value, width, digits);
+    return text;
 }
 
 std::optional<float> ParseEwField(std::string_view field, int digits, std::string* error) {

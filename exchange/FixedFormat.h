@@ -14,6 +14,8 @@ std::string FormatIw(long long value, int width);
 // correctly rounded from the exact value of `value` (ties to even, as the C library rounds).
 // Negative values (and negative zero) carry '-'. A field that cannot hold the value is asterisks.
 std::string FormatEw(double value, int width, int digits);
+// The same, appended to `out` (the result writer builds a whole file this way).
+void AppendEw(std::string& out, double value, int width, int digits);
 
 // Ew.d input: the field's blanks are ignored; any ordinary decimal or exponent form ("1.5",
 // "-2.5E+03", "3.0D0", "1.0+05"). Without a decimal point the last `digits` digits are the

@@ -53,18 +53,18 @@ std::string FormatResult(const EngineResult& result) {
     text += FormatEw(result.xstop, 12, 5) + kLineEnd;
     text += FormatIw(n, 6) + kLineEnd;
     for (size_t i = 0; i < static_cast<size_t>(n); ++i) {
-        text += FormatEw(result.x[i], 14, 7);
+        AppendEw(text, result.x[i], 14, 7);
         text += "  ";
-        text += FormatEw(result.y[i], 14, 7);
+        AppendEw(text, result.y[i], 14, 7);
         text += "  ";
-        text += FormatEw(result.c[i], 14, 7);
+        AppendEw(text, result.c[i], 14, 7);
         text += kLineEnd;
     }
     text += FormatIw(m, 6) + kLineEnd;
     for (size_t j = 0; j < static_cast<size_t>(m); ++j) {
-        text += FormatEw(result.t[j], 14, 7);
+        AppendEw(text, result.t[j], 14, 7);
         text += "  ";
-        text += FormatEw(result.p[j], 14, 7);
+        AppendEw(text, result.p[j], 14, 7);
         text += kLineEnd;
     }
     return text;
