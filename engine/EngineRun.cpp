@@ -28,8 +28,12 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
         error = std::strerror(EISDIR);
         return false;
     }
+    // A request is a few hundred bytes; reading stops at 1 MiB so that a huge or endless file
+    // (a device, say) cannot exhaust memory. What lies beyond is never needed: the reader stops
+    // after the last point record anyway.
+    constexpr size_t kMaxRequestBytes = 1 << 20;
     char buffer[16384];
-    for (;;) {
+    while (bytes.size() < kMaxRequestBytes) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR)
             continue;

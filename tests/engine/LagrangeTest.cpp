@@ -167,3 +167,36 @@ TEST(RunOnRequestText, MessagesAndStatuses) {
 
 } // namespace
 } // namespace mirendo::engine
+
+namespace mirendo::engine {
+namespace {
+
+TEST(SettingsEcho, WhatComesBackFromARoundTrip) {
+    const struct {
+        double start, stop;
+        double loadedStart, loadedStop;
+    } cases[] = {
+        {0.0004, 1234.5, 0, 1200},
+        {-1000, 1000, -1000, 1000},
+        {1000.5, -0.125, 1000, -0.125},
+        {123.4567, 5e7, 123.46, 5e7}, // E12.5 keeps five significant digits
+    };
+    const double xs[] = {0, 1, 2};
+    const double ys[] = {0, 3, 4};
+    for (const auto& c : cases) {
+        std::string bytes;
+        ASSERT_EQ(RunOnRequestText(exchange::FormatRequest(1, c.start, c.stop, 2, xs, ys), bytes).exitStatus,
+                  kExitOk);
+        const exchange::ResultRead read = exchange::ParseResult(bytes);
+        ASSERT_TRUE(read.ok()) << read.detail;
+        EXPECT_EQ(read.result.xStart, c.loadedStart) << c.start;
+        EXPECT_EQ(read.result.xStop, c.loadedStop) << c.stop;
+        EXPECT_EQ(read.result.pointCount, 2);
+        EXPECT_EQ(read.result.sampleCount, 50);
+        EXPECT_EQ(read.result.t[1], 1.0);
+        EXPECT_EQ(read.result.p[1], 3.0);
+    }
+}
+
+} // namespace
+} // namespace mirendo::engine
