@@ -44,13 +44,15 @@ Form10::Form10(Module1& state, Form9* help, QWidget* parent)
     QPushButton* command1 = AddButton(this, "Command1", QStringLiteral("OK"), 480, 6120, 1455, 615);
     QPushButton* command2 = AddButton(this, "Command2", QStringLiteral("キャンセル"), 2400, 6120, 1455, 615);
 
-    m_lists = new FolderLists(m_drive1, m_dir1, m_file1, {QStringLiteral("*.dat"), QStringLiteral("*.csv")}, this);
+    m_lists =
+        new FolderLists(m_drive1, m_dir1, m_file1, {QStringLiteral("*.dat"), QStringLiteral("*.csv")}, this);
     connect(m_lists, &FolderLists::fileClicked, this, &Form10::File1_Click);
     connect(command1, &QPushButton::clicked, this, &Form10::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &Form10::Command2_Click);
     connect(command3, &QPushButton::clicked, this, &Form10::Command3_Click);
     auto* keys = new EnterKeys(this);
-    for (QPushButton* button : {command1, command2, command3}) keys->clickOnEnter(button);
+    for (QPushButton* button : {command1, command2, command3})
+        keys->clickOnEnter(button);
 }
 
 void Form10::prepare() {
@@ -80,9 +82,9 @@ void Form10::File1_Click(const QString& name) {
         failRead();
         return;
     }
-    for (const std::string& line : read.lines) m_list1->addItem(QString::fromStdString(line));
-    const PublishedPoints published =
-        PublishFilePoints(m_state, read.lines, [] { RepaintPending(); });
+    for (const std::string& line : read.lines)
+        m_list1->addItem(QString::fromStdString(line));
+    const PublishedPoints published = PublishFilePoints(m_state, read.lines, [] { RepaintPending(); });
     SetRangeTexts(m_rangeLabels, published.rangeTexts);
     m_pointsRead = m_state.PointCount >= 1 && m_state.PointCount <= Module1::kMaxPoints;
     emit pointsPublished(published);
@@ -92,7 +94,8 @@ void Form10::failRead() {
     m_list1->clear();
     emit readFailed();
     Beep();
-    if (!m_form3) m_form3 = new Form3(this);
+    if (!m_form3)
+        m_form3 = new Form3(this);
     m_form3->show();
     m_form3->raise();
 }
@@ -104,19 +107,22 @@ void Form10::Command1_Click() {
         ShowMessage(this, QStringLiteral(" データが読み込まれていません "), MessageIcon::Warning);
         return;
     }
-    if (m_help) m_help->hide();
+    if (m_help)
+        m_help->hide();
     hide();
     emit accepted();
 }
 
 void Form10::Command2_Click() {
     hide();
-    if (m_help) m_help->hide();
+    if (m_help)
+        m_help->hide();
     emit cancelled();
 }
 
 void Form10::Command3_Click() {
-    if (!m_help) return;
+    if (!m_help)
+        return;
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
@@ -124,7 +130,8 @@ void Form10::Command3_Click() {
 
 void Form10::closeEvent(QCloseEvent* event) {
     if (isVisible()) {
-        if (m_help) m_help->hide();
+        if (m_help)
+            m_help->hide();
         emit cancelled();
     }
     event->accept(); // closing only hides the dialog

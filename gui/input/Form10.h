@@ -21,7 +21,7 @@ class Form9;
 
 class Form10 : public QWidget {
     Q_OBJECT
-public:
+  public:
     Form10(Module1& state, Form9* help, QWidget* parent = nullptr);
 
     // Folder list to the current folder of the drive, file list refreshed, List1 and the range
@@ -36,18 +36,18 @@ public:
     FolderLists* folderLists() const { return m_lists; }
     Form3* readErrorWindow() const { return m_form3; } // null until the first failed read
 
-signals:
+  signals:
     void readStarted();
     void pointsPublished(const mirendo::PublishedPoints& points);
     void readFailed();
     void accepted();
     void cancelled();
 
-protected:
+  protected:
     // The close box cancels: otherwise the hidden main window would never come back.
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void failRead();
 
     Module1& m_state;

@@ -88,7 +88,8 @@ Form11::Form11(Module1& state, QWidget* parent) : QWidget(parent, Qt::Window), m
     keys->moveOn(m_text3, m_text4);
     keys->moveOn(m_text4, m_text5);
     keys->moveOn(m_text5, m_command7);
-    for (QPushButton* button : {m_command1, m_command2, m_command3, m_command4, m_command5, m_command6, m_command7})
+    for (QPushButton* button :
+         {m_command1, m_command2, m_command3, m_command4, m_command5, m_command6, m_command7})
         keys->clickOnEnter(button);
 
     connect(m_command1, &QPushButton::clicked, this, &Form11::Command1_Click);
@@ -115,7 +116,8 @@ void Form11::resetForMainWindowReset() {
 void Form11::openForEntry() {
     m_state.EntryNo = 1;
     m_label4->setText(QStringLiteral("1"));
-    for (QLineEdit* box : {m_text1, m_text2, m_text3, m_text4, m_text5}) box->clear();
+    for (QLineEdit* box : {m_text1, m_text2, m_text3, m_text4, m_text5})
+        box->clear();
     m_list1->clear();
     SetRangeTexts(m_rangeLabels, {});
     m_command3->setEnabled(false);
@@ -211,7 +213,8 @@ void Form11::Command7_Click() {
     }
     // The ranges follow the corrected values, so the scale gating and the limits the main
     // window fills in from these labels describe the data actually handed over.
-    for (int i = 1; i <= count; ++i) UpdateRange(m_state, i);
+    for (int i = 1; i <= count; ++i)
+        UpdateRange(m_state, i);
     showRanges();
 
     m_text3->clear();
@@ -226,15 +229,19 @@ void Form11::publish() {
         ShowMessage(this, kNoData, MessageIcon::Warning);
         return;
     }
-    const PublishedPoints published = PublishEnteredPoints(m_state, RangeLabelTexts(m_rangeLabels),
-                                                           [] { RepaintPending(); });
+    const PublishedPoints published =
+        PublishEnteredPoints(m_state, RangeLabelTexts(m_rangeLabels), [] { RepaintPending(); });
     emit pointsPublished(published);
     hide();
 }
 
-void Form11::Command4_Click() { publish(); }
+void Form11::Command4_Click() {
+    publish();
+}
 
-void Form11::Command6_Click() { publish(); }
+void Form11::Command6_Click() {
+    publish();
+}
 
 void Form11::Command5_Click() {
     emit cancelled();
@@ -242,7 +249,8 @@ void Form11::Command5_Click() {
 }
 
 void Form11::closeEvent(QCloseEvent* event) {
-    if (isVisible()) emit cancelled();
+    if (isVisible())
+        emit cancelled();
     event->accept(); // closing only hides the dialog
 }
 

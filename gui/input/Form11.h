@@ -18,7 +18,7 @@ namespace mirendo {
 
 class Form11 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form11(Module1& state, QWidget* parent = nullptr);
 
     // Part of the main window's reset: point label "1", X and Y boxes, list and range labels empty.
@@ -35,15 +35,15 @@ public:
     void Command6_Click(); // "修正終了": publish
     void Command7_Click(); // "OK" of the correction row
 
-signals:
+  signals:
     void pointsPublished(const mirendo::PublishedPoints& points);
     void cancelled();
 
-protected:
+  protected:
     // The close box cancels: otherwise the hidden main window would never come back.
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     int enteredCount() const; // points typed since the dialog was opened
     void publish();
     void showRanges();

@@ -6,7 +6,7 @@ namespace mirendo {
 
 class Form3 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form3(QWidget* parent = nullptr);
 
     void Command1_Click(); // "閉じる"

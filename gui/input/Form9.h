@@ -10,16 +10,16 @@ namespace mirendo {
 
 class Form9 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form9(const QString& workDir, QWidget* parent = nullptr);
 
     void File1_Click(const QString& name); // list the example's lines
     void Command1_Click();                 // "閉じる": empty the list and hide
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void refreshFiles();
 
     QString m_workDir;

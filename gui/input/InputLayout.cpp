@@ -29,8 +29,8 @@ void SetClientSize(QWidget* window, int widthTwips, int heightTwips) {
     window->setFixedSize(widthTwips / kTwipsPerPixel, heightTwips / kTwipsPerPixel);
 }
 
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height,
-                 bool blue) {
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
+                 int height, bool blue) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     if (blue) {
@@ -59,8 +59,8 @@ QLabel* AddRangeLabel(QWidget* parent, const char* name, int left, int top, int 
     return label;
 }
 
-QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
-                       int height) {
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                       int width, int height) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(Twips(left, top, width, height));
@@ -81,7 +81,8 @@ QListWidget* AddList(QWidget* parent, const char* name, int left, int top, int w
     return list;
 }
 
-QFrame* AddBox(QWidget* parent, const char* name, int left, int top, int width, int height, const QColor& colour) {
+QFrame* AddBox(QWidget* parent, const char* name, int left, int top, int width, int height,
+               const QColor& colour) {
     auto* box = new QFrame(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setAutoFillBackground(true);
@@ -102,12 +103,14 @@ void RepaintPending() {
 }
 
 void SetRangeTexts(const std::array<QLabel*, 4>& labels, const std::array<std::string, 4>& texts) {
-    for (std::size_t i = 0; i < labels.size(); ++i) labels[i]->setText(QString::fromStdString(texts[i]));
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        labels[i]->setText(QString::fromStdString(texts[i]));
 }
 
 std::array<std::string, 4> RangeLabelTexts(const std::array<QLabel*, 4>& labels) {
     std::array<std::string, 4> texts;
-    for (std::size_t i = 0; i < labels.size(); ++i) texts[i] = labels[i]->text().toStdString();
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        texts[i] = labels[i]->text().toStdString();
     return texts;
 }
 
@@ -122,15 +125,18 @@ void EnterKeys::clickOnEnter(QPushButton* button) {
 }
 
 bool EnterKeys::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
     if ((key != Qt::Key_Return && key != Qt::Key_Enter) || !m_next.contains(watched))
         return QObject::eventFilter(watched, event);
     if (auto* button = qobject_cast<QPushButton*>(watched)) {
-        if (button->isEnabled()) button->click();
+        if (button->isEnabled())
+            button->click();
         return true;
     }
-    if (QWidget* next = m_next.value(watched)) next->setFocus(Qt::OtherFocusReason);
+    if (QWidget* next = m_next.value(watched))
+        next->setFocus(Qt::OtherFocusReason);
     return true;
 }
 

@@ -32,15 +32,17 @@ void SetClientSize(QWidget* window, int widthTwips, int heightTwips);
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int left, int top, int width = 0,
                  int height = 0, bool blue = false);
 // White, framed label of a range value.
-QLabel* AddRangeLabel(QWidget* parent, const char* name, int left, int top, int width = 1335, int height = 375);
-QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
-                       int height);
+QLabel* AddRangeLabel(QWidget* parent, const char* name, int left, int top, int width = 1335,
+                      int height = 375);
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                       int width, int height);
 QLineEdit* AddTextBox(QWidget* parent, const char* name, int left, int top, int width, int height);
 QListWidget* AddList(QWidget* parent, const char* name, int left, int top, int width, int height);
 // Horizontal line from x1 to x2 at y (twips), 1 pixel thick.
 QFrame* AddLine(QWidget* parent, const char* name, int x1, int x2, int y, const QColor& colour);
 // Filled square or rectangle.
-QFrame* AddBox(QWidget* parent, const char* name, int left, int top, int width, int height, const QColor& colour);
+QFrame* AddBox(QWidget* parent, const char* name, int left, int top, int width, int height,
+               const QColor& colour);
 
 // Lets pending events be processed once so the windows repaint during a long step. User input
 // waits: a click handled in the middle of ordering would read or publish half-ordered points.
@@ -54,15 +56,15 @@ std::array<std::string, 4> RangeLabelTexts(const std::array<QLabel*, 4>& labels)
 // Enter on a registered button clicks it, so a point can be typed without the mouse.
 class EnterKeys : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit EnterKeys(QObject* parent) : QObject(parent) {}
     void moveOn(QLineEdit* from, QWidget* to);
     void clickOnEnter(QPushButton* button);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QHash<QObject*, QWidget*> m_next;
 };
 

@@ -11,7 +11,8 @@ bool IsStrictlyAscending(const Module1& state) {
     const int n = state.PointsInUse();
     bool ascending = true;
     for (int i = 1; i <= n - 1; ++i) {
-        if (state.XData[i + 1] <= state.XData[i]) ascending = false;
+        if (state.XData[i + 1] <= state.XData[i])
+            ascending = false;
     }
     return ascending;
 }
@@ -28,24 +29,30 @@ void OrderPoints(Module1& state, const ProcessEvents& processEvents) {
             }
         }
     }
-    if (processEvents) processEvents();
+    if (processEvents)
+        processEvents();
 
     // The last-pair rule reaches down to XData(N-2); below two points there is no pair at all.
-    if (n < 2) return;
+    if (n < 2)
+        return;
     for (int i = 1; i <= n - 2; ++i) {
-        if (x[i + 1] == x[i]) x[i + 1] = x[i + 1] + 0.01 * (x[i + 2] - x[i + 1]);
+        if (x[i + 1] == x[i])
+            x[i + 1] = x[i + 1] + 0.01 * (x[i + 2] - x[i + 1]);
     }
-    if (x[n] == x[n - 1]) x[n - 1] = x[n - 1] - 0.01 * (x[n - 1] - x[n - 2]);
+    if (x[n] == x[n - 1])
+        x[n - 1] = x[n - 1] - 0.01 * (x[n - 1] - x[n - 2]);
 }
 
 bool OrderPointsIfNeeded(Module1& state, const ProcessEvents& processEvents) {
-    if (IsStrictlyAscending(state)) return false;
+    if (IsStrictlyAscending(state))
+        return false;
     OrderPoints(state, processEvents);
     return true;
 }
 
 void UpdateRange(Module1& state, int i) {
-    if (i < 1 || i > Module1::kMaxPoints) return;
+    if (i < 1 || i > Module1::kMaxPoints)
+        return;
     const double x = state.XData[i];
     const double y = state.YData[i];
     if (i == 1) {
@@ -53,10 +60,14 @@ void UpdateRange(Module1& state, int i) {
         state.YMax = state.YMin = y;
         return;
     }
-    if (x > state.XMax) state.XMax = x;
-    if (x < state.XMin) state.XMin = x;
-    if (y > state.YMax) state.YMax = y;
-    if (y < state.YMin) state.YMin = y;
+    if (x > state.XMax)
+        state.XMax = x;
+    if (x < state.XMin)
+        state.XMin = x;
+    if (y > state.YMax)
+        state.YMax = y;
+    if (y < state.YMin)
+        state.YMin = y;
 }
 
 std::string FormatRangeValue(double value) {
@@ -80,11 +91,13 @@ std::string TableLine(double x, double y) {
 PublishedPoints PublishEnteredPoints(Module1& state, const std::array<std::string, 4>& rangeLabelTexts,
                                      const ProcessEvents& processEvents) {
     OrderPointsIfNeeded(state, processEvents);
-    if (processEvents) processEvents();
+    if (processEvents)
+        processEvents();
 
     PublishedPoints published;
     const int n = state.PointsInUse();
-    for (int i = 1; i <= n; ++i) published.tableLines.push_back(TableLine(state.XData[i], state.YData[i]));
+    for (int i = 1; i <= n; ++i)
+        published.tableLines.push_back(TableLine(state.XData[i], state.YData[i]));
     published.rangeTexts = rangeLabelTexts;
     const ScaleGate gate = GateScales(LeadingNumber(rangeLabelTexts[0]), LeadingNumber(rangeLabelTexts[2]));
     published.logXAllowed = gate.logXAllowed;
@@ -99,7 +112,8 @@ PublishedPoints PublishFilePoints(Module1& state, std::vector<std::string> fileL
     PublishedPoints published;
     published.tableLines = std::move(fileLines);
     published.enableAllOptionsFirst = true;
-    if (state.PointsInUse() == 0) return published;
+    if (state.PointsInUse() == 0)
+        return published;
     published.rangeTexts = RangeTexts(state);
     const ScaleGate gate = GateScales(state.XMin, state.YMin);
     published.logXAllowed = gate.logXAllowed;

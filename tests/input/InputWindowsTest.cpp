@@ -33,14 +33,15 @@ struct Message {
 
 // Every message box is recorded; a test states the ones it expects, any other fails it.
 class InputWindows : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SetMessageHook([this](const QString& text, MessageIcon icon) { m_messages.push_back({text, icon}); });
         ASSERT_TRUE(m_dir.isValid());
     }
     void TearDown() override {
         SetMessageHook({});
-        for (const Message& m : m_messages) ADD_FAILURE() << "unexpected message: " << m.text.toStdString();
+        for (const Message& m : m_messages)
+            ADD_FAILURE() << "unexpected message: " << m.text.toStdString();
     }
     // Consumes the recorded messages and compares them.
     void expectMessages(const std::vector<std::pair<QString, MessageIcon>>& expected) {
@@ -70,7 +71,8 @@ protected:
     }
     static QStringList lines(QListWidget* list) {
         QStringList texts;
-        for (int i = 0; i < list->count(); ++i) texts << list->item(i)->text();
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->item(i)->text();
         return texts;
     }
 
@@ -82,7 +84,7 @@ protected:
 // ---- manual entry ------------------------------------------------------------------------
 
 class ManualEntry : public InputWindows {
-protected:
+  protected:
     void SetUp() override {
         InputWindows::SetUp();
         m_form.openForEntry();
@@ -101,7 +103,8 @@ protected:
     }
     QStringList rangeTexts() {
         QStringList texts;
-        for (const char* name : {"Label31", "Label32", "Label33", "Label34"}) texts << child<QLabel>(m_form, name)->text();
+        for (const char* name : {"Label31", "Label32", "Label33", "Label34"})
+            texts << child<QLabel>(m_form, name)->text();
         return texts;
     }
 
@@ -146,7 +149,8 @@ TEST_F(ManualEntry, EmptyBoxIsRefused) {
 }
 
 TEST_F(ManualEntry, TenPointsAreTheLimit) {
-    for (int i = 1; i <= 9; ++i) type(QString::number(i), QString::number(i * 10));
+    for (int i = 1; i <= 9; ++i)
+        type(QString::number(i), QString::number(i * 10));
     type("10", "100");
     expectMessages({{kLimit, MessageIcon::None}});
     EXPECT_EQ(child<QLabel>(m_form, "Label4")->text(), "10");
@@ -164,7 +168,8 @@ TEST_F(ManualEntry, TenPointsAreTheLimit) {
 TEST_F(ManualEntry, ButtonStatesFollowEndOfInput) {
     auto states = [&] {
         QString s;
-        for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7"})
+        for (const char* name :
+             {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7"})
             s += child<QPushButton>(m_form, name)->isEnabled() ? '1' : '0';
         return s;
     };
@@ -240,7 +245,8 @@ TEST_F(ManualEntry, FinishingOrdersAndPublishes) {
     type("2", "20");
     m_form.Command2_Click();
     std::vector<PublishedPoints> published;
-    QObject::connect(&m_form, &Form11::pointsPublished, [&](const PublishedPoints& p) { published.push_back(p); });
+    QObject::connect(&m_form, &Form11::pointsPublished,
+                     [&](const PublishedPoints& p) { published.push_back(p); });
     m_form.Command6_Click();
     ASSERT_EQ(published.size(), 1u);
     EXPECT_EQ(published[0].tableLines, (std::vector<std::string>{"1  -1", "2  20", "3  30"}));
@@ -282,7 +288,7 @@ TEST_F(ManualEntry, MainWindowResetEmptiesTheEntry) {
 // ---- file input ---------------------------------------------------------------------------
 
 class FileInput : public InputWindows {
-protected:
+  protected:
     void SetUp() override {
         InputWindows::SetUp();
         m_form.prepare();
@@ -303,11 +309,13 @@ protected:
         const auto items = files->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1) << name.toStdString();
         files->scrollToItem(items.first());
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(items.first()).center());
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                          files->visualItemRect(items.first()).center());
     }
     QStringList rangeTexts() {
         QStringList texts;
-        for (const char* name : {"Label31", "Label32", "Label33", "Label34"}) texts << child<QLabel>(m_form, name)->text();
+        for (const char* name : {"Label31", "Label32", "Label33", "Label34"})
+            texts << child<QLabel>(m_form, name)->text();
         return texts;
     }
 
@@ -329,8 +337,10 @@ TEST_F(FileInput, ClickingAFileReadsOrdersAndPublishes) {
     EXPECT_FALSE(m_published.logYAllowed);
     EXPECT_EQ(rangeTexts(), (QStringList{"1.0", "3.0", "-4.0", "8.0"}));
     EXPECT_EQ(m_state.PointCount, 3);
-    EXPECT_EQ((std::array{m_state.XData[1], m_state.XData[2], m_state.XData[3]}), (std::array{1.0, 2.0, 3.0}));
-    EXPECT_EQ((std::array{m_state.YData[1], m_state.YData[2], m_state.YData[3]}), (std::array{8.0, -4.0, 0.5}));
+    EXPECT_EQ((std::array{m_state.XData[1], m_state.XData[2], m_state.XData[3]}),
+              (std::array{1.0, 2.0, 3.0}));
+    EXPECT_EQ((std::array{m_state.YData[1], m_state.YData[2], m_state.YData[3]}),
+              (std::array{8.0, -4.0, 0.5}));
     EXPECT_EQ(QString::fromStdString(m_state.FilePath), m_dir.filePath("desc.dat"));
 
     m_form.Command1_Click();

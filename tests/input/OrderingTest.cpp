@@ -30,7 +30,9 @@ struct OrderCase {
     std::vector<double> expectY;
 };
 
-void PrintTo(const OrderCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const OrderCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class OrderPointsTable : public ::testing::TestWithParam<OrderCase> {};
 
@@ -53,20 +55,24 @@ TEST_P(OrderPointsTable, SortsAndSeparates) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ordering, OrderPointsTable,
-    ::testing::Values(
-        OrderCase{"ascending_untouched", {1, 2.5, 7}, {3, 1, 2}, false, {1, 2.5, 7}, {3, 1, 2}},
-        OrderCase{"y_travels_with_x", {3, 1, 2}, {30, 10, 20}, true, {1, 2, 3}, {10, 20, 30}},
-        OrderCase{"descending_ten", {10, 9, 8, 7, 6, 5, 4, 3, 2, 1}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, true,
-                  {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}},
-        OrderCase{"equal_middle_moves_up", {1, 2, 2, 3}, {}, true, {1, 2, 2.01, 3}, {}},
-        OrderCase{"equal_last_pair_moves_down", {1, 2, 3, 3}, {}, true, {1, 2, 2.99, 3}, {}},
-        OrderCase{"two_equal_use_element_zero", {5, 5}, {}, true, {4.95, 5}, {}},
-        OrderCase{"two_zeros_stay", {0, 0}, {}, true, {0, 0}, {}},
-        OrderCase{"run_of_three_stays", {1, 1, 1}, {}, true, {1, 1, 1}, {}},
-        OrderCase{"run_then_larger", {1, 1, 1, 2}, {}, true, {1, 1, 1.01, 2}, {}},
-        OrderCase{"unsorted_with_equal", {3, 2, 3, 1}, {30, 20, 31, 10}, true, {1, 2, 2.99, 3}, {}},
-        OrderCase{"single_point", {4}, {}, false, {4}, {}},
-        OrderCase{"no_points", {}, {}, false, {}, {}}),
+    ::testing::Values(OrderCase{"ascending_untouched", {1, 2.5, 7}, {3, 1, 2}, false, {1, 2.5, 7}, {3, 1, 2}},
+                      OrderCase{"y_travels_with_x", {3, 1, 2}, {30, 10, 20}, true, {1, 2, 3}, {10, 20, 30}},
+                      OrderCase{"descending_ten",
+                                {10, 9, 8, 7, 6, 5, 4, 3, 2, 1},
+                                {0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
+                                true,
+                                {1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
+                                {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}},
+                      OrderCase{"equal_middle_moves_up", {1, 2, 2, 3}, {}, true, {1, 2, 2.01, 3}, {}},
+                      OrderCase{"equal_last_pair_moves_down", {1, 2, 3, 3}, {}, true, {1, 2, 2.99, 3}, {}},
+                      OrderCase{"two_equal_use_element_zero", {5, 5}, {}, true, {4.95, 5}, {}},
+                      OrderCase{"two_zeros_stay", {0, 0}, {}, true, {0, 0}, {}},
+                      OrderCase{"run_of_three_stays", {1, 1, 1}, {}, true, {1, 1, 1}, {}},
+                      OrderCase{"run_then_larger", {1, 1, 1, 2}, {}, true, {1, 1, 1.01, 2}, {}},
+                      OrderCase{
+                          "unsorted_with_equal", {3, 2, 3, 1}, {30, 20, 31, 10}, true, {1, 2, 2.99, 3}, {}},
+                      OrderCase{"single_point", {4}, {}, false, {4}, {}},
+                      OrderCase{"no_points", {}, {}, false, {}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(OrderPoints, CountAboveCapacityStaysInsideTheArrays) {
@@ -94,15 +100,15 @@ TEST_P(RangeTextTable, Formats) {
     EXPECT_EQ(FormatRangeValue(GetParam().value), GetParam().text) << GetParam().value;
 }
 
-INSTANTIATE_TEST_SUITE_P(Ordering, RangeTextTable,
-                         ::testing::Values(RangeTextCase{1000, "1000.0"}, RangeTextCase{-1000, "-1000.0"},
-                                           RangeTextCase{1000.6, "1.001E+03"}, RangeTextCase{0.099, "9.900E-02"},
-                                           RangeTextCase{0, "0.0"}, RangeTextCase{0.1, "0.1"},
-                                           RangeTextCase{-0.1, "-0.1"}, RangeTextCase{-0.05, "-5.000E-02"},
-                                           RangeTextCase{-1500, "-1.500E+03"}, RangeTextCase{1500, "1.500E+03"},
-                                           RangeTextCase{3, "3.0"}, RangeTextCase{12.5, "12.5"},
-                                           RangeTextCase{0.1234, "0.123"}, RangeTextCase{0.001, "1.000E-03"},
-                                           RangeTextCase{0.00001, "1.000E-05"}));
+INSTANTIATE_TEST_SUITE_P(
+    Ordering, RangeTextTable,
+    ::testing::Values(RangeTextCase{1000, "1000.0"}, RangeTextCase{-1000, "-1000.0"},
+                      RangeTextCase{1000.6, "1.001E+03"}, RangeTextCase{0.099, "9.900E-02"},
+                      RangeTextCase{0, "0.0"}, RangeTextCase{0.1, "0.1"}, RangeTextCase{-0.1, "-0.1"},
+                      RangeTextCase{-0.05, "-5.000E-02"}, RangeTextCase{-1500, "-1.500E+03"},
+                      RangeTextCase{1500, "1.500E+03"}, RangeTextCase{3, "3.0"}, RangeTextCase{12.5, "12.5"},
+                      RangeTextCase{0.1234, "0.123"}, RangeTextCase{0.001, "1.000E-03"},
+                      RangeTextCase{0.00001, "1.000E-05"}));
 
 TEST(FormatRangeValue, JustAboveThousandUsesTheExponentPattern) {
     const std::string text = FormatRangeValue(1000.5);
@@ -112,7 +118,8 @@ TEST(FormatRangeValue, JustAboveThousandUsesTheExponentPattern) {
 TEST(UpdateRange, FirstPointRestartsThenStrictComparisons) {
     Module1 state = WithPoints({2, -1, 5, 3}, {7, 9, -4, 8});
     state.XMin = -100; // left from an earlier input: point 1 must restart the ranges
-    for (int i = 1; i <= 4; ++i) UpdateRange(state, i);
+    for (int i = 1; i <= 4; ++i)
+        UpdateRange(state, i);
     EXPECT_EQ(state.XMin, -1);
     EXPECT_EQ(state.XMax, 5);
     EXPECT_EQ(state.YMin, -4);
@@ -137,7 +144,8 @@ TEST_P(GateTable, AllowsLogOnlyAboveZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ordering, GateTable,
-                         ::testing::Values(GateCase{"zero_x", 0, 1, false, true}, GateCase{"small_x", 0.001, 1, true, true},
+                         ::testing::Values(GateCase{"zero_x", 0, 1, false, true},
+                                           GateCase{"small_x", 0.001, 1, true, true},
                                            GateCase{"negative_y", 2, -0.5, true, false},
                                            GateCase{"both_zero", 0, 0, false, false}),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -17,7 +17,8 @@ using Points = std::vector<std::pair<double, double>>;
 
 std::string Lines(int count, const char* end = "\r\n") {
     std::string text;
-    for (int i = 1; i <= count; ++i) text += std::to_string(i) + "," + std::to_string(i * i) + end;
+    for (int i = 1; i <= count; ++i)
+        text += std::to_string(i) + "," + std::to_string(i * i) + end;
     return text;
 }
 
@@ -30,7 +31,9 @@ struct ReadCase {
     Points points; // items read (for failures: the complete points read before it)
 };
 
-void PrintTo(const ReadCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ReadCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ReadPointTextTable : public ::testing::TestWithParam<ReadCase> {};
 
@@ -45,10 +48,12 @@ TEST_P(ReadPointTextTable, Reads) {
         EXPECT_DOUBLE_EQ(read.x[i + 1], c.points[i].first) << "X(" << i + 1 << ")";
         EXPECT_DOUBLE_EQ(read.y[i + 1], c.points[i].second) << "Y(" << i + 1 << ")";
     }
-    for (std::size_t i = c.points.size() + 2; i <= 10; ++i) EXPECT_EQ(read.x[i], 0.0) << "untouched X(" << i << ")";
+    for (std::size_t i = c.points.size() + 2; i <= 10; ++i)
+        EXPECT_EQ(read.x[i], 0.0) << "untouched X(" << i << ")";
 }
 
-const Points kSquares10 = {{1, 1}, {2, 4}, {3, 9}, {4, 16}, {5, 25}, {6, 36}, {7, 49}, {8, 64}, {9, 81}, {10, 100}};
+const Points kSquares10 = {{1, 1},  {2, 4},  {3, 9},  {4, 16}, {5, 25},
+                           {6, 36}, {7, 49}, {8, 64}, {9, 81}, {10, 100}};
 const Points kTwo = {{1, 1}, {2, 4}};
 using F = PointFileFailure;
 
@@ -65,13 +70,29 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"one_item_runs_out", "1\r\n2,3\r\n4,5\r\n", F::OutOfItems, 3, 3, {{1, 2}, {3, 4}}},
         ReadCase{"heading", "X,Y\r\n1,2\r\n", F::NotANumber, 2, 2, {}},
         ReadCase{"unit_after_number", "1,2\r\n3,4m\r\n", F::NotANumber, 2, 2, {{1, 2}}},
-        ReadCase{"descending_kept_as_read", "3,30\r\n2,20\r\n1,10\r\n", F::None, 3, 3, {{3, 30}, {2, 20}, {1, 10}}},
-        ReadCase{"blanks_in_dat", "  1.5    2.5\r\n-0.5   1.5E-03  \r\n", F::None, 2, 2, {{1.5, 2.5}, {-0.5, 0.0015}}},
+        ReadCase{"descending_kept_as_read",
+                 "3,30\r\n2,20\r\n1,10\r\n",
+                 F::None,
+                 3,
+                 3,
+                 {{3, 30}, {2, 20}, {1, 10}}},
+        ReadCase{"blanks_in_dat",
+                 "  1.5    2.5\r\n-0.5   1.5E-03  \r\n",
+                 F::None,
+                 2,
+                 2,
+                 {{1.5, 2.5}, {-0.5, 0.0015}}},
         ReadCase{"comma_and_blank", "1, 2\r\n3 ,4\r\n5 , 6", F::None, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
         ReadCase{"tabs_are_blanks", "1\t2\r\n\t3\t,\t4\r\n", F::None, 2, 2, {{1, 2}, {3, 4}}},
         ReadCase{"lf_only", "1,2\n3,4\n", F::None, 2, 2, {{1, 2}, {3, 4}}},
         ReadCase{"lone_cr", "1,2\r3,4", F::None, 2, 2, {{1, 2}, {3, 4}}},
-        ReadCase{"utf8_bom_skipped", "\xEF\xBB\xBF" "1,2\r\n", F::None, 1, 1, {{1, 2}}},
+        ReadCase{"utf8_bom_skipped",
+                 "\xEF\xBB\xBF"
+                 "1,2\r\n",
+                 F::None,
+                 1,
+                 1,
+                 {{1, 2}}},
         ReadCase{"number_forms", "+1.,.5\r\n-2e1,3E+2\r\n", F::None, 2, 2, {{1, 0.5}, {-20, 300}}},
         ReadCase{"empty_line_is_zero_item", "1,2,3\r\n\r\n", F::None, 2, 2, {{1, 2}, {3, 0}}},
         ReadCase{"empty_line_shifts_items", "1\r\n\r\n5,6\r\n", F::OutOfItems, 3, 3, {{1, 0}, {5, 6}}},
@@ -85,7 +106,13 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"overflow", "1e999,2\r\n", F::NotANumber, 1, 1, {}},
         ReadCase{"infinity_word", "inf,2\r\n", F::NotANumber, 1, 1, {}},
         ReadCase{"nul_byte", std::string("1,2\r\n3\0,4\r\n", 11), F::NotText, 1, 0, {}},
-        ReadCase{"utf16_bom", "\xFF\xFE" "1\0,\0002\0", F::NotText, 1, 0, {}},
+        ReadCase{"utf16_bom",
+                 "\xFF\xFE"
+                 "1\0,\0002\0",
+                 F::NotText,
+                 1,
+                 0,
+                 {}},
         ReadCase{"long_line", std::string(PointFileRead::kMaxLineBytes + 1, '1'), F::LineTooLong, 1, 0, {}},
         ReadCase{"too_large", std::string(PointFileRead::kMaxFileBytes + 1, '\n'), F::TooLarge, 1, 0, {}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -121,7 +148,8 @@ TEST(StorePointFileRead, FailureStateAsLeftByTheRead) {
     StorePointFileRead(state, ReadPointText("X,Y\r\n1,2\r\n"));
     EXPECT_EQ(state.PointCount, 2);
     EXPECT_EQ(state.XMin, -7); // no point read: the ranges stay
-    for (int i = 1; i <= 10; ++i) EXPECT_EQ(state.XData[i], 0.0);
+    for (int i = 1; i <= 10; ++i)
+        EXPECT_EQ(state.XData[i], 0.0);
     EXPECT_EQ(state.XData[0], 9.0); // element 0 is not a point
 
     StorePointFileRead(state, ReadPointText("4,5\r\n6\r\n"));
@@ -132,7 +160,7 @@ TEST(StorePointFileRead, FailureStateAsLeftByTheRead) {
 }
 
 class TempFolder : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         m_dir = std::filesystem::temp_directory_path() /
                 ("mirendo-input-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
@@ -180,7 +208,8 @@ TEST_F(ReadPointFileTest, HugeSparseLineFailsQuickly) {
 
 TEST_F(ReadPointFileTest, BinaryDataFails) {
     std::string bytes;
-    for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
+    for (int i = 0; i < 256; ++i)
+        bytes += static_cast<char>(i);
     EXPECT_EQ(ReadPointFile(write("b.dat", bytes)).failure, PointFileFailure::NotText);
     std::vector<std::string> lines{"stale"};
     EXPECT_FALSE(ReadTextLines((m_dir / "b.dat").string(), lines));
@@ -198,7 +227,8 @@ TEST(ExampleFiles, EveryExampleLoads) {
     int seen = 0;
     for (const auto& entry : std::filesystem::directory_iterator(MIRENDO_EXAMPLES_DIR)) {
         const std::string name = entry.path().filename().string();
-        if (!name.starts_with("ex_")) continue;
+        if (!name.starts_with("ex_"))
+            continue;
         ++seen;
         const PointFileRead read = ReadPointFile(entry.path().string());
         EXPECT_TRUE(read.ok()) << name << " failure " << static_cast<int>(read.failure);
