@@ -173,4 +173,16 @@ TEST_F(VentrelProcess, SuccessReplacesAnEarlierResult) {
                                " 0.2000000E+01  -0.5000000E+00  -0.5000000E+00\r\n     0\r\n");
 }
 
+TEST_F(VentrelProcess, HugeRequestIsReadOnlyAsFarAsNeeded) {
+    // 4 MiB of trailing lines: only the first MiB is read, and the records lie well inside it.
+    std::string request = kWorkedRequest;
+    const std::string filler(1023, 'x');
+    for (int i = 0; i < 4096; ++i)
+        request += filler + "\n";
+    Write("B2F.dat", request);
+    const Run run = RunVentrel();
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Read("F2B.dat").size(), 3392u);
+}
+
 } // namespace
