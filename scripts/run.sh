@@ -10,7 +10,9 @@ build="$root/build"
 cmake -S "$root" -B "$build" -DMIRENDO_BUILD_BENCHMARKS=OFF >/dev/null
 jobs=$(mirendo_jobs)
 have_gui=0
-if cmake --build "$build" --target help | grep -qw Mirendo; then
+# (the target list is taken whole first: grep -q stopping early would break the pipe)
+targets=$(cmake --build "$build" --target help)
+if grep -qx '\.\.\. Mirendo' <<<"$targets"; then
     have_gui=1
     cmake --build "$build" -j"$jobs" --target Mirendo Ventrel
 else
