@@ -18,96 +18,159 @@
 namespace mirendo {
 
 WindowSet::WindowSet(Module1& state, const QString& engineFolder, QObject* parent)
-    : QObject(parent), m_state(state), m_runner(new EngineRunner(engineFolder, this)) {
+    : QObject(parent), m_state(state), m_runner(new EngineRunner(engineFolder, this)),
+      m_workDir(QDir::currentPath()) {
     // The start window first: creating it is the program's load (Ln10, GraphDrawn).
     m_form2 = std::make_unique<Form2>(m_state);
-    m_form9 = std::make_unique<Form9>(QDir::currentPath());
-    m_form1 = std::make_unique<Form1>(m_state, m_runner);
-    m_form10 = std::make_unique<Form10>(m_state, m_form9.get());
-    m_form11 = std::make_unique<Form11>(m_state);
-    m_form5 = std::make_unique<Form5>(m_state);
-    m_form4 = std::make_unique<Form4>(m_state);
-    m_form6 = std::make_unique<Form6>(m_state, m_form5.get());
     wireStartWindow();
-    wireMainWindow();
-    wireInputDialogs();
-    wireArchiveDialogs();
 }
 
 WindowSet::~WindowSet() = default;
 
+Form9* WindowSet::form9() const {
+    if (!m_form9) m_form9 = std::make_unique<Form9>(m_workDir);
+    return m_form9.get();
+}
+
+Form1* WindowSet::form1() const {
+    if (!m_form1) {
+        m_form1 = std::make_unique<Form1>(m_state, m_runner);
+        wireMainWindow();
+    }
+    return m_form1.get();
+}
+
+Form10* WindowSet::form10() const {
+    if (!m_form10) {
+        m_form10 = std::make_unique<Form10>(m_state, form9());
+        wireFileInput();
+    }
+    return m_form10.get();
+}
+
+Form11* WindowSet::form11() const {
+    if (!m_form11) {
+        m_form11 = std::make_unique<Form11>(m_state);
+        wireManualEntry();
+    }
+    return m_form11.get();
+}
+
+Form5* WindowSet::form5() const {
+    if (!m_form5) {
+        m_form5 = std::make_unique<Form5>(m_state);
+        wireImageSave();
+    }
+    return m_form5.get();
+}
+
+Form4* WindowSet::form4() const {
+    if (!m_form4) {
+        m_form4 = std::make_unique<Form4>(m_state);
+        wireDataSave();
+    }
+    return m_form4.get();
+}
+
+Form6* WindowSet::form6() const {
+    if (!m_form6) {
+        m_form6 = std::make_unique<Form6>(m_state, form5());
+        wireBrowser();
+    }
+    return m_form6.get();
+}
+
+bool WindowSet::isCreated(const QString& objectName) const {
+    const QWidget* const windows[] = {m_form1.get(), m_form2.get(), m_form4.get(), m_form5.get(),
+                                      m_form6.get(), m_form9.get(), m_form10.get(), m_form11.get()};
+    for (const QWidget* window : windows)
+        if (window && window->objectName() == objectName) return true;
+    return false;
+}
+
 void WindowSet::wireStartWindow() {
     connect(m_form2.get(), &Form2::newCalculationRequested, this, [this] {
-        m_form1->ResetMainWindow();
-        m_form1->show();
+        form1()->ResetMainWindow();
+        form1()->show();
         m_form2->hide();
-        m_form9->hide();
+        if (m_form9) m_form9->hide();
     });
     connect(m_form2.get(), &Form2::browserRequested, this, [this] {
-        m_form6->prepare();
-        m_form6->show();
+        form6()->prepare();
+        form6()->show();
         m_form2->hide();
-        m_form9->hide();
+        if (m_form9) m_form9->hide();
     });
-    connect(m_form2.get(), &Form2::helpRequested, this, [this] { m_form9->show(); });
+    connect(m_form2.get(), &Form2::helpRequested, this, [this] { form9()->show(); });
     connect(m_form2.get(), &Form2::exitRequested, this, [this] {
         // An engine still running would write its result after the start window removed it.
         if (m_runner->isRunning()) {
             m_runner->stop();
-            QFile::remove(QDir(QDir::currentPath()).filePath(QString::fromLatin1(exchange::kResultFileName)));
+            QFile::remove(QDir(m_workDir).filePath(QString::fromLatin1(exchange::kResultFileName)));
         }
         emit exitRequested();
     });
 }
 
-void WindowSet::wireMainWindow() {
-    connect(m_form1.get(), &Form1::inputDialogsResetRequested, this, [this] {
-        m_form10->prepare();
-        m_form11->resetForMainWindowReset();
+void WindowSet::wireMainWindow() const {
+    Form1* main = m_form1.get();
+    connect(main, &Form1::inputDialogsResetRequested, this, [this] {
+        form10()->prepare();
+        form11()->resetForMainWindowReset();
     });
-    connect(m_form1.get(), &Form1::fileInputRequested, this, [this] {
-        m_form10->prepare();
-        m_form10->show();
+    connect(main, &Form1::fileInputRequested, this, [this] {
+        form10()->prepare();
+        form10()->show();
     });
-    connect(m_form1.get(), &Form1::manualEntryRequested, this, [this] { m_form11->openForEntry(); });
-    connect(m_form1.get(), &Form1::backToStartRequested, this, [this] { m_form2->show(); });
-    connect(m_form1.get(), &Form1::dataSaveRequested, this, [this](const QString& name) { m_form4->openWith(name); });
-    connect(m_form1.get(), &Form1::imageSaveRequested, this, [this](const QString& name) { m_form5->openWith(name); });
+    connect(main, &Form1::manualEntryRequested, this, [this] { form11()->openForEntry(); });
+    connect(main, &Form1::backToStartRequested, this, [this] { m_form2->show(); });
+    connect(main, &Form1::dataSaveRequested, this, [this](const QString& name) { form4()->openWith(name); });
+    connect(main, &Form1::imageSaveRequested, this, [this](const QString& name) { form5()->openWith(name); });
 }
 
-void WindowSet::wireInputDialogs() {
-    Form1* main = m_form1.get();
-    connect(m_form10.get(), &Form10::readStarted, main, [main] {
-        main->enableAllScaleOptions();
-        main->clearDataTable();
+void WindowSet::wireFileInput() const {
+    Form10* input = m_form10.get();
+    connect(input, &Form10::readStarted, this, [this] {
+        form1()->enableAllScaleOptions();
+        form1()->clearDataTable();
     });
-    connect(m_form10.get(), &Form10::pointsPublished, main, &Form1::applyPublishedPoints);
-    connect(m_form10.get(), &Form10::readFailed, main, &Form1::clearDataTable);
-    connect(m_form10.get(), &Form10::accepted, main, [main] {
-        main->enableSettingsOk();
-        main->show();
+    connect(input, &Form10::pointsPublished, this,
+            [this](const PublishedPoints& points) { form1()->applyPublishedPoints(points); });
+    connect(input, &Form10::readFailed, this, [this] { form1()->clearDataTable(); });
+    connect(input, &Form10::accepted, this, [this] {
+        form1()->enableSettingsOk();
+        form1()->show();
     });
-    connect(m_form10.get(), &Form10::cancelled, main, [main] {
-        main->clearDataTable();
-        main->clearRangeLabels();
-        main->enableAllScaleOptions();
-        main->show();
-    });
-    connect(m_form11.get(), &Form11::pointsPublished, main, [main](const PublishedPoints& points) {
-        main->applyPublishedPoints(points);
-        main->show();
-    });
-    connect(m_form11.get(), &Form11::cancelled, main, [main] {
-        main->enableAllScaleOptions();
-        main->show();
+    connect(input, &Form10::cancelled, this, [this] {
+        form1()->clearDataTable();
+        form1()->clearRangeLabels();
+        form1()->enableAllScaleOptions();
+        form1()->show();
     });
 }
 
-void WindowSet::wireArchiveDialogs() {
-    Form1* main = m_form1.get();
-    m_form4->setSettingTextsProvider([main] { return main->settingTexts(); });
-    m_form5->setImageProvider(1, [main] { return main->graphImage(); });
-    m_form5->setImageProvider(2, [browser = m_form6.get()] { return browser->graphImage(); });
+void WindowSet::wireManualEntry() const {
+    Form11* entry = m_form11.get();
+    connect(entry, &Form11::pointsPublished, this, [this](const PublishedPoints& points) {
+        form1()->applyPublishedPoints(points);
+        form1()->show();
+    });
+    connect(entry, &Form11::cancelled, this, [this] {
+        form1()->enableAllScaleOptions();
+        form1()->show();
+    });
+}
+
+void WindowSet::wireDataSave() const {
+    m_form4->setSettingTextsProvider([this] { return form1()->settingTexts(); });
+}
+
+void WindowSet::wireImageSave() const {
+    m_form5->setImageProvider(1, [this] { return form1()->graphImage(); });
+    m_form5->setImageProvider(2, [this] { return form6()->graphImage(); });
+}
+
+void WindowSet::wireBrowser() const {
     connect(m_form6.get(), &Form6::backToStart, this, [this] { m_form2->show(); });
 }
 

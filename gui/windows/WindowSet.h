@@ -1,6 +1,8 @@
 #pragma once
-// Every window of the program, created once and owned here, and the wiring between them: the
-// dialogs hand over by signals and the owner of the controls updates them.
+// Every window of the program, owned here, and the wiring between them: the dialogs hand over
+// by signals and the owner of the controls updates them. The start window is built at once;
+// every other window is created on first use (the first time it is shown or asked for) and
+// afterwards only shown and hidden, which keeps the program's start quick.
 #include "Module1.h"
 
 #include <QObject>
@@ -24,40 +26,51 @@ class WindowSet : public QObject {
     Q_OBJECT
 public:
     // `engineFolder`: where to look for Ventrel before PATH (Mirendo's own folder when empty).
+    // The working folder is taken now; the help window lists its example files.
     explicit WindowSet(Module1& state, const QString& engineFolder = QString(), QObject* parent = nullptr);
     ~WindowSet() override;
 
-    Form1* form1() const { return m_form1.get(); }
+    // Each accessor creates its window (hidden) if it does not exist yet.
+    Form1* form1() const;
     Form2* form2() const { return m_form2.get(); }
-    Form4* form4() const { return m_form4.get(); }
-    Form5* form5() const { return m_form5.get(); }
-    Form6* form6() const { return m_form6.get(); }
-    Form9* form9() const { return m_form9.get(); }
-    Form10* form10() const { return m_form10.get(); }
-    Form11* form11() const { return m_form11.get(); }
+    Form4* form4() const;
+    Form5* form5() const;
+    Form6* form6() const;
+    Form9* form9() const;
+    Form10* form10() const;
+    Form11* form11() const;
     EngineRunner* engineRunner() const { return m_runner; }
+
+    // Whether a window has been created yet (for tests of the lazy creation).
+    bool isCreated(const QString& objectName) const;
 
 signals:
     // The start window asked to end the program (files already deleted).
     void exitRequested();
 
 private:
+    // Each window's outgoing signals, connected once when it is created. A handler that needs
+    // another window asks for it through its accessor, so that one is created only when used.
     void wireStartWindow();
-    void wireMainWindow();
-    void wireInputDialogs();
-    void wireArchiveDialogs();
+    void wireMainWindow() const;
+    void wireFileInput() const;
+    void wireManualEntry() const;
+    void wireDataSave() const;
+    void wireImageSave() const;
+    void wireBrowser() const;
 
     Module1& m_state;
     EngineRunner* m_runner;
+    QString m_workDir;
     // Destroyed in reverse order: dialogs before the windows they were wired to.
     std::unique_ptr<Form2> m_form2;
-    std::unique_ptr<Form9> m_form9;
-    std::unique_ptr<Form1> m_form1;
-    std::unique_ptr<Form10> m_form10;
-    std::unique_ptr<Form11> m_form11;
-    std::unique_ptr<Form5> m_form5;
-    std::unique_ptr<Form4> m_form4;
-    std::unique_ptr<Form6> m_form6;
+    mutable std::unique_ptr<Form9> m_form9;
+    mutable std::unique_ptr<Form1> m_form1;
+    mutable std::unique_ptr<Form10> m_form10;
+    mutable std::unique_ptr<Form11> m_form11;
+    mutable std::unique_ptr<Form5> m_form5;
+    mutable std::unique_ptr<Form4> m_form4;
+    mutable std::unique_ptr<Form6> m_form6;
 };
 
 } // namespace mirendo
