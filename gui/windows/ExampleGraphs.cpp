@@ -6,6 +6,7 @@
 #include "Plot.h"
 
 #include <QPainter>
+#include <QResource>
 
 #include <cmath>
 
@@ -185,6 +186,19 @@ QPixmap ExampleGraphPicture(int scaleMode, QSize size) {
         return QPointF(kLeftRoom - 2.0, origin.y() + plot.toPixel(static_cast<float>(xAxisOrigin), static_cast<float>(y)).y());
     });
     return picture;
+}
+
+QString ExampleGraphResourceName(int scaleMode) { return QStringLiteral("example-%1.rgb32").arg(scaleMode); }
+
+QPixmap LoadExampleGraphPicture(int scaleMode, QSize size) {
+    const QResource resource(QStringLiteral(":/examples/") + ExampleGraphResourceName(scaleMode));
+    const qint64 expected = qint64(size.width()) * size.height() * 4;
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression &&
+        resource.size() == expected) {
+        const QImage pixels(resource.data(), size.width(), size.height(), size.width() * 4, QImage::Format_RGB32);
+        return QPixmap::fromImage(pixels);
+    }
+    return ExampleGraphPicture(scaleMode, size);
 }
 
 } // namespace mirendo

@@ -6,6 +6,7 @@
 
 #include <QPixmap>
 #include <QSize>
+#include <QString>
 
 #include <vector>
 
@@ -34,5 +35,14 @@ Module1 ExampleState(const ExampleGraph& example);
 
 // The finished picture of `size` pixels: plot, points as small circles, axis numbers.
 QPixmap ExampleGraphPicture(int scaleMode, QSize size);
+
+// The pictures are drawn once at build time and compiled in, uncompressed, under
+// ":/examples/<name>" as raw RGB32 pixels (rows of width * 4 bytes).
+inline constexpr int kExampleGraphWidth = 289;  // 4335 twips
+inline constexpr int kExampleGraphHeight = 265; // 3975 twips
+QString ExampleGraphResourceName(int scaleMode);
+
+// The compiled-in picture when it has `size`, else drawn now.
+QPixmap LoadExampleGraphPicture(int scaleMode, QSize size);
 
 } // namespace mirendo

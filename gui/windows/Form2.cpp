@@ -112,7 +112,7 @@ void Form2::buildControls() {
     for (int i = 0; i < 4; ++i) {
         auto* picture = Place(new QLabel(this), pictureNames[i], TwipRect(pictureAt[i].x(), pictureAt[i].y(), 4335, 3975));
         picture->setFrameShape(QFrame::Box);
-        picture->setPixmap(ExampleGraphPicture(i + 1, picture->size()));
+        picture->setPixmap(LoadExampleGraphPicture(i + 1, picture->size()));
         SetTextColour(MakeLabel(this, captionNames[i], modeCaptions[i],
                                 TwipRect(captionAt[i].x(), captionAt[i].y(), 3000, 360)),
                       QColor(0, 0, 160));

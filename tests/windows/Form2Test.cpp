@@ -11,12 +11,14 @@
 #include "WindowTestSupport.h"
 
 #include "EngineRunner.h"
+#include "ExampleGraphs.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResource>
 #include <QSignalSpy>
 
 namespace mirendo {
@@ -82,6 +84,25 @@ TEST_F(StartWindowTest, ExampleGraphsAreDrawnInEveryPicture) {
         EXPECT_GT(blue, 150) << name; // the curve
         EXPECT_GT(red, 7 * 8) << name; // the point circles
     }
+}
+
+TEST_F(StartWindowTest, CompiledInExampleGraphsAreTheDrawingsOfTheirModes) {
+    // The start window shows pictures drawn at build time; they must be what the plot code draws
+    // now, for the right mode, at the size of the picture controls.
+    const QSize size(kExampleGraphWidth, kExampleGraphHeight);
+    Form2 form(m_state);
+    EXPECT_EQ(control<QLabel>(&form, "Picture4")->size(), size);
+    for (int mode = 1; mode <= 4; ++mode) {
+        const QResource resource(QStringLiteral(":/examples/") + ExampleGraphResourceName(mode));
+        ASSERT_TRUE(resource.isValid()) << mode;
+        EXPECT_EQ(resource.size(), qint64(size.width()) * size.height() * 4) << mode;
+        const QImage drawn = ExampleGraphPicture(mode, size).toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(LoadExampleGraphPicture(mode, size).toImage().convertToFormat(QImage::Format_RGB32), drawn) << mode;
+        EXPECT_NE(LoadExampleGraphPicture(mode % 4 + 1, size).toImage().convertToFormat(QImage::Format_RGB32), drawn)
+            << mode;
+    }
+    // Any other size is drawn on the spot.
+    EXPECT_EQ(LoadExampleGraphPicture(1, QSize(100, 80)).size(), QSize(100, 80));
 }
 
 class NavigationTest : public StartWindowTest {
