@@ -10,6 +10,12 @@ namespace mirendo {
 // such a prefix gives 0. "12abc" -> 12, "1e+03" -> 1000, "1E" -> 1, "e5" -> 0, "." -> 0.
 double LeadingNumber(std::string_view text);
 
+// Rounding in every pattern below: the double is first taken to 15 significant digits (the value
+// as a person wrote it, so 2.675 is 2.675 and not 2.67499999...), and that decimal is rounded half
+// away from zero: 0.125 -> "1.3E-01", 2.675 with "##0.000" stays "2.675", 0.0005 -> "0.001".
+// A result that rounds to zero carries no minus sign (-0.0004 -> "0.000"). Infinities and NaN are
+// written "Infinity", "-Infinity" and "NaN" by every function here.
+
 // "0.0E+00", "0.000E+00", "0.00000E+00", "0.000000E+00": one digit, point, `decimals` digits,
 // 'E', exponent sign always, at least two exponent digits (three when needed).
 // FormatExponential(12345, 1) == "1.2E+04", FormatExponential(0, 5) == "0.00000E+00".
