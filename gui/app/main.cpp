@@ -1,14 +1,25 @@
 // Mirendo: the start window first; the program ends only through it.
 #include "Form2.h"
+#include "MessageBox.h"
 #include "Module1.h"
 #include "WindowSet.h"
+#include "WorkFolderLock.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirendo"));
     QApplication::setQuitOnLastWindowClosed(false); // hiding every window must not end the program
+
+    // Held until main returns; a second Mirendo in this folder would share the exchange files.
+    const QString workFolder = QDir::currentPath();
+    const mirendo::WorkFolderClaim claim = mirendo::ClaimWorkFolder(workFolder);
+    if (claim.outcome == mirendo::WorkFolderClaim::Outcome::InUse) {
+        mirendo::ShowMessage(nullptr, mirendo::WorkFolderInUseMessage(workFolder));
+        return 1;
+    }
 
     mirendo::Module1 state;
     mirendo::WindowSet windows(state);

@@ -61,6 +61,8 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
+    // Enter presses the focused button, as Space does, so the dialogs work without a mouse.
+    button->setAutoDefault(true);
     return button;
 }
 

@@ -38,6 +38,7 @@ Form4::Form4(Module1& state, QWidget* parent) : QWidget(parent), m_state(state) 
     // The lists open on the working folder of its drive; clicking a file name does nothing, the
     // list only shows what already exists.
     m_lists = new FolderLists(drive, dir, file, {QString::fromLatin1(kArchivePattern)}, this);
+    m_text1->setAccessibleName(QStringLiteral("保存ファイル名（拡張子なし）"));
     connect(ok, &QPushButton::clicked, this, &Form4::Command1_Click);
     connect(cancel, &QPushButton::clicked, this, &Form4::Command2_Click);
     connect(m_text1, &QLineEdit::returnPressed, this, &Form4::Command1_Click);
@@ -52,6 +53,9 @@ void Form4::openWith(const QString& defaultName) {
     show();
     raise();
     activateWindow();
+    // Ready to take or change the proposed name and confirm it with Enter.
+    m_text1->setFocus(Qt::OtherFocusReason);
+    m_text1->selectAll();
 }
 
 QString Form4::targetPath() {

@@ -34,6 +34,7 @@ Form5::Form5(Module1& state, QWidget* parent) : QWidget(parent), m_state(state) 
     QPushButton* cancel = AddButton(this, "Command2", QStringLiteral("Cancel"), Twips(3360, 7200, 1335, 495));
 
     m_lists = new FolderLists(drive, dir, file, {QStringLiteral("*.bmp")}, this);
+    m_text1->setAccessibleName(QStringLiteral("保存ファイル名（拡張子なし）"));
     connect(ok, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(cancel, &QPushButton::clicked, this, &Form5::Command2_Click);
     connect(m_text1, &QLineEdit::returnPressed, this, &Form5::Command1_Click);
@@ -48,6 +49,9 @@ void Form5::openWith(const QString& proposedName) {
     show();
     raise();
     activateWindow();
+    // Ready to take or change the proposed name and confirm it with Enter.
+    m_text1->setFocus(Qt::OtherFocusReason);
+    m_text1->selectAll();
 }
 
 void Form5::Command1_Click() {

@@ -96,6 +96,22 @@ Form6::Form6(Module1& state, Form5* imageSave, QWidget* parent)
     connect(m_picture1, &PictureBox::mouseMovedTo, this, &Form6::Picture1_MouseMove);
     m_text1->installEventFilter(this);
 
+    // Screen readers: the picture buttons and value boxes have no caption of their own.
+    back->setAccessibleName(QStringLiteral("スタート画面に戻る"));
+    arrow->setAccessibleName(QStringLiteral("計算する"));
+    m_text1->setAccessibleName(QStringLiteral("任意 X 入力（外挿も可）"));
+    m_label6->setAccessibleName(QStringLiteral("任意 X に対する Y 値"));
+    m_label7->setAccessibleName(QStringLiteral("カーソル位置の X 値"));
+    m_label8->setAccessibleName(QStringLiteral("カーソル位置の Y 値"));
+    const char* const limitNames[4] = {"X 軸の開始値", "X 軸の終了値", "Y 軸の開始値", "Y 軸の終了値"};
+    for (int i = 0; i < 4; ++i)
+        m_limitLabels[i]->setAccessibleName(QString::fromUtf8(limitNames[i]));
+    // Keyboard: choose the file, draw, add the points, evaluate (Enter in Text1), save, then
+    // Reset and back. The arrow picture needs no stop of its own: Enter in Text1 evaluates.
+    QWidget* order[] = {drive, dir, file, m_command1, m_command4, m_text1, m_command8, reset, back};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
     if (m_imageSave)
         m_imageSave->setImageProvider(2, [this] { return graphImage(); });
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QStyle>
@@ -51,6 +52,13 @@ QString JoinPath(const QString& folder, const QString& name) {
 FolderLists::FolderLists(QComboBox* drive, QListWidget* dir, QListWidget* file, QStringList patterns,
                          QObject* parent)
     : QObject(parent), m_drive(drive), m_dir(dir), m_file(file), m_patterns(std::move(patterns)) {
+    const auto nameForScreenReaders = [](QWidget* widget, const QString& name) {
+        if (widget && widget->accessibleName().isEmpty())
+            widget->setAccessibleName(name);
+    };
+    nameForScreenReaders(m_drive, QStringLiteral("ドライブ"));
+    nameForScreenReaders(m_dir, QStringLiteral("フォルダ"));
+    nameForScreenReaders(m_file, QStringLiteral("ファイル"));
     if (m_drive) {
         for (const QString& root : mountedRoots())
             m_drive->addItem(root, root);
@@ -72,9 +80,30 @@ FolderLists::FolderLists(QComboBox* drive, QListWidget* dir, QListWidget* file, 
             if (item)
                 emit fileClicked(item->text());
         });
+        // Keys only: itemActivated would also come with a click on some styles and read twice.
+        m_file->installEventFilter(this);
     }
     if (!setPath(QDir::currentPath()))
         setPath(QStringLiteral("/"));
+}
+
+bool FolderLists::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_file && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool choose = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                            (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier);
+        if (choose) {
+            QListWidgetItem* item = m_file->currentItem();
+            if (!item)
+                return false;
+            if (key->isAutoRepeat())
+                return true; // a held key chooses once
+            item->setSelected(true);
+            emit fileClicked(item->text());
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 bool FolderLists::moveToDrive(const QString& root) {

@@ -14,6 +14,7 @@ class FolderLists : public QObject {
     Q_OBJECT
 public:
     // `patterns` like {"*.dat", "*.csv"}; an empty list shows no file list (Form9 has its own).
+    // Lists without an accessible name get one ("ドライブ", "フォルダ", "ファイル").
     FolderLists(QComboBox* drive, QListWidget* dir, QListWidget* file, QStringList patterns, QObject* parent = nullptr);
 
     // Dir1 shows the current folder's path first (open folder), then ".." (except at "/") and
@@ -32,7 +33,12 @@ public:
 
 signals:
     void folderChanged(const QString& path);
+    // A file chosen in File1: a mouse click, or Enter or Space on the current file, so the
+    // lists work without a mouse (arrow keys move, Enter chooses). One choice, one signal.
     void fileClicked(const QString& name);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Folder list to the current folder of the drive with root `root`; false if unreadable.

@@ -77,6 +77,7 @@ QFrame* makeCursorLine(const char* name, QWidget* parent) {
 PictureBox::PictureBox(QSize pixelSize, QWidget* parent)
     : QWidget(parent), m_image(pixelSize.expandedTo(QSize(1, 1)), QImage::Format_RGB32) {
     setFixedSize(m_image.size());
+    setAccessibleName(QStringLiteral("グラフ表示エリア"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_line1 = makeCursorLine("Line1", this);

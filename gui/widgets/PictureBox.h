@@ -14,6 +14,8 @@ class PictureBox : public QWidget, public GraphCanvas {
     Q_OBJECT
 public:
     // `pixelSize` is the drawing surface, fixed for the window's lifetime (609 x 545 for the graphs).
+    // The image is always `pixelSize` pixels, whatever the screen's scale: a saved graph has the
+    // same size on every screen; on a scaled screen the widget shows it enlarged.
     explicit PictureBox(QSize pixelSize, QWidget* parent = nullptr);
 
     void setScale(float left, float top, float width, float height) override;

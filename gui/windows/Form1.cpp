@@ -115,6 +115,8 @@ void Form1::buildControls() {
                       TwipRect(240, 600, 2775, 375));
     m_option6 = Place(new QRadioButton(QStringLiteral("直接 手入力する"), m_frame2), "Option6",
                       TwipRect(240, 1080, 2535, 375));
+    for (QRadioButton* option : {m_option5, m_option6})
+        connect(option, &QRadioButton::toggled, this, [this] { updateTabStops(); });
     m_command9 = MakeButton(this, "Command9", QStringLiteral("OK"), TwipRect(1560, 1920, 975, 495));
 
     MakeStepNumber(this, "Label19", QStringLiteral("②"), TwipRect(4080, 240, 315, 465));
@@ -129,6 +131,7 @@ void Form1::buildControls() {
         m_scaleOptions[i]->setChecked(i == 0); // before the handler is connected: no state change yet
         connect(m_scaleOptions[i], &QRadioButton::toggled, this, [this, i](bool checked) {
             if (checked) ScaleOption_Click(i + 1);
+            updateTabStops();
         });
     }
 
@@ -227,12 +230,48 @@ void Form1::buildControls() {
     m_option5->setChecked(true);
     for (QPushButton* button : {m_command1, m_command3, m_command4, m_command5, m_command6}) button->setEnabled(false);
 
-    // Tab order follows the steps.
+    // Tab order follows the steps; the data table, which only shows the points, comes last.
     QWidget* order[] = {m_option5, m_option6, m_command9, m_scaleOptions[0], m_scaleOptions[1], m_scaleOptions[2],
                         m_scaleOptions[3], m_settingBoxes[0], m_settingBoxes[1], m_settingBoxes[2], m_settingBoxes[3],
                         m_settingBoxes[4], m_settingBoxes[5], m_command3, m_command1, m_command4, m_command5,
-                        m_command6, m_command8, m_command7, m_command2};
+                        m_command6, m_command8, m_command7, m_command2, m_list1};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    updateTabStops();
+    nameControlsForScreenReaders();
+}
+
+void Form1::nameControlsForScreenReaders() {
+    // Buttons and options are read by their captions; these have none, or one that says too little.
+    m_command9->setAccessibleName(QStringLiteral("OK（データ入力方式）"));
+    m_command3->setAccessibleName(QStringLiteral("OK（グラフ設定）"));
+    m_command2->setAccessibleName(QStringLiteral("スタート画面に戻る"));
+    m_list1->setAccessibleName(QStringLiteral("データテーブル"));
+    const char* const boxNames[6] = {"X 軸 開始値", "X 軸 終了値", "X 軸 増分", "Y 軸 開始値", "Y 軸 終了値", "Y 軸 増分"};
+    for (int i = 0; i < 6; ++i) m_settingBoxes[i]->setAccessibleName(QString::fromUtf8(boxNames[i]));
+    const char* const rangeNames[4] = {"X の最小値", "X の最大値", "Y の最小値", "Y の最大値"};
+    for (int i = 0; i < 4; ++i) m_rangeLabels[i]->setAccessibleName(QString::fromUtf8(rangeNames[i]));
+    const char* const limitNames[4] = {"X 軸の開始値", "X 軸の終了値", "Y 軸の開始値", "Y 軸の終了値"};
+    for (int i = 0; i < 4; ++i) m_limitLabels[i]->setAccessibleName(QString::fromUtf8(limitNames[i]));
+    m_label27->setAccessibleName(QStringLiteral("カーソル位置の X 値"));
+    m_label28->setAccessibleName(QStringLiteral("カーソル位置の Y 値"));
+    m_picture1->setAccessibleName(QStringLiteral("グラフ表示エリア"));
+    m_picture1->setAccessibleDescription(QStringLiteral("マウスを動かすとカーソル位置の値を表示します"));
+}
+
+void Form1::updateTabStops() {
+    // Tab enters an option group at one option only (arrows move within it). Qt keeps that stop
+    // on the option focused last, which after a reset or a programmatic choice is not the chosen
+    // one; keep it on the chosen option, or on the first enabled one when that is disabled.
+    const auto keepStop = [](std::initializer_list<QRadioButton*> group) {
+        QRadioButton* stop = nullptr;
+        for (QRadioButton* option : group)
+            if (option->isChecked() && option->isEnabled()) stop = option;
+        for (QRadioButton* option : group)
+            if (!stop && option->isEnabled()) stop = option;
+        for (QRadioButton* option : group) option->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    keepStop({m_option5, m_option6});
+    keepStop({m_scaleOptions[0], m_scaleOptions[1], m_scaleOptions[2], m_scaleOptions[3]});
 }
 
 void Form1::ResetMainWindow() {
@@ -275,11 +314,13 @@ void Form1::applyPublishedPoints(const PublishedPoints& points) {
         m_scaleOptions[1]->setEnabled(false);
         m_scaleOptions[3]->setEnabled(false);
     }
+    updateTabStops();
     enableSettingsOk();
 }
 
 void Form1::enableAllScaleOptions() {
     for (QRadioButton* option : m_scaleOptions) option->setEnabled(true);
+    updateTabStops();
 }
 
 void Form1::clearDataTable() { m_list1->clear(); }

@@ -60,6 +60,8 @@ protected:
 
 private:
     void buildControls();
+    void nameControlsForScreenReaders();
+    void updateTabStops();
     void Command9_Click();
     void ScaleOption_Click(int scaleMode);
     void Command3_Click();

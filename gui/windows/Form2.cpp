@@ -120,6 +120,19 @@ void Form2::buildControls() {
     auto* picture3 = Place(new QLabel(this), "Picture3", TwipRect(4560, 8280, 480, 480));
     picture3->setPixmap(SmallGraphPicture(picture3->size()));
 
+    // The caption of Command4 is wrapped; screen readers get it in one piece.
+    command4->setAccessibleName(QStringLiteral("ファイルデータの書式例"));
+    const char* const pictureDescriptions[4] = {"Linear - Linear スケールのグラフ例", "Linear - Log スケールのグラフ例",
+                                                "Log - Linear スケールのグラフ例", "Log - Log スケールのグラフ例"};
+    for (int i = 0; i < 4; ++i)
+        findChild<QLabel*>(QString::fromLatin1(pictureNames[i]))->setAccessibleName(QString::fromUtf8(pictureDescriptions[i]));
+    // Enter presses the focused button, as Space does.
+    for (QPushButton* button : {command1, command4, command3, command2}) button->setAutoDefault(true);
+    // Row by row: the two big buttons, the format examples beside them, then Exit.
+    setTabOrder(command1, command4);
+    setTabOrder(command4, command3);
+    setTabOrder(command3, command2);
+
     connect(command1, &QPushButton::clicked, this, &Form2::newCalculationRequested);
     connect(command3, &QPushButton::clicked, this, &Form2::browserRequested);
     connect(command4, &QPushButton::clicked, this, &Form2::helpRequested);

@@ -6,6 +6,11 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QApplication>
+#include <QKeyEvent>
+
+#include <functional>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -154,6 +159,76 @@ TEST_F(FolderListsTest, UnreadableDriveLeavesListsAndDriveChoiceAlone) {
     EXPECT_EQ(texts(file), QStringList({"b.csv"}));
     EXPECT_EQ(drive.currentText(), shownDrive);
     EXPECT_EQ(changed.count(), 0);
+}
+
+TEST_F(FolderListsTest, FileIsChosenByKeyOnceAndByClickOnce) {
+    // Arrows only move; Enter, keypad Enter and Space choose the current file; a click chooses
+    // once (no second read from an activation); a held key chooses once.
+    struct Row {
+        const char* name;
+        std::function<void(QListWidget&)> act;
+        QStringList chosen;
+    };
+    const auto keys = [](std::initializer_list<Qt::Key> keyList) {
+        return [sequence = std::vector<Qt::Key>(keyList)](QListWidget& list) {
+            for (Qt::Key k : sequence) {
+                const Qt::KeyboardModifiers mods = k == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+                const QString text = k == Qt::Key_Space ? QStringLiteral(" ") : QString();
+                QKeyEvent press(QEvent::KeyPress, k, mods, text);
+                QKeyEvent release(QEvent::KeyRelease, k, mods, text);
+                QApplication::sendEvent(&list, &press);
+                QApplication::sendEvent(&list, &release);
+            }
+        };
+    };
+    const auto clickRow = [](int row) {
+        return [row](QListWidget& list) {
+            const QRect cell = list.visualItemRect(list.item(row));
+            QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, cell.center());
+        };
+    };
+    const Row rows[] = {
+        {"arrows alone", keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}), {}},
+        {"down, Enter", keys({Qt::Key_Down, Qt::Key_Return}), {"a.dat"}},
+        {"down twice, keypad Enter", keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter}), {"b.csv"}},
+        {"down, Space", keys({Qt::Key_Down, Qt::Key_Space}), {"a.dat"}},
+        {"Enter with no current file", keys({Qt::Key_Return}), {}},
+        {"click", clickRow(1), {"b.csv"}},
+        {"held Enter",
+         [](QListWidget& list) {
+             QTest::keyClick(&list, Qt::Key_Down);
+             QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+             QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+             QApplication::sendEvent(&list, &press);
+             QApplication::sendEvent(&list, &repeat);
+             QApplication::sendEvent(&list, &repeat);
+         },
+         {"a.dat"}},
+    };
+    for (const Row& row : rows) {
+        QListWidget files;
+        FolderLists lists(&drive, &dir, &files, {"*.dat", "*.csv"});
+        ASSERT_TRUE(lists.setPath(root));
+        ASSERT_EQ(texts(files), QStringList({"a.dat", "b.csv", "c.DAT"})) << row.name;
+        files.resize(200, 200);
+        files.show();
+        QStringList chosen;
+        QObject::connect(&lists, &FolderLists::fileClicked, [&](const QString& name) { chosen << name; });
+        row.act(files);
+        EXPECT_EQ(chosen, row.chosen) << row.name;
+        if (!row.chosen.isEmpty()) {
+            EXPECT_EQ(lists.selectedName(), row.chosen.last()) << row.name;
+        }
+    }
+}
+
+TEST_F(FolderListsTest, ListsHaveNamesForScreenReaders) {
+    QComboBox named;
+    named.setAccessibleName("own name");
+    FolderLists lists(&named, &dir, &file, {"*.csv"});
+    EXPECT_EQ(named.accessibleName(), QString("own name"));
+    EXPECT_EQ(dir.accessibleName(), QString("フォルダ"));
+    EXPECT_EQ(file.accessibleName(), QString("ファイル"));
 }
 
 TEST(MessageBox, HookReceivesTextAndIcon) {

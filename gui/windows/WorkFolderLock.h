@@ -1,0 +1,31 @@
+#pragma once
+// One Mirendo per working folder: the exchange files B2F.dat and F2B.dat live there, so a second
+// program in the same folder would overwrite the first one's request and result. The first start
+// claims the folder with a lock file; a later start finds it taken and ends with a message.
+#include <QLockFile>
+#include <QString>
+
+#include <memory>
+
+namespace mirendo {
+
+inline constexpr char kWorkFolderLockName[] = ".mirendo.lock";
+
+struct WorkFolderClaim {
+    enum class Outcome {
+        Claimed,   // this process holds the folder until `lock` is destroyed
+        InUse,     // another running Mirendo holds it
+        NoLockFile // the lock file cannot be written (read-only folder): nothing to protect there
+    };
+    Outcome outcome = Outcome::NoLockFile;
+    std::unique_ptr<QLockFile> lock;
+};
+
+// Tries once, without waiting. A lock left by a program that is no longer running is taken over;
+// a lock of a running program is respected however old it is.
+WorkFolderClaim ClaimWorkFolder(const QString& folder);
+
+// The message shown when the folder is in use.
+QString WorkFolderInUseMessage(const QString& folder);
+
+} // namespace mirendo

@@ -1,0 +1,232 @@
+// Every step of a calculation can be done without the mouse: the tab orders follow the steps,
+// Enter presses the focused button, and a file is chosen in the lists with arrows and Enter.
+#include "DesktopSupport.h"
+
+#include "FolderLists.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include <functional>
+#include <vector>
+
+namespace mirendo {
+namespace {
+
+using testing::DesktopTest;
+
+class Keyboard : public DesktopTest {
+protected:
+    static void enable(QWidget* window, const std::vector<const char*>& names) {
+        for (const char* name : names) control<QWidget>(window, name)->setEnabled(true);
+    }
+    static void key(Qt::Key k) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        QTest::keyClick(focused, k);
+    }
+    static QString focusedName() {
+        QWidget* focused = QApplication::focusWidget();
+        return focused ? focused->objectName() : QString();
+    }
+    // Tab until `name` has the focus (at most 30 presses).
+    static bool tabTo(const char* name) {
+        for (int i = 0; i < 30; ++i) {
+            if (focusedName() == QLatin1String(name)) return true;
+            QWidget* focused = QApplication::focusWidget();
+            if (!focused) return false;
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        return false;
+    }
+    static void type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+};
+
+TEST_F(Keyboard, MainWindowTabOrderFollowsTheSteps) {
+    // One stop per option group (the chosen option; arrows move inside the group), fixed step
+    // boxes are skipped, the data table comes last.
+    const QStringList allSteps = {"Command9", "Option1", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10",
+                                  "Command3", "Command1", "Command4", "Command5", "Command6", "Command8", "Command7",
+                                  "Command2", "List1"};
+    struct Row {
+        const char* name;
+        const char* inputOption;
+        const char* scaleOption;
+        QStringList expected;
+    };
+    QStringList logLog = allSteps;
+    logLog.replace(1, QStringLiteral("Option4"));
+    logLog.removeAll(QStringLiteral("Text7"));
+    logLog.removeAll(QStringLiteral("Text10"));
+    QStringList linLog = allSteps;
+    linLog.replace(1, QStringLiteral("Option2"));
+    linLog.removeAll(QStringLiteral("Text10"));
+    const Row rows[] = {
+        {"from a file, Linear - Linear", "Option5", "Option1", QStringList{"Option5"} + allSteps + QStringList{"Option5"}},
+        {"by hand, Log - Log", "Option6", "Option4", QStringList{"Option6"} + logLog + QStringList{"Option6"}},
+        {"from a file, Linear - Log", "Option5", "Option2", QStringList{"Option5"} + linLog + QStringList{"Option5"}},
+    };
+    // An option group whose chosen option is disabled is still reached: at its first enabled option.
+    const QStringList disabledChoice = {"Option5", "Command9", "Option1"};
+    click(m_windows->form2(), "Command1");
+    Form1* main = m_windows->form1();
+    for (const Row& row : rows) {
+        enable(main, {"Command1", "Command3", "Command4", "Command5", "Command6"});
+        control<QRadioButton>(main, row.inputOption)->setChecked(true);
+        control<QRadioButton>(main, row.scaleOption)->setChecked(true);
+        ASSERT_TRUE(activate(main, control<QWidget>(main, row.inputOption))) << row.name;
+        EXPECT_EQ(tabWalk(int(row.expected.size()) - 1).join(' ').toStdString(), row.expected.join(' ').toStdString())
+            << row.name;
+    }
+    control<QRadioButton>(main, "Option5")->setChecked(true);
+    control<QRadioButton>(main, "Option3")->setChecked(true);
+    PublishedPoints points;
+    points.logXAllowed = false; // Log - Linear and Log - Log off
+    main->applyPublishedPoints(points);
+    ASSERT_TRUE(activate(main, control<QWidget>(main, "Option5")));
+    EXPECT_EQ(tabWalk(2).join(' ').toStdString(), disabledChoice.join(' ').toStdString());
+}
+
+TEST_F(Keyboard, DialogTabOrdersGoFromTopToBottom) {
+    struct Row {
+        const char* name;
+        std::function<QWidget*()> open;
+        std::vector<const char*> enableFirst;
+        QStringList expected;
+    };
+    const Row rows[] = {
+        {"start window", [this] { return static_cast<QWidget*>(m_windows->form2()); }, {},
+         {"Command1", "Command4", "Command3", "Command2", "Command1"}},
+        {"browser", [this] { return static_cast<QWidget*>(m_windows->form6()); },
+         {"Command1", "Command4", "Command8", "Text1"},
+         {"Drive1", "Dir1", "File1", "Command1", "Command4", "Text1", "Command8", "Command3", "Command2", "Drive1"}},
+        {"data save", [this] { return static_cast<QWidget*>(m_windows->form4()); }, {},
+         {"Drive1", "Dir1", "File1", "Text1", "Command1", "Command2", "Drive1"}},
+        {"image save", [this] { return static_cast<QWidget*>(m_windows->form5()); }, {},
+         {"Drive1", "Dir1", "File1", "Text1", "Command1", "Command2", "Drive1"}},
+    };
+    for (const Row& row : rows) {
+        QWidget* window = row.open();
+        enable(window, row.enableFirst);
+        ASSERT_TRUE(activate(window, control<QWidget>(window, row.expected.first().toLatin1().constData())))
+            << row.name;
+        EXPECT_EQ(tabWalk(int(row.expected.size()) - 1).join(' ').toStdString(), row.expected.join(' ').toStdString())
+            << row.name;
+        window->hide();
+    }
+}
+
+TEST_F(Keyboard, SaveDialogsOpenWithTheNameReadyToConfirm) {
+    click(m_windows->form2(), "Command1");
+    Form1* main = m_windows->form1();
+    for (QWidget* dialog : {static_cast<QWidget*>(m_windows->form4()), static_cast<QWidget*>(m_windows->form5())}) {
+        main->show();
+        if (dialog == m_windows->form4()) {
+            enable(main, {"Command6"});
+            click(main, "Command6");
+        } else {
+            click(main, "Command8");
+        }
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog)) << dialog->objectName().toStdString();
+        auto* name = control<QLineEdit>(dialog, "Text1");
+        EXPECT_EQ(QApplication::focusWidget(), name) << dialog->objectName().toStdString();
+        EXPECT_EQ(name->selectedText(), name->text()) << dialog->objectName().toStdString();
+        dialog->hide();
+    }
+}
+
+TEST_F(Keyboard, WholeCalculationWithoutTheMouse) {
+    writeFile(QStringLiteral("pts.csv"), "1,2\r\n2,5\r\n4,3\r\n");
+    // Start window: the first button has the focus; Enter presses it.
+    Form2* start = m_windows->form2();
+    ASSERT_TRUE(activate(start, control<QWidget>(start, "Command1")));
+    key(Qt::Key_Return);
+    Form1* main = m_windows->form1();
+    ASSERT_TRUE(main->isVisible());
+
+    // ① read from a file: the option is chosen, Tab to OK, Enter.
+    ASSERT_TRUE(activate(main, control<QWidget>(main, "Option5")));
+    ASSERT_TRUE(tabTo("Command9"));
+    key(Qt::Key_Return);
+    Form10* input = m_windows->form10();
+    ASSERT_TRUE(input->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(input));
+    if (!QApplication::focusWidget()) control<QWidget>(input, "Drive1")->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(tabTo("File1"));
+    auto* files = control<QListWidget>(input, "File1");
+    ASSERT_EQ(files->count(), 1);
+    key(Qt::Key_Down); // to the first file; moving alone reads nothing
+    EXPECT_EQ(control<QListWidget>(input, "List1")->count(), 0);
+    key(Qt::Key_Return);
+    EXPECT_EQ(control<QListWidget>(input, "List1")->count(), 3);
+    ASSERT_TRUE(tabTo("Command1"));
+    key(Qt::Key_Return);
+    ASSERT_TRUE(main->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+
+    // ② .. ③: the scale mode stays Linear - Linear; limits typed, Enter along the boxes.
+    control<QWidget>(main, "Text5")->setFocus(Qt::TabFocusReason);
+    for (const char* text : {"0", "5", "1", "0", "6", "1"}) {
+        type(QString::fromLatin1(text));
+        key(Qt::Key_Return);
+    }
+    // ④ .. ⑦: each step hands the focus to the next one; Enter presses it.
+    ASSERT_EQ(focusedName(), QStringLiteral("Command3"));
+    key(Qt::Key_Return);
+    ASSERT_EQ(focusedName(), QStringLiteral("Command1"));
+    key(Qt::Key_Return);
+    ASSERT_EQ(focusedName(), QStringLiteral("Command4"));
+    key(Qt::Key_Return);
+    ASSERT_EQ(focusedName(), QStringLiteral("Command5"));
+    key(Qt::Key_Return); // waits for the engine
+    EXPECT_EQ(m_state.GraphDrawn, 1);
+    ASSERT_EQ(focusedName(), QStringLiteral("Command6"));
+
+    // ⑧: the save dialog opens with the name selected; Enter saves.
+    key(Qt::Key_Return);
+    Form4* save = m_windows->form4();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(save));
+    type(QStringLiteral("keys"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(takeMessage(), QStringLiteral("  補間データは保存されました  "));
+    EXPECT_TRUE(exists(QStringLiteral("keys-Mi.csv")));
+    EXPECT_FALSE(save->isVisible());
+}
+
+TEST_F(Keyboard, BrowserDrawsAndEvaluatesWithoutTheMouse) {
+    writeFile(QStringLiteral("pts.csv"), "1,2\r\n2,5\r\n4,3\r\n");
+    // A saved file to browse, made through the windows.
+    click(m_windows->form2(), "Command1");
+    Form1* main = m_windows->form1();
+    click(main, "Command9");
+    m_windows->form10()->File1_Click(QStringLiteral("pts.csv"));
+    m_windows->form10()->Command1_Click();
+    for (const char* name : {"Command3", "Command1", "Command4", "Command5"}) click(main, name);
+    click(main, "Command6");
+    control<QLineEdit>(m_windows->form4(), "Text1")->setText(QStringLiteral("run"));
+    click(m_windows->form4(), "Command1");
+    EXPECT_EQ(takeMessage(), QStringLiteral("  補間データは保存されました  "));
+    click(main, "Command2");
+
+    Form2* start = m_windows->form2();
+    ASSERT_TRUE(activate(start, control<QWidget>(start, "Command3")));
+    key(Qt::Key_Return);
+    Form6* browser = m_windows->form6();
+    ASSERT_TRUE(browser->isVisible());
+    ASSERT_TRUE(activate(browser, control<QWidget>(browser, "File1")));
+    key(Qt::Key_Down);
+    key(Qt::Key_Space);
+    ASSERT_TRUE(tabTo("Command1"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(m_state.GraphDrawn, 1);
+    ASSERT_TRUE(tabTo("Text1"));
+    type(QStringLiteral("3"));
+    key(Qt::Key_Return);
+    EXPECT_FALSE(control<QLabel>(browser, "Label6")->text().isEmpty());
+}
+
+} // namespace
+} // namespace mirendo
