@@ -1,0 +1,104 @@
+// The window set as a program: windows made on first use, and the end through the start window
+// whatever else is open.
+#include "DesktopSupport.h"
+
+#include <QRadioButton>
+#include <QSignalSpy>
+
+#include <functional>
+
+namespace mirendo {
+namespace {
+
+using testing::DesktopTest;
+
+class WindowSetLifecycle : public DesktopTest {
+protected:
+    QStringList created() const {
+        QStringList names;
+        for (const char* name : {"Form1", "Form2", "Form4", "Form5", "Form6", "Form9", "Form10", "Form11"})
+            if (m_windows->isCreated(QString::fromLatin1(name))) names << QString::fromLatin1(name);
+        return names;
+    }
+    void writeExchangeFiles() {
+        writeFile(QStringLiteral("B2F.dat"), " 1 \r\n");
+        writeFile(QStringLiteral("F2B.dat"), " 1\r\n");
+    }
+};
+
+TEST_F(WindowSetLifecycle, WindowsAreCreatedWhenFirstUsed) {
+    struct Row {
+        const char* name;
+        std::function<void()> act;
+        QStringList expected;
+    };
+    const Row rows[] = {
+        {"start", [] {}, {"Form2"}},
+        {"format examples", [this] { click(m_windows->form2(), "Command4"); }, {"Form2", "Form9"}},
+        {"new calculation (resets both input dialogs)", [this] { click(m_windows->form2(), "Command1"); },
+         {"Form1", "Form2", "Form9", "Form10", "Form11"}},
+        {"image save", [this] { click(m_windows->form1(), "Command8"); },
+         {"Form1", "Form2", "Form5", "Form9", "Form10", "Form11"}},
+        {"back and browse",
+         [this] {
+             click(m_windows->form1(), "Command2");
+             click(m_windows->form2(), "Command3");
+         },
+         {"Form1", "Form2", "Form5", "Form6", "Form9", "Form10", "Form11"}},
+    };
+    for (const Row& row : rows) {
+        row.act();
+        EXPECT_EQ(created().join(' ').toStdString(), row.expected.join(' ').toStdString()) << row.name;
+    }
+    // Later uses find the same windows.
+    QWidget* main = m_windows->form1();
+    click(m_windows->form6(), "Command2");
+    click(m_windows->form2(), "Command1");
+    EXPECT_EQ(m_windows->form1(), main);
+}
+
+TEST_F(WindowSetLifecycle, BrowserImageSaveWithoutTheMainWindowNeverCreatesIt) {
+    click(m_windows->form2(), "Command3");
+    m_windows->form6()->Command8_Click();
+    EXPECT_TRUE(m_windows->form5()->isVisible());
+    EXPECT_FALSE(m_windows->isCreated(QStringLiteral("Form1")));
+}
+
+TEST_F(WindowSetLifecycle, ClosingTheStartWindowEndsWhateverElseIsOpen) {
+    struct Row {
+        const char* name;
+        std::function<void()> openOthers;
+    };
+    const Row rows[] = {
+        {"nothing else", [] {}},
+        {"format examples beside it", [this] { click(m_windows->form2(), "Command4"); }},
+        {"data save left open after going back",
+         [this] {
+             click(m_windows->form2(), "Command1");
+             control<QPushButton>(m_windows->form1(), "Command6")->setEnabled(true);
+             click(m_windows->form1(), "Command6");
+             click(m_windows->form1(), "Command2");
+         }},
+        {"image save from the browser left open",
+         [this] {
+             click(m_windows->form2(), "Command3");
+             m_windows->form6()->Command8_Click();
+             m_windows->form6()->close();
+         }},
+    };
+    for (const Row& row : rows) {
+        m_windows = std::make_unique<WindowSet>(m_state, QStringLiteral(MIRENDO_ENGINE_DIR));
+        m_windows->form2()->show();
+        row.openOthers();
+        ASSERT_TRUE(m_windows->form2()->isVisible()) << row.name;
+        QSignalSpy exit(m_windows.get(), &WindowSet::exitRequested);
+        writeExchangeFiles();
+        m_windows->form2()->close(); // the window manager's close box
+        EXPECT_EQ(exit.count(), 1) << row.name;
+        EXPECT_FALSE(exists(QStringLiteral("B2F.dat"))) << row.name;
+        EXPECT_FALSE(exists(QStringLiteral("F2B.dat"))) << row.name;
+    }
+}
+
+} // namespace
+} // namespace mirendo
