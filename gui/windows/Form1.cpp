@@ -59,7 +59,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 
 QLabel* MakeStepNumber(QWidget* parent, const char* name, const QString& digit, QRect geometry) {
     auto* label = MakeLabel(parent, name, digit, geometry);
-    label->setFont(WindowFont(22, true));
+    label->setFont(WindowFont(20, true)); // the full-width circled digit fits the 21-pixel label
     label->setAlignment(Qt::AlignCenter);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 160));

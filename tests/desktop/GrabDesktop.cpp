@@ -1,0 +1,117 @@
+// Not a test: goes through a calculation and the browser and saves every window to
+// <folder>/desk-<window>-<scale>x.png, to look at the layout at the screen scale it runs with
+// (QT_SCALE_FACTOR=2 for 2x). The focused button of each window shows its focus frame.
+// Usage: grab_desktop [folder]   (default /tmp)
+#include "Form1.h"
+#include "Form10.h"
+#include "Form11.h"
+#include "Form2.h"
+#include "Form4.h"
+#include "Form5.h"
+#include "Form6.h"
+#include "Form9.h"
+#include "MessageBox.h"
+#include "WindowSet.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString g_out;
+
+void grab(QWidget* window, QWidget* focus = nullptr) {
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window)) qWarning("%s did not become active", qPrintable(window->objectName()));
+    if (focus) focus->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    const QString scale = QString::number(qApp->devicePixelRatio());
+    window->grab().save(QDir(g_out).filePath(QStringLiteral("desk-%1-%2x.png").arg(window->objectName(), scale)));
+}
+
+template <typename T = QWidget>
+T* child(QWidget* window, const char* name) {
+    return window->findChild<T*>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    g_out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp");
+    QTemporaryDir work;
+    QDir::setCurrent(work.path());
+    for (const char* name : {"ex_decay.csv", "ex_blanks.dat"}) {
+        QFile file(QString::fromLatin1(name));
+        file.open(QIODevice::WriteOnly);
+        file.write("1,  100\r\n2,  45\r\n4,  12\r\n8,  2.5\r\n");
+    }
+    mirendo::SetMessageHook([](const QString&, mirendo::MessageIcon) {});
+
+    mirendo::Module1 state;
+    mirendo::WindowSet windows(state, QStringLiteral(MIRENDO_ENGINE_DIR));
+    grab(windows.form2(), child(windows.form2(), "Command1"));
+
+    child<QPushButton>(windows.form2(), "Command4")->click();
+    mirendo::Form9* help = windows.form9();
+    child<QListWidget>(help, "File1")->setCurrentRow(0);
+    emit child<QListWidget>(help, "File1")->itemClicked(child<QListWidget>(help, "File1")->item(0));
+    grab(help, child(help, "File1"));
+
+    child<QPushButton>(windows.form2(), "Command1")->click();
+    mirendo::Form1* main = windows.form1();
+    child<QPushButton>(main, "Command9")->click();
+    mirendo::Form10* input = windows.form10();
+    input->File1_Click(QStringLiteral("missing.csv"));
+    if (QWidget* readError = input->findChild<QWidget*>(QStringLiteral("Form3"))) {
+        grab(readError, child(readError, "Command1"));
+        readError->hide();
+    }
+    input->File1_Click(QStringLiteral("ex_decay.csv"));
+    grab(input, child(input, "Command1"));
+    input->Command1_Click();
+
+    for (const char* name : {"Command3", "Command1", "Command4", "Command5"})
+        child<QPushButton>(main, name)->click();
+    grab(main, child(main, "Command6"));
+    child<QPushButton>(main, "Command6")->click();
+    grab(windows.form4(), child(windows.form4(), "Text1"));
+    child<QPushButton>(windows.form4(), "Command1")->click();
+    child<QPushButton>(main, "Command8")->click();
+    grab(windows.form5(), child(windows.form5(), "Command1"));
+    windows.form5()->hide();
+
+    mirendo::Form11* entry = windows.form11();
+    entry->openForEntry();
+    for (const char* value : {"1", "10", "2", "20"}) {
+        QWidget* box = QApplication::focusWidget();
+        if (auto* edit = qobject_cast<QLineEdit*>(box)) {
+            edit->setText(QString::fromLatin1(value));
+            QTest::keyClick(edit, Qt::Key_Return);
+            if (auto* next = qobject_cast<QPushButton*>(QApplication::focusWidget())) next->click();
+        }
+    }
+    grab(entry, child(entry, "Command1"));
+    entry->hide();
+
+    child<QPushButton>(main, "Command2")->click();
+    child<QPushButton>(windows.form2(), "Command3")->click();
+    mirendo::Form6* browser = windows.form6();
+    auto* files = child<QListWidget>(browser, "File1");
+    files->setCurrentRow(0);
+    browser->File1_Click();
+    browser->Command1_Click();
+    browser->Command4_Click();
+    child<QLineEdit>(browser, "Text1")->setText(QStringLiteral("3"));
+    browser->Text1_KeyDown(13);
+    grab(browser, child(browser, "Command8"));
+    return 0;
+}

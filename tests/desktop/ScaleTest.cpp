@@ -1,0 +1,126 @@
+// Layout at any screen scale (the test runs at 1x and, with QT_SCALE_FACTOR=2, at 2x): captions
+// fit their controls, and a saved graph has the graph's own pixel size.
+#include "DesktopSupport.h"
+
+#include "PictureBox.h"
+
+#include <QAbstractButton>
+#include <QBuffer>
+#include <QGroupBox>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+namespace mirendo {
+namespace {
+
+using testing::DesktopTest;
+
+struct Clip {
+    QString where;
+    QString line;
+    int need = 0, room = 0;
+};
+
+// Width (and height) the caption needs against what the control offers, per line. Rich or
+// wrapped texts, pictures and value boxes written at run time are left out.
+void CheckCaption(QWidget* widget, QList<Clip>& clips) {
+    QString text;
+    int room = 0;
+    int roomHeight = 0;
+    const QFontMetrics fm = widget->fontMetrics();
+    QStyle* style = widget->style();
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText) return;
+        text = label->text();
+        int indent = label->indent();
+        if (indent < 0) indent = label->frameWidth() > 0 ? fm.horizontalAdvance(QLatin1Char('x')) / 2 : 0;
+        const bool centred = label->alignment() & Qt::AlignHCenter;
+        room = label->contentsRect().width() - 2 * label->margin() - (centred ? 0 : indent);
+        roomHeight = label->contentsRect().height() - 2 * label->margin();
+    } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+        text = radio->text();
+        room = radio->width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, radio) -
+               style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio);
+        roomHeight = radio->height();
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        if (button->text().isEmpty()) return;
+        text = button->text();
+        const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+        room = button->width() - 2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) / 2 + frame);
+        roomHeight = button->height() - 2 * frame;
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        text = group->title();
+        room = group->width() - 2 * fm.horizontalAdvance(QLatin1Char(' ')) - 8;
+    } else {
+        return;
+    }
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    const QString where = widget->window()->objectName() + QLatin1Char('/') + widget->objectName();
+    for (const QString& line : lines) {
+        const int need = fm.horizontalAdvance(line);
+        if (need > room) clips.push_back({where, line, need, room});
+    }
+    // The glyphs themselves must not be cut at the top or bottom.
+    const int inkHeight = fm.tightBoundingRect(text.left(1).isEmpty() ? QStringLiteral("X") : lines.first()).height();
+    const int needHeight = int(lines.size() - 1) * fm.lineSpacing() + inkHeight;
+    if (roomHeight > 0 && needHeight > roomHeight)
+        clips.push_back({where + QStringLiteral(" (height)"), text, needHeight, roomHeight});
+}
+
+class Scale : public DesktopTest {};
+
+TEST_F(Scale, CaptionsFitTheirControls) {
+    QList<Clip> clips;
+    int checked = 0;
+    for (QWidget* window : allWindows()) {
+        window->show(); // fonts and styles are resolved for shown windows
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (widget->isHidden()) continue;
+            const int before = int(clips.size());
+            CheckCaption(widget, clips);
+            checked += 1;
+            (void)before;
+        }
+    }
+    EXPECT_GT(checked, 100);
+    QStringList report;
+    for (const Clip& clip : clips)
+        report << QStringLiteral("%1 \"%2\" needs %3 has %4").arg(clip.where, clip.line).arg(clip.need).arg(clip.room);
+    EXPECT_TRUE(clips.isEmpty()) << "scale " << qApp->devicePixelRatio() << ": "
+                                 << report.join(QStringLiteral("; ")).toStdString();
+}
+
+TEST_F(Scale, SavedGraphHasTheGraphsPixelSizeAtAnyScale) {
+    const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
+    EXPECT_DOUBLE_EQ(qApp->devicePixelRatio(), scale); // the run really is at that scale
+    writeFile(QStringLiteral("pts.csv"), "1,2\r\n2,5\r\n4,3\r\n");
+    click(m_windows->form2(), "Command1");
+    Form1* main = m_windows->form1();
+    click(main, "Command9");
+    m_windows->form10()->File1_Click(QStringLiteral("pts.csv"));
+    m_windows->form10()->Command1_Click();
+    for (const char* name : {"Command3", "Command1", "Command4", "Command5"}) click(main, name);
+    ASSERT_EQ(m_state.GraphDrawn, 1);
+
+    const QImage graph = main->graphImage();
+    EXPECT_EQ(graph.size(), QSize(609, 545));
+    EXPECT_DOUBLE_EQ(graph.devicePixelRatio(), 1.0);
+    // The widget shows it at its logical size, enlarged on a scaled screen.
+    EXPECT_EQ(main->picture1()->size(), QSize(609, 545));
+
+    click(main, "Command8");
+    control<QLineEdit>(m_windows->form5(), "Text1")->setText(QStringLiteral("graph"));
+    click(m_windows->form5(), "Command1");
+    EXPECT_EQ(takeMessage(), QStringLiteral("  グラフ画像をビットマップ形式(bmp)で保存しました  "));
+    QImageReader saved(workPath(QStringLiteral("graph.bmp")));
+    EXPECT_EQ(saved.size(), QSize(609, 545));
+    const QImage read = saved.read();
+    EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), graph.convertToFormat(QImage::Format_RGB32));
+}
+
+} // namespace
+} // namespace mirendo
