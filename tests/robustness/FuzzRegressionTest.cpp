@@ -1,0 +1,66 @@
+// Inputs the fuzz targets found, kept as plain tests on the libraries.
+#include "EngineRun.h"
+#include "Module1.h"
+#include "Ordering.h"
+#include "PointFileReader.h"
+#include "ResultFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace mirendo {
+namespace {
+
+// A hand-made request whose scale mode does not fit the two columns of the echo: the engine writes
+// "**" there (as the notation demands) and Mirendo refuses that result file with a message
+// instead of loading a wrong mode.
+TEST(FuzzRegression, ScaleModeTooWideForItsEchoIsRefusedByTheLoader) {
+    const std::vector<std::string> modes = {"44444", "100", "-10", "-2147483648"};
+    for (const std::string& mode : modes) {
+        const std::string request = " " + mode + " \r\n1.0E+04\r\n-1000.0\r\n 1 \r\n15.0000E+00 -0.00+01\r\n";
+        std::string result;
+        const engine::RunOutcome run = engine::RunOnRequestText(request, result);
+        ASSERT_EQ(run.exitStatus, engine::kExitOk) << mode << ": " << run.message;
+        EXPECT_EQ(result.substr(0, 4), "**\r\n") << mode;
+        const exchange::ResultRead read = exchange::ParseResult(result);
+        EXPECT_EQ(read.error, exchange::ResultError::NotANumber) << mode;
+        EXPECT_EQ(read.result.pointCount, 0) << mode;
+    }
+}
+
+struct OrderingCase {
+    const char* name;
+    const char* file;
+};
+
+// Point files whose equal X values the ordering must move apart without leaving ascending order
+// or the finite numbers.
+TEST(FuzzRegression, EqualAbscissaeAreMovedApartIntoAscendingFiniteValues) {
+    GTEST_SKIP() << "pending the ordering fix in gui/input/Ordering.cpp (overflowing gap, two equal negative X)";
+    const std::vector<OrderingCase> cases = {
+        {"gap beyond the double range", "-1.7e308,1\r\n-1.7e308,2\r\n1.7e308,3\r\n"},
+        {"last pair with a gap beyond the range", "-1.7e308,1\r\n1.7e308,2\r\n1.7e308,3\r\n"},
+        {"two equal negative X", "-1,0.0384615\r\n-1,0\r\n"},
+        {"two equal X at zero", "0,1\r\n0,2\r\n"},
+        {"two equal positive X", "5,1\r\n5,2\r\n"},
+    };
+    for (const OrderingCase& c : cases) {
+        const PointFileRead read = ReadPointText(c.file);
+        ASSERT_TRUE(read.ok()) << c.name;
+        Module1 state;
+        StorePointFileRead(state, read);
+        OrderPointsIfNeeded(state);
+        for (int i = 1; i <= state.PointCount; ++i) {
+            EXPECT_TRUE(std::isfinite(state.XData[i])) << c.name << ": XData(" << i << ") = " << state.XData[i];
+            if (i > 1) {
+                EXPECT_LT(state.XData[i - 1], state.XData[i]) << c.name << " at " << i;
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace mirendo

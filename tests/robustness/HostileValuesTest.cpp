@@ -1,0 +1,196 @@
+// Hostile values through the plain libraries, from typed text and point files to the request, the
+// engine, the result, the archive and the evaluation: nothing crashes and nothing non-finite
+// reaches a text the user sees.
+#include "ArchiveFile.h"
+#include "EngineRun.h"
+#include "EvaluateAtX.h"
+#include "Module1.h"
+#include "NumberText.h"
+#include "Ordering.h"
+#include "PointFileReader.h"
+#include "RequestFile.h"
+#include "ResultFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace mirendo {
+namespace {
+
+bool ShowsNonFinite(const std::string& text) {
+    for (const char* word : {"nan", "NaN", "inf", "Inf", "INF"})
+        if (text.find(word) != std::string::npos)
+            return true;
+    return false;
+}
+
+TEST(HostileTypedText, LeadingNumberNeverFailsAndNeverGivesANonFiniteValue) {
+    struct Row {
+        const char* name;
+        std::string text;
+        double expected;
+    };
+    const std::vector<Row> rows = {
+        {"beyond the double range saturates", "1e400", DBL_MAX},
+        {"negative beyond the range saturates", "-1e400", -DBL_MAX},
+        {"below the smallest double is zero", "1e-400", 0},
+        {"negative zero is plain zero", "-0", 0},
+        {"hexadecimal stops at the x", "0x10", 0},
+        {"full-width digits are not digits", "\xEF\xBC\x91\xEF\xBC\x92", 0},
+        {"NaN is not a number", "NaN", 0},
+        {"inf is not a number", "inf", 0},
+        {"infinity after a sign", "-Infinity", 0},
+        {"ten thousand digits", std::string(10000, '9'), DBL_MAX},
+        {"ten thousand zeros before a one", "0." + std::string(9999, '0') + "1", 0},
+        {"ten thousand blanks before a number", std::string(10000, ' ') + "12.5", 12.5},
+        {"ten thousand letters", std::string(10000, 'x'), 0},
+        {"comma as decimal separator", "1,5", 1},
+    };
+    for (const Row& row : rows) {
+        const double value = LeadingNumber(row.text);
+        EXPECT_EQ(value, row.expected) << row.name;
+        EXPECT_FALSE(std::signbit(value) && value == 0) << row.name;
+        for (bool logarithmic : {false, true})
+            EXPECT_FALSE(ShowsNonFinite(ReadoutText(value, logarithmic))) << row.name;
+        EXPECT_FALSE(ShowsNonFinite(GeneralText(value))) << row.name;
+    }
+}
+
+TEST(HostilePointFiles, EncodingsLineEndsAndExtremeValues) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+        PointFileFailure failure;
+        std::vector<double> xy; // X1, Y1, X2, Y2, ... when read
+    };
+    const std::string utf16le("\xFF\xFE" "1\0,\0" "2\0\r\0\n\0", 12);
+    const std::string utf16be("\xFE\xFF" "\0" "1\0,\0" "2\0\r\0\n", 12);
+    const std::string utf16NoMark("1\0,\0" "2\0\r\0\n\0" "3\0,\0" "4\0", 16);
+    const std::vector<Row> rows = {
+        {"UTF-8 byte order mark", "\xEF\xBB\xBF" "1,2\r\n3,4\r\n", PointFileFailure::None, {1, 2, 3, 4}},
+        {"Windows and Unix line ends mixed", "1,2\r\n3,4\n5,6\r7,8", PointFileFailure::None,
+         {1, 2, 3, 4, 5, 6, 7, 8}},
+        {"UTF-16 little endian", utf16le, PointFileFailure::NotText, {}},
+        {"UTF-16 big endian", utf16be, PointFileFailure::NotText, {}},
+        {"UTF-16 without a mark", utf16NoMark, PointFileFailure::NotText, {}},
+        {"extreme magnitudes", "1E-30,1E+30\r\n2,-1E+30\r\n", PointFileFailure::None, {1e-30, 1e30, 2, -1e30}},
+        {"beyond the double range", "1,1E+400\r\n", PointFileFailure::NotANumber, {}},
+        {"NaN and inf are not numbers", "nan,inf\r\n", PointFileFailure::NotANumber, {}},
+        {"a line of ten thousand characters", std::string(10000, '1') + ",2\r\n", PointFileFailure::LineTooLong, {}},
+        {"full-width digits", "\xEF\xBC\x91,\xEF\xBC\x92\r\n", PointFileFailure::NotANumber, {}},
+        {"hexadecimal", "0x10,1\r\n", PointFileFailure::NotANumber, {}},
+    };
+    for (const Row& row : rows) {
+        const PointFileRead read = ReadPointText(row.bytes);
+        EXPECT_EQ(read.failure, row.failure) << row.name;
+        if (!row.xy.empty() && read.ok()) {
+            ASSERT_EQ(read.pointCount * 2, static_cast<int>(row.xy.size())) << row.name;
+            for (int i = 1; i <= read.pointCount; ++i) {
+                EXPECT_EQ(read.x[i], row.xy[2 * (i - 1)]) << row.name;
+                EXPECT_EQ(read.y[i], row.xy[2 * (i - 1) + 1]) << row.name;
+            }
+        }
+        Module1 state;
+        StorePointFileRead(state, read);
+        for (int i = 0; i <= Module1::kMaxPoints; ++i)
+            EXPECT_TRUE(std::isfinite(state.XData[i]) && std::isfinite(state.YData[i])) << row.name;
+        if (read.ok()) {
+            for (const std::string& text : RangeTexts(state))
+                EXPECT_FALSE(ShowsNonFinite(text)) << row.name << ": " << text;
+        }
+    }
+}
+
+// Points as the input dialogs leave them, through every later step in one scale mode.
+struct FlowCase {
+    const char* name;
+    int mode;
+    std::vector<double> xs, ys;
+    bool engineSucceeds;
+};
+
+class HostileFlow : public ::testing::TestWithParam<FlowCase> {};
+
+TEST_P(HostileFlow, FromOrderedPointsToTheEvaluation) {
+    const FlowCase& c = GetParam();
+    auto state = std::make_unique<Module1>();
+    state->PointCount = static_cast<int>(c.xs.size());
+    for (int i = 1; i <= state->PointCount; ++i) {
+        state->XData[i] = c.xs[static_cast<size_t>(i - 1)];
+        state->YData[i] = c.ys[static_cast<size_t>(i - 1)];
+        UpdateRange(*state, i);
+    }
+    OrderPointsIfNeeded(*state);
+    for (int i = 1; i <= state->PointCount; ++i)
+        ASSERT_TRUE(std::isfinite(state->XData[i])) << "ordering moved a point to " << state->XData[i];
+    for (const std::string& text : RangeTexts(*state))
+        EXPECT_FALSE(ShowsNonFinite(text)) << text;
+
+    const AxisKinds axes = AxesOfScaleMode(c.mode);
+    double xs[11] = {}, ys[11] = {};
+    for (int i = 1; i <= state->PointCount; ++i) {
+        xs[i] = axes.x == AxisKind::Logarithmic ? std::log(state->XData[i]) : state->XData[i];
+        ys[i] = axes.y == AxisKind::Logarithmic ? std::log(state->YData[i]) : state->YData[i];
+    }
+    const std::string request = exchange::FormatRequest(c.mode, 1.0, 100.0, state->PointCount, xs, ys);
+    std::string result;
+    const engine::RunOutcome run = engine::RunOnRequestText(request, result);
+    ASSERT_EQ(run.exitStatus == engine::kExitOk, c.engineSucceeds) << run.message;
+    if (!c.engineSucceeds) {
+        EXPECT_TRUE(result.empty());
+        EXPECT_FALSE(run.message.empty());
+        return;
+    }
+    const exchange::ResultRead loaded = exchange::ParseResult(result);
+    ASSERT_TRUE(loaded.ok()) << loaded.detail;
+    const exchange::LoadedResult& r = loaded.result;
+    state->ScaleMode = r.scaleMode;
+    state->PointCount = r.pointCount;
+    state->SampleCount = r.sampleCount;
+    for (int i = 1; i <= r.pointCount; ++i) {
+        state->ResultX[i] = r.x[i];
+        state->ResultY[i] = r.y[i];
+        state->Coef[i] = r.coef[i];
+    }
+    for (int j = 1; j <= r.sampleCount; ++j) {
+        ASSERT_TRUE(std::isfinite(r.t[j]) && std::isfinite(r.p[j]));
+        state->CurveX[j] = r.t[j];
+        state->CurveY[j] = r.p[j];
+    }
+    const SettingTexts settings = {"1.0E00", "1.0E+02", "", "1.0E00", "1.0E+02", ""};
+    const ArchiveFormat saved = FormatArchive(*state, settings);
+    ASSERT_TRUE(saved.ok) << saved.error;
+    const ArchiveRead reopened = ParseArchive(saved.bytes);
+    ASSERT_TRUE(reopened.ok()) << reopened.detail;
+    for (const char* typed : {"0", "1", "-1E+30", "1E+30", "1E-30", "1e400", "NaN", ""}) {
+        const Evaluation e = EvaluateAtX(reopened.data, typed);
+        if (e.ok) {
+            EXPECT_TRUE(std::isfinite(e.y)) << typed;
+            EXPECT_FALSE(ShowsNonFinite(e.text)) << typed << ": " << e.text;
+        } else {
+            EXPECT_TRUE(e.text.empty()) << typed;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Robustness, HostileFlow,
+    ::testing::Values(
+        FlowCase{"HugeOrdinates", 1, {1, 2, 3}, {1e30, -1e30, 1e-30}, true},
+        FlowCase{"HugeAbscissaeOverflowTheEngine", 1, {-1e30, 1e-30, 1e30}, {1, 2, 3}, false},
+        FlowCase{"TinyAbscissaeUnderflowToADivisionByZero", 1, {1e-30, 2e-30, 3e-30}, {1, 2, 3}, false},
+        FlowCase{"LogLogOverThirtyDecades", 4, {1e-30, 1, 1e30}, {1e30, 1, 1e-30}, true},
+        FlowCase{"LinLogHugeRange", 2, {1, 2, 3, 4}, {1e-30, 1e30, 1e-30, 1e30}, true},
+        FlowCase{"DescendingEqualAndExtreme", 1, {1e30, 1e30, -1e30}, {1, 2, 3}, false},
+        FlowCase{"TenPointsAcrossTheDoubleRange", 3,
+                 {1e-300, 1e-200, 1e-100, 1e-10, 1, 1e10, 1e100, 1e200, 1e300, 1.7e308},
+                 {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, true}),
+    [](const ::testing::TestParamInfo<FlowCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace mirendo

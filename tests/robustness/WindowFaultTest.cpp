@@ -1,0 +1,307 @@
+// Faults injected under the real windows: each ends in a message box (or the read-error window)
+// and nothing the user has done is lost.
+#include "Form4.h"
+#include "Form5.h"
+#include "Form6.h"
+#include "FolderLists.h"
+#include "PictureBox.h"
+#include "RobustWindows.h"
+
+#include <QImage>
+
+#include <functional>
+#include <vector>
+
+namespace mirendo::robustness {
+namespace {
+
+const QByteArray kPoints = "1,1\r\n2,4\r\n3,2\r\n";
+const std::array<QString, 6> kLinear = {"0", "4", "1", "0", "5", "1"};
+const QString kCannotWriteRequest = QStringLiteral("　計算依頼ファイル B2F.dat を書き込めません　");
+const QString kCannotReadResult = QStringLiteral("　計算結果ファイルを読み込めません　");
+const QString kRunFailed = QStringLiteral("　補間計算に失敗しました　");
+const QString kEngineMissing = QStringLiteral("　計算プログラム Ventrel が見つかりません　");
+
+using WindowFaults = RobustWindows;
+
+TEST_F(WindowFaults, RequestThatCannotBeWrittenIsReportedAndThePointsStay) {
+    struct Case {
+        const char* name;
+        std::function<void(const QString& dir)> breakIt;
+        std::function<void(const QString& dir)> mendIt;
+    };
+    const std::vector<Case> cases = {
+        {"a folder named B2F.dat", [](const QString& d) { QDir(d).mkdir(QStringLiteral("B2F.dat")); },
+         [](const QString& d) { QDir(d).rmdir(QStringLiteral("B2F.dat")); }},
+        {"a folder B2F.dat holding a file",
+         [](const QString& d) {
+             QDir(d).mkpath(QStringLiteral("B2F.dat/inside"));
+         },
+         [](const QString& d) { QDir(d + QStringLiteral("/B2F.dat")).removeRecursively(); }},
+    };
+    readPointFile(QStringLiteral("pts.csv"), kPoints);
+    acceptPoints();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.breakIt(m_dir.path());
+        plot(1, kLinear);
+        click(main(), "Command1");
+        EXPECT_TRUE(takeMessage().startsWith(kCannotWriteRequest));
+        EXPECT_FALSE(control<QWidget>(main(), "Command4")->isEnabled());
+        EXPECT_EQ(m_state.PointCount, 3);
+        EXPECT_EQ(m_state.XData[3], 3);
+        c.mendIt(m_dir.path());
+        // Once the folder is mended the same points go on to a curve.
+        click(main(), "Command1");
+        ASSERT_TRUE(QFileInfo(workPath(QStringLiteral("B2F.dat"))).isFile());
+        calculateAndDrawCurve();
+        EXPECT_EQ(m_state.GraphDrawn, 1);
+        EXPECT_EQ(m_state.SampleCount, 100);
+    }
+}
+
+TEST_F(WindowFaults, WorkingFolderRemovedUnderTheMainWindow) {
+    readPointFile(QStringLiteral("pts.csv"), kPoints);
+    acceptPoints();
+    ASSERT_TRUE(QDir(m_dir.path()).removeRecursively());
+    plot(1, kLinear);
+    click(main(), "Command1");
+    EXPECT_TRUE(takeMessage().startsWith(kCannotWriteRequest));
+    EXPECT_FALSE(control<QWidget>(main(), "Command4")->isEnabled());
+    EXPECT_EQ(m_state.PointCount, 3);
+    ASSERT_TRUE(QDir().mkpath(m_dir.path())); // for the fixture's clean-up
+}
+
+TEST_F(WindowFaults, ResultFileReplacedBeforeTheCurveStepIsRefused) {
+    struct Case {
+        const char* name;
+        std::function<void(const QString& path)> replace;
+    };
+    const auto write = [](const QByteArray& bytes) {
+        return [bytes](const QString& path) {
+            QFile::remove(path);
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        };
+    };
+    const std::vector<Case> cases = {
+        {"a folder", [](const QString& path) {
+             QFile::remove(path);
+             QDir().mkdir(path);
+         }},
+        {"cut in the middle of a sample", nullptr}, // filled from the good result below
+        {"cut after the sample count", nullptr},
+        {"an image", write(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 20))},
+        {"the request file", write(" 1 \r\n0.0\r\n4.0\r\n 3 \r\n+1.00000E+00 +1.00000E+00\r\n")},
+        {"a spreadsheet", write("mode,start,stop\r\n1,0,4\r\n")},
+        {"empty", write(QByteArray())},
+        {"eleven points", write(" 1\r\n 0.0\r\n 4.0\r\n    11\r\n")},
+        {"601 samples", write(" 1\r\n 0.0\r\n 4.0\r\n     1\r\n 1 1 1\r\n   601\r\n")},
+    };
+    readPointFile(QStringLiteral("pts.csv"), kPoints);
+    acceptPoints();
+    plot(1, kLinear);
+    click(main(), "Command1");
+    calculateAndDrawCurve();
+    ASSERT_EQ(m_state.SampleCount, 100);
+    const QString resultPath = workPath(QStringLiteral("F2B.dat"));
+    QFile good(resultPath);
+    ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+    const QByteArray goodBytes = good.readAll();
+    good.close();
+
+    const Module1 before = m_state;
+    const QImage graph = control<PictureBox>(main(), "Picture1")->image();
+    for (Case c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.replace) {
+            const int cut = std::string(c.name) == "cut after the sample count" ? goodBytes.indexOf("   100\r\n") + 8
+                                                                                 : goodBytes.size() / 2 + 7;
+            c.replace = write(goodBytes.left(cut));
+        }
+        c.replace(resultPath);
+        click(main(), "Command5");
+        EXPECT_TRUE(takeMessage().startsWith(kCannotReadResult));
+        EXPECT_EQ(m_state.SampleCount, before.SampleCount);
+        EXPECT_EQ(m_state.CurveY, before.CurveY);
+        EXPECT_EQ(m_state.Coef, before.Coef);
+        EXPECT_EQ(m_state.XStart, before.XStart);
+        EXPECT_EQ(control<PictureBox>(main(), "Picture1")->image(), graph);
+        EXPECT_TRUE(control<QWidget>(main(), "Command5")->isEnabled());
+        QDir().rmdir(resultPath);
+    }
+    // The engine writes a good result again and the same window draws it.
+    calculateAndDrawCurve();
+    EXPECT_EQ(m_state.SampleCount, 100);
+}
+
+// An engine that is killed in the middle of its run (here: one that kills itself).
+class KilledEngine : public RobustWindows {
+protected:
+    QString engineFolder() const override {
+        const QString folder = QDir(m_dir.path()).filePath(QStringLiteral("engine"));
+        QDir().mkpath(folder);
+        QFile script(QDir(folder).filePath(QStringLiteral("Ventrel")));
+        if (script.open(QIODevice::WriteOnly)) {
+            script.write("#!/bin/sh\necho half a line > F2B.dat.partial\nkill -KILL $$\n");
+            script.close();
+            script.setPermissions(script.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+        }
+        return folder;
+    }
+};
+
+TEST_F(KilledEngine, CurveStepReportsTheFailedRunAndKeepsTheEarlierResultFileUnread) {
+    readPointFile(QStringLiteral("pts.csv"), kPoints);
+    acceptPoints();
+    plot(1, kLinear);
+    click(main(), "Command1");
+    // A result of an earlier calculation is still in the folder.
+    writeFile(QStringLiteral("F2B.dat"), " 1\r\n 0.0\r\n 4.0\r\n     1\r\n 1 1 1\r\n     0\r\n");
+    click(main(), "Command4");
+    ASSERT_EQ(m_windows->engineRunner()->waitUntilFinished(10000), EngineRunner::Wait::Finished);
+    click(main(), "Command5");
+    const QString message = takeMessage();
+    EXPECT_TRUE(message.startsWith(kRunFailed)) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("異常終了"))) << message.toStdString();
+    EXPECT_EQ(m_state.GraphDrawn, 0);
+    EXPECT_EQ(m_state.PointCount, 3) << "the points entered stay";
+}
+
+class MissingEngine : public RobustWindows {
+protected:
+    QString engineFolder() const override { return QDir(m_dir.path()).filePath(QStringLiteral("no-engine-here")); }
+    void TearDown() override {
+        qputenv("PATH", m_path);
+        RobustWindows::TearDown();
+    }
+    QByteArray m_path = qgetenv("PATH");
+};
+
+TEST_F(MissingEngine, ReportedThenFoundOnPathOnceItIsThere) {
+    readPointFile(QStringLiteral("pts.csv"), kPoints);
+    acceptPoints();
+    plot(1, kLinear);
+    click(main(), "Command1");
+    const Module1 before = m_state;
+    qputenv("PATH", QFile::encodeName(m_dir.path()) + "/empty-bin:/nonexistent");
+    click(main(), "Command4");
+    EXPECT_TRUE(takeMessage().startsWith(kEngineMissing));
+    EXPECT_FALSE(control<QWidget>(main(), "Command5")->isEnabled());
+    EXPECT_TRUE(control<QWidget>(main(), "Command4")->isEnabled());
+    EXPECT_EQ(m_state.XData, before.XData);
+    EXPECT_EQ(m_state.XStart, before.XStart);
+    EXPECT_FALSE(QFile::exists(workPath(QStringLiteral("F2B.dat"))));
+
+    // With the engine's folder on PATH the same window goes on.
+    qputenv("PATH", QByteArray(MIRENDO_ENGINE_DIR) + ":" + m_path);
+    calculateAndDrawCurve();
+    EXPECT_EQ(m_state.GraphDrawn, 1);
+    EXPECT_EQ(m_state.SampleCount, 100);
+}
+
+TEST_F(WindowFaults, ArchiveFolderRemovedBetweenListingAndLoading) {
+    readPointFile(QStringLiteral("pts.csv"), kPoints);
+    acceptPoints();
+    plot(1, kLinear);
+    click(main(), "Command1");
+    calculateAndDrawCurve();
+    const QString folder = workPath(QStringLiteral("saved"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    click(main(), "Command6");
+    Form4* save = m_windows->form4();
+    ASSERT_TRUE(save->folderLists()->setPath(folder));
+    type(save, "Text1", QStringLiteral("run1"));
+    click(save, "Command1");
+    EXPECT_EQ(takeMessage(), QStringLiteral("  補間データは保存されました  "));
+
+    // Back to the start window and into the browser, which lists the saved file.
+    click(main(), "Command2");
+    click(m_windows->form2(), "Command3");
+    Form6* browser = m_windows->form6();
+    ASSERT_TRUE(browser->isVisible());
+    ASSERT_TRUE(browser->folderLists()->setPath(folder));
+    clickListItem(browser, "File1", QStringLiteral("run1-Mi.csv"));
+    const Module1 before = m_state;
+    const QImage emptyGraph = browser->graphImage();
+
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    click(browser, "Command1");
+    const QString message = takeMessage();
+    EXPECT_TRUE(message.contains(QStringLiteral("読み込めません"))) << message.toStdString();
+    EXPECT_EQ(m_state.FilePath, before.FilePath);
+    EXPECT_EQ(m_state.CurveY, before.CurveY);
+    EXPECT_EQ(browser->graphImage(), emptyGraph);
+    EXPECT_FALSE(control<QWidget>(browser, "Command8")->isEnabled());
+
+    // The browser still works: back to the start window and in again.
+    click(browser, "Command2");
+    EXPECT_TRUE(m_windows->form2()->isVisible());
+    click(m_windows->form2(), "Command3");
+    EXPECT_TRUE(browser->isVisible());
+}
+
+TEST_F(WindowFaults, SavesIntoPathsThatCannotBeCreatedKeepTheDialogsOpen) {
+    readPointFile(QStringLiteral("pts.csv"), kPoints);
+    acceptPoints();
+    plot(1, kLinear);
+    click(main(), "Command1");
+    calculateAndDrawCurve();
+    struct Case {
+        const char* name;
+        const char* opener; // main window button
+        QWidget* dialog;
+        const char* typed;
+        std::function<void(const QString& folder)> breakIt;
+        QString messageStart;
+    };
+    const QString cannotSaveData = QStringLiteral("  補間データを保存できませんでした");
+    const QString cannotSaveImage = QStringLiteral("  グラフ画像を保存できませんでした");
+    const auto removeFolder = [](const QString& f) { QDir(f).removeRecursively(); };
+    const auto fileInPlace = [](const QString& f) {
+        QDir(f).removeRecursively();
+        QFile file(f);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    };
+    const auto folderOfName = [](const char* name) {
+        return [name](const QString& f) { QDir(f).mkdir(QString::fromLatin1(name)); };
+    };
+    const std::vector<Case> cases = {
+        {"data: folder removed", "Command6", m_windows->form4(), "run", removeFolder, cannotSaveData},
+        {"data: folder replaced by a file", "Command6", m_windows->form4(), "run", fileInPlace, cannotSaveData},
+        {"data: a folder of that name", "Command6", m_windows->form4(), "run", folderOfName("run-Mi.csv"),
+         cannotSaveData},
+        {"image: folder removed", "Command8", m_windows->form5(), "graph", removeFolder, cannotSaveImage},
+        {"image: folder replaced by a file", "Command8", m_windows->form5(), "graph", fileInPlace, cannotSaveImage},
+        {"image: a folder of that name", "Command8", m_windows->form5(), "graph", folderOfName("graph.bmp"),
+         cannotSaveImage},
+        {"image: name too long", "Command8", m_windows->form5(), nullptr, {}, cannotSaveImage},
+    };
+    const Module1 before = m_state;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString folder = workPath(QStringLiteral("target"));
+        QDir(folder).removeRecursively();
+        QFile::remove(folder);
+        ASSERT_TRUE(QDir().mkpath(folder));
+        click(main(), c.opener);
+        ASSERT_TRUE(c.dialog->isVisible());
+        FolderLists* lists = c.dialog == m_windows->form4() ? m_windows->form4()->folderLists()
+                                                            : m_windows->form5()->folderLists();
+        ASSERT_TRUE(lists->setPath(folder));
+        if (c.breakIt)
+            c.breakIt(folder);
+        type(c.dialog, "Text1", c.typed ? QString::fromLatin1(c.typed) : QString(300, QLatin1Char('g')));
+        click(c.dialog, "Command1");
+        const QString message = takeMessage();
+        EXPECT_TRUE(message.startsWith(c.messageStart)) << message.toStdString();
+        EXPECT_TRUE(c.dialog->isVisible()) << "the dialog stays open for another try";
+        EXPECT_EQ(m_state.CurveY, before.CurveY);
+        EXPECT_EQ(m_state.GraphDrawn, 1);
+        click(c.dialog, "Command2");
+    }
+}
+
+} // namespace
+} // namespace mirendo::robustness

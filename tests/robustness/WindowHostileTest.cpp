@@ -1,0 +1,234 @@
+// Hostile values typed or read through the real windows, over the whole calculation and the
+// browser: no crash, no hang, and no text on screen that shows a non-finite number.
+#include "Form11.h"
+#include "Form3.h"
+#include "Form4.h"
+#include "Form6.h"
+#include "FolderLists.h"
+#include "PictureBox.h"
+#include "RobustWindows.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include <cmath>
+#include <vector>
+
+namespace mirendo::robustness {
+namespace {
+
+const QString kInvalid = QStringLiteral("　入力値が不正です！　");
+const QString kRunFailed = QStringLiteral("　補間計算に失敗しました　");
+
+class HostileWindows : public RobustWindows {
+protected:
+    // Moves the mouse over a grid of points of a graph, as a user sweeping across it.
+    static void sweep(PictureBox* picture) {
+        for (int i = 0; i <= 8; ++i) {
+            for (int j = 0; j <= 8; ++j) {
+                const QPointF at(picture->width() * i / 8.0, picture->height() * j / 8.0);
+                QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                                 Qt::NoModifier);
+                QApplication::sendEvent(picture, &move);
+            }
+        }
+    }
+    void expectFiniteTexts(const QStringList& texts, const char* where) {
+        for (const QString& text : texts)
+            EXPECT_FALSE(ShowsNonFinite(text)) << where << ": \"" << text.left(80).toStdString() << "\"";
+    }
+    void expectFiniteState() {
+        for (double v : {m_state.XStart, m_state.XStop, m_state.XStep, m_state.YStart, m_state.YStop, m_state.YStep})
+            EXPECT_TRUE(std::isfinite(v));
+        for (int j = 1; j <= m_state.SamplesInUse(); ++j)
+            EXPECT_TRUE(std::isfinite(m_state.CurveX[j]) && std::isfinite(m_state.CurveY[j]));
+    }
+};
+
+struct SettingsCase {
+    const char* name;
+    int mode;
+    std::array<QString, 6> typed;
+    bool refused;     // "入力値が不正です" at ④
+    bool drawsCurve;  // the whole calculation reaches a curve
+};
+
+class HostileSettings : public HostileWindows, public ::testing::WithParamInterface<SettingsCase> {};
+
+TEST_P(HostileSettings, ThroughTheWholeCalculation) {
+    const SettingsCase& c = GetParam();
+    readPointFile(QStringLiteral("pts.csv"), "1,1\r\n2,4\r\n3,2\r\n");
+    acceptPoints();
+    plot(c.mode, c.typed);
+    if (c.refused) {
+        EXPECT_EQ(takeMessage(), kInvalid);
+        EXPECT_FALSE(control<QWidget>(main(), "Command1")->isEnabled());
+        expectFiniteTexts(mainWindowNumberTexts(), "after the refusal");
+        return;
+    }
+    ASSERT_TRUE(control<QWidget>(main(), "Command1")->isEnabled()) << "settings were not accepted";
+    click(main(), "Command1");
+    expectFiniteTexts(mainWindowNumberTexts(), "after the point plot");
+    if (!c.drawsCurve) {
+        // The plot or the engine refuses what the axis cannot carry; the user is told.
+        if (!m_messages.isEmpty()) {
+            EXPECT_TRUE(takeMessage().startsWith(kInvalid));
+            return;
+        }
+        click(main(), "Command4");
+        m_windows->engineRunner()->waitUntilFinished(10000);
+        click(main(), "Command5");
+        EXPECT_TRUE(takeMessage().startsWith(kRunFailed));
+        EXPECT_EQ(m_state.GraphDrawn, 0);
+        return;
+    }
+    calculateAndDrawCurve();
+    EXPECT_EQ(m_state.GraphDrawn, 1);
+    sweep(control<PictureBox>(main(), "Picture1"));
+    expectFiniteTexts(mainWindowNumberTexts(), "after the curve and the readout");
+    expectFiniteState();
+}
+
+const QString k10000Nines(10000, QLatin1Char('9'));
+const QString k10000Letters(10000, QLatin1Char('x'));
+
+INSTANTIATE_TEST_SUITE_P(
+    Robustness, HostileSettings,
+    ::testing::Values(
+        SettingsCase{"HexadecimalIsZero", 1, {"0x10", "4", "1", "0", "5", "1"}, false, true},
+        SettingsCase{"FullWidthDigitsAreZero", 1, {"\uFF11\uFF12", "4", "1", "0", "5", "1"}, false, true},
+        SettingsCase{"NegativeZero", 1, {"-0", "4", "-0", "-0", "5", "1"}, false, true},
+        SettingsCase{"NaNAndInfAreZeroSoTheRangeIsEmpty", 1, {"NaN", "inf", "1", "0", "5", "1"}, true, false},
+        SettingsCase{"StartBeyondTheDoubleRange", 1, {"1e400", "4", "1", "0", "5", "1"}, true, false},
+        SettingsCase{"StopBeyondTheDoubleRange", 1, {"0", "1e400", "1", "0", "5", "1"}, false, false},
+        SettingsCase{"BothEndsBeyondTheDoubleRange", 1, {"-1e400", "1e400", "", "-1e400", "1e400", ""}, false,
+                     false},
+        SettingsCase{"TinySteps", 1, {"0", "4", "1e-300", "0", "5", "4.9e-324"}, false, true},
+        SettingsCase{"TenThousandCharacters", 1, {k10000Letters, k10000Nines, k10000Letters, "0", "5", "1"},
+                     false, false},
+        SettingsCase{"LogAxesBeyondTheDoubleRange", 4, {"1e-400", "1e400", "", "1e-400", "1e400", ""}, true,
+                     false},
+        SettingsCase{"LogAxesOverThirtyDecades", 4, {"1e-30", "1e30", "", "1e-30", "1e30", ""}, false, true},
+        SettingsCase{"LogStopBeyondTheDoubleRange", 3, {"0.5", "1e400", "", "0", "5", "1"}, false, false}),
+    [](const ::testing::TestParamInfo<SettingsCase>& info) { return std::string(info.param.name); });
+
+struct PointsCase {
+    const char* name;
+    QByteArray file;
+    std::array<QString, 6> typed;
+    bool drawsCurve;
+};
+
+class HostilePoints : public HostileWindows, public ::testing::WithParamInterface<PointsCase> {};
+
+TEST_P(HostilePoints, FromTheFileToTheReadout) {
+    const PointsCase& c = GetParam();
+    readPointFile(QStringLiteral("pts.csv"), c.file);
+    ASSERT_FALSE(m_windows->form10()->readErrorWindow() && m_windows->form10()->readErrorWindow()->isVisible());
+    acceptPoints();
+    expectFiniteTexts(mainWindowNumberTexts(), "after the read");
+    plot(1, c.typed);
+    click(main(), "Command1");
+    click(main(), "Command4");
+    m_windows->engineRunner()->waitUntilFinished(10000);
+    click(main(), "Command5");
+    if (!c.drawsCurve) {
+        EXPECT_TRUE(takeMessage().startsWith(kRunFailed));
+        EXPECT_EQ(m_state.GraphDrawn, 0);
+        return;
+    }
+    EXPECT_EQ(m_state.GraphDrawn, 1);
+    sweep(control<PictureBox>(main(), "Picture1"));
+    expectFiniteTexts(mainWindowNumberTexts(), "after the curve and the readout");
+    expectFiniteState();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Robustness, HostilePoints,
+    ::testing::Values(
+        PointsCase{"HugeOrdinates", "1,1E+30\r\n2,-1E+30\r\n3,1E-30\r\n", {"0", "4", "1", "-2E+30", "2E+30", ""}, true},
+        PointsCase{"HugeAbscissae", "-1E+30,1\r\n1E-30,2\r\n1E+30,3\r\n", {"", "", "", "", "", ""}, false},
+        PointsCase{"TinyAbscissae", "1E-30,1\r\n2E-30,2\r\n3E-30,3\r\n", {"", "", "", "0", "4", ""}, false},
+        PointsCase{"ByteOrderMarkAndMixedLineEnds", "\xEF\xBB\xBF" "1,1\r\n2,4\n3,2\r4,3",
+                   {"0", "5", "1", "0", "5", "1"}, true}),
+    [](const ::testing::TestParamInfo<PointsCase>& info) { return std::string(info.param.name); });
+
+TEST_F(HostileWindows, PointFileInUtf16ShowsTheReadErrorWindowAndPublishesNothing) {
+    const QString text = QStringLiteral("1,1\r\n2,4\r\n3,2\r\n");
+    QByteArray utf16("\xFF\xFE", 2);
+    utf16.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    readPointFile(QStringLiteral("wide.csv"), utf16);
+    Form3* error = m_windows->form10()->readErrorWindow();
+    ASSERT_NE(error, nullptr);
+    EXPECT_TRUE(error->isVisible());
+    EXPECT_EQ(control<QListWidget>(main(), "List1")->count(), 0);
+    EXPECT_EQ(control<QListWidget>(m_windows->form10(), "List1")->count(), 0);
+    click(m_windows->form10(), "Command1");
+    EXPECT_EQ(takeMessage(), QStringLiteral(" データが読み込まれていません "));
+    EXPECT_FALSE(main()->isVisible());
+}
+
+TEST_F(HostileWindows, ManualEntryOfHostileTexts) {
+    click(m_windows->form2(), "Command1");
+    QTest::mouseClick(control<QRadioButton>(main(), "Option6"), Qt::LeftButton);
+    click(main(), "Command9");
+    Form11* entry = m_windows->form11();
+    ASSERT_TRUE(entry->isVisible());
+    const std::vector<std::pair<QString, QString>> typed = {
+        {"1e400", "NaN"}, {"-0", "\uFF11\uFF12"}, {k10000Nines, "inf"}, {"0x10", k10000Letters}, {"-1e400", "1E-30"}};
+    for (const auto& [x, y] : typed) {
+        type(entry, "Text1", x);
+        type(entry, "Text2", y);
+        click(entry, "Command1");
+    }
+    EXPECT_EQ(m_state.PointCount, 5);
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_TRUE(std::isfinite(m_state.XData[i]) && std::isfinite(m_state.YData[i])) << i;
+    click(entry, "Command2"); // end of input
+    click(entry, "Command4"); // no corrections: order and hand over
+    ASSERT_TRUE(main()->isVisible());
+    expectFiniteTexts(mainWindowNumberTexts(), "after manual entry");
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_TRUE(std::isfinite(m_state.XData[i])) << "XData(" << i << ") = " << m_state.XData[i];
+    plot(1, {"", "", "", "", "", ""});
+    if (control<QWidget>(main(), "Command1")->isEnabled())
+        click(main(), "Command1");
+    while (!m_messages.isEmpty())
+        EXPECT_TRUE(takeMessage().startsWith(kInvalid));
+    expectFiniteTexts(mainWindowNumberTexts(), "after the point plot");
+}
+
+TEST_F(HostileWindows, BrowserEvaluatesHostileTextsWithoutShowingNonFiniteValues) {
+    readPointFile(QStringLiteral("pts.csv"), "1,1\r\n2,4\r\n3,2\r\n");
+    acceptPoints();
+    plot(1, {"0", "4", "1", "0", "5", "1"});
+    click(main(), "Command1");
+    calculateAndDrawCurve();
+    click(main(), "Command6");
+    Form4* save = m_windows->form4();
+    ASSERT_TRUE(save->folderLists()->setPath(m_dir.path()));
+    type(save, "Text1", QStringLiteral("hostile"));
+    click(save, "Command1");
+    EXPECT_EQ(takeMessage(), QStringLiteral("  補間データは保存されました  "));
+    click(main(), "Command2");
+    click(m_windows->form2(), "Command3");
+    Form6* browser = m_windows->form6();
+    ASSERT_TRUE(browser->folderLists()->setPath(m_dir.path()));
+    clickListItem(browser, "File1", QStringLiteral("hostile-Mi.csv"));
+    click(browser, "Command1");
+    ASSERT_EQ(m_state.GraphDrawn, 1);
+    sweep(control<PictureBox>(browser, "Picture1"));
+    for (const QString& x : {QStringLiteral("1e400"), QStringLiteral("-1e400"), QStringLiteral("NaN"),
+                             QStringLiteral("inf"), QStringLiteral("-0"), QStringLiteral("\uFF11\uFF12"),
+                             QStringLiteral("1e30"), QStringLiteral("0x10"), k10000Nines, k10000Letters}) {
+        type(browser, "Text1", x);
+        QTest::keyClick(control<QLineEdit>(browser, "Text1"), Qt::Key_Return);
+        const QString result = textOf(browser, "Label6");
+        EXPECT_FALSE(ShowsNonFinite(result)) << x.left(20).toStdString() << ": " << result.toStdString();
+        if (result.isEmpty())
+            EXPECT_EQ(takeMessage(), QStringLiteral("　正しく計算できません　")) << x.left(20).toStdString();
+    }
+}
+
+} // namespace
+} // namespace mirendo::robustness
