@@ -22,8 +22,8 @@ WorkFolderClaim ClaimWorkFolder(const QString& folder) {
 
 QString WorkFolderInUseMessage(const QString& folder) {
     return QStringLiteral("　このフォルダでは既に Mirendo が実行中です　\n　%1　\n\n"
-                          "　計算ファイル (B2F.dat, F2B.dat) を共有するため、同じフォルダでは　\n"
-                          "　Mirendo を一つしか起動できません　")
+                          "　計算ファイル (B2F.dat, F2B.dat) を共有するため、　\n"
+                          "　この Mirendo は終了します　")
         .arg(QDir::toNativeSeparators(folder));
 }
 

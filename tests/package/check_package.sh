@@ -38,6 +38,31 @@ for p in libqt6widgets6 fonts-noto-cjk qt6-qpa-plugins; do
     grep -q "$p" <<<"$depends" || fail "dependency $p missing: $depends"
 done
 
+for p in libqt6core6 libqt6gui6 libc6; do
+    grep -q "$p" <<<"$depends" || fail "dependency $p missing: $depends"
+done
+
+# The real program from the unpacked package, started by the launcher as the menu does: it must
+# come up in ~/Documents/Mirendo with the examples and hold that folder (its lock file appears).
+home="$scratch/home-real"
+mkdir -p "$home/Documents"
+HOME="$home" XDG_CONFIG_HOME="$home/.config" QT_QPA_PLATFORM=offscreen \
+    "$root/usr/bin/mirendo-launch" >"$scratch/mirendo.log" 2>&1 &
+pid=$!
+lock="$home/Documents/Mirendo/.mirendo.lock"
+for _ in $(seq 1 200); do
+    [ -f "$lock" ] && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+running=no
+kill -0 "$pid" 2>/dev/null && running=yes
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+[ "$running" = yes ] || { cat "$scratch/mirendo.log"; fail "packaged Mirendo did not keep running"; }
+[ -f "$lock" ] || fail "packaged Mirendo did not claim its working folder"
+ls "$home/Documents/Mirendo"/ex_* >/dev/null 2>&1 || fail "examples not copied into ~/Documents/Mirendo"
+
 # The launcher with a stand-in Mirendo that reports where it was started.
 printf '#!/bin/sh\npwd > "$HOME/started-in"\n' >"$root/usr/bin/Mirendo"
 chmod +x "$root/usr/bin/Mirendo"
