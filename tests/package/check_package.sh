@@ -57,6 +57,18 @@ for _ in $(seq 1 200); do
 done
 running=no
 kill -0 "$pid" 2>/dev/null && running=yes
+# A second start in the same folder must leave the first one's claim alone (it only warns; its
+# message box waits for OK, so it is ended here).
+if [ "$running" = yes ] && [ -f "$lock" ]; then
+    HOME="$home" XDG_CONFIG_HOME="$home/.config" QT_QPA_PLATFORM=offscreen \
+        "$root/usr/bin/mirendo-launch" >"$scratch/second.log" 2>&1 &
+    second=$!
+    sleep 1
+    owner=$(head -n 1 "$lock")
+    kill "$second" 2>/dev/null || true
+    wait "$second" 2>/dev/null || true
+    [ "$owner" = "$pid" ] || fail "a second start took over the working folder (lock owner $owner, first $pid)"
+fi
 kill "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 [ "$running" = yes ] || { cat "$scratch/mirendo.log"; fail "packaged Mirendo did not keep running"; }
