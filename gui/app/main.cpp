@@ -11,6 +11,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirendo"));
+    // The desktop shell finds the menu entry (name, icon) of these windows by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("mirendo"));
     QApplication::setQuitOnLastWindowClosed(false); // hiding every window must not end the program
 
     // Held until main returns; a second Mirendo in this folder would share the exchange files.
