@@ -1,10 +1,11 @@
 #include "FolderLists.h"
 
+#include "ListKeyChoice.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
-#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QStyle>
@@ -80,30 +81,11 @@ FolderLists::FolderLists(QComboBox* drive, QListWidget* dir, QListWidget* file, 
             if (item)
                 emit fileClicked(item->text());
         });
-        // Keys only: itemActivated would also come with a click on some styles and read twice.
-        m_file->installEventFilter(this);
+        connect(new ListKeyChoice(m_file), &ListKeyChoice::chosen, this,
+                [this](QListWidgetItem* item) { emit fileClicked(item->text()); });
     }
     if (!setPath(QDir::currentPath()))
         setPath(QStringLiteral("/"));
-}
-
-bool FolderLists::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_file && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool choose = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
-                            (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier);
-        if (choose) {
-            QListWidgetItem* item = m_file->currentItem();
-            if (!item)
-                return false;
-            if (key->isAutoRepeat())
-                return true; // a held key chooses once
-            item->setSelected(true);
-            emit fileClicked(item->text());
-            return true;
-        }
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 bool FolderLists::moveToDrive(const QString& root) {

@@ -37,9 +37,6 @@ signals:
     // lists work without a mouse (arrow keys move, Enter chooses). One choice, one signal.
     void fileClicked(const QString& name);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     // Folder list to the current folder of the drive with root `root`; false if unreadable.
     bool moveToDrive(const QString& root);
