@@ -45,47 +45,63 @@ protected:
     }
 };
 
+// Where a calculation with hostile settings ends, and what the user is told.
+enum class Ends {
+    RefusedAtConfirm, // ④ shows "入力値が不正です"
+    RefusedAtPlot,    // ⑤ shows "入力値が不正です"
+    EngineFails,      // ⑦ shows "補間計算に失敗しました"
+    Curve,            // the curve is drawn and read off
+};
+
 struct SettingsCase {
     const char* name;
     int mode;
     std::array<QString, 6> typed;
-    bool refused;     // "入力値が不正です" at ④
-    bool drawsCurve;  // the whole calculation reaches a curve
+    Ends ends;
 };
 
-class HostileSettings : public HostileWindows, public ::testing::WithParamInterface<SettingsCase> {};
+class HostileSettings : public HostileWindows, public ::testing::WithParamInterface<SettingsCase> {
+protected:
+    // The labels, the data table, and every setting box that no longer holds what the user typed.
+    QStringList shownNumbers(const std::array<QString, 6>& typed) const {
+        QStringList texts = mainWindowNumberTexts();
+        for (int i = 0; i < 6; ++i)
+            texts.removeOne(typed[static_cast<size_t>(i)]);
+        return texts;
+    }
+};
 
 TEST_P(HostileSettings, ThroughTheWholeCalculation) {
     const SettingsCase& c = GetParam();
     readPointFile(QStringLiteral("pts.csv"), "1,1\r\n2,4\r\n3,2\r\n");
     acceptPoints();
     plot(c.mode, c.typed);
-    if (c.refused) {
+    if (c.ends == Ends::RefusedAtConfirm) {
         EXPECT_EQ(takeMessage(), kInvalid);
         EXPECT_FALSE(control<QWidget>(main(), "Command1")->isEnabled());
-        expectFiniteTexts(mainWindowNumberTexts(), "after the refusal");
+        expectFiniteTexts(shownNumbers(c.typed), "after the refusal");
         return;
     }
     ASSERT_TRUE(control<QWidget>(main(), "Command1")->isEnabled()) << "settings were not accepted";
     click(main(), "Command1");
-    expectFiniteTexts(mainWindowNumberTexts(), "after the point plot");
-    if (!c.drawsCurve) {
-        // The plot or the engine refuses what the axis cannot carry; the user is told.
-        if (!m_messages.isEmpty()) {
-            EXPECT_TRUE(takeMessage().startsWith(kInvalid));
-            return;
-        }
-        click(main(), "Command4");
-        m_windows->engineRunner()->waitUntilFinished(10000);
-        click(main(), "Command5");
+    expectFiniteTexts(shownNumbers(c.typed), "after the point plot");
+    if (c.ends == Ends::RefusedAtPlot) {
+        EXPECT_EQ(takeMessage(), kInvalid);
+        EXPECT_FALSE(control<QWidget>(main(), "Command4")->isEnabled());
+        return;
+    }
+    ASSERT_TRUE(m_messages.isEmpty()) << m_messages.join(" | ").toStdString();
+    click(main(), "Command4");
+    ASSERT_EQ(m_windows->engineRunner()->waitUntilFinished(10000), EngineRunner::Wait::Finished);
+    click(main(), "Command5");
+    if (c.ends == Ends::EngineFails) {
         EXPECT_TRUE(takeMessage().startsWith(kRunFailed));
         EXPECT_EQ(m_state.GraphDrawn, 0);
         return;
     }
-    calculateAndDrawCurve();
     EXPECT_EQ(m_state.GraphDrawn, 1);
     sweep(control<PictureBox>(main(), "Picture1"));
-    expectFiniteTexts(mainWindowNumberTexts(), "after the curve and the readout");
+    expectFiniteTexts(shownNumbers(c.typed), "after the curve and the readout");
     expectFiniteState();
 }
 
@@ -95,21 +111,27 @@ const QString k10000Letters(10000, QLatin1Char('x'));
 INSTANTIATE_TEST_SUITE_P(
     Robustness, HostileSettings,
     ::testing::Values(
-        SettingsCase{"HexadecimalIsZero", 1, {"0x10", "4", "1", "0", "5", "1"}, false, true},
-        SettingsCase{"FullWidthDigitsAreZero", 1, {"\uFF11\uFF12", "4", "1", "0", "5", "1"}, false, true},
-        SettingsCase{"NegativeZero", 1, {"-0", "4", "-0", "-0", "5", "1"}, false, true},
-        SettingsCase{"NaNAndInfAreZeroSoTheRangeIsEmpty", 1, {"NaN", "inf", "1", "0", "5", "1"}, true, false},
-        SettingsCase{"StartBeyondTheDoubleRange", 1, {"1e400", "4", "1", "0", "5", "1"}, true, false},
-        SettingsCase{"StopBeyondTheDoubleRange", 1, {"0", "1e400", "1", "0", "5", "1"}, false, false},
-        SettingsCase{"BothEndsBeyondTheDoubleRange", 1, {"-1e400", "1e400", "", "-1e400", "1e400", ""}, false,
-                     false},
-        SettingsCase{"TinySteps", 1, {"0", "4", "1e-300", "0", "5", "4.9e-324"}, false, true},
+        SettingsCase{"HexadecimalIsZero", 1, {"0x10", "4", "1", "0", "5", "1"}, Ends::Curve},
+        SettingsCase{"FullWidthDigitsAreZero", 1, {"\uFF11\uFF12", "4", "1", "0", "5", "1"}, Ends::Curve},
+        SettingsCase{"NegativeZero", 1, {"-0", "4", "-0", "-0", "5", "1"}, Ends::Curve},
+        SettingsCase{"NaNAndInfAreZeroSoTheRangeIsEmpty", 1, {"NaN", "inf", "1", "0", "5", "1"},
+                     Ends::RefusedAtConfirm},
+        SettingsCase{"StartBeyondTheDoubleRange", 1, {"1e400", "4", "1", "0", "5", "1"}, Ends::RefusedAtConfirm},
+        SettingsCase{"StopBeyondTheDoubleRange", 1, {"0", "1e400", "1", "0", "5", "1"}, Ends::EngineFails},
+        SettingsCase{"BothEndsBeyondTheDoubleRange", 1, {"-1e400", "1e400", "", "-1e400", "1e400", ""},
+                     Ends::EngineFails},
+        SettingsCase{"TinySteps", 1, {"0", "4", "1e-300", "0", "5", "4.9e-324"}, Ends::Curve},
         SettingsCase{"TenThousandCharacters", 1, {k10000Letters, k10000Nines, k10000Letters, "0", "5", "1"},
-                     false, false},
-        SettingsCase{"LogAxesBeyondTheDoubleRange", 4, {"1e-400", "1e400", "", "1e-400", "1e400", ""}, true,
-                     false},
-        SettingsCase{"LogAxesOverThirtyDecades", 4, {"1e-30", "1e30", "", "1e-30", "1e30", ""}, false, true},
-        SettingsCase{"LogStopBeyondTheDoubleRange", 3, {"0.5", "1e400", "", "0", "5", "1"}, false, false}),
+                     Ends::EngineFails},
+        // 1e-400 is 0, which the decade rewriting turns into 1.0E00; 1e400 saturates and cannot
+        // travel to the single-precision engine.
+        SettingsCase{"LogAxesBeyondTheDoubleRange", 4, {"1e-400", "1e400", "", "1e-400", "1e400", ""},
+                     Ends::EngineFails},
+        // The decade rewriting of ④ turns -5 and -1 into 1.0E00 and 1.0E+01.
+        SettingsCase{"NegativeLogLimits", 2, {"0", "4", "1", "-5", "-1", ""}, Ends::Curve},
+        SettingsCase{"LogStartZeroAfterConfirm", 2, {"0", "4", "1", "0", "5", ""}, Ends::Curve},
+        SettingsCase{"LogAxesOverThirtyDecades", 4, {"1e-30", "1e30", "", "1e-30", "1e30", ""}, Ends::Curve},
+        SettingsCase{"LogStopBeyondTheDoubleRange", 3, {"0.5", "1e400", "", "0", "5", "1"}, Ends::EngineFails}),
     [](const ::testing::TestParamInfo<SettingsCase>& info) { return std::string(info.param.name); });
 
 struct PointsCase {
@@ -225,8 +247,9 @@ TEST_F(HostileWindows, BrowserEvaluatesHostileTextsWithoutShowingNonFiniteValues
         QTest::keyClick(control<QLineEdit>(browser, "Text1"), Qt::Key_Return);
         const QString result = textOf(browser, "Label6");
         EXPECT_FALSE(ShowsNonFinite(result)) << x.left(20).toStdString() << ": " << result.toStdString();
-        if (result.isEmpty())
+        if (result.isEmpty()) {
             EXPECT_EQ(takeMessage(), QStringLiteral("　正しく計算できません　")) << x.left(20).toStdString();
+        }
     }
 }
 
