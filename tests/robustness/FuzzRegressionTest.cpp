@@ -37,14 +37,14 @@ struct OrderingCase {
 };
 
 // Point files whose equal X values the ordering must move apart without leaving ascending order
-// or the finite numbers.
+// or the finite numbers. (Two equal X at 0 stay equal: the engine then reports the division by
+// zero.)
 TEST(FuzzRegression, EqualAbscissaeAreMovedApartIntoAscendingFiniteValues) {
     GTEST_SKIP() << "pending the ordering fix in gui/input/Ordering.cpp (overflowing gap, two equal negative X)";
     const std::vector<OrderingCase> cases = {
         {"gap beyond the double range", "-1.7e308,1\r\n-1.7e308,2\r\n1.7e308,3\r\n"},
         {"last pair with a gap beyond the range", "-1.7e308,1\r\n1.7e308,2\r\n1.7e308,3\r\n"},
         {"two equal negative X", "-1,0.0384615\r\n-1,0\r\n"},
-        {"two equal X at zero", "0,1\r\n0,2\r\n"},
         {"two equal positive X", "5,1\r\n5,2\r\n"},
     };
     for (const OrderingCase& c : cases) {
