@@ -5,9 +5,11 @@
 #include "PictureBox.h"
 #include "Plot.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QResource>
 
+#include <algorithm>
 #include <cmath>
 
 namespace mirendo {
@@ -152,53 +154,103 @@ Module1 ExampleState(const ExampleGraph& example) {
     return s;
 }
 
-QPixmap ExampleGraphPicture(int scaleMode, QSize size) {
+namespace {
+
+// Draws on `target` at `factor` times the pixels: line widths grow with the surface, and the
+// grid is bounded by the logical size, so the picture is the 1x one, only sharper.
+class ScaledCanvas : public GraphCanvas {
+public:
+    ScaledCanvas(GraphCanvas& target, int factor) : m_target(target), m_factor(factor) {}
+    void setScale(float left, float top, float width, float height) override {
+        m_target.setScale(left, top, width, height);
+    }
+    void clear() override { m_target.clear(); }
+    void setLineWidth(int pixels) override { m_target.setLineWidth(pixels * m_factor); }
+    void line(float x1, float y1, float x2, float y2, Rgb colour) override { m_target.line(x1, y1, x2, y2, colour); }
+    void lineTo(float x, float y, Rgb colour) override { m_target.lineTo(x, y, colour); }
+    void frameRect(float x1, float y1, float x2, float y2) override { m_target.frameRect(x1, y1, x2, y2); }
+    void dot(float x, float y, Rgb colour) override { m_target.dot(x, y, colour); }
+    int pixelWidth() const override { return m_target.pixelWidth() / m_factor; }
+    int pixelHeight() const override { return m_target.pixelHeight() / m_factor; }
+
+private:
+    GraphCanvas& m_target;
+    int m_factor;
+};
+
+} // namespace
+
+QPixmap ExampleGraphPicture(int scaleMode, QSize size, int pixelRatio) {
     const ExampleGraph example = ExampleOfScaleMode(scaleMode);
     const Module1 s = ExampleState(example);
     const AxisKinds axes = AxesOfScaleMode(scaleMode);
+    const int k = std::max(1, pixelRatio);
 
-    PictureBox plot(QSize(size.width() - kLeftRoom - kRightRoom, size.height() - kTopRoom - kBottomRoom));
-    plot.clear();
-    PlotSavedForMode(s, plot);
+    const QSize plotSize(size.width() - kLeftRoom - kRightRoom, size.height() - kTopRoom - kBottomRoom);
+    PictureBox plot(plotSize * k);
+    ScaledCanvas canvas(plot, k);
+    canvas.clear();
+    PlotSavedForMode(s, canvas);
     // Points as small red circles: a red dot with a white middle.
     for (int i = 1; i <= s.PointsInUse(); ++i) {
-        plot.setLineWidth(7);
-        plot.dot(static_cast<float>(s.XPlotData[i]), static_cast<float>(s.YPlotData[i]), kPointRed);
-        plot.setLineWidth(3);
-        plot.dot(static_cast<float>(s.XPlotData[i]), static_cast<float>(s.YPlotData[i]), Rgb{255, 255, 255});
+        canvas.setLineWidth(7);
+        canvas.dot(static_cast<float>(s.XPlotData[i]), static_cast<float>(s.YPlotData[i]), kPointRed);
+        canvas.setLineWidth(3);
+        canvas.dot(static_cast<float>(s.XPlotData[i]), static_cast<float>(s.YPlotData[i]), Rgb{255, 255, 255});
     }
-    plot.setLineWidth(1);
+    canvas.setLineWidth(1);
 
-    QPixmap picture(size);
+    QPixmap picture(size * k);
     picture.fill(Qt::white);
     QPainter p(&picture);
     p.setRenderHint(QPainter::TextAntialiasing);
     const QPointF origin(kLeftRoom, kTopRoom);
-    p.drawImage(origin, plot.image());
+    p.drawImage(origin * k, plot.image());
+    p.scale(k, k); // the axis numbers in logical pixels
     p.setPen(Qt::black);
     const double xAxisOrigin = axes.x == AxisKind::Logarithmic ? 0 : s.XStart;
     const double yAxisOrigin = axes.y == AxisKind::Logarithmic ? 0 : s.YStart;
-    const double numbersY = kTopRoom + plot.pixelHeight() + kBottomRoom / 2.0;
+    const double numbersY = kTopRoom + plotSize.height() + kBottomRoom / 2.0;
     NumberAxis(p, axes.x, s.XStartText, s.XStopText, s.XStart, s.XStop, s.XStep, false, [&](double x) {
-        return QPointF(origin.x() + plot.toPixel(static_cast<float>(x), static_cast<float>(yAxisOrigin)).x(), numbersY);
+        return QPointF(origin.x() + plot.toPixel(static_cast<float>(x), static_cast<float>(yAxisOrigin)).x() / k,
+                       numbersY);
     });
     NumberAxis(p, axes.y, s.YStartText, s.YStopText, s.YStart, s.YStop, s.YStep, true, [&](double y) {
-        return QPointF(kLeftRoom - 2.0, origin.y() + plot.toPixel(static_cast<float>(xAxisOrigin), static_cast<float>(y)).y());
+        return QPointF(kLeftRoom - 2.0,
+                       origin.y() + plot.toPixel(static_cast<float>(xAxisOrigin), static_cast<float>(y)).y() / k);
     });
+    p.end();
+    picture.setDevicePixelRatio(k);
     return picture;
 }
 
-QString ExampleGraphResourceName(int scaleMode) { return QStringLiteral("example-%1.rgb32").arg(scaleMode); }
+QString ExampleGraphResourceName(int scaleMode, int pixelRatio) {
+    return pixelRatio > 1 ? QStringLiteral("example-%1@%2x.png").arg(scaleMode).arg(pixelRatio)
+                          : QStringLiteral("example-%1.rgb32").arg(scaleMode);
+}
+
+QPixmap CompiledInExampleGraphPicture(int scaleMode, QSize size, int pixelRatio) {
+    const QString path = QStringLiteral(":/examples/") + ExampleGraphResourceName(scaleMode, pixelRatio);
+    if (pixelRatio > 1) {
+        QPixmap picture;
+        if (!picture.load(path, "PNG") || picture.size() != size * pixelRatio) return {};
+        picture.setDevicePixelRatio(pixelRatio);
+        return picture;
+    }
+    const QResource resource(path);
+    const qint64 expected = qint64(size.width()) * size.height() * 4;
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
+        resource.size() != expected)
+        return {};
+    const QImage pixels(resource.data(), size.width(), size.height(), size.width() * 4, QImage::Format_RGB32);
+    return QPixmap::fromImage(pixels);
+}
 
 QPixmap LoadExampleGraphPicture(int scaleMode, QSize size) {
-    const QResource resource(QStringLiteral(":/examples/") + ExampleGraphResourceName(scaleMode));
-    const qint64 expected = qint64(size.width()) * size.height() * 4;
-    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression &&
-        resource.size() == expected) {
-        const QImage pixels(resource.data(), size.width(), size.height(), size.width() * 4, QImage::Format_RGB32);
-        return QPixmap::fromImage(pixels);
-    }
-    return ExampleGraphPicture(scaleMode, size);
+    // Sharp on a scaled screen (decoded there only), raw and instant at 1x.
+    const int pixelRatio = qApp && qApp->devicePixelRatio() > 1.25 ? 2 : 1;
+    QPixmap picture = CompiledInExampleGraphPicture(scaleMode, size, pixelRatio);
+    return picture.isNull() ? ExampleGraphPicture(scaleMode, size, pixelRatio) : picture;
 }
 
 } // namespace mirendo

@@ -33,16 +33,21 @@ double LagrangeAt(const std::vector<double>& xs, const std::vector<double>& ys, 
 // interval (and the last point), in log space on a logarithmic axis.
 Module1 ExampleState(const ExampleGraph& example);
 
-// The finished picture of `size` pixels: plot, points as small circles, axis numbers.
-QPixmap ExampleGraphPicture(int scaleMode, QSize size);
+// The finished picture of `size` logical pixels (plot, points as small circles, axis numbers),
+// drawn with `pixelRatio` device pixels per logical pixel for a scaled screen.
+QPixmap ExampleGraphPicture(int scaleMode, QSize size, int pixelRatio = 1);
 
-// The pictures are drawn once at build time and compiled in, uncompressed, under
-// ":/examples/<name>" as raw RGB32 pixels (rows of width * 4 bytes).
+// The pictures are drawn once at build time and compiled in under ":/examples/<name>": at 1x as
+// raw RGB32 pixels (rows of width * 4 bytes), uncompressed, used as they lie in memory; at 2x as
+// PNG, decoded only on a scaled screen.
 inline constexpr int kExampleGraphWidth = 289;  // 4335 twips
 inline constexpr int kExampleGraphHeight = 265; // 3975 twips
-QString ExampleGraphResourceName(int scaleMode);
+QString ExampleGraphResourceName(int scaleMode, int pixelRatio = 1);
 
-// The compiled-in picture when it has `size`, else drawn now.
+// The compiled-in picture of that size and ratio; null when there is none.
+QPixmap CompiledInExampleGraphPicture(int scaleMode, QSize size, int pixelRatio = 1);
+
+// The compiled-in picture for the screen's scale (1x or 2x), else drawn now.
 QPixmap LoadExampleGraphPicture(int scaleMode, QSize size);
 
 } // namespace mirendo

@@ -1,6 +1,6 @@
-// Build tool: draws the start window's four example graphs once, at build time, into raw RGB32
-// pixel files that are compiled into the program uncompressed, so the start window uses them as
-// they lie in memory, without drawing or decoding anything.
+// Build tool: draws the start window's four example graphs once, at build time: raw RGB32 pixel
+// files for 1x, compiled in uncompressed so the start window uses them as they lie in memory, and
+// PNG files at twice the pixels for scaled screens.
 // Usage: render_example_graphs <output folder> <width> <height>
 #include "ExampleGraphs.h"
 
@@ -33,6 +33,11 @@ int main(int argc, char* argv[]) {
         if (image.bytesPerLine() != image.width() * 4 || !file.open(QIODevice::WriteOnly) ||
             file.write(reinterpret_cast<const char*>(image.constBits()), bytes) != bytes) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+        const QString sharp = out.filePath(mirendo::ExampleGraphResourceName(mode, 2));
+        if (!mirendo::ExampleGraphPicture(mode, size, 2).save(sharp, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(sharp));
             return 1;
         }
     }

@@ -88,20 +88,28 @@ TEST_F(StartWindowTest, ExampleGraphsAreDrawnInEveryPicture) {
 
 TEST_F(StartWindowTest, CompiledInExampleGraphsAreTheDrawingsOfTheirModes) {
     // The start window shows pictures drawn at build time; they must be what the plot code draws
-    // now, for the right mode, at the size of the picture controls.
+    // now, for the right mode, at the size of the picture controls, at 1x and at 2x.
     const QSize size(kExampleGraphWidth, kExampleGraphHeight);
     Form2 form(m_state);
     EXPECT_EQ(control<QLabel>(&form, "Picture4")->size(), size);
-    for (int mode = 1; mode <= 4; ++mode) {
-        const QResource resource(QStringLiteral(":/examples/") + ExampleGraphResourceName(mode));
-        ASSERT_TRUE(resource.isValid()) << mode;
-        EXPECT_EQ(resource.size(), qint64(size.width()) * size.height() * 4) << mode;
-        const QImage drawn = ExampleGraphPicture(mode, size).toImage().convertToFormat(QImage::Format_RGB32);
-        EXPECT_EQ(LoadExampleGraphPicture(mode, size).toImage().convertToFormat(QImage::Format_RGB32), drawn) << mode;
-        EXPECT_NE(LoadExampleGraphPicture(mode % 4 + 1, size).toImage().convertToFormat(QImage::Format_RGB32), drawn)
-            << mode;
+    const auto rgb = [](const QPixmap& picture) { return picture.toImage().convertToFormat(QImage::Format_RGB32); };
+    for (int ratio : {1, 2}) {
+        for (int mode = 1; mode <= 4; ++mode) {
+            const QPixmap compiled = CompiledInExampleGraphPicture(mode, size, ratio);
+            ASSERT_FALSE(compiled.isNull()) << mode << " at " << ratio << "x";
+            EXPECT_EQ(compiled.deviceIndependentSize().toSize(), size) << mode << " at " << ratio << "x";
+            EXPECT_EQ(compiled.size(), size * ratio) << mode << " at " << ratio << "x";
+            const QImage drawn = rgb(ExampleGraphPicture(mode, size, ratio));
+            EXPECT_EQ(rgb(compiled), drawn) << mode << " at " << ratio << "x";
+            EXPECT_NE(rgb(CompiledInExampleGraphPicture(mode % 4 + 1, size, ratio)), drawn) << mode;
+        }
     }
-    // Any other size is drawn on the spot.
+    // The 1x pictures are raw pixels used in place.
+    const QResource raw(QStringLiteral(":/examples/") + ExampleGraphResourceName(1));
+    EXPECT_EQ(raw.compressionAlgorithm(), QResource::NoCompression);
+    // This run is at 1x; any other size is drawn on the spot.
+    EXPECT_EQ(rgb(LoadExampleGraphPicture(3, size)), rgb(CompiledInExampleGraphPicture(3, size)));
+    EXPECT_TRUE(CompiledInExampleGraphPicture(1, QSize(100, 80)).isNull());
     EXPECT_EQ(LoadExampleGraphPicture(1, QSize(100, 80)).size(), QSize(100, 80));
 }
 
