@@ -253,5 +253,63 @@ TEST_F(HostileWindows, BrowserEvaluatesHostileTextsWithoutShowingNonFiniteValues
     }
 }
 
+
+// A result file of another origin with values no single-precision engine writes: the curve step
+// either refuses it or draws it, and the readout never shows a non-finite value.
+TEST_F(HostileWindows, ResultWithValuesBeyondSinglePrecision) {
+    readPointFile(QStringLiteral("pts.csv"), "1,1\r\n2,4\r\n3,2\r\n");
+    acceptPoints();
+    plot(1, {"0", "4", "1", "0", "5", "1"});
+    click(main(), "Command1");
+    calculateAndDrawCurve();
+    ASSERT_EQ(m_state.GraphDrawn, 1);
+    QByteArray result = " 1\r\n 0.0\r\n 4.0\r\n     3\r\n"
+                        " 1 1 1E+300\r\n 2 4 -1E+300\r\n 3 2 1E-300\r\n   100\r\n";
+    for (int j = 0; j < 100; ++j)
+        result += QByteArray::number(1 + 0.02 * j) + (j % 2 ? " 1E+300\r\n" : " -1.7E+308\r\n");
+    writeFile(QStringLiteral("F2B.dat"), result);
+    click(main(), "Command5");
+    RecordProperty("outcome", m_messages.isEmpty() ? "drawn" : "refused");
+    while (!m_messages.isEmpty())
+        EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("　計算結果ファイルを読み込めません　")));
+    sweep(control<PictureBox>(main(), "Picture1"));
+    expectFiniteTexts(mainWindowNumberTexts(), "after the foreign result");
+}
+
+// An archive edited by hand: samples at the edge of single precision on a narrow axis, points far
+// outside it. The browser refuses it with a message or draws it; nothing non-finite is shown.
+TEST_F(HostileWindows, ArchiveWithExtremeSamplesOnANarrowAxis) {
+    QByteArray bytes = " 1 \r\n0\r\n1E-30\r\n1E-300\r\n-1E-30\r\n1E-30\r\n\r\n 2 \r\n"
+                       "0.00000E+00,  3.40000E+38,  1.000000E+38\r\n"
+                       "1.00000E-30,  -3.40000E+38,  -1.000000E+38\r\n 50 \r\n";
+    for (int j = 0; j < 50; ++j)
+        bytes += QByteArray::number(j * 2e-32, 'E', 6) + ",  " + (j % 2 ? "3.400000E+38" : "-3.400000E+38") + "\r\n";
+    writeFile(QStringLiteral("edge-Mi.csv"), bytes);
+    click(m_windows->form2(), "Command3");
+    Form6* browser = m_windows->form6();
+    ASSERT_TRUE(browser->folderLists()->setPath(m_dir.path()));
+    clickListItem(browser, "File1", QStringLiteral("edge-Mi.csv"));
+    click(browser, "Command1");
+    RecordProperty("outcome", m_messages.isEmpty() ? "drawn" : "refused");
+    if (!m_messages.isEmpty()) {
+        EXPECT_TRUE(takeMessage().contains(QStringLiteral("読み込めません")));
+        return;
+    }
+    ASSERT_EQ(m_state.GraphDrawn, 1);
+    click(browser, "Command4");
+    sweep(control<PictureBox>(browser, "Picture1"));
+    for (const char* name : {"Label14", "Label15", "Label16", "Label17", "Label7", "Label8"})
+        EXPECT_FALSE(ShowsNonFinite(textOf(browser, name))) << name << ": " << textOf(browser, name).toStdString();
+    for (const char* x : {"0", "5E-31", "1", "-1E+30"}) {
+        type(browser, "Text1", QString::fromLatin1(x));
+        QTest::keyClick(control<QLineEdit>(browser, "Text1"), Qt::Key_Return);
+        const QString result = textOf(browser, "Label6");
+        EXPECT_FALSE(ShowsNonFinite(result)) << x << ": " << result.toStdString();
+        if (result.isEmpty()) {
+            EXPECT_EQ(takeMessage(), QStringLiteral("　正しく計算できません　")) << x;
+        }
+    }
+}
+
 } // namespace
 } // namespace mirendo::robustness
