@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -111,10 +112,21 @@ TEST_F(EngineFault, KilledAtRandomMomentsNeverLeavesAPartialResult) {
         ASSERT_EQ(outcome.exitStatus, 0) << outcome.message;
     }
     ASSERT_NE(results[0], results[1]);
-    WriteAll(m_dir / "F2B.dat", results[0]);
 
+    // Kills land anywhere from the start to the end of a run (the slowest of five), however fast
+    // the engine is in this build (a sanitizer build starts far slower).
+    long runUs = 0;
+    for (int k = 0; k < 5; ++k) {
+        WriteAll(m_dir / "B2F.dat", requests[0]);
+        const auto begin = std::chrono::steady_clock::now();
+        Wait(Start(m_dir));
+        runUs = std::max<long>(
+            runUs, std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - begin)
+                       .count());
+    }
+    WriteAll(m_dir / "F2B.dat", results[0]);
     std::mt19937 random(20261207);
-    std::uniform_int_distribution<int> delayUs(0, 3000);
+    std::uniform_int_distribution<long> delayUs(0, runUs);
     int killedBeforeReplacing = 0, replaced = 0;
     int current = 0;
     for (int run = 0; run < 300; ++run) {
@@ -122,7 +134,7 @@ TEST_F(EngineFault, KilledAtRandomMomentsNeverLeavesAPartialResult) {
         WriteAll(m_dir / "B2F.dat", requests[next]);
         const pid_t pid = Start(m_dir);
         ASSERT_GT(pid, 0);
-        const int delay = delayUs(random);
+        const long delay = delayUs(random);
         if (delay > 0)
             ::usleep(static_cast<useconds_t>(delay));
         ::kill(pid, SIGKILL);
