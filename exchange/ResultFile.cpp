@@ -142,18 +142,41 @@ ResultRead ReadResultFile(const std::string& path) {
         read.detail = (code == ENOENT ? "no result file " : "cannot read ") + path + ": " + std::strerror(code);
         return read;
     };
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: a FIFO left under this name must not hang the window in open().
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return fail(errno);
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        const int code = S_ISDIR(info.st_mode) ? EISDIR : errno;
+    if (::fstat(fd, &info) != 0) {
+        const int code = errno;
         ::close(fd);
         return fail(code);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        ResultRead read = fail(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+        if (!S_ISDIR(info.st_mode))
+            read.detail = "not a regular file: " + path;
+        return read;
+    }
+    // Ten points and 450 samples take about 14 KB; anything far larger is another program's file.
+    if (info.st_size > static_cast<off_t>(kMaxResultBytes)) {
+        ::close(fd);
+        ResultRead read;
+        read.error = ResultError::Unreadable;
+        read.detail = "result file too large (" + std::to_string(info.st_size) + " bytes): " + path;
+        return read;
     }
     std::string bytes;
     char buffer[65536];
     for (;;) {
+        if (bytes.size() > kMaxResultBytes) {
+            ::close(fd);
+            ResultRead read;
+            read.error = ResultError::Unreadable;
+            read.detail = "result file too large: " + path;
+            return read;
+        }
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR)
             continue;

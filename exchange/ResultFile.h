@@ -1,6 +1,7 @@
 #pragma once
 // The result file "F2B.dat": written by the engine, read by Mirendo.
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,8 @@ struct ResultRead {
 // Values one after another, separated by blanks, commas or line ends; both leading-zero forms.
 // n > 10, m > 600, negative counts, an early end or a non-number give an error, never garbage.
 ResultRead ParseResult(std::string_view text);
+// Reads only regular files of at most kMaxResultBytes; never blocks on a FIFO or device.
+inline constexpr std::size_t kMaxResultBytes = 1u << 20;
 ResultRead ReadResultFile(const std::string& path);
 
 } // namespace mirendo::exchange
