@@ -17,6 +17,20 @@ bool IsStrictlyAscending(const Module1& state) {
     return ascending;
 }
 
+namespace {
+
+// 0.01 * (to - from), the step that moves a point a hundredth of the way between two others.
+// When the gap itself overflows (points near the ends of the double range) the two values are
+// scaled first, so the moved point stays finite.
+double HundredthOfGap(double from, double to) {
+    const double gap = to - from;
+    if (std::isfinite(gap))
+        return 0.01 * gap;
+    return 0.01 * to - 0.01 * from;
+}
+
+} // namespace
+
 void OrderPoints(Module1& state, const ProcessEvents& processEvents) {
     const int n = state.PointsInUse();
     auto& x = state.XData;
@@ -37,10 +51,19 @@ void OrderPoints(Module1& state, const ProcessEvents& processEvents) {
         return;
     for (int i = 1; i <= n - 2; ++i) {
         if (x[i + 1] == x[i])
-            x[i + 1] = x[i + 1] + 0.01 * (x[i + 2] - x[i + 1]);
+            x[i + 1] = x[i + 1] + HundredthOfGap(x[i + 1], x[i + 2]);
     }
-    if (x[n] == x[n - 1])
-        x[n - 1] = x[n - 1] - 0.01 * (x[n - 1] - x[n - 2]);
+    if (x[n] == x[n - 1]) {
+        const double moved = x[n - 1] - HundredthOfGap(x[n - 2], x[n - 1]);
+        if (moved < x[n]) {
+            x[n - 1] = moved;
+        } else if (n == 2 && x[1] != 0) {
+            // With two points the neighbour below is the unused element 0 (normally 0), which lies
+            // above a negative pair: moving towards it would put the first point past the second.
+            // Move it down by a hundredth of its own size instead, so the pair stays ascending.
+            x[1] = x[1] - 0.01 * std::fabs(x[1]);
+        }
+    }
 }
 
 bool OrderPointsIfNeeded(Module1& state, const ProcessEvents& processEvents) {
