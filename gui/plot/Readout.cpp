@@ -3,6 +3,7 @@
 #include "NumberText.h"
 
 #include <cmath>
+#include <limits>
 
 namespace mirendo {
 
@@ -15,6 +16,13 @@ bool logOffset(double start, double& offset) {
         return false;
     offset = std::log(start);
     return true;
+}
+
+// Data value of a log-space coordinate. Past ln(largest double) exp gives infinity, which no label
+// should show: the value saturates at the largest double instead.
+double fromLogSpace(double v) {
+    const double value = std::exp(v);
+    return std::isinf(value) ? std::numeric_limits<double>::max() : value;
 }
 
 } // namespace
@@ -54,8 +62,8 @@ Readout ComputeReadout(const Module1& s, float mouseX) {
     r.sample = k;
     r.verticalX = mouseX;
     r.horizontalY = float(s.CurveY[k] - oy);
-    r.xText = logX ? ReadoutText(std::exp(s.CurveX[k]), true) : ReadoutText(s.CurveX[k], false);
-    r.yText = logY ? ReadoutText(std::exp(s.CurveY[k]), true) : ReadoutText(s.CurveY[k], false);
+    r.xText = logX ? ReadoutText(fromLogSpace(s.CurveX[k]), true) : ReadoutText(s.CurveX[k], false);
+    r.yText = logY ? ReadoutText(fromLogSpace(s.CurveY[k]), true) : ReadoutText(s.CurveY[k], false);
     return r;
 }
 
