@@ -427,7 +427,9 @@ void Form1::Command1_Click() {
                                       &outcome.labels.yStop};
     for (int i = 0; i < 4; ++i) m_limitLabels[i]->setText(Q(*captions[i]));
     if (!outcome.requestWritten) {
-        // Without a fresh request the engine would compute an earlier graph's points.
+        // Without a fresh request the engine would compute an earlier graph's points, so the
+        // engine step stays off until a plot writes one.
+        m_command4->setEnabled(false);
         ShowMessage(this, QStringLiteral("　計算依頼ファイル B2F.dat を書き込めません　\n") + Q(outcome.requestError));
         return;
     }
