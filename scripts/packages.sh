@@ -1,6 +1,6 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs, only when missing.
 MIRENDO_PACKAGES=(build-essential cmake g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
-                  qt6-base-dev fonts-noto-cjk xvfb xauth)
+                  qt6-base-dev fonts-noto-cjk xvfb xauth clang-14 libclang-rt-14-dev)
 
 mirendo_is_installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'

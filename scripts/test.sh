@@ -46,9 +46,19 @@ mkdir -p "$root/build-test" "$root/build-asan"
 run_suite "normal build" "$root/build-test" -DMIRENDO_SANITIZE=OFF
 run_suite "sanitizer build" "$root/build-asan" -DMIRENDO_SANITIZE=ON -DMIRENDO_BUILD_BENCHMARKS=OFF
 
+# Every reader fuzzed briefly (a few seconds each), so the fuzz targets keep building and their
+# properties keep holding; long runs are made by hand with fuzz/run_fuzz.sh SECONDS.
+echo "=== fuzz: every reader for ${MIRENDO_FUZZ_SECONDS:-4} s"
+if "$root/fuzz/run_fuzz.sh" "${MIRENDO_FUZZ_SECONDS:-4}"; then
+    summary[fuzz]="no finding"
+else
+    summary[fuzz]="finding or build failure (inputs in build-fuzz/findings)"
+    status=1
+fi
+
 echo
 echo "=== Summary"
-for name in "normal build" "sanitizer build"; do
+for name in "normal build" "sanitizer build" fuzz; do
     echo "$name: ${summary[$name]:-not run}"
 done
 exit $status
