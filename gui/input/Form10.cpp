@@ -53,6 +53,14 @@ Form10::Form10(Module1& state, Form9* help, QWidget* parent)
     auto* keys = new EnterKeys(this);
     for (QPushButton* button : {command1, command2, command3})
         keys->clickOnEnter(button);
+
+    // Keyboard: choose the file in the lists, then OK or Cancel; the format help and the
+    // file's contents last.
+    QWidget* order[] = {m_drive1, m_dir1, m_file1, command1, command2, command3, m_list1};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    m_list1->setAccessibleName(QStringLiteral("このファイルの内容"));
+    NameRangeLabels(m_rangeLabels);
 }
 
 void Form10::prepare() {
@@ -61,6 +69,7 @@ void Form10::prepare() {
     m_list1->clear();
     SetRangeTexts(m_rangeLabels, {});
     m_pointsRead = false;
+    m_file1->setFocus(Qt::OtherFocusReason); // takes effect when the dialog is shown
 }
 
 void Form10::File1_Click(const QString& name) {

@@ -82,6 +82,16 @@ Form11::Form11(Module1& state, QWidget* parent) : QWidget(parent, Qt::Window), m
     setTabOrder(m_command7, m_command6);
     setTabOrder(m_command6, m_command5);
 
+    m_label4->setAccessibleName(QStringLiteral("入力中のデータ番号"));
+    m_text1->setAccessibleName(QStringLiteral("X 値"));
+    m_text2->setAccessibleName(QStringLiteral("Y 値"));
+    m_text3->setAccessibleName(QStringLiteral("修正するデータ番号"));
+    m_text4->setAccessibleName(QStringLiteral("修正後の X 値"));
+    m_text5->setAccessibleName(QStringLiteral("修正後の Y 値"));
+    m_command7->setAccessibleName(QStringLiteral("OK（修正）"));
+    m_list1->setAccessibleName(QStringLiteral("入力したデータ"));
+    NameRangeLabels(m_rangeLabels);
+
     auto* keys = new EnterKeys(this);
     keys->moveOn(m_text1, m_text2);
     keys->moveOn(m_text2, m_command1);

@@ -2,6 +2,7 @@
 
 #include "FolderLists.h"
 #include "InputLayout.h"
+#include "ListKeyChoice.h"
 #include "MessageBox.h"
 #include "PointFileReader.h"
 
@@ -56,6 +57,11 @@ Form9::Form9(const QString& workDir, QWidget* parent) : QWidget(parent, Qt::Wind
         if (item)
             File1_Click(item->text());
     });
+    // Arrows and Enter (or Space) show an example without the mouse.
+    connect(new ListKeyChoice(m_file1), &ListKeyChoice::chosen, this,
+            [this](QListWidgetItem* item) { File1_Click(item->text()); });
+    m_file1->setAccessibleName(QStringLiteral("データ例のファイル"));
+    m_list1->setAccessibleName(QStringLiteral("データ例の内容"));
     connect(close, &QPushButton::clicked, this, &Form9::Command1_Click);
     auto* keys = new EnterKeys(this);
     keys->clickOnEnter(close);

@@ -48,6 +48,8 @@ QFrame* AddBox(QWidget* parent, const char* name, int left, int top, int width, 
 // waits: a click handled in the middle of ordering would read or publish half-ordered points.
 void RepaintPending();
 
+// Names a screen reader reads for the range labels Label31 .. Label34 ("X の最小値" ...).
+void NameRangeLabels(const std::array<QLabel*, 4>& labels);
 // The range labels Label31 .. Label34 of a window, in that order.
 void SetRangeTexts(const std::array<QLabel*, 4>& labels, const std::array<std::string, 4>& texts);
 std::array<std::string, 4> RangeLabelTexts(const std::array<QLabel*, 4>& labels);
