@@ -107,6 +107,14 @@ TEST_F(Keyboard, DialogTabOrdersGoFromTopToBottom) {
          {"Drive1", "Dir1", "File1", "Text1", "Command1", "Command2", "Drive1"}},
         {"image save", [this] { return static_cast<QWidget*>(m_windows->form5()); }, {},
          {"Drive1", "Dir1", "File1", "Text1", "Command1", "Command2", "Drive1"}},
+        {"file input", [this] { return static_cast<QWidget*>(m_windows->form10()); }, {},
+         {"Drive1", "Dir1", "File1", "Command1", "Command2", "Command3", "List1", "Drive1"}},
+        {"manual entry", [this] { return static_cast<QWidget*>(m_windows->form11()); },
+         {"Command3", "Command4", "Command6"},
+         {"Text1", "Text2", "Command1", "Command2", "Command4", "Command3", "Text3", "Text4", "Text5", "Command7",
+          "Command6", "Command5", "List1", "Text1"}},
+        {"format examples", [this] { return static_cast<QWidget*>(m_windows->form9()); }, {},
+         {"File1", "List1", "Command1", "File1"}},
     };
     for (const Row& row : rows) {
         QWidget* window = row.open();
@@ -117,6 +125,34 @@ TEST_F(Keyboard, DialogTabOrdersGoFromTopToBottom) {
             << row.name;
         window->hide();
     }
+}
+
+TEST_F(Keyboard, FormatExamplesAreShownWithoutTheMouse) {
+    writeFile(QStringLiteral("ex_a.csv"), "1,2\r\n3,4\r\n");
+    writeFile(QStringLiteral("ex_b.dat"), "5 6\r\n");
+    click(m_windows->form2(), "Command4");
+    Form9* help = m_windows->form9();
+    ASSERT_TRUE(activate(help, control<QWidget>(help, "File1")));
+    auto* lines = control<QListWidget>(help, "List1");
+    key(Qt::Key_Down);
+    key(Qt::Key_Up);
+    EXPECT_EQ(lines->count(), 0); // moving alone shows nothing
+    ASSERT_EQ(control<QListWidget>(help, "File1")->currentRow(), 0);
+    key(Qt::Key_Return);
+    EXPECT_EQ(lines->count(), 2);
+    key(Qt::Key_Down);
+    key(Qt::Key_Space);
+    ASSERT_EQ(lines->count(), 1);
+    EXPECT_EQ(lines->item(0)->text(), QStringLiteral("5 6"));
+}
+
+TEST_F(Keyboard, FileInputOpensWithTheFileListFocused) {
+    writeFile(QStringLiteral("pts.csv"), "1,2\r\n2,5\r\n");
+    click(m_windows->form2(), "Command1");
+    click(m_windows->form1(), "Command9");
+    Form10* input = m_windows->form10();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(input));
+    EXPECT_EQ(focusedName(), QStringLiteral("File1"));
 }
 
 TEST_F(Keyboard, SaveDialogsOpenWithTheNameReadyToConfirm) {
@@ -154,8 +190,7 @@ TEST_F(Keyboard, WholeCalculationWithoutTheMouse) {
     Form10* input = m_windows->form10();
     ASSERT_TRUE(input->isVisible());
     ASSERT_TRUE(QTest::qWaitForWindowActive(input));
-    if (!QApplication::focusWidget()) control<QWidget>(input, "Drive1")->setFocus(Qt::TabFocusReason);
-    ASSERT_TRUE(tabTo("File1"));
+    ASSERT_EQ(focusedName(), QStringLiteral("File1"));
     auto* files = control<QListWidget>(input, "File1");
     ASSERT_EQ(files->count(), 1);
     key(Qt::Key_Down); // to the first file; moving alone reads nothing
