@@ -1,6 +1,6 @@
 #pragma once
 // Building blocks of the archive windows: controls placed at twips positions (15 twips per
-// pixel), the window font, and the two pictures the browser draws itself.
+// pixel), the window font, and the arrow picture the browser draws itself.
 #include <QColor>
 #include <QPixmap>
 #include <QRect>
@@ -30,8 +30,6 @@ QLineEdit* AddTextBox(QWidget* parent, const char* name, QRect geometry);
 QComboBox* AddDriveList(QWidget* parent, QRect geometry);
 QListWidget* AddList(QWidget* parent, const char* name, QRect geometry);
 
-// The exit sign of a back button: a green plate with a door and an arrow leaving through it.
-QPixmap ExitSignPixmap(QSize size);
 // A blue arrow pointing right, the browser's "evaluate" picture.
 QPixmap RightArrowPixmap(QSize size);
 

@@ -3,6 +3,7 @@
 #include "ArchiveFile.h"
 #include "ArchiveLayout.h"
 #include "EvaluateAtX.h"
+#include "ExitSign.h"
 #include "FolderLists.h"
 #include "Form5.h"
 #include "MessageBox.h"

@@ -1,5 +1,6 @@
 #include "Decorations.h"
 
+#include "ExitSign.h"
 #include "Layout.h"
 
 #include <QPainter>
@@ -105,26 +106,6 @@ QPixmap SmallGraphPicture(QSize size) {
     return pixmap;
 }
 
-QIcon ExitSignIcon(QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double w = size.width(), h = size.height();
-    // A green sign with an open door and an arrow leading out of it.
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 140, 60));
-    p.drawRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), 3, 3);
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(w * 0.14, h * 0.16, w * 0.34, h * 0.68));
-    p.setBrush(QColor(0, 140, 60));
-    p.drawPolygon(QPolygonF({QPointF(w * 0.20, h * 0.22), QPointF(w * 0.40, h * 0.30), QPointF(w * 0.40, h * 0.84),
-                             QPointF(w * 0.20, h * 0.78)}));
-    p.setPen(QPen(Qt::white, std::max(2.0, h / 10), Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(w * 0.52, h * 0.5), QPointF(w * 0.86, h * 0.5));
-    p.drawLine(QPointF(w * 0.86, h * 0.5), QPointF(w * 0.72, h * 0.36));
-    p.drawLine(QPointF(w * 0.86, h * 0.5), QPointF(w * 0.72, h * 0.64));
-    return QIcon(pixmap);
-}
+QIcon ExitSignIcon(QSize size) { return QIcon(ExitSignPixmap(size)); }
 
 } // namespace mirendo
