@@ -134,10 +134,10 @@ void Form6::clearGraphAndReadout() {
     m_graphShown = false;
 }
 
-void Form6::prepare() {
-    m_lists->resetToCurrentFolderOfDrive();
+// The empty browser: no graph, readout or result, limit labels back to their captions (the
+// graph is empty), and nothing to draw, evaluate or save until a file is chosen again.
+void Form6::showEmpty() {
     clearGraphAndReadout();
-    // The graph is empty, so its limit labels go back to their captions as well.
     for (int i = 0; i < 4; ++i)
         m_limitLabels[i]->setText(QString::fromLatin1(kLimitCaptions[i]));
     m_text1->clear();
@@ -146,6 +146,11 @@ void Form6::prepare() {
     m_command1->setEnabled(false);
     m_command4->setEnabled(false);
     m_command8->setEnabled(false);
+}
+
+void Form6::prepare() {
+    m_lists->resetToCurrentFolderOfDrive();
+    showEmpty();
 }
 
 void Form6::File1_Click() {
@@ -191,15 +196,7 @@ void Form6::Command4_Click() {
 }
 
 void Form6::Command3_Click() {
-    clearGraphAndReadout();
-    for (int i = 0; i < 4; ++i)
-        m_limitLabels[i]->setText(QString::fromLatin1(kLimitCaptions[i]));
-    m_text1->clear();
-    m_text1->setEnabled(false);
-    m_label6->clear();
-    m_command1->setEnabled(false);
-    m_command4->setEnabled(false);
-    m_command8->setEnabled(false);
+    showEmpty();
     m_state.GraphDrawn = 0;
 }
 

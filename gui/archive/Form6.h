@@ -51,6 +51,7 @@ class Form6 : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void showEmpty();
     void clearGraphAndReadout();
     void EvaluateAtX();
 
