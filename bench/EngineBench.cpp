@@ -1,8 +1,8 @@
 // Engine speed: the compute core on ten points, the whole run on request text, and one whole
 // Ventrel process next to starting /bin/true.
-#include "EngineRun.h"
-#include "Lagrange.h"
-#include "RequestFile.h"
+#include "engine/EngineRun.h"
+#include "engine/Lagrange.h"
+#include "exchange/RequestFile.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,9 @@
-#include "EngineRun.h"
+#include "engine/EngineRun.h"
 
-#include "Lagrange.h"
-#include "RequestFile.h"
-#include "ResultFile.h"
+#include "engine/Lagrange.h"
+#include "exchange/AtomicFile.h"
+#include "exchange/RequestFile.h"
+#include "exchange/ResultFile.h"
 
 #include <cerrno>
 #include <cstring>
@@ -66,8 +67,8 @@ RunOutcome RunOnRequestText(std::string_view requestText, std::string& resultByt
     auto result = std::make_unique<exchange::EngineResult>();
     const Interpolation outcome = Interpolate(parse.request, *result);
     if (outcome.fault != FloatFault::None)
-        return {kExitFloatFault,
-                std::string("floating-point error: ") + FaultName(outcome.fault) + " (" + outcome.where + ")"};
+        return {kExitFloatFault, std::string("floating-point error: ") + FaultName(outcome.fault) + " (" +
+                                     outcome.where + ")"};
     resultBytes = exchange::FormatResult(*result);
     return {};
 }

@@ -6,10 +6,10 @@ namespace mirendo::engine {
 
 enum ExitStatus : int {
     kExitOk = 0,
-    kExitBadRequest = 2,   // request missing, unreadable or malformed
-    kExitFloatFault = 3,   // divide by zero, invalid operation or overflow
-    kExitWriteFailed = 4,  // the result file could not be written
-    kExitInternal = 5,     // out of memory or another unexpected failure
+    kExitBadRequest = 2,  // request missing, unreadable or malformed
+    kExitFloatFault = 3,  // divide by zero, invalid operation or overflow
+    kExitWriteFailed = 4, // the result file could not be written
+    kExitInternal = 5,    // out of memory or another unexpected failure
 };
 
 struct RunOutcome {

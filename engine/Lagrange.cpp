@@ -1,4 +1,4 @@
-#include "Lagrange.h"
+#include "engine/Lagrange.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,11 +13,13 @@ constexpr int kSamplesPerInterval = 50;
 
 // One product step: the difference is not rounded on its own, the stored product is.
 inline float ProductStep(float a, float b, float product) {
-    return static_cast<float>((static_cast<double>(a) - static_cast<double>(b)) * static_cast<double>(product));
+    return static_cast<float>((static_cast<double>(a) - static_cast<double>(b)) *
+                              static_cast<double>(product));
 }
 
 inline float SumStep(float c, float product, float sum) {
-    return static_cast<float>(static_cast<double>(c) * static_cast<double>(product) + static_cast<double>(sum));
+    return static_cast<float>(static_cast<double>(c) * static_cast<double>(product) +
+                              static_cast<double>(sum));
 }
 
 // Operands are always finite (a fault stops the run at once), so an infinite stored result can
@@ -30,7 +32,9 @@ inline FloatFault Classify(float stored) {
     return FloatFault::None;
 }
 
-Interpolation Fault(FloatFault fault, std::string where) { return {fault, std::move(where)}; }
+Interpolation Fault(FloatFault fault, std::string where) {
+    return {fault, std::move(where)};
+}
 
 // Fast evaluation of a block of samples; the arithmetic of each sample is exactly that of
 // EvaluateOneChecked, only the order in which independent samples are worked on differs:
@@ -106,10 +110,14 @@ FloatFault EvaluateOneChecked(float t, const float* x, const float* c, int n, fl
 
 const char* FaultName(FloatFault fault) {
     switch (fault) {
-    case FloatFault::DivideByZero: return "divide by zero";
-    case FloatFault::Invalid: return "invalid";
-    case FloatFault::Overflow: return "overflow";
-    case FloatFault::None: break;
+    case FloatFault::DivideByZero:
+        return "divide by zero";
+    case FloatFault::Invalid:
+        return "invalid";
+    case FloatFault::Overflow:
+        return "overflow";
+    case FloatFault::None:
+        break;
     }
     return "";
 }
@@ -146,9 +154,9 @@ Interpolation Interpolate(const exchange::EngineRequest& request, exchange::Engi
 
     int m = 0;
     for (int r = 0; r + 1 < n; ++r) {
-        const float h = static_cast<float>(
-            (static_cast<double>(xs[static_cast<size_t>(r) + 1]) - static_cast<double>(xs[static_cast<size_t>(r)])) /
-            50.0);
+        const float h = static_cast<float>((static_cast<double>(xs[static_cast<size_t>(r) + 1]) -
+                                            static_cast<double>(xs[static_cast<size_t>(r)])) /
+                                           50.0);
         if (const FloatFault f = Classify(h); f != FloatFault::None)
             return Fault(f, "step of interval " + std::to_string(r + 1));
         for (int w = 1; w <= kSamplesPerInterval; ++w) {

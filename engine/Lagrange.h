@@ -1,8 +1,8 @@
 #pragma once
 // The engine's arithmetic: Lagrange coefficients and the sampled polynomial, in single precision
 // with every step evaluated in double and rounded to float when stored.
-#include "RequestFile.h"
-#include "ResultFile.h"
+#include "exchange/RequestFile.h"
+#include "exchange/ResultFile.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 // Ventrel: reads B2F.dat of the current folder, interpolates, writes F2B.dat.
 // No arguments, no environment, no console input.
-#include "EngineRun.h"
+#include "engine/EngineRun.h"
 
 #include <csignal>
 #include <cstdio>

@@ -1,4 +1,5 @@
-#include "RequestFile.h"
+#include "exchange/AtomicFile.h"
+#include "exchange/RequestFile.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "FixedFormat.h"
+#include "exchange/FixedFormat.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,7 +12,9 @@ namespace mirendo::exchange {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A number in the forms the exchange files accept, split into its parts.
 struct NumberParts {
@@ -112,8 +114,8 @@ void AppendEw(std::string& out, double value, int width, int digits) {
             // even), as printf's %.*e, and much faster. d.ddd x 10^e becomes 0.dddd x 10^(e+1);
             // a carry such as 9.99999951 -> "1.000000e+01" is already inside.
             char buf[64];
-            const char* end = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
-                                            digits - 1)
+            const char* end = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                                            std::chars_format::scientific, digits - 1)
                                   .ptr;
             const char* p = buf;
             for (; *p != 'e'; ++p) {

@@ -1,7 +1,7 @@
-#include "RequestFile.h"
+#include "exchange/RequestFile.h"
 
-#include "FixedFormat.h"
-#include "NumberText.h"
+#include "exchange/FixedFormat.h"
+#include "state/NumberText.h"
 
 #include <algorithm>
 #include <vector>

@@ -13,10 +13,6 @@ inline constexpr const char* kRequestFileName = "B2F.dat";
 // indices 1..n (index 0 unused, as in the shared state). n is clamped to 0..10.
 std::string FormatRequest(int mode, double xStart, double xStop, int n, const double* xs, const double* ys);
 
-// Writes `bytes` to `path` through a temporary file in the same folder and a rename, so a reader
-// never sees half a file. Returns false and fills `error` (one line) on failure.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error);
-
 // What the engine reads.
 struct EngineRequest {
     int mode = 0;

@@ -1,6 +1,6 @@
-#include "ResultFile.h"
+#include "exchange/ResultFile.h"
 
-#include "FixedFormat.h"
+#include "exchange/FixedFormat.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -19,7 +19,7 @@ constexpr const char* kLineEnd = "\r\n";
 
 // Free-form values one after another; blanks, tabs, commas and line ends all separate.
 class ValueReader {
-public:
+  public:
     explicit ValueReader(std::string_view text) : m_text(text) {}
 
     std::string_view Next() {
@@ -33,7 +33,7 @@ public:
     }
     int count() const { return m_count; }
 
-private:
+  private:
     static bool IsSeparator(char c) { return c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n'; }
 
     std::string_view m_text;
@@ -112,7 +112,8 @@ ResultRead ParseResult(std::string_view text) {
     if (auto e = readInteger("the point count", r.pointCount))
         return *e;
     if (r.pointCount < 0 || r.pointCount > 10)
-        return fail(ResultError::TooManyPoints, "point count " + std::to_string(r.pointCount) + " outside 0..10");
+        return fail(ResultError::TooManyPoints,
+                    "point count " + std::to_string(r.pointCount) + " outside 0..10");
     for (size_t i = 1; i <= static_cast<size_t>(r.pointCount); ++i) {
         if (auto e = readReal("a point abscissa", r.x[i]))
             return *e;
@@ -139,7 +140,8 @@ ResultRead ReadResultFile(const std::string& path) {
     auto fail = [&](int code) {
         ResultRead read;
         read.error = code == ENOENT ? ResultError::Missing : ResultError::Unreadable;
-        read.detail = (code == ENOENT ? "no result file " : "cannot read ") + path + ": " + std::strerror(code);
+        read.detail =
+            (code == ENOENT ? "no result file " : "cannot read ") + path + ": " + std::strerror(code);
         return read;
     };
     // O_NONBLOCK: a FIFO left under this name must not hang the window in open().

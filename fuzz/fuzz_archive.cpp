@@ -1,10 +1,10 @@
 // The archive file as the browser loads it: a refused file changes nothing of the shared state,
 // an accepted one is applied whole and is drawable; the writer's bytes of what was loaded read
 // back as the same values, and writing them again gives the same bytes.
-#include "ArchiveFile.h"
-#include "EvaluateAtX.h"
 #include "FuzzCheck.h"
-#include "Module1.h"
+#include "archive/ArchiveFile.h"
+#include "archive/EvaluateAtX.h"
+#include "state/Module1.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // The engine's whole run on a request text: a run either fails with an exit status and a message
 // or writes a result that Mirendo loads, with the counts and values the request implies.
-#include "EngineRun.h"
 #include "FuzzCheck.h"
-#include "RequestFile.h"
-#include "ResultFile.h"
+#include "engine/EngineRun.h"
+#include "exchange/RequestFile.h"
+#include "exchange/ResultFile.h"
 
 #include <cmath>
 #include <cstdint>
@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const engine::RunOutcome outcome = engine::RunOnRequestText(text, bytes);
     const exchange::RequestParse request = exchange::ParseRequest(text);
     if (outcome.exitStatus != engine::kExitOk) {
-        FUZZ_CHECK(outcome.exitStatus == engine::kExitBadRequest || outcome.exitStatus == engine::kExitFloatFault);
+        FUZZ_CHECK(outcome.exitStatus == engine::kExitBadRequest ||
+                   outcome.exitStatus == engine::kExitFloatFault);
         FUZZ_CHECK(!outcome.message.empty());
         FUZZ_CHECK(bytes.empty());
         FUZZ_CHECK((outcome.exitStatus == engine::kExitBadRequest) == !request.ok);

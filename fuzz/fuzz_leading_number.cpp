@@ -1,7 +1,7 @@
 // Typed numbers: LeadingNumber against an independent scan of the leading number, and the number
 // patterns fed with every value it yields (they must read back close to the value).
 #include "FuzzCheck.h"
-#include "NumberText.h"
+#include "state/NumberText.h"
 
 #include <cfloat>
 #include <cmath>
@@ -66,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(Near(mirendo::LeadingNumber(mirendo::GeneralText(value)), value, 1e-14, 0));
     if (std::fabs(value) <= 1e6) {
         FUZZ_CHECK(Near(mirendo::LeadingNumber(mirendo::FormatFixed3(value)), value, 1e-12, 5.0001e-4));
-        FUZZ_CHECK(Near(mirendo::LeadingNumber(mirendo::FormatUpTo3Decimals(value)), value, 1e-12, 5.0001e-4));
+        FUZZ_CHECK(
+            Near(mirendo::LeadingNumber(mirendo::FormatUpTo3Decimals(value)), value, 1e-12, 5.0001e-4));
     }
     for (bool logarithmic : {false, true}) {
         const std::string readout = mirendo::ReadoutText(value, logarithmic);

@@ -1,12 +1,12 @@
 // The browser's redraw of an archive that the reader accepted: the plot hands the canvas only
 // finite coordinates, draws a bounded number of lines, and the limit labels and the cursor readout
 // show finite values wherever the mouse is.
-#include "ArchiveFile.h"
 #include "FuzzCheck.h"
-#include "GraphCanvas.h"
-#include "Module1.h"
-#include "Plot.h"
-#include "Readout.h"
+#include "archive/ArchiveFile.h"
+#include "plot/GraphCanvas.h"
+#include "plot/Plot.h"
+#include "plot/Readout.h"
+#include "state/Module1.h"
 
 #include <cmath>
 #include <cstdint>
@@ -24,7 +24,8 @@ bool Shown(const std::string& text) {
 class CheckingCanvas : public mirendo::GraphCanvas {
   public:
     void setScale(float left, float top, float width, float height) override {
-        FUZZ_CHECK(std::isfinite(left) && std::isfinite(top) && std::isfinite(width) && std::isfinite(height));
+        FUZZ_CHECK(std::isfinite(left) && std::isfinite(top) && std::isfinite(width) &&
+                   std::isfinite(height));
         // A span below single precision (a hand-edited 0 .. 6E-76) collapses to 0 here; the
         // picture is then empty but nothing fails, so that is not checked.
         m_left = left;

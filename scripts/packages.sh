@@ -1,6 +1,7 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs, only when missing.
 MIRENDO_PACKAGES=(build-essential cmake g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
-                  qt6-base-dev fonts-noto-cjk xvfb xauth clang-14 libclang-rt-14-dev)
+                  qt6-base-dev qt6-svg-dev fonts-noto-cjk xvfb xauth clang-14 libclang-rt-14-dev
+                  clang-format-14)
 
 mirendo_is_installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'

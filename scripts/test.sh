@@ -42,6 +42,15 @@ run_suite() {
     [ "$rc" -eq 0 ] || status=1
 }
 
+# Every C++ file as clang-format writes it (the committed .clang-format); a file that differs fails.
+echo "=== format: clang-format check"
+if (cd "$root" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run --Werror); then
+    summary[format]="clean"
+else
+    summary[format]="files differ from clang-format (run: git ls-files '*.cpp' '*.h' | xargs clang-format-14 -i)"
+    status=1
+fi
+
 mkdir -p "$root/build-test" "$root/build-asan"
 run_suite "normal build" "$root/build-test" -DMIRENDO_SANITIZE=OFF
 run_suite "sanitizer build" "$root/build-asan" -DMIRENDO_SANITIZE=ON -DMIRENDO_BUILD_BENCHMARKS=OFF
@@ -58,7 +67,7 @@ fi
 
 echo
 echo "=== Summary"
-for name in "normal build" "sanitizer build" fuzz; do
+for name in format "normal build" "sanitizer build" fuzz; do
     echo "$name: ${summary[$name]:-not run}"
 done
 exit $status

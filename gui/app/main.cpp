@@ -1,9 +1,9 @@
 // Mirendo: the start window first; the program ends only through it.
-#include "Form2.h"
-#include "MessageBox.h"
-#include "Module1.h"
-#include "WindowSet.h"
-#include "WorkFolderLock.h"
+#include "state/Module1.h"
+#include "widgets/MessageBox.h"
+#include "windows/Form2.h"
+#include "windows/WindowSet.h"
+#include "windows/WorkFolderLock.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "ArchiveFile.h"
+#include "archive/ArchiveFile.h"
 
-#include "NumberText.h"
+#include "state/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

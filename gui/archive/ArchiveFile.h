@@ -10,7 +10,7 @@
 //   N lines  x_i,  y_i,  c_i      ("0.00000E+00",  "0.00000E+00",  "0.000000E+00")
 //   " M "
 //   M lines  t_j,  P(t_j)         ("0.000000E+00",  "0.000000E+00")
-#include "Module1.h"
+#include "state/Module1.h"
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "ArchiveLayout.h"
+#include "archive/ArchiveLayout.h"
 
 #include <QComboBox>
 #include <QFont>

@@ -1,6 +1,6 @@
-#include "EvaluateAtX.h"
+#include "archive/EvaluateAtX.h"
 
-#include "NumberText.h"
+#include "state/NumberText.h"
 
 #include <cmath>
 

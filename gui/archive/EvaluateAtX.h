@@ -1,7 +1,7 @@
 #pragma once
 // Value of the loaded polynomial at an X the user types, extrapolation included, straight from
 // the saved Lagrange coefficients (no engine). No Qt here.
-#include "Module1.h"
+#include "state/Module1.h"
 
 #include <string>
 #include <string_view>

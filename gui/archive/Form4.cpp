@@ -1,9 +1,9 @@
-#include "Form4.h"
+#include "archive/Form4.h"
 
-#include "ArchiveFile.h"
-#include "ArchiveLayout.h"
-#include "FolderLists.h"
-#include "MessageBox.h"
+#include "archive/ArchiveFile.h"
+#include "archive/ArchiveLayout.h"
+#include "widgets/FolderLists.h"
+#include "widgets/MessageBox.h"
 
 #include <QCoreApplication>
 #include <QLabel>

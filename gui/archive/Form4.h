@@ -1,7 +1,7 @@
 #pragma once
 // "Data save": writes the interpolated-data file "<name>-Mi.csv" into the folder chosen in its
 // lists. Modeless; hidden (not closed) after OK and Cancel so it keeps its folder.
-#include "Module1.h"
+#include "state/Module1.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,8 +1,8 @@
-#include "Form5.h"
+#include "archive/Form5.h"
 
-#include "ArchiveLayout.h"
-#include "FolderLists.h"
-#include "MessageBox.h"
+#include "archive/ArchiveLayout.h"
+#include "widgets/FolderLists.h"
+#include "widgets/MessageBox.h"
 
 #include <QLabel>
 #include <QLineEdit>

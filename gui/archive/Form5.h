@@ -1,7 +1,7 @@
 #pragma once
 // "Image Save": writes the graph of the main window (ImageSource 1) or of the browser (any other
 // value) as a BMP file "<name>.bmp" into the folder chosen in its lists. Modeless.
-#include "Module1.h"
+#include "state/Module1.h"
 
 #include <QImage>
 #include <QString>

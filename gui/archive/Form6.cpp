@@ -1,15 +1,15 @@
-#include "Form6.h"
+#include "archive/Form6.h"
 
-#include "ArchiveFile.h"
-#include "ArchiveLayout.h"
-#include "EvaluateAtX.h"
-#include "ExitSign.h"
-#include "FolderLists.h"
-#include "Form5.h"
-#include "MessageBox.h"
-#include "PictureBox.h"
-#include "Plot.h"
-#include "Readout.h"
+#include "archive/ArchiveFile.h"
+#include "archive/ArchiveLayout.h"
+#include "archive/EvaluateAtX.h"
+#include "archive/Form5.h"
+#include "plot/Plot.h"
+#include "plot/Readout.h"
+#include "widgets/ExitSign.h"
+#include "widgets/FolderLists.h"
+#include "widgets/MessageBox.h"
+#include "widgets/PictureBox.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

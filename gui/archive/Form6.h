@@ -2,7 +2,7 @@
 // "Lagrange Interpolated Data": the saved-data browser. Lists "*Mi.csv" files, loads one into
 // the shared state (only when the whole file is valid), redraws it, adds its points, shows the
 // cursor readout, evaluates the polynomial at a typed X and hands its graph to the image save.
-#include "Module1.h"
+#include "state/Module1.h"
 
 #include <QImage>
 #include <QWidget>

@@ -1,12 +1,12 @@
-#include "Form10.h"
+#include "input/Form10.h"
 
-#include "FolderLists.h"
-#include "Form3.h"
-#include "Form9.h"
-#include "InputLayout.h"
-#include "MessageBox.h"
-#include "Ordering.h"
-#include "PointFileReader.h"
+#include "input/Form3.h"
+#include "input/Form9.h"
+#include "input/InputLayout.h"
+#include "input/Ordering.h"
+#include "input/PointFileReader.h"
+#include "widgets/FolderLists.h"
+#include "widgets/MessageBox.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #pragma once
 // File-input dialog: browse drives and folders, click a point file, and its points are read,
 // ordered and handed to the main window (pointsPublished); a failed read shows Form3.
-#include "Module1.h"
-#include "PublishedPoints.h"
+#include "input/PublishedPoints.h"
+#include "state/Module1.h"
 
 #include <QWidget>
 

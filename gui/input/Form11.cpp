@@ -1,9 +1,9 @@
-#include "Form11.h"
+#include "input/Form11.h"
 
-#include "InputLayout.h"
-#include "MessageBox.h"
-#include "NumberText.h"
-#include "Ordering.h"
+#include "input/InputLayout.h"
+#include "input/Ordering.h"
+#include "state/NumberText.h"
+#include "widgets/MessageBox.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #pragma once
 // Manual entry dialog: the user types up to ten points, X then Y, corrects them by number and
 // hands them to the main window, which applies what pointsPublished carries.
-#include "Module1.h"
-#include "PublishedPoints.h"
+#include "input/PublishedPoints.h"
+#include "state/Module1.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "Form3.h"
+#include "input/Form3.h"
 
-#include "InputLayout.h"
+#include "input/InputLayout.h"
 
 #include <QFrame>
 #include <QLabel>

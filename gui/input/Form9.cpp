@@ -1,10 +1,10 @@
-#include "Form9.h"
+#include "input/Form9.h"
 
-#include "FolderLists.h"
-#include "InputLayout.h"
-#include "ListKeyChoice.h"
-#include "MessageBox.h"
-#include "PointFileReader.h"
+#include "input/InputLayout.h"
+#include "input/PointFileReader.h"
+#include "widgets/FolderLists.h"
+#include "widgets/ListKeyChoice.h"
+#include "widgets/MessageBox.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "InputLayout.h"
+#include "input/InputLayout.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,6 +1,6 @@
-#include "Ordering.h"
+#include "input/Ordering.h"
 
-#include "NumberText.h"
+#include "state/NumberText.h"
 
 #include <cmath>
 #include <utility>

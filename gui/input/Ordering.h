@@ -3,8 +3,8 @@
 // ascending X order, move equal X values apart, keep and format the range values, decide which
 // logarithmic scale options the data allows, and build what is handed to the main window.
 // Plain C++: the dialogs pass in a callback that lets the window system process its events.
-#include "Module1.h"
-#include "PublishedPoints.h"
+#include "input/PublishedPoints.h"
+#include "state/Module1.h"
 
 #include <array>
 #include <functional>

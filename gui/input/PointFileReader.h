@@ -23,7 +23,7 @@
 // than kMaxLineBytes, a NUL byte or a UTF-16 byte order mark fails too. The file is read once;
 // both passes work on that snapshot, so a file that changes or vanishes meanwhile cannot mix two
 // versions.
-#include "Module1.h"
+#include "state/Module1.h"
 
 #include <array>
 #include <cstddef>

@@ -16,7 +16,7 @@ inline constexpr Rgb kCurveBlue{0, 0, 255};    // palette 9
 inline constexpr Rgb kPointRed{255, 0, 0};     // palette 12
 
 class GraphCanvas {
-public:
+  public:
     virtual ~GraphCanvas() = default;
 
     // User scale: the left edge is `left`, the top edge `top`; a negative height makes Y grow upwards.

@@ -1,7 +1,8 @@
-#include "Plot.h"
+#include "plot/Plot.h"
 
-#include "NumberText.h"
-#include "RequestFile.h"
+#include "exchange/AtomicFile.h"
+#include "exchange/RequestFile.h"
+#include "state/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,11 +43,10 @@ Axis makeAxis(AxisKind kind, double start, double stop, double step, const std::
 // than the pixels along the axis only every m-th line is drawn (still exact grid positions, spread
 // over the whole axis); the picture looks the same and a tiny step cannot stall the window. A step
 // that is not positive gives no inner line, as if it were the axis length.
-template <class Draw>
-void linearGridPositions(const Axis& axis, int pixels, Draw draw) {
+template <class Draw> void linearGridPositions(const Axis& axis, int pixels, Draw draw) {
     const double length = axis.stop - axis.start;
-    if (!(axis.step > 0) || !std::isfinite(axis.step) || !std::isfinite(axis.start) || !std::isfinite(length) ||
-        !(length > 0))
+    if (!(axis.step > 0) || !std::isfinite(axis.step) || !std::isfinite(axis.start) ||
+        !std::isfinite(length) || !(length > 0))
         return;
     const double maxLines = std::max(1, pixels);
     const double count = length / axis.step;
@@ -63,8 +63,7 @@ void linearGridPositions(const Axis& axis, int pixels, Draw draw) {
 // decade is always drawn; the next one only while the last line, ln 10 + k * Ln10, is below the
 // axis length. Since the stored Ln10 is slightly above ln 10, this includes one decade starting on
 // the far end of the frame. Spans of more decades than pixels are thinned like the linear grid.
-template <class Draw>
-void logGridPositions(const Axis& axis, double ln10, int pixels, Draw draw) {
+template <class Draw> void logGridPositions(const Axis& axis, double ln10, int pixels, Draw draw) {
     const double maxDecades = std::max(1, pixels);
     const bool bounded = std::isfinite(axis.length) && ln10 > 0 && std::isfinite(ln10);
     const double decades = bounded ? axis.length / ln10 : 0.0;
@@ -79,8 +78,7 @@ void logGridPositions(const Axis& axis, double ln10, int pixels, Draw draw) {
     }
 }
 
-template <class Draw>
-void gridPositions(const Axis& axis, double ln10, int pixels, Draw draw) {
+template <class Draw> void gridPositions(const Axis& axis, double ln10, int pixels, Draw draw) {
     if (axis.kind == AxisKind::Linear)
         linearGridPositions(axis, pixels, draw);
     else
@@ -118,10 +116,12 @@ void scaleAndGrid(const Axis& x, const Axis& y, double ln10, GraphCanvas& c) {
     c.setLineWidth(1);
     const float y0 = float(y.origin);
     const float y1 = float(y.origin + y.length);
-    gridPositions(x, ln10, c.pixelWidth(), [&](double px) { c.line(float(px), y0, float(px), y1, kGridGrey); });
+    gridPositions(x, ln10, c.pixelWidth(),
+                  [&](double px) { c.line(float(px), y0, float(px), y1, kGridGrey); });
     const float x0 = float(x.origin);
     const float x1 = float(x.origin + x.length);
-    gridPositions(y, ln10, c.pixelHeight(), [&](double py) { c.line(x0, float(py), x1, float(py), kGridGrey); });
+    gridPositions(y, ln10, c.pixelHeight(),
+                  [&](double py) { c.line(x0, float(py), x1, float(py), kGridGrey); });
     c.setLineWidth(2);
     c.frameRect(x0, y0, x1, y1);
 }
@@ -180,7 +180,8 @@ PointPlotOutcome drawGraph(const Module1& s, GraphCanvas& c, AxisKinds kinds, co
     if (o.writeRequest) {
         const double* xs = kinds.x == AxisKind::Logarithmic ? s.XPlotData.data() : s.XData.data();
         const double* ys = kinds.y == AxisKind::Logarithmic ? s.YPlotData.data() : s.YData.data();
-        const std::string bytes = exchange::FormatRequest(o.requestMode, s.XStart, s.XStop, s.PointsInUse(), xs, ys);
+        const std::string bytes =
+            exchange::FormatRequest(o.requestMode, s.XStart, s.XStop, s.PointsInUse(), xs, ys);
         out.requestWritten = exchange::WriteFileAtomically(requestPath(workDir), bytes, &out.requestError);
     }
     return out;
@@ -228,16 +229,20 @@ double DecadeExponent(const std::string& limitText) {
     return LeadingNumber(text.size() > 3 ? text.substr(text.size() - 3) : text);
 }
 
-PointPlotOutcome PlotPointsLinLin(const Module1& s, GraphCanvas& c, const LimitTexts& t, const std::string& workDir) {
+PointPlotOutcome PlotPointsLinLin(const Module1& s, GraphCanvas& c, const LimitTexts& t,
+                                  const std::string& workDir) {
     return plotPoints(s, c, t, workDir, kLinLin);
 }
-PointPlotOutcome PlotPointsLinLog(const Module1& s, GraphCanvas& c, const LimitTexts& t, const std::string& workDir) {
+PointPlotOutcome PlotPointsLinLog(const Module1& s, GraphCanvas& c, const LimitTexts& t,
+                                  const std::string& workDir) {
     return plotPoints(s, c, t, workDir, kLinLog);
 }
-PointPlotOutcome PlotPointsLogLin(const Module1& s, GraphCanvas& c, const LimitTexts& t, const std::string& workDir) {
+PointPlotOutcome PlotPointsLogLin(const Module1& s, GraphCanvas& c, const LimitTexts& t,
+                                  const std::string& workDir) {
     return plotPoints(s, c, t, workDir, kLogLin);
 }
-PointPlotOutcome PlotPointsLogLog(const Module1& s, GraphCanvas& c, const LimitTexts& t, const std::string& workDir) {
+PointPlotOutcome PlotPointsLogLog(const Module1& s, GraphCanvas& c, const LimitTexts& t,
+                                  const std::string& workDir) {
     return plotPoints(s, c, t, workDir, kLogLog);
 }
 PointPlotOutcome PlotPointsForMode(const Module1& s, GraphCanvas& c, const LimitTexts& t,
@@ -245,16 +250,36 @@ PointPlotOutcome PlotPointsForMode(const Module1& s, GraphCanvas& c, const Limit
     return plotPoints(s, c, t, workDir, AxesOfScaleMode(s.ScaleMode));
 }
 
-void PlotCurveLinLin(const Module1& s, GraphCanvas& c) { plotCurve(s, c, kLinLin); }
-void PlotCurveLinLog(const Module1& s, GraphCanvas& c) { plotCurve(s, c, kLinLog); }
-void PlotCurveLogLin(const Module1& s, GraphCanvas& c) { plotCurve(s, c, kLogLin); }
-void PlotCurveLogLog(const Module1& s, GraphCanvas& c) { plotCurve(s, c, kLogLog); }
-void PlotCurveForMode(const Module1& s, GraphCanvas& c) { plotCurve(s, c, AxesOfScaleMode(s.ScaleMode)); }
+void PlotCurveLinLin(const Module1& s, GraphCanvas& c) {
+    plotCurve(s, c, kLinLin);
+}
+void PlotCurveLinLog(const Module1& s, GraphCanvas& c) {
+    plotCurve(s, c, kLinLog);
+}
+void PlotCurveLogLin(const Module1& s, GraphCanvas& c) {
+    plotCurve(s, c, kLogLin);
+}
+void PlotCurveLogLog(const Module1& s, GraphCanvas& c) {
+    plotCurve(s, c, kLogLog);
+}
+void PlotCurveForMode(const Module1& s, GraphCanvas& c) {
+    plotCurve(s, c, AxesOfScaleMode(s.ScaleMode));
+}
 
-RangeLabels PlotSavedLinLin(const Module1& s, GraphCanvas& c) { return plotSaved(s, c, kLinLin); }
-RangeLabels PlotSavedLinLog(const Module1& s, GraphCanvas& c) { return plotSaved(s, c, kLinLog); }
-RangeLabels PlotSavedLogLin(const Module1& s, GraphCanvas& c) { return plotSaved(s, c, kLogLin); }
-RangeLabels PlotSavedLogLog(const Module1& s, GraphCanvas& c) { return plotSaved(s, c, kLogLog); }
-RangeLabels PlotSavedForMode(const Module1& s, GraphCanvas& c) { return plotSaved(s, c, AxesOfScaleMode(s.ScaleMode)); }
+RangeLabels PlotSavedLinLin(const Module1& s, GraphCanvas& c) {
+    return plotSaved(s, c, kLinLin);
+}
+RangeLabels PlotSavedLinLog(const Module1& s, GraphCanvas& c) {
+    return plotSaved(s, c, kLinLog);
+}
+RangeLabels PlotSavedLogLin(const Module1& s, GraphCanvas& c) {
+    return plotSaved(s, c, kLogLin);
+}
+RangeLabels PlotSavedLogLog(const Module1& s, GraphCanvas& c) {
+    return plotSaved(s, c, kLogLog);
+}
+RangeLabels PlotSavedForMode(const Module1& s, GraphCanvas& c) {
+    return plotSaved(s, c, AxesOfScaleMode(s.ScaleMode));
+}
 
 } // namespace mirendo

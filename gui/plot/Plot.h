@@ -1,8 +1,8 @@
 #pragma once
 // The graph plots: data-point graph, interpolated curve and the browser's saved-data graph,
 // all from one implementation parameterised by the two axis kinds.
-#include "GraphCanvas.h"
-#include "Module1.h"
+#include "plot/GraphCanvas.h"
+#include "state/Module1.h"
 
 #include <string>
 
@@ -32,12 +32,17 @@ struct PointPlotOutcome {
 
 // Grid, frame, points and labels of the main window, then the request file "B2F.dat" in
 // `workDir` (written atomically). The caller has validated the settings and cleared the canvas.
-PointPlotOutcome PlotPointsLinLin(const Module1& s, GraphCanvas& c, const LimitTexts& t, const std::string& workDir);
-PointPlotOutcome PlotPointsLinLog(const Module1& s, GraphCanvas& c, const LimitTexts& t, const std::string& workDir);
-PointPlotOutcome PlotPointsLogLin(const Module1& s, GraphCanvas& c, const LimitTexts& t, const std::string& workDir);
-PointPlotOutcome PlotPointsLogLog(const Module1& s, GraphCanvas& c, const LimitTexts& t, const std::string& workDir);
+PointPlotOutcome PlotPointsLinLin(const Module1& s, GraphCanvas& c, const LimitTexts& t,
+                                  const std::string& workDir);
+PointPlotOutcome PlotPointsLinLog(const Module1& s, GraphCanvas& c, const LimitTexts& t,
+                                  const std::string& workDir);
+PointPlotOutcome PlotPointsLogLin(const Module1& s, GraphCanvas& c, const LimitTexts& t,
+                                  const std::string& workDir);
+PointPlotOutcome PlotPointsLogLog(const Module1& s, GraphCanvas& c, const LimitTexts& t,
+                                  const std::string& workDir);
 // Dispatch on s.ScaleMode (1..4).
-PointPlotOutcome PlotPointsForMode(const Module1& s, GraphCanvas& c, const LimitTexts& t, const std::string& workDir);
+PointPlotOutcome PlotPointsForMode(const Module1& s, GraphCanvas& c, const LimitTexts& t,
+                                   const std::string& workDir);
 
 // The curve polyline into the scale the point plot left behind. Line width is the caller's.
 void PlotCurveLinLin(const Module1& s, GraphCanvas& c);

@@ -1,6 +1,6 @@
-#include "Readout.h"
+#include "plot/Readout.h"
 
-#include "NumberText.h"
+#include "state/NumberText.h"
 
 #include <cmath>
 #include <limits>

@@ -1,13 +1,13 @@
 #pragma once
 // A GraphCanvas that draws nothing and remembers every call, for tests of anything that plots.
-#include "GraphCanvas.h"
+#include "plot/GraphCanvas.h"
 
 #include <vector>
 
 namespace mirendo {
 
 class RecordingCanvas : public GraphCanvas {
-public:
+  public:
     enum class Kind { Scale, Clear, LineWidth, Line, LineTo, Frame, Dot };
 
     struct Call {
@@ -71,7 +71,7 @@ public:
     int lineWidth() const { return m_width; }
     void reset() { m_calls.clear(); }
 
-private:
+  private:
     std::vector<Call> m_calls;
     int m_width = 1;
     int m_pixelWidth;

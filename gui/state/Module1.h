@@ -18,10 +18,14 @@ struct AxisKinds {
 // (X axis first). Any other value is treated as 4, as the curve and saved plots do.
 inline AxisKinds AxesOfScaleMode(int scaleMode) {
     switch (scaleMode) {
-    case 1: return {AxisKind::Linear, AxisKind::Linear};
-    case 2: return {AxisKind::Linear, AxisKind::Logarithmic};
-    case 3: return {AxisKind::Logarithmic, AxisKind::Linear};
-    default: return {AxisKind::Logarithmic, AxisKind::Logarithmic};
+    case 1:
+        return {AxisKind::Linear, AxisKind::Linear};
+    case 2:
+        return {AxisKind::Linear, AxisKind::Logarithmic};
+    case 3:
+        return {AxisKind::Logarithmic, AxisKind::Linear};
+    default:
+        return {AxisKind::Logarithmic, AxisKind::Logarithmic};
     }
 }
 

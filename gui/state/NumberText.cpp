@@ -1,4 +1,4 @@
-#include "NumberText.h"
+#include "state/NumberText.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -19,7 +19,9 @@ struct Decimal {
     int exponent = 0;
 };
 
-bool IsZero(const Decimal& d) { return d.digits.find_first_not_of('0') == std::string::npos; }
+bool IsZero(const Decimal& d) {
+    return d.digits.find_first_not_of('0') == std::string::npos;
+}
 
 // Decimal expansion of `sig` significant digits, correctly rounded from the double
 // (%.*e rounds the exact binary value).
@@ -136,7 +138,9 @@ std::string FormatFixed(double value, int minDecimals, int maxDecimals) {
     return PlainText(d, minDecimals, maxDecimals);
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -210,13 +214,21 @@ std::string FormatExponential(double value, int decimals) {
     return text;
 }
 
-std::string FormatFixed3(double value) { return FormatFixed(value, 3, 3); }
+std::string FormatFixed3(double value) {
+    return FormatFixed(value, 3, 3);
+}
 
-std::string FormatUpTo3Decimals(double value) { return FormatFixed(value, 1, 3); }
+std::string FormatUpTo3Decimals(double value) {
+    return FormatFixed(value, 1, 3);
+}
 
-std::string FormatSigned2(int value) { return ExponentText(value, true); }
+std::string FormatSigned2(int value) {
+    return ExponentText(value, true);
+}
 
-std::string FormatPlain2(int value) { return ExponentText(value, false); }
+std::string FormatPlain2(int value) {
+    return ExponentText(value, false);
+}
 
 std::string GeneralText(double value) {
     if (!std::isfinite(value))

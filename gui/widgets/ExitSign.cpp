@@ -1,4 +1,4 @@
-#include "ExitSign.h"
+#include "widgets/ExitSign.h"
 
 #include <QColor>
 #include <QPainter>

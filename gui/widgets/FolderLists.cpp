@@ -1,6 +1,6 @@
-#include "FolderLists.h"
+#include "widgets/FolderLists.h"
 
-#include "ListKeyChoice.h"
+#include "widgets/ListKeyChoice.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,7 +33,9 @@ QStringList mountedRoots() {
     return roots;
 }
 
-QString rootOf(const QString& path) { return QDir::cleanPath(QStorageInfo(path).rootPath()); }
+QString rootOf(const QString& path) {
+    return QDir::cleanPath(QStorageInfo(path).rootPath());
+}
 
 bool isBrowsableFolder(const QString& path) {
     const QFileInfo info(path);
@@ -140,13 +142,14 @@ void FolderLists::fillFolders() {
     m_dir->addItem(heading);
     QDir here(m_path);
     if (here.cdUp() && QDir::cleanPath(here.absolutePath()) != m_path) {
-        auto* up = new QListWidgetItem(style->standardIcon(QStyle::SP_FileDialogToParent), QStringLiteral(".."));
+        auto* up =
+            new QListWidgetItem(style->standardIcon(QStyle::SP_FileDialogToParent), QStringLiteral(".."));
         up->setData(kPathRole, QDir::cleanPath(here.absolutePath()));
         m_dir->addItem(up);
     }
     const QDir current(m_path);
-    const QStringList folders =
-        current.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
+    const QStringList folders = current.entryList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                                  QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
     const QIcon folderIcon = style->standardIcon(QStyle::SP_DirClosedIcon);
     for (const QString& name : folders) {
         auto* item = new QListWidgetItem(folderIcon, name);
@@ -156,7 +159,8 @@ void FolderLists::fillFolders() {
 }
 
 void FolderLists::resetToCurrentFolderOfDrive() {
-    QString root = m_drive && m_drive->currentIndex() >= 0 ? m_drive->currentData().toString() : rootOf(m_path);
+    QString root =
+        m_drive && m_drive->currentIndex() >= 0 ? m_drive->currentData().toString() : rootOf(m_path);
     if (!moveToDrive(root))
         setPath(m_path); // refresh in place; the drive may have gone away
 }
@@ -175,7 +179,9 @@ void FolderLists::refreshFiles() {
     m_file->setCurrentRow(-1);
 }
 
-QString FolderLists::path() const { return m_path; }
+QString FolderLists::path() const {
+    return m_path;
+}
 
 QString FolderLists::selectedName() const {
     if (!m_file)

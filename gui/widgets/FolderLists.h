@@ -12,10 +12,11 @@ namespace mirendo {
 
 class FolderLists : public QObject {
     Q_OBJECT
-public:
+  public:
     // `patterns` like {"*.dat", "*.csv"}; an empty list shows no file list (Form9 has its own).
     // Lists without an accessible name get one ("ドライブ", "フォルダ", "ファイル").
-    FolderLists(QComboBox* drive, QListWidget* dir, QListWidget* file, QStringList patterns, QObject* parent = nullptr);
+    FolderLists(QComboBox* drive, QListWidget* dir, QListWidget* file, QStringList patterns,
+                QObject* parent = nullptr);
 
     // Dir1 shows the current folder's path first (open folder), then ".." (except at "/") and
     // the subfolders; activating an entry (double click, Enter) moves there.
@@ -26,18 +27,18 @@ public:
     void resetToCurrentFolderOfDrive();
     void refreshFiles();
 
-    QString path() const;           // folder the file list shows, never ending in '/' except "/"
-    QString selectedName() const;   // file name selected in File1, "" when none
-    QString selectedPath() const;   // path()/selectedName(), without doubling '/' at the root
+    QString path() const;         // folder the file list shows, never ending in '/' except "/"
+    QString selectedName() const; // file name selected in File1, "" when none
+    QString selectedPath() const; // path()/selectedName(), without doubling '/' at the root
     void clearSelection();
 
-signals:
+  signals:
     void folderChanged(const QString& path);
     // A file chosen in File1: a mouse click, or Enter or Space on the current file, so the
     // lists work without a mouse (arrow keys move, Enter chooses). One choice, one signal.
     void fileClicked(const QString& name);
 
-private:
+  private:
     // Folder list to the current folder of the drive with root `root`; false if unreadable.
     bool moveToDrive(const QString& root);
     // Drive list shows the drive holding `path`, without emitting a change.

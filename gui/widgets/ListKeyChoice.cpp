@@ -1,11 +1,13 @@
-#include "ListKeyChoice.h"
+#include "widgets/ListKeyChoice.h"
 
 #include <QKeyEvent>
 #include <QListWidget>
 
 namespace mirendo {
 
-ListKeyChoice::ListKeyChoice(QListWidget* list) : QObject(list), m_list(list) { list->installEventFilter(this); }
+ListKeyChoice::ListKeyChoice(QListWidget* list) : QObject(list), m_list(list) {
+    list->installEventFilter(this);
+}
 
 bool ListKeyChoice::eventFilter(QObject* watched, QEvent* event) {
     if (watched != m_list || event->type() != QEvent::KeyPress)

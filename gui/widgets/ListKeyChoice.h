@@ -13,17 +13,17 @@ namespace mirendo {
 
 class ListKeyChoice : public QObject {
     Q_OBJECT
-public:
+  public:
     // Watches `list` and is owned by it.
     explicit ListKeyChoice(QListWidget* list);
 
-signals:
+  signals:
     void chosen(QListWidgetItem* item);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QListWidget* m_list;
 };
 

@@ -1,4 +1,4 @@
-#include "MessageBox.h"
+#include "widgets/MessageBox.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -29,8 +29,12 @@ void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
     box.exec();
 }
 
-void SetMessageHook(MessageHook newHook) { hook() = std::move(newHook); }
+void SetMessageHook(MessageHook newHook) {
+    hook() = std::move(newHook);
+}
 
-void Beep() { QApplication::beep(); }
+void Beep() {
+    QApplication::beep();
+}
 
 } // namespace mirendo

@@ -1,4 +1,4 @@
-#include "PictureBox.h"
+#include "widgets/PictureBox.h"
 
 #include <QFrame>
 #include <QMouseEvent>
@@ -17,9 +17,13 @@ namespace {
 // is visible anyway.
 constexpr double kSlack = 4096.0;
 
-QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor toQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
-bool finitePoint(const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+bool finitePoint(const QPointF& p) {
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
 
 // Cohen-Sutherland: clips the segment a-b to the rectangle; false when nothing of it is inside.
 // Each cut is interpolated from the other end, which keeps a segment from a visible point to a
@@ -99,7 +103,9 @@ void PictureBox::clear() {
     update();
 }
 
-void PictureBox::setLineWidth(int pixels) { m_lineWidth = std::max(1, pixels); }
+void PictureBox::setLineWidth(int pixels) {
+    m_lineWidth = std::max(1, pixels);
+}
 
 QPointF PictureBox::toPixel(float x, float y) const {
     const double px = (double(x) - m_left) / double(m_width) * m_image.width();
@@ -192,8 +198,12 @@ void PictureBox::dot(float x, float y, Rgb colour) {
     update();
 }
 
-int PictureBox::pixelWidth() const { return m_image.width(); }
-int PictureBox::pixelHeight() const { return m_image.height(); }
+int PictureBox::pixelWidth() const {
+    return m_image.width();
+}
+int PictureBox::pixelHeight() const {
+    return m_image.height();
+}
 
 void PictureBox::showCursorLines(float x, float y) {
     const QPointF p = toPixel(x, y);
@@ -217,7 +227,9 @@ void PictureBox::hideCursorLines() {
     m_line2->hide();
 }
 
-bool PictureBox::cursorLinesVisible() const { return !m_line1->isHidden() || !m_line2->isHidden(); }
+bool PictureBox::cursorLinesVisible() const {
+    return !m_line1->isHidden() || !m_line2->isHidden();
+}
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);

@@ -1,7 +1,7 @@
 #pragma once
 // Graph area "Picture1": draws into a persistent image (what the image save writes) and shows
 // the two red cursor lines Line1 (vertical) and Line2 (horizontal) on top, outside that image.
-#include "GraphCanvas.h"
+#include "plot/GraphCanvas.h"
 
 #include <QImage>
 #include <QWidget>
@@ -12,7 +12,7 @@ namespace mirendo {
 
 class PictureBox : public QWidget, public GraphCanvas {
     Q_OBJECT
-public:
+  public:
     // `pixelSize` is the drawing surface, fixed for the window's lifetime (609 x 545 for the graphs).
     // The image is always `pixelSize` pixels, whatever the screen's scale: a saved graph has the
     // same size on every screen; on a scaled screen the widget shows it enlarged.
@@ -39,17 +39,17 @@ public:
     QPointF toPixel(float x, float y) const;
     QPointF toUser(QPointF pixel) const;
 
-signals:
+  signals:
     // Mouse position in user coordinates (single precision, as the readout receives it).
     void mouseMovedTo(float x, float y);
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     // Draws one pixel-space segment with the current width; non-finite ends are skipped and
     // far-away ends clipped, so absurd user coordinates can neither hang nor crash the painter.
     void strokeSegment(QPointF a, QPointF b, const QColor& colour);

@@ -1,7 +1,7 @@
-#include "Decorations.h"
+#include "windows/Decorations.h"
 
-#include "ExitSign.h"
-#include "Layout.h"
+#include "widgets/ExitSign.h"
+#include "windows/Layout.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -38,15 +38,19 @@ QPixmap SettingsExplanationPicture(QSize size) {
 
     p.setPen(QPen(QColor(128, 128, 128), 1, Qt::DotLine));
     for (int k = 1; k < 5; ++k) {
-        p.drawLine(QPointF(frame.left() + k * cell, frame.top()), QPointF(frame.left() + k * cell, frame.bottom()));
-        p.drawLine(QPointF(frame.left(), frame.top() + k * cell), QPointF(frame.right(), frame.top() + k * cell));
+        p.drawLine(QPointF(frame.left() + k * cell, frame.top()),
+                   QPointF(frame.left() + k * cell, frame.bottom()));
+        p.drawLine(QPointF(frame.left(), frame.top() + k * cell),
+                   QPointF(frame.right(), frame.top() + k * cell));
     }
     p.setPen(QPen(Qt::black, 2));
     p.drawRect(frame);
     p.setPen(QPen(Qt::black, 1));
     for (int k = 0; k <= 5; ++k) {
-        p.drawLine(QPointF(frame.left() + k * cell, frame.bottom()), QPointF(frame.left() + k * cell, frame.bottom() + 4));
-        p.drawLine(QPointF(frame.left() - 4, frame.top() + k * cell), QPointF(frame.left(), frame.top() + k * cell));
+        p.drawLine(QPointF(frame.left() + k * cell, frame.bottom()),
+                   QPointF(frame.left() + k * cell, frame.bottom() + 4));
+        p.drawLine(QPointF(frame.left() - 4, frame.top() + k * cell),
+                   QPointF(frame.left(), frame.top() + k * cell));
     }
 
     p.setFont(WindowFont(11));
@@ -59,12 +63,15 @@ QPixmap SettingsExplanationPicture(QSize size) {
     p.drawText(QRectF(frame.left() - 30, xWordsTop, 60, fm.height()), Qt::AlignCenter, start);
     p.drawText(QRectF(frame.right() - 30, xWordsTop, 60, fm.height()), Qt::AlignCenter, stop);
     p.setFont(WindowFont(15, true));
-    p.drawText(QRectF(frame.left(), xWordsTop + fm.height(), frame.width(), 22), Qt::AlignCenter, QStringLiteral("X"));
+    p.drawText(QRectF(frame.left(), xWordsTop + fm.height(), frame.width(), 22), Qt::AlignCenter,
+               QStringLiteral("X"));
     // Y axis: start at the bottom, stop at the top, "Y" in the middle, all left of the frame.
     p.drawText(QRectF(4, frame.center().y() - 11, 20, 22), Qt::AlignCenter, QStringLiteral("Y"));
     p.setFont(WindowFont(11));
-    p.drawText(QRectF(22, frame.bottom() - fm.height() / 2.0, 44, fm.height()), Qt::AlignRight | Qt::AlignVCenter, start);
-    p.drawText(QRectF(22, frame.top() - fm.height() / 2.0, 44, fm.height()), Qt::AlignRight | Qt::AlignVCenter, stop);
+    p.drawText(QRectF(22, frame.bottom() - fm.height() / 2.0, 44, fm.height()),
+               Qt::AlignRight | Qt::AlignVCenter, start);
+    p.drawText(QRectF(22, frame.top() - fm.height() / 2.0, 44, fm.height()),
+               Qt::AlignRight | Qt::AlignVCenter, stop);
 
     // The increment: one grid interval above the frame, marked with a double arrow.
     p.setPen(QPen(QColor(0, 0, 192), 1));
@@ -75,7 +82,8 @@ QPixmap SettingsExplanationPicture(QSize size) {
     p.setPen(QPen(QColor(0, 0, 192), 1, Qt::DashLine));
     p.drawLine(QPointF(from.x(), arrowY - 4), QPointF(from.x(), frame.top()));
     p.drawLine(QPointF(to.x(), arrowY - 4), QPointF(to.x(), frame.top()));
-    p.drawText(QRectF(from.x() - 10, arrowY - 8 - fm.height(), cell + 20, fm.height()), Qt::AlignCenter, step);
+    p.drawText(QRectF(from.x() - 10, arrowY - 8 - fm.height(), cell + 20, fm.height()), Qt::AlignCenter,
+               step);
     return pixmap;
 }
 
@@ -106,6 +114,8 @@ QPixmap SmallGraphPicture(QSize size) {
     return pixmap;
 }
 
-QIcon ExitSignIcon(QSize size) { return QIcon(ExitSignPixmap(size)); }
+QIcon ExitSignIcon(QSize size) {
+    return QIcon(ExitSignPixmap(size));
+}
 
 } // namespace mirendo

@@ -11,7 +11,7 @@ namespace mirendo {
 
 class EngineRunner : public QObject {
     Q_OBJECT
-public:
+  public:
     static constexpr const char* kEngineName = "Ventrel";
 
     // The engine is looked for in `ownFolder` first (Mirendo's own folder by default),
@@ -45,12 +45,12 @@ public:
     // Message for the user about the last failed run (empty otherwise).
     QString lastFailureMessage() const { return m_failure; }
 
-signals:
+  signals:
     // The program could not be started after all (reported by the process asynchronously).
     void startFailed(const QString& message);
     void runEnded(bool succeeded);
 
-private:
+  private:
     void onFinished(int exitCode, QProcess::ExitStatus status);
     void onError(QProcess::ProcessError error);
 

@@ -1,9 +1,9 @@
-#include "ExampleGraphs.h"
+#include "windows/ExampleGraphs.h"
 
-#include "Layout.h"
-#include "NumberText.h"
-#include "PictureBox.h"
-#include "Plot.h"
+#include "plot/Plot.h"
+#include "state/NumberText.h"
+#include "widgets/PictureBox.h"
+#include "windows/Layout.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -24,7 +24,9 @@ constexpr int kBottomRoom = 20;
 constexpr int kTopRoom = 6;
 constexpr int kRightRoom = 8;
 
-double Transformed(double value, AxisKind kind) { return kind == AxisKind::Logarithmic ? std::log(value) : value; }
+double Transformed(double value, AxisKind kind) {
+    return kind == AxisKind::Logarithmic ? std::log(value) : value;
+}
 
 // "10" with the exponent raised, drawn so that its centre is at `centre`.
 void DrawPowerOfTen(QPainter& p, int exponent, QPointF centre, bool alignRight) {
@@ -59,12 +61,14 @@ void NumberAxis(QPainter& p, AxisKind kind, const std::string& startText, const 
     if (kind == AxisKind::Logarithmic) {
         const int first = static_cast<int>(DecadeExponent(startText));
         const int last = static_cast<int>(DecadeExponent(stopText));
-        for (int e = first; e <= last; ++e) DrawPowerOfTen(p, e, toPixel((e - first) * Module1::kLn10), alignRight);
+        for (int e = first; e <= last; ++e)
+            DrawPowerOfTen(p, e, toPixel((e - first) * Module1::kLn10), alignRight);
         return;
     }
     for (int k = 0;; ++k) {
         const double value = start + k * step;
-        if (value > stop + step * 1e-9) break;
+        if (value > stop + step * 1e-9)
+            break;
         DrawPlainNumber(p, value, toPixel(value), alignRight);
     }
 }
@@ -74,17 +78,30 @@ void NumberAxis(QPainter& p, AxisKind kind, const std::string& startText, const 
 ExampleGraph ExampleOfScaleMode(int scaleMode) {
     switch (scaleMode) {
     case 2:
-        return {2, {{1, 2}, {2, 6}, {3, 14}, {4, 40}, {5, 75}, {6, 220}, {7, 480}, {8, 900}},
-                "0", "9", "1", "1.0E+00", "1.0E+03", "10"};
+        return {2,         {{1, 2}, {2, 6}, {3, 14}, {4, 40}, {5, 75}, {6, 220}, {7, 480}, {8, 900}},
+                "0",       "9",
+                "1",       "1.0E+00",
+                "1.0E+03", "10"};
     case 3:
-        return {3, {{0.2, 1.2}, {0.5, 2.6}, {1.2, 3.1}, {3, 4.6}, {8, 5.1}, {20, 6.7}, {50, 7.3}, {90, 8.4}},
-                "1.0E-01", "1.0E+02", "10", "0", "10", "2"};
+        return {3,
+                {{0.2, 1.2}, {0.5, 2.6}, {1.2, 3.1}, {3, 4.6}, {8, 5.1}, {20, 6.7}, {50, 7.3}, {90, 8.4}},
+                "1.0E-01",
+                "1.0E+02",
+                "10",
+                "0",
+                "10",
+                "2"};
     case 4:
-        return {4, {{0.2, 0.5}, {0.6, 2.2}, {1.5, 5}, {4, 30}, {10, 90}, {30, 600}, {70, 2000}},
-                "1.0E-01", "1.0E+02", "10", "1.0E-01", "1.0E+04", "10"};
+        return {4,         {{0.2, 0.5}, {0.6, 2.2}, {1.5, 5}, {4, 30}, {10, 90}, {30, 600}, {70, 2000}},
+                "1.0E-01", "1.0E+02",
+                "10",      "1.0E-01",
+                "1.0E+04", "10"};
     default:
-        return {1, {{0, 1.0}, {1, 3.2}, {2, 4.1}, {3, 3.0}, {4, 1.6}, {5, 1.3}, {6, 2.7}, {7, 4.3}, {8, 4.6}},
-                "0", "8", "2", "0", "5", "1"};
+        return {
+            1,   {{0, 1.0}, {1, 3.2}, {2, 4.1}, {3, 3.0}, {4, 1.6}, {5, 1.3}, {6, 2.7}, {7, 4.3}, {8, 4.6}},
+            "0", "8",
+            "2", "0",
+            "5", "1"};
     }
 }
 
@@ -93,7 +110,8 @@ double LagrangeAt(const std::vector<double>& xs, const std::vector<double>& ys, 
     for (std::size_t k = 0; k < xs.size(); ++k) {
         double term = ys[k];
         for (std::size_t l = 0; l < xs.size(); ++l)
-            if (l != k) term *= (t - xs[l]) / (xs[k] - xs[l]);
+            if (l != k)
+                term *= (t - xs[l]) / (xs[k] - xs[l]);
         sum += term;
     }
     return sum;
@@ -159,21 +177,23 @@ namespace {
 // Draws on `target` at `factor` times the pixels: line widths grow with the surface, and the
 // grid is bounded by the logical size, so the picture is the 1x one, only sharper.
 class ScaledCanvas : public GraphCanvas {
-public:
+  public:
     ScaledCanvas(GraphCanvas& target, int factor) : m_target(target), m_factor(factor) {}
     void setScale(float left, float top, float width, float height) override {
         m_target.setScale(left, top, width, height);
     }
     void clear() override { m_target.clear(); }
     void setLineWidth(int pixels) override { m_target.setLineWidth(pixels * m_factor); }
-    void line(float x1, float y1, float x2, float y2, Rgb colour) override { m_target.line(x1, y1, x2, y2, colour); }
+    void line(float x1, float y1, float x2, float y2, Rgb colour) override {
+        m_target.line(x1, y1, x2, y2, colour);
+    }
     void lineTo(float x, float y, Rgb colour) override { m_target.lineTo(x, y, colour); }
     void frameRect(float x1, float y1, float x2, float y2) override { m_target.frameRect(x1, y1, x2, y2); }
     void dot(float x, float y, Rgb colour) override { m_target.dot(x, y, colour); }
     int pixelWidth() const override { return m_target.pixelWidth() / m_factor; }
     int pixelHeight() const override { return m_target.pixelHeight() / m_factor; }
 
-private:
+  private:
     GraphCanvas& m_target;
     int m_factor;
 };
@@ -196,7 +216,8 @@ QPixmap ExampleGraphPicture(int scaleMode, QSize size, int pixelRatio) {
         canvas.setLineWidth(7);
         canvas.dot(static_cast<float>(s.XPlotData[i]), static_cast<float>(s.YPlotData[i]), kPointRed);
         canvas.setLineWidth(3);
-        canvas.dot(static_cast<float>(s.XPlotData[i]), static_cast<float>(s.YPlotData[i]), Rgb{255, 255, 255});
+        canvas.dot(static_cast<float>(s.XPlotData[i]), static_cast<float>(s.YPlotData[i]),
+                   Rgb{255, 255, 255});
     }
     canvas.setLineWidth(1);
 
@@ -212,12 +233,14 @@ QPixmap ExampleGraphPicture(int scaleMode, QSize size, int pixelRatio) {
     const double yAxisOrigin = axes.y == AxisKind::Logarithmic ? 0 : s.YStart;
     const double numbersY = kTopRoom + plotSize.height() + kBottomRoom / 2.0;
     NumberAxis(p, axes.x, s.XStartText, s.XStopText, s.XStart, s.XStop, s.XStep, false, [&](double x) {
-        return QPointF(origin.x() + plot.toPixel(static_cast<float>(x), static_cast<float>(yAxisOrigin)).x() / k,
+        return QPointF(origin.x() +
+                           plot.toPixel(static_cast<float>(x), static_cast<float>(yAxisOrigin)).x() / k,
                        numbersY);
     });
     NumberAxis(p, axes.y, s.YStartText, s.YStopText, s.YStart, s.YStop, s.YStep, true, [&](double y) {
         return QPointF(kLeftRoom - 2.0,
-                       origin.y() + plot.toPixel(static_cast<float>(xAxisOrigin), static_cast<float>(y)).y() / k);
+                       origin.y() +
+                           plot.toPixel(static_cast<float>(xAxisOrigin), static_cast<float>(y)).y() / k);
     });
     p.end();
     picture.setDevicePixelRatio(k);
@@ -233,7 +256,8 @@ QPixmap CompiledInExampleGraphPicture(int scaleMode, QSize size, int pixelRatio)
     const QString path = QStringLiteral(":/examples/") + ExampleGraphResourceName(scaleMode, pixelRatio);
     if (pixelRatio > 1) {
         QPixmap picture;
-        if (!picture.load(path, "PNG") || picture.size() != size * pixelRatio) return {};
+        if (!picture.load(path, "PNG") || picture.size() != size * pixelRatio)
+            return {};
         picture.setDevicePixelRatio(pixelRatio);
         return picture;
     }

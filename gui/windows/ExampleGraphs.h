@@ -2,7 +2,7 @@
 // The four example graphs of the start window, one per scale mode: fixed example points with a
 // smooth Lagrange curve through them, drawn by the same plot code as the real graphs, with the
 // axes numbered (powers of ten on a logarithmic axis).
-#include "Module1.h"
+#include "state/Module1.h"
 
 #include <QPixmap>
 #include <QSize>

@@ -1,16 +1,16 @@
-#include "Form1.h"
+#include "windows/Form1.h"
 
-#include "Decorations.h"
-#include "EngineRunner.h"
-#include "Layout.h"
-#include "MessageBox.h"
-#include "NumberText.h"
-#include "PictureBox.h"
-#include "Plot.h"
-#include "Readout.h"
-#include "RequestFile.h"
-#include "ResultFile.h"
-#include "SettingsLogic.h"
+#include "exchange/RequestFile.h"
+#include "exchange/ResultFile.h"
+#include "plot/Plot.h"
+#include "plot/Readout.h"
+#include "state/NumberText.h"
+#include "widgets/MessageBox.h"
+#include "widgets/PictureBox.h"
+#include "windows/Decorations.h"
+#include "windows/EngineRunner.h"
+#include "windows/Layout.h"
+#include "windows/SettingsLogic.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -34,20 +34,33 @@ constexpr int kEngineWaitMs = 10000;
 
 const char* const kLimitCaptions[4] = {"X-Start", "X-Stop", "Y-Start", "Y-Stop"};
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-std::string S(const QString& text) { return text.toStdString(); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+std::string S(const QString& text) {
+    return text.toStdString();
+}
 
-QString WorkDir() { return QDir::currentPath(); }
+QString WorkDir() {
+    return QDir::currentPath();
+}
 
 QString ResultErrorReason(exchange::ResultError error) {
     switch (error) {
-    case exchange::ResultError::Missing: return QStringLiteral("（F2B.dat がありません）");
-    case exchange::ResultError::Unreadable: return QStringLiteral("（F2B.dat を開けません）");
-    case exchange::ResultError::EndedEarly: return QStringLiteral("（ファイルが途中で終わっています）");
-    case exchange::ResultError::NotANumber: return QStringLiteral("（数値でない値があります）");
-    case exchange::ResultError::TooManyPoints: return QStringLiteral("（データ点の数が 10 を超えています）");
-    case exchange::ResultError::TooManySamples: return QStringLiteral("（補間点の数が 600 を超えています）");
-    case exchange::ResultError::None: break;
+    case exchange::ResultError::Missing:
+        return QStringLiteral("（F2B.dat がありません）");
+    case exchange::ResultError::Unreadable:
+        return QStringLiteral("（F2B.dat を開けません）");
+    case exchange::ResultError::EndedEarly:
+        return QStringLiteral("（ファイルが途中で終わっています）");
+    case exchange::ResultError::NotANumber:
+        return QStringLiteral("（数値でない値があります）");
+    case exchange::ResultError::TooManyPoints:
+        return QStringLiteral("（データ点の数が 10 を超えています）");
+    case exchange::ResultError::TooManySamples:
+        return QStringLiteral("（補間点の数が 600 を超えています）");
+    case exchange::ResultError::None:
+        break;
     }
     return {};
 }
@@ -105,12 +118,14 @@ Form1::Form1(Module1& state, EngineRunner* runner, QWidget* parent)
     setFont(WindowFont(12));
     setFixedSize(TwipSize(20280, 11160));
     buildControls();
-    connect(m_runner, &EngineRunner::startFailed, this, [this](const QString& message) { ShowMessage(this, message); });
+    connect(m_runner, &EngineRunner::startFailed, this,
+            [this](const QString& message) { ShowMessage(this, message); });
 }
 
 void Form1::buildControls() {
     MakeStepNumber(this, "Label18", QStringLiteral("①"), TwipRect(240, 240, 315, 465));
-    m_frame2 = Place(new QGroupBox(QStringLiteral("データ入力方式"), this), "Frame2", TwipRect(600, 360, 3135, 2295));
+    m_frame2 = Place(new QGroupBox(QStringLiteral("データ入力方式"), this), "Frame2",
+                     TwipRect(600, 360, 3135, 2295));
     m_option5 = Place(new QRadioButton(QStringLiteral("ファイルから読み込む"), m_frame2), "Option5",
                       TwipRect(240, 600, 2775, 375));
     m_option6 = Place(new QRadioButton(QStringLiteral("直接 手入力する"), m_frame2), "Option6",
@@ -120,7 +135,8 @@ void Form1::buildControls() {
     m_command9 = MakeButton(this, "Command9", QStringLiteral("OK"), TwipRect(1560, 1920, 975, 495));
 
     MakeStepNumber(this, "Label19", QStringLiteral("②"), TwipRect(4080, 240, 315, 465));
-    m_frame1 = Place(new QGroupBox(QStringLiteral("スケールモード選択"), this), "Frame1", TwipRect(4560, 240, 3855, 2655));
+    m_frame1 = Place(new QGroupBox(QStringLiteral("スケールモード選択"), this), "Frame1",
+                     TwipRect(4560, 240, 3855, 2655));
     MakeLabel(m_frame1, "Label6", QStringLiteral("X 軸  -  Y 軸"), TwipRect(1080, 360, 1350, 360));
     const char* const optionNames[4] = {"Option1", "Option2", "Option3", "Option4"};
     const QString optionCaptions[4] = {QStringLiteral(" Linear - Linear"), QStringLiteral(" Linear - Log"),
@@ -130,14 +146,16 @@ void Form1::buildControls() {
                                   TwipRect(600, 720 + 480 * i, 2700, 375));
         m_scaleOptions[i]->setChecked(i == 0); // before the handler is connected: no state change yet
         connect(m_scaleOptions[i], &QRadioButton::toggled, this, [this, i](bool checked) {
-            if (checked) ScaleOption_Click(i + 1);
+            if (checked)
+                ScaleOption_Click(i + 1);
             updateTabStops();
         });
     }
 
     MakeLabel(this, "Label2", QStringLiteral("データテーブル"), TwipRect(720, 2730, 1680, 330));
     m_list1 = Place(new QListWidget(this), "List1", TwipRect(240, 3120, 3495, 6360));
-    auto* columnHeads = MakeLabel(this, "Label3", QStringLiteral("X                Y"), TwipRect(1560, 9720, 1515, 360));
+    auto* columnHeads =
+        MakeLabel(this, "Label3", QStringLiteral("X                Y"), TwipRect(1560, 9720, 1515, 360));
     // The run of blanks between the heads is meant to put "Y" over the second column; this face
     // has narrow blanks, so the gap is widened.
     QFont headFont = columnHeads->font();
@@ -148,10 +166,12 @@ void Form1::buildControls() {
     const char* const rangeNames[4] = {"Label31", "Label32", "Label33", "Label34"};
     const QRect rangeRects[4] = {TwipRect(1080, 10080, 1335, 375), TwipRect(1080, 10440, 1335, 375),
                                  TwipRect(2400, 10080, 1335, 375), TwipRect(2400, 10440, 1335, 375)};
-    for (int i = 0; i < 4; ++i) m_rangeLabels[i] = MakeWhiteValueLabel(this, rangeNames[i], rangeRects[i]);
+    for (int i = 0; i < 4; ++i)
+        m_rangeLabels[i] = MakeWhiteValueLabel(this, rangeNames[i], rangeRects[i]);
 
     MakeStepNumber(this, "Label20", QStringLiteral("③"), TwipRect(4080, 3000, 315, 465));
-    MakeLabel(this, "Label29", QStringLiteral("グラフ設定"), TwipRect(4440, 3075, 1200, 360))->setFont(WindowFont(13, true));
+    MakeLabel(this, "Label29", QStringLiteral("グラフ設定"), TwipRect(4440, 3075, 1200, 360))
+        ->setFont(WindowFont(13, true));
     MakeLabel(this, "Label8", QStringLiteral("X 軸 "), TwipRect(6120, 3120, 900, 360));
     MakeLabel(this, "Label9", QStringLiteral("Y 軸 "), TwipRect(7440, 3120, 900, 360));
     MakeLabel(this, "Label10", QStringLiteral("開始値"), TwipRect(4800, 3540, 840, 375));
@@ -160,11 +180,13 @@ void Form1::buildControls() {
     const char* const boxNames[6] = {"Text5", "Text6", "Text7", "Text8", "Text9", "Text10"};
     for (int i = 0; i < 6; ++i) {
         const int left = i < 3 ? 5640 : 7080;
-        m_settingBoxes[i] = Place(new QLineEdit(this), boxNames[i], TwipRect(left, 3480 + 360 * (i % 3), 1335, 375));
+        m_settingBoxes[i] =
+            Place(new QLineEdit(this), boxNames[i], TwipRect(left, 3480 + 360 * (i % 3), 1335, 375));
         connect(m_settingBoxes[i], &QLineEdit::returnPressed, this,
                 [this, box = m_settingBoxes[i]] { SettingBox_Enter(box); });
     }
-    MakeLabel(this, "Label13", QStringLiteral("下図参照　入力例 (0, 10, 1E-2, 1e+03)"), TwipRect(4200, 4680, 4170, 345))
+    MakeLabel(this, "Label13", QStringLiteral("下図参照　入力例 (0, 10, 1E-2, 1e+03)"),
+              TwipRect(4200, 4680, 4170, 345))
         ->setFont(WindowFont(11));
     auto* picture2 = MakeLabel(this, "Picture2", QString(), TwipRect(4080, 5160, 4695, 4455));
     picture2->setPixmap(SettingsExplanationPicture(picture2->size()));
@@ -173,16 +195,21 @@ void Form1::buildControls() {
     MakeStepNumber(this, "Label21", QStringLiteral("④"), TwipRect(4080, 10200, 315, 465));
     m_command3 = MakeButton(this, "Command3", QStringLiteral("OK"), TwipRect(4440, 10200, 1215, 615));
     MakeStepNumber(this, "Label22", QStringLiteral("⑤"), TwipRect(5880, 10200, 315, 465));
-    m_command1 = MakeButton(this, "Command1", QStringLiteral("データ点グラフ描画"), TwipRect(6240, 10200, 2535, 615));
+    m_command1 =
+        MakeButton(this, "Command1", QStringLiteral("データ点グラフ描画"), TwipRect(6240, 10200, 2535, 615));
     auto* label23a = MakeStepNumber(this, "Label23", QStringLiteral("⑥"), TwipRect(9000, 10200, 315, 465));
     label23a->setProperty("index", 0);
-    m_command4 = MakeButton(this, "Command4", QStringLiteral("ラグランジュ補間計算"), TwipRect(9360, 10080, 2655, 735));
+    m_command4 = MakeButton(this, "Command4", QStringLiteral("ラグランジュ補間計算"),
+                            TwipRect(9360, 10080, 2655, 735));
     MakeStepNumber(this, "Label24", QStringLiteral("⑦"), TwipRect(12240, 10200, 315, 465));
-    m_command5 = MakeButton(this, "Command5", QStringLiteral("補間グラフ描画"), TwipRect(12600, 10080, 2175, 735));
+    m_command5 =
+        MakeButton(this, "Command5", QStringLiteral("補間グラフ描画"), TwipRect(12600, 10080, 2175, 735));
     auto* label23b = MakeStepNumber(this, "Label23", QStringLiteral("⑧"), TwipRect(15000, 10200, 315, 465));
     label23b->setProperty("index", 1);
-    m_command6 = MakeButton(this, "Command6", QStringLiteral("データ保存"), TwipRect(15360, 10080, 1695, 735));
-    m_command8 = MakeButton(this, "Command8", QStringLiteral("グラフ画像保存"), TwipRect(16680, 9000, 1935, 495));
+    m_command6 =
+        MakeButton(this, "Command6", QStringLiteral("データ保存"), TwipRect(15360, 10080, 1695, 735));
+    m_command8 =
+        MakeButton(this, "Command8", QStringLiteral("グラフ画像保存"), TwipRect(16680, 9000, 1935, 495));
     m_command7 = MakeButton(this, "Command7", QStringLiteral("Reset"), TwipRect(18000, 10080, 1095, 735));
     auto* picture3 = MakeLabel(this, "Picture3", QString(), TwipRect(17280, 10200, 480, 480));
     picture3->setPixmap(SmallGraphPicture(picture3->size()));
@@ -197,20 +224,24 @@ void Form1::buildControls() {
     MakeEdgeLine(this, "Line5", QRect(608, 648, 729, 1), QColor(128, 128, 128));
     MakeEdgeLine(this, "Line6", QRect(1336, 8, 1, 641), QColor(128, 128, 128));
 
-    m_picture1 = Place(new PictureBox(TwipSize(9135, 8175), this), "Picture1", TwipRect(10560, 360, 9135, 8175));
+    m_picture1 =
+        Place(new PictureBox(TwipSize(9135, 8175), this), "Picture1", TwipRect(10560, 360, 9135, 8175));
     const char* const limitNames[4] = {"Label14", "Label15", "Label16", "Label17"};
     const QRect limitRects[4] = {TwipRect(10680, 8520, 1500, 330), TwipRect(18840, 8520, 1170, 330),
                                  TwipRect(9150, 7800, 1380, 330), TwipRect(9150, 360, 1380, 330)};
     for (int i = 0; i < 4; ++i) {
-        m_limitLabels[i] = MakeLabel(this, limitNames[i], QString::fromLatin1(kLimitCaptions[i]), limitRects[i]);
+        m_limitLabels[i] =
+            MakeLabel(this, limitNames[i], QString::fromLatin1(kLimitCaptions[i]), limitRects[i]);
         m_limitLabels[i]->setFont(WindowFont(12));
     }
     m_limitLabels[2]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_limitLabels[3]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_limitLabels[1]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    MakeLabel(this, "Label25", QStringLiteral("X ="), TwipRect(12120, 9045, 480, 405))->setFont(WindowFont(14));
+    MakeLabel(this, "Label25", QStringLiteral("X ="), TwipRect(12120, 9045, 480, 405))
+        ->setFont(WindowFont(14));
     m_label27 = MakeWhiteValueLabel(this, "Label27", TwipRect(12600, 9000, 1455, 450));
-    MakeLabel(this, "Label26", QStringLiteral("Y="), TwipRect(14280, 9045, 480, 405))->setFont(WindowFont(14));
+    MakeLabel(this, "Label26", QStringLiteral("Y="), TwipRect(14280, 9045, 480, 405))
+        ->setFont(WindowFont(14));
     m_label28 = MakeWhiteValueLabel(this, "Label28", TwipRect(14760, 9000, 1455, 450));
     m_label27->setFont(WindowFont(13));
     m_label28->setFont(WindowFont(13));
@@ -228,14 +259,23 @@ void Form1::buildControls() {
 
     // Until the first reset the window looks reset; the shared state is not touched here.
     m_option5->setChecked(true);
-    for (QPushButton* button : {m_command1, m_command3, m_command4, m_command5, m_command6}) button->setEnabled(false);
+    for (QPushButton* button : {m_command1, m_command3, m_command4, m_command5, m_command6})
+        button->setEnabled(false);
 
     // Tab order follows the steps; the data table, which only shows the points, comes last.
-    QWidget* order[] = {m_option5, m_option6, m_command9, m_scaleOptions[0], m_scaleOptions[1], m_scaleOptions[2],
-                        m_scaleOptions[3], m_settingBoxes[0], m_settingBoxes[1], m_settingBoxes[2], m_settingBoxes[3],
-                        m_settingBoxes[4], m_settingBoxes[5], m_command3, m_command1, m_command4, m_command5,
-                        m_command6, m_command8, m_command7, m_command2, m_list1};
-    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    QWidget* order[] = {m_option5,         m_option6,
+                        m_command9,        m_scaleOptions[0],
+                        m_scaleOptions[1], m_scaleOptions[2],
+                        m_scaleOptions[3], m_settingBoxes[0],
+                        m_settingBoxes[1], m_settingBoxes[2],
+                        m_settingBoxes[3], m_settingBoxes[4],
+                        m_settingBoxes[5], m_command3,
+                        m_command1,        m_command4,
+                        m_command5,        m_command6,
+                        m_command8,        m_command7,
+                        m_command2,        m_list1};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     updateTabStops();
     nameControlsForScreenReaders();
 }
@@ -246,12 +286,16 @@ void Form1::nameControlsForScreenReaders() {
     m_command3->setAccessibleName(QStringLiteral("OK（グラフ設定）"));
     m_command2->setAccessibleName(QStringLiteral("スタート画面に戻る"));
     m_list1->setAccessibleName(QStringLiteral("データテーブル"));
-    const char* const boxNames[6] = {"X 軸 開始値", "X 軸 終了値", "X 軸 増分", "Y 軸 開始値", "Y 軸 終了値", "Y 軸 増分"};
-    for (int i = 0; i < 6; ++i) m_settingBoxes[i]->setAccessibleName(QString::fromUtf8(boxNames[i]));
+    const char* const boxNames[6] = {"X 軸 開始値", "X 軸 終了値", "X 軸 増分",
+                                     "Y 軸 開始値", "Y 軸 終了値", "Y 軸 増分"};
+    for (int i = 0; i < 6; ++i)
+        m_settingBoxes[i]->setAccessibleName(QString::fromUtf8(boxNames[i]));
     const char* const rangeNames[4] = {"X の最小値", "X の最大値", "Y の最小値", "Y の最大値"};
-    for (int i = 0; i < 4; ++i) m_rangeLabels[i]->setAccessibleName(QString::fromUtf8(rangeNames[i]));
+    for (int i = 0; i < 4; ++i)
+        m_rangeLabels[i]->setAccessibleName(QString::fromUtf8(rangeNames[i]));
     const char* const limitNames[4] = {"X 軸の開始値", "X 軸の終了値", "Y 軸の開始値", "Y 軸の終了値"};
-    for (int i = 0; i < 4; ++i) m_limitLabels[i]->setAccessibleName(QString::fromUtf8(limitNames[i]));
+    for (int i = 0; i < 4; ++i)
+        m_limitLabels[i]->setAccessibleName(QString::fromUtf8(limitNames[i]));
     m_label27->setAccessibleName(QStringLiteral("カーソル位置の X 値"));
     m_label28->setAccessibleName(QStringLiteral("カーソル位置の Y 値"));
     m_picture1->setAccessibleName(QStringLiteral("グラフ表示エリア"));
@@ -265,10 +309,13 @@ void Form1::updateTabStops() {
     const auto keepStop = [](std::initializer_list<QRadioButton*> group) {
         QRadioButton* stop = nullptr;
         for (QRadioButton* option : group)
-            if (option->isChecked() && option->isEnabled()) stop = option;
+            if (option->isChecked() && option->isEnabled())
+                stop = option;
         for (QRadioButton* option : group)
-            if (!stop && option->isEnabled()) stop = option;
-        for (QRadioButton* option : group) option->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
+            if (!stop && option->isEnabled())
+                stop = option;
+        for (QRadioButton* option : group)
+            option->setFocusPolicy(option == stop ? Qt::StrongFocus : Qt::ClickFocus);
     };
     keepStop({m_option5, m_option6});
     keepStop({m_scaleOptions[0], m_scaleOptions[1], m_scaleOptions[2], m_scaleOptions[3]});
@@ -284,28 +331,36 @@ void Form1::ResetMainWindow() {
     ScaleOption_Click(1); // already selected options do not report a change
     m_state.ScaleMode = 1;
     clearRangeLabels();
-    for (QLineEdit* box : m_settingBoxes) box->clear();
+    for (QLineEdit* box : m_settingBoxes)
+        box->clear();
     m_label27->clear();
     m_label28->clear();
     showLimitCaptions();
-    for (QPushButton* button : {m_command1, m_command3, m_command4, m_command5, m_command6}) button->setEnabled(false);
+    for (QPushButton* button : {m_command1, m_command3, m_command4, m_command5, m_command6})
+        button->setEnabled(false);
     m_picture1->hideCursorLines();
     m_state.GraphDrawn = 0;
 }
 
 std::array<QString, 6> Form1::settingTexts() const {
     std::array<QString, 6> texts;
-    for (int i = 0; i < 6; ++i) texts[i] = m_settingBoxes[i]->text();
+    for (int i = 0; i < 6; ++i)
+        texts[i] = m_settingBoxes[i]->text();
     return texts;
 }
 
-QImage Form1::graphImage() const { return m_picture1->image(); }
+QImage Form1::graphImage() const {
+    return m_picture1->image();
+}
 
 void Form1::applyPublishedPoints(const PublishedPoints& points) {
     m_list1->clear();
-    for (const std::string& line : points.tableLines) m_list1->addItem(Q(line));
-    for (int i = 0; i < 4; ++i) m_rangeLabels[i]->setText(Q(points.rangeTexts[i]));
-    if (points.enableAllOptionsFirst) enableAllScaleOptions();
+    for (const std::string& line : points.tableLines)
+        m_list1->addItem(Q(line));
+    for (int i = 0; i < 4; ++i)
+        m_rangeLabels[i]->setText(Q(points.rangeTexts[i]));
+    if (points.enableAllOptionsFirst)
+        enableAllScaleOptions();
     if (!points.logXAllowed) {
         m_scaleOptions[2]->setEnabled(false);
         m_scaleOptions[3]->setEnabled(false);
@@ -319,17 +374,23 @@ void Form1::applyPublishedPoints(const PublishedPoints& points) {
 }
 
 void Form1::enableAllScaleOptions() {
-    for (QRadioButton* option : m_scaleOptions) option->setEnabled(true);
+    for (QRadioButton* option : m_scaleOptions)
+        option->setEnabled(true);
     updateTabStops();
 }
 
-void Form1::clearDataTable() { m_list1->clear(); }
-
-void Form1::clearRangeLabels() {
-    for (QLabel* label : m_rangeLabels) label->clear();
+void Form1::clearDataTable() {
+    m_list1->clear();
 }
 
-void Form1::enableSettingsOk() { m_command3->setEnabled(true); }
+void Form1::clearRangeLabels() {
+    for (QLabel* label : m_rangeLabels)
+        label->clear();
+}
+
+void Form1::enableSettingsOk() {
+    m_command3->setEnabled(true);
+}
 
 void Form1::closeEvent(QCloseEvent* event) {
     // The window is only hidden; the next new calculation resets it.
@@ -357,9 +418,11 @@ void Form1::ScaleOption_Click(int scaleMode) {
     m_state.ScaleMode = scaleMode;
     QLineEdit* xStep = m_settingBoxes[2];
     QLineEdit* yStep = m_settingBoxes[5];
-    if (XStepFixed(scaleMode)) xStep->setText(QStringLiteral("10"));
+    if (XStepFixed(scaleMode))
+        xStep->setText(QStringLiteral("10"));
     xStep->setEnabled(!XStepFixed(scaleMode));
-    if (YStepFixed(scaleMode)) yStep->setText(QStringLiteral("10"));
+    if (YStepFixed(scaleMode))
+        yStep->setText(QStringLiteral("10"));
     yStep->setEnabled(!YStepFixed(scaleMode));
 }
 
@@ -372,7 +435,8 @@ void Form1::writeSettingBoxes(const SettingTexts& t) {
     const std::string* texts[6] = {&t.xStart, &t.xStop, &t.xStep, &t.yStart, &t.yStop, &t.yStep};
     for (int i = 0; i < 6; ++i) {
         const QString text = Q(*texts[i]);
-        if (m_settingBoxes[i]->text() != text) m_settingBoxes[i]->setText(text);
+        if (m_settingBoxes[i]->text() != text)
+            m_settingBoxes[i]->setText(text);
     }
 }
 
@@ -382,7 +446,8 @@ std::array<std::string, 4> Form1::rangeTexts() const {
 }
 
 void Form1::showLimitCaptions() {
-    for (int i = 0; i < 4; ++i) m_limitLabels[i]->setText(QString::fromLatin1(kLimitCaptions[i]));
+    for (int i = 0; i < 4; ++i)
+        m_limitLabels[i]->setText(QString::fromLatin1(kLimitCaptions[i]));
 }
 
 void Form1::Command3_Click() {
@@ -416,7 +481,8 @@ void Form1::Command1_Click() {
     }
     ReplaceNonPositiveSteps(values);
     StoreSettings(m_state, values);
-    if (m_state.ScaleMode != 1) ComputeLogCopies(m_state);
+    if (m_state.ScaleMode != 1)
+        ComputeLogCopies(m_state);
     if (!LogLimitsPositive(m_state.ScaleMode, values)) {
         ShowMessage(this, kInvalidInput);
         return;
@@ -425,12 +491,14 @@ void Form1::Command1_Click() {
     const PointPlotOutcome outcome = PlotPointsForMode(m_state, *m_picture1, limits, S(WorkDir()));
     const std::string* captions[4] = {&outcome.labels.xStart, &outcome.labels.xStop, &outcome.labels.yStart,
                                       &outcome.labels.yStop};
-    for (int i = 0; i < 4; ++i) m_limitLabels[i]->setText(Q(*captions[i]));
+    for (int i = 0; i < 4; ++i)
+        m_limitLabels[i]->setText(Q(*captions[i]));
     if (!outcome.requestWritten) {
         // Without a fresh request the engine would compute an earlier graph's points, so the
         // engine step stays off until a plot writes one.
         m_command4->setEnabled(false);
-        ShowMessage(this, QStringLiteral("　計算依頼ファイル B2F.dat を書き込めません　\n") + Q(outcome.requestError));
+        ShowMessage(this, QStringLiteral("　計算依頼ファイル B2F.dat を書き込めません　\n") +
+                              Q(outcome.requestError));
         return;
     }
     m_command1->setEnabled(false);
@@ -451,13 +519,16 @@ void Form1::Command4_Click() {
 }
 
 void Form1::Command5_Click() {
-    if (m_waitingForEngine) return;
+    if (m_waitingForEngine)
+        return;
     if (m_runner->isRunning()) {
         m_waitingForEngine = true;
         const EngineRunner::Wait wait = m_runner->waitUntilFinished(kEngineWaitMs);
         m_waitingForEngine = false;
         if (wait == EngineRunner::Wait::TimedOut) {
-            ShowMessage(this, QStringLiteral("　補間計算が終了していません　\n（しばらく待ってから、もう一度押して下さい）"));
+            ShowMessage(this,
+                        QStringLiteral(
+                            "　補間計算が終了していません　\n（しばらく待ってから、もう一度押して下さい）"));
             return;
         }
     }
@@ -469,12 +540,14 @@ void Form1::Command5_Click() {
     const exchange::ResultRead read =
         exchange::ReadResultFile(S(QDir(WorkDir()).filePath(QString::fromLatin1(exchange::kResultFileName))));
     if (!read.ok()) {
-        ShowMessage(this, QStringLiteral("　計算結果ファイルを読み込めません　\n") + ResultErrorReason(read.error));
+        ShowMessage(this,
+                    QStringLiteral("　計算結果ファイルを読み込めません　\n") + ResultErrorReason(read.error));
         return;
     }
     const std::string problem = ResultProblem(read.result);
     if (!problem.empty()) {
-        ShowMessage(this, QStringLiteral("　計算結果ファイルを読み込めません　\n（スケールモードが不正です）"));
+        ShowMessage(this,
+                    QStringLiteral("　計算結果ファイルを読み込めません　\n（スケールモードが不正です）"));
         return;
     }
     ApplyLoadedResult(m_state, read.result);
@@ -487,7 +560,9 @@ void Form1::Command5_Click() {
     m_command6->setFocus();
 }
 
-void Form1::Command6_Click() { emit dataSaveRequested(QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy"))); }
+void Form1::Command6_Click() {
+    emit dataSaveRequested(QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")));
+}
 
 void Form1::Command8_Click() {
     m_state.ImageSource = 1;
@@ -509,14 +584,17 @@ void Form1::Command2_Click() {
 
 void Form1::SettingBox_Enter(QLineEdit* box) {
     const std::string next = NextFocusAfterEnter(S(box->objectName()), m_state.ScaleMode);
-    if (next.empty()) return;
-    if (auto* target = findChild<QWidget*>(Q(next))) target->setFocus();
+    if (next.empty())
+        return;
+    if (auto* target = findChild<QWidget*>(Q(next)))
+        target->setFocus();
 }
 
 void Form1::Picture1_MouseMove(float x) {
     const Readout readout = ComputeReadout(m_state, x);
     switch (readout.action) {
-    case Readout::Action::Nothing: return;
+    case Readout::Action::Nothing:
+        return;
     case Readout::Action::Hide:
         m_picture1->hideCursorLines();
         m_label27->clear();

@@ -3,8 +3,8 @@
 // engine run, the curve plot, the cursor readout and the way to the save dialogs. Its handlers
 // read the controls, call the plain logic (SettingsLogic, the plots, the readout) and write the
 // results back. Other windows are reached only through its signals.
-#include "Module1.h"
-#include "PublishedPoints.h"
+#include "input/PublishedPoints.h"
+#include "state/Module1.h"
 
 #include <QImage>
 #include <QString>
@@ -27,11 +27,12 @@ struct SettingTexts;
 
 class Form1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `runner` runs the engine; without one the window makes its own (engine beside Mirendo or on PATH).
     explicit Form1(Module1& state, EngineRunner* runner = nullptr, QWidget* parent = nullptr);
 
-    // Prepares the window (and, through inputDialogsResetRequested, both input dialogs) for a new calculation.
+    // Prepares the window (and, through inputDialogsResetRequested, both input dialogs) for a new
+    // calculation.
     void ResetMainWindow();
 
     // Text5..Text10 as they stand (what the data save writes).
@@ -40,14 +41,14 @@ public:
     QImage graphImage() const;
     PictureBox* picture1() const { return m_picture1; }
 
-public slots:
+  public slots:
     void applyPublishedPoints(const mirendo::PublishedPoints& points);
     void enableAllScaleOptions();
     void clearDataTable();
     void clearRangeLabels();
     void enableSettingsOk();
 
-signals:
+  signals:
     void inputDialogsResetRequested();
     void fileInputRequested();
     void manualEntryRequested();
@@ -55,10 +56,10 @@ signals:
     void dataSaveRequested(const QString& defaultName);
     void imageSaveRequested(const QString& proposedName);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void nameControlsForScreenReaders();
     void updateTabStops();
@@ -91,8 +92,8 @@ private:
     QGroupBox* m_frame1 = nullptr;
     std::array<QRadioButton*, 4> m_scaleOptions{}; // Option1..Option4
     QListWidget* m_list1 = nullptr;
-    std::array<QLabel*, 4> m_rangeLabels{};        // Label31..Label34
-    std::array<QLineEdit*, 6> m_settingBoxes{};    // Text5..Text10
+    std::array<QLabel*, 4> m_rangeLabels{};     // Label31..Label34
+    std::array<QLineEdit*, 6> m_settingBoxes{}; // Text5..Text10
     QPushButton* m_command3 = nullptr;
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command4 = nullptr;
@@ -102,7 +103,8 @@ private:
     QPushButton* m_command7 = nullptr;
     QPushButton* m_command2 = nullptr;
     PictureBox* m_picture1 = nullptr;
-    std::array<QLabel*, 4> m_limitLabels{};        // Label14 X start, Label15 X stop, Label16 Y start, Label17 Y stop
+    std::array<QLabel*, 4>
+        m_limitLabels{}; // Label14 X start, Label15 X stop, Label16 Y start, Label17 Y stop
     QLabel* m_label27 = nullptr;
     QLabel* m_label28 = nullptr;
 };

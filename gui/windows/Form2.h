@@ -1,7 +1,7 @@
 #pragma once
 // The start window: introduction, four example graphs and the ways into the program. Its
 // creation is the program's load: it sets Ln10 and GraphDrawn. Leaving it ends the program.
-#include "Module1.h"
+#include "state/Module1.h"
 
 #include <QWidget>
 
@@ -9,20 +9,20 @@ namespace mirendo {
 
 class Form2 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Form2(Module1& state, QWidget* parent = nullptr);
 
-signals:
+  signals:
     void newCalculationRequested(); // "新規補間計算"
     void browserRequested();        // "補間データ検索"
     void helpRequested();           // "ファイルデータの書式例"
     // "Exit" or closing: the exchange files are already deleted; the program is to end at once.
     void exitRequested();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void Command2_Click();
     void deleteExchangeFiles();

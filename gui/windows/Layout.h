@@ -13,7 +13,9 @@ inline QRect TwipRect(int left, int top, int width, int height) {
     return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
 }
 
-inline QSize TwipSize(int width, int height) { return {width / kTwipsPerPixel, height / kTwipsPerPixel}; }
+inline QSize TwipSize(int width, int height) {
+    return {width / kTwipsPerPixel, height / kTwipsPerPixel};
+}
 
 // The windows' Japanese text face at a pixel size that fits the control heights of the layouts.
 inline QFont WindowFont(int pixelSize, bool bold = false) {
@@ -24,8 +26,7 @@ inline QFont WindowFont(int pixelSize, bool bold = false) {
     return font;
 }
 
-template <typename W>
-W* Place(W* widget, const char* objectName, QRect geometry) {
+template <typename W> W* Place(W* widget, const char* objectName, QRect geometry) {
     widget->setObjectName(QString::fromLatin1(objectName));
     widget->setGeometry(geometry);
     return widget;

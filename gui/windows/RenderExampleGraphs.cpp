@@ -2,7 +2,7 @@
 // files for 1x, compiled in uncompressed so the start window uses them as they lie in memory, and
 // PNG files at twice the pixels for scaled screens.
 // Usage: render_example_graphs <output folder> <width> <height>
-#include "ExampleGraphs.h"
+#include "windows/ExampleGraphs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,7 +27,8 @@ int main(int argc, char* argv[]) {
     const QSize size(QByteArray(argv[2]).toInt(), QByteArray(argv[3]).toInt());
     for (int mode = 1; mode <= 4; ++mode) {
         const QString path = out.filePath(mirendo::ExampleGraphResourceName(mode));
-        const QImage image = mirendo::ExampleGraphPicture(mode, size).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage image =
+            mirendo::ExampleGraphPicture(mode, size).toImage().convertToFormat(QImage::Format_RGB32);
         QFile file(path);
         const qsizetype bytes = image.sizeInBytes();
         if (image.bytesPerLine() != image.width() * 4 || !file.open(QIODevice::WriteOnly) ||

@@ -1,6 +1,6 @@
-#include "SettingsLogic.h"
+#include "windows/SettingsLogic.h"
 
-#include "NumberText.h"
+#include "state/NumberText.h"
 
 #include <cmath>
 
@@ -11,17 +11,23 @@ SettingValues ReadSettings(const SettingTexts& t) {
             LeadingNumber(t.yStart), LeadingNumber(t.yStop), LeadingNumber(t.yStep)};
 }
 
-bool LimitsInOrder(const SettingValues& v) { return v.xStart < v.xStop && v.yStart < v.yStop; }
+bool LimitsInOrder(const SettingValues& v) {
+    return v.xStart < v.xStop && v.yStart < v.yStop;
+}
 
 void ReplaceNonPositiveSteps(SettingValues& v) {
-    if (v.xStep <= 0) v.xStep = v.xStop - v.xStart;
-    if (v.yStep <= 0) v.yStep = v.yStop - v.yStart;
+    if (v.xStep <= 0)
+        v.xStep = v.xStop - v.xStart;
+    if (v.yStep <= 0)
+        v.yStep = v.yStop - v.yStart;
 }
 
 bool LogLimitsPositive(int scaleMode, const SettingValues& v) {
     const AxisKinds axes = AxesOfScaleMode(scaleMode);
-    if (axes.x == AxisKind::Logarithmic && (v.xStart <= 0 || v.xStop <= 0)) return false;
-    if (axes.y == AxisKind::Logarithmic && (v.yStart <= 0 || v.yStop <= 0)) return false;
+    if (axes.x == AxisKind::Logarithmic && (v.xStart <= 0 || v.xStop <= 0))
+        return false;
+    if (axes.y == AxisKind::Logarithmic && (v.yStart <= 0 || v.yStop <= 0))
+        return false;
     return true;
 }
 
@@ -34,13 +40,19 @@ void StoreSettings(Module1& s, const SettingValues& v) {
     s.YStep = v.yStep;
 }
 
-SettingValues StoredSettings(const Module1& s) { return {s.XStart, s.XStop, s.XStep, s.YStart, s.YStop, s.YStep}; }
+SettingValues StoredSettings(const Module1& s) {
+    return {s.XStart, s.XStop, s.XStep, s.YStart, s.YStop, s.YStep};
+}
 
 void FillEmptyLimits(SettingTexts& t, const std::array<std::string, 4>& range) {
-    if (t.xStart.empty()) t.xStart = range[0];
-    if (t.xStop.empty()) t.xStop = range[1];
-    if (t.yStart.empty()) t.yStart = range[2];
-    if (t.yStop.empty()) t.yStop = range[3];
+    if (t.xStart.empty())
+        t.xStart = range[0];
+    if (t.xStop.empty())
+        t.xStop = range[1];
+    if (t.yStart.empty())
+        t.yStart = range[2];
+    if (t.yStop.empty())
+        t.yStop = range[3];
 }
 
 namespace {
@@ -57,19 +69,23 @@ std::string DecadeText(int exponent) {
     return "1.0E" + (exponent > 0 ? FormatSigned2(exponent) : FormatPlain2(exponent));
 }
 
-bool StartsWithOnePointZero(const std::string& text) { return text.rfind("1.0", 0) == 0; }
+bool StartsWithOnePointZero(const std::string& text) {
+    return text.rfind("1.0", 0) == 0;
+}
 
 std::string AsOneDecimalExponential(const std::string& boxText) {
     return FormatExponential(LeadingNumber(boxText), 1);
 }
 
 std::string DecadeStartOfFormatted(const std::string& formatted) {
-    if (StartsWithOnePointZero(formatted)) return formatted;
+    if (StartsWithOnePointZero(formatted))
+        return formatted;
     return DecadeText(ExponentOfLastThree(formatted));
 }
 
 std::string DecadeStopOfFormatted(const std::string& formatted) {
-    if (StartsWithOnePointZero(formatted)) return formatted;
+    if (StartsWithOnePointZero(formatted))
+        return formatted;
     return DecadeText(ExponentOfLastThree(formatted) + 1);
 }
 
@@ -98,36 +114,51 @@ void RewriteLogLimits(int scaleMode, SettingTexts& t) {
     }
 }
 
-bool XStepFixed(int scaleMode) { return scaleMode == 3 || scaleMode == 4; }
-bool YStepFixed(int scaleMode) { return scaleMode == 2 || scaleMode == 4; }
+bool XStepFixed(int scaleMode) {
+    return scaleMode == 3 || scaleMode == 4;
+}
+bool YStepFixed(int scaleMode) {
+    return scaleMode == 2 || scaleMode == 4;
+}
 
 std::string NextFocusAfterEnter(const std::string& box, int scaleMode) {
-    if (box == "Text5") return "Text6";
-    if (box == "Text6") return XStepFixed(scaleMode) ? "Text8" : "Text7";
-    if (box == "Text7") return "Text8";
-    if (box == "Text8") return "Text9";
-    if (box == "Text9") return YStepFixed(scaleMode) ? "Command3" : "Text10";
-    if (box == "Text10") return "Command3";
+    if (box == "Text5")
+        return "Text6";
+    if (box == "Text6")
+        return XStepFixed(scaleMode) ? "Text8" : "Text7";
+    if (box == "Text7")
+        return "Text8";
+    if (box == "Text8")
+        return "Text9";
+    if (box == "Text9")
+        return YStepFixed(scaleMode) ? "Command3" : "Text10";
+    if (box == "Text10")
+        return "Command3";
     return {};
 }
 
 void ComputeLogCopies(Module1& s) {
     for (int i = 1; i <= s.PointsInUse(); ++i) {
-        if (s.XData[i] > 0) s.XPlotData[i] = std::log(s.XData[i]);
-        if (s.YData[i] > 0) s.YPlotData[i] = std::log(s.YData[i]);
+        if (s.XData[i] > 0)
+            s.XPlotData[i] = std::log(s.XData[i]);
+        if (s.YData[i] > 0)
+            s.YPlotData[i] = std::log(s.YData[i]);
     }
 }
 
 std::string ResultProblem(const exchange::LoadedResult& r) {
-    if (r.scaleMode < 1 || r.scaleMode > 4) return "scale mode " + std::to_string(r.scaleMode) + " is not 1 to 4";
+    if (r.scaleMode < 1 || r.scaleMode > 4)
+        return "scale mode " + std::to_string(r.scaleMode) + " is not 1 to 4";
     return {};
 }
 
 void ApplyLoadedResult(Module1& s, const exchange::LoadedResult& r) {
     s.ScaleMode = r.scaleMode;
     const bool logX = AxesOfScaleMode(r.scaleMode).x == AxisKind::Logarithmic;
-    if (!logX || r.xStart > 0) s.XStart = r.xStart;
-    if (!logX || r.xStop > 0) s.XStop = r.xStop;
+    if (!logX || r.xStart > 0)
+        s.XStart = r.xStart;
+    if (!logX || r.xStop > 0)
+        s.XStop = r.xStop;
     s.PointCount = r.pointCount;
     for (int i = 1; i <= s.PointsInUse(); ++i) {
         s.ResultX[i] = r.x[i];
@@ -146,10 +177,14 @@ void ComputeCurveExtremes(Module1& s) {
     s.CurveXMin = s.CurveXMax = s.CurveX[1];
     s.CurveYMin = s.CurveYMax = s.CurveY[1];
     for (int j = 2; j <= s.SamplesInUse(); ++j) {
-        if (s.CurveX[j] < s.CurveXMin) s.CurveXMin = s.CurveX[j];
-        if (s.CurveX[j] > s.CurveXMax) s.CurveXMax = s.CurveX[j];
-        if (s.CurveY[j] < s.CurveYMin) s.CurveYMin = s.CurveY[j];
-        if (s.CurveY[j] > s.CurveYMax) s.CurveYMax = s.CurveY[j];
+        if (s.CurveX[j] < s.CurveXMin)
+            s.CurveXMin = s.CurveX[j];
+        if (s.CurveX[j] > s.CurveXMax)
+            s.CurveXMax = s.CurveX[j];
+        if (s.CurveY[j] < s.CurveYMin)
+            s.CurveYMin = s.CurveY[j];
+        if (s.CurveY[j] > s.CurveYMax)
+            s.CurveYMax = s.CurveY[j];
     }
 }
 

@@ -3,8 +3,8 @@
 // validating them, rewriting the limits of a logarithmic axis as whole decades, the Enter-key
 // path through the boxes, the log copies of the points and taking over a loaded result.
 // No widget here: Form1 reads its controls, calls these and writes the results back.
-#include "Module1.h"
-#include "ResultFile.h"
+#include "exchange/ResultFile.h"
+#include "state/Module1.h"
 
 #include <array>
 #include <string>

@@ -1,16 +1,16 @@
-#include "WindowSet.h"
+#include "windows/WindowSet.h"
 
-#include "EngineRunner.h"
-#include "Form1.h"
-#include "Form10.h"
-#include "Form11.h"
-#include "Form2.h"
-#include "Form4.h"
-#include "Form5.h"
-#include "Form6.h"
-#include "Form9.h"
+#include "archive/Form4.h"
+#include "archive/Form5.h"
+#include "archive/Form6.h"
+#include "input/Form10.h"
+#include "input/Form11.h"
+#include "input/Form9.h"
+#include "windows/EngineRunner.h"
+#include "windows/Form1.h"
+#include "windows/Form2.h"
 
-#include "ResultFile.h"
+#include "exchange/ResultFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,7 +28,8 @@ WindowSet::WindowSet(Module1& state, const QString& engineFolder, QObject* paren
 WindowSet::~WindowSet() = default;
 
 Form9* WindowSet::form9() const {
-    if (!m_form9) m_form9 = std::make_unique<Form9>(m_workDir);
+    if (!m_form9)
+        m_form9 = std::make_unique<Form9>(m_workDir);
     return m_form9.get();
 }
 
@@ -81,10 +82,11 @@ Form6* WindowSet::form6() const {
 }
 
 bool WindowSet::isCreated(const QString& objectName) const {
-    const QWidget* const windows[] = {m_form1.get(), m_form2.get(), m_form4.get(), m_form5.get(),
+    const QWidget* const windows[] = {m_form1.get(), m_form2.get(), m_form4.get(),  m_form5.get(),
                                       m_form6.get(), m_form9.get(), m_form10.get(), m_form11.get()};
     for (const QWidget* window : windows)
-        if (window && window->objectName() == objectName) return true;
+        if (window && window->objectName() == objectName)
+            return true;
     return false;
 }
 
@@ -93,13 +95,15 @@ void WindowSet::wireStartWindow() {
         form1()->ResetMainWindow();
         form1()->show();
         m_form2->hide();
-        if (m_form9) m_form9->hide();
+        if (m_form9)
+            m_form9->hide();
     });
     connect(m_form2.get(), &Form2::browserRequested, this, [this] {
         form6()->prepare();
         form6()->show();
         m_form2->hide();
-        if (m_form9) m_form9->hide();
+        if (m_form9)
+            m_form9->hide();
     });
     connect(m_form2.get(), &Form2::helpRequested, this, [this] { form9()->show(); });
     connect(m_form2.get(), &Form2::exitRequested, this, [this] {

@@ -3,7 +3,7 @@
 // by signals and the owner of the controls updates them. The start window is built at once;
 // every other window is created on first use (the first time it is shown or asked for) and
 // afterwards only shown and hidden, which keeps the program's start quick.
-#include "Module1.h"
+#include "state/Module1.h"
 
 #include <QObject>
 #include <QString>
@@ -24,7 +24,7 @@ class Form11;
 
 class WindowSet : public QObject {
     Q_OBJECT
-public:
+  public:
     // `engineFolder`: where to look for Ventrel before PATH (Mirendo's own folder when empty).
     // The working folder is taken now; the help window lists its example files.
     explicit WindowSet(Module1& state, const QString& engineFolder = QString(), QObject* parent = nullptr);
@@ -44,11 +44,11 @@ public:
     // Whether a window has been created yet (for tests of the lazy creation).
     bool isCreated(const QString& objectName) const;
 
-signals:
+  signals:
     // The start window asked to end the program (files already deleted).
     void exitRequested();
 
-private:
+  private:
     // Each window's outgoing signals, connected once when it is created. A handler that needs
     // another window asks for it through its accessor, so that one is created only when used.
     void wireStartWindow();

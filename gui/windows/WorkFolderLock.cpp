@@ -1,4 +1,4 @@
-#include "WorkFolderLock.h"
+#include "windows/WorkFolderLock.h"
 
 #include <QDir>
 
@@ -15,7 +15,7 @@ WorkFolderClaim ClaimWorkFolder(const QString& folder) {
         return claim;
     }
     claim.outcome = claim.lock->error() == QLockFile::LockFailedError ? WorkFolderClaim::Outcome::InUse
-                                                                       : WorkFolderClaim::Outcome::NoLockFile;
+                                                                      : WorkFolderClaim::Outcome::NoLockFile;
     claim.lock.reset();
     return claim;
 }

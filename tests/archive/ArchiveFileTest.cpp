@@ -1,6 +1,6 @@
 // The interpolated-data file: exact bytes, round trips, refused files and the values the browser
 // derives from a file.
-#include "ArchiveFile.h"
+#include "archive/ArchiveFile.h"
 #include "ArchiveSamples.h"
 
 #include <gtest/gtest.h>

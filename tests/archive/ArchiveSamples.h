@@ -2,8 +2,8 @@
 // Known interpolations for the archive tests: the state a finished calculation leaves behind,
 // built here in double precision the way the engine builds it (Lagrange coefficients, 50 samples
 // per interval, log space on a logarithmic axis).
-#include "ArchiveFile.h"
-#include "Module1.h"
+#include "archive/ArchiveFile.h"
+#include "state/Module1.h"
 
 #include <cmath>
 #include <string>

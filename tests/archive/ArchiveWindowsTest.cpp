@@ -1,18 +1,18 @@
 // The save dialog, the image save and the browser, driven headless: a calculation in each scale
 // mode saved, reopened, redrawn and evaluated; failed saves leaving existing files intact;
 // refused archives leaving the state and the graph untouched.
-#include "ArchiveFile.h"
 #include "ArchiveSamples.h"
-#include "FolderLists.h"
-#include "Form4.h"
-#include "Form5.h"
-#include "Form6.h"
-#include "MessageBox.h"
-#include "NumberText.h"
-#include "PictureBox.h"
-#include "Plot.h"
-#include "Readout.h"
-#include "RecordingCanvas.h"
+#include "archive/ArchiveFile.h"
+#include "archive/Form4.h"
+#include "archive/Form5.h"
+#include "archive/Form6.h"
+#include "plot/Plot.h"
+#include "plot/Readout.h"
+#include "plot/RecordingCanvas.h"
+#include "state/NumberText.h"
+#include "widgets/FolderLists.h"
+#include "widgets/MessageBox.h"
+#include "widgets/PictureBox.h"
 
 #include <QApplication>
 #include <QDir>

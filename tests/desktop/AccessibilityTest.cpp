@@ -1,7 +1,7 @@
 // Screen readers: every control a user can operate in every window has a name to read out.
 #include "DesktopSupport.h"
 
-#include "PictureBox.h"
+#include "widgets/PictureBox.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -15,7 +15,8 @@ namespace {
 using testing::DesktopTest;
 
 QString AccessibleName(QWidget* widget) {
-    if (!widget->accessibleName().isEmpty()) return widget->accessibleName();
+    if (!widget->accessibleName().isEmpty())
+        return widget->accessibleName();
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
     return face ? face->text(QAccessible::Name).trimmed() : QString();
 }
@@ -32,8 +33,10 @@ QStringList Unnamed(QWidget* window) {
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         // Parts of composite controls (a list's scroll bars, a combo box's popup) are read
         // through their control.
-        if (widget->window() != window || !IsInteractive(widget) || widget->objectName().isEmpty()) continue;
-        if (AccessibleName(widget).isEmpty()) unnamed << window->objectName() + QLatin1Char('/') + widget->objectName();
+        if (widget->window() != window || !IsInteractive(widget) || widget->objectName().isEmpty())
+            continue;
+        if (AccessibleName(widget).isEmpty())
+            unnamed << window->objectName() + QLatin1Char('/') + widget->objectName();
     }
     return unnamed;
 }
@@ -52,7 +55,8 @@ TEST_F(Accessibility, EveryInteractiveControlHasAName) {
     int controls = 0;
     for (QWidget* window : windows) {
         unnamed << Unnamed(window);
-        for (QWidget* widget : window->findChildren<QWidget*>()) controls += IsInteractive(widget);
+        for (QWidget* widget : window->findChildren<QWidget*>())
+            controls += IsInteractive(widget);
     }
     EXPECT_GT(controls, 60);
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QStringLiteral(", ")).toStdString();
@@ -82,7 +86,8 @@ TEST_F(Accessibility, PictureButtonsAndValueLabelsAreDescribed) {
         EXPECT_EQ(AccessibleName(control<QWidget>(row.window, row.control)), QString::fromUtf8(row.name))
             << row.window->objectName().toStdString() << "/" << row.control;
     // Captioned buttons are read by their caption.
-    EXPECT_EQ(AccessibleName(control<QWidget>(m_windows->form1(), "Command4")), QStringLiteral("ラグランジュ補間計算"));
+    EXPECT_EQ(AccessibleName(control<QWidget>(m_windows->form1(), "Command4")),
+              QStringLiteral("ラグランジュ補間計算"));
 }
 
 } // namespace

@@ -2,16 +2,16 @@
 // <folder>/desk-<window>-<scale>x.png, to look at the layout at the screen scale it runs with
 // (QT_SCALE_FACTOR=2 for 2x). The focused button of each window shows its focus frame.
 // Usage: grab_desktop [folder]   (default /tmp)
-#include "Form1.h"
-#include "Form10.h"
-#include "Form11.h"
-#include "Form2.h"
-#include "Form4.h"
-#include "Form5.h"
-#include "Form6.h"
-#include "Form9.h"
-#include "MessageBox.h"
-#include "WindowSet.h"
+#include "archive/Form4.h"
+#include "archive/Form5.h"
+#include "archive/Form6.h"
+#include "input/Form10.h"
+#include "input/Form11.h"
+#include "input/Form9.h"
+#include "widgets/MessageBox.h"
+#include "windows/Form1.h"
+#include "windows/Form2.h"
+#include "windows/WindowSet.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,22 +29,25 @@ QString g_out;
 void grab(QWidget* window, QWidget* focus = nullptr) {
     window->show();
     window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window)) qWarning("%s did not become active", qPrintable(window->objectName()));
-    if (focus) focus->setFocus(Qt::TabFocusReason);
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("%s did not become active", qPrintable(window->objectName()));
+    if (focus)
+        focus->setFocus(Qt::TabFocusReason);
     QCoreApplication::processEvents();
     const QString scale = QString::number(qApp->devicePixelRatio());
-    window->grab().save(QDir(g_out).filePath(QStringLiteral("desk-%1-%2x.png").arg(window->objectName(), scale)));
+    window->grab().save(
+        QDir(g_out).filePath(QStringLiteral("desk-%1-%2x.png").arg(window->objectName(), scale)));
 }
 
-template <typename T = QWidget>
-T* child(QWidget* window, const char* name) {
+template <typename T = QWidget> T* child(QWidget* window, const char* name) {
     return window->findChild<T*>(QString::fromLatin1(name));
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     g_out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp");
     QTemporaryDir work;
@@ -96,7 +99,8 @@ int main(int argc, char* argv[]) {
         if (auto* edit = qobject_cast<QLineEdit*>(box)) {
             edit->setText(QString::fromLatin1(value));
             QTest::keyClick(edit, Qt::Key_Return);
-            if (auto* next = qobject_cast<QPushButton*>(QApplication::focusWidget())) next->click();
+            if (auto* next = qobject_cast<QPushButton*>(QApplication::focusWidget()))
+                next->click();
         }
     }
     grab(entry, child(entry, "Command1"));

@@ -2,7 +2,7 @@
 // Enter presses the focused button, and a file is chosen in the lists with arrows and Enter.
 #include "DesktopSupport.h"
 
-#include "FolderLists.h"
+#include "widgets/FolderLists.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -19,9 +19,10 @@ namespace {
 using testing::DesktopTest;
 
 class Keyboard : public DesktopTest {
-protected:
+  protected:
     static void enable(QWidget* window, const std::vector<const char*>& names) {
-        for (const char* name : names) control<QWidget>(window, name)->setEnabled(true);
+        for (const char* name : names)
+            control<QWidget>(window, name)->setEnabled(true);
     }
     static void key(Qt::Key k) {
         QWidget* focused = QApplication::focusWidget();
@@ -35,9 +36,11 @@ protected:
     // Tab until `name` has the focus (at most 30 presses).
     static bool tabTo(const char* name) {
         for (int i = 0; i < 30; ++i) {
-            if (focusedName() == QLatin1String(name)) return true;
+            if (focusedName() == QLatin1String(name))
+                return true;
             QWidget* focused = QApplication::focusWidget();
-            if (!focused) return false;
+            if (!focused)
+                return false;
             QTest::keyClick(focused, Qt::Key_Tab);
         }
         return false;
@@ -48,9 +51,9 @@ protected:
 TEST_F(Keyboard, MainWindowTabOrderFollowsTheSteps) {
     // One stop per option group (the chosen option; arrows move inside the group), fixed step
     // boxes are skipped, the data table comes last.
-    const QStringList allSteps = {"Command9", "Option1", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10",
-                                  "Command3", "Command1", "Command4", "Command5", "Command6", "Command8", "Command7",
-                                  "Command2", "List1"};
+    const QStringList allSteps = {"Command9", "Option1",  "Text5",    "Text6",    "Text7",    "Text8",
+                                  "Text9",    "Text10",   "Command3", "Command1", "Command4", "Command5",
+                                  "Command6", "Command8", "Command7", "Command2", "List1"};
     struct Row {
         const char* name;
         const char* inputOption;
@@ -65,9 +68,12 @@ TEST_F(Keyboard, MainWindowTabOrderFollowsTheSteps) {
     linLog.replace(1, QStringLiteral("Option2"));
     linLog.removeAll(QStringLiteral("Text10"));
     const Row rows[] = {
-        {"from a file, Linear - Linear", "Option5", "Option1", QStringList{"Option5"} + allSteps + QStringList{"Option5"}},
-        {"by hand, Log - Log", "Option6", "Option4", QStringList{"Option6"} + logLog + QStringList{"Option6"}},
-        {"from a file, Linear - Log", "Option5", "Option2", QStringList{"Option5"} + linLog + QStringList{"Option5"}},
+        {"from a file, Linear - Linear", "Option5", "Option1",
+         QStringList{"Option5"} + allSteps + QStringList{"Option5"}},
+        {"by hand, Log - Log", "Option6", "Option4",
+         QStringList{"Option6"} + logLog + QStringList{"Option6"}},
+        {"from a file, Linear - Log", "Option5", "Option2",
+         QStringList{"Option5"} + linLog + QStringList{"Option5"}},
     };
     // An option group whose chosen option is disabled is still reached: at its first enabled option.
     const QStringList disabledChoice = {"Option5", "Command9", "Option1"};
@@ -78,7 +84,8 @@ TEST_F(Keyboard, MainWindowTabOrderFollowsTheSteps) {
         control<QRadioButton>(main, row.inputOption)->setChecked(true);
         control<QRadioButton>(main, row.scaleOption)->setChecked(true);
         ASSERT_TRUE(activate(main, control<QWidget>(main, row.inputOption))) << row.name;
-        EXPECT_EQ(tabWalk(int(row.expected.size()) - 1).join(' ').toStdString(), row.expected.join(' ').toStdString())
+        EXPECT_EQ(tabWalk(int(row.expected.size()) - 1).join(' ').toStdString(),
+                  row.expected.join(' ').toStdString())
             << row.name;
     }
     control<QRadioButton>(main, "Option5")->setChecked(true);
@@ -98,22 +105,35 @@ TEST_F(Keyboard, DialogTabOrdersGoFromTopToBottom) {
         QStringList expected;
     };
     const Row rows[] = {
-        {"start window", [this] { return static_cast<QWidget*>(m_windows->form2()); }, {},
+        {"start window",
+         [this] { return static_cast<QWidget*>(m_windows->form2()); },
+         {},
          {"Command1", "Command4", "Command3", "Command2", "Command1"}},
-        {"browser", [this] { return static_cast<QWidget*>(m_windows->form6()); },
+        {"browser",
+         [this] { return static_cast<QWidget*>(m_windows->form6()); },
          {"Command1", "Command4", "Command8", "Text1"},
-         {"Drive1", "Dir1", "File1", "Command1", "Command4", "Text1", "Command8", "Command3", "Command2", "Drive1"}},
-        {"data save", [this] { return static_cast<QWidget*>(m_windows->form4()); }, {},
+         {"Drive1", "Dir1", "File1", "Command1", "Command4", "Text1", "Command8", "Command3", "Command2",
+          "Drive1"}},
+        {"data save",
+         [this] { return static_cast<QWidget*>(m_windows->form4()); },
+         {},
          {"Drive1", "Dir1", "File1", "Text1", "Command1", "Command2", "Drive1"}},
-        {"image save", [this] { return static_cast<QWidget*>(m_windows->form5()); }, {},
+        {"image save",
+         [this] { return static_cast<QWidget*>(m_windows->form5()); },
+         {},
          {"Drive1", "Dir1", "File1", "Text1", "Command1", "Command2", "Drive1"}},
-        {"file input", [this] { return static_cast<QWidget*>(m_windows->form10()); }, {},
+        {"file input",
+         [this] { return static_cast<QWidget*>(m_windows->form10()); },
+         {},
          {"Drive1", "Dir1", "File1", "Command1", "Command2", "Command3", "List1", "Drive1"}},
-        {"manual entry", [this] { return static_cast<QWidget*>(m_windows->form11()); },
+        {"manual entry",
+         [this] { return static_cast<QWidget*>(m_windows->form11()); },
          {"Command3", "Command4", "Command6"},
-         {"Text1", "Text2", "Command1", "Command2", "Command4", "Command3", "Text3", "Text4", "Text5", "Command7",
-          "Command6", "Command5", "List1", "Text1"}},
-        {"format examples", [this] { return static_cast<QWidget*>(m_windows->form9()); }, {},
+         {"Text1", "Text2", "Command1", "Command2", "Command4", "Command3", "Text3", "Text4", "Text5",
+          "Command7", "Command6", "Command5", "List1", "Text1"}},
+        {"format examples",
+         [this] { return static_cast<QWidget*>(m_windows->form9()); },
+         {},
          {"File1", "List1", "Command1", "File1"}},
     };
     for (const Row& row : rows) {
@@ -121,7 +141,8 @@ TEST_F(Keyboard, DialogTabOrdersGoFromTopToBottom) {
         enable(window, row.enableFirst);
         ASSERT_TRUE(activate(window, control<QWidget>(window, row.expected.first().toLatin1().constData())))
             << row.name;
-        EXPECT_EQ(tabWalk(int(row.expected.size()) - 1).join(' ').toStdString(), row.expected.join(' ').toStdString())
+        EXPECT_EQ(tabWalk(int(row.expected.size()) - 1).join(' ').toStdString(),
+                  row.expected.join(' ').toStdString())
             << row.name;
         window->hide();
     }
@@ -158,7 +179,8 @@ TEST_F(Keyboard, FileInputOpensWithTheFileListFocused) {
 TEST_F(Keyboard, SaveDialogsOpenWithTheNameReadyToConfirm) {
     click(m_windows->form2(), "Command1");
     Form1* main = m_windows->form1();
-    for (QWidget* dialog : {static_cast<QWidget*>(m_windows->form4()), static_cast<QWidget*>(m_windows->form5())}) {
+    for (QWidget* dialog :
+         {static_cast<QWidget*>(m_windows->form4()), static_cast<QWidget*>(m_windows->form5())}) {
         main->show();
         if (dialog == m_windows->form4()) {
             enable(main, {"Command6"});
@@ -239,7 +261,8 @@ TEST_F(Keyboard, BrowserDrawsAndEvaluatesWithoutTheMouse) {
     click(main, "Command9");
     m_windows->form10()->File1_Click(QStringLiteral("pts.csv"));
     m_windows->form10()->Command1_Click();
-    for (const char* name : {"Command3", "Command1", "Command4", "Command5"}) click(main, name);
+    for (const char* name : {"Command3", "Command1", "Command4", "Command5"})
+        click(main, name);
     click(main, "Command6");
     control<QLineEdit>(m_windows->form4(), "Text1")->setText(QStringLiteral("run"));
     click(m_windows->form4(), "Command1");

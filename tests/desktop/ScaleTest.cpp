@@ -2,7 +2,7 @@
 // fit their controls, and a saved graph has the graph's own pixel size.
 #include "DesktopSupport.h"
 
-#include "PictureBox.h"
+#include "widgets/PictureBox.h"
 
 #include <QAbstractButton>
 #include <QBuffer>
@@ -34,10 +34,12 @@ void CheckCaption(QWidget* widget, QList<Clip>& clips) {
     const QFontMetrics fm = widget->fontMetrics();
     QStyle* style = widget->style();
     if (auto* label = qobject_cast<QLabel*>(widget)) {
-        if (label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText) return;
+        if (label->wordWrap() || label->text().isEmpty() || label->textFormat() == Qt::RichText)
+            return;
         text = label->text();
         int indent = label->indent();
-        if (indent < 0) indent = label->frameWidth() > 0 ? fm.horizontalAdvance(QLatin1Char('x')) / 2 : 0;
+        if (indent < 0)
+            indent = label->frameWidth() > 0 ? fm.horizontalAdvance(QLatin1Char('x')) / 2 : 0;
         const bool centred = label->alignment() & Qt::AlignHCenter;
         room = label->contentsRect().width() - 2 * label->margin() - (centred ? 0 : indent);
         roomHeight = label->contentsRect().height() - 2 * label->margin();
@@ -47,10 +49,12 @@ void CheckCaption(QWidget* widget, QList<Clip>& clips) {
                style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, radio);
         roomHeight = radio->height();
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        if (button->text().isEmpty()) return;
+        if (button->text().isEmpty())
+            return;
         text = button->text();
         const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
-        room = button->width() - 2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) / 2 + frame);
+        room =
+            button->width() - 2 * (style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button) / 2 + frame);
         roomHeight = button->height() - 2 * frame;
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
         text = group->title();
@@ -62,10 +66,12 @@ void CheckCaption(QWidget* widget, QList<Clip>& clips) {
     const QString where = widget->window()->objectName() + QLatin1Char('/') + widget->objectName();
     for (const QString& line : lines) {
         const int need = fm.horizontalAdvance(line);
-        if (need > room) clips.push_back({where, line, need, room});
+        if (need > room)
+            clips.push_back({where, line, need, room});
     }
     // The glyphs themselves must not be cut at the top or bottom.
-    const int inkHeight = fm.tightBoundingRect(text.left(1).isEmpty() ? QStringLiteral("X") : lines.first()).height();
+    const int inkHeight =
+        fm.tightBoundingRect(text.left(1).isEmpty() ? QStringLiteral("X") : lines.first()).height();
     const int needHeight = int(lines.size() - 1) * fm.lineSpacing() + inkHeight;
     if (roomHeight > 0 && needHeight > roomHeight)
         clips.push_back({where + QStringLiteral(" (height)"), text, needHeight, roomHeight});
@@ -79,7 +85,8 @@ TEST_F(Scale, CaptionsFitTheirControls) {
     for (QWidget* window : allWindows()) {
         window->show(); // fonts and styles are resolved for shown windows
         for (QWidget* widget : window->findChildren<QWidget*>()) {
-            if (widget->isHidden()) continue;
+            if (widget->isHidden())
+                continue;
             const int before = int(clips.size());
             CheckCaption(widget, clips);
             checked += 1;
@@ -89,7 +96,10 @@ TEST_F(Scale, CaptionsFitTheirControls) {
     EXPECT_GT(checked, 100);
     QStringList report;
     for (const Clip& clip : clips)
-        report << QStringLiteral("%1 \"%2\" needs %3 has %4").arg(clip.where, clip.line).arg(clip.need).arg(clip.room);
+        report << QStringLiteral("%1 \"%2\" needs %3 has %4")
+                      .arg(clip.where, clip.line)
+                      .arg(clip.need)
+                      .arg(clip.room);
     EXPECT_TRUE(clips.isEmpty()) << "scale " << qApp->devicePixelRatio() << ": "
                                  << report.join(QStringLiteral("; ")).toStdString();
 }
@@ -103,7 +113,8 @@ TEST_F(Scale, SavedGraphHasTheGraphsPixelSizeAtAnyScale) {
     click(main, "Command9");
     m_windows->form10()->File1_Click(QStringLiteral("pts.csv"));
     m_windows->form10()->Command1_Click();
-    for (const char* name : {"Command3", "Command1", "Command4", "Command5"}) click(main, name);
+    for (const char* name : {"Command3", "Command1", "Command4", "Command5"})
+        click(main, name);
     ASSERT_EQ(m_state.GraphDrawn, 1);
 
     const QImage graph = main->graphImage();

@@ -13,11 +13,12 @@ namespace {
 using testing::DesktopTest;
 
 class WindowSetLifecycle : public DesktopTest {
-protected:
+  protected:
     QStringList created() const {
         QStringList names;
         for (const char* name : {"Form1", "Form2", "Form4", "Form5", "Form6", "Form9", "Form10", "Form11"})
-            if (m_windows->isCreated(QString::fromLatin1(name))) names << QString::fromLatin1(name);
+            if (m_windows->isCreated(QString::fromLatin1(name)))
+                names << QString::fromLatin1(name);
         return names;
     }
     void writeExchangeFiles() {
@@ -35,9 +36,11 @@ TEST_F(WindowSetLifecycle, WindowsAreCreatedWhenFirstUsed) {
     const Row rows[] = {
         {"start", [] {}, {"Form2"}},
         {"format examples", [this] { click(m_windows->form2(), "Command4"); }, {"Form2", "Form9"}},
-        {"new calculation (resets both input dialogs)", [this] { click(m_windows->form2(), "Command1"); },
+        {"new calculation (resets both input dialogs)",
+         [this] { click(m_windows->form2(), "Command1"); },
          {"Form1", "Form2", "Form9", "Form10", "Form11"}},
-        {"image save", [this] { click(m_windows->form1(), "Command8"); },
+        {"image save",
+         [this] { click(m_windows->form1(), "Command8"); },
          {"Form1", "Form2", "Form5", "Form9", "Form10", "Form11"}},
         {"back and browse",
          [this] {

@@ -1,5 +1,5 @@
 // One Mirendo per working folder: the lock that a second start finds taken.
-#include "WorkFolderLock.h"
+#include "windows/WorkFolderLock.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -27,7 +27,8 @@ qint64 EndedProcessId() {
 void WriteLockFile(const QString& folder, qint64 pid, const QString& appName) {
     QFile lock(QDir(folder).filePath(QString::fromLatin1(kWorkFolderLockName)));
     ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-    lock.write(QByteArray::number(pid) + '\n' + appName.toUtf8() + '\n' + QSysInfo::machineHostName().toUtf8() + '\n');
+    lock.write(QByteArray::number(pid) + '\n' + appName.toUtf8() + '\n' +
+               QSysInfo::machineHostName().toUtf8() + '\n');
 }
 
 TEST(WorkFolderLock, SecondClaimInTheSameFolderIsRefusedUntilTheFirstEnds) {

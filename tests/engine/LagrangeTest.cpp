@@ -1,5 +1,5 @@
-#include "EngineRun.h"
-#include "Lagrange.h"
+#include "engine/Lagrange.h"
+#include "engine/EngineRun.h"
 
 #include <gtest/gtest.h>
 
@@ -54,8 +54,8 @@ TEST(Interpolate, SampleCountAndIntervalStarts) {
         {"two points", Request({{0, 0}, {1, 1}}), 50},
         {"decreasing", Request({{8, 0.125f}, {4, -3}, {1, 2.5f}}), 100},
         {"unsorted", Request({{0, 1}, {5, 2}, {-3, 3}, {2, 4}}), 150},
-        {"ten points", Request({{1, 1}, {2, 4}, {3, 9}, {4, 16}, {5, 25}, {6, 36}, {7, 49}, {8, 64}, {9, 81},
-                                 {10, 100}}),
+        {"ten points",
+         Request({{1, 1}, {2, 4}, {3, 9}, {4, 16}, {5, 25}, {6, 36}, {7, 49}, {8, 64}, {9, 81}, {10, 100}}),
          450},
     };
     for (const auto& c : cases) {
@@ -110,11 +110,20 @@ TEST(Interpolate, FaultsNameTheFirstOneThatOccurred) {
     } cases[] = {
         {"equal abscissae", Request({{1, 2}, {1, 3}}), FloatFault::DivideByZero, "coefficient 1"},
         {"equal abscissae, zero ordinate", Request({{1, 0}, {1, 3}}), FloatFault::Invalid, "coefficient 1"},
-        {"equal abscissae later", Request({{0, 1}, {2, 5}, {2, 0}}), FloatFault::DivideByZero, "coefficient 2"},
+        {"equal abscissae later", Request({{0, 1}, {2, 5}, {2, 0}}), FloatFault::DivideByZero,
+         "coefficient 2"},
         {"equal abscissae, zero ordinate later", Request({{0, 1}, {2, 0}, {2, 5}}), FloatFault::Invalid,
          "coefficient 2"},
         {"ten points 1e5 apart",
-         Request({{0, 1}, {1e5f, 1}, {2e5f, 1}, {3e5f, 1}, {4e5f, 1}, {5e5f, 1}, {6e5f, 1}, {7e5f, 1}, {8e5f, 1},
+         Request({{0, 1},
+                  {1e5f, 1},
+                  {2e5f, 1},
+                  {3e5f, 1},
+                  {4e5f, 1},
+                  {5e5f, 1},
+                  {6e5f, 1},
+                  {7e5f, 1},
+                  {8e5f, 1},
                   {9e5f, 1}}),
          FloatFault::Overflow, "coefficient 1"},
         {"quotient overflows", Request({{0, 1e10f}, {1e-30f, 0}}), FloatFault::Overflow, "coefficient 1"},
@@ -151,7 +160,8 @@ TEST(RunOnRequestText, MessagesAndStatuses) {
          "+8.00000E+00 +1.25000E-01\r\n",
          kExitOk, ""},
         {"bad count", " 1 \r\n0\r\n1\r\n 12 \r\n", kExitBadRequest, "B2F.dat line 4"},
-        {"divide by zero", " 1 \r\n0\r\n1\r\n 2 \r\n+1.00000E+00 +2.00000E+00\r\n+1.00000E+00 +3.00000E+00\r\n",
+        {"divide by zero",
+         " 1 \r\n0\r\n1\r\n 2 \r\n+1.00000E+00 +2.00000E+00\r\n+1.00000E+00 +3.00000E+00\r\n",
          kExitFloatFault, "floating-point error: divide by zero"},
         {"invalid", " 1 \r\n0\r\n1\r\n 2 \r\n+1.00000E+00 -0.00000E+00\r\n+1.00000E+00 +3.00000E+00\r\n",
          kExitFloatFault, "floating-point error: invalid"},

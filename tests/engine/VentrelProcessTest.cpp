@@ -18,7 +18,7 @@ const char kWorkedRequest[] = " 1 \r\n0.0\r\n10.0\r\n 3 \r\n"
                               "+8.00000E+00 +1.25000E-01\r\n";
 
 class VentrelProcess : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         m_dir = fs::temp_directory_path() / ("ventrel_" + std::to_string(::getpid()) + "_" + info->name());
@@ -45,7 +45,8 @@ protected:
         std::string out, err;
     };
     Run RunVentrel() const {
-        const std::string command = "cd '" + m_dir.string() + "' && '" VENTREL_PATH "' >.out 2>.err </dev/null";
+        const std::string command =
+            "cd '" + m_dir.string() + "' && '" VENTREL_PATH "' >.out 2>.err </dev/null";
         const int raw = std::system(command.c_str());
         Run run;
         run.exited = raw != -1 && WIFEXITED(raw);
@@ -148,7 +149,8 @@ TEST_F(VentrelProcess, FailuresLeaveAnEarlierResultUntouched) {
 }
 
 TEST_F(VentrelProcess, FailureWithoutEarlierResultWritesNone) {
-    Write("B2F.dat", " 1 \r\n0.0\r\n10.0\r\n 2 \r\n+1.00000E+00 +2.00000E+00\r\n+1.00000E+00 +3.00000E+00\r\n");
+    Write("B2F.dat",
+          " 1 \r\n0.0\r\n10.0\r\n 2 \r\n+1.00000E+00 +2.00000E+00\r\n+1.00000E+00 +3.00000E+00\r\n");
     const Run run = RunVentrel();
     EXPECT_TRUE(run.exited);
     EXPECT_NE(run.status, 0);

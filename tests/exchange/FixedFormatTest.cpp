@@ -1,4 +1,4 @@
-#include "FixedFormat.h"
+#include "exchange/FixedFormat.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,8 @@ TEST(FormatIw, RightAlignedOrAsterisks) {
         int width;
         const char* expected;
     } cases[] = {
-        {1, 2, " 1"}, {3, 6, "     3"}, {450, 6, "   450"}, {0, 6, "     0"},
-        {-5, 2, "-5"}, {12, 2, "12"},   {123, 2, "**"},      {-12, 2, "**"},
+        {1, 2, " 1"},  {3, 6, "     3"}, {450, 6, "   450"}, {0, 6, "     0"},
+        {-5, 2, "-5"}, {12, 2, "12"},    {123, 2, "**"},     {-12, 2, "**"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatIw(c.value, c.width), c.expected) << c.value;
@@ -79,13 +79,13 @@ TEST(ParseEwField, BlanksIgnoredAnyOrdinaryForm) {
         {"3.0D0", 3.0f},
         {"1.0+05", 1.0e5f},
         {"1.0-05", 1.0e-5f},
-        {"12345", 0.12345f},      // no point: the last five digits are the fraction
+        {"12345", 0.12345f}, // no point: the last five digits are the fraction
         {"12345E2", 12.345f},
         {"-7", -0.00007f},
         {".5", 0.5f},
         {"5.", 5.0f},
-        {"1.0E-50", 0.0f},        // underflow proceeds silently
-        {"0.1", 0.1f},            // straight to single precision
+        {"1.0E-50", 0.0f},                   // underflow proceeds silently
+        {"0.1", 0.1f},                       // straight to single precision
         {"1.00000005960464477539062", 1.0f}, // exactly half an ulp above 1: ties to even in strtof
         {"1.000000059604644775390626", 1.00000012f},
     };
@@ -98,8 +98,8 @@ TEST(ParseEwField, BlanksIgnoredAnyOrdinaryForm) {
 }
 
 TEST(ParseEwField, RefusesWhatIsNotANumber) {
-    for (const char* field : {"", "            ", "abc", "+", "-.", "1.2.3", "1E", "1E+", "E5", "1.0x", "inf", "nan",
-                              "0x1p3", "1,5", "+1.00000E+39", "-1.0E+40", "1e999999999999"}) {
+    for (const char* field : {"", "            ", "abc", "+", "-.", "1.2.3", "1E", "1E+", "E5", "1.0x", "inf",
+                              "nan", "0x1p3", "1,5", "+1.00000E+39", "-1.0E+40", "1e999999999999"}) {
         std::string error;
         EXPECT_FALSE(ParseEwField(field, 5, &error).has_value()) << '"' << field << '"';
         EXPECT_FALSE(error.empty()) << '"' << field << '"';
@@ -112,7 +112,8 @@ TEST(FreeForm, IntegersAndReals) {
     EXPECT_EQ(ParseFreeInteger("-1"), -1);
     EXPECT_EQ(ParseFreeInteger("2147483647"), 2147483647);
     EXPECT_EQ(ParseFreeInteger("-2147483648"), -2147483647 - 1);
-    for (const char* bad : {"", "+", "3.0", "1e2", "2147483648", "-2147483649", "99999999999999999999", "**", "x"})
+    for (const char* bad :
+         {"", "+", "3.0", "1e2", "2147483648", "-2147483649", "99999999999999999999", "**", "x"})
         EXPECT_FALSE(ParseFreeInteger(bad).has_value()) << bad;
 
     EXPECT_EQ(ParseFreeReal(".1250000E+02"), 12.5);

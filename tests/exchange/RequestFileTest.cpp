@@ -1,4 +1,5 @@
-#include "RequestFile.h"
+#include "exchange/RequestFile.h"
+#include "exchange/AtomicFile.h"
 
 #include <gtest/gtest.h>
 
@@ -28,9 +29,18 @@ TEST(FormatRequest, SettingLinesSwitchNotationAtThousand) {
         double value;
         const char* line;
     } cases[] = {
-        {0, "0.0"},          {10, "10.0"},        {-5.25, "-5.25"},    {123.4567, "123.457"},
-        {0.0004, "0.0"},     {-1000, "-1000.0"},  {1000, "1000.0"},    {1000.5, "1.0E+03"},
-        {-1000.5, "-1.0E+03"}, {1234.5, "1.2E+03"}, {12345, "1.2E+04"}, {-0.00012, "0.0"},
+        {0, "0.0"},
+        {10, "10.0"},
+        {-5.25, "-5.25"},
+        {123.4567, "123.457"},
+        {0.0004, "0.0"},
+        {-1000, "-1000.0"},
+        {1000, "1000.0"},
+        {1000.5, "1.0E+03"},
+        {-1000.5, "-1.0E+03"},
+        {1234.5, "1.2E+03"},
+        {12345, "1.2E+04"},
+        {-0.00012, "0.0"},
     };
     for (const auto& c : cases) {
         const std::string text = FormatRequest(2, c.value, c.value, 0, nullptr, nullptr);
@@ -113,11 +123,11 @@ TEST(ParseRequest, ReadsFieldsByColumn) {
         {"no line ends but LF", " 1\n0\n1\n1\n+1.25000E+01 -3.00000E+00\n", 1, 12.5f, -3.0f},
         {"last line unterminated", " 1 \r\n0\r\n1\r\n 1 \r\n+1.25000E+01 -3.00000E+00", 1, 12.5f, -3.0f},
         {"short line padded", " 1\r\n0\r\n1\r\n1\r\n  1.5          2.5\r\n", 1, 1.5f, 2.5f},
-        {"rest of a line ignored", " 3 4\r\n0.5, 9\r\n1 x\r\n 1 junk\r\n+1.25000E+01 -3.00000E+00 extra\r\n", 1,
-         12.5f, -3.0f},
+        {"rest of a line ignored", " 3 4\r\n0.5, 9\r\n1 x\r\n 1 junk\r\n+1.25000E+01 -3.00000E+00 extra\r\n",
+         1, 12.5f, -3.0f},
         {"zero points", " 1 \r\n0.0\r\n10.0\r\n 0 \r\n", 0, 0.0f, 0.0f},
-        {"records beyond n ignored", " 1 \r\n0\r\n1\r\n 1 \r\n+1.00000E+00 +2.00000E+00\r\nrubbish\r\n", 1, 1.0f,
-         2.0f},
+        {"records beyond n ignored", " 1 \r\n0\r\n1\r\n 1 \r\n+1.00000E+00 +2.00000E+00\r\nrubbish\r\n", 1,
+         1.0f, 2.0f},
     };
     for (const auto& c : cases) {
         const RequestParse parse = ParseRequest(c.text);
@@ -165,7 +175,7 @@ TEST(ParseRequest, RefusesBrokenRequests) {
 }
 
 class AtomicWrite : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         m_dir = std::filesystem::temp_directory_path() /
                 ("mirendo_atomic_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +

@@ -1,4 +1,4 @@
-#include "ResultFile.h"
+#include "exchange/ResultFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The input windows driven headless: typing, corrections, finishing, file clicks and the help.
-#include "FolderLists.h"
-#include "Form10.h"
-#include "Form11.h"
-#include "Form3.h"
-#include "Form9.h"
-#include "MessageBox.h"
+#include "input/Form10.h"
+#include "input/Form11.h"
+#include "input/Form3.h"
+#include "input/Form9.h"
+#include "widgets/FolderLists.h"
+#include "widgets/MessageBox.h"
 
 #include <QApplication>
 #include <QFile>

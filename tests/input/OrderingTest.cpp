@@ -1,4 +1,4 @@
-#include "Ordering.h"
+#include "input/Ordering.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "PointFileReader.h"
+#include "input/PointFileReader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Timing of what runs on every mouse move (the readout) and on the plot buttons.
-#include "Plot.h"
-#include "Readout.h"
-#include "RecordingCanvas.h"
-#include "ResultFile.h"
+#include "exchange/ResultFile.h"
+#include "plot/Plot.h"
+#include "plot/Readout.h"
+#include "plot/RecordingCanvas.h"
 
 #include <benchmark/benchmark.h>
 

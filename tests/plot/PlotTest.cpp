@@ -1,5 +1,5 @@
-#include "Plot.h"
-#include "RecordingCanvas.h"
+#include "plot/Plot.h"
+#include "plot/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +57,7 @@ std::vector<float> floats(std::initializer_list<double> values) {
 
 // A point plot that writes its request into a scratch folder nobody reads.
 class PlotTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir = std::filesystem::temp_directory_path() /
               ("mirendo-plot-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
@@ -90,12 +90,39 @@ TEST_F(PlotTest, VisibleAreaHasEightAndTwoPercentMargins) {
     const ScaleCase cases[] = {
         {"linear 0..10 / 0..5", 1, 0, 10, 0, 5, {}, -0.8f, 5.1f, 11.0f, -5.5f},
         {"linear offset 100..200 / -1..1", 1, 100, 200, -1, 1, {}, 92.0f, 1.04f, 110.0f, -2.2f},
-        {"log Y 1..1000", 2, 0, 10, 1, 1000, {"", "", "1.0E00", "1.0E+03"}, -0.8f, float(1.02 * w3), 11.0f,
+        {"log Y 1..1000",
+         2,
+         0,
+         10,
+         1,
+         1000,
+         {"", "", "1.0E00", "1.0E+03"},
+         -0.8f,
+         float(1.02 * w3),
+         11.0f,
          float(-1.1 * w3)},
-        {"log X 0.01..1000", 3, 0.01, 1000, 0, 5, {"1.0E-02", "1.0E+03", "", ""}, float(-0.08 * w5), 5.1f,
-         float(1.1 * w5), -5.5f},
-        {"log-log", 4, 0.1, 100, 1, 1000, {"1.0E-01", "1.0E+02", "1.0E+00", "1.0E+03"}, float(-0.08 * w3),
-         float(1.02 * w3), float(1.1 * w3), float(-1.1 * w3)},
+        {"log X 0.01..1000",
+         3,
+         0.01,
+         1000,
+         0,
+         5,
+         {"1.0E-02", "1.0E+03", "", ""},
+         float(-0.08 * w5),
+         5.1f,
+         float(1.1 * w5),
+         -5.5f},
+        {"log-log",
+         4,
+         0.1,
+         100,
+         1,
+         1000,
+         {"1.0E-01", "1.0E+02", "1.0E+00", "1.0E+03"},
+         float(-0.08 * w3),
+         float(1.02 * w3),
+         float(1.1 * w3),
+         float(-1.1 * w3)},
     };
     for (const ScaleCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -134,7 +161,8 @@ TEST_F(PlotTest, LinearGridIsStartPlusKStepStrictlyBelowStop) {
         {"0..10 step 1", 0, 10, 1, floats({1, 2, 3, 4, 5, 6, 7, 8, 9})},
         {"step equal to the length", 0, 10, 10, {}},
         // Repeated addition of 0.1 reaches 0.9999999999999999 and would add a line on the frame.
-        {"0..1 step 0.1, computed afresh", 0, 1, 0.1, floats({0.1, 0.2, 0.1 * 3, 0.4, 0.5, 0.1 * 6, 0.1 * 7, 0.8, 0.9})},
+        {"0..1 step 0.1, computed afresh", 0, 1, 0.1,
+         floats({0.1, 0.2, 0.1 * 3, 0.4, 0.5, 0.1 * 6, 0.1 * 7, 0.8, 0.9})},
         {"offset start", 100, 200, 30, floats({130, 160, 190})},
         {"negative range", -5, -1, 1.5, floats({-3.5, -2})},
         {"step larger than the axis", 0, 1, 5, {}},
@@ -260,11 +288,30 @@ TEST_F(PlotTest, RangeLabels) {
     } cases[] = {
         {"plain values", 0.5, 12.5, -3, 4, 1, {}, {"0.5", "12.5", "-3", "4"}},
         {"inclusive bound", -1000, 1000, 0, 1000.5, 1, {}, {"-1000", "1000", "0", "1.0E+03"}},
-        {"beyond the bound", 2500, 12345, -2500, -1500, 1, {}, {"2.5E+03", "1.2E+04", "-2.5E+03", "-1.5E+03"}},
-        {"log axes show the box texts", 0.01, 1000, 0.1, 10, 4,
+        {"beyond the bound",
+         2500,
+         12345,
+         -2500,
+         -1500,
+         1,
+         {},
+         {"2.5E+03", "1.2E+04", "-2.5E+03", "-1.5E+03"}},
+        {"log axes show the box texts",
+         0.01,
+         1000,
+         0.1,
+         10,
+         4,
          {"1.0E-02", "1.0E+03", "1.0E-01", "1.0E+01"},
          {"1.0E-02", "1.0E+03", "1.0E-01", "1.0E+01"}},
-        {"semi-log", 0.5, 2500, 1, 100, 2, {"x", "y", "1.0E00", "1.0E+02"}, {"0.5", "2.5E+03", "1.0E00", "1.0E+02"}},
+        {"semi-log",
+         0.5,
+         2500,
+         1,
+         100,
+         2,
+         {"x", "y", "1.0E00", "1.0E+02"},
+         {"0.5", "2.5E+03", "1.0E00", "1.0E+02"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -311,8 +358,8 @@ TEST_F(PlotTest, RequestFileCarriesTheModesValues) {
         SCOPED_TRACE(c.mode);
         s.ScaleMode = c.mode;
         RecordingCanvas canvas;
-        const PointPlotOutcome out = PlotPointsForMode(s, canvas, {"1.0E00", "1.0E+01", "1.0E00", "1.0E+01"},
-                                                       dir.string() + "/");
+        const PointPlotOutcome out =
+            PlotPointsForMode(s, canvas, {"1.0E00", "1.0E+01", "1.0E00", "1.0E+01"}, dir.string() + "/");
         EXPECT_TRUE(out.requestWritten) << out.requestError;
         EXPECT_EQ(readRequest(), c.expected);
     }
@@ -376,7 +423,10 @@ TEST_F(PlotTest, DenseOrBrokenGridsStayBounded) {
         double ln10;
         size_t maxLines;
     } logCases[] = {
-        {"198 decades on 100 pixels are thinned", {"1.0E-99", "1.0E+99", "1.0E00", "1.0E+01"}, kLn10, 10 * 102},
+        {"198 decades on 100 pixels are thinned",
+         {"1.0E-99", "1.0E+99", "1.0E00", "1.0E+01"},
+         kLn10,
+         10 * 102},
         {"decade length 0", {"1.0E00", "1.0E+03", "1.0E00", "1.0E+01"}, 0, 10},
         {"negative decade length", {"1.0E00", "1.0E+03", "1.0E00", "1.0E+01"}, -1, 10},
     };

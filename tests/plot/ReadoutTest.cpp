@@ -1,4 +1,4 @@
-#include "Readout.h"
+#include "plot/Readout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The real engine under faults: killed at random moments it never leaves a partial result file,
 // and every file-system fault ends with a console report, a failure status and the earlier result
 // untouched.
-#include "EngineRun.h"
-#include "ResultFile.h"
+#include "engine/EngineRun.h"
+#include "exchange/ResultFile.h"
 
 #include <gtest/gtest.h>
 
@@ -54,10 +54,11 @@ void WriteAll(const fs::path& path, const std::string& bytes) {
 }
 
 class EngineFault : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir = fs::temp_directory_path() / ("robust_engine_" + std::to_string(::getpid()) + "_" + info->name());
+        m_dir =
+            fs::temp_directory_path() / ("robust_engine_" + std::to_string(::getpid()) + "_" + info->name());
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
     }
@@ -123,9 +124,9 @@ TEST_F(EngineFault, KilledAtRandomMomentsNeverLeavesAPartialResult) {
         WriteAll(m_dir / "B2F.dat", requests[0]);
         const auto begin = std::chrono::steady_clock::now();
         Wait(Start(m_dir));
-        runUs = std::max<long>(
-            runUs, std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - begin)
-                       .count());
+        runUs = std::max<long>(runUs, std::chrono::duration_cast<std::chrono::microseconds>(
+                                          std::chrono::steady_clock::now() - begin)
+                                          .count());
     }
     WriteAll(m_dir / "F2B.dat", results[0]);
     std::mt19937 random(20261207);
@@ -175,7 +176,8 @@ TEST_F(EngineFault, FileSystemFaultsAreReportedAndKeepTheEarlierResult) {
         {"request of another program",
          [](const fs::path& d) { WriteAll(d / "B2F.dat", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)); },
          mirendo::engine::kExitBadRequest, "B2F.dat line 1", true},
-        {"request cut short", [&](const fs::path& d) { WriteAll(d / "B2F.dat", good.substr(0, good.size() / 2)); },
+        {"request cut short",
+         [&](const fs::path& d) { WriteAll(d / "B2F.dat", good.substr(0, good.size() / 2)); },
          mirendo::engine::kExitBadRequest, "B2F.dat line", true},
         {"result is a folder",
          [&](const fs::path& d) {

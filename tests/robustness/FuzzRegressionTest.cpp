@@ -1,10 +1,10 @@
 // Inputs the fuzz targets found, kept as plain tests on the libraries.
-#include "EngineRun.h"
-#include "Module1.h"
-#include "Ordering.h"
-#include "PointFileReader.h"
-#include "Readout.h"
-#include "ResultFile.h"
+#include "engine/EngineRun.h"
+#include "exchange/ResultFile.h"
+#include "input/Ordering.h"
+#include "input/PointFileReader.h"
+#include "plot/Readout.h"
+#include "state/Module1.h"
 
 #include <gtest/gtest.h>
 
@@ -54,14 +54,14 @@ TEST(FuzzRegression, EqualAbscissaeAreMovedApartIntoAscendingFiniteValues) {
         StorePointFileRead(state, read);
         OrderPointsIfNeeded(state);
         for (int i = 1; i <= state.PointCount; ++i) {
-            EXPECT_TRUE(std::isfinite(state.XData[i])) << c.name << ": XData(" << i << ") = " << state.XData[i];
+            EXPECT_TRUE(std::isfinite(state.XData[i]))
+                << c.name << ": XData(" << i << ") = " << state.XData[i];
             if (i > 1) {
                 EXPECT_LT(state.XData[i - 1], state.XData[i]) << c.name << " at " << i;
             }
         }
     }
 }
-
 
 // A log-space curve value beyond ln(largest double), from an archive or an overshooting curve: the
 // readout shows a number, never "Infinity".

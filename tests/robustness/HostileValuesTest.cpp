@@ -1,15 +1,15 @@
 // Hostile values through the plain libraries, from typed text and point files to the request, the
 // engine, the result, the archive and the evaluation: nothing crashes and nothing non-finite
 // reaches a text the user sees.
-#include "ArchiveFile.h"
-#include "EngineRun.h"
-#include "EvaluateAtX.h"
-#include "Module1.h"
-#include "NumberText.h"
-#include "Ordering.h"
-#include "PointFileReader.h"
-#include "RequestFile.h"
-#include "ResultFile.h"
+#include "archive/ArchiveFile.h"
+#include "archive/EvaluateAtX.h"
+#include "engine/EngineRun.h"
+#include "exchange/RequestFile.h"
+#include "exchange/ResultFile.h"
+#include "input/Ordering.h"
+#include "input/PointFileReader.h"
+#include "state/Module1.h"
+#include "state/NumberText.h"
 
 #include <gtest/gtest.h>
 
@@ -68,20 +68,43 @@ TEST(HostilePointFiles, EncodingsLineEndsAndExtremeValues) {
         PointFileFailure failure;
         std::vector<double> xy; // X1, Y1, X2, Y2, ... when read
     };
-    const std::string utf16le("\xFF\xFE" "1\0,\0" "2\0\r\0\n\0", 12);
-    const std::string utf16be("\xFE\xFF" "\0" "1\0,\0" "2\0\r\0\n", 12);
-    const std::string utf16NoMark("1\0,\0" "2\0\r\0\n\0" "3\0,\0" "4\0", 16);
+    const std::string utf16le("\xFF\xFE"
+                              "1\0,\0"
+                              "2\0\r\0\n\0",
+                              12);
+    const std::string utf16be("\xFE\xFF"
+                              "\0"
+                              "1\0,\0"
+                              "2\0\r\0\n",
+                              12);
+    const std::string utf16NoMark("1\0,\0"
+                                  "2\0\r\0\n\0"
+                                  "3\0,\0"
+                                  "4\0",
+                                  16);
     const std::vector<Row> rows = {
-        {"UTF-8 byte order mark", "\xEF\xBB\xBF" "1,2\r\n3,4\r\n", PointFileFailure::None, {1, 2, 3, 4}},
-        {"Windows and Unix line ends mixed", "1,2\r\n3,4\n5,6\r7,8", PointFileFailure::None,
+        {"UTF-8 byte order mark",
+         "\xEF\xBB\xBF"
+         "1,2\r\n3,4\r\n",
+         PointFileFailure::None,
+         {1, 2, 3, 4}},
+        {"Windows and Unix line ends mixed",
+         "1,2\r\n3,4\n5,6\r7,8",
+         PointFileFailure::None,
          {1, 2, 3, 4, 5, 6, 7, 8}},
         {"UTF-16 little endian", utf16le, PointFileFailure::NotText, {}},
         {"UTF-16 big endian", utf16be, PointFileFailure::NotText, {}},
         {"UTF-16 without a mark", utf16NoMark, PointFileFailure::NotText, {}},
-        {"extreme magnitudes", "1E-30,1E+30\r\n2,-1E+30\r\n", PointFileFailure::None, {1e-30, 1e30, 2, -1e30}},
+        {"extreme magnitudes",
+         "1E-30,1E+30\r\n2,-1E+30\r\n",
+         PointFileFailure::None,
+         {1e-30, 1e30, 2, -1e30}},
         {"beyond the double range", "1,1E+400\r\n", PointFileFailure::NotANumber, {}},
         {"NaN and inf are not numbers", "nan,inf\r\n", PointFileFailure::NotANumber, {}},
-        {"a line of ten thousand characters", std::string(10000, '1') + ",2\r\n", PointFileFailure::LineTooLong, {}},
+        {"a line of ten thousand characters",
+         std::string(10000, '1') + ",2\r\n",
+         PointFileFailure::LineTooLong,
+         {}},
         {"full-width digits", "\xEF\xBC\x91,\xEF\xBC\x92\r\n", PointFileFailure::NotANumber, {}},
         {"hexadecimal", "0x10,1\r\n", PointFileFailure::NotANumber, {}},
     };
@@ -187,9 +210,11 @@ INSTANTIATE_TEST_SUITE_P(
         FlowCase{"LogLogOverThirtyDecades", 4, {1e-30, 1, 1e30}, {1e30, 1, 1e-30}, true},
         FlowCase{"LinLogHugeRange", 2, {1, 2, 3, 4}, {1e-30, 1e30, 1e-30, 1e30}, true},
         FlowCase{"DescendingEqualAndExtreme", 1, {1e30, 1e30, -1e30}, {1, 2, 3}, false},
-        FlowCase{"TenPointsAcrossTheDoubleRange", 3,
+        FlowCase{"TenPointsAcrossTheDoubleRange",
+                 3,
                  {1e-300, 1e-200, 1e-100, 1e-10, 1, 1e10, 1e100, 1e200, 1e300, 1.7e308},
-                 {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, true}),
+                 {1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
+                 true}),
     [](const ::testing::TestParamInfo<FlowCase>& info) { return std::string(info.param.name); });
 
 } // namespace

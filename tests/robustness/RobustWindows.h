@@ -2,13 +2,14 @@
 // Fixture of the robustness window tests: every window of the program created and wired as at
 // start-up, a temporary working folder, message boxes recorded instead of shown (an unexpected
 // one fails the test), and the steps of a calculation driven through the real controls.
-#include "EngineRunner.h"
-#include "Form1.h"
-#include "Form10.h"
-#include "Form2.h"
-#include "MessageBox.h"
-#include "Module1.h"
-#include "WindowSet.h"
+#include "input/Form10.h"
+#include "state/Module1.h"
+#include "widgets/FolderLists.h"
+#include "widgets/MessageBox.h"
+#include "windows/EngineRunner.h"
+#include "windows/Form1.h"
+#include "windows/Form2.h"
+#include "windows/WindowSet.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -39,7 +40,7 @@ inline bool ShowsNonFinite(const QString& text) {
 }
 
 class RobustWindows : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
         m_previousDir = QDir::currentPath();
@@ -74,8 +75,7 @@ protected:
         file.write(bytes);
     }
 
-    template <typename T>
-    static T* control(const QWidget* window, const char* name) {
+    template <typename T> static T* control(const QWidget* window, const char* name) {
         T* widget = window->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
@@ -117,7 +117,8 @@ protected:
         const QList<QListWidgetItem*> items = files->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1) << name.toStdString() << " is not listed";
         files->scrollToItem(items.front());
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(items.front()).center());
+        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                          files->visualItemRect(items.front()).center());
     }
 
     Form1* main() const { return m_windows->form1(); }
@@ -153,8 +154,9 @@ protected:
     // Every text the main window shows as a number.
     QStringList mainWindowNumberTexts() const {
         QStringList texts;
-        for (const char* name : {"Label14", "Label15", "Label16", "Label17", "Label27", "Label28", "Label31", "Label32",
-                                 "Label33", "Label34", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10"})
+        for (const char* name :
+             {"Label14", "Label15", "Label16", "Label17", "Label27", "Label28", "Label31", "Label32",
+              "Label33", "Label34", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10"})
             texts << textOf(main(), name);
         auto* table = control<QListWidget>(main(), "List1");
         for (int i = 0; table && i < table->count(); ++i)

@@ -1,11 +1,11 @@
 // Faults injected under the real windows: each ends in a message box (or the read-error window)
 // and nothing the user has done is lost.
-#include "Form4.h"
-#include "Form5.h"
-#include "Form6.h"
-#include "FolderLists.h"
-#include "PictureBox.h"
 #include "RobustWindows.h"
+#include "archive/Form4.h"
+#include "archive/Form5.h"
+#include "archive/Form6.h"
+#include "widgets/FolderLists.h"
+#include "widgets/PictureBox.h"
 
 #include <QImage>
 
@@ -106,7 +106,8 @@ TEST_F(WindowFaults, ResultFileReplacedBeforeTheCurveStepIsRefused) {
         };
     };
     const std::vector<Case> cases = {
-        {"a folder", [](const QString& path) {
+        {"a folder",
+         [](const QString& path) {
              QFile::remove(path);
              QDir().mkdir(path);
          }},
@@ -136,8 +137,9 @@ TEST_F(WindowFaults, ResultFileReplacedBeforeTheCurveStepIsRefused) {
     for (Case c : cases) {
         SCOPED_TRACE(c.name);
         if (!c.replace) {
-            const int cut = std::string(c.name) == "cut after the sample count" ? goodBytes.indexOf("   100\r\n") + 8
-                                                                                 : goodBytes.size() / 2 + 7;
+            const int cut = std::string(c.name) == "cut after the sample count"
+                                ? goodBytes.indexOf("   100\r\n") + 8
+                                : goodBytes.size() / 2 + 7;
             c.replace = write(goodBytes.left(cut));
         }
         c.replace(resultPath);
@@ -158,7 +160,7 @@ TEST_F(WindowFaults, ResultFileReplacedBeforeTheCurveStepIsRefused) {
 
 // An engine that is killed in the middle of its run (here: one that kills itself).
 class KilledEngine : public RobustWindows {
-protected:
+  protected:
     QString engineFolder() const override {
         const QString folder = QDir(m_dir.path()).filePath(QStringLiteral("engine"));
         QDir().mkpath(folder);
@@ -190,8 +192,10 @@ TEST_F(KilledEngine, CurveStepReportsTheFailedRunAndKeepsTheEarlierResultFileUnr
 }
 
 class MissingEngine : public RobustWindows {
-protected:
-    QString engineFolder() const override { return QDir(m_dir.path()).filePath(QStringLiteral("no-engine-here")); }
+  protected:
+    QString engineFolder() const override {
+        return QDir(m_dir.path()).filePath(QStringLiteral("no-engine-here"));
+    }
     void TearDown() override {
         qputenv("PATH", m_path);
         RobustWindows::TearDown();
@@ -289,11 +293,13 @@ TEST_F(WindowFaults, SavesIntoPathsThatCannotBeCreatedKeepTheDialogsOpen) {
     };
     const std::vector<Case> cases = {
         {"data: folder removed", "Command6", m_windows->form4(), "run", removeFolder, cannotSaveData},
-        {"data: folder replaced by a file", "Command6", m_windows->form4(), "run", fileInPlace, cannotSaveData},
+        {"data: folder replaced by a file", "Command6", m_windows->form4(), "run", fileInPlace,
+         cannotSaveData},
         {"data: a folder of that name", "Command6", m_windows->form4(), "run", folderOfName("run-Mi.csv"),
          cannotSaveData},
         {"image: folder removed", "Command8", m_windows->form5(), "graph", removeFolder, cannotSaveImage},
-        {"image: folder replaced by a file", "Command8", m_windows->form5(), "graph", fileInPlace, cannotSaveImage},
+        {"image: folder replaced by a file", "Command8", m_windows->form5(), "graph", fileInPlace,
+         cannotSaveImage},
         {"image: a folder of that name", "Command8", m_windows->form5(), "graph", folderOfName("graph.bmp"),
          cannotSaveImage},
         {"image: name too long", "Command8", m_windows->form5(), nullptr, {}, cannotSaveImage},

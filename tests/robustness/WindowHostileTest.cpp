@@ -1,12 +1,12 @@
 // Hostile values typed or read through the real windows, over the whole calculation and the
 // browser: no crash, no hang, and no text on screen that shows a non-finite number.
-#include "Form11.h"
-#include "Form3.h"
-#include "Form4.h"
-#include "Form6.h"
-#include "FolderLists.h"
-#include "PictureBox.h"
 #include "RobustWindows.h"
+#include "archive/Form4.h"
+#include "archive/Form6.h"
+#include "input/Form11.h"
+#include "input/Form3.h"
+#include "widgets/FolderLists.h"
+#include "widgets/PictureBox.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -22,7 +22,7 @@ const QString kInvalid = QStringLiteral("　入力値が不正です！　");
 const QString kRunFailed = QStringLiteral("　補間計算に失敗しました　");
 
 class HostileWindows : public RobustWindows {
-protected:
+  protected:
     // Moves the mouse over a grid of points of a graph, as a user sweeping across it.
     static void sweep(PictureBox* picture) {
         for (int i = 0; i <= 8; ++i) {
@@ -39,7 +39,8 @@ protected:
             EXPECT_FALSE(ShowsNonFinite(text)) << where << ": \"" << text.left(80).toStdString() << "\"";
     }
     void expectFiniteState() {
-        for (double v : {m_state.XStart, m_state.XStop, m_state.XStep, m_state.YStart, m_state.YStop, m_state.YStep})
+        for (double v :
+             {m_state.XStart, m_state.XStop, m_state.XStep, m_state.YStart, m_state.YStop, m_state.YStep})
             EXPECT_TRUE(std::isfinite(v));
         for (int j = 1; j <= m_state.SamplesInUse(); ++j)
             EXPECT_TRUE(std::isfinite(m_state.CurveX[j]) && std::isfinite(m_state.CurveY[j]));
@@ -62,7 +63,7 @@ struct SettingsCase {
 };
 
 class HostileSettings : public HostileWindows, public ::testing::WithParamInterface<SettingsCase> {
-protected:
+  protected:
     // The labels, the data table, and every setting box that no longer holds what the user typed.
     QStringList shownNumbers(const std::array<QString, 6>& typed) const {
         QStringList texts = mainWindowNumberTexts();
@@ -115,24 +116,34 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{"HexadecimalIsZero", 1, {"0x10", "4", "1", "0", "5", "1"}, Ends::Curve},
         SettingsCase{"FullWidthDigitsAreZero", 1, {"\uFF11\uFF12", "4", "1", "0", "5", "1"}, Ends::Curve},
         SettingsCase{"NegativeZero", 1, {"-0", "4", "-0", "-0", "5", "1"}, Ends::Curve},
-        SettingsCase{"NaNAndInfAreZeroSoTheRangeIsEmpty", 1, {"NaN", "inf", "1", "0", "5", "1"},
+        SettingsCase{"NaNAndInfAreZeroSoTheRangeIsEmpty",
+                     1,
+                     {"NaN", "inf", "1", "0", "5", "1"},
                      Ends::RefusedAtConfirm},
-        SettingsCase{"StartBeyondTheDoubleRange", 1, {"1e400", "4", "1", "0", "5", "1"}, Ends::RefusedAtConfirm},
+        SettingsCase{
+            "StartBeyondTheDoubleRange", 1, {"1e400", "4", "1", "0", "5", "1"}, Ends::RefusedAtConfirm},
         SettingsCase{"StopBeyondTheDoubleRange", 1, {"0", "1e400", "1", "0", "5", "1"}, Ends::EngineFails},
-        SettingsCase{"BothEndsBeyondTheDoubleRange", 1, {"-1e400", "1e400", "", "-1e400", "1e400", ""},
+        SettingsCase{"BothEndsBeyondTheDoubleRange",
+                     1,
+                     {"-1e400", "1e400", "", "-1e400", "1e400", ""},
                      Ends::EngineFails},
         SettingsCase{"TinySteps", 1, {"0", "4", "1e-300", "0", "5", "4.9e-324"}, Ends::Curve},
-        SettingsCase{"TenThousandCharacters", 1, {k10000Letters, k10000Nines, k10000Letters, "0", "5", "1"},
+        SettingsCase{"TenThousandCharacters",
+                     1,
+                     {k10000Letters, k10000Nines, k10000Letters, "0", "5", "1"},
                      Ends::EngineFails},
         // 1e-400 is 0, which the decade rewriting turns into 1.0E00; 1e400 saturates and cannot
         // travel to the single-precision engine.
-        SettingsCase{"LogAxesBeyondTheDoubleRange", 4, {"1e-400", "1e400", "", "1e-400", "1e400", ""},
+        SettingsCase{"LogAxesBeyondTheDoubleRange",
+                     4,
+                     {"1e-400", "1e400", "", "1e-400", "1e400", ""},
                      Ends::EngineFails},
         // The decade rewriting of ④ turns -5 and -1 into 1.0E00 and 1.0E+01.
         SettingsCase{"NegativeLogLimits", 2, {"0", "4", "1", "-5", "-1", ""}, Ends::Curve},
         SettingsCase{"LogStartZeroAfterConfirm", 2, {"0", "4", "1", "0", "5", ""}, Ends::Curve},
         SettingsCase{"LogAxesOverThirtyDecades", 4, {"1e-30", "1e30", "", "1e-30", "1e30", ""}, Ends::Curve},
-        SettingsCase{"LogStopBeyondTheDoubleRange", 3, {"0.5", "1e400", "", "0", "5", "1"}, Ends::EngineFails}),
+        SettingsCase{
+            "LogStopBeyondTheDoubleRange", 3, {"0.5", "1e400", "", "0", "5", "1"}, Ends::EngineFails}),
     [](const ::testing::TestParamInfo<SettingsCase>& info) { return std::string(info.param.name); });
 
 struct PointsCase {
@@ -147,7 +158,8 @@ class HostilePoints : public HostileWindows, public ::testing::WithParamInterfac
 TEST_P(HostilePoints, FromTheFileToTheReadout) {
     const PointsCase& c = GetParam();
     readPointFile(QStringLiteral("pts.csv"), c.file);
-    ASSERT_FALSE(m_windows->form10()->readErrorWindow() && m_windows->form10()->readErrorWindow()->isVisible());
+    ASSERT_FALSE(m_windows->form10()->readErrorWindow() &&
+                 m_windows->form10()->readErrorWindow()->isVisible());
     acceptPoints();
     expectFiniteTexts(mainWindowNumberTexts(), "after the read");
     plot(1, c.typed);
@@ -169,11 +181,17 @@ TEST_P(HostilePoints, FromTheFileToTheReadout) {
 INSTANTIATE_TEST_SUITE_P(
     Robustness, HostilePoints,
     ::testing::Values(
-        PointsCase{"HugeOrdinates", "1,1E+30\r\n2,-1E+30\r\n3,1E-30\r\n", {"0", "4", "1", "-2E+30", "2E+30", ""}, true},
+        PointsCase{"HugeOrdinates",
+                   "1,1E+30\r\n2,-1E+30\r\n3,1E-30\r\n",
+                   {"0", "4", "1", "-2E+30", "2E+30", ""},
+                   true},
         PointsCase{"HugeAbscissae", "-1E+30,1\r\n1E-30,2\r\n1E+30,3\r\n", {"", "", "", "", "", ""}, false},
         PointsCase{"TinyAbscissae", "1E-30,1\r\n2E-30,2\r\n3E-30,3\r\n", {"", "", "", "0", "4", ""}, false},
-        PointsCase{"ByteOrderMarkAndMixedLineEnds", "\xEF\xBB\xBF" "1,1\r\n2,4\n3,2\r4,3",
-                   {"0", "5", "1", "0", "5", "1"}, true}),
+        PointsCase{"ByteOrderMarkAndMixedLineEnds",
+                   "\xEF\xBB\xBF"
+                   "1,1\r\n2,4\n3,2\r4,3",
+                   {"0", "5", "1", "0", "5", "1"},
+                   true}),
     [](const ::testing::TestParamInfo<PointsCase>& info) { return std::string(info.param.name); });
 
 TEST_F(HostileWindows, PointFileInUtf16ShowsTheReadErrorWindowAndPublishesNothing) {
@@ -197,8 +215,11 @@ TEST_F(HostileWindows, ManualEntryOfHostileTexts) {
     click(main(), "Command9");
     Form11* entry = m_windows->form11();
     ASSERT_TRUE(entry->isVisible());
-    const std::vector<std::pair<QString, QString>> typed = {
-        {"1e400", "NaN"}, {"-0", "\uFF11\uFF12"}, {k10000Nines, "inf"}, {"0x10", k10000Letters}, {"-1e400", "1E-30"}};
+    const std::vector<std::pair<QString, QString>> typed = {{"1e400", "NaN"},
+                                                            {"-0", "\uFF11\uFF12"},
+                                                            {k10000Nines, "inf"},
+                                                            {"0x10", k10000Letters},
+                                                            {"-1e400", "1E-30"}};
     for (const auto& [x, y] : typed) {
         type(entry, "Text1", x);
         type(entry, "Text2", y);
@@ -254,7 +275,6 @@ TEST_F(HostileWindows, BrowserEvaluatesHostileTextsWithoutShowingNonFiniteValues
     }
 }
 
-
 // A result file of another origin with values no single-precision engine writes: the curve step
 // either refuses it or draws it, and the readout never shows a non-finite value.
 TEST_F(HostileWindows, ResultWithValuesBeyondSinglePrecision) {
@@ -284,7 +304,8 @@ TEST_F(HostileWindows, ArchiveWithExtremeSamplesOnANarrowAxis) {
                        "0.00000E+00,  3.40000E+38,  1.000000E+38\r\n"
                        "1.00000E-30,  -3.40000E+38,  -1.000000E+38\r\n 50 \r\n";
     for (int j = 0; j < 50; ++j)
-        bytes += QByteArray::number(j * 2e-32, 'E', 6) + ",  " + (j % 2 ? "3.400000E+38" : "-3.400000E+38") + "\r\n";
+        bytes += QByteArray::number(j * 2e-32, 'E', 6) + ",  " + (j % 2 ? "3.400000E+38" : "-3.400000E+38") +
+                 "\r\n";
     writeFile(QStringLiteral("edge-Mi.csv"), bytes);
     click(m_windows->form2(), "Command3");
     Form6* browser = m_windows->form6();
@@ -300,7 +321,8 @@ TEST_F(HostileWindows, ArchiveWithExtremeSamplesOnANarrowAxis) {
     click(browser, "Command4");
     sweep(control<PictureBox>(browser, "Picture1"));
     for (const char* name : {"Label14", "Label15", "Label16", "Label17", "Label7", "Label8"})
-        EXPECT_FALSE(ShowsNonFinite(textOf(browser, name))) << name << ": " << textOf(browser, name).toStdString();
+        EXPECT_FALSE(ShowsNonFinite(textOf(browser, name)))
+            << name << ": " << textOf(browser, name).toStdString();
     for (const char* x : {"0", "5E-31", "1", "-1E+30"}) {
         type(browser, "Text1", QString::fromLatin1(x));
         QTest::keyClick(control<QLineEdit>(browser, "Text1"), Qt::Key_Return);
@@ -311,7 +333,6 @@ TEST_F(HostileWindows, ArchiveWithExtremeSamplesOnANarrowAxis) {
         }
     }
 }
-
 
 // Ten points whose ordinates jump between 1 and 1E+304 on a logarithmic Y axis: the polynomial
 // overshoots between them beyond the largest double once converted back, and the readout must
@@ -329,7 +350,8 @@ TEST_F(HostileWindows, ReadoutOfACurveOvershootingTheDoubleRange) {
     double highest = 0;
     for (int j = 1; j <= m_state.SamplesInUse(); ++j)
         highest = std::max(highest, m_state.CurveY[j]);
-    ASSERT_GT(highest, std::log(1.7976931348623157e308)) << "the curve does not overshoot; the case tests nothing";
+    ASSERT_GT(highest, std::log(1.7976931348623157e308))
+        << "the curve does not overshoot; the case tests nothing";
     sweep(control<PictureBox>(main(), "Picture1"));
     for (int k = 0; k <= 200; ++k) {
         emit control<PictureBox>(main(), "Picture1")->mouseMovedTo(static_cast<float>(1 + 9.0 * k / 200), 0);

@@ -1,13 +1,13 @@
-#include "FolderLists.h"
-#include "MessageBox.h"
+#include "widgets/FolderLists.h"
+#include "widgets/MessageBox.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QApplication>
-#include <QKeyEvent>
 
 #include <functional>
 #include <vector>
@@ -43,7 +43,7 @@ TEST(JoinPath, NeverDoublesTheSeparator) {
 }
 
 class FolderListsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(m_tmp.isValid());
         root = QDir::cleanPath(m_tmp.path());

@@ -1,4 +1,4 @@
-#include "PictureBox.h"
+#include "widgets/PictureBox.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -16,7 +16,9 @@ namespace {
 
 const QColor kWhite(255, 255, 255);
 
-QColor at(const PictureBox& box, int x, int y) { return box.image().pixelColor(x, y); }
+QColor at(const PictureBox& box, int x, int y) {
+    return box.image().pixelColor(x, y);
+}
 
 int countColour(const QImage& image, const QColor& colour) {
     int n = 0;
@@ -49,10 +51,10 @@ TEST(PictureBox, StartsWhiteWithHiddenCursorLines) {
 
 struct LineCase {
     const char* name;
-    float left, top, width, height;  // user scale
-    float x1, y1, x2, y2;            // a grid line in user coordinates
+    float left, top, width, height; // user scale
+    float x1, y1, x2, y2;           // a grid line in user coordinates
     bool vertical;
-    int expectedPixel;               // column (vertical) or row (horizontal)
+    int expectedPixel; // column (vertical) or row (horizontal)
 };
 
 // 100 x 100 pixels; the line must land on the pixel the classic mapping gives.
@@ -61,8 +63,8 @@ const LineCase kLineCases[] = {
     {"y up, horizontal near bottom", 0, 10, 10, -10, 0, 2, 10, 2, false, 80},
     {"y down, horizontal", 0, 0, 10, 10, 0, 2, 10, 2, false, 20},
     {"vertical with offset origin", -0.8f, 10.2f, 11, -11, 2.5f, 0, 2.5f, 10, true, 30},
-    {"vertical in log units", -0.92103404f, 6.97683286f, 12.6642561f, -7.59927273f, 2.30258512f, 0, 2.30258512f,
-     6.9077553f, true, 25},
+    {"vertical in log units", -0.92103404f, 6.97683286f, 12.6642561f, -7.59927273f, 2.30258512f, 0,
+     2.30258512f, 6.9077553f, true, 25},
 };
 
 TEST(PictureBox, GridLineLandsOnExpectedPixels) {

@@ -1,5 +1,5 @@
 // Widget tests run headless; an unexpected message box fails the test instead of waiting.
-#include "MessageBox.h"
+#include "widgets/MessageBox.h"
 
 #include <QApplication>
 

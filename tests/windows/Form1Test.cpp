@@ -1,10 +1,10 @@
 // The main window driven through its controls: the whole calculation in the four scale modes
 // with the real engine, the enabling of the steps, the Enter path, and every way a step can fail.
-#include "EngineRunner.h"
-#include "Form1.h"
-#include "Ordering.h"
-#include "PictureBox.h"
+#include "windows/Form1.h"
 #include "WindowTestSupport.h"
+#include "input/Ordering.h"
+#include "widgets/PictureBox.h"
+#include "windows/EngineRunner.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -31,25 +31,25 @@ struct Point {
 };
 
 struct ReadoutCheck {
-    double curveX;      // a curve abscissa in data units; the mouse goes just right of its sample
-    const char* xText;  // expected Label27
-    const char* yText;  // expected Label28
+    double curveX;     // a curve abscissa in data units; the mouse goes just right of its sample
+    const char* xText; // expected Label27
+    const char* yText; // expected Label28
 };
 
 struct CalculationCase {
     const char* name;
     int mode;
     std::vector<Point> points;
-    std::array<const char*, 6> typed;     // Text5..Text10 as typed
-    std::array<const char*, 6> confirmed; // after ④
-    const char* request;                  // bytes of B2F.dat after ⑤
+    std::array<const char*, 6> typed;       // Text5..Text10 as typed
+    std::array<const char*, 6> confirmed;   // after ④
+    const char* request;                    // bytes of B2F.dat after ⑤
     std::array<const char*, 4> limitLabels; // Label14..Label17 after ⑤
     int samples;
     std::vector<ReadoutCheck> readouts;
 };
 
 class MainWindowTest : public testing::WindowTest {
-protected:
+  protected:
     void SetUp() override {
         WindowTest::SetUp();
         m_state.Ln10 = Module1::kLn10; // the start window's load
@@ -60,20 +60,23 @@ protected:
         m_form->ResetMainWindow();
     }
     void TearDown() override {
-        if (m_runner->isRunning()) m_runner->waitUntilFinished(10000);
+        if (m_runner->isRunning())
+            m_runner->waitUntilFinished(10000);
         m_form.reset();
         m_runner.reset();
         WindowTest::TearDown();
     }
 
-    template <typename T>
-    T* c(const char* name) const { return control<T>(m_form.get(), name); }
+    template <typename T> T* c(const char* name) const { return control<T>(m_form.get(), name); }
     QPushButton* button(const char* name) const { return c<QPushButton>(name); }
     QString text(const char* name) const {
-        if (auto* box = m_form->findChild<QLineEdit*>(QString::fromLatin1(name))) return box->text();
+        if (auto* box = m_form->findChild<QLineEdit*>(QString::fromLatin1(name)))
+            return box->text();
         return c<QLabel>(name)->text();
     }
-    QString focused() const { return m_form->focusWidget() ? m_form->focusWidget()->objectName() : QString(); }
+    QString focused() const {
+        return m_form->focusWidget() ? m_form->focusWidget()->objectName() : QString();
+    }
 
     // What an input dialog leaves behind after reading these points from a file.
     void enterPoints(const std::vector<Point>& points) {
@@ -97,7 +100,8 @@ protected:
         const char* names[] = {"Text5", "Text6", "Text7", "Text8", "Text9", "Text10"};
         for (int i = 0; i < 6; ++i) {
             auto* box = c<QLineEdit>(names[i]);
-            if (box->isEnabled()) box->setText(QString::fromLatin1(typed[i]));
+            if (box->isEnabled())
+                box->setText(QString::fromLatin1(typed[i]));
         }
     }
     void runEngineAndWait() {
@@ -131,7 +135,8 @@ protected:
         for (int dx = -2; dx <= 2; ++dx)
             for (int dy = -2; dy <= 2; ++dy) {
                 const QPoint p(qRound(at.x()) + dx, qRound(at.y()) + dy);
-                if (image.rect().contains(p) && image.pixelColor(p) == QColor(0, 0, 255)) return true;
+                if (image.rect().contains(p) && image.pixelColor(p) == QColor(0, 0, 255))
+                    return true;
             }
         return false;
     }
@@ -154,13 +159,15 @@ TEST_P(WholeCalculation, FromPointsToReadout) {
     typeSettings(k.typed);
     button("Command3")->click();
     const char* boxes[] = {"Text5", "Text6", "Text7", "Text8", "Text9", "Text10"};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(text(boxes[i]), QString::fromLatin1(k.confirmed[i])) << boxes[i];
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(text(boxes[i]), QString::fromLatin1(k.confirmed[i])) << boxes[i];
     EXPECT_TRUE(button("Command1")->isEnabled());
 
     button("Command1")->click();
     EXPECT_EQ(bytesOf(QStringLiteral("B2F.dat")), QByteArray(k.request));
     const char* limitNames[] = {"Label14", "Label15", "Label16", "Label17"};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(text(limitNames[i]), QString::fromLatin1(k.limitLabels[i])) << limitNames[i];
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(text(limitNames[i]), QString::fromLatin1(k.limitLabels[i])) << limitNames[i];
     EXPECT_FALSE(button("Command1")->isEnabled());
     EXPECT_TRUE(button("Command4")->isEnabled());
     EXPECT_EQ(focused(), QStringLiteral("Command4"));
@@ -177,7 +184,8 @@ TEST_P(WholeCalculation, FromPointsToReadout) {
     EXPECT_EQ(m_state.PointCount, static_cast<int>(k.points.size()));
     EXPECT_EQ(m_state.SampleCount, k.samples);
     EXPECT_EQ(focused(), QStringLiteral("Command6"));
-    for (int j : {1, k.samples / 3, k.samples / 2, k.samples}) EXPECT_TRUE(blueNear(curvePixel(j))) << "sample " << j;
+    for (int j : {1, k.samples / 3, k.samples / 2, k.samples})
+        EXPECT_TRUE(blueNear(curvePixel(j))) << "sample " << j;
 
     for (const ReadoutCheck& r : k.readouts) {
         emit picture()->mouseMovedTo(plotX(r.curveX) + 1e-4f, 0);
@@ -195,30 +203,50 @@ TEST_P(WholeCalculation, FromPointsToReadout) {
 INSTANTIATE_TEST_SUITE_P(
     FourScaleModes, WholeCalculation,
     ::testing::Values(
-        CalculationCase{"LinearLinear", 1, {{1, 2.5}, {4, -3}, {8, 0.125}},
-                        {"0", "10", "2", "-4", "4", "1"}, {"0", "10", "2", "-4", "4", "1"},
-                        " 1 \r\n0.0\r\n10.0\r\n 3 \r\n+1.00000E+00 +2.50000E+00\r\n+4.00000E+00 -3.00000E+00\r\n"
-                        "+8.00000E+00 +1.25000E-01\r\n",
-                        {"0", "10", "-4", "4"}, 100,
-                        {{1, "1.000", "2.500"}, {1.06, "1.060", "2.324"}, {4, "4.000", "-3.000"}}},
-        CalculationCase{"LinearLog", 2, {{1, 2}, {2, 20}, {3, 50}},
-                        {"0", "4", "1", "1", "100", ""}, {"0", "4", "1", "1.0E+00", "1.0E+02", "10"},
-                        " 2 \r\n0.0\r\n4.0\r\n 3 \r\n+1.00000E+00 +6.93147E-01\r\n+2.00000E+00 +2.99573E+00\r\n"
-                        "+3.00000E+00 +3.91202E+00\r\n",
-                        {"0", "4", "1.0E+00", "1.0E+02"}, 100,
-                        {{1, "1.000", "2.000E+00"}, {2, "2.000", "2.000E+01"}}},
-        CalculationCase{"LogLinear", 3, {{0.5, 1}, {5, 3}, {50, 2}},
-                        {"0.1", "100", "", "0", "4", "1"}, {"1.0E-01", "1.0E+02", "10", "0", "4", "1"},
-                        " 3 \r\n0.1\r\n100.0\r\n 3 \r\n-6.93147E-01 +1.00000E+00\r\n+1.60944E+00 +3.00000E+00\r\n"
-                        "+3.91202E+00 +2.00000E+00\r\n",
-                        {"1.0E-01", "1.0E+02", "0", "4"}, 100,
-                        {{0.5, "5.000E-01", "1.000"}, {5, "5.000E+00", "3.000"}}},
-        CalculationCase{"LogLog", 4, {{2, 3}, {20, 50}, {200, 400}, {900, 700}},
-                        {"1", "1000", "", "2", "999", ""}, {"1.0E+00", "1.0E+03", "10", "1.0E00", "1.0E+03", "10"},
-                        " 4 \r\n1.0\r\n1000.0\r\n 4 \r\n+6.93147E-01 +1.09861E+00\r\n+2.99573E+00 +3.91202E+00\r\n"
-                        "+5.29832E+00 +5.99146E+00\r\n+6.80239E+00 +6.55108E+00\r\n",
-                        {"1.0E+00", "1.0E+03", "1.0E00", "1.0E+03"}, 150,
-                        {{2, "2.000E+00", "3.000E+00"}, {200, "2.000E+02", "4.000E+02"}}}),
+        CalculationCase{
+            "LinearLinear",
+            1,
+            {{1, 2.5}, {4, -3}, {8, 0.125}},
+            {"0", "10", "2", "-4", "4", "1"},
+            {"0", "10", "2", "-4", "4", "1"},
+            " 1 \r\n0.0\r\n10.0\r\n 3 \r\n+1.00000E+00 +2.50000E+00\r\n+4.00000E+00 -3.00000E+00\r\n"
+            "+8.00000E+00 +1.25000E-01\r\n",
+            {"0", "10", "-4", "4"},
+            100,
+            {{1, "1.000", "2.500"}, {1.06, "1.060", "2.324"}, {4, "4.000", "-3.000"}}},
+        CalculationCase{
+            "LinearLog",
+            2,
+            {{1, 2}, {2, 20}, {3, 50}},
+            {"0", "4", "1", "1", "100", ""},
+            {"0", "4", "1", "1.0E+00", "1.0E+02", "10"},
+            " 2 \r\n0.0\r\n4.0\r\n 3 \r\n+1.00000E+00 +6.93147E-01\r\n+2.00000E+00 +2.99573E+00\r\n"
+            "+3.00000E+00 +3.91202E+00\r\n",
+            {"0", "4", "1.0E+00", "1.0E+02"},
+            100,
+            {{1, "1.000", "2.000E+00"}, {2, "2.000", "2.000E+01"}}},
+        CalculationCase{
+            "LogLinear",
+            3,
+            {{0.5, 1}, {5, 3}, {50, 2}},
+            {"0.1", "100", "", "0", "4", "1"},
+            {"1.0E-01", "1.0E+02", "10", "0", "4", "1"},
+            " 3 \r\n0.1\r\n100.0\r\n 3 \r\n-6.93147E-01 +1.00000E+00\r\n+1.60944E+00 +3.00000E+00\r\n"
+            "+3.91202E+00 +2.00000E+00\r\n",
+            {"1.0E-01", "1.0E+02", "0", "4"},
+            100,
+            {{0.5, "5.000E-01", "1.000"}, {5, "5.000E+00", "3.000"}}},
+        CalculationCase{
+            "LogLog",
+            4,
+            {{2, 3}, {20, 50}, {200, 400}, {900, 700}},
+            {"1", "1000", "", "2", "999", ""},
+            {"1.0E+00", "1.0E+03", "10", "1.0E00", "1.0E+03", "10"},
+            " 4 \r\n1.0\r\n1000.0\r\n 4 \r\n+6.93147E-01 +1.09861E+00\r\n+2.99573E+00 +3.91202E+00\r\n"
+            "+5.29832E+00 +5.99146E+00\r\n+6.80239E+00 +6.55108E+00\r\n",
+            {"1.0E+00", "1.0E+03", "1.0E00", "1.0E+03"},
+            150,
+            {{2, "2.000E+00", "3.000E+00"}, {200, "2.000E+02", "4.000E+02"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, ControlsSitAtTheirLayoutPositions) {
@@ -227,18 +255,19 @@ TEST_F(MainWindowTest, ControlsSitAtTheirLayoutPositions) {
         QRect twips;
     };
     const Row rows[] = {
-        {"Frame2", {600, 360, 3135, 2295}},     {"Command9", {1560, 1920, 975, 495}},
-        {"List1", {240, 3120, 3495, 6360}},     {"Text5", {5640, 3480, 1335, 375}},
-        {"Text10", {7080, 4200, 1335, 375}},    {"Picture2", {4080, 5160, 4695, 4455}},
-        {"Command3", {4440, 10200, 1215, 615}}, {"Command1", {6240, 10200, 2535, 615}},
-        {"Command4", {9360, 10080, 2655, 735}}, {"Command5", {12600, 10080, 2175, 735}},
+        {"Frame2", {600, 360, 3135, 2295}},      {"Command9", {1560, 1920, 975, 495}},
+        {"List1", {240, 3120, 3495, 6360}},      {"Text5", {5640, 3480, 1335, 375}},
+        {"Text10", {7080, 4200, 1335, 375}},     {"Picture2", {4080, 5160, 4695, 4455}},
+        {"Command3", {4440, 10200, 1215, 615}},  {"Command1", {6240, 10200, 2535, 615}},
+        {"Command4", {9360, 10080, 2655, 735}},  {"Command5", {12600, 10080, 2175, 735}},
         {"Command6", {15360, 10080, 1695, 735}}, {"Command8", {16680, 9000, 1935, 495}},
         {"Command7", {18000, 10080, 1095, 735}}, {"Command2", {19440, 10320, 500, 500}},
-        {"Picture1", {10560, 360, 9135, 8175}}, {"Label27", {12600, 9000, 1455, 450}},
+        {"Picture1", {10560, 360, 9135, 8175}},  {"Label27", {12600, 9000, 1455, 450}},
         {"Label34", {2400, 10440, 1335, 375}},
     };
     for (const Row& row : rows) {
-        const QRect expected(row.twips.x() / 15, row.twips.y() / 15, row.twips.width() / 15, row.twips.height() / 15);
+        const QRect expected(row.twips.x() / 15, row.twips.y() / 15, row.twips.width() / 15,
+                             row.twips.height() / 15);
         EXPECT_EQ(c<QWidget>(row.name)->geometry(), expected) << row.name;
     }
     EXPECT_EQ(m_form->size(), QSize(1352, 744));
@@ -261,13 +290,14 @@ TEST_F(MainWindowTest, ResetLeavesOnlyTheFirstStepsEnabled) {
     EXPECT_EQ(m_state.ScaleMode, 1);
     for (const char* name : {"Command1", "Command3", "Command4", "Command5", "Command6"})
         EXPECT_FALSE(button(name)->isEnabled()) << name;
-    for (const char* name : {"Command9", "Command8", "Command7", "Command2"}) EXPECT_TRUE(button(name)->isEnabled()) << name;
+    for (const char* name : {"Command9", "Command8", "Command7", "Command2"})
+        EXPECT_TRUE(button(name)->isEnabled()) << name;
     for (const char* name : {"Option1", "Option2", "Option3", "Option4"})
         EXPECT_TRUE(c<QRadioButton>(name)->isEnabled()) << name;
     EXPECT_TRUE(c<QRadioButton>("Option1")->isChecked());
     EXPECT_TRUE(c<QRadioButton>("Option5")->isChecked());
-    for (const char* name : {"Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Label27", "Label28", "Label31",
-                             "Label32", "Label33", "Label34"})
+    for (const char* name : {"Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Label27", "Label28",
+                             "Label31", "Label32", "Label33", "Label34"})
         EXPECT_EQ(text(name), QString()) << name;
     EXPECT_EQ(text("Label14"), QStringLiteral("X-Start"));
     EXPECT_EQ(text("Label15"), QStringLiteral("X-Stop"));
@@ -321,7 +351,8 @@ TEST_F(MainWindowTest, PublishedPointsGateTheLogOptions) {
     for (const Row& row : rows) {
         m_form->applyPublishedPoints(row.points);
         const char* names[] = {"Option1", "Option2", "Option3", "Option4"};
-        for (int i = 0; i < 4; ++i) EXPECT_EQ(c<QRadioButton>(names[i])->isEnabled(), row.enabled[i]) << names[i];
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(c<QRadioButton>(names[i])->isEnabled(), row.enabled[i]) << names[i];
         EXPECT_EQ(text("Label31"), QString::fromStdString(row.points.rangeTexts[0]));
         EXPECT_EQ(c<QListWidget>("List1")->item(0)->text(), QString::fromStdString(row.points.tableLines[0]));
         EXPECT_TRUE(button("Command3")->isEnabled());
@@ -384,7 +415,8 @@ TEST_F(MainWindowTest, InvalidSettingsAreRefused) {
     };
     for (const Row& row : rows) {
         m_form->ResetMainWindow();
-        if (row.withPoints) enterPoints({{1, 1}, {3, 2}});
+        if (row.withPoints)
+            enterPoints({{1, 1}, {3, 2}});
         m_form->enableSettingsOk();
         chooseMode(row.mode);
         typeSettings(row.typed);
@@ -452,7 +484,8 @@ TEST_F(MainWindowTest, EngineThatCannotBeStartedIsReported) {
     ASSERT_TRUE(QDir().mkpath(folder));
     QFile fake(QDir(folder).filePath(QStringLiteral("Ventrel")));
     ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
-    fake.write("\x7f" "ELF not really\n");
+    fake.write("\x7f"
+               "ELF not really\n");
     fake.close();
     fake.setPermissions(fake.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
     EngineRunner broken(folder);
@@ -480,7 +513,8 @@ TEST_F(MainWindowTest, BadResultFilesLeaveStateAndGraphAlone) {
     };
     const Row rows[] = {
         {"Missing", nullptr, "（F2B.dat がありません）"},
-        {"EndsEarly", " 1\r\n 0.00000E+00\r\n 0.10000E+02\r\n     3\r\n", "（ファイルが途中で終わっています）"},
+        {"EndsEarly", " 1\r\n 0.00000E+00\r\n 0.10000E+02\r\n     3\r\n",
+         "（ファイルが途中で終わっています）"},
         {"Garbage", "hello\r\n", "（数値でない値があります）"},
         {"BadMode", " 7\r\n 0.00000E+00\r\n 0.10000E+02\r\n     1\r\n 0.1E+01 0.1E+01 0.1E+01\r\n     0\r\n",
          "（スケールモードが不正です）"},
@@ -499,7 +533,8 @@ TEST_F(MainWindowTest, BadResultFilesLeaveStateAndGraphAlone) {
         button("Command5")->click();
         const QString message = takeMessage();
         EXPECT_TRUE(message.startsWith(QStringLiteral("　計算結果ファイルを読み込めません　"))) << row.name;
-        EXPECT_TRUE(message.contains(QString::fromUtf8(row.reason))) << row.name << ": " << message.toStdString();
+        EXPECT_TRUE(message.contains(QString::fromUtf8(row.reason)))
+            << row.name << ": " << message.toStdString();
         EXPECT_EQ(m_state.SampleCount, before.SampleCount) << row.name;
         EXPECT_EQ(m_state.CurveY, before.CurveY) << row.name;
         EXPECT_EQ(m_state.ScaleMode, before.ScaleMode) << row.name;
@@ -557,7 +592,8 @@ TEST_F(MainWindowTest, RealMouseMovesReachTheReadout) {
                      Qt::NoModifier);
     QApplication::sendEvent(picture(), &move);
     EXPECT_TRUE(picture()->cursorLinesVisible());
-    EXPECT_TRUE(text("Label27").startsWith(QStringLiteral("4.9")) || text("Label27").startsWith(QStringLiteral("5.0")))
+    EXPECT_TRUE(text("Label27").startsWith(QStringLiteral("4.9")) ||
+                text("Label27").startsWith(QStringLiteral("5.0")))
         << text("Label27").toStdString();
 }
 

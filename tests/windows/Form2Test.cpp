@@ -1,17 +1,17 @@
 // The start window and the navigation between all windows.
-#include "Form1.h"
-#include "Form10.h"
-#include "Form11.h"
-#include "Form2.h"
-#include "Form4.h"
-#include "Form5.h"
-#include "Form6.h"
-#include "Form9.h"
-#include "WindowSet.h"
+#include "windows/Form2.h"
 #include "WindowTestSupport.h"
+#include "archive/Form4.h"
+#include "archive/Form5.h"
+#include "archive/Form6.h"
+#include "input/Form10.h"
+#include "input/Form11.h"
+#include "input/Form9.h"
+#include "windows/Form1.h"
+#include "windows/WindowSet.h"
 
-#include "EngineRunner.h"
-#include "ExampleGraphs.h"
+#include "windows/EngineRunner.h"
+#include "windows/ExampleGraphs.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -25,12 +25,14 @@ namespace mirendo {
 namespace {
 
 class StartWindowTest : public testing::WindowTest {
-protected:
+  protected:
     void writeExchangeFiles() {
         writeFile(QStringLiteral("B2F.dat"), " 1 \r\n");
         writeFile(QStringLiteral("F2B.dat"), " 1\r\n");
     }
-    static QPushButton* button(const QWidget* window, const char* name) { return control<QPushButton>(window, name); }
+    static QPushButton* button(const QWidget* window, const char* name) {
+        return control<QPushButton>(window, name);
+    }
 
     Module1 m_state;
 };
@@ -58,7 +60,8 @@ TEST_F(StartWindowTest, ExitAndCloseDeleteTheExchangeFilesAndEndTheProgram) {
         Form2 form(m_state);
         form.show();
         QSignalSpy exit(&form, &Form2::exitRequested);
-        if (row.filesPresent) writeExchangeFiles();
+        if (row.filesPresent)
+            writeExchangeFiles();
         if (row.byClosing)
             form.close();
         else
@@ -81,7 +84,7 @@ TEST_F(StartWindowTest, ExampleGraphsAreDrawnInEveryPicture) {
                 blue += colour == QColor(0, 0, 255);
                 red += colour == QColor(255, 0, 0);
             }
-        EXPECT_GT(blue, 150) << name; // the curve
+        EXPECT_GT(blue, 150) << name;  // the curve
         EXPECT_GT(red, 7 * 8) << name; // the point circles
     }
 }
@@ -92,7 +95,9 @@ TEST_F(StartWindowTest, CompiledInExampleGraphsAreTheDrawingsOfTheirModes) {
     const QSize size(kExampleGraphWidth, kExampleGraphHeight);
     Form2 form(m_state);
     EXPECT_EQ(control<QLabel>(&form, "Picture4")->size(), size);
-    const auto rgb = [](const QPixmap& picture) { return picture.toImage().convertToFormat(QImage::Format_RGB32); };
+    const auto rgb = [](const QPixmap& picture) {
+        return picture.toImage().convertToFormat(QImage::Format_RGB32);
+    };
     for (int ratio : {1, 2}) {
         for (int mode = 1; mode <= 4; ++mode) {
             const QPixmap compiled = CompiledInExampleGraphPicture(mode, size, ratio);
@@ -114,7 +119,7 @@ TEST_F(StartWindowTest, CompiledInExampleGraphsAreTheDrawingsOfTheirModes) {
 }
 
 class NavigationTest : public StartWindowTest {
-protected:
+  protected:
     void SetUp() override {
         StartWindowTest::SetUp();
         m_windows = std::make_unique<WindowSet>(m_state, QStringLiteral(MIRENDO_ENGINE_DIR));

@@ -1,10 +1,10 @@
 // Not a test: draws the start window and the main window after a " Log - Log" calculation
 // and saves both to PNG files in the folder given as the only argument, for looking at them.
-#include "EngineRunner.h"
-#include "Form1.h"
-#include "Form2.h"
-#include "Ordering.h"
-#include "PictureBox.h"
+#include "input/Ordering.h"
+#include "widgets/PictureBox.h"
+#include "windows/EngineRunner.h"
+#include "windows/Form1.h"
+#include "windows/Form2.h"
 
 #include <QApplication>
 #include <QDir>

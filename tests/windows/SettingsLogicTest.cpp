@@ -1,6 +1,6 @@
 // The main window's settings logic: decade rewriting, filling empty limits, validation, the
 // Enter path, log copies and taking over a loaded result.
-#include "SettingsLogic.h"
+#include "windows/SettingsLogic.h"
 
 #include <gtest/gtest.h>
 
@@ -98,8 +98,18 @@ TEST(Validation, LimitsOrderStepsAndLogPositivity) {
         {"Ordinary", {"0", "10", "2", "1", "100", "10"}, true, 2, 10, {false, true, true, false, false}},
         {"EmptyEverything", {"", "", "", "", "", ""}, false, 0, 0, {false, true, false, false, false}},
         {"EqualXLimits", {"5", "5", "1", "0", "1", "1"}, false, 1, 1, {false, true, false, true, false}},
-        {"ZeroStepsBecomeAxisLength", {"2", "12", "0", "-1", "3", "-4"}, true, 10, 4, {false, true, false, true, false}},
-        {"ExponentTexts", {"1E-2", "1e+03", "10", "0.5", "2", "abc"}, true, 10, 1.5, {false, true, true, true, true}},
+        {"ZeroStepsBecomeAxisLength",
+         {"2", "12", "0", "-1", "3", "-4"},
+         true,
+         10,
+         4,
+         {false, true, false, true, false}},
+        {"ExponentTexts",
+         {"1E-2", "1e+03", "10", "0.5", "2", "abc"},
+         true,
+         10,
+         1.5,
+         {false, true, true, true, true}},
     };
     for (const Row& row : rows) {
         SettingValues v = ReadSettings(row.texts);
@@ -128,7 +138,8 @@ TEST(EnterPath, SkipsTheStepBoxesALogAxisFixes) {
     };
     for (const Row& row : rows)
         for (int mode = 1; mode <= 4; ++mode)
-            EXPECT_EQ(NextFocusAfterEnter(row.from, mode), row.next[mode - 1]) << row.from << " mode " << mode;
+            EXPECT_EQ(NextFocusAfterEnter(row.from, mode), row.next[mode - 1])
+                << row.from << " mode " << mode;
 }
 
 TEST(ComputeLogCopies, NonPositiveValuesKeepTheirPreviousCopy) {
@@ -212,8 +223,10 @@ TEST(ApplyLoadedResult, NoSamplesTakesExtremesFromSampleOneAsItStands) {
 }
 
 TEST(ResultProblem, RefusesScaleModesOutsideOneToFour) {
-    for (int mode : {0, 5, -1}) EXPECT_FALSE(ResultProblem(ThreePointResult(mode, 1)).empty()) << mode;
-    for (int mode : {1, 2, 3, 4}) EXPECT_TRUE(ResultProblem(ThreePointResult(mode, 1)).empty()) << mode;
+    for (int mode : {0, 5, -1})
+        EXPECT_FALSE(ResultProblem(ThreePointResult(mode, 1)).empty()) << mode;
+    for (int mode : {1, 2, 3, 4})
+        EXPECT_TRUE(ResultProblem(ThreePointResult(mode, 1)).empty()) << mode;
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 // "startup_probe label" (a bare window with one Japanese caption: what any window with text pays
 // for the font system); the process exits as soon as the window is up, so `time` or hyperfine
 // also give the whole start-up.
-#include "Form2.h"
-#include "WindowSet.h"
+#include "windows/Form2.h"
+#include "windows/WindowSet.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -26,7 +26,8 @@ int main(int argc, char* argv[]) {
     if (bare) {
         window = std::make_unique<QWidget>();
         window->resize(985, 635);
-        if (label) (new QLabel(QStringLiteral("新規補間計算"), window.get()))->move(20, 20);
+        if (label)
+            (new QLabel(QStringLiteral("新規補間計算"), window.get()))->move(20, 20);
     } else {
         windows = std::make_unique<mirendo::WindowSet>(state);
     }

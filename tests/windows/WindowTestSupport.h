@@ -1,8 +1,8 @@
 #pragma once
 // Shared fixture of the window tests: a temporary working folder, a message hook that records
 // every box (an unexpected one fails the test instead of hanging it) and control lookup.
-#include "MessageBox.h"
-#include "Module1.h"
+#include "state/Module1.h"
+#include "widgets/MessageBox.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,7 +16,7 @@
 namespace mirendo::testing {
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(m_dir.isValid());
         m_previousDir = QDir::currentPath();
@@ -50,8 +50,7 @@ protected:
         file.write(bytes);
     }
 
-    template <typename T>
-    static T* control(const QWidget* window, const char* name) {
+    template <typename T> static T* control(const QWidget* window, const char* name) {
         T* widget = window->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
