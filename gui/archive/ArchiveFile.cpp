@@ -1,5 +1,7 @@
 #include "archive/ArchiveFile.h"
 
+#include "state/CurveExtremes.h"
+
 #include "state/NumberText.h"
 
 #include <algorithm>
@@ -338,14 +340,7 @@ ArchiveRead ParseArchive(std::string_view bytes) {
 
     d.CurveX[0] = d.XPlotData[1];
     d.CurveY[0] = d.YPlotData[1];
-    d.CurveXMin = d.CurveXMax = d.CurveX[1];
-    d.CurveYMin = d.CurveYMax = d.CurveY[1];
-    for (int j = 2; j <= d.SampleCount; ++j) {
-        d.CurveXMin = std::min(d.CurveXMin, d.CurveX[j]);
-        d.CurveXMax = std::max(d.CurveXMax, d.CurveX[j]);
-        d.CurveYMin = std::min(d.CurveYMin, d.CurveY[j]);
-        d.CurveYMax = std::max(d.CurveYMax, d.CurveY[j]);
-    }
+    ComputeCurveExtremes(d);
     return r.result();
 }
 

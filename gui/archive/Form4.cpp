@@ -4,6 +4,7 @@
 #include "archive/ArchiveLayout.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PendingEvents.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -105,7 +106,7 @@ void Form4::Command1_Click() {
         return;
     }
     m_state.FilePath = path.toStdString();
-    QCoreApplication::processEvents();
+    LetPendingPaintsThrough();
     ShowMessage(this, QStringLiteral("  補間データは保存されました  "), MessageIcon::None);
     hide();
 }

@@ -9,6 +9,7 @@
 #include "widgets/ExitSign.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PendingEvents.h"
 #include "widgets/PictureBox.h"
 
 #include <QCloseEvent>
@@ -174,7 +175,7 @@ void Form6::Command1_Click() {
         return;
     }
     ApplyArchive(read.data, path.toStdString(), m_state);
-    QCoreApplication::processEvents();
+    LetPendingPaintsThrough();
 
     m_picture1->clear();
     const RangeLabels labels = PlotSavedForMode(m_state, *m_picture1);

@@ -1,5 +1,7 @@
 #include "input/InputLayout.h"
 
+#include "widgets/PendingEvents.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFont>
@@ -99,7 +101,7 @@ QFrame* AddLine(QWidget* parent, const char* name, int x1, int x2, int y, const 
 }
 
 void RepaintPending() {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    LetPendingPaintsThrough();
 }
 
 void NameRangeLabels(const std::array<QLabel*, 4>& labels) {

@@ -6,6 +6,7 @@
 #include "plot/Readout.h"
 #include "state/NumberText.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PendingEvents.h"
 #include "widgets/PictureBox.h"
 #include "windows/Decorations.h"
 #include "windows/EngineRunner.h"
@@ -462,10 +463,10 @@ void Form1::Command3_Click() {
     }
     ReplaceNonPositiveSteps(values);
     StoreSettings(m_state, values);
-    QCoreApplication::processEvents();
+    LetPendingPaintsThrough();
     RewriteLogLimits(m_state.ScaleMode, texts);
     writeSettingBoxes(texts);
-    QCoreApplication::processEvents();
+    LetPendingPaintsThrough();
     m_command1->setEnabled(true);
     m_command1->setFocus();
 }
@@ -512,7 +513,7 @@ void Form1::Command4_Click() {
         ShowMessage(this, outcome.message);
         return;
     }
-    QCoreApplication::processEvents();
+    LetPendingPaintsThrough();
     m_command5->setEnabled(true);
     m_command6->setEnabled(true);
     m_command5->setFocus();
@@ -551,7 +552,7 @@ void Form1::Command5_Click() {
         return;
     }
     ApplyLoadedResult(m_state, read.result);
-    QCoreApplication::processEvents();
+    LetPendingPaintsThrough();
     m_picture1->setLineWidth(2);
     PlotCurveForMode(m_state, *m_picture1);
     m_picture1->setLineWidth(1);

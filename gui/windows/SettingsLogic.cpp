@@ -1,5 +1,7 @@
 #include "windows/SettingsLogic.h"
 
+#include "state/CurveExtremes.h"
+
 #include "state/NumberText.h"
 
 #include <cmath>
@@ -171,21 +173,6 @@ void ApplyLoadedResult(Module1& s, const exchange::LoadedResult& r) {
         s.CurveY[j] = r.p[j];
     }
     ComputeCurveExtremes(s);
-}
-
-void ComputeCurveExtremes(Module1& s) {
-    s.CurveXMin = s.CurveXMax = s.CurveX[1];
-    s.CurveYMin = s.CurveYMax = s.CurveY[1];
-    for (int j = 2; j <= s.SamplesInUse(); ++j) {
-        if (s.CurveX[j] < s.CurveXMin)
-            s.CurveXMin = s.CurveX[j];
-        if (s.CurveX[j] > s.CurveXMax)
-            s.CurveXMax = s.CurveX[j];
-        if (s.CurveY[j] < s.CurveYMin)
-            s.CurveYMin = s.CurveY[j];
-        if (s.CurveY[j] > s.CurveYMax)
-            s.CurveYMax = s.CurveY[j];
-    }
 }
 
 } // namespace mirendo

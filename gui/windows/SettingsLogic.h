@@ -71,7 +71,4 @@ std::string ResultProblem(const exchange::LoadedResult& r);
 // less goes out as "0.0") is not taken, so the curve is drawn with the start of its graph.
 void ApplyLoadedResult(Module1& s, const exchange::LoadedResult& r);
 
-// CurveXMin..CurveYMax over samples 1..SampleCount, starting from sample 1 as it stands.
-void ComputeCurveExtremes(Module1& s);
-
 } // namespace mirendo

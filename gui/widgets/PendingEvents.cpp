@@ -1,0 +1,12 @@
+#include "widgets/PendingEvents.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+namespace mirendo {
+
+void LetPendingPaintsThrough() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace mirendo
