@@ -2,9 +2,24 @@
 
 #include "state/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace mirendo {
+
+bool IsOutsidePoints(const Module1& s, double x) {
+    const int n = s.PointsInUse();
+    if (n == 0)
+        return false;
+    double lo = s.ResultX[1];
+    double hi = s.ResultX[1];
+    for (int i = 2; i <= n; ++i) {
+        lo = std::min(lo, s.ResultX[i]);
+        hi = std::max(hi, s.ResultX[i]);
+    }
+    constexpr double kSavedRounding = 5e-6; // half a unit in the 6th significant digit, relative
+    return x < lo - kSavedRounding * std::fabs(lo) || x > hi + kSavedRounding * std::fabs(hi);
+}
 
 Evaluation EvaluateAtX(const Module1& s, std::string_view inputText) {
     Evaluation out;
@@ -38,6 +53,7 @@ Evaluation EvaluateAtX(const Module1& s, std::string_view inputText) {
     out.ok = true;
     out.y = y;
     out.text = ReadoutText(y, false);
+    out.extrapolated = IsOutsidePoints(s, x);
     return out;
 }
 

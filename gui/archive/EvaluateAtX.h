@@ -12,11 +12,20 @@ struct Evaluation {
     bool ok = false;  // false: a logarithm of a non-positive X, an overflow or a non-finite result
     double y = 0;     // in data units (exp applied on a logarithmic Y axis)
     std::string text; // Label6: "##0.000" within -1000..1000, else "0.000E+00"; "" when !ok
+    // ok and X lies outside the points' X range (see IsOutsidePoints); false when !ok.
+    bool extrapolated = false;
 };
+
+// True when `x` (in the evaluation's space: ln X on a logarithmic X axis) lies outside
+// [smallest ResultX, largest ResultX] of the points in use. The bounds are inclusive and widened
+// by half a unit in the sixth significant digit, the precision with which the archive keeps the
+// points, so typing a point's own X (ln 0.5 against the saved -6.93147E-01) is never
+// extrapolation. No points: false.
+bool IsOutsidePoints(const Module1& state, double x);
 
 // x = leading-number value of `inputText` (0 when it has none); ln x on a logarithmic X axis;
 // P(x) = sum_i Coef(i) * prod_{k != i} (x - ResultX(k)) in double precision, ascending order;
-// exp P on a logarithmic Y axis.
+// exp P on a logarithmic Y axis; `extrapolated` tells whether x lies outside the points.
 Evaluation EvaluateAtX(const Module1& state, std::string_view inputText);
 
 } // namespace mirendo

@@ -1,0 +1,115 @@
+#include "archive/BatchEvaluation.h"
+
+#include "archive/EvaluateAtX.h"
+
+#include <charconv>
+
+namespace mirendo {
+
+namespace {
+
+constexpr std::string_view kIdeographicBlank = "\u3000";
+
+bool IsSeparator(char c) {
+    return c == ' ' || c == ',' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// A text that reads back whole as a number ("-5", "+2", "1.5E+03") is data, never a formula.
+bool IsPlainNumber(std::string_view field) {
+    if (!field.empty() && (field.front() == '+' || field.front() == '-'))
+        field.remove_prefix(1);
+    if (field.empty() || !(field.front() == '.' || (field.front() >= '0' && field.front() <= '9')))
+        return false; // from_chars would also take "inf" and "nan"
+    double value = 0;
+    const char* end = field.data() + field.size();
+    const auto [ptr, ec] = std::from_chars(field.data(), end, value);
+    return ptr == end && (ec == std::errc() || ec == std::errc::result_out_of_range);
+}
+
+void AppendField(std::string& out, std::string_view field, char separator) {
+    bool quoted = false;
+    for (const char c : field)
+        quoted = quoted || c == separator || c == '"' || c == '\r' || c == '\n';
+    const bool formulaLike = !field.empty() &&
+                             std::string_view("=+-@").find(field.front()) != std::string_view::npos &&
+                             !IsPlainNumber(field);
+    if (quoted)
+        out += '"';
+    if (formulaLike)
+        out += '\'';
+    for (const char c : field) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    if (quoted)
+        out += '"';
+}
+
+std::string FormatTable(std::span<const BatchRow> rows, char separator, std::string_view lineEnd) {
+    std::string out;
+    out.reserve(16 + rows.size() * 24);
+    out += 'X';
+    out += separator;
+    out += 'Y';
+    out += lineEnd;
+    for (const BatchRow& row : rows) {
+        AppendField(out, row.x, separator);
+        out += separator;
+        AppendField(out, row.y, separator);
+        out += lineEnd;
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<std::string_view> SplitXValues(std::string_view text) {
+    std::vector<std::string_view> tokens;
+    std::size_t start = 0;
+    std::size_t i = 0;
+    const auto flush = [&](std::size_t end) {
+        if (end > start)
+            tokens.push_back(text.substr(start, end - start));
+    };
+    while (i < text.size()) {
+        std::size_t width = 0;
+        if (IsSeparator(text[i]))
+            width = 1;
+        else if (text.substr(i, kIdeographicBlank.size()) == kIdeographicBlank)
+            width = kIdeographicBlank.size();
+        if (width == 0) {
+            ++i;
+            continue;
+        }
+        flush(i);
+        i += width;
+        start = i;
+    }
+    flush(text.size());
+    return tokens;
+}
+
+std::vector<BatchRow> EvaluateBatch(const Module1& state, std::span<const std::string_view> tokens) {
+    std::vector<BatchRow> rows;
+    rows.reserve(tokens.size());
+    for (const std::string_view token : tokens) {
+        Evaluation e = EvaluateAtX(state, token);
+        BatchRow& row = rows.emplace_back();
+        row.x = token;
+        row.ok = e.ok;
+        row.extrapolated = e.extrapolated;
+        row.y = e.ok ? std::move(e.text) : std::string(kBatchRefusedText);
+    }
+    return rows;
+}
+
+std::string FormatBatchCsv(std::span<const BatchRow> rows) {
+    return FormatTable(rows, ',', "\r\n");
+}
+
+std::string FormatBatchTsv(std::span<const BatchRow> rows) {
+    return FormatTable(rows, '\t', "\n");
+}
+
+} // namespace mirendo

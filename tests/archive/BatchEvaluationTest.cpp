@@ -1,0 +1,142 @@
+// Batch evaluation: splitting a pasted column, rows that agree with the single evaluation, the
+// CSV and clipboard bytes, and the table model.
+#include "archive/BatchEvaluation.h"
+#include "ArchiveSamples.h"
+#include "archive/BatchTableModel.h"
+#include "archive/EvaluateAtX.h"
+#include "state/NumberText.h"
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace mirendo {
+namespace {
+
+using Tokens = std::vector<std::string_view>;
+
+TEST(BatchEvaluation, SplitsOnLineEndsBlanksCommasAndTabs) {
+    struct Case {
+        const char* name;
+        std::string_view text;
+        Tokens tokens;
+    };
+    const std::vector<Case> cases = {
+        {"empty", "", {}},
+        {"separators only", " ,\t\r\n\r\n,, ", {}},
+        {"one value", "1.5", {"1.5"}},
+        {"spreadsheet column, CR LF", "1.5\r\n2\r\n3\r\n", {"1.5", "2", "3"}},
+        {"LF and CR", "1\n2\r3", {"1", "2", "3"}},
+        {"empty lines skipped", "\n\n1\r\n\r\n2\n\n", {"1", "2"}},
+        {"mixed separators", "1, 2\t3 ,4\r\n 5", {"1", "2", "3", "4", "5"}},
+        {"spreadsheet block of two columns", "1\t10\r\n2\t20\r\n", {"1", "10", "2", "20"}},
+        {"ideographic blank", "1\u30002\u3000\u30003", {"1", "2", "3"}},
+        {"text stays one token", "12abc -1E+03 x", {"12abc", "-1E+03", "x"}},
+        {"other multibyte text kept", "\u3001 7", {"\u3001", "7"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SplitXValues(c.text), c.tokens) << c.name;
+}
+
+TEST(BatchEvaluation, EachRowIsTheSingleEvaluation) {
+    const std::vector<testing::Calculation> calcs = testing::CalculationsOfEveryMode();
+    struct Case {
+        int mode;
+        std::string_view x;
+        bool ok;
+        bool extrapolated;
+    };
+    // Points: mode 1 X 0..5, mode 2 X 1..4, mode 3 X 0.5..100, mode 4 X 0.02..500.
+    const std::vector<Case> cases = {
+        {1, "2.5", true, false},   {1, "0", true, false},       {1, "5", true, false},
+        {1, "-0.001", true, true}, {1, "5.001", true, true},    {1, "abc", true, false},
+        {1, "12abc", true, true},  {1, "1E+200", false, false}, {2, "3", true, false},
+        {2, "0.5", true, true},    {2, "1E+10", true, true},    {3, "0.5", true, false},
+        {3, "100", true, false},   {3, "0.4", true, true},      {3, "1000", true, true},
+        {3, "0", false, false},    {3, "-2", false, false},     {3, "x", false, false},
+        {4, "0.02", true, false},  {4, "0.01", true, true},     {4, "", false, false},
+    };
+    for (const Case& c : cases) {
+        const Module1 s = testing::StateAfterCalculation(calcs[static_cast<std::size_t>(c.mode - 1)]);
+        const std::vector<BatchRow> rows = EvaluateBatch(s, Tokens{c.x});
+        ASSERT_EQ(rows.size(), 1u);
+        const Evaluation single = EvaluateAtX(s, c.x);
+        const std::string where = "mode " + std::to_string(c.mode) + " X '" + std::string(c.x) + "'";
+        EXPECT_EQ(rows[0].x, c.x) << where;
+        EXPECT_EQ(single.ok, c.ok) << where;
+        EXPECT_EQ(rows[0].ok, c.ok) << where;
+        EXPECT_EQ(rows[0].y, c.ok ? single.text : std::string(kBatchRefusedText)) << where;
+        EXPECT_EQ(rows[0].extrapolated, c.extrapolated) << where;
+        EXPECT_EQ(single.extrapolated, c.extrapolated) << where;
+    }
+}
+
+TEST(BatchEvaluation, APointsOwnXIsInsideDespiteTheArchivesRounding) {
+    // The archive keeps ln 0.5 and ln 100 to six significant digits; typing 0.5 or 100 again
+    // gives an ln just beyond the saved bounds.
+    Module1 s = testing::StateAfterCalculation(testing::CalculationsOfEveryMode()[2]);
+    for (int i = 1; i <= s.PointCount; ++i)
+        s.ResultX[i] = std::stod(FormatExponential(s.ResultX[i], 5));
+    ASSERT_LT(std::log(0.5), s.ResultX[1]);
+    ASSERT_GT(std::log(100.0), s.ResultX[3]);
+    for (const BatchRow& row : EvaluateBatch(s, Tokens{"0.5", "100"}))
+        EXPECT_FALSE(row.extrapolated) << row.x;
+    for (const BatchRow& row : EvaluateBatch(s, Tokens{"0.4999", "100.01"}))
+        EXPECT_TRUE(row.extrapolated) << row.x;
+}
+
+TEST(BatchEvaluation, CsvAndClipboardBytes) {
+    const std::vector<BatchRow> rows = {
+        {"1.5", "2.250", true, false},
+        {"-5", "1.500E+03", true, true},
+        {"0", std::string(kBatchRefusedText), false, false},
+        {"+2", "4.000", true, false},
+        {"=1+1", "0.000", true, false},
+        {"@x", "0.000", true, false},
+        {"3\"", "9.000", true, false},
+    };
+    EXPECT_EQ(FormatBatchCsv(rows), "X,Y\r\n"
+                                    "1.5,2.250\r\n"
+                                    "-5,1.500E+03\r\n"
+                                    "0,計算できません\r\n"
+                                    "+2,4.000\r\n"
+                                    "'=1+1,0.000\r\n"
+                                    "'@x,0.000\r\n"
+                                    "\"3\"\"\",9.000\r\n");
+    EXPECT_EQ(FormatBatchTsv(rows), "X\tY\n"
+                                    "1.5\t2.250\n"
+                                    "-5\t1.500E+03\n"
+                                    "0\t計算できません\n"
+                                    "+2\t4.000\n"
+                                    "'=1+1\t0.000\n"
+                                    "'@x\t0.000\n"
+                                    "\"3\"\"\"\t9.000\n");
+    EXPECT_EQ(FormatBatchCsv({}), "X,Y\r\n");
+}
+
+TEST(BatchTableModel, ShowsRowsWithTheMarkInOneReset) {
+    BatchTableModel model;
+    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+    QSignalSpy inserts(&model, &QAbstractItemModel::rowsInserted);
+    model.setRows(
+        {{"1", "1.000", true, false}, {"9", "81.000", true, true}, {"x", "計算できません", false, false}});
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(inserts.count(), 0);
+    ASSERT_EQ(model.rowCount(), 3);
+    ASSERT_EQ(model.columnCount(), 2);
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "X");
+    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), "Y");
+    const QString shown[3][2] = {{"1", "1.000"}, {"9", "81.000 外挿"}, {"x", "計算できません"}};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 2; ++c)
+            for (const int role : {int(Qt::DisplayRole), int(Qt::AccessibleTextRole)})
+                EXPECT_EQ(model.data(model.index(r, c), role).toString(), shown[r][c]) << r << "," << c;
+    EXPECT_FALSE(model.data(model.index(1, 1), Qt::AccessibleDescriptionRole).toString().isEmpty());
+    EXPECT_FALSE(model.data(model.index(3, 0)).isValid());
+}
+
+} // namespace
+} // namespace mirendo
