@@ -42,6 +42,42 @@ for p in libqt6core6 libqt6gui6 libc6; do
     grep -q "$p" <<<"$depends" || fail "dependency $p missing: $depends"
 done
 
+# Desktop metadata: the AppStream file names the desktop entry and both programs, has a Japanese
+# summary and a screenshot, and validates.
+metainfo=$(ls "$root"/usr/share/metainfo/*.metainfo.xml 2>/dev/null | head -n 1)
+[ -f "$metainfo" ] || fail "AppStream metainfo missing in usr/share/metainfo"
+[ "$(basename "$metainfo" .metainfo.xml)" = "$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$metainfo")" ] ||
+    fail "metainfo file name does not match its id"
+for pattern in "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" \
+    '<summary xml:lang="ja">' '<screenshot type="default">' '<content_rating' \
+    '<binary>Mirendo</binary>' '<binary>Ventrel</binary>' '<metadata_license>' '<project_license>'; do
+    grep -qF "$pattern" "$metainfo" || fail "metainfo lacks $pattern"
+done
+if command -v appstreamcli >/dev/null 2>&1; then
+    appstreamcli validate --no-net "$metainfo" || fail "metainfo does not validate"
+else
+    echo "note: appstreamcli not installed, metainfo not validated"
+fi
+
+# Every program has a gzipped manual page; the copyright file is machine-readable; a changelog.
+for f in "$root"/usr/bin/*; do
+    page="$root/usr/share/man/man1/$(basename "$f").1.gz"
+    [ -f "$page" ] || fail "no manual page for $(basename "$f")"
+    gzip -t "$page" || fail "$(basename "$page") is not gzipped"
+done
+doc="$root/usr/share/doc/mirendo"
+head -n 1 "$doc/copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+    fail "copyright file missing or not machine-readable"
+gzip -t "$doc/changelog.gz" 2>/dev/null || fail "changelog.gz missing or not gzipped"
+if command -v lintian >/dev/null 2>&1; then
+    lintian --fail-on error "$deb" >"$scratch/lintian.log" 2>&1 || { cat "$scratch/lintian.log"; fail "lintian reports errors"; }
+    if grep no-manual-page "$scratch/lintian.log"; then
+        fail "lintian finds a program without a manual page"
+    fi
+else
+    echo "note: lintian not installed, package not checked by it"
+fi
+
 # The real program from the unpacked package, started by the launcher as the menu does: it must
 # come up in ~/Documents/Mirendo with the examples and hold that folder (its lock file appears).
 home="$scratch/home-real"
