@@ -2,54 +2,19 @@
 
 #include "engine/Lagrange.h"
 #include "exchange/AtomicFile.h"
+#include "exchange/BoundedFile.h"
 #include "exchange/RequestFile.h"
 #include "exchange/ResultFile.h"
 
-#include <cerrno>
-#include <cstring>
 #include <memory>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace mirendo::engine {
 
 namespace {
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        error = std::strerror(errno);
-        return false;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
-        ::close(fd);
-        error = std::strerror(EISDIR);
-        return false;
-    }
-    // A request is a few hundred bytes; reading stops at 1 MiB so that a huge or endless file
-    // (a device, say) cannot exhaust memory. What lies beyond is never needed: the reader stops
-    // after the last point record anyway.
-    constexpr size_t kMaxRequestBytes = 1 << 20;
-    char buffer[16384];
-    while (bytes.size() < kMaxRequestBytes) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            error = std::strerror(errno);
-            ::close(fd);
-            return false;
-        }
-        if (got == 0)
-            break;
-        bytes.append(buffer, static_cast<size_t>(got));
-    }
-    ::close(fd);
-    return true;
-}
+// A request is a few hundred bytes; reading stops at 1 MiB so that a huge file cannot exhaust
+// memory. What lies beyond is never needed: the reader stops after the last point record anyway.
+constexpr std::size_t kMaxRequestBytes = 1 << 20;
 
 std::string InFolder(const std::string& folder, const char* name) {
     if (folder.empty())
@@ -75,15 +40,17 @@ RunOutcome RunOnRequestText(std::string_view requestText, std::string& resultByt
 
 RunOutcome RunEngine(const std::string& folder) {
     const std::string requestPath = InFolder(folder, exchange::kRequestFileName);
-    std::string request;
-    std::string error;
-    if (!ReadWholeFile(requestPath, request, error))
-        return {kExitBadRequest, "cannot read " + std::string(exchange::kRequestFileName) + ": " + error};
+    const exchange::FileRead request =
+        exchange::ReadBoundedFile(requestPath, kMaxRequestBytes, exchange::OverCap::ReadPrefix);
+    if (!request.ok())
+        return {kExitBadRequest, "cannot read " + std::string(exchange::kRequestFileName) + ": " +
+                                     request.reason(kMaxRequestBytes)};
     std::string bytes;
-    RunOutcome outcome = RunOnRequestText(request, bytes);
+    RunOutcome outcome = RunOnRequestText(request.bytes, bytes);
     if (outcome.exitStatus != kExitOk)
         return outcome;
     // The result file is touched only now, after all reading and arithmetic succeeded.
+    std::string error;
     if (!exchange::WriteFileAtomically(InFolder(folder, exchange::kResultFileName), bytes, &error))
         return {kExitWriteFailed, error};
     return {};

@@ -1,6 +1,7 @@
 #pragma once
 // One whole engine run: read the request, compute, write the result.
 #include <string>
+#include <string_view>
 
 namespace mirendo::engine {
 

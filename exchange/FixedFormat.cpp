@@ -1,5 +1,7 @@
 #include "exchange/FixedFormat.h"
 
+#include "exchange/DecimalText.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -14,71 +16,6 @@ namespace {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-// A number in the forms the exchange files accept, split into its parts.
-struct NumberParts {
-    bool negative = false;
-    std::string intDigits;
-    std::string fracDigits;
-    bool hasPoint = false;
-    long exponent = 0; // saturated far beyond any representable magnitude
-};
-
-// sign? digits* ('.' digits*)? (exponent letter sign? digits | sign digits)?, at least one
-// mantissa digit, nothing else. `bareSignExponent` admits the "1.0+05" form of fixed fields.
-std::optional<NumberParts> SplitNumber(std::string_view s, bool bareSignExponent) {
-    NumberParts parts;
-    size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        parts.negative = s[i] == '-';
-        ++i;
-    }
-    while (i < s.size() && IsDigit(s[i]))
-        parts.intDigits.push_back(s[i++]);
-    if (i < s.size() && s[i] == '.') {
-        parts.hasPoint = true;
-        ++i;
-        while (i < s.size() && IsDigit(s[i]))
-            parts.fracDigits.push_back(s[i++]);
-    }
-    if (parts.intDigits.empty() && parts.fracDigits.empty())
-        return std::nullopt;
-    if (i == s.size())
-        return parts;
-    const char c = s[i];
-    if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
-        ++i;
-    } else if (!(bareSignExponent && (c == '+' || c == '-'))) {
-        return std::nullopt;
-    }
-    bool negativeExponent = false;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        negativeExponent = s[i] == '-';
-        ++i;
-    }
-    if (i == s.size())
-        return std::nullopt;
-    long exponent = 0;
-    for (; i < s.size(); ++i) {
-        if (!IsDigit(s[i]))
-            return std::nullopt;
-        if (exponent < 1000000)
-            exponent = exponent * 10 + (s[i] - '0');
-    }
-    parts.exponent = negativeExponent ? -exponent : exponent;
-    return parts;
-}
-
-// Text for strtod/strtof: mantissa digits with a point, then the exponent shifted by `scale`.
-std::string CanonicalText(const NumberParts& parts, long scale) {
-    std::string text = parts.negative ? "-" : "";
-    text += parts.intDigits.empty() ? "0" : parts.intDigits;
-    text.push_back('.');
-    text += parts.fracDigits;
-    text.push_back('e');
-    text += std::to_string(parts.exponent - scale);
-    return text;
 }
 
 } // namespace
@@ -169,10 +106,10 @@ std::optional<float> ParseEwField(std::string_view field, int digits, std::strin
     };
     if (compact.empty())
         return fail("blank field");
-    const auto parts = SplitNumber(compact, true);
+    const auto parts = ScanDecimal(compact, ExponentForms::RecordField);
     if (!parts)
         return fail("malformed number \"" + compact + "\"");
-    const std::string text = CanonicalText(*parts, parts->hasPoint ? 0 : digits);
+    const std::string text = CanonicalDecimal(*parts, parts->hasPoint ? 0 : digits);
     errno = 0;
     const float value = std::strtof(text.c_str(), nullptr);
     if (std::isinf(value))
@@ -205,20 +142,20 @@ std::optional<int> ParseFreeInteger(std::string_view token) {
 }
 
 std::optional<double> ParseFreeReal(std::string_view token) {
-    const auto parts = SplitNumber(token, false);
+    const auto parts = ScanDecimal(token, ExponentForms::Record);
     if (!parts)
         return std::nullopt;
-    const double value = std::strtod(CanonicalText(*parts, 0).c_str(), nullptr);
+    const double value = std::strtod(CanonicalDecimal(*parts, 0).c_str(), nullptr);
     if (std::isinf(value))
         return std::nullopt;
     return value;
 }
 
 std::optional<float> ParseFreeRealSingle(std::string_view token) {
-    const auto parts = SplitNumber(token, false);
+    const auto parts = ScanDecimal(token, ExponentForms::Record);
     if (!parts)
         return std::nullopt;
-    const float value = std::strtof(CanonicalText(*parts, 0).c_str(), nullptr);
+    const float value = std::strtof(CanonicalDecimal(*parts, 0).c_str(), nullptr);
     if (std::isinf(value))
         return std::nullopt;
     return value;

@@ -1,15 +1,10 @@
 #include "exchange/ResultFile.h"
 
+#include "exchange/BoundedFile.h"
 #include "exchange/FixedFormat.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <optional>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace mirendo::exchange {
 
@@ -137,62 +132,33 @@ ResultRead ParseResult(std::string_view text) {
 }
 
 ResultRead ReadResultFile(const std::string& path) {
-    auto fail = [&](int code) {
-        ResultRead read;
-        read.error = code == ENOENT ? ResultError::Missing : ResultError::Unreadable;
-        read.detail =
-            (code == ENOENT ? "no result file " : "cannot read ") + path + ": " + std::strerror(code);
-        return read;
-    };
-    // O_NONBLOCK: a FIFO left under this name must not hang the window in open().
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return fail(errno);
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        const int code = errno;
-        ::close(fd);
-        return fail(code);
-    }
-    if (!S_ISREG(info.st_mode)) {
-        ::close(fd);
-        ResultRead read = fail(S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
-        if (!S_ISDIR(info.st_mode))
-            read.detail = "not a regular file: " + path;
-        return read;
-    }
     // Ten points and 450 samples take about 14 KB; anything far larger is another program's file.
-    if (info.st_size > static_cast<off_t>(kMaxResultBytes)) {
-        ::close(fd);
-        ResultRead read;
-        read.error = ResultError::Unreadable;
-        read.detail = "result file too large (" + std::to_string(info.st_size) + " bytes): " + path;
-        return read;
+    const FileRead file = ReadBoundedFile(path, kMaxResultBytes);
+    if (file.ok())
+        return ParseResult(file.bytes);
+    ResultRead read;
+    read.error = file.error == FileReadError::Missing ? ResultError::Missing : ResultError::Unreadable;
+    switch (file.error) {
+    case FileReadError::Missing:
+        read.detail = "no result file " + path + ": " + file.reason(kMaxResultBytes);
+        break;
+    case FileReadError::NotRegular:
+        read.detail = file.code != 0 ? "cannot read " + path + ": " + file.reason(kMaxResultBytes)
+                                     : "not a regular file: " + path;
+        break;
+    case FileReadError::TooLarge:
+        // The size is known when the file was too large from the start, not when it grew.
+        read.detail = file.size > kMaxResultBytes
+                          ? "result file too large (" + std::to_string(file.size) + " bytes): " + path
+                          : "result file too large: " + path;
+        break;
+    case FileReadError::None:
+    case FileReadError::CannotOpen:
+    case FileReadError::ReadFailed:
+        read.detail = "cannot read " + path + ": " + file.reason(kMaxResultBytes);
+        break;
     }
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        if (bytes.size() > kMaxResultBytes) {
-            ::close(fd);
-            ResultRead read;
-            read.error = ResultError::Unreadable;
-            read.detail = "result file too large: " + path;
-            return read;
-        }
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            const int code = errno;
-            ::close(fd);
-            return fail(code);
-        }
-        if (got == 0)
-            break;
-        bytes.append(buffer, static_cast<size_t>(got));
-    }
-    ::close(fd);
-    return ParseResult(bytes);
+    return read;
 }
 
 } // namespace mirendo::exchange

@@ -59,8 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!read->ok())
         return 0;
     auto state = std::make_unique<mirendo::Module1>();
-    state->Ln10 = mirendo::Module1::kLn10;
-    mirendo::ApplyArchive(read->data, "/picked/file-Mi.csv", *state);
+    mirendo::LoadSavedPlot(read->plot, "/picked/file-Mi.csv", *state);
 
     CheckingCanvas canvas;
     const mirendo::RangeLabels labels = mirendo::PlotSavedForMode(*state, canvas);

@@ -1,13 +1,12 @@
 #include "archive/ArchiveFile.h"
 
+#include "exchange/BoundedFile.h"
+#include "exchange/DecimalText.h"
 #include "state/CurveExtremes.h"
-
 #include "state/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <fstream>
 #include <limits>
 #include <optional>
 
@@ -75,39 +74,8 @@ class FieldStream {
     int m_fieldLine = 1;
 };
 
-// The whole field must be a decimal number in fixed or E notation; overflow is not a number.
-std::optional<double> StrictNumber(std::string_view field) {
-    std::size_t i = 0;
-    const auto digits = [&] {
-        const std::size_t from = i;
-        while (i < field.size() && field[i] >= '0' && field[i] <= '9')
-            ++i;
-        return i - from;
-    };
-    if (i < field.size() && (field[i] == '+' || field[i] == '-'))
-        ++i;
-    std::size_t mantissaDigits = digits();
-    if (i < field.size() && field[i] == '.') {
-        ++i;
-        mantissaDigits += digits();
-    }
-    if (mantissaDigits == 0)
-        return std::nullopt;
-    if (i < field.size() && (field[i] == 'E' || field[i] == 'e')) {
-        ++i;
-        if (i < field.size() && (field[i] == '+' || field[i] == '-'))
-            ++i;
-        if (digits() == 0)
-            return std::nullopt;
-    }
-    if (i != field.size())
-        return std::nullopt;
-    const std::string copy(field);
-    const double value = std::strtod(copy.c_str(), nullptr);
-    if (!std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
+// Positions of the six settings in the file and in SavedPlot.
+enum SettingIndex : std::size_t { kXStart, kXStop, kXStep, kYStart, kYStop, kYStep };
 
 class Reader {
   public:
@@ -136,7 +104,7 @@ class Reader {
         if (!field)
             return fail(ArchiveError::EndedEarly,
                         std::string("ファイルが途中で終わっています（") + what + "）");
-        const auto value = StrictNumber(*field);
+        const auto value = exchange::ParseDecimal(*field);
         if (!value)
             return fail(ArchiveError::NotANumber,
                         std::to_string(m_fields.fieldLine()) + " 行目の " + what + " が数値ではありません");
@@ -280,122 +248,115 @@ ArchiveRead ParseArchive(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
     Reader r(bytes);
-    Module1& d = r.result().data;
+    SavedPlot& d = r.result().plot;
 
-    if (!r.count(d.ScaleMode, "スケールモード"))
+    if (!r.count(d.scaleMode, "スケールモード"))
         return r.result();
-    if (d.ScaleMode < 1 || d.ScaleMode > 4) {
+    if (d.scaleMode < 1 || d.scaleMode > 4) {
         r.fail(ArchiveError::BadScaleMode, "スケールモードが 1〜4 ではありません");
         return r.result();
     }
 
-    const AxisKinds axes = AxesOfScaleMode(d.ScaleMode);
+    const AxisKinds axes = AxesOfScaleMode(d.scaleMode);
     const bool logX = axes.x == AxisKind::Logarithmic;
     const bool logY = axes.y == AxisKind::Logarithmic;
-    std::string* const texts[6] = {&d.XStartText, &d.XStopText, &d.XStepText,
-                                   &d.YStartText, &d.YStopText, &d.YStepText};
-    double* const values[6] = {&d.XStart, &d.XStop, &d.XStep, &d.YStart, &d.YStop, &d.YStep};
     for (int i = 0; i < 6; ++i) {
-        if (!r.text(*texts[i]))
+        std::string& text = d.settingTexts[static_cast<std::size_t>(i)];
+        double& value = d.settings[static_cast<std::size_t>(i)];
+        if (!r.text(text))
             return r.result();
-        *values[i] = LeadingNumber(*texts[i]);
+        value = LeadingNumber(text);
         // A logarithmic axis is drawn from its decade texts; only linear values reach the canvas.
         const bool linear = !(i < 3 ? logX : logY);
-        if (linear && !(std::fabs(*values[i]) <= kLargestSetting)) {
+        if (linear && !(std::fabs(value) <= kLargestSetting)) {
             r.fail(ArchiveError::SettingOutOfRange, SettingBoxName(i) + " の値が大きすぎます");
             return r.result();
         }
     }
-    if (!CheckAxis(r, {"X", logX, d.XStart, d.XStop, d.XStartText, d.XStopText}) ||
-        !CheckAxis(r, {"Y", logY, d.YStart, d.YStop, d.YStartText, d.YStopText}))
+    const auto& t = d.settingTexts;
+    const auto& v = d.settings;
+    if (!CheckAxis(r, {"X", logX, v[kXStart], v[kXStop], t[kXStart], t[kXStop]}) ||
+        !CheckAxis(r, {"Y", logY, v[kYStart], v[kYStop], t[kYStart], t[kYStop]}))
         return r.result();
 
-    if (!r.count(d.PointCount, "データ点の数"))
+    if (!r.count(d.pointCount, "データ点の数"))
         return r.result();
-    if (d.PointCount < 0 || d.PointCount > Module1::kMaxPoints) {
+    if (d.pointCount < 0 || d.pointCount > Module1::kMaxPoints) {
         r.fail(ArchiveError::BadPointCount,
-               "データ点の数 " + std::to_string(d.PointCount) + " が 0〜10 の範囲外です");
+               "データ点の数 " + std::to_string(d.pointCount) + " が 0〜10 の範囲外です");
         return r.result();
     }
     // On a logarithmic axis the graph puts the axis start at 0.
-    const double offsetX = logX ? std::log(d.XStart) : 0.0;
-    const double offsetY = logY ? std::log(d.YStart) : 0.0;
-    for (int i = 1; i <= d.PointCount; ++i) {
-        if (!r.number(d.ResultX[i], "X") || !r.number(d.ResultY[i], "Y") || !r.number(d.Coef[i], "係数"))
+    const double offsetX = logX ? std::log(v[kXStart]) : 0.0;
+    const double offsetY = logY ? std::log(v[kYStart]) : 0.0;
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(d.pointCount); ++i) {
+        if (!r.number(d.resultX[i], "X") || !r.number(d.resultY[i], "Y") || !r.number(d.coef[i], "係数"))
             return r.result();
-        d.XPlotData[i] = d.ResultX[i] - offsetX;
-        d.YPlotData[i] = d.ResultY[i] - offsetY;
+        d.xPlot[i] = d.resultX[i] - offsetX;
+        d.yPlot[i] = d.resultY[i] - offsetY;
     }
 
-    if (!r.count(d.SampleCount, "補間点の数"))
+    if (!r.count(d.sampleCount, "補間点の数"))
         return r.result();
-    if (d.SampleCount < 0 || d.SampleCount > Module1::kMaxSamples) {
+    if (d.sampleCount < 0 || d.sampleCount > Module1::kMaxSamples) {
         r.fail(ArchiveError::BadSampleCount,
-               "補間点の数 " + std::to_string(d.SampleCount) + " が 0〜600 の範囲外です");
+               "補間点の数 " + std::to_string(d.sampleCount) + " が 0〜600 の範囲外です");
         return r.result();
     }
-    for (int j = 1; j <= d.SampleCount; ++j)
-        if (!r.number(d.CurveX[j], "X") || !r.number(d.CurveY[j], "Y"))
+    for (std::size_t j = 1; j <= static_cast<std::size_t>(d.sampleCount); ++j)
+        if (!r.number(d.curveX[j], "X") || !r.number(d.curveY[j], "Y"))
             return r.result();
-
-    d.CurveX[0] = d.XPlotData[1];
-    d.CurveY[0] = d.YPlotData[1];
-    ComputeCurveExtremes(d);
     return r.result();
 }
 
 ArchiveRead ReadArchiveFile(const std::string& path) {
+    exchange::FileRead file = exchange::ReadBoundedFile(path, kMaxArchiveBytes);
+    if (file.ok())
+        return ParseArchive(file.bytes);
     ArchiveRead refused;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        refused.error = ArchiveError::CannotOpen;
-        refused.detail = "ファイルを開けません: " + path;
-        return refused;
-    }
-    std::string bytes(kMaxArchiveBytes + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        refused.error = ArchiveError::CannotOpen;
-        refused.detail = "ファイルを読めません: " + path;
-        return refused;
-    }
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > kMaxArchiveBytes) {
+    switch (file.error) {
+    case exchange::FileReadError::TooLarge:
         refused.error = ArchiveError::TooLarge;
         refused.detail = "ファイルが大きすぎます（1 MiB を超えています）";
-        return refused;
+        break;
+    case exchange::FileReadError::ReadFailed:
+        refused.error = ArchiveError::CannotOpen;
+        refused.detail = "ファイルを読めません: " + path;
+        break;
+    case exchange::FileReadError::None:
+    case exchange::FileReadError::Missing:
+    case exchange::FileReadError::CannotOpen:
+    case exchange::FileReadError::NotRegular:
+        refused.error = ArchiveError::CannotOpen;
+        refused.detail = "ファイルを開けません: " + path;
+        break;
     }
-    return ParseArchive(bytes);
+    return refused;
 }
 
-void ApplyArchive(const Module1& d, const std::string& path, Module1& s) {
+void LoadSavedPlot(const SavedPlot& d, const std::string& path, Module1& s) {
     s.FilePath = path;
-    s.ScaleMode = d.ScaleMode;
-    s.XStartText = d.XStartText;
-    s.XStopText = d.XStopText;
-    s.XStepText = d.XStepText;
-    s.YStartText = d.YStartText;
-    s.YStopText = d.YStopText;
-    s.YStepText = d.YStepText;
-    s.XStart = d.XStart;
-    s.XStop = d.XStop;
-    s.XStep = d.XStep;
-    s.YStart = d.YStart;
-    s.YStop = d.YStop;
-    s.YStep = d.YStep;
-    s.PointCount = d.PointCount;
-    s.ResultX = d.ResultX;
-    s.ResultY = d.ResultY;
-    s.Coef = d.Coef;
-    s.XPlotData = d.XPlotData;
-    s.YPlotData = d.YPlotData;
-    s.SampleCount = d.SampleCount;
-    s.CurveX = d.CurveX;
-    s.CurveY = d.CurveY;
-    s.CurveXMin = d.CurveXMin;
-    s.CurveXMax = d.CurveXMax;
-    s.CurveYMin = d.CurveYMin;
-    s.CurveYMax = d.CurveYMax;
+    s.ScaleMode = d.scaleMode;
+    std::string* const texts[6] = {&s.XStartText, &s.XStopText, &s.XStepText,
+                                   &s.YStartText, &s.YStopText, &s.YStepText};
+    double* const values[6] = {&s.XStart, &s.XStop, &s.XStep, &s.YStart, &s.YStop, &s.YStep};
+    for (std::size_t i = 0; i < 6; ++i) {
+        *texts[i] = d.settingTexts[i];
+        *values[i] = d.settings[i];
+    }
+    s.PointCount = d.pointCount;
+    s.ResultX = d.resultX;
+    s.ResultY = d.resultY;
+    s.Coef = d.coef;
+    s.XPlotData = d.xPlot;
+    s.YPlotData = d.yPlot;
+    s.SampleCount = d.sampleCount;
+    s.CurveX = d.curveX;
+    s.CurveY = d.curveY;
+    // The curve starts at the first point; the extremes cover the loaded samples only.
+    s.CurveX[0] = d.xPlot[1];
+    s.CurveY[0] = d.yPlot[1];
+    ComputeCurveExtremes(s);
 }
 
 } // namespace mirendo

@@ -62,13 +62,25 @@ enum class ArchiveError {
     MalformedDecade, // a logarithmic limit text not of the form 1.0E+02 / 1.0E-02 / 1.0E00
 };
 
-// A parsed file. `data` is a fresh state holding only what the file gives and what the browser
-// derives from it (plot coordinates of the points, CurveX(0)/CurveY(0), the curve extremes);
-// ApplyArchive copies those fields into the shared state.
+// What a saved-data file gives the browser: the file's fields and what follows from them alone.
+// Indices 1..count as in the shared state; index 0 and entries beyond the counts stay 0.
+struct SavedPlot {
+    int scaleMode = 0;
+    std::array<std::string, 6> settingTexts; // as typed, in file order (X start .. Y step)
+    std::array<double, 6> settings{};        // the leading-number value of each text
+    int pointCount = 0;
+    std::array<double, Module1::kMaxPoints + 1> resultX{}, resultY{};
+    std::array<double, Module1::kMaxCoefs + 1> coef{};
+    // Plot coordinates of the points: on a logarithmic axis the graph puts the axis start at 0.
+    std::array<double, Module1::kMaxPoints + 1> xPlot{}, yPlot{};
+    int sampleCount = 0;
+    std::array<double, Module1::kMaxSamples + 1> curveX{}, curveY{};
+};
+
 struct ArchiveRead {
     ArchiveError error = ArchiveError::None;
     std::string detail; // one line for the message box, in the user's language
-    Module1 data;
+    SavedPlot plot;     // meaningful only when ok()
     bool ok() const { return error == ArchiveError::None; }
 };
 
@@ -77,12 +89,14 @@ struct ArchiveRead {
 // file that ends early, has a non-number where a number belongs, counts out of range, a scale
 // mode other than 1..4, an empty axis range, or logarithmic limits that cannot be drawn.
 ArchiveRead ParseArchive(std::string_view bytes);
-// Opens and reads at most kMaxArchiveBytes; a larger file is refused unread.
+// Reads only a regular file of at most kMaxArchiveBytes (a larger one is refused unread) and
+// never waits on a FIFO.
 ArchiveRead ReadArchiveFile(const std::string& path);
 
-// Copies what the browser loads into `state` and records `path` in FilePath. GraphDrawn and the
-// point data typed in the main window (XData, YData, ...) are left alone.
-void ApplyArchive(const Module1& loaded, const std::string& path, Module1& state);
+// Loads a saved plot into the shared state as the browser does: every field of `plot`, the first
+// point's plot coordinates as CurveX(0)/CurveY(0), the curve extremes, and `path` in FilePath.
+// GraphDrawn and the point data typed in the main window (XData, YData, ...) are left alone.
+void LoadSavedPlot(const SavedPlot& plot, const std::string& path, Module1& state);
 
 // True when `text` is "1.0E" followed by "00", or by a sign and two digits, or by "+" and three
 // digits: the forms whose last three characters give the decade exponent.

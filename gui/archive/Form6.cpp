@@ -174,7 +174,9 @@ void Form6::Command1_Click() {
                               QStringLiteral("  "));
         return;
     }
-    ApplyArchive(read.data, path.toStdString(), m_state);
+    // The browser has no data of its own: an accepted file replaces the loaded part of the shared
+    // state for every window.
+    LoadSavedPlot(read.plot, path.toStdString(), m_state);
     LetPendingPaintsThrough();
 
     m_picture1->clear();

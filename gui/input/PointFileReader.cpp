@@ -1,12 +1,10 @@
 #include "input/PointFileReader.h"
 
-#include <charconv>
-#include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <optional>
+#include "exchange/BoundedFile.h"
+#include "exchange/DecimalText.h"
+
 #include <string_view>
-#include <system_error>
+#include <utility>
 
 namespace mirendo {
 namespace {
@@ -18,25 +16,16 @@ bool IsLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
 
-enum class LoadResult { Ok, CannotOpen, TooLarge };
-
-// Reads at most kMaxFileBytes + 1 bytes, so a huge file costs no more than that.
-LoadResult LoadBounded(const std::string& path, std::string& bytes) {
-    std::error_code ec;
-    // Only regular files: a folder reads as empty and a FIFO would block the window.
-    if (!std::filesystem::is_regular_file(path, ec))
-        return LoadResult::CannotOpen;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return LoadResult::CannotOpen;
-    bytes.assign(PointFileRead::kMaxFileBytes + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad())
-        return LoadResult::CannotOpen;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > PointFileRead::kMaxFileBytes)
-        return LoadResult::TooLarge;
-    return LoadResult::Ok;
+// Reads at most kMaxFileBytes + 1 bytes of a regular file, so a huge file costs no more than that
+// and a FIFO never blocks the window.
+PointFileFailure LoadBounded(const std::string& path, std::string& bytes) {
+    exchange::FileRead file = exchange::ReadBoundedFile(path, PointFileRead::kMaxFileBytes);
+    if (file.error == exchange::FileReadError::TooLarge)
+        return PointFileFailure::TooLarge;
+    if (!file.ok())
+        return PointFileFailure::CannotOpen;
+    bytes = std::move(file.bytes);
+    return PointFileFailure::None;
 }
 
 // Checks the snapshot is short-lined text and returns where its content starts (after a UTF-8
@@ -82,47 +71,6 @@ std::vector<std::string> SplitLines(std::string_view text, int maxLines) {
     return lines;
 }
 
-// A whole decimal number: [sign] digits [. digits] | [sign] . digits, optional exponent.
-std::optional<double> ParseNumber(std::string_view token) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (i < token.size() && (token[i] == '+' || token[i] == '-'))
-        negative = token[i++] == '-';
-    const std::size_t mantissa = i;
-    std::size_t digits = 0;
-    while (i < token.size() && token[i] >= '0' && token[i] <= '9')
-        ++i, ++digits;
-    if (i < token.size() && token[i] == '.') {
-        ++i;
-        while (i < token.size() && token[i] >= '0' && token[i] <= '9')
-            ++i, ++digits;
-    }
-    if (digits == 0)
-        return std::nullopt;
-    if (i < token.size() && (token[i] == 'E' || token[i] == 'e')) {
-        ++i;
-        if (i < token.size() && (token[i] == '+' || token[i] == '-'))
-            ++i;
-        const std::size_t expStart = i;
-        while (i < token.size() && token[i] >= '0' && token[i] <= '9')
-            ++i;
-        if (i == expStart)
-            return std::nullopt;
-    }
-    if (i != token.size())
-        return std::nullopt;
-
-    // from_chars takes no '+' sign and knows no locale; the syntax is already checked above.
-    const std::string_view body = token.substr(mantissa);
-    double value = 0;
-    // Out of range either way (overflow, or a non-zero value too small for a double) is refused
-    // rather than turned into infinity or a silent 0.
-    const auto [ptr, ec] = std::from_chars(body.data(), body.data() + body.size(), value);
-    if (ec != std::errc() || ptr != body.data() + body.size() || !std::isfinite(value))
-        return std::nullopt;
-    return negative ? -value : value;
-}
-
 // The values of the file as one stream of items; line ends only separate.
 class ItemStream {
   public:
@@ -157,7 +105,7 @@ class ItemStream {
         while (m_pos < m_text.size() && !IsBlank(m_text[m_pos]) && m_text[m_pos] != ',' &&
                !IsLineEnd(m_text[m_pos]))
             ++m_pos;
-        const auto number = ParseNumber(m_text.substr(start, m_pos - start));
+        const auto number = exchange::ParseDecimal(m_text.substr(start, m_pos - start));
         if (!number)
             return PointFileFailure::NotANumber;
         value = *number;
@@ -234,20 +182,10 @@ PointFileRead ReadPointText(const std::string& bytes) {
 
 PointFileRead ReadPointFile(const std::string& path) {
     std::string bytes;
-    switch (LoadBounded(path, bytes)) {
-    case LoadResult::CannotOpen: {
-        PointFileRead read;
-        read.failure = PointFileFailure::CannotOpen;
-        return read;
-    }
-    case LoadResult::TooLarge: {
-        PointFileRead read;
-        read.failure = PointFileFailure::TooLarge;
-        return read;
-    }
-    case LoadResult::Ok:
-        break;
-    }
+    PointFileRead refused;
+    refused.failure = LoadBounded(path, bytes);
+    if (!refused.ok())
+        return refused;
     return ReadPointText(bytes);
 }
 
@@ -268,7 +206,7 @@ void StorePointFileRead(Module1& state, const PointFileRead& read) {
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
     lines.clear();
     std::string bytes;
-    if (LoadBounded(path, bytes) != LoadResult::Ok)
+    if (LoadBounded(path, bytes) != PointFileFailure::None)
         return false;
     std::size_t start = 0;
     if (CheckText(bytes, start) != PointFileFailure::None)

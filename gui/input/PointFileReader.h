@@ -34,7 +34,7 @@ namespace mirendo {
 
 enum class PointFileFailure {
     None,
-    CannotOpen,   // missing, unreadable, a folder
+    CannotOpen,   // missing, unreadable, a folder, a FIFO or a device
     TooLarge,     // more than kMaxFileBytes
     LineTooLong,  // a line of more than kMaxLineBytes
     NotText,      // NUL byte or UTF-16 byte order mark

@@ -57,7 +57,7 @@ struct Module1 {
     std::array<double, kMaxSamples + 1> CurveY{};
     double CurveXMin = 0, CurveXMax = 0, CurveYMin = 0, CurveYMax = 0;
 
-    double Ln10 = 0;     // set by the start window's load
+    double Ln10 = kLn10; // decade length of logarithmic axes; the start window's load sets it too
     int GraphDrawn = 0;  // 1 while a curve is on a graph: the cursor readout works only then
     int ImageSource = 0; // 1 main window's graph, 2 the browser's
     int EntryNo = 0;

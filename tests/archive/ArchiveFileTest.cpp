@@ -49,6 +49,13 @@ const std::vector<std::string> kLinear = {
     "1.000000E+00,  2.000000E+00",
     "2.000000E+00,  3.000000E+00",
 };
+// The shared state after the browser loaded an accepted file into a fresh one.
+Module1 Loaded(const ArchiveRead& read) {
+    Module1 s;
+    LoadSavedPlot(read.plot, "/picked/file-Mi.csv", s);
+    return s;
+}
+
 const std::vector<std::string> kLogLog =
     With(With(With(With(With(kLinear, 0, " 4 "), 1, "1.0E-01"), 2, "1.0E+02"), 4, "1.0E00"), 5, "1.0E+03");
 
@@ -134,8 +141,8 @@ TEST(ArchiveWriter, CountsBeyondTheCapacityAreClamped) {
     ASSERT_TRUE(f.ok);
     const ArchiveRead back = ParseArchive(f.bytes);
     ASSERT_TRUE(back.ok()) << back.detail;
-    EXPECT_EQ(back.data.PointCount, 10);
-    EXPECT_EQ(back.data.SampleCount, 0);
+    EXPECT_EQ(back.plot.pointCount, 10);
+    EXPECT_EQ(back.plot.sampleCount, 0);
 }
 
 TEST(ArchiveReader, RoundTripInEveryMode) {
@@ -146,7 +153,7 @@ TEST(ArchiveReader, RoundTripInEveryMode) {
         ASSERT_TRUE(f.ok) << f.error;
         const ArchiveRead r = ParseArchive(f.bytes);
         ASSERT_TRUE(r.ok()) << r.detail;
-        const Module1& d = r.data;
+        const Module1 d = Loaded(r);
         EXPECT_EQ(d.ScaleMode, calc.mode);
         EXPECT_EQ(d.XStartText, calc.settings[0]);
         EXPECT_EQ(d.YStepText, calc.settings[5]);
@@ -179,7 +186,7 @@ TEST(ArchiveReader, DerivesPlotCoordinatesAndCurveExtremes) {
          "1.000000E+00,  -6.931472E-01", "2.000000E+00,  2.500000E+00", "-5.000000E-01,  -3.000000E+00"});
     const ArchiveRead r = ParseArchive(text);
     ASSERT_TRUE(r.ok()) << r.detail;
-    const Module1& d = r.data;
+    const Module1 d = Loaded(r);
     EXPECT_DOUBLE_EQ(d.YStart, 0.01);
     EXPECT_DOUBLE_EQ(d.XStop, 10);
     EXPECT_NEAR(d.YPlotData[1], std::log(50.0), 1e-6);
@@ -196,8 +203,8 @@ TEST(ArchiveReader, DerivesPlotCoordinatesAndCurveExtremes) {
         ParseArchive(Join(With(With(With(With(kLinear, 0, " 3 "), 1, "1.0E-01"), 2, "1.0E+03"), 8,
                                "4.60517E+00,  2.00000E+00,  1.000000E+00")));
     ASSERT_TRUE(logX.ok()) << logX.detail;
-    EXPECT_NEAR(logX.data.XPlotData[1], std::log(1000.0), 1e-5);
-    EXPECT_DOUBLE_EQ(logX.data.YPlotData[1], 2.0);
+    EXPECT_NEAR(logX.plot.xPlot[1], std::log(1000.0), 1e-5);
+    EXPECT_DOUBLE_EQ(logX.plot.yPlot[1], 2.0);
 }
 
 TEST(ArchiveReader, AcceptsWhatTheFieldRuleAllows) {
@@ -224,7 +231,7 @@ TEST(ArchiveReader, AcceptsWhatTheFieldRuleAllows) {
         const ArchiveRead r = ParseArchive(c.text);
         EXPECT_TRUE(r.ok()) << c.name << ": " << r.detail;
     }
-    EXPECT_EQ(ParseArchive(Join(With(kLinear, 2, "10 (ten)"))).data.XStop, 10);
+    EXPECT_EQ(ParseArchive(Join(With(kLinear, 2, "10 (ten)"))).plot.settings[1], 10);
 }
 
 TEST(ArchiveReader, RefusesBrokenFiles) {
@@ -327,10 +334,10 @@ TEST(ArchiveApply, CopiesWhatTheBrowserLoadsAndNothingElse) {
     s.XData[3] = 42;
     s.PointCount = 7;
     s.ImageSource = 1;
-    s.Ln10 = Module1::kLn10;
+    s.Ln10 = 1.5;
     const ArchiveRead r = ParseArchive(Join(kLogLog));
     ASSERT_TRUE(r.ok());
-    ApplyArchive(r.data, "/data/run-Mi.csv", s);
+    LoadSavedPlot(r.plot, "/data/run-Mi.csv", s);
     EXPECT_EQ(s.FilePath, "/data/run-Mi.csv");
     EXPECT_EQ(s.ScaleMode, 4);
     EXPECT_EQ(s.PointCount, 2);
@@ -341,7 +348,7 @@ TEST(ArchiveApply, CopiesWhatTheBrowserLoadsAndNothingElse) {
     EXPECT_EQ(s.GraphDrawn, 0) << "the window sets it once the graph is drawn";
     EXPECT_EQ(s.XData[3], 42);
     EXPECT_EQ(s.ImageSource, 1);
-    EXPECT_EQ(s.Ln10, Module1::kLn10);
+    EXPECT_EQ(s.Ln10, 1.5);
 }
 
 } // namespace

@@ -190,8 +190,10 @@ TEST_P(HostileFlow, FromOrderedPointsToTheEvaluation) {
     ASSERT_TRUE(saved.ok) << saved.error;
     const ArchiveRead reopened = ParseArchive(saved.bytes);
     ASSERT_TRUE(reopened.ok()) << reopened.detail;
+    auto browsed = std::make_unique<Module1>();
+    LoadSavedPlot(reopened.plot, "reopened-Mi.csv", *browsed);
     for (const char* typed : {"0", "1", "-1E+30", "1E+30", "1E-30", "1e400", "NaN", ""}) {
-        const Evaluation e = EvaluateAtX(reopened.data, typed);
+        const Evaluation e = EvaluateAtX(*browsed, typed);
         if (e.ok) {
             EXPECT_TRUE(std::isfinite(e.y)) << typed;
             EXPECT_FALSE(ShowsNonFinite(e.text)) << typed << ": " << e.text;

@@ -38,6 +38,8 @@ class StartWindowTest : public testing::WindowTest {
 };
 
 TEST_F(StartWindowTest, LoadSetsTheDecadeLengthAndSwitchesTheReadoutOff) {
+    EXPECT_EQ(Module1{}.Ln10, 2.3025851) << "held from the start";
+    m_state.Ln10 = 0;
     m_state.GraphDrawn = 1;
     Form2 form(m_state);
     EXPECT_EQ(m_state.Ln10, 2.3025851);
