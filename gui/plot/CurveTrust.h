@@ -11,8 +11,9 @@
 namespace mirendo {
 
 struct CurveTrust {
-    // False with fewer than two points, no samples, a value that is not finite, or two points
-    // with the same abscissa (no polynomial exists); `text` is then empty and nothing is red.
+    // False with fewer than two or more than ten points, no samples, a value that is not finite,
+    // or two points with the same abscissa (no polynomial exists); `text` is then empty and
+    // nothing is red.
     bool assessed = false;
     // Largest |P(t_j) - p_j| over the samples, P evaluated in double precision through the points
     // as listed, divided by the reference scale (the points' Y range; the largest |Y| when the
@@ -23,7 +24,8 @@ struct CurveTrust {
     double overshootPercent = 0;
     // Set only when the overshoot is red: the other scale mode (1..4) whose curve, sampled in
     // double precision as the engine would sample it, leaves the range least, and that figure.
-    // 0 when no other mode the points allow stays within 20 %.
+    // 0 when no other mode the points allow stays within 20 %. Modes are compared on the whole
+    // percent shown; a tie goes to the lower mode number.
     int calmerMode = 0;
     double calmerPercent = 0;
     // The thresholds apply to the figures as shown, so the line never reads "1.0E-03" or "20%"
