@@ -176,15 +176,9 @@ TEST_F(CurveTrustTest, SinglePrecisionErrorOfSinX) {
 
 // Curves made in double precision, so the figures are known exactly.
 TEST_F(CurveTrustTest, ThresholdsAndTextsOfConstructedCurves) {
-    // Through (0, 0), (s, 0), (1, 1) the parabola t (t - s) / (1 - s) dips to -s^2 / (4 (1 - s))
-    // at t = s / 2: choose s for a given dip as a share of the range 1.
-    auto dip = [](double share, double errorAtEnd) {
-        const double s = -2 * share + 2 * std::sqrt(share * share + share);
-        auto curve = [s](double t) { return t * (t - s) / (1 - s); };
-        std::vector<double> t{0, s / 2, 0.99};
-        std::vector<double> p{curve(0), curve(s / 2), curve(0.99) + errorAtEnd};
-        return std::make_pair(Points{{0, 0}, {s, 0}, {1, 1}}, std::make_pair(t, p));
-    };
+    // Through (-2, 0), (s - 2, 0), (-1, 1) the parabola u (u - s) / (1 - s), u = t + 2, dips to
+    // -s^2 / (4 (1 - s)) at u = s / 2: s is chosen for a dip given as a share of the range 1. The
+    // abscissae are negative, so no logarithmic mode is allowed.
     // `figure` is checked where an error is put in; otherwise it is rounding of order 1E-16.
     const struct {
         const char* name;
@@ -197,22 +191,18 @@ TEST_F(CurveTrustTest, ThresholdsAndTextsOfConstructedCurves) {
         {"error 1.0E-03 is not red", 0.001, 1.04e-3, "1.0E-03", ""},
         {"error 1.1E-03 is red", 0.001, 1.06e-3, "1.1E-03", "（表示値の桁に誤差）"},
         {"20 % is not red", 0.2049, 0, nullptr, "・はみ出し 20%"},
-        // Negative X: no logarithmic mode is allowed.
         {"21 % with no calmer mode", 0.2051, 0, nullptr,
          "・はみ出し 21%（振動に注意：点の数を減らして下さい）"},
         {"both red, error first", 0.3, 2e-3, "2.0E-03",
          "・はみ出し 30%（表示値の桁に誤差）（振動に注意：点の数を減らして下さい）"},
     };
     for (const auto& c : cases) {
-        auto [points, samples] = dip(c.share, c.error);
-        std::vector<double> x, y;
-        for (const Point& p : points) {
-            x.push_back(p.x - 2); // negative abscissae keep the log-X modes out
-            y.push_back(p.y);
-        }
-        for (double& t : samples.first)
-            t -= 2;
-        const CurveTrust trust = AssessCurve(1, x, y, samples.first, samples.second);
+        const double s = -2 * c.share + 2 * std::sqrt(c.share * c.share + c.share);
+        auto curve = [s](double u) { return u * (u - s) / (1 - s); };
+        const std::vector<double> x{-2, s - 2, -1}, y{0, 0, 1};
+        const std::vector<double> t{-2, s / 2 - 2, -1.01};
+        const std::vector<double> p{curve(0), curve(s / 2), curve(0.99) + c.error};
+        const CurveTrust trust = AssessCurve(1, x, y, t, p);
         const std::string figure = FormatExponential(trust.errorFigure, 1);
         EXPECT_TRUE(trust.assessed) << c.name;
         if (c.figure) {
