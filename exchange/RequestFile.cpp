@@ -4,6 +4,8 @@
 #include "state/NumberText.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <vector>
 
 namespace mirendo::exchange {
@@ -11,6 +13,7 @@ namespace mirendo::exchange {
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
+constexpr size_t kPointFieldWidth = 12; // E12.5: sign and "0.00000E+00"
 
 // Lines 2 and 3: plain with up to three decimals inside -1000..1000, else one-decimal exponent form.
 std::string SettingText(double value) {
@@ -71,6 +74,36 @@ std::string FormatRequest(int mode, double xStart, double xStop, int n, const do
         text += kLineEnd;
     }
     return text;
+}
+
+bool PointFieldCarries(double value) {
+    if (value == 0)
+        return true;
+    if (!std::isfinite(value))
+        return false;
+    // Decided on the field exactly as written and read, so rounding to six digits is accounted for
+    // (3.402825E+38 is written 3.40283E+38, beyond single precision).
+    const std::string field = SignedMagnitude(value);
+    if (field.size() != kPointFieldWidth)
+        return false;
+    const auto read = ParseEwField(field, 5, nullptr);
+    return read && std::fabs(*read) >= std::numeric_limits<float>::min();
+}
+
+RequestFault CheckRequest(double xStart, double xStop, int n, const double* xs, const double* ys) {
+    const double settings[2] = {xStart, xStop};
+    for (int k = 0; k < 2; ++k) {
+        if (!ParseFreeRealSingle(SettingText(settings[k])))
+            return {k == 0 ? RequestValue::XStart : RequestValue::XStop, 0, settings[k]};
+    }
+    n = std::clamp(n, 0, 10);
+    for (int i = 1; i <= n; ++i) {
+        if (!PointFieldCarries(xs[i]))
+            return {RequestValue::PointX, i, xs[i]};
+        if (!PointFieldCarries(ys[i]))
+            return {RequestValue::PointY, i, ys[i]};
+    }
+    return {};
 }
 
 RequestParse ParseRequest(std::string_view text) {

@@ -13,6 +13,32 @@ inline constexpr const char* kRequestFileName = "B2F.dat";
 // indices 1..n (index 0 unused, as in the shared state). n is clamped to 0..10.
 std::string FormatRequest(int mode, double xStart, double xStop, int n, const double* xs, const double* ys);
 
+// True when a point coordinate `value` (already in the mode's space) fits its record field and
+// the engine reads it back as the value the field shows, in full single precision: zero, or a
+// magnitude whose "0.00000E+00" form has a two-digit exponent and reads as a normal single-
+// precision number. Refused: NaN and infinities; magnitudes of about 3.40282E+38 and above (the
+// field would read as beyond single precision) and three-digit exponents, which push the record
+// past its columns so the engine reads other numbers (1E+100 as 1E+10); and nonzero magnitudes
+// below single precision's smallest normal value 1.17549435E-38 (1E-39, 1E-100): the engine would
+// hold them with fewer digits or as zero, which is not the value the user gave.
+bool PointFieldCarries(double value);
+
+// The first value of a request that cannot be sent as it stands.
+enum class RequestValue { None, XStart, XStop, PointX, PointY };
+
+struct RequestFault {
+    RequestValue what = RequestValue::None;
+    int point = 0;    // 1..n for PointX and PointY, 0 otherwise
+    double value = 0; // as it would be sent (a point in the mode's space)
+    bool ok() const { return what == RequestValue::None; }
+};
+
+// Checks what FormatRequest would write, with the same arguments: X start and X stop must read as
+// single-precision numbers (their lines are rounded by design; a magnitude beyond single precision
+// would end the engine's run), then the points in index order by PointFieldCarries, abscissa
+// before ordinate. Returns the first fault, or ok().
+RequestFault CheckRequest(double xStart, double xStop, int n, const double* xs, const double* ys);
+
 // What the engine reads.
 struct EngineRequest {
     int mode = 0;

@@ -1,0 +1,229 @@
+#include "plot/CurveTrust.h"
+
+#include "state/NumberText.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+namespace mirendo {
+
+namespace {
+
+constexpr double kRedErrorFigure = 1e-3;
+constexpr double kRedOvershootPercent = 20;
+constexpr int kSamplesPerInterval = 50; // the engine's grid
+
+using Values = std::array<double, Module1::kMaxPoints>;
+
+bool AllFinite(std::span<const double> values) {
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+}
+
+// The interpolation polynomial in the second (true) barycentric form, which stays accurate where
+// the engine's product form loses digits (abscissae far from zero and close together).
+class Barycentric {
+  public:
+    // False when no polynomial exists (two equal abscissae) or its weights cannot be represented.
+    bool init(std::span<const double> x, std::span<const double> y) {
+        m_x = x;
+        m_y = y;
+        const auto [lo, hi] = std::minmax_element(x.begin(), x.end());
+        // A common factor of all weights cancels; scaling the differences by the span keeps the
+        // products of up to nine of them far from overflow and underflow.
+        const double scale = 4 / (*hi - *lo);
+        if (!std::isfinite(scale))
+            return false;
+        for (size_t i = 0; i < x.size(); ++i) {
+            double product = 1;
+            for (size_t j = 0; j < x.size(); ++j) {
+                if (j != i)
+                    product *= (x[i] - x[j]) * scale;
+            }
+            m_w[i] = 1 / product;
+            if (product == 0 || !std::isfinite(m_w[i]) || m_w[i] == 0)
+                return false;
+        }
+        return true;
+    }
+
+    double operator()(double t) const {
+        double numerator = 0;
+        double denominator = 0;
+        for (size_t i = 0; i < m_x.size(); ++i) {
+            if (t == m_x[i])
+                return m_y[i];
+            const double q = m_w[i] / (t - m_x[i]);
+            numerator += q * m_y[i];
+            denominator += q;
+        }
+        return numerator / denominator;
+    }
+
+  private:
+    std::span<const double> m_x;
+    std::span<const double> m_y;
+    Values m_w{};
+};
+
+// The Y range of the points with the scale every figure is measured against.
+struct YRange {
+    double low = 0;
+    double high = 0;
+    double scale = 1;
+};
+
+YRange RangeOf(std::span<const double> y) {
+    const auto [lo, hi] = std::minmax_element(y.begin(), y.end());
+    YRange range{*lo, *hi, *hi - *lo};
+    if (range.scale > 0)
+        return range;
+    // All points at one height: the curve is flat, so any swing is measured against the height
+    // itself (or against 1 when that is zero) instead of being infinite.
+    range.scale = std::max(std::fabs(*lo), std::fabs(*hi));
+    if (range.scale == 0)
+        range.scale = 1;
+    return range;
+}
+
+double Excursion(const YRange& range, double value) {
+    return std::max({0.0, value - range.high, range.low - value});
+}
+
+double WholePercent(double excursion, const YRange& range) {
+    return std::round(100 * excursion / range.scale);
+}
+
+// Overshoot of the double-precision curve through (x, y) at the abscissae the engine would sample:
+// 50 per interval between consecutive points in listed order, the right end of the last excluded.
+// Negative when the polynomial cannot be formed.
+double SampledOvershootPercent(std::span<const double> x, std::span<const double> y) {
+    Barycentric polynomial;
+    if (!AllFinite(x) || !AllFinite(y) || !polynomial.init(x, y))
+        return -1;
+    const YRange range = RangeOf(y);
+    double excursion = 0;
+    for (size_t r = 0; r + 1 < x.size(); ++r) {
+        const double step = (x[r + 1] - x[r]) / kSamplesPerInterval;
+        for (int w = 0; w < kSamplesPerInterval; ++w)
+            excursion = std::max(excursion, Excursion(range, polynomial(x[r] + w * step)));
+    }
+    return std::isfinite(excursion) ? WholePercent(excursion, range) : -1;
+}
+
+// Moves one coordinate from the space of `from` to that of `to`; false when a logarithmic axis
+// would need a value that is not positive (the scale options are disabled for such points).
+bool Transform(std::span<const double> in, AxisKind from, AxisKind to, Values& out) {
+    for (size_t i = 0; i < in.size(); ++i) {
+        const double value = from == AxisKind::Logarithmic ? std::exp(in[i]) : in[i];
+        if (to == AxisKind::Logarithmic) {
+            if (!(value > 0))
+                return false;
+            out[i] = std::log(value);
+        } else {
+            out[i] = value;
+        }
+    }
+    return true;
+}
+
+// Of the other modes the points allow, the one whose curve leaves the range least, if that is
+// within the red threshold; ties go to the lower mode number.
+void FindCalmerMode(int scaleMode, std::span<const double> x, std::span<const double> y, CurveTrust& trust) {
+    const AxisKinds current = AxesOfScaleMode(scaleMode);
+    const int currentMode = scaleMode >= 1 && scaleMode <= 3 ? scaleMode : 4;
+    const size_t n = x.size();
+    for (int mode = 1; mode <= 4; ++mode) {
+        if (mode == currentMode)
+            continue;
+        const AxisKinds target = AxesOfScaleMode(mode);
+        Values tx{};
+        Values ty{};
+        if (!Transform(x, current.x, target.x, tx) || !Transform(y, current.y, target.y, ty))
+            continue;
+        const double percent = SampledOvershootPercent({tx.data(), n}, {ty.data(), n});
+        if (percent < 0 || percent > kRedOvershootPercent)
+            continue;
+        if (trust.calmerMode == 0 || percent < trust.calmerPercent) {
+            trust.calmerMode = mode;
+            trust.calmerPercent = percent;
+        }
+    }
+}
+
+std::string PercentText(double percent) {
+    char text[400];
+    std::snprintf(text, sizeof text, "%.0f%%", percent);
+    return text;
+}
+
+} // namespace
+
+const char* ScaleModeCaption(int scaleMode) {
+    switch (scaleMode) {
+    case 1:
+        return " Linear - Linear";
+    case 2:
+        return " Linear - Log";
+    case 3:
+        return " Log - Linear";
+    default:
+        return " Log - Log";
+    }
+}
+
+CurveTrust AssessCurve(int scaleMode, std::span<const double> x, std::span<const double> y,
+                       std::span<const double> t, std::span<const double> p) {
+    CurveTrust trust;
+    const size_t n = std::min(x.size(), y.size());
+    const size_t m = std::min(t.size(), p.size());
+    x = x.first(n);
+    y = y.first(n);
+    t = t.first(m);
+    p = p.first(m);
+    Barycentric polynomial;
+    if (n < 2 || n > Module1::kMaxPoints || m == 0 || !AllFinite(x) || !AllFinite(y) || !AllFinite(t) ||
+        !AllFinite(p) || !polynomial.init(x, y))
+        return trust;
+
+    const YRange range = RangeOf(y);
+    double error = 0;
+    double excursion = 0;
+    for (size_t j = 0; j < m; ++j) {
+        error = std::max(error, std::fabs(polynomial(t[j]) - p[j]));
+        excursion = std::max(excursion, Excursion(range, p[j]));
+    }
+    trust.assessed = true;
+    trust.errorFigure = error / range.scale;
+    trust.overshootPercent = WholePercent(excursion, range);
+
+    const std::string figure = FormatExponential(trust.errorFigure, 1);
+    trust.errorRed = !std::isfinite(trust.errorFigure) || LeadingNumber(figure) > kRedErrorFigure;
+    trust.overshootRed = trust.overshootPercent > kRedOvershootPercent;
+    trust.red = trust.errorRed || trust.overshootRed;
+
+    trust.text = "単精度誤差 " + figure;
+    if (trust.overshootPercent >= 1)
+        trust.text += "・はみ出し " + PercentText(trust.overshootPercent);
+    if (trust.errorRed)
+        trust.text += "（表示値の桁に誤差）";
+    if (trust.overshootRed) {
+        FindCalmerMode(scaleMode, x, y, trust);
+        if (trust.calmerMode != 0)
+            trust.text += std::string("（振動に注意：") + ScaleModeCaption(trust.calmerMode) +
+                          " ならはみ出し " + PercentText(trust.calmerPercent) + "）";
+        else
+            trust.text += "（振動に注意：点の数を減らして下さい）";
+    }
+    return trust;
+}
+
+CurveTrust AssessCurve(const Module1& state) {
+    const size_t n = static_cast<size_t>(state.PointsInUse());
+    const size_t m = static_cast<size_t>(state.SamplesInUse());
+    return AssessCurve(state.ScaleMode, {state.ResultX.data() + 1, n}, {state.ResultY.data() + 1, n},
+                       {state.CurveX.data() + 1, m}, {state.CurveY.data() + 1, m});
+}
+
+} // namespace mirendo
