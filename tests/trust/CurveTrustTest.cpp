@@ -98,7 +98,9 @@ class CurveTrustTest : public ::testing::Test {
         EXPECT_TRUE(saved.ok) << saved.error;
         const ArchiveRead read = ParseArchive(saved.bytes);
         EXPECT_TRUE(read.ok()) << read.detail;
-        return read.data;
+        Module1 reopened;
+        LoadSavedPlot(read.plot, "", reopened);
+        return reopened;
     }
 
     static fs::path s_dir;
