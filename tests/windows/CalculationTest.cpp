@@ -116,12 +116,16 @@ TEST_F(CalculationTest, CancelledWaitIsNeverAnswered) {
     EXPECT_EQ(m_calculation->lastRunEnd(), Calculation::RunEnd::Succeeded);
 }
 
-TEST_F(CalculationTest, StoppedRunLeavesNoResultBehind) {
+TEST_F(CalculationTest, ExitDuringTheWaitStopsTheRunAndLeavesNoResult) {
     ASSERT_EQ(m_calculation->writeRequest(threePoints(2)), QString());
     ASSERT_EQ(m_calculation->start(), QString());
+    m_calculation->requestResult();
     m_calculation->stop();
+    EXPECT_FALSE(m_calculation->isWaitingForResult());
     m_calculation.reset(); // the program ends
     EXPECT_FALSE(exists(QStringLiteral("F2B.dat")));
+    EXPECT_FALSE(m_loaded.has_value());
+    EXPECT_TRUE(m_failures.isEmpty());
 }
 
 } // namespace
