@@ -11,6 +11,7 @@
 //   " M "
 //   M lines  t_j,  P(t_j)         ("0.000000E+00",  "0.000000E+00")
 #include "state/Module1.h"
+#include "state/SettingTexts.h"
 
 #include <array>
 #include <cstddef>
@@ -23,9 +24,6 @@ inline constexpr const char* kArchiveSuffix = "-Mi.csv";  // appended to the typ
 inline constexpr const char* kArchivePattern = "*Mi.csv"; // what the file lists show
 // A ten-point file is about 12 KiB; anything far larger is not one of ours.
 inline constexpr std::size_t kMaxArchiveBytes = 1024 * 1024;
-
-// The main window's six setting boxes (Text5..Text10) in file order.
-using SettingTexts = std::array<std::string, 6>;
 
 // Human name of setting box `index` (0..5) for messages, e.g. "X 軸 開始値".
 std::string SettingBoxName(int index);

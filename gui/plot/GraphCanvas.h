@@ -1,5 +1,6 @@
 #pragma once
-// The few drawing operations the plots use. PictureBox (a widget) and RecordingCanvas (tests)
+// The few drawing operations the plots use. PainterCanvas (any Qt paint device: an image, an SVG
+// file), PictureBox (the graph widget, through its image canvas) and RecordingCanvas (tests)
 // implement it, so every plot is plain code that a test can run without a window.
 #include <cstdint>
 
@@ -31,7 +32,7 @@ class GraphCanvas {
     // A round dot as wide as the line width; it becomes the current position.
     virtual void dot(float x, float y, Rgb colour) = 0;
 
-    // Size of the drawing surface in pixels (bounds the number of grid lines).
+    // Logical size of the drawing surface in pixels (bounds the number of grid lines).
     virtual int pixelWidth() const = 0;
     virtual int pixelHeight() const = 0;
 };

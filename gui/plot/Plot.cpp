@@ -1,7 +1,5 @@
 #include "plot/Plot.h"
 
-#include "exchange/AtomicFile.h"
-#include "exchange/RequestFile.h"
 #include "state/NumberText.h"
 
 #include <algorithm>
@@ -106,8 +104,7 @@ struct GraphOptions {
     double labelPlainBound = 1000; // linear labels plain within -bound..bound, else "0.0E+00"
     bool drawPoints = true;        // data points with the frame (main window)
     bool drawCurve = false;        // the curve in the same call (browser)
-    bool writeRequest = true;      // "B2F.dat" for the engine (main window)
-    int requestMode = 1;           // mode written into the request
+    int requestMode = 1;           // mode of the engine request (main window)
 };
 
 void scaleAndGrid(const Axis& x, const Axis& y, double ln10, GraphCanvas& c) {
@@ -137,15 +134,8 @@ void drawCurveSamples(const Module1& s, GraphCanvas& c, const Axis& x, const Axi
         c.lineTo(float(s.CurveX[j] - ox), float(s.CurveY[j] - oy), kCurveBlue);
 }
 
-std::string requestPath(const std::string& workDir) {
-    std::string path = workDir;
-    if (!path.empty() && path.back() != '/')
-        path += '/';
-    return path + exchange::kRequestFileName;
-}
-
 PointPlotOutcome drawGraph(const Module1& s, GraphCanvas& c, AxisKinds kinds, const LimitTexts& t,
-                           const GraphOptions& o, const std::string& workDir) {
+                           const GraphOptions& o) {
     const Axis x = makeAxis(kinds.x, s.XStart, s.XStop, s.XStep, t.xStart, t.xStop, s.Ln10);
     const Axis y = makeAxis(kinds.y, s.YStart, s.YStop, s.YStep, t.yStart, t.yStop, s.Ln10);
     scaleAndGrid(x, y, s.Ln10, c);
@@ -177,13 +167,13 @@ PointPlotOutcome drawGraph(const Module1& s, GraphCanvas& c, AxisKinds kinds, co
         drawCurveSamples(s, c, x, y);
     }
 
-    if (o.writeRequest) {
-        const double* xs = kinds.x == AxisKind::Logarithmic ? s.XPlotData.data() : s.XData.data();
-        const double* ys = kinds.y == AxisKind::Logarithmic ? s.YPlotData.data() : s.YData.data();
-        const std::string bytes =
-            exchange::FormatRequest(o.requestMode, s.XStart, s.XStop, s.PointsInUse(), xs, ys);
-        out.requestWritten = exchange::WriteFileAtomically(requestPath(workDir), bytes, &out.requestError);
-    }
+    PointRequest& r = out.request;
+    r.mode = o.requestMode;
+    r.xStart = s.XStart;
+    r.xStop = s.XStop;
+    r.pointCount = s.PointsInUse();
+    r.x = kinds.x == AxisKind::Logarithmic ? s.XPlotData : s.XData;
+    r.y = kinds.y == AxisKind::Logarithmic ? s.YPlotData : s.YData;
     return out;
 }
 
@@ -193,11 +183,10 @@ int modeOf(AxisKinds kinds) {
     return kinds.y == AxisKind::Linear ? 3 : 4;
 }
 
-PointPlotOutcome plotPoints(const Module1& s, GraphCanvas& c, const LimitTexts& t, const std::string& workDir,
-                            AxisKinds kinds) {
+PointPlotOutcome plotPoints(const Module1& s, GraphCanvas& c, const LimitTexts& t, AxisKinds kinds) {
     GraphOptions o;
     o.requestMode = modeOf(kinds);
-    return drawGraph(s, c, kinds, t, o, workDir);
+    return drawGraph(s, c, kinds, t, o);
 }
 
 void plotCurve(const Module1& s, GraphCanvas& c, AxisKinds kinds) {
@@ -212,9 +201,8 @@ RangeLabels plotSaved(const Module1& s, GraphCanvas& c, AxisKinds kinds) {
     o.labelPlainBound = 100;
     o.drawPoints = false;
     o.drawCurve = true;
-    o.writeRequest = false;
     const LimitTexts saved{s.XStartText, s.XStopText, s.YStartText, s.YStopText};
-    return drawGraph(s, c, kinds, saved, o, {}).labels;
+    return drawGraph(s, c, kinds, saved, o).labels;
 }
 
 constexpr AxisKinds kLinLin{AxisKind::Linear, AxisKind::Linear};
@@ -229,25 +217,20 @@ double DecadeExponent(const std::string& limitText) {
     return LeadingNumber(text.size() > 3 ? text.substr(text.size() - 3) : text);
 }
 
-PointPlotOutcome PlotPointsLinLin(const Module1& s, GraphCanvas& c, const LimitTexts& t,
-                                  const std::string& workDir) {
-    return plotPoints(s, c, t, workDir, kLinLin);
+PointPlotOutcome PlotPointsLinLin(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
+    return plotPoints(s, c, t, kLinLin);
 }
-PointPlotOutcome PlotPointsLinLog(const Module1& s, GraphCanvas& c, const LimitTexts& t,
-                                  const std::string& workDir) {
-    return plotPoints(s, c, t, workDir, kLinLog);
+PointPlotOutcome PlotPointsLinLog(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
+    return plotPoints(s, c, t, kLinLog);
 }
-PointPlotOutcome PlotPointsLogLin(const Module1& s, GraphCanvas& c, const LimitTexts& t,
-                                  const std::string& workDir) {
-    return plotPoints(s, c, t, workDir, kLogLin);
+PointPlotOutcome PlotPointsLogLin(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
+    return plotPoints(s, c, t, kLogLin);
 }
-PointPlotOutcome PlotPointsLogLog(const Module1& s, GraphCanvas& c, const LimitTexts& t,
-                                  const std::string& workDir) {
-    return plotPoints(s, c, t, workDir, kLogLog);
+PointPlotOutcome PlotPointsLogLog(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
+    return plotPoints(s, c, t, kLogLog);
 }
-PointPlotOutcome PlotPointsForMode(const Module1& s, GraphCanvas& c, const LimitTexts& t,
-                                   const std::string& workDir) {
-    return plotPoints(s, c, t, workDir, AxesOfScaleMode(s.ScaleMode));
+PointPlotOutcome PlotPointsForMode(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
+    return plotPoints(s, c, t, AxesOfScaleMode(s.ScaleMode));
 }
 
 void PlotCurveLinLin(const Module1& s, GraphCanvas& c) {

@@ -4,6 +4,7 @@
 #include "plot/GraphCanvas.h"
 #include "state/Module1.h"
 
+#include <array>
 #include <string>
 
 namespace mirendo {
@@ -19,10 +20,18 @@ struct RangeLabels {
     std::string xStart, xStop, yStart, yStop;
 };
 
+// What the engine is asked to interpolate: the mode, the X limits and the points in the arrays
+// of the mode (natural logarithms on a logarithmic axis), indexed from 1 as in the shared state.
+struct PointRequest {
+    int mode = 1;
+    double xStart = 0, xStop = 0;
+    int pointCount = 0;
+    std::array<double, Module1::kMaxPoints + 1> x{}, y{};
+};
+
 struct PointPlotOutcome {
     RangeLabels labels;
-    bool requestWritten = false;
-    std::string requestError; // one line, when the request file could not be written
+    PointRequest request; // the caller writes it right after the drawing
 };
 
 // Grid lines: linear at start + k * step strictly below stop, logarithmic at ln j + k * Ln10 decade
@@ -30,19 +39,14 @@ struct PointPlotOutcome {
 // axis: denser grids are thinned to every m-th line; a step that is not positive or not finite
 // gives no inner line. A logarithmic axis whose start is not positive gets no points or curve.
 
-// Grid, frame, points and labels of the main window, then the request file "B2F.dat" in
-// `workDir` (written atomically). The caller has validated the settings and cleared the canvas.
-PointPlotOutcome PlotPointsLinLin(const Module1& s, GraphCanvas& c, const LimitTexts& t,
-                                  const std::string& workDir);
-PointPlotOutcome PlotPointsLinLog(const Module1& s, GraphCanvas& c, const LimitTexts& t,
-                                  const std::string& workDir);
-PointPlotOutcome PlotPointsLogLin(const Module1& s, GraphCanvas& c, const LimitTexts& t,
-                                  const std::string& workDir);
-PointPlotOutcome PlotPointsLogLog(const Module1& s, GraphCanvas& c, const LimitTexts& t,
-                                  const std::string& workDir);
+// Grid, frame, points and labels of the main window, and the engine request for these points
+// (the caller writes it). The caller has validated the settings and cleared the canvas.
+PointPlotOutcome PlotPointsLinLin(const Module1& s, GraphCanvas& c, const LimitTexts& t);
+PointPlotOutcome PlotPointsLinLog(const Module1& s, GraphCanvas& c, const LimitTexts& t);
+PointPlotOutcome PlotPointsLogLin(const Module1& s, GraphCanvas& c, const LimitTexts& t);
+PointPlotOutcome PlotPointsLogLog(const Module1& s, GraphCanvas& c, const LimitTexts& t);
 // Dispatch on s.ScaleMode (1..4).
-PointPlotOutcome PlotPointsForMode(const Module1& s, GraphCanvas& c, const LimitTexts& t,
-                                   const std::string& workDir);
+PointPlotOutcome PlotPointsForMode(const Module1& s, GraphCanvas& c, const LimitTexts& t);
 
 // The curve polyline into the scale the point plot left behind. Line width is the caller's.
 void PlotCurveLinLin(const Module1& s, GraphCanvas& c);

@@ -1,7 +1,9 @@
 #pragma once
-// Graph area "Picture1": draws into a persistent image (what the image save writes) and shows
-// the two red cursor lines Line1 (vertical) and Line2 (horizontal) on top, outside that image.
-#include "plot/GraphCanvas.h"
+// Graph area "Picture1": shows the image of its canvas (what the plots draw and the image save
+// writes), draws the two red cursor lines Line1 (vertical) and Line2 (horizontal) on top,
+// outside that image, and reports mouse moves in the canvas's user coordinates. The drawing
+// operations go to the canvas; the widget only repaints after them.
+#include "plot/ImageCanvas.h"
 
 #include <QImage>
 #include <QWidget>
@@ -28,7 +30,8 @@ class PictureBox : public QWidget, public GraphCanvas {
     int pixelWidth() const override;
     int pixelHeight() const override;
 
-    const QImage& image() const { return m_image; }
+    const QImage& image() const { return m_canvas.image(); }
+    ImageCanvas& canvas() { return m_canvas; }
 
     // Crosshair in user coordinates; hiding leaves the image untouched.
     void showCursorLines(float x, float y);
@@ -50,14 +53,7 @@ class PictureBox : public QWidget, public GraphCanvas {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    // Draws one pixel-space segment with the current width; non-finite ends are skipped and
-    // far-away ends clipped, so absurd user coordinates can neither hang nor crash the painter.
-    void strokeSegment(QPointF a, QPointF b, const QColor& colour);
-
-    QImage m_image;
-    float m_left = 0, m_top = 0, m_width = 1, m_height = 1;
-    int m_lineWidth = 1;
-    QPointF m_current;
+    ImageCanvas m_canvas;
     QFrame* m_line1 = nullptr;
     QFrame* m_line2 = nullptr;
 };

@@ -1,23 +1,21 @@
 #include "windows/Form1.h"
 
-#include "exchange/RequestFile.h"
-#include "exchange/ResultFile.h"
 #include "plot/Plot.h"
 #include "plot/Readout.h"
 #include "state/NumberText.h"
 #include "widgets/MessageBox.h"
 #include "widgets/PendingEvents.h"
 #include "widgets/PictureBox.h"
+#include "windows/Calculation.h"
 #include "windows/Decorations.h"
-#include "windows/EngineRunner.h"
+#include "windows/FocusOrder.h"
+#include "windows/GraphSettings.h"
 #include "windows/Layout.h"
-#include "windows/SettingsLogic.h"
+#include "windows/ResultImport.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
-#include <QDir>
-#include <QFile>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -31,7 +29,6 @@ namespace mirendo {
 namespace {
 
 const QString kInvalidInput = QStringLiteral("　入力値が不正です！　");
-constexpr int kEngineWaitMs = 10000;
 
 const char* const kLimitCaptions[4] = {"X-Start", "X-Stop", "Y-Start", "Y-Stop"};
 
@@ -40,30 +37,6 @@ QString Q(const std::string& text) {
 }
 std::string S(const QString& text) {
     return text.toStdString();
-}
-
-QString WorkDir() {
-    return QDir::currentPath();
-}
-
-QString ResultErrorReason(exchange::ResultError error) {
-    switch (error) {
-    case exchange::ResultError::Missing:
-        return QStringLiteral("（F2B.dat がありません）");
-    case exchange::ResultError::Unreadable:
-        return QStringLiteral("（F2B.dat を開けません）");
-    case exchange::ResultError::EndedEarly:
-        return QStringLiteral("（ファイルが途中で終わっています）");
-    case exchange::ResultError::NotANumber:
-        return QStringLiteral("（数値でない値があります）");
-    case exchange::ResultError::TooManyPoints:
-        return QStringLiteral("（データ点の数が 10 を超えています）");
-    case exchange::ResultError::TooManySamples:
-        return QStringLiteral("（補間点の数が 600 を超えています）");
-    case exchange::ResultError::None:
-        break;
-    }
-    return {};
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry) {
@@ -112,14 +85,18 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 } // namespace
 
-Form1::Form1(Module1& state, EngineRunner* runner, QWidget* parent)
-    : QWidget(parent), m_state(state), m_runner(runner ? runner : new EngineRunner(QString(), this)) {
+Form1::Form1(Module1& state, Calculation* calculation, QWidget* parent)
+    : QWidget(parent), m_state(state),
+      m_calculation(calculation ? calculation : new Calculation(QString(), QString(), this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("  Mirendo"));
     setFont(WindowFont(12));
     setFixedSize(TwipSize(20280, 11160));
     buildControls();
-    connect(m_runner, &EngineRunner::startFailed, this,
+    connect(m_calculation, &Calculation::startFailed, this,
+            [this](const QString& message) { ShowMessage(this, message); });
+    connect(m_calculation, &Calculation::resultLoaded, this, &Form1::drawLoadedCurve);
+    connect(m_calculation, &Calculation::resultFailed, this,
             [this](const QString& message) { ShowMessage(this, message); });
 }
 
@@ -323,6 +300,8 @@ void Form1::updateTabStops() {
 }
 
 void Form1::ResetMainWindow() {
+    // A curve still awaited belongs to the calculation being reset: it is never drawn.
+    m_calculation->cancelResultRequest();
     emit inputDialogsResetRequested();
     m_list1->clear();
     m_picture1->clear();
@@ -395,6 +374,7 @@ void Form1::enableSettingsOk() {
 
 void Form1::closeEvent(QCloseEvent* event) {
     // The window is only hidden; the next new calculation resets it.
+    m_calculation->cancelResultRequest();
     event->accept();
     emit backToStartRequested();
 }
@@ -417,25 +397,28 @@ void Form1::Command9_Click() {
 
 void Form1::ScaleOption_Click(int scaleMode) {
     m_state.ScaleMode = scaleMode;
-    QLineEdit* xStep = m_settingBoxes[2];
-    QLineEdit* yStep = m_settingBoxes[5];
-    if (XStepFixed(scaleMode))
-        xStep->setText(QStringLiteral("10"));
-    xStep->setEnabled(!XStepFixed(scaleMode));
-    if (YStepFixed(scaleMode))
-        yStep->setText(QStringLiteral("10"));
-    yStep->setEnabled(!YStepFixed(scaleMode));
+    // The step box of a logarithmic axis is fixed at one decade.
+    const AxisKinds axes = AxesOfScaleMode(scaleMode);
+    const std::pair<QLineEdit*, AxisKind> steps[2] = {{m_settingBoxes[kXStepBox], axes.x},
+                                                      {m_settingBoxes[kYStepBox], axes.y}};
+    for (const auto& [box, kind] : steps) {
+        const bool fixed = kind == AxisKind::Logarithmic;
+        if (fixed)
+            box->setText(QStringLiteral("10"));
+        box->setEnabled(!fixed);
+    }
 }
 
 SettingTexts Form1::readSettingBoxes() const {
-    return {S(m_settingBoxes[0]->text()), S(m_settingBoxes[1]->text()), S(m_settingBoxes[2]->text()),
-            S(m_settingBoxes[3]->text()), S(m_settingBoxes[4]->text()), S(m_settingBoxes[5]->text())};
+    SettingTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = S(m_settingBoxes[i]->text());
+    return texts;
 }
 
-void Form1::writeSettingBoxes(const SettingTexts& t) {
-    const std::string* texts[6] = {&t.xStart, &t.xStop, &t.xStep, &t.yStart, &t.yStop, &t.yStep};
-    for (int i = 0; i < 6; ++i) {
-        const QString text = Q(*texts[i]);
+void Form1::writeSettingBoxes(const SettingTexts& texts) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const QString text = Q(texts[i]);
         if (m_settingBoxes[i]->text() != text)
             m_settingBoxes[i]->setText(text);
     }
@@ -455,14 +438,12 @@ void Form1::Command3_Click() {
     SettingTexts texts = readSettingBoxes();
     FillEmptyLimits(texts, rangeTexts());
     writeSettingBoxes(texts);
-    SettingValues values = ReadSettings(texts);
-    StoreSettings(m_state, values);
-    if (!LimitsInOrder(values)) {
+    const ValidatedSettings settings = ValidateSettings(texts, m_state.ScaleMode);
+    StoreSettings(m_state, settings.values);
+    if (!settings.limitsInOrder) {
         ShowMessage(this, kInvalidInput);
         return;
     }
-    ReplaceNonPositiveSteps(values);
-    StoreSettings(m_state, values);
     LetPendingPaintsThrough();
     RewriteLogLimits(m_state.ScaleMode, texts);
     writeSettingBoxes(texts);
@@ -472,34 +453,34 @@ void Form1::Command3_Click() {
 }
 
 void Form1::Command1_Click() {
+    // A curve still awaited would land on the graph drawn now.
+    m_calculation->cancelResultRequest();
     m_picture1->clear();
     const SettingTexts texts = readSettingBoxes();
-    SettingValues values = ReadSettings(texts);
-    StoreSettings(m_state, values);
-    if (!LimitsInOrder(values)) {
+    const ValidatedSettings settings = ValidateSettings(texts, m_state.ScaleMode);
+    StoreSettings(m_state, settings.values);
+    if (!settings.limitsInOrder) {
         ShowMessage(this, kInvalidInput);
         return;
     }
-    ReplaceNonPositiveSteps(values);
-    StoreSettings(m_state, values);
     if (m_state.ScaleMode != 1)
         ComputeLogCopies(m_state);
-    if (!LogLimitsPositive(m_state.ScaleMode, values)) {
+    if (!settings.logLimitsPositive) {
         ShowMessage(this, kInvalidInput);
         return;
     }
-    const LimitTexts limits{texts.xStart, texts.xStop, texts.yStart, texts.yStop};
-    const PointPlotOutcome outcome = PlotPointsForMode(m_state, *m_picture1, limits, S(WorkDir()));
+    const LimitTexts limits{texts[kXStartBox], texts[kXStopBox], texts[kYStartBox], texts[kYStopBox]};
+    const PointPlotOutcome outcome = PlotPointsForMode(m_state, *m_picture1, limits);
     const std::string* captions[4] = {&outcome.labels.xStart, &outcome.labels.xStop, &outcome.labels.yStart,
                                       &outcome.labels.yStop};
     for (int i = 0; i < 4; ++i)
         m_limitLabels[i]->setText(Q(*captions[i]));
-    if (!outcome.requestWritten) {
+    const QString requestProblem = m_calculation->writeRequest(outcome.request);
+    if (!requestProblem.isEmpty()) {
         // Without a fresh request the engine would compute an earlier graph's points, so the
         // engine step stays off until a plot writes one.
         m_command4->setEnabled(false);
-        ShowMessage(this, QStringLiteral("　計算依頼ファイル B2F.dat を書き込めません　\n") +
-                              Q(outcome.requestError));
+        ShowMessage(this, requestProblem);
         return;
     }
     m_command1->setEnabled(false);
@@ -508,9 +489,9 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Command4_Click() {
-    const EngineRunner::StartOutcome outcome = m_runner->start(WorkDir());
-    if (!outcome.started) {
-        ShowMessage(this, outcome.message);
+    const QString problem = m_calculation->start();
+    if (!problem.isEmpty()) {
+        ShowMessage(this, problem);
         return;
     }
     LetPendingPaintsThrough();
@@ -520,38 +501,13 @@ void Form1::Command4_Click() {
 }
 
 void Form1::Command5_Click() {
-    if (m_waitingForEngine)
-        return;
-    if (m_runner->isRunning()) {
-        m_waitingForEngine = true;
-        const EngineRunner::Wait wait = m_runner->waitUntilFinished(kEngineWaitMs);
-        m_waitingForEngine = false;
-        if (wait == EngineRunner::Wait::TimedOut) {
-            ShowMessage(this,
-                        QStringLiteral(
-                            "　補間計算が終了していません　\n（しばらく待ってから、もう一度押して下さい）"));
-            return;
-        }
-    }
-    if (m_runner->lastRunEnd() == EngineRunner::RunEnd::Failed) {
-        // The result file, if any, is an earlier calculation's: do not show it as this one.
-        ShowMessage(this, m_runner->lastFailureMessage());
-        return;
-    }
-    const exchange::ResultRead read =
-        exchange::ReadResultFile(S(QDir(WorkDir()).filePath(QString::fromLatin1(exchange::kResultFileName))));
-    if (!read.ok()) {
-        ShowMessage(this,
-                    QStringLiteral("　計算結果ファイルを読み込めません　\n") + ResultErrorReason(read.error));
-        return;
-    }
-    const std::string problem = ResultProblem(read.result);
-    if (!problem.empty()) {
-        ShowMessage(this,
-                    QStringLiteral("　計算結果ファイルを読み込めません　\n（スケールモードが不正です）"));
-        return;
-    }
-    ApplyLoadedResult(m_state, read.result);
+    // Answered by drawLoadedCurve or a message; while the engine still runs the window stays
+    // usable until then.
+    m_calculation->requestResult();
+}
+
+void Form1::drawLoadedCurve(const exchange::LoadedResult& result) {
+    ApplyLoadedResult(m_state, result);
     LetPendingPaintsThrough();
     m_picture1->setLineWidth(2);
     PlotCurveForMode(m_state, *m_picture1);
@@ -571,14 +527,12 @@ void Form1::Command8_Click() {
 }
 
 void Form1::Command7_Click() {
-    // A missing file or one that cannot be removed is passed over.
-    const QDir dir(WorkDir());
-    QFile::remove(dir.filePath(QString::fromLatin1(exchange::kRequestFileName)));
-    QFile::remove(dir.filePath(QString::fromLatin1(exchange::kResultFileName)));
+    m_calculation->removeExchangeFiles();
     ResetMainWindow();
 }
 
 void Form1::Command2_Click() {
+    m_calculation->cancelResultRequest();
     hide();
     emit backToStartRequested();
 }

@@ -1,10 +1,12 @@
 #pragma once
 // The main calculation window: input method, scale mode, graph settings, the point plot, the
 // engine run, the curve plot, the cursor readout and the way to the save dialogs. Its handlers
-// read the controls, call the plain logic (SettingsLogic, the plots, the readout) and write the
-// results back. Other windows are reached only through its signals.
+// read the controls, call the plain logic (graph settings, the plots, the readout) and write the
+// results back; the engine is reached through the Calculation bridge, other windows only through
+// its signals.
 #include "input/PublishedPoints.h"
 #include "state/Module1.h"
+#include "state/SettingTexts.h"
 
 #include <QImage>
 #include <QString>
@@ -21,15 +23,18 @@ class QRadioButton;
 
 namespace mirendo {
 
-class EngineRunner;
+class Calculation;
 class PictureBox;
-struct SettingTexts;
+namespace exchange {
+struct LoadedResult;
+}
 
 class Form1 : public QWidget {
     Q_OBJECT
   public:
-    // `runner` runs the engine; without one the window makes its own (engine beside Mirendo or on PATH).
-    explicit Form1(Module1& state, EngineRunner* runner = nullptr, QWidget* parent = nullptr);
+    // `calculation` runs the engine; without one the window makes its own (engine beside Mirendo
+    // or on PATH, exchange files in the current folder).
+    explicit Form1(Module1& state, Calculation* calculation = nullptr, QWidget* parent = nullptr);
 
     // Prepares the window (and, through inputDialogsResetRequested, both input dialogs) for a new
     // calculation.
@@ -69,6 +74,7 @@ class Form1 : public QWidget {
     void Command1_Click();
     void Command4_Click();
     void Command5_Click();
+    void drawLoadedCurve(const exchange::LoadedResult& result);
     void Command6_Click();
     void Command8_Click();
     void Command7_Click();
@@ -82,8 +88,7 @@ class Form1 : public QWidget {
     void showLimitCaptions();
 
     Module1& m_state;
-    EngineRunner* m_runner;
-    bool m_waitingForEngine = false;
+    Calculation* m_calculation;
 
     QGroupBox* m_frame2 = nullptr;
     QRadioButton* m_option5 = nullptr;

@@ -2,8 +2,8 @@
 
 #include "exchange/RequestFile.h"
 #include "exchange/ResultFile.h"
+#include "plot/ExampleGraphs.h"
 #include "windows/Decorations.h"
-#include "windows/ExampleGraphs.h"
 #include "windows/Layout.h"
 
 #include <QCloseEvent>

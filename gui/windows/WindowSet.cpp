@@ -6,20 +6,17 @@
 #include "input/Form10.h"
 #include "input/Form11.h"
 #include "input/Form9.h"
-#include "windows/EngineRunner.h"
+#include "windows/Calculation.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
 
-#include "exchange/ResultFile.h"
-
 #include <QDir>
-#include <QFile>
 
 namespace mirendo {
 
 WindowSet::WindowSet(Module1& state, const QString& engineFolder, QObject* parent)
-    : QObject(parent), m_state(state), m_runner(new EngineRunner(engineFolder, this)),
-      m_workDir(QDir::currentPath()) {
+    : QObject(parent), m_state(state), m_workDir(QDir::currentPath()) {
+    m_calculation = new Calculation(engineFolder, m_workDir, this);
     // The start window first: creating it is the program's load (Ln10, GraphDrawn).
     m_form2 = std::make_unique<Form2>(m_state);
     wireStartWindow();
@@ -35,7 +32,7 @@ Form9* WindowSet::form9() const {
 
 Form1* WindowSet::form1() const {
     if (!m_form1) {
-        m_form1 = std::make_unique<Form1>(m_state, m_runner);
+        m_form1 = std::make_unique<Form1>(m_state, m_calculation);
         wireMainWindow();
     }
     return m_form1.get();
@@ -107,11 +104,9 @@ void WindowSet::wireStartWindow() {
     });
     connect(m_form2.get(), &Form2::helpRequested, this, [this] { form9()->show(); });
     connect(m_form2.get(), &Form2::exitRequested, this, [this] {
-        // An engine still running would write its result after the start window removed it.
-        if (m_runner->isRunning()) {
-            m_runner->stop();
-            QFile::remove(QDir(m_workDir).filePath(QString::fromLatin1(exchange::kResultFileName)));
-        }
+        // An engine still running would write its result after the start window removed it;
+        // a curve still awaited is not drawn any more.
+        m_calculation->stop();
         emit exitRequested();
     });
 }

@@ -12,7 +12,7 @@
 
 namespace mirendo {
 
-class EngineRunner;
+class Calculation;
 class Form1;
 class Form2;
 class Form4;
@@ -39,7 +39,7 @@ class WindowSet : public QObject {
     Form9* form9() const;
     Form10* form10() const;
     Form11* form11() const;
-    EngineRunner* engineRunner() const { return m_runner; }
+    Calculation* calculation() const { return m_calculation; }
 
     // Whether a window has been created yet (for tests of the lazy creation).
     bool isCreated(const QString& objectName) const;
@@ -60,7 +60,7 @@ class WindowSet : public QObject {
     void wireBrowser() const;
 
     Module1& m_state;
-    EngineRunner* m_runner;
+    Calculation* m_calculation = nullptr;
     QString m_workDir;
     // Destroyed in reverse order: dialogs before the windows they were wired to.
     std::unique_ptr<Form2> m_form2;

@@ -8,6 +8,7 @@
 #include "input/Form10.h"
 #include "input/Form11.h"
 #include "input/Form9.h"
+#include "windows/Calculation.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
 #include "windows/WindowSet.h"

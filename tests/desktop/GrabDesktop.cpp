@@ -9,6 +9,7 @@
 #include "input/Form11.h"
 #include "input/Form9.h"
 #include "widgets/MessageBox.h"
+#include "windows/Calculation.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
 #include "windows/WindowSet.h"
@@ -84,6 +85,8 @@ int main(int argc, char* argv[]) {
 
     for (const char* name : {"Command3", "Command1", "Command4", "Command5"})
         child<QPushButton>(main, name)->click();
+    if (!QTest::qWaitFor([&windows] { return !windows.calculation()->isWaitingForResult(); }, 11000))
+        return 1;
     grab(main, child(main, "Command6"));
     child<QPushButton>(main, "Command6")->click();
     grab(windows.form4(), child(windows.form4(), "Text1"));

@@ -238,7 +238,8 @@ TEST_F(Keyboard, WholeCalculationWithoutTheMouse) {
     ASSERT_EQ(focusedName(), QStringLiteral("Command4"));
     key(Qt::Key_Return);
     ASSERT_EQ(focusedName(), QStringLiteral("Command5"));
-    key(Qt::Key_Return); // waits for the engine
+    key(Qt::Key_Return); // the curve follows once the engine has ended
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isWaitingForResult(); }, 11000));
     EXPECT_EQ(m_state.GraphDrawn, 1);
     ASSERT_EQ(focusedName(), QStringLiteral("Command6"));
 
@@ -263,6 +264,7 @@ TEST_F(Keyboard, BrowserDrawsAndEvaluatesWithoutTheMouse) {
     m_windows->form10()->Command1_Click();
     for (const char* name : {"Command3", "Command1", "Command4", "Command5"})
         click(main, name);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isWaitingForResult(); }, 11000));
     click(main, "Command6");
     control<QLineEdit>(m_windows->form4(), "Text1")->setText(QStringLiteral("run"));
     click(m_windows->form4(), "Command1");

@@ -115,6 +115,7 @@ TEST_F(Scale, SavedGraphHasTheGraphsPixelSizeAtAnyScale) {
     m_windows->form10()->Command1_Click();
     for (const char* name : {"Command3", "Command1", "Command4", "Command5"})
         click(main, name);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isWaitingForResult(); }, 11000));
     ASSERT_EQ(m_state.GraphDrawn, 1);
 
     const QImage graph = main->graphImage();

@@ -1,4 +1,5 @@
 // Timing of what runs on every mouse move (the readout) and on the plot buttons.
+#include "exchange/RequestFile.h"
 #include "exchange/ResultFile.h"
 #include "plot/Plot.h"
 #include "plot/Readout.h"
@@ -7,7 +8,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <filesystem>
 #include <string>
 
 namespace {
@@ -73,20 +73,19 @@ BENCHMARK(BM_Readout);
 
 void BM_PointPlotParseCurvePlot(benchmark::State& state) {
     const std::string resultText = exchange::FormatResult(tenPointResult());
-    const std::filesystem::path dir = std::filesystem::temp_directory_path() / "mirendo-plot-bench";
-    std::filesystem::create_directories(dir);
     Module1 s = loaded(exchange::ParseResult(resultText).result);
     for (auto _ : state) {
         RecordingCanvas canvas;
-        const PointPlotOutcome out = PlotPointsLinLin(s, canvas, {}, dir.string());
-        benchmark::DoNotOptimize(out.requestWritten);
+        const PointRequest request = PlotPointsLinLin(s, canvas, {}).request;
+        benchmark::DoNotOptimize(exchange::FormatRequest(request.mode, request.xStart, request.xStop,
+                                                         request.pointCount, request.x.data(),
+                                                         request.y.data()));
         const exchange::ResultRead read = exchange::ParseResult(resultText);
         benchmark::DoNotOptimize(read.result.sampleCount);
         canvas.setLineWidth(2);
         PlotCurveLinLin(s, canvas);
         benchmark::DoNotOptimize(canvas.calls().size());
     }
-    std::filesystem::remove_all(dir);
 }
 BENCHMARK(BM_PointPlotParseCurvePlot)->Unit(benchmark::kMicrosecond);
 

@@ -1,13 +1,11 @@
 #include "plot/Plot.h"
+#include "exchange/RequestFile.h"
 #include "plot/RecordingCanvas.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -55,27 +53,7 @@ std::vector<float> floats(std::initializer_list<double> values) {
     return out;
 }
 
-// A point plot that writes its request into a scratch folder nobody reads.
-class PlotTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        dir = std::filesystem::temp_directory_path() /
-              ("mirendo-plot-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
-    std::string readRequest() const {
-        std::ifstream in(dir / "B2F.dat", std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
-
-    std::filesystem::path dir;
-};
+class PlotTest : public ::testing::Test {};
 
 struct ScaleCase {
     const char* name;
@@ -131,7 +109,7 @@ TEST_F(PlotTest, VisibleAreaHasEightAndTwoPercentMargins) {
         setX(s, c.xs, c.xe, (c.xe - c.xs) / 2);
         setY(s, c.ys, c.ye, (c.ye - c.ys) / 2);
         RecordingCanvas canvas;
-        PlotPointsForMode(s, canvas, c.texts, dir.string());
+        PlotPointsForMode(s, canvas, c.texts);
         const auto scale = onlyCall(canvas, Kind::Scale);
         EXPECT_FLOAT_EQ(scale.a, c.left);
         EXPECT_FLOAT_EQ(scale.b, c.top);
@@ -173,7 +151,7 @@ TEST_F(PlotTest, LinearGridIsStartPlusKStepStrictlyBelowStop) {
         setX(s, c.start, c.stop, c.step);
         setY(s, c.start, c.stop, c.step);
         RecordingCanvas canvas;
-        PlotPointsLinLin(s, canvas, {}, dir.string());
+        PlotPointsLinLin(s, canvas, {});
         EXPECT_EQ(canvas.verticalLinesAt(kGridGrey), c.expected);
         EXPECT_EQ(canvas.horizontalLinesAt(kGridGrey), c.expected);
     }
@@ -184,7 +162,7 @@ TEST_F(PlotTest, GridLinesSpanTheOtherAxisAndComeBeforeTheFrame) {
     setX(s, 100, 200, 50);
     setY(s, 1, 1000, 10);
     RecordingCanvas canvas;
-    PlotPointsLinLog(s, canvas, {"", "", "1.0E+00", "1.0E+03"}, dir.string());
+    PlotPointsLinLog(s, canvas, {"", "", "1.0E+00", "1.0E+03"});
     const float h = float(3 * kLn10);
     bool seenHorizontal = false;
     for (const auto& call : canvas.callsOf(Kind::Line)) {
@@ -229,10 +207,10 @@ TEST_F(PlotTest, LogGridDrawsDecadesPlusTheExtraOneOnTheFrame) {
         setX(s, 1, 10, 10);
         setY(s, 1, 10, 10);
         RecordingCanvas onX;
-        PlotPointsLogLog(s, onX, {c.start, c.stop, "1.0E00", "1.0E+01"}, dir.string());
+        PlotPointsLogLog(s, onX, {c.start, c.stop, "1.0E00", "1.0E+01"});
         EXPECT_EQ(onX.verticalLinesAt(kGridGrey), logPositions(c.decades));
         RecordingCanvas onY;
-        PlotPointsLogLog(s, onY, {"1.0E00", "1.0E+01", c.start, c.stop}, dir.string());
+        PlotPointsLogLog(s, onY, {"1.0E00", "1.0E+01", c.start, c.stop});
         EXPECT_EQ(onY.horizontalLinesAt(kGridGrey), logPositions(c.decades));
     }
 }
@@ -253,7 +231,7 @@ TEST_F(PlotTest, PointsAreRedDotsOfWidthTenInPlotSpace) {
     const LimitTexts texts{"1.0E-01", "1.0E+02", "1.0E+00", "1.0E+03"};
     const struct {
         const char* name;
-        PointPlotOutcome (*plot)(const Module1&, GraphCanvas&, const LimitTexts&, const std::string&);
+        PointPlotOutcome (*plot)(const Module1&, GraphCanvas&, const LimitTexts&);
         bool logX, logY;
     } cases[] = {
         {"lin-lin", PlotPointsLinLin, false, false},
@@ -264,7 +242,7 @@ TEST_F(PlotTest, PointsAreRedDotsOfWidthTenInPlotSpace) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         RecordingCanvas canvas;
-        c.plot(s, canvas, texts, dir.string());
+        c.plot(s, canvas, texts);
         const auto dots = canvas.callsOf(Kind::Dot);
         ASSERT_EQ(dots.size(), 3u);
         for (int i = 1; i <= 3; ++i) {
@@ -320,7 +298,7 @@ TEST_F(PlotTest, RangeLabels) {
         setX(s, c.xs, c.xe, 1);
         setY(s, c.ys, c.ye, 1);
         RecordingCanvas canvas;
-        const RangeLabels l = PlotPointsForMode(s, canvas, c.texts, dir.string()).labels;
+        const RangeLabels l = PlotPointsForMode(s, canvas, c.texts).labels;
         EXPECT_EQ(l.xStart, c.expected.xStart);
         EXPECT_EQ(l.xStop, c.expected.xStop);
         EXPECT_EQ(l.yStart, c.expected.yStart);
@@ -328,7 +306,7 @@ TEST_F(PlotTest, RangeLabels) {
     }
 }
 
-TEST_F(PlotTest, RequestFileCarriesTheModesValues) {
+TEST_F(PlotTest, RequestCarriesTheModesValues) {
     Module1 s = baseState();
     s.PointCount = 3;
     const double xs[] = {0, 1, 4, 8};
@@ -358,23 +336,11 @@ TEST_F(PlotTest, RequestFileCarriesTheModesValues) {
         SCOPED_TRACE(c.mode);
         s.ScaleMode = c.mode;
         RecordingCanvas canvas;
-        const PointPlotOutcome out =
-            PlotPointsForMode(s, canvas, {"1.0E00", "1.0E+01", "1.0E00", "1.0E+01"}, dir.string() + "/");
-        EXPECT_TRUE(out.requestWritten) << out.requestError;
-        EXPECT_EQ(readRequest(), c.expected);
+        const PointRequest r =
+            PlotPointsForMode(s, canvas, {"1.0E00", "1.0E+01", "1.0E00", "1.0E+01"}).request;
+        EXPECT_EQ(exchange::FormatRequest(r.mode, r.xStart, r.xStop, r.pointCount, r.x.data(), r.y.data()),
+                  c.expected);
     }
-}
-
-TEST_F(PlotTest, UnwritableRequestIsReportedNotHidden) {
-    Module1 s = baseState();
-    s.PointCount = 1;
-    setX(s, 0, 10, 1);
-    setY(s, 0, 10, 1);
-    RecordingCanvas canvas;
-    const PointPlotOutcome out = PlotPointsLinLin(s, canvas, {}, (dir / "no" / "such" / "folder").string());
-    EXPECT_FALSE(out.requestWritten);
-    EXPECT_FALSE(out.requestError.empty());
-    EXPECT_FALSE(canvas.callsOf(Kind::Frame).empty()) << "the graph is drawn all the same";
 }
 
 TEST_F(PlotTest, DenseOrBrokenGridsStayBounded) {
@@ -403,7 +369,7 @@ TEST_F(PlotTest, DenseOrBrokenGridsStayBounded) {
         setY(s, 0, 1, 0.5);
         RecordingCanvas canvas;
         const auto t0 = std::chrono::steady_clock::now();
-        PlotPointsLinLin(s, canvas, {}, dir.string());
+        PlotPointsLinLin(s, canvas, {});
         EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(1));
         const auto lines = canvas.verticalLinesAt(kGridGrey);
         EXPECT_LE(lines.size(), c.maxLines);
@@ -438,7 +404,7 @@ TEST_F(PlotTest, DenseOrBrokenGridsStayBounded) {
         setY(s, 1, 10, 1);
         RecordingCanvas canvas(100, 100);
         const auto t0 = std::chrono::steady_clock::now();
-        PlotPointsLogLog(s, canvas, c.texts, dir.string());
+        PlotPointsLogLog(s, canvas, c.texts);
         EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(1));
         EXPECT_LE(canvas.verticalLinesAt(kGridGrey).size(), c.maxLines);
     }

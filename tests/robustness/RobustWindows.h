@@ -6,7 +6,7 @@
 #include "state/Module1.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
-#include "windows/EngineRunner.h"
+#include "windows/Calculation.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
 #include "windows/WindowSet.h"
@@ -50,8 +50,9 @@ class RobustWindows : public ::testing::Test {
         m_windows->form2()->show();
     }
     void TearDown() override {
-        if (m_windows && m_windows->engineRunner()->isRunning())
-            m_windows->engineRunner()->waitUntilFinished(10000);
+        if (m_windows) {
+            EXPECT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isRunning(); }, 10000));
+        }
         m_windows.reset();
         SetMessageHook({});
         QDir::setCurrent(m_previousDir);
@@ -147,7 +148,7 @@ class RobustWindows : public ::testing::Test {
     // ⑥, then ⑦ once the engine has ended.
     void calculateAndDrawCurve() {
         click(main(), "Command4");
-        ASSERT_EQ(m_windows->engineRunner()->waitUntilFinished(10000), EngineRunner::Wait::Finished);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isRunning(); }, 10000));
         click(main(), "Command5");
     }
 

@@ -94,7 +94,7 @@ TEST_P(HostileSettings, ThroughTheWholeCalculation) {
     }
     ASSERT_TRUE(m_messages.isEmpty()) << m_messages.join(" | ").toStdString();
     click(main(), "Command4");
-    ASSERT_EQ(m_windows->engineRunner()->waitUntilFinished(10000), EngineRunner::Wait::Finished);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isRunning(); }, 10000));
     click(main(), "Command5");
     if (c.ends == Ends::EngineFails) {
         EXPECT_TRUE(takeMessage().startsWith(kRunFailed));
@@ -165,7 +165,7 @@ TEST_P(HostilePoints, FromTheFileToTheReadout) {
     plot(1, c.typed);
     click(main(), "Command1");
     click(main(), "Command4");
-    m_windows->engineRunner()->waitUntilFinished(10000);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isRunning(); }, 10000));
     click(main(), "Command5");
     if (!c.drawsCurve) {
         EXPECT_TRUE(takeMessage().startsWith(kRunFailed));

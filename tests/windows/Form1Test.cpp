@@ -4,7 +4,7 @@
 #include "WindowTestSupport.h"
 #include "input/Ordering.h"
 #include "widgets/PictureBox.h"
-#include "windows/EngineRunner.h"
+#include "windows/Calculation.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #ifndef MIRENDO_ENGINE_DIR
@@ -53,15 +54,14 @@ class MainWindowTest : public testing::WindowTest {
     void SetUp() override {
         WindowTest::SetUp();
         m_state.Ln10 = Module1::kLn10; // the start window's load
-        m_runner = std::make_unique<EngineRunner>(QStringLiteral(MIRENDO_ENGINE_DIR));
+        m_runner = std::make_unique<Calculation>(QStringLiteral(MIRENDO_ENGINE_DIR));
         m_form = std::make_unique<Form1>(m_state, m_runner.get());
         m_form->show();
         m_form->activateWindow();
         m_form->ResetMainWindow();
     }
     void TearDown() override {
-        if (m_runner->isRunning())
-            m_runner->waitUntilFinished(10000);
+        engineEnded(*m_runner);
         m_form.reset();
         m_runner.reset();
         WindowTest::TearDown();
@@ -104,9 +104,14 @@ class MainWindowTest : public testing::WindowTest {
                 box->setText(QString::fromLatin1(typed[i]));
         }
     }
+    // True once `calculation` runs no engine (waiting at most the bridge's own bound).
+    static bool engineEnded(const Calculation& calculation) {
+        return QTest::qWaitFor([&calculation] { return !calculation.isRunning(); },
+                               Calculation::kEngineWaitMs);
+    }
     void runEngineAndWait() {
         button("Command4")->click();
-        ASSERT_EQ(m_runner->waitUntilFinished(10000), EngineRunner::Wait::Finished);
+        ASSERT_TRUE(engineEnded(*m_runner));
     }
     // Everything up to the request file, for tests of the later steps.
     void plotPoints(int mode, const std::vector<Point>& points, const std::array<const char*, 6>& typed) {
@@ -142,7 +147,7 @@ class MainWindowTest : public testing::WindowTest {
     }
 
     Module1 m_state;
-    std::unique_ptr<EngineRunner> m_runner;
+    std::unique_ptr<Calculation> m_runner;
     std::unique_ptr<Form1> m_form;
 };
 
@@ -173,7 +178,7 @@ TEST_P(WholeCalculation, FromPointsToReadout) {
     EXPECT_EQ(focused(), QStringLiteral("Command4"));
 
     runEngineAndWait();
-    EXPECT_EQ(m_runner->lastRunEnd(), EngineRunner::RunEnd::Succeeded);
+    EXPECT_EQ(m_runner->lastRunEnd(), Calculation::RunEnd::Succeeded);
     EXPECT_TRUE(button("Command5")->isEnabled());
     EXPECT_TRUE(button("Command6")->isEnabled());
     EXPECT_TRUE(exists(QStringLiteral("F2B.dat")));
@@ -458,7 +463,7 @@ TEST_F(MainWindowTest, UnwritableRequestIsReportedAndTheEngineStepStaysOff) {
 
 TEST_F(MainWindowTest, MissingEngineIsReportedAndNothingChanges) {
     // No engine beside the program and none on PATH.
-    EngineRunner nowhere(workPath(QStringLiteral("no-such-folder")));
+    Calculation nowhere(workPath(QStringLiteral("no-such-folder")));
     m_form = std::make_unique<Form1>(m_state, &nowhere);
     m_form->show();
     m_form->ResetMainWindow();
@@ -488,15 +493,15 @@ TEST_F(MainWindowTest, EngineThatCannotBeStartedIsReported) {
                "ELF not really\n");
     fake.close();
     fake.setPermissions(fake.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
-    EngineRunner broken(folder);
+    Calculation broken(folder);
     m_form = std::make_unique<Form1>(m_state, &broken);
     m_form->show();
     m_form->ResetMainWindow();
     plotPoints(1, {{1, 1}, {2, 4}}, {"0", "3", "1", "0", "5", "1"});
     button("Command4")->click();
-    broken.waitUntilFinished(5000);
+    engineEnded(broken);
     EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("　計算プログラム Ventrel を起動できません　")));
-    EXPECT_EQ(broken.lastRunEnd(), EngineRunner::RunEnd::Failed);
+    EXPECT_EQ(broken.lastRunEnd(), Calculation::RunEnd::Failed);
     if (button("Command5")->isEnabled()) { // the failure may arrive after the step was enabled
         button("Command5")->click();
         EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("　計算プログラム Ventrel を起動できません　")));
@@ -554,7 +559,7 @@ TEST_F(MainWindowTest, FailedEngineRunDoesNotShowTheEarlierResult) {
     button("Command3")->click();
     button("Command1")->click();
     runEngineAndWait();
-    EXPECT_EQ(m_runner->lastRunEnd(), EngineRunner::RunEnd::Failed);
+    EXPECT_EQ(m_runner->lastRunEnd(), Calculation::RunEnd::Failed);
     button("Command5")->click();
     EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("　補間計算に失敗しました　")));
     EXPECT_EQ(m_state.SampleCount, samples);
@@ -564,8 +569,39 @@ TEST_F(MainWindowTest, CurveStepWaitsForAnEngineStillRunning) {
     plotPoints(1, {{1, 1}, {2, 4}, {3, 2}}, {"0", "4", "1", "0", "5", "1"});
     button("Command4")->click(); // no wait here: ⑦ waits for the run itself
     button("Command5")->click();
-    EXPECT_EQ(m_state.GraphDrawn, 1);
+    // The click has returned: the window goes on handling events while the engine runs.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return m_state.GraphDrawn == 1; }, Calculation::kEngineWaitMs));
     EXPECT_EQ(m_state.SampleCount, 100);
+    EXPECT_FALSE(m_runner->isWaitingForResult());
+}
+
+TEST_F(MainWindowTest, ResetOrReplotDuringTheCurveWaitDrawsNoCurve) {
+    // Reset, ⑤ and leaving for the start window each drop the awaited curve.
+    const std::function<void()> interruptions[] = {
+        [this] { button("Command7")->click(); },
+        [this] { button("Command1")->click(); },
+        [this] { button("Command2")->click(); },
+    };
+    int interrupted = 0;
+    for (const auto& interrupt : interruptions) {
+        m_form->ResetMainWindow();
+        m_form->show();
+        plotPoints(1, {{1, 1}, {2, 4}, {3, 2}}, {"0", "4", "1", "0", "5", "1"});
+        button("Command3")->click(); // so that ⑤ can be pressed again
+        button("Command4")->click();
+        button("Command5")->click();
+        if (!m_runner->isWaitingForResult())
+            continue; // the engine had already ended: nothing to interrupt
+        ++interrupted;
+        interrupt();
+        EXPECT_FALSE(m_runner->isWaitingForResult());
+        const QImage afterwards = picture()->image();
+        ASSERT_TRUE(engineEnded(*m_runner));
+        QTest::qWait(50); // the engine's end has been delivered
+        EXPECT_EQ(m_state.GraphDrawn, 0);
+        EXPECT_EQ(picture()->image(), afterwards);
+    }
+    EXPECT_GT(interrupted, 0);
 }
 
 TEST_F(MainWindowTest, TinyLogXStartKeepsTheStartTheGraphWasDrawnWith) {

@@ -10,8 +10,8 @@
 #include "windows/Form1.h"
 #include "windows/WindowSet.h"
 
-#include "windows/EngineRunner.h"
-#include "windows/ExampleGraphs.h"
+#include "plot/ExampleGraphs.h"
+#include "windows/Calculation.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QResource>
 #include <QSignalSpy>
+#include <QTest>
 
 namespace mirendo {
 namespace {
@@ -106,7 +107,7 @@ TEST_F(StartWindowTest, CompiledInExampleGraphsAreTheDrawingsOfTheirModes) {
             ASSERT_FALSE(compiled.isNull()) << mode << " at " << ratio << "x";
             EXPECT_EQ(compiled.deviceIndependentSize().toSize(), size) << mode << " at " << ratio << "x";
             EXPECT_EQ(compiled.size(), size * ratio) << mode << " at " << ratio << "x";
-            const QImage drawn = rgb(ExampleGraphPicture(mode, size, ratio));
+            const QImage drawn = ExampleGraphPicture(mode, size, ratio).convertToFormat(QImage::Format_RGB32);
             EXPECT_EQ(rgb(compiled), drawn) << mode << " at " << ratio << "x";
             EXPECT_NE(rgb(CompiledInExampleGraphPicture(mode % 4 + 1, size, ratio)), drawn) << mode;
         }
@@ -233,7 +234,8 @@ TEST_F(NavigationTest, CalculationFromAPointFileThroughEveryWindow) {
     EXPECT_EQ(control<QLineEdit>(main, "Text6")->text(), QStringLiteral("1.0E+03"));
     button(main, "Command1")->click();
     button(main, "Command4")->click();
-    button(main, "Command5")->click(); // waits for the engine itself
+    button(main, "Command5")->click(); // the curve follows once the engine has ended
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isWaitingForResult(); }, 11000));
     EXPECT_EQ(m_state.GraphDrawn, 1);
     EXPECT_EQ(m_state.SampleCount, 100);
 

@@ -2,7 +2,7 @@
 // and saves both to PNG files in the folder given as the only argument, for looking at them.
 #include "input/Ordering.h"
 #include "widgets/PictureBox.h"
-#include "windows/EngineRunner.h"
+#include "windows/Calculation.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
 
@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -25,7 +26,7 @@ int main(int argc, char* argv[]) {
     start.show();
     start.grab().save(QDir(out).filePath(QStringLiteral("Form2.png")));
 
-    mirendo::EngineRunner runner(QStringLiteral(MIRENDO_ENGINE_DIR));
+    mirendo::Calculation runner(QStringLiteral(MIRENDO_ENGINE_DIR));
     mirendo::Form1 main(state, &runner);
     main.show();
     main.ResetMainWindow();
@@ -47,7 +48,8 @@ int main(int argc, char* argv[]) {
     main.findChild<QLineEdit*>(QStringLiteral("Text9"))->setText(QStringLiteral("1000"));
     for (const char* name : {"Command3", "Command1", "Command4"})
         main.findChild<QPushButton*>(QString::fromLatin1(name))->click();
-    runner.waitUntilFinished(10000);
+    if (!QTest::qWaitFor([&runner] { return !runner.isRunning(); }, 10000))
+        return 1;
     main.findChild<QPushButton*>(QStringLiteral("Command5"))->click();
     emit main.findChild<mirendo::PictureBox*>(QStringLiteral("Picture1"))->mouseMovedTo(3.0f, 0);
     main.grab().save(QDir(out).filePath(QStringLiteral("Form1.png")));

@@ -4,6 +4,7 @@
 // axes numbered (powers of ten on a logarithmic axis).
 #include "state/Module1.h"
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -35,7 +36,7 @@ Module1 ExampleState(const ExampleGraph& example);
 
 // The finished picture of `size` logical pixels (plot, points as small circles, axis numbers),
 // drawn with `pixelRatio` device pixels per logical pixel for a scaled screen.
-QPixmap ExampleGraphPicture(int scaleMode, QSize size, int pixelRatio = 1);
+QImage ExampleGraphPicture(int scaleMode, QSize size, int pixelRatio = 1);
 
 // The pictures are drawn once at build time and compiled in under ":/examples/<name>": at 1x as
 // raw RGB32 pixels (rows of width * 4 bytes), uncompressed, used as they lie in memory; at 2x as

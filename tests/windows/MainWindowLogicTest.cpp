@@ -1,6 +1,8 @@
-// The main window's settings logic: decade rewriting, filling empty limits, validation, the
-// Enter path, log copies and taking over a loaded result.
-#include "windows/SettingsLogic.h"
+// The main window's plain logic: decade rewriting, filling empty limits, validation, the Enter
+// path, log copies and taking over a loaded result.
+#include "windows/FocusOrder.h"
+#include "windows/GraphSettings.h"
+#include "windows/ResultImport.h"
 
 #include <gtest/gtest.h>
 
@@ -58,32 +60,28 @@ TEST(RewriteLogLimits, TouchesOnlyTheLogarithmicAxes) {
     for (const Row& row : rows) {
         SettingTexts texts = typed;
         RewriteLogLimits(row.mode, texts);
-        EXPECT_EQ(texts.xStart, row.expected.xStart) << "mode " << row.mode;
-        EXPECT_EQ(texts.xStop, row.expected.xStop) << "mode " << row.mode;
-        EXPECT_EQ(texts.xStep, row.expected.xStep) << "mode " << row.mode;
-        EXPECT_EQ(texts.yStart, row.expected.yStart) << "mode " << row.mode;
-        EXPECT_EQ(texts.yStop, row.expected.yStop) << "mode " << row.mode;
-        EXPECT_EQ(texts.yStep, row.expected.yStep) << "mode " << row.mode;
+        for (std::size_t box = 0; box < texts.size(); ++box)
+            EXPECT_EQ(texts[box], row.expected[box]) << "mode " << row.mode << " box " << box;
     }
 }
 
 TEST(RewriteLogLimits, NegativeStartAndZeroStopOnLogY) {
     SettingTexts texts{"0", "10", "1", "-5", "0", "10"};
     RewriteLogLimits(2, texts);
-    EXPECT_EQ(texts.yStart, "1.0E00");
-    EXPECT_EQ(texts.yStop, "1.0E+01");
+    EXPECT_EQ(texts[kYStartBox], "1.0E00");
+    EXPECT_EQ(texts[kYStopBox], "1.0E+01");
 }
 
 TEST(FillEmptyLimits, OnlyTrulyEmptyLimitBoxesTakeTheRange) {
     const std::array<std::string, 4> range{"1.0", "8.0", "-3.0", "2.5"};
     SettingTexts texts{"", " ", "", "", "7", ""};
     FillEmptyLimits(texts, range);
-    EXPECT_EQ(texts.xStart, "1.0");
-    EXPECT_EQ(texts.xStop, " "); // blanks are not empty
-    EXPECT_EQ(texts.xStep, "");  // steps are never filled
-    EXPECT_EQ(texts.yStart, "-3.0");
-    EXPECT_EQ(texts.yStop, "7");
-    EXPECT_EQ(texts.yStep, "");
+    EXPECT_EQ(texts[kXStartBox], "1.0");
+    EXPECT_EQ(texts[kXStopBox], " "); // blanks are not empty
+    EXPECT_EQ(texts[kXStepBox], "");  // steps are never filled
+    EXPECT_EQ(texts[kYStartBox], "-3.0");
+    EXPECT_EQ(texts[kYStopBox], "7");
+    EXPECT_EQ(texts[kYStepBox], "");
 }
 
 TEST(Validation, LimitsOrderStepsAndLogPositivity) {
@@ -91,8 +89,8 @@ TEST(Validation, LimitsOrderStepsAndLogPositivity) {
         const char* name;
         SettingTexts texts;
         bool inOrder;
-        double xStep, yStep;
-        bool positive[5]; // index = scale mode 1..4
+        double xStep, yStep; // steps <= 0 replaced only when the limits are in order
+        bool positive[5];    // index = scale mode 1..4
     };
     const Row rows[] = {
         {"Ordinary", {"0", "10", "2", "1", "100", "10"}, true, 2, 10, {false, true, true, false, false}},
@@ -104,6 +102,12 @@ TEST(Validation, LimitsOrderStepsAndLogPositivity) {
          10,
          4,
          {false, true, false, true, false}},
+        {"ReversedKeepsTypedSteps",
+         {"5", "1", "-2", "0", "1", "0"},
+         false,
+         -2,
+         0,
+         {false, true, false, true, false}},
         {"ExponentTexts",
          {"1E-2", "1e+03", "10", "0.5", "2", "abc"},
          true,
@@ -112,13 +116,13 @@ TEST(Validation, LimitsOrderStepsAndLogPositivity) {
          {false, true, true, true, true}},
     };
     for (const Row& row : rows) {
-        SettingValues v = ReadSettings(row.texts);
-        EXPECT_EQ(LimitsInOrder(v), row.inOrder) << row.name;
-        ReplaceNonPositiveSteps(v);
-        EXPECT_DOUBLE_EQ(v.xStep, row.xStep) << row.name;
-        EXPECT_DOUBLE_EQ(v.yStep, row.yStep) << row.name;
-        for (int mode = 1; mode <= 4; ++mode)
-            EXPECT_EQ(LogLimitsPositive(mode, v), row.positive[mode]) << row.name << " mode " << mode;
+        for (int mode = 1; mode <= 4; ++mode) {
+            const ValidatedSettings v = ValidateSettings(row.texts, mode);
+            EXPECT_EQ(v.limitsInOrder, row.inOrder) << row.name;
+            EXPECT_DOUBLE_EQ(v.values.xStep, row.xStep) << row.name;
+            EXPECT_DOUBLE_EQ(v.values.yStep, row.yStep) << row.name;
+            EXPECT_EQ(v.logLimitsPositive, row.positive[mode]) << row.name << " mode " << mode;
+        }
     }
 }
 

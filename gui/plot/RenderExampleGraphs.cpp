@@ -2,13 +2,12 @@
 // files for 1x, compiled in uncompressed so the start window uses them as they lie in memory, and
 // PNG files at twice the pixels for scaled screens.
 // Usage: render_example_graphs <output folder> <width> <height>
-#include "windows/ExampleGraphs.h"
+#include "plot/ExampleGraphs.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
-#include <QPixmap>
 
 #include <cstdio>
 
@@ -18,7 +17,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!out.exists() && !QDir().mkpath(out.path())) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
@@ -27,8 +26,7 @@ int main(int argc, char* argv[]) {
     const QSize size(QByteArray(argv[2]).toInt(), QByteArray(argv[3]).toInt());
     for (int mode = 1; mode <= 4; ++mode) {
         const QString path = out.filePath(mirendo::ExampleGraphResourceName(mode));
-        const QImage image =
-            mirendo::ExampleGraphPicture(mode, size).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage image = mirendo::ExampleGraphPicture(mode, size).convertToFormat(QImage::Format_RGB32);
         QFile file(path);
         const qsizetype bytes = image.sizeInBytes();
         if (image.bytesPerLine() != image.width() * 4 || !file.open(QIODevice::WriteOnly) ||

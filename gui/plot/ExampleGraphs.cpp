@@ -1,12 +1,12 @@
-#include "windows/ExampleGraphs.h"
+#include "plot/ExampleGraphs.h"
 
+#include "plot/ImageCanvas.h"
 #include "plot/Plot.h"
 #include "state/NumberText.h"
-#include "widgets/PictureBox.h"
-#include "windows/Layout.h"
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPixmap>
 #include <QResource>
 
 #include <algorithm>
@@ -24,14 +24,22 @@ constexpr int kBottomRoom = 20;
 constexpr int kTopRoom = 6;
 constexpr int kRightRoom = 8;
 
+// The face of the windows, at a pixel size that suits the small pictures.
+QFont NumberFont(int pixelSize) {
+    QFont font(QStringLiteral("Noto Sans CJK JP"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
 double Transformed(double value, AxisKind kind) {
     return kind == AxisKind::Logarithmic ? std::log(value) : value;
 }
 
 // "10" with the exponent raised, drawn so that its centre is at `centre`.
 void DrawPowerOfTen(QPainter& p, int exponent, QPointF centre, bool alignRight) {
-    const QFont base = WindowFont(10);
-    const QFont small = WindowFont(8);
+    const QFont base = NumberFont(10);
+    const QFont small = NumberFont(8);
     const QString mantissa = QStringLiteral("10");
     const QString power = QString::number(exponent);
     const QFontMetricsF bm(base), sm(small);
@@ -45,7 +53,7 @@ void DrawPowerOfTen(QPainter& p, int exponent, QPointF centre, bool alignRight) 
 }
 
 void DrawPlainNumber(QPainter& p, double value, QPointF centre, bool alignRight) {
-    p.setFont(WindowFont(10));
+    p.setFont(NumberFont(10));
     const QFontMetricsF fm(p.font());
     const QString text = QString::fromStdString(GeneralText(value));
     const double width = fm.horizontalAdvance(text);
@@ -200,14 +208,14 @@ class ScaledCanvas : public GraphCanvas {
 
 } // namespace
 
-QPixmap ExampleGraphPicture(int scaleMode, QSize size, int pixelRatio) {
+QImage ExampleGraphPicture(int scaleMode, QSize size, int pixelRatio) {
     const ExampleGraph example = ExampleOfScaleMode(scaleMode);
     const Module1 s = ExampleState(example);
     const AxisKinds axes = AxesOfScaleMode(scaleMode);
     const int k = std::max(1, pixelRatio);
 
     const QSize plotSize(size.width() - kLeftRoom - kRightRoom, size.height() - kTopRoom - kBottomRoom);
-    PictureBox plot(plotSize * k);
+    ImageCanvas plot(plotSize * k);
     ScaledCanvas canvas(plot, k);
     canvas.clear();
     PlotSavedForMode(s, canvas);
@@ -221,7 +229,8 @@ QPixmap ExampleGraphPicture(int scaleMode, QSize size, int pixelRatio) {
     }
     canvas.setLineWidth(1);
 
-    QPixmap picture(size * k);
+    plot.finish();
+    QImage picture(size * k, QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter p(&picture);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -274,7 +283,7 @@ QPixmap LoadExampleGraphPicture(int scaleMode, QSize size) {
     // Sharp on a scaled screen (decoded there only), raw and instant at 1x.
     const int pixelRatio = qApp && qApp->devicePixelRatio() > 1.25 ? 2 : 1;
     QPixmap picture = CompiledInExampleGraphPicture(scaleMode, size, pixelRatio);
-    return picture.isNull() ? ExampleGraphPicture(scaleMode, size, pixelRatio) : picture;
+    return picture.isNull() ? QPixmap::fromImage(ExampleGraphPicture(scaleMode, size, pixelRatio)) : picture;
 }
 
 } // namespace mirendo

@@ -1,0 +1,72 @@
+#pragma once
+// The drawing interface on any paint device (an image, an SVG generator, ...): the user scale is
+// mapped onto the device's logical size, segments far outside it are clipped before they reach
+// QPainter, and dots are crisp discs of whole pixels. One painter stays open on the device from
+// the first drawing call until finish(), since some devices write one document per painter.
+#include "plot/GraphCanvas.h"
+
+#include <QColor>
+#include <QPointF>
+
+#include <memory>
+
+class QPaintDevice;
+class QPainter;
+
+namespace mirendo {
+
+// Clips the segment a-b to the rectangle [xmin, xmax] x [ymin, ymax]; false when nothing of it
+// is inside. Each cut is interpolated from the other end, so a segment from a visible point to
+// one 1E30 pixels away stays accurate where it crosses the rectangle.
+bool ClipSegment(QPointF& a, QPointF& b, double xmin, double ymin, double xmax, double ymax);
+
+class PainterCanvas : public GraphCanvas {
+  public:
+    // Draws on `device`, which must outlive the canvas (or its finish()).
+    explicit PainterCanvas(QPaintDevice& device);
+    ~PainterCanvas() override;
+    PainterCanvas(const PainterCanvas&) = delete;
+    PainterCanvas& operator=(const PainterCanvas&) = delete;
+
+    // Background (what clear() fills with) and foreground (the frame's colour).
+    void setColours(QColor background, QColor foreground);
+
+    void setScale(float left, float top, float width, float height) override;
+    void clear() override;
+    void setLineWidth(int pixels) override;
+    void line(float x1, float y1, float x2, float y2, Rgb colour) override;
+    void lineTo(float x, float y, Rgb colour) override;
+    void frameRect(float x1, float y1, float x2, float y2) override;
+    void dot(float x, float y, Rgb colour) override;
+    // The device's logical size.
+    int pixelWidth() const override;
+    int pixelHeight() const override;
+
+    // Pixel <-> user coordinates of the current scale.
+    QPointF toPixel(float x, float y) const;
+    QPointF toUser(QPointF pixel) const;
+
+    // Ends the painter; the next drawing call opens a new one.
+    void finish();
+
+  protected:
+    // For a canvas that owns its device: attach() it before the first drawing call.
+    PainterCanvas();
+    void attach(QPaintDevice& device);
+
+  private:
+    QPainter& painter();
+    // One pixel-space segment with the current width; non-finite ends are skipped and far-away
+    // ends clipped, so absurd user coordinates can neither hang nor crash the painter.
+    void strokeSegment(QPointF a, QPointF b, const QColor& colour);
+
+    QPaintDevice* m_device = nullptr;
+    std::unique_ptr<QPainter> m_painter;
+    QColor m_background = Qt::white;
+    QColor m_foreground = Qt::black;
+    float m_left = 0, m_top = 0, m_width = 1, m_height = 1;
+    int m_lineWidth = 1;
+    QPointF m_current;
+};
+
+} // namespace mirendo

@@ -1,0 +1,104 @@
+#include "windows/GraphSettings.h"
+
+#include "state/NumberText.h"
+
+#include <cmath>
+
+namespace mirendo {
+
+namespace {
+
+bool IsLog(AxisKind kind) {
+    return kind == AxisKind::Logarithmic;
+}
+
+// Exponent of a "0.0E+00" text, read from its last three characters: "E-02" gives -2, "E+00" 0;
+// with a three-digit exponent these are its digits without the sign.
+int ExponentOfLastThree(const std::string& text) {
+    const std::string tail = text.size() > 3 ? text.substr(text.size() - 3) : text;
+    return static_cast<int>(LeadingNumber(tail));
+}
+
+// "1.0E" and the exponent: a plus sign and two digits above 0, else two digits ("00", "-02").
+std::string DecadeText(int exponent) {
+    return "1.0E" + (exponent > 0 ? FormatSigned2(exponent) : FormatPlain2(exponent));
+}
+
+bool StartsWithOnePointZero(const std::string& text) {
+    return text.rfind("1.0", 0) == 0;
+}
+
+std::string AsOneDecimalExponential(const std::string& boxText) {
+    return FormatExponential(LeadingNumber(boxText), 1);
+}
+
+} // namespace
+
+ValidatedSettings ValidateSettings(const SettingTexts& t, int scaleMode) {
+    ValidatedSettings out;
+    SettingValues& v = out.values;
+    v = {LeadingNumber(t[kXStartBox]), LeadingNumber(t[kXStopBox]), LeadingNumber(t[kXStepBox]),
+         LeadingNumber(t[kYStartBox]), LeadingNumber(t[kYStopBox]), LeadingNumber(t[kYStepBox])};
+    out.limitsInOrder = v.xStart < v.xStop && v.yStart < v.yStop;
+    if (out.limitsInOrder) {
+        if (v.xStep <= 0)
+            v.xStep = v.xStop - v.xStart;
+        if (v.yStep <= 0)
+            v.yStep = v.yStop - v.yStart;
+    }
+    const AxisKinds axes = AxesOfScaleMode(scaleMode);
+    out.logLimitsPositive = !(IsLog(axes.x) && (v.xStart <= 0 || v.xStop <= 0)) &&
+                            !(IsLog(axes.y) && (v.yStart <= 0 || v.yStop <= 0));
+    return out;
+}
+
+void StoreSettings(Module1& s, const SettingValues& v) {
+    s.XStart = v.xStart;
+    s.XStop = v.xStop;
+    s.XStep = v.xStep;
+    s.YStart = v.yStart;
+    s.YStop = v.yStop;
+    s.YStep = v.yStep;
+}
+
+void FillEmptyLimits(SettingTexts& t, const std::array<std::string, 4>& range) {
+    const SettingBox limits[4] = {kXStartBox, kXStopBox, kYStartBox, kYStopBox};
+    for (int i = 0; i < 4; ++i)
+        if (t[limits[i]].empty())
+            t[limits[i]] = range[i];
+}
+
+std::string DecadeStartText(const std::string& boxText) {
+    const std::string formatted = AsOneDecimalExponential(boxText);
+    return StartsWithOnePointZero(formatted) ? formatted : DecadeText(ExponentOfLastThree(formatted));
+}
+
+std::string DecadeStopText(const std::string& boxText) {
+    const std::string formatted = AsOneDecimalExponential(boxText);
+    return StartsWithOnePointZero(formatted) ? formatted : DecadeText(ExponentOfLastThree(formatted) + 1);
+}
+
+void RewriteLogLimits(int scaleMode, SettingTexts& t) {
+    const AxisKinds axes = AxesOfScaleMode(scaleMode);
+    // Each box depends only on its own text, so formatting all first and then rewriting
+    // gives the same boxes as doing it box by box.
+    if (IsLog(axes.x)) {
+        t[kXStartBox] = DecadeStartText(t[kXStartBox]);
+        t[kXStopBox] = DecadeStopText(t[kXStopBox]);
+    }
+    if (IsLog(axes.y)) {
+        t[kYStartBox] = DecadeStartText(t[kYStartBox]);
+        t[kYStopBox] = DecadeStopText(t[kYStopBox]);
+    }
+}
+
+void ComputeLogCopies(Module1& s) {
+    for (int i = 1; i <= s.PointsInUse(); ++i) {
+        if (s.XData[i] > 0)
+            s.XPlotData[i] = std::log(s.XData[i]);
+        if (s.YData[i] > 0)
+            s.YPlotData[i] = std::log(s.YData[i]);
+    }
+}
+
+} // namespace mirendo
