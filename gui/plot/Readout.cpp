@@ -2,6 +2,7 @@
 
 #include "state/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -25,6 +26,12 @@ double fromLogSpace(double v) {
     return std::isinf(value) ? std::numeric_limits<double>::max() : value;
 }
 
+// Offset of the X axis's plot space from the curve arrays: ln XStart on a logarithmic axis.
+bool xOffset(const Module1& s, double& offset) {
+    offset = 0.0;
+    return AxesOfScaleMode(s.ScaleMode).x != AxisKind::Logarithmic || logOffset(s.XStart, offset);
+}
+
 } // namespace
 
 Readout ComputeReadout(const Module1& s, float mouseX) {
@@ -37,7 +44,7 @@ Readout ComputeReadout(const Module1& s, float mouseX) {
     const bool logY = axes.y == AxisKind::Logarithmic;
     double ox = 0.0;
     double oy = 0.0;
-    if ((logX && !logOffset(s.XStart, ox)) || (logY && !logOffset(s.YStart, oy)))
+    if (!xOffset(s, ox) || (logY && !logOffset(s.YStart, oy)))
         return r;
 
     const int n = s.SamplesInUse();
@@ -64,6 +71,46 @@ Readout ComputeReadout(const Module1& s, float mouseX) {
     r.horizontalY = float(s.CurveY[k] - oy);
     r.xText = logX ? ReadoutText(fromLogSpace(s.CurveX[k]), true) : ReadoutText(s.CurveX[k], false);
     r.yText = logY ? ReadoutText(fromLogSpace(s.CurveY[k]), true) : ReadoutText(s.CurveY[k], false);
+    return r;
+}
+
+int SteppedSample(const Module1& s, int current, ReadoutStep step) {
+    const int n = s.SamplesInUse();
+    if (n == 0)
+        return 0;
+    if (current < 1 || current > n)
+        return step == ReadoutStep::Last ? n : 1;
+    switch (step) {
+    case ReadoutStep::Previous:
+        return std::max(current - 1, 1);
+    case ReadoutStep::Next:
+        return std::min(current + 1, n);
+    case ReadoutStep::PageBack:
+        return std::max(current - kReadoutPageSamples, 1);
+    case ReadoutStep::PageForward:
+        return std::min(current + kReadoutPageSamples, n);
+    case ReadoutStep::First:
+        return 1;
+    case ReadoutStep::Last:
+        return n;
+    }
+    return current;
+}
+
+float SampleAbscissa(const Module1& s, int k) {
+    double ox = 0.0;
+    if (k < 1 || k > s.SamplesInUse() || !xOffset(s, ox))
+        return std::numeric_limits<float>::quiet_NaN();
+    // The same single-precision value the search compares the mouse with.
+    return float(s.CurveX[k] - ox);
+}
+
+Readout ReadoutForStep(const Module1& s, int current, ReadoutStep step) {
+    int k = SteppedSample(s, current, step);
+    Readout r = ComputeReadout(s, SampleAbscissa(s, k));
+    const bool back = step == ReadoutStep::Previous || step == ReadoutStep::PageBack;
+    while (back && current >= 1 && k > 1 && r.action == Readout::Action::Show && r.sample >= current)
+        r = ComputeReadout(s, SampleAbscissa(s, --k));
     return r;
 }
 

@@ -19,4 +19,22 @@ struct Readout {
 // `mouseX` is in the plot space the graph was drawn in.
 Readout ComputeReadout(const Module1& s, float mouseX);
 
+// Keyboard moves of the readout over the curve samples.
+enum class ReadoutStep { Previous, Next, PageBack, PageForward, First, Last };
+inline constexpr int kReadoutPageSamples = 10;
+
+// The sample a key moves the readout to, from the sample shown (`current`, 0 when none is shown:
+// the first key then places it on the first sample, or on the last for Last). Always within
+// 1 .. SamplesInUse; 0 when there are no samples.
+int SteppedSample(const Module1& s, int current, ReadoutStep step);
+
+// Where the mouse reports sample k's abscissa (plot space, single precision): the readout at that
+// position shows sample k, as the mouse there would. NaN when the position cannot be computed.
+float SampleAbscissa(const Module1& s, int k);
+
+// What a key shows: the stepped sample's abscissa read exactly as a mouse there is read. A sample
+// that shares its abscissa with the next one shows as that one, as under the mouse; a step back
+// passes over such samples, so that every key that can move the readout does.
+Readout ReadoutForStep(const Module1& s, int current, ReadoutStep step);
+
 } // namespace mirendo
