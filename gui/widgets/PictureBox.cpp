@@ -1,9 +1,15 @@
 #include "widgets/PictureBox.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFrame>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QShortcut>
 
 #include <algorithm>
 #include <cmath>
@@ -26,6 +32,13 @@ QFrame* MakeCursorLine(const char* name, QWidget* parent) {
     return line;
 }
 
+const QString kGraphName = QStringLiteral("グラフ表示エリア");
+const QKeySequence kCopyGraphKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+
+bool IsCopyGraphKey(const QKeyEvent* event) {
+    return event->key() == Qt::Key_C && event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
+}
+
 } // namespace
 
 PictureBox::PictureBox(QSize pixelSize, QWidget* parent) : QWidget(parent), m_canvas(pixelSize) {
@@ -39,6 +52,25 @@ PictureBox::PictureBox(QSize pixelSize, QWidget* parent) : QWidget(parent), m_ca
     // the window-text colour for the frame.
     m_canvas.setColours(palette().color(QPalette::Base), palette().color(QPalette::Text));
     clear();
+
+    setFocusPolicy(Qt::NoFocus);
+    m_menu = new QMenu(this);
+    m_copyValue = m_menu->addAction(QStringLiteral("値をコピー"), this, &PictureBox::copyValue);
+    m_copyValue->setObjectName(QStringLiteral("copyValue"));
+    m_copyValue->setShortcut(QKeySequence::Copy);
+    QAction* copyGraph = m_menu->addAction(QStringLiteral("グラフをコピー"), this, &PictureBox::copyGraph);
+    copyGraph->setObjectName(QStringLiteral("copyGraph"));
+    copyGraph->setShortcut(kCopyGraphKeys);
+    // The menu's shortcuts are only shown there: the keys are handled below.
+    for (QAction* action : m_menu->actions())
+        action->setShortcutContext(Qt::WidgetShortcut);
+
+    m_hoverCopyValue = new QShortcut(QKeySequence::Copy, this, this, &PictureBox::copyValue);
+    m_hoverCopyGraph = new QShortcut(kCopyGraphKeys, this, this, &PictureBox::copyGraph);
+    for (QShortcut* shortcut : {m_hoverCopyValue, m_hoverCopyGraph}) {
+        shortcut->setContext(Qt::WindowShortcut);
+        shortcut->setEnabled(false);
+    }
 }
 
 void PictureBox::setScale(float left, float top, float width, float height) {
@@ -116,11 +148,130 @@ bool PictureBox::cursorLinesVisible() const {
     return !m_line1->isHidden() || !m_line2->isHidden();
 }
 
+void PictureBox::setReadoutTexts(const QString& x, const QString& y) {
+    m_readoutX = x;
+    m_readoutY = y;
+    const QString name = hasReadout() ? QStringLiteral("X = %1, Y = %2").arg(x, y) : kGraphName;
+    // Setting the name reports the change to assistive technology.
+    if (name != accessibleName())
+        setAccessibleName(name);
+}
+
+void PictureBox::setKeyboardReadout(bool on) {
+    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+    if (!on && hasFocus())
+        clearFocus();
+}
+
+void PictureBox::copyValue() {
+    if (!hasReadout()) {
+        QApplication::beep();
+        return;
+    }
+    QGuiApplication::clipboard()->setText(m_readoutX + QLatin1Char('\t') + m_readoutY);
+}
+
+void PictureBox::copyGraph() {
+    QGuiApplication::clipboard()->setImage(m_canvas.image());
+}
+
+void PictureBox::showContextMenu(QPoint globalPos) {
+    m_copyValue->setEnabled(hasReadout());
+    m_menu->popup(globalPos);
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (size() != m_canvas.image().size())
         painter.fillRect(rect(), palette().color(QPalette::Base));
     painter.drawImage(QPoint(0, 0), m_canvas.image());
+    // The focus frame is drawn over the shown image only; the canvas image (saved and copied)
+    // never has it.
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+}
+
+bool PictureBox::event(QEvent* event) {
+    // The focused graph's copy keys are its own, ahead of any window shortcut on the same keys.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) || IsCopyGraphKey(key)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        copyValue();
+        return;
+    }
+    if (IsCopyGraphKey(event)) {
+        copyGraph();
+        return;
+    }
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        showContextMenu(mapToGlobal(rect().center()));
+        return;
+    }
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        switch (event->key()) {
+        case Qt::Key_Left:
+            emit stepRequested(ReadoutStep::Previous);
+            return;
+        case Qt::Key_Right:
+            emit stepRequested(ReadoutStep::Next);
+            return;
+        case Qt::Key_PageUp:
+            emit stepRequested(ReadoutStep::PageBack);
+            return;
+        case Qt::Key_PageDown:
+            emit stepRequested(ReadoutStep::PageForward);
+            return;
+        case Qt::Key_Home:
+            emit stepRequested(ReadoutStep::First);
+            return;
+        case Qt::Key_End:
+            emit stepRequested(ReadoutStep::Last);
+            return;
+        default:
+            break;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PictureBox::contextMenuEvent(QContextMenuEvent* event) {
+    const QPoint at =
+        event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : mapToGlobal(rect().center());
+    showContextMenu(at);
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+void PictureBox::enterEvent(QEnterEvent* event) {
+    m_hoverCopyValue->setEnabled(true);
+    m_hoverCopyGraph->setEnabled(true);
+    QWidget::enterEvent(event);
+}
+
+void PictureBox::leaveEvent(QEvent* event) {
+    m_hoverCopyValue->setEnabled(false);
+    m_hoverCopyGraph->setEnabled(false);
+    QWidget::leaveEvent(event);
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {

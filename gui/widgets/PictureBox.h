@@ -3,12 +3,20 @@
 // writes), draws the two red cursor lines Line1 (vertical) and Line2 (horizontal) on top,
 // outside that image, and reports mouse moves in the canvas's user coordinates. The drawing
 // operations go to the canvas; the widget only repaints after them.
+//
+// With a curve on the graph it also takes the keyboard: the arrow, page and Home/End keys ask for
+// the readout to step over the samples, Ctrl+C copies the readout shown ("X<TAB>Y"), Ctrl+Shift+C
+// the graph image; the context menu offers both copies.
 #include "plot/ImageCanvas.h"
+#include "plot/Readout.h"
 
 #include <QImage>
 #include <QWidget>
 
+class QAction;
 class QFrame;
+class QMenu;
+class QShortcut;
 
 namespace mirendo {
 
@@ -42,12 +50,34 @@ class PictureBox : public QWidget, public GraphCanvas {
     QPointF toPixel(float x, float y) const;
     QPointF toUser(QPointF pixel) const;
 
+    // The readout texts the crosshair shows (both empty: none). Screen readers hear them as the
+    // graph's name, "X = …, Y = …"; Ctrl+C copies them.
+    void setReadoutTexts(const QString& x, const QString& y);
+    bool hasReadout() const { return !m_readoutX.isEmpty() || !m_readoutY.isEmpty(); }
+    // While on (a curve is drawn), Tab stops at the graph and its keys step the readout.
+    void setKeyboardReadout(bool on);
+
+    // The readout as "X<TAB>Y"; a beep and the clipboard untouched when none is shown.
+    void copyValue();
+    // The canvas image at its pixel size: what the plots drew, without the crosshair.
+    void copyGraph();
+    QMenu* contextMenu() const { return m_menu; }
+
   signals:
     // Mouse position in user coordinates (single precision, as the readout receives it).
     void mouseMovedTo(float x, float y);
     void clicked();
+    // A key asks for the readout to move (only while the keyboard readout is on).
+    void stepRequested(mirendo::ReadoutStep step);
 
   protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -56,6 +86,14 @@ class PictureBox : public QWidget, public GraphCanvas {
     ImageCanvas m_canvas;
     QFrame* m_line1 = nullptr;
     QFrame* m_line2 = nullptr;
+    QString m_readoutX, m_readoutY;
+    QMenu* m_menu = nullptr;
+    QAction* m_copyValue = nullptr;
+    // Ctrl+C and Ctrl+Shift+C of the window while the mouse is over the graph.
+    QShortcut* m_hoverCopyValue = nullptr;
+    QShortcut* m_hoverCopyGraph = nullptr;
+
+    void showContextMenu(QPoint globalPos);
 };
 
 } // namespace mirendo
