@@ -2,8 +2,8 @@
 
 #include "plot/Plot.h"
 #include "state/NumberText.h"
+#include "widgets/FormLayout.h"
 #include "widgets/PictureBox.h"
-#include "windows/Layout.h"
 
 #include <QGuiApplication>
 #include <QPainter>
