@@ -32,33 +32,6 @@ namespace {
 
 constexpr int kEnterKey = 13;
 
-const FormRow kControls[] = {
-    {"Label1", ControlKind::Heading, "ラグランジュ補間データ検索", 360, 240, 3705, 285},
-    {"Label2", ControlKind::BlueLabel, "ファイルを選択して下さい", 600, 720, 3420, 285},
-    {"Drive1", ControlKind::DriveList, "", 480, 1200, 3615, 345},
-    {"Dir1", ControlKind::List, "", 480, 1560, 3615, 1620},
-    {"File1", ControlKind::List, "", 480, 3240, 3615, 3690},
-    {"Command1", ControlKind::Button, "グラフ描画", 840, 7320, 2775, 615},
-    {"Command4", ControlKind::Button, "データ点描画", 840, 8160, 2775, 615},
-    {"Command3", ControlKind::Button, "Reset", 1560, 9360, 1455, 615},
-    {"Command2", ControlKind::Button, "", 240, 9480, 500, 500},
-    {"Picture1", ControlKind::Graph, "", 6120, 360, 9135, 8175},
-    {"Label14", ControlKind::Label, "X-Start", 6120, 8520, 1500, 285},
-    {"Label15", ControlKind::Label, "X-Stop", 14400, 8520, 1380, 285},
-    {"Label16", ControlKind::Label, "Y-Start", 4920, 7800, 1140, 285},
-    {"Label17", ControlKind::Label, "Y-Stop", 4920, 360, 1140, 285},
-    {"Label25", ControlKind::Label, "X =", 8160, 8760, 480, 285},
-    {"Label7", ControlKind::ValueLabel, "", 8640, 8640, 1455, 450},
-    {"Label26", ControlKind::Label, "Y=", 10320, 8760, 480, 285},
-    {"Label8", ControlKind::ValueLabel, "", 10800, 8640, 1455, 450},
-    {"Label4", ControlKind::Label, "任意 X 入力 ⇒", 6360, 9360, 1680, 285},
-    {"Label3", ControlKind::Label, "（外挿も可）", 6360, 9680, 1680, 285},
-    {"Text1", ControlKind::TextBox, "", 8040, 9300, 1575, 450},
-    {"Label5", ControlKind::Label, "Y=", 10320, 9360, 480, 285},
-    {"Label6", ControlKind::ValueLabel, "", 10800, 9300, 1455, 450},
-    {"Command8", ControlKind::Button, "グラフ画像保存", 12960, 9120, 1935, 615},
-};
-
 // A blue arrow pointing right, the browser's "evaluate" picture.
 QPixmap RightArrowPixmap(QSize size) {
     QPixmap pixmap(size);
@@ -87,7 +60,7 @@ QPixmap RightArrowPixmap(QSize size) {
 Form6::Form6(Module1& state, Form5* imageSave, QWidget* parent)
     : QWidget(parent), m_state(state), m_imageSave(imageSave) {
     SetUpWindow(this, "Form6", QStringLiteral("Lagrange Interpolated Data"), 15840, 10440);
-    const FormControls c = BuildForm(this, kControls);
+    const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form6.tsv"));
     m_graph = new GraphPanel(c, "Label7", "Label8", m_state, this);
     m_picture1 = m_graph->picture();
     m_command1 = c.get<QPushButton>("Command1");

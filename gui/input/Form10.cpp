@@ -20,32 +20,10 @@
 
 namespace mirendo {
 
-namespace {
-const FormRow kControls[] = {
-    {"Label7", ControlKind::BlueLabel, "補間の対象とするデータ", 240, 240, 2640, 240},
-    {"Command3", ControlKind::Button, "データ書式", 3120, 120, 1335, 375},
-    {"Label1", ControlKind::BlueLabel, "ファイルを選択して下さい", 360, 600, 2880, 240},
-    {"Drive1", ControlKind::DriveList, "", 480, 960, 3495, 345},
-    {"Dir1", ControlKind::List, "", 480, 1320, 3495, 1620},
-    {"File1", ControlKind::List, "", 480, 3000, 3495, 2790},
-    {"Label2", ControlKind::BlueLabel, "このファイルの内容", 4800, 600, 2160, 240},
-    {"List1", ControlKind::List, "", 4320, 960, 3855, 4785},
-    {"Label3", ControlKind::Label, "X                Y", 5880, 5880, 1515, 360},
-    {"Label4", ControlKind::Label, "最小値", 4560, 6240, 0, 0},
-    {"Label5", ControlKind::Label, "最大値", 4560, 6600, 0, 0},
-    {"Label31", ControlKind::ValueLabel, "", 5400, 6240, 1335, 375},
-    {"Label32", ControlKind::ValueLabel, "", 5400, 6600, 1335, 375},
-    {"Label33", ControlKind::ValueLabel, "", 6720, 6240, 1335, 375},
-    {"Label34", ControlKind::ValueLabel, "", 6720, 6600, 1335, 375},
-    {"Command1", ControlKind::Button, "OK", 480, 6120, 1455, 615},
-    {"Command2", ControlKind::Button, "キャンセル", 2400, 6120, 1455, 615},
-};
-} // namespace
-
 Form10::Form10(Module1& state, Form9* help, QWidget* parent)
     : QWidget(parent, Qt::Window), m_state(state), m_help(help) {
     SetUpWindow(this, "Form10", QStringLiteral(" データ入力（ファイル入力）"), 8400, 7200);
-    const FormControls c = BuildForm(this, kControls);
+    const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form10.tsv"));
     m_drive1 = c.get<QComboBox>("Drive1");
     m_dir1 = c.get<QListWidget>("Dir1");
     m_file1 = c.get<QListWidget>("File1");

@@ -28,48 +28,11 @@ QString CorrectionRangeMessage(int count) {
     return QStringLiteral(" 修正するデータ番号は 1 ～ %1 の範囲で入力して下さい ").arg(count);
 }
 
-const FormRow kControls[] = {
-    {"Label7", ControlKind::BlueLabel, "データを入力して下さい", 480, 240, 0, 0},
-    {"Label1", ControlKind::Label, "No.", 480, 720, 0, 0},
-    {"Label2", ControlKind::Label, "X", 1680, 720, 0, 0},
-    {"Label3", ControlKind::Label, "Y", 3000, 720, 0, 0},
-    {"Label4", ControlKind::Label, "1", 360, 1080, 735, 495},
-    {"Text1", ControlKind::TextBox, "", 1080, 1080, 1335, 495},
-    {"Text2", ControlKind::TextBox, "", 2400, 1080, 1335, 495},
-    {"Command1", ControlKind::Button, "OK・次データ", 360, 1680, 2055, 615},
-    {"Command2", ControlKind::Button, "入力終了", 2520, 1680, 1215, 615},
-    {"Command4", ControlKind::Button, "OK（修正なし）", 360, 2520, 3375, 615},
-    {"Line1", ControlKind::Fill, "#000000", 120, 3480, 3840, 15},
-    {"Command3", ControlKind::Button, "入力値を修正する", 360, 3720, 3375, 495},
-    {"Label10", ControlKind::Label, "No.", 480, 4440, 0, 0},
-    {"Label11", ControlKind::Label, "X", 1680, 4440, 0, 0},
-    {"Label12", ControlKind::Label, "Y", 2880, 4440, 0, 0},
-    {"Text3", ControlKind::TextBox, "", 360, 4800, 735, 495},
-    {"Text4", ControlKind::TextBox, "", 1080, 4800, 1335, 495},
-    {"Text5", ControlKind::TextBox, "", 2400, 4800, 1335, 495},
-    {"Command7", ControlKind::Button, "OK", 2760, 5280, 975, 480},
-    {"Command6", ControlKind::Button, "修正終了", 360, 6000, 3375, 615},
-    {"Line2", ControlKind::Fill, "#000000", 120, 6840, 3840, 15},
-    {"Command5", ControlKind::Button, "キャンセル", 360, 7080, 3375, 615},
-    {"Label9", ControlKind::BlueLabel, "入力したデータ", 5040, 240, 0, 0},
-    {"Label17", ControlKind::Label, "No.", 4440, 720, 0, 0},
-    {"Label18", ControlKind::Label, "X", 5400, 720, 0, 0},
-    {"Label19", ControlKind::Label, "Y", 6360, 720, 0, 0},
-    {"List1", ControlKind::List, "", 4320, 1080, 3735, 5100},
-    {"Label8", ControlKind::Label, "X                Y", 5880, 6360, 0, 0},
-    {"Label6", ControlKind::Label, "最小値", 4560, 6720, 0, 0},
-    {"Label5", ControlKind::Label, "最大値", 4560, 7080, 0, 0},
-    {"Label31", ControlKind::ValueLabel, "", 5400, 6720, 1335, 375},
-    {"Label32", ControlKind::ValueLabel, "", 5400, 7080, 1335, 375},
-    {"Label33", ControlKind::ValueLabel, "", 6720, 6720, 1335, 375},
-    {"Label34", ControlKind::ValueLabel, "", 6720, 7080, 1335, 375},
-};
-
 } // namespace
 
 Form11::Form11(Module1& state, QWidget* parent) : QWidget(parent, Qt::Window), m_state(state) {
     SetUpWindow(this, "Form11", QStringLiteral(" データ入力（手入力）"), 8280, 7920);
-    const FormControls c = BuildForm(this, kControls);
+    const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form11.tsv"));
     m_label4 = c.get<QLabel>("Label4");
     m_label4->setAlignment(Qt::AlignCenter);
     m_text1 = c.get<QLineEdit>("Text1");

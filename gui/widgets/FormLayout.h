@@ -43,15 +43,21 @@ enum class ControlKind {
 };
 
 // One control of a window. Positions are in twips; `parent` names a Group row built before it
-// (nullptr: the window); `note` says why a position differs from the window's drawn layout.
+// (empty: the window); `note` says why a position differs from the window's drawn layout.
 struct FormRow {
-    const char* name;
-    ControlKind kind;
-    const char* caption;
-    int left, top, width, height;
-    const char* note = nullptr;
-    const char* parent = nullptr;
+    QString name;
+    ControlKind kind = ControlKind::Label;
+    QString caption;
+    int left = 0, top = 0, width = 0, height = 0;
+    QString note;
+    QString parent;
 };
+
+// A window's table as text: one control a line, tab-separated objectName, kind (as named in
+// ControlKind), left, top, width, height, then optionally caption ("\n" breaks it), parent and
+// note. Lines starting with '#' and empty lines are comments. A malformed line yields no rows
+// and its 1-based number in `badLine`.
+std::vector<FormRow> ParseFormTable(const QString& text, int* badLine = nullptr);
 
 // The controls built from a table, found by objectName (the n-th of that name for a name used
 // twice).
@@ -64,6 +70,7 @@ class FormControls {
 
   private:
     friend FormControls BuildForm(QWidget*, std::span<const FormRow>);
+    friend FormControls BuildForm(QWidget*, const QString&);
     std::vector<QWidget*> m_widgets;
 };
 
@@ -72,5 +79,8 @@ void SetUpWindow(QWidget* window, const char* objectName, const QString& title, 
                  int heightTwips);
 // Builds every row as a child of `window` (or of its parent row) in table order.
 FormControls BuildForm(QWidget* window, std::span<const FormRow> rows);
+// The same from a table file (a resource built into the program); a missing or malformed table
+// is a build fault and stops the program with its name.
+FormControls BuildForm(QWidget* window, const QString& tablePath);
 
 } // namespace mirendo

@@ -11,11 +11,11 @@
 
 namespace mirendo {
 
-SaveNameDialog::SaveNameDialog(const char* objectName, const QString& title, std::span<const FormRow> rows,
+SaveNameDialog::SaveNameDialog(const char* objectName, const QString& title, const QString& tablePath,
                                const QStringList& patterns, QWidget* parent)
     : QWidget(parent) {
     SetUpWindow(this, objectName, title, 6255, 8145);
-    const FormControls c = BuildForm(this, rows);
+    const FormControls c = BuildForm(this, tablePath);
     m_text1 = c.get<QLineEdit>("Text1");
     m_lists = new FolderLists(c.get<QComboBox>("Drive1"), c.get<QListWidget>("Dir1"),
                               c.get<QListWidget>("File1"), patterns, this);

@@ -10,7 +10,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <span>
 
 class QIODevice;
 class QLineEdit;
@@ -29,8 +28,9 @@ class SaveNameDialog : public QWidget {
     void Command2_Click();             // Cancel
 
   protected:
-    // `rows` hold Drive1, Dir1, File1, Text1, Command1 and Command2; the lists show `patterns`.
-    SaveNameDialog(const char* objectName, const QString& title, std::span<const FormRow> rows,
+    // The table at `tablePath` holds Drive1, Dir1, File1, Text1, Command1 and Command2; the lists
+    // show `patterns`.
+    SaveNameDialog(const char* objectName, const QString& title, const QString& tablePath,
                    const QStringList& patterns, QWidget* parent);
 
     // Name box := `proposedName`, then shown, the name selected for typing over.

@@ -70,80 +70,12 @@ QString ResultErrorReason(exchange::ResultError error) {
     return {};
 }
 
-// The window's controls. Positions inside Frame1 and Frame2 are relative to the frame.
-const FormRow kControls[] = {
-    {"Label18", ControlKind::StepNumber, "①", 240, 240, 315, 465},
-    {"Frame2", ControlKind::Group, "データ入力方式", 600, 360, 3135, 2295},
-    {"Option5", ControlKind::Option, "ファイルから読み込む", 240, 600, 2775, 375, nullptr, "Frame2"},
-    {"Option6", ControlKind::Option, "直接 手入力する", 240, 1080, 2535, 375, nullptr, "Frame2"},
-    {"Command9", ControlKind::Button, "OK", 1560, 1920, 975, 495},
-    {"Label19", ControlKind::StepNumber, "②", 4080, 240, 315, 465},
-    {"Frame1", ControlKind::Group, "スケールモード選択", 4560, 240, 3855, 2655},
-    {"Label6", ControlKind::Label, "X 軸  -  Y 軸", 1080, 360, 1350, 360, nullptr, "Frame1"},
-    {"Option1", ControlKind::Option, " Linear - Linear", 600, 720, 2700, 375, nullptr, "Frame1"},
-    {"Option2", ControlKind::Option, " Linear - Log", 600, 1200, 2700, 375, nullptr, "Frame1"},
-    {"Option3", ControlKind::Option, " Log - Linear", 600, 1680, 2700, 375, nullptr, "Frame1"},
-    {"Option4", ControlKind::Option, " Log - Log", 600, 2160, 2700, 375, nullptr, "Frame1"},
-    {"Label2", ControlKind::Label, "データテーブル", 720, 2760, 1680, 240},
-    {"List1", ControlKind::List, "", 240, 3120, 3495, 6360},
-    {"Label3", ControlKind::Label, "X                Y", 1560, 9720, 1515, 360},
-    {"Label4", ControlKind::Label, "最小値", 240, 10080, 825, 375},
-    {"Label5", ControlKind::Label, "最大値", 240, 10440, 825, 375},
-    {"Label31", ControlKind::ValueLabel, "", 1080, 10080, 1335, 375},
-    {"Label32", ControlKind::ValueLabel, "", 1080, 10440, 1335, 375},
-    {"Label33", ControlKind::ValueLabel, "", 2400, 10080, 1335, 375},
-    {"Label34", ControlKind::ValueLabel, "", 2400, 10440, 1335, 375},
-    {"Label20", ControlKind::StepNumber, "③", 4080, 3000, 315, 465},
-    {"Label29", ControlKind::Heading, "グラフ設定", 4440, 3075, 1200, 360},
-    {"Label8", ControlKind::Label, "X 軸 ", 6120, 3120, 900, 360},
-    {"Label9", ControlKind::Label, "Y 軸 ", 7440, 3120, 900, 360},
-    {"Label10", ControlKind::Label, "開始値", 4800, 3600, 840, 375},
-    {"Label11", ControlKind::Label, "終了値", 4800, 3960, 840, 375},
-    {"Label12", ControlKind::Label, "増 分", 4875, 4320, 765, 375},
-    {"Text5", ControlKind::TextBox, "", 5640, 3480, 1335, 375},
-    {"Text6", ControlKind::TextBox, "", 5640, 3840, 1335, 375},
-    {"Text7", ControlKind::TextBox, "", 5640, 4200, 1335, 375},
-    {"Text8", ControlKind::TextBox, "", 7080, 3480, 1335, 375},
-    {"Text9", ControlKind::TextBox, "", 7080, 3840, 1335, 375},
-    {"Text10", ControlKind::TextBox, "", 7080, 4200, 1335, 375},
-    {"Label13", ControlKind::Label, "下図参照　入力例 (0, 10, 1E-2, 1e+03)", 4200, 4680, 4170, 345},
-    {"Picture2", ControlKind::Picture, "", 4080, 5160, 4695, 4455},
-    {"Label21", ControlKind::StepNumber, "④", 4080, 10200, 315, 465},
-    {"Command3", ControlKind::Button, "OK", 4440, 10200, 1215, 615},
-    {"Label22", ControlKind::StepNumber, "⑤", 5880, 10200, 315, 465},
-    {"Command1", ControlKind::Button, "データ点グラフ描画", 6240, 10200, 2535, 615},
-    {"Label23", ControlKind::StepNumber, "⑥", 9000, 10200, 315, 465},
-    {"Command4", ControlKind::Button, "ラグランジュ補間計算", 9360, 10080, 2655, 735},
-    {"Label24", ControlKind::StepNumber, "⑦", 12240, 10200, 315, 465},
-    {"Command5", ControlKind::Button, "補間グラフ描画", 12600, 10080, 2175, 735},
-    {"Label23", ControlKind::StepNumber, "⑧", 15000, 10200, 315, 465},
-    {"Command6", ControlKind::Button, "データ保存", 15360, 10080, 1695, 735},
-    {"Command8", ControlKind::Button, "グラフ画像保存", 16680, 9000, 1935, 495},
-    {"Command7", ControlKind::Button, "Reset", 18000, 10080, 1095, 735},
-    {"Picture3", ControlKind::Picture, "", 17280, 10200, 480, 480},
-    {"Command2", ControlKind::Button, "", 19440, 10320, 500, 500},
-    // Frame around the graph area: white top and left edges, grey bottom and right edges.
-    {"Line3", ControlKind::Fill, "#ffffff", 9120, 120, 10920, 15},
-    {"Line4", ControlKind::Fill, "#ffffff", 9120, 120, 15, 9600},
-    {"Line5", ControlKind::Fill, "#808080", 9120, 9720, 10935, 15},
-    {"Line6", ControlKind::Fill, "#808080", 20040, 120, 15, 9615},
-    {"Picture1", ControlKind::Graph, "", 10560, 360, 9135, 8175},
-    {"Label17", ControlKind::Label, "Y-Stop", 9360, 360, 1170, 330},
-    {"Label16", ControlKind::Label, "Y-Start", 9360, 7800, 1170, 330},
-    {"Label14", ControlKind::Label, "X-Start", 10680, 8520, 1500, 330},
-    {"Label15", ControlKind::Label, "X-Stop", 18840, 8520, 1170, 330},
-    {"Label25", ControlKind::Label, "X =", 12120, 9045, 480, 405},
-    {"Label27", ControlKind::ValueLabel, "", 12600, 9000, 1455, 450},
-    {"Label26", ControlKind::Label, "Y=", 14280, 9045, 480, 405},
-    {"Label28", ControlKind::ValueLabel, "", 14760, 9000, 1455, 450},
-};
-
 } // namespace
 
 Form1::Form1(Module1& state, EngineRunner* runner, QWidget* parent)
     : QWidget(parent), m_state(state), m_runner(runner ? runner : new EngineRunner(QString(), this)) {
     SetUpWindow(this, "Form1", QStringLiteral("  Mirendo"), 20280, 11160);
-    const FormControls c = BuildForm(this, kControls);
+    const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form1.tsv"));
     m_frame2 = c.get<QGroupBox>("Frame2");
     m_option5 = c.get<QRadioButton>("Option5");
     m_option6 = c.get<QRadioButton>("Option6");

@@ -17,43 +17,6 @@ namespace mirendo {
 
 namespace {
 
-const FormRow kControls[] = {
-    {"Label8", ControlKind::Label, "Mirendo ver.3", 720, 240, 4005, 510},
-    {"Label9", ControlKind::Label, "Mirendo ver.3", 735, 255, 4005, 510},
-    {"Label7", ControlKind::Label, "離散データの補間", 480, 960, 2520, 315},
-    {"Label24", ControlKind::Label, "内挿・外挿", 3360, 960, 1575, 315},
-    {"Label20", ControlKind::Fill, "#ffffff", 480, 1440, 4455, 1095},
-    {"Label21", ControlKind::Label, "ラグランジュの補間多項式により", 960, 1680, 3600, 360},
-    {"Label12", ControlKind::Label, "離散データの補間を行います", 960, 2040, 3120, 360},
-    {"Label19", ControlKind::Fill, "#ffffff", 480, 2640, 4455, 4215},
-    {"Label2", ControlKind::Label, "Linear - Linear  scale", 1200, 2760, 3000, 360},
-    {"Label3", ControlKind::Label, "Linear - Log  scale", 1200, 3120, 3000, 360},
-    {"Label4", ControlKind::Label, "Log - Linear  scale", 1200, 3480, 3000, 360},
-    {"Label5", ControlKind::Label, "Log - Log  scale", 1200, 3840, 3000, 360},
-    {"Label6", ControlKind::Label, "いずれの平面上のデータにも対応", 720, 4320, 3600, 360},
-    {"Label13", ControlKind::Label, "最大 10 ポイントのデータまで対応", 720, 4680, 3810, 360},
-    {"Label22", ControlKind::Label, "注意", 840, 5280, 450, 345},
-    {"Label10", ControlKind::Label, "ポイント数を大きくすると", 1560, 5280, 3300, 345},
-    {"Label11", ControlKind::Label, "振動・発散 (ルンゲ現象) が", 1560, 5640, 3300, 345},
-    {"Label14", ControlKind::Label, "生じる確率が高くなります", 1560, 6000, 3300, 345},
-    {"Label23", ControlKind::Label, "（ 5, 6 ポイント程度を推奨）", 1440, 6360, 3045, 345},
-    {"Line1", ControlKind::Fill, "#ff0000", 1560, 6720, 2760, 15},
-    {"Command1", ControlKind::Button, "新規補間計算", 480, 6960, 2535, 735},
-    // The caption wraps on the narrow button as it does on the original layout.
-    {"Command4", ControlKind::Button, "ファイルデータの\n書式例", 3240, 6960, 1815, 975},
-    {"Command3", ControlKind::Button, "補間データ検索", 480, 7800, 2535, 735},
-    {"Command2", ControlKind::Button, "Exit", 480, 8760, 975, 500},
-    {"Picture4", ControlKind::Picture, "", 5520, 360, 4335, 3975},
-    {"Picture5", ControlKind::Picture, "", 10080, 360, 4335, 3975},
-    {"Picture1", ControlKind::Picture, "", 5520, 4800, 4335, 3975},
-    {"Picture2", ControlKind::Picture, "", 10080, 4800, 4335, 3975},
-    {"Label15", ControlKind::Label, "Linear - Linear  scale", 6480, 4320, 3000, 360},
-    {"Label16", ControlKind::Label, "Linear - Log  scale", 11160, 4320, 3000, 360},
-    {"Label17", ControlKind::Label, "Log - Linear  scale", 6600, 8760, 3000, 360},
-    {"Label18", ControlKind::Label, "Log - Log  scale", 11280, 8760, 3000, 360},
-    {"Picture3", ControlKind::Picture, "", 4560, 8280, 480, 480},
-};
-
 void SetTextColour(QWidget* widget, QColor colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -78,7 +41,7 @@ Form2::Form2(Module1& state, QWidget* parent) : QWidget(parent), m_state(state) 
     // The program's load: these two must hold before any graph is drawn or read.
     m_state.Ln10 = Module1::kLn10;
     m_state.GraphDrawn = 0;
-    const FormControls c = BuildForm(this, kControls);
+    const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form2.tsv"));
     decorate(c);
     wireControls(c);
 }

@@ -16,18 +16,26 @@
 namespace mirendo {
 namespace {
 
-const FormRow kRows[] = {
-    {"Frame1", ControlKind::Group, "枠", 600, 360, 3135, 2295},
-    {"Option1", ControlKind::Option, "選択", 240, 600, 2775, 375, nullptr, "Frame1"},
-    {"Label1", ControlKind::Label, "見出し", 720, 2760, 0, 0},
-    {"Label2", ControlKind::ValueLabel, "", 1080, 10080, 1335, 375, "wider: the value needs it"},
-    {"Label2", ControlKind::BlueLabel, "二つ目", 30, 45, 150, 300},
-    {"Text1", ControlKind::TextBox, "", 5640, 3480, 1335, 375},
-    {"List1", ControlKind::List, "", 240, 3120, 3495, 6360},
-    {"Drive1", ControlKind::DriveList, "", 480, 960, 3495, 345},
-    {"Command1", ControlKind::Button, "OK", 1560, 1920, 975, 495},
-    {"Line1", ControlKind::Fill, "#ff0000", 120, 3480, 3840, 10},
-};
+// A table as a window's table file holds it: tab-separated, comments, a caption with a break.
+const char* const kTable = "# a window\n"
+                           "Frame1\tGroup\t600\t360\t3135\t2295\t枠\n"
+                           "Option1\tOption\t240\t600\t2775\t375\t選択\tFrame1\n"
+                           "\n"
+                           "Label1\tLabel\t720\t2760\t0\t0\t見出し\\n二行目\n"
+                           "Label2\tValueLabel\t1080\t10080\t1335\t375\t\t\twider: the value needs it\n"
+                           "Label2\tBlueLabel\t30\t45\t150\t300\t二つ目\r\n"
+                           "Text1\tTextBox\t5640\t3480\t1335\t375\n"
+                           "List1\tList\t240\t3120\t3495\t6360\n"
+                           "Drive1\tDriveList\t480\t960\t3495\t345\n"
+                           "Command1\tButton\t1560\t1920\t975\t495\tOK\n"
+                           "Line1\tFill\t120\t3480\t3840\t10\t#ff0000\n";
+
+std::vector<FormRow> Rows() {
+    int badLine = -1;
+    const std::vector<FormRow> rows = ParseFormTable(QString::fromUtf8(kTable), &badLine);
+    EXPECT_EQ(badLine, 0);
+    return rows;
+}
 
 TEST(FormLayout, RowsBecomeControlsAtTheirPixelPlaces) {
     QWidget window;
@@ -35,7 +43,7 @@ TEST(FormLayout, RowsBecomeControlsAtTheirPixelPlaces) {
     EXPECT_EQ(window.objectName(), QStringLiteral("FormX"));
     EXPECT_EQ(window.size(), QSize(560, 480));
     EXPECT_EQ(window.font().pixelSize(), kWindowFontPixels);
-    const FormControls c = BuildForm(&window, kRows);
+    const FormControls c = BuildForm(&window, Rows());
 
     struct Expect {
         const char* name;
@@ -64,6 +72,7 @@ TEST(FormLayout, RowsBecomeControlsAtTheirPixelPlaces) {
     EXPECT_TRUE(c.get<QPushButton>("Command1")->autoDefault()); // Enter presses a focused button
     // A zero width or height takes the caption's own size.
     const QLabel* natural = c.get<QLabel>("Label1");
+    EXPECT_EQ(natural->text(), QStringLiteral("見出し\n二行目"));
     EXPECT_EQ(natural->pos(), QPoint(48, 184));
     EXPECT_EQ(natural->size(), natural->sizeHint());
     // A name used twice is found by its place.
@@ -74,20 +83,41 @@ TEST(FormLayout, RowsBecomeControlsAtTheirPixelPlaces) {
 
 TEST(FormLayout, ExceptionsCarryTheirReason) {
     QWidget window;
-    const FormControls c = BuildForm(&window, kRows);
+    const FormControls c = BuildForm(&window, Rows());
     EXPECT_EQ(c.find("Label2")->property("layoutNote").toString(),
               QStringLiteral("wider: the value needs it"));
     EXPECT_FALSE(c.find("Text1")->property("layoutNote").isValid());
 }
 
+TEST(FormLayout, MalformedLinesAreFoundByNumber) {
+    const struct {
+        const char* text;
+        int badLine;
+    } cases[] = {
+        {"Label1\tLabel\t1\t2\t3\t4\n", 0},
+        {"# only a comment\n\nLabel1\tLabel\t1\t2\t3\n", 3}, // a number missing
+        {"Label1\tSlider\t1\t2\t3\t4\n", 1},                 // no such kind
+        {"Label1\tLabel\t1\tx\t3\t4\n", 1},                  // not a number
+        {"Label1\tLabel\t1\t-2\t3\t4\n", 1},                 // a negative place
+        {"\tLabel\t1\t2\t3\t4\n", 1},                        // no name
+        {"Label1\tLabel\t1\t2\t3\t4\tc\tp\tn\textra\n", 1},  // a cell too many
+    };
+    for (const auto& c : cases) {
+        int badLine = -1;
+        const std::vector<FormRow> rows = ParseFormTable(QString::fromUtf8(c.text), &badLine);
+        EXPECT_EQ(badLine, c.badLine) << c.text;
+        EXPECT_EQ(rows.empty(), c.badLine != 0) << c.text;
+    }
+}
+
 const FormRow kGraphRows[] = {
-    {"Picture1", ControlKind::Graph, "", 1500, 1500, 3000, 1500},
-    {"Label14", ControlKind::Label, "", 0, 0, 1500, 300},
-    {"Label15", ControlKind::Label, "", 0, 300, 1500, 300},
-    {"Label16", ControlKind::Label, "", 0, 600, 1500, 300},
-    {"Label17", ControlKind::Label, "", 0, 900, 1500, 300},
-    {"LabelX", ControlKind::ValueLabel, "", 0, 1200, 1500, 300},
-    {"LabelY", ControlKind::ValueLabel, "", 0, 3000, 1500, 300},
+    {"Picture1", ControlKind::Graph, "", 1500, 1500, 3000, 1500, "", ""},
+    {"Label14", ControlKind::Label, "", 0, 0, 1500, 300, "", ""},
+    {"Label15", ControlKind::Label, "", 0, 300, 1500, 300, "", ""},
+    {"Label16", ControlKind::Label, "", 0, 600, 1500, 300, "", ""},
+    {"Label17", ControlKind::Label, "", 0, 900, 1500, 300, "", ""},
+    {"LabelX", ControlKind::ValueLabel, "", 0, 1200, 1500, 300, "", ""},
+    {"LabelY", ControlKind::ValueLabel, "", 0, 3000, 1500, 300, "", ""},
 };
 
 class GraphPanelTest : public ::testing::Test {
