@@ -21,40 +21,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QToolButton>
 
 namespace mirendo {
 
 namespace {
-
 constexpr int kEnterKey = 13;
-
-// A blue arrow pointing right, the browser's "evaluate" picture.
-QPixmap RightArrowPixmap(QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double w = size.width();
-    const double h = size.height();
-    QPainterPath arrow;
-    arrow.moveTo(w * 0.92, h * 0.5);
-    arrow.lineTo(w * 0.52, h * 0.12);
-    arrow.lineTo(w * 0.52, h * 0.34);
-    arrow.lineTo(w * 0.08, h * 0.34);
-    arrow.lineTo(w * 0.08, h * 0.66);
-    arrow.lineTo(w * 0.52, h * 0.66);
-    arrow.lineTo(w * 0.52, h * 0.88);
-    arrow.closeSubpath();
-    p.setPen(QPen(QColor(0, 0, 160), 1));
-    p.setBrush(QColor(0, 0, 255));
-    p.drawPath(arrow);
-    return pixmap;
-}
-
 } // namespace
 
 Form6::Form6(Module1& state, Form5* imageSave, QWidget* parent)

@@ -24,18 +24,17 @@ Form10::Form10(Module1& state, Form9* help, QWidget* parent)
     : QWidget(parent, Qt::Window), m_state(state), m_help(help) {
     SetUpWindow(this, "Form10", QStringLiteral(" データ入力（ファイル入力）"), 8400, 7200);
     const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form10.tsv"));
-    m_drive1 = c.get<QComboBox>("Drive1");
-    m_dir1 = c.get<QListWidget>("Dir1");
+    auto* drive1 = c.get<QComboBox>("Drive1");
+    auto* dir1 = c.get<QListWidget>("Dir1");
     m_file1 = c.get<QListWidget>("File1");
     m_list1 = c.get<QListWidget>("List1");
-    m_rangeLabels = {c.get<QLabel>("Label31"), c.get<QLabel>("Label32"), c.get<QLabel>("Label33"),
-                     c.get<QLabel>("Label34")};
+    m_rangeLabels = RangeLabelsOf(c);
     auto* command1 = c.get<QPushButton>("Command1");
     auto* command2 = c.get<QPushButton>("Command2");
     auto* command3 = c.get<QPushButton>("Command3");
 
     m_lists =
-        new FolderLists(m_drive1, m_dir1, m_file1, {QStringLiteral("*.dat"), QStringLiteral("*.csv")}, this);
+        new FolderLists(drive1, dir1, m_file1, {QStringLiteral("*.dat"), QStringLiteral("*.csv")}, this);
     connect(m_lists, &FolderLists::fileClicked, this, &Form10::File1_Click);
     connect(command1, &QPushButton::clicked, this, &Form10::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &Form10::Command2_Click);
@@ -46,7 +45,7 @@ Form10::Form10(Module1& state, Form9* help, QWidget* parent)
 
     // Keyboard: choose the file in the lists, then OK or Cancel; the format help and the
     // file's contents last.
-    QWidget* order[] = {m_drive1, m_dir1, m_file1, command1, command2, command3, m_list1};
+    QWidget* order[] = {drive1, dir1, m_file1, command1, command2, command3, m_list1};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     m_list1->setAccessibleName(QStringLiteral("このファイルの内容"));

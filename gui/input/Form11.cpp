@@ -48,8 +48,7 @@ Form11::Form11(Module1& state, QWidget* parent) : QWidget(parent, Qt::Window), m
     m_command6 = c.get<QPushButton>("Command6");
     m_command7 = c.get<QPushButton>("Command7");
     m_list1 = c.get<QListWidget>("List1");
-    m_rangeLabels = {c.get<QLabel>("Label31"), c.get<QLabel>("Label32"), c.get<QLabel>("Label33"),
-                     c.get<QLabel>("Label34")};
+    m_rangeLabels = RangeLabelsOf(c);
     wireControls();
 }
 

@@ -1,8 +1,15 @@
 #include "widgets/RangeLabels.h"
 
+#include "widgets/FormLayout.h"
+
 #include <QLabel>
 
 namespace mirendo {
+
+std::array<QLabel*, 4> RangeLabelsOf(const FormControls& controls) {
+    return {controls.get<QLabel>("Label31"), controls.get<QLabel>("Label32"), controls.get<QLabel>("Label33"),
+            controls.get<QLabel>("Label34")};
+}
 
 void NameRangeLabels(const std::array<QLabel*, 4>& labels) {
     const char* const names[4] = {"X の最小値", "X の最大値", "Y の最小値", "Y の最大値"};

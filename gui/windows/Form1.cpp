@@ -36,7 +36,6 @@ const QString kInvalidInput = QStringLiteral("　入力値が不正です！　"
 constexpr int kEngineWaitMs = 10000;
 
 const char* const kOptionNames[4] = {"Option1", "Option2", "Option3", "Option4"};
-const char* const kRangeNames[4] = {"Label31", "Label32", "Label33", "Label34"};
 const char* const kBoxNames[6] = {"Text5", "Text6", "Text7", "Text8", "Text9", "Text10"};
 
 QString Q(const std::string& text) {
@@ -82,10 +81,9 @@ Form1::Form1(Module1& state, EngineRunner* runner, QWidget* parent)
     m_command9 = c.get<QPushButton>("Command9");
     m_frame1 = c.get<QGroupBox>("Frame1");
     m_list1 = c.get<QListWidget>("List1");
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         m_scaleOptions[i] = c.get<QRadioButton>(kOptionNames[i]);
-        m_rangeLabels[i] = c.get<QLabel>(kRangeNames[i]);
-    }
+    m_rangeLabels = RangeLabelsOf(c);
     for (int i = 0; i < 6; ++i)
         m_settingBoxes[i] = c.get<QLineEdit>(kBoxNames[i]);
     m_command3 = c.get<QPushButton>("Command3");
