@@ -12,6 +12,7 @@
 #include "widgets/MessageBox.h"
 #include "widgets/PendingEvents.h"
 #include "widgets/PictureBox.h"
+#include "widgets/ValueLabel.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -40,9 +41,7 @@ Form6::Form6(Module1& state, Form5* imageSave, QWidget* parent)
     m_command4 = c.get<QPushButton>("Command4");
     m_command8 = c.get<QPushButton>("Command8");
     m_text1 = c.get<QLineEdit>("Text1");
-    m_label6 = c.get<QLabel>("Label6");
-    m_label7 = c.get<QLabel>("Label7");
-    m_label8 = c.get<QLabel>("Label8");
+    m_label6 = c.get<ValueLabel>("Label6");
     m_lists = new FolderLists(c.get<QComboBox>("Drive1"), c.get<QListWidget>("Dir1"),
                               c.get<QListWidget>("File1"), {QString::fromLatin1(kArchivePattern)}, this);
     // The arrow picture is pressed like a button; it is not a real control of the window's table.
@@ -77,11 +76,12 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     back->setAccessibleName(QStringLiteral("スタート画面に戻る"));
     arrow->setAccessibleName(QStringLiteral("計算する"));
     m_text1->setAccessibleName(QStringLiteral("任意 X 入力（外挿も可）"));
-    m_label6->setAccessibleName(QStringLiteral("任意 X に対する Y 値"));
+    m_label6->setMeaning(QStringLiteral("任意 X に対する Y 値"));
     // Keyboard: choose the file, draw, add the points, evaluate (Enter in Text1), save, then
     // Reset and back. The arrow picture needs no stop of its own: Enter in Text1 evaluates.
+    // The graph, once drawn, takes the focus after its steps to read the curve by keys.
     QWidget* order[] = {c.find("Drive1"), c.find("Dir1"), c.find("File1"), m_command1, m_command4,
-                        m_text1,          m_command8,     reset,           back};
+                        m_picture1,       m_text1,        m_command8,      reset,      back};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -110,7 +110,7 @@ void Form6::showEmpty() {
     m_graph->showLimitCaptions();
     m_text1->clear();
     m_text1->setEnabled(false);
-    m_label6->clear();
+    m_label6->clearValue();
     m_command1->setEnabled(false);
     m_command4->setEnabled(false);
     m_command8->setEnabled(false);
@@ -211,17 +211,17 @@ void Form6::Text1_KeyDown(int keyCode) {
 
 void Form6::Text1_Click() {
     m_text1->clear();
-    m_label6->clear();
+    m_label6->clearValue();
 }
 
 void Form6::EvaluateAtX() {
     const Evaluation e = mirendo::EvaluateAtX(m_state, m_text1->text().toStdString());
     if (!e.ok) {
         ShowMessage(this, QStringLiteral("　正しく計算できません　"));
-        m_label6->clear();
+        m_label6->clearValue();
         return;
     }
-    m_label6->setText(QString::fromStdString(e.text));
+    m_label6->setValue(QString::fromStdString(e.text));
 }
 
 bool Form6::eventFilter(QObject* watched, QEvent* event) {

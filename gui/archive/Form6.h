@@ -19,6 +19,7 @@ class FormControls;
 class GraphPanel;
 class Form5;
 class PictureBox;
+class ValueLabel;
 
 class Form6 : public QWidget {
     Q_OBJECT
@@ -67,9 +68,7 @@ class Form6 : public QWidget {
     QPushButton* m_command4 = nullptr;
     QPushButton* m_command8 = nullptr;
     QLineEdit* m_text1 = nullptr;
-    QLabel* m_label6 = nullptr; // evaluation result
-    QLabel* m_label7 = nullptr; // cursor X
-    QLabel* m_label8 = nullptr; // cursor Y
+    ValueLabel* m_label6 = nullptr; // evaluation result
     // The readout follows the shared curve only while this window's own graph shows it.
     bool m_graphShown = false;
 };

@@ -16,6 +16,7 @@ class QPushButton;
 namespace mirendo {
 
 class FolderLists;
+class ValueLabel;
 class Form3;
 class Form9;
 
@@ -56,7 +57,7 @@ class Form10 : public QWidget {
     FolderLists* m_lists = nullptr;
     QListWidget* m_file1 = nullptr;
     QListWidget* m_list1 = nullptr;
-    std::array<QLabel*, 4> m_rangeLabels{};
+    std::array<ValueLabel*, 4> m_rangeLabels{};
     bool m_pointsRead = false; // a file was read successfully since the last prepare()
 };
 

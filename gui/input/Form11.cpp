@@ -7,6 +7,7 @@
 #include "widgets/MessageBox.h"
 #include "widgets/PendingEvents.h"
 #include "widgets/RangeLabels.h"
+#include "widgets/ValueLabel.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -33,7 +34,7 @@ QString CorrectionRangeMessage(int count) {
 Form11::Form11(Module1& state, QWidget* parent) : QWidget(parent, Qt::Window), m_state(state) {
     SetUpWindow(this, "Form11", QStringLiteral(" データ入力（手入力）"), 8280, 7920);
     const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form11.tsv"));
-    m_label4 = c.get<QLabel>("Label4");
+    m_label4 = c.get<ValueLabel>("Label4");
     m_label4->setAlignment(Qt::AlignCenter);
     m_text1 = c.get<QLineEdit>("Text1");
     m_text2 = c.get<QLineEdit>("Text2");
@@ -66,7 +67,7 @@ void Form11::wireControls() {
     setTabOrder(m_command7, m_command6);
     setTabOrder(m_command6, m_command5);
 
-    m_label4->setAccessibleName(QStringLiteral("入力中のデータ番号"));
+    m_label4->setMeaning(QStringLiteral("入力中のデータ番号"));
     m_text1->setAccessibleName(QStringLiteral("X 値"));
     m_text2->setAccessibleName(QStringLiteral("Y 値"));
     m_text3->setAccessibleName(QStringLiteral("修正するデータ番号"));
@@ -100,7 +101,7 @@ void Form11::wireControls() {
 }
 
 void Form11::resetForMainWindowReset() {
-    m_label4->setText(QStringLiteral("1"));
+    m_label4->setValue(QStringLiteral("1"));
     m_text1->clear();
     m_text2->clear();
     m_list1->clear();
@@ -109,7 +110,7 @@ void Form11::resetForMainWindowReset() {
 
 void Form11::openForEntry() {
     m_state.EntryNo = 1;
-    m_label4->setText(QStringLiteral("1"));
+    m_label4->setValue(QStringLiteral("1"));
     for (QLineEdit* box : {m_text1, m_text2, m_text3, m_text4, m_text5})
         box->clear();
     m_list1->clear();
@@ -159,7 +160,7 @@ void Form11::Command1_Click() {
         m_command2->setFocus(Qt::OtherFocusReason);
         return;
     }
-    m_label4->setText(QString::number(m_state.EntryNo));
+    m_label4->setValue(QString::number(m_state.EntryNo));
     m_text1->clear();
     m_text2->clear();
     m_text1->setFocus(Qt::OtherFocusReason);

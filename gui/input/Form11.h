@@ -16,6 +16,8 @@ class QPushButton;
 
 namespace mirendo {
 
+class ValueLabel;
+
 class Form11 : public QWidget {
     Q_OBJECT
   public:
@@ -51,7 +53,7 @@ class Form11 : public QWidget {
     void addListLine(int number, const QString& x, const QString& y);
 
     Module1& m_state;
-    QLabel* m_label4 = nullptr;
+    ValueLabel* m_label4 = nullptr;
     QLineEdit* m_text1 = nullptr;
     QLineEdit* m_text2 = nullptr;
     QLineEdit* m_text3 = nullptr;
@@ -65,7 +67,7 @@ class Form11 : public QWidget {
     QPushButton* m_command6 = nullptr;
     QPushButton* m_command7 = nullptr;
     QListWidget* m_list1 = nullptr;
-    std::array<QLabel*, 4> m_rangeLabels{};
+    std::array<ValueLabel*, 4> m_rangeLabels{};
 };
 
 } // namespace mirendo

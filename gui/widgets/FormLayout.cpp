@@ -1,6 +1,7 @@
 #include "widgets/FormLayout.h"
 
 #include "widgets/PictureBox.h"
+#include "widgets/ValueLabel.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -27,7 +28,10 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 }
 
 QLabel* MakeLabel(QWidget* parent, const FormRow& row) {
-    auto* label = new QLabel(row.caption, parent);
+    // A value's label makes the value its accessible name.
+    const bool value = row.kind == ControlKind::ValueLabel || row.kind == ControlKind::ValueText;
+    QLabel* label = value ? new ValueLabel(parent) : new QLabel(parent);
+    label->setText(row.caption);
     switch (row.kind) {
     case ControlKind::BlueLabel:
         SetColour(label, QPalette::WindowText, QColor(0, 0, 255));
@@ -90,9 +94,9 @@ QWidget* MakeControl(QWidget* parent, const FormRow& row) {
     }
 }
 
-const char* const kKindNames[] = {"Label",   "BlueLabel", "ValueLabel", "Heading", "StepNumber",
-                                  "Picture", "Button",    "TextBox",    "List",    "DriveList",
-                                  "Option",  "Group",     "Fill",       "Outline", "Graph"};
+const char* const kKindNames[] = {"Label",  "BlueLabel", "ValueLabel", "Heading",   "StepNumber", "Picture",
+                                  "Button", "TextBox",   "List",       "DriveList", "Option",     "Group",
+                                  "Fill",   "Outline",   "Graph",      "ValueText"};
 
 bool KindOfName(const QString& name, ControlKind& kind) {
     for (std::size_t i = 0; i < std::size(kKindNames); ++i) {

@@ -27,7 +27,7 @@ QFont WindowFont(int pixelSize = kWindowFontPixels, bool bold = false);
 enum class ControlKind {
     Label,      // plain text; a width or height of 0 sizes it to its text
     BlueLabel,  // text in blue
-    ValueLabel, // white framed box of a value the window writes
+    ValueLabel, // white framed box of a value the window writes (a ValueLabel, as ValueText is)
     Heading,    // bold text
     StepNumber, // a large bold circled digit that numbers a step
     Picture,    // an empty label the window draws a picture into
@@ -40,6 +40,7 @@ enum class ControlKind {
     Fill,      // a filled rectangle (line, square, panel); the caption names its colour ("#rrggbb")
     Outline,   // an empty rectangle drawn as a thin box
     Graph,     // the graph area (a PictureBox whose drawing surface is the rectangle's size)
+    ValueText, // plain text of a value the window writes (an axis limit, a point number)
 };
 
 // One control of a window. Positions are in twips; `parent` names a Group row built before it

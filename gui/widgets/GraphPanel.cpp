@@ -1,10 +1,8 @@
 #include "widgets/GraphPanel.h"
 
-#include "plot/Readout.h"
 #include "widgets/FormLayout.h"
 #include "widgets/PictureBox.h"
-
-#include <QLabel>
+#include "widgets/ValueLabel.h"
 
 namespace mirendo {
 
@@ -17,53 +15,80 @@ const char* const kLimitMeanings[4] = {"X 軸の開始値", "X 軸の終了値",
 GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const char* yValue,
                        const Module1& state, QObject* parent)
     : QObject(parent), m_state(state), m_picture(controls.get<PictureBox>("Picture1")),
-      m_xValue(controls.get<QLabel>(xValue)), m_yValue(controls.get<QLabel>(yValue)) {
+      m_xValue(controls.get<ValueLabel>(xValue)), m_yValue(controls.get<ValueLabel>(yValue)) {
     for (int i = 0; i < 4; ++i) {
-        m_limits[i] = controls.get<QLabel>(kLimitNames[i]);
-        m_limits[i]->setAccessibleName(QString::fromUtf8(kLimitMeanings[i]));
+        m_limits[i] = controls.get<ValueLabel>(kLimitNames[i]);
+        m_limits[i]->setMeaning(QString::fromUtf8(kLimitMeanings[i]));
     }
     // The Y limits end at the graph's left edge, the X stop at its right edge.
     for (int i : {1, 2, 3})
         m_limits[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     showLimitCaptions();
-    m_xValue->setAccessibleName(QStringLiteral("カーソル位置の X 値"));
-    m_yValue->setAccessibleName(QStringLiteral("カーソル位置の Y 値"));
-    m_picture->setAccessibleName(QStringLiteral("グラフ表示エリア"));
-    m_picture->setAccessibleDescription(QStringLiteral("マウスを動かすとカーソル位置の値を表示します"));
+    m_xValue->setMeaning(QStringLiteral("カーソル位置の X 値"));
+    m_yValue->setMeaning(QStringLiteral("カーソル位置の Y 値"));
+    m_picture->setReadoutTexts(QString(), QString());
+    m_picture->setAccessibleDescription(
+        QStringLiteral("マウスを動かすか左右キーを押すとカーソル位置の値を表示します"));
     connect(m_picture, &PictureBox::mouseMovedTo, this, [this](float x, float) { followMouse(x); });
+    connect(m_picture, &PictureBox::stepRequested, this, &GraphPanel::step);
 }
 
 void GraphPanel::showLimitCaptions() {
     for (int i = 0; i < 4; ++i)
-        m_limits[i]->setText(QString::fromLatin1(kLimitCaptions[i]));
+        m_limits[i]->setValue(QString::fromLatin1(kLimitCaptions[i]));
 }
 
 void GraphPanel::setLimitTexts(const std::array<std::string, 4>& texts) {
     for (int i = 0; i < 4; ++i)
-        m_limits[i]->setText(QString::fromStdString(texts[i]));
+        m_limits[i]->setValue(QString::fromStdString(texts[i]));
 }
 
 void GraphPanel::clearReadout() {
     m_picture->hideCursorLines();
-    m_xValue->clear();
-    m_yValue->clear();
+    m_xValue->clearValue();
+    m_yValue->clearValue();
+    m_picture->setReadoutTexts(QString(), QString());
+    m_sample = 0;
+}
+
+void GraphPanel::setReadoutActive(bool active) {
+    m_readoutActive = active;
+    setKeyboardReadout(active);
+}
+
+void GraphPanel::setKeyboardReadout(bool on) {
+    m_picture->setKeyboardReadout(on);
 }
 
 void GraphPanel::followMouse(float x) {
-    if (!m_readoutActive)
-        return;
-    const Readout readout = ComputeReadout(m_state, x);
+    if (m_readoutActive)
+        show(ComputeReadout(m_state, x));
+}
+
+// The keys go through the mouse's readout at the stepped sample's abscissa, so both show the
+// same sample with the same texts.
+void GraphPanel::step(ReadoutStep step) {
+    if (m_readoutActive)
+        show(ReadoutForStep(m_state, m_sample, step));
+}
+
+void GraphPanel::show(const Readout& readout) {
     switch (readout.action) {
     case Readout::Action::Nothing:
         return;
     case Readout::Action::Hide:
         clearReadout();
         return;
-    case Readout::Action::Show:
+    case Readout::Action::Show: {
+        m_sample = readout.sample;
         m_picture->showCursorLines(readout.verticalX, readout.horizontalY);
-        m_xValue->setText(QString::fromStdString(readout.xText));
-        m_yValue->setText(QString::fromStdString(readout.yText));
+        const QString x = QString::fromStdString(readout.xText);
+        const QString y = QString::fromStdString(readout.yText);
+        m_xValue->setValue(x);
+        m_yValue->setValue(y);
+        m_picture->setReadoutTexts(x, y);
         return;
+    }
     }
 }
 

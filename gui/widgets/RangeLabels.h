@@ -4,18 +4,18 @@
 #include <array>
 #include <string>
 
-class QLabel;
-
 namespace mirendo {
 
 class FormControls;
+class ValueLabel;
 
 // Label31 .. Label34 of a window built from its table.
-std::array<QLabel*, 4> RangeLabelsOf(const FormControls& controls);
+std::array<ValueLabel*, 4> RangeLabelsOf(const FormControls& controls);
 
-// Names a screen reader reads for the range labels ("X の最小値" ...).
-void NameRangeLabels(const std::array<QLabel*, 4>& labels);
-void SetRangeTexts(const std::array<QLabel*, 4>& labels, const std::array<std::string, 4>& texts);
-std::array<std::string, 4> RangeLabelTexts(const std::array<QLabel*, 4>& labels);
+// What the range labels show, for a screen reader ("X の最小値" ...); it reads the value itself
+// as the label's name.
+void NameRangeLabels(const std::array<ValueLabel*, 4>& labels);
+void SetRangeTexts(const std::array<ValueLabel*, 4>& labels, const std::array<std::string, 4>& texts);
+std::array<std::string, 4> RangeLabelTexts(const std::array<ValueLabel*, 4>& labels);
 
 } // namespace mirendo

@@ -70,8 +70,6 @@ Form1::Form1(Module1& state, Calculation* calculation, QWidget* parent)
     m_command2 = c.get<QPushButton>("Command2");
     m_graph = new GraphPanel(c, "Label27", "Label28", m_state, this);
     m_picture1 = m_graph->picture();
-    m_label27 = c.get<QLabel>("Label27");
-    m_label28 = c.get<QLabel>("Label28");
     decorate(c);
     wireControls();
     connect(m_calculation, &Calculation::startFailed, this,
@@ -128,17 +126,29 @@ void Form1::wireControls() {
         button->setEnabled(false);
 
     // Tab order follows the steps; the data table, which only shows the points, comes last.
-    QWidget* order[] = {m_option5,         m_option6,
-                        m_command9,        m_scaleOptions[0],
-                        m_scaleOptions[1], m_scaleOptions[2],
-                        m_scaleOptions[3], m_settingBoxes[0],
-                        m_settingBoxes[1], m_settingBoxes[2],
-                        m_settingBoxes[3], m_settingBoxes[4],
-                        m_settingBoxes[5], m_command3,
-                        m_command1,        m_command4,
-                        m_command5,        m_command6,
-                        m_command8,        m_command7,
-                        m_command2,        m_list1};
+    QWidget* order[] = {m_option5,
+                        m_option6,
+                        m_command9,
+                        m_scaleOptions[0],
+                        m_scaleOptions[1],
+                        m_scaleOptions[2],
+                        m_scaleOptions[3],
+                        m_settingBoxes[0],
+                        m_settingBoxes[1],
+                        m_settingBoxes[2],
+                        m_settingBoxes[3],
+                        m_settingBoxes[4],
+                        m_settingBoxes[5],
+                        m_command3,
+                        m_command1,
+                        m_command4,
+                        m_command5,
+                        m_picture1,
+                        m_command6,
+                        m_command8,
+                        m_command7,
+                        m_command2,
+                        m_list1};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     updateTabStops();
@@ -191,12 +201,11 @@ void Form1::ResetMainWindow() {
     clearRangeLabels();
     for (QLineEdit* box : m_settingBoxes)
         box->clear();
-    m_label27->clear();
-    m_label28->clear();
+    m_graph->clearReadout();
+    m_graph->setKeyboardReadout(false);
     showLimitCaptions();
     for (QPushButton* button : {m_command1, m_command3, m_command4, m_command5, m_command6})
         button->setEnabled(false);
-    m_picture1->hideCursorLines();
     m_state.GraphDrawn = 0;
 }
 
@@ -215,8 +224,7 @@ void Form1::applyPublishedPoints(const PublishedPoints& points) {
     m_list1->clear();
     for (const std::string& line : points.tableLines)
         m_list1->addItem(Q(line));
-    for (int i = 0; i < 4; ++i)
-        m_rangeLabels[i]->setText(Q(points.rangeTexts[i]));
+    SetRangeTexts(m_rangeLabels, points.rangeTexts);
     if (points.enableAllOptionsFirst)
         enableAllScaleOptions();
     if (!points.logXAllowed) {
@@ -242,8 +250,7 @@ void Form1::clearDataTable() {
 }
 
 void Form1::clearRangeLabels() {
-    for (QLabel* label : m_rangeLabels)
-        label->clear();
+    SetRangeTexts(m_rangeLabels, {});
 }
 
 void Form1::enableSettingsOk() {
@@ -303,8 +310,7 @@ void Form1::writeSettingBoxes(const SettingTexts& texts) {
 }
 
 std::array<std::string, 4> Form1::rangeTexts() const {
-    return {S(m_rangeLabels[0]->text()), S(m_rangeLabels[1]->text()), S(m_rangeLabels[2]->text()),
-            S(m_rangeLabels[3]->text())};
+    return RangeLabelTexts(m_rangeLabels);
 }
 
 void Form1::showLimitCaptions() {
@@ -388,6 +394,7 @@ void Form1::drawLoadedCurve(const exchange::LoadedResult& result) {
     PlotCurveForMode(m_state, *m_picture1);
     m_picture1->setLineWidth(1);
     m_state.GraphDrawn = 1;
+    m_graph->setKeyboardReadout(true);
     m_command6->setEnabled(true);
     m_command6->setFocus();
 }

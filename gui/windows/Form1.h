@@ -27,6 +27,7 @@ class Calculation;
 class FormControls;
 class GraphPanel;
 class PictureBox;
+class ValueLabel;
 namespace exchange {
 struct LoadedResult;
 }
@@ -99,7 +100,7 @@ class Form1 : public QWidget {
     QGroupBox* m_frame1 = nullptr;
     std::array<QRadioButton*, 4> m_scaleOptions{}; // Option1..Option4
     QListWidget* m_list1 = nullptr;
-    std::array<QLabel*, 4> m_rangeLabels{};     // Label31..Label34
+    std::array<ValueLabel*, 4> m_rangeLabels{}; // Label31..Label34
     std::array<QLineEdit*, 6> m_settingBoxes{}; // Text5..Text10
     QPushButton* m_command3 = nullptr;
     QPushButton* m_command1 = nullptr;
@@ -111,8 +112,6 @@ class Form1 : public QWidget {
     QPushButton* m_command2 = nullptr;
     GraphPanel* m_graph = nullptr;
     PictureBox* m_picture1 = nullptr;
-    QLabel* m_label27 = nullptr;
-    QLabel* m_label28 = nullptr;
 };
 
 } // namespace mirendo

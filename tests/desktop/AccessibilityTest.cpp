@@ -63,28 +63,35 @@ TEST_F(Accessibility, EveryInteractiveControlHasAName) {
 }
 
 TEST_F(Accessibility, PictureButtonsAndValueLabelsAreDescribed) {
+    // A value label is read by its value; what the value is goes in its description.
     struct Row {
         QWidget* window;
         const char* control;
         const char* name;
+        QAccessible::Text which = QAccessible::Name;
     };
     click(m_windows->form2(), "Command1");
     const Row rows[] = {
         {m_windows->form1(), "Command2", "スタート画面に戻る"},
-        {m_windows->form1(), "Label27", "カーソル位置の X 値"},
-        {m_windows->form1(), "Label28", "カーソル位置の Y 値"},
+        {m_windows->form1(), "Label27", "カーソル位置の X 値", QAccessible::Description},
+        {m_windows->form1(), "Label28", "カーソル位置の Y 値", QAccessible::Description},
         {m_windows->form1(), "Picture1", "グラフ表示エリア"},
         {m_windows->form1(), "Text5", "X 軸 開始値"},
         {m_windows->form1(), "Text10", "Y 軸 増分"},
         {m_windows->form6(), "Command2", "スタート画面に戻る"},
         {m_windows->form6(), "Picture2", "計算する"},
-        {m_windows->form6(), "Label6", "任意 X に対する Y 値"},
-        {m_windows->form6(), "Label7", "カーソル位置の X 値"},
+        {m_windows->form6(), "Label6", "任意 X に対する Y 値", QAccessible::Description},
+        {m_windows->form6(), "Label7", "カーソル位置の X 値", QAccessible::Description},
         {m_windows->form2(), "Command4", "ファイルデータの書式例"},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(AccessibleName(control<QWidget>(row.window, row.control)), QString::fromUtf8(row.name))
+    for (const Row& row : rows) {
+        QWidget* widget = control<QWidget>(row.window, row.control);
+        const QString text = row.which == QAccessible::Name
+                                 ? AccessibleName(widget)
+                                 : QAccessible::queryAccessibleInterface(widget)->text(row.which);
+        EXPECT_EQ(text, QString::fromUtf8(row.name))
             << row.window->objectName().toStdString() << "/" << row.control;
+    }
     // Captioned buttons are read by their caption.
     EXPECT_EQ(AccessibleName(control<QWidget>(m_windows->form1(), "Command4")),
               QStringLiteral("ラグランジュ補間計算"));

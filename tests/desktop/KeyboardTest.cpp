@@ -2,6 +2,7 @@
 // Enter presses the focused button, and a file is chosen in the lists with arrows and Enter.
 #include "support/AppTest.h"
 
+#include "plot/Readout.h"
 #include "widgets/FolderLists.h"
 
 #include <QComboBox>
@@ -242,6 +243,17 @@ TEST_F(Keyboard, WholeCalculationWithoutTheMouse) {
     ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isWaitingForResult(); }, 11000));
     EXPECT_EQ(m_state.GraphDrawn, 1);
     ASSERT_EQ(focusedName(), QStringLiteral("Command6"));
+
+    // The graph takes the focus once the curve is drawn; the keys step its crosshair over the
+    // samples: Home, three right, a page down is sample 14, shown as the mouse there shows it.
+    ASSERT_TRUE(tabTo("Picture1"));
+    for (Qt::Key k : {Qt::Key_Home, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_PageDown})
+        key(k);
+    const Readout atSample = ComputeReadout(m_state, SampleAbscissa(m_state, 14));
+    ASSERT_EQ(atSample.sample, 14);
+    EXPECT_EQ(control<QLabel>(main, "Label27")->text(), QString::fromStdString(atSample.xText));
+    EXPECT_EQ(control<QLabel>(main, "Label28")->text(), QString::fromStdString(atSample.yText));
+    ASSERT_TRUE(tabTo("Command6"));
 
     // ⑧: the save dialog opens with the name selected; Enter saves.
     key(Qt::Key_Return);
