@@ -10,14 +10,21 @@ namespace {
 const char* const kLimitNames[4] = {"Label14", "Label15", "Label16", "Label17"};
 const char* const kLimitCaptions[4] = {"X-Start", "X-Stop", "Y-Start", "Y-Stop"};
 const char* const kLimitMeanings[4] = {"X 軸の開始値", "X 軸の終了値", "Y 軸の開始値", "Y 軸の終了値"};
+
+// The limits and the readout are value rows of the window's table (ValueLabel or ValueText).
+ValueLabel* ValueLabelOf(const FormControls& controls, const char* name) {
+    auto* label = qobject_cast<ValueLabel*>(controls.find(name));
+    Q_ASSERT_X(label, name, "not a value row of the window's table");
+    return label;
+}
 } // namespace
 
 GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const char* yValue,
                        const Module1& state, QObject* parent)
     : QObject(parent), m_state(state), m_picture(controls.get<PictureBox>("Picture1")),
-      m_xValue(controls.get<ValueLabel>(xValue)), m_yValue(controls.get<ValueLabel>(yValue)) {
+      m_xValue(ValueLabelOf(controls, xValue)), m_yValue(ValueLabelOf(controls, yValue)) {
     for (int i = 0; i < 4; ++i) {
-        m_limits[i] = controls.get<ValueLabel>(kLimitNames[i]);
+        m_limits[i] = ValueLabelOf(controls, kLimitNames[i]);
         m_limits[i]->setMeaning(QString::fromUtf8(kLimitMeanings[i]));
     }
     // The Y limits end at the graph's left edge, the X stop at its right edge.

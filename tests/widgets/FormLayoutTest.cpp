@@ -2,6 +2,7 @@
 #include "widgets/FormLayout.h"
 #include "widgets/GraphPanel.h"
 #include "widgets/PictureBox.h"
+#include "widgets/ValueLabel.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -79,6 +80,8 @@ TEST(FormLayout, RowsBecomeControlsAtTheirPixelPlaces) {
     EXPECT_EQ(c.get<QLabel>("Label2", 1)->text(), QStringLiteral("二つ目"));
     EXPECT_EQ(c.find("Label2", 2), nullptr);
     EXPECT_EQ(c.find("Missing"), nullptr);
+    EXPECT_NE(qobject_cast<ValueLabel*>(c.find("Label2")), nullptr) << "a value is read by its value";
+    EXPECT_EQ(qobject_cast<ValueLabel*>(c.find("Label1")), nullptr);
 }
 
 TEST(FormLayout, ExceptionsCarryTheirReason) {
@@ -112,10 +115,10 @@ TEST(FormLayout, MalformedLinesAreFoundByNumber) {
 
 const FormRow kGraphRows[] = {
     {"Picture1", ControlKind::Graph, "", 1500, 1500, 3000, 1500, "", ""},
-    {"Label14", ControlKind::Label, "", 0, 0, 1500, 300, "", ""},
-    {"Label15", ControlKind::Label, "", 0, 300, 1500, 300, "", ""},
-    {"Label16", ControlKind::Label, "", 0, 600, 1500, 300, "", ""},
-    {"Label17", ControlKind::Label, "", 0, 900, 1500, 300, "", ""},
+    {"Label14", ControlKind::ValueText, "", 0, 0, 1500, 300, "", ""},
+    {"Label15", ControlKind::ValueText, "", 0, 300, 1500, 300, "", ""},
+    {"Label16", ControlKind::ValueText, "", 0, 600, 1500, 300, "", ""},
+    {"Label17", ControlKind::ValueText, "", 0, 900, 1500, 300, "", ""},
     {"LabelX", ControlKind::ValueLabel, "", 0, 1200, 1500, 300, "", ""},
     {"LabelY", ControlKind::ValueLabel, "", 0, 3000, 1500, 300, "", ""},
 };
@@ -152,9 +155,11 @@ TEST_F(GraphPanelTest, LimitLabelsAndTheirNames) {
     m_panel->showLimitCaptions();
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(text(names[i]), QString::fromLatin1(captions[i]));
-        EXPECT_EQ(m_controls.get<QLabel>(names[i])->accessibleName(), QString::fromUtf8(meanings[i]));
+        EXPECT_EQ(m_controls.get<QLabel>(names[i])->accessibleDescription(), QString::fromUtf8(meanings[i]));
+        EXPECT_EQ(m_controls.get<QLabel>(names[i])->accessibleName(), QString()) << "read by its value";
     }
-    EXPECT_EQ(m_controls.get<QLabel>("LabelX")->accessibleName(), QStringLiteral("カーソル位置の X 値"));
+    EXPECT_EQ(m_controls.get<QLabel>("LabelX")->accessibleDescription(),
+              QStringLiteral("カーソル位置の X 値"));
     EXPECT_EQ(m_panel->picture()->accessibleName(), QStringLiteral("グラフ表示エリア"));
 }
 
