@@ -1,6 +1,7 @@
 // Not a test: goes through a calculation and the browser and saves every window to
 // <folder>/desk-<window>-<scale>x.png, to look at the layout at the screen scale it runs with
-// (QT_SCALE_FACTOR=2 for 2x). The focused button of each window shows its focus frame.
+// (QT_SCALE_FACTOR=2 for 2x). The focused control of each window shows its focus frame; both
+// graphs show the crosshair as the keyboard put it.
 // Usage: grab_desktop [folder]   (default /tmp)
 #include "archive/Form4.h"
 #include "archive/Form5.h"
@@ -42,6 +43,19 @@ void grab(QWidget* window, QWidget* focus = nullptr) {
 
 template <typename T = QWidget> T* child(QWidget* window, const char* name) {
     return window->findChild<T*>(QString::fromLatin1(name));
+}
+
+// Puts the focus on the window's graph and steps its crosshair `pages` pages from the first sample.
+void stepCrosshair(QWidget* window, int pages) {
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("%s did not become active", qPrintable(window->objectName()));
+    QWidget* graph = child(window, "Picture1");
+    graph->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(graph, Qt::Key_Home);
+    for (int i = 0; i < pages; ++i)
+        QTest::keyClick(graph, Qt::Key_PageDown);
 }
 
 } // namespace
@@ -87,7 +101,9 @@ int main(int argc, char* argv[]) {
         child<QPushButton>(main, name)->click();
     if (!QTest::qWaitFor([&windows] { return !windows.calculation()->isWaitingForResult(); }, 11000))
         return 1;
-    grab(main, child(main, "Command6"));
+    // The graph read by keyboard: focused, the crosshair stepped onto the curve.
+    stepCrosshair(main, 12);
+    grab(main, child(main, "Picture1"));
     child<QPushButton>(main, "Command6")->click();
     grab(windows.form4(), child(windows.form4(), "Text1"));
     child<QPushButton>(windows.form4(), "Command1")->click();
@@ -119,6 +135,7 @@ int main(int argc, char* argv[]) {
     browser->Command4_Click();
     child<QLineEdit>(browser, "Text1")->setText(QStringLiteral("3"));
     browser->Text1_KeyDown(13);
-    grab(browser, child(browser, "Command8"));
+    stepCrosshair(browser, 8);
+    grab(browser, child(browser, "Picture1"));
     return 0;
 }
