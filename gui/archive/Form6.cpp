@@ -2,6 +2,8 @@
 
 #include "archive/ArchiveFile.h"
 #include "archive/ArchiveLayout.h"
+#include "archive/BatchEvaluation.h"
+#include "archive/BatchEvaluationWindow.h"
 #include "archive/EvaluateAtX.h"
 #include "archive/Form5.h"
 #include "plot/Plot.h"
@@ -12,9 +14,11 @@
 #include "widgets/PendingEvents.h"
 #include "widgets/PictureBox.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -86,6 +90,14 @@ Form6::Form6(Module1& state, Form5* imageSave, QWidget* parent)
     AddLabel(this, "Label5", QStringLiteral("Y="), Twips(10320, 9360, 480, 285));
     m_label6 = AddLabel(this, "Label6", QString(), Twips(10800, 9300, 1455, 450), LabelStyle::Value);
     m_command8 = AddButton(this, "Command8", QStringLiteral("グラフ画像保存"), Twips(12960, 9120, 1935, 615));
+    // Additions in free space: the mark between the result and the save button, the batch
+    // button under the save button.
+    m_extrapolated =
+        AddLabel(this, "LabelExtrapolated", QString(), Twips(12300, 9360, 600, 285), LabelStyle::Blue);
+    m_extrapolated->setAccessibleDescription(QStringLiteral("X がデータ点の範囲外です（外挿）"));
+    m_commandBatch =
+        AddButton(this, "CommandBatch", QStringLiteral("一括計算"), Twips(12960, 9840, 1935, 450));
+    m_commandBatch->setAccessibleName(m_commandBatch->text());
 
     m_lists = new FolderLists(drive, dir, file, {QString::fromLatin1(kArchivePattern)}, this);
     connect(m_lists, &FolderLists::fileClicked, this, &Form6::File1_Click);
@@ -95,8 +107,10 @@ Form6::Form6(Module1& state, Form5* imageSave, QWidget* parent)
     connect(m_command8, &QPushButton::clicked, this, &Form6::Command8_Click);
     connect(back, &QPushButton::clicked, this, &Form6::Command2_Click);
     connect(arrow, &QToolButton::clicked, this, &Form6::Picture2_Click);
+    connect(m_commandBatch, &QPushButton::clicked, this, &Form6::CommandBatch_Click);
     connect(m_picture1, &PictureBox::mouseMovedTo, this, &Form6::Picture1_MouseMove);
     m_text1->installEventFilter(this);
+    m_label6->installEventFilter(this);
 
     // Screen readers: the picture buttons and value boxes have no caption of their own.
     back->setAccessibleName(QStringLiteral("スタート画面に戻る"));
@@ -108,9 +122,11 @@ Form6::Form6(Module1& state, Form5* imageSave, QWidget* parent)
     const char* const limitNames[4] = {"X 軸の開始値", "X 軸の終了値", "Y 軸の開始値", "Y 軸の終了値"};
     for (int i = 0; i < 4; ++i)
         m_limitLabels[i]->setAccessibleName(QString::fromUtf8(limitNames[i]));
-    // Keyboard: choose the file, draw, add the points, evaluate (Enter in Text1), save, then
-    // Reset and back. The arrow picture needs no stop of its own: Enter in Text1 evaluates.
-    QWidget* order[] = {drive, dir, file, m_command1, m_command4, m_text1, m_command8, reset, back};
+    // Keyboard: choose the file, draw, add the points, evaluate (Enter in Text1), the result
+    // (a stop only while it shows one, for Ctrl+C), the batch evaluation, save, then Reset and
+    // back. The arrow picture needs no stop of its own: Enter in Text1 evaluates.
+    QWidget* order[] = {drive,          dir,        file,  m_command1, m_command4, m_text1, m_label6,
+                        m_commandBatch, m_command8, reset, back};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -121,6 +137,7 @@ Form6::Form6(Module1& state, Form5* imageSave, QWidget* parent)
     m_command1->setEnabled(false);
     m_command4->setEnabled(false);
     m_command8->setEnabled(false);
+    m_commandBatch->setEnabled(false);
 }
 
 QImage Form6::graphImage() const {
@@ -143,10 +160,13 @@ void Form6::showEmpty() {
         m_limitLabels[i]->setText(QString::fromLatin1(kLimitCaptions[i]));
     m_text1->clear();
     m_text1->setEnabled(false);
-    m_label6->clear();
+    showEvaluation(QString(), QString(), false);
     m_command1->setEnabled(false);
     m_command4->setEnabled(false);
     m_command8->setEnabled(false);
+    m_commandBatch->setEnabled(false);
+    if (m_batch)
+        m_batch->setPolynomialAvailable(false);
 }
 
 void Form6::prepare() {
@@ -189,6 +209,11 @@ void Form6::Command1_Click() {
     m_text1->setEnabled(true);
     m_command4->setEnabled(true);
     m_command8->setEnabled(true);
+    // The batch evaluation works on the same loaded polynomial as the single one; results of
+    // the previous archive no longer belong to it.
+    m_commandBatch->setEnabled(true);
+    if (m_batch)
+        m_batch->setPolynomialAvailable(true);
 }
 
 void Form6::Command4_Click() {
@@ -216,6 +241,8 @@ void Form6::Command8_Click() {
 void Form6::Command2_Click() {
     m_state.GraphDrawn = 0;
     m_graphShown = false;
+    if (m_batch)
+        m_batch->hide();
     hide();
     emit backToStart();
 }
@@ -223,6 +250,8 @@ void Form6::Command2_Click() {
 void Form6::closeEvent(QCloseEvent* event) {
     m_state.GraphDrawn = 0;
     m_graphShown = false;
+    if (m_batch)
+        m_batch->hide();
     event->accept();
     emit backToStart();
 }
@@ -259,20 +288,62 @@ void Form6::Text1_KeyDown(int keyCode) {
 
 void Form6::Text1_Click() {
     m_text1->clear();
-    m_label6->clear();
+    showEvaluation(QString(), QString(), false);
+}
+
+void Form6::CommandBatch_Click() {
+    if (!m_batch) {
+        m_batch = new BatchEvaluationWindow(m_state, this);
+        m_batch->setPolynomialAvailable(m_commandBatch->isEnabled());
+    }
+    m_batch->open();
 }
 
 void Form6::EvaluateAtX() {
     const Evaluation e = mirendo::EvaluateAtX(m_state, m_text1->text().toStdString());
     if (!e.ok) {
         ShowMessage(this, QStringLiteral("　正しく計算できません　"));
-        m_label6->clear();
+        showEvaluation(QString(), QString(), false);
         return;
     }
-    m_label6->setText(QString::fromStdString(e.text));
+    showEvaluation(m_text1->text(), QString::fromStdString(e.text), e.extrapolated);
+}
+
+void Form6::showEvaluation(const QString& x, const QString& y, bool extrapolated) {
+    m_evaluatedX = x;
+    m_label6->setText(y);
+    const QString mark =
+        extrapolated ? QString::fromUtf8(kExtrapolationMark.data(), qsizetype(kExtrapolationMark.size()))
+                     : QString();
+    m_extrapolated->setText(mark);
+    m_extrapolated->setAccessibleName(mark);
+    // The result takes the focus by Tab only while there is a result to copy.
+    m_label6->setFocusPolicy(y.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
+}
+
+void Form6::copyEvaluation() {
+    if (m_label6->text().isEmpty()) {
+        Beep();
+        return;
+    }
+    QGuiApplication::clipboard()->setText(m_evaluatedX + QLatin1Char('\t') + m_label6->text());
 }
 
 bool Form6::eventFilter(QObject* watched, QEvent* event) {
+    // Ctrl+C on the focused result, or in the X box when it has no selection of its own to copy.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool evaluationCopy =
+            key->matches(QKeySequence::Copy) &&
+            (watched == m_label6 || (watched == m_text1 && !m_text1->hasSelectedText()));
+        if (evaluationCopy) {
+            // Claim the shortcut so that the key press reaches this filter, then copy on it.
+            if (event->type() == QEvent::KeyPress)
+                copyEvaluation();
+            event->accept();
+            return true;
+        }
+    }
     if (watched == m_text1) {
         if (event->type() == QEvent::MouseButtonPress) {
             Text1_Click();
