@@ -105,6 +105,14 @@ class BatchWindow : public ::testing::Test {
         QTest::keyClick(text1, Qt::Key_Return);
     }
 
+    // Where Tab moves the focus from `from`: the next control in the chain that takes it.
+    QWidget* nextTabStop(QWidget* from) {
+        for (QWidget* w = from->nextInFocusChain(); w != from; w = w->nextInFocusChain())
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(&m_browser))
+                return w;
+        return nullptr;
+    }
+
     BatchEvaluationWindow* openBatch() {
         browserControl<QPushButton>("CommandBatch")->click();
         EXPECT_NE(m_browser.batchWindow(), nullptr);
@@ -172,6 +180,14 @@ TEST_F(BatchWindow, FollowsTheBrowsersPolynomial) {
     auto* values = batchControl<QPlainTextEdit>("TextValues");
     auto* path = batchControl<QLineEdit>("TextPath");
     EXPECT_EQ(path->text(), m_dir.filePath(QStringLiteral("mode1-Mi-batch.csv")));
+
+    // Every control the keyboard reaches has a screen-reader name; the table reads its cells.
+    for (QWidget* w : batch->findChildren<QWidget*>()) {
+        if (w->focusPolicy() & Qt::TabFocus) {
+            EXPECT_NE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), QString())
+                << w->objectName().toStdString();
+        }
+    }
 
     // Another archive: the old results go, the typed X stay, the save path follows the archive.
     load(3);
@@ -271,6 +287,8 @@ TEST_F(BatchWindow, SingleResultIsMarkedAndCopied) {
         EXPECT_EQ(mark->text(), c.outside ? kMark : QString());
         EXPECT_EQ(QAccessible::queryAccessibleInterface(mark)->text(QAccessible::Name), mark->text());
         EXPECT_EQ(label6->focusPolicy(), Qt::TabFocus);
+        EXPECT_EQ(nextTabStop(browserControl("Text1")), label6);
+        EXPECT_EQ(nextTabStop(label6), browserControl("CommandBatch"));
         QApplication::clipboard()->clear();
         QTest::keyClick(label6, Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(QApplication::clipboard()->text(),
@@ -291,6 +309,23 @@ TEST_F(BatchWindow, SingleResultIsMarkedAndCopied) {
     EXPECT_EQ(label6->text(), QString());
     EXPECT_EQ(mark->text(), QString());
     EXPECT_EQ(label6->focusPolicy(), Qt::NoFocus);
+}
+
+// Not a check: the browser with a marked result and the batch window with a mixed table, as PNG
+// files, when MIRENDO_GRAB_DIR names a folder.
+TEST_F(BatchWindow, GrabsTheWindowsWhenAsked) {
+    const QString out = qEnvironmentVariable("MIRENDO_GRAB_DIR");
+    if (out.isEmpty())
+        GTEST_SKIP() << "set MIRENDO_GRAB_DIR to write the pictures";
+    m_browser.show();
+    load(3);
+    m_browser.Command4_Click();
+    evaluateSingle(QStringLiteral("1000"));
+    BatchEvaluationWindow* batch = openBatch();
+    calculate(kTypedValues);
+    batchControl<QTableView>("TableResults")->selectRow(1);
+    EXPECT_TRUE(m_browser.grab().save(out + QStringLiteral("/Form6.png")));
+    EXPECT_TRUE(batch->grab().save(out + QStringLiteral("/FormBatch.png")));
 }
 
 } // namespace
