@@ -3,6 +3,7 @@
 #include "archive/BatchEvaluation.h"
 #include "archive/BatchTableModel.h"
 #include "exchange/AtomicFile.h"
+#include "widgets/FormLayout.h"
 #include "widgets/MessageBox.h"
 
 #include <QAction>
@@ -53,10 +54,7 @@ BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* pare
     : QWidget(parent, Qt::Window), m_state(state), m_model(new BatchTableModel(this)) {
     setObjectName(QStringLiteral("FormBatch"));
     setWindowTitle(QStringLiteral("一括計算"));
-    QFont font(QStringLiteral("Noto Sans CJK JP"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(13);
-    setFont(font);
+    setFont(WindowFont());
 
     m_values = new QPlainTextEdit;
     m_values->setObjectName(QStringLiteral("TextValues"));

@@ -16,6 +16,8 @@ namespace mirendo {
 
 class BatchEvaluationWindow;
 class FolderLists;
+class FormControls;
+class GraphPanel;
 class Form5;
 class PictureBox;
 
@@ -57,6 +59,7 @@ class Form6 : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void wireControls(const FormControls& controls, QToolButton* arrow);
     void showEmpty();
     void clearGraphAndReadout();
     void EvaluateAtX();
@@ -66,6 +69,7 @@ class Form6 : public QWidget {
     Module1& m_state;
     Form5* m_imageSave;
     FolderLists* m_lists = nullptr;
+    GraphPanel* m_graph = nullptr;
     PictureBox* m_picture1 = nullptr;
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command4 = nullptr;
@@ -75,10 +79,9 @@ class Form6 : public QWidget {
     QLabel* m_extrapolated = nullptr; // "外挿" beside the result of an X outside the points
     QPushButton* m_commandBatch = nullptr;
     BatchEvaluationWindow* m_batch = nullptr;
-    QString m_evaluatedX;          // the X text of the result Label6 shows
-    QLabel* m_label7 = nullptr;    // cursor X
-    QLabel* m_label8 = nullptr;    // cursor Y
-    QLabel* m_limitLabels[4] = {}; // Label14 X start, Label15 X stop, Label16 Y start, Label17 Y stop
+    QString m_evaluatedX;       // the X text of the result Label6 shows
+    QLabel* m_label7 = nullptr; // cursor X
+    QLabel* m_label8 = nullptr; // cursor Y
     // The readout follows the shared curve only while this window's own graph shows it.
     bool m_graphShown = false;
 };

@@ -127,7 +127,7 @@ class BatchWindow : public ::testing::Test {
     QTemporaryDir m_dir;
     std::deque<QString> m_messages;
     Module1 m_state;
-    Form5 m_imageSave{m_state};
+    Form5 m_imageSave;
     Form6 m_browser{m_state, &m_imageSave};
 };
 
