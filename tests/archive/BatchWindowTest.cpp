@@ -9,6 +9,7 @@
 #include "archive/BatchTableModel.h"
 #include "archive/Form5.h"
 #include "archive/Form6.h"
+#include "support/WindowTest.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
 
@@ -16,20 +17,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <deque>
-#include <memory>
 
 namespace mirendo {
 namespace {
@@ -42,60 +38,34 @@ const QString kMark = QStringLiteral("外挿");
 // mode (the logarithm of 0 or of a negative X, an overflowing product or exponential).
 const QString kTypedValues = QStringLiteral("1\r\n3, -1\t12abc 1e200\u30000\nabc,1000\n0.5\n-1e-3");
 
-// Archives of every scale mode in a temporary folder, a browser on a fresh shared state, and every
-// message box recorded: a test takes the ones it expects, any left over fails it.
-class BatchWindow : public ::testing::Test {
+// Archives of every scale mode in the working folder and a shown browser on a fresh shared state.
+class BatchWindow : public testing::WindowTest {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
-        SetMessageHook([this](const QString& text, MessageIcon) { m_messages.push_back(text); });
+        WindowTest::SetUp();
         for (const testing::Calculation& calc : testing::CalculationsOfEveryMode()) {
             const ArchiveFormat f = FormatArchive(testing::StateAfterCalculation(calc), calc.settings);
             ASSERT_TRUE(f.ok) << f.error;
-            QFile out(m_dir.filePath(QStringLiteral("mode%1-Mi.csv").arg(calc.mode)));
-            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-            out.write(f.bytes.data(), qint64(f.bytes.size()));
+            writeFile(QStringLiteral("mode%1-Mi.csv").arg(calc.mode), QByteArray::fromStdString(f.bytes));
         }
         m_state.Ln10 = Module1::kLn10;
         m_browser.prepare();
         ASSERT_TRUE(m_browser.folderLists()->setPath(m_dir.path()));
-    }
-    void TearDown() override {
-        SetMessageHook({});
-        for (const QString& m : m_messages)
-            ADD_FAILURE() << "unexpected message: " << m.toStdString();
-    }
-
-    QString takeMessage() {
-        if (m_messages.empty()) {
-            ADD_FAILURE() << "no message was shown";
-            return {};
-        }
-        const QString m = m_messages.front();
-        m_messages.pop_front();
-        return m;
+        m_browser.show();
     }
 
     template <typename W = QWidget> W* browserControl(const char* name) {
-        auto* w = m_browser.findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return control<W>(&m_browser, name);
     }
     template <typename W = QWidget> W* batchControl(const char* name) {
-        auto* w = m_browser.batchWindow()->findChild<W*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return control<W>(m_browser.batchWindow(), name);
     }
 
     // Picks "mode<m>-Mi.csv" in the file list and presses "グラフ描画".
     void load(int mode) {
-        auto* list = browserControl<QListWidget>("File1");
         m_browser.folderLists()->refreshFiles();
-        const auto items = list->findItems(QStringLiteral("mode%1-Mi.csv").arg(mode), Qt::MatchExactly);
-        ASSERT_EQ(items.size(), 1);
-        list->setCurrentItem(items.front());
-        emit list->itemClicked(items.front());
-        m_browser.Command1_Click();
+        clickListItem(&m_browser, "File1", QStringLiteral("mode%1-Mi.csv").arg(mode));
+        click(&m_browser, "Command1");
     }
 
     // Types `x` into Text1 and presses Enter there, as the user evaluates one X.
@@ -114,18 +84,16 @@ class BatchWindow : public ::testing::Test {
     }
 
     BatchEvaluationWindow* openBatch() {
-        browserControl<QPushButton>("CommandBatch")->click();
+        click(&m_browser, "CommandBatch");
         EXPECT_NE(m_browser.batchWindow(), nullptr);
         return m_browser.batchWindow();
     }
 
     void calculate(const QString& values) {
         batchControl<QPlainTextEdit>("TextValues")->setPlainText(values);
-        batchControl<QPushButton>("CommandCalculate")->click();
+        click(m_browser.batchWindow(), "CommandCalculate");
     }
 
-    QTemporaryDir m_dir;
-    std::deque<QString> m_messages;
     Module1 m_state;
     Form5 m_imageSave;
     Form6 m_browser{m_state, &m_imageSave};
@@ -179,7 +147,7 @@ TEST_F(BatchWindow, FollowsTheBrowsersPolynomial) {
     ASSERT_FALSE(batch->model()->rows().empty());
     auto* values = batchControl<QPlainTextEdit>("TextValues");
     auto* path = batchControl<QLineEdit>("TextPath");
-    EXPECT_EQ(path->text(), m_dir.filePath(QStringLiteral("mode1-Mi-batch.csv")));
+    EXPECT_EQ(path->text(), workPath(QStringLiteral("mode1-Mi-batch.csv")));
 
     // Every control the keyboard reaches has a screen-reader name; the table reads its cells.
     for (QWidget* w : batch->findChildren<QWidget*>()) {
@@ -193,7 +161,7 @@ TEST_F(BatchWindow, FollowsTheBrowsersPolynomial) {
     load(3);
     EXPECT_TRUE(batch->model()->rows().empty());
     EXPECT_EQ(values->toPlainText(), QString(kTypedValues).remove(QLatin1Char('\r')));
-    EXPECT_EQ(path->text(), m_dir.filePath(QStringLiteral("mode3-Mi-batch.csv")));
+    EXPECT_EQ(path->text(), workPath(QStringLiteral("mode3-Mi-batch.csv")));
     EXPECT_TRUE(batchControl("CommandCalculate")->isEnabled());
 
     // Reset: no polynomial, nothing to compute until a file is drawn again.
@@ -245,18 +213,15 @@ TEST_F(BatchWindow, SavesTheCsvAtomicallyOrSaysWhyNot) {
     path->setText(QStringLiteral("table"));
     save->click();
     EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("  一括計算の結果を保存しました")));
-    QFile written(m_dir.filePath(QStringLiteral("table.csv")));
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll().toStdString(), csv);
+    EXPECT_EQ(bytesOf(QStringLiteral("table.csv")).toStdString(), csv);
 
     const struct {
         QString path;
         QString message;
     } refused[] = {
         {QString(), QStringLiteral("  ファイル名を入力して下さい！ ")},
-        {m_dir.filePath(QStringLiteral("folder.csv")),
-         QStringLiteral("  一括計算の結果を保存できませんでした")},
-        {m_dir.filePath(QStringLiteral("missing/table.csv")),
+        {workPath(QStringLiteral("folder.csv")), QStringLiteral("  一括計算の結果を保存できませんでした")},
+        {workPath(QStringLiteral("missing/table.csv")),
          QStringLiteral("  一括計算の結果を保存できませんでした")},
     };
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder.csv")));
@@ -266,7 +231,7 @@ TEST_F(BatchWindow, SavesTheCsvAtomicallyOrSaysWhyNot) {
         save->click();
         EXPECT_TRUE(takeMessage().startsWith(r.message));
     }
-    EXPECT_TRUE(QFileInfo(m_dir.filePath(QStringLiteral("folder.csv"))).isDir());
+    EXPECT_TRUE(QFileInfo(workPath(QStringLiteral("folder.csv"))).isDir());
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".tmp")),
               QStringList());
 }
