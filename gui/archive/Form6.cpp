@@ -277,6 +277,14 @@ void Form6::copyEvaluation() {
 }
 
 bool Form6::eventFilter(QObject* watched, QEvent* event) {
+    // The focused result is drawn with a plain heavy frame so that the keyboard user sees where
+    // Ctrl+C will copy from; the sunken panel comes back when the focus leaves.
+    if (watched == m_label6 && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        const bool focused = event->type() == QEvent::FocusIn;
+        m_label6->setFrameShape(focused ? QFrame::Box : QFrame::Panel);
+        m_label6->setFrameShadow(focused ? QFrame::Plain : QFrame::Sunken);
+        m_label6->setLineWidth(focused ? 2 : 1);
+    }
     // Ctrl+C on the focused result, or in the X box when it has no selection of its own to copy.
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);

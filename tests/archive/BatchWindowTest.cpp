@@ -286,6 +286,8 @@ TEST_F(BatchWindow, GrabsTheWindowsWhenAsked) {
     load(3);
     m_browser.Command4_Click();
     evaluateSingle(QStringLiteral("1000"));
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason); // the result as the keyboard user sees it
+    QApplication::sendEvent(browserControl("Label6"), &focusIn);
     BatchEvaluationWindow* batch = openBatch();
     calculate(kTypedValues);
     batchControl<QTableView>("TableResults")->selectRow(1);
