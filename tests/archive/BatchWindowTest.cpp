@@ -182,7 +182,14 @@ TEST_F(BatchWindow, FollowsTheBrowsersPolynomial) {
 TEST_F(BatchWindow, CtrlCCopiesTheSelectedRowsOrAll) {
     load(3);
     BatchEvaluationWindow* batch = openBatch();
-    calculate(kTypedValues);
+    // By keyboard alone: the values typed into the focused box, Ctrl+Enter computes them.
+    auto* values = batchControl<QPlainTextEdit>("TextValues");
+    ASSERT_TRUE(QTest::qWaitFor([values] { return QApplication::focusWidget() == values; }, 2000));
+    values->setPlainText(kTypedValues);
+    QTest::keyClick(values, Qt::Key_Return, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([batch] { return batch->model()->rowCount() == 10; }, 2000));
+    EXPECT_EQ(values->toPlainText(), QString(kTypedValues).remove(QLatin1Char('\r')))
+        << "no line break typed";
     const std::vector<BatchRow> rows = batch->model()->rows();
     auto* table = batchControl<QTableView>("TableResults");
     table->setFocus();
