@@ -4,6 +4,7 @@
 #include "archive/ArchiveLayout.h"
 #include "archive/EvaluateAtX.h"
 #include "archive/Form5.h"
+#include "plot/CurveTrust.h"
 #include "plot/Plot.h"
 #include "plot/Readout.h"
 #include "widgets/ExitSign.h"
@@ -11,6 +12,7 @@
 #include "widgets/MessageBox.h"
 #include "widgets/PendingEvents.h"
 #include "widgets/PictureBox.h"
+#include "widgets/TrustLine.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -86,6 +88,9 @@ Form6::Form6(Module1& state, Form5* imageSave, QWidget* parent)
     AddLabel(this, "Label5", QStringLiteral("Y="), Twips(10320, 9360, 480, 285));
     m_label6 = AddLabel(this, "Label6", QString(), Twips(10800, 9300, 1455, 450), LabelStyle::Value);
     m_command8 = AddButton(this, "Command8", QStringLiteral("グラフ画像保存"), Twips(12960, 9120, 1935, 615));
+    // Below the evaluation row, the first free band under the graph wide enough for the line.
+    m_trustLine = new TrustLine(this);
+    m_trustLine->setGeometry(Twips(8040, 9810, 7740, 480));
 
     m_lists = new FolderLists(drive, dir, file, {QString::fromLatin1(kArchivePattern)}, this);
     connect(m_lists, &FolderLists::fileClicked, this, &Form6::File1_Click);
@@ -132,6 +137,7 @@ void Form6::clearGraphAndReadout() {
     m_picture1->hideCursorLines();
     m_label7->clear();
     m_label8->clear();
+    m_trustLine->clearTrust();
     m_graphShown = false;
 }
 
@@ -184,6 +190,7 @@ void Form6::Command1_Click() {
     const std::string* texts[4] = {&labels.xStart, &labels.xStop, &labels.yStart, &labels.yStop};
     for (int i = 0; i < 4; ++i)
         m_limitLabels[i]->setText(QString::fromStdString(*texts[i]));
+    m_trustLine->showTrust(AssessCurve(m_state));
     m_state.GraphDrawn = 1;
     m_graphShown = true;
     m_text1->setEnabled(true);

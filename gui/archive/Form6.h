@@ -17,6 +17,7 @@ namespace mirendo {
 class FolderLists;
 class Form5;
 class PictureBox;
+class TrustLine;
 
 class Form6 : public QWidget {
     Q_OBJECT
@@ -63,10 +64,11 @@ class Form6 : public QWidget {
     QPushButton* m_command4 = nullptr;
     QPushButton* m_command8 = nullptr;
     QLineEdit* m_text1 = nullptr;
-    QLabel* m_label6 = nullptr;    // evaluation result
-    QLabel* m_label7 = nullptr;    // cursor X
-    QLabel* m_label8 = nullptr;    // cursor Y
-    QLabel* m_limitLabels[4] = {}; // Label14 X start, Label15 X stop, Label16 Y start, Label17 Y stop
+    QLabel* m_label6 = nullptr;       // evaluation result
+    QLabel* m_label7 = nullptr;       // cursor X
+    QLabel* m_label8 = nullptr;       // cursor Y
+    TrustLine* m_trustLine = nullptr; // how far the drawn curve can be trusted
+    QLabel* m_limitLabels[4] = {};    // Label14 X start, Label15 X stop, Label16 Y start, Label17 Y stop
     // The readout follows the shared curve only while this window's own graph shows it.
     bool m_graphShown = false;
 };

@@ -25,6 +25,8 @@ namespace mirendo {
 
 class Calculation;
 class PictureBox;
+class TrustLine;
+struct PointRequest;
 namespace exchange {
 struct LoadedResult;
 }
@@ -72,6 +74,7 @@ class Form1 : public QWidget {
     void ScaleOption_Click(int scaleMode);
     void Command3_Click();
     void Command1_Click();
+    bool requestCarries(const PointRequest& request);
     void Command4_Click();
     void Command5_Click();
     void drawLoadedCurve(const exchange::LoadedResult& result);
@@ -112,6 +115,7 @@ class Form1 : public QWidget {
         m_limitLabels{}; // Label14 X start, Label15 X stop, Label16 Y start, Label17 Y stop
     QLabel* m_label27 = nullptr;
     QLabel* m_label28 = nullptr;
+    TrustLine* m_trustLine = nullptr; // how far the drawn curve can be trusted
 };
 
 } // namespace mirendo
