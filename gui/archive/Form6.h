@@ -15,9 +15,10 @@ class QToolButton;
 namespace mirendo {
 
 class FolderLists;
+class FormControls;
+class GraphPanel;
 class Form5;
 class PictureBox;
-class TrustLine;
 
 class Form6 : public QWidget {
     Q_OBJECT
@@ -52,6 +53,7 @@ class Form6 : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void wireControls(const FormControls& controls, QToolButton* arrow);
     void showEmpty();
     void clearGraphAndReadout();
     void EvaluateAtX();
@@ -59,16 +61,15 @@ class Form6 : public QWidget {
     Module1& m_state;
     Form5* m_imageSave;
     FolderLists* m_lists = nullptr;
+    GraphPanel* m_graph = nullptr;
     PictureBox* m_picture1 = nullptr;
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command4 = nullptr;
     QPushButton* m_command8 = nullptr;
     QLineEdit* m_text1 = nullptr;
-    QLabel* m_label6 = nullptr;       // evaluation result
-    QLabel* m_label7 = nullptr;       // cursor X
-    QLabel* m_label8 = nullptr;       // cursor Y
-    TrustLine* m_trustLine = nullptr; // how far the drawn curve can be trusted
-    QLabel* m_limitLabels[4] = {};    // Label14 X start, Label15 X stop, Label16 Y start, Label17 Y stop
+    QLabel* m_label6 = nullptr; // evaluation result
+    QLabel* m_label7 = nullptr; // cursor X
+    QLabel* m_label8 = nullptr; // cursor Y
     // The readout follows the shared curve only while this window's own graph shows it.
     bool m_graphShown = false;
 };

@@ -24,8 +24,9 @@ class QRadioButton;
 namespace mirendo {
 
 class Calculation;
+class FormControls;
+class GraphPanel;
 class PictureBox;
-class TrustLine;
 struct PointRequest;
 namespace exchange {
 struct LoadedResult;
@@ -61,13 +62,14 @@ class Form1 : public QWidget {
     void manualEntryRequested();
     void backToStartRequested();
     void dataSaveRequested(const QString& defaultName);
-    void imageSaveRequested(const QString& proposedName);
+    void imageSaveRequested(const QString& proposedName, const QImage& image);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void buildControls();
+    void decorate(const FormControls& controls);
+    void wireControls();
     void nameControlsForScreenReaders();
     void updateTabStops();
     void Command9_Click();
@@ -83,7 +85,6 @@ class Form1 : public QWidget {
     void Command7_Click();
     void Command2_Click();
     void SettingBox_Enter(QLineEdit* box);
-    void Picture1_MouseMove(float x);
 
     SettingTexts readSettingBoxes() const;
     void writeSettingBoxes(const SettingTexts& texts);
@@ -110,12 +111,10 @@ class Form1 : public QWidget {
     QPushButton* m_command8 = nullptr;
     QPushButton* m_command7 = nullptr;
     QPushButton* m_command2 = nullptr;
+    GraphPanel* m_graph = nullptr;
     PictureBox* m_picture1 = nullptr;
-    std::array<QLabel*, 4>
-        m_limitLabels{}; // Label14 X start, Label15 X stop, Label16 Y start, Label17 Y stop
     QLabel* m_label27 = nullptr;
     QLabel* m_label28 = nullptr;
-    TrustLine* m_trustLine = nullptr; // how far the drawn curve can be trusted
 };
 
 } // namespace mirendo

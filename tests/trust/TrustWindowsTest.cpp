@@ -1,75 +1,44 @@
 // The trust line through the real windows and engine: a point file read, a scale mode, the four
 // steps to the curve, the archive saved and reopened in the browser; values the engine cannot
 // carry refused at the point plot; the help window listing a long example whole or saying it cut.
-#include "WindowTestSupport.h"
-#include "archive/Form4.h"
-#include "archive/Form6.h"
-#include "input/Form10.h"
-#include "input/Form9.h"
-#include "state/NumberText.h"
-#include "widgets/FolderLists.h"
-#include "widgets/PictureBox.h"
-#include "widgets/TrustLine.h"
-#include "windows/Calculation.h"
-#include "windows/Form1.h"
-#include "windows/Form2.h"
-#include "windows/WindowSet.h"
+#include "support/AppTest.h"
 
+#include "state/NumberText.h"
+#include "widgets/GraphPanel.h"
+#include "widgets/PictureBox.h"
+
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 namespace mirendo {
 namespace {
 
 const QString kSaved = QStringLiteral("  補間データは保存されました  ");
+const QColor kRed(192, 0, 0);
 
-class TrustWindows : public testing::WindowTest {
+class TrustWindows : public testing::AppTest {
   protected:
-    void SetUp() override {
-        WindowTest::SetUp();
-        m_state.Ln10 = Module1::kLn10;
-        m_windows = std::make_unique<WindowSet>(m_state, QStringLiteral(MIRENDO_ENGINE_DIR));
-        m_windows->form2()->show();
-    }
-    void TearDown() override {
-        m_windows.reset();
-        WindowTest::TearDown();
-    }
-
-    Form1* main() const { return m_windows->form1(); }
     Form6* browser() const { return m_windows->form6(); }
-    static TrustLine* line(const QWidget* window) { return control<TrustLine>(window, "LabelTrust"); }
-    static void click(const QWidget* window, const char* name) {
-        control<QPushButton>(window, name)->click();
+    static QLabel* line(const QWidget* window) { return control<QLabel>(window, "LabelTrust"); }
+    static bool red(const QWidget* window) {
+        return line(window)->palette().color(QPalette::WindowText) == kRed;
     }
 
-    void copyExample(const QString& name) {
-        ASSERT_TRUE(exists(name) ||
-                    QFile::copy(QStringLiteral(MIRENDO_EXAMPLES_DIR "/") + name, workPath(name)));
-    }
-    // A point file read through the file dialog, a scale mode, the settings from the data range,
-    // and the point plot (⑤), which leaves the request or refuses it.
-    void plotPoints(const QString& file, int mode) {
-        click(m_windows->form2(), "Command1");
-        click(main(), "Command9");
-        m_windows->form10()->File1_Click(file);
-        m_windows->form10()->Command1_Click();
-        const char* options[] = {"Option1", "Option2", "Option3", "Option4"};
-        control<QRadioButton>(main(), options[mode - 1])->click();
-        click(main(), "Command3");
+    // A point file through the file dialog, a scale mode, the settings from the data range (④)
+    // and the point plot (⑤), which writes the request or refuses it.
+    void plotPoints(const QString& file, const QByteArray& bytes, int mode) {
+        readPointFile(file, bytes);
+        acceptPoints();
+        plot(mode, {"", "", "", "", "", ""});
         click(main(), "Command1");
     }
-    // ⑥ and ⑦, waiting for the engine and the curve.
     void drawCurve() {
-        click(main(), "Command4");
-        click(main(), "Command5");
+        calculateAndDrawCurve();
         ASSERT_TRUE(
             QTest::qWaitFor([this] { return !m_windows->calculation()->isWaitingForResult(); }, 11000));
         ASSERT_EQ(m_state.GraphDrawn, 1);
@@ -79,16 +48,13 @@ class TrustWindows : public testing::WindowTest {
         click(main(), "Command6");
         Form4* save = m_windows->form4();
         ASSERT_TRUE(save->folderLists()->setPath(m_dir.path()));
-        control<QLineEdit>(save, "Text1")->setText(name);
-        save->Command1_Click();
+        type(save, "Text1", name);
+        click(save, "Command1");
         EXPECT_EQ(takeMessage(), kSaved);
         click(main(), "Command2");
         click(m_windows->form2(), "Command3");
-        auto* files = control<QListWidget>(browser(), "File1");
-        const auto items = files->findItems(name + QStringLiteral("-Mi.csv"), Qt::MatchExactly);
-        ASSERT_EQ(items.size(), 1);
-        files->setCurrentItem(items.front());
-        emit files->itemClicked(items.front());
+        ASSERT_TRUE(browser()->folderLists()->setPath(m_dir.path()));
+        clickListItem(browser(), "File1", name + QStringLiteral("-Mi.csv"));
         click(browser(), "Command1");
     }
     void shoot(QWidget* window, const QString& name) const {
@@ -96,14 +62,15 @@ class TrustWindows : public testing::WindowTest {
         if (!dir.isEmpty())
             window->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
     }
-
-    Module1 m_state;
-    std::unique_ptr<WindowSet> m_windows;
+    static QByteArray example(const char* name) {
+        QFile file(QStringLiteral(MIRENDO_EXAMPLES_DIR "/") + QLatin1String(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 };
 
 // Neither window's line touches another control, and the graph image is Picture1's own.
 void ExpectClearOfEveryControl(const QWidget* window) {
-    const TrustLine* trust = window->findChild<TrustLine*>(QStringLiteral("LabelTrust"));
+    const QLabel* trust = window->findChild<QLabel*>(QStringLiteral("LabelTrust"));
     ASSERT_NE(trust, nullptr);
     ASSERT_EQ(trust->parentWidget(), window);
     for (const QObject* child : window->children()) {
@@ -130,8 +97,7 @@ TEST_F(TrustWindows, CurveStepAndBrowserShowHowFarTheCurveCanBeTrusted) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.file) + " mode " + std::to_string(c.mode));
-        copyExample(QString::fromLatin1(c.file));
-        plotPoints(QString::fromLatin1(c.file), c.mode);
+        plotPoints(QString::fromLatin1(c.file), example(c.file), c.mode);
         EXPECT_EQ(line(main())->text(), QString()) << "no curve yet";
         drawCurve();
         const QString expected = QString::fromUtf8(c.text);
@@ -139,12 +105,11 @@ TEST_F(TrustWindows, CurveStepAndBrowserShowHowFarTheCurveCanBeTrusted) {
             if (window == browser())
                 reopenInBrowser(QStringLiteral("trust%1").arg(c.mode));
             SCOPED_TRACE(window->objectName().toStdString());
-            const TrustLine* trust = line(window);
+            const QLabel* trust = line(window);
             EXPECT_EQ(trust->text().toStdString(), expected.toStdString());
             EXPECT_EQ(trust->accessibleName(), trust->text());
             EXPECT_EQ(trust->accessibleDescription(), QStringLiteral("補間の信頼性"));
-            EXPECT_EQ(trust->isRed(), c.red);
-            EXPECT_EQ(trust->palette().color(QPalette::WindowText) == QColor(192, 0, 0), c.red);
+            EXPECT_EQ(red(window), c.red);
             ExpectClearOfEveryControl(window);
         }
         if (std::string(c.file) == "ex_runge.csv" && c.mode == 1) {
@@ -178,8 +143,7 @@ TEST_F(TrustWindows, ErrorFigureMatchesAnIndependentDoubleEvaluation) {
         for (int i = 0; i < 10; ++i)
             points += QByteArray::fromStdString(GeneralText(c.firstX + i) + "," + GeneralText(std::sin(i)) +
                                                 "\r\n");
-        writeFile(QStringLiteral("sin.csv"), points);
-        plotPoints(QStringLiteral("sin.csv"), 1);
+        plotPoints(QStringLiteral("sin.csv"), points, 1);
         drawCurve();
         // Lagrange's form in long double through the points the result lists, at every sample.
         const int n = m_state.PointCount;
@@ -205,7 +169,7 @@ TEST_F(TrustWindows, ErrorFigureMatchesAnIndependentDoubleEvaluation) {
                                     QString::fromStdString(FormatExponential(figure, 1))))
             << text.toStdString();
         EXPECT_EQ(text.endsWith(QStringLiteral("（表示値の桁に誤差）")), c.red) << text.toStdString();
-        EXPECT_EQ(line(main())->isRed(), c.red);
+        EXPECT_EQ(red(main()), c.red);
         click(main(), "Command7"); // Reset empties it
         EXPECT_EQ(line(main())->text(), QString());
         click(main(), "Command2");
@@ -228,8 +192,7 @@ TEST_F(TrustWindows, PointPlotRefusesValuesTheEngineCannotCarry) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.points) + " mode " + std::to_string(c.mode));
-        writeFile(QStringLiteral("big.csv"), c.points);
-        plotPoints(QStringLiteral("big.csv"), c.mode);
+        plotPoints(QStringLiteral("big.csv"), c.points, c.mode);
         const bool refused = *c.refused != '\0';
         if (refused) {
             const QString message = takeMessage();
@@ -265,9 +228,10 @@ TEST_F(TrustWindows, HelpWindowListsALongExampleWholeOrSaysItIsCut) {
     EXPECT_EQ(list->count(), 0);
 }
 
-TEST(TrustLineWidget, RedOnlyWhileTheAssessmentIsRed) {
-    QWidget window;
-    auto* trust = new TrustLine(&window);
+TEST_F(TrustWindows, LineIsRedOnlyWhileTheAssessmentIsRed) {
+    click(m_windows->form2(), "Command1");
+    GraphPanel* panel = main()->findChild<GraphPanel*>();
+    ASSERT_NE(panel, nullptr);
     CurveTrust red;
     red.assessed = true;
     red.red = true;
@@ -288,13 +252,13 @@ TEST(TrustLineWidget, RedOnlyWhileTheAssessmentIsRed) {
                  {&none, "", false}};
     for (const auto& s : steps) {
         if (s.trust)
-            trust->showTrust(*s.trust);
+            panel->showTrust(*s.trust);
         else
-            trust->clearTrust();
-        EXPECT_EQ(trust->text().toStdString(), s.text);
-        EXPECT_EQ(trust->accessibleName(), trust->text());
-        EXPECT_EQ(trust->isRed(), s.red);
-        EXPECT_EQ(trust->palette().color(QPalette::WindowText) == QColor(192, 0, 0), s.red);
+            panel->clearTrust();
+        EXPECT_EQ(line(main())->text().toStdString(), s.text);
+        EXPECT_EQ(line(main())->accessibleName(), line(main())->text());
+        EXPECT_EQ(panel->trustRed(), s.red);
+        EXPECT_EQ(TrustWindows::red(main()), s.red);
     }
 }
 

@@ -1,8 +1,8 @@
 // The main window driven through its controls: the whole calculation in the four scale modes
 // with the real engine, the enabling of the steps, the Enter path, and every way a step can fail.
 #include "windows/Form1.h"
-#include "WindowTestSupport.h"
 #include "input/Ordering.h"
+#include "support/WindowTest.h"
 #include "widgets/PictureBox.h"
 #include "windows/Calculation.h"
 
@@ -656,6 +656,7 @@ TEST_F(MainWindowTest, SaveButtonsProposeTodaysDate) {
     ASSERT_EQ(image.count(), 1);
     EXPECT_EQ(data.at(0).at(0).toString(), today);
     EXPECT_EQ(image.at(0).at(0).toString(), today);
+    EXPECT_EQ(image.at(0).at(1).value<QImage>(), m_form->graphImage()); // the image travels with the name
     EXPECT_EQ(today.size(), 10);
     EXPECT_EQ(m_state.ImageSource, 1);
     const auto texts = m_form->settingTexts();
