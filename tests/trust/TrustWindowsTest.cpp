@@ -68,7 +68,7 @@ class TrustWindows : public testing::AppTest {
     }
 };
 
-// Neither window's line touches another control, and the graph image is Picture1's own.
+// The line is the window's own control and touches no other one, Picture1 included.
 void ExpectClearOfEveryControl(const QWidget* window) {
     const QLabel* trust = window->findChild<QLabel*>(QStringLiteral("LabelTrust"));
     ASSERT_NE(trust, nullptr);
@@ -94,7 +94,11 @@ TEST_F(TrustWindows, CurveStepAndBrowserShowHowFarTheCurveCanBeTrusted) {
         {"ex_runge.csv", 2, "単精度誤差 8.8E-07・はみ出し 7%", false},
         {"ex_linear.csv", 1, "単精度誤差 2.9E-07・はみ出し 5%", false},
         {"ex_decay.csv", 4, "単精度誤差 1.4E-07", false},
+        {"ex_descending.csv", 1, "単精度誤差 2.0E-07", false},
+        {"ex_powerlaw.csv", 1, "単精度誤差 8.6E-07", false},
+        {"ex_blanks.dat", 1, "単精度誤差 1.3E-07・はみ出し 1%", false},
     };
+    int saved = 0;
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.file) + " mode " + std::to_string(c.mode));
         plotPoints(QString::fromLatin1(c.file), example(c.file), c.mode);
@@ -103,7 +107,7 @@ TEST_F(TrustWindows, CurveStepAndBrowserShowHowFarTheCurveCanBeTrusted) {
         const QString expected = QString::fromUtf8(c.text);
         for (const QWidget* window : {static_cast<QWidget*>(main()), static_cast<QWidget*>(browser())}) {
             if (window == browser())
-                reopenInBrowser(QStringLiteral("trust%1").arg(c.mode));
+                reopenInBrowser(QStringLiteral("trust%1").arg(++saved));
             SCOPED_TRACE(window->objectName().toStdString());
             const QLabel* trust = line(window);
             EXPECT_EQ(trust->text().toStdString(), expected.toStdString());
@@ -119,7 +123,8 @@ TEST_F(TrustWindows, CurveStepAndBrowserShowHowFarTheCurveCanBeTrusted) {
             shoot(main(), QStringLiteral("Form1-calm"));
             shoot(browser(), QStringLiteral("Form6-calm"));
         }
-        // The saved graph image is Picture1's: the line lies outside it.
+        // The saved graph images are Picture1's: the line lies outside them.
+        EXPECT_EQ(main()->graphImage(), control<PictureBox>(main(), "Picture1")->image());
         EXPECT_EQ(browser()->graphImage(), control<PictureBox>(browser(), "Picture1")->image());
         click(browser(), "Command3"); // Reset
         EXPECT_EQ(line(browser())->text(), QString());
@@ -200,6 +205,7 @@ TEST_F(TrustWindows, PointPlotRefusesValuesTheEngineCannotCarry) {
                                            QStringLiteral(" は計算できません　\n")))
                 << message.toStdString();
         }
+        EXPECT_NE(textOf(main(), "Label15"), QStringLiteral("X-Stop")) << "the points are plotted";
         EXPECT_EQ(exists(QStringLiteral("B2F.dat")), !refused);
         EXPECT_EQ(control<QPushButton>(main(), "Command4")->isEnabled(), !refused);
         click(main(), "Command7"); // deletes the request
