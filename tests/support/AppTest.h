@@ -44,8 +44,9 @@ class AppTest : public WindowTest {
         m_windows->form2()->show();
     }
     void TearDown() override {
-        if (m_windows)
+        if (m_windows) {
             EXPECT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isRunning(); }, 10000));
+        }
         m_windows.reset();
         WindowTest::TearDown();
     }
