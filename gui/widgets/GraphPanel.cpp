@@ -4,6 +4,8 @@
 #include "widgets/PictureBox.h"
 #include "widgets/ValueLabel.h"
 
+#include <QLabel>
+
 namespace mirendo {
 
 namespace {
@@ -17,12 +19,18 @@ ValueLabel* ValueLabelOf(const FormControls& controls, const char* name) {
     Q_ASSERT_X(label, name, "not a value row of the window's table");
     return label;
 }
+
+// Dark enough to read on the window's grey, as the calm black is.
+const QColor kTrustRed(192, 0, 0);
+// A size at which the longest advice fits the line's two rows.
+constexpr int kTrustFontPixels = 11;
 } // namespace
 
 GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const char* yValue,
                        const Module1& state, QObject* parent)
     : QObject(parent), m_state(state), m_picture(controls.get<PictureBox>("Picture1")),
-      m_xValue(ValueLabelOf(controls, xValue)), m_yValue(ValueLabelOf(controls, yValue)) {
+      m_xValue(ValueLabelOf(controls, xValue)), m_yValue(ValueLabelOf(controls, yValue)),
+      m_trust(controls.get<QLabel>("LabelTrust")) {
     for (int i = 0; i < 4; ++i) {
         m_limits[i] = ValueLabelOf(controls, kLimitNames[i]);
         m_limits[i]->setMeaning(QString::fromUtf8(kLimitMeanings[i]));
@@ -36,6 +44,14 @@ GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const c
     m_picture->setReadoutTexts(QString(), QString());
     m_picture->setAccessibleDescription(
         QStringLiteral("マウスを動かすか左右キーを押すとカーソル位置の値を表示します"));
+    if (m_trust) {
+        m_trust->setWordWrap(true);
+        m_trust->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        m_trust->setTextFormat(Qt::PlainText);
+        m_trust->setFont(WindowFont(kTrustFontPixels));
+        m_trust->setAccessibleDescription(QStringLiteral("補間の信頼性"));
+        clearTrust();
+    }
     connect(m_picture, &PictureBox::mouseMovedTo, this, [this](float x, float) { followMouse(x); });
     connect(m_picture, &PictureBox::stepRequested, this, &GraphPanel::step);
 }
@@ -65,6 +81,28 @@ void GraphPanel::setReadoutActive(bool active) {
 
 void GraphPanel::setKeyboardReadout(bool on) {
     m_picture->setKeyboardReadout(on);
+}
+
+void GraphPanel::showTrust(const CurveTrust& trust) {
+    setTrustLine(trust.assessed ? QString::fromStdString(trust.text) : QString(),
+                 trust.assessed && trust.red);
+}
+
+void GraphPanel::clearTrust() {
+    setTrustLine(QString(), false);
+}
+
+void GraphPanel::setTrustLine(const QString& text, bool red) {
+    m_trustRed = red;
+    if (!m_trust)
+        return;
+    const QWidget* window = m_trust->parentWidget();
+    QPalette colours = m_trust->palette();
+    colours.setColor(QPalette::WindowText,
+                     red ? kTrustRed : (window ? window->palette() : QPalette()).color(QPalette::WindowText));
+    m_trust->setPalette(colours);
+    m_trust->setText(text);
+    m_trust->setAccessibleName(text); // posts the name-changed event screen readers follow
 }
 
 void GraphPanel::followMouse(float x) {
