@@ -180,5 +180,28 @@ TEST_F(GraphPanelTest, ReadoutFollowsTheMouseOnlyWhileActiveAndDrawn) {
     EXPECT_TRUE(text("LabelX").isEmpty());
 }
 
+TEST_F(GraphPanelTest, KeysStepFromTheSampleTheMouseShowed) {
+    PictureBox* picture = m_panel->picture();
+    m_state.GraphDrawn = 1;
+    m_panel->setReadoutActive(true);
+    EXPECT_EQ(picture->focusPolicy(), Qt::StrongFocus);
+    emit picture->stepRequested(ReadoutStep::Next); // nothing shown yet: the first sample
+    EXPECT_EQ(text("LabelX"), QStringLiteral("1.000"));
+    EXPECT_EQ(picture->accessibleName(), QStringLiteral("X = 1.000, Y = 10.000"));
+    emit picture->mouseMovedTo(2.5f, 0); // sample 2
+    emit picture->stepRequested(ReadoutStep::Next);
+    EXPECT_EQ(text("LabelX"), QStringLiteral("3.000"));
+    EXPECT_EQ(text("LabelY"), QStringLiteral("30.000"));
+    emit picture->mouseMovedTo(9.0f, 0); // off the curve: nothing shown, the keys start over
+    EXPECT_EQ(picture->accessibleName(), QStringLiteral("グラフ表示エリア"));
+    emit picture->stepRequested(ReadoutStep::Last);
+    EXPECT_EQ(text("LabelX"), QStringLiteral("3.000"));
+    m_panel->setReadoutActive(false);
+    EXPECT_EQ(picture->focusPolicy(), Qt::NoFocus);
+    m_panel->clearReadout();
+    emit picture->stepRequested(ReadoutStep::First);
+    EXPECT_TRUE(text("LabelX").isEmpty()) << "no keys while the readout is off";
+}
+
 } // namespace
 } // namespace mirendo
