@@ -94,6 +94,9 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     // drawn, takes the focus after its steps to read the curve by keys.
     QWidget* order[] = {c.find("Drive1"), c.find("Dir1"), c.find("File1"), m_command1, m_command4, m_picture1,
                         m_text1,          m_label6,       m_commandBatch,  m_command8, reset,      back};
+    // Qt leaves a widget that takes no focus out of setTabOrder: the graph takes it meanwhile, and
+    // gives it up below until a curve is drawn.
+    m_graph->setKeyboardReadout(true);
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 

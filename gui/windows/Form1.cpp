@@ -128,31 +128,25 @@ void Form1::wireControls() {
         button->setEnabled(false);
 
     // Tab order follows the steps; the data table, which only shows the points, comes last.
-    QWidget* order[] = {m_option5,
-                        m_option6,
-                        m_command9,
-                        m_scaleOptions[0],
-                        m_scaleOptions[1],
-                        m_scaleOptions[2],
-                        m_scaleOptions[3],
-                        m_settingBoxes[0],
-                        m_settingBoxes[1],
-                        m_settingBoxes[2],
-                        m_settingBoxes[3],
-                        m_settingBoxes[4],
-                        m_settingBoxes[5],
-                        m_command3,
-                        m_command1,
-                        m_command4,
-                        m_command5,
-                        m_picture1,
-                        m_command6,
-                        m_command8,
-                        m_command7,
-                        m_command2,
-                        m_list1};
+    QWidget* order[] = {m_option5,         m_option6,
+                        m_command9,        m_scaleOptions[0],
+                        m_scaleOptions[1], m_scaleOptions[2],
+                        m_scaleOptions[3], m_settingBoxes[0],
+                        m_settingBoxes[1], m_settingBoxes[2],
+                        m_settingBoxes[3], m_settingBoxes[4],
+                        m_settingBoxes[5], m_command3,
+                        m_command1,        m_command4,
+                        m_command5,        m_command6,
+                        m_command8,        m_command7,
+                        m_command2,        m_list1};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+    // The graph, once a curve is drawn, is read by keys right after the step that draws the curve.
+    // Qt leaves a widget that takes no focus out of setTabOrder, so the graph takes it meanwhile.
+    m_graph->setKeyboardReadout(true);
+    setTabOrder(m_command5, m_picture1);
+    setTabOrder(m_picture1, m_command6);
+    m_graph->setKeyboardReadout(false);
     updateTabStops();
     nameControlsForScreenReaders();
 }

@@ -85,14 +85,6 @@ class ValueReadout : public AppTest {
         QWidget* focused = QApplication::focusWidget();
         return focused ? focused->objectName() : QString();
     }
-    static bool tabTo(const char* name) {
-        for (int i = 0; i < 30 && QApplication::focusWidget(); ++i) {
-            if (focusedName() == QLatin1String(name))
-                return true;
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        return false;
-    }
 
     // Home, Right x3, PageDown on the focused graph: sample 14; then the mouse at that sample
     // shows the same, and the keys go on from where the mouse was.
@@ -178,7 +170,8 @@ TEST_F(ValueReadout, MainGraphByKeyboard) {
     calculateAndSave();
     Form1* main = m_windows->form1();
     ASSERT_TRUE(activate(main, control<QWidget>(main, "Command5")));
-    ASSERT_TRUE(tabTo("Picture1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(focusedName(), QStringLiteral("Picture1")) << "right after the step that draws the curve";
     stepAndCompareWithTheMouse(main, "Label27", "Label28");
     click(main, "Command7"); // Reset
     EXPECT_EQ(control<QWidget>(main, "Picture1")->focusPolicy(), Qt::NoFocus);
@@ -193,6 +186,12 @@ TEST_F(ValueReadout, BrowserGraphByKeyboard) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_EQ(focusedName(), QStringLiteral("Picture1")) << "after the graph's steps, before the evaluation";
     stepAndCompareWithTheMouse(browser, "Label7", "Label8");
+    // After an evaluation the result follows the evaluation box.
+    control<QLineEdit>(browser, "Text1")->setText(QStringLiteral("3"));
+    browser->Text1_KeyDown(13);
+    control<QWidget>(browser, "Text1")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(focusedName(), QStringLiteral("Label6"));
     click(browser, "Command3"); // Reset
     EXPECT_EQ(control<QWidget>(browser, "Picture1")->focusPolicy(), Qt::NoFocus);
 }
