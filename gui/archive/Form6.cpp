@@ -7,6 +7,7 @@
 #include "plot/Plot.h"
 #include "plot/Readout.h"
 #include "widgets/ExitSign.h"
+#include "widgets/FileDrop.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
 #include "widgets/PendingEvents.h"
@@ -14,10 +15,13 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -121,6 +125,7 @@ Form6::Form6(Module1& state, Form5* imageSave, QWidget* parent)
     m_command1->setEnabled(false);
     m_command4->setEnabled(false);
     m_command8->setEnabled(false);
+    setAcceptDrops(true);
 }
 
 QImage Form6::graphImage() const {
@@ -270,6 +275,42 @@ void Form6::EvaluateAtX() {
         return;
     }
     m_label6->setText(QString::fromStdString(e.text));
+}
+
+void Form6::dragEnterEvent(QDragEnterEvent* event) {
+    // Anything that could be a file is let in, so that a refused drop is answered by a message.
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void Form6::dropEvent(QDropEvent* event) {
+    // The file list takes a new choice whenever the browser is shown.
+    const DropChoice choice =
+        ChooseDrop(DropTarget::Archive, DroppedItemsOf(*event->mimeData()), isVisible());
+    event->acceptProposedAction();
+    // Answered once the drop has finished: a modal box inside the drop would keep the dragging
+    // program waiting.
+    QMetaObject::invokeMethod(
+        this,
+        [this, choice] {
+            if (!choice.accepted()) {
+                ShowMessage(this, DropRefusalText(DropTarget::Archive, choice.refusal));
+                return;
+            }
+            openDroppedArchive(QString::fromStdString(choice.path));
+        },
+        Qt::QueuedConnection);
+}
+
+void Form6::openDroppedArchive(const QString& path) {
+    const QFileInfo file(path);
+    if (!m_lists->setPath(file.absolutePath()) || !m_lists->selectFile(file.fileName())) {
+        ShowMessage(this,
+                    QStringLiteral("  このファイルは読み込めません  \n  ") + path + QStringLiteral("  "));
+        return;
+    }
+    File1_Click();
+    Command1_Click();
 }
 
 bool Form6::eventFilter(QObject* watched, QEvent* event) {

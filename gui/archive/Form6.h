@@ -49,8 +49,12 @@ class Form6 : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
+    // A dropped archive: chosen in the lists as a click would, then drawn by the graph button.
+    void openDroppedArchive(const QString& path);
     void showEmpty();
     void clearGraphAndReadout();
     void EvaluateAtX();

@@ -31,6 +31,8 @@ class FolderLists : public QObject {
     QString selectedName() const; // file name selected in File1, "" when none
     QString selectedPath() const; // path()/selectedName(), without doubling '/' at the root
     void clearSelection();
+    // Selects `name` in File1 (without the choice signal); false when the list does not show it.
+    bool selectFile(const QString& name);
 
   signals:
     void folderChanged(const QString& path);

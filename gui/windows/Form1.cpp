@@ -3,6 +3,7 @@
 #include "plot/Plot.h"
 #include "plot/Readout.h"
 #include "state/NumberText.h"
+#include "widgets/FileDrop.h"
 #include "widgets/MessageBox.h"
 #include "widgets/PendingEvents.h"
 #include "widgets/PictureBox.h"
@@ -16,11 +17,13 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDropEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -93,6 +96,7 @@ Form1::Form1(Module1& state, Calculation* calculation, QWidget* parent)
     setFont(WindowFont(12));
     setFixedSize(TwipSize(20280, 11160));
     buildControls();
+    setAcceptDrops(true);
     connect(m_calculation, &Calculation::startFailed, this,
             [this](const QString& message) { ShowMessage(this, message); });
     connect(m_calculation, &Calculation::resultLoaded, this, &Form1::drawLoadedCurve);
@@ -377,6 +381,34 @@ void Form1::closeEvent(QCloseEvent* event) {
     m_calculation->cancelResultRequest();
     event->accept();
     emit backToStartRequested();
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    // Anything that could be a file is let in, so that a drop the window refuses is answered by
+    // a message instead of a silent no-entry cursor.
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    // The input-method OK is always enabled while the window is shown; the dialogs it opens hide
+    // the window, so no drop arrives while one of them is taking input.
+    const bool acceptingInput = isVisible() && m_command9->isEnabled();
+    const DropChoice choice =
+        ChooseDrop(DropTarget::PointFile, DroppedItemsOf(*event->mimeData()), acceptingInput);
+    event->acceptProposedAction();
+    // Answered once the drop has finished: a modal box inside the drop would keep the dragging
+    // program waiting.
+    QMetaObject::invokeMethod(
+        this,
+        [this, choice] {
+            if (!choice.accepted()) {
+                ShowMessage(this, DropRefusalText(DropTarget::PointFile, choice.refusal));
+                return;
+            }
+            emit pointFileDropped(QString::fromStdString(choice.path));
+        },
+        Qt::QueuedConnection);
 }
 
 void Form1::Command9_Click() {

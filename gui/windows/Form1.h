@@ -60,9 +60,14 @@ class Form1 : public QWidget {
     void backToStartRequested();
     void dataSaveRequested(const QString& defaultName);
     void imageSaveRequested(const QString& proposedName);
+    // A point file dropped while the input-method OK would take new input: read it as the
+    // file-input dialog reads a clicked file.
+    void pointFileDropped(const QString& path);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void buildControls();
