@@ -239,6 +239,8 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
     comma[1] = "6,5";
     SettingTexts quote = good;
     quote[5] = "\"5";
+    SettingTexts reversed = good; // the browser would refuse the file
+    reversed[0] = "7";
     const QString cannotSave = QStringLiteral("  補間データを保存できませんでした");
     const auto removeFolder = [](const QString& folder) { QDir(folder).removeRecursively(); };
     const auto replaceByFile = [](const QString& folder) {
@@ -254,6 +256,11 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
          QStringLiteral("  保存できません：X 軸 終了値"),
          {}},
         {"quote in Y step", QStringLiteral("keep"), quote, QStringLiteral("  保存できません：Y 軸 増分"), {}},
+        {"X start above X stop",
+         QStringLiteral("keep"),
+         reversed,
+         QStringLiteral("  保存できません：X 軸 開始値"),
+         {}},
         {"folder of that name", QStringLiteral("taken"), good, cannotSave, {}},
         {"over-long name", longName, good, cannotSave, {}},
         {"folder removed", QStringLiteral("keep"), good, cannotSave, removeFolder},
