@@ -1,7 +1,6 @@
 #include "archive/Form6.h"
 
 #include "archive/ArchiveFile.h"
-#include "archive/ArchiveLayout.h"
 #include "archive/EvaluateAtX.h"
 #include "archive/Form5.h"
 #include "plot/Plot.h"
@@ -9,11 +8,14 @@
 #include "widgets/ExitSign.h"
 #include "widgets/FileDrop.h"
 #include "widgets/FolderLists.h"
+#include "widgets/FormLayout.h"
+#include "widgets/GraphPanel.h"
 #include "widgets/MessageBox.h"
 #include "widgets/PendingEvents.h"
 #include "widgets/PictureBox.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QFile>
@@ -21,77 +23,51 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QToolButton>
 
 namespace mirendo {
 
-using namespace archivelayout;
-
 namespace {
-
 constexpr int kEnterKey = 13;
-const char* const kLimitCaptions[4] = {"X-Start", "X-Stop", "Y-Start", "Y-Stop"};
-
 } // namespace
 
 Form6::Form6(Module1& state, Form5* imageSave, QWidget* parent)
     : QWidget(parent), m_state(state), m_imageSave(imageSave) {
-    setObjectName(QStringLiteral("Form6"));
-    SetUpWindow(this, QStringLiteral("Lagrange Interpolated Data"), 15840, 10440);
-
-    QLabel* title =
-        AddLabel(this, "Label1", QStringLiteral("ラグランジュ補間データ検索"), Twips(360, 240, 3705, 330));
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    titleFont.setPixelSize(15);
-    title->setFont(titleFont);
-    AddLabel(this, "Label2", QStringLiteral("ファイルを選択して下さい"), Twips(600, 720, 3420, 285),
-             LabelStyle::Blue);
-    QComboBox* drive = AddDriveList(this, Twips(480, 1200, 3615, 345));
-    QListWidget* dir = AddList(this, "Dir1", Twips(480, 1560, 3615, 1620));
-    QListWidget* file = AddList(this, "File1", Twips(480, 3240, 3615, 3690));
-    m_command1 = AddButton(this, "Command1", QStringLiteral("グラフ描画"), Twips(840, 7320, 2775, 615));
-    m_command4 = AddButton(this, "Command4", QStringLiteral("データ点描画"), Twips(840, 8160, 2775, 615));
-    QPushButton* reset = AddButton(this, "Command3", QStringLiteral("Reset"), Twips(1560, 9360, 1455, 615));
-    QPushButton* back = AddButton(this, "Command2", QString(), Twips(240, 9480, 500, 500));
-    back->setIcon(QIcon(ExitSignPixmap(back->size() - QSize(6, 6))));
-    back->setIconSize(back->size() - QSize(6, 6));
-    back->setToolTip(QStringLiteral("スタート画面に戻る"));
-
-    m_picture1 = new PictureBox(Twips(0, 0, 9135, 8175).size(), this);
-    m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture1->move(Twips(6120, 360, 0, 0).topLeft());
-
-    m_limitLabels[0] = AddLabel(this, "Label14", kLimitCaptions[0], Twips(6120, 8520, 1500, 285));
-    m_limitLabels[1] = AddLabel(this, "Label15", kLimitCaptions[1], Twips(14400, 8520, 1380, 285));
-    m_limitLabels[2] = AddLabel(this, "Label16", kLimitCaptions[2], Twips(4920, 7800, 1140, 285));
-    m_limitLabels[3] = AddLabel(this, "Label17", kLimitCaptions[3], Twips(4920, 360, 1140, 285));
-    m_limitLabels[2]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_limitLabels[3]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    AddLabel(this, "Label25", QStringLiteral("X ="), Twips(8160, 8760, 480, 285));
-    m_label7 = AddLabel(this, "Label7", QString(), Twips(8640, 8640, 1455, 450), LabelStyle::Value);
-    AddLabel(this, "Label26", QStringLiteral("Y="), Twips(10320, 8760, 480, 285));
-    m_label8 = AddLabel(this, "Label8", QString(), Twips(10800, 8640, 1455, 450), LabelStyle::Value);
-
-    AddLabel(this, "Label4", QStringLiteral("任意 X 入力 ⇒"), Twips(6360, 9360, 1680, 285));
-    AddLabel(this, "Label3", QStringLiteral("（外挿も可）"), Twips(6360, 9680, 1680, 285));
-    m_text1 = AddTextBox(this, "Text1", Twips(8040, 9300, 1575, 450));
+    SetUpWindow(this, "Form6", QStringLiteral("Lagrange Interpolated Data"), 15840, 10440);
+    const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form6.tsv"));
+    m_graph = new GraphPanel(c, "Label7", "Label8", m_state, this);
+    m_picture1 = m_graph->picture();
+    m_command1 = c.get<QPushButton>("Command1");
+    m_command4 = c.get<QPushButton>("Command4");
+    m_command8 = c.get<QPushButton>("Command8");
+    m_text1 = c.get<QLineEdit>("Text1");
+    m_label6 = c.get<QLabel>("Label6");
+    m_label7 = c.get<QLabel>("Label7");
+    m_label8 = c.get<QLabel>("Label8");
+    m_lists = new FolderLists(c.get<QComboBox>("Drive1"), c.get<QListWidget>("Dir1"),
+                              c.get<QListWidget>("File1"), {QString::fromLatin1(kArchivePattern)}, this);
+    // The arrow picture is pressed like a button; it is not a real control of the window's table.
     auto* arrow = new QToolButton(this);
     arrow->setObjectName(QStringLiteral("Picture2"));
-    arrow->setGeometry(Twips(9720, 9300, 480, 480));
+    arrow->setGeometry(TwipRect(9720, 9300, 480, 480));
     arrow->setAutoRaise(true);
     arrow->setFocusPolicy(Qt::NoFocus);
     arrow->setIcon(QIcon(RightArrowPixmap(arrow->size())));
     arrow->setIconSize(arrow->size() - QSize(4, 4));
     arrow->setToolTip(QStringLiteral("計算する"));
-    AddLabel(this, "Label5", QStringLiteral("Y="), Twips(10320, 9360, 480, 285));
-    m_label6 = AddLabel(this, "Label6", QString(), Twips(10800, 9300, 1455, 450), LabelStyle::Value);
-    m_command8 = AddButton(this, "Command8", QStringLiteral("グラフ画像保存"), Twips(12960, 9120, 1935, 615));
+    auto* back = c.get<QPushButton>("Command2");
+    back->setIcon(QIcon(ExitSignPixmap(back->size() - QSize(6, 6))));
+    back->setIconSize(back->size() - QSize(6, 6));
+    back->setToolTip(QStringLiteral("スタート画面に戻る"));
+    wireControls(c, arrow);
+}
 
-    m_lists = new FolderLists(drive, dir, file, {QString::fromLatin1(kArchivePattern)}, this);
+void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
+    auto* reset = c.get<QPushButton>("Command3");
+    auto* back = c.get<QPushButton>("Command2");
     connect(m_lists, &FolderLists::fileClicked, this, &Form6::File1_Click);
     connect(m_command1, &QPushButton::clicked, this, &Form6::Command1_Click);
     connect(m_command4, &QPushButton::clicked, this, &Form6::Command4_Click);
@@ -99,7 +75,6 @@ Form6::Form6(Module1& state, Form5* imageSave, QWidget* parent)
     connect(m_command8, &QPushButton::clicked, this, &Form6::Command8_Click);
     connect(back, &QPushButton::clicked, this, &Form6::Command2_Click);
     connect(arrow, &QToolButton::clicked, this, &Form6::Picture2_Click);
-    connect(m_picture1, &PictureBox::mouseMovedTo, this, &Form6::Picture1_MouseMove);
     m_text1->installEventFilter(this);
 
     // Screen readers: the picture buttons and value boxes have no caption of their own.
@@ -107,20 +82,14 @@ Form6::Form6(Module1& state, Form5* imageSave, QWidget* parent)
     arrow->setAccessibleName(QStringLiteral("計算する"));
     m_text1->setAccessibleName(QStringLiteral("任意 X 入力（外挿も可）"));
     m_label6->setAccessibleName(QStringLiteral("任意 X に対する Y 値"));
-    m_label7->setAccessibleName(QStringLiteral("カーソル位置の X 値"));
-    m_label8->setAccessibleName(QStringLiteral("カーソル位置の Y 値"));
-    const char* const limitNames[4] = {"X 軸の開始値", "X 軸の終了値", "Y 軸の開始値", "Y 軸の終了値"};
-    for (int i = 0; i < 4; ++i)
-        m_limitLabels[i]->setAccessibleName(QString::fromUtf8(limitNames[i]));
     // Keyboard: choose the file, draw, add the points, evaluate (Enter in Text1), save, then
     // Reset and back. The arrow picture needs no stop of its own: Enter in Text1 evaluates.
-    QWidget* order[] = {drive, dir, file, m_command1, m_command4, m_text1, m_command8, reset, back};
+    QWidget* order[] = {c.find("Drive1"), c.find("Dir1"), c.find("File1"), m_command1, m_command4,
+                        m_text1,          m_command8,     reset,           back};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    if (m_imageSave)
-        m_imageSave->setImageProvider(2, [this] { return graphImage(); });
-
+    m_graph->setReadoutActive(false);
     m_text1->setEnabled(false);
     m_command1->setEnabled(false);
     m_command4->setEnabled(false);
@@ -134,18 +103,16 @@ QImage Form6::graphImage() const {
 
 void Form6::clearGraphAndReadout() {
     m_picture1->clear();
-    m_picture1->hideCursorLines();
-    m_label7->clear();
-    m_label8->clear();
+    m_graph->clearReadout();
     m_graphShown = false;
+    m_graph->setReadoutActive(false);
 }
 
 // The empty browser: no graph, readout or result, limit labels back to their captions (the
 // graph is empty), and nothing to draw, evaluate or save until a file is chosen again.
 void Form6::showEmpty() {
     clearGraphAndReadout();
-    for (int i = 0; i < 4; ++i)
-        m_limitLabels[i]->setText(QString::fromLatin1(kLimitCaptions[i]));
+    m_graph->showLimitCaptions();
     m_text1->clear();
     m_text1->setEnabled(false);
     m_label6->clear();
@@ -186,11 +153,10 @@ void Form6::Command1_Click() {
 
     m_picture1->clear();
     const RangeLabels labels = PlotSavedForMode(m_state, *m_picture1);
-    const std::string* texts[4] = {&labels.xStart, &labels.xStop, &labels.yStart, &labels.yStop};
-    for (int i = 0; i < 4; ++i)
-        m_limitLabels[i]->setText(QString::fromStdString(*texts[i]));
+    m_graph->setLimitTexts({labels.xStart, labels.xStop, labels.yStart, labels.yStop});
     m_state.GraphDrawn = 1;
     m_graphShown = true;
+    m_graph->setReadoutActive(true);
     m_text1->setEnabled(true);
     m_command4->setEnabled(true);
     m_command8->setEnabled(true);
@@ -215,12 +181,13 @@ void Form6::Command8_Click() {
     const QString selected = m_lists->selectedName();
     const QString proposal = selected.size() >= 5 ? selected.chopped(4) : QStringLiteral("graph");
     if (m_imageSave)
-        m_imageSave->openWith(proposal);
+        m_imageSave->open(proposal, graphImage());
 }
 
 void Form6::Command2_Click() {
     m_state.GraphDrawn = 0;
     m_graphShown = false;
+    m_graph->setReadoutActive(false);
     hide();
     emit backToStart();
 }
@@ -228,28 +195,13 @@ void Form6::Command2_Click() {
 void Form6::closeEvent(QCloseEvent* event) {
     m_state.GraphDrawn = 0;
     m_graphShown = false;
+    m_graph->setReadoutActive(false);
     event->accept();
     emit backToStart();
 }
 
 void Form6::Picture1_MouseMove(float x, float /*y*/) {
-    if (!m_graphShown)
-        return;
-    const Readout r = ComputeReadout(m_state, x);
-    switch (r.action) {
-    case Readout::Action::Nothing:
-        return;
-    case Readout::Action::Hide:
-        m_picture1->hideCursorLines();
-        m_label7->clear();
-        m_label8->clear();
-        return;
-    case Readout::Action::Show:
-        m_picture1->showCursorLines(r.verticalX, r.horizontalY);
-        m_label7->setText(QString::fromStdString(r.xText));
-        m_label8->setText(QString::fromStdString(r.yText));
-        return;
-    }
+    m_graph->followMouse(x);
 }
 
 void Form6::Picture2_Click() {

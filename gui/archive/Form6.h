@@ -15,6 +15,8 @@ class QToolButton;
 namespace mirendo {
 
 class FolderLists;
+class FormControls;
+class GraphPanel;
 class Form5;
 class PictureBox;
 
@@ -55,6 +57,7 @@ class Form6 : public QWidget {
   private:
     // A dropped archive: chosen in the lists as a click would, then drawn by the graph button.
     void openDroppedArchive(const QString& path);
+    void wireControls(const FormControls& controls, QToolButton* arrow);
     void showEmpty();
     void clearGraphAndReadout();
     void EvaluateAtX();
@@ -62,15 +65,15 @@ class Form6 : public QWidget {
     Module1& m_state;
     Form5* m_imageSave;
     FolderLists* m_lists = nullptr;
+    GraphPanel* m_graph = nullptr;
     PictureBox* m_picture1 = nullptr;
     QPushButton* m_command1 = nullptr;
     QPushButton* m_command4 = nullptr;
     QPushButton* m_command8 = nullptr;
     QLineEdit* m_text1 = nullptr;
-    QLabel* m_label6 = nullptr;    // evaluation result
-    QLabel* m_label7 = nullptr;    // cursor X
-    QLabel* m_label8 = nullptr;    // cursor Y
-    QLabel* m_limitLabels[4] = {}; // Label14 X start, Label15 X stop, Label16 Y start, Label17 Y stop
+    QLabel* m_label6 = nullptr; // evaluation result
+    QLabel* m_label7 = nullptr; // cursor X
+    QLabel* m_label8 = nullptr; // cursor Y
     // The readout follows the shared curve only while this window's own graph shows it.
     bool m_graphShown = false;
 };

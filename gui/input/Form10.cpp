@@ -2,11 +2,14 @@
 
 #include "input/Form3.h"
 #include "input/Form9.h"
-#include "input/InputLayout.h"
 #include "input/Ordering.h"
 #include "input/PointFileReader.h"
+#include "widgets/EnterKeys.h"
 #include "widgets/FolderLists.h"
+#include "widgets/FormLayout.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PendingEvents.h"
+#include "widgets/RangeLabels.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -17,35 +20,21 @@
 
 namespace mirendo {
 
-using namespace inputlayout;
-
 Form10::Form10(Module1& state, Form9* help, QWidget* parent)
     : QWidget(parent, Qt::Window), m_state(state), m_help(help) {
-    setObjectName(QStringLiteral("Form10"));
-    setWindowTitle(QStringLiteral(" データ入力（ファイル入力）"));
-    SetWindowFont(this);
-    SetClientSize(this, 8400, 7200);
-
-    AddLabel(this, "Label7", QStringLiteral("補間の対象とするデータ"), 240, 240, 2640, 240, true);
-    QPushButton* command3 = AddButton(this, "Command3", QStringLiteral("データ書式"), 3120, 120, 1335, 375);
-    AddLabel(this, "Label1", QStringLiteral("ファイルを選択して下さい"), 360, 600, 2880, 240, true);
-    m_drive1 = new QComboBox(this);
-    m_drive1->setObjectName(QStringLiteral("Drive1"));
-    m_drive1->setGeometry(Twips(480, 960, 3495, 345));
-    m_dir1 = AddList(this, "Dir1", 480, 1320, 3495, 1620);
-    m_file1 = AddList(this, "File1", 480, 3000, 3495, 2790);
-    AddLabel(this, "Label2", QStringLiteral("このファイルの内容"), 4800, 600, 2160, 240, true);
-    m_list1 = AddList(this, "List1", 4320, 960, 3855, 4785);
-    AddLabel(this, "Label3", QStringLiteral("X                Y"), 5880, 5880, 1515, 360);
-    AddLabel(this, "Label4", QStringLiteral("最小値"), 4560, 6240);
-    AddLabel(this, "Label5", QStringLiteral("最大値"), 4560, 6600);
-    m_rangeLabels = {AddRangeLabel(this, "Label31", 5400, 6240), AddRangeLabel(this, "Label32", 5400, 6600),
-                     AddRangeLabel(this, "Label33", 6720, 6240), AddRangeLabel(this, "Label34", 6720, 6600)};
-    QPushButton* command1 = AddButton(this, "Command1", QStringLiteral("OK"), 480, 6120, 1455, 615);
-    QPushButton* command2 = AddButton(this, "Command2", QStringLiteral("キャンセル"), 2400, 6120, 1455, 615);
+    SetUpWindow(this, "Form10", QStringLiteral(" データ入力（ファイル入力）"), 8400, 7200);
+    const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form10.tsv"));
+    auto* drive1 = c.get<QComboBox>("Drive1");
+    auto* dir1 = c.get<QListWidget>("Dir1");
+    m_file1 = c.get<QListWidget>("File1");
+    m_list1 = c.get<QListWidget>("List1");
+    m_rangeLabels = RangeLabelsOf(c);
+    auto* command1 = c.get<QPushButton>("Command1");
+    auto* command2 = c.get<QPushButton>("Command2");
+    auto* command3 = c.get<QPushButton>("Command3");
 
     m_lists =
-        new FolderLists(m_drive1, m_dir1, m_file1, {QStringLiteral("*.dat"), QStringLiteral("*.csv")}, this);
+        new FolderLists(drive1, dir1, m_file1, {QStringLiteral("*.dat"), QStringLiteral("*.csv")}, this);
     connect(m_lists, &FolderLists::fileClicked, this, &Form10::File1_Click);
     connect(command1, &QPushButton::clicked, this, &Form10::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &Form10::Command2_Click);
@@ -56,7 +45,7 @@ Form10::Form10(Module1& state, Form9* help, QWidget* parent)
 
     // Keyboard: choose the file in the lists, then OK or Cancel; the format help and the
     // file's contents last.
-    QWidget* order[] = {m_drive1, m_dir1, m_file1, command1, command2, command3, m_list1};
+    QWidget* order[] = {drive1, dir1, m_file1, command1, command2, command3, m_list1};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     m_list1->setAccessibleName(QStringLiteral("このファイルの内容"));
@@ -112,7 +101,9 @@ void Form10::takeRead(const QString& path, const PointFileRead& read) {
     }
     for (const std::string& line : read.lines)
         m_list1->addItem(QString::fromStdString(line));
-    const PublishedPoints published = PublishFilePoints(m_state, read.lines, [] { RepaintPending(); });
+    const PublishedPoints published = PublishFilePoints(m_state, read.lines);
+    if (published.reordered)
+        LetPendingPaintsThrough(); // the windows repaint after a long ordering step
     SetRangeTexts(m_rangeLabels, published.rangeTexts);
     m_pointsRead = m_state.PointCount >= 1 && m_state.PointCount <= Module1::kMaxPoints;
     emit pointsPublished(published);

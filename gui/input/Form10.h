@@ -62,8 +62,6 @@ class Form10 : public QWidget {
     Form9* m_help;
     Form3* m_form3 = nullptr;
     FolderLists* m_lists = nullptr;
-    QComboBox* m_drive1 = nullptr;
-    QListWidget* m_dir1 = nullptr;
     QListWidget* m_file1 = nullptr;
     QListWidget* m_list1 = nullptr;
     std::array<QLabel*, 4> m_rangeLabels{};

@@ -1,9 +1,12 @@
 #include "input/Form11.h"
 
-#include "input/InputLayout.h"
 #include "input/Ordering.h"
 #include "state/NumberText.h"
+#include "widgets/EnterKeys.h"
+#include "widgets/FormLayout.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PendingEvents.h"
+#include "widgets/RangeLabels.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -16,8 +19,6 @@
 
 namespace mirendo {
 
-using namespace inputlayout;
-
 namespace {
 const QString kNoData = QStringLiteral(" データが入力されていません ");
 const QString kLimitReached = QStringLiteral(" データ数が上限(10)になりました ");
@@ -26,49 +27,32 @@ const QString kNothingToCorrect = QStringLiteral(" 修正できるデータが�
 QString CorrectionRangeMessage(int count) {
     return QStringLiteral(" 修正するデータ番号は 1 ～ %1 の範囲で入力して下さい ").arg(count);
 }
+
 } // namespace
 
 Form11::Form11(Module1& state, QWidget* parent) : QWidget(parent, Qt::Window), m_state(state) {
-    setObjectName(QStringLiteral("Form11"));
-    setWindowTitle(QStringLiteral(" データ入力（手入力）"));
-    SetWindowFont(this);
-    SetClientSize(this, 8280, 7920);
-
-    AddLabel(this, "Label7", QStringLiteral("データを入力して下さい"), 480, 240, 0, 0, true);
-    AddLabel(this, "Label1", QStringLiteral("No."), 480, 720);
-    AddLabel(this, "Label2", QStringLiteral("X"), 1680, 720);
-    AddLabel(this, "Label3", QStringLiteral("Y"), 3000, 720);
-    m_label4 = AddLabel(this, "Label4", QStringLiteral("1"), 360, 1080, 735, 495);
+    SetUpWindow(this, "Form11", QStringLiteral(" データ入力（手入力）"), 8280, 7920);
+    const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form11.tsv"));
+    m_label4 = c.get<QLabel>("Label4");
     m_label4->setAlignment(Qt::AlignCenter);
-    m_text1 = AddTextBox(this, "Text1", 1080, 1080, 1335, 495);
-    m_text2 = AddTextBox(this, "Text2", 2400, 1080, 1335, 495);
-    m_command1 = AddButton(this, "Command1", QStringLiteral("OK・次データ"), 360, 1680, 2055, 615);
-    m_command2 = AddButton(this, "Command2", QStringLiteral("入力終了"), 2520, 1680, 1215, 615);
-    m_command4 = AddButton(this, "Command4", QStringLiteral("OK（修正なし）"), 360, 2520, 3375, 615);
-    AddLine(this, "Line1", 120, 3960, 3480, Qt::black);
-    m_command3 = AddButton(this, "Command3", QStringLiteral("入力値を修正する"), 360, 3720, 3375, 495);
-    AddLabel(this, "Label10", QStringLiteral("No."), 480, 4440);
-    AddLabel(this, "Label11", QStringLiteral("X"), 1680, 4440);
-    AddLabel(this, "Label12", QStringLiteral("Y"), 2880, 4440);
-    m_text3 = AddTextBox(this, "Text3", 360, 4800, 735, 495);
-    m_text4 = AddTextBox(this, "Text4", 1080, 4800, 1335, 495);
-    m_text5 = AddTextBox(this, "Text5", 2400, 4800, 1335, 495);
-    m_command7 = AddButton(this, "Command7", QStringLiteral("OK"), 2760, 5280, 975, 480);
-    m_command6 = AddButton(this, "Command6", QStringLiteral("修正終了"), 360, 6000, 3375, 615);
-    AddLine(this, "Line2", 120, 3960, 6840, Qt::black);
-    m_command5 = AddButton(this, "Command5", QStringLiteral("キャンセル"), 360, 7080, 3375, 615);
+    m_text1 = c.get<QLineEdit>("Text1");
+    m_text2 = c.get<QLineEdit>("Text2");
+    m_text3 = c.get<QLineEdit>("Text3");
+    m_text4 = c.get<QLineEdit>("Text4");
+    m_text5 = c.get<QLineEdit>("Text5");
+    m_command1 = c.get<QPushButton>("Command1");
+    m_command2 = c.get<QPushButton>("Command2");
+    m_command3 = c.get<QPushButton>("Command3");
+    m_command4 = c.get<QPushButton>("Command4");
+    m_command5 = c.get<QPushButton>("Command5");
+    m_command6 = c.get<QPushButton>("Command6");
+    m_command7 = c.get<QPushButton>("Command7");
+    m_list1 = c.get<QListWidget>("List1");
+    m_rangeLabels = RangeLabelsOf(c);
+    wireControls();
+}
 
-    AddLabel(this, "Label9", QStringLiteral("入力したデータ"), 5040, 240, 0, 0, true);
-    AddLabel(this, "Label17", QStringLiteral("No."), 4440, 720);
-    AddLabel(this, "Label18", QStringLiteral("X"), 5400, 720);
-    AddLabel(this, "Label19", QStringLiteral("Y"), 6360, 720);
-    m_list1 = AddList(this, "List1", 4320, 1080, 3735, 5100);
-    AddLabel(this, "Label8", QStringLiteral("X                Y"), 5880, 6360);
-    AddLabel(this, "Label6", QStringLiteral("最小値"), 4560, 6720);
-    AddLabel(this, "Label5", QStringLiteral("最大値"), 4560, 7080);
-    m_rangeLabels = {AddRangeLabel(this, "Label31", 5400, 6720), AddRangeLabel(this, "Label32", 5400, 7080),
-                     AddRangeLabel(this, "Label33", 6720, 6720), AddRangeLabel(this, "Label34", 6720, 7080)};
-
+void Form11::wireControls() {
     // Typing order: X, Y and the two entry buttons, then the correction row.
     setTabOrder(m_text1, m_text2);
     setTabOrder(m_text2, m_command1);
@@ -239,8 +223,11 @@ void Form11::publish() {
         ShowMessage(this, kNoData, MessageIcon::Warning);
         return;
     }
-    const PublishedPoints published =
-        PublishEnteredPoints(m_state, RangeLabelTexts(m_rangeLabels), [] { RepaintPending(); });
+    const PublishedPoints published = PublishEnteredPoints(m_state, RangeLabelTexts(m_rangeLabels));
+    // The windows repaint after the ordering step and before the main window takes the points.
+    if (published.reordered)
+        LetPendingPaintsThrough();
+    LetPendingPaintsThrough();
     emit pointsPublished(published);
     hide();
 }

@@ -44,6 +44,7 @@ class Form11 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void wireControls();
     int enteredCount() const; // points typed since the dialog was opened
     void publish();
     void showRanges();

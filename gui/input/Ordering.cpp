@@ -31,7 +31,7 @@ double HundredthOfGap(double from, double to) {
 
 } // namespace
 
-void OrderPoints(Module1& state, const ProcessEvents& processEvents) {
+void OrderPoints(Module1& state) {
     const int n = state.PointsInUse();
     auto& x = state.XData;
     auto& y = state.YData;
@@ -43,9 +43,6 @@ void OrderPoints(Module1& state, const ProcessEvents& processEvents) {
             }
         }
     }
-    if (processEvents)
-        processEvents();
-
     // The last-pair rule reaches down to XData(N-2); below two points there is no pair at all.
     if (n < 2)
         return;
@@ -66,10 +63,10 @@ void OrderPoints(Module1& state, const ProcessEvents& processEvents) {
     }
 }
 
-bool OrderPointsIfNeeded(Module1& state, const ProcessEvents& processEvents) {
+bool OrderPointsIfNeeded(Module1& state) {
     if (IsStrictlyAscending(state))
         return false;
-    OrderPoints(state, processEvents);
+    OrderPoints(state);
     return true;
 }
 
@@ -111,13 +108,9 @@ std::string TableLine(double x, double y) {
     return GeneralText(x) + "  " + GeneralText(y);
 }
 
-PublishedPoints PublishEnteredPoints(Module1& state, const std::array<std::string, 4>& rangeLabelTexts,
-                                     const ProcessEvents& processEvents) {
-    OrderPointsIfNeeded(state, processEvents);
-    if (processEvents)
-        processEvents();
-
+PublishedPoints PublishEnteredPoints(Module1& state, const std::array<std::string, 4>& rangeLabelTexts) {
     PublishedPoints published;
+    published.reordered = OrderPointsIfNeeded(state);
     const int n = state.PointsInUse();
     for (int i = 1; i <= n; ++i)
         published.tableLines.push_back(TableLine(state.XData[i], state.YData[i]));
@@ -128,11 +121,9 @@ PublishedPoints PublishEnteredPoints(Module1& state, const std::array<std::strin
     return published;
 }
 
-PublishedPoints PublishFilePoints(Module1& state, std::vector<std::string> fileLines,
-                                  const ProcessEvents& processEvents) {
-    OrderPointsIfNeeded(state, processEvents);
-
+PublishedPoints PublishFilePoints(Module1& state, std::vector<std::string> fileLines) {
     PublishedPoints published;
+    published.reordered = OrderPointsIfNeeded(state);
     published.tableLines = std::move(fileLines);
     published.enableAllOptionsFirst = true;
     if (state.PointsInUse() == 0)

@@ -13,6 +13,7 @@ struct PublishedPoints {
     bool enableAllOptionsFirst = false;    // the file read enables all four scale options first
     bool logXAllowed = true;               // false: disable " Log - Linear" and " Log - Log"
     bool logYAllowed = true;               // false: disable " Linear - Log" and " Log - Log"
+    bool reordered = false;                // the points were put in ascending X order first
 };
 
 } // namespace mirendo

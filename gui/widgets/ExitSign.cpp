@@ -9,6 +9,24 @@
 
 namespace mirendo {
 
+namespace {
+
+// A block arrow along the middle line y = midY: the tip at tipX, the head's base at headX with
+// half-height headHalf, the shaft of half-height shaftHalf back to tailX. Either direction.
+QPainterPath BlockArrow(double tipX, double headX, double tailX, double midY, double headHalf,
+                        double shaftHalf) {
+    QPainterPath arrow;
+    arrow.moveTo(tipX, midY);
+    for (const QPointF& corner : {QPointF(headX, midY - headHalf), QPointF(headX, midY - shaftHalf),
+                                  QPointF(tailX, midY - shaftHalf), QPointF(tailX, midY + shaftHalf),
+                                  QPointF(headX, midY + shaftHalf), QPointF(headX, midY + headHalf)})
+        arrow.lineTo(corner);
+    arrow.closeSubpath();
+    return arrow;
+}
+
+} // namespace
+
 QPixmap ExitSignPixmap(QSize size) {
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);
@@ -24,18 +42,22 @@ QPixmap ExitSignPixmap(QSize size) {
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(w * 0.55, h * 0.18, w * 0.28, h * 0.64));
     // Arrow leaving to the left.
-    QPainterPath arrow;
-    arrow.moveTo(w * 0.12, h * 0.5);
-    arrow.lineTo(w * 0.32, h * 0.30);
-    arrow.lineTo(w * 0.32, h * 0.42);
-    arrow.lineTo(w * 0.62, h * 0.42);
-    arrow.lineTo(w * 0.62, h * 0.58);
-    arrow.lineTo(w * 0.32, h * 0.58);
-    arrow.lineTo(w * 0.32, h * 0.70);
-    arrow.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
-    p.drawPath(arrow);
+    p.drawPath(BlockArrow(w * 0.12, w * 0.32, w * 0.62, h * 0.5, h * 0.2, h * 0.08));
+    return pixmap;
+}
+
+QPixmap RightArrowPixmap(QSize size) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double w = size.width();
+    const double h = size.height();
+    p.setPen(QPen(QColor(0, 0, 160), 1));
+    p.setBrush(QColor(0, 0, 255));
+    p.drawPath(BlockArrow(w * 0.92, w * 0.52, w * 0.08, h * 0.5, h * 0.38, h * 0.16));
     return pixmap;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The exit sign shown on the back buttons of the main window and the browser, one picture for both.
+// The picture signs of the windows: the exit sign of the back buttons of the main window and the
+// browser, and the browser's blue "evaluate" arrow.
 #include <QPixmap>
 #include <QSize>
 
@@ -7,5 +8,8 @@ namespace mirendo {
 
 // A green plate with a door and an arrow leaving through it, drawn at `size`.
 QPixmap ExitSignPixmap(QSize size);
+
+// A blue arrow pointing right, drawn at `size`.
+QPixmap RightArrowPixmap(QSize size);
 
 } // namespace mirendo

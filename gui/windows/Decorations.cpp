@@ -1,7 +1,7 @@
 #include "windows/Decorations.h"
 
 #include "widgets/ExitSign.h"
-#include "windows/Layout.h"
+#include "widgets/FormLayout.h"
 
 #include <QPainter>
 #include <QPainterPath>

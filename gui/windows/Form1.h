@@ -24,6 +24,8 @@ class QRadioButton;
 namespace mirendo {
 
 class Calculation;
+class FormControls;
+class GraphPanel;
 class PictureBox;
 namespace exchange {
 struct LoadedResult;
@@ -59,7 +61,7 @@ class Form1 : public QWidget {
     void manualEntryRequested();
     void backToStartRequested();
     void dataSaveRequested(const QString& defaultName);
-    void imageSaveRequested(const QString& proposedName);
+    void imageSaveRequested(const QString& proposedName, const QImage& image);
     // A point file dropped while the input-method OK would take new input: read it as the
     // file-input dialog reads a clicked file.
     void pointFileDropped(const QString& path);
@@ -70,7 +72,8 @@ class Form1 : public QWidget {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    void buildControls();
+    void decorate(const FormControls& controls);
+    void wireControls();
     void nameControlsForScreenReaders();
     void updateTabStops();
     void Command9_Click();
@@ -85,7 +88,6 @@ class Form1 : public QWidget {
     void Command7_Click();
     void Command2_Click();
     void SettingBox_Enter(QLineEdit* box);
-    void Picture1_MouseMove(float x);
 
     SettingTexts readSettingBoxes() const;
     void writeSettingBoxes(const SettingTexts& texts);
@@ -112,9 +114,8 @@ class Form1 : public QWidget {
     QPushButton* m_command8 = nullptr;
     QPushButton* m_command7 = nullptr;
     QPushButton* m_command2 = nullptr;
+    GraphPanel* m_graph = nullptr;
     PictureBox* m_picture1 = nullptr;
-    std::array<QLabel*, 4>
-        m_limitLabels{}; // Label14 X start, Label15 X stop, Label16 Y start, Label17 Y stop
     QLabel* m_label27 = nullptr;
     QLabel* m_label28 = nullptr;
 };

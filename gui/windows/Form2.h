@@ -7,6 +7,8 @@
 
 namespace mirendo {
 
+class FormControls;
+
 class Form2 : public QWidget {
     Q_OBJECT
   public:
@@ -23,7 +25,8 @@ class Form2 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void buildControls();
+    void decorate(const FormControls& controls);
+    void wireControls(const FormControls& controls);
     void Command2_Click();
     void deleteExchangeFiles();
 

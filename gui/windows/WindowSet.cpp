@@ -56,8 +56,7 @@ Form11* WindowSet::form11() const {
 
 Form5* WindowSet::form5() const {
     if (!m_form5) {
-        m_form5 = std::make_unique<Form5>(m_state);
-        wireImageSave();
+        m_form5 = std::make_unique<Form5>();
     }
     return m_form5.get();
 }
@@ -126,7 +125,8 @@ void WindowSet::wireMainWindow() const {
     connect(main, &Form1::dataSaveRequested, this, [this](const QString& name) { form4()->openWith(name); });
     connect(main, &Form1::pointFileDropped, this,
             [this](const QString& path) { form10()->readDroppedFile(path); });
-    connect(main, &Form1::imageSaveRequested, this, [this](const QString& name) { form5()->openWith(name); });
+    connect(main, &Form1::imageSaveRequested, this,
+            [this](const QString& name, const QImage& image) { form5()->open(name, image); });
 }
 
 void WindowSet::wireFileInput() const {
@@ -164,11 +164,6 @@ void WindowSet::wireManualEntry() const {
 
 void WindowSet::wireDataSave() const {
     m_form4->setSettingTextsProvider([this] { return form1()->settingTexts(); });
-}
-
-void WindowSet::wireImageSave() const {
-    m_form5->setImageProvider(1, [this] { return form1()->graphImage(); });
-    m_form5->setImageProvider(2, [this] { return form6()->graphImage(); });
 }
 
 void WindowSet::wireBrowser() const {

@@ -56,7 +56,6 @@ class WindowSet : public QObject {
     void wireFileInput() const;
     void wireManualEntry() const;
     void wireDataSave() const;
-    void wireImageSave() const;
     void wireBrowser() const;
 
     Module1& m_state;

@@ -151,7 +151,7 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
         EXPECT_EQ(FileBytes(file).toStdString(), FormatArchive(main, calc.settings).bytes);
 
         Module1 shared = FreshState();
-        Form5 imageSave(shared);
+        Form5 imageSave;
         Form6 browser(shared, &imageSave);
         browser.prepare();
         ASSERT_TRUE(browser.folderLists()->setPath(m_dir.path()));
@@ -335,7 +335,7 @@ TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
         WriteBytes(path(QString::fromLatin1(c.file)), c.bytes);
 
     Module1 shared = FreshState();
-    Form5 imageSave(shared);
+    Form5 imageSave;
     Form6 browser(shared, &imageSave);
     browser.prepare();
     ASSERT_TRUE(browser.folderLists()->setPath(m_dir.path()));
@@ -376,7 +376,7 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
 
     Module1 shared = FreshState();
     shared.GraphDrawn = 1; // a curve is still on the main window's graph
-    Form5 imageSave(shared);
+    Form5 imageSave;
     Form6 browser(shared, &imageSave);
     QSignalSpy back(&browser, &Form6::backToStart);
     browser.prepare();
@@ -457,21 +457,17 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
 }
 
 TEST_F(ArchiveWindows, ImageSaveWritesARealBitmap) {
-    Module1 shared = FreshState();
     QImage mainImage(609, 545, QImage::Format_RGB32);
     mainImage.fill(QColor(10, 200, 30));
     QImage browserImage(609, 545, QImage::Format_RGB32);
     browserImage.fill(Qt::white);
     browserImage.setPixelColor(100, 50, QColor(255, 0, 0));
-    Form5 form(shared);
-    form.setImageProvider(1, [&] { return mainImage; });
-    form.setImageProvider(2, [&] { return browserImage; });
+    Form5 form;
     ASSERT_TRUE(form.folderLists()->setPath(m_dir.path()));
 
     for (const auto& [source, expected] : {std::pair{1, &mainImage}, std::pair{2, &browserImage}}) {
-        shared.ImageSource = source;
         const QString name = QStringLiteral("graph%1").arg(source);
-        form.openWith(name);
+        form.open(name, *expected);
         form.Command1_Click();
         const Message m = takeMessage();
         EXPECT_EQ(m.text, kImageSaved);
@@ -489,10 +485,9 @@ TEST_F(ArchiveWindows, ImageSaveWritesARealBitmap) {
     const QByteArray old("older picture");
     WriteBytes(path(QStringLiteral("keep.bmp")), old);
     QDir(m_dir.path()).mkdir(QStringLiteral("taken.bmp"));
-    shared.ImageSource = 2;
     for (const QString& typed :
          {QStringLiteral("taken"), QStringLiteral("sub/keep"), QString(300, QLatin1Char('k')), QString()}) {
-        form.openWith(typed);
+        form.open(typed, browserImage);
         form.Command1_Click();
         const Message m = takeMessage();
         EXPECT_EQ(m.icon, MessageIcon::Warning) << typed.toStdString();
@@ -513,7 +508,7 @@ TEST_F(ArchiveWindows, GrabsTheWindowsWhenAsked) {
     save(main, calc.settings, QStringLiteral("12-07-2026"));
 
     Module1 shared = FreshState();
-    Form5 imageSave(shared);
+    Form5 imageSave;
     Form6 browser(shared, &imageSave);
     browser.prepare();
     ASSERT_TRUE(browser.folderLists()->setPath(m_dir.path()));

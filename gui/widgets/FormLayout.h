@@ -1,0 +1,86 @@
+#pragma once
+// The one form layer of every window: controls are described as rows of a table (objectName,
+// kind, caption, rectangle in twips) and built from it, in one window font. 15 twips make a pixel.
+#include <QFont>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <span>
+#include <vector>
+
+class QLabel;
+class QWidget;
+
+namespace mirendo {
+
+inline constexpr int kTwipsPerPixel = 15;
+// The pixel size of the window font: every caption fits its control at this size.
+inline constexpr int kWindowFontPixels = 12;
+
+QRect TwipRect(int left, int top, int width, int height);
+QSize TwipSize(int width, int height);
+
+// The Japanese sans serif face of every window, at the window size unless told otherwise.
+QFont WindowFont(int pixelSize = kWindowFontPixels, bool bold = false);
+
+enum class ControlKind {
+    Label,      // plain text; a width or height of 0 sizes it to its text
+    BlueLabel,  // text in blue
+    ValueLabel, // white framed box of a value the window writes
+    Heading,    // bold text
+    StepNumber, // a large bold circled digit that numbers a step
+    Picture,    // an empty label the window draws a picture into
+    Button,     // Enter presses it when it has the focus, as Space does
+    TextBox,
+    List,
+    DriveList, // the drive choice of the folder lists
+    Option,    // radio button
+    Group,     // titled group box; rows naming it as parent sit inside it
+    Fill,      // a filled rectangle (line, square, panel); the caption names its colour ("#rrggbb")
+    Outline,   // an empty rectangle drawn as a thin box
+    Graph,     // the graph area (a PictureBox whose drawing surface is the rectangle's size)
+};
+
+// One control of a window. Positions are in twips; `parent` names a Group row built before it
+// (empty: the window); `note` says why a position differs from the window's drawn layout.
+struct FormRow {
+    QString name;
+    ControlKind kind = ControlKind::Label;
+    QString caption;
+    int left = 0, top = 0, width = 0, height = 0;
+    QString note;
+    QString parent;
+};
+
+// A window's table as text: one control a line, tab-separated objectName, kind (as named in
+// ControlKind), left, top, width, height, then optionally caption ("\n" breaks it), parent and
+// note. Lines starting with '#' and empty lines are comments. A malformed line yields no rows
+// and its 1-based number in `badLine`.
+std::vector<FormRow> ParseFormTable(const QString& text, int* badLine = nullptr);
+
+// The controls built from a table, found by objectName (the n-th of that name for a name used
+// twice).
+class FormControls {
+  public:
+    template <typename W> W* get(const char* name, int nth = 0) const {
+        return static_cast<W*>(find(name, nth));
+    }
+    QWidget* find(const char* name, int nth = 0) const;
+
+  private:
+    friend FormControls BuildForm(QWidget*, std::span<const FormRow>);
+    friend FormControls BuildForm(QWidget*, const QString&);
+    std::vector<QWidget*> m_widgets;
+};
+
+// Window title, objectName, the window font and the fixed client size in twips.
+void SetUpWindow(QWidget* window, const char* objectName, const QString& title, int widthTwips,
+                 int heightTwips);
+// Builds every row as a child of `window` (or of its parent row) in table order.
+FormControls BuildForm(QWidget* window, std::span<const FormRow> rows);
+// The same from a table file (a resource built into the program); a missing or malformed table
+// is a build fault and stops the program with its name.
+FormControls BuildForm(QWidget* window, const QString& tablePath);
+
+} // namespace mirendo

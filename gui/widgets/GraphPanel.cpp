@@ -1,0 +1,70 @@
+#include "widgets/GraphPanel.h"
+
+#include "plot/Readout.h"
+#include "widgets/FormLayout.h"
+#include "widgets/PictureBox.h"
+
+#include <QLabel>
+
+namespace mirendo {
+
+namespace {
+const char* const kLimitNames[4] = {"Label14", "Label15", "Label16", "Label17"};
+const char* const kLimitCaptions[4] = {"X-Start", "X-Stop", "Y-Start", "Y-Stop"};
+const char* const kLimitMeanings[4] = {"X 軸の開始値", "X 軸の終了値", "Y 軸の開始値", "Y 軸の終了値"};
+} // namespace
+
+GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const char* yValue,
+                       const Module1& state, QObject* parent)
+    : QObject(parent), m_state(state), m_picture(controls.get<PictureBox>("Picture1")),
+      m_xValue(controls.get<QLabel>(xValue)), m_yValue(controls.get<QLabel>(yValue)) {
+    for (int i = 0; i < 4; ++i) {
+        m_limits[i] = controls.get<QLabel>(kLimitNames[i]);
+        m_limits[i]->setAccessibleName(QString::fromUtf8(kLimitMeanings[i]));
+    }
+    // The Y limits end at the graph's left edge, the X stop at its right edge.
+    for (int i : {1, 2, 3})
+        m_limits[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    showLimitCaptions();
+    m_xValue->setAccessibleName(QStringLiteral("カーソル位置の X 値"));
+    m_yValue->setAccessibleName(QStringLiteral("カーソル位置の Y 値"));
+    m_picture->setAccessibleName(QStringLiteral("グラフ表示エリア"));
+    m_picture->setAccessibleDescription(QStringLiteral("マウスを動かすとカーソル位置の値を表示します"));
+    connect(m_picture, &PictureBox::mouseMovedTo, this, [this](float x, float) { followMouse(x); });
+}
+
+void GraphPanel::showLimitCaptions() {
+    for (int i = 0; i < 4; ++i)
+        m_limits[i]->setText(QString::fromLatin1(kLimitCaptions[i]));
+}
+
+void GraphPanel::setLimitTexts(const std::array<std::string, 4>& texts) {
+    for (int i = 0; i < 4; ++i)
+        m_limits[i]->setText(QString::fromStdString(texts[i]));
+}
+
+void GraphPanel::clearReadout() {
+    m_picture->hideCursorLines();
+    m_xValue->clear();
+    m_yValue->clear();
+}
+
+void GraphPanel::followMouse(float x) {
+    if (!m_readoutActive)
+        return;
+    const Readout readout = ComputeReadout(m_state, x);
+    switch (readout.action) {
+    case Readout::Action::Nothing:
+        return;
+    case Readout::Action::Hide:
+        clearReadout();
+        return;
+    case Readout::Action::Show:
+        m_picture->showCursorLines(readout.verticalX, readout.horizontalY);
+        m_xValue->setText(QString::fromStdString(readout.xText));
+        m_yValue->setText(QString::fromStdString(readout.yText));
+        return;
+    }
+}
+
+} // namespace mirendo

@@ -1,0 +1,179 @@
+// The form layer builds a window from its table; the graph panel shows limits and the readout.
+#include "widgets/FormLayout.h"
+#include "widgets/GraphPanel.h"
+#include "widgets/PictureBox.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+namespace mirendo {
+namespace {
+
+// A table as a window's table file holds it: tab-separated, comments, a caption with a break.
+const char* const kTable = "# a window\n"
+                           "Frame1\tGroup\t600\t360\t3135\t2295\t枠\n"
+                           "Option1\tOption\t240\t600\t2775\t375\t選択\tFrame1\n"
+                           "\n"
+                           "Label1\tLabel\t720\t2760\t0\t0\t見出し\\n二行目\n"
+                           "Label2\tValueLabel\t1080\t10080\t1335\t375\t\t\twider: the value needs it\n"
+                           "Label2\tBlueLabel\t30\t45\t150\t300\t二つ目\r\n"
+                           "Text1\tTextBox\t5640\t3480\t1335\t375\n"
+                           "List1\tList\t240\t3120\t3495\t6360\n"
+                           "Drive1\tDriveList\t480\t960\t3495\t345\n"
+                           "Command1\tButton\t1560\t1920\t975\t495\tOK\n"
+                           "Line1\tFill\t120\t3480\t3840\t10\t#ff0000\n";
+
+std::vector<FormRow> Rows() {
+    int badLine = -1;
+    const std::vector<FormRow> rows = ParseFormTable(QString::fromUtf8(kTable), &badLine);
+    EXPECT_EQ(badLine, 0);
+    return rows;
+}
+
+TEST(FormLayout, RowsBecomeControlsAtTheirPixelPlaces) {
+    QWidget window;
+    SetUpWindow(&window, "FormX", QStringLiteral(" 題"), 8400, 7200);
+    EXPECT_EQ(window.objectName(), QStringLiteral("FormX"));
+    EXPECT_EQ(window.size(), QSize(560, 480));
+    EXPECT_EQ(window.font().pixelSize(), kWindowFontPixels);
+    const FormControls c = BuildForm(&window, Rows());
+
+    struct Expect {
+        const char* name;
+        QRect geometry;
+        const QMetaObject* type;
+    };
+    const Expect expected[] = {
+        {"Frame1", {40, 24, 209, 153}, &QGroupBox::staticMetaObject},
+        {"Option1", {16, 40, 185, 25}, &QRadioButton::staticMetaObject},
+        {"Label2", {72, 672, 89, 25}, &QLabel::staticMetaObject},
+        {"Text1", {376, 232, 89, 25}, &QLineEdit::staticMetaObject},
+        {"List1", {16, 208, 233, 424}, &QListWidget::staticMetaObject},
+        {"Drive1", {32, 64, 233, 23}, &QComboBox::staticMetaObject},
+        {"Command1", {104, 128, 65, 33}, &QPushButton::staticMetaObject},
+        {"Line1", {8, 232, 256, 1}, &QFrame::staticMetaObject}, // never thinner than a pixel
+    };
+    for (const Expect& e : expected) {
+        QWidget* widget = c.find(e.name);
+        ASSERT_NE(widget, nullptr) << e.name;
+        EXPECT_EQ(widget->geometry(), e.geometry) << e.name;
+        EXPECT_TRUE(widget->metaObject()->inherits(e.type)) << e.name;
+        EXPECT_EQ(window.findChild<QWidget*>(QString::fromLatin1(e.name)), widget) << e.name;
+    }
+    EXPECT_EQ(c.find("Option1")->parentWidget(), c.find("Frame1")); // inside its group
+    EXPECT_EQ(c.get<QRadioButton>("Option1")->text(), QStringLiteral("選択"));
+    EXPECT_TRUE(c.get<QPushButton>("Command1")->autoDefault()); // Enter presses a focused button
+    // A zero width or height takes the caption's own size.
+    const QLabel* natural = c.get<QLabel>("Label1");
+    EXPECT_EQ(natural->text(), QStringLiteral("見出し\n二行目"));
+    EXPECT_EQ(natural->pos(), QPoint(48, 184));
+    EXPECT_EQ(natural->size(), natural->sizeHint());
+    // A name used twice is found by its place.
+    EXPECT_EQ(c.get<QLabel>("Label2", 1)->text(), QStringLiteral("二つ目"));
+    EXPECT_EQ(c.find("Label2", 2), nullptr);
+    EXPECT_EQ(c.find("Missing"), nullptr);
+}
+
+TEST(FormLayout, ExceptionsCarryTheirReason) {
+    QWidget window;
+    const FormControls c = BuildForm(&window, Rows());
+    EXPECT_EQ(c.find("Label2")->property("layoutNote").toString(),
+              QStringLiteral("wider: the value needs it"));
+    EXPECT_FALSE(c.find("Text1")->property("layoutNote").isValid());
+}
+
+TEST(FormLayout, MalformedLinesAreFoundByNumber) {
+    const struct {
+        const char* text;
+        int badLine;
+    } cases[] = {
+        {"Label1\tLabel\t1\t2\t3\t4\n", 0},
+        {"# only a comment\n\nLabel1\tLabel\t1\t2\t3\n", 3}, // a number missing
+        {"Label1\tSlider\t1\t2\t3\t4\n", 1},                 // no such kind
+        {"Label1\tLabel\t1\tx\t3\t4\n", 1},                  // not a number
+        {"Label1\tLabel\t1\t-2\t3\t4\n", 1},                 // a negative place
+        {"\tLabel\t1\t2\t3\t4\n", 1},                        // no name
+        {"Label1\tLabel\t1\t2\t3\t4\tc\tp\tn\textra\n", 1},  // a cell too many
+    };
+    for (const auto& c : cases) {
+        int badLine = -1;
+        const std::vector<FormRow> rows = ParseFormTable(QString::fromUtf8(c.text), &badLine);
+        EXPECT_EQ(badLine, c.badLine) << c.text;
+        EXPECT_EQ(rows.empty(), c.badLine != 0) << c.text;
+    }
+}
+
+const FormRow kGraphRows[] = {
+    {"Picture1", ControlKind::Graph, "", 1500, 1500, 3000, 1500, "", ""},
+    {"Label14", ControlKind::Label, "", 0, 0, 1500, 300, "", ""},
+    {"Label15", ControlKind::Label, "", 0, 300, 1500, 300, "", ""},
+    {"Label16", ControlKind::Label, "", 0, 600, 1500, 300, "", ""},
+    {"Label17", ControlKind::Label, "", 0, 900, 1500, 300, "", ""},
+    {"LabelX", ControlKind::ValueLabel, "", 0, 1200, 1500, 300, "", ""},
+    {"LabelY", ControlKind::ValueLabel, "", 0, 3000, 1500, 300, "", ""},
+};
+
+class GraphPanelTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        m_controls = BuildForm(&m_window, kGraphRows);
+        m_panel = new GraphPanel(m_controls, "LabelX", "LabelY", m_state, &m_window);
+        m_state.ScaleMode = 1;
+        m_state.SampleCount = 3;
+        for (int i = 1; i <= 3; ++i) {
+            m_state.CurveX[i] = i;
+            m_state.CurveY[i] = 10 * i;
+        }
+        m_state.CurveXMin = 1, m_state.CurveXMax = 3;
+        m_panel->picture()->setScale(0, 40, 4, -40);
+    }
+    QString text(const char* name) const { return m_controls.get<QLabel>(name)->text(); }
+
+    Module1 m_state;
+    QWidget m_window;
+    FormControls m_controls;
+    GraphPanel* m_panel = nullptr;
+};
+
+TEST_F(GraphPanelTest, LimitLabelsAndTheirNames) {
+    EXPECT_EQ(m_panel->picture()->size(), QSize(200, 100));
+    const char* names[4] = {"Label14", "Label15", "Label16", "Label17"};
+    const char* captions[4] = {"X-Start", "X-Stop", "Y-Start", "Y-Stop"};
+    const char* meanings[4] = {"X 軸の開始値", "X 軸の終了値", "Y 軸の開始値", "Y 軸の終了値"};
+    m_panel->setLimitTexts({"1", "3", "10", "30"});
+    EXPECT_EQ(text("Label16"), QStringLiteral("10"));
+    m_panel->showLimitCaptions();
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(text(names[i]), QString::fromLatin1(captions[i]));
+        EXPECT_EQ(m_controls.get<QLabel>(names[i])->accessibleName(), QString::fromUtf8(meanings[i]));
+    }
+    EXPECT_EQ(m_controls.get<QLabel>("LabelX")->accessibleName(), QStringLiteral("カーソル位置の X 値"));
+    EXPECT_EQ(m_panel->picture()->accessibleName(), QStringLiteral("グラフ表示エリア"));
+}
+
+TEST_F(GraphPanelTest, ReadoutFollowsTheMouseOnlyWhileActiveAndDrawn) {
+    PictureBox* picture = m_panel->picture();
+    emit picture->mouseMovedTo(2.0f, 0); // no graph drawn yet
+    EXPECT_TRUE(text("LabelX").isEmpty());
+    m_state.GraphDrawn = 1;
+    emit picture->mouseMovedTo(2.0f, 0);
+    EXPECT_FALSE(text("LabelX").isEmpty());
+    EXPECT_FALSE(text("LabelY").isEmpty());
+    EXPECT_TRUE(picture->cursorLinesVisible());
+    emit picture->mouseMovedTo(9.0f, 0); // outside the curve
+    EXPECT_TRUE(text("LabelX").isEmpty());
+    EXPECT_FALSE(picture->cursorLinesVisible());
+    m_panel->setReadoutActive(false);
+    emit picture->mouseMovedTo(2.0f, 0);
+    EXPECT_TRUE(text("LabelX").isEmpty());
+}
+
+} // namespace
+} // namespace mirendo
