@@ -101,6 +101,10 @@ QImage Form6::graphImage() const {
     return m_picture1->image();
 }
 
+GraphPicture Form6::graphPicture() const {
+    return m_picture1->picture();
+}
+
 void Form6::clearGraphAndReadout() {
     m_picture1->clear();
     m_graph->clearReadout();
@@ -181,7 +185,7 @@ void Form6::Command8_Click() {
     const QString selected = m_lists->selectedName();
     const QString proposal = selected.size() >= 5 ? selected.chopped(4) : QStringLiteral("graph");
     if (m_imageSave)
-        m_imageSave->open(proposal, graphImage());
+        m_imageSave->open(proposal, graphPicture());
 }
 
 void Form6::Command2_Click() {

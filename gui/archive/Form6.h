@@ -2,6 +2,7 @@
 // "Lagrange Interpolated Data": the saved-data browser. Lists "*Mi.csv" files, loads one into
 // the shared state (only when the whole file is valid), redraws it, adds its points, shows the
 // cursor readout, evaluates the polynomial at a typed X and hands its graph to the image save.
+#include "plot/GraphPicture.h"
 #include "state/Module1.h"
 
 #include <QImage>
@@ -29,6 +30,8 @@ class Form6 : public QWidget {
     void prepare();
     // The drawn content of Picture1, what the image save writes.
     QImage graphImage() const;
+    // The same with its drawing, what the image save writes.
+    GraphPicture graphPicture() const;
 
     FolderLists* folderLists() const { return m_lists; }
 

@@ -11,7 +11,7 @@ namespace mirendo {
 
 struct GraphPicture {
     QImage image;
-    RecordingCanvas drawing;
+    RecordingCanvas drawing = RecordingCanvas();
     QColor background = Qt::white;
     QColor foreground = Qt::black;
 };

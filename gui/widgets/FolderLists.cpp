@@ -217,4 +217,9 @@ bool FolderLists::selectFile(const QString& name) {
     return true;
 }
 
+void FolderLists::setPatterns(const QStringList& patterns) {
+    m_patterns = patterns;
+    refreshFiles();
+}
+
 } // namespace mirendo

@@ -26,6 +26,8 @@ class FolderLists : public QObject {
     // that drive, else the drive's root).
     void resetToCurrentFolderOfDrive();
     void refreshFiles();
+    // The file list shows the files matching `patterns` from now on, refreshed at once.
+    void setPatterns(const QStringList& patterns);
 
     QString path() const;         // folder the file list shows, never ending in '/' except "/"
     QString selectedName() const; // file name selected in File1, "" when none

@@ -215,6 +215,10 @@ QImage Form1::graphImage() const {
     return m_picture1->image();
 }
 
+GraphPicture Form1::graphPicture() const {
+    return m_picture1->picture();
+}
+
 void Form1::applyPublishedPoints(const PublishedPoints& points) {
     m_list1->clear();
     for (const std::string& line : points.tableLines)
@@ -430,7 +434,7 @@ void Form1::Command6_Click() {
 
 void Form1::Command8_Click() {
     m_state.ImageSource = 1;
-    emit imageSaveRequested(QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")), graphImage());
+    emit imageSaveRequested(QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")), graphPicture());
 }
 
 void Form1::Command7_Click() {

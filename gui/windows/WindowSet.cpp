@@ -126,7 +126,7 @@ void WindowSet::wireMainWindow() const {
     connect(main, &Form1::pointFileDropped, this,
             [this](const QString& path) { form10()->readDroppedFile(path); });
     connect(main, &Form1::imageSaveRequested, this,
-            [this](const QString& name, const QImage& image) { form5()->open(name, image); });
+            [this](const QString& name, const GraphPicture& picture) { form5()->open(name, picture); });
 }
 
 void WindowSet::wireFileInput() const {

@@ -467,7 +467,7 @@ TEST_F(ArchiveWindows, ImageSaveWritesARealBitmap) {
 
     for (const auto& [source, expected] : {std::pair{1, &mainImage}, std::pair{2, &browserImage}}) {
         const QString name = QStringLiteral("graph%1").arg(source);
-        form.open(name, *expected);
+        form.open(name, GraphPicture{*expected});
         form.Command1_Click();
         const Message m = takeMessage();
         EXPECT_EQ(m.text, kImageSaved);
@@ -487,7 +487,7 @@ TEST_F(ArchiveWindows, ImageSaveWritesARealBitmap) {
     QDir(m_dir.path()).mkdir(QStringLiteral("taken.bmp"));
     for (const QString& typed :
          {QStringLiteral("taken"), QStringLiteral("sub/keep"), QString(300, QLatin1Char('k')), QString()}) {
-        form.open(typed, browserImage);
+        form.open(typed, GraphPicture{browserImage});
         form.Command1_Click();
         const Message m = takeMessage();
         EXPECT_EQ(m.icon, MessageIcon::Warning) << typed.toStdString();
