@@ -1,11 +1,14 @@
 // Batch evaluation of 100 000 pasted X values on ten points: splitting and evaluating, then the
 // rows into the table model, then also into a shown QTableView with uniform row heights.
 #include "archive/BatchEvaluation.h"
+#include "archive/BatchEvaluationWindow.h"
 #include "archive/BatchTableModel.h"
 #include "state/NumberText.h"
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <benchmark/benchmark.h>
 
@@ -75,6 +78,40 @@ void BM_IntoShownView(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_IntoShownView)->Unit(benchmark::kMillisecond);
+
+// Through the batch window as the user drives it: the column pasted into the X box (the paste
+// itself is measured apart), then "計算" until the table has painted its first screen.
+void BM_WindowPaste(benchmark::State& state) {
+    const Module1 s = TenPoints();
+    const QString text = QString::fromStdString(PastedColumn());
+    BatchEvaluationWindow window(s);
+    window.setPolynomialAvailable(true);
+    window.show();
+    auto* box = window.findChild<QPlainTextEdit*>(QStringLiteral("TextValues"));
+    for (auto _ : state) {
+        box->setPlainText(text);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_WindowPaste)->Unit(benchmark::kMillisecond);
+
+void BM_WindowCalculate(benchmark::State& state) {
+    const Module1 s = TenPoints();
+    BatchEvaluationWindow window(s);
+    window.setPolynomialAvailable(true);
+    window.show();
+    window.findChild<QPlainTextEdit*>(QStringLiteral("TextValues"))
+        ->setPlainText(QString::fromStdString(PastedColumn()));
+    auto* calculate = window.findChild<QPushButton*>(QStringLiteral("CommandCalculate"));
+    QApplication::processEvents();
+    for (auto _ : state) {
+        calculate->click();
+        window.repaint();
+        QApplication::processEvents();
+    }
+    state.counters["rows"] = double(window.model()->rowCount());
+}
+BENCHMARK(BM_WindowCalculate)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,6 +1,8 @@
 #include "archive/Form6.h"
 
 #include "archive/ArchiveFile.h"
+#include "archive/BatchEvaluation.h"
+#include "archive/BatchEvaluationWindow.h"
 #include "archive/EvaluateAtX.h"
 #include "archive/Form5.h"
 #include "plot/Plot.h"
@@ -14,12 +16,14 @@
 #include "widgets/PendingEvents.h"
 #include "widgets/PictureBox.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,6 +49,8 @@ Form6::Form6(Module1& state, Form5* imageSave, QWidget* parent)
     m_command8 = c.get<QPushButton>("Command8");
     m_text1 = c.get<QLineEdit>("Text1");
     m_label6 = c.get<QLabel>("Label6");
+    m_extrapolated = c.get<QLabel>("LabelExtrapolated");
+    m_commandBatch = c.get<QPushButton>("CommandBatch");
     m_label7 = c.get<QLabel>("Label7");
     m_label8 = c.get<QLabel>("Label8");
     m_lists = new FolderLists(c.get<QComboBox>("Drive1"), c.get<QListWidget>("Dir1"),
@@ -75,17 +81,22 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     connect(m_command8, &QPushButton::clicked, this, &Form6::Command8_Click);
     connect(back, &QPushButton::clicked, this, &Form6::Command2_Click);
     connect(arrow, &QToolButton::clicked, this, &Form6::Picture2_Click);
+    connect(m_commandBatch, &QPushButton::clicked, this, &Form6::CommandBatch_Click);
     m_text1->installEventFilter(this);
+    m_label6->installEventFilter(this);
 
     // Screen readers: the picture buttons and value boxes have no caption of their own.
     back->setAccessibleName(QStringLiteral("スタート画面に戻る"));
     arrow->setAccessibleName(QStringLiteral("計算する"));
     m_text1->setAccessibleName(QStringLiteral("任意 X 入力（外挿も可）"));
     m_label6->setAccessibleName(QStringLiteral("任意 X に対する Y 値"));
-    // Keyboard: choose the file, draw, add the points, evaluate (Enter in Text1), save, then
-    // Reset and back. The arrow picture needs no stop of its own: Enter in Text1 evaluates.
-    QWidget* order[] = {c.find("Drive1"), c.find("Dir1"), c.find("File1"), m_command1, m_command4,
-                        m_text1,          m_command8,     reset,           back};
+    m_extrapolated->setAccessibleDescription(QStringLiteral("X がデータ点の範囲外です（外挿）"));
+    m_commandBatch->setAccessibleName(m_commandBatch->text());
+    // Keyboard: choose the file, draw, add the points, evaluate (Enter in Text1), the result
+    // (a stop only while it shows one, for Ctrl+C), the batch evaluation, save, then Reset and
+    // back. The arrow picture needs no stop of its own: Enter in Text1 evaluates.
+    QWidget* order[] = {c.find("Drive1"), c.find("Dir1"), c.find("File1"), m_command1, m_command4, m_text1,
+                        m_label6,         m_commandBatch, m_command8,      reset,      back};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -95,6 +106,7 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     m_command4->setEnabled(false);
     m_command8->setEnabled(false);
     setAcceptDrops(true);
+    m_commandBatch->setEnabled(false);
 }
 
 QImage Form6::graphImage() const {
@@ -119,10 +131,13 @@ void Form6::showEmpty() {
     m_graph->showLimitCaptions();
     m_text1->clear();
     m_text1->setEnabled(false);
-    m_label6->clear();
+    showEvaluation(QString(), QString(), false);
     m_command1->setEnabled(false);
     m_command4->setEnabled(false);
     m_command8->setEnabled(false);
+    m_commandBatch->setEnabled(false);
+    if (m_batch)
+        m_batch->setPolynomialAvailable(false);
 }
 
 void Form6::prepare() {
@@ -164,6 +179,11 @@ void Form6::Command1_Click() {
     m_text1->setEnabled(true);
     m_command4->setEnabled(true);
     m_command8->setEnabled(true);
+    // The batch evaluation works on the same loaded polynomial as the single one; results of
+    // the previous archive no longer belong to it.
+    m_commandBatch->setEnabled(true);
+    if (m_batch)
+        m_batch->setPolynomialAvailable(true);
 }
 
 void Form6::Command4_Click() {
@@ -192,6 +212,8 @@ void Form6::Command2_Click() {
     m_state.GraphDrawn = 0;
     m_graphShown = false;
     m_graph->setReadoutActive(false);
+    if (m_batch)
+        m_batch->hide();
     hide();
     emit backToStart();
 }
@@ -200,6 +222,8 @@ void Form6::closeEvent(QCloseEvent* event) {
     m_state.GraphDrawn = 0;
     m_graphShown = false;
     m_graph->setReadoutActive(false);
+    if (m_batch)
+        m_batch->hide();
     event->accept();
     emit backToStart();
 }
@@ -220,17 +244,45 @@ void Form6::Text1_KeyDown(int keyCode) {
 
 void Form6::Text1_Click() {
     m_text1->clear();
-    m_label6->clear();
+    showEvaluation(QString(), QString(), false);
+}
+
+void Form6::CommandBatch_Click() {
+    if (!m_batch) {
+        m_batch = new BatchEvaluationWindow(m_state, this);
+        m_batch->setPolynomialAvailable(m_commandBatch->isEnabled());
+    }
+    m_batch->open();
 }
 
 void Form6::EvaluateAtX() {
     const Evaluation e = mirendo::EvaluateAtX(m_state, m_text1->text().toStdString());
     if (!e.ok) {
         ShowMessage(this, QStringLiteral("　正しく計算できません　"));
-        m_label6->clear();
+        showEvaluation(QString(), QString(), false);
         return;
     }
-    m_label6->setText(QString::fromStdString(e.text));
+    showEvaluation(m_text1->text(), QString::fromStdString(e.text), e.extrapolated);
+}
+
+void Form6::showEvaluation(const QString& x, const QString& y, bool extrapolated) {
+    m_evaluatedX = x;
+    m_label6->setText(y);
+    const QString mark =
+        extrapolated ? QString::fromUtf8(kExtrapolationMark.data(), qsizetype(kExtrapolationMark.size()))
+                     : QString();
+    m_extrapolated->setText(mark);
+    m_extrapolated->setAccessibleName(mark);
+    // The result takes the focus by Tab only while there is a result to copy.
+    m_label6->setFocusPolicy(y.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
+}
+
+void Form6::copyEvaluation() {
+    if (m_label6->text().isEmpty()) {
+        Beep();
+        return;
+    }
+    QGuiApplication::clipboard()->setText(m_evaluatedX + QLatin1Char('\t') + m_label6->text());
 }
 
 void Form6::dragEnterEvent(QDragEnterEvent* event) {
@@ -270,6 +322,28 @@ void Form6::openDroppedArchive(const QString& path) {
 }
 
 bool Form6::eventFilter(QObject* watched, QEvent* event) {
+    // The focused result is drawn with a plain heavy frame so that the keyboard user sees where
+    // Ctrl+C will copy from; the sunken panel comes back when the focus leaves.
+    if (watched == m_label6 && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        const bool focused = event->type() == QEvent::FocusIn;
+        m_label6->setFrameShape(focused ? QFrame::Box : QFrame::Panel);
+        m_label6->setFrameShadow(focused ? QFrame::Plain : QFrame::Sunken);
+        m_label6->setLineWidth(focused ? 2 : 1);
+    }
+    // Ctrl+C on the focused result, or in the X box when it has no selection of its own to copy.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool evaluationCopy =
+            key->matches(QKeySequence::Copy) &&
+            (watched == m_label6 || (watched == m_text1 && !m_text1->hasSelectedText()));
+        if (evaluationCopy) {
+            // Claim the shortcut so that the key press reaches this filter, then copy on it.
+            if (event->type() == QEvent::KeyPress)
+                copyEvaluation();
+            event->accept();
+            return true;
+        }
+    }
     if (watched == m_text1) {
         if (event->type() == QEvent::MouseButtonPress) {
             Text1_Click();

@@ -15,6 +15,7 @@ class QToolButton;
 
 namespace mirendo {
 
+class BatchEvaluationWindow;
 class FolderLists;
 class FormControls;
 class GraphPanel;
@@ -34,6 +35,8 @@ class Form6 : public QWidget {
     GraphPicture graphPicture() const;
 
     FolderLists* folderLists() const { return m_lists; }
+    // The batch evaluation window, or nullptr before "一括計算" was first pressed.
+    BatchEvaluationWindow* batchWindow() const { return m_batch; }
 
   public slots:
     void File1_Click();
@@ -46,6 +49,9 @@ class Form6 : public QWidget {
     void Picture2_Click();
     void Text1_KeyDown(int keyCode);
     void Text1_Click();
+    void CommandBatch_Click(); // 一括計算: open the batch evaluation window
+    // Puts "X<TAB>Y" of the last evaluation, as shown, on the clipboard (nothing shown: a beep).
+    void copyEvaluation();
 
   signals:
     // Back button or close; GraphDrawn is already 0.
@@ -64,6 +70,8 @@ class Form6 : public QWidget {
     void showEmpty();
     void clearGraphAndReadout();
     void EvaluateAtX();
+    // Label6 := `y`, the extrapolation mark beside it, and what copyEvaluation() copies.
+    void showEvaluation(const QString& x, const QString& y, bool extrapolated);
 
     Module1& m_state;
     Form5* m_imageSave;
@@ -74,7 +82,11 @@ class Form6 : public QWidget {
     QPushButton* m_command4 = nullptr;
     QPushButton* m_command8 = nullptr;
     QLineEdit* m_text1 = nullptr;
-    QLabel* m_label6 = nullptr; // evaluation result
+    QLabel* m_label6 = nullptr;       // evaluation result
+    QLabel* m_extrapolated = nullptr; // "外挿" beside the result of an X outside the points
+    QPushButton* m_commandBatch = nullptr;
+    BatchEvaluationWindow* m_batch = nullptr;
+    QString m_evaluatedX;       // the X text of the result Label6 shows
     QLabel* m_label7 = nullptr; // cursor X
     QLabel* m_label8 = nullptr; // cursor Y
     // The readout follows the shared curve only while this window's own graph shows it.

@@ -1,5 +1,5 @@
 // Screen readers: every control a user can operate in every window has a name to read out.
-#include "DesktopSupport.h"
+#include "support/AppTest.h"
 
 #include "widgets/PictureBox.h"
 
@@ -12,7 +12,7 @@
 namespace mirendo {
 namespace {
 
-using testing::DesktopTest;
+using DesktopTest = testing::AppTest;
 
 QString AccessibleName(QWidget* widget) {
     if (!widget->accessibleName().isEmpty())

@@ -1,8 +1,8 @@
 // Files dropped on the main window and on the browser: read exactly as the file lists lead to,
 // refused with a message (and nothing changed) otherwise.
-#include "ArchiveSamples.h"
-#include "DesktopSupport.h"
+#include "archive/ArchiveSamples.h"
 #include "input/Form3.h"
+#include "support/AppTest.h"
 #include "widgets/FileDrop.h"
 #include "widgets/FolderLists.h"
 #include "widgets/PictureBox.h"
@@ -52,7 +52,7 @@ TEST(ChooseDrop, TakesOneFileTheWindowsListWouldShow) {
     }
 }
 
-class DropTest : public DesktopTest {
+class DropTest : public AppTest {
   protected:
     // Drags `data` onto `window` and drops it; the answer comes once the drop has finished.
     static void drop(QWidget* window, const QMimeData& data) {

@@ -1,8 +1,8 @@
 // The image save in its three formats, from the browser's drawn graph through the real windows:
 // BMP (the default) and PNG hold the pixels shown, SVG the same drawing as vectors; the refusals
 // of the save hold for each of them.
-#include "ArchiveSamples.h"
-#include "DesktopSupport.h"
+#include "archive/ArchiveSamples.h"
+#include "support/AppTest.h"
 #include "widgets/FolderLists.h"
 
 #include <QComboBox>
@@ -27,10 +27,10 @@ const FormatRow kFormats[] = {
     {ImageFormat::Svg, ".svg", QStringLiteral("  グラフ画像をSVG形式(svg)で保存しました  ")},
 };
 
-class ImageSaveFormats : public DesktopTest {
+class ImageSaveFormats : public AppTest {
   protected:
     void SetUp() override {
-        DesktopTest::SetUp();
+        AppTest::SetUp();
         const Calculation calc = CalculationsOfEveryMode()[3];
         writeFile("run-Mi.csv",
                   QByteArray::fromStdString(FormatArchive(StateAfterCalculation(calc), calc.settings).bytes));

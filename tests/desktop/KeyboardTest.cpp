@@ -1,6 +1,6 @@
 // Every step of a calculation can be done without the mouse: the tab orders follow the steps,
 // Enter presses the focused button, and a file is chosen in the lists with arrows and Enter.
-#include "DesktopSupport.h"
+#include "support/AppTest.h"
 
 #include "widgets/FolderLists.h"
 
@@ -16,7 +16,7 @@
 namespace mirendo {
 namespace {
 
-using testing::DesktopTest;
+using DesktopTest = testing::AppTest;
 
 class Keyboard : public DesktopTest {
   protected:

@@ -1,6 +1,6 @@
 // Layout at any screen scale (the test runs at 1x and, with QT_SCALE_FACTOR=2, at 2x): captions
 // fit their controls, and a saved graph has the graph's own pixel size.
-#include "DesktopSupport.h"
+#include "support/AppTest.h"
 
 #include "widgets/PictureBox.h"
 
@@ -17,7 +17,7 @@
 namespace mirendo {
 namespace {
 
-using testing::DesktopTest;
+using DesktopTest = testing::AppTest;
 
 struct Clip {
     QString where;

@@ -1,6 +1,6 @@
 // The window set as a program: windows made on first use, and the end through the start window
 // whatever else is open.
-#include "DesktopSupport.h"
+#include "support/AppTest.h"
 
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -10,7 +10,7 @@
 namespace mirendo {
 namespace {
 
-using testing::DesktopTest;
+using DesktopTest = testing::AppTest;
 
 class WindowSetLifecycle : public DesktopTest {
   protected:

@@ -1,9 +1,9 @@
 // Faults injected under the real windows: each ends in a message box (or the read-error window)
 // and nothing the user has done is lost.
-#include "RobustWindows.h"
 #include "archive/Form4.h"
 #include "archive/Form5.h"
 #include "archive/Form6.h"
+#include "support/AppTest.h"
 #include "widgets/FolderLists.h"
 #include "widgets/PictureBox.h"
 
@@ -14,6 +14,9 @@
 
 namespace mirendo::robustness {
 namespace {
+
+using RobustWindows = testing::AppTest;
+using testing::ShowsNonFinite;
 
 const QByteArray kPoints = "1,1\r\n2,4\r\n3,2\r\n";
 const std::array<QString, 6> kLinear = {"0", "4", "1", "0", "5", "1"};

@@ -1,10 +1,10 @@
 // Hostile values typed or read through the real windows, over the whole calculation and the
 // browser: no crash, no hang, and no text on screen that shows a non-finite number.
-#include "RobustWindows.h"
 #include "archive/Form4.h"
 #include "archive/Form6.h"
 #include "input/Form11.h"
 #include "input/Form3.h"
+#include "support/AppTest.h"
 #include "widgets/FolderLists.h"
 #include "widgets/PictureBox.h"
 
@@ -17,6 +17,9 @@
 
 namespace mirendo::robustness {
 namespace {
+
+using RobustWindows = testing::AppTest;
+using testing::ShowsNonFinite;
 
 const QString kInvalid = QStringLiteral("　入力値が不正です！　");
 const QString kRunFailed = QStringLiteral("　補間計算に失敗しました　");

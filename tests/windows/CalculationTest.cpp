@@ -1,7 +1,7 @@
 // The engine bridge without a window, with the real engine: request, run, result, and the ways a
 // calculation fails, each answered once by its own message.
 #include "windows/Calculation.h"
-#include "WindowTestSupport.h"
+#include "support/WindowTest.h"
 
 #include <QTest>
 

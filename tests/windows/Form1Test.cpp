@@ -1,8 +1,8 @@
 // The main window driven through its controls: the whole calculation in the four scale modes
 // with the real engine, the enabling of the steps, the Enter path, and every way a step can fail.
 #include "windows/Form1.h"
-#include "WindowTestSupport.h"
 #include "input/Ordering.h"
+#include "support/WindowTest.h"
 #include "widgets/PictureBox.h"
 #include "windows/Calculation.h"
 

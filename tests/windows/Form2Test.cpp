@@ -1,12 +1,12 @@
 // The start window and the navigation between all windows.
 #include "windows/Form2.h"
-#include "WindowTestSupport.h"
 #include "archive/Form4.h"
 #include "archive/Form5.h"
 #include "archive/Form6.h"
 #include "input/Form10.h"
 #include "input/Form11.h"
 #include "input/Form9.h"
+#include "support/WindowTest.h"
 #include "windows/Form1.h"
 #include "windows/WindowSet.h"
 

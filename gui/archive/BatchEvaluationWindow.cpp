@@ -1,0 +1,273 @@
+#include "archive/BatchEvaluationWindow.h"
+
+#include "archive/BatchEvaluation.h"
+#include "archive/BatchTableModel.h"
+#include "exchange/AtomicFile.h"
+#include "widgets/FormLayout.h"
+#include "widgets/MessageBox.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mirendo {
+
+namespace {
+
+QLabel* AddCaption(const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    buddy->setAccessibleName(text);
+    return label;
+}
+
+QPushButton* AddButton(const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(caption);
+    // Enter presses the focused button, as Space does.
+    button->setAutoDefault(true);
+    return button;
+}
+
+} // namespace
+
+BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_state(state), m_model(new BatchTableModel(this)) {
+    setObjectName(QStringLiteral("FormBatch"));
+    setWindowTitle(QStringLiteral("一括計算"));
+    setFont(WindowFont());
+
+    m_values = new QPlainTextEdit;
+    m_values->setObjectName(QStringLiteral("TextValues"));
+    // Tab moves on, as in every other box; a pasted spreadsheet row keeps its tabs.
+    m_values->setTabChangesFocus(true);
+    m_values->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_values->setAccessibleDescription(
+        QStringLiteral("1 行に 1 つ、または空白・カンマ・タブで区切った X 値"));
+    QLabel* valuesCaption =
+        AddCaption(QStringLiteral("X 値（1 行に 1 つ、または空白・カンマ・タブ区切り）"), m_values);
+
+    m_calculate = AddButton("CommandCalculate", QStringLiteral("計算"));
+    m_calculate->setToolTip(QStringLiteral("計算（Ctrl+Enter）"));
+    m_summary = new QLabel;
+    m_summary->setObjectName(QStringLiteral("LabelSummary"));
+
+    m_table = new QTableView;
+    m_table->setObjectName(QStringLiteral("TableResults"));
+    m_table->setModel(m_model);
+    // Every row has the one height of the font and no column is measured against its cells, so
+    // showing a hundred thousand rows costs no more than showing a screenful.
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table->setWordWrap(false);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setTabKeyNavigation(false);
+    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    QLabel* tableCaption = AddCaption(QStringLiteral("計算結果"), m_table);
+    m_table->setAccessibleDescription(
+        QStringLiteral("X と Y の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー"));
+    auto* copy = new QAction(QStringLiteral("コピー"), m_table);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    m_table->addAction(copy);
+    m_table->installEventFilter(this);
+
+    m_path = new QLineEdit;
+    m_path->setObjectName(QStringLiteral("TextPath"));
+    QLabel* pathCaption = AddCaption(QStringLiteral("保存先"), m_path);
+    m_path->setAccessibleDescription(
+        QStringLiteral("CSV ファイルのパス（フォルダを省くと補間データと同じフォルダ）"));
+    QPushButton* browse = AddButton("CommandBrowse", QStringLiteral("参照…"));
+    m_save = AddButton("CommandSave", QStringLiteral("CSV保存"));
+
+    auto* calculateRow = new QHBoxLayout;
+    calculateRow->addWidget(m_calculate);
+    calculateRow->addWidget(m_summary, 1);
+    auto* saveRow = new QHBoxLayout;
+    saveRow->addWidget(pathCaption);
+    saveRow->addWidget(m_path, 1);
+    saveRow->addWidget(browse);
+    saveRow->addWidget(m_save);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(valuesCaption);
+    layout->addWidget(m_values, 1);
+    layout->addLayout(calculateRow);
+    layout->addWidget(tableCaption);
+    layout->addWidget(m_table, 3);
+    layout->addLayout(saveRow);
+    resize(440, 560);
+
+    connect(m_calculate, &QPushButton::clicked, this, &BatchEvaluationWindow::calculate);
+    connect(copy, &QAction::triggered, this, &BatchEvaluationWindow::copyTable);
+    connect(m_save, &QPushButton::clicked, this, &BatchEvaluationWindow::saveCsv);
+    connect(browse, &QPushButton::clicked, this, &BatchEvaluationWindow::browse);
+    connect(m_path, &QLineEdit::returnPressed, this, &BatchEvaluationWindow::saveCsv);
+    auto* calculateKey = new QAction(this);
+    calculateKey->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    calculateKey->setShortcutContext(Qt::WindowShortcut);
+    addAction(calculateKey);
+    connect(calculateKey, &QAction::triggered, m_calculate, &QPushButton::animateClick);
+
+    setTabOrder(m_values, m_calculate);
+    setTabOrder(m_calculate, m_table);
+    setTabOrder(m_table, m_path);
+    setTabOrder(m_path, browse);
+    setTabOrder(browse, m_save);
+    setPolynomialAvailable(false);
+}
+
+void BatchEvaluationWindow::setPolynomialAvailable(bool available) {
+    m_model->setRows({});
+    showSummary(false);
+    m_calculate->setEnabled(available);
+    if (!available)
+        return;
+    // The proposal follows the loaded archive until the user types a path of their own.
+    if (m_path->text() == m_proposedPath) {
+        const QFileInfo archive(QString::fromStdString(m_state.FilePath));
+        m_proposedPath =
+            m_state.FilePath.empty()
+                ? QString()
+                : archive.dir().filePath(archive.completeBaseName() + QStringLiteral("-batch.csv"));
+        m_path->setText(m_proposedPath);
+    }
+}
+
+void BatchEvaluationWindow::open() {
+    show();
+    raise();
+    activateWindow();
+    m_values->setFocus(Qt::OtherFocusReason);
+}
+
+void BatchEvaluationWindow::calculate() {
+    if (!m_calculate->isEnabled())
+        return;
+    const std::string text = m_values->toPlainText().toStdString();
+    const std::vector<std::string_view> tokens = SplitXValues(text);
+    m_model->setRows(EvaluateBatch(m_state, tokens));
+    showSummary(true);
+}
+
+void BatchEvaluationWindow::showSummary(bool calculated) {
+    const std::vector<BatchRow>& rows = m_model->rows();
+    int refused = 0;
+    int extrapolated = 0;
+    for (const BatchRow& row : rows) {
+        refused += row.ok ? 0 : 1;
+        extrapolated += row.extrapolated ? 1 : 0;
+    }
+    QString text;
+    if (calculated)
+        text = rows.empty() ? QStringLiteral("X 値がありません")
+                            : QStringLiteral("%1 行（計算できません %2 行、外挿 %3 行）")
+                                  .arg(rows.size())
+                                  .arg(refused)
+                                  .arg(extrapolated);
+    m_summary->setText(text);
+    m_summary->setAccessibleName(text);
+    m_save->setEnabled(!rows.empty());
+}
+
+QString BatchEvaluationWindow::tableText() const {
+    const std::vector<BatchRow>& rows = m_model->rows();
+    const QItemSelection selection = m_table->selectionModel()->selection();
+    if (selection.isEmpty())
+        return QString::fromStdString(FormatBatchTsv(rows));
+    // Selection ranges come in the order they were made; the copy keeps the table's order.
+    std::vector<char> chosen(rows.size(), 0);
+    for (const QItemSelectionRange& range : selection)
+        for (int r = range.top(); r <= range.bottom(); ++r)
+            chosen[static_cast<std::size_t>(r)] = 1;
+    std::vector<BatchRow> picked;
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        if (chosen[r])
+            picked.push_back(rows[r]);
+    return QString::fromStdString(FormatBatchTsv(picked));
+}
+
+void BatchEvaluationWindow::copyTable() {
+    if (m_model->rows().empty()) {
+        Beep();
+        return;
+    }
+    QGuiApplication::clipboard()->setText(tableText());
+}
+
+// The view's own Ctrl+C copies only the current cell; the table copies whole rows instead.
+bool BatchEvaluationWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_table &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        if (event->type() == QEvent::KeyPress)
+            copyTable();
+        event->accept();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void BatchEvaluationWindow::saveCsv() {
+    const std::vector<BatchRow>& rows = m_model->rows();
+    if (rows.empty()) {
+        ShowMessage(this, QStringLiteral("  保存する計算結果がありません  "));
+        return;
+    }
+    const QString typed = m_path->text();
+    if (typed.isEmpty()) {
+        ShowMessage(this, QStringLiteral("  ファイル名を入力して下さい！ "));
+        return;
+    }
+    // A bare name lands beside the loaded archive; a name without extension becomes a ".csv".
+    QString path = typed;
+    if (QFileInfo(path).isRelative()) {
+        const QString folder = m_state.FilePath.empty()
+                                   ? QDir::currentPath()
+                                   : QFileInfo(QString::fromStdString(m_state.FilePath)).absolutePath();
+        path = QDir(folder).filePath(path);
+    }
+    if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('/')))
+        path += QStringLiteral(".csv");
+    std::string error;
+    if (!exchange::WriteFileAtomically(QFile::encodeName(path).toStdString(), FormatBatchCsv(rows), &error)) {
+        ShowMessage(this, QStringLiteral("  一括計算の結果を保存できませんでした  \n  ") + path +
+                              QStringLiteral("  \n  ") + QString::fromLocal8Bit(error) +
+                              QStringLiteral("  "));
+        return;
+    }
+    ShowMessage(this, QStringLiteral("  一括計算の結果を保存しました  \n  ") + path + QStringLiteral("  "),
+                MessageIcon::None);
+}
+
+void BatchEvaluationWindow::browse() {
+    const QString chosen = QFileDialog::getSaveFileName(
+        this, QStringLiteral("一括計算の結果を保存"), m_path->text(), QStringLiteral("CSV ファイル (*.csv)"));
+    if (chosen.isEmpty())
+        return;
+    m_path->setText(chosen);
+    saveCsv();
+}
+
+} // namespace mirendo

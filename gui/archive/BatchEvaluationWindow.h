@@ -1,0 +1,64 @@
+#pragma once
+// "一括計算": the browser's polynomial evaluated at many X at once. X values are typed or pasted
+// into a box, "計算" fills a two-column table X | Y, Ctrl+C copies the selected rows (all rows
+// when none is selected) as tab-separated text, and "CSV保存" writes the table as a CSV file to
+// the path in the save box. Modeless; the browser creates it on first use and only shows and
+// hides it afterwards.
+#include "state/Module1.h"
+
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTableView;
+
+namespace mirendo {
+
+class BatchTableModel;
+
+class BatchEvaluationWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // Reads the polynomial from `state` at each "計算", as the browser's single evaluation does.
+    explicit BatchEvaluationWindow(const Module1& state, QWidget* parent = nullptr);
+
+    // The browser loaded another archive (`available`) or went back to empty (!`available`): the
+    // results of the old polynomial are emptied, the X values stay for the next "計算", and
+    // "計算" is enabled only while there is a polynomial. A newly loaded archive proposes
+    // "<archive name less .csv>-batch.csv" beside it as the save path unless the user typed one.
+    void setPolynomialAvailable(bool available);
+    // Shows and raises the window with the focus in the X box.
+    void open();
+
+    BatchTableModel* model() const { return m_model; }
+    // The tab-separated text Ctrl+C copies: the selected rows in order, or every row.
+    QString tableText() const;
+
+  public slots:
+    void calculate(); // 計算
+    void copyTable(); // Ctrl+C on the table, or its context menu
+    void saveCsv();   // CSV保存
+    void browse();    // 参照…: a file dialog that fills the save box
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // The row count and how many rows were refused or extrapolated; empty before a "計算".
+    void showSummary(bool calculated);
+
+    const Module1& m_state;
+    BatchTableModel* m_model = nullptr;
+    QPlainTextEdit* m_values = nullptr;
+    QPushButton* m_calculate = nullptr;
+    QLabel* m_summary = nullptr;
+    QTableView* m_table = nullptr;
+    QLineEdit* m_path = nullptr;
+    QPushButton* m_save = nullptr;
+    QString m_proposedPath; // the last proposal, replaced by the next one unless edited
+};
+
+} // namespace mirendo

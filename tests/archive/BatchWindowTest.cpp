@@ -1,0 +1,305 @@
+// The browser's batch evaluation window and the single evaluation's additions, driven headless:
+// every batch row agrees with the single evaluation of the same X, the table copies and saves as
+// it shows, the window follows the browser's loaded polynomial, and the single result carries
+// its extrapolation mark and copies as "X<TAB>Y".
+#include "ArchiveSamples.h"
+#include "archive/ArchiveFile.h"
+#include "archive/BatchEvaluation.h"
+#include "archive/BatchEvaluationWindow.h"
+#include "archive/BatchTableModel.h"
+#include "archive/Form5.h"
+#include "archive/Form6.h"
+#include "support/WindowTest.h"
+#include "widgets/FolderLists.h"
+#include "widgets/MessageBox.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace mirendo {
+namespace {
+
+const QString kCannotCalculate = QStringLiteral("　正しく計算できません　");
+const QString kMark = QStringLiteral("外挿");
+
+// Blank, comma, tab, CR LF and ideographic-blank separators; numbers inside and outside the
+// points, a leading-number text, a non-number (X = 0), and values no evaluation can take in some
+// mode (the logarithm of 0 or of a negative X, an overflowing product or exponential).
+const QString kTypedValues = QStringLiteral("1\r\n3, -1\t12abc 1e200\u30000\nabc,1000\n0.5\n-1e-3");
+
+// Archives of every scale mode in the working folder and a shown browser on a fresh shared state.
+class BatchWindow : public testing::WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        for (const testing::Calculation& calc : testing::CalculationsOfEveryMode()) {
+            const ArchiveFormat f = FormatArchive(testing::StateAfterCalculation(calc), calc.settings);
+            ASSERT_TRUE(f.ok) << f.error;
+            writeFile(QStringLiteral("mode%1-Mi.csv").arg(calc.mode), QByteArray::fromStdString(f.bytes));
+        }
+        m_state.Ln10 = Module1::kLn10;
+        m_browser.prepare();
+        ASSERT_TRUE(m_browser.folderLists()->setPath(m_dir.path()));
+        m_browser.show();
+    }
+
+    template <typename W = QWidget> W* browserControl(const char* name) {
+        return control<W>(&m_browser, name);
+    }
+    template <typename W = QWidget> W* batchControl(const char* name) {
+        return control<W>(m_browser.batchWindow(), name);
+    }
+
+    // Picks "mode<m>-Mi.csv" in the file list and presses "グラフ描画".
+    void load(int mode) {
+        m_browser.folderLists()->refreshFiles();
+        clickListItem(&m_browser, "File1", QStringLiteral("mode%1-Mi.csv").arg(mode));
+        click(&m_browser, "Command1");
+    }
+
+    // Types `x` into Text1 and presses Enter there, as the user evaluates one X.
+    void evaluateSingle(const QString& x) {
+        auto* text1 = browserControl<QLineEdit>("Text1");
+        text1->setText(x);
+        QTest::keyClick(text1, Qt::Key_Return);
+    }
+
+    // Where Tab moves the focus from `from`: the next control in the chain that takes it.
+    QWidget* nextTabStop(QWidget* from) {
+        for (QWidget* w = from->nextInFocusChain(); w != from; w = w->nextInFocusChain())
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(&m_browser))
+                return w;
+        return nullptr;
+    }
+
+    BatchEvaluationWindow* openBatch() {
+        click(&m_browser, "CommandBatch");
+        EXPECT_NE(m_browser.batchWindow(), nullptr);
+        return m_browser.batchWindow();
+    }
+
+    void calculate(const QString& values) {
+        batchControl<QPlainTextEdit>("TextValues")->setPlainText(values);
+        click(m_browser.batchWindow(), "CommandCalculate");
+    }
+
+    Module1 m_state;
+    Form5 m_imageSave;
+    Form6 m_browser{m_state, &m_imageSave};
+};
+
+TEST_F(BatchWindow, EveryRowIsWhatTheSingleEvaluationShows) {
+    EXPECT_FALSE(browserControl("CommandBatch")->isEnabled());
+    for (int mode = 1; mode <= 4; ++mode) {
+        SCOPED_TRACE("mode " + std::to_string(mode));
+        load(mode);
+        ASSERT_TRUE(browserControl("CommandBatch")->isEnabled());
+        BatchEvaluationWindow* batch = openBatch();
+        ASSERT_TRUE(batch->isVisible());
+        calculate(kTypedValues);
+        const std::vector<BatchRow> rows = batch->model()->rows();
+        ASSERT_EQ(rows.size(), 10u);
+
+        bool kinds[3] = {}; // inside, extrapolated, refused
+        for (const BatchRow& row : rows) {
+            SCOPED_TRACE("X " + row.x);
+            kinds[!row.ok ? 2 : row.extrapolated ? 1 : 0] = true;
+            evaluateSingle(QString::fromStdString(row.x));
+            if (row.ok) {
+                EXPECT_EQ(browserControl<QLabel>("Label6")->text().toStdString(), row.y);
+                EXPECT_EQ(browserControl<QLabel>("LabelExtrapolated")->text(),
+                          row.extrapolated ? kMark : QString());
+            } else {
+                EXPECT_EQ(takeMessage(), kCannotCalculate);
+                EXPECT_EQ(browserControl<QLabel>("Label6")->text(), QString());
+                EXPECT_EQ(row.y, kBatchRefusedText);
+            }
+        }
+        if (mode >= 3) {
+            EXPECT_TRUE(kinds[0] && kinds[1] && kinds[2]) << "a mix of inside, outside and refused rows";
+        }
+        EXPECT_NE(batchControl<QLabel>("LabelSummary")->text(), QString());
+    }
+}
+
+TEST_F(BatchWindow, FollowsTheBrowsersPolynomial) {
+    load(1);
+    BatchEvaluationWindow* batch = openBatch();
+    calculate(kTypedValues);
+    ASSERT_FALSE(batch->model()->rows().empty());
+    auto* values = batchControl<QPlainTextEdit>("TextValues");
+    auto* path = batchControl<QLineEdit>("TextPath");
+    EXPECT_EQ(path->text(), workPath(QStringLiteral("mode1-Mi-batch.csv")));
+
+    // Every control the keyboard reaches has a screen-reader name; the table reads its cells.
+    for (QWidget* w : batch->findChildren<QWidget*>()) {
+        if (w->focusPolicy() & Qt::TabFocus) {
+            EXPECT_NE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), QString())
+                << w->objectName().toStdString();
+        }
+    }
+
+    // Another archive: the old results go, the typed X stay, the save path follows the archive.
+    load(3);
+    EXPECT_TRUE(batch->model()->rows().empty());
+    EXPECT_EQ(values->toPlainText(), QString(kTypedValues).remove(QLatin1Char('\r')));
+    EXPECT_EQ(path->text(), workPath(QStringLiteral("mode3-Mi-batch.csv")));
+    EXPECT_TRUE(batchControl("CommandCalculate")->isEnabled());
+
+    // Reset: no polynomial, nothing to compute until a file is drawn again.
+    calculate(kTypedValues);
+    browserControl<QPushButton>("Command3")->click();
+    EXPECT_TRUE(batch->model()->rows().empty());
+    EXPECT_FALSE(batchControl("CommandCalculate")->isEnabled());
+    EXPECT_FALSE(batchControl("CommandSave")->isEnabled());
+    EXPECT_FALSE(browserControl("CommandBatch")->isEnabled());
+
+    // Leaving the browser hides the window with it.
+    load(2);
+    openBatch();
+    browserControl<QPushButton>("Command2")->click();
+    EXPECT_FALSE(batch->isVisible());
+}
+
+TEST_F(BatchWindow, CtrlCCopiesTheSelectedRowsOrAll) {
+    load(3);
+    BatchEvaluationWindow* batch = openBatch();
+    // By keyboard alone: the values typed into the focused box, Ctrl+Enter computes them.
+    auto* values = batchControl<QPlainTextEdit>("TextValues");
+    ASSERT_TRUE(QTest::qWaitFor([values] { return QApplication::focusWidget() == values; }, 2000));
+    values->setPlainText(kTypedValues);
+    QTest::keyClick(values, Qt::Key_Return, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([batch] { return batch->model()->rowCount() == 10; }, 2000));
+    EXPECT_EQ(values->toPlainText(), QString(kTypedValues).remove(QLatin1Char('\r')))
+        << "no line break typed";
+    const std::vector<BatchRow> rows = batch->model()->rows();
+    auto* table = batchControl<QTableView>("TableResults");
+    table->setFocus();
+    QApplication::clipboard()->clear();
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), FormatBatchTsv(rows));
+
+    // Rows selected out of order copy in the table's order.
+    table->selectRow(4);
+    table->selectionModel()->select(batch->model()->index(1, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    const std::vector<BatchRow> picked = {rows[1], rows[4]};
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), FormatBatchTsv(picked));
+}
+
+TEST_F(BatchWindow, SavesTheCsvAtomicallyOrSaysWhyNot) {
+    load(4);
+    BatchEvaluationWindow* batch = openBatch();
+    auto* path = batchControl<QLineEdit>("TextPath");
+    auto* save = batchControl<QPushButton>("CommandSave");
+    EXPECT_FALSE(save->isEnabled()) << "nothing computed yet";
+    calculate(kTypedValues);
+    const std::string csv = FormatBatchCsv(batch->model()->rows());
+    ASSERT_EQ(csv.rfind("X,Y\r\n", 0), 0u);
+
+    // A bare name lands beside the archive and gets its ".csv".
+    path->setText(QStringLiteral("table"));
+    save->click();
+    EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("  一括計算の結果を保存しました")));
+    EXPECT_EQ(bytesOf(QStringLiteral("table.csv")).toStdString(), csv);
+
+    const struct {
+        QString path;
+        QString message;
+    } refused[] = {
+        {QString(), QStringLiteral("  ファイル名を入力して下さい！ ")},
+        {workPath(QStringLiteral("folder.csv")), QStringLiteral("  一括計算の結果を保存できませんでした")},
+        {workPath(QStringLiteral("missing/table.csv")),
+         QStringLiteral("  一括計算の結果を保存できませんでした")},
+    };
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder.csv")));
+    for (const auto& r : refused) {
+        SCOPED_TRACE(r.path.toStdString());
+        path->setText(r.path);
+        save->click();
+        EXPECT_TRUE(takeMessage().startsWith(r.message));
+    }
+    EXPECT_TRUE(QFileInfo(workPath(QStringLiteral("folder.csv"))).isDir());
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".tmp")),
+              QStringList());
+}
+
+TEST_F(BatchWindow, SingleResultIsMarkedAndCopied) {
+    load(1);
+    auto* label6 = browserControl<QLabel>("Label6");
+    auto* mark = browserControl<QLabel>("LabelExtrapolated");
+    EXPECT_EQ(label6->focusPolicy(), Qt::NoFocus) << "no result, no stop";
+
+    const struct {
+        const char* x;
+        bool outside;
+    } cases[] = {{"2.5", false}, {"7", true}, {"-0.5", true}, {"0", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.x);
+        evaluateSingle(QString::fromLatin1(c.x));
+        EXPECT_EQ(mark->text(), c.outside ? kMark : QString());
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(mark)->text(QAccessible::Name), mark->text());
+        EXPECT_EQ(label6->focusPolicy(), Qt::TabFocus);
+        EXPECT_EQ(nextTabStop(browserControl("Text1")), label6);
+        EXPECT_EQ(nextTabStop(label6), browserControl("CommandBatch"));
+        QApplication::clipboard()->clear();
+        QTest::keyClick(label6, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(),
+                  QString::fromLatin1(c.x) + QLatin1Char('\t') + label6->text());
+    }
+
+    // Ctrl+C in the X box copies the evaluation only when the box has no selection of its own.
+    auto* text1 = browserControl<QLineEdit>("Text1");
+    QApplication::clipboard()->clear();
+    QTest::keyClick(text1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("0\t") + label6->text());
+    text1->selectAll();
+    QTest::keyClick(text1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("0"));
+
+    // A click into the box starts a new X: no result, no mark, no stop.
+    QTest::mouseClick(text1, Qt::LeftButton);
+    EXPECT_EQ(label6->text(), QString());
+    EXPECT_EQ(mark->text(), QString());
+    EXPECT_EQ(label6->focusPolicy(), Qt::NoFocus);
+}
+
+// Not a check: the browser with a marked result and the batch window with a mixed table, as PNG
+// files, when MIRENDO_GRAB_DIR names a folder.
+TEST_F(BatchWindow, GrabsTheWindowsWhenAsked) {
+    const QString out = qEnvironmentVariable("MIRENDO_GRAB_DIR");
+    if (out.isEmpty())
+        GTEST_SKIP() << "set MIRENDO_GRAB_DIR to write the pictures";
+    load(3);
+    m_browser.Command4_Click();
+    evaluateSingle(QStringLiteral("1000"));
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason); // the result as the keyboard user sees it
+    QApplication::sendEvent(browserControl("Label6"), &focusIn);
+    BatchEvaluationWindow* batch = openBatch();
+    calculate(kTypedValues);
+    batchControl<QTableView>("TableResults")->selectRow(1);
+    EXPECT_TRUE(m_browser.grab().save(out + QStringLiteral("/Form6.png")));
+    EXPECT_TRUE(batch->grab().save(out + QStringLiteral("/FormBatch.png")));
+}
+
+} // namespace
+} // namespace mirendo
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
