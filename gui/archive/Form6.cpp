@@ -5,6 +5,7 @@
 #include "archive/BatchEvaluationWindow.h"
 #include "archive/EvaluateAtX.h"
 #include "archive/Form5.h"
+#include "plot/CurveTrust.h"
 #include "plot/Plot.h"
 #include "plot/Readout.h"
 #include "widgets/ExitSign.h"
@@ -120,6 +121,7 @@ GraphPicture Form6::graphPicture() const {
 void Form6::clearGraphAndReadout() {
     m_picture1->clear();
     m_graph->clearReadout();
+    m_graph->clearTrust();
     m_graphShown = false;
     m_graph->setReadoutActive(false);
 }
@@ -173,6 +175,7 @@ void Form6::Command1_Click() {
     m_picture1->clear();
     const RangeLabels labels = PlotSavedForMode(m_state, *m_picture1);
     m_graph->setLimitTexts({labels.xStart, labels.xStop, labels.yStart, labels.yStop});
+    m_graph->showTrust(AssessCurve(m_state));
     m_state.GraphDrawn = 1;
     m_graphShown = true;
     m_graph->setReadoutActive(true);

@@ -61,14 +61,27 @@ void Form9::showEvent(QShowEvent* event) {
 
 void Form9::File1_Click(const QString& name) {
     m_list1->clear();
-    std::vector<std::string> lines;
-    if (!ReadTextLines(QFile::encodeName(JoinPath(m_workDir, name)).toStdString(), lines)) {
+    const TextListing listing = ListTextLines(QFile::encodeName(JoinPath(m_workDir, name)).toStdString());
+    if (!listing.ok) {
         ShowMessage(this, QStringLiteral(" ファイル %1 を読み込めませんでした ").arg(name),
                     MessageIcon::Warning);
         return;
     }
-    for (const std::string& line : lines)
+    for (const std::string& line : listing.lines)
         m_list1->addItem(QString::fromStdString(line));
+    if (listing.cut) {
+        // Said in the list itself, where the missing lines would be; not one of the file's lines.
+        auto* note =
+            new QListWidgetItem(QStringLiteral("（ファイルが長いため先頭の %1 行だけを表示しています）")
+                                    .arg(listing.lines.size()),
+                                m_list1);
+        note->setData(Qt::UserRole, QStringLiteral("cut"));
+        note->setFlags(Qt::ItemIsEnabled);
+        note->setForeground(QColor(128, 0, 0));
+        QFont italic = note->font();
+        italic.setItalic(true);
+        note->setFont(italic);
+    }
 }
 
 void Form9::Command1_Click() {

@@ -3,6 +3,7 @@
 #include "exchange/BoundedFile.h"
 #include "exchange/DecimalText.h"
 
+#include <limits>
 #include <string_view>
 #include <utility>
 
@@ -203,16 +204,36 @@ void StorePointFileRead(Module1& state, const PointFileRead& read) {
     }
 }
 
-bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {
-    lines.clear();
-    std::string bytes;
-    if (LoadBounded(path, bytes) != PointFileFailure::None)
-        return false;
-    std::size_t start = 0;
-    if (CheckText(bytes, start) != PointFileFailure::None)
-        return false;
-    lines = SplitLines(std::string_view(bytes).substr(start), PointFileRead::kMaxListedLines);
-    return true;
+TextListing ListTextLines(const std::string& path) {
+    TextListing listing;
+    exchange::FileRead file =
+        exchange::ReadBoundedFile(path, PointFileRead::kMaxFileBytes, exchange::OverCap::ReadPrefix);
+    if (!file.ok())
+        return listing;
+    std::string_view text = file.bytes;
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF") ||
+        text.find('\0') != std::string_view::npos)
+        return listing;
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
+    listing.cut = file.size > file.bytes.size();
+    if (listing.cut) {
+        // The line the cap ends in goes on beyond it: drop it, unless it is the only one.
+        const std::size_t lastEnd = text.find_last_of("\r\n");
+        if (lastEnd != std::string_view::npos) {
+            text = text.substr(0, lastEnd + 1);
+        } else {
+            std::size_t end = text.size();
+            while (end > 0 && (static_cast<unsigned char>(text[end - 1]) & 0xC0) == 0x80)
+                --end; // continuation bytes of a character the cap split
+            if (end > 0 && static_cast<unsigned char>(text[end - 1]) >= 0xC0)
+                --end; // its lead byte
+            text = text.substr(0, end);
+        }
+    }
+    listing.lines = SplitLines(text, std::numeric_limits<int>::max());
+    listing.ok = true;
+    return listing;
 }
 
 } // namespace mirendo

@@ -78,8 +78,15 @@ PointFileRead ReadPointText(const std::string& bytes);
 // YMax cover the points read (left as they were when none was read).
 void StorePointFileRead(Module1& state, const PointFileRead& read);
 
-// Bounded listing of a text file's lines for display (the help window): fails (returns false)
-// on a missing file, a file over kMaxFileBytes, a line over kMaxLineBytes or a NUL byte.
-bool ReadTextLines(const std::string& path, std::vector<std::string>& lines);
+// Bounded listing of a text file's lines for display (the help window). Every line of a file of
+// at most kMaxFileBytes is listed, whatever its length. A longer file is listed up to the last
+// line end within its first kMaxFileBytes (a single longer line: that many bytes of it, ended at
+// a whole UTF-8 character) and marked `cut`, so the window can say it shows only the beginning.
+struct TextListing {
+    bool ok = false; // false: missing, unreadable, not a regular file, or not text (NUL, UTF-16)
+    std::vector<std::string> lines;
+    bool cut = false;
+};
+TextListing ListTextLines(const std::string& path);
 
 } // namespace mirendo

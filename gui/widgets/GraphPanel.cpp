@@ -12,12 +12,17 @@ namespace {
 const char* const kLimitNames[4] = {"Label14", "Label15", "Label16", "Label17"};
 const char* const kLimitCaptions[4] = {"X-Start", "X-Stop", "Y-Start", "Y-Stop"};
 const char* const kLimitMeanings[4] = {"X 軸の開始値", "X 軸の終了値", "Y 軸の開始値", "Y 軸の終了値"};
+// Dark enough to read on the window's grey, as the calm black is.
+const QColor kTrustRed(192, 0, 0);
+// A size at which the longest advice fits the line's two rows.
+constexpr int kTrustFontPixels = 11;
 } // namespace
 
 GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const char* yValue,
                        const Module1& state, QObject* parent)
     : QObject(parent), m_state(state), m_picture(controls.get<PictureBox>("Picture1")),
-      m_xValue(controls.get<QLabel>(xValue)), m_yValue(controls.get<QLabel>(yValue)) {
+      m_xValue(controls.get<QLabel>(xValue)), m_yValue(controls.get<QLabel>(yValue)),
+      m_trust(controls.get<QLabel>("LabelTrust")) {
     for (int i = 0; i < 4; ++i) {
         m_limits[i] = controls.get<QLabel>(kLimitNames[i]);
         m_limits[i]->setAccessibleName(QString::fromUtf8(kLimitMeanings[i]));
@@ -30,6 +35,14 @@ GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const c
     m_yValue->setAccessibleName(QStringLiteral("カーソル位置の Y 値"));
     m_picture->setAccessibleName(QStringLiteral("グラフ表示エリア"));
     m_picture->setAccessibleDescription(QStringLiteral("マウスを動かすとカーソル位置の値を表示します"));
+    if (m_trust) {
+        m_trust->setWordWrap(true);
+        m_trust->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        m_trust->setTextFormat(Qt::PlainText);
+        m_trust->setFont(WindowFont(kTrustFontPixels));
+        m_trust->setAccessibleDescription(QStringLiteral("補間の信頼性"));
+        clearTrust();
+    }
     connect(m_picture, &PictureBox::mouseMovedTo, this, [this](float x, float) { followMouse(x); });
 }
 
@@ -47,6 +60,28 @@ void GraphPanel::clearReadout() {
     m_picture->hideCursorLines();
     m_xValue->clear();
     m_yValue->clear();
+}
+
+void GraphPanel::showTrust(const CurveTrust& trust) {
+    setTrustLine(trust.assessed ? QString::fromStdString(trust.text) : QString(),
+                 trust.assessed && trust.red);
+}
+
+void GraphPanel::clearTrust() {
+    setTrustLine(QString(), false);
+}
+
+void GraphPanel::setTrustLine(const QString& text, bool red) {
+    m_trustRed = red;
+    if (!m_trust)
+        return;
+    const QWidget* window = m_trust->parentWidget();
+    QPalette colours = m_trust->palette();
+    colours.setColor(QPalette::WindowText,
+                     red ? kTrustRed : (window ? window->palette() : QPalette()).color(QPalette::WindowText));
+    m_trust->setPalette(colours);
+    m_trust->setText(text);
+    m_trust->setAccessibleName(text); // posts the name-changed event screen readers follow
 }
 
 void GraphPanel::followMouse(float x) {

@@ -1,5 +1,7 @@
 #include "windows/Form1.h"
 
+#include "exchange/RequestFile.h"
+#include "plot/CurveTrust.h"
 #include "plot/Plot.h"
 #include "plot/Readout.h"
 #include "state/NumberText.h"
@@ -197,6 +199,7 @@ void Form1::ResetMainWindow() {
         box->clear();
     m_label27->clear();
     m_label28->clear();
+    m_graph->clearTrust();
     showLimitCaptions();
     for (QPushButton* button : {m_command1, m_command3, m_command4, m_command5, m_command6})
         button->setEnabled(false);
@@ -369,6 +372,7 @@ void Form1::Command1_Click() {
     // A curve still awaited would land on the graph drawn now.
     m_calculation->cancelResultRequest();
     m_picture1->clear();
+    m_graph->clearTrust(); // it spoke of the curve just cleared
     const SettingTexts texts = readSettingBoxes();
     const ValidatedSettings settings = ValidateSettings(texts, m_state.ScaleMode);
     StoreSettings(m_state, settings.values);
@@ -386,6 +390,11 @@ void Form1::Command1_Click() {
     const PointPlotOutcome outcome = PlotPointsForMode(m_state, *m_picture1, limits);
     m_graph->setLimitTexts(
         {outcome.labels.xStart, outcome.labels.xStop, outcome.labels.yStart, outcome.labels.yStop});
+    // The points stay plotted, so the user sees which one is meant; the engine step stays off.
+    if (!requestCarries(outcome.request)) {
+        m_command4->setEnabled(false);
+        return;
+    }
     const QString requestProblem = m_calculation->writeRequest(outcome.request);
     if (!requestProblem.isEmpty()) {
         // Without a fresh request the engine would compute an earlier graph's points, so the
@@ -397,6 +406,45 @@ void Form1::Command1_Click() {
     m_command1->setEnabled(false);
     m_command4->setEnabled(true);
     m_command4->setFocus();
+}
+
+// A value the request record cannot carry, or that single precision does not hold, would reach
+// the engine as another number; it is refused with a message naming the point or the box. That
+// includes nonzero magnitudes below the smallest normal single (1E-39, 1E-100): the engine would
+// hold them with fewer digits or as zero, not as the value the user gave.
+bool Form1::requestCarries(const PointRequest& request) {
+    const exchange::RequestFault fault = exchange::CheckRequest(
+        request.xStart, request.xStop, request.pointCount, request.x.data(), request.y.data());
+    if (fault.ok())
+        return true;
+    QString what;
+    switch (fault.what) {
+    case exchange::RequestValue::XStart:
+    case exchange::RequestValue::XStop:
+        what = QStringLiteral("X 軸の%1 %2")
+                   .arg(fault.what == exchange::RequestValue::XStart ? QStringLiteral("開始値")
+                                                                     : QStringLiteral("終了値"),
+                        Q(GeneralText(fault.value)));
+        break;
+    case exchange::RequestValue::PointX:
+    case exchange::RequestValue::PointY: {
+        // The user's own value, not its logarithm on a logarithmic axis.
+        const bool isX = fault.what == exchange::RequestValue::PointX;
+        const double typed = isX ? m_state.XData[fault.point] : m_state.YData[fault.point];
+        what = QStringLiteral("データ点 %1 の %2 値 %3")
+                   .arg(fault.point)
+                   .arg(isX ? QLatin1Char('X') : QLatin1Char('Y'))
+                   .arg(Q(GeneralText(typed)));
+        break;
+    }
+    case exchange::RequestValue::None:
+        break;
+    }
+    ShowMessage(this, QStringLiteral("　%1 は計算できません　\n"
+                                     "　計算は単精度で行うため、0 と、絶対値が約 1.2E-38 から"
+                                     "約 3.4E+38 までの値だけを扱えます　")
+                          .arg(what));
+    return false;
 }
 
 void Form1::Command4_Click() {
@@ -423,6 +471,7 @@ void Form1::drawLoadedCurve(const exchange::LoadedResult& result) {
     m_picture1->setLineWidth(2);
     PlotCurveForMode(m_state, *m_picture1);
     m_picture1->setLineWidth(1);
+    m_graph->showTrust(AssessCurve(m_state));
     m_state.GraphDrawn = 1;
     m_command6->setEnabled(true);
     m_command6->setFocus();

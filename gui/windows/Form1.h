@@ -28,6 +28,7 @@ class Calculation;
 class FormControls;
 class GraphPanel;
 class PictureBox;
+struct PointRequest;
 namespace exchange {
 struct LoadedResult;
 }
@@ -83,6 +84,7 @@ class Form1 : public QWidget {
     void ScaleOption_Click(int scaleMode);
     void Command3_Click();
     void Command1_Click();
+    bool requestCarries(const PointRequest& request);
     void Command4_Click();
     void Command5_Click();
     void drawLoadedCurve(const exchange::LoadedResult& result);

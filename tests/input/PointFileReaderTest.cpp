@@ -211,16 +211,56 @@ TEST_F(ReadPointFileTest, BinaryDataFails) {
     for (int i = 0; i < 256; ++i)
         bytes += static_cast<char>(i);
     EXPECT_EQ(ReadPointFile(write("b.dat", bytes)).failure, PointFileFailure::NotText);
-    std::vector<std::string> lines{"stale"};
-    EXPECT_FALSE(ReadTextLines((m_dir / "b.dat").string(), lines));
-    EXPECT_TRUE(lines.empty());
+    const TextListing listing = ListTextLines((m_dir / "b.dat").string());
+    EXPECT_FALSE(listing.ok);
+    EXPECT_TRUE(listing.lines.empty());
 }
 
 TEST_F(ReadPointFileTest, TextLinesForDisplay) {
-    std::vector<std::string> lines;
-    EXPECT_TRUE(ReadTextLines(write("ex.dat", "1   2\r\n3   4"), lines));
-    EXPECT_EQ(lines, (std::vector<std::string>{"1   2", "3   4"}));
-    EXPECT_FALSE(ReadTextLines((m_dir / "none.dat").string(), lines));
+    constexpr std::size_t kCap = PointFileRead::kMaxFileBytes;
+    std::string longFile; // 150 lines, far more than a point file holds, well within the cap
+    std::vector<std::string> longLines;
+    for (int i = 1; i <= 150; ++i) {
+        longLines.push_back(std::to_string(i) + "," + std::to_string(i * i));
+        longFile += longLines.back() + "\r\n";
+    }
+    const std::string line99(99, '7'); // 100 bytes with its LF
+    std::string overCap;
+    while (overCap.size() < kCap + 500)
+        overCap += line99 + "\n";
+    // One line of 3-byte characters whose last one the cap splits.
+    std::string oneLine = "xy";
+    while (oneLine.size() < kCap + 10)
+        oneLine += "\xE3\x81\x82";
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool ok, cut;
+        std::size_t count;
+        std::string last;
+    } cases[] = {
+        {"short", "1   2\r\n3   4", true, false, 2, "3   4"},
+        {"bom and lone CR",
+         "\xEF\xBB\xBF"
+         "1,2\r3,4\n",
+         true, false, 2, "3,4"},
+        {"long", longFile, true, false, 150, "150,22500"},
+        {"line of 5000 bytes", std::string(5000, '1') + "\n", true, false, 1, std::string(5000, '1')},
+        {"over the cap", overCap, true, true, kCap / 100, line99},
+        {"one line over the cap", oneLine, true, true, 1, oneLine.substr(0, kCap - (kCap - 2) % 3)},
+        {"nul", std::string("1,2\0", 4), false, false, 0, ""},
+    };
+    for (const auto& c : cases) {
+        const TextListing listing = ListTextLines(write("ex.dat", c.bytes));
+        EXPECT_EQ(listing.ok, c.ok) << c.name;
+        EXPECT_EQ(listing.cut, c.cut) << c.name;
+        ASSERT_EQ(listing.lines.size(), c.count) << c.name;
+        if (c.count > 0) {
+            EXPECT_EQ(listing.lines.back(), c.last) << c.name;
+        }
+    }
+    EXPECT_EQ(ListTextLines(write("ex.dat", longFile)).lines, longLines);
+    EXPECT_FALSE(ListTextLines((m_dir / "none.dat").string()).ok);
 }
 
 TEST(ExampleFiles, EveryExampleLoads) {

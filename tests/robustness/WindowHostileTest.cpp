@@ -23,6 +23,7 @@ using testing::ShowsNonFinite;
 
 const QString kInvalid = QStringLiteral("　入力値が不正です！　");
 const QString kRunFailed = QStringLiteral("　補間計算に失敗しました　");
+const QString kCannotCarry = QStringLiteral(" は計算できません　\n");
 
 class HostileWindows : public RobustWindows {
   protected:
@@ -54,6 +55,7 @@ class HostileWindows : public RobustWindows {
 enum class Ends {
     RefusedAtConfirm, // ④ shows "入力値が不正です"
     RefusedAtPlot,    // ⑤ shows "入力値が不正です"
+    RefusedRequest,   // ⑤ names the X limit single precision cannot hold; nothing is sent
     EngineFails,      // ⑦ shows "補間計算に失敗しました"
     Curve,            // the curve is drawn and read off
 };
@@ -95,6 +97,15 @@ TEST_P(HostileSettings, ThroughTheWholeCalculation) {
         EXPECT_FALSE(control<QWidget>(main(), "Command4")->isEnabled());
         return;
     }
+    if (c.ends == Ends::RefusedRequest) {
+        const QString message = takeMessage();
+        EXPECT_TRUE(message.startsWith(QStringLiteral("　X 軸の")) && message.contains(kCannotCarry))
+            << message.toStdString();
+        EXPECT_FALSE(QFile::exists(workPath(QStringLiteral("B2F.dat"))));
+        EXPECT_FALSE(control<QWidget>(main(), "Command4")->isEnabled());
+        EXPECT_EQ(m_state.GraphDrawn, 0);
+        return;
+    }
     ASSERT_TRUE(m_messages.isEmpty()) << m_messages.join(" | ").toStdString();
     click(main(), "Command4");
     ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isRunning(); }, 10000));
@@ -125,28 +136,28 @@ INSTANTIATE_TEST_SUITE_P(
                      Ends::RefusedAtConfirm},
         SettingsCase{
             "StartBeyondTheDoubleRange", 1, {"1e400", "4", "1", "0", "5", "1"}, Ends::RefusedAtConfirm},
-        SettingsCase{"StopBeyondTheDoubleRange", 1, {"0", "1e400", "1", "0", "5", "1"}, Ends::EngineFails},
+        SettingsCase{"StopBeyondTheDoubleRange", 1, {"0", "1e400", "1", "0", "5", "1"}, Ends::RefusedRequest},
         SettingsCase{"BothEndsBeyondTheDoubleRange",
                      1,
                      {"-1e400", "1e400", "", "-1e400", "1e400", ""},
-                     Ends::EngineFails},
+                     Ends::RefusedRequest},
         SettingsCase{"TinySteps", 1, {"0", "4", "1e-300", "0", "5", "4.9e-324"}, Ends::Curve},
         SettingsCase{"TenThousandCharacters",
                      1,
                      {k10000Letters, k10000Nines, k10000Letters, "0", "5", "1"},
-                     Ends::EngineFails},
+                     Ends::RefusedRequest},
         // 1e-400 is 0, which the decade rewriting turns into 1.0E00; 1e400 saturates and cannot
-        // travel to the single-precision engine.
+        // travel to the single-precision engine: ⑤ refuses it.
         SettingsCase{"LogAxesBeyondTheDoubleRange",
                      4,
                      {"1e-400", "1e400", "", "1e-400", "1e400", ""},
-                     Ends::EngineFails},
+                     Ends::RefusedRequest},
         // The decade rewriting of ④ turns -5 and -1 into 1.0E00 and 1.0E+01.
         SettingsCase{"NegativeLogLimits", 2, {"0", "4", "1", "-5", "-1", ""}, Ends::Curve},
         SettingsCase{"LogStartZeroAfterConfirm", 2, {"0", "4", "1", "0", "5", ""}, Ends::Curve},
         SettingsCase{"LogAxesOverThirtyDecades", 4, {"1e-30", "1e30", "", "1e-30", "1e30", ""}, Ends::Curve},
         SettingsCase{
-            "LogStopBeyondTheDoubleRange", 3, {"0.5", "1e400", "", "0", "5", "1"}, Ends::EngineFails}),
+            "LogStopBeyondTheDoubleRange", 3, {"0.5", "1e400", "", "0", "5", "1"}, Ends::RefusedRequest}),
     [](const ::testing::TestParamInfo<SettingsCase>& info) { return std::string(info.param.name); });
 
 struct PointsCase {
@@ -240,8 +251,10 @@ TEST_F(HostileWindows, ManualEntryOfHostileTexts) {
     plot(1, {"", "", "", "", "", ""});
     if (control<QWidget>(main(), "Command1")->isEnabled())
         click(main(), "Command1");
-    while (!m_messages.isEmpty())
-        EXPECT_TRUE(takeMessage().startsWith(kInvalid));
+    while (!m_messages.isEmpty()) {
+        const QString message = takeMessage();
+        EXPECT_TRUE(message.startsWith(kInvalid) || message.contains(kCannotCarry)) << message.toStdString();
+    }
     expectFiniteTexts(mainWindowNumberTexts(), "after the point plot");
 }
 

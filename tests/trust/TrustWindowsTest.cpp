@@ -1,0 +1,272 @@
+// The trust line through the real windows and engine: a point file read, a scale mode, the four
+// steps to the curve, the archive saved and reopened in the browser; values the engine cannot
+// carry refused at the point plot; the help window listing a long example whole or saying it cut.
+#include "support/AppTest.h"
+
+#include "state/NumberText.h"
+#include "widgets/GraphPanel.h"
+#include "widgets/PictureBox.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+
+namespace mirendo {
+namespace {
+
+const QString kSaved = QStringLiteral("  補間データは保存されました  ");
+const QColor kRed(192, 0, 0);
+
+class TrustWindows : public testing::AppTest {
+  protected:
+    Form6* browser() const { return m_windows->form6(); }
+    static QLabel* line(const QWidget* window) { return control<QLabel>(window, "LabelTrust"); }
+    static bool red(const QWidget* window) {
+        return line(window)->palette().color(QPalette::WindowText) == kRed;
+    }
+
+    // A point file through the file dialog, a scale mode, the settings from the data range (④)
+    // and the point plot (⑤), which writes the request or refuses it.
+    void plotPoints(const QString& file, const QByteArray& bytes, int mode) {
+        readPointFile(file, bytes);
+        acceptPoints();
+        plot(mode, {"", "", "", "", "", ""});
+        click(main(), "Command1");
+    }
+    void drawCurve() {
+        calculateAndDrawCurve();
+        ASSERT_TRUE(
+            QTest::qWaitFor([this] { return !m_windows->calculation()->isWaitingForResult(); }, 11000));
+        ASSERT_EQ(m_state.GraphDrawn, 1);
+    }
+    // The drawn curve saved through the data save and opened in the browser.
+    void reopenInBrowser(const QString& name) {
+        click(main(), "Command6");
+        Form4* save = m_windows->form4();
+        ASSERT_TRUE(save->folderLists()->setPath(m_dir.path()));
+        type(save, "Text1", name);
+        click(save, "Command1");
+        EXPECT_EQ(takeMessage(), kSaved);
+        click(main(), "Command2");
+        click(m_windows->form2(), "Command3");
+        ASSERT_TRUE(browser()->folderLists()->setPath(m_dir.path()));
+        clickListItem(browser(), "File1", name + QStringLiteral("-Mi.csv"));
+        click(browser(), "Command1");
+    }
+    void shoot(QWidget* window, const QString& name) const {
+        const QString dir = qEnvironmentVariable("MIRENDO_TRUST_SHOTS");
+        if (!dir.isEmpty())
+            window->grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
+    }
+    static QByteArray example(const char* name) {
+        QFile file(QStringLiteral(MIRENDO_EXAMPLES_DIR "/") + QLatin1String(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+// The line is the window's own control and touches no other one, Picture1 included.
+void ExpectClearOfEveryControl(const QWidget* window) {
+    const QLabel* trust = window->findChild<QLabel*>(QStringLiteral("LabelTrust"));
+    ASSERT_NE(trust, nullptr);
+    ASSERT_EQ(trust->parentWidget(), window);
+    for (const QObject* child : window->children()) {
+        const auto* widget = qobject_cast<const QWidget*>(child);
+        if (widget && widget != trust && !widget->isWindow()) {
+            EXPECT_FALSE(widget->geometry().intersects(trust->geometry()))
+                << widget->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(TrustWindows, CurveStepAndBrowserShowHowFarTheCurveCanBeTrusted) {
+    const struct {
+        const char* file;
+        int mode;
+        const char* text; // the same in both windows
+        bool red;
+    } cases[] = {
+        {"ex_runge.csv", 1, "単精度誤差 8.5E-07・はみ出し 41%（振動に注意： Linear - Log ならはみ出し 7%）",
+         true},
+        {"ex_runge.csv", 2, "単精度誤差 8.8E-07・はみ出し 7%", false},
+        {"ex_linear.csv", 1, "単精度誤差 2.9E-07・はみ出し 5%", false},
+        {"ex_decay.csv", 4, "単精度誤差 1.4E-07", false},
+        {"ex_descending.csv", 1, "単精度誤差 2.0E-07", false},
+        {"ex_powerlaw.csv", 1, "単精度誤差 8.6E-07", false},
+        {"ex_blanks.dat", 1, "単精度誤差 1.3E-07・はみ出し 1%", false},
+    };
+    int saved = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " mode " + std::to_string(c.mode));
+        plotPoints(QString::fromLatin1(c.file), example(c.file), c.mode);
+        EXPECT_EQ(line(main())->text(), QString()) << "no curve yet";
+        drawCurve();
+        const QString expected = QString::fromUtf8(c.text);
+        for (const QWidget* window : {static_cast<QWidget*>(main()), static_cast<QWidget*>(browser())}) {
+            if (window == browser())
+                reopenInBrowser(QStringLiteral("trust%1").arg(++saved));
+            SCOPED_TRACE(window->objectName().toStdString());
+            const QLabel* trust = line(window);
+            EXPECT_EQ(trust->text().toStdString(), expected.toStdString());
+            EXPECT_EQ(trust->accessibleName(), trust->text());
+            EXPECT_EQ(trust->accessibleDescription(), QStringLiteral("補間の信頼性"));
+            EXPECT_EQ(red(window), c.red);
+            ExpectClearOfEveryControl(window);
+        }
+        if (std::string(c.file) == "ex_runge.csv" && c.mode == 1) {
+            shoot(main(), QStringLiteral("Form1-red"));
+            shoot(browser(), QStringLiteral("Form6-red"));
+        } else if (std::string(c.file) == "ex_linear.csv") {
+            shoot(main(), QStringLiteral("Form1-calm"));
+            shoot(browser(), QStringLiteral("Form6-calm"));
+        }
+        // The saved graph images are Picture1's: the line lies outside them.
+        EXPECT_EQ(main()->graphImage(), control<PictureBox>(main(), "Picture1")->image());
+        EXPECT_EQ(browser()->graphImage(), control<PictureBox>(browser(), "Picture1")->image());
+        click(browser(), "Command3"); // Reset
+        EXPECT_EQ(line(browser())->text(), QString());
+        click(browser(), "Command2");
+        click(m_windows->form2(), "Command1"); // a new calculation resets the main window
+        EXPECT_EQ(line(main())->text(), QString());
+        EXPECT_EQ(line(main())->accessibleName(), QString());
+        click(main(), "Command2");
+    }
+}
+
+TEST_F(TrustWindows, ErrorFigureMatchesAnIndependentDoubleEvaluation) {
+    const struct {
+        double firstX;
+        double low, high; // where the figure lies
+        bool red;
+    } cases[] = {{0, 1e-7, 1e-6, false}, {99990, 1e-3, 1e-2, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.firstX);
+        QByteArray points;
+        for (int i = 0; i < 10; ++i)
+            points += QByteArray::fromStdString(GeneralText(c.firstX + i) + "," + GeneralText(std::sin(i)) +
+                                                "\r\n");
+        plotPoints(QStringLiteral("sin.csv"), points, 1);
+        drawCurve();
+        // Lagrange's form in long double through the points the result lists, at every sample.
+        const int n = m_state.PointCount;
+        double largest = 0;
+        for (int j = 1; j <= m_state.SampleCount; ++j) {
+            long double sum = 0;
+            for (int i = 1; i <= n; ++i) {
+                long double term = m_state.ResultY[i];
+                for (int k = 1; k <= n; ++k)
+                    if (k != i)
+                        term *= (static_cast<long double>(m_state.CurveX[j]) - m_state.ResultX[k]) /
+                                (static_cast<long double>(m_state.ResultX[i]) - m_state.ResultX[k]);
+                sum += term;
+            }
+            largest = std::max(largest, static_cast<double>(std::fabs(sum - m_state.CurveY[j])));
+        }
+        const auto [yMin, yMax] = std::minmax_element(&m_state.ResultY[1], &m_state.ResultY[n] + 1);
+        const double figure = largest / (*yMax - *yMin);
+        EXPECT_GT(figure, c.low);
+        EXPECT_LT(figure, c.high);
+        const QString text = line(main())->text();
+        EXPECT_TRUE(text.startsWith(QStringLiteral("単精度誤差 ") +
+                                    QString::fromStdString(FormatExponential(figure, 1))))
+            << text.toStdString();
+        EXPECT_EQ(text.endsWith(QStringLiteral("（表示値の桁に誤差）")), c.red) << text.toStdString();
+        EXPECT_EQ(red(main()), c.red);
+        click(main(), "Command7"); // Reset empties it
+        EXPECT_EQ(line(main())->text(), QString());
+        click(main(), "Command2");
+    }
+}
+
+TEST_F(TrustWindows, PointPlotRefusesValuesTheEngineCannotCarry) {
+    const struct {
+        const char* points;
+        int mode;
+        const char* refused; // "" when the request is written
+    } cases[] = {
+        {"1,2\n2,1E+100\n3,4\n", 1, "データ点 2 の Y 値 1E+100"},
+        {"1,2\n2,-1E+100\n3,4\n", 1, "データ点 2 の Y 値 -1E+100"},
+        {"1,3.5E+38\n2,1\n3,4\n", 1, "データ点 1 の Y 値 3.5E+38"},
+        {"1,2\n2,1E-100\n3,4\n", 1, "データ点 2 の Y 値 1E-100"},
+        {"1E-100,2\n2,3\n3,4\n", 1, "データ点 1 の X 値 1E-100"},
+        {"1,2\n2,3\n1E+100,4\n", 1, "X 軸の終了値 1E+100"},
+        {"1,2\n2,1E+100\n3,4\n", 2, ""}, // ln 1E+100 is an ordinary number
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.points) + " mode " + std::to_string(c.mode));
+        plotPoints(QStringLiteral("big.csv"), c.points, c.mode);
+        const bool refused = *c.refused != '\0';
+        if (refused) {
+            const QString message = takeMessage();
+            EXPECT_TRUE(message.startsWith(QStringLiteral("　") + QString::fromUtf8(c.refused) +
+                                           QStringLiteral(" は計算できません　\n")))
+                << message.toStdString();
+        }
+        EXPECT_NE(textOf(main(), "Label15"), QStringLiteral("X-Stop")) << "the points are plotted";
+        EXPECT_EQ(exists(QStringLiteral("B2F.dat")), !refused);
+        EXPECT_EQ(control<QPushButton>(main(), "Command4")->isEnabled(), !refused);
+        click(main(), "Command7"); // deletes the request
+        click(main(), "Command2");
+    }
+}
+
+TEST_F(TrustWindows, HelpWindowListsALongExampleWholeOrSaysItIsCut) {
+    QByteArray longFile;
+    for (int i = 1; i <= 150; ++i)
+        longFile += QByteArray::number(i) + "," + QByteArray::number(i * 2) + "\r\n";
+    writeFile(QStringLiteral("ex_long.csv"), longFile);
+    writeFile(QStringLiteral("ex_huge.dat"), QByteArray(99, '5').append('\n').repeated(700)); // 70 000 bytes
+    Form9* help = m_windows->form9();
+    auto* list = control<QListWidget>(help, "List1");
+    help->File1_Click(QStringLiteral("ex_long.csv"));
+    ASSERT_EQ(list->count(), 150);
+    EXPECT_EQ(list->item(149)->text(), QStringLiteral("150,300"));
+    help->File1_Click(QStringLiteral("ex_huge.dat"));
+    ASSERT_EQ(list->count(), 656);
+    EXPECT_EQ(list->item(654)->text(), QString(99, QLatin1Char('5')));
+    EXPECT_EQ(list->item(655)->text(),
+              QStringLiteral("（ファイルが長いため先頭の 655 行だけを表示しています）"));
+    help->File1_Click(QStringLiteral("ex_gone.csv"));
+    EXPECT_EQ(takeMessage(), QStringLiteral(" ファイル ex_gone.csv を読み込めませんでした "));
+    EXPECT_EQ(list->count(), 0);
+}
+
+TEST_F(TrustWindows, LineIsRedOnlyWhileTheAssessmentIsRed) {
+    click(m_windows->form2(), "Command1");
+    GraphPanel* panel = main()->findChild<GraphPanel*>();
+    ASSERT_NE(panel, nullptr);
+    CurveTrust red;
+    red.assessed = true;
+    red.red = true;
+    red.text = "単精度誤差 2.0E-03（表示値の桁に誤差）";
+    CurveTrust calm = red;
+    calm.red = false;
+    calm.text = "単精度誤差 4.1E-07";
+    CurveTrust none = red;
+    none.assessed = false;
+    const struct {
+        const CurveTrust* trust; // nullptr: cleared
+        const char* text;
+        bool red;
+    } steps[] = {{&red, "単精度誤差 2.0E-03（表示値の桁に誤差）", true},
+                 {&calm, "単精度誤差 4.1E-07", false},
+                 {nullptr, "", false},
+                 {&red, "単精度誤差 2.0E-03（表示値の桁に誤差）", true},
+                 {&none, "", false}};
+    for (const auto& s : steps) {
+        if (s.trust)
+            panel->showTrust(*s.trust);
+        else
+            panel->clearTrust();
+        EXPECT_EQ(line(main())->text().toStdString(), s.text);
+        EXPECT_EQ(line(main())->accessibleName(), line(main())->text());
+        EXPECT_EQ(panel->trustRed(), s.red);
+        EXPECT_EQ(TrustWindows::red(main()), s.red);
+    }
+}
+
+} // namespace
+} // namespace mirendo
