@@ -83,10 +83,11 @@ class Reader {
 
     ArchiveRead& result() { return m_result; }
 
-    bool fail(ArchiveError error, std::string detail) {
+    bool fail(ArchiveError error, std::string detail, int setting = -1) {
         if (m_result.error == ArchiveError::None) {
             m_result.error = error;
             m_result.detail = std::move(detail);
+            m_result.setting = setting;
         }
         return false;
     }
@@ -136,6 +137,7 @@ class Reader {
 
 struct AxisCheck {
     const char* name; // "X" or "Y"
+    int startBox;     // setting index of the start text; the stop text follows it
     bool logarithmic;
     double start, stop;
     const std::string& startText;
@@ -148,19 +150,24 @@ bool CheckAxis(Reader& reader, const AxisCheck& axis) {
     const std::string name = axis.name;
     if (!axis.logarithmic) {
         if (!(axis.start < axis.stop))
-            return reader.fail(ArchiveError::EmptyRange, name + " 軸の開始値が終了値より小さくありません");
+            return reader.fail(ArchiveError::EmptyRange, name + " 軸の開始値が終了値より小さくありません",
+                               axis.startBox);
         return true;
     }
     if (!(axis.start > 0))
-        return reader.fail(ArchiveError::NonPositiveLogStart, name + " 軸（対数）の開始値が正ではありません");
-    for (const std::string* text : {&axis.startText, &axis.stopText}) {
-        if (!IsDecadeText(*text))
+        return reader.fail(ArchiveError::NonPositiveLogStart, name + " 軸（対数）の開始値が正ではありません",
+                           axis.startBox);
+    const std::string* texts[2] = {&axis.startText, &axis.stopText};
+    for (int k = 0; k < 2; ++k) {
+        if (!IsDecadeText(*texts[k]))
             return reader.fail(ArchiveError::MalformedDecade,
-                               name + " 軸（対数）の範囲 \"" + *text + "\" が 1.0E+02 の形ではありません");
+                               name + " 軸（対数）の範囲 \"" + *texts[k] + "\" が 1.0E+02 の形ではありません",
+                               axis.startBox + k);
     }
     if (!(LeadingNumber(axis.startText.substr(axis.startText.size() - 3)) <
           LeadingNumber(axis.stopText.substr(axis.stopText.size() - 3))))
-        return reader.fail(ArchiveError::EmptyRange, name + " 軸の開始値が終了値より小さくありません");
+        return reader.fail(ArchiveError::EmptyRange, name + " 軸の開始値が終了値より小さくありません",
+                           axis.startBox);
     return true;
 }
 
@@ -269,14 +276,14 @@ ArchiveRead ParseArchive(std::string_view bytes) {
         // A logarithmic axis is drawn from its decade texts; only linear values reach the canvas.
         const bool linear = !(i < 3 ? logX : logY);
         if (linear && !(std::fabs(value) <= kLargestSetting)) {
-            r.fail(ArchiveError::SettingOutOfRange, SettingBoxName(i) + " の値が大きすぎます");
+            r.fail(ArchiveError::SettingOutOfRange, SettingBoxName(i) + " の値が大きすぎます", i);
             return r.result();
         }
     }
     const auto& t = d.settingTexts;
     const auto& v = d.settings;
-    if (!CheckAxis(r, {"X", logX, v[kXStart], v[kXStop], t[kXStart], t[kXStop]}) ||
-        !CheckAxis(r, {"Y", logY, v[kYStart], v[kYStop], t[kYStart], t[kYStop]}))
+    if (!CheckAxis(r, {"X", int(kXStart), logX, v[kXStart], v[kXStop], t[kXStart], t[kXStop]}) ||
+        !CheckAxis(r, {"Y", int(kYStart), logY, v[kYStart], v[kYStop], t[kYStart], t[kYStop]}))
         return r.result();
 
     if (!r.count(d.pointCount, "データ点の数"))
@@ -307,6 +314,23 @@ ArchiveRead ParseArchive(std::string_view bytes) {
         if (!r.number(d.curveX[j], "X") || !r.number(d.curveY[j], "Y"))
             return r.result();
     return r.result();
+}
+
+ArchiveFormat FormatArchiveForSave(const Module1& state, const SettingTexts& settings) {
+    ArchiveFormat out = FormatArchive(state, settings);
+    if (!out.ok)
+        return out;
+    const ArchiveRead reopened = ParseArchive(out.bytes);
+    if (reopened.ok())
+        return out;
+    out.ok = false;
+    out.bytes.clear();
+    out.badSetting = reopened.setting;
+    out.error = reopened.setting < 0 ? reopened.detail
+                                     : SettingBoxName(reopened.setting) + " の設定「" +
+                                           settings[static_cast<std::size_t>(reopened.setting)] +
+                                           "」では開けないファイルになります（" + reopened.detail + "）";
+    return out;
 }
 
 ArchiveRead ReadArchiveFile(const std::string& path) {

@@ -78,7 +78,9 @@ struct SavedPlot {
 struct ArchiveRead {
     ArchiveError error = ArchiveError::None;
     std::string detail; // one line for the message box, in the user's language
-    SavedPlot plot;     // meaningful only when ok()
+    // 0..5 when a setting text is at fault (for an empty range, the axis's start), else -1.
+    int setting = -1;
+    SavedPlot plot; // meaningful only when ok()
     bool ok() const { return error == ArchiveError::None; }
 };
 
@@ -90,6 +92,11 @@ ArchiveRead ParseArchive(std::string_view bytes);
 // Reads only a regular file of at most kMaxArchiveBytes (a larger one is refused unread) and
 // never waits on a FIFO.
 ArchiveRead ReadArchiveFile(const std::string& path);
+
+// The bytes FormatArchive gives, accepted only when ParseArchive accepts exactly these bytes, so
+// that a save never writes a file the browser would refuse. A refusal names the setting box at
+// fault (badSetting, and its name and text in `error`) when there is one.
+ArchiveFormat FormatArchiveForSave(const Module1& state, const SettingTexts& settings);
 
 // Loads a saved plot into the shared state as the browser does: every field of `plot`, the first
 // point's plot coordinates as CurveX(0)/CurveY(0), the curve extremes, and `path` in FilePath.

@@ -30,10 +30,13 @@ void Form4::Command1_Click() {
         for (std::size_t i = 0; i < texts.size(); ++i)
             settings[i] = texts[i].toStdString();
     }
-    const ArchiveFormat format = FormatArchive(m_state, settings);
+    // Checked with the browser's own reader: a file it would refuse is not written.
+    const ArchiveFormat format = FormatArchiveForSave(m_state, settings);
     if (!format.ok) {
         ShowMessage(this, QStringLiteral("  保存できません：") + QString::fromStdString(format.error) +
-                              QStringLiteral("  \n  メイン画面のグラフ設定を直して下さい  "));
+                              (format.badSetting >= 0
+                                   ? QStringLiteral("  \n  メイン画面のグラフ設定を直して下さい  ")
+                                   : QStringLiteral("  ")));
         return;
     }
     const auto write = [&format](QIODevice& out) {

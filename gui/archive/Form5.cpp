@@ -1,34 +1,72 @@
 #include "archive/Form5.h"
 
+#include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
 
+#include <QComboBox>
 #include <QIODevice>
+#include <QLabel>
 
 namespace mirendo {
 
+namespace {
+
+QString SavedText(ImageFormat format) {
+    switch (format) {
+    case ImageFormat::Bmp:
+        break;
+    case ImageFormat::Png:
+        return QStringLiteral("  グラフ画像をPNG形式(png)で保存しました  ");
+    case ImageFormat::Svg:
+        return QStringLiteral("  グラフ画像をSVG形式(svg)で保存しました  ");
+    }
+    return QStringLiteral("  グラフ画像をビットマップ形式(bmp)で保存しました  ");
+}
+
+} // namespace
+
 Form5::Form5(QWidget* parent)
     : SaveNameDialog("Form5", QStringLiteral("Image Save"), QStringLiteral(":/forms/Form5.tsv"),
-                     {QStringLiteral("*.bmp")}, parent) {}
+                     {QStringLiteral("*.bmp")}, parent) {
+    m_combo1 = findChild<QComboBox*>(QStringLiteral("Combo1"));
+    m_label5 = findChild<QLabel*>(QStringLiteral("Label5"));
+    m_combo1->setAccessibleName(QStringLiteral("保存形式"));
+    m_combo1->setAccessibleDescription(
+        QStringLiteral("BMP（ビットマップ）、PNG、SVG（ベクター）から選びます"));
+    m_combo1->setToolTip(QStringLiteral("保存形式"));
+    connect(m_combo1, &QComboBox::currentIndexChanged, this, &Form5::Combo1_Click);
+}
 
-void Form5::open(const QString& proposedName, const QImage& image) {
-    m_image = image;
+ImageFormat Form5::format() const {
+    const int index = m_combo1->currentIndex();
+    return index >= 0 && index < int(std::size(kImageFormats)) ? kImageFormats[index] : ImageFormat::Bmp;
+}
+
+void Form5::Combo1_Click(int) {
+    const QString suffix = ImageSuffix(format());
+    m_label5->setText(QLatin1Char(' ') + suffix);
+    // The list shows the files of the chosen kind: the ones a save of that name would replace.
+    folderLists()->setPatterns({QLatin1Char('*') + suffix});
+}
+
+void Form5::open(const QString& proposedName, const GraphPicture& picture) {
+    m_picture = picture;
     openWithName(proposedName);
 }
 
 void Form5::Command1_Click() {
-    const QString path = targetPath(QStringLiteral(".bmp"));
+    const ImageFormat chosen = format();
+    const QString path = targetPath(ImageSuffix(chosen));
     if (path.isEmpty())
         return;
-    if (m_image.isNull()) {
+    if (m_picture.image.isNull()) {
         ShowMessage(this, QStringLiteral("  保存するグラフ画像がありません  "));
         return;
     }
-    if (!saveAtomically(
-            path, [this](QIODevice& out) { return m_image.save(&out, "BMP"); },
-            QStringLiteral("  グラフ画像を保存できませんでした")))
+    const auto write = [this, chosen](QIODevice& out) { return WriteGraphPicture(m_picture, chosen, out); };
+    if (!saveAtomically(path, write, QStringLiteral("  グラフ画像を保存できませんでした")))
         return;
-    ShowMessage(this, QStringLiteral("  グラフ画像をビットマップ形式(bmp)で保存しました  "),
-                MessageIcon::None);
+    ShowMessage(this, SavedText(chosen), MessageIcon::None);
     hide();
 }
 

@@ -1,10 +1,15 @@
 #pragma once
-// "Image Save": writes the graph image it was opened with as a BMP file "<name>.bmp" into the
-// folder chosen in its lists.
+// "Image Save": writes the graph picture it was opened with into the folder chosen in its lists,
+// as "<name>.bmp" (the default), ".png" or ".svg" after the format chosen beside the name box.
+// BMP and PNG hold the image as shown; SVG the same drawing as vectors.
+#include "plot/GraphImageFile.h"
+#include "plot/GraphPicture.h"
 #include "widgets/SaveNameDialog.h"
 
-#include <QImage>
 #include <QString>
+
+class QComboBox;
+class QLabel;
 
 namespace mirendo {
 
@@ -13,14 +18,19 @@ class Form5 : public SaveNameDialog {
   public:
     explicit Form5(QWidget* parent = nullptr);
 
-    // Name box := `proposedName`, then shown; OK saves `image`.
-    void open(const QString& proposedName, const QImage& image);
+    // Name box := `proposedName`, then shown; OK saves `picture`. The format chosen last stays.
+    void open(const QString& proposedName, const GraphPicture& picture);
+
+    ImageFormat format() const;
 
   public slots:
     void Command1_Click() override; // OK: save
+    void Combo1_Click(int index);   // format chosen: suffix and file list follow it
 
   private:
-    QImage m_image;
+    GraphPicture m_picture;
+    QComboBox* m_combo1 = nullptr;
+    QLabel* m_label5 = nullptr;
 };
 
 } // namespace mirendo

@@ -9,6 +9,7 @@
 #include "plot/Plot.h"
 #include "plot/Readout.h"
 #include "widgets/ExitSign.h"
+#include "widgets/FileDrop.h"
 #include "widgets/FolderLists.h"
 #include "widgets/FormLayout.h"
 #include "widgets/GraphPanel.h"
@@ -21,12 +22,15 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -105,11 +109,16 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     m_command1->setEnabled(false);
     m_command4->setEnabled(false);
     m_command8->setEnabled(false);
+    setAcceptDrops(true);
     m_commandBatch->setEnabled(false);
 }
 
 QImage Form6::graphImage() const {
     return m_picture1->image();
+}
+
+GraphPicture Form6::graphPicture() const {
+    return m_picture1->picture();
 }
 
 void Form6::clearGraphAndReadout() {
@@ -202,7 +211,7 @@ void Form6::Command8_Click() {
     const QString selected = m_lists->selectedName();
     const QString proposal = selected.size() >= 5 ? selected.chopped(4) : QStringLiteral("graph");
     if (m_imageSave)
-        m_imageSave->open(proposal, graphImage());
+        m_imageSave->open(proposal, graphPicture());
 }
 
 void Form6::Command2_Click() {
@@ -280,6 +289,42 @@ void Form6::copyEvaluation() {
         return;
     }
     QGuiApplication::clipboard()->setText(m_evaluatedX + QLatin1Char('\t') + m_label6->text());
+}
+
+void Form6::dragEnterEvent(QDragEnterEvent* event) {
+    // Anything that could be a file is let in, so that a refused drop is answered by a message.
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void Form6::dropEvent(QDropEvent* event) {
+    // The file list takes a new choice whenever the browser is shown.
+    const DropChoice choice =
+        ChooseDrop(DropTarget::Archive, DroppedItemsOf(*event->mimeData()), isVisible());
+    event->acceptProposedAction();
+    // Answered once the drop has finished: a modal box inside the drop would keep the dragging
+    // program waiting.
+    QMetaObject::invokeMethod(
+        this,
+        [this, choice] {
+            if (!choice.accepted()) {
+                ShowMessage(this, DropRefusalText(DropTarget::Archive, choice.refusal));
+                return;
+            }
+            openDroppedArchive(QString::fromStdString(choice.path));
+        },
+        Qt::QueuedConnection);
+}
+
+void Form6::openDroppedArchive(const QString& path) {
+    const QFileInfo file(path);
+    if (!m_lists->setPath(file.absolutePath()) || !m_lists->selectFile(file.fileName())) {
+        ShowMessage(this,
+                    QStringLiteral("  このファイルは読み込めません  \n  ") + path + QStringLiteral("  "));
+        return;
+    }
+    File1_Click();
+    Command1_Click();
 }
 
 bool Form6::eventFilter(QObject* watched, QEvent* event) {

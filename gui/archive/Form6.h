@@ -2,6 +2,7 @@
 // "Lagrange Interpolated Data": the saved-data browser. Lists "*Mi.csv" files, loads one into
 // the shared state (only when the whole file is valid), redraws it, adds its points, shows the
 // cursor readout, evaluates the polynomial at a typed X and hands its graph to the image save.
+#include "plot/GraphPicture.h"
 #include "state/Module1.h"
 
 #include <QImage>
@@ -31,6 +32,8 @@ class Form6 : public QWidget {
     void prepare();
     // The drawn content of Picture1, what the image save writes.
     QImage graphImage() const;
+    // The same with its drawing, what the image save writes.
+    GraphPicture graphPicture() const;
 
     FolderLists* folderLists() const { return m_lists; }
     // The batch evaluation window, or nullptr before "一括計算" was first pressed.
@@ -58,8 +61,12 @@ class Form6 : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
+    // A dropped archive: chosen in the lists as a click would, then drawn by the graph button.
+    void openDroppedArchive(const QString& path);
     void wireControls(const FormControls& controls, QToolButton* arrow);
     void showEmpty();
     void clearGraphAndReadout();

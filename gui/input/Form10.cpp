@@ -62,6 +62,27 @@ void Form10::prepare() {
 }
 
 void Form10::File1_Click(const QString& name) {
+    const QString path = JoinPath(m_lists->path(), name);
+    takeRead(path, ReadPointFile(QFile::encodeName(path).toStdString()));
+}
+
+bool Form10::readDroppedFile(const QString& path) {
+    const PointFileRead read = ReadPointFile(QFile::encodeName(path).toStdString());
+    if (!read.ok()) {
+        // Nothing was chosen in the dialog: the points shown so far stay.
+        showReadError();
+        return false;
+    }
+    if (read.pointCount < 1 || read.pointCount > Module1::kMaxPoints) {
+        ShowMessage(this, QStringLiteral(" データが読み込まれていません "), MessageIcon::Warning);
+        return false;
+    }
+    takeRead(path, read);
+    Command1_Click();
+    return true;
+}
+
+void Form10::takeRead(const QString& path, const PointFileRead& read) {
     m_pointsRead = false;
     for (int i = 1; i <= Module1::kMaxPoints; ++i) {
         m_state.XData[i] = 0;
@@ -70,11 +91,9 @@ void Form10::File1_Click(const QString& name) {
     emit readStarted();
     SetRangeTexts(m_rangeLabels, {});
 
-    const QString path = JoinPath(m_lists->path(), name);
     m_state.FilePath = path.toStdString();
     m_list1->clear();
 
-    const PointFileRead read = ReadPointFile(QFile::encodeName(path).toStdString());
     StorePointFileRead(m_state, read);
     if (!read.ok()) {
         failRead();
@@ -93,6 +112,10 @@ void Form10::File1_Click(const QString& name) {
 void Form10::failRead() {
     m_list1->clear();
     emit readFailed();
+    showReadError();
+}
+
+void Form10::showReadError() {
     Beep();
     if (!m_form3)
         m_form3 = new Form3(this);

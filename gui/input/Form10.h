@@ -1,6 +1,7 @@
 #pragma once
 // File-input dialog: browse drives and folders, click a point file, and its points are read,
 // ordered and handed to the main window (pointsPublished); a failed read shows Form3.
+#include "input/PointFileReader.h"
 #include "input/PublishedPoints.h"
 #include "state/Module1.h"
 
@@ -30,9 +31,13 @@ class Form10 : public QWidget {
     void prepare();
 
     void File1_Click(const QString& name); // read the clicked file
-    void Command1_Click();                 // "OK"
-    void Command2_Click();                 // "キャンセル"
-    void Command3_Click();                 // "データ書式": show the help window
+    // A point file dropped on the main window: read as a clicked file is, then accepted as by
+    // "OK". A file that fails to read shows the read-error window and changes nothing, as does
+    // one without points (with the message "OK" gives). True when the points were accepted.
+    bool readDroppedFile(const QString& path);
+    void Command1_Click(); // "OK"
+    void Command2_Click(); // "キャンセル"
+    void Command3_Click(); // "データ書式": show the help window
 
     FolderLists* folderLists() const { return m_lists; }
     Form3* readErrorWindow() const { return m_form3; } // null until the first failed read
@@ -49,7 +54,10 @@ class Form10 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The clicked-file steps from the read on: shared state, List1, range texts, hand-over.
+    void takeRead(const QString& path, const PointFileRead& read);
     void failRead();
+    void showReadError();
 
     Module1& m_state;
     Form9* m_help;

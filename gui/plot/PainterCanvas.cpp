@@ -2,6 +2,7 @@
 
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +22,12 @@ QColor ToQColor(Rgb c) {
 
 bool FinitePoint(const QPointF& p) {
     return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+
+// Finite and within the slack around a surface of `width` x `height` pixels.
+bool NearSurface(const QPointF& p, int width, int height) {
+    return FinitePoint(p) && p.x() >= -kSlack && p.y() >= -kSlack && p.x() <= width + kSlack &&
+           p.y() <= height + kSlack;
 }
 
 } // namespace
@@ -73,6 +80,7 @@ void PainterCanvas::attach(QPaintDevice& device) {
 }
 
 void PainterCanvas::finish() {
+    flushRun();
     if (m_painter && m_painter->isActive())
         m_painter->end();
     m_painter.reset();
@@ -99,6 +107,7 @@ void PainterCanvas::setScale(float left, float top, float width, float height) {
 }
 
 void PainterCanvas::clear() {
+    flushRun();
     painter().fillRect(QRect(0, 0, pixelWidth(), pixelHeight()), m_background);
     m_current = QPointF(0, 0);
 }
@@ -127,23 +136,39 @@ QPointF PainterCanvas::toUser(QPointF pixel) const {
     return QPointF(x, y);
 }
 
-void PainterCanvas::strokeSegment(QPointF a, QPointF b, const QColor& colour) {
-    if (!FinitePoint(a) || !FinitePoint(b))
-        return;
-    if (!ClipSegment(a, b, -kSlack, -kSlack, pixelWidth() + kSlack, pixelHeight() + kSlack))
-        return;
+void PainterCanvas::setPen(const QColor& colour) {
     QPainter& p = painter();
     if (m_lineWidth <= 1)
         p.setPen(QPen(colour, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     else
         p.setPen(QPen(colour, m_lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+}
+
+void PainterCanvas::strokeSegment(QPointF a, QPointF b, const QColor& colour) {
+    if (!FinitePoint(a) || !FinitePoint(b))
+        return;
+    if (!ClipSegment(a, b, -kSlack, -kSlack, pixelWidth() + kSlack, pixelHeight() + kSlack))
+        return;
+    setPen(colour);
     if (a == b)
-        p.drawPoint(a);
+        painter().drawPoint(a);
     else
-        p.drawLine(a, b);
+        painter().drawLine(a, b);
+}
+
+void PainterCanvas::flushRun() {
+    if (m_run.size() >= 2) {
+        const int width = m_lineWidth;
+        m_lineWidth = m_runWidth;
+        setPen(m_runColour);
+        painter().drawPolyline(m_run);
+        m_lineWidth = width;
+    }
+    m_run.clear();
 }
 
 void PainterCanvas::line(float x1, float y1, float x2, float y2, Rgb colour) {
+    flushRun();
     const QPointF end = toPixel(x2, y2);
     strokeSegment(toPixel(x1, y1), end, ToQColor(colour));
     m_current = end;
@@ -151,15 +176,44 @@ void PainterCanvas::line(float x1, float y1, float x2, float y2, Rgb colour) {
 
 void PainterCanvas::lineTo(float x, float y, Rgb colour) {
     const QPointF end = toPixel(x, y);
-    strokeSegment(m_current, end, ToQColor(colour));
+    if (!m_vector) {
+        strokeSegment(m_current, end, ToQColor(colour));
+        m_current = end;
+        return;
+    }
+    // The run goes on while each segment starts where the last one ended, unclipped, in the same
+    // pen; anything else starts a new one.
+    QPointF a = m_current;
+    QPointF b = end;
     m_current = end;
+    const QColor c = ToQColor(colour);
+    if (!FinitePoint(a) || !FinitePoint(b) ||
+        !ClipSegment(a, b, -kSlack, -kSlack, pixelWidth() + kSlack, pixelHeight() + kSlack)) {
+        flushRun();
+        return;
+    }
+    if (m_run.isEmpty() || m_run.last() != a || m_runColour != c || m_runWidth != m_lineWidth) {
+        flushRun();
+        m_run << a;
+        m_runColour = c;
+        m_runWidth = m_lineWidth;
+    }
+    m_run << b;
 }
 
 void PainterCanvas::frameRect(float x1, float y1, float x2, float y2) {
+    flushRun();
     const QPointF a = toPixel(x1, y1);
     const QPointF c = toPixel(x2, y2);
     const QPointF b(c.x(), a.y());
     const QPointF d(a.x(), c.y());
+    if (m_vector && NearSurface(a, pixelWidth(), pixelHeight()) &&
+        NearSurface(c, pixelWidth(), pixelHeight())) {
+        setPen(m_foreground);
+        painter().drawPolygon(QPolygonF({a, b, c, d}));
+        m_current = c;
+        return;
+    }
     strokeSegment(a, b, m_foreground);
     strokeSegment(b, c, m_foreground);
     strokeSegment(c, d, m_foreground);
@@ -168,6 +222,7 @@ void PainterCanvas::frameRect(float x1, float y1, float x2, float y2) {
 }
 
 void PainterCanvas::dot(float x, float y, Rgb colour) {
+    flushRun();
     const QPointF centre = toPixel(x, y);
     m_current = centre;
     if (!FinitePoint(centre))
@@ -179,6 +234,13 @@ void PainterCanvas::dot(float x, float y, Rgb colour) {
         return;
     const QColor c = ToQColor(colour);
     QPainter& p = painter();
+    if (m_vector) {
+        // The disc the bitmap approximates pixel by pixel.
+        QPainterPath disc;
+        disc.addEllipse(centre, r, r);
+        p.fillPath(disc, c);
+        return;
+    }
     if (m_lineWidth <= 1) {
         const QRect pixel(int(std::floor(centre.x())), int(std::floor(centre.y())), 1, 1);
         if (QRect(0, 0, width, height).contains(pixel))

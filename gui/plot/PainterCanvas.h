@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QPointF>
+#include <QPolygonF>
 
 #include <memory>
 
@@ -30,6 +31,12 @@ class PainterCanvas : public GraphCanvas {
 
     // Background (what clear() fills with) and foreground (the frame's colour).
     void setColours(QColor background, QColor foreground);
+    QColor background() const { return m_background; }
+    QColor foreground() const { return m_foreground; }
+    // For a vector device (an SVG file): dots become round paths, the frame one closed polyline
+    // and each run of lineTo segments one polyline, where a bitmap needs whole-pixel shapes and
+    // separate segments. The geometry is the same.
+    void setVectorOutput(bool vector) { m_vector = vector; }
 
     void setScale(float left, float top, float width, float height) override;
     void clear() override;
@@ -59,6 +66,9 @@ class PainterCanvas : public GraphCanvas {
     // One pixel-space segment with the current width; non-finite ends are skipped and far-away
     // ends clipped, so absurd user coordinates can neither hang nor crash the painter.
     void strokeSegment(QPointF a, QPointF b, const QColor& colour);
+    void setPen(const QColor& colour);
+    // Vector output: the lineTo run drawn so far goes out as one polyline.
+    void flushRun();
 
     QPaintDevice* m_device = nullptr;
     std::unique_ptr<QPainter> m_painter;
@@ -67,6 +77,10 @@ class PainterCanvas : public GraphCanvas {
     float m_left = 0, m_top = 0, m_width = 1, m_height = 1;
     int m_lineWidth = 1;
     QPointF m_current;
+    bool m_vector = false;
+    QPolygonF m_run; // vector output: the pending lineTo polyline, in pixels
+    QColor m_runColour;
+    int m_runWidth = 1;
 };
 
 } // namespace mirendo

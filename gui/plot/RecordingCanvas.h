@@ -1,5 +1,6 @@
 #pragma once
-// A GraphCanvas that draws nothing and remembers every call, for tests of anything that plots.
+// A GraphCanvas that draws nothing and remembers every call: for tests of anything that plots,
+// and as the display list of a graph area, replayed onto another canvas (an SVG file).
 #include "plot/GraphCanvas.h"
 
 #include <vector>
@@ -23,6 +24,8 @@ class RecordingCanvas : public GraphCanvas {
         : m_pixelWidth(pixelWidth), m_pixelHeight(pixelHeight) {}
 
     void setScale(float left, float top, float width, float height) override {
+        m_scale = {Kind::Scale, left, top, width, height, {}, m_width};
+        m_hasScale = true;
         m_calls.push_back({Kind::Scale, left, top, width, height, {}, m_width});
     }
     void clear() override { m_calls.push_back({Kind::Clear, 0, 0, 0, 0, {}, m_width}); }
@@ -70,9 +73,49 @@ class RecordingCanvas : public GraphCanvas {
     }
     int lineWidth() const { return m_width; }
     void reset() { m_calls.clear(); }
+    // Forgets every call except the scale and line width in force, so that a display list holds
+    // only what is visible after a clear and still draws later calls where the canvas does.
+    void startOver() {
+        m_calls.clear();
+        if (m_hasScale)
+            m_calls.push_back(m_scale);
+        if (m_width != 1)
+            m_calls.push_back({Kind::LineWidth, 0, 0, 0, 0, {}, m_width});
+    }
+
+    // Makes the same calls, in order, on `target`.
+    void replayOnto(GraphCanvas& target) const {
+        for (const Call& call : m_calls) {
+            switch (call.kind) {
+            case Kind::Scale:
+                target.setScale(call.a, call.b, call.c, call.d);
+                break;
+            case Kind::Clear:
+                target.clear();
+                break;
+            case Kind::LineWidth:
+                target.setLineWidth(call.width);
+                break;
+            case Kind::Line:
+                target.line(call.a, call.b, call.c, call.d, call.colour);
+                break;
+            case Kind::LineTo:
+                target.lineTo(call.a, call.b, call.colour);
+                break;
+            case Kind::Frame:
+                target.frameRect(call.a, call.b, call.c, call.d);
+                break;
+            case Kind::Dot:
+                target.dot(call.a, call.b, call.colour);
+                break;
+            }
+        }
+    }
 
   private:
     std::vector<Call> m_calls;
+    Call m_scale{Kind::Scale};
+    bool m_hasScale = false;
     int m_width = 1;
     int m_pixelWidth;
     int m_pixelHeight;

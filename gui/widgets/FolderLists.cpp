@@ -205,4 +205,21 @@ void FolderLists::clearSelection() {
     m_file->setCurrentRow(-1);
 }
 
+bool FolderLists::selectFile(const QString& name) {
+    if (!m_file)
+        return false;
+    const QList<QListWidgetItem*> found = m_file->findItems(name, Qt::MatchExactly);
+    if (found.isEmpty())
+        return false;
+    const QSignalBlocker block(m_file);
+    m_file->setCurrentItem(found.front());
+    found.front()->setSelected(true);
+    return true;
+}
+
+void FolderLists::setPatterns(const QStringList& patterns) {
+    m_patterns = patterns;
+    refreshFiles();
+}
+
 } // namespace mirendo

@@ -26,11 +26,15 @@ class FolderLists : public QObject {
     // that drive, else the drive's root).
     void resetToCurrentFolderOfDrive();
     void refreshFiles();
+    // The file list shows the files matching `patterns` from now on, refreshed at once.
+    void setPatterns(const QStringList& patterns);
 
     QString path() const;         // folder the file list shows, never ending in '/' except "/"
     QString selectedName() const; // file name selected in File1, "" when none
     QString selectedPath() const; // path()/selectedName(), without doubling '/' at the root
     void clearSelection();
+    // Selects `name` in File1 (without the choice signal); false when the list does not show it.
+    bool selectFile(const QString& name);
 
   signals:
     void folderChanged(const QString& path);

@@ -83,6 +83,11 @@ QWidget* MakeControl(QWidget* parent, const FormRow& row) {
     }
     case ControlKind::Graph:
         return new PictureBox(TwipSize(row.width, row.height), parent);
+    case ControlKind::Choice: {
+        auto* choice = new QComboBox(parent);
+        choice->addItems(caption.split(QLatin1Char('|')));
+        return choice;
+    }
     case ControlKind::Fill: {
         auto* line = new QFrame(parent);
         line->setAutoFillBackground(true);
@@ -96,7 +101,7 @@ QWidget* MakeControl(QWidget* parent, const FormRow& row) {
 
 const char* const kKindNames[] = {"Label",  "BlueLabel", "ValueLabel", "Heading",   "StepNumber", "Picture",
                                   "Button", "TextBox",   "List",       "DriveList", "Option",     "Group",
-                                  "Fill",   "Outline",   "Graph",      "ValueText"};
+                                  "Fill",   "Outline",   "Graph",      "Choice",    "ValueText"};
 
 bool KindOfName(const QString& name, ControlKind& kind) {
     for (std::size_t i = 0; i < std::size(kKindNames); ++i) {

@@ -40,6 +40,7 @@ enum class ControlKind {
     Fill,      // a filled rectangle (line, square, panel); the caption names its colour ("#rrggbb")
     Outline,   // an empty rectangle drawn as a thin box
     Graph,     // the graph area (a PictureBox whose drawing surface is the rectangle's size)
+    Choice,    // a drop-down list of fixed choices, given in the caption separated by '|'
     ValueText, // plain text of a value the window writes (an axis limit, a point number)
 };
 

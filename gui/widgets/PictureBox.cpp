@@ -75,35 +75,49 @@ PictureBox::PictureBox(QSize pixelSize, QWidget* parent) : QWidget(parent), m_ca
 
 void PictureBox::setScale(float left, float top, float width, float height) {
     m_canvas.setScale(left, top, width, height);
+    m_drawing.setScale(left, top, width, height);
 }
 
 void PictureBox::clear() {
     m_canvas.clear();
+    m_drawing.startOver();
+    m_drawing.clear();
     update();
 }
 
 void PictureBox::setLineWidth(int pixels) {
     m_canvas.setLineWidth(pixels);
+    m_drawing.setLineWidth(pixels);
 }
 
 void PictureBox::line(float x1, float y1, float x2, float y2, Rgb colour) {
     m_canvas.line(x1, y1, x2, y2, colour);
+    m_drawing.line(x1, y1, x2, y2, colour);
     update();
 }
 
 void PictureBox::lineTo(float x, float y, Rgb colour) {
     m_canvas.lineTo(x, y, colour);
+    m_drawing.lineTo(x, y, colour);
     update();
 }
 
 void PictureBox::frameRect(float x1, float y1, float x2, float y2) {
     m_canvas.frameRect(x1, y1, x2, y2);
+    m_drawing.frameRect(x1, y1, x2, y2);
     update();
 }
 
 void PictureBox::dot(float x, float y, Rgb colour) {
     m_canvas.dot(x, y, colour);
+    m_drawing.dot(x, y, colour);
     update();
+}
+
+GraphPicture PictureBox::picture() const {
+    // A deep copy: the canvas keeps its painter open on the image, so a shared copy would change
+    // with the next drawing while its display list would not.
+    return {m_canvas.image().copy(), m_drawing, m_canvas.background(), m_canvas.foreground()};
 }
 
 int PictureBox::pixelWidth() const {

@@ -2,13 +2,16 @@
 // Graph area "Picture1": shows the image of its canvas (what the plots draw and the image save
 // writes), draws the two red cursor lines Line1 (vertical) and Line2 (horizontal) on top,
 // outside that image, and reports mouse moves in the canvas's user coordinates. The drawing
-// operations go to the canvas; the widget only repaints after them.
+// operations go to the canvas, and into a display list of the calls since the last clear, from
+// which the graph is drawn again as vectors; the widget only repaints after them.
 //
 // With a curve on the graph it also takes the keyboard: the arrow, page and Home/End keys ask for
 // the readout to step over the samples, Ctrl+C copies the readout shown ("X<TAB>Y"), Ctrl+Shift+C
 // the graph image; the context menu offers both copies.
+#include "plot/GraphPicture.h"
 #include "plot/ImageCanvas.h"
 #include "plot/Readout.h"
+#include "plot/RecordingCanvas.h"
 
 #include <QImage>
 #include <QWidget>
@@ -40,6 +43,8 @@ class PictureBox : public QWidget, public GraphCanvas {
 
     const QImage& image() const { return m_canvas.image(); }
     ImageCanvas& canvas() { return m_canvas; }
+    // The image with its display list and colours: what the image save writes.
+    GraphPicture picture() const;
 
     // Crosshair in user coordinates; hiding leaves the image untouched.
     void showCursorLines(float x, float y);
@@ -84,6 +89,7 @@ class PictureBox : public QWidget, public GraphCanvas {
 
   private:
     ImageCanvas m_canvas;
+    RecordingCanvas m_drawing; // the calls since the last clear
     QFrame* m_line1 = nullptr;
     QFrame* m_line2 = nullptr;
     QString m_readoutX, m_readoutY;

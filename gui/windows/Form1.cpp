@@ -5,6 +5,7 @@
 #include "plot/Plot.h"
 #include "plot/Readout.h"
 #include "state/NumberText.h"
+#include "widgets/FileDrop.h"
 #include "widgets/FormLayout.h"
 #include "widgets/GraphPanel.h"
 #include "widgets/MessageBox.h"
@@ -20,11 +21,13 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDropEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -74,6 +77,7 @@ Form1::Form1(Module1& state, Calculation* calculation, QWidget* parent)
     m_picture1 = m_graph->picture();
     decorate(c);
     wireControls();
+    setAcceptDrops(true);
     connect(m_calculation, &Calculation::startFailed, this,
             [this](const QString& message) { ShowMessage(this, message); });
     connect(m_calculation, &Calculation::resultLoaded, this, &Form1::drawLoadedCurve);
@@ -217,6 +221,10 @@ QImage Form1::graphImage() const {
     return m_picture1->image();
 }
 
+GraphPicture Form1::graphPicture() const {
+    return m_picture1->picture();
+}
+
 void Form1::applyPublishedPoints(const PublishedPoints& points) {
     m_list1->clear();
     for (const std::string& line : points.tableLines)
@@ -259,6 +267,34 @@ void Form1::closeEvent(QCloseEvent* event) {
     m_calculation->cancelResultRequest();
     event->accept();
     emit backToStartRequested();
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    // Anything that could be a file is let in, so that a drop the window refuses is answered by
+    // a message instead of a silent no-entry cursor.
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    // The input-method OK is always enabled while the window is shown; the dialogs it opens hide
+    // the window, so no drop arrives while one of them is taking input.
+    const bool acceptingInput = isVisible() && m_command9->isEnabled();
+    const DropChoice choice =
+        ChooseDrop(DropTarget::PointFile, DroppedItemsOf(*event->mimeData()), acceptingInput);
+    event->acceptProposedAction();
+    // Answered once the drop has finished: a modal box inside the drop would keep the dragging
+    // program waiting.
+    QMetaObject::invokeMethod(
+        this,
+        [this, choice] {
+            if (!choice.accepted()) {
+                ShowMessage(this, DropRefusalText(DropTarget::PointFile, choice.refusal));
+                return;
+            }
+            emit pointFileDropped(QString::fromStdString(choice.path));
+        },
+        Qt::QueuedConnection);
 }
 
 void Form1::Command9_Click() {
@@ -448,7 +484,7 @@ void Form1::Command6_Click() {
 
 void Form1::Command8_Click() {
     m_state.ImageSource = 1;
-    emit imageSaveRequested(QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")), graphImage());
+    emit imageSaveRequested(QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")), graphPicture());
 }
 
 void Form1::Command7_Click() {

@@ -5,6 +5,7 @@
 // results back; the engine is reached through the Calculation bridge, other windows only through
 // its signals.
 #include "input/PublishedPoints.h"
+#include "plot/GraphPicture.h"
 #include "state/Module1.h"
 #include "state/SettingTexts.h"
 
@@ -48,6 +49,8 @@ class Form1 : public QWidget {
     std::array<QString, 6> settingTexts() const;
     // The drawn graph of Picture1 (what the image save writes).
     QImage graphImage() const;
+    // The drawn graph with its drawing, for the image save's vector format.
+    GraphPicture graphPicture() const;
     PictureBox* picture1() const { return m_picture1; }
 
   public slots:
@@ -63,10 +66,15 @@ class Form1 : public QWidget {
     void manualEntryRequested();
     void backToStartRequested();
     void dataSaveRequested(const QString& defaultName);
-    void imageSaveRequested(const QString& proposedName, const QImage& image);
+    void imageSaveRequested(const QString& proposedName, const mirendo::GraphPicture& picture);
+    // A point file dropped while the input-method OK would take new input: read it as the
+    // file-input dialog reads a clicked file.
+    void pointFileDropped(const QString& path);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void decorate(const FormControls& controls);

@@ -123,8 +123,10 @@ void WindowSet::wireMainWindow() const {
     connect(main, &Form1::manualEntryRequested, this, [this] { form11()->openForEntry(); });
     connect(main, &Form1::backToStartRequested, this, [this] { m_form2->show(); });
     connect(main, &Form1::dataSaveRequested, this, [this](const QString& name) { form4()->openWith(name); });
+    connect(main, &Form1::pointFileDropped, this,
+            [this](const QString& path) { form10()->readDroppedFile(path); });
     connect(main, &Form1::imageSaveRequested, this,
-            [this](const QString& name, const QImage& image) { form5()->open(name, image); });
+            [this](const QString& name, const GraphPicture& picture) { form5()->open(name, picture); });
 }
 
 void WindowSet::wireFileInput() const {

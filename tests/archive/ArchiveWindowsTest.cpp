@@ -239,6 +239,8 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
     comma[1] = "6,5";
     SettingTexts quote = good;
     quote[5] = "\"5";
+    SettingTexts reversed = good; // the browser would refuse the file
+    reversed[0] = "7";
     const QString cannotSave = QStringLiteral("  補間データを保存できませんでした");
     const auto removeFolder = [](const QString& folder) { QDir(folder).removeRecursively(); };
     const auto replaceByFile = [](const QString& folder) {
@@ -254,6 +256,11 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
          QStringLiteral("  保存できません：X 軸 終了値"),
          {}},
         {"quote in Y step", QStringLiteral("keep"), quote, QStringLiteral("  保存できません：Y 軸 増分"), {}},
+        {"X start above X stop",
+         QStringLiteral("keep"),
+         reversed,
+         QStringLiteral("  保存できません：X 軸 開始値"),
+         {}},
         {"folder of that name", QStringLiteral("taken"), good, cannotSave, {}},
         {"over-long name", longName, good, cannotSave, {}},
         {"folder removed", QStringLiteral("keep"), good, cannotSave, removeFolder},
@@ -460,7 +467,7 @@ TEST_F(ArchiveWindows, ImageSaveWritesARealBitmap) {
 
     for (const auto& [source, expected] : {std::pair{1, &mainImage}, std::pair{2, &browserImage}}) {
         const QString name = QStringLiteral("graph%1").arg(source);
-        form.open(name, *expected);
+        form.open(name, GraphPicture{*expected});
         form.Command1_Click();
         const Message m = takeMessage();
         EXPECT_EQ(m.text, kImageSaved);
@@ -480,7 +487,7 @@ TEST_F(ArchiveWindows, ImageSaveWritesARealBitmap) {
     QDir(m_dir.path()).mkdir(QStringLiteral("taken.bmp"));
     for (const QString& typed :
          {QStringLiteral("taken"), QStringLiteral("sub/keep"), QString(300, QLatin1Char('k')), QString()}) {
-        form.open(typed, browserImage);
+        form.open(typed, GraphPicture{browserImage});
         form.Command1_Click();
         const Message m = takeMessage();
         EXPECT_EQ(m.icon, MessageIcon::Warning) << typed.toStdString();

@@ -122,7 +122,7 @@ TEST_F(Keyboard, DialogTabOrdersGoFromTopToBottom) {
         {"image save",
          [this] { return static_cast<QWidget*>(m_windows->form5()); },
          {},
-         {"Drive1", "Dir1", "File1", "Text1", "Command1", "Command2", "Drive1"}},
+         {"Drive1", "Dir1", "File1", "Text1", "Combo1", "Command1", "Command2", "Drive1"}},
         {"file input",
          [this] { return static_cast<QWidget*>(m_windows->form10()); },
          {},

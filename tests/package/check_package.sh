@@ -38,7 +38,8 @@ for p in libqt6widgets6 fonts-noto-cjk qt6-qpa-plugins; do
     grep -q "$p" <<<"$depends" || fail "dependency $p missing: $depends"
 done
 
-for p in libqt6core6 libqt6gui6 libc6; do
+# The SVG image save links Qt's SVG module.
+for p in libqt6core6 libqt6gui6 libqt6svg6 libc6; do
     grep -q "$p" <<<"$depends" || fail "dependency $p missing: $depends"
 done
 

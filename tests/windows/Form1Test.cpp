@@ -656,7 +656,10 @@ TEST_F(MainWindowTest, SaveButtonsProposeTodaysDate) {
     ASSERT_EQ(image.count(), 1);
     EXPECT_EQ(data.at(0).at(0).toString(), today);
     EXPECT_EQ(image.at(0).at(0).toString(), today);
-    EXPECT_EQ(image.at(0).at(1).value<QImage>(), m_form->graphImage()); // the image travels with the name
+    // The picture travels with the name: the image and the drawing that made it.
+    const GraphPicture picture = image.at(0).at(1).value<GraphPicture>();
+    EXPECT_EQ(picture.image, m_form->graphImage());
+    EXPECT_EQ(picture.drawing.callsOf(RecordingCanvas::Kind::Frame).size(), 1u);
     EXPECT_EQ(today.size(), 10);
     EXPECT_EQ(m_state.ImageSource, 1);
     const auto texts = m_form->settingTexts();

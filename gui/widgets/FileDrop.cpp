@@ -1,0 +1,99 @@
+#include "widgets/FileDrop.h"
+
+#include <QFileInfo>
+#include <QMimeData>
+#include <QString>
+#include <QUrl>
+
+#include <algorithm>
+#include <cctype>
+
+namespace mirendo {
+
+namespace {
+
+bool EndsWithNoCase(const std::string& text, const std::string& suffix) {
+    if (text.size() < suffix.size())
+        return false;
+    return std::equal(
+        suffix.begin(), suffix.end(), text.end() - std::ptrdiff_t(suffix.size()), [](char a, char b) {
+            return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+        });
+}
+
+std::string FileNameOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+} // namespace
+
+bool DropTargetShows(DropTarget target, const std::string& fileName) {
+    // The lists' patterns: "*.dat" and "*.csv" for point files, "*Mi.csv" for archives; the
+    // star needs at least nothing before the suffix, so ".csv" alone is a (hidden) match too.
+    switch (target) {
+    case DropTarget::PointFile:
+        return EndsWithNoCase(fileName, ".csv") || EndsWithNoCase(fileName, ".dat");
+    case DropTarget::Archive:
+        return EndsWithNoCase(fileName, "Mi.csv");
+    }
+    return false;
+}
+
+DropChoice ChooseDrop(DropTarget target, const std::vector<DroppedItem>& items, bool acceptingInput) {
+    DropChoice choice;
+    if (items.empty())
+        choice.refusal = DropRefusal::NoFile;
+    else if (items.size() > 1)
+        choice.refusal = DropRefusal::SeveralFiles;
+    else if (!items.front().local || items.front().path.empty())
+        choice.refusal = DropRefusal::NotLocal;
+    else if (items.front().folder)
+        choice.refusal = DropRefusal::Folder;
+    else if (!DropTargetShows(target, FileNameOf(items.front().path)))
+        choice.refusal = DropRefusal::WrongKind;
+    else if (!acceptingInput)
+        choice.refusal = DropRefusal::NotNow;
+    else
+        choice.path = items.front().path;
+    return choice;
+}
+
+QString DropRefusalText(DropTarget target, DropRefusal refusal) {
+    switch (refusal) {
+    case DropRefusal::None:
+        return QString();
+    case DropRefusal::NoFile:
+        return QStringLiteral("  ファイルをドロップして下さい  ");
+    case DropRefusal::SeveralFiles:
+        return QStringLiteral("  ファイルは１つずつドロップして下さい  ");
+    case DropRefusal::Folder:
+        return QStringLiteral("  フォルダーは読み込めません  \n  ファイルをドロップして下さい  ");
+    case DropRefusal::NotLocal:
+        return QStringLiteral("  このコンピューター上のファイルだけ読み込めます  ");
+    case DropRefusal::WrongKind:
+        return target == DropTarget::PointFile
+                   ? QStringLiteral("  読み込めるのはデータファイル（.csv / .dat）です  ")
+                   : QStringLiteral("  読み込めるのは補間データファイル（-Mi.csv）です  ");
+    case DropRefusal::NotNow:
+        return QStringLiteral("  いまは新しいデータを読み込めません  ");
+    }
+    return QString();
+}
+
+std::vector<DroppedItem> DroppedItemsOf(const QMimeData& data) {
+    std::vector<DroppedItem> items;
+    for (const QUrl& url : data.urls()) {
+        DroppedItem item;
+        item.local = url.isLocalFile();
+        if (item.local) {
+            const QString path = url.toLocalFile();
+            item.path = path.toStdString();
+            item.folder = QFileInfo(path).isDir();
+        }
+        items.push_back(std::move(item));
+    }
+    return items;
+}
+
+} // namespace mirendo

@@ -1,0 +1,194 @@
+// Files dropped on the main window and on the browser: read exactly as the file lists lead to,
+// refused with a message (and nothing changed) otherwise.
+#include "archive/ArchiveSamples.h"
+#include "input/Form3.h"
+#include "support/AppTest.h"
+#include "widgets/FileDrop.h"
+#include "widgets/FolderLists.h"
+#include "widgets/PictureBox.h"
+
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMimeData>
+#include <QUrl>
+
+namespace mirendo::testing {
+namespace {
+
+struct RefusedDrop {
+    const char* name;
+    DropTarget target;
+    std::vector<DroppedItem> items;
+    bool accepting;
+    DropRefusal refusal;
+};
+
+TEST(ChooseDrop, TakesOneFileTheWindowsListWouldShow) {
+    const DroppedItem csv{true, "/d/p.CSV", false}, dat{true, "/d/p.dat", false},
+        archive{true, "/d/run-Mi.csv", false}, text{true, "/d/p.txt", false}, folder{true, "/d/x.csv", true},
+        remote{false, "", false};
+    const RefusedDrop rows[] = {
+        {"csv", DropTarget::PointFile, {csv}, true, DropRefusal::None},
+        {"dat", DropTarget::PointFile, {dat}, true, DropRefusal::None},
+        {"archive as points", DropTarget::PointFile, {archive}, true, DropRefusal::None},
+        {"archive", DropTarget::Archive, {archive}, true, DropRefusal::None},
+        {"points in the browser", DropTarget::Archive, {csv}, true, DropRefusal::WrongKind},
+        {"text file", DropTarget::PointFile, {text}, true, DropRefusal::WrongKind},
+        {"two files", DropTarget::PointFile, {csv, dat}, true, DropRefusal::SeveralFiles},
+        {"folder", DropTarget::Archive, {folder}, true, DropRefusal::Folder},
+        {"remote", DropTarget::PointFile, {remote}, true, DropRefusal::NotLocal},
+        {"no file", DropTarget::PointFile, {}, true, DropRefusal::NoFile},
+        {"not now", DropTarget::PointFile, {csv}, false, DropRefusal::NotNow},
+    };
+    for (const RefusedDrop& row : rows) {
+        const DropChoice choice = ChooseDrop(row.target, row.items, row.accepting);
+        EXPECT_EQ(choice.refusal, row.refusal) << row.name;
+        EXPECT_EQ(choice.accepted() ? choice.path : "", choice.accepted() ? row.items.front().path : "")
+            << row.name;
+        EXPECT_EQ(DropRefusalText(row.target, row.refusal).isEmpty(), row.refusal == DropRefusal::None)
+            << row.name;
+    }
+}
+
+class DropTest : public AppTest {
+  protected:
+    // Drags `data` onto `window` and drops it; the answer comes once the drop has finished.
+    static void drop(QWidget* window, const QMimeData& data) {
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &dropped);
+        QCoreApplication::processEvents();
+    }
+    void dropFiles(QWidget* window, const QStringList& names) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& name : names)
+            urls << QUrl::fromLocalFile(workPath(name));
+        data.setUrls(urls);
+        drop(window, data);
+    }
+
+    Form1* openMainWindow() {
+        emit m_windows->form2()->newCalculationRequested();
+        return m_windows->form1();
+    }
+    QStringList tableOf(const QWidget* window) {
+        QStringList lines;
+        const auto* list = control<QListWidget>(window, "List1");
+        for (int i = 0; i < list->count(); ++i)
+            lines << list->item(i)->text();
+        return lines;
+    }
+    bool readErrorShown() const {
+        const Form3* form3 = m_windows->form10()->readErrorWindow();
+        return form3 && form3->isVisible();
+    }
+};
+
+TEST_F(DropTest, MainWindowReadsADroppedPointFileAsTheFileDialog) {
+    Form1* main = openMainWindow();
+    writeFile("good.csv", "3,30\r\n1,10\r\n2,25\r\n");
+    dropFiles(main, {"good.csv"});
+    EXPECT_EQ(tableOf(main), QStringList({"3,30", "1,10", "2,25"}));
+    EXPECT_EQ(m_state.PointCount, 3);
+    EXPECT_EQ(m_state.XData[1], 1); // ordered as the dialog orders
+    EXPECT_EQ(m_state.YData[3], 30);
+    EXPECT_EQ(control<QLabel>(main, "Label31")->text(),
+              control<QLabel>(m_windows->form10(), "Label31")->text());
+    EXPECT_TRUE(control<QPushButton>(main, "Command3")->isEnabled());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(m_windows->form10()->isVisible());
+    EXPECT_EQ(m_state.FilePath, workPath("good.csv").toStdString());
+}
+
+TEST_F(DropTest, MainWindowShowsTheReadErrorAndKeepsThePointsOfABadFile) {
+    Form1* main = openMainWindow();
+    writeFile("good.dat", "1 10\r\n2 20\r\n");
+    writeFile("bad.csv", "X,Y\r\n1,2\r\n");
+    dropFiles(main, {"good.dat"});
+    dropFiles(main, {"bad.csv"});
+    EXPECT_TRUE(readErrorShown());
+    EXPECT_EQ(tableOf(main), QStringList({"1 10", "2 20"}));
+    EXPECT_EQ(m_state.PointCount, 2);
+    EXPECT_EQ(m_state.XData[2], 2);
+    EXPECT_EQ(m_state.FilePath, workPath("good.dat").toStdString());
+}
+
+TEST_F(DropTest, EveryWindowRefusesForeignDropsAndChangesNothing) {
+    Form1* main = openMainWindow();
+    Form6* browser = m_windows->form6();
+    writeFile("good.csv", "1,10\r\n2,20\r\n");
+    writeFile("notes.txt", "1,2\r\n");
+    writeFile("points.csv", "1,2\r\n");
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("folder-Mi.csv"));
+    dropFiles(main, {"good.csv"});
+    const std::string before = m_state.FilePath;
+
+    struct Foreign {
+        const char* name;
+        QWidget* window;
+        QStringList files;
+        DropRefusal refusal;
+    };
+    const Foreign rows[] = {
+        {"text file", main, {"notes.txt"}, DropRefusal::WrongKind},
+        {"two files", main, {"good.csv", "points.csv"}, DropRefusal::SeveralFiles},
+        {"folder", browser, {"folder-Mi.csv"}, DropRefusal::Folder},
+        {"point file in the browser", browser, {"points.csv"}, DropRefusal::WrongKind},
+    };
+    browser->prepare();
+    browser->show();
+    for (const Foreign& row : rows) {
+        dropFiles(row.window, row.files);
+        const DropTarget target = row.window == main ? DropTarget::PointFile : DropTarget::Archive;
+        EXPECT_EQ(takeMessage(), DropRefusalText(target, row.refusal)) << row.name;
+    }
+    QMimeData remote;
+    remote.setUrls({QUrl(QStringLiteral("https://example.org/points.csv"))});
+    drop(main, remote);
+    EXPECT_EQ(takeMessage(), DropRefusalText(DropTarget::PointFile, DropRefusal::NotLocal));
+
+    // While an input dialog is open the main window is hidden and takes no drop.
+    click(main, "Command9");
+    ASSERT_FALSE(main->isVisible());
+    dropFiles(main, {"points.csv"});
+    EXPECT_EQ(takeMessage(), DropRefusalText(DropTarget::PointFile, DropRefusal::NotNow));
+    m_windows->form10()->Command2_Click();
+
+    EXPECT_EQ(m_state.FilePath, before);
+    EXPECT_EQ(m_state.PointCount, 2);
+    EXPECT_FALSE(readErrorShown());
+    EXPECT_FALSE(control<QPushButton>(browser, "Command8")->isEnabled());
+}
+
+TEST_F(DropTest, BrowserOpensADroppedArchiveAsItsFileListAndRefusesABadOne) {
+    const Calculation calc = CalculationsOfEveryMode()[2];
+    const ArchiveFormat archive = FormatArchive(StateAfterCalculation(calc), calc.settings);
+    ASSERT_TRUE(archive.ok);
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("runs"));
+    writeFile("runs/run-Mi.csv", QByteArray::fromStdString(archive.bytes));
+    writeFile("broken-Mi.csv", "3\r\n");
+    emit m_windows->form2()->browserRequested();
+    Form6* browser = m_windows->form6();
+
+    dropFiles(browser, {"runs/run-Mi.csv"});
+    EXPECT_EQ(browser->folderLists()->selectedName(), QStringLiteral("run-Mi.csv"));
+    EXPECT_EQ(m_state.ScaleMode, 3);
+    EXPECT_EQ(m_state.GraphDrawn, 1);
+    EXPECT_TRUE(control<QPushButton>(browser, "Command8")->isEnabled());
+    EXPECT_EQ(control<QLabel>(browser, "Label15")->text(), QStringLiteral("1.0E+03"));
+    const QImage drawn = browser->graphImage();
+
+    dropFiles(browser, {"broken-Mi.csv"});
+    EXPECT_TRUE(takeMessage().contains(QStringLiteral("このファイルは読み込めません")));
+    EXPECT_EQ(m_state.ScaleMode, 3);
+    EXPECT_EQ(m_state.FilePath, workPath("runs/run-Mi.csv").toStdString());
+    EXPECT_EQ(browser->graphImage(), drawn);
+}
+
+} // namespace
+} // namespace mirendo::testing

@@ -1,0 +1,148 @@
+// The image save in its three formats, from the browser's drawn graph through the real windows:
+// BMP (the default) and PNG hold the pixels shown, SVG the same drawing as vectors; the refusals
+// of the save hold for each of them.
+#include "archive/ArchiveSamples.h"
+#include "support/AppTest.h"
+#include "widgets/FolderLists.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QXmlStreamReader>
+
+#include <map>
+
+namespace mirendo::testing {
+namespace {
+
+struct FormatRow {
+    ImageFormat format;
+    const char* suffix;
+    QString saved;
+};
+
+const FormatRow kFormats[] = {
+    {ImageFormat::Bmp, ".bmp", QStringLiteral("  グラフ画像をビットマップ形式(bmp)で保存しました  ")},
+    {ImageFormat::Png, ".png", QStringLiteral("  グラフ画像をPNG形式(png)で保存しました  ")},
+    {ImageFormat::Svg, ".svg", QStringLiteral("  グラフ画像をSVG形式(svg)で保存しました  ")},
+};
+
+class ImageSaveFormats : public AppTest {
+  protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        const Calculation calc = CalculationsOfEveryMode()[3];
+        writeFile("run-Mi.csv",
+                  QByteArray::fromStdString(FormatArchive(StateAfterCalculation(calc), calc.settings).bytes));
+        emit m_windows->form2()->browserRequested();
+        m_browser = m_windows->form6();
+        ASSERT_TRUE(m_browser->folderLists()->setPath(m_dir.path()));
+        ASSERT_TRUE(m_browser->folderLists()->selectFile(QStringLiteral("run-Mi.csv")));
+        m_browser->File1_Click();
+        click(m_browser, "Command1");
+        click(m_browser, "Command4");
+        m_save = m_windows->form5();
+        ASSERT_TRUE(m_save->folderLists()->setPath(m_dir.path()));
+    }
+
+    // "グラフ画像保存" of the browser, then the format chosen and the name typed.
+    void openSave(const FormatRow& row, const QString& name) {
+        click(m_browser, "Command8");
+        control<QComboBox>(m_save, "Combo1")->setCurrentIndex(int(row.format));
+        control<QLineEdit>(m_save, "Text1")->setText(name);
+    }
+
+    Form6* m_browser = nullptr;
+    Form5* m_save = nullptr;
+};
+
+TEST_F(ImageSaveFormats, EveryFormatWritesTheShownGraph) {
+    EXPECT_EQ(m_save->format(), ImageFormat::Bmp) << "BMP unless another is chosen";
+    const QImage shown = m_browser->graphImage();
+    for (const FormatRow& row : kFormats) {
+        SCOPED_TRACE(row.suffix);
+        openSave(row, QStringLiteral("graph"));
+        EXPECT_EQ(control<QLabel>(m_save, "Label5")->text(), QLatin1Char(' ') + QLatin1String(row.suffix));
+        m_save->Command1_Click();
+        EXPECT_EQ(takeMessage(), row.saved);
+        EXPECT_FALSE(m_save->isVisible());
+        const QString file = QStringLiteral("graph") + QLatin1String(row.suffix);
+        if (row.format != ImageFormat::Svg) {
+            const QImage back(workPath(file));
+            EXPECT_EQ(back.size(), QSize(609, 545));
+            EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), shown);
+            continue;
+        }
+        std::map<QString, int> elements;
+        QString viewBox;
+        QXmlStreamReader xml(bytesOf(file));
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement) {
+                ++elements[xml.name().toString()];
+                if (xml.name() == QLatin1String("svg"))
+                    viewBox = xml.attributes().value(QLatin1String("viewBox")).toString();
+            }
+        EXPECT_FALSE(xml.hasError());
+        EXPECT_EQ(viewBox, QStringLiteral("0 0 609 545"));
+        // Grid lines and the curve as polylines; the frame, the curve's first dot and the four
+        // points as paths.
+        EXPECT_GE(elements[QStringLiteral("polyline")], 2);
+        EXPECT_EQ(elements[QStringLiteral("path")], 1 + 1 + 4);
+    }
+    // Choosing a format lists the files of that kind (a save alone does not refresh the list).
+    control<QComboBox>(m_save, "Combo1")->setCurrentIndex(int(ImageFormat::Png));
+    auto* list = control<QListWidget>(m_save, "File1");
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("graph.png"));
+}
+
+TEST_F(ImageSaveFormats, ChoiceIsReachedByTabFromTheNameAndChangedByKeys) {
+    click(m_browser, "Command8");
+    auto* name = control<QLineEdit>(m_save, "Text1");
+    ASSERT_TRUE(activate(m_save, name));
+    QTest::keyClick(name, Qt::Key_Tab);
+    auto* choice = control<QComboBox>(m_save, "Combo1");
+    ASSERT_EQ(QApplication::focusWidget(), choice);
+    QTest::keyClick(choice, Qt::Key_Down);
+    EXPECT_EQ(m_save->format(), ImageFormat::Png);
+    EXPECT_EQ(control<QLabel>(m_save, "Label5")->text(), QStringLiteral(" .png"));
+    QTest::keyClick(choice, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+    EXPECT_EQ(choice->accessibleName(), QStringLiteral("保存形式"));
+}
+
+TEST_F(ImageSaveFormats, RefusalsHoldForEveryFormat) {
+    for (const FormatRow& row : kFormats) {
+        SCOPED_TRACE(row.suffix);
+        const QString suffix = QLatin1String(row.suffix);
+        writeFile(QStringLiteral("keep") + suffix, "an earlier picture");
+        ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("taken") + suffix));
+        const struct {
+            QString typed;
+            QString messageStart;
+        } refusals[] = {
+            {QString(), QStringLiteral("  ファイル名を入力して下さい！ ")},
+            {QStringLiteral("sub/keep"), QStringLiteral("  ファイル名に「/」は使えません")},
+            {QStringLiteral("taken"), QStringLiteral("  グラフ画像を保存できませんでした")},
+            {QString(300, QLatin1Char('k')), QStringLiteral("  グラフ画像を保存できませんでした")},
+        };
+        for (const auto& refusal : refusals) {
+            openSave(row, refusal.typed);
+            m_save->Command1_Click();
+            EXPECT_TRUE(takeMessage().startsWith(refusal.messageStart)) << refusal.typed.toStdString();
+            EXPECT_TRUE(m_save->isVisible());
+        }
+        EXPECT_EQ(bytesOf(QStringLiteral("keep") + suffix), QByteArray("an earlier picture"));
+        EXPECT_FALSE(exists(suffix));
+        // An existing file of that name is replaced, as the bitmap always was.
+        openSave(row, QStringLiteral("keep"));
+        m_save->Command1_Click();
+        EXPECT_EQ(takeMessage(), row.saved);
+        EXPECT_NE(bytesOf(QStringLiteral("keep") + suffix), QByteArray("an earlier picture"));
+        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).filter(suffix).size(), 1)
+            << "no temporary file left behind";
+    }
+}
+
+} // namespace
+} // namespace mirendo::testing

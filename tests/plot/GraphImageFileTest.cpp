@@ -1,0 +1,148 @@
+// A drawn graph written as SVG: the same drawing as vectors at the same size and place. (The
+// bitmaps and the replay of the display list are checked through the windows and the graph area.)
+#include "plot/GraphImageFile.h"
+#include "plot/ImageCanvas.h"
+#include "plot/Plot.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+namespace mirendo {
+namespace {
+
+constexpr QSize kGraphSize(609, 545);
+
+// The browser's graph of a sine through five points, its points added, drawn the way a graph
+// area draws: on its image and into its display list, with a clear that the list starts over at.
+GraphPicture DrawnGraph() {
+    Module1 s;
+    s.ScaleMode = 1;
+    s.XStart = 0, s.XStop = 8, s.XStep = 1, s.YStart = -1.5, s.YStop = 1.5, s.YStep = 0.5;
+    s.PointCount = 5;
+    for (int i = 1; i <= 5; ++i) {
+        s.XPlotData[i] = 2.0 * (i - 1);
+        s.YPlotData[i] = std::sin(s.XPlotData[i]);
+    }
+    s.SampleCount = 200;
+    for (int j = 1; j <= 200; ++j) {
+        s.CurveX[j] = 8.0 * (j - 1) / 199.0;
+        s.CurveY[j] = std::sin(s.CurveX[j]);
+    }
+    ImageCanvas image(kGraphSize);
+    RecordingCanvas list(kGraphSize.width(), kGraphSize.height());
+    const auto both = [&](auto draw) {
+        draw(static_cast<GraphCanvas&>(image));
+        draw(static_cast<GraphCanvas&>(list));
+    };
+    both([&](GraphCanvas& c) { PlotSavedForMode(s, c); }); // gone with the clear below
+    image.clear();
+    list.startOver();
+    list.clear();
+    both([&](GraphCanvas& c) {
+        PlotSavedForMode(s, c);
+        c.setLineWidth(10);
+        for (int i = 1; i <= s.PointCount; ++i)
+            c.dot(float(s.XPlotData[i]), float(s.YPlotData[i]), kPointRed);
+        c.setLineWidth(1);
+    });
+    image.finish();
+    return {image.image().copy(), list, Qt::white, Qt::black};
+}
+
+QByteArray Written(const GraphPicture& picture, ImageFormat format) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(WriteGraphPicture(picture, format, buffer)) << ImageFormatName(format).toStdString();
+    return buffer.data();
+}
+
+// Bounding box of the pixels near `colour` (antialiased vector rendering blends the edges, so
+// the boxes of the two renderings agree to a few pixels).
+QRect ExtentNear(const QImage& image, QColor colour) {
+    QRect r;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) < 60 && std::abs(c.green() - colour.green()) < 60 &&
+                std::abs(c.blue() - colour.blue()) < 60)
+                r = r.united(QRect(x, y, 1, 1));
+        }
+    return r;
+}
+
+void ExpectNear(const QRect& a, const QRect& b, const char* what) {
+    EXPECT_LE(std::abs(a.left() - b.left()), 3) << what;
+    EXPECT_LE(std::abs(a.top() - b.top()), 3) << what;
+    EXPECT_LE(std::abs(a.right() - b.right()), 3) << what;
+    EXPECT_LE(std::abs(a.bottom() - b.bottom()), 3) << what;
+}
+
+TEST(GraphImageFile, SvgDrawsTheSameGraphAsVectors) {
+    const GraphPicture picture = DrawnGraph();
+    const QByteArray svg = Written(picture, ImageFormat::Svg);
+
+    std::map<QString, int> elements;
+    QString viewBox;
+    QSizeF size;
+    const auto pixels = [](QStringView millimetres) {
+        return millimetres.endsWith(QLatin1String("mm")) ? millimetres.chopped(2).toDouble() / 25.4 * 96 : -1;
+    };
+    QXmlStreamReader xml(svg);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement) {
+            ++elements[xml.name().toString()];
+            if (xml.name() == QLatin1String("svg")) {
+                viewBox = xml.attributes().value(QLatin1String("viewBox")).toString();
+                size = QSizeF(pixels(xml.attributes().value(QLatin1String("width"))),
+                              pixels(xml.attributes().value(QLatin1String("height"))));
+            }
+        }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(viewBox, QStringLiteral("0 0 609 545"));
+    EXPECT_NEAR(size.width(), 609, 0.01);
+    EXPECT_NEAR(size.height(), 545, 0.01);
+    // Each grid line a polyline and the whole curve one; the frame and every dot (the curve's
+    // starting dot and the five points) a path. The plots draw no text.
+    const RecordingCanvas& calls = picture.drawing;
+    using Kind = RecordingCanvas::Kind;
+    EXPECT_EQ(elements[QStringLiteral("polyline")], int(calls.callsOf(Kind::Line).size()) + 1);
+    EXPECT_EQ(elements[QStringLiteral("path")],
+              int(calls.callsOf(Kind::Frame).size() + calls.callsOf(Kind::Dot).size()));
+    EXPECT_EQ(elements[QStringLiteral("text")], 0);
+    EXPECT_EQ(calls.callsOf(Kind::Frame).size(), 1u); // the graph before the clear is not in the list
+
+    // Drawn again at its size, the curve and the points cover the bitmap's places.
+    QSvgRenderer renderer(svg);
+    EXPECT_EQ(renderer.viewBox(), QRect(QPoint(0, 0), kGraphSize));
+    QImage rendered(kGraphSize, QImage::Format_RGB32);
+    rendered.fill(Qt::white);
+    QPainter painter(&rendered);
+    renderer.render(&painter, QRectF(QPointF(0, 0), kGraphSize));
+    painter.end();
+    ExpectNear(ExtentNear(rendered, QColor(0, 0, 255)), ExtentNear(picture.image, QColor(0, 0, 255)),
+               "curve");
+    ExpectNear(ExtentNear(rendered, QColor(255, 0, 0)), ExtentNear(picture.image, QColor(255, 0, 0)),
+               "points");
+    ExpectNear(ExtentNear(rendered, QColor(128, 128, 128)), ExtentNear(picture.image, QColor(128, 128, 128)),
+               "grid");
+}
+
+TEST(GraphImageFile, NothingToWriteWithoutAnImage) {
+    const GraphPicture empty;
+    for (ImageFormat format : kImageFormats) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        EXPECT_FALSE(WriteGraphPicture(empty, format, buffer)) << ImageFormatName(format).toStdString();
+        EXPECT_TRUE(buffer.data().isEmpty());
+    }
+}
+
+} // namespace
+} // namespace mirendo
