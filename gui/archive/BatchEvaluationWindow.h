@@ -43,7 +43,7 @@ class BatchEvaluationWindow : public QWidget {
     void saveCsv();   // CSV保存
     void browse();    // 参照…: a file dialog that fills the save box
 
-  protected:
+  private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

@@ -22,7 +22,8 @@ class Form4 : public SaveNameDialog {
     // Name box := `defaultName`, then shown.
     void openWith(const QString& defaultName) { openWithName(defaultName); }
 
-  public slots:
+  private slots:
+    // Handlers of the controls, connected in the constructor.
     void Command1_Click() override; // OK: validate and write
 
   private:

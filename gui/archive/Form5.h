@@ -23,7 +23,8 @@ class Form5 : public SaveNameDialog {
 
     ImageFormat format() const;
 
-  public slots:
+  private slots:
+    // Handlers of the controls, connected in the constructor.
     void Command1_Click() override; // OK: save
     void Combo1_Click(int index);   // format chosen: suffix and file list follow it
 

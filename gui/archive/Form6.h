@@ -40,6 +40,21 @@ class Form6 : public QWidget {
     BatchEvaluationWindow* batchWindow() const { return m_batch; }
 
   public slots:
+    // Puts "X<TAB>Y" of the last evaluation, as shown, on the clipboard (nothing shown: a beep).
+    void copyEvaluation();
+
+  signals:
+    // Back button or close; GraphDrawn is already 0.
+    void backToStart();
+
+  private:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private slots:
+    // Handlers of the controls, connected in the constructor.
     void File1_Click();
     void Command1_Click(); // グラフ描画: load and draw
     void Command4_Click(); // データ点描画: add the points
@@ -51,18 +66,6 @@ class Form6 : public QWidget {
     void Text1_KeyDown(int keyCode);
     void Text1_Click();
     void CommandBatch_Click(); // 一括計算: open the batch evaluation window
-    // Puts "X<TAB>Y" of the last evaluation, as shown, on the clipboard (nothing shown: a beep).
-    void copyEvaluation();
-
-  signals:
-    // Back button or close; GraphDrawn is already 0.
-    void backToStart();
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
 
   private:
     // A dropped archive: chosen in the lists as a click would, then drawn by the graph button.

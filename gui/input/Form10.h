@@ -30,14 +30,10 @@ class Form10 : public QWidget {
     // labels emptied, no file read yet. Does not show the dialog.
     void prepare();
 
-    void File1_Click(const QString& name); // read the clicked file
     // A point file dropped on the main window: read as a clicked file is, then accepted as by
     // "OK". A file that fails to read shows the read-error window and changes nothing, as does
     // one without points (with the message "OK" gives). True when the points were accepted.
     bool readDroppedFile(const QString& path);
-    void Command1_Click(); // "OK"
-    void Command2_Click(); // "キャンセル"
-    void Command3_Click(); // "データ書式": show the help window
 
     FolderLists* folderLists() const { return m_lists; }
     Form3* readErrorWindow() const { return m_form3; } // null until the first failed read
@@ -49,9 +45,16 @@ class Form10 : public QWidget {
     void accepted();
     void cancelled();
 
-  protected:
+  private:
     // The close box cancels: otherwise the hidden main window would never come back.
     void closeEvent(QCloseEvent* event) override;
+
+  private slots:
+    // Handlers of the controls, connected in the constructor.
+    void File1_Click(const QString& name); // read the clicked file
+    void Command1_Click();                 // "OK"
+    void Command2_Click();                 // "キャンセル"
+    void Command3_Click();                 // "データ書式": show the help window
 
   private:
     // The clicked-file steps from the read on: shared state, List1, range texts, hand-over.

@@ -29,6 +29,16 @@ class Form11 : public QWidget {
     // finishing buttons off; shows the dialog with the focus in the X box.
     void openForEntry();
 
+  signals:
+    void pointsPublished(const mirendo::PublishedPoints& points);
+    void cancelled();
+
+  private:
+    // The close box cancels: otherwise the hidden main window would never come back.
+    void closeEvent(QCloseEvent* event) override;
+
+  private slots:
+    // Handlers of the controls, connected in the constructor.
     void Command1_Click(); // "OK・次データ": take the point of the entry row
     void Command2_Click(); // "入力終了": allow corrections and finishing
     void Command3_Click(); // "入力値を修正する": focus to the correction number
@@ -36,14 +46,6 @@ class Form11 : public QWidget {
     void Command5_Click(); // "キャンセル"
     void Command6_Click(); // "修正終了": publish
     void Command7_Click(); // "OK" of the correction row
-
-  signals:
-    void pointsPublished(const mirendo::PublishedPoints& points);
-    void cancelled();
-
-  protected:
-    // The close box cancels: otherwise the hidden main window would never come back.
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     void wireControls();

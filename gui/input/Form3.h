@@ -9,6 +9,8 @@ class Form3 : public QWidget {
   public:
     explicit Form3(QWidget* parent = nullptr);
 
+  private slots:
+    // Handlers of the controls, connected in the constructor.
     void Command1_Click(); // "閉じる"
 };
 

@@ -13,11 +13,13 @@ class Form9 : public QWidget {
   public:
     explicit Form9(const QString& workDir, QWidget* parent = nullptr);
 
+  private:
+    void showEvent(QShowEvent* event) override;
+
+  private slots:
+    // Handlers of the controls, connected in the constructor.
     void File1_Click(const QString& name); // list the example's lines
     void Command1_Click();                 // "閉じる": empty the list and hide
-
-  protected:
-    void showEvent(QShowEvent* event) override;
 
   private:
     void refreshFiles();

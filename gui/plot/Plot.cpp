@@ -41,7 +41,7 @@ Axis makeAxis(AxisKind kind, double start, double stop, double step, const std::
 // than the pixels along the axis only every m-th line is drawn (still exact grid positions, spread
 // over the whole axis); the picture looks the same and a tiny step cannot stall the window. A step
 // that is not positive gives no inner line, as if it were the axis length.
-template <class Draw> void linearGridPositions(const Axis& axis, int pixels, Draw draw) {
+template <class Draw> void LinearGridPositions(const Axis& axis, int pixels, Draw draw) {
     const double length = axis.stop - axis.start;
     if (!(axis.step > 0) || !std::isfinite(axis.step) || !std::isfinite(axis.start) ||
         !std::isfinite(length) || !(length > 0))
@@ -61,7 +61,7 @@ template <class Draw> void linearGridPositions(const Axis& axis, int pixels, Dra
 // decade is always drawn; the next one only while the last line, ln 10 + k * Ln10, is below the
 // axis length. Since the stored Ln10 is slightly above ln 10, this includes one decade starting on
 // the far end of the frame. Spans of more decades than pixels are thinned like the linear grid.
-template <class Draw> void logGridPositions(const Axis& axis, double ln10, int pixels, Draw draw) {
+template <class Draw> void LogGridPositions(const Axis& axis, double ln10, int pixels, Draw draw) {
     const double maxDecades = std::max(1, pixels);
     const bool bounded = std::isfinite(axis.length) && ln10 > 0 && std::isfinite(ln10);
     const double decades = bounded ? axis.length / ln10 : 0.0;
@@ -76,16 +76,16 @@ template <class Draw> void logGridPositions(const Axis& axis, double ln10, int p
     }
 }
 
-template <class Draw> void gridPositions(const Axis& axis, double ln10, int pixels, Draw draw) {
+template <class Draw> void GridPositions(const Axis& axis, double ln10, int pixels, Draw draw) {
     if (axis.kind == AxisKind::Linear)
-        linearGridPositions(axis, pixels, draw);
+        LinearGridPositions(axis, pixels, draw);
     else
-        logGridPositions(axis, ln10, pixels, draw);
+        LogGridPositions(axis, ln10, pixels, draw);
 }
 
 // ln of a logarithmic axis start: the shift between a log-space value and the plot space.
 // Not defined for a start that is not positive; callers draw nothing that needs it then.
-bool logOffset(const Axis& axis, double& offset) {
+bool LogOffset(const Axis& axis, double& offset) {
     offset = 0;
     if (axis.kind == AxisKind::Linear)
         return true;
@@ -95,7 +95,7 @@ bool logOffset(const Axis& axis, double& offset) {
     return true;
 }
 
-std::string label(const Axis& axis, double value, const std::string& text, double plainBound) {
+std::string AxisLabel(const Axis& axis, double value, const std::string& text, double plainBound) {
     return axis.kind == AxisKind::Linear ? LimitLabelText(value, plainBound) : text;
 }
 
@@ -107,26 +107,26 @@ struct GraphOptions {
     int requestMode = 1;           // mode of the engine request (main window)
 };
 
-void scaleAndGrid(const Axis& x, const Axis& y, double ln10, GraphCanvas& c) {
+void ScaleAndGrid(const Axis& x, const Axis& y, double ln10, GraphCanvas& c) {
     c.setScale(float(x.origin - 0.08 * x.length), float(y.origin + 1.02 * y.length), float(1.1 * x.length),
                float(-1.1 * y.length));
     c.setLineWidth(1);
     const float y0 = float(y.origin);
     const float y1 = float(y.origin + y.length);
-    gridPositions(x, ln10, c.pixelWidth(),
+    GridPositions(x, ln10, c.pixelWidth(),
                   [&](double px) { c.line(float(px), y0, float(px), y1, kGridGrey); });
     const float x0 = float(x.origin);
     const float x1 = float(x.origin + x.length);
-    gridPositions(y, ln10, c.pixelHeight(),
+    GridPositions(y, ln10, c.pixelHeight(),
                   [&](double py) { c.line(x0, float(py), x1, float(py), kGridGrey); });
     c.setLineWidth(2);
     c.frameRect(x0, y0, x1, y1);
 }
 
-void drawCurveSamples(const Module1& s, GraphCanvas& c, const Axis& x, const Axis& y) {
+void DrawCurveSamples(const Module1& s, GraphCanvas& c, const Axis& x, const Axis& y) {
     double ox = 0;
     double oy = 0;
-    if (!logOffset(x, ox) || !logOffset(y, oy))
+    if (!LogOffset(x, ox) || !LogOffset(y, oy))
         return;
     c.dot(float(s.CurveX[1] - ox), float(s.CurveY[1] - oy), kCurveBlue);
     const int n = s.SamplesInUse();
@@ -138,13 +138,13 @@ PointPlotOutcome drawGraph(const Module1& s, GraphCanvas& c, AxisKinds kinds, co
                            const GraphOptions& o) {
     const Axis x = makeAxis(kinds.x, s.XStart, s.XStop, s.XStep, t.xStart, t.xStop, s.Ln10);
     const Axis y = makeAxis(kinds.y, s.YStart, s.YStop, s.YStep, t.yStart, t.yStop, s.Ln10);
-    scaleAndGrid(x, y, s.Ln10, c);
+    ScaleAndGrid(x, y, s.Ln10, c);
 
     if (o.drawPoints) {
         c.setLineWidth(10);
         double ox = 0;
         double oy = 0;
-        if (logOffset(x, ox) && logOffset(y, oy)) {
+        if (LogOffset(x, ox) && LogOffset(y, oy)) {
             const bool logX = x.kind == AxisKind::Logarithmic;
             const bool logY = y.kind == AxisKind::Logarithmic;
             for (int i = 1; i <= s.PointsInUse(); ++i) {
@@ -157,14 +157,14 @@ PointPlotOutcome drawGraph(const Module1& s, GraphCanvas& c, AxisKinds kinds, co
     c.setLineWidth(1);
 
     PointPlotOutcome out;
-    out.labels.xStart = label(x, s.XStart, t.xStart, o.labelPlainBound);
-    out.labels.xStop = label(x, s.XStop, t.xStop, o.labelPlainBound);
-    out.labels.yStart = label(y, s.YStart, t.yStart, o.labelPlainBound);
-    out.labels.yStop = label(y, s.YStop, t.yStop, o.labelPlainBound);
+    out.labels.xStart = AxisLabel(x, s.XStart, t.xStart, o.labelPlainBound);
+    out.labels.xStop = AxisLabel(x, s.XStop, t.xStop, o.labelPlainBound);
+    out.labels.yStart = AxisLabel(y, s.YStart, t.yStart, o.labelPlainBound);
+    out.labels.yStop = AxisLabel(y, s.YStop, t.yStop, o.labelPlainBound);
 
     if (o.drawCurve) {
         c.setLineWidth(2);
-        drawCurveSamples(s, c, x, y);
+        DrawCurveSamples(s, c, x, y);
     }
 
     PointRequest& r = out.request;
@@ -177,26 +177,26 @@ PointPlotOutcome drawGraph(const Module1& s, GraphCanvas& c, AxisKinds kinds, co
     return out;
 }
 
-int modeOf(AxisKinds kinds) {
+int ModeOf(AxisKinds kinds) {
     if (kinds.x == AxisKind::Linear)
         return kinds.y == AxisKind::Linear ? 1 : 2;
     return kinds.y == AxisKind::Linear ? 3 : 4;
 }
 
-PointPlotOutcome plotPoints(const Module1& s, GraphCanvas& c, const LimitTexts& t, AxisKinds kinds) {
+PointPlotOutcome PlotPointsWithAxes(const Module1& s, GraphCanvas& c, const LimitTexts& t, AxisKinds kinds) {
     GraphOptions o;
-    o.requestMode = modeOf(kinds);
+    o.requestMode = ModeOf(kinds);
     return drawGraph(s, c, kinds, t, o);
 }
 
-void plotCurve(const Module1& s, GraphCanvas& c, AxisKinds kinds) {
+void PlotCurveWithAxes(const Module1& s, GraphCanvas& c, AxisKinds kinds) {
     // Same axes as the point plot, so the offsets are those the points were shifted by.
     const Axis x = makeAxis(kinds.x, s.XStart, s.XStop, s.XStep, {}, {}, s.Ln10);
     const Axis y = makeAxis(kinds.y, s.YStart, s.YStop, s.YStep, {}, {}, s.Ln10);
-    drawCurveSamples(s, c, x, y);
+    DrawCurveSamples(s, c, x, y);
 }
 
-RangeLabels plotSaved(const Module1& s, GraphCanvas& c, AxisKinds kinds) {
+RangeLabels PlotSavedWithAxes(const Module1& s, GraphCanvas& c, AxisKinds kinds) {
     GraphOptions o;
     o.labelPlainBound = 100;
     o.drawPoints = false;
@@ -218,51 +218,51 @@ double DecadeExponent(const std::string& limitText) {
 }
 
 PointPlotOutcome PlotPointsLinLin(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
-    return plotPoints(s, c, t, kLinLin);
+    return PlotPointsWithAxes(s, c, t, kLinLin);
 }
 PointPlotOutcome PlotPointsLinLog(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
-    return plotPoints(s, c, t, kLinLog);
+    return PlotPointsWithAxes(s, c, t, kLinLog);
 }
 PointPlotOutcome PlotPointsLogLin(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
-    return plotPoints(s, c, t, kLogLin);
+    return PlotPointsWithAxes(s, c, t, kLogLin);
 }
 PointPlotOutcome PlotPointsLogLog(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
-    return plotPoints(s, c, t, kLogLog);
+    return PlotPointsWithAxes(s, c, t, kLogLog);
 }
 PointPlotOutcome PlotPointsForMode(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
-    return plotPoints(s, c, t, AxesOfScaleMode(s.ScaleMode));
+    return PlotPointsWithAxes(s, c, t, AxesOfScaleMode(s.ScaleMode));
 }
 
 void PlotCurveLinLin(const Module1& s, GraphCanvas& c) {
-    plotCurve(s, c, kLinLin);
+    PlotCurveWithAxes(s, c, kLinLin);
 }
 void PlotCurveLinLog(const Module1& s, GraphCanvas& c) {
-    plotCurve(s, c, kLinLog);
+    PlotCurveWithAxes(s, c, kLinLog);
 }
 void PlotCurveLogLin(const Module1& s, GraphCanvas& c) {
-    plotCurve(s, c, kLogLin);
+    PlotCurveWithAxes(s, c, kLogLin);
 }
 void PlotCurveLogLog(const Module1& s, GraphCanvas& c) {
-    plotCurve(s, c, kLogLog);
+    PlotCurveWithAxes(s, c, kLogLog);
 }
 void PlotCurveForMode(const Module1& s, GraphCanvas& c) {
-    plotCurve(s, c, AxesOfScaleMode(s.ScaleMode));
+    PlotCurveWithAxes(s, c, AxesOfScaleMode(s.ScaleMode));
 }
 
 RangeLabels PlotSavedLinLin(const Module1& s, GraphCanvas& c) {
-    return plotSaved(s, c, kLinLin);
+    return PlotSavedWithAxes(s, c, kLinLin);
 }
 RangeLabels PlotSavedLinLog(const Module1& s, GraphCanvas& c) {
-    return plotSaved(s, c, kLinLog);
+    return PlotSavedWithAxes(s, c, kLinLog);
 }
 RangeLabels PlotSavedLogLin(const Module1& s, GraphCanvas& c) {
-    return plotSaved(s, c, kLogLin);
+    return PlotSavedWithAxes(s, c, kLogLin);
 }
 RangeLabels PlotSavedLogLog(const Module1& s, GraphCanvas& c) {
-    return plotSaved(s, c, kLogLog);
+    return PlotSavedWithAxes(s, c, kLogLog);
 }
 RangeLabels PlotSavedForMode(const Module1& s, GraphCanvas& c) {
-    return plotSaved(s, c, AxesOfScaleMode(s.ScaleMode));
+    return PlotSavedWithAxes(s, c, AxesOfScaleMode(s.ScaleMode));
 }
 
 } // namespace mirendo

@@ -17,7 +17,7 @@ class EnterKeys : public QObject {
     void moveOn(QLineEdit* from, QWidget* to);
     void clickOnEnter(QPushButton* button);
 
-  protected:
+  private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

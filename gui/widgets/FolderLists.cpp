@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 
-QStringList mountedRoots() {
+QStringList MountedRoots() {
     QStringList roots;
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         // Containers bind-mount single files (/etc/hosts); only folders can be browsed.
@@ -33,11 +33,11 @@ QStringList mountedRoots() {
     return roots;
 }
 
-QString rootOf(const QString& path) {
+QString RootOf(const QString& path) {
     return QDir::cleanPath(QStorageInfo(path).rootPath());
 }
 
-bool isBrowsableFolder(const QString& path) {
+bool IsBrowsableFolder(const QString& path) {
     const QFileInfo info(path);
     return info.exists() && info.isDir() && info.isReadable() && info.isExecutable();
 }
@@ -63,7 +63,7 @@ FolderLists::FolderLists(QComboBox* drive, QListWidget* dir, QListWidget* file, 
     nameForScreenReaders(m_dir, QStringLiteral("フォルダ"));
     nameForScreenReaders(m_file, QStringLiteral("ファイル"));
     if (m_drive) {
-        for (const QString& root : mountedRoots())
+        for (const QString& root : MountedRoots())
             m_drive->addItem(root, root);
         connect(m_drive, &QComboBox::activated, this, [this](int index) {
             const QString root = m_drive->itemData(index).toString();
@@ -92,7 +92,7 @@ FolderLists::FolderLists(QComboBox* drive, QListWidget* dir, QListWidget* file, 
 
 bool FolderLists::moveToDrive(const QString& root) {
     const QString working = QDir::cleanPath(QDir::currentPath());
-    if (rootOf(working) == root && setPath(working))
+    if (RootOf(working) == root && setPath(working))
         return true;
     return setPath(root);
 }
@@ -100,7 +100,7 @@ bool FolderLists::moveToDrive(const QString& root) {
 void FolderLists::selectDriveOf(const QString& path) {
     if (!m_drive)
         return;
-    const QString root = rootOf(path);
+    const QString root = RootOf(path);
     const QSignalBlocker block(m_drive);
     int index = m_drive->findData(root);
     if (index < 0) {
@@ -114,7 +114,7 @@ bool FolderLists::setPath(const QString& path) {
     if (path.isEmpty())
         return false;
     const QString clean = QDir::cleanPath(QDir(path).absolutePath());
-    if (!isBrowsableFolder(clean))
+    if (!IsBrowsableFolder(clean))
         return false;
     m_path = clean;
     selectDriveOf(m_path);
@@ -160,7 +160,7 @@ void FolderLists::fillFolders() {
 
 void FolderLists::resetToCurrentFolderOfDrive() {
     QString root =
-        m_drive && m_drive->currentIndex() >= 0 ? m_drive->currentData().toString() : rootOf(m_path);
+        m_drive && m_drive->currentIndex() >= 0 ? m_drive->currentData().toString() : RootOf(m_path);
     if (!moveToDrive(root))
         setPath(m_path); // refresh in place; the drive may have gone away
 }

@@ -20,7 +20,7 @@ class ListKeyChoice : public QObject {
   signals:
     void chosen(QListWidgetItem* item);
 
-  protected:
+  private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

@@ -8,15 +8,15 @@
 namespace mirendo {
 
 namespace {
-MessageHook& hook() {
+MessageHook& Hook() {
     static MessageHook installed;
     return installed;
 }
 } // namespace
 
 void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
-    if (hook()) {
-        hook()(text, icon);
+    if (Hook()) {
+        Hook()(text, icon);
         return;
     }
     QMessageBox::Icon boxIcon = QMessageBox::Warning;
@@ -30,7 +30,7 @@ void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
 }
 
 void SetMessageHook(MessageHook newHook) {
-    hook() = std::move(newHook);
+    Hook() = std::move(newHook);
 }
 
 void Beep() {

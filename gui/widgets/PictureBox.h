@@ -75,7 +75,7 @@ class PictureBox : public QWidget, public GraphCanvas {
     // A key asks for the readout to move (only while the keyboard readout is on).
     void stepRequested(mirendo::ReadoutStep step);
 
-  protected:
+  private:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

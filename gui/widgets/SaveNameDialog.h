@@ -23,10 +23,6 @@ class SaveNameDialog : public QWidget {
   public:
     FolderLists* folderLists() const { return m_lists; }
 
-  public slots:
-    virtual void Command1_Click() = 0; // OK: check the name and save
-    void Command2_Click();             // Cancel
-
   protected:
     // The table at `tablePath` holds Drive1, Dir1, File1, Text1, Command1 and Command2; the lists
     // show `patterns`.
@@ -43,6 +39,11 @@ class SaveNameDialog : public QWidget {
     // False after a message headed by `failure`.
     bool saveAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
                         const QString& failure);
+
+  private slots:
+    // Handlers of the controls, connected in the constructor.
+    virtual void Command1_Click() = 0; // OK: check the name and save
+    void Command2_Click();             // Cancel
 
   private:
     FolderLists* m_lists = nullptr;

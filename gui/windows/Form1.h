@@ -71,7 +71,7 @@ class Form1 : public QWidget {
     // file-input dialog reads a clicked file.
     void pointFileDropped(const QString& path);
 
-  protected:
+  private:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

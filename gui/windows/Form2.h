@@ -21,7 +21,7 @@ class Form2 : public QWidget {
     // "Exit" or closing: the exchange files are already deleted; the program is to end at once.
     void exitRequested();
 
-  protected:
+  private:
     void closeEvent(QCloseEvent* event) override;
 
   private:

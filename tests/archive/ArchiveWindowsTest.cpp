@@ -10,6 +10,7 @@
 #include "plot/Readout.h"
 #include "plot/RecordingCanvas.h"
 #include "state/NumberText.h"
+#include "support/Handlers.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
 #include "widgets/PictureBox.h"
@@ -104,7 +105,7 @@ class ArchiveWindows : public ::testing::Test {
         form.setSettingTextsProvider([settings] { return QtTexts(settings); });
         ASSERT_TRUE(form.folderLists()->setPath(m_dir.path()));
         form.openWith(name);
-        form.Command1_Click();
+        testing::InvokeHandler(&form, "Command1_Click");
         const Message m = takeMessage();
         ASSERT_EQ(m.text, kSaved);
         EXPECT_EQ(m.icon, MessageIcon::None);
@@ -158,7 +159,7 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
         EXPECT_FALSE(control(browser, "Command1")->isEnabled());
         select(browser, name + QStringLiteral("-Mi.csv"));
         EXPECT_TRUE(control(browser, "Command1")->isEnabled());
-        browser.Command1_Click();
+        testing::InvokeHandler(&browser, "Command1_Click");
         ASSERT_TRUE(noMessages()) << takeMessage().text.toStdString();
 
         EXPECT_EQ(shared.GraphDrawn, 1);
@@ -193,7 +194,7 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
         }
 
         // The points land on their data positions, in red.
-        browser.Command4_Click();
+        testing::InvokeHandler(&browser, "Command4_Click");
         auto* picture = browser.findChild<PictureBox*>(QStringLiteral("Picture1"));
         ASSERT_NE(picture, nullptr);
         for (const auto& [x, y] : calc.points) {
@@ -276,7 +277,7 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
         if (c.afterListing)
             c.afterListing(folder);
         form.openWith(c.typed);
-        form.Command1_Click();
+        testing::InvokeHandler(&form, "Command1_Click");
         const Message m = takeMessage();
         EXPECT_TRUE(m.text.startsWith(c.messageStart)) << m.text.toStdString();
         EXPECT_EQ(m.icon, MessageIcon::Warning);
@@ -293,14 +294,14 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
     form.setSettingTextsProvider([good] { return QtTexts(good); });
     ASSERT_TRUE(form.folderLists()->setPath(m_dir.path()));
     form.openWith(QStringLiteral("keep"));
-    form.Command1_Click();
+    testing::InvokeHandler(&form, "Command1_Click");
     EXPECT_EQ(takeMessage().text, kSaved);
     EXPECT_EQ(FileBytes(path(QStringLiteral("keep-Mi.csv"))).toStdString(), FormatArchive(state, good).bytes);
     EXPECT_EQ(state.FilePath, path(QStringLiteral("keep-Mi.csv")).toStdString());
 
     // Cancel writes nothing.
     form.openWith(QStringLiteral("cancelled"));
-    form.Command2_Click();
+    testing::InvokeHandler(&form, "Command2_Click");
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("cancelled-Mi.csv"))));
 }
@@ -340,7 +341,7 @@ TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
     browser.prepare();
     ASSERT_TRUE(browser.folderLists()->setPath(m_dir.path()));
     select(browser, QStringLiteral("good-Mi.csv"));
-    browser.Command1_Click();
+    testing::InvokeHandler(&browser, "Command1_Click");
     ASSERT_TRUE(noMessages());
     const std::string loadedBytes = FormatArchive(shared, calc.settings).bytes;
     const Module1 before = shared;
@@ -352,7 +353,7 @@ TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
         select(browser, QString::fromLatin1(c.file));
         if (std::string(c.file) == "removed-Mi.csv")
             QFile::remove(path(QString::fromLatin1(c.file)));
-        browser.Command1_Click();
+        testing::InvokeHandler(&browser, "Command1_Click");
         const Message m = takeMessage();
         EXPECT_TRUE(m.text.contains(QStringLiteral("読み込めません"))) << m.text.toStdString();
         EXPECT_TRUE(m.text.contains(QString::fromLatin1(c.file))) << m.text.toStdString();
@@ -385,27 +386,27 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
     auto* text1 = browser.findChild<QLineEdit*>(QStringLiteral("Text1"));
 
     // Nothing drawn here yet: no readout over the empty graph, whatever the main window shows.
-    browser.Picture1_MouseMove(1.0f, 1.0f);
+    testing::InvokeHandler(&browser, "Picture1_MouseMove", 1.0f, 1.0f);
     EXPECT_FALSE(picture->cursorLinesVisible());
 
     // No file selected.
-    browser.Command1_Click();
+    testing::InvokeHandler(&browser, "Command1_Click");
     EXPECT_EQ(takeMessage().text, kSelectFile);
     EXPECT_EQ(shared.ScaleMode, 0);
 
     select(browser, QStringLiteral("steps-Mi.csv"));
-    browser.Command1_Click();
+    testing::InvokeHandler(&browser, "Command1_Click");
     ASSERT_TRUE(noMessages());
 
     // Readout over the curve: the same texts as the shared readout code gives.
     const float inside = float(shared.CurveX[30] - std::log(shared.XStart));
     const Readout expected = ComputeReadout(shared, inside);
     ASSERT_EQ(expected.action, Readout::Action::Show);
-    browser.Picture1_MouseMove(inside, 0);
+    testing::InvokeHandler(&browser, "Picture1_MouseMove", inside, 0);
     EXPECT_TRUE(picture->cursorLinesVisible());
     EXPECT_EQ(textOf(browser, "Label7").toStdString(), expected.xText);
     EXPECT_EQ(textOf(browser, "Label8").toStdString(), expected.yText);
-    browser.Picture1_MouseMove(-100.0f, 0);
+    testing::InvokeHandler(&browser, "Picture1_MouseMove", -100.0f, 0);
     EXPECT_FALSE(picture->cursorLinesVisible());
     EXPECT_EQ(textOf(browser, "Label7"), QString());
 
@@ -425,16 +426,16 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
     EXPECT_EQ(textOf(browser, "Label6"), QString());
 
     // The image save gets the selected name less ".csv", or a safe name without a selection.
-    browser.Command8_Click();
+    testing::InvokeHandler(&browser, "Command8_Click");
     EXPECT_EQ(shared.ImageSource, 2);
     EXPECT_TRUE(imageSave.isVisible());
     EXPECT_EQ(textOf(imageSave, "Text1"), QStringLiteral("steps-Mi"));
     browser.folderLists()->clearSelection();
-    browser.Command8_Click();
+    testing::InvokeHandler(&browser, "Command8_Click");
     EXPECT_EQ(textOf(imageSave, "Text1"), QStringLiteral("graph"));
 
     // Reset.
-    browser.Command3_Click();
+    testing::InvokeHandler(&browser, "Command3_Click");
     EXPECT_EQ(shared.GraphDrawn, 0);
     EXPECT_EQ(textOf(browser, "Label14"), QStringLiteral("X-Start"));
     EXPECT_EQ(textOf(browser, "Label17"), QStringLiteral("Y-Stop"));
@@ -468,7 +469,7 @@ TEST_F(ArchiveWindows, ImageSaveWritesARealBitmap) {
     for (const auto& [source, expected] : {std::pair{1, &mainImage}, std::pair{2, &browserImage}}) {
         const QString name = QStringLiteral("graph%1").arg(source);
         form.open(name, GraphPicture{*expected});
-        form.Command1_Click();
+        testing::InvokeHandler(&form, "Command1_Click");
         const Message m = takeMessage();
         EXPECT_EQ(m.text, kImageSaved);
         EXPECT_EQ(m.icon, MessageIcon::None);
@@ -488,7 +489,7 @@ TEST_F(ArchiveWindows, ImageSaveWritesARealBitmap) {
     for (const QString& typed :
          {QStringLiteral("taken"), QStringLiteral("sub/keep"), QString(300, QLatin1Char('k')), QString()}) {
         form.open(typed, GraphPicture{browserImage});
-        form.Command1_Click();
+        testing::InvokeHandler(&form, "Command1_Click");
         const Message m = takeMessage();
         EXPECT_EQ(m.icon, MessageIcon::Warning) << typed.toStdString();
         EXPECT_TRUE(form.isVisible());
@@ -514,10 +515,10 @@ TEST_F(ArchiveWindows, GrabsTheWindowsWhenAsked) {
     ASSERT_TRUE(browser.folderLists()->setPath(m_dir.path()));
     browser.show();
     select(browser, QStringLiteral("12-07-2026-Mi.csv"));
-    browser.Command1_Click();
-    browser.Command4_Click();
+    testing::InvokeHandler(&browser, "Command1_Click");
+    testing::InvokeHandler(&browser, "Command4_Click");
     const float x = float(shared.CurveX[70] - std::log(shared.XStart));
-    browser.Picture1_MouseMove(x, 0);
+    testing::InvokeHandler(&browser, "Picture1_MouseMove", x, 0);
     auto* text1 = browser.findChild<QLineEdit*>(QStringLiteral("Text1"));
     text1->setText(QStringLiteral("1234.5"));
     QTest::keyClick(text1, Qt::Key_Return);
@@ -528,7 +529,7 @@ TEST_F(ArchiveWindows, GrabsTheWindowsWhenAsked) {
     ASSERT_TRUE(dataSave.folderLists()->setPath(m_dir.path()));
     dataSave.openWith(QStringLiteral("12-07-2026"));
     EXPECT_TRUE(dataSave.grab().save(out + QStringLiteral("/Form4.png")));
-    browser.Command8_Click();
+    testing::InvokeHandler(&browser, "Command8_Click");
     ASSERT_TRUE(imageSave.folderLists()->setPath(m_dir.path()));
     EXPECT_TRUE(imageSave.grab().save(out + QStringLiteral("/Form5.png")));
 }

@@ -9,6 +9,7 @@
 #include "archive/BatchTableModel.h"
 #include "archive/Form5.h"
 #include "archive/Form6.h"
+#include "support/Handlers.h"
 #include "support/WindowTest.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
@@ -283,7 +284,7 @@ TEST_F(BatchWindow, GrabsTheWindowsWhenAsked) {
     if (out.isEmpty())
         GTEST_SKIP() << "set MIRENDO_GRAB_DIR to write the pictures";
     load(3);
-    m_browser.Command4_Click();
+    testing::InvokeHandler(&m_browser, "Command4_Click");
     evaluateSingle(QStringLiteral("1000"));
     QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason); // the result as the keyboard user sees it
     QApplication::sendEvent(browserControl("Label6"), &focusIn);

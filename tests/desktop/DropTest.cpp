@@ -3,6 +3,7 @@
 #include "archive/ArchiveSamples.h"
 #include "input/Form3.h"
 #include "support/AppTest.h"
+#include "support/Handlers.h"
 #include "widgets/FileDrop.h"
 #include "widgets/FolderLists.h"
 #include "widgets/PictureBox.h"
@@ -157,7 +158,7 @@ TEST_F(DropTest, EveryWindowRefusesForeignDropsAndChangesNothing) {
     ASSERT_FALSE(main->isVisible());
     dropFiles(main, {"points.csv"});
     EXPECT_EQ(takeMessage(), DropRefusalText(DropTarget::PointFile, DropRefusal::NotNow));
-    m_windows->form10()->Command2_Click();
+    testing::InvokeHandler(m_windows->form10(), "Command2_Click");
 
     EXPECT_EQ(m_state.FilePath, before);
     EXPECT_EQ(m_state.PointCount, 2);

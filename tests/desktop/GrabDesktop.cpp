@@ -9,6 +9,7 @@
 #include "input/Form10.h"
 #include "input/Form11.h"
 #include "input/Form9.h"
+#include "support/Handlers.h"
 #include "widgets/MessageBox.h"
 #include "windows/Calculation.h"
 #include "windows/Form1.h"
@@ -88,14 +89,14 @@ int main(int argc, char* argv[]) {
     mirendo::Form1* main = windows.form1();
     child<QPushButton>(main, "Command9")->click();
     mirendo::Form10* input = windows.form10();
-    input->File1_Click(QStringLiteral("missing.csv"));
+    mirendo::testing::InvokeHandler(input, "File1_Click", QStringLiteral("missing.csv"));
     if (QWidget* readError = input->findChild<QWidget*>(QStringLiteral("Form3"))) {
         grab(readError, child(readError, "Command1"));
         readError->hide();
     }
-    input->File1_Click(QStringLiteral("ex_decay.csv"));
+    mirendo::testing::InvokeHandler(input, "File1_Click", QStringLiteral("ex_decay.csv"));
     grab(input, child(input, "Command1"));
-    input->Command1_Click();
+    mirendo::testing::InvokeHandler(input, "Command1_Click");
 
     for (const char* name : {"Command3", "Command1", "Command4", "Command5"})
         child<QPushButton>(main, name)->click();
@@ -130,11 +131,11 @@ int main(int argc, char* argv[]) {
     mirendo::Form6* browser = windows.form6();
     auto* files = child<QListWidget>(browser, "File1");
     files->setCurrentRow(0);
-    browser->File1_Click();
-    browser->Command1_Click();
-    browser->Command4_Click();
+    mirendo::testing::InvokeHandler(browser, "File1_Click");
+    mirendo::testing::InvokeHandler(browser, "Command1_Click");
+    mirendo::testing::InvokeHandler(browser, "Command4_Click");
     child<QLineEdit>(browser, "Text1")->setText(QStringLiteral("3"));
-    browser->Text1_KeyDown(13);
+    mirendo::testing::InvokeHandler(browser, "Text1_KeyDown", 13);
     stepCrosshair(browser, 8);
     grab(browser, child(browser, "Picture1"));
     return 0;

@@ -3,6 +3,7 @@
 // of the save hold for each of them.
 #include "archive/ArchiveSamples.h"
 #include "support/AppTest.h"
+#include "support/Handlers.h"
 #include "widgets/FolderLists.h"
 
 #include <QComboBox>
@@ -38,7 +39,7 @@ class ImageSaveFormats : public AppTest {
         m_browser = m_windows->form6();
         ASSERT_TRUE(m_browser->folderLists()->setPath(m_dir.path()));
         ASSERT_TRUE(m_browser->folderLists()->selectFile(QStringLiteral("run-Mi.csv")));
-        m_browser->File1_Click();
+        testing::InvokeHandler(m_browser, "File1_Click");
         click(m_browser, "Command1");
         click(m_browser, "Command4");
         m_save = m_windows->form5();
@@ -63,7 +64,7 @@ TEST_F(ImageSaveFormats, EveryFormatWritesTheShownGraph) {
         SCOPED_TRACE(row.suffix);
         openSave(row, QStringLiteral("graph"));
         EXPECT_EQ(control<QLabel>(m_save, "Label5")->text(), QLatin1Char(' ') + QLatin1String(row.suffix));
-        m_save->Command1_Click();
+        testing::InvokeHandler(m_save, "Command1_Click");
         EXPECT_EQ(takeMessage(), row.saved);
         EXPECT_FALSE(m_save->isVisible());
         const QString file = QStringLiteral("graph") + QLatin1String(row.suffix);
@@ -128,7 +129,7 @@ TEST_F(ImageSaveFormats, RefusalsHoldForEveryFormat) {
         };
         for (const auto& refusal : refusals) {
             openSave(row, refusal.typed);
-            m_save->Command1_Click();
+            testing::InvokeHandler(m_save, "Command1_Click");
             EXPECT_TRUE(takeMessage().startsWith(refusal.messageStart)) << refusal.typed.toStdString();
             EXPECT_TRUE(m_save->isVisible());
         }
@@ -136,7 +137,7 @@ TEST_F(ImageSaveFormats, RefusalsHoldForEveryFormat) {
         EXPECT_FALSE(exists(suffix));
         // An existing file of that name is replaced, as the bitmap always was.
         openSave(row, QStringLiteral("keep"));
-        m_save->Command1_Click();
+        testing::InvokeHandler(m_save, "Command1_Click");
         EXPECT_EQ(takeMessage(), row.saved);
         EXPECT_NE(bytesOf(QStringLiteral("keep") + suffix), QByteArray("an earlier picture"));
         EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).filter(suffix).size(), 1)

@@ -3,6 +3,7 @@
 #include "support/AppTest.h"
 
 #include "plot/Readout.h"
+#include "support/Handlers.h"
 #include "widgets/FolderLists.h"
 
 #include <QComboBox>
@@ -272,8 +273,8 @@ TEST_F(Keyboard, BrowserDrawsAndEvaluatesWithoutTheMouse) {
     click(m_windows->form2(), "Command1");
     Form1* main = m_windows->form1();
     click(main, "Command9");
-    m_windows->form10()->File1_Click(QStringLiteral("pts.csv"));
-    m_windows->form10()->Command1_Click();
+    testing::InvokeHandler(m_windows->form10(), "File1_Click", QStringLiteral("pts.csv"));
+    testing::InvokeHandler(m_windows->form10(), "Command1_Click");
     for (const char* name : {"Command3", "Command1", "Command4", "Command5"})
         click(main, name);
     ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isWaitingForResult(); }, 11000));

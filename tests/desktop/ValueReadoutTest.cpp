@@ -3,6 +3,7 @@
 #include "support/AppTest.h"
 
 #include "plot/Readout.h"
+#include "support/Handlers.h"
 #include "widgets/PictureBox.h"
 
 #include <QAccessible>
@@ -54,7 +55,7 @@ class ValueReadout : public AppTest {
         click(m_windows->form2(), "Command3");
         Form6* browser = m_windows->form6();
         clickListItem(browser, "File1", QStringLiteral("run-Mi.csv"));
-        browser->Command1_Click();
+        testing::InvokeHandler(browser, "Command1_Click");
         return browser;
     }
 
@@ -133,7 +134,7 @@ TEST_F(ValueReadout, ValueLabelsReadTheirValues) {
     click(entry, "Command1");
     Form6* browser = browse();
     control<QLineEdit>(browser, "Text1")->setText(QStringLiteral("3"));
-    browser->Text1_KeyDown(13);
+    testing::InvokeHandler(browser, "Text1_KeyDown", 13);
     mouseAtSample(browser, 7);
 
     const char* const range[4] = {"X の最小値", "X の最大値", "Y の最小値", "Y の最大値"};
@@ -188,7 +189,7 @@ TEST_F(ValueReadout, BrowserGraphByKeyboard) {
     stepAndCompareWithTheMouse(browser, "Label7", "Label8");
     // After an evaluation the result follows the evaluation box.
     control<QLineEdit>(browser, "Text1")->setText(QStringLiteral("3"));
-    browser->Text1_KeyDown(13);
+    testing::InvokeHandler(browser, "Text1_KeyDown", 13);
     control<QWidget>(browser, "Text1")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(focusedName(), QStringLiteral("Label6"));

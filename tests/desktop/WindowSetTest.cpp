@@ -1,6 +1,7 @@
 // The window set as a program: windows made on first use, and the end through the start window
 // whatever else is open.
 #include "support/AppTest.h"
+#include "support/Handlers.h"
 
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -62,7 +63,7 @@ TEST_F(WindowSetLifecycle, WindowsAreCreatedWhenFirstUsed) {
 
 TEST_F(WindowSetLifecycle, BrowserImageSaveWithoutTheMainWindowNeverCreatesIt) {
     click(m_windows->form2(), "Command3");
-    m_windows->form6()->Command8_Click();
+    testing::InvokeHandler(m_windows->form6(), "Command8_Click");
     EXPECT_TRUE(m_windows->form5()->isVisible());
     EXPECT_FALSE(m_windows->isCreated(QStringLiteral("Form1")));
 }
@@ -85,7 +86,7 @@ TEST_F(WindowSetLifecycle, ClosingTheStartWindowEndsWhateverElseIsOpen) {
         {"image save from the browser left open",
          [this] {
              click(m_windows->form2(), "Command3");
-             m_windows->form6()->Command8_Click();
+             testing::InvokeHandler(m_windows->form6(), "Command8_Click");
              m_windows->form6()->close();
          }},
     };

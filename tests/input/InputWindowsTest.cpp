@@ -3,6 +3,7 @@
 #include "input/Form11.h"
 #include "input/Form3.h"
 #include "input/Form9.h"
+#include "support/Handlers.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
 
@@ -93,13 +94,13 @@ class ManualEntry : public InputWindows {
     void type(const QString& x, const QString& y) {
         child<QLineEdit>(m_form, "Text1")->setText(x);
         child<QLineEdit>(m_form, "Text2")->setText(y);
-        m_form.Command1_Click();
+        testing::InvokeHandler(&m_form, "Command1_Click");
     }
     void correct(const QString& number, const QString& x, const QString& y) {
         child<QLineEdit>(m_form, "Text3")->setText(number);
         child<QLineEdit>(m_form, "Text4")->setText(x);
         child<QLineEdit>(m_form, "Text5")->setText(y);
-        m_form.Command7_Click();
+        testing::InvokeHandler(&m_form, "Command7_Click");
     }
     QStringList rangeTexts() {
         QStringList texts;
@@ -174,7 +175,7 @@ TEST_F(ManualEntry, ButtonStatesFollowEndOfInput) {
         return s;
     };
     EXPECT_EQ(states(), "1100101");
-    m_form.Command2_Click();
+    testing::InvokeHandler(&m_form, "Command2_Click");
     EXPECT_EQ(states(), "1111111");
     EXPECT_TRUE(child<QPushButton>(m_form, "Command4")->hasFocus());
     m_form.openForEntry();
@@ -195,7 +196,7 @@ TEST_F(ManualEntry, CorrectionRebuildsListFromStoredValues) {
     EXPECT_TRUE(child<QLineEdit>(m_form, "Text3")->hasFocus());
 
     // The correction row by keyboard; halves round to the even neighbour: 2.5 is point 2.
-    m_form.Command3_Click();
+    testing::InvokeHandler(&m_form, "Command3_Click");
     for (const char* name : {"Text3", "Text4", "Text5"}) {
         QLineEdit* box = child<QLineEdit>(m_form, name);
         ASSERT_TRUE(box->hasFocus()) << name;
@@ -228,12 +229,12 @@ TEST_F(ManualEntry, CorrectionOutsideTheEnteredPointsChangesNothing) {
 
 TEST_F(ManualEntry, NothingToCorrectOrPublishBeforeTheFirstPoint) {
     m_state.PointCount = 7; // left by an earlier input
-    m_form.Command2_Click();
+    testing::InvokeHandler(&m_form, "Command2_Click");
     correct("1", "1", "1");
     expectOneMessageContaining(QStringLiteral("修正できるデータがありません"));
     bool published = false;
     QObject::connect(&m_form, &Form11::pointsPublished, [&] { published = true; });
-    m_form.Command4_Click();
+    testing::InvokeHandler(&m_form, "Command4_Click");
     expectMessages({{kNoData, MessageIcon::Warning}});
     EXPECT_FALSE(published);
     EXPECT_TRUE(m_form.isVisible());
@@ -243,11 +244,11 @@ TEST_F(ManualEntry, FinishingOrdersAndPublishes) {
     type("3", "30");
     type("1", "-1");
     type("2", "20");
-    m_form.Command2_Click();
+    testing::InvokeHandler(&m_form, "Command2_Click");
     std::vector<PublishedPoints> published;
     QObject::connect(&m_form, &Form11::pointsPublished,
                      [&](const PublishedPoints& p) { published.push_back(p); });
-    m_form.Command6_Click();
+    testing::InvokeHandler(&m_form, "Command6_Click");
     ASSERT_EQ(published.size(), 1u);
     EXPECT_EQ(published[0].tableLines, (std::vector<std::string>{"1  -1", "2  20", "3  30"}));
     EXPECT_EQ(published[0].rangeTexts, (std::array<std::string, 4>{"1.0", "3.0", "-1.0", "30.0"}));
@@ -264,7 +265,7 @@ TEST_F(ManualEntry, CancelKeepsTheTypedPoints) {
     type("3", "9");
     int cancelled = 0;
     QObject::connect(&m_form, &Form11::cancelled, [&] { ++cancelled; });
-    m_form.Command5_Click();
+    testing::InvokeHandler(&m_form, "Command5_Click");
     EXPECT_EQ(cancelled, 1);
     EXPECT_FALSE(m_form.isVisible());
     EXPECT_EQ(m_state.PointCount, 3);
@@ -343,7 +344,7 @@ TEST_F(FileInput, ClickingAFileReadsOrdersAndPublishes) {
               (std::array{8.0, -4.0, 0.5}));
     EXPECT_EQ(QString::fromStdString(m_state.FilePath), m_dir.filePath("desc.dat"));
 
-    m_form.Command1_Click();
+    testing::InvokeHandler(&m_form, "Command1_Click");
     EXPECT_EQ(m_signals.last(), "accepted");
     EXPECT_FALSE(m_form.isVisible());
 }
@@ -360,7 +361,7 @@ TEST_F(FileInput, FailedReadShowsTheErrorWindowAndRefusesOk) {
     EXPECT_EQ(m_state.PointCount, 2);
     EXPECT_EQ(m_state.XMin, 0.5);
 
-    m_form.Command1_Click();
+    testing::InvokeHandler(&m_form, "Command1_Click");
     expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
     EXPECT_TRUE(m_form.isVisible());
     EXPECT_FALSE(m_signals.contains("accepted"));
@@ -375,19 +376,19 @@ TEST_F(FileInput, AFailureAfterASuccessAlsoRefusesOk) {
     click("good.csv");
     click("long.csv");
     EXPECT_EQ(m_signals, (QStringList{"started", "published", "started", "failed"}));
-    m_form.Command1_Click();
+    testing::InvokeHandler(&m_form, "Command1_Click");
     expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
 }
 
 TEST_F(FileInput, OkWithoutAFileOrWithAnEmptyFileIsRefused) {
-    m_form.Command1_Click();
+    testing::InvokeHandler(&m_form, "Command1_Click");
     expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
     write("empty.csv", "");
     click("empty.csv");
     EXPECT_EQ(m_signals, (QStringList{"started", "published"}));
     EXPECT_EQ(m_state.PointCount, 0);
     EXPECT_EQ(rangeTexts(), (QStringList{"", "", "", ""}));
-    m_form.Command1_Click();
+    testing::InvokeHandler(&m_form, "Command1_Click");
     expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
 }
 
@@ -395,7 +396,7 @@ TEST_F(FileInput, CancelAndPrepare) {
     write("good.csv", "1,2\r\n3,4\r\n");
     click("good.csv");
     m_help.show();
-    m_form.Command2_Click();
+    testing::InvokeHandler(&m_form, "Command2_Click");
     EXPECT_EQ(m_signals.last(), "cancelled");
     EXPECT_FALSE(m_form.isVisible());
     EXPECT_FALSE(m_help.isVisible());
@@ -404,7 +405,7 @@ TEST_F(FileInput, CancelAndPrepare) {
     m_form.prepare();
     EXPECT_EQ(child<QListWidget>(m_form, "List1")->count(), 0);
     EXPECT_EQ(rangeTexts(), (QStringList{"", "", "", ""}));
-    m_form.Command1_Click(); // a new opening has read nothing yet
+    testing::InvokeHandler(&m_form, "Command1_Click"); // a new opening has read nothing yet
     expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
 }
 
@@ -423,17 +424,17 @@ TEST_F(InputWindows, HelpListsExamplesAndShowsTheirLines) {
 
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
     EXPECT_EQ(lines(list), (QStringList{"1,2", "3,4"}));
-    help.File1_Click("ex_b.dat");
+    testing::InvokeHandler(&help, "File1_Click", "ex_b.dat");
     EXPECT_EQ(lines(list), QStringList{"5   6"});
 
-    help.File1_Click("ex_bin.dat");
+    testing::InvokeHandler(&help, "File1_Click", "ex_bin.dat");
     expectOneMessageContaining(QStringLiteral("ex_bin.dat"));
     EXPECT_EQ(list->count(), 0);
     QFile::remove(m_dir.filePath("ex_a.csv"));
-    help.File1_Click("ex_a.csv"); // removed meanwhile
+    testing::InvokeHandler(&help, "File1_Click", "ex_a.csv"); // removed meanwhile
     expectOneMessageContaining(QStringLiteral("ex_a.csv"));
 
-    help.File1_Click("ex_b.dat");
+    testing::InvokeHandler(&help, "File1_Click", "ex_b.dat");
     child<QPushButton>(help, "Command1")->click();
     EXPECT_FALSE(help.isVisible());
     EXPECT_EQ(list->count(), 0);

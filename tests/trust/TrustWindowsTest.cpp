@@ -4,6 +4,7 @@
 #include "support/AppTest.h"
 
 #include "state/NumberText.h"
+#include "support/Handlers.h"
 #include "widgets/GraphPanel.h"
 #include "widgets/PictureBox.h"
 
@@ -221,15 +222,15 @@ TEST_F(TrustWindows, HelpWindowListsALongExampleWholeOrSaysItIsCut) {
     writeFile(QStringLiteral("ex_huge.dat"), QByteArray(99, '5').append('\n').repeated(700)); // 70 000 bytes
     Form9* help = m_windows->form9();
     auto* list = control<QListWidget>(help, "List1");
-    help->File1_Click(QStringLiteral("ex_long.csv"));
+    testing::InvokeHandler(help, "File1_Click", QStringLiteral("ex_long.csv"));
     ASSERT_EQ(list->count(), 150);
     EXPECT_EQ(list->item(149)->text(), QStringLiteral("150,300"));
-    help->File1_Click(QStringLiteral("ex_huge.dat"));
+    testing::InvokeHandler(help, "File1_Click", QStringLiteral("ex_huge.dat"));
     ASSERT_EQ(list->count(), 656);
     EXPECT_EQ(list->item(654)->text(), QString(99, QLatin1Char('5')));
     EXPECT_EQ(list->item(655)->text(),
               QStringLiteral("（ファイルが長いため先頭の 655 行だけを表示しています）"));
-    help->File1_Click(QStringLiteral("ex_gone.csv"));
+    testing::InvokeHandler(help, "File1_Click", QStringLiteral("ex_gone.csv"));
     EXPECT_EQ(takeMessage(), QStringLiteral(" ファイル ex_gone.csv を読み込めませんでした "));
     EXPECT_EQ(list->count(), 0);
 }
