@@ -75,13 +75,7 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     auto* reset = c.get<QPushButton>("Command3");
     auto* back = c.get<QPushButton>("Command2");
     connect(m_lists, &FolderLists::fileClicked, this, &Form6::File1_Click);
-    connect(m_command1, &QPushButton::clicked, this, &Form6::Command1_Click);
-    connect(m_command4, &QPushButton::clicked, this, &Form6::Command4_Click);
-    connect(reset, &QPushButton::clicked, this, &Form6::Command3_Click);
-    connect(m_command8, &QPushButton::clicked, this, &Form6::Command8_Click);
-    connect(back, &QPushButton::clicked, this, &Form6::Command2_Click);
-    connect(arrow, &QToolButton::clicked, this, &Form6::Picture2_Click);
-    connect(m_commandBatch, &QPushButton::clicked, this, &Form6::CommandBatch_Click);
+    ConnectButtonHandlers(this);
     m_text1->installEventFilter(this);
     m_label6->installEventFilter(this);
 
@@ -292,28 +286,13 @@ void Form6::copyEvaluation() {
 }
 
 void Form6::dragEnterEvent(QDragEnterEvent* event) {
-    // Anything that could be a file is let in, so that a refused drop is answered by a message.
-    if (event->mimeData()->hasUrls() || event->mimeData()->hasText())
-        event->acceptProposedAction();
+    LetInPossibleFile(event);
 }
 
 void Form6::dropEvent(QDropEvent* event) {
     // The file list takes a new choice whenever the browser is shown.
-    const DropChoice choice =
-        ChooseDrop(DropTarget::Archive, DroppedItemsOf(*event->mimeData()), isVisible());
-    event->acceptProposedAction();
-    // Answered once the drop has finished: a modal box inside the drop would keep the dragging
-    // program waiting.
-    QMetaObject::invokeMethod(
-        this,
-        [this, choice] {
-            if (!choice.accepted()) {
-                ShowMessage(this, DropRefusalText(DropTarget::Archive, choice.refusal));
-                return;
-            }
-            openDroppedArchive(QString::fromStdString(choice.path));
-        },
-        Qt::QueuedConnection);
+    AnswerDrop(this, DropTarget::Archive, event, isVisible(),
+               [this](const QString& path) { openDroppedArchive(path); });
 }
 
 void Form6::openDroppedArchive(const QString& path) {

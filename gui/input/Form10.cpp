@@ -36,9 +36,7 @@ Form10::Form10(Module1& state, Form9* help, QWidget* parent)
     m_lists =
         new FolderLists(drive1, dir1, m_file1, {QStringLiteral("*.dat"), QStringLiteral("*.csv")}, this);
     connect(m_lists, &FolderLists::fileClicked, this, &Form10::File1_Click);
-    connect(command1, &QPushButton::clicked, this, &Form10::Command1_Click);
-    connect(command2, &QPushButton::clicked, this, &Form10::Command2_Click);
-    connect(command3, &QPushButton::clicked, this, &Form10::Command3_Click);
+    ConnectButtonHandlers(this);
     auto* keys = new EnterKeys(this);
     for (QPushButton* button : {command1, command2, command3})
         keys->clickOnEnter(button);

@@ -87,13 +87,7 @@ void Form11::wireControls() {
          {m_command1, m_command2, m_command3, m_command4, m_command5, m_command6, m_command7})
         keys->clickOnEnter(button);
 
-    connect(m_command1, &QPushButton::clicked, this, &Form11::Command1_Click);
-    connect(m_command2, &QPushButton::clicked, this, &Form11::Command2_Click);
-    connect(m_command3, &QPushButton::clicked, this, &Form11::Command3_Click);
-    connect(m_command4, &QPushButton::clicked, this, &Form11::Command4_Click);
-    connect(m_command5, &QPushButton::clicked, this, &Form11::Command5_Click);
-    connect(m_command6, &QPushButton::clicked, this, &Form11::Command6_Click);
-    connect(m_command7, &QPushButton::clicked, this, &Form11::Command7_Click);
+    ConnectButtonHandlers(this);
 
     m_command3->setEnabled(false);
     m_command4->setEnabled(false);

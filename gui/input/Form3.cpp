@@ -15,7 +15,7 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
     SetUpWindow(this, "Form3", QStringLiteral("読み込みエラー"), 7935, 6600);
     const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form3.tsv"));
     auto* close = c.get<QPushButton>("Command1");
-    connect(close, &QPushButton::clicked, this, &Form3::Command1_Click);
+    ConnectButtonHandlers(this);
     auto* keys = new EnterKeys(this);
     keys->clickOnEnter(close);
 }

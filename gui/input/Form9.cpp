@@ -37,7 +37,7 @@ Form9::Form9(const QString& workDir, QWidget* parent) : QWidget(parent, Qt::Wind
             [this](QListWidgetItem* item) { File1_Click(item->text()); });
     m_file1->setAccessibleName(QStringLiteral("データ例のファイル"));
     m_list1->setAccessibleName(QStringLiteral("データ例の内容"));
-    connect(close, &QPushButton::clicked, this, &Form9::Command1_Click);
+    ConnectButtonHandlers(this);
     auto* keys = new EnterKeys(this);
     keys->clickOnEnter(close);
     refreshFiles();

@@ -1,9 +1,15 @@
 #include "widgets/FileDrop.h"
 
+#include "widgets/MessageBox.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMetaObject>
 #include <QMimeData>
 #include <QString>
 #include <QUrl>
+#include <QWidget>
 
 #include <algorithm>
 #include <cctype>
@@ -94,6 +100,26 @@ std::vector<DroppedItem> DroppedItemsOf(const QMimeData& data) {
         items.push_back(std::move(item));
     }
     return items;
+}
+
+void LetInPossibleFile(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls() || event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void AnswerDrop(QWidget* window, DropTarget target, QDropEvent* event, bool acceptingInput,
+                std::function<void(const QString& path)> take) {
+    const DropChoice choice = ChooseDrop(target, DroppedItemsOf(*event->mimeData()), acceptingInput);
+    event->acceptProposedAction();
+    QMetaObject::invokeMethod(
+        window,
+        [window, target, choice, take = std::move(take)] {
+            if (!choice.accepted())
+                ShowMessage(window, DropRefusalText(target, choice.refusal));
+            else
+                take(QString::fromStdString(choice.path));
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace mirendo

@@ -2,11 +2,15 @@
 // Which dropped file a window takes. The decision is plain data in, plain data out, so it is
 // tested without a drag; the windows only turn their drop event into items, ask, and forward the
 // chosen path to the same reading their file lists lead to.
+#include <functional>
 #include <string>
 #include <vector>
 
+class QDragEnterEvent;
+class QDropEvent;
 class QMimeData;
 class QString;
+class QWidget;
 
 namespace mirendo {
 
@@ -49,5 +53,14 @@ QString DropRefusalText(DropTarget target, DropRefusal refusal);
 
 // The dropped URLs as items; a folder is recognised on disk.
 std::vector<DroppedItem> DroppedItemsOf(const QMimeData& data);
+
+// A drag is let in when it could be a file, so that a drop the window refuses is answered by a
+// message instead of a silent no-entry cursor.
+void LetInPossibleFile(QDragEnterEvent* event);
+
+// Answers a drop on `window`: the refusal message, or `take` with the chosen path. Both happen
+// once the drop has finished, since a modal box inside the drop keeps the dragging program waiting.
+void AnswerDrop(QWidget* window, DropTarget target, QDropEvent* event, bool acceptingInput,
+                std::function<void(const QString& path)> take);
 
 } // namespace mirendo

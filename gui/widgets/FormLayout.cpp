@@ -3,12 +3,14 @@
 #include "widgets/PictureBox.h"
 #include "widgets/ValueLabel.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMetaMethod>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
@@ -220,6 +222,21 @@ FormControls BuildForm(QWidget* window, const QString& tablePath) {
         qFatal("window table %s: %s", qPrintable(tablePath),
                badLine < 0 ? "missing" : qPrintable(QStringLiteral("line %1 is malformed").arg(badLine)));
     return BuildForm(window, rows);
+}
+
+int ConnectButtonHandlers(QWidget* window) {
+    const QMetaObject* meta = window->metaObject();
+    const QMetaMethod clicked = QMetaMethod::fromSignal(&QAbstractButton::clicked);
+    int connected = 0;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        const QByteArray slot = button->objectName().toLatin1() + "_Click()";
+        const int index = meta->indexOfSlot(slot.constData());
+        if (button->objectName().isEmpty() || index < 0)
+            continue;
+        QObject::connect(button, clicked, window, meta->method(index));
+        ++connected;
+    }
+    return connected;
 }
 
 } // namespace mirendo

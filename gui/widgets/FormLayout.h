@@ -85,4 +85,9 @@ FormControls BuildForm(QWidget* window, std::span<const FormRow> rows);
 // is a build fault and stops the program with its name.
 FormControls BuildForm(QWidget* window, const QString& tablePath);
 
+// Connects every button of `window` whose objectName N has a slot "N_Click()" in the window to
+// that slot: a handler is found by the control it belongs to, as the handlers are named. Returns
+// the number of buttons connected.
+int ConnectButtonHandlers(QWidget* window);
+
 } // namespace mirendo

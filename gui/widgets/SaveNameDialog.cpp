@@ -20,8 +20,7 @@ SaveNameDialog::SaveNameDialog(const char* objectName, const QString& title, con
     m_lists = new FolderLists(c.get<QComboBox>("Drive1"), c.get<QListWidget>("Dir1"),
                               c.get<QListWidget>("File1"), patterns, this);
     m_text1->setAccessibleName(QStringLiteral("保存ファイル名（拡張子なし）"));
-    connect(c.get<QPushButton>("Command1"), &QPushButton::clicked, this, &SaveNameDialog::Command1_Click);
-    connect(c.get<QPushButton>("Command2"), &QPushButton::clicked, this, &SaveNameDialog::Command2_Click);
+    ConnectButtonHandlers(this);
     connect(m_text1, &QLineEdit::returnPressed, this, &SaveNameDialog::Command1_Click);
 }
 

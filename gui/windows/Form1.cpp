@@ -116,15 +116,7 @@ void Form1::wireControls() {
         });
     for (QLineEdit* box : m_settingBoxes)
         connect(box, &QLineEdit::returnPressed, this, [this, box] { SettingBox_Enter(box); });
-    connect(m_command9, &QPushButton::clicked, this, &Form1::Command9_Click);
-    connect(m_command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    connect(m_command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(m_command4, &QPushButton::clicked, this, &Form1::Command4_Click);
-    connect(m_command5, &QPushButton::clicked, this, &Form1::Command5_Click);
-    connect(m_command6, &QPushButton::clicked, this, &Form1::Command6_Click);
-    connect(m_command8, &QPushButton::clicked, this, &Form1::Command8_Click);
-    connect(m_command7, &QPushButton::clicked, this, &Form1::Command7_Click);
-    connect(m_command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    ConnectButtonHandlers(this);
 
     // Until the first reset the window looks reset; the shared state is not touched here.
     m_option5->setChecked(true);
@@ -270,31 +262,15 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::dragEnterEvent(QDragEnterEvent* event) {
-    // Anything that could be a file is let in, so that a drop the window refuses is answered by
-    // a message instead of a silent no-entry cursor.
-    if (event->mimeData()->hasUrls() || event->mimeData()->hasText())
-        event->acceptProposedAction();
+    LetInPossibleFile(event);
 }
 
 void Form1::dropEvent(QDropEvent* event) {
     // The input-method OK is always enabled while the window is shown; the dialogs it opens hide
     // the window, so no drop arrives while one of them is taking input.
     const bool acceptingInput = isVisible() && m_command9->isEnabled();
-    const DropChoice choice =
-        ChooseDrop(DropTarget::PointFile, DroppedItemsOf(*event->mimeData()), acceptingInput);
-    event->acceptProposedAction();
-    // Answered once the drop has finished: a modal box inside the drop would keep the dragging
-    // program waiting.
-    QMetaObject::invokeMethod(
-        this,
-        [this, choice] {
-            if (!choice.accepted()) {
-                ShowMessage(this, DropRefusalText(DropTarget::PointFile, choice.refusal));
-                return;
-            }
-            emit pointFileDropped(QString::fromStdString(choice.path));
-        },
-        Qt::QueuedConnection);
+    AnswerDrop(this, DropTarget::PointFile, event, acceptingInput,
+               [this](const QString& path) { emit pointFileDropped(path); });
 }
 
 void Form1::Command9_Click() {

@@ -71,6 +71,18 @@ class Form1 : public QWidget {
     // file-input dialog reads a clicked file.
     void pointFileDropped(const QString& path);
 
+  private slots:
+    // Handlers of the buttons, connected by their names.
+    void Command9_Click();
+    void Command3_Click();
+    void Command1_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command8_Click();
+    void Command7_Click();
+    void Command2_Click();
+
   private:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -81,18 +93,9 @@ class Form1 : public QWidget {
     void wireControls();
     void nameControlsForScreenReaders();
     void updateTabStops();
-    void Command9_Click();
     void ScaleOption_Click(int scaleMode);
-    void Command3_Click();
-    void Command1_Click();
     bool requestCarries(const PointRequest& request);
-    void Command4_Click();
-    void Command5_Click();
     void drawLoadedCurve(const exchange::LoadedResult& result);
-    void Command6_Click();
-    void Command8_Click();
-    void Command7_Click();
-    void Command2_Click();
     void SettingBox_Enter(QLineEdit* box);
 
     SettingTexts readSettingBoxes() const;

@@ -21,13 +21,16 @@ class Form2 : public QWidget {
     // "Exit" or closing: the exchange files are already deleted; the program is to end at once.
     void exitRequested();
 
+  private slots:
+    // Handlers of the buttons, connected by their names.
+    void Command2_Click();
+
   private:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void decorate(const FormControls& controls);
     void wireControls(const FormControls& controls);
-    void Command2_Click();
     void deleteExchangeFiles();
 
     Module1& m_state;
