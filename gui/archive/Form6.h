@@ -82,9 +82,7 @@ class Form6 : public QWidget {
     FolderLists* m_lists = nullptr;
     GraphPanel* m_graph = nullptr;
     PictureBox* m_picture1 = nullptr;
-    QPushButton* m_command1 = nullptr;
-    QPushButton* m_command4 = nullptr;
-    QPushButton* m_command8 = nullptr;
+    QPushButton *m_command1 = nullptr, *m_command4 = nullptr, *m_command8 = nullptr;
     QLineEdit* m_text1 = nullptr;
     ValueLabel* m_label6 = nullptr;   // evaluation result
     QLabel* m_extrapolated = nullptr; // "外挿" beside the result of an X outside the points

@@ -66,8 +66,7 @@ class Form10 : public QWidget {
     Form9* m_help;
     Form3* m_form3 = nullptr;
     FolderLists* m_lists = nullptr;
-    QListWidget* m_file1 = nullptr;
-    QListWidget* m_list1 = nullptr;
+    QListWidget *m_file1 = nullptr, *m_list1 = nullptr;
     std::array<ValueLabel*, 4> m_rangeLabels{};
     bool m_pointsRead = false; // a file was read successfully since the last prepare()
 };

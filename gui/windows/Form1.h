@@ -106,23 +106,15 @@ class Form1 : public QWidget {
     Module1& m_state;
     Calculation* m_calculation;
 
-    QGroupBox* m_frame2 = nullptr;
-    QRadioButton* m_option5 = nullptr;
-    QRadioButton* m_option6 = nullptr;
-    QPushButton* m_command9 = nullptr;
-    QGroupBox* m_frame1 = nullptr;
+    QGroupBox *m_frame2 = nullptr, *m_frame1 = nullptr;
+    QRadioButton *m_option5 = nullptr, *m_option6 = nullptr;
+    QPushButton *m_command9 = nullptr, *m_command3 = nullptr, *m_command1 = nullptr, *m_command4 = nullptr,
+                *m_command5 = nullptr, *m_command6 = nullptr, *m_command8 = nullptr, *m_command7 = nullptr,
+                *m_command2 = nullptr;             // the steps and the way back
     std::array<QRadioButton*, 4> m_scaleOptions{}; // Option1..Option4
     QListWidget* m_list1 = nullptr;
     std::array<ValueLabel*, 4> m_rangeLabels{}; // Label31..Label34
     std::array<QLineEdit*, 6> m_settingBoxes{}; // Text5..Text10
-    QPushButton* m_command3 = nullptr;
-    QPushButton* m_command1 = nullptr;
-    QPushButton* m_command4 = nullptr;
-    QPushButton* m_command5 = nullptr;
-    QPushButton* m_command6 = nullptr;
-    QPushButton* m_command8 = nullptr;
-    QPushButton* m_command7 = nullptr;
-    QPushButton* m_command2 = nullptr;
     GraphPanel* m_graph = nullptr;
     PictureBox* m_picture1 = nullptr;
 };
