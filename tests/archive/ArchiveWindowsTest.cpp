@@ -11,6 +11,7 @@
 #include "plot/RecordingCanvas.h"
 #include "state/NumberText.h"
 #include "support/Handlers.h"
+#include "support/WindowTest.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
 #include "widgets/PictureBox.h"
@@ -43,11 +44,6 @@ const QString kSelectFile = QStringLiteral(" ***  ファイルを選択して下
 const QString kCannotCalculate = QStringLiteral("　正しく計算できません　");
 const QString kImageSaved = QStringLiteral("  グラフ画像をビットマップ形式(bmp)で保存しました  ");
 
-struct Message {
-    QString text;
-    MessageIcon icon;
-};
-
 QByteArray FileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -68,29 +64,8 @@ std::array<QString, 6> QtTexts(const SettingTexts& texts) {
 
 // Every message box is recorded instead of shown; a test takes the ones it expects, and any
 // left over at the end fails it.
-class ArchiveWindows : public ::testing::Test {
+class ArchiveWindows : public testing::WindowTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_dir.isValid());
-        SetMessageHook([this](const QString& text, MessageIcon icon) { m_messages.push_back({text, icon}); });
-    }
-    void TearDown() override {
-        SetMessageHook({});
-        for (const Message& m : m_messages)
-            ADD_FAILURE() << "unexpected message: " << m.text.toStdString();
-    }
-
-    Message takeMessage() {
-        if (m_messages.empty()) {
-            ADD_FAILURE() << "no message was shown";
-            return {};
-        }
-        Message m = m_messages.front();
-        m_messages.pop_front();
-        return m;
-    }
-    bool noMessages() const { return m_messages.empty(); }
-
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
     static Module1 FreshState() {
@@ -106,7 +81,7 @@ class ArchiveWindows : public ::testing::Test {
         ASSERT_TRUE(form.folderLists()->setPath(m_dir.path()));
         form.openWith(name);
         testing::InvokeHandler(&form, "Command1_Click");
-        const Message m = takeMessage();
+        const ShownMessage m = takeShown();
         ASSERT_EQ(m.text, kSaved);
         EXPECT_EQ(m.icon, MessageIcon::None);
         EXPECT_FALSE(form.isVisible());
@@ -135,9 +110,6 @@ class ArchiveWindows : public ::testing::Test {
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-
-    QTemporaryDir m_dir;
-    std::deque<Message> m_messages;
 };
 
 TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
@@ -160,7 +132,7 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
         select(browser, name + QStringLiteral("-Mi.csv"));
         EXPECT_TRUE(control(browser, "Command1")->isEnabled());
         testing::InvokeHandler(&browser, "Command1_Click");
-        ASSERT_TRUE(noMessages()) << takeMessage().text.toStdString();
+        ASSERT_TRUE(noMessages()) << takeMessage().toStdString();
 
         EXPECT_EQ(shared.GraphDrawn, 1);
         EXPECT_EQ(shared.ScaleMode, calc.mode);
@@ -211,7 +183,7 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
         for (const auto& [x, y] : calc.points) {
             text1->setText(QString::number(x, 'g', 12));
             QTest::keyClick(text1, Qt::Key_Return);
-            ASSERT_TRUE(noMessages()) << takeMessage().text.toStdString();
+            ASSERT_TRUE(noMessages()) << takeMessage().toStdString();
             const double shown = textOf(browser, "Label6").toDouble();
             EXPECT_NEAR(shown, y, 6e-4 + 1e-4 * std::fabs(y)) << "X " << x << " shown " << shown;
         }
@@ -278,7 +250,7 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
             c.afterListing(folder);
         form.openWith(c.typed);
         testing::InvokeHandler(&form, "Command1_Click");
-        const Message m = takeMessage();
+        const ShownMessage m = takeShown();
         EXPECT_TRUE(m.text.startsWith(c.messageStart)) << m.text.toStdString();
         EXPECT_EQ(m.icon, MessageIcon::Warning);
         EXPECT_TRUE(form.isVisible()) << "the dialog stays open";
@@ -295,7 +267,7 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
     ASSERT_TRUE(form.folderLists()->setPath(m_dir.path()));
     form.openWith(QStringLiteral("keep"));
     testing::InvokeHandler(&form, "Command1_Click");
-    EXPECT_EQ(takeMessage().text, kSaved);
+    EXPECT_EQ(takeMessage(), kSaved);
     EXPECT_EQ(FileBytes(path(QStringLiteral("keep-Mi.csv"))).toStdString(), FormatArchive(state, good).bytes);
     EXPECT_EQ(state.FilePath, path(QStringLiteral("keep-Mi.csv")).toStdString());
 
@@ -354,7 +326,7 @@ TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
         if (std::string(c.file) == "removed-Mi.csv")
             QFile::remove(path(QString::fromLatin1(c.file)));
         testing::InvokeHandler(&browser, "Command1_Click");
-        const Message m = takeMessage();
+        const ShownMessage m = takeShown();
         EXPECT_TRUE(m.text.contains(QStringLiteral("読み込めません"))) << m.text.toStdString();
         EXPECT_TRUE(m.text.contains(QString::fromLatin1(c.file))) << m.text.toStdString();
         EXPECT_EQ(FormatArchive(shared, {shared.XStartText, shared.XStopText, shared.XStepText,
@@ -391,7 +363,7 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
 
     // No file selected.
     testing::InvokeHandler(&browser, "Command1_Click");
-    EXPECT_EQ(takeMessage().text, kSelectFile);
+    EXPECT_EQ(takeMessage(), kSelectFile);
     EXPECT_EQ(shared.ScaleMode, 0);
 
     select(browser, QStringLiteral("steps-Mi.csv"));
@@ -416,7 +388,7 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
     arrow->click();
     EXPECT_TRUE(noMessages());
     QTest::keyClick(text1, Qt::Key_Return);
-    EXPECT_EQ(takeMessage().text, kCannotCalculate);
+    EXPECT_EQ(takeMessage(), kCannotCalculate);
     EXPECT_EQ(textOf(browser, "Label6"), QString());
     text1->setText(QStringLiteral("10abc"));
     arrow->click();
@@ -470,7 +442,7 @@ TEST_F(ArchiveWindows, ImageSaveWritesARealBitmap) {
         const QString name = QStringLiteral("graph%1").arg(source);
         form.open(name, GraphPicture{*expected});
         testing::InvokeHandler(&form, "Command1_Click");
-        const Message m = takeMessage();
+        const ShownMessage m = takeShown();
         EXPECT_EQ(m.text, kImageSaved);
         EXPECT_EQ(m.icon, MessageIcon::None);
         EXPECT_FALSE(form.isVisible());
@@ -490,7 +462,7 @@ TEST_F(ArchiveWindows, ImageSaveWritesARealBitmap) {
          {QStringLiteral("taken"), QStringLiteral("sub/keep"), QString(300, QLatin1Char('k')), QString()}) {
         form.open(typed, GraphPicture{browserImage});
         testing::InvokeHandler(&form, "Command1_Click");
-        const Message m = takeMessage();
+        const ShownMessage m = takeShown();
         EXPECT_EQ(m.icon, MessageIcon::Warning) << typed.toStdString();
         EXPECT_TRUE(form.isVisible());
     }

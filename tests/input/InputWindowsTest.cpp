@@ -4,6 +4,7 @@
 #include "input/Form3.h"
 #include "input/Form9.h"
 #include "support/Handlers.h"
+#include "support/WindowTest.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
 
@@ -27,38 +28,9 @@ namespace {
 const QString kNoData = QStringLiteral(" データが入力されていません ");
 const QString kLimit = QStringLiteral(" データ数が上限(10)になりました ");
 
-struct Message {
-    QString text;
-    MessageIcon icon;
-};
-
 // Every message box is recorded; a test states the ones it expects, any other fails it.
-class InputWindows : public ::testing::Test {
+class InputWindows : public testing::WindowTest {
   protected:
-    void SetUp() override {
-        SetMessageHook([this](const QString& text, MessageIcon icon) { m_messages.push_back({text, icon}); });
-        ASSERT_TRUE(m_dir.isValid());
-    }
-    void TearDown() override {
-        SetMessageHook({});
-        for (const Message& m : m_messages)
-            ADD_FAILURE() << "unexpected message: " << m.text.toStdString();
-    }
-    // Consumes the recorded messages and compares them.
-    void expectMessages(const std::vector<std::pair<QString, MessageIcon>>& expected) {
-        ASSERT_EQ(m_messages.size(), expected.size());
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            EXPECT_EQ(m_messages[i].text, expected[i].first);
-            EXPECT_EQ(m_messages[i].icon, expected[i].second);
-        }
-        m_messages.clear();
-    }
-    void expectOneMessageContaining(const QString& part) {
-        ASSERT_EQ(m_messages.size(), 1u);
-        EXPECT_TRUE(m_messages[0].text.contains(part)) << m_messages[0].text.toStdString();
-        EXPECT_EQ(m_messages[0].icon, MessageIcon::Warning);
-        m_messages.clear();
-    }
     QString write(const QString& name, const QByteArray& bytes) {
         QFile file(m_dir.filePath(name));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
@@ -78,8 +50,6 @@ class InputWindows : public ::testing::Test {
     }
 
     Module1 m_state;
-    QTemporaryDir m_dir;
-    std::vector<Message> m_messages;
 };
 
 // ---- manual entry ------------------------------------------------------------------------

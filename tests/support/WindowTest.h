@@ -19,6 +19,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace mirendo::testing {
 
 class WindowTest : public ::testing::Test {
@@ -27,7 +30,10 @@ class WindowTest : public ::testing::Test {
         ASSERT_TRUE(m_dir.isValid());
         m_previousDir = QDir::currentPath();
         ASSERT_TRUE(QDir::setCurrent(m_dir.path()));
-        SetMessageHook([this](const QString& text, MessageIcon) { m_messages << text; });
+        SetMessageHook([this](const QString& text, MessageIcon icon) {
+            m_messages << text;
+            m_icons << icon;
+        });
     }
     void TearDown() override {
         SetMessageHook({});
@@ -35,13 +41,36 @@ class WindowTest : public ::testing::Test {
         EXPECT_TRUE(m_messages.isEmpty()) << "unexpected message: " << m_messages.join(" | ").toStdString();
     }
 
-    // The next recorded message; the test fails when there is none.
-    QString takeMessage() {
+    struct ShownMessage {
+        QString text;
+        MessageIcon icon = MessageIcon::None;
+    };
+    // The next recorded message with its icon; the test fails when there is none.
+    ShownMessage takeShown() {
         if (m_messages.isEmpty()) {
             ADD_FAILURE() << "a message box was expected";
             return {};
         }
-        return m_messages.takeFirst();
+        const MessageIcon icon = m_icons.isEmpty() ? MessageIcon::None : m_icons.takeFirst();
+        return {m_messages.takeFirst(), icon};
+    }
+    QString takeMessage() { return takeShown().text; }
+    bool noMessages() const { return m_messages.isEmpty(); }
+    // Consumes every recorded message and compares them with `expected`, in order.
+    void expectMessages(const std::vector<std::pair<QString, MessageIcon>>& expected) {
+        ASSERT_EQ(std::size_t(m_messages.size()), expected.size());
+        for (const auto& [text, icon] : expected) {
+            const ShownMessage shown = takeShown();
+            EXPECT_EQ(shown.text, text);
+            EXPECT_EQ(shown.icon, icon);
+        }
+    }
+    // Consumes the one recorded message, a warning that contains `part`.
+    void expectOneMessageContaining(const QString& part) {
+        ASSERT_EQ(m_messages.size(), 1);
+        const ShownMessage shown = takeShown();
+        EXPECT_TRUE(shown.text.contains(part)) << shown.text.toStdString();
+        EXPECT_EQ(shown.icon, MessageIcon::Warning);
     }
 
     QString workPath(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
@@ -108,6 +137,7 @@ class WindowTest : public ::testing::Test {
     QTemporaryDir m_dir;
     QString m_previousDir;
     QStringList m_messages;
+    QList<MessageIcon> m_icons; // beside m_messages, one per message
 };
 
 } // namespace mirendo::testing
