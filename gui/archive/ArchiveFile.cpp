@@ -74,9 +74,6 @@ class FieldStream {
     int m_fieldLine = 1;
 };
 
-// Positions of the six settings in the file and in SavedPlot.
-enum SettingIndex : std::size_t { kXStart, kXStop, kXStep, kYStart, kYStop, kYStep };
-
 class Reader {
   public:
     explicit Reader(std::string_view bytes) : m_fields(bytes) {}
@@ -282,8 +279,9 @@ ArchiveRead ParseArchive(std::string_view bytes) {
     }
     const auto& t = d.settingTexts;
     const auto& v = d.settings;
-    if (!CheckAxis(r, {"X", int(kXStart), logX, v[kXStart], v[kXStop], t[kXStart], t[kXStop]}) ||
-        !CheckAxis(r, {"Y", int(kYStart), logY, v[kYStart], v[kYStop], t[kYStart], t[kYStop]}))
+    if (!CheckAxis(r,
+                   {"X", int(kXStartBox), logX, v[kXStartBox], v[kXStopBox], t[kXStartBox], t[kXStopBox]}) ||
+        !CheckAxis(r, {"Y", int(kYStartBox), logY, v[kYStartBox], v[kYStopBox], t[kYStartBox], t[kYStopBox]}))
         return r.result();
 
     if (!r.count(d.pointCount, "データ点の数"))
@@ -294,8 +292,8 @@ ArchiveRead ParseArchive(std::string_view bytes) {
         return r.result();
     }
     // On a logarithmic axis the graph puts the axis start at 0.
-    const double offsetX = logX ? std::log(v[kXStart]) : 0.0;
-    const double offsetY = logY ? std::log(v[kYStart]) : 0.0;
+    const double offsetX = logX ? std::log(v[kXStartBox]) : 0.0;
+    const double offsetY = logY ? std::log(v[kYStartBox]) : 0.0;
     for (std::size_t i = 1; i <= static_cast<std::size_t>(d.pointCount); ++i) {
         if (!r.number(d.resultX[i], "X") || !r.number(d.resultY[i], "Y") || !r.number(d.coef[i], "係数"))
             return r.result();
@@ -361,9 +359,8 @@ ArchiveRead ReadArchiveFile(const std::string& path) {
 void LoadSavedPlot(const SavedPlot& d, const std::string& path, Module1& s) {
     s.FilePath = path;
     s.ScaleMode = d.scaleMode;
-    std::string* const texts[6] = {&s.XStartText, &s.XStopText, &s.XStepText,
-                                   &s.YStartText, &s.YStopText, &s.YStepText};
-    double* const values[6] = {&s.XStart, &s.XStop, &s.XStep, &s.YStart, &s.YStop, &s.YStep};
+    const auto texts = s.SettingTextFields();
+    const auto values = s.SettingValueFields();
     for (std::size_t i = 0; i < 6; ++i) {
         *texts[i] = d.settingTexts[i];
         *values[i] = d.settings[i];

@@ -129,18 +129,14 @@ Module1 ExampleState(const ExampleGraph& example) {
     Module1 s;
     s.Ln10 = Module1::kLn10;
     s.ScaleMode = example.scaleMode;
-    s.XStartText = example.xStart;
-    s.XStopText = example.xStop;
-    s.XStepText = example.xStep;
-    s.YStartText = example.yStart;
-    s.YStopText = example.yStop;
-    s.YStepText = example.yStep;
-    s.XStart = LeadingNumber(example.xStart);
-    s.XStop = LeadingNumber(example.xStop);
-    s.XStep = LeadingNumber(example.xStep);
-    s.YStart = LeadingNumber(example.yStart);
-    s.YStop = LeadingNumber(example.yStop);
-    s.YStep = LeadingNumber(example.yStep);
+    const std::string* const typed[6] = {&example.xStart, &example.xStop, &example.xStep,
+                                         &example.yStart, &example.yStop, &example.yStep};
+    const auto texts = s.SettingTextFields();
+    const auto values = s.SettingValueFields();
+    for (std::size_t i = 0; i < 6; ++i) {
+        *texts[i] = *typed[i];
+        *values[i] = LeadingNumber(*typed[i]);
+    }
 
     const AxisKinds axes = AxesOfScaleMode(example.scaleMode);
     std::vector<double> ts, vs;

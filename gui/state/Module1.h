@@ -63,6 +63,13 @@ struct Module1 {
     int EntryNo = 0;
     std::string FilePath;
 
+    // The six graph settings in the order of the setting boxes Text5..Text10 (X start, stop, step,
+    // Y start, stop, step), for code that moves them as a whole.
+    std::array<std::string*, 6> SettingTextFields() {
+        return {&XStartText, &XStopText, &XStepText, &YStartText, &YStopText, &YStepText};
+    }
+    std::array<double*, 6> SettingValueFields() { return {&XStart, &XStop, &XStep, &YStart, &YStop, &YStep}; }
+
     // Counts clamped to the capacities. Every loop over the arrays uses these, so a count that
     // holds something else (a line count after a failed read, say) can never index past them.
     int PointsInUse() const { return std::clamp(PointCount, 0, kMaxPoints); }
