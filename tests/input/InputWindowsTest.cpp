@@ -412,10 +412,3 @@ TEST_F(InputWindows, HelpListsExamplesAndShowsTheirLines) {
 
 } // namespace
 } // namespace mirendo
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

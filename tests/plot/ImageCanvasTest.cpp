@@ -1,6 +1,7 @@
 // The painter canvas without a window: the user-to-pixel mapping, clipping of far-away
 // segments, the dots, and the same drawing on another paint device.
 #include "plot/ImageCanvas.h"
+#include "support/Pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -14,19 +15,11 @@
 namespace mirendo {
 namespace {
 
-const QColor kWhite(255, 255, 255);
+using testing::CountColour;
+using testing::kWhite;
 
 QColor at(const ImageCanvas& box, int x, int y) {
     return box.image().pixelColor(x, y);
-}
-
-int countColour(const QImage& image, const QColor& colour) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == colour)
-                ++n;
-    return n;
 }
 
 // Bounding box of all pixels of one colour.
@@ -145,7 +138,7 @@ TEST(ImageCanvas, DotDiameterFollowsLineWidth) {
         if (c.width == 10) {
             // Round, not square: the corners of the bounding box stay white.
             EXPECT_EQ(at(box, extent.left(), extent.top()), kWhite);
-            EXPECT_LT(countColour(box.image(), QColor(255, 0, 0)), extent.width() * extent.height());
+            EXPECT_LT(CountColour(box.image(), QColor(255, 0, 0)), extent.width() * extent.height());
         }
     }
 }
@@ -192,7 +185,7 @@ TEST(ImageCanvas, AbsurdCoordinatesNeitherHangNorCrash) {
         box.setScale(0, 100, 100, -100);
         const auto start = std::chrono::steady_clock::now();
         box.line(c.x1, c.y1, c.x2, c.y2, kGridGrey);
-        const int grey = countColour(box.image(), QColor(128, 128, 128));
+        const int grey = CountColour(box.image(), QColor(128, 128, 128));
         box.setLineWidth(10);
         box.dot(c.x2, c.y2, kPointRed);
         box.lineTo(c.x1, c.y1, kCurveBlue);
@@ -209,7 +202,7 @@ TEST(ImageCanvas, AbsurdCoordinatesNeitherHangNorCrash) {
     box.line(0, 0, 1, 1, kGridGrey);
     box.frameRect(0, 0, 1, 1);
     box.dot(1, 1, kPointRed);
-    EXPECT_EQ(countColour(box.image(), kWhite), 50 * 50);
+    EXPECT_EQ(CountColour(box.image(), kWhite), 50 * 50);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The graph widget: its canvas shown, the crosshair above it, the mouse in user coordinates.
 #include "widgets/PictureBox.h"
+#include "support/Pixels.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -11,22 +12,14 @@
 namespace mirendo {
 namespace {
 
-const QColor kWhite(255, 255, 255);
-
-int countColour(const QImage& image, const QColor& colour) {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixelColor(x, y) == colour)
-                ++n;
-    return n;
-}
+using testing::CountColour;
+using testing::kWhite;
 
 TEST(PictureBox, StartsWhiteWithHiddenCursorLines) {
     PictureBox box(QSize(100, 80));
     EXPECT_EQ(box.size(), QSize(100, 80));
     EXPECT_EQ(box.image().size(), QSize(100, 80));
-    EXPECT_EQ(countColour(box.image(), kWhite), 100 * 80);
+    EXPECT_EQ(CountColour(box.image(), kWhite), 100 * 80);
     ASSERT_NE(box.findChild<QFrame*>("Line1"), nullptr);
     ASSERT_NE(box.findChild<QFrame*>("Line2"), nullptr);
     EXPECT_FALSE(box.cursorLinesVisible());
@@ -78,7 +71,7 @@ TEST(PictureBox, AbsurdCursorPositionsHideTheCrosshair) {
     box.setScale(0, 0, 0, 0);
     box.line(0, 0, 1, 1, kGridGrey);
     box.showCursorLines(1, 1);
-    EXPECT_EQ(countColour(box.image(), kWhite), 100 * 100);
+    EXPECT_EQ(CountColour(box.image(), kWhite), 100 * 100);
     EXPECT_FALSE(box.cursorLinesVisible());
 }
 
