@@ -15,7 +15,7 @@ Form4::Form4(Module1& state, QWidget* parent)
                      {QString::fromLatin1(kArchivePattern)}, parent),
       m_state(state) {}
 
-void Form4::setSettingTextsProvider(std::function<std::array<QString, 6>()> provider) {
+void Form4::setSettingTextsProvider(std::function<SettingTexts()> provider) {
     m_settingTexts = std::move(provider);
 }
 
@@ -24,12 +24,7 @@ void Form4::Command1_Click() {
     if (path.isEmpty())
         return;
 
-    SettingTexts settings;
-    if (m_settingTexts) {
-        const std::array<QString, 6> texts = m_settingTexts();
-        for (std::size_t i = 0; i < texts.size(); ++i)
-            settings[i] = texts[i].toStdString();
-    }
+    const SettingTexts settings = m_settingTexts ? m_settingTexts() : SettingTexts{};
     // Checked with the browser's own reader: a file it would refuse is not written.
     const ArchiveFormat format = FormatArchiveForSave(m_state, settings);
     if (!format.ok) {

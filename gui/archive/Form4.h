@@ -2,6 +2,7 @@
 // "Data save": writes the interpolated-data file "<name>-Mi.csv" into the folder chosen in its
 // lists.
 #include "state/Module1.h"
+#include "state/SettingTexts.h"
 #include "widgets/SaveNameDialog.h"
 
 #include <QString>
@@ -18,7 +19,7 @@ class Form4 : public SaveNameDialog {
 
     // The main window's Text5..Text10 (X start, X stop, X step, Y start, Y stop, Y step) as they
     // stand at save time.
-    void setSettingTextsProvider(std::function<std::array<QString, 6>()> provider);
+    void setSettingTextsProvider(std::function<SettingTexts()> provider);
     // Name box := `defaultName`, then shown.
     void openWith(const QString& defaultName) { openWithName(defaultName); }
 
@@ -28,7 +29,7 @@ class Form4 : public SaveNameDialog {
 
   private:
     Module1& m_state;
-    std::function<std::array<QString, 6>()> m_settingTexts;
+    std::function<SettingTexts()> m_settingTexts;
 };
 
 } // namespace mirendo

@@ -202,13 +202,6 @@ void Form1::ResetMainWindow() {
     m_state.GraphDrawn = 0;
 }
 
-std::array<QString, 6> Form1::settingTexts() const {
-    std::array<QString, 6> texts;
-    for (int i = 0; i < 6; ++i)
-        texts[i] = m_settingBoxes[i]->text();
-    return texts;
-}
-
 QImage Form1::graphImage() const {
     return m_picture1->image();
 }
@@ -303,7 +296,7 @@ void Form1::ScaleOption_Click(int scaleMode) {
     }
 }
 
-SettingTexts Form1::readSettingBoxes() const {
+SettingTexts Form1::settingTexts() const {
     SettingTexts texts;
     for (std::size_t i = 0; i < texts.size(); ++i)
         texts[i] = S(m_settingBoxes[i]->text());
@@ -327,7 +320,7 @@ void Form1::showLimitCaptions() {
 }
 
 void Form1::Command3_Click() {
-    SettingTexts texts = readSettingBoxes();
+    SettingTexts texts = settingTexts();
     FillEmptyLimits(texts, rangeTexts());
     writeSettingBoxes(texts);
     const ValidatedSettings settings = ValidateSettings(texts, m_state.ScaleMode);
@@ -349,7 +342,7 @@ void Form1::Command1_Click() {
     m_calculation->cancelResultRequest();
     m_picture1->clear();
     m_graph->clearTrust(); // it spoke of the curve just cleared
-    const SettingTexts texts = readSettingBoxes();
+    const SettingTexts texts = settingTexts();
     const ValidatedSettings settings = ValidateSettings(texts, m_state.ScaleMode);
     StoreSettings(m_state, settings.values);
     if (!settings.limitsInOrder) {

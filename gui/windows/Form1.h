@@ -46,7 +46,7 @@ class Form1 : public QWidget {
     void ResetMainWindow();
 
     // Text5..Text10 as they stand (what the data save writes).
-    std::array<QString, 6> settingTexts() const;
+    SettingTexts settingTexts() const;
     // The drawn graph of Picture1 (what the image save writes).
     QImage graphImage() const;
     // The drawn graph with its drawing, for the image save's vector format.
@@ -98,7 +98,6 @@ class Form1 : public QWidget {
     void drawLoadedCurve(const exchange::LoadedResult& result);
     void SettingBox_Enter(QLineEdit* box);
 
-    SettingTexts readSettingBoxes() const;
     void writeSettingBoxes(const SettingTexts& texts);
     std::array<std::string, 4> rangeTexts() const;
     void showLimitCaptions();

@@ -55,13 +55,6 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-std::array<QString, 6> QtTexts(const SettingTexts& texts) {
-    std::array<QString, 6> out;
-    for (std::size_t i = 0; i < 6; ++i)
-        out[i] = QString::fromStdString(texts[i]);
-    return out;
-}
-
 // Every message box is recorded instead of shown; a test takes the ones it expects, and any
 // left over at the end fails it.
 class ArchiveWindows : public testing::WindowTest {
@@ -77,7 +70,7 @@ class ArchiveWindows : public testing::WindowTest {
     // Saves `state` through Form4 as "<name>-Mi.csv" in the temporary folder.
     void save(Module1& state, const SettingTexts& settings, const QString& name) {
         Form4 form(state);
-        form.setSettingTextsProvider([settings] { return QtTexts(settings); });
+        form.setSettingTextsProvider([settings] { return settings; });
         ASSERT_TRUE(form.folderLists()->setPath(m_dir.path()));
         form.openWith(name);
         testing::InvokeHandler(&form, "Command1_Click");
@@ -244,7 +237,7 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
         const QString folder = c.afterListing ? path(QStringLiteral("sub")) : m_dir.path();
         QDir().mkpath(folder);
         Form4 form(state);
-        form.setSettingTextsProvider([s = c.settings] { return QtTexts(s); });
+        form.setSettingTextsProvider([s = c.settings] { return s; });
         ASSERT_TRUE(form.folderLists()->setPath(folder));
         if (c.afterListing)
             c.afterListing(folder);
@@ -263,7 +256,7 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
 
     // The same dialog then saves once the name is corrected, replacing the earlier file.
     Form4 form(state);
-    form.setSettingTextsProvider([good] { return QtTexts(good); });
+    form.setSettingTextsProvider([good] { return good; });
     ASSERT_TRUE(form.folderLists()->setPath(m_dir.path()));
     form.openWith(QStringLiteral("keep"));
     testing::InvokeHandler(&form, "Command1_Click");

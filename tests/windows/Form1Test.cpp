@@ -663,7 +663,7 @@ TEST_F(MainWindowTest, SaveButtonsProposeTodaysDate) {
     EXPECT_EQ(today.size(), 10);
     EXPECT_EQ(m_state.ImageSource, 1);
     const auto texts = m_form->settingTexts();
-    EXPECT_EQ(texts[1], QStringLiteral("3"));
+    EXPECT_EQ(texts[kXStopBox], "3");
     EXPECT_EQ(m_form->graphImage().size(), QSize(609, 545));
 }
 
