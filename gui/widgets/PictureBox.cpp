@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace mirendo {
 
@@ -233,28 +234,17 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
         showContextMenu(mapToGlobal(rect().center()));
         return;
     }
+    static constexpr std::pair<int, ReadoutStep> kStepKeys[] = {
+        {Qt::Key_Left, ReadoutStep::Previous},   {Qt::Key_Right, ReadoutStep::Next},
+        {Qt::Key_PageUp, ReadoutStep::PageBack}, {Qt::Key_PageDown, ReadoutStep::PageForward},
+        {Qt::Key_Home, ReadoutStep::First},      {Qt::Key_End, ReadoutStep::Last},
+    };
     if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        switch (event->key()) {
-        case Qt::Key_Left:
-            emit stepRequested(ReadoutStep::Previous);
-            return;
-        case Qt::Key_Right:
-            emit stepRequested(ReadoutStep::Next);
-            return;
-        case Qt::Key_PageUp:
-            emit stepRequested(ReadoutStep::PageBack);
-            return;
-        case Qt::Key_PageDown:
-            emit stepRequested(ReadoutStep::PageForward);
-            return;
-        case Qt::Key_Home:
-            emit stepRequested(ReadoutStep::First);
-            return;
-        case Qt::Key_End:
-            emit stepRequested(ReadoutStep::Last);
-            return;
-        default:
-            break;
+        for (const auto& [key, step] : kStepKeys) {
+            if (event->key() == key) {
+                emit stepRequested(step);
+                return;
+            }
         }
     }
     QWidget::keyPressEvent(event);
