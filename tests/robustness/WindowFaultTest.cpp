@@ -250,6 +250,23 @@ TEST_F(MissingEngine, ReportedThenFoundOnPathOnceItIsThere) {
     EXPECT_EQ(m_state.SampleCount, 100);
 }
 
+// The save dialog stays open beside the main window; a change there after it opened makes the
+// drawn result stale, and the save refuses it instead of writing it under the new texts.
+TEST_F(WindowFaults, DataSaveRefusesAResultTheMainWindowNoLongerShows) {
+    readPointFile(QStringLiteral("pts.csv"), kPoints);
+    acceptPoints();
+    plot(1, kLinear);
+    click(main(), "Command1");
+    calculateAndDrawCurve();
+    click(main(), "Command6");
+    type(main(), "Text9", QStringLiteral("50"));
+    type(m_windows->form4(), "Text1", QStringLiteral("stale"));
+    click(m_windows->form4(), "Command1");
+    EXPECT_TRUE(takeMessage().contains(QStringLiteral("計算結果と一致しません")));
+    EXPECT_FALSE(QFile::exists(workPath(QStringLiteral("stale-Mi.csv"))));
+    EXPECT_TRUE(m_windows->form4()->isVisible());
+}
+
 TEST_F(WindowFaults, ArchiveFolderRemovedBetweenListingAndLoading) {
     readPointFile(QStringLiteral("pts.csv"), kPoints);
     acceptPoints();
