@@ -1,6 +1,6 @@
 #include "archive/Form4.h"
 
-#include "archive/ArchiveFile.h"
+#include "archive/ArchiveWriter.h"
 #include "widgets/MessageBox.h"
 #include "widgets/PendingEvents.h"
 

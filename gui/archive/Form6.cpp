@@ -1,6 +1,6 @@
 #include "archive/Form6.h"
 
-#include "archive/ArchiveFile.h"
+#include "archive/ArchiveReader.h"
 #include "archive/BatchEvaluation.h"
 #include "archive/BatchEvaluationWindow.h"
 #include "archive/EvaluateAtX.h"
@@ -199,7 +199,6 @@ void Form6::Command3_Click() {
 }
 
 void Form6::Command8_Click() {
-    m_state.ImageSource = 2;
     // The selected name less its ".csv"; the lists only offer "*Mi.csv", but with nothing
     // selected there is no name to shorten.
     const QString selected = m_lists->selectedName();

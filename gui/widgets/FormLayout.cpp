@@ -239,7 +239,7 @@ int ConnectButtonHandlers(QWidget* window, std::initializer_list<const char*> wi
     const QByteArray windowName = window->objectName().toLatin1();
     const QMetaMethod clicked = QMetaMethod::fromSignal(&QAbstractButton::clicked);
     int connected = 0;
-    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
         const QByteArray name = button->objectName().toLatin1();
         const int index = meta->indexOfSlot(name + "_Click()");
         if (index >= 0) {
@@ -247,6 +247,9 @@ int ConnectButtonHandlers(QWidget* window, std::initializer_list<const char*> wi
             ++connected;
             continue;
         }
+        // Options and picture buttons may act through their own signals; a push button is a step.
+        if (!qobject_cast<QPushButton*>(button))
+            continue;
         const bool elsewhere = std::any_of(wiredElsewhere.begin(), wiredElsewhere.end(),
                                            [&name](const char* wired) { return name == wired; });
         if (!name.isEmpty() && !elsewhere)

@@ -99,7 +99,7 @@ FormControls BuildForm(QWidget* window, std::span<const FormRow> rows);
 // is a build fault and stops the program with its name.
 FormControls BuildForm(QWidget* window, const QString& tablePath);
 
-// Connects every push button of `window` named N to the window's slot "N_Click()": a handler is
+// Connects every button of `window` named N to the window's slot "N_Click()": a handler is
 // found by the control it belongs to, as the handlers are named. A push button without its
 // handler (unless named in `wiredElsewhere`) and a "_Click()" slot without its button are faults
 // of the window's code: they stop the program when the window is built. Returns the number of

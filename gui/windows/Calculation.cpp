@@ -240,7 +240,6 @@ void Calculation::onFinished(int exitCode, QProcess::ExitStatus status) {
                     (status == QProcess::NormalExit ? EngineExitReason(exitCode, console)
                                                     : QStringLiteral("（計算プログラムが異常終了しました）"));
     }
-    emit runEnded(m_lastEnd == RunEnd::Succeeded);
     if (m_waiting)
         answerResultRequest();
 }
@@ -257,7 +256,6 @@ void Calculation::onError(QProcess::ProcessError error) {
     // A failure noticed inside start() is returned from it; only a later one is signalled.
     if (!m_starting)
         emit startFailed(m_failure);
-    emit runEnded(false);
     if (m_waiting)
         answerResultRequest();
 }

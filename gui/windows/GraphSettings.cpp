@@ -53,12 +53,7 @@ ValidatedSettings ValidateSettings(const SettingTexts& t, int scaleMode) {
 }
 
 void StoreSettings(Module1& s, const SettingValues& v) {
-    s.XStart = v.xStart;
-    s.XStop = v.xStop;
-    s.XStep = v.xStep;
-    s.YStart = v.yStart;
-    s.YStop = v.yStop;
-    s.YStep = v.yStep;
+    s.StoreSettingValues({v.xStart, v.xStop, v.xStep, v.yStart, v.yStop, v.yStep});
 }
 
 void FillEmptyLimits(SettingTexts& t, const std::array<std::string, 4>& range) {

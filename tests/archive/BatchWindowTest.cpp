@@ -3,7 +3,7 @@
 // it shows, the window follows the browser's loaded polynomial, and the single result carries
 // its extrapolation mark and copies as "X<TAB>Y".
 #include "ArchiveSamples.h"
-#include "archive/ArchiveFile.h"
+#include "archive/ArchiveWriter.h"
 #include "archive/BatchEvaluation.h"
 #include "archive/BatchEvaluationWindow.h"
 #include "archive/BatchTableModel.h"

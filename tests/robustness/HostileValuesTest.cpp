@@ -1,7 +1,8 @@
 // Hostile values through the plain libraries, from typed text and point files to the request, the
 // engine, the result, the archive and the evaluation: nothing crashes and nothing non-finite
 // reaches a text the user sees.
-#include "archive/ArchiveFile.h"
+#include "archive/ArchiveReader.h"
+#include "archive/ArchiveWriter.h"
 #include "archive/EvaluateAtX.h"
 #include "engine/EngineRun.h"
 #include "exchange/RequestFile.h"

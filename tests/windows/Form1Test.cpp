@@ -738,7 +738,6 @@ TEST_F(MainWindowTest, SaveButtonsProposeTodaysDate) {
     EXPECT_EQ(picture.image, m_form->graphImage());
     EXPECT_EQ(picture.drawing.callsOf(RecordingCanvas::Kind::Frame).size(), 1u);
     EXPECT_EQ(today.size(), 10);
-    EXPECT_EQ(m_state.ImageSource, 1);
     const auto texts = m_form->settingTexts();
     EXPECT_EQ(texts[kXStopBox], "3");
     EXPECT_EQ(m_form->graphImage().size(), QSize(609, 545));
