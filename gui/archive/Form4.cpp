@@ -1,6 +1,7 @@
 #include "archive/Form4.h"
 
 #include "archive/ArchiveFile.h"
+#include "state/NumberText.h"
 #include "widgets/MessageBox.h"
 #include "widgets/PendingEvents.h"
 
@@ -24,7 +25,10 @@ void Form4::Command1_Click() {
     if (path.isEmpty())
         return;
 
-    const SettingTexts settings = m_settingTexts ? m_settingTexts() : SettingTexts{};
+    SettingTexts settings = m_settingTexts ? m_settingTexts() : SettingTexts{};
+    // A box read full-width digits as digits; the file keeps them as the ASCII the browser reads.
+    for (std::string& text : settings)
+        text = HalfWidthNumberText(text);
     // Checked with the browser's own reader: a file it would refuse is not written.
     const ArchiveFormat format = FormatArchiveForSave(m_state, settings);
     if (!format.ok) {
