@@ -32,6 +32,10 @@ namespace mirendo {
 
 namespace {
 
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
 QLabel* AddCaption(const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text);
     label->setBuddy(buddy);
@@ -173,17 +177,22 @@ void BatchEvaluationWindow::calculate() {
 
 void BatchEvaluationWindow::showSummary(bool calculated) {
     const std::vector<BatchRow>& rows = m_model->rows();
+    int notANumber = 0;
     int refused = 0;
     int extrapolated = 0;
     for (const BatchRow& row : rows) {
-        refused += row.ok ? 0 : 1;
+        notANumber += row.notANumber ? 1 : 0;
+        refused += !row.ok && !row.notANumber ? 1 : 0;
         extrapolated += row.extrapolated ? 1 : 0;
     }
     QString text;
     if (calculated)
         text = rows.empty() ? QStringLiteral("X 値がありません")
-                            : QStringLiteral("%1 行（計算できません %2 行、外挿 %3 行）")
+                            : QStringLiteral("%1 行（%2 %3 行、%4 %5 行、外挿 %6 行）")
                                   .arg(rows.size())
+                                  .arg(Q(kBatchNotANumberText))
+                                  .arg(notANumber)
+                                  .arg(Q(kBatchRefusedText))
                                   .arg(refused)
                                   .arg(extrapolated);
     m_summary->setText(text);
