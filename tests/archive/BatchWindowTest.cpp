@@ -224,6 +224,21 @@ TEST_F(BatchWindow, SavesTheCsvAtomicallyOrSaysWhyNot) {
     EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("  一括計算の結果を保存しました")));
     EXPECT_EQ(bytesOf(QStringLiteral("table.csv")).toStdString(), csv);
 
+    // An existing file is replaced only on Yes.
+    writeFile(QStringLiteral("table.csv"), "kept");
+    answerNextQuestion(false);
+    save->click();
+    EXPECT_EQ(
+        takeQuestion(),
+        QStringLiteral("  %1 は既にあります。置き換えますか？  ").arg(workPath(QStringLiteral("table.csv"))));
+    EXPECT_EQ(bytesOf(QStringLiteral("table.csv")), QByteArray("kept"));
+    answerNextQuestion(true);
+    save->click();
+    EXPECT_FALSE(takeQuestion().isEmpty());
+    EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("  一括計算の結果を保存しました")));
+    EXPECT_EQ(bytesOf(QStringLiteral("table.csv")).toStdString(), csv);
+
+    const QByteArray archive = bytesOf(QStringLiteral("mode4-Mi.csv"));
     const struct {
         QString path;
         QString message;
@@ -232,6 +247,9 @@ TEST_F(BatchWindow, SavesTheCsvAtomicallyOrSaysWhyNot) {
         {workPath(QStringLiteral("folder.csv")), QStringLiteral("  一括計算の結果を保存できませんでした")},
         {workPath(QStringLiteral("missing/table.csv")),
          QStringLiteral("  一括計算の結果を保存できませんでした")},
+        // Archive names, whether the file exists or not: the browser would list the table.
+        {QStringLiteral("mode4-Mi"), QStringLiteral("  「mode4-Mi.csv」は補間データのファイル名")},
+        {workPath(QStringLiteral("new-mi.CSV")), QStringLiteral("  「new-mi.CSV」は補間データのファイル名")},
     };
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder.csv")));
     for (const auto& r : refused) {
@@ -240,9 +258,28 @@ TEST_F(BatchWindow, SavesTheCsvAtomicallyOrSaysWhyNot) {
         save->click();
         EXPECT_TRUE(takeMessage().startsWith(r.message));
     }
+    EXPECT_EQ(bytesOf(QStringLiteral("mode4-Mi.csv")), archive);
+    EXPECT_FALSE(exists(QStringLiteral("new-mi.CSV")));
     EXPECT_TRUE(QFileInfo(workPath(QStringLiteral("folder.csv"))).isDir());
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".tmp")),
               QStringList());
+}
+
+TEST_F(BatchWindow, ClosesByItsButtonOrEscape) {
+    load(1);
+    BatchEvaluationWindow* batch = openBatch();
+    QWidget* close = batchControl("CommandClose");
+    for (QWidget* other : batch->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(other == close || !other->geometry().intersects(close->geometry()))
+            << other->objectName().toStdString();
+    }
+    click(batch, "CommandClose");
+    EXPECT_FALSE(batch->isVisible());
+    openBatch();
+    // The window's shortcuts work once it is the active window.
+    ASSERT_TRUE(QTest::qWaitFor([batch] { return QApplication::activeWindow() == batch; }, 5000));
+    QTest::keyClick(batchControl("TextValues"), Qt::Key_Escape);
+    EXPECT_FALSE(batch->isVisible());
 }
 
 TEST_F(BatchWindow, SingleResultIsMarkedAndCopied) {
