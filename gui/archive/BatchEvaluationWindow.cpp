@@ -75,6 +75,8 @@ BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* pare
     m_calculate->setToolTip(QStringLiteral("計算（Ctrl+Enter）"));
     m_summary = new QLabel;
     m_summary->setObjectName(QStringLiteral("LabelSummary"));
+    // The counts of three kinds of row run longer than the window is wide.
+    m_summary->setWordWrap(true);
 
     m_table = new QTableView;
     m_table->setObjectName(QStringLiteral("TableResults"));

@@ -336,6 +336,7 @@ TEST_F(BatchWindow, GrabsTheWindowsWhenAsked) {
     BatchEvaluationWindow* batch = openBatch();
     calculate(kTypedValues);
     batchControl<QTableView>("TableResults")->selectRow(1);
+    QApplication::processEvents(); // the layouts follow the new texts, as on the screen
     EXPECT_TRUE(m_browser.grab().save(out + QStringLiteral("/Form6.png")));
     EXPECT_TRUE(batch->grab().save(out + QStringLiteral("/FormBatch.png")));
 }
