@@ -1,17 +1,18 @@
 #pragma once
 // One whole engine run: read the request, compute, write the result.
+#include "exchange/EngineStatus.h"
+
 #include <string>
 #include <string_view>
 
 namespace mirendo::engine {
 
-enum ExitStatus : int {
-    kExitOk = 0,
-    kExitBadRequest = 2,  // request missing, unreadable or malformed
-    kExitFloatFault = 3,  // divide by zero, invalid operation or overflow
-    kExitWriteFailed = 4, // the result file could not be written
-    kExitInternal = 5,    // out of memory or another unexpected failure
-};
+using ExitStatus = exchange::EngineStatus;
+using exchange::kExitBadRequest;
+using exchange::kExitFloatFault;
+using exchange::kExitInternal;
+using exchange::kExitOk;
+using exchange::kExitWriteFailed;
 
 struct RunOutcome {
     int exitStatus = kExitOk;

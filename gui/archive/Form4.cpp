@@ -16,8 +16,8 @@ Form4::Form4(Module1& state, QWidget* parent)
                      {QString::fromLatin1(kArchivePattern)}, parent),
       m_state(state) {}
 
-void Form4::setSettingTextsProvider(std::function<SettingTexts()> provider) {
-    m_settingTexts = std::move(provider);
+void Form4::setSource(std::function<std::optional<ArchiveSource>()> source) {
+    m_source = std::move(source);
 }
 
 void Form4::Command1_Click() {
@@ -25,12 +25,17 @@ void Form4::Command1_Click() {
     if (path.isEmpty())
         return;
 
-    SettingTexts settings = m_settingTexts ? m_settingTexts() : SettingTexts{};
+    std::optional<ArchiveSource> source = m_source ? m_source() : std::nullopt;
+    if (!source) {
+        ShowMessage(this, QStringLiteral("　保存できません：表示中のデータや設定が計算結果と一致しません　\n"
+                                         "　⑤ から計算し直してから保存して下さい　"));
+        return;
+    }
     // A box read full-width digits as digits; the file keeps them as the ASCII the browser reads.
-    for (std::string& text : settings)
+    for (std::string& text : source->settings)
         text = HalfWidthNumberText(text);
     // Checked with the browser's own reader: a file it would refuse is not written.
-    const ArchiveFormat format = FormatArchiveForSave(m_state, settings);
+    const ArchiveFormat format = FormatArchiveForSave(source->state, source->settings);
     if (!format.ok) {
         ShowMessage(this, QStringLiteral("  保存できません：") + QString::fromStdString(format.error) +
                               (format.badSetting >= 0

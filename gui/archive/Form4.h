@@ -9,17 +9,24 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace mirendo {
+
+// What a data save writes: a calculation's shared state and the setting texts it was made with.
+struct ArchiveSource {
+    Module1 state;
+    SettingTexts settings;
+};
 
 class Form4 : public SaveNameDialog {
     Q_OBJECT
   public:
     explicit Form4(Module1& state, QWidget* parent = nullptr);
 
-    // The main window's Text5..Text10 (X start, X stop, X step, Y start, Y stop, Y step) as they
-    // stand at save time.
-    void setSettingTextsProvider(std::function<SettingTexts()> provider);
+    // The calculation to save, asked for at save time: nothing when the main window no longer
+    // shows what its curve was computed for.
+    void setSource(std::function<std::optional<ArchiveSource>()> source);
     // Name box := `defaultName`, then shown.
     void openWith(const QString& defaultName) { openWithName(defaultName); }
 
@@ -29,7 +36,7 @@ class Form4 : public SaveNameDialog {
 
   private:
     Module1& m_state;
-    std::function<SettingTexts()> m_settingTexts;
+    std::function<std::optional<ArchiveSource>()> m_source;
 };
 
 } // namespace mirendo

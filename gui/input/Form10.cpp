@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -68,7 +69,7 @@ bool Form10::readDroppedFile(const QString& path) {
     const PointFileRead read = ReadPointFile(QFile::encodeName(path).toStdString());
     if (!read.ok()) {
         // Nothing was chosen in the dialog: the points shown so far stay.
-        showReadError();
+        showReadError(path, read);
         return false;
     }
     if (read.pointCount < 1 || read.pointCount > Module1::kMaxPoints) {
@@ -94,7 +95,7 @@ void Form10::takeRead(const QString& path, const PointFileRead& read) {
 
     StorePointFileRead(m_state, read);
     if (!read.ok()) {
-        failRead();
+        failRead(path, read);
         return;
     }
     for (const std::string& line : read.lines)
@@ -107,16 +108,17 @@ void Form10::takeRead(const QString& path, const PointFileRead& read) {
     emit pointsPublished(published);
 }
 
-void Form10::failRead() {
+void Form10::failRead(const QString& path, const PointFileRead& read) {
     m_list1->clear();
     emit readFailed();
-    showReadError();
+    showReadError(path, read);
 }
 
-void Form10::showReadError() {
+void Form10::showReadError(const QString& path, const PointFileRead& read) {
     Beep();
     if (!m_form3)
         m_form3 = new Form3(this);
+    m_form3->setCause(read, QFileInfo(path).fileName());
     m_form3->show();
     m_form3->raise();
 }

@@ -2,6 +2,7 @@
 
 #include "state/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -115,7 +116,14 @@ PublishedPoints PublishEnteredPoints(Module1& state, const std::array<std::strin
     for (int i = 1; i <= n; ++i)
         published.tableLines.push_back(TableLine(state.XData[i], state.YData[i]));
     published.rangeTexts = rangeLabelTexts;
-    const ScaleGate gate = GateScales(LeadingNumber(rangeLabelTexts[0]), LeadingNumber(rangeLabelTexts[2]));
+    // The range labels keep the values from the time of entry; a later correction may have put a
+    // point below them, so the smallest point in use gates the logarithmic axes as well.
+    double xMin = LeadingNumber(rangeLabelTexts[0]), yMin = LeadingNumber(rangeLabelTexts[2]);
+    for (int i = 1; i <= n; ++i) {
+        xMin = std::min(xMin, state.XData[i]);
+        yMin = std::min(yMin, state.YData[i]);
+    }
+    const ScaleGate gate = GateScales(xMin, yMin);
     published.logXAllowed = gate.logXAllowed;
     published.logYAllowed = gate.logYAllowed;
     return published;

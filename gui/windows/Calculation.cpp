@@ -1,6 +1,7 @@
 #include "windows/Calculation.h"
 
 #include "exchange/AtomicFile.h"
+#include "exchange/EngineStatus.h"
 #include "exchange/RequestFile.h"
 #include "windows/ResultImport.h"
 
@@ -45,6 +46,38 @@ QString ResultErrorReason(exchange::ResultError error) {
         break;
     }
     return {};
+}
+
+// The engine's console line names the fault in English ("floating-point error: divide by zero
+// (coefficient 2)"); the kind of fault is told in Japanese.
+QString FloatFaultKind(const QString& console) {
+    if (console.contains(QLatin1String("divide by zero")))
+        return QStringLiteral("0 による割り算");
+    if (console.contains(QLatin1String("overflow")))
+        return QStringLiteral("桁あふれ");
+    if (console.contains(QLatin1String("invalid")))
+        return QStringLiteral("無効な演算");
+    return {};
+}
+
+QString EngineExitReason(int exitCode, const QString& console) {
+    switch (exitCode) {
+    case exchange::kExitBadRequest:
+        return QStringLiteral("（計算依頼ファイル B2F.dat がないか、内容が正しくありません）");
+    case exchange::kExitFloatFault: {
+        const QString kind = FloatFaultKind(console);
+        return QStringLiteral(
+                   "（計算中に%1が起きました。X の値が近すぎる点や、大きすぎる値がないか確かめて下さい）")
+            .arg(kind.isEmpty() ? QStringLiteral("浮動小数点演算の異常") : kind);
+    }
+    case exchange::kExitWriteFailed:
+        return QStringLiteral("（計算結果ファイル F2B.dat "
+                              "を書き込めません。作業フォルダの空き容量と書き込み権限を確かめて下さい）");
+    case exchange::kExitInternal:
+        return QStringLiteral("（計算プログラムの内部エラーです。メモリが足りない可能性があります）");
+    default:
+        return QStringLiteral("（計算プログラムが終了コード %1 で終了しました）").arg(exitCode);
+    }
 }
 
 const QString kResultUnreadable = QStringLiteral("　計算結果ファイルを読み込めません　\n");
@@ -203,11 +236,9 @@ void Calculation::onFinished(int exitCode, QProcess::ExitStatus status) {
         m_failure.clear();
     } else {
         m_lastEnd = RunEnd::Failed;
-        m_failure = QStringLiteral("　補間計算に失敗しました　");
-        if (status != QProcess::NormalExit)
-            m_failure += QStringLiteral("\n（計算プログラムが異常終了しました）");
-        if (!console.isEmpty())
-            m_failure += QStringLiteral("\n") + console;
+        m_failure = QStringLiteral("　補間計算に失敗しました　\n") +
+                    (status == QProcess::NormalExit ? EngineExitReason(exitCode, console)
+                                                    : QStringLiteral("（計算プログラムが異常終了しました）"));
     }
     emit runEnded(m_lastEnd == RunEnd::Succeeded);
     if (m_waiting)
@@ -219,9 +250,10 @@ void Calculation::onError(QProcess::ProcessError error) {
         return; // crashes arrive through finished()
     auto* process = qobject_cast<QProcess*>(sender());
     m_lastEnd = RunEnd::Failed;
+    // Qt's own explanation is English; what the user can check is the file itself.
     m_failure = QStringLiteral("　計算プログラム Ventrel を起動できません　");
     if (process)
-        m_failure += QStringLiteral("\n") + process->errorString();
+        m_failure += QStringLiteral("\n（%1 が実行できるファイルか確かめて下さい）").arg(process->program());
     // A failure noticed inside start() is returned from it; only a later one is signalled.
     if (!m_starting)
         emit startFailed(m_failure);

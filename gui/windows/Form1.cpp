@@ -113,15 +113,18 @@ void Form1::wireControls() {
             if (checked)
                 ScaleOption_Click(i + 1);
             updateTabStops();
+            refreshSteps();
         });
-    for (QLineEdit* box : m_settingBoxes)
+    for (QLineEdit* box : m_settingBoxes) {
         connect(box, &QLineEdit::returnPressed, this, [this, box] { SettingBox_Enter(box); });
+        // A result carries the setting texts it was made for: a change makes it stale.
+        connect(box, &QLineEdit::textChanged, this, [this] { refreshSteps(); });
+    }
     ConnectButtonHandlers(this);
 
     // Until the first reset the window looks reset; the shared state is not touched here.
     m_option5->setChecked(true);
-    for (QPushButton* button : {m_command1, m_command3, m_command4, m_command5, m_command6})
-        button->setEnabled(false);
+    refreshSteps();
 
     // Tab order follows the steps; the data table, which only shows the points, comes last.
     QWidget* order[] = {m_option5,         m_option6,
@@ -197,9 +200,13 @@ void Form1::ResetMainWindow() {
     m_graph->setKeyboardReadout(false);
     m_graph->clearTrust();
     showLimitCaptions();
-    for (QPushButton* button : {m_command1, m_command3, m_command4, m_command5, m_command6})
-        button->setEnabled(false);
+    m_stepWanted.fill(false);
+    m_pointsInUse = false;
+    m_plotted.reset();
+    m_computing.reset();
+    m_drawn.reset();
     m_state.GraphDrawn = 0;
+    refreshSteps();
 }
 
 QImage Form1::graphImage() const {
@@ -211,6 +218,7 @@ GraphPicture Form1::graphPicture() const {
 }
 
 void Form1::applyPublishedPoints(const PublishedPoints& points) {
+    m_pointsInUse = true;
     m_list1->clear();
     for (const std::string& line : points.tableLines)
         m_list1->addItem(Q(line));
@@ -244,7 +252,67 @@ void Form1::clearRangeLabels() {
 }
 
 void Form1::enableSettingsOk() {
-    m_command3->setEnabled(true);
+    wantStep(kSettingsOk, true);
+}
+
+void Form1::withdrawPoints() {
+    m_pointsInUse = false;
+    refreshSteps();
+}
+
+Form1::CalculationInputs Form1::currentInputs() const {
+    CalculationInputs inputs{m_state.ScaleMode, settingTexts(), {}};
+    for (int i = 1; i <= m_state.PointsInUse(); ++i)
+        inputs.points.emplace_back(m_state.XData[i], m_state.YData[i]);
+    return inputs;
+}
+
+void Form1::wantStep(Step step, bool on) {
+    m_stepWanted[step] = on;
+    refreshSteps();
+}
+
+void Form1::refreshSteps() {
+    const CalculationInputs now = currentInputs();
+    const auto madeFor = [&now, this](const std::optional<CalculationInputs>& inputs) {
+        return m_pointsInUse && inputs && *inputs == now;
+    };
+    const std::array<bool, kStepCount> allowed = {m_pointsInUse, m_pointsInUse, madeFor(m_plotted),
+                                                  madeFor(m_computing), madeFor(m_drawn)};
+    const std::array<QPushButton*, kStepCount> buttons = {m_command3, m_command1, m_command4, m_command5,
+                                                          m_command6};
+    for (int i = 0; i < kStepCount; ++i)
+        buttons[i]->setEnabled(m_stepWanted[i] && allowed[i]);
+    // A curve still awaited would no longer belong to what the window shows.
+    if (!allowed[kPlotCurve] && m_calculation->isWaitingForResult())
+        m_calculation->cancelResultRequest();
+    if (!m_drawn)
+        return;
+    // The readout maps the mouse through the mode and limits of the window: it follows the drawn
+    // curve only while they are the ones it was drawn with.
+    const bool drawnCurrent = allowed[kSaveData];
+    if (!drawnCurrent && m_state.GraphDrawn != 0) {
+        m_state.GraphDrawn = 0;
+        m_graph->clearReadout();
+        m_graph->setKeyboardReadout(false);
+    } else if (drawnCurrent && m_state.GraphDrawn == 0) {
+        m_state.GraphDrawn = 1;
+        m_graph->setKeyboardReadout(true);
+    }
+}
+
+void Form1::forgetDrawnCurve() {
+    m_drawn.reset();
+    m_state.GraphDrawn = 0;
+    m_graph->clearReadout();
+    m_graph->setKeyboardReadout(false);
+    m_graph->clearTrust(); // it spoke of the curve just cleared
+}
+
+std::optional<Form1::DrawnCalculation> Form1::drawnCalculation() const {
+    if (!m_pointsInUse || !m_drawn || *m_drawn != currentInputs())
+        return std::nullopt;
+    return DrawnCalculation{m_drawnState, m_drawn->settings};
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -272,6 +340,7 @@ void Form1::Command9_Click() {
         m_state.XData[i] = 0;
         m_state.YData[i] = 0;
     }
+    withdrawPoints();
     m_list1->clear();
     if (m_option5->isChecked()) {
         emit fileInputRequested();
@@ -333,7 +402,7 @@ void Form1::Command3_Click() {
     RewriteLogLimits(m_state.ScaleMode, texts);
     writeSettingBoxes(texts);
     LetPendingPaintsThrough();
-    m_command1->setEnabled(true);
+    wantStep(kPlotPoints, true);
     m_command1->setFocus();
 }
 
@@ -341,7 +410,12 @@ void Form1::Command1_Click() {
     // A curve still awaited would land on the graph drawn now.
     m_calculation->cancelResultRequest();
     m_picture1->clear();
-    m_graph->clearTrust(); // it spoke of the curve just cleared
+    forgetDrawnCurve();
+    // Whatever this plot ends in, the request file and any result belong to earlier inputs until
+    // it has written a new request: the engine and curve steps wait for that.
+    m_plotted.reset();
+    m_computing.reset();
+    refreshSteps();
     const SettingTexts texts = settingTexts();
     const ValidatedSettings settings = ValidateSettings(texts, m_state.ScaleMode);
     StoreSettings(m_state, settings.values);
@@ -349,6 +423,8 @@ void Form1::Command1_Click() {
         ShowMessage(this, kInvalidInput);
         return;
     }
+    if (pointOffLogAxes())
+        return;
     if (m_state.ScaleMode != 1)
         ComputeLogCopies(m_state);
     if (!settings.logLimitsPositive) {
@@ -360,21 +436,39 @@ void Form1::Command1_Click() {
     m_graph->setLimitTexts(
         {outcome.labels.xStart, outcome.labels.xStop, outcome.labels.yStart, outcome.labels.yStop});
     // The points stay plotted, so the user sees which one is meant; the engine step stays off.
-    if (!requestCarries(outcome.request)) {
-        m_command4->setEnabled(false);
+    if (!requestCarries(outcome.request))
         return;
-    }
     const QString requestProblem = m_calculation->writeRequest(outcome.request);
     if (!requestProblem.isEmpty()) {
         // Without a fresh request the engine would compute an earlier graph's points, so the
         // engine step stays off until a plot writes one.
-        m_command4->setEnabled(false);
         ShowMessage(this, requestProblem);
         return;
     }
-    m_command1->setEnabled(false);
-    m_command4->setEnabled(true);
+    m_plotted = currentInputs();
+    m_stepWanted[kPlotPoints] = false;
+    wantStep(kRunEngine, true);
     m_command4->setFocus();
+}
+
+// A point that is not positive has no place on a logarithmic axis; its logarithm would be left
+// from earlier points. The scale options are gated by the points, so this only guards the gate.
+bool Form1::pointOffLogAxes() {
+    const AxisKinds axes = AxesOfScaleMode(m_state.ScaleMode);
+    for (int i = 1; i <= m_state.PointsInUse(); ++i) {
+        for (const bool isX : {true, false}) {
+            const bool logAxis = (isX ? axes.x : axes.y) == AxisKind::Logarithmic;
+            const double value = isX ? m_state.XData[i] : m_state.YData[i];
+            if (!logAxis || value > 0.0)
+                continue;
+            ShowMessage(this, QStringLiteral("　データ点 %1 の %2 値 %3 は対数軸に描けません　")
+                                  .arg(i)
+                                  .arg(isX ? QLatin1Char('X') : QLatin1Char('Y'))
+                                  .arg(Q(GeneralText(value))));
+            return true;
+        }
+    }
+    return false;
 }
 
 // A value the request record cannot carry, or that single precision does not hold, would reach
@@ -422,9 +516,10 @@ void Form1::Command4_Click() {
         ShowMessage(this, problem);
         return;
     }
+    m_computing = m_plotted;
     LetPendingPaintsThrough();
-    m_command5->setEnabled(true);
-    m_command6->setEnabled(true);
+    m_stepWanted[kPlotCurve] = true;
+    wantStep(kSaveData, true);
     m_command5->setFocus();
 }
 
@@ -435,6 +530,14 @@ void Form1::Command5_Click() {
 }
 
 void Form1::drawLoadedCurve(const exchange::LoadedResult& result) {
+    // The result file answers the request this window wrote; one made for another request (the
+    // folder shared with another program, say) is not drawn as this one.
+    if (!m_computing || result.scaleMode != m_computing->mode ||
+        result.pointCount != int(m_computing->points.size())) {
+        ShowMessage(this, QStringLiteral("　計算結果ファイル F2B.dat が計算依頼と一致しません　\n"
+                                         "（もう一度 ⑥ から計算して下さい）"));
+        return;
+    }
     ApplyLoadedResult(m_state, result);
     LetPendingPaintsThrough();
     m_picture1->setLineWidth(2);
@@ -443,7 +546,9 @@ void Form1::drawLoadedCurve(const exchange::LoadedResult& result) {
     m_graph->showTrust(AssessCurve(m_state));
     m_state.GraphDrawn = 1;
     m_graph->setKeyboardReadout(true);
-    m_command6->setEnabled(true);
+    m_drawn = m_computing;
+    m_drawnState = m_state;
+    wantStep(kSaveData, true);
     m_command6->setFocus();
 }
 

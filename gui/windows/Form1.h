@@ -14,6 +14,9 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
+#include <utility>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -53,12 +56,23 @@ class Form1 : public QWidget {
     GraphPicture graphPicture() const;
     PictureBox* picture1() const { return m_picture1; }
 
+    // The shared state and setting texts of the drawn curve, as long as the window still shows
+    // what it was computed for; nothing once points, scale mode or a setting box changed.
+    struct DrawnCalculation {
+        Module1 state;
+        SettingTexts settings;
+    };
+    std::optional<DrawnCalculation> drawnCalculation() const;
+
   public slots:
     void applyPublishedPoints(const mirendo::PublishedPoints& points);
     void enableAllScaleOptions();
     void clearDataTable();
     void clearRangeLabels();
     void enableSettingsOk();
+    // The points are no longer in use (a new input began, a read failed, the input was
+    // cancelled): the steps from the settings on stay off until points are published again.
+    void withdrawPoints();
 
   signals:
     void inputDialogsResetRequested();
@@ -101,6 +115,32 @@ class Form1 : public QWidget {
     void writeSettingBoxes(const SettingTexts& texts);
     std::array<std::string, 4> rangeTexts() const;
     void showLimitCaptions();
+
+    // What one calculation is made for: the scale mode, the setting boxes as they stand and the
+    // points in use. A step's result belongs to the inputs it was made for; once the window shows
+    // other inputs it is stale.
+    struct CalculationInputs {
+        int mode = 0;
+        SettingTexts settings;
+        std::vector<std::pair<double, double>> points;
+        bool operator==(const CalculationInputs&) const = default;
+    };
+    CalculationInputs currentInputs() const;
+    // Enables each step only while what it would act on still matches the window, and stops the
+    // readout of a curve that no longer does.
+    void refreshSteps();
+    void forgetDrawnCurve();
+    bool pointOffLogAxes();
+
+    // Each step button as the step sequence wants it, before the checks of refreshSteps.
+    enum Step { kSettingsOk, kPlotPoints, kRunEngine, kPlotCurve, kSaveData, kStepCount };
+    void wantStep(Step step, bool on);
+    std::array<bool, kStepCount> m_stepWanted{};
+    bool m_pointsInUse = false;
+    std::optional<CalculationInputs> m_plotted;   // the request file written by the last point plot
+    std::optional<CalculationInputs> m_computing; // what the engine was last started for
+    std::optional<CalculationInputs> m_drawn;     // the curve on the graph
+    Module1 m_drawnState;                         // the shared state right after that curve was drawn
 
     Module1& m_state;
     Calculation* m_calculation;

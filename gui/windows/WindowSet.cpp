@@ -132,6 +132,7 @@ void WindowSet::wireMainWindow() const {
 void WindowSet::wireFileInput() const {
     Form10* input = m_form10.get();
     connect(input, &Form10::readStarted, this, [this] {
+        form1()->withdrawPoints();
         form1()->enableAllScaleOptions();
         form1()->clearDataTable();
     });
@@ -143,6 +144,7 @@ void WindowSet::wireFileInput() const {
         form1()->show();
     });
     connect(input, &Form10::cancelled, this, [this] {
+        form1()->withdrawPoints();
         form1()->clearDataTable();
         form1()->clearRangeLabels();
         form1()->enableAllScaleOptions();
@@ -157,13 +159,21 @@ void WindowSet::wireManualEntry() const {
         form1()->show();
     });
     connect(entry, &Form11::cancelled, this, [this] {
+        // The typed points stay in the shared state, but the main window shows none: nothing
+        // is calculated from them.
+        form1()->withdrawPoints();
         form1()->enableAllScaleOptions();
         form1()->show();
     });
 }
 
 void WindowSet::wireDataSave() const {
-    m_form4->setSettingTextsProvider([this] { return form1()->settingTexts(); });
+    m_form4->setSource([this]() -> std::optional<ArchiveSource> {
+        const std::optional<Form1::DrawnCalculation> drawn = form1()->drawnCalculation();
+        if (!drawn)
+            return std::nullopt;
+        return ArchiveSource{drawn->state, drawn->settings};
+    });
 }
 
 void WindowSet::wireBrowser() const {

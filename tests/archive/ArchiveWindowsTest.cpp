@@ -70,7 +70,7 @@ class ArchiveWindows : public testing::WindowTest {
     // Saves `state` through Form4 as "<name>-Mi.csv" in the temporary folder.
     void save(Module1& state, const SettingTexts& settings, const QString& name) {
         Form4 form(state);
-        form.setSettingTextsProvider([settings] { return settings; });
+        form.setSource([&state, settings] { return std::optional(ArchiveSource{state, settings}); });
         ASSERT_TRUE(form.folderLists()->setPath(m_dir.path()));
         form.openWith(name);
         testing::InvokeHandler(&form, "Command1_Click");
@@ -237,7 +237,7 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
         const QString folder = c.afterListing ? path(QStringLiteral("sub")) : m_dir.path();
         QDir().mkpath(folder);
         Form4 form(state);
-        form.setSettingTextsProvider([s = c.settings] { return s; });
+        form.setSource([&state, s = c.settings] { return std::optional(ArchiveSource{state, s}); });
         ASSERT_TRUE(form.folderLists()->setPath(folder));
         if (c.afterListing)
             c.afterListing(folder);
@@ -256,7 +256,7 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
 
     // The same dialog then saves once the name is corrected, replacing the earlier file.
     Form4 form(state);
-    form.setSettingTextsProvider([good] { return good; });
+    form.setSource([&state, good] { return std::optional(ArchiveSource{state, good}); });
     ASSERT_TRUE(form.folderLists()->setPath(m_dir.path()));
     form.openWith(QStringLiteral("keep"));
     testing::InvokeHandler(&form, "Command1_Click");

@@ -82,9 +82,9 @@ TEST_F(Keyboard, MainWindowTabOrderFollowsTheSteps) {
     click(m_windows->form2(), "Command1");
     Form1* main = m_windows->form1();
     for (const Row& row : rows) {
-        enable(main, {"Command1", "Command3", "Command4", "Command5", "Command6"});
         control<QRadioButton>(main, row.inputOption)->setChecked(true);
         control<QRadioButton>(main, row.scaleOption)->setChecked(true);
+        enable(main, {"Command1", "Command3", "Command4", "Command5", "Command6"});
         ASSERT_TRUE(activate(main, control<QWidget>(main, row.inputOption))) << row.name;
         EXPECT_EQ(tabWalk(int(row.expected.size()) - 1).join(' ').toStdString(),
                   row.expected.join(' ').toStdString())

@@ -8,6 +8,7 @@
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -348,6 +349,22 @@ TEST_F(FileInput, FailedReadShowsTheErrorWindowAndRefusesOk) {
 
     child<QPushButton>(*m_form.readErrorWindow(), "Command1")->click();
     EXPECT_FALSE(m_form.readErrorWindow()->isVisible());
+}
+
+TEST_F(FileInput, TheErrorWindowNamesTheLineOfEachFailure) {
+    const std::pair<const char*, QString> failures[] = {
+        {"1,2\r\n3,4\r\n5,abc\r\n", QStringLiteral("3 行目：Y の値「abc」が数値ではありません")},
+        {"1,2\r\n3\r\n", QStringLiteral("2 行目：Y の値がありません（ファイル全体で値が足りません）")},
+    };
+    for (const auto& [bytes, cause] : failures) {
+        write("bad.csv", bytes);
+        click("bad.csv");
+        ASSERT_NE(m_form.readErrorWindow(), nullptr);
+        EXPECT_EQ(textOf(m_form.readErrorWindow(), "LabelCause"), cause);
+        QAccessibleInterface* face =
+            QAccessible::queryAccessibleInterface(child<QLabel>(*m_form.readErrorWindow(), "LabelCause"));
+        EXPECT_EQ(face->text(QAccessible::Name), cause);
+    }
 }
 
 TEST_F(FileInput, AFailureAfterASuccessAlsoRefusesOk) {

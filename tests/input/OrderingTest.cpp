@@ -149,13 +149,14 @@ INSTANTIATE_TEST_SUITE_P(Ordering, GateTable,
                                            GateCase{"both_zero", 0, 0, false, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(PublishEnteredPoints, OrdersThenListsStoredValuesAndGatesFromLabelTexts) {
+TEST(PublishEnteredPoints, OrdersThenListsStoredValuesAndGatesFromLabelsAndPoints) {
     Module1 state = WithPoints({3, 1.5, -0.25}, {100, 1e-5, 2});
     const PublishedPoints published = PublishEnteredPoints(state, {"1.000E-03", "3.0", "0.0", "100.0"});
     EXPECT_EQ(published.tableLines, (std::vector<std::string>{"-0.25  2", "1.5  1E-05", "3  100"}));
     EXPECT_TRUE(published.reordered); // the dialog repaints once more for the ordering step
     EXPECT_EQ(published.rangeTexts[0], "1.000E-03");
-    EXPECT_TRUE(published.logXAllowed);
+    // The label kept the minimum from before a correction put a point at -0.25: the point gates.
+    EXPECT_FALSE(published.logXAllowed);
     EXPECT_FALSE(published.logYAllowed);
     EXPECT_FALSE(published.enableAllOptionsFirst);
 }

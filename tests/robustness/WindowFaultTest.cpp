@@ -161,15 +161,23 @@ TEST_F(WindowFaults, ResultFileReplacedBeforeTheCurveStepIsRefused) {
     EXPECT_EQ(m_state.SampleCount, 100);
 }
 
-// An engine that is killed in the middle of its run (here: one that kills itself).
-class KilledEngine : public RobustWindows {
+// Stand-in engines, one per way a run can end badly: each exit status and a kill in the middle of
+// the run. Each is told apart in the message.
+struct StandIn {
+    const char* name;
+    const char* script;
+    const char* said;
+};
+
+class StandInEngine : public RobustWindows, public ::testing::WithParamInterface<StandIn> {
   protected:
     QString engineFolder() const override {
         const QString folder = QDir(m_dir.path()).filePath(QStringLiteral("engine"));
         QDir().mkpath(folder);
         QFile script(QDir(folder).filePath(QStringLiteral("Ventrel")));
         if (script.open(QIODevice::WriteOnly)) {
-            script.write("#!/bin/sh\necho half a line > F2B.dat.partial\nkill -KILL $$\n");
+            script.write(QByteArray("#!/bin/sh\necho half a line > F2B.dat.partial\n") + GetParam().script +
+                         "\n");
             script.close();
             script.setPermissions(script.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
         }
@@ -177,7 +185,7 @@ class KilledEngine : public RobustWindows {
     }
 };
 
-TEST_F(KilledEngine, CurveStepReportsTheFailedRunAndKeepsTheEarlierResultFileUnread) {
+TEST_P(StandInEngine, CurveStepReportsTheFailedRunAndKeepsTheEarlierResultFileUnread) {
     readPointFile(QStringLiteral("pts.csv"), kPoints);
     acceptPoints();
     plot(1, kLinear);
@@ -189,10 +197,24 @@ TEST_F(KilledEngine, CurveStepReportsTheFailedRunAndKeepsTheEarlierResultFileUnr
     click(main(), "Command5");
     const QString message = takeMessage();
     EXPECT_TRUE(message.startsWith(kRunFailed)) << message.toStdString();
-    EXPECT_TRUE(message.contains(QStringLiteral("異常終了"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QString::fromUtf8(GetParam().said))) << message.toStdString();
+    EXPECT_FALSE(message.contains(QLatin1String("error"))) << "told in Japanese";
     EXPECT_EQ(m_state.GraphDrawn, 0);
     EXPECT_EQ(m_state.PointCount, 3) << "the points entered stay";
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryEnd, StandInEngine,
+    ::testing::Values(StandIn{"BadRequest", "exit 2", "B2F.dat がないか"},
+                      StandIn{
+                          "DivideByZero",
+                          "echo 'Ventrel: floating-point error: divide by zero (coefficient 2)' >&2; exit 3",
+                          "0 による割り算"},
+                      StandIn{"ResultNotWritable", "exit 4", "F2B.dat を書き込めません"},
+                      StandIn{"Internal", "exit 5", "内部エラー"},
+                      StandIn{"OtherStatus", "exit 9", "終了コード 9"},
+                      StandIn{"Killed", "kill -KILL $$", "異常終了"}),
+    [](const ::testing::TestParamInfo<StandIn>& info) { return std::string(info.param.name); });
 
 class MissingEngine : public RobustWindows {
   protected:
@@ -226,6 +248,23 @@ TEST_F(MissingEngine, ReportedThenFoundOnPathOnceItIsThere) {
     calculateAndDrawCurve();
     EXPECT_EQ(m_state.GraphDrawn, 1);
     EXPECT_EQ(m_state.SampleCount, 100);
+}
+
+// The save dialog stays open beside the main window; a change there after it opened makes the
+// drawn result stale, and the save refuses it instead of writing it under the new texts.
+TEST_F(WindowFaults, DataSaveRefusesAResultTheMainWindowNoLongerShows) {
+    readPointFile(QStringLiteral("pts.csv"), kPoints);
+    acceptPoints();
+    plot(1, kLinear);
+    click(main(), "Command1");
+    calculateAndDrawCurve();
+    click(main(), "Command6");
+    type(main(), "Text9", QStringLiteral("50"));
+    type(m_windows->form4(), "Text1", QStringLiteral("stale"));
+    click(m_windows->form4(), "Command1");
+    EXPECT_TRUE(takeMessage().contains(QStringLiteral("計算結果と一致しません")));
+    EXPECT_FALSE(QFile::exists(workPath(QStringLiteral("stale-Mi.csv"))));
+    EXPECT_TRUE(m_windows->form4()->isVisible());
 }
 
 TEST_F(WindowFaults, ArchiveFolderRemovedBetweenListingAndLoading) {

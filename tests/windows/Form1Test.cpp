@@ -180,7 +180,7 @@ TEST_P(WholeCalculation, FromPointsToReadout) {
     runEngineAndWait();
     EXPECT_EQ(m_runner->lastRunEnd(), Calculation::RunEnd::Succeeded);
     EXPECT_TRUE(button("Command5")->isEnabled());
-    EXPECT_TRUE(button("Command6")->isEnabled());
+    EXPECT_FALSE(button("Command6")->isEnabled()) << "no result loaded yet to save";
     EXPECT_TRUE(exists(QStringLiteral("F2B.dat")));
 
     button("Command5")->click();
@@ -393,7 +393,7 @@ TEST_F(MainWindowTest, EnterMovesAlongTheSettingBoxes) {
         {3, {"Text5", "Text6", "Text8", "Text9", "Text10", "Command3"}},
         {4, {"Text5", "Text6", "Text8", "Text9", "Command3"}},
     };
-    m_form->enableSettingsOk(); // a disabled button cannot take the focus
+    enterPoints({{1, 1}, {2, 2}}); // a disabled button cannot take the focus
     for (const Row& row : rows) {
         chooseMode(row.mode);
         c<QLineEdit>("Text5")->setFocus();
@@ -422,9 +422,13 @@ TEST_F(MainWindowTest, InvalidSettingsAreRefused) {
         m_form->ResetMainWindow();
         if (row.withPoints)
             enterPoints({{1, 1}, {3, 2}});
-        m_form->enableSettingsOk();
+        m_form->enableSettingsOk(); // the file dialog's OK, even after no file was read
         chooseMode(row.mode);
         typeSettings(row.typed);
+        if (!row.withPoints) {
+            EXPECT_FALSE(button("Command3")->isEnabled()) << "no points to confirm settings for";
+            continue;
+        }
         button("Command3")->click();
         EXPECT_EQ(takeMessage(), QStringLiteral("　入力値が不正です！　")) << row.name;
         EXPECT_FALSE(button("Command1")->isEnabled()) << row.name;
@@ -633,15 +637,86 @@ TEST_F(MainWindowTest, RealMouseMovesReachTheReadout) {
         << text("Label27").toStdString();
 }
 
-TEST_F(MainWindowTest, ReplottingKeepsTheReadoutOfTheLoadedCurve) {
+// Replotting clears the curve, so the readout stops following it (it would show a curve that is
+// no longer there).
+TEST_F(MainWindowTest, ReplottingEndsTheReadoutOfTheClearedCurve) {
     plotPoints(1, {{1, 2.5}, {4, -3}, {8, 0.125}}, {"0", "10", "2", "-4", "4", "1"});
     runEngineAndWait();
     button("Command5")->click();
     button("Command3")->click();
     button("Command1")->click();
-    EXPECT_EQ(m_state.GraphDrawn, 1);
+    EXPECT_EQ(m_state.GraphDrawn, 0);
     emit picture()->mouseMovedTo(1.0001f, 0);
-    EXPECT_EQ(text("Label27"), QStringLiteral("1.000"));
+    EXPECT_EQ(text("Label27"), QString());
+}
+
+// A result belongs to the scale mode, setting texts and points it was computed for: once the
+// window shows others, the engine, curve and save steps stay off until ⑤ and ⑥ made a new one.
+TEST_F(MainWindowTest, ChangedInputsMakeTheResultStale) {
+    struct Case {
+        const char* name;
+        std::function<void()> change;
+        std::function<void()> undo; // empty: the change cannot be taken back
+        bool runEngine;             // ⑥ still matches the request file
+    };
+    const std::vector<Case> cases = {
+        {"another scale mode chosen", [this] { chooseMode(2); },
+         [this] {
+             chooseMode(1);
+             c<QLineEdit>("Text10")->setText(QStringLiteral("1"));
+         },
+         false},
+        {"another scale mode confirmed",
+         [this] {
+             chooseMode(2);
+             button("Command3")->click();
+         },
+         {},
+         false},
+        {"a setting box edited", [this] { c<QLineEdit>("Text6")->setText(QStringLiteral("5")); },
+         [this] { c<QLineEdit>("Text6")->setText(QStringLiteral("4")); }, false},
+        {"new points refused by ⑤",
+         [this] {
+             plotPoints(1, {{1, 2}, {2, 1e100}, {3, 4}}, {"0", "4", "1", "0", "6", "1"});
+             EXPECT_TRUE(takeMessage().contains(QStringLiteral("計算できません")));
+         },
+         {},
+         false},
+        {"input started and cancelled",
+         [this] {
+             button("Command9")->click();
+             m_form->withdrawPoints();
+         },
+         {},
+         false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        plotPoints(1, {{1, 2}, {2, 3}, {3, 5}}, {"0", "4", "1", "0", "6", "1"});
+        runEngineAndWait();
+        button("Command5")->click();
+        ASSERT_TRUE(m_form->drawnCalculation().has_value());
+        k.change();
+        EXPECT_EQ(button("Command4")->isEnabled(), k.runEngine);
+        EXPECT_FALSE(button("Command5")->isEnabled());
+        EXPECT_FALSE(button("Command6")->isEnabled());
+        EXPECT_FALSE(m_form->drawnCalculation().has_value());
+        EXPECT_EQ(m_state.GraphDrawn, 0) << "the readout no longer follows the old curve";
+        if (k.undo) {
+            k.undo();
+            EXPECT_TRUE(button("Command6")->isEnabled()) << "the window shows the drawn inputs again";
+            EXPECT_EQ(m_state.GraphDrawn, 1);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, CancelledInputLeavesEveryStepAfterTheInputOff) {
+    plotPoints(1, {{1, 2}, {2, 3}}, {"0", "4", "1", "0", "6", "1"});
+    button("Command9")->click();
+    m_form->withdrawPoints();   // what the dialogs' cancel does
+    m_form->enableSettingsOk(); // the file dialog's OK after a failed read
+    for (const char* name : {"Command3", "Command1", "Command4", "Command5", "Command6"})
+        EXPECT_FALSE(button(name)->isEnabled()) << name;
 }
 
 TEST_F(MainWindowTest, SaveButtonsProposeTodaysDate) {
@@ -649,6 +724,8 @@ TEST_F(MainWindowTest, SaveButtonsProposeTodaysDate) {
     QSignalSpy image(m_form.get(), &Form1::imageSaveRequested);
     plotPoints(1, {{1, 1}, {2, 4}}, {"0", "3", "1", "0", "5", "1"});
     runEngineAndWait();
+    EXPECT_FALSE(button("Command6")->isEnabled()) << "nothing to save before the curve is loaded";
+    button("Command5")->click();
     button("Command6")->click();
     button("Command8")->click();
     const QString today = QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy"));
