@@ -255,9 +255,16 @@ void Form6::CommandBatch_Click() {
 }
 
 void Form6::EvaluateAtX() {
+    // Enter evaluates whatever the box holds, but no X is never read as X = 0.
+    if (m_text1->text().isEmpty()) {
+        ShowMessage(this, QStringLiteral("　X の値が入力されていません　"));
+        showEvaluation(QString(), QString(), false);
+        return;
+    }
     const Evaluation e = mirendo::EvaluateAtX(m_state, m_text1->text().toStdString());
     if (!e.ok) {
-        ShowMessage(this, QStringLiteral("　正しく計算できません　"));
+        ShowMessage(this, e.notANumber ? NotANumberMessage(QStringLiteral("X"))
+                                       : QStringLiteral("　正しく計算できません　"));
         showEvaluation(QString(), QString(), false);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <utility>
 
@@ -10,6 +11,10 @@ namespace mirendo {
 namespace {
 MessageHook& Hook() {
     static MessageHook installed;
+    return installed;
+}
+QuestionHook& AnswerHook() {
+    static QuestionHook installed;
     return installed;
 }
 } // namespace
@@ -31,6 +36,27 @@ void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
 
 void SetMessageHook(MessageHook newHook) {
     Hook() = std::move(newHook);
+}
+
+bool AskYesNo(QWidget* parent, const QString& text) {
+    if (AnswerHook())
+        return AnswerHook()(text);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Mirendo"), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    // The program loads no Qt translation; the buttons speak the window's language themselves.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setWindowModality(Qt::ApplicationModal);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void SetQuestionHook(QuestionHook newHook) {
+    AnswerHook() = std::move(newHook);
+}
+
+QString NotANumberMessage(const QString& box) {
+    return QStringLiteral("　%1 の値が数値ではありません　").arg(box);
 }
 
 void Beep() {

@@ -375,14 +375,28 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
     EXPECT_FALSE(picture->cursorLinesVisible());
     EXPECT_EQ(textOf(browser, "Label7"), QString());
 
-    // Evaluation: the arrow needs a text, Enter takes whatever there is (ln 0 here).
+    // Evaluation: the arrow needs a text; Enter refuses a box without a number instead of
+    // evaluating at X = 0, and reads full-width digits as digits.
     auto* arrow = browser.findChild<QToolButton*>(QStringLiteral("Picture2"));
     text1->clear();
     arrow->click();
     EXPECT_TRUE(noMessages());
-    QTest::keyClick(text1, Qt::Key_Return);
-    EXPECT_EQ(takeMessage(), kCannotCalculate);
-    EXPECT_EQ(textOf(browser, "Label6"), QString());
+    const struct {
+        QString typed, message, shown; // no message: Label6 shows `shown`
+    } evaluations[] = {{QString(), QStringLiteral("　X の値が入力されていません　"), {}},
+                       {QStringLiteral("abc"), QStringLiteral("　X の値が数値ではありません　"), {}},
+                       {QStringLiteral("-1"), kCannotCalculate, {}}, // ln of a negative X
+                       {QStringLiteral("\uFF11\uFF10"), {}, QStringLiteral("7.000")}};
+    for (const auto& e : evaluations) {
+        text1->setText(QStringLiteral("5")); // a result that a refusal must not leave behind
+        QTest::keyClick(text1, Qt::Key_Return);
+        text1->setText(e.typed);
+        QTest::keyClick(text1, Qt::Key_Return);
+        if (!e.message.isEmpty()) {
+            EXPECT_EQ(takeMessage(), e.message);
+        }
+        EXPECT_EQ(textOf(browser, "Label6"), e.shown) << e.typed.toStdString();
+    }
     text1->setText(QStringLiteral("10abc"));
     arrow->click();
     EXPECT_EQ(textOf(browser, "Label6"), QStringLiteral("7.000"));

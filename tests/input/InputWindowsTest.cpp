@@ -28,6 +28,8 @@ namespace {
 
 const QString kNoData = QStringLiteral(" データが入力されていません ");
 const QString kLimit = QStringLiteral(" データ数が上限(10)になりました ");
+const QString kXNotANumber = QStringLiteral("　X の値が数値ではありません　");
+const QString kYNotANumber = QStringLiteral("　Y の値が数値ではありません　");
 
 // Every message box is recorded; a test states the ones it expects, any other fails it.
 class InputWindows : public testing::WindowTest {
@@ -105,19 +107,23 @@ TEST_F(ManualEntry, TypingWithTheKeyboardListsEachPoint) {
 }
 
 TEST_F(ManualEntry, ListShowsTextsAsTypedAndStoresLeadingNumbers) {
-    type("1.50", "abc");
-    EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")), QStringList{" 1 :   1.50    abc"});
+    type("1.50", "12abc");
+    EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")), QStringList{" 1 :   1.50    12abc"});
     EXPECT_EQ(m_state.XData[1], 1.5);
-    EXPECT_EQ(m_state.YData[1], 0.0);
+    EXPECT_EQ(m_state.YData[1], 12.0);
 }
 
-TEST_F(ManualEntry, EmptyBoxIsRefused) {
-    for (const auto& [x, y] : {std::pair{"", "2"}, std::pair{"1", ""}}) {
-        type(x, y);
-        expectMessages({{kNoData, MessageIcon::Warning}});
+TEST_F(ManualEntry, EmptyBoxOrNoNumberIsRefused) {
+    const struct {
+        const char *x, *y;
+        QString message;
+    } rows[] = {{"", "2", kNoData}, {"1", "", kNoData}, {" ", "2", kXNotANumber}, {"1", "abc", kYNotANumber}};
+    for (const auto& row : rows) {
+        type(row.x, row.y); // a blank is not empty, but no number either
+        expectMessages({{row.message, MessageIcon::Warning}});
+        EXPECT_EQ(m_state.PointCount, 0) << row.x << " / " << row.y;
+        EXPECT_EQ(textOf(&m_form, "Text2"), QString::fromUtf8(row.y)) << "the texts stay";
     }
-    type(" ", "2"); // a blank is not empty
-    EXPECT_EQ(m_state.PointCount, 1);
 }
 
 TEST_F(ManualEntry, TenPointsAreTheLimit) {
@@ -195,7 +201,11 @@ TEST_F(ManualEntry, CorrectionOutsideTheEnteredPointsChangesNothing) {
     }
     correct("1", "", "5"); // a correction needs both values
     expectMessages({{kNoData, MessageIcon::Warning}});
+    correct("\uFF12", "5", "abc"); // point ２ exists, its new Y is no number
+    expectMessages({{kYNotANumber, MessageIcon::Warning}});
     EXPECT_EQ(m_state.XData, x);
+    EXPECT_EQ(m_state.YData, y);
+    EXPECT_EQ(textOf(&m_form, "Text5"), QStringLiteral("abc"));
 }
 
 TEST_F(ManualEntry, NothingToCorrectOrPublishBeforeTheFirstPoint) {

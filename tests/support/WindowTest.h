@@ -1,7 +1,8 @@
 #pragma once
 // The one fixture of the window tests: a temporary working folder, a message hook that records
-// every box (an unexpected one fails the test instead of hanging it), control lookup and the
-// user's gestures on controls found by objectName.
+// every box (an unexpected one fails the test instead of hanging it), a question hook that gives
+// the answers the test prepared, control lookup and the user's gestures on controls found by
+// objectName.
 #include "state/Module1.h"
 #include "widgets/MessageBox.h"
 
@@ -34,11 +35,23 @@ class WindowTest : public ::testing::Test {
             m_messages << text;
             m_icons << icon;
         });
+        // A question nobody prepared an answer for fails the test and is answered No.
+        SetQuestionHook([this](const QString& text) {
+            m_questions << text;
+            if (m_answers.isEmpty()) {
+                ADD_FAILURE() << "unexpected question: " << text.toStdString();
+                return false;
+            }
+            return m_answers.takeFirst();
+        });
     }
     void TearDown() override {
         SetMessageHook({});
+        SetQuestionHook({});
         QDir::setCurrent(m_previousDir);
         EXPECT_TRUE(m_messages.isEmpty()) << "unexpected message: " << m_messages.join(" | ").toStdString();
+        EXPECT_TRUE(m_questions.isEmpty()) << "unchecked question: " << m_questions.join(" | ").toStdString();
+        EXPECT_TRUE(m_answers.isEmpty()) << "a prepared answer was never asked for";
     }
 
     struct ShownMessage {
@@ -71,6 +84,14 @@ class WindowTest : public ::testing::Test {
         const ShownMessage shown = takeShown();
         EXPECT_TRUE(shown.text.contains(part)) << shown.text.toStdString();
         EXPECT_EQ(shown.icon, MessageIcon::Warning);
+    }
+
+    // The next question the program asks gets the answer Yes (`yes`) or No.
+    void answerNextQuestion(bool yes) { m_answers << yes; }
+    // Consumes the next question asked; the test fails when there is none.
+    QString takeQuestion() {
+        EXPECT_FALSE(m_questions.isEmpty()) << "a question was expected";
+        return m_questions.isEmpty() ? QString() : m_questions.takeFirst();
     }
 
     QString workPath(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
@@ -138,6 +159,8 @@ class WindowTest : public ::testing::Test {
     QString m_previousDir;
     QStringList m_messages;
     QList<MessageIcon> m_icons; // beside m_messages, one per message
+    QStringList m_questions;    // questions asked, in order
+    QList<bool> m_answers;      // prepared answers, used in order
 };
 
 } // namespace mirendo::testing
