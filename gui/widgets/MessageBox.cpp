@@ -12,6 +12,10 @@ MessageHook& Hook() {
     static MessageHook installed;
     return installed;
 }
+QuestionHook& AnswerHook() {
+    static QuestionHook installed;
+    return installed;
+}
 } // namespace
 
 void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
@@ -24,6 +28,8 @@ void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
         boxIcon = QMessageBox::NoIcon;
     else if (icon == MessageIcon::Critical)
         boxIcon = QMessageBox::Critical;
+    else if (icon == MessageIcon::Question)
+        boxIcon = QMessageBox::Question;
     QMessageBox box(boxIcon, QStringLiteral("Mirendo"), text, QMessageBox::Ok, parent);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
@@ -31,6 +37,25 @@ void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
 
 void SetMessageHook(MessageHook newHook) {
     Hook() = std::move(newHook);
+}
+
+bool AskYesNo(QWidget* parent, const QString& text) {
+    if (AnswerHook())
+        return AnswerHook()(text);
+    if (Hook()) {
+        Hook()(text, MessageIcon::Question);
+        return false;
+    }
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Mirendo"), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    box.setWindowModality(Qt::ApplicationModal);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void SetQuestionHook(QuestionHook newHook) {
+    AnswerHook() = std::move(newHook);
 }
 
 void Beep() {
