@@ -5,7 +5,7 @@
 #include "widgets/MessageBox.h"
 #include "widgets/PendingEvents.h"
 
-#include <QIODevice>
+#include <QByteArray>
 
 namespace mirendo {
 
@@ -43,10 +43,8 @@ void Form4::Command1_Click() {
                                    : QStringLiteral("  ")));
         return;
     }
-    const auto write = [&format](QIODevice& out) {
-        return out.write(format.bytes.data(), qint64(format.bytes.size())) == qint64(format.bytes.size());
-    };
-    if (!saveAtomically(path, write, QStringLiteral("  補間データを保存できませんでした")))
+    if (!save(path, QByteArray::fromStdString(format.bytes),
+              QStringLiteral("  補間データを保存できませんでした")))
         return;
     m_state.FilePath = path.toStdString();
     LetPendingPaintsThrough();

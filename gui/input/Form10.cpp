@@ -1,5 +1,7 @@
 #include "input/Form10.h"
 
+#include "exchange/RequestFile.h"
+#include "exchange/ResultFile.h"
 #include "input/Form3.h"
 #include "input/Form9.h"
 #include "input/Ordering.h"
@@ -36,6 +38,9 @@ Form10::Form10(Module1& state, Form9* help, QWidget* parent)
 
     m_lists =
         new FolderLists(drive1, dir1, m_file1, {QStringLiteral("*.dat"), QStringLiteral("*.csv")}, this);
+    // The engine's exchange files match "*.dat" but hold no points to read.
+    m_lists->setExcludedNames(
+        {QString::fromLatin1(exchange::kRequestFileName), QString::fromLatin1(exchange::kResultFileName)});
     connect(m_lists, &FolderLists::fileClicked, this, &Form10::File1_Click);
     ConnectButtonHandlers(this);
     auto* keys = new EnterKeys(this);

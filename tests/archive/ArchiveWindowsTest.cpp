@@ -259,7 +259,9 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
     form.setSource([&state, good] { return std::optional(ArchiveSource{state, good}); });
     ASSERT_TRUE(form.folderLists()->setPath(m_dir.path()));
     form.openWith(QStringLiteral("keep"));
+    answerNextQuestion(true);
     testing::InvokeHandler(&form, "Command1_Click");
+    EXPECT_EQ(takeShown().icon, MessageIcon::Question);
     EXPECT_EQ(takeMessage(), kSaved);
     EXPECT_EQ(FileBytes(path(QStringLiteral("keep-Mi.csv"))).toStdString(), FormatArchive(state, good).bytes);
     EXPECT_EQ(state.FilePath, path(QStringLiteral("keep-Mi.csv")).toStdString());
@@ -269,6 +271,58 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
     testing::InvokeHandler(&form, "Command2_Click");
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("cancelled-Mi.csv"))));
+}
+
+// Both save dialogs list the existing files of their kind at every opening and after a save, and
+// ask before replacing one: No writes nothing and leaves the dialog as it was, Yes replaces.
+TEST_F(ArchiveWindows, ReplacingAFileIsAskedFirst) {
+    const testing::Calculation calc = testing::CalculationsOfEveryMode().front();
+    Module1 state = testing::StateAfterCalculation(calc);
+    Form4 dataSave(state);
+    dataSave.setSource([&state, &calc] { return std::optional(ArchiveSource{state, calc.settings}); });
+    Form5 imageSave;
+    const QImage image(609, 545, QImage::Format_RGB32);
+    const struct {
+        SaveNameDialog* dialog;
+        std::function<void(const QString& name)> open; // as the graph window's button does
+        QString suffix, saved;
+    } rows[] = {
+        {&dataSave, [&](const QString& name) { dataSave.openWith(name); }, QStringLiteral("-Mi.csv"), kSaved},
+        {&imageSave, [&](const QString& name) { imageSave.open(name, GraphPicture{image}); },
+         QStringLiteral(".bmp"), kImageSaved},
+    };
+    for (const auto& row : rows) {
+        auto* list = row.dialog->findChild<QListWidget*>(QStringLiteral("File1"));
+        const auto listed = [list] {
+            QStringList names;
+            for (int i = 0; i < list->count(); ++i)
+                names << list->item(i)->text();
+            return names;
+        };
+        ASSERT_TRUE(row.dialog->folderLists()->setPath(m_dir.path()));
+        const QString earlier = QStringLiteral("06-01-2026") + row.suffix;
+        WriteBytes(path(earlier), "an earlier save"); // after the list was first read
+        row.open(QStringLiteral("06-01-2026"));
+        EXPECT_EQ(listed(), QStringList{earlier});
+
+        const QString question = QStringLiteral("　%1 は既にあります。置き換えますか？　").arg(earlier);
+        answerNextQuestion(false);
+        click(row.dialog, "Command1");
+        expectMessages({{question, MessageIcon::Question}});
+        EXPECT_EQ(FileBytes(path(earlier)), QByteArray("an earlier save"));
+        EXPECT_TRUE(row.dialog->isVisible());
+        EXPECT_EQ(textOf(*row.dialog, "Text1"), QStringLiteral("06-01-2026"));
+        answerNextQuestion(true);
+        click(row.dialog, "Command1");
+        expectMessages({{question, MessageIcon::Question}, {row.saved, MessageIcon::None}});
+        EXPECT_NE(FileBytes(path(earlier)), QByteArray("an earlier save"));
+
+        // A new name is written without asking and listed at once.
+        row.open(QStringLiteral("second"));
+        click(row.dialog, "Command1");
+        expectMessages({{row.saved, MessageIcon::None}});
+        EXPECT_EQ(listed(), (QStringList{earlier, QStringLiteral("second") + row.suffix}));
+    }
 }
 
 TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {

@@ -330,6 +330,14 @@ TEST_F(FileInput, ClickingAFileReadsOrdersAndPublishes) {
     EXPECT_FALSE(m_form.isVisible());
 }
 
+TEST_F(FileInput, TheEnginesExchangeFilesAreNotOffered) {
+    for (const char* name : {"B2F.dat", "F2B.dat", "pts.dat", "pts.csv", "notes.txt"})
+        write(QString::fromLatin1(name), "1,2\r\n");
+    m_form.prepare();
+    ASSERT_TRUE(m_form.folderLists()->setPath(m_dir.path()));
+    EXPECT_EQ(lines(child<QListWidget>(m_form, "File1")), (QStringList{"pts.csv", "pts.dat"}));
+}
+
 TEST_F(FileInput, FailedReadShowsTheErrorWindowAndRefusesOk) {
     m_state.XMin = 0.5; // ranges of an earlier input stay when no point is read
     write("bad.csv", "X,Y\r\n1,2\r\n");

@@ -1,7 +1,7 @@
 #pragma once
-// The one fixture of the window tests: a temporary working folder, a message hook that records
-// every box (an unexpected one fails the test instead of hanging it), a question hook that gives
-// the answers the test prepared, control lookup and the user's gestures on controls found by
+// The one fixture of the window tests: a temporary working folder, hooks that record every box
+// and answer every question the test has prepared an answer for (an unexpected one fails the
+// test instead of hanging it), control lookup and the user's gestures on controls found by
 // objectName.
 #include "state/Module1.h"
 #include "widgets/MessageBox.h"
@@ -35,9 +35,11 @@ class WindowTest : public ::testing::Test {
             m_messages << text;
             m_icons << icon;
         });
-        // A question nobody prepared an answer for fails the test and is answered No.
+        // A question is recorded like a message, with MessageIcon::Question; unprepared, it is
+        // answered No, which keeps things as they are.
         SetQuestionHook([this](const QString& text) {
-            m_questions << text;
+            m_messages << text;
+            m_icons << MessageIcon::Question;
             if (m_answers.isEmpty()) {
                 ADD_FAILURE() << "unexpected question: " << text.toStdString();
                 return false;
@@ -50,9 +52,11 @@ class WindowTest : public ::testing::Test {
         SetQuestionHook({});
         QDir::setCurrent(m_previousDir);
         EXPECT_TRUE(m_messages.isEmpty()) << "unexpected message: " << m_messages.join(" | ").toStdString();
-        EXPECT_TRUE(m_questions.isEmpty()) << "unchecked question: " << m_questions.join(" | ").toStdString();
-        EXPECT_TRUE(m_answers.isEmpty()) << "a prepared answer was never asked for";
+        EXPECT_TRUE(m_answers.isEmpty()) << m_answers.size() << " prepared answers were not asked for";
     }
+
+    // The user's answer to the next Yes/No question: Yes when `yes`.
+    void answerNextQuestion(bool yes) { m_answers << yes; }
 
     struct ShownMessage {
         QString text;
@@ -86,12 +90,11 @@ class WindowTest : public ::testing::Test {
         EXPECT_EQ(shown.icon, MessageIcon::Warning);
     }
 
-    // The next question the program asks gets the answer Yes (`yes`) or No.
-    void answerNextQuestion(bool yes) { m_answers << yes; }
-    // Consumes the next question asked; the test fails when there is none.
+    // Consumes the next box shown, which must be a question.
     QString takeQuestion() {
-        EXPECT_FALSE(m_questions.isEmpty()) << "a question was expected";
-        return m_questions.isEmpty() ? QString() : m_questions.takeFirst();
+        const ShownMessage shown = takeShown();
+        EXPECT_EQ(shown.icon, MessageIcon::Question) << shown.text.toStdString();
+        return shown.text;
     }
 
     QString workPath(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
@@ -159,8 +162,7 @@ class WindowTest : public ::testing::Test {
     QString m_previousDir;
     QStringList m_messages;
     QList<MessageIcon> m_icons; // beside m_messages, one per message
-    QStringList m_questions;    // questions asked, in order
-    QList<bool> m_answers;      // prepared answers, used in order
+    QList<bool> m_answers;      // prepared answers to the coming questions, in order
 };
 
 } // namespace mirendo::testing
