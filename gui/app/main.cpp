@@ -1,12 +1,15 @@
 // Mirendo: the start window first; the program ends only through it.
 #include "state/Module1.h"
 #include "widgets/MessageBox.h"
+#include "windows/FileHandOver.h"
 #include "windows/Form2.h"
 #include "windows/WindowSet.h"
 #include "windows/WorkFolderLock.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -15,10 +18,19 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("mirendo"));
     QApplication::setQuitOnLastWindowClosed(false); // hiding every window must not end the program
 
+    // `Mirendo FILE` (the desktop entry's %f): a point file or an archive to open at once.
+    QString file;
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (!arguments.isEmpty())
+        file = QFileInfo(arguments.front()).absoluteFilePath();
+
     // Held until main returns; a second Mirendo in this folder would share the exchange files.
+    // A file opened meanwhile goes to the program that holds the folder.
     const QString workFolder = QDir::currentPath();
     const mirendo::WorkFolderClaim claim = mirendo::ClaimWorkFolder(workFolder);
     if (claim.outcome == mirendo::WorkFolderClaim::Outcome::InUse) {
+        if (!file.isEmpty() && mirendo::HandOverFile(workFolder, file))
+            return 0;
         mirendo::ShowMessage(nullptr, mirendo::WorkFolderInUseMessage(workFolder));
         return 1;
     }
@@ -27,6 +39,11 @@ int main(int argc, char* argv[]) {
     mirendo::WindowSet windows(state);
     // Ends at once: no window runs its own close handling on the way out.
     QObject::connect(&windows, &mirendo::WindowSet::exitRequested, &app, [] { QCoreApplication::exit(0); });
+    mirendo::FileHandOver handOver(workFolder);
+    QObject::connect(&handOver, &mirendo::FileHandOver::fileHandedOver, &windows,
+                     [&windows](const QString& path) { windows.openFile(path); });
     windows.form2()->show();
+    if (!file.isEmpty())
+        QTimer::singleShot(0, &windows, [&windows, file] { windows.openFile(file); });
     return QApplication::exec();
 }

@@ -301,15 +301,16 @@ void Form6::dropEvent(QDropEvent* event) {
                [this](const QString& path) { openDroppedArchive(path); });
 }
 
-void Form6::openDroppedArchive(const QString& path) {
+bool Form6::openDroppedArchive(const QString& path) {
     const QFileInfo file(path);
     if (!m_lists->setPath(file.absolutePath()) || !m_lists->selectFile(file.fileName())) {
         ShowMessage(this,
                     QStringLiteral("  このファイルは読み込めません  \n  ") + path + QStringLiteral("  "));
-        return;
+        return false;
     }
     File1_Click();
     Command1_Click();
+    return m_state.GraphDrawn == 1;
 }
 
 bool Form6::eventFilter(QObject* watched, QEvent* event) {

@@ -36,6 +36,9 @@ class Form6 : public QWidget {
     GraphPicture graphPicture() const;
 
     FolderLists* folderLists() const { return m_lists; }
+    // An archive dropped or opened from the desktop: chosen in the lists as a click would, then
+    // drawn by the graph button. True once it is drawn; otherwise the user was told why.
+    bool openDroppedArchive(const QString& path);
     // The batch evaluation window, or nullptr before "一括計算" was first pressed.
     BatchEvaluationWindow* batchWindow() const { return m_batch; }
 
@@ -68,8 +71,6 @@ class Form6 : public QWidget {
     void CommandBatch_Click(); // 一括計算: open the batch evaluation window
 
   private:
-    // A dropped archive: chosen in the lists as a click would, then drawn by the graph button.
-    void openDroppedArchive(const QString& path);
     void wireControls(const FormControls& controls, QToolButton* arrow);
     void showEmpty();
     void clearGraphAndReadout();

@@ -1,16 +1,19 @@
 #include "windows/WindowSet.h"
 
+#include "archive/ArchiveFile.h"
 #include "archive/Form4.h"
 #include "archive/Form5.h"
 #include "archive/Form6.h"
 #include "input/Form10.h"
 #include "input/Form11.h"
 #include "input/Form9.h"
+#include "input/PointFileReader.h"
 #include "windows/Calculation.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace mirendo {
 
@@ -178,6 +181,34 @@ void WindowSet::wireDataSave() const {
 
 void WindowSet::wireBrowser() const {
     connect(m_form6.get(), &Form6::backToStart, this, [this] { m_form2->show(); });
+}
+
+bool WindowSet::openFile(const QString& path) {
+    QWidget* shown = nullptr;
+    if (path.endsWith(QString::fromLatin1(kArchiveSuffix), Qt::CaseInsensitive)) {
+        form6()->prepare();
+        if (form6()->openDroppedArchive(path))
+            shown = form6();
+    } else {
+        // A readable file replaces the calculation in the main window, as a new calculation would;
+        // one that cannot be read leaves it as it was and only tells why.
+        const PointFileRead read = ReadPointFile(QFile::encodeName(path).toStdString());
+        if (read.ok() && read.pointCount >= 1 && read.pointCount <= Module1::kMaxPoints)
+            form1()->ResetMainWindow();
+        form10()->prepare();
+        if (form10()->readDroppedFile(path))
+            shown = form1();
+    }
+    if (!shown)
+        return false;
+    for (QWidget* other : {static_cast<QWidget*>(m_form2.get()), static_cast<QWidget*>(m_form9.get()),
+                           static_cast<QWidget*>(m_form1.get()), static_cast<QWidget*>(m_form6.get())})
+        if (other && other != shown)
+            other->hide();
+    shown->show();
+    shown->raise();
+    shown->activateWindow();
+    return true;
 }
 
 } // namespace mirendo

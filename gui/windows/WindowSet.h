@@ -41,6 +41,12 @@ class WindowSet : public QObject {
     Form11* form11() const;
     Calculation* calculation() const { return m_calculation; }
 
+    // A file opened from the desktop (`Mirendo FILE`, or handed over by a second start): an
+    // archive (*-Mi.csv) is drawn in the browser, any other file read into the main window as a
+    // dropped point file. A file that cannot be read gets the message it would get there and
+    // the start window stays. The window shown is raised. True when the file was shown.
+    bool openFile(const QString& path);
+
     // Whether a window has been created yet (for tests of the lazy creation).
     bool isCreated(const QString& objectName) const;
 

@@ -7,13 +7,19 @@
 #include "widgets/FileDrop.h"
 #include "widgets/FolderLists.h"
 #include "widgets/PictureBox.h"
+#include "windows/FileHandOver.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QTimer>
+
+#include <QListWidget>
 #include <QMimeData>
 #include <QUrl>
+#include <atomic>
+#include <thread>
 
 namespace mirendo::testing {
 namespace {
@@ -189,6 +195,47 @@ TEST_F(DropTest, BrowserOpensADroppedArchiveAsItsFileListAndRefusesABadOne) {
     EXPECT_EQ(m_state.ScaleMode, 3);
     EXPECT_EQ(m_state.FilePath, workPath("runs/run-Mi.csv").toStdString());
     EXPECT_EQ(browser->graphImage(), drawn);
+}
+
+// `Mirendo FILE`: a point file opens in the main window, an archive drawn in the browser; a file
+// that cannot be read gets its message and the start window stays. A second start in the same
+// folder hands its file to this program.
+TEST_F(DropTest, FilesOpenedFromTheDesktopAndHandedOver) {
+    const Calculation calc = CalculationsOfEveryMode()[2];
+    writeFile("run-Mi.csv",
+              QByteArray::fromStdString(FormatArchive(StateAfterCalculation(calc), calc.settings).bytes));
+    writeFile("pts.csv", "3,1\r\n1,2\r\n2,4\r\n");
+    writeFile("bad.csv", "1,2\r\nX,Y\r\n");
+    const struct {
+        const char* file;
+        const char* shown; // the window shown afterwards
+    } rows[] = {{"pts.csv", "Form1"}, {"run-Mi.csv", "Form6"}, {"bad.csv", "Form2"}};
+    FileHandOver handOver(m_dir.path());
+    ASSERT_TRUE(handOver.isListening());
+    QObject::connect(&handOver, &FileHandOver::fileHandedOver, m_windows.get(),
+                     [this](const QString& path) { m_windows->openFile(path); });
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        m_windows->form2()->show();
+        EXPECT_EQ(m_windows->openFile(workPath(row.file)), QByteArray(row.shown) != "Form2");
+        for (QWidget* window : {static_cast<QWidget*>(m_windows->form2()), static_cast<QWidget*>(main()),
+                                static_cast<QWidget*>(m_windows->form6())})
+            if (window->objectName() == QLatin1String(row.shown))
+                EXPECT_TRUE(window->isVisible()) << row.shown;
+        EXPECT_EQ(m_windows->form2()->isVisible(), QByteArray(row.shown) == "Form2");
+    }
+    EXPECT_TRUE(readErrorShown());
+    EXPECT_EQ(control<QListWidget>(main(), "List1")->count(), 3) << "the bad file left the earlier points";
+
+    // Handed over by a second start: the socket answers once the file is shown.
+    m_windows->form2()->show();
+    std::atomic<bool> handed = false;
+    std::thread secondStart([&] { handed = HandOverFile(m_dir.path(), workPath("pts.csv"), 5000); });
+    const bool shown = QTest::qWaitFor([&] { return handed.load() && main()->isVisible(); }, 6000);
+    secondStart.join();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(m_windows->form2()->isVisible());
+    EXPECT_FALSE(HandOverFile(m_dir.path() + "/elsewhere", workPath("pts.csv"), 200)) << "no program there";
 }
 
 } // namespace

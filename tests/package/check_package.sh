@@ -15,6 +15,12 @@ dpkg -x "$deb" "$root"
 
 fail() { echo "FAIL: $*"; exit 1; }
 [ -f "$root/usr/share/man/man1/mirendo-eval.1.gz" ] || fail "manual page of mirendo-eval missing"
+mime="$root/usr/share/mime/packages/mirendo.xml"
+[ -f "$mime" ] || fail "MIME type of the archives missing"
+grep -q '<glob pattern="\*-Mi.csv"' "$mime" || fail "archive MIME type has no *-Mi.csv glob"
+if command -v xmllint >/dev/null 2>&1; then
+    xmllint --noout "$mime" || fail "MIME file is not well-formed"
+fi
 for f in usr/bin/Mirendo usr/bin/Ventrel usr/bin/mirendo-launch usr/bin/mirendo-eval; do
     [ -x "$root/$f" ] || fail "$f missing or not executable"
 done
@@ -30,6 +36,8 @@ done
 grep -q '^Categories=.*Education' "$desktop" || fail "category Education missing"
 grep -q '^Categories=.*Science' "$desktop" || fail "category Science missing"
 grep -q '^GenericName\[ja\]=' "$desktop" || fail "Japanese generic name missing"
+grep -q '^MimeType=.*application/x-mirendo-archive' "$desktop" || fail "desktop entry does not open archives"
+grep -q '^Exec=.*%f' "$desktop" || fail "desktop entry takes no file"
 ls "$root"/usr/share/mirendo/examples/ex_* >/dev/null 2>&1 || fail "example files missing"
 if command -v desktop-file-validate >/dev/null 2>&1; then
     desktop-file-validate "$desktop" || fail "desktop entry does not validate"
