@@ -48,17 +48,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool fieldNamed = read.failureField != mirendo::PointField::None;
     FUZZ_CHECK(fieldNamed == (itemRefused || read.failure == F::OutOfItems));
     FUZZ_CHECK(itemRefused || read.failureItem.empty());
-    FUZZ_CHECK(read.failureItem.find_first_of(", \t\r\n") == std::string::npos);
+    // One item: a quoted one may hold separators, never a line end.
+    FUZZ_CHECK(read.failureItem.find_first_of("\r\n") == std::string::npos);
+    // A heading is the first line, listed but no point.
+    FUZZ_CHECK(read.headingLines == 0 || read.headingLines == 1);
+    FUZZ_CHECK(read.headingLines == 0 || !read.lines.empty());
     if (itemRefused)
         FUZZ_CHECK(read.failureLine >= 1 && read.failureLine <= static_cast<int>(read.lines.size()));
     if (read.failure == F::OutOfItems)
-        FUZZ_CHECK(read.failureLine == read.pointsRead + 1);
+        FUZZ_CHECK(read.failureLine == read.pointsRead + 1 + read.headingLines);
     if (read.failure == F::TooManyLines || read.failure == F::OverListLimit)
-        FUZZ_CHECK(read.failureLine == R::kMaxPoints + 1);
+        FUZZ_CHECK(read.failureLine == R::kMaxPoints + 1 + read.headingLines);
     if (read.ok()) {
         FUZZ_CHECK(read.failureLine == 0);
         FUZZ_CHECK(read.pointCount <= R::kMaxPoints);
-        FUZZ_CHECK(read.lines.size() == static_cast<size_t>(read.pointCount));
+        FUZZ_CHECK(read.lines.size() == static_cast<size_t>(read.pointCount + read.headingLines));
         FUZZ_CHECK(read.pointsRead == read.pointCount);
     }
     if (read.pointsRead > 0) {

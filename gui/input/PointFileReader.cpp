@@ -16,6 +16,10 @@ bool IsBlank(char c) {
 bool IsLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
+// A comma, or the semicolon that spreadsheets set to write decimal commas use instead.
+bool IsComma(char c) {
+    return c == ',' || c == ';';
+}
 
 // Reads at most kMaxFileBytes + 1 bytes of a regular file, so a huge file costs no more than that
 // and a FIFO never blocks the window.
@@ -89,7 +93,8 @@ std::vector<std::string> SplitLines(std::string_view text, int maxLines) {
 // The values of the file as one stream of items; line ends only separate.
 class ItemStream {
   public:
-    explicit ItemStream(std::string_view text) : m_text(text) {}
+    // `firstLine`: the file's line that `text` starts on.
+    explicit ItemStream(std::string_view text, int firstLine = 1) : m_text(text), m_line(firstLine) {}
 
     // The next item's value, or the failure (OutOfItems, NotANumber, OutOfRange). After a
     // refused item, itemLine() and itemText() tell which it was.
@@ -116,14 +121,26 @@ class ItemStream {
             value = 0; // an empty (or blank) line is one empty item worth 0
             return PointFileFailure::None;
         }
-        if (m_text[m_pos] == ',')
+        if (IsComma(m_text[m_pos]))
             return PointFileFailure::NotANumber;
 
-        const std::size_t start = m_pos;
-        while (m_pos < m_text.size() && !IsBlank(m_text[m_pos]) && m_text[m_pos] != ',' &&
-               !IsLineEnd(m_text[m_pos]))
-            ++m_pos;
-        m_itemText = m_text.substr(start, m_pos - start);
+        if (m_text[m_pos] == '"') {
+            // A spreadsheet quotes its fields: the number is what stands between the quotes.
+            const std::size_t start = m_pos + 1;
+            std::size_t end = start;
+            while (end < m_text.size() && m_text[end] != '"' && !IsLineEnd(m_text[end]))
+                ++end;
+            m_itemText = m_text.substr(start, end - start);
+            if (end >= m_text.size() || m_text[end] != '"')
+                return PointFileFailure::NotANumber;
+            m_pos = end + 1;
+        } else {
+            const std::size_t start = m_pos;
+            while (m_pos < m_text.size() && !IsBlank(m_text[m_pos]) && !IsComma(m_text[m_pos]) &&
+                   !IsLineEnd(m_text[m_pos]))
+                ++m_pos;
+            m_itemText = m_text.substr(start, m_pos - start);
+        }
         const auto number = exchange::ParseDecimal(m_itemText);
         if (!number) {
             // A well-formed number the double cannot hold is told apart from a word.
@@ -146,7 +163,7 @@ class ItemStream {
             ++m_pos;
         if (m_pos >= m_text.size())
             return;
-        if (m_text[m_pos] == ',') {
+        if (IsComma(m_text[m_pos])) {
             ++m_pos;
         } else if (IsLineEnd(m_text[m_pos])) {
             skipLineEnd();
@@ -161,10 +178,30 @@ class ItemStream {
     std::string_view m_text;
     std::size_t m_pos = 0;
     bool m_lineStart = true;
-    int m_line = 1;
+    int m_line;
     int m_itemLine = 0;
     std::string_view m_itemText;
 };
+
+// A first line of names (a spreadsheet's "X,Y" heading): something is written on it, but none of
+// its fields is a number.
+bool IsHeading(std::string_view line) {
+    bool written = false;
+    std::size_t pos = 0;
+    while (pos < line.size()) {
+        while (pos < line.size() && (IsBlank(line[pos]) || IsComma(line[pos]) || line[pos] == '"'))
+            ++pos;
+        const std::size_t start = pos;
+        while (pos < line.size() && !IsBlank(line[pos]) && !IsComma(line[pos]) && line[pos] != '"')
+            ++pos;
+        if (pos == start)
+            continue;
+        written = true;
+        if (exchange::ScanDecimal(line.substr(start, pos - start), exchange::ExponentForms::Plain))
+            return false;
+    }
+    return written;
+}
 
 void UpdateReadRange(PointFileRead& read, int i) {
     if (i == 1) {
@@ -197,9 +234,16 @@ PointFileRead ReadPointText(const std::string& bytes) {
     const bool overListLimit = read.lines.size() > std::size_t{PointFileRead::kMaxListedLines};
     if (overListLimit)
         read.lines.pop_back();
-    read.pointCount = static_cast<int>(read.lines.size());
+    // A heading is listed with the lines but is no point; the values start on the next line.
+    std::string_view values = text;
+    if (!read.lines.empty() && IsHeading(read.lines.front())) {
+        read.headingLines = 1;
+        const std::size_t end = text.find_first_of("\r\n");
+        values = end == std::string_view::npos ? std::string_view() : text.substr(SkipLineEnd(text, end));
+    }
+    read.pointCount = static_cast<int>(read.lines.size()) - read.headingLines;
 
-    ItemStream items(text);
+    ItemStream items(values, 1 + read.headingLines);
     // Reads one item of point i; on a failure records where it happened.
     const auto readItem = [&](int i, PointField field, double& value) {
         read.failure = items.next(value);
@@ -207,7 +251,7 @@ PointFileRead ReadPointText(const std::string& bytes) {
             return true;
         read.failureField = field;
         if (read.failure == PointFileFailure::OutOfItems) {
-            read.failureLine = i; // the value belongs to point i, which is the file's line i
+            read.failureLine = i + read.headingLines; // point i stands on its own line
         } else {
             read.failureLine = items.itemLine();
             read.failureItem = std::string(items.itemText());
@@ -217,7 +261,7 @@ PointFileRead ReadPointText(const std::string& bytes) {
     for (int i = 1; i <= read.pointCount; ++i) {
         if (i > PointFileRead::kMaxPoints) {
             read.failure = overListLimit ? PointFileFailure::OverListLimit : PointFileFailure::TooManyLines;
-            read.failureLine = i;
+            read.failureLine = i + read.headingLines;
             return read;
         }
         if (!readItem(i, PointField::X, read.x[i]) || !readItem(i, PointField::Y, read.y[i]))

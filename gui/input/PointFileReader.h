@@ -1,6 +1,8 @@
 #pragma once
 // Reader of point files: one point per line, X then Y, separated by a comma (".csv") or by
-// blanks (".dat"); either separator is accepted in either kind of file.
+// blanks (".dat"); either separator is accepted in either kind of file, and so are the forms
+// spreadsheets write: a semicolon for the comma, numbers in double quotes, and a first line of
+// names ("X,Y") as a heading, which is listed but is no point.
 //
 // The read has two passes over the same bytes. The first lists the file's lines (at most 100)
 // and counts them; every line counts as a point, an empty one included. The second reads the
@@ -67,7 +69,10 @@ struct PointFileRead {
     // First pass: the lines without their line ends, at most 100. Empty when the file could not
     // be opened or was refused before listing (too large, not text).
     std::vector<std::string> lines;
-    // Lines counted by the first pass (at most 100); 1 when the file could not be listed at all.
+    // 1 when the first line is a heading (names, no number): listed, but no point.
+    int headingLines = 0;
+    // Lines counted by the first pass (at most 100), less the heading; 1 when the file could not
+    // be listed at all.
     int pointCount = 1;
 
     // Second pass: the items read, X(i) and Y(i) at index i (index 0 unused, unread entries 0).

@@ -47,7 +47,7 @@ class Accessibility : public DesktopTest {};
 TEST_F(Accessibility, EveryInteractiveControlHasAName) {
     std::vector<QWidget*> windows = allWindows();
     // The read-error window appears after a failed read.
-    writeFile(QStringLiteral("bad.csv"), "X,Y\r\n");
+    writeFile(QStringLiteral("bad.csv"), "1x,2\r\n");
     testing::InvokeHandler(m_windows->form10(), "File1_Click", QStringLiteral("bad.csv"));
     QWidget* readError = m_windows->form10()->findChild<QWidget*>(QStringLiteral("Form3"));
     ASSERT_NE(readError, nullptr);

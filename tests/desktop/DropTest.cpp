@@ -115,7 +115,7 @@ TEST_F(DropTest, MainWindowReadsADroppedPointFileAsTheFileDialog) {
 TEST_F(DropTest, MainWindowShowsTheReadErrorAndKeepsThePointsOfABadFile) {
     Form1* main = openMainWindow();
     writeFile("good.dat", "1 10\r\n2 20\r\n");
-    writeFile("bad.csv", "X,Y\r\n1,2\r\n");
+    writeFile("bad.csv", "1x,2\r\n1,2\r\n");
     dropFiles(main, {"good.dat"});
     dropFiles(main, {"bad.csv"});
     EXPECT_TRUE(readErrorShown());

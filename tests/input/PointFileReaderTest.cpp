@@ -68,7 +68,14 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"trailing_empty_line", Lines(2) + "\r\n", F::OutOfItems, 3, 3, kTwo},
         ReadCase{"three_items_shift", "1,2,3\r\n4,5\r\n6,7\r\n", F::None, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
         ReadCase{"one_item_runs_out", "1\r\n2,3\r\n4,5\r\n", F::OutOfItems, 3, 3, {{1, 2}, {3, 4}}},
-        ReadCase{"heading", "X,Y\r\n1,2\r\n", F::NotANumber, 2, 2, {}},
+        ReadCase{"heading", "X,Y\r\n1,2\r\n", F::None, 1, 2, {{1, 2}}},
+        ReadCase{"heading_and_ten_points", "X,Y\r\n" + Lines(10), F::None, 10, 11, kSquares10},
+        ReadCase{"semicolons", "1;2\r\n3 ; 4\r\n", F::None, 2, 2, {{1, 2}, {3, 4}}},
+        ReadCase{"quoted", "\"1\",\"2\"\r\n\"3\", \"4\"\r\n", F::None, 2, 2, {{1, 2}, {3, 4}}},
+        ReadCase{
+            "spreadsheet_export", "\"X\";\"Y\"\r\n\"1\";\"2\"\r\n3;4\r\n", F::None, 2, 3, {{1, 2}, {3, 4}}},
+        ReadCase{"unclosed_quote", "\"1,2\r\n", F::NotANumber, 1, 1, {}},
+        ReadCase{"decimal_comma_in_quotes", "\"1\";\"2,5\"\r\n", F::NotANumber, 1, 1, {}},
         ReadCase{"unit_after_number", "1,2\r\n3,4m\r\n", F::NotANumber, 2, 2, {{1, 2}}},
         ReadCase{"descending_kept_as_read",
                  "3,30\r\n2,20\r\n1,10\r\n",
@@ -130,7 +137,9 @@ TEST(ReadPointText, ReportsWhereItFails) {
     } cases[] = {
         {"read", "1,2\r\n1,3\r\n", F::None, 0, P::None, ""}, // equal X values are ordered later
         {"letter in Y", "1,2\r\n3,4\r\n5,abc\r\n", F::NotANumber, 3, P::Y, "abc"},
-        {"heading", "X,Y\r\n1,2\r\n", F::NotANumber, 1, P::X, "X"},
+        {"after a heading", "X,Y\r\n1,2\r\n3,abc\r\n", F::NotANumber, 3, P::Y, "abc"},
+        {"one value after a heading", "X,Y\r\n1\r\n", F::OutOfItems, 2, P::Y, ""},
+        {"a second heading", "X,Y\r\nX,Y\r\n", F::NotANumber, 2, P::X, "X"},
         {"shifted items keep their line", "1,2,3\r\n4,x\r\n5,6\r\n", F::NotANumber, 2, P::X, "x"},
         {"every line end counts", "1,2\r3,4\n5,6\r\n7,q", F::NotANumber, 4, P::Y, "q"},
         {"after a byte order mark",
@@ -191,7 +200,7 @@ TEST(StorePointFileRead, FailureStateAsLeftByTheRead) {
     state.XData.fill(9);
     state.YData.fill(9);
     state.XMin = -7;
-    StorePointFileRead(state, ReadPointText("X,Y\r\n1,2\r\n"));
+    StorePointFileRead(state, ReadPointText("1x,2\r\n1,2\r\n"));
     EXPECT_EQ(state.PointCount, 2);
     EXPECT_EQ(state.XMin, -7); // no point read: the ranges stay
     for (int i = 1; i <= 10; ++i)
