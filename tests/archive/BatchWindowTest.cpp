@@ -9,7 +9,6 @@
 #include "archive/BatchTableModel.h"
 #include "archive/Form5.h"
 #include "archive/Form6.h"
-#include "support/Handlers.h"
 #include "support/WindowTest.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
@@ -329,7 +328,7 @@ TEST_F(BatchWindow, GrabsTheWindowsWhenAsked) {
     if (out.isEmpty())
         GTEST_SKIP() << "set MIRENDO_GRAB_DIR to write the pictures";
     load(3);
-    testing::InvokeHandler(&m_browser, "Command4_Click");
+    click(&m_browser, "Command4");
     evaluateSingle(QStringLiteral("1000"));
     QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason); // the result as the keyboard user sees it
     QApplication::sendEvent(browserControl("Label6"), &focusIn);

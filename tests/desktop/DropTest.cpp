@@ -3,7 +3,6 @@
 #include "archive/ArchiveSamples.h"
 #include "input/Form3.h"
 #include "support/AppTest.h"
-#include "support/Handlers.h"
 #include "widgets/FileDrop.h"
 #include "widgets/FolderLists.h"
 #include "widgets/PictureBox.h"
@@ -164,7 +163,7 @@ TEST_F(DropTest, EveryWindowRefusesForeignDropsAndChangesNothing) {
     ASSERT_FALSE(main->isVisible());
     dropFiles(main, {"points.csv"});
     EXPECT_EQ(takeMessage(), DropRefusalText(DropTarget::PointFile, DropRefusal::NotNow));
-    testing::InvokeHandler(m_windows->form10(), "Command2_Click");
+    click(m_windows->form10(), "Command2");
 
     EXPECT_EQ(m_state.FilePath, before);
     EXPECT_EQ(m_state.PointCount, 2);

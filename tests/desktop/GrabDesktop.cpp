@@ -9,7 +9,6 @@
 #include "input/Form10.h"
 #include "input/Form11.h"
 #include "input/Form9.h"
-#include "support/Handlers.h"
 #include "widgets/MessageBox.h"
 #include "windows/Calculation.h"
 #include "windows/Form1.h"
@@ -44,6 +43,29 @@ void grab(QWidget* window, QWidget* focus = nullptr) {
 
 template <typename T = QWidget> T* child(QWidget* window, const char* name) {
     return window->findChild<T*>(QString::fromLatin1(name));
+}
+
+// A mouse click on a button, as the user makes it; a disabled one takes none and is reported.
+void clickButton(QWidget* window, const char* name) {
+    auto* button = child<QPushButton>(window, name);
+    if (!button || !button->isEnabled()) {
+        qWarning("%s: %s cannot be clicked", qPrintable(window->objectName()), name);
+        return;
+    }
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// A mouse click on a row of the window's file list, given by its name or (an empty name) the first.
+void clickFile(QWidget* window, const QString& name = {}) {
+    auto* files = child<QListWidget>(window, "File1");
+    const QList<QListWidgetItem*> named = files->findItems(name, Qt::MatchExactly);
+    QListWidgetItem* item = name.isEmpty() ? files->item(0) : named.value(0);
+    if (!item) {
+        qWarning("%s: no file %s", qPrintable(window->objectName()), qPrintable(name));
+        return;
+    }
+    files->scrollToItem(item);
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(item).center());
 }
 
 // Puts the focus on the window's graph and steps its crosshair `pages` pages from the first sample.
@@ -86,22 +108,21 @@ int main(int argc, char* argv[]) {
 
     child<QPushButton>(windows.form2(), "Command4")->click();
     mirendo::Form9* help = windows.form9();
-    child<QListWidget>(help, "File1")->setCurrentRow(0);
-    emit child<QListWidget>(help, "File1")->itemClicked(child<QListWidget>(help, "File1")->item(0));
+    clickFile(help);
     grab(help, child(help, "File1"));
 
     child<QPushButton>(windows.form2(), "Command1")->click();
     mirendo::Form1* main = windows.form1();
     child<QPushButton>(main, "Command9")->click();
     mirendo::Form10* input = windows.form10();
-    mirendo::testing::InvokeHandler(input, "File1_Click", QStringLiteral("bad.csv"));
+    clickFile(input, QStringLiteral("bad.csv"));
     if (QWidget* readError = input->findChild<QWidget*>(QStringLiteral("Form3"))) {
         grab(readError, child(readError, "Command1"));
         readError->hide();
     }
-    mirendo::testing::InvokeHandler(input, "File1_Click", QStringLiteral("ex_decay.csv"));
+    clickFile(input, QStringLiteral("ex_decay.csv"));
     grab(input, child(input, "Command1"));
-    mirendo::testing::InvokeHandler(input, "Command1_Click");
+    clickButton(input, "Command1");
 
     for (const char* name : {"Command3", "Command1", "Command4", "Command5"})
         child<QPushButton>(main, name)->click();
@@ -134,13 +155,12 @@ int main(int argc, char* argv[]) {
     child<QPushButton>(main, "Command2")->click();
     child<QPushButton>(windows.form2(), "Command3")->click();
     mirendo::Form6* browser = windows.form6();
-    auto* files = child<QListWidget>(browser, "File1");
-    files->setCurrentRow(0);
-    mirendo::testing::InvokeHandler(browser, "File1_Click");
-    mirendo::testing::InvokeHandler(browser, "Command1_Click");
-    mirendo::testing::InvokeHandler(browser, "Command4_Click");
-    child<QLineEdit>(browser, "Text1")->setText(QStringLiteral("3"));
-    mirendo::testing::InvokeHandler(browser, "Text1_KeyDown", 13);
+    clickFile(browser);
+    clickButton(browser, "Command1");
+    clickButton(browser, "Command4");
+    auto* x = child<QLineEdit>(browser, "Text1");
+    x->setText(QStringLiteral("3"));
+    QTest::keyClick(x, Qt::Key_Return);
     stepCrosshair(browser, 8);
     grab(browser, child(browser, "Picture1"));
     return 0;

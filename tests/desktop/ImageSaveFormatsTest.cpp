@@ -3,7 +3,6 @@
 // of the save hold for each of them.
 #include "archive/ArchiveSamples.h"
 #include "support/AppTest.h"
-#include "support/Handlers.h"
 #include "widgets/FolderLists.h"
 
 #include <QComboBox>
@@ -37,14 +36,10 @@ class ImageSaveFormats : public AppTest {
     void SetUp() override {
         AppTest::SetUp();
         const Calculation calc = CalculationsOfEveryMode()[3];
-        writeFile("run-Mi.csv",
-                  QByteArray::fromStdString(FormatArchive(StateAfterCalculation(calc), calc.settings).bytes));
-        emit m_windows->form2()->browserRequested();
+        drawInBrowser(
+            QStringLiteral("run-Mi.csv"),
+            QByteArray::fromStdString(FormatArchive(StateAfterCalculation(calc), calc.settings).bytes));
         m_browser = m_windows->form6();
-        ASSERT_TRUE(m_browser->folderLists()->setPath(m_dir.path()));
-        ASSERT_TRUE(m_browser->folderLists()->selectFile(QStringLiteral("run-Mi.csv")));
-        testing::InvokeHandler(m_browser, "File1_Click");
-        click(m_browser, "Command1");
         click(m_browser, "Command4");
         m_save = m_windows->form5();
         ASSERT_TRUE(m_save->folderLists()->setPath(m_dir.path()));
@@ -70,7 +65,7 @@ TEST_F(ImageSaveFormats, EveryFormatWritesTheShownGraph) {
         EXPECT_EQ(control<QLabel>(m_save, "Label5")->text(), QLatin1Char(' ') + QLatin1String(row.suffix));
         EXPECT_EQ(control<QLabel>(m_save, "Label3")->text(), row.caption);
         EXPECT_EQ(m_save->windowTitle(), QStringLiteral("Image Save"));
-        testing::InvokeHandler(m_save, "Command1_Click");
+        click(m_save, "Command1");
         EXPECT_EQ(takeMessage(), row.saved);
         EXPECT_FALSE(m_save->isVisible());
         const QString file = QStringLiteral("graph") + QLatin1String(row.suffix);
@@ -135,7 +130,7 @@ TEST_F(ImageSaveFormats, RefusalsHoldForEveryFormat) {
         };
         for (const auto& refusal : refusals) {
             openSave(row, refusal.typed);
-            testing::InvokeHandler(m_save, "Command1_Click");
+            click(m_save, "Command1");
             EXPECT_TRUE(takeMessage().startsWith(refusal.messageStart)) << refusal.typed.toStdString();
             EXPECT_TRUE(m_save->isVisible());
         }
@@ -144,7 +139,7 @@ TEST_F(ImageSaveFormats, RefusalsHoldForEveryFormat) {
         // An existing file of that name is replaced once the user agrees.
         openSave(row, QStringLiteral("keep"));
         answerNextQuestion(true);
-        testing::InvokeHandler(m_save, "Command1_Click");
+        click(m_save, "Command1");
         EXPECT_EQ(takeShown().icon, MessageIcon::Question);
         EXPECT_EQ(takeMessage(), row.saved);
         EXPECT_NE(bytesOf(QStringLiteral("keep") + suffix), QByteArray("an earlier picture"));

@@ -3,7 +3,6 @@
 #include "support/AppTest.h"
 
 #include "plot/Readout.h"
-#include "support/Handlers.h"
 #include "widgets/FolderLists.h"
 
 #include <QComboBox>
@@ -268,13 +267,10 @@ TEST_F(Keyboard, WholeCalculationWithoutTheMouse) {
 }
 
 TEST_F(Keyboard, BrowserDrawsAndEvaluatesWithoutTheMouse) {
-    writeFile(QStringLiteral("pts.csv"), "1,2\r\n2,5\r\n4,3\r\n");
     // A saved file to browse, made through the windows.
-    click(m_windows->form2(), "Command1");
+    readPointFile(QStringLiteral("pts.csv"), "1,2\r\n2,5\r\n4,3\r\n");
+    acceptPoints();
     Form1* main = m_windows->form1();
-    click(main, "Command9");
-    testing::InvokeHandler(m_windows->form10(), "File1_Click", QStringLiteral("pts.csv"));
-    testing::InvokeHandler(m_windows->form10(), "Command1_Click");
     for (const char* name : {"Command3", "Command1", "Command4", "Command5"})
         click(main, name);
     ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isWaitingForResult(); }, 11000));

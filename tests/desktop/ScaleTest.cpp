@@ -2,7 +2,6 @@
 // fit their controls, and a saved graph has the graph's own pixel size.
 #include "support/AppTest.h"
 
-#include "support/Handlers.h"
 #include "widgets/PictureBox.h"
 
 #include <QAbstractButton>
@@ -108,12 +107,9 @@ TEST_F(Scale, CaptionsFitTheirControls) {
 TEST_F(Scale, SavedGraphHasTheGraphsPixelSizeAtAnyScale) {
     const qreal scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble();
     EXPECT_DOUBLE_EQ(qApp->devicePixelRatio(), scale); // the run really is at that scale
-    writeFile(QStringLiteral("pts.csv"), "1,2\r\n2,5\r\n4,3\r\n");
-    click(m_windows->form2(), "Command1");
+    readPointFile(QStringLiteral("pts.csv"), "1,2\r\n2,5\r\n4,3\r\n");
+    acceptPoints();
     Form1* main = m_windows->form1();
-    click(main, "Command9");
-    testing::InvokeHandler(m_windows->form10(), "File1_Click", QStringLiteral("pts.csv"));
-    testing::InvokeHandler(m_windows->form10(), "Command1_Click");
     for (const char* name : {"Command3", "Command1", "Command4", "Command5"})
         click(main, name);
     ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isWaitingForResult(); }, 11000));

@@ -1,9 +1,9 @@
 // The window set as a program: windows made on first use, and the end through the start window
 // whatever else is open.
+#include "archive/ArchiveSamples.h"
 #include "archive/BatchEvaluationWindow.h"
 #include "input/Form3.h"
 #include "support/AppTest.h"
-#include "support/Handlers.h"
 
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -23,6 +23,13 @@ class WindowSetLifecycle : public DesktopTest {
             if (m_windows->isCreated(QString::fromLatin1(name)))
                 names << QString::fromLatin1(name);
         return names;
+    }
+    // The browser with a drawn graph, whose image save is then on.
+    void drawInBrowser() {
+        const testing::Calculation calc = testing::CalculationsOfEveryMode()[0];
+        const ArchiveFormat archive = FormatArchive(testing::StateAfterCalculation(calc), calc.settings);
+        ASSERT_TRUE(archive.ok);
+        AppTest::drawInBrowser(QStringLiteral("run-Mi.csv"), QByteArray::fromStdString(archive.bytes));
     }
     void writeExchangeFiles() {
         writeFile(QStringLiteral("B2F.dat"), " 1 \r\n");
@@ -74,8 +81,8 @@ TEST_F(WindowSetLifecycle, WindowsAreCreatedWhenFirstUsed) {
 }
 
 TEST_F(WindowSetLifecycle, BrowserImageSaveWithoutTheMainWindowNeverCreatesIt) {
-    click(m_windows->form2(), "Command3");
-    testing::InvokeHandler(m_windows->form6(), "Command8_Click");
+    drawInBrowser();
+    click(m_windows->form6(), "Command8");
     EXPECT_TRUE(m_windows->form5()->isVisible());
     EXPECT_FALSE(m_windows->isCreated(QStringLiteral("Form1")));
 }
@@ -97,8 +104,8 @@ TEST_F(WindowSetLifecycle, ClosingTheStartWindowEndsWhateverElseIsOpen) {
          }},
         {"image save from the browser left open",
          [this] {
-             click(m_windows->form2(), "Command3");
-             testing::InvokeHandler(m_windows->form6(), "Command8_Click");
+             drawInBrowser();
+             click(m_windows->form6(), "Command8");
              m_windows->form6()->close();
          }},
     };

@@ -3,7 +3,6 @@
 #include "input/Form11.h"
 #include "input/Form3.h"
 #include "input/Form9.h"
-#include "support/Handlers.h"
 #include "support/WindowTest.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
@@ -64,16 +63,18 @@ class ManualEntry : public InputWindows {
         m_form.openForEntry();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&m_form));
     }
-    void type(const QString& x, const QString& y) {
-        child<QLineEdit>(m_form, "Text1")->setText(x);
-        child<QLineEdit>(m_form, "Text2")->setText(y);
-        testing::InvokeHandler(&m_form, "Command1_Click");
+    // Types a point into the entry row and clicks "OK・次データ".
+    void enter(const QString& x, const QString& y) {
+        type(&m_form, "Text1", x);
+        type(&m_form, "Text2", y);
+        click(&m_form, "Command1");
     }
+    // Types a correction into the correction row and clicks its "OK".
     void correct(const QString& number, const QString& x, const QString& y) {
-        child<QLineEdit>(m_form, "Text3")->setText(number);
-        child<QLineEdit>(m_form, "Text4")->setText(x);
-        child<QLineEdit>(m_form, "Text5")->setText(y);
-        testing::InvokeHandler(&m_form, "Command7_Click");
+        type(&m_form, "Text3", number);
+        type(&m_form, "Text4", x);
+        type(&m_form, "Text5", y);
+        click(&m_form, "Command7");
     }
     QStringList rangeTexts() {
         QStringList texts;
@@ -107,7 +108,7 @@ TEST_F(ManualEntry, TypingWithTheKeyboardListsEachPoint) {
 }
 
 TEST_F(ManualEntry, ListShowsTextsAsTypedAndStoresLeadingNumbers) {
-    type("1.50", "12abc");
+    enter("1.50", "12abc");
     EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")), QStringList{" 1 :   1.50    12abc"});
     EXPECT_EQ(m_state.XData[1], 1.5);
     EXPECT_EQ(m_state.YData[1], 12.0);
@@ -119,7 +120,7 @@ TEST_F(ManualEntry, EmptyBoxOrNoNumberIsRefused) {
         QString message;
     } rows[] = {{"", "2", kNoData}, {"1", "", kNoData}, {" ", "2", kXNotANumber}, {"1", "abc", kYNotANumber}};
     for (const auto& row : rows) {
-        type(row.x, row.y); // a blank is not empty, but no number either
+        enter(row.x, row.y); // a blank is not empty, but no number either
         expectMessages({{row.message, MessageIcon::Warning}});
         EXPECT_EQ(m_state.PointCount, 0) << row.x << " / " << row.y;
         EXPECT_EQ(textOf(&m_form, "Text2"), QString::fromUtf8(row.y)) << "the texts stay";
@@ -128,14 +129,14 @@ TEST_F(ManualEntry, EmptyBoxOrNoNumberIsRefused) {
 
 TEST_F(ManualEntry, TenPointsAreTheLimit) {
     for (int i = 1; i <= 9; ++i)
-        type(QString::number(i), QString::number(i * 10));
-    type("10", "100");
+        enter(QString::number(i), QString::number(i * 10));
+    enter("10", "100");
     expectMessages({{kLimit, MessageIcon::None}});
     EXPECT_EQ(child<QLabel>(m_form, "Label4")->text(), "10");
     EXPECT_TRUE(child<QPushButton>(m_form, "Command2")->hasFocus());
     EXPECT_EQ(child<QLineEdit>(m_form, "Text1")->text(), "10");
 
-    type("11", "110"); // nothing more is stored
+    enter("11", "110"); // nothing more is stored
     expectMessages({{kLimit, MessageIcon::None}});
     EXPECT_EQ(m_state.PointCount, 10);
     EXPECT_EQ(m_state.EntryNo, 11);
@@ -152,7 +153,7 @@ TEST_F(ManualEntry, ButtonStatesFollowEndOfInput) {
         return s;
     };
     EXPECT_EQ(states(), "1100101");
-    testing::InvokeHandler(&m_form, "Command2_Click");
+    click(&m_form, "Command2");
     EXPECT_EQ(states(), "1111111");
     EXPECT_TRUE(child<QPushButton>(m_form, "Command4")->hasFocus());
     m_form.openForEntry();
@@ -160,9 +161,9 @@ TEST_F(ManualEntry, ButtonStatesFollowEndOfInput) {
 }
 
 TEST_F(ManualEntry, CorrectionRebuildsListFromStoredValues) {
-    type("1", "10");
-    type("2", "20");
-    type("3", "30");
+    enter("1", "10");
+    enter("2", "20");
+    enter("3", "30");
     correct("2", "5.50", "-0.25");
     EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")),
               (QStringList{" 1 :   1    10", " 2 :   5.5    -0.25", " 3 :   3    30"}));
@@ -173,7 +174,9 @@ TEST_F(ManualEntry, CorrectionRebuildsListFromStoredValues) {
     EXPECT_TRUE(child<QLineEdit>(m_form, "Text3")->hasFocus());
 
     // The correction row by keyboard; halves round to the even neighbour: 2.5 is point 2.
-    testing::InvokeHandler(&m_form, "Command3_Click");
+    // "入力値を修正する" is on once the input is ended.
+    click(&m_form, "Command2");
+    click(&m_form, "Command3");
     for (const char* name : {"Text3", "Text4", "Text5"}) {
         QLineEdit* box = child<QLineEdit>(m_form, name);
         ASSERT_TRUE(box->hasFocus()) << name;
@@ -187,8 +190,8 @@ TEST_F(ManualEntry, CorrectionRebuildsListFromStoredValues) {
 }
 
 TEST_F(ManualEntry, CorrectionOutsideTheEnteredPointsChangesNothing) {
-    type("1", "10");
-    type("2", "20");
+    enter("1", "10");
+    enter("2", "20");
     const auto x = m_state.XData;
     const auto y = m_state.YData;
     const QStringList before = lines(child<QListWidget>(m_form, "List1"));
@@ -210,26 +213,26 @@ TEST_F(ManualEntry, CorrectionOutsideTheEnteredPointsChangesNothing) {
 
 TEST_F(ManualEntry, NothingToCorrectOrPublishBeforeTheFirstPoint) {
     m_state.PointCount = 7; // left by an earlier input
-    testing::InvokeHandler(&m_form, "Command2_Click");
+    click(&m_form, "Command2");
     correct("1", "1", "1");
     expectOneMessageContaining(QStringLiteral("修正できるデータがありません"));
     bool published = false;
     QObject::connect(&m_form, &Form11::pointsPublished, [&] { published = true; });
-    testing::InvokeHandler(&m_form, "Command4_Click");
+    click(&m_form, "Command4");
     expectMessages({{kNoData, MessageIcon::Warning}});
     EXPECT_FALSE(published);
     EXPECT_TRUE(m_form.isVisible());
 }
 
 TEST_F(ManualEntry, FinishingOrdersAndPublishes) {
-    type("3", "30");
-    type("1", "-1");
-    type("2", "20");
-    testing::InvokeHandler(&m_form, "Command2_Click");
+    enter("3", "30");
+    enter("1", "-1");
+    enter("2", "20");
+    click(&m_form, "Command2");
     std::vector<PublishedPoints> published;
     QObject::connect(&m_form, &Form11::pointsPublished,
                      [&](const PublishedPoints& p) { published.push_back(p); });
-    testing::InvokeHandler(&m_form, "Command6_Click");
+    click(&m_form, "Command6");
     ASSERT_EQ(published.size(), 1u);
     EXPECT_EQ(published[0].tableLines, (std::vector<std::string>{"1  -1", "2  20", "3  30"}));
     EXPECT_EQ(published[0].rangeTexts, (std::array<std::string, 4>{"1.0", "3.0", "-1.0", "30.0"}));
@@ -241,12 +244,12 @@ TEST_F(ManualEntry, FinishingOrdersAndPublishes) {
 }
 
 TEST_F(ManualEntry, CancelKeepsTheTypedPoints) {
-    type("1", "1");
-    type("2", "4");
-    type("3", "9");
+    enter("1", "1");
+    enter("2", "4");
+    enter("3", "9");
     int cancelled = 0;
     QObject::connect(&m_form, &Form11::cancelled, [&] { ++cancelled; });
-    testing::InvokeHandler(&m_form, "Command5_Click");
+    click(&m_form, "Command5");
     EXPECT_EQ(cancelled, 1);
     EXPECT_FALSE(m_form.isVisible());
     EXPECT_EQ(m_state.PointCount, 3);
@@ -258,7 +261,7 @@ TEST_F(ManualEntry, CancelKeepsTheTypedPoints) {
 }
 
 TEST_F(ManualEntry, MainWindowResetEmptiesTheEntry) {
-    type("1", "1");
+    enter("1", "1");
     child<QLineEdit>(m_form, "Text1")->setText("7");
     m_form.resetForMainWindowReset();
     EXPECT_EQ(child<QLabel>(m_form, "Label4")->text(), "1");
@@ -285,14 +288,10 @@ class FileInput : public InputWindows {
             m_published = p;
         });
     }
-    void click(const QString& name) {
+    // Clicks a file written after the list was filled.
+    void clickFile(const QString& name) {
         m_form.folderLists()->refreshFiles();
-        QListWidget* files = child<QListWidget>(m_form, "File1");
-        const auto items = files->findItems(name, Qt::MatchExactly);
-        ASSERT_EQ(items.size(), 1) << name.toStdString();
-        files->scrollToItem(items.first());
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
-                          files->visualItemRect(items.first()).center());
+        clickListItem(&m_form, "File1", name);
     }
     QStringList rangeTexts() {
         QStringList texts;
@@ -309,7 +308,7 @@ class FileInput : public InputWindows {
 
 TEST_F(FileInput, ClickingAFileReadsOrdersAndPublishes) {
     write("desc.dat", "3   0.5\r\n2   -4\r\n1    8");
-    click("desc.dat");
+    clickFile("desc.dat");
     EXPECT_EQ(m_signals, (QStringList{"started", "published"}));
     EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")), (QStringList{"3   0.5", "2   -4", "1    8"}));
     EXPECT_EQ(m_published.tableLines, (std::vector<std::string>{"3   0.5", "2   -4", "1    8"}));
@@ -325,7 +324,7 @@ TEST_F(FileInput, ClickingAFileReadsOrdersAndPublishes) {
               (std::array{8.0, -4.0, 0.5}));
     EXPECT_EQ(QString::fromStdString(m_state.FilePath), m_dir.filePath("desc.dat"));
 
-    testing::InvokeHandler(&m_form, "Command1_Click");
+    click(&m_form, "Command1");
     EXPECT_EQ(m_signals.last(), "accepted");
     EXPECT_FALSE(m_form.isVisible());
 }
@@ -340,8 +339,10 @@ TEST_F(FileInput, TheEnginesExchangeFilesAreNotOffered) {
 
 TEST_F(FileInput, FailedReadShowsTheErrorWindowAndRefusesOk) {
     m_state.XMin = 0.5; // ranges of an earlier input stay when no point is read
-    write("bad.csv", "1x,2\r\n1,2\r\n");
-    click("bad.csv");
+    write("bad.csv", "1x,2
+1,2
+");
+    clickFile("bad.csv");
     EXPECT_EQ(m_signals, (QStringList{"started", "failed"}));
     EXPECT_EQ(child<QListWidget>(m_form, "List1")->count(), 0);
     EXPECT_EQ(rangeTexts(), (QStringList{"", "", "", ""}));
@@ -350,7 +351,7 @@ TEST_F(FileInput, FailedReadShowsTheErrorWindowAndRefusesOk) {
     EXPECT_EQ(m_state.PointCount, 2);
     EXPECT_EQ(m_state.XMin, 0.5);
 
-    testing::InvokeHandler(&m_form, "Command1_Click");
+    click(&m_form, "Command1");
     expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
     EXPECT_TRUE(m_form.isVisible());
     EXPECT_FALSE(m_signals.contains("accepted"));
@@ -366,7 +367,7 @@ TEST_F(FileInput, TheErrorWindowNamesTheLineOfEachFailure) {
     };
     for (const auto& [bytes, cause] : failures) {
         write("bad.csv", bytes);
-        click("bad.csv");
+        clickFile("bad.csv");
         ASSERT_NE(m_form.readErrorWindow(), nullptr);
         EXPECT_EQ(textOf(m_form.readErrorWindow(), "LabelCause"), cause);
         QAccessibleInterface* face =
@@ -378,39 +379,40 @@ TEST_F(FileInput, TheErrorWindowNamesTheLineOfEachFailure) {
 TEST_F(FileInput, AFailureAfterASuccessAlsoRefusesOk) {
     write("good.csv", "1,2\r\n3,4\r\n");
     write("long.csv", QByteArray(20000, '7'));
-    click("good.csv");
-    click("long.csv");
+    clickFile("good.csv");
+    clickFile("long.csv");
     EXPECT_EQ(m_signals, (QStringList{"started", "published", "started", "failed"}));
-    testing::InvokeHandler(&m_form, "Command1_Click");
+    click(&m_form, "Command1");
     expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
 }
 
 TEST_F(FileInput, OkWithoutAFileOrWithAnEmptyFileIsRefused) {
-    testing::InvokeHandler(&m_form, "Command1_Click");
+    click(&m_form, "Command1");
     expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
     write("empty.csv", "");
-    click("empty.csv");
+    clickFile("empty.csv");
     EXPECT_EQ(m_signals, (QStringList{"started", "published"}));
     EXPECT_EQ(m_state.PointCount, 0);
     EXPECT_EQ(rangeTexts(), (QStringList{"", "", "", ""}));
-    testing::InvokeHandler(&m_form, "Command1_Click");
+    click(&m_form, "Command1");
     expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
 }
 
 TEST_F(FileInput, CancelAndPrepare) {
     write("good.csv", "1,2\r\n3,4\r\n");
-    click("good.csv");
+    clickFile("good.csv");
     m_help.show();
-    testing::InvokeHandler(&m_form, "Command2_Click");
+    click(&m_form, "Command2");
     EXPECT_EQ(m_signals.last(), "cancelled");
     EXPECT_FALSE(m_form.isVisible());
     EXPECT_FALSE(m_help.isVisible());
     EXPECT_EQ(m_state.PointCount, 2);
 
     m_form.prepare();
+    m_form.show();
     EXPECT_EQ(child<QListWidget>(m_form, "List1")->count(), 0);
     EXPECT_EQ(rangeTexts(), (QStringList{"", "", "", ""}));
-    testing::InvokeHandler(&m_form, "Command1_Click"); // a new opening has read nothing yet
+    click(&m_form, "Command1"); // a new opening has read nothing yet
     expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
 }
 
@@ -427,20 +429,20 @@ TEST_F(InputWindows, HelpListsExamplesAndShowsTheirLines) {
     QListWidget* list = child<QListWidget>(help, "List1");
     EXPECT_EQ(lines(files), (QStringList{"ex_a.csv", "ex_b.dat", "ex_bin.dat"}));
 
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
+    clickListItem(&help, "File1", "ex_a.csv");
     EXPECT_EQ(lines(list), (QStringList{"1,2", "3,4"}));
-    testing::InvokeHandler(&help, "File1_Click", "ex_b.dat");
+    clickListItem(&help, "File1", "ex_b.dat");
     EXPECT_EQ(lines(list), QStringList{"5   6"});
 
-    testing::InvokeHandler(&help, "File1_Click", "ex_bin.dat");
+    clickListItem(&help, "File1", "ex_bin.dat");
     expectOneMessageContaining(QStringLiteral("ex_bin.dat"));
     EXPECT_EQ(list->count(), 0);
     QFile::remove(m_dir.filePath("ex_a.csv"));
-    testing::InvokeHandler(&help, "File1_Click", "ex_a.csv"); // removed meanwhile
+    clickListItem(&help, "File1", "ex_a.csv"); // removed meanwhile
     expectOneMessageContaining(QStringLiteral("ex_a.csv"));
 
-    testing::InvokeHandler(&help, "File1_Click", "ex_b.dat");
-    child<QPushButton>(help, "Command1")->click();
+    clickListItem(&help, "File1", "ex_b.dat");
+    click(&help, "Command1");
     EXPECT_FALSE(help.isVisible());
     EXPECT_EQ(list->count(), 0);
 }

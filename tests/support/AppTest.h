@@ -97,6 +97,17 @@ class AppTest : public WindowTest {
     }
     void acceptPoints() { click(m_windows->form10(), "Command1"); }
 
+    // Start window → browser → the archive file clicked and its graph drawn ("グラフ描画").
+    void drawInBrowser(const QString& name, const QByteArray& archive) {
+        writeFile(name, archive);
+        click(m_windows->form2(), "Command3");
+        Form6* browser = m_windows->form6();
+        ASSERT_TRUE(browser->isVisible());
+        browser->folderLists()->refreshFiles();
+        clickListItem(browser, "File1", name);
+        click(browser, "Command1");
+    }
+
     // Scale option, the six setting boxes as typed, ④ and ⑤.
     void plot(int mode, const std::array<QString, 6>& settings) {
         const char* options[] = {"Option1", "Option2", "Option3", "Option4"};

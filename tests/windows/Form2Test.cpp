@@ -11,7 +11,6 @@
 #include "windows/WindowSet.h"
 
 #include "plot/ExampleGraphs.h"
-#include "support/Handlers.h"
 #include "windows/Calculation.h"
 
 #include <QLabel>
@@ -221,8 +220,8 @@ TEST_F(NavigationTest, CalculationFromAPointFileThroughEveryWindow) {
     Form1* main = m_windows->form1();
     button(main, "Command9")->click();
     ASSERT_TRUE(m_windows->form10()->isVisible());
-    testing::InvokeHandler(m_windows->form10(), "File1_Click", QStringLiteral("pts.csv"));
-    testing::InvokeHandler(m_windows->form10(), "Command1_Click");
+    clickListItem(m_windows->form10(), "File1", QStringLiteral("pts.csv"));
+    click(m_windows->form10(), "Command1");
     ASSERT_TRUE(main->isVisible());
     EXPECT_FALSE(m_windows->form10()->isVisible());
     EXPECT_EQ(control<QListWidget>(main, "List1")->count(), 3);
