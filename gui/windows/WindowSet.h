@@ -57,6 +57,8 @@ class WindowSet : public QObject {
     void wireManualEntry() const;
     void wireDataSave() const;
     void wireBrowser() const;
+    // The data-format help hidden, if it was ever shown.
+    void hideHelp() const;
 
     Module1& m_state;
     Calculation* m_calculation = nullptr;
