@@ -50,9 +50,10 @@ RunOutcome RunEngine(const std::string& folder) {
     if (outcome.exitStatus != kExitOk)
         return outcome;
     // The result file is touched only now, after all reading and arithmetic succeeded.
-    std::string error;
-    if (!exchange::WriteFileAtomically(InFolder(folder, exchange::kResultFileName), bytes, &error))
-        return {kExitWriteFailed, error};
+    const std::string resultPath = InFolder(folder, exchange::kResultFileName);
+    const exchange::FileWrite written = exchange::WriteFileAtomically(resultPath, bytes);
+    if (!written.ok())
+        return {kExitWriteFailed, written.reason(resultPath)};
     return {};
 }
 

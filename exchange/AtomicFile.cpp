@@ -15,9 +15,8 @@ namespace mirendo::exchange {
 
 namespace {
 
-std::string ErrnoText(const std::string& what, const std::string& path) {
-    return what + " " + path + ": " + std::strerror(errno);
-}
+// Room left in a 255-byte name for the temporary's additions to the target's name.
+constexpr std::size_t kMaxBaseInTemporary = 200;
 
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -34,10 +33,36 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+std::string FileWrite::reason(const std::string& path) const {
+    const char* what = "";
+    switch (error) {
+    case FileWriteError::None:
+        return {};
+    case FileWriteError::CannotCreate:
+        what = "cannot create a temporary file for ";
+        break;
+    case FileWriteError::WriteFailed:
+        what = "cannot write ";
+        break;
+    case FileWriteError::CannotReplace:
+        what = "cannot replace ";
+        break;
+    }
+    return what + path + ": " + std::strerror(code);
+}
+
+FileWrite WriteFileAtomically(const std::string& path, std::string_view bytes) {
     const size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
+    // A name near the system's limit must not fail for the temporary's longer name alone; cut at
+    // a character boundary so the temporary's name stays valid UTF-8.
+    if (base.size() > kMaxBaseInTemporary) {
+        size_t cut = kMaxBaseInTemporary;
+        while (cut > 0 && (static_cast<unsigned char>(base[cut]) & 0xC0) == 0x80)
+            --cut;
+        base.resize(cut);
+    }
 
     // The temporary lies in the same folder so that the rename stays on one file system and is
     // atomic; 0666 under the umask gives it the permissions of an ordinarily created file.
@@ -50,25 +75,20 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
         if (fd < 0 && errno != EEXIST)
             break;
     }
-    if (fd < 0) {
-        if (error)
-            *error = ErrnoText("cannot create a temporary file for", path);
-        return false;
-    }
+    if (fd < 0)
+        return FileWrite{FileWriteError::CannotCreate, errno};
     // No fsync: readers only need to never see half a file, which the rename gives; forcing the
     // bytes to disk would cost the engine more than its whole computation.
     if (!WriteAll(fd, bytes)) {
-        if (error)
-            *error = ErrnoText("cannot write", temp);
+        const int code = errno;
         ::close(fd);
         ::unlink(temp.c_str());
-        return false;
+        return FileWrite{FileWriteError::WriteFailed, code};
     }
     if (::close(fd) != 0) {
-        if (error)
-            *error = ErrnoText("cannot write", temp);
+        const int code = errno;
         ::unlink(temp.c_str());
-        return false;
+        return FileWrite{FileWriteError::WriteFailed, code};
     }
     // Over an existing regular file, exchange the two names and then remove the old content:
     // as atomic for readers as a rename, but ext4 forces the new data out to disk at a rename
@@ -77,15 +97,21 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
     if (::lstat(path.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
         ::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) == 0) {
         ::unlink(temp.c_str());
-        return true;
+        return {};
     }
     if (::rename(temp.c_str(), path.c_str()) != 0) {
-        if (error)
-            *error = ErrnoText("cannot replace", path);
+        const int code = errno;
         ::unlink(temp.c_str());
-        return false;
+        return FileWrite{FileWriteError::CannotReplace, code};
     }
-    return true;
+    return {};
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+    const FileWrite written = WriteFileAtomically(path, bytes);
+    if (!written.ok() && error)
+        *error = written.reason(path);
+    return written.ok();
 }
 
 } // namespace mirendo::exchange

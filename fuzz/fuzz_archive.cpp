@@ -2,8 +2,10 @@
 // an accepted one is applied whole and is drawable; the writer's bytes of what was loaded read
 // back as the same values, and writing them again gives the same bytes.
 #include "FuzzCheck.h"
-#include "archive/ArchiveFile.h"
+#include "archive/ArchiveReader.h"
+#include "archive/ArchiveWriter.h"
 #include "archive/EvaluateAtX.h"
+#include "plot/AxisRules.h"
 #include "state/Module1.h"
 
 #include <algorithm>

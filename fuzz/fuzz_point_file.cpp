@@ -21,7 +21,8 @@ std::string ScratchPath() {
 }
 
 bool SameRead(const mirendo::PointFileRead& a, const mirendo::PointFileRead& b) {
-    return a.failure == b.failure && a.lines == b.lines && a.pointCount == b.pointCount &&
+    return a.failure == b.failure && a.failureLine == b.failureLine && a.failureField == b.failureField &&
+           a.failureItem == b.failureItem && a.lines == b.lines && a.pointCount == b.pointCount &&
            a.pointsRead == b.pointsRead && a.x == b.x && a.y == b.y;
 }
 
@@ -40,7 +41,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(read.x[0] == 0 && read.y[0] == 0);
     for (int i = read.pointsRead + 2; i <= R::kMaxPoints; ++i)
         FUZZ_CHECK(read.x[i] == 0 && read.y[i] == 0);
+    // Where a read failed: an item on a listed line, a missing value at its point's line, the
+    // eleventh point at line 11; a refused item is one item, nothing around it.
+    using F = mirendo::PointFileFailure;
+    const bool itemRefused = read.failure == F::NotANumber || read.failure == F::OutOfRange;
+    const bool fieldNamed = read.failureField != mirendo::PointField::None;
+    FUZZ_CHECK(fieldNamed == (itemRefused || read.failure == F::OutOfItems));
+    FUZZ_CHECK(itemRefused || read.failureItem.empty());
+    FUZZ_CHECK(read.failureItem.find_first_of(", \t\r\n") == std::string::npos);
+    if (itemRefused)
+        FUZZ_CHECK(read.failureLine >= 1 && read.failureLine <= static_cast<int>(read.lines.size()));
+    if (read.failure == F::OutOfItems)
+        FUZZ_CHECK(read.failureLine == read.pointsRead + 1);
+    if (read.failure == F::TooManyLines || read.failure == F::OverListLimit)
+        FUZZ_CHECK(read.failureLine == R::kMaxPoints + 1);
     if (read.ok()) {
+        FUZZ_CHECK(read.failureLine == 0);
         FUZZ_CHECK(read.pointCount <= R::kMaxPoints);
         FUZZ_CHECK(read.lines.size() == static_cast<size_t>(read.pointCount));
         FUZZ_CHECK(read.pointsRead == read.pointCount);

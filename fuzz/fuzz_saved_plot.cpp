@@ -2,7 +2,7 @@
 // finite coordinates, draws a bounded number of lines, and the limit labels and the cursor readout
 // show finite values wherever the mouse is.
 #include "FuzzCheck.h"
-#include "archive/ArchiveFile.h"
+#include "archive/ArchiveReader.h"
 #include "plot/GraphCanvas.h"
 #include "plot/Plot.h"
 #include "plot/Readout.h"

@@ -1,8 +1,10 @@
 #include "archive/BatchEvaluation.h"
 
 #include "archive/EvaluateAtX.h"
+#include "state/NumberText.h"
 
 #include <charconv>
+#include <optional>
 
 namespace mirendo {
 
@@ -46,17 +48,26 @@ void AppendField(std::string& out, std::string_view field, char separator) {
         out += '"';
 }
 
+// The table shows Y in the readout notation (0.0004 reads 0.000); the copies keep nine
+// significant digits, so that small values keep theirs.
+constexpr int kSavedDigits = 9;
+
 std::string FormatTable(std::span<const BatchRow> rows, char separator, std::string_view lineEnd) {
     std::string out;
-    out.reserve(16 + rows.size() * 24);
+    out.reserve(24 + rows.size() * 32);
     out += 'X';
     out += separator;
     out += 'Y';
+    out += separator;
+    out += kExtrapolationMark;
     out += lineEnd;
     for (const BatchRow& row : rows) {
         AppendField(out, row.x, separator);
         out += separator;
-        AppendField(out, row.y, separator);
+        AppendField(out, row.ok ? SignificantText(row.value, kSavedDigits) : row.y, separator);
+        out += separator;
+        if (row.extrapolated)
+            out += kExtrapolationMark;
         out += lineEnd;
     }
     return out;
@@ -94,11 +105,18 @@ std::vector<BatchRow> EvaluateBatch(const Module1& state, std::span<const std::s
     std::vector<BatchRow> rows;
     rows.reserve(tokens.size());
     for (const std::string_view token : tokens) {
-        Evaluation e = EvaluateAtX(state, token);
         BatchRow& row = rows.emplace_back();
         row.x = token;
+        const std::optional<double> x = WholeNumber(token);
+        if (!x) {
+            row.notANumber = true;
+            row.y = kBatchNotANumberText;
+            continue;
+        }
+        Evaluation e = EvaluateAt(state, *x);
         row.ok = e.ok;
         row.extrapolated = e.extrapolated;
+        row.value = e.y;
         row.y = e.ok ? std::move(e.text) : std::string(kBatchRefusedText);
     }
     return rows;

@@ -1,6 +1,7 @@
 #pragma once
 // The loaded polynomial evaluated at many X at once, and the table as CSV and tab-separated text.
-// Each X is read and refused exactly as a single typed X (EvaluateAtX). No Qt here.
+// A token is an X only when it is one number as a whole; each X is then evaluated and refused as
+// the single evaluation does (EvaluateAt). No Qt here.
 #include "state/Module1.h"
 
 #include <span>
@@ -10,15 +11,18 @@
 
 namespace mirendo {
 
-// Y text of a row that cannot be computed, and the mark of an X outside the points' range.
+// Y texts of the rows that have no value, and the mark of an X outside the points' range.
 inline constexpr std::string_view kBatchRefusedText = "計算できません";
+inline constexpr std::string_view kBatchNotANumberText = "数値ではありません";
 inline constexpr std::string_view kExtrapolationMark = "外挿";
 
 struct BatchRow {
     std::string x;             // the X as the user typed it
-    std::string y;             // Evaluation::text, or kBatchRefusedText when !ok
-    bool ok = false;           // false: the single evaluation would refuse this X
+    std::string y;             // Evaluation::text, kBatchRefusedText or kBatchNotANumberText
+    bool ok = false;           // false: the row has no value
     bool extrapolated = false; // ok and X lies outside the points' X range
+    bool notANumber = false;   // refused before any evaluation: the token is no number
+    double value = 0;          // Y in data units when ok
 };
 
 // The X values of a typed or pasted text: separated by line ends (CR LF, LF or CR), blanks
@@ -26,17 +30,20 @@ struct BatchRow {
 // spreadsheet column pastes as one value per line. The views point into `text`.
 std::vector<std::string_view> SplitXValues(std::string_view text);
 
-// One row per token, in order.
+// One row per token, in order. A token is an X only when the whole of it is one number
+// (WholeNumber: "2.5", "-3", "1E+03", "４"); "12abc", "3e", "2.5.3", "=1+2" are refused as
+// notANumber.
 std::vector<BatchRow> EvaluateBatch(const Module1& state, std::span<const std::string_view> tokens);
 
-// UTF-8 bytes, no byte-order mark: the header line "X,Y", then one "x,y" line per row, every
-// line ended by CR LF. A refused row writes kBatchRefusedText as its Y; the extrapolation mark
-// is left out so that the Y column stays numbers. A field holding a comma, quote, CR or LF is
-// quoted with its quotes doubled; a field that is not a plain number and starts with = + - @ is
-// preceded by ' so that a spreadsheet does not run it as a formula.
+// UTF-8 bytes, no byte-order mark: the header line "X,Y,外挿", then one "x,y,mark" line per row,
+// every line ended by CR LF. Y is the value to nine significant digits (SignificantText), or the
+// refusal text of a row without one; the mark is "外挿" on an extrapolated row, else empty. A
+// field holding a comma, quote, CR or LF is quoted with its quotes doubled; a field that is not a
+// plain number and starts with = + - @ is preceded by ' so that a spreadsheet does not run it as
+// a formula.
 std::string FormatBatchCsv(std::span<const BatchRow> rows);
 
-// The same fields for the clipboard: "X\tY", then one "x\ty" line per row, each ended by LF.
+// The same three fields for the clipboard: "X\tY\t外挿", then one line per row, each ended by LF.
 std::string FormatBatchTsv(std::span<const BatchRow> rows);
 
 } // namespace mirendo

@@ -1,5 +1,6 @@
 #include "archive/BatchEvaluationWindow.h"
 
+#include "archive/ArchiveFile.h"
 #include "archive/BatchEvaluation.h"
 #include "archive/BatchTableModel.h"
 #include "exchange/AtomicFile.h"
@@ -31,6 +32,10 @@
 namespace mirendo {
 
 namespace {
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 QLabel* AddCaption(const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text);
@@ -70,6 +75,8 @@ BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* pare
     m_calculate->setToolTip(QStringLiteral("計算（Ctrl+Enter）"));
     m_summary = new QLabel;
     m_summary->setObjectName(QStringLiteral("LabelSummary"));
+    // The counts of three kinds of row run longer than the window is wide.
+    m_summary->setWordWrap(true);
 
     m_table = new QTableView;
     m_table->setObjectName(QStringLiteral("TableResults"));
@@ -100,6 +107,7 @@ BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* pare
         QStringLiteral("CSV ファイルのパス（フォルダを省くと補間データと同じフォルダ）"));
     QPushButton* browse = AddButton("CommandBrowse", QStringLiteral("参照…"));
     m_save = AddButton("CommandSave", QStringLiteral("CSV保存"));
+    QPushButton* closeButton = AddButton("CommandClose", QStringLiteral("閉じる"));
 
     auto* calculateRow = new QHBoxLayout;
     calculateRow->addWidget(m_calculate);
@@ -116,7 +124,13 @@ BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* pare
     layout->addWidget(tableCaption);
     layout->addWidget(m_table, 3);
     layout->addLayout(saveRow);
-    resize(440, 560);
+    // On a row of its own at the bottom right, away from the save button.
+    auto* closeRow = new QHBoxLayout;
+    closeRow->addStretch(1);
+    closeRow->addWidget(closeButton);
+    layout->addSpacing(6);
+    layout->addLayout(closeRow);
+    resize(440, 600);
 
     connect(m_calculate, &QPushButton::clicked, this, &BatchEvaluationWindow::calculate);
     connect(copy, &QAction::triggered, this, &BatchEvaluationWindow::copyTable);
@@ -129,12 +143,20 @@ BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* pare
     calculateKey->setShortcutContext(Qt::WindowShortcut);
     addAction(calculateKey);
     connect(calculateKey, &QAction::triggered, m_calculate, &QPushButton::animateClick);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    // Escape closes the window as it closes a dialog (closing only hides it).
+    auto* escapeKey = new QAction(this);
+    escapeKey->setShortcut(QKeySequence(Qt::Key_Escape));
+    escapeKey->setShortcutContext(Qt::WindowShortcut);
+    addAction(escapeKey);
+    connect(escapeKey, &QAction::triggered, this, &QWidget::close);
 
     setTabOrder(m_values, m_calculate);
     setTabOrder(m_calculate, m_table);
     setTabOrder(m_table, m_path);
     setTabOrder(m_path, browse);
     setTabOrder(browse, m_save);
+    setTabOrder(m_save, closeButton);
     setPolynomialAvailable(false);
 }
 
@@ -173,17 +195,22 @@ void BatchEvaluationWindow::calculate() {
 
 void BatchEvaluationWindow::showSummary(bool calculated) {
     const std::vector<BatchRow>& rows = m_model->rows();
+    int notANumber = 0;
     int refused = 0;
     int extrapolated = 0;
     for (const BatchRow& row : rows) {
-        refused += row.ok ? 0 : 1;
+        notANumber += row.notANumber ? 1 : 0;
+        refused += !row.ok && !row.notANumber ? 1 : 0;
         extrapolated += row.extrapolated ? 1 : 0;
     }
     QString text;
     if (calculated)
         text = rows.empty() ? QStringLiteral("X 値がありません")
-                            : QStringLiteral("%1 行（計算できません %2 行、外挿 %3 行）")
+                            : QStringLiteral("%1 行（%2 %3 行、%4 %5 行、外挿 %6 行）")
                                   .arg(rows.size())
+                                  .arg(Q(kBatchNotANumberText))
+                                  .arg(notANumber)
+                                  .arg(Q(kBatchRefusedText))
                                   .arg(refused)
                                   .arg(extrapolated);
     m_summary->setText(text);
@@ -250,6 +277,17 @@ void BatchEvaluationWindow::saveCsv() {
     }
     if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('/')))
         path += QStringLiteral(".csv");
+    // The browser's archives end so (its lists ignore case): a table there would replace one.
+    const QFileInfo target(path);
+    if (target.fileName().endsWith(QString::fromLatin1(kArchiveSuffix), Qt::CaseInsensitive)) {
+        ShowMessage(this, QStringLiteral("  「%1」は補間データのファイル名（%2 で終わる名前）です  \n"
+                                         "  一括計算の結果は別の名前で保存して下さい  ")
+                              .arg(target.fileName(), QString::fromLatin1(kArchiveSuffix)));
+        return;
+    }
+    if (target.exists() && !target.isDir() &&
+        !AskYesNo(this, QStringLiteral("  %1 は既にあります。置き換えますか？  ").arg(path)))
+        return;
     std::string error;
     if (!exchange::WriteFileAtomically(QFile::encodeName(path).toStdString(), FormatBatchCsv(rows), &error)) {
         ShowMessage(this, QStringLiteral("  一括計算の結果を保存できませんでした  \n  ") + path +

@@ -1,9 +1,10 @@
 #pragma once
 // "一括計算": the browser's polynomial evaluated at many X at once. X values are typed or pasted
 // into a box, "計算" fills a two-column table X | Y, Ctrl+C copies the selected rows (all rows
-// when none is selected) as tab-separated text, and "CSV保存" writes the table as a CSV file to
-// the path in the save box. Modeless; the browser creates it on first use and only shows and
-// hides it afterwards.
+// when none is selected) as tab-separated text X, Y, mark, and "CSV保存" writes the same fields
+// as a CSV file to the path in the save box: never over an archive ("-Mi.csv"), and over another
+// existing file only when the user says so. "閉じる" or Escape hides the window. Modeless; the
+// browser creates it on first use and only shows and hides it afterwards.
 #include "state/Module1.h"
 
 #include <QString>

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace mirendo {
 
@@ -22,9 +23,18 @@ bool IsOutsidePoints(const Module1& s, double x) {
 }
 
 Evaluation EvaluateAtX(const Module1& s, std::string_view inputText) {
+    const std::optional<double> x = TypedNumber(inputText);
+    if (!x) {
+        Evaluation refused;
+        refused.notANumber = true;
+        return refused;
+    }
+    return EvaluateAt(s, *x);
+}
+
+Evaluation EvaluateAt(const Module1& s, double x) {
     Evaluation out;
     const AxisKinds axes = AxesOfScaleMode(s.ScaleMode);
-    double x = LeadingNumber(inputText);
     if (axes.x == AxisKind::Logarithmic) {
         if (!(x > 0))
             return out;

@@ -9,9 +9,11 @@
 namespace mirendo {
 
 struct Evaluation {
-    bool ok = false;  // false: a logarithm of a non-positive X, an overflow or a non-finite result
-    double y = 0;     // in data units (exp applied on a logarithmic Y axis)
-    std::string text; // Label6: "##0.000" within -1000..1000, else "0.000E+00"; "" when !ok
+    bool ok = false;         // false: no number, or a logarithm of a non-positive X, an overflow or
+                             // a non-finite result
+    bool notANumber = false; // the typed text holds no number: nothing was evaluated
+    double y = 0;            // in data units (exp applied on a logarithmic Y axis)
+    std::string text;        // Label6: "##0.000" within -1000..1000, else "0.000E+00"; "" when !ok
     // ok and X lies outside the points' X range (see IsOutsidePoints); false when !ok.
     bool extrapolated = false;
 };
@@ -23,9 +25,13 @@ struct Evaluation {
 // extrapolation. No points: false.
 bool IsOutsidePoints(const Module1& state, double x);
 
-// x = leading-number value of `inputText` (0 when it has none); ln x on a logarithmic X axis;
-// P(x) = sum_i Coef(i) * prod_{k != i} (x - ResultX(k)) in double precision, ascending order;
-// exp P on a logarithmic Y axis; `extrapolated` tells whether x lies outside the points.
+// At `x` in data units: ln x on a logarithmic X axis; P(x) = sum_i Coef(i) * prod_{k != i}
+// (x - ResultX(k)) in double precision, ascending order; exp P on a logarithmic Y axis;
+// `extrapolated` tells whether x lies outside the points.
+Evaluation EvaluateAt(const Module1& state, double x);
+
+// At the leading number of `inputText` (TypedNumber: "12abc" is 12, full-width digits are
+// digits). A text without a number, the empty one included, is refused as notANumber.
 Evaluation EvaluateAtX(const Module1& state, std::string_view inputText);
 
 } // namespace mirendo

@@ -1,10 +1,11 @@
 #include "archive/Form4.h"
 
-#include "archive/ArchiveFile.h"
+#include "archive/ArchiveWriter.h"
+#include "state/NumberText.h"
 #include "widgets/MessageBox.h"
 #include "widgets/PendingEvents.h"
 
-#include <QIODevice>
+#include <QByteArray>
 
 namespace mirendo {
 
@@ -24,12 +25,15 @@ void Form4::Command1_Click() {
     if (path.isEmpty())
         return;
 
-    const std::optional<ArchiveSource> source = m_source ? m_source() : std::nullopt;
+    std::optional<ArchiveSource> source = m_source ? m_source() : std::nullopt;
     if (!source) {
         ShowMessage(this, QStringLiteral("　保存できません：表示中のデータや設定が計算結果と一致しません　\n"
                                          "　⑤ から計算し直してから保存して下さい　"));
         return;
     }
+    // A box read full-width digits as digits; the file keeps them as the ASCII the browser reads.
+    for (std::string& text : source->settings)
+        text = HalfWidthNumberText(text);
     // Checked with the browser's own reader: a file it would refuse is not written.
     const ArchiveFormat format = FormatArchiveForSave(source->state, source->settings);
     if (!format.ok) {
@@ -39,10 +43,8 @@ void Form4::Command1_Click() {
                                    : QStringLiteral("  ")));
         return;
     }
-    const auto write = [&format](QIODevice& out) {
-        return out.write(format.bytes.data(), qint64(format.bytes.size())) == qint64(format.bytes.size());
-    };
-    if (!saveAtomically(path, write, QStringLiteral("  補間データを保存できませんでした")))
+    if (!save(path, QByteArray::fromStdString(format.bytes),
+              QStringLiteral("  補間データを保存できませんでした")))
         return;
     m_state.FilePath = path.toStdString();
     LetPendingPaintsThrough();

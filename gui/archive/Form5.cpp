@@ -3,24 +3,35 @@
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QComboBox>
-#include <QIODevice>
 #include <QLabel>
 
 namespace mirendo {
 
 namespace {
 
-QString SavedText(ImageFormat format) {
+// The caption above the lists and the confirmation, in the words of the chosen format; the
+// bitmap's are the dialog's original texts.
+struct FormatTexts {
+    QString caption;
+    QString saved;
+};
+
+FormatTexts TextsOf(ImageFormat format) {
     switch (format) {
     case ImageFormat::Bmp:
         break;
     case ImageFormat::Png:
-        return QStringLiteral("  グラフ画像をPNG形式(png)で保存しました  ");
+        return {QStringLiteral("PNG 形式で保存します"),
+                QStringLiteral("  グラフ画像をPNG形式(png)で保存しました  ")};
     case ImageFormat::Svg:
-        return QStringLiteral("  グラフ画像をSVG形式(svg)で保存しました  ");
+        return {QStringLiteral("SVG 形式で保存します"),
+                QStringLiteral("  グラフ画像をSVG形式(svg)で保存しました  ")};
     }
-    return QStringLiteral("  グラフ画像をビットマップ形式(bmp)で保存しました  ");
+    return {QStringLiteral("ビットマップ形式で保存します"),
+            QStringLiteral("  グラフ画像をビットマップ形式(bmp)で保存しました  ")};
 }
 
 } // namespace
@@ -29,6 +40,7 @@ Form5::Form5(QWidget* parent)
     : SaveNameDialog("Form5", QStringLiteral("Image Save"), QStringLiteral(":/forms/Form5.tsv"),
                      {QStringLiteral("*.bmp")}, parent) {
     m_combo1 = findChild<QComboBox*>(QStringLiteral("Combo1"));
+    m_label3 = findChild<QLabel*>(QStringLiteral("Label3"));
     m_label5 = findChild<QLabel*>(QStringLiteral("Label5"));
     m_combo1->setAccessibleName(QStringLiteral("保存形式"));
     m_combo1->setAccessibleDescription(
@@ -45,6 +57,7 @@ ImageFormat Form5::format() const {
 void Form5::Combo1_Click(int) {
     const QString suffix = ImageSuffix(format());
     m_label5->setText(QLatin1Char(' ') + suffix);
+    m_label3->setText(TextsOf(format()).caption);
     // The list shows the files of the chosen kind: the ones a save of that name would replace.
     folderLists()->setPatterns({QLatin1Char('*') + suffix});
 }
@@ -63,10 +76,15 @@ void Form5::Command1_Click() {
         ShowMessage(this, QStringLiteral("  保存するグラフ画像がありません  "));
         return;
     }
-    const auto write = [this, chosen](QIODevice& out) { return WriteGraphPicture(m_picture, chosen, out); };
-    if (!saveAtomically(path, write, QStringLiteral("  グラフ画像を保存できませんでした")))
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    if (!out.open(QIODevice::WriteOnly) || !WriteGraphPicture(m_picture, chosen, out)) {
+        ShowMessage(this, QStringLiteral("  グラフ画像を作れませんでした  "));
         return;
-    ShowMessage(this, SavedText(chosen), MessageIcon::None);
+    }
+    if (!save(path, bytes, QStringLiteral("  グラフ画像を保存できませんでした")))
+        return;
+    ShowMessage(this, TextsOf(chosen).saved, MessageIcon::None);
     hide();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // "Image Save": writes the graph picture it was opened with into the folder chosen in its lists,
 // as "<name>.bmp" (the default), ".png" or ".svg" after the format chosen beside the name box.
-// BMP and PNG hold the image as shown; SVG the same drawing as vectors.
+// BMP and PNG hold the image as shown; SVG the same drawing as vectors. The caption above the lists
+// names the chosen format.
 #include "plot/GraphImageFile.h"
 #include "plot/GraphPicture.h"
 #include "widgets/SaveNameDialog.h"
@@ -26,11 +27,12 @@ class Form5 : public SaveNameDialog {
   private slots:
     // Handlers of the controls, connected in the constructor.
     void Command1_Click() override; // OK: save
-    void Combo1_Click(int index);   // format chosen: suffix and file list follow it
+    void Combo1_Click(int index);   // format chosen: caption, suffix and file list follow it
 
   private:
     GraphPicture m_picture;
     QComboBox* m_combo1 = nullptr;
+    QLabel* m_label3 = nullptr;
     QLabel* m_label5 = nullptr;
 };
 

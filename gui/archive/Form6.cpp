@@ -1,6 +1,6 @@
 #include "archive/Form6.h"
 
-#include "archive/ArchiveFile.h"
+#include "archive/ArchiveReader.h"
 #include "archive/BatchEvaluation.h"
 #include "archive/BatchEvaluationWindow.h"
 #include "archive/EvaluateAtX.h"
@@ -177,7 +177,6 @@ void Form6::Command3_Click() {
 }
 
 void Form6::Command8_Click() {
-    m_state.ImageSource = 2;
     // The selected name less its ".csv"; the lists only offer "*Mi.csv", but with nothing
     // selected there is no name to shorten.
     const QString selected = m_lists->selectedName();
@@ -225,9 +224,16 @@ void Form6::CommandBatch_Click() {
 }
 
 void Form6::EvaluateAtX() {
+    // Enter evaluates whatever the box holds, but no X is never read as X = 0.
+    if (m_text1->text().isEmpty()) {
+        ShowMessage(this, QStringLiteral("　X の値が入力されていません　"));
+        showEvaluation(QString(), QString(), false);
+        return;
+    }
     const Evaluation e = mirendo::EvaluateAtX(m_state, m_text1->text().toStdString());
     if (!e.ok) {
-        ShowMessage(this, QStringLiteral("　正しく計算できません　"));
+        ShowMessage(this, e.notANumber ? NotANumberMessage(QStringLiteral("X"))
+                                       : QStringLiteral("　正しく計算できません　"));
         showEvaluation(QString(), QString(), false);
         return;
     }

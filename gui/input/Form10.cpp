@@ -1,5 +1,7 @@
 #include "input/Form10.h"
 
+#include "exchange/RequestFile.h"
+#include "exchange/ResultFile.h"
 #include "input/Form3.h"
 #include "input/Ordering.h"
 #include "input/PointFileReader.h"
@@ -13,6 +15,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -33,6 +36,9 @@ Form10::Form10(Module1& state, QWidget* parent) : QWidget(parent, Qt::Window), m
 
     m_lists =
         new FolderLists(drive1, dir1, m_file1, {QStringLiteral("*.dat"), QStringLiteral("*.csv")}, this);
+    // The engine's exchange files match "*.dat" but hold no points to read.
+    m_lists->setExcludedNames(
+        {QString::fromLatin1(exchange::kRequestFileName), QString::fromLatin1(exchange::kResultFileName)});
     connect(m_lists, &FolderLists::fileClicked, this, &Form10::File1_Click);
     ConnectButtonHandlers(this);
     auto* keys = new EnterKeys(this);
@@ -66,7 +72,7 @@ bool Form10::readDroppedFile(const QString& path) {
     const PointFileRead read = ReadPointFile(QFile::encodeName(path).toStdString());
     if (!read.ok()) {
         // Nothing was chosen in the dialog: the points shown so far stay.
-        showReadError();
+        showReadError(path, read);
         return false;
     }
     if (read.pointCount < 1 || read.pointCount > Module1::kMaxPoints) {
@@ -92,7 +98,7 @@ void Form10::takeRead(const QString& path, const PointFileRead& read) {
 
     StorePointFileRead(m_state, read);
     if (!read.ok()) {
-        failRead();
+        failRead(path, read);
         return;
     }
     for (const std::string& line : read.lines)
@@ -105,16 +111,17 @@ void Form10::takeRead(const QString& path, const PointFileRead& read) {
     emit pointsPublished(published);
 }
 
-void Form10::failRead() {
+void Form10::failRead(const QString& path, const PointFileRead& read) {
     m_list1->clear();
     emit readFailed();
-    showReadError();
+    showReadError(path, read);
 }
 
-void Form10::showReadError() {
+void Form10::showReadError(const QString& path, const PointFileRead& read) {
     Beep();
     if (!m_form3)
         m_form3 = new Form3(this);
+    m_form3->setCause(read, QFileInfo(path).fileName());
     m_form3->show();
     m_form3->raise();
 }

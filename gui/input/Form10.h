@@ -1,6 +1,6 @@
 #pragma once
 // File-input dialog: browse drives and folders, click a point file, and its points are read,
-// ordered and handed to the main window (pointsPublished); a failed read shows Form3.
+// ordered and handed to the main window (pointsPublished); a failed read shows Form3 with its cause.
 #include "input/PointFileReader.h"
 #include "input/PublishedPoints.h"
 #include "state/Module1.h"
@@ -60,8 +60,8 @@ class Form10 : public QWidget {
   private:
     // The clicked-file steps from the read on: shared state, List1, range texts, hand-over.
     void takeRead(const QString& path, const PointFileRead& read);
-    void failRead();
-    void showReadError();
+    void failRead(const QString& path, const PointFileRead& read);
+    void showReadError(const QString& path, const PointFileRead& read);
 
     Module1& m_state;
     Form3* m_form3 = nullptr;

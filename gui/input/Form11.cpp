@@ -17,6 +17,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <tuple>
+#include <utility>
 
 namespace mirendo {
 
@@ -27,6 +30,21 @@ const QString kNothingToCorrect = QStringLiteral(" 修正できるデータが�
 
 QString CorrectionRangeMessage(int count) {
     return QStringLiteral(" 修正するデータ番号は 1 ～ %1 の範囲で入力して下さい ").arg(count);
+}
+
+// The two values of a row, or the warning naming the first box that holds no number (its text
+// stays, selected, so that it can be typed over) and nothing.
+std::optional<std::pair<double, double>> ReadRow(QWidget* parent, QLineEdit* xBox, QLineEdit* yBox) {
+    const std::optional<double> x = TypedNumber(xBox->text().toStdString());
+    const std::optional<double> y = TypedNumber(yBox->text().toStdString());
+    if (x && y)
+        return std::pair{*x, *y};
+    QLineEdit* refused = x ? yBox : xBox;
+    ShowMessage(parent, NotANumberMessage(x ? QStringLiteral("Y") : QStringLiteral("X")),
+                MessageIcon::Warning);
+    refused->setFocus(Qt::OtherFocusReason);
+    refused->selectAll();
+    return std::nullopt;
 }
 
 } // namespace
@@ -141,9 +159,11 @@ void Form11::Command1_Click() {
         ShowMessage(this, kNoData, MessageIcon::Warning);
         return;
     }
+    const auto point = ReadRow(this, m_text1, m_text2);
+    if (!point)
+        return;
     const int k = std::max(m_state.EntryNo, 1);
-    m_state.XData[k] = LeadingNumber(m_text1->text().toStdString());
-    m_state.YData[k] = LeadingNumber(m_text2->text().toStdString());
+    std::tie(m_state.XData[k], m_state.YData[k]) = *point;
     addListLine(k, m_text1->text(), m_text2->text());
     UpdateRange(m_state, k);
     showRanges();
@@ -179,7 +199,8 @@ void Form11::Command7_Click() {
     }
     // Only the points typed in this entry may be corrected: element 0 is read by the ordering
     // and the slots above the count belong to nobody.
-    const double number = std::nearbyint(LeadingNumber(m_text3->text().toStdString())); // halves to even
+    // Halves to even; a text without a number is no point number, refused by the range test.
+    const double number = std::nearbyint(TypedNumber(m_text3->text().toStdString()).value_or(0));
     if (!(number >= 1 && number <= count)) {
         ShowMessage(this, CorrectionRangeMessage(count), MessageIcon::Warning);
         m_text3->setFocus(Qt::OtherFocusReason);
@@ -191,9 +212,11 @@ void Form11::Command7_Click() {
         ShowMessage(this, kNoData, MessageIcon::Warning);
         return;
     }
+    const auto point = ReadRow(this, m_text4, m_text5);
+    if (!point)
+        return;
     const int j = static_cast<int>(number);
-    m_state.XData[j] = LeadingNumber(m_text4->text().toStdString());
-    m_state.YData[j] = LeadingNumber(m_text5->text().toStdString());
+    std::tie(m_state.XData[j], m_state.YData[j]) = *point;
 
     m_list1->clear();
     for (int i = 1; i <= count; ++i) {

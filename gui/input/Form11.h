@@ -1,6 +1,8 @@
 #pragma once
 // Manual entry dialog: the user types up to ten points, X then Y, corrects them by number and
-// hands them to the main window, which applies what pointsPublished carries.
+// hands them to the main window, which applies what pointsPublished carries. A box is read as
+// its leading number ("12abc" is 12, full-width digits are digits); a row with a box that holds
+// no number at all is refused with a warning and nothing is stored.
 #include "input/PublishedPoints.h"
 #include "state/Module1.h"
 

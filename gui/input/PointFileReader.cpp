@@ -29,23 +29,37 @@ PointFileFailure LoadBounded(const std::string& path, std::string& bytes) {
     return PointFileFailure::None;
 }
 
+// The line (from 1) that the byte at `pos` lies in; CR LF ends one line.
+int LineAt(std::string_view text, std::size_t pos) {
+    int line = 1;
+    for (std::size_t i = 0; i < pos; ++i)
+        if (text[i] == '\n' || (text[i] == '\r' && !(i + 1 < text.size() && text[i + 1] == '\n')))
+            ++line;
+    return line;
+}
+
 // Checks the snapshot is short-lined text and returns where its content starts (after a UTF-8
-// byte order mark), or the failure.
-PointFileFailure CheckText(std::string_view bytes, std::size_t& start) {
+// byte order mark), or the failure with the line it lies in (0 for the whole file).
+PointFileFailure CheckText(std::string_view bytes, std::size_t& start, int& line) {
     start = 0;
+    line = 0;
     if (bytes.size() > PointFileRead::kMaxFileBytes)
         return PointFileFailure::TooLarge;
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
         return PointFileFailure::NotText;
-    if (bytes.find('\0') != std::string_view::npos)
-        return PointFileFailure::NotText;
     if (bytes.starts_with("\xEF\xBB\xBF"))
         start = 3;
-    std::size_t lineLength = 0;
-    for (std::size_t i = start; i < bytes.size(); ++i) {
-        if (IsLineEnd(bytes[i])) {
-            lineLength = 0;
-        } else if (++lineLength > PointFileRead::kMaxLineBytes) {
+    const std::string_view text = bytes.substr(start);
+    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
+        line = LineAt(text, nul);
+        return PointFileFailure::NotText;
+    }
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (IsLineEnd(text[i])) {
+            lineStart = i + 1;
+        } else if (i - lineStart + 1 > PointFileRead::kMaxLineBytes) {
+            line = LineAt(text, i);
             return PointFileFailure::LineTooLong;
         }
     }
@@ -77,13 +91,16 @@ class ItemStream {
   public:
     explicit ItemStream(std::string_view text) : m_text(text) {}
 
-    // The next item's value, or the failure (OutOfItems, NotANumber).
+    // The next item's value, or the failure (OutOfItems, NotANumber, OutOfRange). After a
+    // refused item, itemLine() and itemText() tell which it was.
     PointFileFailure next(double& value) {
         if (m_pos >= m_text.size())
             return PointFileFailure::OutOfItems;
         const bool lineStart = m_lineStart;
         while (m_pos < m_text.size() && IsBlank(m_text[m_pos]))
             ++m_pos;
+        m_itemLine = m_line;
+        m_itemText = {};
         if (m_pos >= m_text.size()) {
             // Trailing blanks: an item only when they make up a whole (last) line.
             if (!lineStart)
@@ -95,7 +112,7 @@ class ItemStream {
         if (IsLineEnd(m_text[m_pos])) {
             if (!lineStart)
                 return PointFileFailure::NotANumber; // a comma right before the line end
-            m_pos = SkipLineEnd(m_text, m_pos);
+            skipLineEnd();
             value = 0; // an empty (or blank) line is one empty item worth 0
             return PointFileFailure::None;
         }
@@ -106,13 +123,21 @@ class ItemStream {
         while (m_pos < m_text.size() && !IsBlank(m_text[m_pos]) && m_text[m_pos] != ',' &&
                !IsLineEnd(m_text[m_pos]))
             ++m_pos;
-        const auto number = exchange::ParseDecimal(m_text.substr(start, m_pos - start));
-        if (!number)
-            return PointFileFailure::NotANumber;
+        m_itemText = m_text.substr(start, m_pos - start);
+        const auto number = exchange::ParseDecimal(m_itemText);
+        if (!number) {
+            // A well-formed number the double cannot hold is told apart from a word.
+            return exchange::ScanDecimal(m_itemText, exchange::ExponentForms::Plain)
+                       ? PointFileFailure::OutOfRange
+                       : PointFileFailure::NotANumber;
+        }
         value = *number;
         consumeSeparator();
         return PointFileFailure::None;
     }
+
+    int itemLine() const { return m_itemLine; }
+    std::string_view itemText() const { return m_itemText; }
 
   private:
     void consumeSeparator() {
@@ -124,14 +149,21 @@ class ItemStream {
         if (m_text[m_pos] == ',') {
             ++m_pos;
         } else if (IsLineEnd(m_text[m_pos])) {
-            m_pos = SkipLineEnd(m_text, m_pos);
+            skipLineEnd();
             m_lineStart = true;
         }
+    }
+    void skipLineEnd() {
+        m_pos = SkipLineEnd(m_text, m_pos);
+        ++m_line;
     }
 
     std::string_view m_text;
     std::size_t m_pos = 0;
     bool m_lineStart = true;
+    int m_line = 1;
+    int m_itemLine = 0;
+    std::string_view m_itemText;
 };
 
 void UpdateReadRange(PointFileRead& read, int i) {
@@ -155,25 +187,40 @@ void UpdateReadRange(PointFileRead& read, int i) {
 PointFileRead ReadPointText(const std::string& bytes) {
     PointFileRead read;
     std::size_t start = 0;
-    read.failure = CheckText(bytes, start);
+    read.failure = CheckText(bytes, start, read.failureLine);
     if (!read.ok())
         return read;
     const std::string_view text = std::string_view(bytes).substr(start);
 
-    read.lines = SplitLines(text, PointFileRead::kMaxListedLines);
+    // One line beyond the listed ones tells a file of more than 100 lines.
+    read.lines = SplitLines(text, PointFileRead::kMaxListedLines + 1);
+    const bool overListLimit = read.lines.size() > std::size_t{PointFileRead::kMaxListedLines};
+    if (overListLimit)
+        read.lines.pop_back();
     read.pointCount = static_cast<int>(read.lines.size());
 
     ItemStream items(text);
+    // Reads one item of point i; on a failure records where it happened.
+    const auto readItem = [&](int i, PointField field, double& value) {
+        read.failure = items.next(value);
+        if (read.ok())
+            return true;
+        read.failureField = field;
+        if (read.failure == PointFileFailure::OutOfItems) {
+            read.failureLine = i; // the value belongs to point i, which is the file's line i
+        } else {
+            read.failureLine = items.itemLine();
+            read.failureItem = std::string(items.itemText());
+        }
+        return false;
+    };
     for (int i = 1; i <= read.pointCount; ++i) {
         if (i > PointFileRead::kMaxPoints) {
-            read.failure = PointFileFailure::TooManyLines;
+            read.failure = overListLimit ? PointFileFailure::OverListLimit : PointFileFailure::TooManyLines;
+            read.failureLine = i;
             return read;
         }
-        read.failure = items.next(read.x[i]);
-        if (!read.ok())
-            return read;
-        read.failure = items.next(read.y[i]);
-        if (!read.ok())
+        if (!readItem(i, PointField::X, read.x[i]) || !readItem(i, PointField::Y, read.y[i]))
             return read;
         read.pointsRead = i;
         UpdateReadRange(read, i);

@@ -1,5 +1,6 @@
 #include "plot/CurveTrust.h"
 
+#include "plot/LagrangePolynomial.h"
 #include "state/NumberText.h"
 
 #include <algorithm>
@@ -20,52 +21,6 @@ using Values = std::array<double, Module1::kMaxPoints>;
 bool AllFinite(std::span<const double> values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
-
-// The interpolation polynomial in the second (true) barycentric form, which stays accurate where
-// the engine's product form loses digits (abscissae far from zero and close together).
-class Barycentric {
-  public:
-    // False when no polynomial exists (two equal abscissae) or its weights cannot be represented.
-    bool init(std::span<const double> x, std::span<const double> y) {
-        m_x = x;
-        m_y = y;
-        const auto [lo, hi] = std::minmax_element(x.begin(), x.end());
-        // A common factor of all weights cancels; scaling the differences by the span keeps the
-        // products of up to nine of them far from overflow and underflow.
-        const double scale = 4 / (*hi - *lo);
-        if (!std::isfinite(scale))
-            return false;
-        for (size_t i = 0; i < x.size(); ++i) {
-            double product = 1;
-            for (size_t j = 0; j < x.size(); ++j) {
-                if (j != i)
-                    product *= (x[i] - x[j]) * scale;
-            }
-            m_w[i] = 1 / product;
-            if (product == 0 || !std::isfinite(m_w[i]) || m_w[i] == 0)
-                return false;
-        }
-        return true;
-    }
-
-    double operator()(double t) const {
-        double numerator = 0;
-        double denominator = 0;
-        for (size_t i = 0; i < m_x.size(); ++i) {
-            if (t == m_x[i])
-                return m_y[i];
-            const double q = m_w[i] / (t - m_x[i]);
-            numerator += q * m_y[i];
-            denominator += q;
-        }
-        return numerator / denominator;
-    }
-
-  private:
-    std::span<const double> m_x;
-    std::span<const double> m_y;
-    Values m_w{};
-};
 
 // The Y range of the points with the scale every figure is measured against.
 struct YRange {
@@ -99,7 +54,7 @@ double WholePercent(double excursion, const YRange& range) {
 // 50 per interval between consecutive points in listed order, the right end of the last excluded.
 // Negative when the polynomial cannot be formed.
 double SampledOvershootPercent(std::span<const double> x, std::span<const double> y) {
-    Barycentric polynomial;
+    LagrangePolynomial polynomial;
     if (!AllFinite(x) || !AllFinite(y) || !polynomial.init(x, y))
         return -1;
     const YRange range = RangeOf(y);
@@ -182,7 +137,7 @@ CurveTrust AssessCurve(int scaleMode, std::span<const double> x, std::span<const
     y = y.first(n);
     t = t.first(m);
     p = p.first(m);
-    Barycentric polynomial;
+    LagrangePolynomial polynomial;
     if (n < 2 || n > Module1::kMaxPoints || m == 0 || !AllFinite(x) || !AllFinite(y) || !AllFinite(t) ||
         !AllFinite(p) || !polynomial.init(x, y))
         return trust;

@@ -1,6 +1,7 @@
 #include "plot/ExampleGraphs.h"
 
 #include "plot/ImageCanvas.h"
+#include "plot/LagrangePolynomial.h"
 #include "plot/Plot.h"
 #include "state/NumberText.h"
 
@@ -113,30 +114,15 @@ ExampleGraph ExampleOfScaleMode(int scaleMode) {
     }
 }
 
-double LagrangeAt(const std::vector<double>& xs, const std::vector<double>& ys, double t) {
-    double sum = 0;
-    for (std::size_t k = 0; k < xs.size(); ++k) {
-        double term = ys[k];
-        for (std::size_t l = 0; l < xs.size(); ++l)
-            if (l != k)
-                term *= (t - xs[l]) / (xs[k] - xs[l]);
-        sum += term;
-    }
-    return sum;
-}
-
 Module1 ExampleState(const ExampleGraph& example) {
     Module1 s;
     s.Ln10 = Module1::kLn10;
     s.ScaleMode = example.scaleMode;
-    const std::string* const typed[6] = {&example.xStart, &example.xStop, &example.xStep,
-                                         &example.yStart, &example.yStop, &example.yStep};
-    const auto texts = s.SettingTextFields();
-    const auto values = s.SettingValueFields();
-    for (std::size_t i = 0; i < 6; ++i) {
-        *texts[i] = *typed[i];
-        *values[i] = LeadingNumber(*typed[i]);
-    }
+    const std::array<std::string, 6> typed = {example.xStart, example.xStop, example.xStep,
+                                              example.yStart, example.yStop, example.yStep};
+    s.StoreSettingTexts(typed);
+    s.StoreSettingValues({LeadingNumber(typed[0]), LeadingNumber(typed[1]), LeadingNumber(typed[2]),
+                          LeadingNumber(typed[3]), LeadingNumber(typed[4]), LeadingNumber(typed[5])});
 
     const AxisKinds axes = AxesOfScaleMode(example.scaleMode);
     std::vector<double> ts, vs;
@@ -153,12 +139,15 @@ Module1 ExampleState(const ExampleGraph& example) {
         s.ResultY[i] = vs[i - 1];
     }
     int m = 0;
-    for (int r = 0; r + 1 < n; ++r) {
+    LagrangePolynomial polynomial;
+    const bool formed =
+        n >= 2 && polynomial.init(std::span(ts).first(std::size_t(n)), std::span(vs).first(std::size_t(n)));
+    for (int r = 0; formed && r + 1 < n; ++r) {
         for (int w = 0; w < kSamplesPerInterval; ++w) {
             const double t = ts[r] + w * (ts[r + 1] - ts[r]) / kSamplesPerInterval;
             ++m;
             s.CurveX[m] = t;
-            s.CurveY[m] = LagrangeAt(ts, vs, t);
+            s.CurveY[m] = polynomial(t);
         }
     }
     if (n > 0) { // the curve of an example ends on its last point

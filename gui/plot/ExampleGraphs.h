@@ -27,9 +27,6 @@ struct ExampleGraph {
 // The fixed example of `scaleMode` (1..4).
 ExampleGraph ExampleOfScaleMode(int scaleMode);
 
-// Lagrange polynomial through (xs[i], ys[i]) evaluated at t, in double.
-double LagrangeAt(const std::vector<double>& xs, const std::vector<double>& ys, double t);
-
 // The example as the saved-data graph reads it: settings, points and 50 curve samples per
 // interval (and the last point), in log space on a logarithmic axis.
 Module1 ExampleState(const ExampleGraph& example);

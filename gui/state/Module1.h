@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <tuple>
 
 namespace mirendo {
 
@@ -59,16 +60,19 @@ struct Module1 {
 
     double Ln10 = kLn10; // decade length of logarithmic axes; the start window's load sets it too
     int GraphDrawn = 0;  // 1 while a curve is on a graph: the cursor readout works only then
-    int ImageSource = 0; // 1 main window's graph, 2 the browser's
     int EntryNo = 0;
     std::string FilePath;
 
     // The six graph settings in the order of the setting boxes Text5..Text10 (X start, stop, step,
-    // Y start, stop, step), for code that moves them as a whole.
-    std::array<std::string*, 6> SettingTextFields() {
-        return {&XStartText, &XStopText, &XStepText, &YStartText, &YStopText, &YStepText};
+    // Y start, stop, step): the one place that stores them as a whole.
+    void StoreSettingTexts(const std::array<std::string, 6>& texts) {
+        std::tie(XStartText, XStopText, XStepText, YStartText, YStopText, YStepText) =
+            std::tie(texts[0], texts[1], texts[2], texts[3], texts[4], texts[5]);
     }
-    std::array<double*, 6> SettingValueFields() { return {&XStart, &XStop, &XStep, &YStart, &YStop, &YStep}; }
+    void StoreSettingValues(const std::array<double, 6>& values) {
+        std::tie(XStart, XStop, XStep, YStart, YStop, YStep) =
+            std::tie(values[0], values[1], values[2], values[3], values[4], values[5]);
+    }
 
     // Counts clamped to the capacities. Every loop over the arrays uses these, so a count that
     // holds something else (a line count after a failed read, say) can never index past them.

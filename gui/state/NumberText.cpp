@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace mirendo {
 
@@ -130,6 +131,27 @@ std::string PlainText(const Decimal& d, int minDecimals, int maxDecimals) {
     return text;
 }
 
+// `d` (not zero) without its trailing zeros, plain for 1E-4 <= |v| < 1E15, else "1.5E+20" style.
+std::string GeneralForm(Decimal d) {
+    while (d.digits.size() > 1 && d.digits.back() == '0')
+        d.digits.pop_back();
+    // The switch between plain and exponent notation looks at the rounded digits, so
+    // 999999999999999.9 (15 digits: 1E+15) is written in exponent form.
+    if (d.exponent >= -4 && d.exponent < 15) {
+        const int decimals = std::max(0, static_cast<int>(d.digits.size()) - 1 - d.exponent);
+        return PlainText(d, 0, decimals);
+    }
+    std::string text = d.negative ? "-" : "";
+    text.push_back(d.digits[0]);
+    if (d.digits.size() > 1) {
+        text.push_back('.');
+        text.append(d.digits, 1, std::string::npos);
+    }
+    text.push_back('E');
+    text += ExponentText(d.exponent, true);
+    return text;
+}
+
 std::string FormatFixed(double value, int minDecimals, int maxDecimals) {
     if (!std::isfinite(value))
         return NonFiniteText(value);
@@ -142,9 +164,13 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-} // namespace
+// Where the leading number of a text lies: leading blanks, an optional sign, digits with an
+// optional point (at least one digit in all), an optional exponent. start == end: no number.
+struct NumberSpan {
+    std::size_t start = 0, end = 0;
+};
 
-double LeadingNumber(std::string_view text) {
+NumberSpan ScanLeadingNumber(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
@@ -164,7 +190,7 @@ double LeadingNumber(std::string_view text) {
         }
     }
     if (mantissaDigits == 0)
-        return 0;
+        return {start, start};
     size_t end = i;
     // The exponent belongs to the number only when at least one digit follows: "1E" and "1e+" are 1.
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
@@ -177,7 +203,14 @@ double LeadingNumber(std::string_view text) {
             end = j;
         }
     }
-    const std::string number(text.substr(start, end - start));
+    return {start, end};
+}
+
+// Value of the number `span` marks in `text`; 0 when it marks none.
+double ValueOf(std::string_view text, NumberSpan span) {
+    if (span.end == span.start)
+        return 0;
+    const std::string number(text.substr(span.start, span.end - span.start));
     double value = std::strtod(number.c_str(), nullptr);
     // Never an error: a magnitude beyond the double range becomes the largest finite double,
     // so callers never meet an infinity from typed text.
@@ -186,6 +219,64 @@ double LeadingNumber(std::string_view text) {
     if (value == 0)
         value = 0; // "-0" reads as plain zero
     return value;
+}
+
+} // namespace
+
+double LeadingNumber(std::string_view text) {
+    return ValueOf(text, ScanLeadingNumber(text));
+}
+
+std::string HalfWidthNumberText(std::string_view text) {
+    // UTF-8 of the full-width characters and the ASCII each stands for.
+    static constexpr std::pair<std::string_view, char> kMapped[] = {
+        {"\uFF0B", '+'}, {"\uFF0D", '-'}, {"\u2212", '-'}, {"\uFF0E", '.'},
+        {"\uFF25", 'E'}, {"\uFF45", 'e'}, {"\u3000", ' '},
+    };
+    static constexpr std::string_view kFullWidthZero = "\uFF10"; // U+FF10..FF19 differ in the last byte
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const std::string_view rest = text.substr(i);
+        if (rest.size() >= 3 && rest.substr(0, 2) == kFullWidthZero.substr(0, 2)) {
+            const int digit =
+                static_cast<unsigned char>(rest[2]) - static_cast<unsigned char>(kFullWidthZero[2]);
+            if (digit >= 0 && digit <= 9) {
+                out.push_back(static_cast<char>('0' + digit));
+                i += 3;
+                continue;
+            }
+        }
+        bool mapped = false;
+        for (const auto& [wide, ascii] : kMapped) {
+            if (rest.substr(0, wide.size()) == wide) {
+                out.push_back(ascii);
+                i += wide.size();
+                mapped = true;
+                break;
+            }
+        }
+        if (!mapped)
+            out.push_back(text[i++]);
+    }
+    return out;
+}
+
+std::optional<double> TypedNumber(std::string_view text) {
+    const std::string ascii = HalfWidthNumberText(text);
+    const NumberSpan span = ScanLeadingNumber(ascii);
+    if (span.end == span.start)
+        return std::nullopt;
+    return ValueOf(ascii, span);
+}
+
+std::optional<double> WholeNumber(std::string_view text) {
+    const std::string ascii = HalfWidthNumberText(text);
+    const NumberSpan span = ScanLeadingNumber(ascii);
+    if (span.end == span.start || ascii.find_first_not_of(" \t", span.end) != std::string::npos)
+        return std::nullopt;
+    return ValueOf(ascii, span);
 }
 
 std::string FormatExponential(double value, int decimals) {
@@ -244,23 +335,17 @@ std::string GeneralText(double value) {
         if (std::strtod(buf, nullptr) == value)
             break;
     }
-    while (d.digits.size() > 1 && d.digits.back() == '0')
-        d.digits.pop_back();
-    // The switch between plain and exponent notation looks at the rounded digits, so
-    // 999999999999999.9 (15 digits: 1E+15) is written in exponent form.
-    if (d.exponent >= -4 && d.exponent < 15) {
-        const int decimals = std::max(0, static_cast<int>(d.digits.size()) - 1 - d.exponent);
-        return PlainText(d, 0, decimals);
-    }
-    std::string text = d.negative ? "-" : "";
-    text.push_back(d.digits[0]);
-    if (d.digits.size() > 1) {
-        text.push_back('.');
-        text.append(d.digits, 1, std::string::npos);
-    }
-    text.push_back('E');
-    text += ExponentText(d.exponent, true);
-    return text;
+    return GeneralForm(d);
+}
+
+std::string SignificantText(double value, int digits) {
+    if (!std::isfinite(value))
+        return NonFiniteText(value);
+    Decimal d = ToDecimal(value, kPatternDigits);
+    RoundToDigits(d, std::clamp(digits, 1, kPatternDigits));
+    if (IsZero(d))
+        return "0";
+    return GeneralForm(d);
 }
 
 std::string ReadoutText(double value, bool logarithmicAxis) {

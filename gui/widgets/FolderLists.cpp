@@ -173,8 +173,9 @@ void FolderLists::refreshFiles() {
     if (m_patterns.isEmpty() || m_path.isEmpty())
         return;
     const QDir current(m_path);
-    const QStringList files =
+    QStringList files =
         current.entryList(m_patterns, QDir::Files, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
+    files.removeIf([this](const QString& name) { return m_excluded.contains(name); });
     m_file->addItems(files);
     m_file->setCurrentRow(-1);
 }
@@ -219,6 +220,11 @@ bool FolderLists::selectFile(const QString& name) {
 
 void FolderLists::setPatterns(const QStringList& patterns) {
     m_patterns = patterns;
+    refreshFiles();
+}
+
+void FolderLists::setExcludedNames(const QStringList& names) {
+    m_excluded = names;
     refreshFiles();
 }
 

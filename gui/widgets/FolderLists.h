@@ -28,6 +28,9 @@ class FolderLists : public QObject {
     void refreshFiles();
     // The file list shows the files matching `patterns` from now on, refreshed at once.
     void setPatterns(const QStringList& patterns);
+    // The file list leaves out files of exactly these names even where they match the patterns,
+    // from now on, refreshed at once.
+    void setExcludedNames(const QStringList& names);
 
     QString path() const;         // folder the file list shows, never ending in '/' except "/"
     QString selectedName() const; // file name selected in File1, "" when none
@@ -53,6 +56,7 @@ class FolderLists : public QObject {
     QListWidget* m_dir;
     QListWidget* m_file;
     QStringList m_patterns;
+    QStringList m_excluded;
     QString m_path;
 };
 

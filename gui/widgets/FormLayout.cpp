@@ -177,6 +177,15 @@ QWidget* FormControls::find(const char* name, int nth) const {
     return nullptr;
 }
 
+void FormControls::stopOnWrongControl(const char* name, int nth, const QWidget* found,
+                                      const char* kind) const {
+    const QByteArray window = m_window ? m_window->objectName().toLatin1() : QByteArray("?");
+    if (!found)
+        qFatal("window %s has no control %s (#%d)", window.constData(), name, nth);
+    qFatal("window %s: control %s is a %s, not the %s its code expects", window.constData(), name,
+           found->metaObject()->className(), kind);
+}
+
 void SetUpWindow(QWidget* window, const char* objectName, const QString& title, int widthTwips,
                  int heightTwips) {
     window->setObjectName(QString::fromLatin1(objectName));
@@ -187,6 +196,7 @@ void SetUpWindow(QWidget* window, const char* objectName, const QString& title, 
 
 FormControls BuildForm(QWidget* window, std::span<const FormRow> rows) {
     FormControls controls;
+    controls.m_window = window;
     for (const FormRow& row : rows) {
         QWidget* parent = row.parent.isEmpty() ? window : controls.find(row.parent.toLatin1().constData());
         QWidget* widget = MakeControl(parent ? parent : window, row);
@@ -224,17 +234,38 @@ FormControls BuildForm(QWidget* window, const QString& tablePath) {
     return BuildForm(window, rows);
 }
 
-int ConnectButtonHandlers(QWidget* window) {
+int ConnectButtonHandlers(QWidget* window, std::initializer_list<const char*> wiredElsewhere) {
     const QMetaObject* meta = window->metaObject();
+    const QByteArray windowName = window->objectName().toLatin1();
     const QMetaMethod clicked = QMetaMethod::fromSignal(&QAbstractButton::clicked);
     int connected = 0;
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-        const QByteArray slot = button->objectName().toLatin1() + "_Click()";
-        const int index = meta->indexOfSlot(slot.constData());
-        if (button->objectName().isEmpty() || index < 0)
+        const QByteArray name = button->objectName().toLatin1();
+        const int index = meta->indexOfSlot(name + "_Click()");
+        if (index >= 0) {
+            QObject::connect(button, clicked, window, meta->method(index));
+            ++connected;
             continue;
-        QObject::connect(button, clicked, window, meta->method(index));
-        ++connected;
+        }
+        // Options and picture buttons may act through their own signals; a push button is a step.
+        if (!qobject_cast<QPushButton*>(button))
+            continue;
+        const bool elsewhere = std::any_of(wiredElsewhere.begin(), wiredElsewhere.end(),
+                                           [&name](const char* wired) { return name == wired; });
+        if (!name.isEmpty() && !elsewhere)
+            qFatal("window %s: button %s has no handler %s_Click()", windowName.constData(), name.constData(),
+                   name.constData());
+    }
+    // Every handler named after a control has that control: a renamed control loses no handler.
+    for (int i = QWidget::staticMetaObject.methodCount(); i < meta->methodCount(); ++i) {
+        const QMetaMethod method = meta->method(i);
+        const QByteArray signature = method.methodSignature();
+        if (method.methodType() != QMetaMethod::Slot || !signature.endsWith("_Click()"))
+            continue;
+        const QByteArray control = signature.left(signature.size() - int(sizeof("_Click()")) + 1);
+        if (!window->findChild<QWidget*>(QString::fromLatin1(control)))
+            qFatal("window %s: handler %s has no control %s", windowName.constData(), signature.constData(),
+                   control.constData());
     }
     return connected;
 }

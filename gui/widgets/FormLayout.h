@@ -5,8 +5,11 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QWidget>
 
+#include <initializer_list>
 #include <span>
+#include <typeinfo>
 #include <vector>
 
 class QLabel;
@@ -65,14 +68,25 @@ std::vector<FormRow> ParseFormTable(const QString& text, int* badLine = nullptr)
 // twice).
 class FormControls {
   public:
+    // The control of that name and kind. A control the table lacks, or one of another kind, is a
+    // fault of the window's code or table: it stops the program, naming the window and control,
+    // when the window is built.
     template <typename W> W* get(const char* name, int nth = 0) const {
-        return static_cast<W*>(find(name, nth));
+        QWidget* widget = find(name, nth);
+        W* control = dynamic_cast<W*>(widget);
+        if (!control)
+            stopOnWrongControl(name, nth, widget, typeid(W).name());
+        return control;
     }
+    // Any control of that name, nullptr when the table has none.
     QWidget* find(const char* name, int nth = 0) const;
 
   private:
     friend FormControls BuildForm(QWidget*, std::span<const FormRow>);
     friend FormControls BuildForm(QWidget*, const QString&);
+    [[noreturn]] void stopOnWrongControl(const char* name, int nth, const QWidget* found,
+                                         const char* kind) const;
+    QWidget* m_window = nullptr;
     std::vector<QWidget*> m_widgets;
 };
 
@@ -85,9 +99,11 @@ FormControls BuildForm(QWidget* window, std::span<const FormRow> rows);
 // is a build fault and stops the program with its name.
 FormControls BuildForm(QWidget* window, const QString& tablePath);
 
-// Connects every button of `window` whose objectName N has a slot "N_Click()" in the window to
-// that slot: a handler is found by the control it belongs to, as the handlers are named. Returns
-// the number of buttons connected.
-int ConnectButtonHandlers(QWidget* window);
+// Connects every button of `window` named N to the window's slot "N_Click()": a handler is
+// found by the control it belongs to, as the handlers are named. A push button without its
+// handler (unless named in `wiredElsewhere`) and a "_Click()" slot without its button are faults
+// of the window's code: they stop the program when the window is built. Returns the number of
+// buttons connected.
+int ConnectButtonHandlers(QWidget* window, std::initializer_list<const char*> wiredElsewhere = {});
 
 } // namespace mirendo

@@ -29,7 +29,7 @@ constexpr int kTrustFontPixels = 11;
 GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const char* yValue, QObject* parent)
     : QObject(parent), m_picture(controls.get<PictureBox>("Picture1")),
       m_xValue(ValueLabelOf(controls, xValue)), m_yValue(ValueLabelOf(controls, yValue)),
-      m_trust(controls.get<QLabel>("LabelTrust")) {
+      m_trust(qobject_cast<QLabel*>(controls.find("LabelTrust"))) {
     for (int i = 0; i < 4; ++i) {
         m_limits[i] = ValueLabelOf(controls, kLimitNames[i]);
         m_limits[i]->setMeaning(QString::fromUtf8(kLimitMeanings[i]));

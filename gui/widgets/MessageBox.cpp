@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <utility>
 
@@ -10,6 +11,10 @@ namespace mirendo {
 namespace {
 MessageHook& Hook() {
     static MessageHook installed;
+    return installed;
+}
+QuestionHook& AnswerHook() {
+    static QuestionHook installed;
     return installed;
 }
 } // namespace
@@ -24,6 +29,8 @@ void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
         boxIcon = QMessageBox::NoIcon;
     else if (icon == MessageIcon::Critical)
         boxIcon = QMessageBox::Critical;
+    else if (icon == MessageIcon::Question)
+        boxIcon = QMessageBox::Question;
     QMessageBox box(boxIcon, QStringLiteral("Mirendo"), text, QMessageBox::Ok, parent);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
@@ -31,6 +38,32 @@ void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
 
 void SetMessageHook(MessageHook newHook) {
     Hook() = std::move(newHook);
+}
+
+bool AskYesNo(QWidget* parent, const QString& text) {
+    if (AnswerHook())
+        return AnswerHook()(text);
+    if (Hook()) {
+        Hook()(text, MessageIcon::Question);
+        return false;
+    }
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Mirendo"), text,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    // The program loads no Qt translation; the buttons speak the window's language themselves.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    box.setWindowModality(Qt::ApplicationModal);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void SetQuestionHook(QuestionHook newHook) {
+    AnswerHook() = std::move(newHook);
+}
+
+QString NotANumberMessage(const QString& box) {
+    return QStringLiteral("　%1 の値が数値ではありません　").arg(box);
 }
 
 void Beep() {

@@ -1,13 +1,16 @@
 #include "widgets/SaveNameDialog.h"
 
+#include "exchange/AtomicFile.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
+#include "widgets/WriteFailureText.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSaveFile>
 
 namespace mirendo {
 
@@ -26,10 +29,16 @@ SaveNameDialog::SaveNameDialog(const char* objectName, const QString& title, con
 
 void SaveNameDialog::openWithName(const QString& proposedName) {
     m_text1->setText(proposedName);
+    // Files may have come or gone since the last showing, by this program or another.
+    m_lists->refreshFiles();
     show();
     raise();
     activateWindow();
-    // Ready to take or change the proposed name and confirm it with Enter.
+    readyForAnotherName();
+}
+
+void SaveNameDialog::readyForAnotherName() {
+    // Ready to take or change the name and confirm it with Enter.
     m_text1->setFocus(Qt::OtherFocusReason);
     m_text1->selectAll();
 }
@@ -50,16 +59,24 @@ QString SaveNameDialog::targetPath(const QString& suffix) {
     return JoinPath(m_lists->path(), name + suffix);
 }
 
-bool SaveNameDialog::saveAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
-                                    const QString& failure) {
-    QSaveFile out(path);
-    if (out.open(QIODevice::WriteOnly) && write(out) && out.commit())
-        return true;
-    const QString reason = out.errorString();
-    out.cancelWriting();
-    ShowMessage(this, failure + QStringLiteral("  \n  ") + path + QStringLiteral("  \n  ") + reason +
-                          QStringLiteral("  "));
-    return false;
+bool SaveNameDialog::save(const QString& path, const QByteArray& bytes, const QString& failure) {
+    const QFileInfo existing(path);
+    // A folder of that name is not replaced: the write below fails and says so.
+    if (existing.exists() && !existing.isDir() &&
+        !AskYesNo(this, QStringLiteral("　") + existing.fileName() +
+                            QStringLiteral(" は既にあります。置き換えますか？　"))) {
+        readyForAnotherName();
+        return false;
+    }
+    const exchange::FileWrite written =
+        exchange::WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                      std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    if (!written.ok()) {
+        ShowMessage(this, failure + QStringLiteral("  \n") + WriteFailureText(path, written.code));
+        return false;
+    }
+    m_lists->refreshFiles();
+    return true;
 }
 
 void SaveNameDialog::Command2_Click() {

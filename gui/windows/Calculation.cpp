@@ -3,6 +3,7 @@
 #include "exchange/AtomicFile.h"
 #include "exchange/EngineStatus.h"
 #include "exchange/RequestFile.h"
+#include "widgets/WriteFailureText.h"
 #include "windows/ResultImport.h"
 
 #include <QCoreApplication>
@@ -122,10 +123,13 @@ QString Calculation::findEngine() const {
 QString Calculation::writeRequest(const PointRequest& r) {
     const std::string bytes =
         exchange::FormatRequest(r.mode, r.xStart, r.xStop, r.pointCount, r.x.data(), r.y.data());
-    std::string error;
-    if (exchange::WriteFileAtomically(filePath(exchange::kRequestFileName).toStdString(), bytes, &error))
+    const QString path = filePath(exchange::kRequestFileName);
+    const exchange::FileWrite written =
+        exchange::WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes);
+    if (written.ok())
         return {};
-    return QStringLiteral("　計算依頼ファイル B2F.dat を書き込めません　\n") + QString::fromStdString(error);
+    return QStringLiteral("　計算依頼ファイル B2F.dat を書き込めません　\n") +
+           WriteFailureText(path, written.code);
 }
 
 void Calculation::releaseProcess() {
@@ -240,7 +244,6 @@ void Calculation::onFinished(int exitCode, QProcess::ExitStatus status) {
                     (status == QProcess::NormalExit ? EngineExitReason(exitCode, console)
                                                     : QStringLiteral("（計算プログラムが異常終了しました）"));
     }
-    emit runEnded(m_lastEnd == RunEnd::Succeeded);
     if (m_waiting)
         answerResultRequest();
 }
@@ -257,7 +260,6 @@ void Calculation::onError(QProcess::ProcessError error) {
     // A failure noticed inside start() is returned from it; only a later one is signalled.
     if (!m_starting)
         emit startFailed(m_failure);
-    emit runEnded(false);
     if (m_waiting)
         answerResultRequest();
 }

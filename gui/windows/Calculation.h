@@ -59,7 +59,6 @@ class Calculation : public QObject {
   signals:
     // The program could not be started after all (reported by the process asynchronously).
     void startFailed(const QString& message);
-    void runEnded(bool succeeded);
     void resultLoaded(const mirendo::exchange::LoadedResult& result);
     void resultFailed(const QString& message);
 

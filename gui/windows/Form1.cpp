@@ -543,7 +543,6 @@ void Form1::Command6_Click() {
 }
 
 void Form1::Command8_Click() {
-    m_state.ImageSource = 1;
     emit imageSaveRequested(QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")),
                             m_graph->graph().picture());
 }

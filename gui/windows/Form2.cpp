@@ -85,7 +85,7 @@ void Form2::wireControls(const FormControls& c) {
     connect(command1, &QPushButton::clicked, this, &Form2::newCalculationRequested);
     connect(command3, &QPushButton::clicked, this, &Form2::browserRequested);
     connect(command4, &QPushButton::clicked, this, &Form2::helpRequested);
-    ConnectButtonHandlers(this);
+    ConnectButtonHandlers(this, {"Command1", "Command3", "Command4"}); // these ask for other windows
 }
 
 void Form2::deleteExchangeFiles() {

@@ -28,8 +28,13 @@ bool StartsWithOnePointZero(const std::string& text) {
     return text.rfind("1.0", 0) == 0;
 }
 
+// A setting box reads as its leading number, full-width characters included; no number is 0.
+double BoxValue(const std::string& boxText) {
+    return TypedNumber(boxText).value_or(0);
+}
+
 std::string AsOneDecimalExponential(const std::string& boxText) {
-    return FormatExponential(LeadingNumber(boxText), 1);
+    return FormatExponential(BoxValue(boxText), 1);
 }
 
 } // namespace
@@ -37,8 +42,8 @@ std::string AsOneDecimalExponential(const std::string& boxText) {
 ValidatedSettings ValidateSettings(const SettingTexts& t, int scaleMode) {
     ValidatedSettings out;
     SettingValues& v = out.values;
-    v = {LeadingNumber(t[kXStartBox]), LeadingNumber(t[kXStopBox]), LeadingNumber(t[kXStepBox]),
-         LeadingNumber(t[kYStartBox]), LeadingNumber(t[kYStopBox]), LeadingNumber(t[kYStepBox])};
+    v = {BoxValue(t[kXStartBox]), BoxValue(t[kXStopBox]), BoxValue(t[kXStepBox]),
+         BoxValue(t[kYStartBox]), BoxValue(t[kYStopBox]), BoxValue(t[kYStepBox])};
     out.limitsInOrder = v.xStart < v.xStop && v.yStart < v.yStop;
     if (out.limitsInOrder) {
         if (v.xStep <= 0)
@@ -53,12 +58,7 @@ ValidatedSettings ValidateSettings(const SettingTexts& t, int scaleMode) {
 }
 
 void StoreSettings(Module1& s, const SettingValues& v) {
-    s.XStart = v.xStart;
-    s.XStop = v.xStop;
-    s.XStep = v.xStep;
-    s.YStart = v.yStart;
-    s.YStop = v.yStop;
-    s.YStep = v.yStep;
+    s.StoreSettingValues({v.xStart, v.xStop, v.xStep, v.yStart, v.yStop, v.yStep});
 }
 
 void FillEmptyLimits(SettingTexts& t, const std::array<std::string, 4>& range) {

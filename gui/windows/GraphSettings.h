@@ -16,8 +16,9 @@ struct SettingValues {
 };
 
 struct ValidatedSettings {
-    // Leading-number values of the six texts. When the limits are in order, a step of 0 or less
-    // has become one grid interval over the whole axis; otherwise the steps are as typed.
+    // Leading-number values of the six texts (full-width digits read as digits, no number is 0).
+    // When the limits are in order, a step of 0 or less has become one grid interval over the
+    // whole axis; otherwise the steps are as typed.
     SettingValues values;
     bool limitsInOrder = false;     // each start below its stop
     bool logLimitsPositive = false; // both limits positive on every logarithmic axis of the mode

@@ -2,7 +2,8 @@
 // Known interpolations for the archive tests: the state a finished calculation leaves behind,
 // built here in double precision the way the engine builds it (Lagrange coefficients, 50 samples
 // per interval, log space on a logarithmic axis).
-#include "archive/ArchiveFile.h"
+#include "archive/ArchiveReader.h"
+#include "archive/ArchiveWriter.h"
 #include "state/Module1.h"
 
 #include <cmath>

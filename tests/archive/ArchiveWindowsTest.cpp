@@ -2,7 +2,7 @@
 // mode saved, reopened, redrawn and evaluated; failed saves leaving existing files intact;
 // refused archives leaving the state and the graph untouched.
 #include "ArchiveSamples.h"
-#include "archive/ArchiveFile.h"
+#include "archive/ArchiveWriter.h"
 #include "archive/Form4.h"
 #include "archive/Form5.h"
 #include "archive/Form6.h"
@@ -260,7 +260,9 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
     form.setSource([&state, good] { return std::optional(ArchiveSource{state, good}); });
     ASSERT_TRUE(form.folderLists()->setPath(m_dir.path()));
     form.openWith(QStringLiteral("keep"));
+    answerNextQuestion(true);
     testing::InvokeHandler(&form, "Command1_Click");
+    EXPECT_EQ(takeShown().icon, MessageIcon::Question);
     EXPECT_EQ(takeMessage(), kSaved);
     EXPECT_EQ(FileBytes(path(QStringLiteral("keep-Mi.csv"))).toStdString(), FormatArchive(state, good).bytes);
     EXPECT_EQ(state.FilePath, path(QStringLiteral("keep-Mi.csv")).toStdString());
@@ -270,6 +272,58 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
     testing::InvokeHandler(&form, "Command2_Click");
     EXPECT_FALSE(form.isVisible());
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("cancelled-Mi.csv"))));
+}
+
+// Both save dialogs list the existing files of their kind at every opening and after a save, and
+// ask before replacing one: No writes nothing and leaves the dialog as it was, Yes replaces.
+TEST_F(ArchiveWindows, ReplacingAFileIsAskedFirst) {
+    const testing::Calculation calc = testing::CalculationsOfEveryMode().front();
+    Module1 state = testing::StateAfterCalculation(calc);
+    Form4 dataSave(state);
+    dataSave.setSource([&state, &calc] { return std::optional(ArchiveSource{state, calc.settings}); });
+    Form5 imageSave;
+    const QImage image(609, 545, QImage::Format_RGB32);
+    const struct {
+        SaveNameDialog* dialog;
+        std::function<void(const QString& name)> open; // as the graph window's button does
+        QString suffix, saved;
+    } rows[] = {
+        {&dataSave, [&](const QString& name) { dataSave.openWith(name); }, QStringLiteral("-Mi.csv"), kSaved},
+        {&imageSave, [&](const QString& name) { imageSave.open(name, GraphPicture{image}); },
+         QStringLiteral(".bmp"), kImageSaved},
+    };
+    for (const auto& row : rows) {
+        auto* list = row.dialog->findChild<QListWidget*>(QStringLiteral("File1"));
+        const auto listed = [list] {
+            QStringList names;
+            for (int i = 0; i < list->count(); ++i)
+                names << list->item(i)->text();
+            return names;
+        };
+        ASSERT_TRUE(row.dialog->folderLists()->setPath(m_dir.path()));
+        const QString earlier = QStringLiteral("06-01-2026") + row.suffix;
+        WriteBytes(path(earlier), "an earlier save"); // after the list was first read
+        row.open(QStringLiteral("06-01-2026"));
+        EXPECT_EQ(listed(), QStringList{earlier});
+
+        const QString question = QStringLiteral("　%1 は既にあります。置き換えますか？　").arg(earlier);
+        answerNextQuestion(false);
+        click(row.dialog, "Command1");
+        expectMessages({{question, MessageIcon::Question}});
+        EXPECT_EQ(FileBytes(path(earlier)), QByteArray("an earlier save"));
+        EXPECT_TRUE(row.dialog->isVisible());
+        EXPECT_EQ(textOf(*row.dialog, "Text1"), QStringLiteral("06-01-2026"));
+        answerNextQuestion(true);
+        click(row.dialog, "Command1");
+        expectMessages({{question, MessageIcon::Question}, {row.saved, MessageIcon::None}});
+        EXPECT_NE(FileBytes(path(earlier)), QByteArray("an earlier save"));
+
+        // A new name is written without asking and listed at once.
+        row.open(QStringLiteral("second"));
+        click(row.dialog, "Command1");
+        expectMessages({{row.saved, MessageIcon::None}});
+        EXPECT_EQ(listed(), (QStringList{earlier, QStringLiteral("second") + row.suffix}));
+    }
 }
 
 TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
@@ -380,14 +434,28 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
     EXPECT_FALSE(testing::CursorLinesVisible(picture));
     EXPECT_EQ(textOf(browser, "Label7"), QString());
 
-    // Evaluation: the arrow needs a text, Enter takes whatever there is (ln 0 here).
+    // Evaluation: the arrow needs a text; Enter refuses a box without a number instead of
+    // evaluating at X = 0, and reads full-width digits as digits.
     auto* arrow = browser.findChild<QToolButton*>(QStringLiteral("Picture2"));
     text1->clear();
     arrow->click();
     EXPECT_TRUE(noMessages());
-    QTest::keyClick(text1, Qt::Key_Return);
-    EXPECT_EQ(takeMessage(), kCannotCalculate);
-    EXPECT_EQ(textOf(browser, "Label6"), QString());
+    const struct {
+        QString typed, message, shown; // no message: Label6 shows `shown`
+    } evaluations[] = {{QString(), QStringLiteral("　X の値が入力されていません　"), {}},
+                       {QStringLiteral("abc"), QStringLiteral("　X の値が数値ではありません　"), {}},
+                       {QStringLiteral("-1"), kCannotCalculate, {}}, // ln of a negative X
+                       {QStringLiteral("\uFF11\uFF10"), {}, QStringLiteral("7.000")}};
+    for (const auto& e : evaluations) {
+        text1->setText(QStringLiteral("5")); // a result that a refusal must not leave behind
+        QTest::keyClick(text1, Qt::Key_Return);
+        text1->setText(e.typed);
+        QTest::keyClick(text1, Qt::Key_Return);
+        if (!e.message.isEmpty()) {
+            EXPECT_EQ(takeMessage(), e.message);
+        }
+        EXPECT_EQ(textOf(browser, "Label6"), e.shown) << e.typed.toStdString();
+    }
     text1->setText(QStringLiteral("10abc"));
     arrow->click();
     EXPECT_EQ(textOf(browser, "Label6"), QStringLiteral("7.000"));
@@ -397,7 +465,6 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
 
     // The image save gets the selected name less ".csv", or a safe name without a selection.
     testing::InvokeHandler(&browser, "Command8_Click");
-    EXPECT_EQ(shared.ImageSource, 2);
     EXPECT_TRUE(imageSave.isVisible());
     EXPECT_EQ(textOf(imageSave, "Text1"), QStringLiteral("steps-Mi"));
     browser.folderLists()->clearSelection();

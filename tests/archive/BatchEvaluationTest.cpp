@@ -41,35 +41,46 @@ TEST(BatchEvaluation, SplitsOnLineEndsBlanksCommasAndTabs) {
         EXPECT_EQ(SplitXValues(c.text), c.tokens) << c.name;
 }
 
-TEST(BatchEvaluation, EachRowIsTheSingleEvaluation) {
+TEST(BatchEvaluation, ANumberTokenIsTheSingleEvaluationAnyOtherIsRefused) {
     const std::vector<testing::Calculation> calcs = testing::CalculationsOfEveryMode();
     struct Case {
         int mode;
         std::string_view x;
         bool ok;
         bool extrapolated;
+        bool notANumber; // refused unevaluated: the whole token is not one number
     };
     // Points: mode 1 X 0..5, mode 2 X 1..4, mode 3 X 0.5..100, mode 4 X 0.02..500.
     const std::vector<Case> cases = {
-        {1, "2.5", true, false},   {1, "0", true, false},       {1, "5", true, false},
-        {1, "-0.001", true, true}, {1, "5.001", true, true},    {1, "abc", true, false},
-        {1, "12abc", true, true},  {1, "1E+200", false, false}, {2, "3", true, false},
-        {2, "0.5", true, true},    {2, "1E+10", true, true},    {3, "0.5", true, false},
-        {3, "100", true, false},   {3, "0.4", true, true},      {3, "1000", true, true},
-        {3, "0", false, false},    {3, "-2", false, false},     {3, "x", false, false},
-        {4, "0.02", true, false},  {4, "0.01", true, true},     {4, "", false, false},
+        {1, "2.5", true, false, false},    {1, "0", true, false, false},
+        {1, "5", true, false, false},      {1, "-0.001", true, true, false},
+        {1, "5.001", true, true, false},   {1, "abc", false, false, true},
+        {1, "12abc", false, false, true},  {1, "1E+200", false, false, false},
+        {1, "\uFF14", true, false, false}, {2, "3", true, false, false},
+        {2, "0.5", true, true, false},     {2, "1E+10", true, true, false},
+        {3, "0.5", true, false, false},    {3, "100", true, false, false},
+        {3, "0.4", true, true, false},     {3, "1000", true, true, false},
+        {3, "0", false, false, false},     {3, "-2", false, false, false},
+        {3, "x", false, false, true},      {4, "0.02", true, false, false},
+        {4, "0.01", true, true, false},
     };
     for (const Case& c : cases) {
         const Module1 s = testing::StateAfterCalculation(calcs[static_cast<std::size_t>(c.mode - 1)]);
         const std::vector<BatchRow> rows = EvaluateBatch(s, Tokens{c.x});
         ASSERT_EQ(rows.size(), 1u);
-        const Evaluation single = EvaluateAtX(s, c.x);
         const std::string where = "mode " + std::to_string(c.mode) + " X '" + std::string(c.x) + "'";
         EXPECT_EQ(rows[0].x, c.x) << where;
-        EXPECT_EQ(single.ok, c.ok) << where;
         EXPECT_EQ(rows[0].ok, c.ok) << where;
-        EXPECT_EQ(rows[0].y, c.ok ? single.text : std::string(kBatchRefusedText)) << where;
+        EXPECT_EQ(rows[0].notANumber, c.notANumber) << where;
         EXPECT_EQ(rows[0].extrapolated, c.extrapolated) << where;
+        if (c.notANumber) {
+            EXPECT_EQ(rows[0].y, kBatchNotANumberText) << where;
+            continue;
+        }
+        const Evaluation single = EvaluateAtX(s, c.x);
+        EXPECT_EQ(single.ok, c.ok) << where;
+        EXPECT_EQ(rows[0].y, c.ok ? single.text : std::string(kBatchRefusedText)) << where;
+        EXPECT_EQ(rows[0].value, single.y) << where;
         EXPECT_EQ(single.extrapolated, c.extrapolated) << where;
     }
 }
@@ -89,32 +100,33 @@ TEST(BatchEvaluation, APointsOwnXIsInsideDespiteTheArchivesRounding) {
 }
 
 TEST(BatchEvaluation, CsvAndClipboardBytes) {
+    const std::string notANumber(kBatchNotANumberText);
     const std::vector<BatchRow> rows = {
-        {"1.5", "2.250", true, false},
-        {"-5", "1.500E+03", true, true},
+        {"1.5", "2.250", true, false, false, 2.25},
+        {"-5", "1.500E+03", true, true, false, 1500.0000000004},
         {"0", std::string(kBatchRefusedText), false, false},
-        {"+2", "4.000", true, false},
-        {"=1+1", "0.000", true, false},
-        {"@x", "0.000", true, false},
-        {"3\"", "9.000", true, false},
+        {"+2", "0.667", true, false, false, 2.0 / 3.0},
+        {"=1+1", notANumber, false, false, true},
+        {"@x", notANumber, false, false, true},
+        {"3\"", notANumber, false, false, true},
     };
-    EXPECT_EQ(FormatBatchCsv(rows), "X,Y\r\n"
-                                    "1.5,2.250\r\n"
-                                    "-5,1.500E+03\r\n"
-                                    "0,計算できません\r\n"
-                                    "+2,4.000\r\n"
-                                    "'=1+1,0.000\r\n"
-                                    "'@x,0.000\r\n"
-                                    "\"3\"\"\",9.000\r\n");
-    EXPECT_EQ(FormatBatchTsv(rows), "X\tY\n"
-                                    "1.5\t2.250\n"
-                                    "-5\t1.500E+03\n"
-                                    "0\t計算できません\n"
-                                    "+2\t4.000\n"
-                                    "'=1+1\t0.000\n"
-                                    "'@x\t0.000\n"
-                                    "\"3\"\"\"\t9.000\n");
-    EXPECT_EQ(FormatBatchCsv({}), "X,Y\r\n");
+    EXPECT_EQ(FormatBatchCsv(rows), "X,Y,外挿\r\n"
+                                    "1.5,2.25,\r\n"
+                                    "-5,1500,外挿\r\n"
+                                    "0,計算できません,\r\n"
+                                    "+2,0.666666667,\r\n"
+                                    "'=1+1,数値ではありません,\r\n"
+                                    "'@x,数値ではありません,\r\n"
+                                    "\"3\"\"\",数値ではありません,\r\n");
+    EXPECT_EQ(FormatBatchTsv(rows), "X\tY\t外挿\n"
+                                    "1.5\t2.25\t\n"
+                                    "-5\t1500\t外挿\n"
+                                    "0\t計算できません\t\n"
+                                    "+2\t0.666666667\t\n"
+                                    "'=1+1\t数値ではありません\t\n"
+                                    "'@x\t数値ではありません\t\n"
+                                    "\"3\"\"\"\t数値ではありません\t\n");
+    EXPECT_EQ(FormatBatchCsv({}), "X,Y,外挿\r\n");
 }
 
 TEST(BatchTableModel, ShowsRowsWithTheMarkInOneReset) {

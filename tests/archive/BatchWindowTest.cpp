@@ -3,7 +3,7 @@
 // it shows, the window follows the browser's loaded polynomial, and the single result carries
 // its extrapolation mark and copies as "X<TAB>Y".
 #include "ArchiveSamples.h"
-#include "archive/ArchiveFile.h"
+#include "archive/ArchiveWriter.h"
 #include "archive/BatchEvaluation.h"
 #include "archive/BatchEvaluationWindow.h"
 #include "archive/BatchTableModel.h"
@@ -34,8 +34,9 @@ const QString kCannotCalculate = QStringLiteral("　正しく計算できませ�
 const QString kMark = QStringLiteral("外挿");
 
 // Blank, comma, tab, CR LF and ideographic-blank separators; numbers inside and outside the
-// points, a leading-number text, a non-number (X = 0), and values no evaluation can take in some
-// mode (the logarithm of 0 or of a negative X, an overflowing product or exponential).
+// points, a leading-number text and a non-number (both refused unevaluated), and values no
+// evaluation can take in some mode (the logarithm of 0 or of a negative X, an overflowing product
+// or exponential).
 const QString kTypedValues = QStringLiteral("1\r\n3, -1\t12abc 1e200\u30000\nabc,1000\n0.5\n-1e-3");
 
 // Archives of every scale mode in the working folder and a shown browser on a fresh shared state.
@@ -114,6 +115,10 @@ TEST_F(BatchWindow, EveryRowIsWhatTheSingleEvaluationShows) {
         for (const BatchRow& row : rows) {
             SCOPED_TRACE("X " + row.x);
             kinds[!row.ok ? 2 : row.extrapolated ? 1 : 0] = true;
+            if (row.notANumber) {
+                EXPECT_TRUE(row.x == "12abc" || row.x == "abc");
+                continue; // the single box reads 12abc as 12; a token must be a number whole
+            }
             evaluateSingle(QString::fromStdString(row.x));
             if (row.ok) {
                 EXPECT_EQ(browserControl<QLabel>("Label6")->text().toStdString(), row.y);
@@ -140,6 +145,9 @@ TEST_F(BatchWindow, FollowsTheBrowsersPolynomial) {
     auto* values = batchControl<QPlainTextEdit>("TextValues");
     auto* path = batchControl<QLineEdit>("TextPath");
     EXPECT_EQ(path->text(), workPath(QStringLiteral("mode1-Mi-batch.csv")));
+    // 12abc and abc are no numbers, 1e200 overflows, -1, 1000 and -1e-3 lie outside 0..5.
+    EXPECT_EQ(batchControl<QLabel>("LabelSummary")->text(),
+              QStringLiteral("10 行（数値ではありません 2 行、計算できません 1 行、外挿 3 行）"));
 
     // Every control the keyboard reaches has a screen-reader name; the table reads its cells.
     for (QWidget* w : batch->findChildren<QWidget*>()) {
@@ -206,7 +214,7 @@ TEST_F(BatchWindow, SavesTheCsvAtomicallyOrSaysWhyNot) {
     EXPECT_FALSE(save->isEnabled()) << "nothing computed yet";
     calculate(kTypedValues);
     const std::string csv = FormatBatchCsv(batch->model()->rows());
-    ASSERT_EQ(csv.rfind("X,Y\r\n", 0), 0u);
+    ASSERT_EQ(csv.rfind("X,Y,外挿\r\n", 0), 0u);
 
     // A bare name lands beside the archive and gets its ".csv".
     path->setText(QStringLiteral("table"));
@@ -214,6 +222,21 @@ TEST_F(BatchWindow, SavesTheCsvAtomicallyOrSaysWhyNot) {
     EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("  一括計算の結果を保存しました")));
     EXPECT_EQ(bytesOf(QStringLiteral("table.csv")).toStdString(), csv);
 
+    // An existing file is replaced only on Yes.
+    writeFile(QStringLiteral("table.csv"), "kept");
+    answerNextQuestion(false);
+    save->click();
+    EXPECT_EQ(
+        takeQuestion(),
+        QStringLiteral("  %1 は既にあります。置き換えますか？  ").arg(workPath(QStringLiteral("table.csv"))));
+    EXPECT_EQ(bytesOf(QStringLiteral("table.csv")), QByteArray("kept"));
+    answerNextQuestion(true);
+    save->click();
+    EXPECT_FALSE(takeQuestion().isEmpty());
+    EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("  一括計算の結果を保存しました")));
+    EXPECT_EQ(bytesOf(QStringLiteral("table.csv")).toStdString(), csv);
+
+    const QByteArray archive = bytesOf(QStringLiteral("mode4-Mi.csv"));
     const struct {
         QString path;
         QString message;
@@ -222,6 +245,9 @@ TEST_F(BatchWindow, SavesTheCsvAtomicallyOrSaysWhyNot) {
         {workPath(QStringLiteral("folder.csv")), QStringLiteral("  一括計算の結果を保存できませんでした")},
         {workPath(QStringLiteral("missing/table.csv")),
          QStringLiteral("  一括計算の結果を保存できませんでした")},
+        // Archive names, whether the file exists or not: the browser would list the table.
+        {QStringLiteral("mode4-Mi"), QStringLiteral("  「mode4-Mi.csv」は補間データのファイル名")},
+        {workPath(QStringLiteral("new-mi.CSV")), QStringLiteral("  「new-mi.CSV」は補間データのファイル名")},
     };
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder.csv")));
     for (const auto& r : refused) {
@@ -230,9 +256,28 @@ TEST_F(BatchWindow, SavesTheCsvAtomicallyOrSaysWhyNot) {
         save->click();
         EXPECT_TRUE(takeMessage().startsWith(r.message));
     }
+    EXPECT_EQ(bytesOf(QStringLiteral("mode4-Mi.csv")), archive);
+    EXPECT_FALSE(exists(QStringLiteral("new-mi.CSV")));
     EXPECT_TRUE(QFileInfo(workPath(QStringLiteral("folder.csv"))).isDir());
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".tmp")),
               QStringList());
+}
+
+TEST_F(BatchWindow, ClosesByItsButtonOrEscape) {
+    load(1);
+    BatchEvaluationWindow* batch = openBatch();
+    QWidget* close = batchControl("CommandClose");
+    for (QWidget* other : batch->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(other == close || !other->geometry().intersects(close->geometry()))
+            << other->objectName().toStdString();
+    }
+    click(batch, "CommandClose");
+    EXPECT_FALSE(batch->isVisible());
+    openBatch();
+    // The window's shortcuts work once it is the active window.
+    ASSERT_TRUE(QTest::qWaitFor([batch] { return QApplication::activeWindow() == batch; }, 5000));
+    QTest::keyClick(batchControl("TextValues"), Qt::Key_Escape);
+    EXPECT_FALSE(batch->isVisible());
 }
 
 TEST_F(BatchWindow, SingleResultIsMarkedAndCopied) {
@@ -289,6 +334,7 @@ TEST_F(BatchWindow, GrabsTheWindowsWhenAsked) {
     BatchEvaluationWindow* batch = openBatch();
     calculate(kTypedValues);
     batchControl<QTableView>("TableResults")->selectRow(1);
+    QApplication::processEvents(); // the layouts follow the new texts, as on the screen
     EXPECT_TRUE(m_browser.grab().save(out + QStringLiteral("/Form6.png")));
     EXPECT_TRUE(batch->grab().save(out + QStringLiteral("/FormBatch.png")));
 }

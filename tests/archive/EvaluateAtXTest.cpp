@@ -30,7 +30,8 @@ TEST(EvaluateAtX, ValuesAndTheirDisplay) {
         const char* name;
         int mode;
         const char* input;
-        const char* shown; // nullptr: the evaluation fails
+        const char* shown;       // nullptr: the evaluation fails
+        bool notANumber = false; // and fails before any arithmetic: the text holds no number
     };
     const std::vector<Case> cases = {
         {"rounded to three decimals", 1, "12.34567", "12.346"},
@@ -42,9 +43,10 @@ TEST(EvaluateAtX, ValuesAndTheirDisplay) {
         {"1500", 1, "1500", "1.500E+03"},
         {"large negative", 1, "-12345.678", "-1.235E+04"},
         {"small stays fixed", 1, "0.0004", "0.000"},
-        {"empty text is X = 0", 1, "", "0.000"},
-        {"text is X = 0", 1, "abc", "0.000"},
+        {"empty text is no number", 1, "", nullptr, true},
+        {"text is no number", 1, "abc", nullptr, true},
         {"leading number only", 1, "12abc", "12.000"},
+        {"full-width digits", 1, "\uFF0D\uFF12\uFF0E\uFF15", "-2.500"},
         {"leading blanks", 1, "   7", "7.000"},
         {"E notation", 1, "1e+03", "1000.000"},
         {"three-digit exponent", 1, "1E+300", "1.000E+300"},
@@ -55,14 +57,15 @@ TEST(EvaluateAtX, ValuesAndTheirDisplay) {
         {"mode 3 ln X", 3, "1", "0.000"},
         {"mode 3 ln e^2", 3, "7.389056", "2.000"},
         {"mode 3 ln 0", 3, "0", nullptr},
-        {"mode 3 empty is ln 0", 3, "", nullptr},
+        {"mode 3 empty is no number", 3, "", nullptr, true},
         {"mode 3 negative X", 3, "-5", nullptr},
         {"mode 4 gives X back", 4, "1500", "1.500E+03"},
         {"mode 4 small value", 4, "0.02", "0.020"},
-        {"mode 4 ln of text", 4, "x", nullptr},
+        {"mode 4 text is no number", 4, "x", nullptr, true},
     };
     for (const Case& c : cases) {
         const Evaluation e = EvaluateAtX(Identity(c.mode), c.input);
+        EXPECT_EQ(e.notANumber, c.notANumber) << c.name;
         if (c.shown == nullptr) {
             EXPECT_FALSE(e.ok) << c.name;
             EXPECT_EQ(e.text, "") << c.name;

@@ -1,7 +1,8 @@
 // The data save writes only what the browser reopens: archives of every mode with edited setting
 // boxes either reopen and draw, or are refused naming the box at fault.
 #include "ArchiveSamples.h"
-#include "archive/ArchiveFile.h"
+#include "archive/ArchiveReader.h"
+#include "archive/ArchiveWriter.h"
 #include "plot/Plot.h"
 #include "support/CanvasCalls.h"
 

@@ -73,6 +73,11 @@ int main(int argc, char* argv[]) {
         file.open(QIODevice::WriteOnly);
         file.write("1,  100\r\n2,  45\r\n4,  12\r\n8,  2.5\r\n");
     }
+    {
+        QFile file(QStringLiteral("bad.csv")); // the read-error window names its third line
+        file.open(QIODevice::WriteOnly);
+        file.write("1,2\r\n3,4\r\n5,abc\r\n");
+    }
     mirendo::SetMessageHook([](const QString&, mirendo::MessageIcon) {});
 
     mirendo::Module1 state;
@@ -89,7 +94,7 @@ int main(int argc, char* argv[]) {
     mirendo::Form1* main = windows.form1();
     child<QPushButton>(main, "Command9")->click();
     mirendo::Form10* input = windows.form10();
-    mirendo::testing::InvokeHandler(input, "File1_Click", QStringLiteral("missing.csv"));
+    mirendo::testing::InvokeHandler(input, "File1_Click", QStringLiteral("bad.csv"));
     if (QWidget* readError = input->findChild<QWidget*>(QStringLiteral("Form3"))) {
         grab(readError, child(readError, "Command1"));
         readError->hide();

@@ -21,12 +21,16 @@ struct FormatRow {
     ImageFormat format;
     const char* suffix;
     QString saved;
+    QString caption; // Label3
 };
 
 const FormatRow kFormats[] = {
-    {ImageFormat::Bmp, ".bmp", QStringLiteral("  グラフ画像をビットマップ形式(bmp)で保存しました  ")},
-    {ImageFormat::Png, ".png", QStringLiteral("  グラフ画像をPNG形式(png)で保存しました  ")},
-    {ImageFormat::Svg, ".svg", QStringLiteral("  グラフ画像をSVG形式(svg)で保存しました  ")},
+    {ImageFormat::Bmp, ".bmp", QStringLiteral("  グラフ画像をビットマップ形式(bmp)で保存しました  "),
+     QStringLiteral("ビットマップ形式で保存します")},
+    {ImageFormat::Png, ".png", QStringLiteral("  グラフ画像をPNG形式(png)で保存しました  "),
+     QStringLiteral("PNG 形式で保存します")},
+    {ImageFormat::Svg, ".svg", QStringLiteral("  グラフ画像をSVG形式(svg)で保存しました  "),
+     QStringLiteral("SVG 形式で保存します")},
 };
 
 class ImageSaveFormats : public AppTest {
@@ -65,6 +69,8 @@ TEST_F(ImageSaveFormats, EveryFormatWritesTheShownGraph) {
         SCOPED_TRACE(row.suffix);
         openSave(row, QStringLiteral("graph"));
         EXPECT_EQ(control<QLabel>(m_save, "Label5")->text(), QLatin1Char(' ') + QLatin1String(row.suffix));
+        EXPECT_EQ(control<QLabel>(m_save, "Label3")->text(), row.caption);
+        EXPECT_EQ(m_save->windowTitle(), QStringLiteral("Image Save"));
         testing::InvokeHandler(m_save, "Command1_Click");
         EXPECT_EQ(takeMessage(), row.saved);
         EXPECT_FALSE(m_save->isVisible());
@@ -91,7 +97,7 @@ TEST_F(ImageSaveFormats, EveryFormatWritesTheShownGraph) {
         EXPECT_GE(elements[QStringLiteral("polyline")], 2);
         EXPECT_EQ(elements[QStringLiteral("path")], 1 + 1 + 4);
     }
-    // Choosing a format lists the files of that kind (a save alone does not refresh the list).
+    // Choosing a format lists the files of that kind.
     control<QComboBox>(m_save, "Combo1")->setCurrentIndex(int(ImageFormat::Png));
     auto* list = control<QListWidget>(m_save, "File1");
     ASSERT_EQ(list->count(), 1);
@@ -136,9 +142,11 @@ TEST_F(ImageSaveFormats, RefusalsHoldForEveryFormat) {
         }
         EXPECT_EQ(bytesOf(QStringLiteral("keep") + suffix), QByteArray("an earlier picture"));
         EXPECT_FALSE(exists(suffix));
-        // An existing file of that name is replaced, as the bitmap always was.
+        // An existing file of that name is replaced once the user agrees.
         openSave(row, QStringLiteral("keep"));
+        answerNextQuestion(true);
         testing::InvokeHandler(m_save, "Command1_Click");
+        EXPECT_EQ(takeShown().icon, MessageIcon::Question);
         EXPECT_EQ(takeMessage(), row.saved);
         EXPECT_NE(bytesOf(QStringLiteral("keep") + suffix), QByteArray("an earlier picture"));
         EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).filter(suffix).size(), 1)

@@ -1,5 +1,7 @@
 // The window set as a program: windows made on first use, and the end through the start window
 // whatever else is open.
+#include "archive/BatchEvaluationWindow.h"
+#include "input/Form3.h"
 #include "support/AppTest.h"
 #include "support/Handlers.h"
 
@@ -27,6 +29,16 @@ class WindowSetLifecycle : public DesktopTest {
         writeFile(QStringLiteral("F2B.dat"), " 1\r\n");
     }
 };
+
+// Every window is built once here: a control its code looks up under the wrong kind, or a button
+// and its handler that miss each other, would stop the program (and this test) at construction.
+TEST_F(WindowSetLifecycle, EveryWindowBuildsWithItsControlsAndHandlers) {
+    std::vector<QWidget*> windows = allWindows();
+    windows.push_back(new Form3(m_windows->form2()));
+    windows.push_back(new BatchEvaluationWindow(m_state, m_windows->form2()));
+    for (QWidget* window : windows)
+        EXPECT_FALSE(window->objectName().isEmpty());
+}
 
 TEST_F(WindowSetLifecycle, WindowsAreCreatedWhenFirstUsed) {
     struct Row {

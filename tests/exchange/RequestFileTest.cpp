@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -211,15 +212,29 @@ TEST_F(AtomicWrite, CreatesAndReplacesLeavingNoTemporary) {
     EXPECT_EQ(EntryCount(), 1u);
 }
 
-TEST_F(AtomicWrite, FailureReportsAndLeavesNothing) {
-    std::string error;
-    EXPECT_FALSE(WriteFileAtomically((m_dir / "missing" / "B2F.dat").string(), "x", &error));
-    EXPECT_NE(error.find("B2F.dat"), std::string::npos) << error;
+TEST_F(AtomicWrite, FailureReportsItsStepAndCauseAndLeavesNothing) {
     // A folder standing where the file should go cannot be replaced by a file.
     std::filesystem::create_directories(m_dir / "F2B.dat");
-    error.clear();
-    EXPECT_FALSE(WriteFileAtomically((m_dir / "F2B.dat").string(), "x", &error));
-    EXPECT_FALSE(error.empty());
+    const struct {
+        std::filesystem::path path;
+        FileWriteError error;
+        int code;
+    } rows[] = {
+        {m_dir / "missing" / "B2F.dat", FileWriteError::CannotCreate, ENOENT},
+        {m_dir / "F2B.dat", FileWriteError::CannotReplace, EISDIR},
+        {m_dir / std::string(256, 'n'), FileWriteError::CannotReplace, ENAMETOOLONG},
+        // Not refused for the temporary's longer name.
+        {m_dir / std::string(255, 'n'), FileWriteError::None, 0},
+    };
+    for (const auto& row : rows) {
+        const FileWrite written = WriteFileAtomically(row.path.string(), "x");
+        EXPECT_EQ(std::pair(written.error, written.code), std::pair(row.error, row.code)) << row.path;
+        if (written.ok())
+            std::filesystem::remove(row.path);
+        else
+            EXPECT_NE(written.reason(row.path.string()).find(row.path.filename().string()),
+                      std::string::npos);
+    }
     EXPECT_EQ(EntryCount(), 1u); // only the folder F2B.dat: no temporary left behind
 }
 

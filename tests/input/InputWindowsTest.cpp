@@ -8,6 +8,7 @@
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -27,6 +28,8 @@ namespace {
 
 const QString kNoData = QStringLiteral(" データが入力されていません ");
 const QString kLimit = QStringLiteral(" データ数が上限(10)になりました ");
+const QString kXNotANumber = QStringLiteral("　X の値が数値ではありません　");
+const QString kYNotANumber = QStringLiteral("　Y の値が数値ではありません　");
 
 // Every message box is recorded; a test states the ones it expects, any other fails it.
 class InputWindows : public testing::WindowTest {
@@ -104,19 +107,23 @@ TEST_F(ManualEntry, TypingWithTheKeyboardListsEachPoint) {
 }
 
 TEST_F(ManualEntry, ListShowsTextsAsTypedAndStoresLeadingNumbers) {
-    type("1.50", "abc");
-    EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")), QStringList{" 1 :   1.50    abc"});
+    type("1.50", "12abc");
+    EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")), QStringList{" 1 :   1.50    12abc"});
     EXPECT_EQ(m_state.XData[1], 1.5);
-    EXPECT_EQ(m_state.YData[1], 0.0);
+    EXPECT_EQ(m_state.YData[1], 12.0);
 }
 
-TEST_F(ManualEntry, EmptyBoxIsRefused) {
-    for (const auto& [x, y] : {std::pair{"", "2"}, std::pair{"1", ""}}) {
-        type(x, y);
-        expectMessages({{kNoData, MessageIcon::Warning}});
+TEST_F(ManualEntry, EmptyBoxOrNoNumberIsRefused) {
+    const struct {
+        const char *x, *y;
+        QString message;
+    } rows[] = {{"", "2", kNoData}, {"1", "", kNoData}, {" ", "2", kXNotANumber}, {"1", "abc", kYNotANumber}};
+    for (const auto& row : rows) {
+        type(row.x, row.y); // a blank is not empty, but no number either
+        expectMessages({{row.message, MessageIcon::Warning}});
+        EXPECT_EQ(m_state.PointCount, 0) << row.x << " / " << row.y;
+        EXPECT_EQ(textOf(&m_form, "Text2"), QString::fromUtf8(row.y)) << "the texts stay";
     }
-    type(" ", "2"); // a blank is not empty
-    EXPECT_EQ(m_state.PointCount, 1);
 }
 
 TEST_F(ManualEntry, TenPointsAreTheLimit) {
@@ -194,7 +201,11 @@ TEST_F(ManualEntry, CorrectionOutsideTheEnteredPointsChangesNothing) {
     }
     correct("1", "", "5"); // a correction needs both values
     expectMessages({{kNoData, MessageIcon::Warning}});
+    correct("\uFF12", "5", "abc"); // point ２ exists, its new Y is no number
+    expectMessages({{kYNotANumber, MessageIcon::Warning}});
     EXPECT_EQ(m_state.XData, x);
+    EXPECT_EQ(m_state.YData, y);
+    EXPECT_EQ(textOf(&m_form, "Text5"), QStringLiteral("abc"));
 }
 
 TEST_F(ManualEntry, NothingToCorrectOrPublishBeforeTheFirstPoint) {
@@ -319,6 +330,14 @@ TEST_F(FileInput, ClickingAFileReadsOrdersAndPublishes) {
     EXPECT_FALSE(m_form.isVisible());
 }
 
+TEST_F(FileInput, TheEnginesExchangeFilesAreNotOffered) {
+    for (const char* name : {"B2F.dat", "F2B.dat", "pts.dat", "pts.csv", "notes.txt"})
+        write(QString::fromLatin1(name), "1,2\r\n");
+    m_form.prepare();
+    ASSERT_TRUE(m_form.folderLists()->setPath(m_dir.path()));
+    EXPECT_EQ(lines(child<QListWidget>(m_form, "File1")), (QStringList{"pts.csv", "pts.dat"}));
+}
+
 TEST_F(FileInput, FailedReadShowsTheErrorWindowAndRefusesOk) {
     m_state.XMin = 0.5; // ranges of an earlier input stay when no point is read
     write("bad.csv", "X,Y\r\n1,2\r\n");
@@ -338,6 +357,22 @@ TEST_F(FileInput, FailedReadShowsTheErrorWindowAndRefusesOk) {
 
     child<QPushButton>(*m_form.readErrorWindow(), "Command1")->click();
     EXPECT_FALSE(m_form.readErrorWindow()->isVisible());
+}
+
+TEST_F(FileInput, TheErrorWindowNamesTheLineOfEachFailure) {
+    const std::pair<const char*, QString> failures[] = {
+        {"1,2\r\n3,4\r\n5,abc\r\n", QStringLiteral("3 行目：Y の値「abc」が数値ではありません")},
+        {"1,2\r\n3\r\n", QStringLiteral("2 行目：Y の値がありません（ファイル全体で値が足りません）")},
+    };
+    for (const auto& [bytes, cause] : failures) {
+        write("bad.csv", bytes);
+        click("bad.csv");
+        ASSERT_NE(m_form.readErrorWindow(), nullptr);
+        EXPECT_EQ(textOf(m_form.readErrorWindow(), "LabelCause"), cause);
+        QAccessibleInterface* face =
+            QAccessible::queryAccessibleInterface(child<QLabel>(*m_form.readErrorWindow(), "LabelCause"));
+        EXPECT_EQ(face->text(QAccessible::Name), cause);
+    }
 }
 
 TEST_F(FileInput, AFailureAfterASuccessAlsoRefusesOk) {

@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"ten_lines_last_without_end", Lines(9) + "10,100", F::None, 10, 10, kSquares10},
         ReadCase{"eleventh_line", Lines(11), F::TooManyLines, 11, 11, kSquares10},
         ReadCase{"eleventh_line_empty", Lines(10) + "\r\n", F::TooManyLines, 11, 11, kSquares10},
-        ReadCase{"hundred_and_one_lines", Lines(101), F::TooManyLines, 100, 100, kSquares10},
+        ReadCase{"hundred_and_one_lines", Lines(101), F::OverListLimit, 100, 100, kSquares10},
         ReadCase{"trailing_empty_line", Lines(2) + "\r\n", F::OutOfItems, 3, 3, kTwo},
         ReadCase{"three_items_shift", "1,2,3\r\n4,5\r\n6,7\r\n", F::None, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
         ReadCase{"one_item_runs_out", "1\r\n2,3\r\n4,5\r\n", F::OutOfItems, 3, 3, {{1, 2}, {3, 4}}},
@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"leading_comma", ",1,2\r\n", F::NotANumber, 1, 1, {}},
         ReadCase{"bare_sign", "-,2\r\n", F::NotANumber, 1, 1, {}},
         ReadCase{"exponent_without_digits", "1e,2\r\n", F::NotANumber, 1, 1, {}},
-        ReadCase{"overflow", "1e999,2\r\n", F::NotANumber, 1, 1, {}},
+        ReadCase{"overflow", "1e999,2\r\n", F::OutOfRange, 1, 1, {}},
         ReadCase{"infinity_word", "inf,2\r\n", F::NotANumber, 1, 1, {}},
         ReadCase{"nul_byte", std::string("1,2\r\n3\0,4\r\n", 11), F::NotText, 1, 0, {}},
         ReadCase{"utf16_bom",
@@ -116,6 +116,52 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"long_line", std::string(PointFileRead::kMaxLineBytes + 1, '1'), F::LineTooLong, 1, 0, {}},
         ReadCase{"too_large", std::string(PointFileRead::kMaxFileBytes + 1, '\n'), F::TooLarge, 1, 0, {}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Where a read fails: the file's line, the value of the point and the refused text.
+TEST(ReadPointText, ReportsWhereItFails) {
+    using P = PointField;
+    const struct {
+        const char* name;
+        std::string bytes;
+        PointFileFailure failure;
+        int line;
+        PointField field;
+        std::string item;
+    } cases[] = {
+        {"read", "1,2\r\n1,3\r\n", F::None, 0, P::None, ""}, // equal X values are ordered later
+        {"letter in Y", "1,2\r\n3,4\r\n5,abc\r\n", F::NotANumber, 3, P::Y, "abc"},
+        {"heading", "X,Y\r\n1,2\r\n", F::NotANumber, 1, P::X, "X"},
+        {"shifted items keep their line", "1,2,3\r\n4,x\r\n5,6\r\n", F::NotANumber, 2, P::X, "x"},
+        {"every line end counts", "1,2\r3,4\n5,6\r\n7,q", F::NotANumber, 4, P::Y, "q"},
+        {"after a byte order mark",
+         "\xEF\xBB\xBF"
+         "1,2\n3 4m",
+         F::NotANumber, 2, P::Y, "4m"},
+        {"trailing comma", "1,2,\r\n3,4\r\n", F::NotANumber, 1, P::X, ""},
+        {"two commas", "1,2\r\n3,,4\r\n", F::NotANumber, 2, P::Y, ""},
+        {"beyond the double range", "1,1E+400\r\n", F::OutOfRange, 1, P::Y, "1E+400"},
+        {"below the double range", "1,2\r\n1e-400,2\r\n", F::OutOfRange, 2, P::X, "1e-400"},
+        {"one value on the last line", "1,2\r\n3\r\n", F::OutOfItems, 2, P::Y, ""},
+        {"one value made up for too late", "1\r\n2,3\r\n4,5\r\n", F::OutOfItems, 3, P::Y, ""},
+        {"an X missing", "1\r\n2\r\n3\r\n4\r\n", F::OutOfItems, 3, P::X, ""},
+        {"trailing empty line", Lines(2) + "\r\n", F::OutOfItems, 3, P::Y, ""},
+        {"eleventh line", Lines(11), F::TooManyLines, 11, P::None, ""},
+        {"hundred lines", Lines(100), F::TooManyLines, 11, P::None, ""},
+        {"hundred and first line empty", Lines(100) + "\r\n", F::OverListLimit, 11, P::None, ""},
+        {"NUL byte", std::string("1,2\r\n3\0,4\r\n", 11), F::NotText, 2, P::None, ""},
+        {"UTF-16", "\xFF\xFE", F::NotText, 0, P::None, ""},
+        {"long second line", "1,2\r\n" + std::string(PointFileRead::kMaxLineBytes + 1, '1'), F::LineTooLong,
+         2, P::None, ""},
+        {"too large", std::string(PointFileRead::kMaxFileBytes + 1, '\n'), F::TooLarge, 0, P::None, ""},
+    };
+    for (const auto& c : cases) {
+        const PointFileRead read = ReadPointText(c.bytes);
+        EXPECT_EQ(read.failure, c.failure) << c.name;
+        EXPECT_EQ(read.failureLine, c.line) << c.name;
+        EXPECT_EQ(read.failureField, c.field) << c.name;
+        EXPECT_EQ(read.failureItem, c.item) << c.name;
+    }
+}
 
 TEST(ReadPointText, FailedReadKeepsTheXReadBeforeIt) {
     const PointFileRead read = ReadPointText("1,2\r\n3\r\n");
@@ -188,6 +234,7 @@ TEST_F(ReadPointFileTest, MissingFileOrFolderCannotBeOpened) {
     for (const std::string& path : {(m_dir / "gone.csv").string(), m_dir.string()}) {
         const PointFileRead read = ReadPointFile(path);
         EXPECT_EQ(read.failure, PointFileFailure::CannotOpen) << path;
+        EXPECT_EQ(read.failureLine, 0) << path;
         EXPECT_EQ(read.pointCount, 1);
         EXPECT_TRUE(read.lines.empty());
     }

@@ -44,16 +44,19 @@ for p in libqt6core6 libqt6gui6 libqt6svg6 libc6; do
 done
 
 # Desktop metadata: the AppStream file names the desktop entry and both programs, has a Japanese
-# summary and a screenshot, and validates.
+# summary, names no web address that is only a placeholder, and validates.
 metainfo=$(ls "$root"/usr/share/metainfo/*.metainfo.xml 2>/dev/null | head -n 1)
 [ -f "$metainfo" ] || fail "AppStream metainfo missing in usr/share/metainfo"
 [ "$(basename "$metainfo" .metainfo.xml)" = "$(sed -n 's:.*<id>\(.*\)</id>.*:\1:p' "$metainfo")" ] ||
     fail "metainfo file name does not match its id"
 for pattern in "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" \
-    '<summary xml:lang="ja">' '<screenshot type="default">' '<content_rating' \
+    '<summary xml:lang="ja">' '<content_rating' \
     '<binary>Mirendo</binary>' '<binary>Ventrel</binary>' '<metadata_license>' '<project_license>'; do
     grep -qF "$pattern" "$metainfo" || fail "metainfo lacks $pattern"
 done
+if grep -Eo 'https?://[^<" ]*' "$metainfo" | grep -Eq '\.(invalid|example|test|localhost)([/:]|$)|example\.(com|org|net)'; then
+    fail "metainfo names a placeholder web address"
+fi
 if command -v appstreamcli >/dev/null 2>&1; then
     appstreamcli validate --no-net "$metainfo" || fail "metainfo does not validate"
 else

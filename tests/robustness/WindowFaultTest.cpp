@@ -321,6 +321,7 @@ TEST_F(WindowFaults, SavesIntoPathsThatCannotBeCreatedKeepTheDialogsOpen) {
         const char* typed;
         std::function<void(const QString& folder)> breakIt;
         QString messageStart;
+        QString cause; // the message's last line, without the system's English text
     };
     const QString cannotSaveData = QStringLiteral("  補間データを保存できませんでした");
     const QString cannotSaveImage = QStringLiteral("  グラフ画像を保存できませんでした");
@@ -333,18 +334,24 @@ TEST_F(WindowFaults, SavesIntoPathsThatCannotBeCreatedKeepTheDialogsOpen) {
     const auto folderOfName = [](const char* name) {
         return [name](const QString& f) { QDir(f).mkdir(QString::fromLatin1(name)); };
     };
+    const QString folderGone = QStringLiteral("保存先のフォルダがありません");
+    const QString folderInPlace = QStringLiteral("同じ名前のフォルダがあります");
+    const QString nameTooLong = QStringLiteral("ファイル名が長すぎます");
     const std::vector<Case> cases = {
-        {"data: folder removed", "Command6", m_windows->form4(), "run", removeFolder, cannotSaveData},
+        {"data: folder removed", "Command6", m_windows->form4(), "run", removeFolder, cannotSaveData,
+         folderGone},
         {"data: folder replaced by a file", "Command6", m_windows->form4(), "run", fileInPlace,
-         cannotSaveData},
+         cannotSaveData, folderGone},
         {"data: a folder of that name", "Command6", m_windows->form4(), "run", folderOfName("run-Mi.csv"),
-         cannotSaveData},
-        {"image: folder removed", "Command8", m_windows->form5(), "graph", removeFolder, cannotSaveImage},
+         cannotSaveData, folderInPlace},
+        {"data: name too long", "Command6", m_windows->form4(), nullptr, {}, cannotSaveData, nameTooLong},
+        {"image: folder removed", "Command8", m_windows->form5(), "graph", removeFolder, cannotSaveImage,
+         folderGone},
         {"image: folder replaced by a file", "Command8", m_windows->form5(), "graph", fileInPlace,
-         cannotSaveImage},
+         cannotSaveImage, folderGone},
         {"image: a folder of that name", "Command8", m_windows->form5(), "graph", folderOfName("graph.bmp"),
-         cannotSaveImage},
-        {"image: name too long", "Command8", m_windows->form5(), nullptr, {}, cannotSaveImage},
+         cannotSaveImage, folderInPlace},
+        {"image: name too long", "Command8", m_windows->form5(), nullptr, {}, cannotSaveImage, nameTooLong},
     };
     const Module1 before = m_state;
     for (const Case& c : cases) {
@@ -364,6 +371,8 @@ TEST_F(WindowFaults, SavesIntoPathsThatCannotBeCreatedKeepTheDialogsOpen) {
         click(c.dialog, "Command1");
         const QString message = takeMessage();
         EXPECT_TRUE(message.startsWith(c.messageStart)) << message.toStdString();
+        EXPECT_TRUE(message.endsWith(QStringLiteral("\n  ") + c.cause + QStringLiteral("  ")))
+            << message.toStdString();
         EXPECT_TRUE(c.dialog->isVisible()) << "the dialog stays open for another try";
         EXPECT_EQ(m_state.CurveY, before.CurveY);
         EXPECT_EQ(m_state.GraphDrawn, 1);

@@ -125,11 +125,18 @@ TEST_P(HostileSettings, ThroughTheWholeCalculation) {
 const QString k10000Nines(10000, QLatin1Char('9'));
 const QString k10000Letters(10000, QLatin1Char('x'));
 
+// The hostile texts without a leading number, which the entry boxes refuse.
+bool IsNoNumber(const QString& text) {
+    return text == QStringLiteral("NaN") || text == QStringLiteral("inf") || text == k10000Letters;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Robustness, HostileSettings,
     ::testing::Values(
         SettingsCase{"HexadecimalIsZero", 1, {"0x10", "4", "1", "0", "5", "1"}, Ends::Curve},
-        SettingsCase{"FullWidthDigitsAreZero", 1, {"\uFF11\uFF12", "4", "1", "0", "5", "1"}, Ends::Curve},
+        // Full-width digits are digits: an X start of 12 lies beyond the X stop 4.
+        SettingsCase{
+            "FullWidthDigitsAreDigits", 1, {"\uFF11\uFF12", "4", "1", "0", "5", "1"}, Ends::RefusedAtConfirm},
         SettingsCase{"NegativeZero", 1, {"-0", "4", "-0", "-0", "5", "1"}, Ends::Curve},
         SettingsCase{"NaNAndInfAreZeroSoTheRangeIsEmpty",
                      1,
@@ -230,17 +237,21 @@ TEST_F(HostileWindows, ManualEntryOfHostileTexts) {
     click(main(), "Command9");
     Form11* entry = m_windows->form11();
     ASSERT_TRUE(entry->isVisible());
-    const std::vector<std::pair<QString, QString>> typed = {{"1e400", "NaN"},
-                                                            {"-0", "\uFF11\uFF12"},
-                                                            {k10000Nines, "inf"},
-                                                            {"0x10", k10000Letters},
-                                                            {"-1e400", "1E-30"}};
+    // A row whose Y holds no number is refused; its X comes again with a number beside it.
+    const std::vector<std::pair<QString, QString>> typed = {
+        {"1e400", "NaN"},   {"1e400", "1"},          {"-0", "\uFF11\uFF12"}, {k10000Nines, "inf"},
+        {k10000Nines, "2"}, {"0x10", k10000Letters}, {"0x10", "3"},          {"-1e400", "1E-30"}};
     for (const auto& [x, y] : typed) {
         type(entry, "Text1", x);
         type(entry, "Text2", y);
         click(entry, "Command1");
+        if (IsNoNumber(y)) {
+            EXPECT_EQ(takeMessage(), QStringLiteral("　Y の値が数値ではありません　"))
+                << y.left(20).toStdString();
+        }
     }
     EXPECT_EQ(m_state.PointCount, 5);
+    EXPECT_EQ(m_state.YData[2], 12.0) << "full-width digits";
     for (int i = 1; i <= 5; ++i)
         EXPECT_TRUE(std::isfinite(m_state.XData[i]) && std::isfinite(m_state.YData[i])) << i;
     click(entry, "Command2"); // end of input
@@ -287,7 +298,9 @@ TEST_F(HostileWindows, BrowserEvaluatesHostileTextsWithoutShowingNonFiniteValues
         const QString result = textOf(browser, "Label6");
         EXPECT_FALSE(ShowsNonFinite(result)) << x.left(20).toStdString() << ": " << result.toStdString();
         if (result.isEmpty()) {
-            EXPECT_EQ(takeMessage(), QStringLiteral("　正しく計算できません　")) << x.left(20).toStdString();
+            const QString expected = IsNoNumber(x) ? QStringLiteral("　X の値が数値ではありません　")
+                                                   : QStringLiteral("　正しく計算できません　");
+            EXPECT_EQ(takeMessage(), expected) << x.left(20).toStdString();
         }
     }
 }

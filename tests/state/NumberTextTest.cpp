@@ -6,6 +6,8 @@
 #include <cfloat>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <span>
 
 namespace mirendo {
 namespace {
@@ -61,6 +63,36 @@ TEST(LeadingNumber, NeverReturnsInfinityOrNegativeZero) {
     EXPECT_EQ(LeadingNumber("-1e999"), -DBL_MAX);
     EXPECT_FALSE(std::signbit(LeadingNumber("-0")));
     EXPECT_FALSE(std::signbit(LeadingNumber("-0.000")));
+}
+
+// A box's reading (leading number) and a batch token's (the whole text), full width included:
+// ４, －２．５, −１ｅ＋３, ＋７Ｅ－２, 　９　, １２円, ａ (only e and E map).
+TEST(TypedNumber, FullWidthIsReadAsDigitsAndNoNumberIsNothing) {
+    constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        const char* text;
+        double leading, whole; // kNone: no number
+    };
+    const Case typed[] = {{"2.5", 2.5, 2.5},      {" -3 ", -3, -3},      {".5", 0.5, 0.5},
+                          {"5.", 5, 5},           {"1E+03", 1000, 1000}, {"12abc", 12, kNone},
+                          {"3e", 3, kNone},       {"2.5.3", 2.5, kNone}, {"", kNone, kNone},
+                          {"   ", kNone, kNone},  {"X", kNone, kNone},   {"-abc", kNone, kNone},
+                          {"=1+2", kNone, kNone}, {"-", kNone, kNone},   {"\uFF41", kNone, kNone}};
+    const Case fullWidth[] = {{"\uFF14", 4, 4},
+                              {"\uFF0D\uFF12\uFF0E\uFF15", -2.5, -2.5},
+                              {"\u2212\uFF11\uFF45\uFF0B\uFF13", -1000, -1000},
+                              {"\uFF0B\uFF17\uFF25\uFF0D\uFF12", 0.07, 0.07},
+                              {"\u3000\uFF19\u3000", 9, 9},
+                              {"\uFF11\uFF12\u5186", 12, kNone}};
+    const auto same = [](std::optional<double> got, double expected) {
+        return std::isnan(expected) ? !got.has_value() : got == expected;
+    };
+    for (const auto& cases : {std::span<const Case>(typed), std::span<const Case>(fullWidth)}) {
+        for (const Case& c : cases) {
+            EXPECT_TRUE(same(TypedNumber(c.text), c.leading)) << '"' << c.text << '"';
+            EXPECT_TRUE(same(WholeNumber(c.text), c.whole)) << '"' << c.text << '"';
+        }
+    }
 }
 
 struct NumberToText {

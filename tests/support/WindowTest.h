@@ -1,7 +1,8 @@
 #pragma once
-// The one fixture of the window tests: a temporary working folder, a message hook that records
-// every box (an unexpected one fails the test instead of hanging it), control lookup and the
-// user's gestures on controls found by objectName.
+// The one fixture of the window tests: a temporary working folder, hooks that record every box
+// and answer every question the test has prepared an answer for (an unexpected one fails the
+// test instead of hanging it), control lookup and the user's gestures on controls found by
+// objectName.
 #include "state/Module1.h"
 #include "widgets/MessageBox.h"
 
@@ -34,12 +35,28 @@ class WindowTest : public ::testing::Test {
             m_messages << text;
             m_icons << icon;
         });
+        // A question is recorded like a message, with MessageIcon::Question; unprepared, it is
+        // answered No, which keeps things as they are.
+        SetQuestionHook([this](const QString& text) {
+            m_messages << text;
+            m_icons << MessageIcon::Question;
+            if (m_answers.isEmpty()) {
+                ADD_FAILURE() << "unexpected question: " << text.toStdString();
+                return false;
+            }
+            return m_answers.takeFirst();
+        });
     }
     void TearDown() override {
         SetMessageHook({});
+        SetQuestionHook({});
         QDir::setCurrent(m_previousDir);
         EXPECT_TRUE(m_messages.isEmpty()) << "unexpected message: " << m_messages.join(" | ").toStdString();
+        EXPECT_TRUE(m_answers.isEmpty()) << m_answers.size() << " prepared answers were not asked for";
     }
+
+    // The user's answer to the next Yes/No question: Yes when `yes`.
+    void answerNextQuestion(bool yes) { m_answers << yes; }
 
     struct ShownMessage {
         QString text;
@@ -71,6 +88,13 @@ class WindowTest : public ::testing::Test {
         const ShownMessage shown = takeShown();
         EXPECT_TRUE(shown.text.contains(part)) << shown.text.toStdString();
         EXPECT_EQ(shown.icon, MessageIcon::Warning);
+    }
+
+    // Consumes the next box shown, which must be a question.
+    QString takeQuestion() {
+        const ShownMessage shown = takeShown();
+        EXPECT_EQ(shown.icon, MessageIcon::Question) << shown.text.toStdString();
+        return shown.text;
     }
 
     QString workPath(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
@@ -138,6 +162,7 @@ class WindowTest : public ::testing::Test {
     QString m_previousDir;
     QStringList m_messages;
     QList<MessageIcon> m_icons; // beside m_messages, one per message
+    QList<bool> m_answers;      // prepared answers to the coming questions, in order
 };
 
 } // namespace mirendo::testing

@@ -1,7 +1,8 @@
 // The trust line of a curve, measured on curves the real engine computed: as the curve step loads
 // them and as the browser reads them back from an archive.
 #include "plot/CurveTrust.h"
-#include "archive/ArchiveFile.h"
+#include "archive/ArchiveReader.h"
+#include "archive/ArchiveWriter.h"
 #include "exchange/RequestFile.h"
 #include "exchange/ResultFile.h"
 #include "state/NumberText.h"

@@ -240,9 +240,12 @@ TEST(MessageBox, HookReceivesTextAndIcon) {
     });
     ShowMessage(nullptr, QStringLiteral("　入力値が不正です！　"));
     ShowMessage(nullptr, QStringLiteral("  saved  "), MessageIcon::None);
+    // A question nobody prepared an answer for is recorded too, and answered No.
+    EXPECT_FALSE(AskYesNo(nullptr, QStringLiteral("　a は既にあります。置き換えますか？　")));
     SetMessageHook({});
-    EXPECT_EQ(texts, QStringList({QStringLiteral("　入力値が不正です！　"), QStringLiteral("  saved  ")}));
-    EXPECT_EQ(icons, QList<MessageIcon>({MessageIcon::Warning, MessageIcon::None}));
+    EXPECT_EQ(texts, QStringList({QStringLiteral("　入力値が不正です！　"), QStringLiteral("  saved  "),
+                                  QStringLiteral("　a は既にあります。置き換えますか？　")}));
+    EXPECT_EQ(icons, QList<MessageIcon>({MessageIcon::Warning, MessageIcon::None, MessageIcon::Question}));
 }
 
 } // namespace

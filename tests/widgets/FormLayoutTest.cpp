@@ -114,6 +114,40 @@ TEST(FormLayout, MalformedLinesAreFoundByNumber) {
     }
 }
 
+// A window whose handlers are found by name, as every window's are.
+class HandlerWindow : public QWidget {
+    Q_OBJECT
+  public slots:
+    void Command1_Click() {}
+    void Text1_Click() {}
+};
+
+// A wrong lookup or a button and its handler that miss each other stop the program when the
+// window is built, not when the user first presses the button.
+TEST(FormLayoutDeathTest, ControlsAndHandlersThatMissEachOtherStopTheBuild) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto build = [](const char* table) {
+        HandlerWindow window;
+        window.setObjectName(QStringLiteral("FormX"));
+        const FormControls c = BuildForm(&window, ParseFormTable(QString::fromUtf8(table)));
+        ConnectButtonHandlers(&window, {"Command9"});
+        return c.find("Text1") != nullptr;
+    };
+    const char* const matching = "Command1\tButton\t0\t0\t900\t300\tOK\nText1\tTextBox\t0\t300\t900\t300\n"
+                                 "Command9\tButton\t0\t600\t900\t300\tX\n";
+    EXPECT_TRUE(build(matching)) << "a button wired elsewhere is named as such";
+    EXPECT_DEATH(build("Text1\tTextBox\t0\t300\t900\t300\n"),
+                 "handler Command1_Click\\(\\) has no control Command1");
+    EXPECT_DEATH(build("Command1\tButton\t0\t0\t900\t300\tOK\nText1\tTextBox\t0\t300\t900\t300\n"
+                       "Command2\tButton\t0\t600\t900\t300\tX\n"),
+                 "button Command2 has no handler");
+    QWidget window;
+    window.setObjectName(QStringLiteral("FormY"));
+    const FormControls c = BuildForm(&window, ParseFormTable(QString::fromUtf8(matching)));
+    EXPECT_DEATH(c.get<QPushButton>("Text1"), "FormY: control Text1 is a QLineEdit");
+    EXPECT_DEATH(c.get<QLineEdit>("Text2"), "FormY has no control Text2");
+}
+
 const FormRow kGraphRows[] = {
     {"Picture1", ControlKind::Graph, "", 1500, 1500, 3000, 1500, "", ""},
     {"Label14", ControlKind::ValueText, "", 0, 0, 1500, 300, "", ""},
@@ -216,3 +250,5 @@ TEST_F(GraphPanelTest, KeysStepFromTheSampleTheMouseShowed) {
 
 } // namespace
 } // namespace mirendo
+
+#include "FormLayoutTest.moc"

@@ -94,8 +94,10 @@ TEST_F(CalculationTest, EveryFailureBeforeTheRunHasItsMessage) {
     EXPECT_FALSE(m_calculation->isRunning());
     // A request that cannot be written: a folder in the file's place.
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("B2F.dat")));
-    EXPECT_TRUE(m_calculation->writeRequest(threePoints(2))
-                    .startsWith(QStringLiteral("　計算依頼ファイル B2F.dat を書き込めません　\n")));
+    const QString cannotWrite = m_calculation->writeRequest(threePoints(2));
+    EXPECT_TRUE(cannotWrite.startsWith(QStringLiteral("　計算依頼ファイル B2F.dat を書き込めません　\n")));
+    EXPECT_TRUE(cannotWrite.endsWith(QStringLiteral("B2F.dat  \n  同じ名前のフォルダがあります  ")))
+        << cannotWrite.toStdString();
     // No result file at all.
     m_calculation->requestResult();
     ASSERT_EQ(m_failures.size(), 1);

@@ -739,7 +739,6 @@ TEST_F(MainWindowTest, SaveButtonsProposeTodaysDate) {
     EXPECT_EQ(picture.image, testing::GraphImageOf(m_form.get()));
     EXPECT_EQ(testing::CallsOf(picture.drawing, RecordingCanvas::Kind::Frame).size(), 1u);
     EXPECT_EQ(today.size(), 10);
-    EXPECT_EQ(m_state.ImageSource, 1);
     const auto texts = m_form->settingTexts();
     EXPECT_EQ(texts[kXStopBox], "3");
     EXPECT_EQ(testing::GraphImageOf(m_form.get()).size(), QSize(609, 545));
