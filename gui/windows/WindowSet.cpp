@@ -123,8 +123,7 @@ void WindowSet::wireMainWindow() const {
     connect(main, &Form1::dataSaveRequested, this, [this](const QString& name) { form4()->openWith(name); });
     connect(main, &Form1::pointFileDropped, this,
             [this](const QString& path) { form10()->readDroppedFile(path); });
-    connect(main, &Form1::imageSaveRequested, this,
-            [this](const QString& name, const GraphPicture& picture) { form5()->open(name, picture); });
+    connect(main, &Form1::imageSaveRequested, this, &WindowSet::openImageSave);
 }
 
 void WindowSet::wireFileInput() const {
@@ -184,8 +183,11 @@ void WindowSet::wireDataSave() const {
 
 void WindowSet::wireBrowser() const {
     connect(m_form6.get(), &Form6::backToStart, this, [this] { m_form2->show(); });
-    connect(m_form6.get(), &Form6::imageSaveRequested, this,
-            [this](const QString& name, const GraphPicture& picture) { form5()->open(name, picture); });
+    connect(m_form6.get(), &Form6::imageSaveRequested, this, &WindowSet::openImageSave);
+}
+
+void WindowSet::openImageSave(const QString& proposedName, const GraphPicture& picture) const {
+    form5()->open(proposedName, picture);
 }
 
 void WindowSet::hideHelp() const {
