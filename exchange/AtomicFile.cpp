@@ -107,11 +107,4 @@ FileWrite WriteFileAtomically(const std::string& path, std::string_view bytes) {
     return {};
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
-    const FileWrite written = WriteFileAtomically(path, bytes);
-    if (!written.ok() && error)
-        *error = written.reason(path);
-    return written.ok();
-}
-
 } // namespace mirendo::exchange

@@ -25,7 +25,4 @@ struct FileWrite {
 // never sees half a file and a failure leaves an existing file as it was.
 FileWrite WriteFileAtomically(const std::string& path, std::string_view bytes);
 
-// The same, with the failure as FileWrite::reason() in `error`, for callers that log English text.
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error);
-
 } // namespace mirendo::exchange

@@ -6,6 +6,7 @@
 #include "exchange/AtomicFile.h"
 #include "widgets/FormLayout.h"
 #include "widgets/MessageBox.h"
+#include "widgets/WriteFailureText.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -288,11 +289,11 @@ void BatchEvaluationWindow::saveCsv() {
     if (target.exists() && !target.isDir() &&
         !AskYesNo(this, QStringLiteral("  %1 は既にあります。置き換えますか？  ").arg(path)))
         return;
-    std::string error;
-    if (!exchange::WriteFileAtomically(QFile::encodeName(path).toStdString(), FormatBatchCsv(rows), &error)) {
-        ShowMessage(this, QStringLiteral("  一括計算の結果を保存できませんでした  \n  ") + path +
-                              QStringLiteral("  \n  ") + QString::fromLocal8Bit(error) +
-                              QStringLiteral("  "));
+    const exchange::FileWrite written =
+        exchange::WriteFileAtomically(QFile::encodeName(path).toStdString(), FormatBatchCsv(rows));
+    if (!written.ok()) {
+        ShowMessage(this, QStringLiteral("  一括計算の結果を保存できませんでした  \n") +
+                              WriteFailureText(path, written.code));
         return;
     }
     ShowMessage(this, QStringLiteral("  一括計算の結果を保存しました  \n  ") + path + QStringLiteral("  "),

@@ -202,12 +202,11 @@ class AtomicWrite : public ::testing::Test {
 
 TEST_F(AtomicWrite, CreatesAndReplacesLeavingNoTemporary) {
     const std::string path = (m_dir / "B2F.dat").string();
-    std::string error;
-    ASSERT_TRUE(WriteFileAtomically(path, "first\r\n", &error)) << error;
+    ASSERT_TRUE(WriteFileAtomically(path, "first\r\n").ok());
     EXPECT_EQ(Slurp(path), "first\r\n");
-    ASSERT_TRUE(WriteFileAtomically(path, std::string("a\0b", 3), &error)) << error;
+    ASSERT_TRUE(WriteFileAtomically(path, std::string("a\0b", 3)).ok());
     EXPECT_EQ(Slurp(path), std::string("a\0b", 3));
-    ASSERT_TRUE(WriteFileAtomically(path, "", &error)) << error;
+    ASSERT_TRUE(WriteFileAtomically(path, "").ok());
     EXPECT_EQ(Slurp(path), "");
     EXPECT_EQ(EntryCount(), 1u);
 }

@@ -14,7 +14,8 @@ root="$scratch/root"
 dpkg -x "$deb" "$root"
 
 fail() { echo "FAIL: $*"; exit 1; }
-for f in usr/bin/Mirendo usr/bin/Ventrel usr/bin/mirendo-launch; do
+[ -f "$root/usr/share/man/man1/mirendo-eval.1.gz" ] || fail "manual page of mirendo-eval missing"
+for f in usr/bin/Mirendo usr/bin/Ventrel usr/bin/mirendo-launch usr/bin/mirendo-eval; do
     [ -x "$root/$f" ] || fail "$f missing or not executable"
 done
 desktop="$root/usr/share/applications/mirendo.desktop"

@@ -1,0 +1,21 @@
+#pragma once
+// mirendo-eval: a saved curve evaluated from the command line, as the batch window evaluates it.
+// The whole run is a function of its arguments and input so that tests call it without a process.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace mirendo {
+
+enum EvalStatus : int {
+    kEvalOk = 0,
+    kEvalArchiveUnreadable = 1, // the archive could not be read; the message names line and field
+    kEvalUsage = 2,             // wrong arguments
+};
+
+// Runs "mirendo-eval ARGS" (without the program name): X values from the arguments after the
+// archive, or else from `in` (one a line; blanks, commas and tabs also separate). The batch
+// window's CSV goes to `out`, messages to `err`.
+int RunEvalCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+
+} // namespace mirendo
