@@ -68,14 +68,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // Grid lines are bounded by the picture's pixels; the curve has at most 600 samples.
     FUZZ_CHECK(canvas.calls < 20000);
     // The browser's "draw the points" button.
-    for (int i = 1; i <= state->PointsInUse(); ++i)
-        canvas.dot(static_cast<float>(state->XPlotData[i]), static_cast<float>(state->YPlotData[i]),
-                   mirendo::kPointRed);
+    mirendo::PlotSavedPoints(*state, canvas);
 
-    state->GraphDrawn = 1;
+    const mirendo::DrawnCurve curve = mirendo::DrawnCurveOf(*state);
     for (int k = 0; k <= 16; ++k) {
         const float mouseX = canvas.m_left + canvas.m_width * static_cast<float>(k) / 16.0f;
-        const mirendo::Readout r = mirendo::ComputeReadout(*state, mouseX);
+        const mirendo::Readout r = mirendo::ComputeReadout(curve, mouseX);
         if (r.action == mirendo::Readout::Action::Show) {
             FUZZ_CHECK(std::isfinite(r.verticalX) && std::isfinite(r.horizontalY));
             // A log-space value beyond ln(largest double) shows "Infinity" until the readout

@@ -4,10 +4,8 @@
 #include "archive/BatchEvaluation.h"
 #include "archive/BatchEvaluationWindow.h"
 #include "archive/EvaluateAtX.h"
-#include "archive/Form5.h"
-#include "plot/CurveTrust.h"
+#include "plot/DrawnCurve.h"
 #include "plot/Plot.h"
-#include "plot/Readout.h"
 #include "widgets/ExitSign.h"
 #include "widgets/FileDrop.h"
 #include "widgets/FolderLists.h"
@@ -40,12 +38,10 @@ namespace {
 constexpr int kEnterKey = 13;
 } // namespace
 
-Form6::Form6(Module1& state, Form5* imageSave, QWidget* parent)
-    : QWidget(parent), m_state(state), m_imageSave(imageSave) {
+Form6::Form6(Module1& state, QWidget* parent) : QWidget(parent), m_state(state) {
     SetUpWindow(this, "Form6", QStringLiteral("Lagrange Interpolated Data"), 15840, 10440);
     const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form6.tsv"));
-    m_graph = new GraphPanel(c, "Label7", "Label8", m_state, this);
-    m_picture1 = m_graph->picture();
+    m_graph = new GraphPanel(c, "Label7", "Label8", this);
     m_command1 = c.get<QPushButton>("Command1");
     m_command4 = c.get<QPushButton>("Command4");
     m_command8 = c.get<QPushButton>("Command8");
@@ -90,15 +86,16 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     // (a stop only while it shows one, for Ctrl+C), the batch evaluation, save, then Reset and
     // back. The arrow picture needs no stop of its own: Enter in Text1 evaluates. The graph, once
     // drawn, takes the focus after its steps to read the curve by keys.
-    QWidget* order[] = {c.find("Drive1"), c.find("Dir1"), c.find("File1"), m_command1, m_command4, m_picture1,
-                        m_text1,          m_label6,       m_commandBatch,  m_command8, reset,      back};
+    QWidget* order[] = {c.find("Drive1"), c.find("Dir1"),     c.find("File1"), m_command1,
+                        m_command4,       m_graph->picture(), m_text1,         m_label6,
+                        m_commandBatch,   m_command8,         reset,           back};
     // Qt leaves a widget that takes no focus out of setTabOrder: the graph takes it meanwhile, and
     // gives it up below until a curve is drawn.
     m_graph->setKeyboardReadout(true);
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+    m_graph->setKeyboardReadout(false);
 
-    m_graph->setReadoutActive(false);
     m_text1->setEnabled(false);
     m_command1->setEnabled(false);
     m_command4->setEnabled(false);
@@ -107,26 +104,11 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     m_commandBatch->setEnabled(false);
 }
 
-QImage Form6::graphImage() const {
-    return m_picture1->image();
-}
-
-GraphPicture Form6::graphPicture() const {
-    return m_picture1->picture();
-}
-
-void Form6::clearGraphAndReadout() {
-    m_picture1->clear();
-    m_graph->clearReadout();
-    m_graph->clearTrust();
-    m_graphShown = false;
-    m_graph->setReadoutActive(false);
-}
-
 // The empty browser: no graph, readout or result, limit labels back to their captions (the
 // graph is empty), and nothing to draw, evaluate or save until a file is chosen again.
 void Form6::showEmpty() {
-    clearGraphAndReadout();
+    m_graph->graph().clear();
+    m_graph->clearCurve();
     m_graph->showLimitCaptions();
     m_text1->clear();
     m_text1->setEnabled(false);
@@ -169,13 +151,12 @@ void Form6::Command1_Click() {
     LoadSavedPlot(read.plot, path.toStdString(), m_state);
     LetPendingPaintsThrough();
 
-    m_picture1->clear();
-    const RangeLabels labels = PlotSavedForMode(m_state, *m_picture1);
+    GraphModel& graph = m_graph->graph();
+    graph.clear();
+    const RangeLabels labels = PlotSavedForMode(m_state, graph);
     m_graph->setLimitTexts({labels.xStart, labels.xStop, labels.yStart, labels.yStop});
-    m_graph->showTrust(AssessCurve(m_state));
+    m_graph->showCurve(DrawnCurveOf(m_state));
     m_state.GraphDrawn = 1;
-    m_graphShown = true;
-    m_graph->setReadoutActive(true);
     m_text1->setEnabled(true);
     m_command4->setEnabled(true);
     m_command8->setEnabled(true);
@@ -187,10 +168,7 @@ void Form6::Command1_Click() {
 }
 
 void Form6::Command4_Click() {
-    m_picture1->setLineWidth(10);
-    for (int i = 1; i <= m_state.PointsInUse(); ++i)
-        m_picture1->dot(float(m_state.XPlotData[i]), float(m_state.YPlotData[i]), kPointRed);
-    m_picture1->setLineWidth(1);
+    PlotSavedPoints(m_state, m_graph->graph());
 }
 
 void Form6::Command3_Click() {
@@ -203,14 +181,11 @@ void Form6::Command8_Click() {
     // selected there is no name to shorten.
     const QString selected = m_lists->selectedName();
     const QString proposal = selected.size() >= 5 ? selected.chopped(4) : QStringLiteral("graph");
-    if (m_imageSave)
-        m_imageSave->open(proposal, graphPicture());
+    emit imageSaveRequested(proposal, m_graph->graph().picture());
 }
 
 void Form6::Command2_Click() {
     m_state.GraphDrawn = 0;
-    m_graphShown = false;
-    m_graph->setReadoutActive(false);
     if (m_batch)
         m_batch->hide();
     hide();
@@ -219,16 +194,10 @@ void Form6::Command2_Click() {
 
 void Form6::closeEvent(QCloseEvent* event) {
     m_state.GraphDrawn = 0;
-    m_graphShown = false;
-    m_graph->setReadoutActive(false);
     if (m_batch)
         m_batch->hide();
     event->accept();
     emit backToStart();
-}
-
-void Form6::Picture1_MouseMove(float x, float /*y*/) {
-    m_graph->followMouse(x);
 }
 
 void Form6::Picture2_Click() {

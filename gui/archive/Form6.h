@@ -1,11 +1,11 @@
 #pragma once
 // "Lagrange Interpolated Data": the saved-data browser. Lists "*Mi.csv" files, loads one into
 // the shared state (only when the whole file is valid), redraws it, adds its points, shows the
-// cursor readout, evaluates the polynomial at a typed X and hands its graph to the image save.
+// cursor readout, evaluates the polynomial at a typed X and asks for its graph to be saved as an
+// image.
 #include "plot/GraphPicture.h"
 #include "state/Module1.h"
 
-#include <QImage>
 #include <QWidget>
 
 class QLabel;
@@ -19,21 +19,15 @@ class BatchEvaluationWindow;
 class FolderLists;
 class FormControls;
 class GraphPanel;
-class Form5;
-class PictureBox;
 class ValueLabel;
 
 class Form6 : public QWidget {
     Q_OBJECT
   public:
-    Form6(Module1& state, Form5* imageSave, QWidget* parent = nullptr);
+    explicit Form6(Module1& state, QWidget* parent = nullptr);
 
     // Everything the start window does before showing the browser, except showing it.
     void prepare();
-    // The drawn content of Picture1, what the image save writes.
-    QImage graphImage() const;
-    // The same with its drawing, what the image save writes.
-    GraphPicture graphPicture() const;
 
     FolderLists* folderLists() const { return m_lists; }
     // An archive dropped or opened from the desktop: chosen in the lists as a click would, then
@@ -49,6 +43,8 @@ class Form6 : public QWidget {
   signals:
     // Back button or close; GraphDrawn is already 0.
     void backToStart();
+    // "グラフ画像保存": the image save is to propose `proposedName` and write `picture`.
+    void imageSaveRequested(const QString& proposedName, const mirendo::GraphPicture& picture);
 
   private:
     void closeEvent(QCloseEvent* event) override;
@@ -64,7 +60,6 @@ class Form6 : public QWidget {
     void Command3_Click(); // Reset
     void Command8_Click(); // グラフ画像保存
     void Command2_Click(); // back to the start window
-    void Picture1_MouseMove(float x, float y);
     void Picture2_Click();
     void Text1_KeyDown(int keyCode);
     void Text1_Click();
@@ -73,16 +68,13 @@ class Form6 : public QWidget {
   private:
     void wireControls(const FormControls& controls, QToolButton* arrow);
     void showEmpty();
-    void clearGraphAndReadout();
     void EvaluateAtX();
     // Label6 := `y`, the extrapolation mark beside it, and what copyEvaluation() copies.
     void showEvaluation(const QString& x, const QString& y, bool extrapolated);
 
     Module1& m_state;
-    Form5* m_imageSave;
     FolderLists* m_lists = nullptr;
     GraphPanel* m_graph = nullptr;
-    PictureBox* m_picture1 = nullptr;
     QPushButton *m_command1 = nullptr, *m_command4 = nullptr, *m_command8 = nullptr;
     QLineEdit* m_text1 = nullptr;
     ValueLabel* m_label6 = nullptr;   // evaluation result
@@ -90,8 +82,6 @@ class Form6 : public QWidget {
     QPushButton* m_commandBatch = nullptr;
     BatchEvaluationWindow* m_batch = nullptr;
     QString m_evaluatedX; // the X text of the result Label6 shows
-    // The readout follows the shared curve only while this window's own graph shows it.
-    bool m_graphShown = false;
 };
 
 } // namespace mirendo

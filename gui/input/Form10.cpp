@@ -3,7 +3,6 @@
 #include "exchange/RequestFile.h"
 #include "exchange/ResultFile.h"
 #include "input/Form3.h"
-#include "input/Form9.h"
 #include "input/Ordering.h"
 #include "input/PointFileReader.h"
 #include "widgets/EnterKeys.h"
@@ -23,8 +22,7 @@
 
 namespace mirendo {
 
-Form10::Form10(Module1& state, Form9* help, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_state(state), m_help(help) {
+Form10::Form10(Module1& state, QWidget* parent) : QWidget(parent, Qt::Window), m_state(state) {
     SetUpWindow(this, "Form10", QStringLiteral(" データ入力（ファイル入力）"), 8400, 7200);
     const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form10.tsv"));
     auto* drive1 = c.get<QComboBox>("Drive1");
@@ -135,33 +133,22 @@ void Form10::Command1_Click() {
         ShowMessage(this, QStringLiteral(" データが読み込まれていません "), MessageIcon::Warning);
         return;
     }
-    if (m_help)
-        m_help->hide();
     hide();
     emit accepted();
 }
 
 void Form10::Command2_Click() {
     hide();
-    if (m_help)
-        m_help->hide();
     emit cancelled();
 }
 
 void Form10::Command3_Click() {
-    if (!m_help)
-        return;
-    m_help->show();
-    m_help->raise();
-    m_help->activateWindow();
+    emit helpRequested();
 }
 
 void Form10::closeEvent(QCloseEvent* event) {
-    if (isVisible()) {
-        if (m_help)
-            m_help->hide();
+    if (isVisible())
         emit cancelled();
-    }
     event->accept(); // closing only hides the dialog
 }
 

@@ -19,12 +19,11 @@ namespace mirendo {
 class FolderLists;
 class ValueLabel;
 class Form3;
-class Form9;
 
 class Form10 : public QWidget {
     Q_OBJECT
   public:
-    Form10(Module1& state, Form9* help, QWidget* parent = nullptr);
+    explicit Form10(Module1& state, QWidget* parent = nullptr);
 
     // Folder list to the current folder of the drive, file list refreshed, List1 and the range
     // labels emptied, no file read yet. Does not show the dialog.
@@ -44,6 +43,8 @@ class Form10 : public QWidget {
     void readFailed();
     void accepted();
     void cancelled();
+    // "データ書式": the data-format help window is to be shown.
+    void helpRequested();
 
   private:
     // The close box cancels: otherwise the hidden main window would never come back.
@@ -54,7 +55,7 @@ class Form10 : public QWidget {
     void File1_Click(const QString& name); // read the clicked file
     void Command1_Click();                 // "OK"
     void Command2_Click();                 // "キャンセル"
-    void Command3_Click();                 // "データ書式": show the help window
+    void Command3_Click();                 // "データ書式": ask for the help window
 
   private:
     // The clicked-file steps from the read on: shared state, List1, range texts, hand-over.
@@ -63,7 +64,6 @@ class Form10 : public QWidget {
     void showReadError(const QString& path, const PointFileRead& read);
 
     Module1& m_state;
-    Form9* m_help;
     Form3* m_form3 = nullptr;
     FolderLists* m_lists = nullptr;
     QListWidget *m_file1 = nullptr, *m_list1 = nullptr;

@@ -174,11 +174,8 @@ CurveTrust AssessCurve(int scaleMode, std::span<const double> x, std::span<const
     return trust;
 }
 
-CurveTrust AssessCurve(const Module1& state) {
-    const size_t n = static_cast<size_t>(state.PointsInUse());
-    const size_t m = static_cast<size_t>(state.SamplesInUse());
-    return AssessCurve(state.ScaleMode, {state.ResultX.data() + 1, n}, {state.ResultY.data() + 1, n},
-                       {state.CurveX.data() + 1, m}, {state.CurveY.data() + 1, m});
+CurveTrust AssessCurve(const DrawnCurve& curve) {
+    return AssessCurve(curve.scaleMode, curve.pointX, curve.pointY, curve.sampleX, curve.sampleY);
 }
 
 } // namespace mirendo

@@ -3,7 +3,7 @@
 // measured against a double-precision evaluation of the same polynomial, and how far the curve
 // swings outside the points' Y range between them (Runge's phenomenon), with the scale mode that
 // would swing less. Plain C++; the graph windows show `text` below the graph.
-#include "state/Module1.h"
+#include "plot/DrawnCurve.h"
 
 #include <span>
 #include <string>
@@ -43,9 +43,8 @@ struct CurveTrust {
 CurveTrust AssessCurve(int scaleMode, std::span<const double> x, std::span<const double> y,
                        std::span<const double> t, std::span<const double> p);
 
-// The same from the shared state as the curve step and the browser's load leave it: ScaleMode,
-// ResultX/ResultY(1..PointCount), CurveX/CurveY(1..SampleCount).
-CurveTrust AssessCurve(const Module1& state);
+// The same for a drawn curve: its scale mode, points and samples.
+CurveTrust AssessCurve(const DrawnCurve& curve);
 
 // Caption of scale mode 1..4 as the scale options show it, with its leading blank:
 // " Linear - Linear", " Linear - Log", " Log - Linear", " Log - Log".

@@ -1,7 +1,8 @@
 #pragma once
 // The few drawing operations the plots use. PainterCanvas (any Qt paint device: an image, an SVG
-// file), PictureBox (the graph widget, through its image canvas) and RecordingCanvas (tests)
-// implement it, so every plot is plain code that a test can run without a window.
+// file), RecordingCanvas (a display list; tests read it back) and GraphModel (the graph a graph
+// area shows, both at once) implement it, so every plot is plain code that a test can run
+// without a window.
 #include <cstdint>
 
 namespace mirendo {

@@ -1,5 +1,5 @@
 #pragma once
-// A painter canvas over its own image: what a graph area shows and what the image save writes.
+// A painter canvas over its own image: the image of a graph model, the start window's example graphs.
 #include "plot/PainterCanvas.h"
 
 #include <QImage>

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 namespace mirendo {
 
@@ -123,6 +124,16 @@ void ScaleAndGrid(const Axis& x, const Axis& y, double ln10, GraphCanvas& c) {
     c.frameRect(x0, y0, x1, y1);
 }
 
+// Points 1..count as red dots 10 pixels across at at(i) = (x, y) in plot space; width 1 after.
+template <class At> void DrawPointDots(GraphCanvas& c, int count, At at) {
+    c.setLineWidth(10);
+    for (int i = 1; i <= count; ++i) {
+        const auto [px, py] = at(i);
+        c.dot(float(px), float(py), kPointRed);
+    }
+    c.setLineWidth(1);
+}
+
 void DrawCurveSamples(const Module1& s, GraphCanvas& c, const Axis& x, const Axis& y) {
     double ox = 0;
     double oy = 0;
@@ -141,20 +152,18 @@ PointPlotOutcome drawGraph(const Module1& s, GraphCanvas& c, AxisKinds kinds, co
     ScaleAndGrid(x, y, s.Ln10, c);
 
     if (o.drawPoints) {
-        c.setLineWidth(10);
         double ox = 0;
         double oy = 0;
-        if (LogOffset(x, ox) && LogOffset(y, oy)) {
-            const bool logX = x.kind == AxisKind::Logarithmic;
-            const bool logY = y.kind == AxisKind::Logarithmic;
-            for (int i = 1; i <= s.PointsInUse(); ++i) {
-                const double px = logX ? s.XPlotData[i] - ox : s.XData[i];
-                const double py = logY ? s.YPlotData[i] - oy : s.YData[i];
-                c.dot(float(px), float(py), kPointRed);
-            }
-        }
+        const bool placed = LogOffset(x, ox) && LogOffset(y, oy);
+        const bool logX = x.kind == AxisKind::Logarithmic;
+        const bool logY = y.kind == AxisKind::Logarithmic;
+        DrawPointDots(c, placed ? s.PointsInUse() : 0, [&](int i) {
+            return std::pair{logX ? s.XPlotData[i] - ox : s.XData[i],
+                             logY ? s.YPlotData[i] - oy : s.YData[i]};
+        });
+    } else {
+        c.setLineWidth(1);
     }
-    c.setLineWidth(1);
 
     PointPlotOutcome out;
     out.labels.xStart = AxisLabel(x, s.XStart, t.xStart, o.labelPlainBound);
@@ -263,6 +272,10 @@ RangeLabels PlotSavedLogLog(const Module1& s, GraphCanvas& c) {
 }
 RangeLabels PlotSavedForMode(const Module1& s, GraphCanvas& c) {
     return PlotSavedWithAxes(s, c, AxesOfScaleMode(s.ScaleMode));
+}
+
+void PlotSavedPoints(const Module1& s, GraphCanvas& c) {
+    DrawPointDots(c, s.PointsInUse(), [&s](int i) { return std::pair{s.XPlotData[i], s.YPlotData[i]}; });
 }
 
 } // namespace mirendo

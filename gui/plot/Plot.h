@@ -62,6 +62,9 @@ RangeLabels PlotSavedLinLog(const Module1& s, GraphCanvas& c);
 RangeLabels PlotSavedLogLin(const Module1& s, GraphCanvas& c);
 RangeLabels PlotSavedLogLog(const Module1& s, GraphCanvas& c);
 RangeLabels PlotSavedForMode(const Module1& s, GraphCanvas& c);
+// The browser's data points, after its graph: a red dot 10 pixels across at (XPlotData(i),
+// YPlotData(i)), which the browser's load puts in the saved graph's plot space; width 1 after.
+void PlotSavedPoints(const Module1& s, GraphCanvas& c);
 
 // Decade exponent of a limit text: the leading-number value of its last three characters.
 double DecadeExponent(const std::string& limitText);

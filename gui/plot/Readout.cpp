@@ -26,33 +26,30 @@ double fromLogSpace(double v) {
     return std::isinf(value) ? std::numeric_limits<double>::max() : value;
 }
 
-// Offset of the X axis's plot space from the curve arrays: ln XStart on a logarithmic axis.
-bool xOffset(const Module1& s, double& offset) {
+// Offset of the X axis's plot space from the sample abscissae: ln XStart on a logarithmic axis.
+bool xOffset(const DrawnCurve& curve, double& offset) {
     offset = 0.0;
-    return AxesOfScaleMode(s.ScaleMode).x != AxisKind::Logarithmic || logOffset(s.XStart, offset);
+    return AxesOfScaleMode(curve.scaleMode).x != AxisKind::Logarithmic || logOffset(curve.xStart, offset);
 }
 
 } // namespace
 
-Readout ComputeReadout(const Module1& s, float mouseX) {
+Readout ComputeReadout(const DrawnCurve& curve, float mouseX) {
     Readout r;
-    if (s.GraphDrawn == 0)
-        return r;
-
-    const AxisKinds axes = AxesOfScaleMode(s.ScaleMode);
+    const AxisKinds axes = AxesOfScaleMode(curve.scaleMode);
     const bool logX = axes.x == AxisKind::Logarithmic;
     const bool logY = axes.y == AxisKind::Logarithmic;
     double ox = 0.0;
     double oy = 0.0;
-    if (!xOffset(s, ox) || (logY && !logOffset(s.YStart, oy)))
+    if (!xOffset(curve, ox) || (logY && !logOffset(curve.yStart, oy)))
         return r;
 
-    const int n = s.SamplesInUse();
+    const int n = curve.sampleCount();
     // Positions are compared in single precision, the precision the graph area reports the mouse
     // in: a mouse exactly on the first or last sample's position then counts as inside.
-    const auto u = [&](int j) { return float(s.CurveX[j] - ox); };
-    const float lo = float(s.CurveXMin - ox);
-    const float hi = float(s.CurveXMax - ox);
+    const auto u = [&](int j) { return float(curve.sampleX[std::size_t(j - 1)] - ox); };
+    const float lo = float(curve.sampleXMin - ox);
+    const float hi = float(curve.sampleXMax - ox);
     if (n == 0 || !std::isfinite(mouseX) || mouseX < lo || mouseX > hi) {
         r.action = Readout::Action::Hide;
         return r;
@@ -61,21 +58,22 @@ Readout ComputeReadout(const Module1& s, float mouseX) {
     int j = 1;
     while (j <= n && mouseX >= u(j))
         ++j;
-    // Unsorted samples can leave the mouse left of sample 1 while inside the range; entry 0 is
-    // not a curve sample (the browser keeps a plot position there), so show sample 1.
+    // Unsorted samples can leave the mouse left of sample 1 while inside the range: show sample 1.
     const int k = j - 1 >= 1 ? j - 1 : 1;
+    const double x = curve.sampleX[std::size_t(k - 1)];
+    const double y = curve.sampleY[std::size_t(k - 1)];
 
     r.action = Readout::Action::Show;
     r.sample = k;
     r.verticalX = mouseX;
-    r.horizontalY = float(s.CurveY[k] - oy);
-    r.xText = logX ? ReadoutText(fromLogSpace(s.CurveX[k]), true) : ReadoutText(s.CurveX[k], false);
-    r.yText = logY ? ReadoutText(fromLogSpace(s.CurveY[k]), true) : ReadoutText(s.CurveY[k], false);
+    r.horizontalY = float(y - oy);
+    r.xText = logX ? ReadoutText(fromLogSpace(x), true) : ReadoutText(x, false);
+    r.yText = logY ? ReadoutText(fromLogSpace(y), true) : ReadoutText(y, false);
     return r;
 }
 
-int SteppedSample(const Module1& s, int current, ReadoutStep step) {
-    const int n = s.SamplesInUse();
+int SteppedSample(const DrawnCurve& curve, int current, ReadoutStep step) {
+    const int n = curve.sampleCount();
     if (n == 0)
         return 0;
     if (current < 1 || current > n)
@@ -97,20 +95,20 @@ int SteppedSample(const Module1& s, int current, ReadoutStep step) {
     return current;
 }
 
-float SampleAbscissa(const Module1& s, int k) {
+float SampleAbscissa(const DrawnCurve& curve, int k) {
     double ox = 0.0;
-    if (k < 1 || k > s.SamplesInUse() || !xOffset(s, ox))
+    if (k < 1 || k > curve.sampleCount() || !xOffset(curve, ox))
         return std::numeric_limits<float>::quiet_NaN();
     // The same single-precision value the search compares the mouse with.
-    return float(s.CurveX[k] - ox);
+    return float(curve.sampleX[std::size_t(k - 1)] - ox);
 }
 
-Readout ReadoutForStep(const Module1& s, int current, ReadoutStep step) {
-    int k = SteppedSample(s, current, step);
-    Readout r = ComputeReadout(s, SampleAbscissa(s, k));
+Readout ReadoutForStep(const DrawnCurve& curve, int current, ReadoutStep step) {
+    int k = SteppedSample(curve, current, step);
+    Readout r = ComputeReadout(curve, SampleAbscissa(curve, k));
     const bool back = step == ReadoutStep::Previous || step == ReadoutStep::PageBack;
     while (back && current >= 1 && k > 1 && r.action == Readout::Action::Show && r.sample >= current)
-        r = ComputeReadout(s, SampleAbscissa(s, --k));
+        r = ComputeReadout(curve, SampleAbscissa(curve, --k));
     return r;
 }
 

@@ -26,9 +26,8 @@ const QColor kTrustRed(192, 0, 0);
 constexpr int kTrustFontPixels = 11;
 } // namespace
 
-GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const char* yValue,
-                       const Module1& state, QObject* parent)
-    : QObject(parent), m_state(state), m_picture(controls.get<PictureBox>("Picture1")),
+GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const char* yValue, QObject* parent)
+    : QObject(parent), m_picture(controls.get<PictureBox>("Picture1")),
       m_xValue(ValueLabelOf(controls, xValue)), m_yValue(ValueLabelOf(controls, yValue)),
       m_trust(qobject_cast<QLabel*>(controls.find("LabelTrust"))) {
     for (int i = 0; i < 4; ++i) {
@@ -50,10 +49,14 @@ GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const c
         m_trust->setTextFormat(Qt::PlainText);
         m_trust->setFont(WindowFont(kTrustFontPixels));
         m_trust->setAccessibleDescription(QStringLiteral("補間の信頼性"));
-        clearTrust();
+        setTrustLine(QString(), false);
     }
     connect(m_picture, &PictureBox::mouseMovedTo, this, [this](float x, float) { followMouse(x); });
     connect(m_picture, &PictureBox::stepRequested, this, &GraphPanel::step);
+}
+
+GraphModel& GraphPanel::graph() const {
+    return m_picture->graph();
 }
 
 void GraphPanel::showLimitCaptions() {
@@ -66,6 +69,30 @@ void GraphPanel::setLimitTexts(const std::array<std::string, 4>& texts) {
         m_limits[i]->setValue(QString::fromStdString(texts[i]));
 }
 
+void GraphPanel::showCurve(const DrawnCurve& curve) {
+    m_curve = curve;
+    showTrust(AssessCurve(curve));
+    setReadoutActive(true);
+}
+
+void GraphPanel::clearCurve() {
+    m_curve.reset();
+    clearReadout();
+    setKeyboardReadout(false);
+    setTrustLine(QString(), false);
+}
+
+void GraphPanel::setReadoutActive(bool active) {
+    m_readoutActive = active;
+    if (!active)
+        clearReadout();
+    setKeyboardReadout(active && m_curve.has_value());
+}
+
+void GraphPanel::setKeyboardReadout(bool on) {
+    m_picture->setKeyboardReadout(on);
+}
+
 void GraphPanel::clearReadout() {
     m_picture->hideCursorLines();
     m_xValue->clearValue();
@@ -74,26 +101,12 @@ void GraphPanel::clearReadout() {
     m_sample = 0;
 }
 
-void GraphPanel::setReadoutActive(bool active) {
-    m_readoutActive = active;
-    setKeyboardReadout(active);
-}
-
-void GraphPanel::setKeyboardReadout(bool on) {
-    m_picture->setKeyboardReadout(on);
-}
-
 void GraphPanel::showTrust(const CurveTrust& trust) {
     setTrustLine(trust.assessed ? QString::fromStdString(trust.text) : QString(),
                  trust.assessed && trust.red);
 }
 
-void GraphPanel::clearTrust() {
-    setTrustLine(QString(), false);
-}
-
 void GraphPanel::setTrustLine(const QString& text, bool red) {
-    m_trustRed = red;
     if (!m_trust)
         return;
     const QWidget* window = m_trust->parentWidget();
@@ -106,15 +119,15 @@ void GraphPanel::setTrustLine(const QString& text, bool red) {
 }
 
 void GraphPanel::followMouse(float x) {
-    if (m_readoutActive)
-        show(ComputeReadout(m_state, x));
+    if (m_curve && m_readoutActive)
+        show(ComputeReadout(*m_curve, x));
 }
 
 // The keys go through the mouse's readout at the stepped sample's abscissa, so both show the
 // same sample with the same texts.
 void GraphPanel::step(ReadoutStep step) {
-    if (m_readoutActive)
-        show(ReadoutForStep(m_state, m_sample, step));
+    if (m_curve && m_readoutActive)
+        show(ReadoutForStep(*m_curve, m_sample, step));
 }
 
 void GraphPanel::show(const Readout& readout) {

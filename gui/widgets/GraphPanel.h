@@ -1,17 +1,18 @@
 #pragma once
 // The graph of the main window and of the browser: the graph area Picture1, the four axis-limit
 // labels Label14 (X start), Label15 (X stop), Label16 (Y start), Label17 (Y stop) and the two
-// cursor value labels, with the readout that follows the mouse over the curve or steps over its
-// samples by keyboard, and the line LabelTrust under the graph that says how far the drawn curve
-// can be trusted.
+// cursor value labels, with the readout that follows the mouse over the drawn curve or steps over
+// its samples by keyboard, and the line LabelTrust under the graph that says how far the drawn
+// curve can be trusted. The panel is handed the curve when it is drawn and reads nothing else.
 #include "plot/CurveTrust.h"
+#include "plot/DrawnCurve.h"
 #include "plot/Readout.h"
-#include "state/Module1.h"
 
 #include <QObject>
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -19,6 +20,7 @@ class QLabel;
 namespace mirendo {
 
 class FormControls;
+class GraphModel;
 class PictureBox;
 class ValueLabel;
 
@@ -26,48 +28,50 @@ class GraphPanel : public QObject {
     Q_OBJECT
   public:
     // Takes Picture1, Label14 .. Label17, the readout labels `xValue`, `yValue` and LabelTrust
-    // (if there is one) from the window's controls; the readout reads the curve of `state`.
-    GraphPanel(const FormControls& controls, const char* xValue, const char* yValue, const Module1& state,
-               QObject* parent);
+    // (if there is one) from the window's controls.
+    GraphPanel(const FormControls& controls, const char* xValue, const char* yValue, QObject* parent);
 
     PictureBox* picture() const { return m_picture; }
+    // What the plots draw on: the graph Picture1 shows.
+    GraphModel& graph() const;
 
     // The limit labels show "X-Start", "X-Stop", "Y-Start", "Y-Stop" (the graph is empty).
     void showLimitCaptions();
     // X start, X stop, Y start, Y stop as a plot wrote them.
     void setLimitTexts(const std::array<std::string, 4>& texts);
-    // No crosshair and no readout values.
-    void clearReadout();
-    // While off, mouse moves and keys leave the crosshair and the readout alone, and the graph
-    // takes no keyboard focus.
-    void setReadoutActive(bool active);
-    // Whether Tab stops at the graph and its keys step the readout (a curve is drawn).
-    void setKeyboardReadout(bool on);
 
-    void followMouse(float x);
-    void step(ReadoutStep step);
+    // The curve just drawn: the readout follows it by mouse and keyboard, and the trust line says
+    // how far it can be trusted.
+    void showCurve(const DrawnCurve& curve);
+    // No curve on the graph: no readout, no trust line, no keyboard stop.
+    void clearCurve();
+    // While off, the drawn curve stays (with its trust line), but no longer matches what the
+    // window shows: the readout is cleared, mouse moves and keys leave it alone, and the graph
+    // takes no keyboard focus. On again, the readout follows the curve as before.
+    void setReadoutActive(bool active);
+    // Whether Tab stops at the graph and its keys step the readout.
+    void setKeyboardReadout(bool on);
 
     // The trust line, when the window's table has a LabelTrust: `trust.text` (nothing when
     // the curve could not be assessed), in red when `trust.red`. Its accessible name is the text
     // shown, so screen readers hear each change. It lies outside Picture1: the saved graph image
     // never includes it.
     void showTrust(const CurveTrust& trust);
-    // Empty: no curve drawn.
-    void clearTrust();
-    bool trustRed() const { return m_trustRed; }
 
   private:
+    void followMouse(float x);
+    void step(ReadoutStep step);
     void show(const Readout& readout);
+    void clearReadout();
     void setTrustLine(const QString& text, bool red);
 
-    const Module1& m_state;
     PictureBox* m_picture;
     std::array<ValueLabel*, 4> m_limits{};
     ValueLabel* m_xValue;
     ValueLabel* m_yValue;
     QLabel* m_trust; // nullptr when the window has no trust line
+    std::optional<DrawnCurve> m_curve;
     bool m_readoutActive = true;
-    bool m_trustRed = false;
     int m_sample = 0; // the sample the readout shows, 0 when none: where the next key steps from
 };
 

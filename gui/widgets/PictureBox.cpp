@@ -42,17 +42,18 @@ bool IsCopyGraphKey(const QKeyEvent* event) {
 
 } // namespace
 
-PictureBox::PictureBox(QSize pixelSize, QWidget* parent) : QWidget(parent), m_canvas(pixelSize) {
-    setFixedSize(m_canvas.image().size());
-    setAccessibleName(QStringLiteral("グラフ表示エリア"));
+PictureBox::PictureBox(QSize pixelSize, QWidget* parent) : QWidget(parent), m_graph(pixelSize) {
+    setFixedSize(m_graph.image().size());
+    setAccessibleName(kGraphName);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_line1 = MakeCursorLine("Line1", this);
     m_line2 = MakeCursorLine("Line2", this);
+    connect(&m_graph, &GraphModel::changed, this, qOverload<>(&QWidget::update));
     // A classic picture box: system window colour as background (white in the usual scheme) and
     // the window-text colour for the frame.
-    m_canvas.setColours(palette().color(QPalette::Base), palette().color(QPalette::Text));
-    clear();
+    m_graph.setColours(palette().color(QPalette::Base), palette().color(QPalette::Text));
+    m_graph.clear();
 
     setFocusPolicy(Qt::NoFocus);
     m_menu = new QMenu(this);
@@ -74,71 +75,8 @@ PictureBox::PictureBox(QSize pixelSize, QWidget* parent) : QWidget(parent), m_ca
     }
 }
 
-void PictureBox::setScale(float left, float top, float width, float height) {
-    m_canvas.setScale(left, top, width, height);
-    m_drawing.setScale(left, top, width, height);
-}
-
-void PictureBox::clear() {
-    m_canvas.clear();
-    m_drawing.startOver();
-    m_drawing.clear();
-    update();
-}
-
-void PictureBox::setLineWidth(int pixels) {
-    m_canvas.setLineWidth(pixels);
-    m_drawing.setLineWidth(pixels);
-}
-
-void PictureBox::line(float x1, float y1, float x2, float y2, Rgb colour) {
-    m_canvas.line(x1, y1, x2, y2, colour);
-    m_drawing.line(x1, y1, x2, y2, colour);
-    update();
-}
-
-void PictureBox::lineTo(float x, float y, Rgb colour) {
-    m_canvas.lineTo(x, y, colour);
-    m_drawing.lineTo(x, y, colour);
-    update();
-}
-
-void PictureBox::frameRect(float x1, float y1, float x2, float y2) {
-    m_canvas.frameRect(x1, y1, x2, y2);
-    m_drawing.frameRect(x1, y1, x2, y2);
-    update();
-}
-
-void PictureBox::dot(float x, float y, Rgb colour) {
-    m_canvas.dot(x, y, colour);
-    m_drawing.dot(x, y, colour);
-    update();
-}
-
-GraphPicture PictureBox::picture() const {
-    // A deep copy: the canvas keeps its painter open on the image, so a shared copy would change
-    // with the next drawing while its display list would not.
-    return {m_canvas.image().copy(), m_drawing, m_canvas.background(), m_canvas.foreground()};
-}
-
-int PictureBox::pixelWidth() const {
-    return m_canvas.pixelWidth();
-}
-
-int PictureBox::pixelHeight() const {
-    return m_canvas.pixelHeight();
-}
-
-QPointF PictureBox::toPixel(float x, float y) const {
-    return m_canvas.toPixel(x, y);
-}
-
-QPointF PictureBox::toUser(QPointF pixel) const {
-    return m_canvas.toUser(pixel);
-}
-
 void PictureBox::showCursorLines(float x, float y) {
-    const QPointF p = toPixel(x, y);
+    const QPointF p = m_graph.toPixel(x, y);
     if (!std::isfinite(p.x()) || !std::isfinite(p.y())) {
         hideCursorLines();
         return;
@@ -157,10 +95,6 @@ void PictureBox::showCursorLines(float x, float y) {
 void PictureBox::hideCursorLines() {
     m_line1->hide();
     m_line2->hide();
-}
-
-bool PictureBox::cursorLinesVisible() const {
-    return !m_line1->isHidden() || !m_line2->isHidden();
 }
 
 void PictureBox::setReadoutTexts(const QString& x, const QString& y) {
@@ -187,7 +121,7 @@ void PictureBox::copyValue() {
 }
 
 void PictureBox::copyGraph() {
-    QGuiApplication::clipboard()->setImage(m_canvas.image());
+    QGuiApplication::clipboard()->setImage(m_graph.image());
 }
 
 void PictureBox::showContextMenu(QPoint globalPos) {
@@ -197,10 +131,10 @@ void PictureBox::showContextMenu(QPoint globalPos) {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (size() != m_canvas.image().size())
+    if (size() != m_graph.image().size())
         painter.fillRect(rect(), palette().color(QPalette::Base));
-    painter.drawImage(QPoint(0, 0), m_canvas.image());
-    // The focus frame is drawn over the shown image only; the canvas image (saved and copied)
+    painter.drawImage(QPoint(0, 0), m_graph.image());
+    // The focus frame is drawn over the shown image only; the model's image (saved and copied)
     // never has it.
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
@@ -279,14 +213,9 @@ void PictureBox::leaveEvent(QEvent* event) {
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF user = toUser(event->position());
+    const QPointF user = m_graph.toUser(event->position());
     emit mouseMovedTo(float(user.x()), float(user.y()));
     QWidget::mouseMoveEvent(event);
-}
-
-void PictureBox::mousePressEvent(QMouseEvent* event) {
-    emit clicked();
-    QWidget::mousePressEvent(event);
 }
 
 } // namespace mirendo

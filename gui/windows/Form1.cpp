@@ -1,9 +1,8 @@
 #include "windows/Form1.h"
 
 #include "exchange/RequestFile.h"
-#include "plot/CurveTrust.h"
+#include "plot/DrawnCurve.h"
 #include "plot/Plot.h"
-#include "plot/Readout.h"
 #include "state/NumberText.h"
 #include "widgets/FileDrop.h"
 #include "widgets/FormLayout.h"
@@ -73,7 +72,7 @@ Form1::Form1(Module1& state, Calculation* calculation, QWidget* parent)
     m_command8 = c.get<QPushButton>("Command8");
     m_command7 = c.get<QPushButton>("Command7");
     m_command2 = c.get<QPushButton>("Command2");
-    m_graph = new GraphPanel(c, "Label27", "Label28", m_state, this);
+    m_graph = new GraphPanel(c, "Label27", "Label28", this);
     m_picture1 = m_graph->picture();
     decorate(c);
     wireControls();
@@ -187,7 +186,7 @@ void Form1::ResetMainWindow() {
     m_calculation->cancelResultRequest();
     emit inputDialogsResetRequested();
     m_list1->clear();
-    m_picture1->clear();
+    m_graph->graph().clear();
     m_option5->setChecked(true);
     enableAllScaleOptions();
     m_scaleOptions[0]->setChecked(true);
@@ -196,9 +195,7 @@ void Form1::ResetMainWindow() {
     clearRangeLabels();
     for (QLineEdit* box : m_settingBoxes)
         box->clear();
-    m_graph->clearReadout();
-    m_graph->setKeyboardReadout(false);
-    m_graph->clearTrust();
+    m_graph->clearCurve();
     showLimitCaptions();
     m_stepWanted.fill(false);
     m_pointsInUse = false;
@@ -207,14 +204,6 @@ void Form1::ResetMainWindow() {
     m_drawn.reset();
     m_state.GraphDrawn = 0;
     refreshSteps();
-}
-
-QImage Form1::graphImage() const {
-    return m_picture1->image();
-}
-
-GraphPicture Form1::graphPicture() const {
-    return m_picture1->picture();
 }
 
 void Form1::applyPublishedPoints(const PublishedPoints& points) {
@@ -293,20 +282,17 @@ void Form1::refreshSteps() {
     const bool drawnCurrent = allowed[kSaveData];
     if (!drawnCurrent && m_state.GraphDrawn != 0) {
         m_state.GraphDrawn = 0;
-        m_graph->clearReadout();
-        m_graph->setKeyboardReadout(false);
+        m_graph->setReadoutActive(false);
     } else if (drawnCurrent && m_state.GraphDrawn == 0) {
         m_state.GraphDrawn = 1;
-        m_graph->setKeyboardReadout(true);
+        m_graph->setReadoutActive(true);
     }
 }
 
 void Form1::forgetDrawnCurve() {
     m_drawn.reset();
     m_state.GraphDrawn = 0;
-    m_graph->clearReadout();
-    m_graph->setKeyboardReadout(false);
-    m_graph->clearTrust(); // it spoke of the curve just cleared
+    m_graph->clearCurve(); // the trust line spoke of the curve just cleared
 }
 
 std::optional<Form1::DrawnCalculation> Form1::drawnCalculation() const {
@@ -409,7 +395,7 @@ void Form1::Command3_Click() {
 void Form1::Command1_Click() {
     // A curve still awaited would land on the graph drawn now.
     m_calculation->cancelResultRequest();
-    m_picture1->clear();
+    m_graph->graph().clear();
     forgetDrawnCurve();
     // Whatever this plot ends in, the request file and any result belong to earlier inputs until
     // it has written a new request: the engine and curve steps wait for that.
@@ -432,7 +418,7 @@ void Form1::Command1_Click() {
         return;
     }
     const LimitTexts limits{texts[kXStartBox], texts[kXStopBox], texts[kYStartBox], texts[kYStopBox]};
-    const PointPlotOutcome outcome = PlotPointsForMode(m_state, *m_picture1, limits);
+    const PointPlotOutcome outcome = PlotPointsForMode(m_state, m_graph->graph(), limits);
     m_graph->setLimitTexts(
         {outcome.labels.xStart, outcome.labels.xStop, outcome.labels.yStart, outcome.labels.yStop});
     // The points stay plotted, so the user sees which one is meant; the engine step stays off.
@@ -540,12 +526,12 @@ void Form1::drawLoadedCurve(const exchange::LoadedResult& result) {
     }
     ApplyLoadedResult(m_state, result);
     LetPendingPaintsThrough();
-    m_picture1->setLineWidth(2);
-    PlotCurveForMode(m_state, *m_picture1);
-    m_picture1->setLineWidth(1);
-    m_graph->showTrust(AssessCurve(m_state));
+    GraphModel& graph = m_graph->graph();
+    graph.setLineWidth(2);
+    PlotCurveForMode(m_state, graph);
+    graph.setLineWidth(1);
+    m_graph->showCurve(DrawnCurveOf(m_state));
     m_state.GraphDrawn = 1;
-    m_graph->setKeyboardReadout(true);
     m_drawn = m_computing;
     m_drawnState = m_state;
     wantStep(kSaveData, true);
@@ -557,7 +543,8 @@ void Form1::Command6_Click() {
 }
 
 void Form1::Command8_Click() {
-    emit imageSaveRequested(QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")), graphPicture());
+    emit imageSaveRequested(QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")),
+                            m_graph->graph().picture());
 }
 
 void Form1::Command7_Click() {

@@ -9,7 +9,6 @@
 #include "state/Module1.h"
 #include "state/SettingTexts.h"
 
-#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -50,11 +49,6 @@ class Form1 : public QWidget {
 
     // Text5..Text10 as they stand (what the data save writes).
     SettingTexts settingTexts() const;
-    // The drawn graph of Picture1 (what the image save writes).
-    QImage graphImage() const;
-    // The drawn graph with its drawing, for the image save's vector format.
-    GraphPicture graphPicture() const;
-    PictureBox* picture1() const { return m_picture1; }
 
     // The shared state and setting texts of the drawn curve, as long as the window still shows
     // what it was computed for; nothing once points, scale mode or a setting box changed.

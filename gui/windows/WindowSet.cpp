@@ -43,7 +43,7 @@ Form1* WindowSet::form1() const {
 
 Form10* WindowSet::form10() const {
     if (!m_form10) {
-        m_form10 = std::make_unique<Form10>(m_state, form9());
+        m_form10 = std::make_unique<Form10>(m_state);
         wireFileInput();
     }
     return m_form10.get();
@@ -74,7 +74,7 @@ Form4* WindowSet::form4() const {
 
 Form6* WindowSet::form6() const {
     if (!m_form6) {
-        m_form6 = std::make_unique<Form6>(m_state, form5());
+        m_form6 = std::make_unique<Form6>(m_state);
         wireBrowser();
     }
     return m_form6.get();
@@ -94,15 +94,13 @@ void WindowSet::wireStartWindow() {
         form1()->ResetMainWindow();
         form1()->show();
         m_form2->hide();
-        if (m_form9)
-            m_form9->hide();
+        hideHelp();
     });
     connect(m_form2.get(), &Form2::browserRequested, this, [this] {
         form6()->prepare();
         form6()->show();
         m_form2->hide();
-        if (m_form9)
-            m_form9->hide();
+        hideHelp();
     });
     connect(m_form2.get(), &Form2::helpRequested, this, [this] { form9()->show(); });
     connect(m_form2.get(), &Form2::exitRequested, this, [this] {
@@ -128,8 +126,7 @@ void WindowSet::wireMainWindow() const {
     connect(main, &Form1::dataSaveRequested, this, [this](const QString& name) { form4()->openWith(name); });
     connect(main, &Form1::pointFileDropped, this,
             [this](const QString& path) { form10()->readDroppedFile(path); });
-    connect(main, &Form1::imageSaveRequested, this,
-            [this](const QString& name, const GraphPicture& picture) { form5()->open(name, picture); });
+    connect(main, &Form1::imageSaveRequested, this, &WindowSet::openImageSave);
 }
 
 void WindowSet::wireFileInput() const {
@@ -142,11 +139,19 @@ void WindowSet::wireFileInput() const {
     connect(input, &Form10::pointsPublished, this,
             [this](const PublishedPoints& points) { form1()->applyPublishedPoints(points); });
     connect(input, &Form10::readFailed, this, [this] { form1()->clearDataTable(); });
+    connect(input, &Form10::helpRequested, this, [this] {
+        form9()->show();
+        form9()->raise();
+        form9()->activateWindow();
+    });
+    // The help was asked for this input: it goes when the input ends.
     connect(input, &Form10::accepted, this, [this] {
+        hideHelp();
         form1()->enableSettingsOk();
         form1()->show();
     });
     connect(input, &Form10::cancelled, this, [this] {
+        hideHelp();
         form1()->withdrawPoints();
         form1()->clearDataTable();
         form1()->clearRangeLabels();
@@ -181,6 +186,16 @@ void WindowSet::wireDataSave() const {
 
 void WindowSet::wireBrowser() const {
     connect(m_form6.get(), &Form6::backToStart, this, [this] { m_form2->show(); });
+    connect(m_form6.get(), &Form6::imageSaveRequested, this, &WindowSet::openImageSave);
+}
+
+void WindowSet::openImageSave(const QString& proposedName, const GraphPicture& picture) const {
+    form5()->open(proposedName, picture);
+}
+
+void WindowSet::hideHelp() const {
+    if (m_form9)
+        m_form9->hide();
 }
 
 bool WindowSet::openFile(const QString& path) {

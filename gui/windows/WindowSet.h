@@ -21,6 +21,7 @@ class Form6;
 class Form9;
 class Form10;
 class Form11;
+struct GraphPicture;
 
 class WindowSet : public QObject {
     Q_OBJECT
@@ -63,6 +64,10 @@ class WindowSet : public QObject {
     void wireManualEntry() const;
     void wireDataSave() const;
     void wireBrowser() const;
+    // The data-format help hidden, if it was ever shown.
+    void hideHelp() const;
+    // Either graph window's "グラフ画像保存".
+    void openImageSave(const QString& proposedName, const GraphPicture& picture) const;
 
     Module1& m_state;
     Calculation* m_calculation = nullptr;

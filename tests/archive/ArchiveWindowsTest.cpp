@@ -8,8 +8,9 @@
 #include "archive/Form6.h"
 #include "plot/Plot.h"
 #include "plot/Readout.h"
-#include "plot/RecordingCanvas.h"
 #include "state/NumberText.h"
+#include "support/CanvasCalls.h"
+#include "support/GraphArea.h"
 #include "support/Handlers.h"
 #include "support/WindowTest.h"
 #include "widgets/FolderLists.h"
@@ -117,8 +118,7 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
         EXPECT_EQ(FileBytes(file).toStdString(), FormatArchive(main, calc.settings).bytes);
 
         Module1 shared = FreshState();
-        Form5 imageSave;
-        Form6 browser(shared, &imageSave);
+        Form6 browser(shared);
         browser.prepare();
         ASSERT_TRUE(browser.folderLists()->setPath(m_dir.path()));
         EXPECT_FALSE(control(browser, "Command1")->isEnabled());
@@ -135,8 +135,8 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
 
         // The browser's graph is exactly what the saved-data plot draws from the loaded state.
         PictureBox reference(QSize(609, 545));
-        const RangeLabels labels = PlotSavedForMode(shared, reference);
-        EXPECT_EQ(browser.graphImage(), reference.image());
+        const RangeLabels labels = PlotSavedForMode(shared, reference.graph());
+        EXPECT_EQ(testing::GraphImageOf(&browser), reference.graph().image());
         EXPECT_EQ(textOf(browser, "Label14").toStdString(), labels.xStart);
         EXPECT_EQ(textOf(browser, "Label15").toStdString(), labels.xStop);
         EXPECT_EQ(textOf(browser, "Label16").toStdString(), labels.yStart);
@@ -149,7 +149,7 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
         const AxisKinds axes = AxesOfScaleMode(calc.mode);
         const double ox = axes.x == AxisKind::Logarithmic ? std::log(LeadingNumber(calc.settings[0])) : 0.0;
         const double oy = axes.y == AxisKind::Logarithmic ? std::log(LeadingNumber(calc.settings[3])) : 0.0;
-        const auto curve = recording.callsOf(RecordingCanvas::Kind::LineTo);
+        const auto curve = testing::CallsOf(recording, RecordingCanvas::Kind::LineTo);
         ASSERT_EQ(static_cast<int>(curve.size()), main.SampleCount - 1);
         for (int j = 2; j <= main.SampleCount; ++j) {
             EXPECT_NEAR(curve[std::size_t(j - 2)].a, main.CurveX[j] - ox,
@@ -165,9 +165,10 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
         for (const auto& [x, y] : calc.points) {
             const double px = axes.x == AxisKind::Logarithmic ? std::log(x) - ox : x;
             const double py = axes.y == AxisKind::Logarithmic ? std::log(y) - oy : y;
-            const QPoint at = picture->toPixel(float(px), float(py)).toPoint();
-            if (browser.graphImage().rect().contains(at)) {
-                EXPECT_EQ(browser.graphImage().pixelColor(at), QColor(255, 0, 0)) << x << ", " << y;
+            const QPoint at = picture->graph().toPixel(float(px), float(py)).toPoint();
+            if (testing::GraphImageOf(&browser).rect().contains(at)) {
+                EXPECT_EQ(testing::GraphImageOf(&browser).pixelColor(at), QColor(255, 0, 0))
+                    << x << ", " << y;
             }
         }
 
@@ -355,8 +356,7 @@ TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
         WriteBytes(path(QString::fromLatin1(c.file)), c.bytes);
 
     Module1 shared = FreshState();
-    Form5 imageSave;
-    Form6 browser(shared, &imageSave);
+    Form6 browser(shared);
     browser.prepare();
     ASSERT_TRUE(browser.folderLists()->setPath(m_dir.path()));
     select(browser, QStringLiteral("good-Mi.csv"));
@@ -364,7 +364,7 @@ TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
     ASSERT_TRUE(noMessages());
     const std::string loadedBytes = FormatArchive(shared, calc.settings).bytes;
     const Module1 before = shared;
-    const QImage graph = browser.graphImage();
+    const QImage graph = testing::GraphImageOf(&browser);
     const QString xStartLabel = textOf(browser, "Label14");
 
     for (const Case& c : cases) {
@@ -384,7 +384,7 @@ TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
         EXPECT_EQ(shared.XPlotData, before.XPlotData);
         EXPECT_EQ(shared.CurveXMax, before.CurveXMax);
         EXPECT_EQ(shared.GraphDrawn, 1);
-        EXPECT_EQ(browser.graphImage(), graph);
+        EXPECT_EQ(testing::GraphImageOf(&browser), graph);
         EXPECT_EQ(textOf(browser, "Label14"), xStartLabel);
     }
 }
@@ -397,16 +397,21 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
     Module1 shared = FreshState();
     shared.GraphDrawn = 1; // a curve is still on the main window's graph
     Form5 imageSave;
-    Form6 browser(shared, &imageSave);
+    Form6 browser(shared);
+    QObject::connect(&browser, &Form6::imageSaveRequested, &imageSave,
+                     &Form5::open); // as the program wires it
     QSignalSpy back(&browser, &Form6::backToStart);
     browser.prepare();
+    browser.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&browser));
     ASSERT_TRUE(browser.folderLists()->setPath(m_dir.path()));
     auto* picture = browser.findChild<PictureBox*>(QStringLiteral("Picture1"));
     auto* text1 = browser.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    const QPoint leftEdge(0, picture->height() / 2);
 
     // Nothing drawn here yet: no readout over the empty graph, whatever the main window shows.
-    testing::InvokeHandler(&browser, "Picture1_MouseMove", 1.0f, 1.0f);
-    EXPECT_FALSE(picture->cursorLinesVisible());
+    testing::MoveMouse(picture, picture->rect().center());
+    EXPECT_FALSE(testing::CursorLinesVisible(picture));
 
     // No file selected.
     testing::InvokeHandler(&browser, "Command1_Click");
@@ -419,14 +424,14 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
 
     // Readout over the curve: the same texts as the shared readout code gives.
     const float inside = float(shared.CurveX[30] - std::log(shared.XStart));
-    const Readout expected = ComputeReadout(shared, inside);
+    const Readout expected = ComputeReadout(DrawnCurveOf(shared), inside);
     ASSERT_EQ(expected.action, Readout::Action::Show);
-    testing::InvokeHandler(&browser, "Picture1_MouseMove", inside, 0);
-    EXPECT_TRUE(picture->cursorLinesVisible());
+    testing::MoveMouseToAbscissa(picture, inside);
+    EXPECT_TRUE(testing::CursorLinesVisible(picture));
     EXPECT_EQ(textOf(browser, "Label7").toStdString(), expected.xText);
     EXPECT_EQ(textOf(browser, "Label8").toStdString(), expected.yText);
-    testing::InvokeHandler(&browser, "Picture1_MouseMove", -100.0f, 0);
-    EXPECT_FALSE(picture->cursorLinesVisible());
+    testing::MoveMouse(picture, leftEdge); // in the margin, left of the curve
+    EXPECT_FALSE(testing::CursorLinesVisible(picture));
     EXPECT_EQ(textOf(browser, "Label7"), QString());
 
     // Evaluation: the arrow needs a text; Enter refuses a box without a number instead of
@@ -473,7 +478,8 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
     EXPECT_EQ(textOf(browser, "Label17"), QStringLiteral("Y-Stop"));
     for (const char* disabled : {"Command1", "Command4", "Command8", "Text1"})
         EXPECT_FALSE(control(browser, disabled)->isEnabled()) << disabled;
-    EXPECT_EQ(browser.graphImage().pixelColor(300, 300), browser.graphImage().pixelColor(0, 0));
+    EXPECT_EQ(testing::GraphImageOf(&browser).pixelColor(300, 300),
+              testing::GraphImageOf(&browser).pixelColor(0, 0));
 
     // Back button and close both leave with GraphDrawn at 0.
     browser.show();
@@ -542,7 +548,8 @@ TEST_F(ArchiveWindows, GrabsTheWindowsWhenAsked) {
 
     Module1 shared = FreshState();
     Form5 imageSave;
-    Form6 browser(shared, &imageSave);
+    Form6 browser(shared);
+    QObject::connect(&browser, &Form6::imageSaveRequested, &imageSave, &Form5::open);
     browser.prepare();
     ASSERT_TRUE(browser.folderLists()->setPath(m_dir.path()));
     browser.show();
@@ -550,7 +557,7 @@ TEST_F(ArchiveWindows, GrabsTheWindowsWhenAsked) {
     testing::InvokeHandler(&browser, "Command1_Click");
     testing::InvokeHandler(&browser, "Command4_Click");
     const float x = float(shared.CurveX[70] - std::log(shared.XStart));
-    testing::InvokeHandler(&browser, "Picture1_MouseMove", x, 0);
+    testing::MoveMouseToAbscissa(browser.findChild<PictureBox*>(QStringLiteral("Picture1")), x);
     auto* text1 = browser.findChild<QLineEdit*>(QStringLiteral("Text1"));
     text1->setText(QStringLiteral("1234.5"));
     QTest::keyClick(text1, Qt::Key_Return);

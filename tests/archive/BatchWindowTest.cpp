@@ -7,7 +7,6 @@
 #include "archive/BatchEvaluation.h"
 #include "archive/BatchEvaluationWindow.h"
 #include "archive/BatchTableModel.h"
-#include "archive/Form5.h"
 #include "archive/Form6.h"
 #include "support/WindowTest.h"
 #include "widgets/FolderLists.h"
@@ -96,8 +95,7 @@ class BatchWindow : public testing::WindowTest {
     }
 
     Module1 m_state;
-    Form5 m_imageSave;
-    Form6 m_browser{m_state, &m_imageSave};
+    Form6 m_browser{m_state};
 };
 
 TEST_F(BatchWindow, EveryRowIsWhatTheSingleEvaluationShows) {

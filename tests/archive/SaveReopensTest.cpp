@@ -4,7 +4,7 @@
 #include "archive/ArchiveReader.h"
 #include "archive/ArchiveWriter.h"
 #include "plot/Plot.h"
-#include "plot/RecordingCanvas.h"
+#include "support/CanvasCalls.h"
 
 #include <gtest/gtest.h>
 
@@ -73,9 +73,10 @@ TEST(SaveReopens, EverySavedArchiveOpensAndDrawsInTheBrowser) {
         EXPECT_EQ(browser.ScaleMode, edit.mode);
         EXPECT_EQ(browser.XStartText, settings[0]);
         EXPECT_EQ(browser.YStepText, settings[5]);
-        EXPECT_EQ(canvas.callsOf(RecordingCanvas::Kind::Frame).size(), 1u);
-        EXPECT_EQ(int(canvas.callsOf(RecordingCanvas::Kind::LineTo).size()), browser.SampleCount - 1);
-        for (const RecordingCanvas::Call& call : canvas.callsOf(RecordingCanvas::Kind::LineTo))
+        EXPECT_EQ(testing::CallsOf(canvas, RecordingCanvas::Kind::Frame).size(), 1u);
+        EXPECT_EQ(int(testing::CallsOf(canvas, RecordingCanvas::Kind::LineTo).size()),
+                  browser.SampleCount - 1);
+        for (const RecordingCanvas::Call& call : testing::CallsOf(canvas, RecordingCanvas::Kind::LineTo))
             ASSERT_TRUE(std::isfinite(call.a) && std::isfinite(call.b));
     }
 }

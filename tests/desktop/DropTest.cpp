@@ -3,6 +3,7 @@
 #include "archive/ArchiveSamples.h"
 #include "input/Form3.h"
 #include "support/AppTest.h"
+#include "support/GraphArea.h"
 #include "widgets/FileDrop.h"
 #include "widgets/FolderLists.h"
 #include "widgets/PictureBox.h"
@@ -187,13 +188,13 @@ TEST_F(DropTest, BrowserOpensADroppedArchiveAsItsFileListAndRefusesABadOne) {
     EXPECT_EQ(m_state.GraphDrawn, 1);
     EXPECT_TRUE(control<QPushButton>(browser, "Command8")->isEnabled());
     EXPECT_EQ(control<QLabel>(browser, "Label15")->text(), QStringLiteral("1.0E+03"));
-    const QImage drawn = browser->graphImage();
+    const QImage drawn = testing::GraphImageOf(browser);
 
     dropFiles(browser, {"broken-Mi.csv"});
     EXPECT_TRUE(takeMessage().contains(QStringLiteral("このファイルは読み込めません")));
     EXPECT_EQ(m_state.ScaleMode, 3);
     EXPECT_EQ(m_state.FilePath, workPath("runs/run-Mi.csv").toStdString());
-    EXPECT_EQ(browser->graphImage(), drawn);
+    EXPECT_EQ(testing::GraphImageOf(browser), drawn);
 }
 
 // `Mirendo FILE`: a point file opens in the main window, an archive drawn in the browser; a file

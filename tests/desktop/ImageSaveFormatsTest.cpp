@@ -3,6 +3,7 @@
 // of the save hold for each of them.
 #include "archive/ArchiveSamples.h"
 #include "support/AppTest.h"
+#include "support/GraphArea.h"
 #include "widgets/FolderLists.h"
 
 #include <QComboBox>
@@ -58,7 +59,7 @@ class ImageSaveFormats : public AppTest {
 
 TEST_F(ImageSaveFormats, EveryFormatWritesTheShownGraph) {
     EXPECT_EQ(m_save->format(), ImageFormat::Bmp) << "BMP unless another is chosen";
-    const QImage shown = m_browser->graphImage();
+    const QImage shown = testing::GraphImageOf(m_browser);
     for (const FormatRow& row : kFormats) {
         SCOPED_TRACE(row.suffix);
         openSave(row, QStringLiteral("graph"));

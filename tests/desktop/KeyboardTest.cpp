@@ -249,7 +249,7 @@ TEST_F(Keyboard, WholeCalculationWithoutTheMouse) {
     ASSERT_TRUE(tabTo("Picture1"));
     for (Qt::Key k : {Qt::Key_Home, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_PageDown})
         key(k);
-    const Readout atSample = ComputeReadout(m_state, SampleAbscissa(m_state, 14));
+    const Readout atSample = ComputeReadout(DrawnCurveOf(m_state), SampleAbscissa(DrawnCurveOf(m_state), 14));
     ASSERT_EQ(atSample.sample, 14);
     EXPECT_EQ(control<QLabel>(main, "Label27")->text(), QString::fromStdString(atSample.xText));
     EXPECT_EQ(control<QLabel>(main, "Label28")->text(), QString::fromStdString(atSample.yText));

@@ -3,6 +3,7 @@
 #include "support/AppTest.h"
 
 #include "widgets/PictureBox.h"
+#include "support/GraphArea.h"
 
 #include <QAbstractButton>
 #include <QBuffer>
@@ -115,11 +116,11 @@ TEST_F(Scale, SavedGraphHasTheGraphsPixelSizeAtAnyScale) {
     ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isWaitingForResult(); }, 11000));
     ASSERT_EQ(m_state.GraphDrawn, 1);
 
-    const QImage graph = main->graphImage();
+    const QImage graph = testing::GraphImageOf(main);
     EXPECT_EQ(graph.size(), QSize(609, 545));
     EXPECT_DOUBLE_EQ(graph.devicePixelRatio(), 1.0);
     // The widget shows it at its logical size, enlarged on a scaled screen.
-    EXPECT_EQ(main->picture1()->size(), QSize(609, 545));
+    EXPECT_EQ(control<PictureBox>(main, "Picture1")->size(), QSize(609, 545));
 
     click(main, "Command8");
     control<QLineEdit>(m_windows->form5(), "Text1")->setText(QStringLiteral("graph"));

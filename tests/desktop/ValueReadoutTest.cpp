@@ -3,8 +3,8 @@
 #include "support/AppTest.h"
 
 #include "plot/Readout.h"
+#include "support/GraphArea.h"
 #include "support/Handlers.h"
-#include "widgets/PictureBox.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -68,12 +68,12 @@ class ValueReadout : public AppTest {
                 AccessibleText(picture, QAccessible::Name),
                 line1->geometry(),
                 line2->geometry(),
-                picture->cursorLinesVisible()};
+                testing::CursorLinesVisible(picture)};
     }
     // The mouse over `window`'s graph at the abscissa of sample k.
     void mouseAtSample(QWidget* window, int k) {
         auto* picture = control<PictureBox>(window, "Picture1");
-        const QPointF at = picture->toPixel(SampleAbscissa(m_state, k), 0);
+        const QPointF at = picture->graph().toPixel(SampleAbscissa(DrawnCurveOf(m_state), k), 0);
         QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
         QApplication::sendEvent(picture, &move);
@@ -95,7 +95,8 @@ class ValueReadout : public AppTest {
         key(Qt::Key_PageDown);
         const Shown byKeys = shown(window, xLabel, yLabel);
         EXPECT_TRUE(byKeys.linesVisible);
-        const Readout expected = ComputeReadout(m_state, SampleAbscissa(m_state, 14));
+        const Readout expected =
+            ComputeReadout(DrawnCurveOf(m_state), SampleAbscissa(DrawnCurveOf(m_state), 14));
         EXPECT_EQ(byKeys.x, QString::fromStdString(expected.xText));
         EXPECT_EQ(byKeys.y, QString::fromStdString(expected.yText));
         EXPECT_EQ(byKeys.graphName, QStringLiteral("X = %1, Y = %2").arg(byKeys.x, byKeys.y));
@@ -116,9 +117,11 @@ class ValueReadout : public AppTest {
         key(Qt::Key_Right);
         EXPECT_EQ(shown(window, xLabel, yLabel), mouse31) << "the keys go on from the mouse's sample";
         key(Qt::Key_End);
-        EXPECT_EQ(shown(window, xLabel, yLabel).x,
-                  QString::fromStdString(
-                      ComputeReadout(m_state, SampleAbscissa(m_state, m_state.SampleCount)).xText));
+        EXPECT_EQ(
+            shown(window, xLabel, yLabel).x,
+            QString::fromStdString(ComputeReadout(DrawnCurveOf(m_state),
+                                                  SampleAbscissa(DrawnCurveOf(m_state), m_state.SampleCount))
+                                       .xText));
     }
 };
 

@@ -283,6 +283,7 @@ class FileInput : public InputWindows {
         QObject::connect(&m_form, &Form10::readFailed, [&] { m_signals << "failed"; });
         QObject::connect(&m_form, &Form10::accepted, [&] { m_signals << "accepted"; });
         QObject::connect(&m_form, &Form10::cancelled, [&] { m_signals << "cancelled"; });
+        QObject::connect(&m_form, &Form10::helpRequested, [&] { m_signals << "help"; });
         QObject::connect(&m_form, &Form10::pointsPublished, [&](const PublishedPoints& p) {
             m_signals << "published";
             m_published = p;
@@ -300,8 +301,7 @@ class FileInput : public InputWindows {
         return texts;
     }
 
-    Form9 m_help{QString()};
-    Form10 m_form{m_state, &m_help};
+    Form10 m_form{m_state};
     QStringList m_signals;
     PublishedPoints m_published;
 };
@@ -401,11 +401,11 @@ TEST_F(FileInput, OkWithoutAFileOrWithAnEmptyFileIsRefused) {
 TEST_F(FileInput, CancelAndPrepare) {
     write("good.csv", "1,2\r\n3,4\r\n");
     clickFile("good.csv");
-    m_help.show();
+    child<QPushButton>(m_form, "Command3")->click(); // "データ書式"
+    EXPECT_EQ(m_signals.last(), "help");
     click(&m_form, "Command2");
     EXPECT_EQ(m_signals.last(), "cancelled");
     EXPECT_FALSE(m_form.isVisible());
-    EXPECT_FALSE(m_help.isVisible());
     EXPECT_EQ(m_state.PointCount, 2);
 
     m_form.prepare();

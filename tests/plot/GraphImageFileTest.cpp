@@ -1,8 +1,9 @@
 // A drawn graph written as SVG: the same drawing as vectors at the same size and place. (The
 // bitmaps and the replay of the display list are checked through the windows and the graph area.)
 #include "plot/GraphImageFile.h"
-#include "plot/ImageCanvas.h"
+#include "plot/GraphModel.h"
 #include "plot/Plot.h"
+#include "support/CanvasCalls.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -19,8 +20,9 @@ namespace {
 
 constexpr QSize kGraphSize(609, 545);
 
-// The browser's graph of a sine through five points, its points added, drawn the way a graph
-// area draws: on its image and into its display list, with a clear that the list starts over at.
+// The browser's graph of a sine through five points, its points added, drawn on a graph model as
+// a graph area draws: on its image and into its display list, with a clear that the list starts
+// over at.
 GraphPicture DrawnGraph() {
     Module1 s;
     s.ScaleMode = 1;
@@ -35,25 +37,13 @@ GraphPicture DrawnGraph() {
         s.CurveX[j] = 8.0 * (j - 1) / 199.0;
         s.CurveY[j] = std::sin(s.CurveX[j]);
     }
-    ImageCanvas image(kGraphSize);
-    RecordingCanvas list(kGraphSize.width(), kGraphSize.height());
-    const auto both = [&](auto draw) {
-        draw(static_cast<GraphCanvas&>(image));
-        draw(static_cast<GraphCanvas&>(list));
-    };
-    both([&](GraphCanvas& c) { PlotSavedForMode(s, c); }); // gone with the clear below
-    image.clear();
-    list.startOver();
-    list.clear();
-    both([&](GraphCanvas& c) {
-        PlotSavedForMode(s, c);
-        c.setLineWidth(10);
-        for (int i = 1; i <= s.PointCount; ++i)
-            c.dot(float(s.XPlotData[i]), float(s.YPlotData[i]), kPointRed);
-        c.setLineWidth(1);
-    });
-    image.finish();
-    return {image.image().copy(), list, Qt::white, Qt::black};
+    GraphModel graph(kGraphSize);
+    graph.setColours(Qt::white, Qt::black);
+    PlotSavedForMode(s, graph); // gone with the clear below
+    graph.clear();
+    PlotSavedForMode(s, graph);
+    PlotSavedPoints(s, graph);
+    return graph.picture();
 }
 
 QByteArray Written(const GraphPicture& picture, ImageFormat format) {
@@ -112,11 +102,12 @@ TEST(GraphImageFile, SvgDrawsTheSameGraphAsVectors) {
     // starting dot and the five points) a path. The plots draw no text.
     const RecordingCanvas& calls = picture.drawing;
     using Kind = RecordingCanvas::Kind;
-    EXPECT_EQ(elements[QStringLiteral("polyline")], int(calls.callsOf(Kind::Line).size()) + 1);
+    EXPECT_EQ(elements[QStringLiteral("polyline")], int(testing::CallsOf(calls, Kind::Line).size()) + 1);
     EXPECT_EQ(elements[QStringLiteral("path")],
-              int(calls.callsOf(Kind::Frame).size() + calls.callsOf(Kind::Dot).size()));
+              int(testing::CallsOf(calls, Kind::Frame).size() + testing::CallsOf(calls, Kind::Dot).size()));
     EXPECT_EQ(elements[QStringLiteral("text")], 0);
-    EXPECT_EQ(calls.callsOf(Kind::Frame).size(), 1u); // the graph before the clear is not in the list
+    EXPECT_EQ(testing::CallsOf(calls, Kind::Frame).size(),
+              1u); // the graph before the clear is not in the list
 
     // Drawn again at its size, the curve and the points cover the bitmap's places.
     QSvgRenderer renderer(svg);

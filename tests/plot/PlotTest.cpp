@@ -1,6 +1,6 @@
 #include "plot/Plot.h"
 #include "exchange/RequestFile.h"
-#include "plot/RecordingCanvas.h"
+#include "support/CanvasCalls.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +33,7 @@ void setY(Module1& s, double start, double stop, double step) {
 }
 
 RecordingCanvas::Call onlyCall(const RecordingCanvas& c, Kind kind) {
-    const auto calls = c.callsOf(kind);
+    const auto calls = testing::CallsOf(c, kind);
     EXPECT_EQ(calls.size(), 1u);
     return calls.empty() ? RecordingCanvas::Call{kind} : calls.front();
 }
@@ -152,8 +152,8 @@ TEST_F(PlotTest, LinearGridIsStartPlusKStepStrictlyBelowStop) {
         setY(s, c.start, c.stop, c.step);
         RecordingCanvas canvas;
         PlotPointsLinLin(s, canvas, {});
-        EXPECT_EQ(canvas.verticalLinesAt(kGridGrey), c.expected);
-        EXPECT_EQ(canvas.horizontalLinesAt(kGridGrey), c.expected);
+        EXPECT_EQ(testing::VerticalLinesAt(canvas, kGridGrey), c.expected);
+        EXPECT_EQ(testing::HorizontalLinesAt(canvas, kGridGrey), c.expected);
     }
 }
 
@@ -165,7 +165,7 @@ TEST_F(PlotTest, GridLinesSpanTheOtherAxisAndComeBeforeTheFrame) {
     PlotPointsLinLog(s, canvas, {"", "", "1.0E+00", "1.0E+03"});
     const float h = float(3 * kLn10);
     bool seenHorizontal = false;
-    for (const auto& call : canvas.callsOf(Kind::Line)) {
+    for (const auto& call : testing::CallsOf(canvas, Kind::Line)) {
         EXPECT_EQ(call.width, 1);
         EXPECT_EQ(call.colour, kGridGrey);
         if (call.a == call.c) {
@@ -186,7 +186,7 @@ TEST_F(PlotTest, GridLinesSpanTheOtherAxisAndComeBeforeTheFrame) {
     EXPECT_FLOAT_EQ(frame.c, 200);
     EXPECT_FLOAT_EQ(frame.d, h);
     EXPECT_EQ(canvas.calls().back().kind, Kind::LineWidth);
-    EXPECT_EQ(canvas.lineWidth(), 1);
+    EXPECT_EQ(testing::LineWidthInForce(canvas), 1);
 }
 
 TEST_F(PlotTest, LogGridDrawsDecadesPlusTheExtraOneOnTheFrame) {
@@ -208,10 +208,10 @@ TEST_F(PlotTest, LogGridDrawsDecadesPlusTheExtraOneOnTheFrame) {
         setY(s, 1, 10, 10);
         RecordingCanvas onX;
         PlotPointsLogLog(s, onX, {c.start, c.stop, "1.0E00", "1.0E+01"});
-        EXPECT_EQ(onX.verticalLinesAt(kGridGrey), logPositions(c.decades));
+        EXPECT_EQ(testing::VerticalLinesAt(onX, kGridGrey), logPositions(c.decades));
         RecordingCanvas onY;
         PlotPointsLogLog(s, onY, {"1.0E00", "1.0E+01", c.start, c.stop});
-        EXPECT_EQ(onY.horizontalLinesAt(kGridGrey), logPositions(c.decades));
+        EXPECT_EQ(testing::HorizontalLinesAt(onY, kGridGrey), logPositions(c.decades));
     }
 }
 
@@ -243,7 +243,7 @@ TEST_F(PlotTest, PointsAreRedDotsOfWidthTenInPlotSpace) {
         SCOPED_TRACE(c.name);
         RecordingCanvas canvas;
         c.plot(s, canvas, texts);
-        const auto dots = canvas.callsOf(Kind::Dot);
+        const auto dots = testing::CallsOf(canvas, Kind::Dot);
         ASSERT_EQ(dots.size(), 3u);
         for (int i = 1; i <= 3; ++i) {
             const auto& d = dots[i - 1];
@@ -252,7 +252,7 @@ TEST_F(PlotTest, PointsAreRedDotsOfWidthTenInPlotSpace) {
             EXPECT_FLOAT_EQ(d.a, float(c.logX ? std::log(xs[i]) - std::log(0.1) : xs[i]));
             EXPECT_FLOAT_EQ(d.b, float(c.logY ? std::log(ys[i]) - std::log(1.0) : ys[i]));
         }
-        EXPECT_EQ(canvas.lineWidth(), 1);
+        EXPECT_EQ(testing::LineWidthInForce(canvas), 1);
     }
 }
 
@@ -371,7 +371,7 @@ TEST_F(PlotTest, DenseOrBrokenGridsStayBounded) {
         const auto t0 = std::chrono::steady_clock::now();
         PlotPointsLinLin(s, canvas, {});
         EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(1));
-        const auto lines = canvas.verticalLinesAt(kGridGrey);
+        const auto lines = testing::VerticalLinesAt(canvas, kGridGrey);
         EXPECT_LE(lines.size(), c.maxLines);
         for (float x : lines)
             EXPECT_LE(x, float(c.stop));
@@ -406,7 +406,7 @@ TEST_F(PlotTest, DenseOrBrokenGridsStayBounded) {
         const auto t0 = std::chrono::steady_clock::now();
         PlotPointsLogLog(s, canvas, c.texts);
         EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(1));
-        EXPECT_LE(canvas.verticalLinesAt(kGridGrey).size(), c.maxLines);
+        EXPECT_LE(testing::VerticalLinesAt(canvas, kGridGrey).size(), c.maxLines);
     }
 }
 
@@ -442,11 +442,11 @@ TEST(PlotCurve, PolylineFromADotThroughEverySample) {
         EXPECT_EQ(dot.width, 2);
         EXPECT_FLOAT_EQ(dot.a, float(s.CurveX[1] - c.ox));
         EXPECT_FLOAT_EQ(dot.b, float(s.CurveY[1] - c.oy));
-        const auto segments = canvas.callsOf(Kind::LineTo);
+        const auto segments = testing::CallsOf(canvas, Kind::LineTo);
         ASSERT_EQ(segments.size(), 99u);
         EXPECT_FLOAT_EQ(segments.back().a, float(s.CurveX[100] - c.ox));
         EXPECT_FLOAT_EQ(segments.back().b, float(s.CurveY[100] - c.oy));
-        EXPECT_EQ(canvas.callsOf(Kind::Scale).size(), 0u) << "draws into the point plot's scale";
+        EXPECT_EQ(testing::CallsOf(canvas, Kind::Scale).size(), 0u) << "draws into the point plot's scale";
     }
 }
 
@@ -465,8 +465,8 @@ TEST(PlotCurve, FewSamplesGiveOnlyTheDotAndBadCountsAreClamped) {
         s.CurveY[1] = 2.5;
         RecordingCanvas canvas;
         PlotCurveForMode(s, canvas);
-        EXPECT_EQ(canvas.callsOf(Kind::Dot).size(), 1u);
-        EXPECT_EQ(canvas.callsOf(Kind::LineTo).size(), c.segments);
+        EXPECT_EQ(testing::CallsOf(canvas, Kind::Dot).size(), 1u);
+        EXPECT_EQ(testing::CallsOf(canvas, Kind::LineTo).size(), c.segments);
     }
 }
 
@@ -508,7 +508,7 @@ TEST(PlotSaved, LogLogGraphAndTheShiftedFirstSample) {
     const float w = float(5 * kLn10);
     const auto scale = onlyCall(canvas, Kind::Scale);
     EXPECT_FLOAT_EQ(scale.c, float(1.1 * 5 * kLn10));
-    EXPECT_EQ(canvas.verticalLinesAt(kGridGrey), logPositions(6));
+    EXPECT_EQ(testing::VerticalLinesAt(canvas, kGridGrey), logPositions(6));
     const auto frame = onlyCall(canvas, Kind::Frame);
     EXPECT_FLOAT_EQ(frame.c, w);
     const auto dot = onlyCall(canvas, Kind::Dot);
@@ -516,8 +516,8 @@ TEST(PlotSaved, LogLogGraphAndTheShiftedFirstSample) {
     EXPECT_NEAR(dot.b, 4.60517, 1e-5);
     EXPECT_EQ(dot.width, 2);
     EXPECT_EQ(dot.colour, kCurveBlue);
-    ASSERT_EQ(canvas.callsOf(Kind::LineTo).size(), 1u);
-    EXPECT_EQ(canvas.lineWidth(), 2) << "left at 2 for the browser's point button";
+    ASSERT_EQ(testing::CallsOf(canvas, Kind::LineTo).size(), 1u);
+    EXPECT_EQ(testing::LineWidthInForce(canvas), 2) << "left at 2 for the browser's point button";
 }
 
 TEST(PlotSaved, WidthSequenceAndNoPointsNoRequest) {
@@ -532,13 +532,33 @@ TEST(PlotSaved, WidthSequenceAndNoPointsNoRequest) {
     EXPECT_EQ(labels.yStart, "-100");
     EXPECT_EQ(labels.yStop, "1.5E+02");
     std::vector<int> widths;
-    for (const auto& call : canvas.callsOf(Kind::LineWidth))
+    for (const auto& call : testing::CallsOf(canvas, Kind::LineWidth))
         widths.push_back(call.width);
     EXPECT_EQ(widths, (std::vector<int>{1, 2, 1, 2}));
-    EXPECT_EQ(canvas.verticalLinesAt(kGridGrey), floats({1, 2, 3, 4, 5, 6, 7, 8, 9}));
-    EXPECT_EQ(canvas.horizontalLinesAt(kGridGrey), floats({-50, 0, 50, 100}));
-    for (const auto& d : canvas.callsOf(Kind::Dot))
+    EXPECT_EQ(testing::VerticalLinesAt(canvas, kGridGrey), floats({1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(testing::HorizontalLinesAt(canvas, kGridGrey), floats({-50, 0, 50, 100}));
+    for (const auto& d : testing::CallsOf(canvas, Kind::Dot))
         EXPECT_EQ(d.colour, kCurveBlue);
+}
+
+TEST(PlotSaved, PointsAtTheirStoredPlotPositions) {
+    Module1 s = savedState(4);
+    s.PointCount = 2; // already in plot space: no logarithm, no shift
+    s.XPlotData[1] = 0.5, s.YPlotData[1] = -1;
+    s.XPlotData[2] = 3, s.YPlotData[2] = 4;
+    RecordingCanvas canvas;
+    PlotSavedPoints(s, canvas);
+    const auto& calls = canvas.calls();
+    ASSERT_EQ(calls.size(), 4u);
+    EXPECT_EQ(calls[0].kind, Kind::LineWidth);
+    EXPECT_EQ(calls[0].width, 10);
+    for (int i : {1, 2}) {
+        EXPECT_EQ(calls[std::size_t(i)].kind, Kind::Dot);
+        EXPECT_EQ(calls[std::size_t(i)].a, float(s.XPlotData[i]));
+        EXPECT_EQ(calls[std::size_t(i)].b, float(s.YPlotData[i]));
+        EXPECT_EQ(calls[std::size_t(i)].colour, kPointRed);
+    }
+    EXPECT_EQ(testing::LineWidthInForce(canvas), 1);
 }
 
 TEST(PlotSaved, EmptyOrNonPositiveStepLeavesOnlyTheFrame) {
@@ -549,9 +569,9 @@ TEST(PlotSaved, EmptyOrNonPositiveStepLeavesOnlyTheFrame) {
         setX(s, 0, 10, step);
         RecordingCanvas canvas;
         PlotSavedLinLog(s, canvas);
-        EXPECT_TRUE(canvas.verticalLinesAt(kGridGrey).empty());
-        EXPECT_EQ(canvas.horizontalLinesAt(kGridGrey).size(), 60u);
-        EXPECT_EQ(canvas.callsOf(Kind::Frame).size(), 1u);
+        EXPECT_TRUE(testing::VerticalLinesAt(canvas, kGridGrey).empty());
+        EXPECT_EQ(testing::HorizontalLinesAt(canvas, kGridGrey).size(), 60u);
+        EXPECT_EQ(testing::CallsOf(canvas, Kind::Frame).size(), 1u);
     }
 }
 

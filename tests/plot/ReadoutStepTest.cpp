@@ -14,7 +14,6 @@ using Step = ReadoutStep;
 Module1 sampled(int mode, int n, double from, double to, double xStart = 1.0, double yStart = 1.0) {
     Module1 s;
     s.ScaleMode = mode;
-    s.GraphDrawn = 1;
     s.XStart = xStart;
     s.YStart = yStart;
     const AxisKinds axes = AxesOfScaleMode(mode);
@@ -44,13 +43,14 @@ TEST(ReadoutStep, EverySampleReadsAsTheMouseAtItsAbscissa) {
     };
     for (const auto& c : curves) {
         SCOPED_TRACE(c.name);
+        const DrawnCurve curve = DrawnCurveOf(c.s);
         for (int k = 1; k <= c.s.SampleCount; ++k) {
-            const float x = SampleAbscissa(c.s, k);
-            const Readout mouse = ComputeReadout(c.s, x);
+            const float x = SampleAbscissa(curve, k);
+            const Readout mouse = ComputeReadout(curve, x);
             ASSERT_EQ(mouse.action, Readout::Action::Show) << k;
             ASSERT_EQ(mouse.sample, k);
             // Walking there by keys from the neighbour shows the same thing.
-            const Readout key = ReadoutForStep(c.s, k - 1, Step::Next);
+            const Readout key = ReadoutForStep(curve, k - 1, Step::Next);
             ASSERT_EQ(key.sample, k);
             EXPECT_EQ(key.verticalX, mouse.verticalX);
             EXPECT_EQ(key.horizontalY, mouse.horizontalY);
@@ -85,26 +85,26 @@ TEST(ReadoutStep, KeysMoveWithinTheSamples) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(SteppedSample(s, c.current, c.step), c.expected);
-        EXPECT_EQ(ReadoutForStep(s, c.current, c.step).sample, c.expected);
+        EXPECT_EQ(SteppedSample(DrawnCurveOf(s), c.current, c.step), c.expected);
+        EXPECT_EQ(ReadoutForStep(DrawnCurveOf(s), c.current, c.step).sample, c.expected);
     }
-    EXPECT_EQ(SteppedSample(Module1{}, 0, Step::Next), 0) << "no samples";
+    EXPECT_EQ(SteppedSample(DrawnCurveOf(Module1{}), 0, Step::Next), 0) << "no samples";
 }
 
 TEST(ReadoutStep, SamplesSharingAnAbscissaShowAsTheLaterOne) {
     Module1 s = sampled(1, 5, 1, 5);
     s.CurveX[3] = std::nextafter(s.CurveX[2], 3.0); // the same single-precision position as 2
-    EXPECT_EQ(ReadoutForStep(s, 1, Step::Next).sample, 3) << "the mouse there shows sample 3";
-    EXPECT_EQ(ReadoutForStep(s, 3, Step::Previous).sample, 1) << "a step back moves";
+    EXPECT_EQ(ReadoutForStep(DrawnCurveOf(s), 1, Step::Next).sample, 3) << "the mouse there shows sample 3";
+    EXPECT_EQ(ReadoutForStep(DrawnCurveOf(s), 3, Step::Previous).sample, 1) << "a step back moves";
 }
 
 TEST(ReadoutStep, NoPositionWithoutASample) {
     Module1 s = sampled(3, 5, 1, 5, 0.1);
-    EXPECT_TRUE(std::isnan(SampleAbscissa(s, 0)));
-    EXPECT_TRUE(std::isnan(SampleAbscissa(s, 6)));
+    EXPECT_TRUE(std::isnan(SampleAbscissa(DrawnCurveOf(s), 0)));
+    EXPECT_TRUE(std::isnan(SampleAbscissa(DrawnCurveOf(s), 6)));
     s.XStart = 0; // no logarithm of the axis start
-    EXPECT_TRUE(std::isnan(SampleAbscissa(s, 2)));
-    EXPECT_EQ(ReadoutForStep(s, 0, Step::Next).action, Readout::Action::Nothing);
+    EXPECT_TRUE(std::isnan(SampleAbscissa(DrawnCurveOf(s), 2)));
+    EXPECT_EQ(ReadoutForStep(DrawnCurveOf(s), 0, Step::Next).action, Readout::Action::Nothing);
 }
 
 } // namespace

@@ -14,7 +14,6 @@ using Action = Readout::Action;
 Module1 curve(int mode, std::initializer_list<double> ys) {
     Module1 s;
     s.ScaleMode = mode;
-    s.GraphDrawn = 1;
     s.XStart = 1;
     s.YStart = 1;
     int j = 0;
@@ -49,7 +48,7 @@ TEST(Readout, PicksTheSampleAtOrLeftOfTheMouse) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const Readout r = ComputeReadout(s, c.mouse);
+        const Readout r = ComputeReadout(DrawnCurveOf(s), c.mouse);
         EXPECT_EQ(r.action, c.action);
         if (c.action != Action::Show) {
             EXPECT_TRUE(r.xText.empty());
@@ -62,28 +61,22 @@ TEST(Readout, PicksTheSampleAtOrLeftOfTheMouse) {
     }
 }
 
-TEST(Readout, NothingWhileNoCurveIsDrawn) {
-    Module1 s = curve(1, {1, 2, 3});
-    s.GraphDrawn = 0;
-    EXPECT_EQ(ComputeReadout(s, 2).action, Action::Nothing);
-}
-
 TEST(Readout, SearchStopsAtTheSamplesInUse) {
     // Stale entries beyond SampleCount (an earlier, longer result) and a stale maximum.
     Module1 s = curve(1, {1, 2, 3, 4});
     s.CurveX[5] = 4.5;
     s.CurveY[5] = 999;
     s.CurveXMax = 6;
-    const Readout r = ComputeReadout(s, 5.0f);
+    const Readout r = ComputeReadout(DrawnCurveOf(s), 5.0f);
     EXPECT_EQ(r.action, Action::Show);
     EXPECT_EQ(r.sample, 4);
     EXPECT_EQ(r.yText, "4.000");
 
     s.SampleCount = 0;
-    EXPECT_EQ(ComputeReadout(s, 1.0f).action, Action::Hide);
+    EXPECT_EQ(ComputeReadout(DrawnCurveOf(s), 1.0f).action, Action::Hide);
     s.SampleCount = 5000; // clamped to the capacity, never read beyond it
     s.CurveXMax = 1e9;
-    EXPECT_EQ(ComputeReadout(s, 1e8f).sample, Module1::kMaxSamples);
+    EXPECT_EQ(ComputeReadout(DrawnCurveOf(s), 1e8f).sample, Module1::kMaxSamples);
 }
 
 TEST(Readout, TextsFollowTheAxisKind) {
@@ -105,7 +98,6 @@ TEST(Readout, TextsFollowTheAxisKind) {
         SCOPED_TRACE(c.name);
         Module1 s;
         s.ScaleMode = c.mode;
-        s.GraphDrawn = 1;
         s.XStart = 0.1;
         s.YStart = 0.01;
         s.SampleCount = 1;
@@ -116,7 +108,7 @@ TEST(Readout, TextsFollowTheAxisKind) {
         const bool logX = c.mode >= 3;
         const bool logY = c.mode == 2 || c.mode == 4;
         const float mouse = float(logX ? c.x - std::log(0.1) : c.x);
-        const Readout r = ComputeReadout(s, mouse);
+        const Readout r = ComputeReadout(DrawnCurveOf(s), mouse);
         ASSERT_EQ(r.action, Action::Show);
         EXPECT_EQ(r.xText, c.xText);
         EXPECT_EQ(r.yText, c.yText);
@@ -132,12 +124,12 @@ TEST(Readout, LogLinearExampleFromTheFirstSample) {
         s.CurveX[j] = std::log(0.5 * j);
     s.CurveXMin = s.CurveX[1];
     s.CurveXMax = s.CurveX[3];
-    const Readout r = ComputeReadout(s, float(std::log(5.0)));
+    const Readout r = ComputeReadout(DrawnCurveOf(s), float(std::log(5.0)));
     ASSERT_EQ(r.action, Action::Show);
     EXPECT_EQ(r.sample, 1);
     EXPECT_EQ(r.xText, "5.000E-01");
     // Left of ln 5 in plot space is outside the curve.
-    EXPECT_EQ(ComputeReadout(s, float(std::log(4.9))).action, Action::Hide);
+    EXPECT_EQ(ComputeReadout(DrawnCurveOf(s), float(std::log(4.9))).action, Action::Hide);
 }
 
 TEST(Readout, NoPositionsWithoutALogarithmicStart) {
@@ -150,13 +142,13 @@ TEST(Readout, NoPositionsWithoutALogarithmicStart) {
         Module1 s = curve(c.mode, {1, 2, 3});
         s.XStart = c.xStart;
         s.YStart = c.yStart;
-        EXPECT_EQ(ComputeReadout(s, 1.5f).action, Action::Nothing);
+        EXPECT_EQ(ComputeReadout(DrawnCurveOf(s), 1.5f).action, Action::Nothing);
     }
     // A linear axis does not care about its start.
     Module1 s = curve(1, {1, 2, 3});
     s.XStart = -5;
     s.YStart = 0;
-    EXPECT_EQ(ComputeReadout(s, 1.5f).action, Action::Show);
+    EXPECT_EQ(ComputeReadout(DrawnCurveOf(s), 1.5f).action, Action::Show);
 }
 
 } // namespace

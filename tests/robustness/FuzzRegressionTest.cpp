@@ -84,7 +84,7 @@ TEST(FuzzRegression, ReadoutOfALogSpaceValueBeyondTheDoubleRangeShowsANumber) {
         s.CurveX[1] = s.CurveXMin = s.CurveXMax = row.x;
         s.CurveY[1] = row.y;
         s.GraphDrawn = 1;
-        const Readout r = ComputeReadout(s, static_cast<float>(row.x)); // start 1: no offset
+        const Readout r = ComputeReadout(DrawnCurveOf(s), static_cast<float>(row.x)); // start 1: no offset
         ASSERT_EQ(r.action, Readout::Action::Show) << row.name;
         EXPECT_EQ(r.xText.find("Inf"), std::string::npos) << row.name << ": " << r.xText;
         EXPECT_EQ(r.yText.find("Inf"), std::string::npos) << row.name << ": " << r.yText;

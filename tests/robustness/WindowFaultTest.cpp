@@ -4,8 +4,8 @@
 #include "archive/Form5.h"
 #include "archive/Form6.h"
 #include "support/AppTest.h"
+#include "support/GraphArea.h"
 #include "widgets/FolderLists.h"
-#include "widgets/PictureBox.h"
 
 #include <QImage>
 
@@ -136,7 +136,7 @@ TEST_F(WindowFaults, ResultFileReplacedBeforeTheCurveStepIsRefused) {
     good.close();
 
     const Module1 before = m_state;
-    const QImage graph = control<PictureBox>(main(), "Picture1")->image();
+    const QImage graph = testing::GraphImageOf(main());
     for (Case c : cases) {
         SCOPED_TRACE(c.name);
         if (!c.replace) {
@@ -152,7 +152,7 @@ TEST_F(WindowFaults, ResultFileReplacedBeforeTheCurveStepIsRefused) {
         EXPECT_EQ(m_state.CurveY, before.CurveY);
         EXPECT_EQ(m_state.Coef, before.Coef);
         EXPECT_EQ(m_state.XStart, before.XStart);
-        EXPECT_EQ(control<PictureBox>(main(), "Picture1")->image(), graph);
+        EXPECT_EQ(testing::GraphImageOf(main()), graph);
         EXPECT_TRUE(control<QWidget>(main(), "Command5")->isEnabled());
         QDir().rmdir(resultPath);
     }
@@ -290,7 +290,7 @@ TEST_F(WindowFaults, ArchiveFolderRemovedBetweenListingAndLoading) {
     ASSERT_TRUE(browser->folderLists()->setPath(folder));
     clickListItem(browser, "File1", QStringLiteral("run1-Mi.csv"));
     const Module1 before = m_state;
-    const QImage emptyGraph = browser->graphImage();
+    const QImage emptyGraph = testing::GraphImageOf(browser);
 
     ASSERT_TRUE(QDir(folder).removeRecursively());
     click(browser, "Command1");
@@ -298,7 +298,7 @@ TEST_F(WindowFaults, ArchiveFolderRemovedBetweenListingAndLoading) {
     EXPECT_TRUE(message.contains(QStringLiteral("読み込めません"))) << message.toStdString();
     EXPECT_EQ(m_state.FilePath, before.FilePath);
     EXPECT_EQ(m_state.CurveY, before.CurveY);
-    EXPECT_EQ(browser->graphImage(), emptyGraph);
+    EXPECT_EQ(testing::GraphImageOf(browser), emptyGraph);
     EXPECT_FALSE(control<QWidget>(browser, "Command8")->isEnabled());
 
     // The browser still works: back to the start window and in again.

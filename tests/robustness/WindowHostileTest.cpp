@@ -5,6 +5,7 @@
 #include "input/Form11.h"
 #include "input/Form3.h"
 #include "support/AppTest.h"
+#include "support/GraphArea.h"
 #include "widgets/FolderLists.h"
 #include "widgets/PictureBox.h"
 
@@ -383,7 +384,8 @@ TEST_F(HostileWindows, ReadoutOfACurveOvershootingTheDoubleRange) {
         << "the curve does not overshoot; the case tests nothing";
     sweep(control<PictureBox>(main(), "Picture1"));
     for (int k = 0; k <= 200; ++k) {
-        emit control<PictureBox>(main(), "Picture1")->mouseMovedTo(static_cast<float>(1 + 9.0 * k / 200), 0);
+        testing::MoveMouseToAbscissa(control<PictureBox>(main(), "Picture1"),
+                                     static_cast<float>(1 + 9.0 * k / 200));
         EXPECT_FALSE(ShowsNonFinite(textOf(main(), "Label28"))) << textOf(main(), "Label28").toStdString();
     }
 }

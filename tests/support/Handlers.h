@@ -1,8 +1,8 @@
 #pragma once
 // The windows' control handlers are private slots; a test that plays a handler without its
-// control (a file clicked that has gone meanwhile, a mouse position outside the graph) calls it
-// by name through the meta-object system, as the windows' own connections reach it. A name that
-// is no handler stops the program: the test is wrong, not the window.
+// control (a file clicked that has gone meanwhile, say) calls it by name through the meta-object
+// system, as the windows' own connections reach it. A name that is no handler stops the program:
+// the test is wrong, not the window.
 #include <QMetaObject>
 #include <QObject>
 #include <QString>
@@ -27,11 +27,6 @@ inline void InvokeHandler(QObject* window, const char* handler, const QString& t
 inline void InvokeHandler(QObject* window, const char* handler, int value) {
     detail::Require(QMetaObject::invokeMethod(window, handler, Qt::DirectConnection, Q_ARG(int, value)),
                     handler);
-}
-inline void InvokeHandler(QObject* window, const char* handler, float x, float y) {
-    detail::Require(
-        QMetaObject::invokeMethod(window, handler, Qt::DirectConnection, Q_ARG(float, x), Q_ARG(float, y)),
-        handler);
 }
 
 } // namespace mirendo::testing

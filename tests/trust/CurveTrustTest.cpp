@@ -134,7 +134,7 @@ TEST_F(CurveTrustTest, ExampleFilesOvershootAndAdvice) {
         const std::string name = std::string(c.file) + " mode " + std::to_string(c.mode);
         const Module1 loaded = EngineCurve(c.mode, Example(c.file));
         for (const Module1& state : {loaded, ThroughArchive(loaded)}) {
-            const CurveTrust trust = AssessCurve(state);
+            const CurveTrust trust = AssessCurve(DrawnCurveOf(state));
             ASSERT_TRUE(trust.assessed) << name;
             EXPECT_EQ(trust.overshootPercent, c.percent) << name;
             EXPECT_LT(trust.errorFigure, 3e-5) << name;
@@ -144,9 +144,10 @@ TEST_F(CurveTrustTest, ExampleFilesOvershootAndAdvice) {
             EXPECT_EQ(trust.calmerPercent, c.calmerPercent) << name;
         }
     }
-    EXPECT_EQ(AssessCurve(EngineCurve(1, Example("ex_runge.csv"))).text,
+    EXPECT_EQ(AssessCurve(DrawnCurveOf(EngineCurve(1, Example("ex_runge.csv")))).text,
               "単精度誤差 8.5E-07・はみ出し 41%（振動に注意： Linear - Log ならはみ出し 7%）");
-    EXPECT_EQ(AssessCurve(EngineCurve(1, Example("ex_linear.csv"))).text, "単精度誤差 2.9E-07・はみ出し 5%");
+    EXPECT_EQ(AssessCurve(DrawnCurveOf(EngineCurve(1, Example("ex_linear.csv")))).text,
+              "単精度誤差 2.9E-07・はみ出し 5%");
 }
 
 // Ten points of sin X: well conditioned near zero; near 1E+05 single precision holds the
@@ -166,7 +167,7 @@ TEST_F(CurveTrustTest, SinglePrecisionErrorOfSinX) {
             points.push_back({c.firstX + i, std::sin(c.firstX + i)});
         const Module1 loaded = EngineCurve(1, points);
         for (const Module1& state : {loaded, ThroughArchive(loaded)}) {
-            const CurveTrust trust = AssessCurve(state);
+            const CurveTrust trust = AssessCurve(DrawnCurveOf(state));
             EXPECT_GT(trust.errorFigure, c.low) << c.firstX;
             EXPECT_LT(trust.errorFigure, c.high) << c.firstX;
             EXPECT_EQ(trust.errorRed, c.red) << c.firstX;
@@ -247,7 +248,7 @@ TEST_F(CurveTrustTest, FlatZeroAndUnassessableCurves) {
     noSamples.ScaleMode = 1;
     noSamples.PointCount = 2;
     noSamples.ResultX[2] = 1;
-    EXPECT_FALSE(AssessCurve(noSamples).assessed);
+    EXPECT_FALSE(AssessCurve(DrawnCurveOf(noSamples)).assessed);
 }
 
 } // namespace

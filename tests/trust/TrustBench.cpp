@@ -45,7 +45,7 @@ void BM_AssessCurve(benchmark::State& state) {
     const Module1 loaded = RungeLikeResult(static_cast<int>(state.range(0)));
     CurveTrust trust;
     for (auto _ : state) {
-        trust = AssessCurve(loaded);
+        trust = AssessCurve(DrawnCurveOf(loaded));
         benchmark::DoNotOptimize(trust);
     }
     state.counters["red"] = trust.red;

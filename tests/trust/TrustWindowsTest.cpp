@@ -4,13 +4,14 @@
 #include "support/AppTest.h"
 
 #include "state/NumberText.h"
+#include "support/GraphArea.h"
 #include "support/Handlers.h"
 #include "widgets/GraphPanel.h"
-#include "widgets/PictureBox.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
@@ -125,8 +126,15 @@ TEST_F(TrustWindows, CurveStepAndBrowserShowHowFarTheCurveCanBeTrusted) {
             shoot(browser(), QStringLiteral("Form6-calm"));
         }
         // The saved graph images are Picture1's: the line lies outside them.
-        EXPECT_EQ(main()->graphImage(), control<PictureBox>(main(), "Picture1")->image());
-        EXPECT_EQ(browser()->graphImage(), control<PictureBox>(browser(), "Picture1")->image());
+        QSignalSpy mainSave(main(), &Form1::imageSaveRequested);
+        QSignalSpy browserSave(browser(), &Form6::imageSaveRequested);
+        control<QPushButton>(main(), "Command8")->click(); // the main window is hidden meanwhile
+        click(browser(), "Command8");
+        ASSERT_EQ(mainSave.count(), 1);
+        ASSERT_EQ(browserSave.count(), 1);
+        EXPECT_EQ(mainSave.at(0).at(1).value<GraphPicture>().image, testing::GraphImageOf(main()));
+        EXPECT_EQ(browserSave.at(0).at(1).value<GraphPicture>().image, testing::GraphImageOf(browser()));
+        m_windows->form5()->hide();
         click(browser(), "Command3"); // Reset
         EXPECT_EQ(line(browser())->text(), QString());
         click(browser(), "Command2");
@@ -261,10 +269,9 @@ TEST_F(TrustWindows, LineIsRedOnlyWhileTheAssessmentIsRed) {
         if (s.trust)
             panel->showTrust(*s.trust);
         else
-            panel->clearTrust();
+            panel->clearCurve();
         EXPECT_EQ(line(main())->text().toStdString(), s.text);
         EXPECT_EQ(line(main())->accessibleName(), line(main())->text());
-        EXPECT_EQ(panel->trustRed(), s.red);
         EXPECT_EQ(TrustWindows::red(main()), s.red);
     }
 }

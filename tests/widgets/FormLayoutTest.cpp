@@ -1,5 +1,6 @@
 // The form layer builds a window from its table; the graph panel shows limits and the readout.
 #include "widgets/FormLayout.h"
+#include "support/GraphArea.h"
 #include "widgets/GraphPanel.h"
 #include "widgets/PictureBox.h"
 #include "widgets/ValueLabel.h"
@@ -157,23 +158,22 @@ const FormRow kGraphRows[] = {
     {"LabelY", ControlKind::ValueLabel, "", 0, 3000, 1500, 300, "", ""},
 };
 
+using testing::CursorLinesVisible;
+
 class GraphPanelTest : public ::testing::Test {
   protected:
     void SetUp() override {
         m_controls = BuildForm(&m_window, kGraphRows);
-        m_panel = new GraphPanel(m_controls, "LabelX", "LabelY", m_state, &m_window);
-        m_state.ScaleMode = 1;
-        m_state.SampleCount = 3;
-        for (int i = 1; i <= 3; ++i) {
-            m_state.CurveX[i] = i;
-            m_state.CurveY[i] = 10 * i;
-        }
-        m_state.CurveXMin = 1, m_state.CurveXMax = 3;
-        m_panel->picture()->setScale(0, 40, 4, -40);
+        m_panel = new GraphPanel(m_controls, "LabelX", "LabelY", &m_window);
+        m_curve.scaleMode = 1;
+        m_curve.sampleX = {1, 2, 3};
+        m_curve.sampleY = {10, 20, 30};
+        m_curve.sampleXMin = 1, m_curve.sampleXMax = 3;
+        m_panel->graph().setScale(0, 40, 4, -40);
     }
     QString text(const char* name) const { return m_controls.get<QLabel>(name)->text(); }
 
-    Module1 m_state;
+    DrawnCurve m_curve;
     QWidget m_window;
     FormControls m_controls;
     GraphPanel* m_panel = nullptr;
@@ -199,25 +199,37 @@ TEST_F(GraphPanelTest, LimitLabelsAndTheirNames) {
 
 TEST_F(GraphPanelTest, ReadoutFollowsTheMouseOnlyWhileActiveAndDrawn) {
     PictureBox* picture = m_panel->picture();
-    emit picture->mouseMovedTo(2.0f, 0); // no graph drawn yet
+    emit picture->mouseMovedTo(2.0f, 0); // no curve drawn yet
     EXPECT_TRUE(text("LabelX").isEmpty());
-    m_state.GraphDrawn = 1;
+    EXPECT_FALSE(CursorLinesVisible(picture));
+    m_panel->showCurve(m_curve);
     emit picture->mouseMovedTo(2.0f, 0);
     EXPECT_FALSE(text("LabelX").isEmpty());
     EXPECT_FALSE(text("LabelY").isEmpty());
-    EXPECT_TRUE(picture->cursorLinesVisible());
+    EXPECT_TRUE(CursorLinesVisible(picture));
     emit picture->mouseMovedTo(9.0f, 0); // outside the curve
     EXPECT_TRUE(text("LabelX").isEmpty());
-    EXPECT_FALSE(picture->cursorLinesVisible());
-    m_panel->setReadoutActive(false);
+    EXPECT_FALSE(CursorLinesVisible(picture));
+    emit picture->mouseMovedTo(2.0f, 0);
+    m_panel->setReadoutActive(false); // the readout shown goes with it
+    EXPECT_TRUE(text("LabelX").isEmpty());
+    EXPECT_FALSE(CursorLinesVisible(picture));
+    emit picture->mouseMovedTo(2.0f, 0);
+    EXPECT_TRUE(text("LabelX").isEmpty());
+    m_panel->setReadoutActive(true);
+    emit picture->mouseMovedTo(2.0f, 0);
+    EXPECT_EQ(text("LabelX"), QStringLiteral("2.000"));
+    m_panel->clearCurve();
+    EXPECT_TRUE(text("LabelX").isEmpty());
     emit picture->mouseMovedTo(2.0f, 0);
     EXPECT_TRUE(text("LabelX").isEmpty());
 }
 
 TEST_F(GraphPanelTest, KeysStepFromTheSampleTheMouseShowed) {
     PictureBox* picture = m_panel->picture();
-    m_state.GraphDrawn = 1;
     m_panel->setReadoutActive(true);
+    EXPECT_EQ(picture->focusPolicy(), Qt::NoFocus) << "no curve to read by keys";
+    m_panel->showCurve(m_curve);
     EXPECT_EQ(picture->focusPolicy(), Qt::StrongFocus);
     emit picture->stepRequested(ReadoutStep::Next); // nothing shown yet: the first sample
     EXPECT_EQ(text("LabelX"), QStringLiteral("1.000"));
@@ -232,7 +244,6 @@ TEST_F(GraphPanelTest, KeysStepFromTheSampleTheMouseShowed) {
     EXPECT_EQ(text("LabelX"), QStringLiteral("3.000"));
     m_panel->setReadoutActive(false);
     EXPECT_EQ(picture->focusPolicy(), Qt::NoFocus);
-    m_panel->clearReadout();
     emit picture->stepRequested(ReadoutStep::First);
     EXPECT_TRUE(text("LabelX").isEmpty()) << "no keys while the readout is off";
 }

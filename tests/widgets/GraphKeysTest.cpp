@@ -27,8 +27,8 @@ struct GraphKeys : ::testing::Test {
     PictureBox* box = new PictureBox(QSize(100, 80), &window);
 
     void SetUp() override {
-        box->setScale(0, 8, 10, -8);
-        box->line(0, 4, 10, 4, kGridGrey);
+        box->graph().setScale(0, 8, 10, -8);
+        box->graph().line(0, 4, 10, 4, kGridGrey);
         window.show();
         QApplication::setActiveWindow(&window);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -63,7 +63,7 @@ TEST_F(GraphKeys, TabStopsOnlyWhileTheKeyboardReadoutIsOn) {
     box->setFocus();
     EXPECT_TRUE(box->hasFocus());
     // The focus frame is on the screen only.
-    EXPECT_NE(box->grab().toImage().pixelColor(0, 40), box->image().pixelColor(0, 40));
+    EXPECT_NE(box->grab().toImage().pixelColor(0, 40), box->graph().image().pixelColor(0, 40));
     box->setKeyboardReadout(false);
     EXPECT_FALSE(box->hasFocus());
     EXPECT_EQ(box->focusPolicy(), Qt::NoFocus);
@@ -107,7 +107,7 @@ TEST_F(GraphKeys, CopiesTheReadoutAndTheImageWithoutTheCrosshair) {
     const QImage copied = clipboard->image();
     EXPECT_EQ(copied.size(), QSize(100, 80));
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
-              box->image().convertToFormat(QImage::Format_RGB32));
+              box->graph().image().convertToFormat(QImage::Format_RGB32));
     for (int x = 0; x < copied.width(); ++x)
         ASSERT_NE(copied.pixelColor(x, 30), QColor(255, 0, 0)) << "crosshair pixel at " << x;
 }
@@ -130,7 +130,7 @@ TEST_F(GraphKeys, CopiesWithTheMouseOverTheGraphWhileSomethingElseHasTheFocus) {
 }
 
 TEST_F(GraphKeys, ContextMenuOffersBothCopies) {
-    QMenu* menu = box->contextMenu();
+    auto* menu = box->findChild<QMenu*>();
     ASSERT_NE(menu, nullptr);
     const QList<QAction*> actions = menu->actions();
     ASSERT_EQ(actions.size(), 2);

@@ -2,8 +2,9 @@
 // with the real engine, the enabling of the steps, the Enter path, and every way a step can fail.
 #include "windows/Form1.h"
 #include "input/Ordering.h"
+#include "support/CanvasCalls.h"
+#include "support/GraphArea.h"
 #include "support/WindowTest.h"
-#include "widgets/PictureBox.h"
 #include "windows/Calculation.h"
 
 #include <QApplication>
@@ -133,10 +134,10 @@ class MainWindowTest : public testing::WindowTest {
         const AxisKinds axes = AxesOfScaleMode(m_state.ScaleMode);
         const double x = m_state.CurveX[j] - (axes.x == AxisKind::Logarithmic ? std::log(m_state.XStart) : 0);
         const double y = m_state.CurveY[j] - (axes.y == AxisKind::Logarithmic ? std::log(m_state.YStart) : 0);
-        return picture()->toPixel(static_cast<float>(x), static_cast<float>(y));
+        return picture()->graph().toPixel(static_cast<float>(x), static_cast<float>(y));
     }
     bool blueNear(QPointF at) const {
-        const QImage& image = picture()->image();
+        const QImage& image = picture()->graph().image();
         for (int dx = -2; dx <= 2; ++dx)
             for (int dy = -2; dy <= 2; ++dy) {
                 const QPoint p(qRound(at.x()) + dx, qRound(at.y()) + dy);
@@ -193,14 +194,14 @@ TEST_P(WholeCalculation, FromPointsToReadout) {
         EXPECT_TRUE(blueNear(curvePixel(j))) << "sample " << j;
 
     for (const ReadoutCheck& r : k.readouts) {
-        emit picture()->mouseMovedTo(plotX(r.curveX) + 1e-4f, 0);
-        EXPECT_TRUE(picture()->cursorLinesVisible()) << r.curveX;
+        testing::MoveMouseToAbscissa(picture(), plotX(r.curveX) + 1e-4f);
+        EXPECT_TRUE(testing::CursorLinesVisible(picture())) << r.curveX;
         EXPECT_EQ(text("Label27"), QString::fromLatin1(r.xText)) << r.curveX;
         EXPECT_EQ(text("Label28"), QString::fromLatin1(r.yText)) << r.curveX;
     }
     // Left of the curve the crosshair goes away.
-    emit picture()->mouseMovedTo(plotX(k.points.front().x) - 0.5f, 0);
-    EXPECT_FALSE(picture()->cursorLinesVisible());
+    testing::MoveMouseToAbscissa(picture(), plotX(k.points.front().x) - 0.5f);
+    EXPECT_FALSE(testing::CursorLinesVisible(picture()));
     EXPECT_EQ(text("Label27"), QString());
     EXPECT_EQ(text("Label28"), QString());
 }
@@ -309,9 +310,9 @@ TEST_F(MainWindowTest, ResetLeavesOnlyTheFirstStepsEnabled) {
     EXPECT_EQ(text("Label16"), QStringLiteral("Y-Start"));
     EXPECT_EQ(text("Label17"), QStringLiteral("Y-Stop"));
     EXPECT_EQ(c<QListWidget>("List1")->count(), 0);
-    EXPECT_FALSE(picture()->cursorLinesVisible());
+    EXPECT_FALSE(testing::CursorLinesVisible(picture()));
     // The readout is off again.
-    emit picture()->mouseMovedTo(1.5f, 0);
+    testing::MoveMouseToAbscissa(picture(), 1.5f);
     EXPECT_EQ(text("Label27"), QString());
 
     // With no files present Reset only resets.
@@ -533,7 +534,7 @@ TEST_F(MainWindowTest, BadResultFilesLeaveStateAndGraphAlone) {
     button("Command5")->click();
     ASSERT_EQ(m_state.SampleCount, 100);
     const Module1 before = m_state;
-    const QImage graph = picture()->image();
+    const QImage graph = picture()->graph().image();
     for (const Row& row : rows) {
         if (row.contents)
             writeFile(QStringLiteral("F2B.dat"), row.contents);
@@ -548,7 +549,7 @@ TEST_F(MainWindowTest, BadResultFilesLeaveStateAndGraphAlone) {
         EXPECT_EQ(m_state.CurveY, before.CurveY) << row.name;
         EXPECT_EQ(m_state.ScaleMode, before.ScaleMode) << row.name;
         EXPECT_DOUBLE_EQ(m_state.XStart, before.XStart) << row.name;
-        EXPECT_EQ(picture()->image(), graph) << row.name;
+        EXPECT_EQ(picture()->graph().image(), graph) << row.name;
     }
 }
 
@@ -599,11 +600,11 @@ TEST_F(MainWindowTest, ResetOrReplotDuringTheCurveWaitDrawsNoCurve) {
         ++interrupted;
         interrupt();
         EXPECT_FALSE(m_runner->isWaitingForResult());
-        const QImage afterwards = picture()->image();
+        const QImage afterwards = picture()->graph().image();
         ASSERT_TRUE(engineEnded(*m_runner));
         QTest::qWait(50); // the engine's end has been delivered
         EXPECT_EQ(m_state.GraphDrawn, 0);
-        EXPECT_EQ(picture()->image(), afterwards);
+        EXPECT_EQ(picture()->graph().image(), afterwards);
     }
     EXPECT_GT(interrupted, 0);
 }
@@ -618,7 +619,7 @@ TEST_F(MainWindowTest, TinyLogXStartKeepsTheStartTheGraphWasDrawnWith) {
     EXPECT_EQ(m_state.GraphDrawn, 1);
     EXPECT_TRUE(blueNear(curvePixel(1)));
     EXPECT_TRUE(blueNear(curvePixel(m_state.SampleCount)));
-    emit picture()->mouseMovedTo(plotX(0.001) + 1e-4f, 0);
+    testing::MoveMouseToAbscissa(picture(), plotX(0.001) + 1e-4f);
     EXPECT_EQ(text("Label27"), QStringLiteral("1.000E-03"));
     EXPECT_EQ(text("Label28"), QStringLiteral("1.000"));
 }
@@ -627,11 +628,11 @@ TEST_F(MainWindowTest, RealMouseMovesReachTheReadout) {
     plotPoints(1, {{1, 2.5}, {4, -3}, {8, 0.125}}, {"0", "10", "2", "-4", "4", "1"});
     runEngineAndWait();
     button("Command5")->click();
-    const QPointF inside = picture()->toPixel(5.0f, 0.0f);
+    const QPointF inside = picture()->graph().toPixel(5.0f, 0.0f);
     QMouseEvent move(QEvent::MouseMove, inside, picture()->mapToGlobal(inside), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
     QApplication::sendEvent(picture(), &move);
-    EXPECT_TRUE(picture()->cursorLinesVisible());
+    EXPECT_TRUE(testing::CursorLinesVisible(picture()));
     EXPECT_TRUE(text("Label27").startsWith(QStringLiteral("4.9")) ||
                 text("Label27").startsWith(QStringLiteral("5.0")))
         << text("Label27").toStdString();
@@ -646,7 +647,7 @@ TEST_F(MainWindowTest, ReplottingEndsTheReadoutOfTheClearedCurve) {
     button("Command3")->click();
     button("Command1")->click();
     EXPECT_EQ(m_state.GraphDrawn, 0);
-    emit picture()->mouseMovedTo(1.0001f, 0);
+    testing::MoveMouseToAbscissa(picture(), 1.0001f);
     EXPECT_EQ(text("Label27"), QString());
 }
 
@@ -735,12 +736,12 @@ TEST_F(MainWindowTest, SaveButtonsProposeTodaysDate) {
     EXPECT_EQ(image.at(0).at(0).toString(), today);
     // The picture travels with the name: the image and the drawing that made it.
     const GraphPicture picture = image.at(0).at(1).value<GraphPicture>();
-    EXPECT_EQ(picture.image, m_form->graphImage());
-    EXPECT_EQ(picture.drawing.callsOf(RecordingCanvas::Kind::Frame).size(), 1u);
+    EXPECT_EQ(picture.image, testing::GraphImageOf(m_form.get()));
+    EXPECT_EQ(testing::CallsOf(picture.drawing, RecordingCanvas::Kind::Frame).size(), 1u);
     EXPECT_EQ(today.size(), 10);
     const auto texts = m_form->settingTexts();
     EXPECT_EQ(texts[kXStopBox], "3");
-    EXPECT_EQ(m_form->graphImage().size(), QSize(609, 545));
+    EXPECT_EQ(testing::GraphImageOf(m_form.get()).size(), QSize(609, 545));
 }
 
 TEST_F(MainWindowTest, BackButtonAndCloseReturnToTheStartWindow) {

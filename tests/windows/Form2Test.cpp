@@ -176,8 +176,11 @@ TEST_F(NavigationTest, InputDialogsHideTheMainWindowUntilTheyFinish) {
     button(main, "Command9")->click(); // read from a file
     EXPECT_TRUE(m_windows->form10()->isVisible());
     EXPECT_FALSE(main->isVisible());
-    emit m_windows->form10()->cancelled();
+    button(m_windows->form10(), "Command3")->click(); // "データ書式"
+    EXPECT_TRUE(m_windows->form9()->isVisible());
+    button(m_windows->form10(), "Command2")->click(); // cancel: the help goes with the dialog
     EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(m_windows->form9()->isVisible());
 
     control<QRadioButton>(main, "Option6")->click();
     button(main, "Command9")->click();
@@ -221,9 +224,11 @@ TEST_F(NavigationTest, CalculationFromAPointFileThroughEveryWindow) {
     button(main, "Command9")->click();
     ASSERT_TRUE(m_windows->form10()->isVisible());
     clickListItem(m_windows->form10(), "File1", QStringLiteral("pts.csv"));
+    button(m_windows->form10(), "Command3")->click(); // "データ書式"
     click(m_windows->form10(), "Command1");
     ASSERT_TRUE(main->isVisible());
     EXPECT_FALSE(m_windows->form10()->isVisible());
+    EXPECT_FALSE(m_windows->form9()->isVisible()) << "the help goes with the dialog";
     EXPECT_EQ(control<QListWidget>(main, "List1")->count(), 3);
     EXPECT_EQ(control<QLabel>(main, "Label32")->text(), QStringLiteral("200.0"));
 
