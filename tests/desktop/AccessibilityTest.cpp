@@ -46,8 +46,7 @@ class Accessibility : public DesktopTest {};
 TEST_F(Accessibility, EveryInteractiveControlHasAName) {
     std::vector<QWidget*> windows = allWindows();
     // The read-error window appears after a failed read.
-    readPointFile(QStringLiteral("bad.csv"), "1x,2
-");
+    readPointFile(QStringLiteral("bad.csv"), "1x,2\r\n");
     QWidget* readError = m_windows->form10()->findChild<QWidget*>(QStringLiteral("Form3"));
     ASSERT_NE(readError, nullptr);
     windows.push_back(readError);

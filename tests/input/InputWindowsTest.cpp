@@ -339,9 +339,7 @@ TEST_F(FileInput, TheEnginesExchangeFilesAreNotOffered) {
 
 TEST_F(FileInput, FailedReadShowsTheErrorWindowAndRefusesOk) {
     m_state.XMin = 0.5; // ranges of an earlier input stay when no point is read
-    write("bad.csv", "1x,2
-1,2
-");
+    write("bad.csv", "1x,2\r\n1,2\r\n");
     clickFile("bad.csv");
     EXPECT_EQ(m_signals, (QStringList{"started", "failed"}));
     EXPECT_EQ(child<QListWidget>(m_form, "List1")->count(), 0);
