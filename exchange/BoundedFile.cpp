@@ -94,4 +94,20 @@ FileRead ReadBoundedFile(const std::string& path, std::size_t maxBytes, OverCap 
     return read;
 }
 
+Cause FileReadCause(FileReadError error) {
+    switch (error) {
+    case FileReadError::Missing:
+        return Cause::FileMissing;
+    case FileReadError::NotRegular:
+        return Cause::FileNotRegular;
+    case FileReadError::TooLarge:
+        return Cause::FileTooLarge;
+    case FileReadError::None:
+    case FileReadError::CannotOpen:
+    case FileReadError::ReadFailed:
+        break;
+    }
+    return Cause::FileUnreadable;
+}
+
 } // namespace mirendo::exchange

@@ -2,6 +2,8 @@
 // Reading a whole small file by name without trusting what lies under that name: only a regular
 // file is read, never more than the caller's cap, and opening never waits on a FIFO. Plain POSIX
 // so that the statically linked engine stays small.
+#include "exchange/Failure.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -33,6 +35,9 @@ struct FileRead {
     // "not a regular file" or "larger than N bytes".
     std::string reason(std::size_t maxBytes) const;
 };
+
+// The failure family's cause for a failed read (ReadFailed and CannotOpen are both unreadable).
+Cause FileReadCause(FileReadError error);
 
 FileRead ReadBoundedFile(const std::string& path, std::size_t maxBytes, OverCap overCap = OverCap::Refuse);
 

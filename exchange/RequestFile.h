@@ -8,6 +8,16 @@ namespace mirendo::exchange {
 
 inline constexpr const char* kRequestFileName = "B2F.dat";
 
+// What the engine is asked to interpolate: the mode, the X limits and the points in the arrays
+// of the mode (natural logarithms on a logarithmic axis), indexed from 1 as in the shared state.
+struct PointRequest {
+    static constexpr int kMaxPoints = 10;
+    int mode = 1;
+    double xStart = 0, xStop = 0;
+    int pointCount = 0;
+    std::array<double, kMaxPoints + 1> x{}, y{};
+};
+
 // Bytes of a request: " mode ", X start and X stop lines, " n ", then n 25-character point
 // records, every line ended by CR LF. `xs`/`ys` hold the values already transformed by mode,
 // indices 1..n (index 0 unused, as in the shared state). n is clamped to 0..10.

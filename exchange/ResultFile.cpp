@@ -68,64 +68,61 @@ std::string FormatResult(const EngineResult& result) {
 ResultRead ParseResult(std::string_view text) {
     ResultRead read;
     ValueReader reader(text);
-    auto fail = [&](ResultError error, const std::string& detail) {
+    auto fail = [&](Cause cause, std::string_view item = {}, int code = 0) {
         ResultRead failed;
-        failed.error = error;
-        failed.detail = detail;
+        failed.failure = Failure::Of(cause, code);
+        failed.failure->field = reader.count();
+        failed.failure->item = std::string(item);
         return failed;
     };
-    auto readReal = [&](const char* what, double& out) -> std::optional<ResultRead> {
+    auto readReal = [&](double& out) -> std::optional<ResultRead> {
         const std::string_view token = reader.Next();
         if (token.empty())
-            return fail(ResultError::EndedEarly, std::string("result file ends before ") + what);
+            return fail(Cause::EndedEarly);
         const auto value = ParseFreeReal(token);
         if (!value)
-            return fail(ResultError::NotANumber, "value " + std::to_string(reader.count()) + " (" + what +
-                                                     ") is not a number: \"" + std::string(token) + "\"");
+            return fail(Cause::NotANumber, token);
         out = *value;
         return std::nullopt;
     };
-    auto readInteger = [&](const char* what, int& out) -> std::optional<ResultRead> {
+    auto readInteger = [&](int& out) -> std::optional<ResultRead> {
         const std::string_view token = reader.Next();
         if (token.empty())
-            return fail(ResultError::EndedEarly, std::string("result file ends before ") + what);
+            return fail(Cause::EndedEarly);
         const auto value = ParseFreeInteger(token);
         if (!value)
-            return fail(ResultError::NotANumber, "value " + std::to_string(reader.count()) + " (" + what +
-                                                     ") is not an integer: \"" + std::string(token) + "\"");
+            return fail(Cause::NotANumber, token);
         out = *value;
         return std::nullopt;
     };
 
-    LoadedResult& r = read.result;
-    if (auto e = readInteger("the scale mode", r.scaleMode))
+    LoadedResult& r = read.value;
+    if (auto e = readInteger(r.scaleMode))
         return *e;
-    if (auto e = readReal("X start", r.xStart))
+    if (auto e = readReal(r.xStart))
         return *e;
-    if (auto e = readReal("X stop", r.xStop))
+    if (auto e = readReal(r.xStop))
         return *e;
-    if (auto e = readInteger("the point count", r.pointCount))
+    if (auto e = readInteger(r.pointCount))
         return *e;
     if (r.pointCount < 0 || r.pointCount > 10)
-        return fail(ResultError::TooManyPoints,
-                    "point count " + std::to_string(r.pointCount) + " outside 0..10");
+        return fail(Cause::TooManyPoints, {}, r.pointCount);
     for (size_t i = 1; i <= static_cast<size_t>(r.pointCount); ++i) {
-        if (auto e = readReal("a point abscissa", r.x[i]))
+        if (auto e = readReal(r.x[i]))
             return *e;
-        if (auto e = readReal("a point ordinate", r.y[i]))
+        if (auto e = readReal(r.y[i]))
             return *e;
-        if (auto e = readReal("a coefficient", r.coef[i]))
+        if (auto e = readReal(r.coef[i]))
             return *e;
     }
-    if (auto e = readInteger("the sample count", r.sampleCount))
+    if (auto e = readInteger(r.sampleCount))
         return *e;
     if (r.sampleCount < 0 || r.sampleCount > 600)
-        return fail(ResultError::TooManySamples,
-                    "sample count " + std::to_string(r.sampleCount) + " outside 0..600");
+        return fail(Cause::TooManySamples, {}, r.sampleCount);
     for (size_t j = 1; j <= static_cast<size_t>(r.sampleCount); ++j) {
-        if (auto e = readReal("a sample abscissa", r.t[j]))
+        if (auto e = readReal(r.t[j]))
             return *e;
-        if (auto e = readReal("a sample value", r.p[j]))
+        if (auto e = readReal(r.p[j]))
             return *e;
     }
     return read;
@@ -137,27 +134,7 @@ ResultRead ReadResultFile(const std::string& path) {
     if (file.ok())
         return ParseResult(file.bytes);
     ResultRead read;
-    read.error = file.error == FileReadError::Missing ? ResultError::Missing : ResultError::Unreadable;
-    switch (file.error) {
-    case FileReadError::Missing:
-        read.detail = "no result file " + path + ": " + file.reason(kMaxResultBytes);
-        break;
-    case FileReadError::NotRegular:
-        read.detail = file.code != 0 ? "cannot read " + path + ": " + file.reason(kMaxResultBytes)
-                                     : "not a regular file: " + path;
-        break;
-    case FileReadError::TooLarge:
-        // The size is known when the file was too large from the start, not when it grew.
-        read.detail = file.size > kMaxResultBytes
-                          ? "result file too large (" + std::to_string(file.size) + " bytes): " + path
-                          : "result file too large: " + path;
-        break;
-    case FileReadError::None:
-    case FileReadError::CannotOpen:
-    case FileReadError::ReadFailed:
-        read.detail = "cannot read " + path + ": " + file.reason(kMaxResultBytes);
-        break;
-    }
+    read.failure = Failure::OfFile(FileReadCause(file.error), path, file.code);
     return read;
 }
 

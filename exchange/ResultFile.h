@@ -1,5 +1,7 @@
 #pragma once
 // The result file "F2B.dat": written by the engine, read by Mirendo.
+#include "exchange/Failure.h"
+
 #include <array>
 #include <cstddef>
 #include <string>
@@ -32,17 +34,12 @@ struct LoadedResult {
     std::array<double, 601> t{}, p{};
 };
 
-enum class ResultError { None, Missing, Unreadable, EndedEarly, NotANumber, TooManyPoints, TooManySamples };
-
-struct ResultRead {
-    ResultError error = ResultError::None;
-    std::string detail; // one line for messages and logs
-    LoadedResult result;
-    bool ok() const { return error == ResultError::None; }
-};
+// The loaded result, or why the file gives none (nothing of a failed read is kept).
+using ResultRead = Outcome<LoadedResult>;
 
 // Values one after another, separated by blanks, commas or line ends; both leading-zero forms.
-// n > 10, m > 600, negative counts, an early end or a non-number give an error, never garbage.
+// n > 10, m > 600, negative counts, an early end or a non-number give a failure, never garbage;
+// `field` is the value's place in the file, `item` its text.
 ResultRead ParseResult(std::string_view text);
 // Reads only regular files of at most kMaxResultBytes; never blocks on a FIFO or device.
 inline constexpr std::size_t kMaxResultBytes = 1u << 20;

@@ -32,11 +32,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The mode is echoed in an I2 field; one that does not fit is written as "**" (only a
     // hand-made request carries such a mode) and Mirendo refuses that file with a message.
     if (q.mode < -9 || q.mode > 99) {
-        FUZZ_CHECK(loaded->error == exchange::ResultError::NotANumber);
+        FUZZ_CHECK(loaded->failure && loaded->failure->cause == exchange::Cause::NotANumber);
         return 0;
     }
     FUZZ_CHECK(loaded->ok());
-    const exchange::LoadedResult& r = loaded->result;
+    const exchange::LoadedResult& r = loaded->value;
     const int n = q.n;
     FUZZ_CHECK(r.pointCount == n);
     FUZZ_CHECK(r.sampleCount == (n >= 1 ? 50 * (n - 1) : 0));

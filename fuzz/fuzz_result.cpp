@@ -15,12 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const ResultRead read = ParseResult(text);
     if (!read.ok()) {
-        FUZZ_CHECK(!read.detail.empty());
+        FUZZ_CHECK(read.failure->field > 0);
         // A refused file hands over nothing: the caller keeps its state.
-        FUZZ_CHECK(read.result.pointCount == 0 && read.result.sampleCount == 0);
+        FUZZ_CHECK(read.value.pointCount == 0 && read.value.sampleCount == 0);
         return 0;
     }
-    const LoadedResult& r = read.result;
+    const LoadedResult& r = read.value;
     FUZZ_CHECK(r.pointCount >= 0 && r.pointCount <= 10);
     FUZZ_CHECK(r.sampleCount >= 0 && r.sampleCount <= 600);
     FUZZ_CHECK(std::isfinite(r.xStart) && std::isfinite(r.xStop));
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string written = FormatResult(*engine);
     const ResultRead back = ParseResult(written);
     FUZZ_CHECK(back.ok());
-    const LoadedResult& b = back.result;
+    const LoadedResult& b = back.value;
     FUZZ_CHECK(b.scaleMode == r.scaleMode && b.pointCount == r.pointCount && b.sampleCount == r.sampleCount);
     FUZZ_CHECK(Near(b.xStart, engine->xstart, 5.1e-5, 1e-44) && Near(b.xStop, engine->xstop, 5.1e-5, 1e-44));
     for (size_t i = 0; i < static_cast<size_t>(r.pointCount); ++i) {

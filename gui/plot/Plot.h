@@ -1,6 +1,7 @@
 #pragma once
 // The graph plots: data-point graph, interpolated curve and the browser's saved-data graph,
 // all from one implementation parameterised by the two axis kinds.
+#include "exchange/RequestFile.h"
 #include "plot/GraphCanvas.h"
 #include "state/Module1.h"
 
@@ -20,14 +21,8 @@ struct RangeLabels {
     std::string xStart, xStop, yStart, yStop;
 };
 
-// What the engine is asked to interpolate: the mode, the X limits and the points in the arrays
-// of the mode (natural logarithms on a logarithmic axis), indexed from 1 as in the shared state.
-struct PointRequest {
-    int mode = 1;
-    double xStart = 0, xStop = 0;
-    int pointCount = 0;
-    std::array<double, Module1::kMaxPoints + 1> x{}, y{};
-};
+using exchange::PointRequest;
+static_assert(PointRequest::kMaxPoints == Module1::kMaxPoints);
 
 struct PointPlotOutcome {
     RangeLabels labels;

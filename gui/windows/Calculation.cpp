@@ -3,7 +3,6 @@
 #include "exchange/AtomicFile.h"
 #include "exchange/EngineStatus.h"
 #include "exchange/RequestFile.h"
-#include "widgets/WriteFailureText.h"
 #include "windows/ResultImport.h"
 
 #include <QCoreApplication>
@@ -29,59 +28,31 @@ QString LastConsoleLine(const QByteArray& output) {
     return {};
 }
 
-QString ResultErrorReason(exchange::ResultError error) {
-    switch (error) {
-    case exchange::ResultError::Missing:
-        return QStringLiteral("（F2B.dat がありません）");
-    case exchange::ResultError::Unreadable:
-        return QStringLiteral("（F2B.dat を開けません）");
-    case exchange::ResultError::EndedEarly:
-        return QStringLiteral("（ファイルが途中で終わっています）");
-    case exchange::ResultError::NotANumber:
-        return QStringLiteral("（数値でない値があります）");
-    case exchange::ResultError::TooManyPoints:
-        return QStringLiteral("（データ点の数が 10 を超えています）");
-    case exchange::ResultError::TooManySamples:
-        return QStringLiteral("（補間点の数が 600 を超えています）");
-    case exchange::ResultError::None:
-        break;
-    }
-    return {};
-}
-
-// The engine's console line names the fault in English ("floating-point error: divide by zero
-// (coefficient 2)"); the kind of fault is told in Japanese.
-QString FloatFaultKind(const QString& console) {
-    if (console.contains(QLatin1String("divide by zero")))
-        return QStringLiteral("0 による割り算");
-    if (console.contains(QLatin1String("overflow")))
-        return QStringLiteral("桁あふれ");
-    if (console.contains(QLatin1String("invalid")))
-        return QStringLiteral("無効な演算");
-    return {};
-}
-
-QString EngineExitReason(int exitCode, const QString& console) {
+// Exit statuses 2 to 5 are the engine's own; for status 3 its console line names the fault in
+// English ("floating-point error: divide by zero (coefficient 2)").
+exchange::Failure EngineExitFailure(int exitCode, const QString& console) {
+    using exchange::Cause;
     switch (exitCode) {
     case exchange::kExitBadRequest:
-        return QStringLiteral("（計算依頼ファイル B2F.dat がないか、内容が正しくありません）");
+        return exchange::Failure::Of(Cause::EngineBadRequest, exitCode);
     case exchange::kExitFloatFault: {
-        const QString kind = FloatFaultKind(console);
-        return QStringLiteral(
-                   "（計算中に%1が起きました。X の値が近すぎる点や、大きすぎる値がないか確かめて下さい）")
-            .arg(kind.isEmpty() ? QStringLiteral("浮動小数点演算の異常") : kind);
+        Cause cause = Cause::EngineFloatFault;
+        if (console.contains(QLatin1String("divide by zero")))
+            cause = Cause::EngineDivideByZero;
+        else if (console.contains(QLatin1String("overflow")))
+            cause = Cause::EngineOverflow;
+        else if (console.contains(QLatin1String("invalid")))
+            cause = Cause::EngineInvalidOperation;
+        return exchange::Failure::Of(cause, exitCode);
     }
     case exchange::kExitWriteFailed:
-        return QStringLiteral("（計算結果ファイル F2B.dat "
-                              "を書き込めません。作業フォルダの空き容量と書き込み権限を確かめて下さい）");
+        return exchange::Failure::Of(Cause::EngineCannotWrite, exitCode);
     case exchange::kExitInternal:
-        return QStringLiteral("（計算プログラムの内部エラーです。メモリが足りない可能性があります）");
+        return exchange::Failure::Of(Cause::EngineInternal, exitCode);
     default:
-        return QStringLiteral("（計算プログラムが終了コード %1 で終了しました）").arg(exitCode);
+        return exchange::Failure::Of(Cause::EngineExitOther, exitCode);
     }
 }
-
-const QString kResultUnreadable = QStringLiteral("　計算結果ファイルを読み込めません　\n");
 
 } // namespace
 
@@ -94,8 +65,7 @@ Calculation::Calculation(QString engineFolder, QString workDir, QObject* parent)
         if (!m_waiting)
             return;
         m_waiting = false;
-        emit resultFailed(
-            QStringLiteral("　補間計算が終了していません　\n（しばらく待ってから、もう一度押して下さい）"));
+        emit resultFailed(exchange::Failure::Of(exchange::Cause::EngineStillRunning));
     });
 }
 
@@ -120,16 +90,14 @@ QString Calculation::findEngine() const {
     return QStandardPaths::findExecutable(QString::fromLatin1(kEngineName));
 }
 
-QString Calculation::writeRequest(const PointRequest& r) {
+std::optional<exchange::Failure> Calculation::writeRequest(const exchange::PointRequest& r) {
     const std::string bytes =
         exchange::FormatRequest(r.mode, r.xStart, r.xStop, r.pointCount, r.x.data(), r.y.data());
-    const QString path = filePath(exchange::kRequestFileName);
-    const exchange::FileWrite written =
-        exchange::WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes);
+    const std::string path = QFile::encodeName(filePath(exchange::kRequestFileName)).toStdString();
+    const exchange::FileWrite written = exchange::WriteFileAtomically(path, bytes);
     if (written.ok())
-        return {};
-    return QStringLiteral("　計算依頼ファイル B2F.dat を書き込めません　\n") +
-           WriteFailureText(path, written.code);
+        return std::nullopt;
+    return exchange::Failure::OfFile(exchange::Cause::WriteFailed, path, written.code);
 }
 
 void Calculation::releaseProcess() {
@@ -147,10 +115,10 @@ void Calculation::releaseProcess() {
     m_process = nullptr;
 }
 
-QString Calculation::start() {
+std::optional<exchange::Failure> Calculation::start() {
     const QString program = findEngine();
     if (program.isEmpty())
-        return QStringLiteral("　計算プログラム Ventrel が見つかりません　");
+        return exchange::Failure::Of(exchange::Cause::EngineNotFound);
 
     releaseProcess();
     auto* process = new QProcess(this);
@@ -162,14 +130,14 @@ QString Calculation::start() {
     connect(process, &QProcess::finished, this, &Calculation::onFinished);
     connect(process, &QProcess::errorOccurred, this, &Calculation::onError);
     m_lastEnd = RunEnd::Running;
-    m_failure.clear();
+    m_failure.reset();
     m_discardResult = false;
     m_starting = true;
     process->start(QIODevice::ReadOnly);
     m_starting = false;
     if (process->state() == QProcess::NotRunning && m_lastEnd == RunEnd::Failed)
         return m_failure;
-    return {};
+    return std::nullopt;
 }
 
 bool Calculation::isRunning() const {
@@ -187,7 +155,7 @@ void Calculation::stop() {
     m_process->kill();
     m_discardResult = true;
     m_lastEnd = RunEnd::Failed;
-    m_failure = QStringLiteral("　補間計算が中断されました　");
+    m_failure = exchange::Failure::Of(exchange::Cause::EngineStopped);
 }
 
 void Calculation::removeExchangeFiles() {
@@ -216,20 +184,20 @@ void Calculation::answerResultRequest() {
     m_waitBound.stop();
     if (m_lastEnd == RunEnd::Failed) {
         // The result file, if any, is an earlier calculation's: it is not shown as this one.
-        emit resultFailed(m_failure);
+        emit resultFailed(m_failure.value_or(exchange::Failure::Of(exchange::Cause::EngineCrashed)));
         return;
     }
     const exchange::ResultRead read =
         exchange::ReadResultFile(filePath(exchange::kResultFileName).toStdString());
     if (!read.ok()) {
-        emit resultFailed(kResultUnreadable + ResultErrorReason(read.error));
+        emit resultFailed(*read.failure);
         return;
     }
-    if (!ResultProblem(read.result).empty()) {
-        emit resultFailed(kResultUnreadable + QStringLiteral("（スケールモードが不正です）"));
+    if (const auto problem = ResultProblem(read.value)) {
+        emit resultFailed(*problem);
         return;
     }
-    emit resultLoaded(read.result);
+    emit resultLoaded(read.value);
 }
 
 void Calculation::onFinished(int exitCode, QProcess::ExitStatus status) {
@@ -237,12 +205,11 @@ void Calculation::onFinished(int exitCode, QProcess::ExitStatus status) {
     const QString console = process ? LastConsoleLine(process->readAll()) : QString();
     if (status == QProcess::NormalExit && exitCode == 0) {
         m_lastEnd = RunEnd::Succeeded;
-        m_failure.clear();
+        m_failure.reset();
     } else {
         m_lastEnd = RunEnd::Failed;
-        m_failure = QStringLiteral("　補間計算に失敗しました　\n") +
-                    (status == QProcess::NormalExit ? EngineExitReason(exitCode, console)
-                                                    : QStringLiteral("（計算プログラムが異常終了しました）"));
+        m_failure = status == QProcess::NormalExit ? EngineExitFailure(exitCode, console)
+                                                   : exchange::Failure::Of(exchange::Cause::EngineCrashed);
     }
     if (m_waiting)
         answerResultRequest();
@@ -254,12 +221,12 @@ void Calculation::onError(QProcess::ProcessError error) {
     auto* process = qobject_cast<QProcess*>(sender());
     m_lastEnd = RunEnd::Failed;
     // Qt's own explanation is English; what the user can check is the file itself.
-    m_failure = QStringLiteral("　計算プログラム Ventrel を起動できません　");
-    if (process)
-        m_failure += QStringLiteral("\n（%1 が実行できるファイルか確かめて下さい）").arg(process->program());
+    m_failure = exchange::Failure::OfFile(exchange::Cause::EngineCannotStart,
+                                          process ? QFile::encodeName(process->program()).toStdString()
+                                                  : std::string());
     // A failure noticed inside start() is returned from it; only a later one is signalled.
     if (!m_starting)
-        emit startFailed(m_failure);
+        emit startFailed(*m_failure);
     if (m_waiting)
         answerResultRequest();
 }

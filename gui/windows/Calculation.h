@@ -1,16 +1,19 @@
 #pragma once
 // The bridge between the main window and the engine Ventrel: writes the request file, starts the
 // engine without blocking, reads and checks the result file and hands the window either the
-// loaded result or one message for the user per way a step can fail. The only place that
+// loaded result or a Failure naming the way a step failed (the window words it). The only place that
 // touches the process or the exchange files; it never waits in a nested event loop.
+#include "exchange/Failure.h"
+#include "exchange/RequestFile.h"
 #include "exchange/ResultFile.h"
-#include "plot/Plot.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QProcess>
 #include <QString>
 #include <QTimer>
+
+#include <optional>
 
 namespace mirendo {
 
@@ -30,20 +33,20 @@ class Calculation : public QObject {
     // Full path of the engine, empty when it is in neither place.
     QString findEngine() const;
 
-    // Writes the request file atomically. Empty when written, else the message for the user.
-    QString writeRequest(const PointRequest& request);
+    // Writes the request file atomically; a failure is a WriteFailed naming the file.
+    std::optional<exchange::Failure> writeRequest(const exchange::PointRequest& request);
 
-    // Starts the engine with no arguments and returns at once: empty when it started, else the
-    // message. A run still going on is ended first, so two runs never write the result together
+    // Starts the engine with no arguments and returns at once: nothing when it started, else why
+    // not. A run still going on is ended first, so two runs never write the result together
     // (the engine writes its result atomically, so an ended run leaves none half written).
-    QString start();
+    std::optional<exchange::Failure> start();
     bool isRunning() const;
 
     enum class RunEnd { NoRun, Running, Succeeded, Failed };
     RunEnd lastRunEnd() const { return m_lastEnd; }
 
     // Asks for the result of the last run: answered by resultLoaded or resultFailed, at once
-    // when no engine runs, else when it ends (or after kEngineWaitMs, with a message).
+    // when no engine runs, else when it ends (or after kEngineWaitMs, with EngineStillRunning).
     void requestResult();
     bool isWaitingForResult() const { return m_waiting; }
     // Drops a pending request: no answer comes for it.
@@ -58,9 +61,9 @@ class Calculation : public QObject {
 
   signals:
     // The program could not be started after all (reported by the process asynchronously).
-    void startFailed(const QString& message);
+    void startFailed(const mirendo::exchange::Failure& failure);
     void resultLoaded(const mirendo::exchange::LoadedResult& result);
-    void resultFailed(const QString& message);
+    void resultFailed(const mirendo::exchange::Failure& failure);
 
   private:
     void onFinished(int exitCode, QProcess::ExitStatus status);
@@ -73,7 +76,7 @@ class Calculation : public QObject {
     QString m_workDir;
     QPointer<QProcess> m_process;
     RunEnd m_lastEnd = RunEnd::NoRun;
-    QString m_failure;
+    std::optional<exchange::Failure> m_failure;
     bool m_starting = false;
     bool m_waiting = false;
     bool m_discardResult = false;

@@ -8,6 +8,7 @@
 #include "widgets/FormLayout.h"
 #include "widgets/GraphPanel.h"
 #include "widgets/MessageBox.h"
+#include "widgets/Messages.h"
 #include "widgets/PendingEvents.h"
 #include "widgets/PictureBox.h"
 #include "widgets/RangeLabels.h"
@@ -77,11 +78,12 @@ Form1::Form1(Module1& state, Calculation* calculation, QWidget* parent)
     decorate(c);
     wireControls();
     setAcceptDrops(true);
-    connect(m_calculation, &Calculation::startFailed, this,
-            [this](const QString& message) { ShowMessage(this, message); });
+    const auto tell = [this](const exchange::Failure& failure) {
+        ShowMessage(this, CalculationMessage(failure));
+    };
+    connect(m_calculation, &Calculation::startFailed, this, tell);
     connect(m_calculation, &Calculation::resultLoaded, this, &Form1::drawLoadedCurve);
-    connect(m_calculation, &Calculation::resultFailed, this,
-            [this](const QString& message) { ShowMessage(this, message); });
+    connect(m_calculation, &Calculation::resultFailed, this, tell);
 }
 
 void Form1::decorate(const FormControls& c) {
@@ -424,11 +426,10 @@ void Form1::Command1_Click() {
     // The points stay plotted, so the user sees which one is meant; the engine step stays off.
     if (!requestCarries(outcome.request))
         return;
-    const QString requestProblem = m_calculation->writeRequest(outcome.request);
-    if (!requestProblem.isEmpty()) {
+    if (const auto notWritten = m_calculation->writeRequest(outcome.request)) {
         // Without a fresh request the engine would compute an earlier graph's points, so the
         // engine step stays off until a plot writes one.
-        ShowMessage(this, requestProblem);
+        ShowMessage(this, CalculationMessage(*notWritten));
         return;
     }
     m_plotted = currentInputs();
@@ -461,7 +462,7 @@ bool Form1::pointOffLogAxes() {
 // the engine as another number; it is refused with a message naming the point or the box. That
 // includes nonzero magnitudes below the smallest normal single (1E-39, 1E-100): the engine would
 // hold them with fewer digits or as zero, not as the value the user gave.
-bool Form1::requestCarries(const PointRequest& request) {
+bool Form1::requestCarries(const exchange::PointRequest& request) {
     const exchange::RequestFault fault = exchange::CheckRequest(
         request.xStart, request.xStop, request.pointCount, request.x.data(), request.y.data());
     if (fault.ok())
@@ -497,9 +498,8 @@ bool Form1::requestCarries(const PointRequest& request) {
 }
 
 void Form1::Command4_Click() {
-    const QString problem = m_calculation->start();
-    if (!problem.isEmpty()) {
-        ShowMessage(this, problem);
+    if (const auto notStarted = m_calculation->start()) {
+        ShowMessage(this, CalculationMessage(*notStarted));
         return;
     }
     m_computing = m_plotted;

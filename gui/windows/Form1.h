@@ -31,10 +31,10 @@ class FormControls;
 class GraphPanel;
 class PictureBox;
 class ValueLabel;
-struct PointRequest;
 namespace exchange {
 struct LoadedResult;
-}
+struct PointRequest;
+} // namespace exchange
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -102,7 +102,7 @@ class Form1 : public QWidget {
     void nameControlsForScreenReaders();
     void updateTabStops();
     void ScaleOption_Click(int scaleMode);
-    bool requestCarries(const PointRequest& request);
+    bool requestCarries(const exchange::PointRequest& request);
     void drawLoadedCurve(const exchange::LoadedResult& result);
     void SettingBox_Enter(QLineEdit* box);
 

@@ -4,10 +4,10 @@
 
 namespace mirendo {
 
-std::string ResultProblem(const exchange::LoadedResult& r) {
+std::optional<exchange::Failure> ResultProblem(const exchange::LoadedResult& r) {
     if (r.scaleMode < 1 || r.scaleMode > 4)
-        return "scale mode " + std::to_string(r.scaleMode) + " is not 1 to 4";
-    return {};
+        return exchange::Failure::Of(exchange::Cause::BadScaleMode, r.scaleMode);
+    return std::nullopt;
 }
 
 void ApplyLoadedResult(Module1& s, const exchange::LoadedResult& r) {

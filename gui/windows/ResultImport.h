@@ -1,14 +1,15 @@
 #pragma once
 // Taking a loaded engine result over into the shared state.
+#include "exchange/Failure.h"
 #include "exchange/ResultFile.h"
 #include "state/Module1.h"
 
-#include <string>
+#include <optional>
 
 namespace mirendo {
 
-// Why a loaded result cannot be used (empty when it can): a scale mode outside 1..4.
-std::string ResultProblem(const exchange::LoadedResult& r);
+// Why a loaded result cannot be used (none when it can): a scale mode outside 1..4.
+std::optional<exchange::Failure> ResultProblem(const exchange::LoadedResult& r);
 
 // Takes over a checked result: mode, limits, points, coefficients, samples and the curve
 // extremes. On a logarithmic X axis an echoed limit that is not positive (a start of 1.0E-04 or

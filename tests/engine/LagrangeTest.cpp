@@ -198,13 +198,13 @@ TEST(SettingsEcho, WhatComesBackFromARoundTrip) {
         ASSERT_EQ(RunOnRequestText(exchange::FormatRequest(1, c.start, c.stop, 2, xs, ys), bytes).exitStatus,
                   kExitOk);
         const exchange::ResultRead read = exchange::ParseResult(bytes);
-        ASSERT_TRUE(read.ok()) << read.detail;
-        EXPECT_EQ(read.result.xStart, c.loadedStart) << c.start;
-        EXPECT_EQ(read.result.xStop, c.loadedStop) << c.stop;
-        EXPECT_EQ(read.result.pointCount, 2);
-        EXPECT_EQ(read.result.sampleCount, 50);
-        EXPECT_EQ(read.result.t[1], 1.0);
-        EXPECT_EQ(read.result.p[1], 3.0);
+        ASSERT_TRUE(read.ok());
+        EXPECT_EQ(read.value.xStart, c.loadedStart) << c.start;
+        EXPECT_EQ(read.value.xStop, c.loadedStop) << c.stop;
+        EXPECT_EQ(read.value.pointCount, 2);
+        EXPECT_EQ(read.value.sampleCount, 50);
+        EXPECT_EQ(read.value.t[1], 1.0);
+        EXPECT_EQ(read.value.p[1], 3.0);
     }
 }
 

@@ -56,8 +56,8 @@ TEST(FormatResult, NoPointsAndOnePoint) {
 TEST(ResultRoundTrip, EveryValueComesBack) {
     const EngineResult written = SmallResult(10, 450);
     const ResultRead read = ParseResult(FormatResult(written));
-    ASSERT_TRUE(read.ok()) << read.detail;
-    const LoadedResult& r = read.result;
+    ASSERT_TRUE(read.ok());
+    const LoadedResult& r = read.value;
     EXPECT_EQ(r.scaleMode, 3);
     EXPECT_EQ(r.xStart, 0.5);
     EXPECT_EQ(r.xStop, 1200);
@@ -90,14 +90,14 @@ TEST(ParseResult, SeparatorsAndBothLeadingZeroForms) {
     };
     for (const auto& c : cases) {
         const ResultRead read = ParseResult(c.text);
-        ASSERT_TRUE(read.ok()) << c.name << ": " << read.detail;
-        EXPECT_EQ(read.result.scaleMode, 1) << c.name;
-        EXPECT_EQ(read.result.xStop, 10.0) << c.name;
-        EXPECT_EQ(read.result.pointCount, 1) << c.name;
-        EXPECT_EQ(read.result.x[1], 12.5) << c.name;
-        EXPECT_EQ(read.result.y[1], -0.003) << c.name;
-        EXPECT_EQ(read.result.coef[1], 5.0) << c.name;
-        EXPECT_EQ(read.result.sampleCount, 0) << c.name;
+        ASSERT_TRUE(read.ok()) << c.name;
+        EXPECT_EQ(read.value.scaleMode, 1) << c.name;
+        EXPECT_EQ(read.value.xStop, 10.0) << c.name;
+        EXPECT_EQ(read.value.pointCount, 1) << c.name;
+        EXPECT_EQ(read.value.x[1], 12.5) << c.name;
+        EXPECT_EQ(read.value.y[1], -0.003) << c.name;
+        EXPECT_EQ(read.value.coef[1], 5.0) << c.name;
+        EXPECT_EQ(read.value.sampleCount, 0) << c.name;
     }
 }
 
@@ -105,32 +105,37 @@ TEST(ParseResult, ErrorsInsteadOfGarbage) {
     const struct {
         const char* name;
         std::string text;
-        ResultError error;
+        Cause cause;
     } cases[] = {
-        {"empty", "", ResultError::EndedEarly},
-        {"blank", " \r\n\r\n", ResultError::EndedEarly},
-        {"ends in header", " 1\r\n 0.0\r\n", ResultError::EndedEarly},
-        {"ends in points", "1 0 10 2 1 2 3 4 5", ResultError::EndedEarly},
-        {"no sample count", "1 0 10 1 1 2 3", ResultError::EndedEarly},
-        {"ends in samples", "1 0 10 1 1 2 3 2 0.1 0.2 0.3", ResultError::EndedEarly},
-        {"mode asterisks", "** 0 10 0 0", ResultError::NotANumber},
-        {"start not a number", "1 abc 10 0 0", ResultError::NotANumber},
-        {"count not an integer", "1 0 10 1.0 0", ResultError::NotANumber},
-        {"value beyond double", "1 0 10 1 1e999 2 3 0", ResultError::NotANumber},
-        {"sample not a number", "1 0 10 1 1 2 3 1 0.5 x", ResultError::NotANumber},
-        {"eleven points", "1 0 10 11", ResultError::TooManyPoints},
-        {"negative points", "1 0 10 -1 0", ResultError::TooManyPoints},
-        {"huge points", "1 0 10 2147483647", ResultError::TooManyPoints},
-        {"601 samples", "1 0 10 0 601", ResultError::TooManySamples},
-        {"negative samples", "1 0 10 0 -5", ResultError::TooManySamples},
+        {"empty", "", Cause::EndedEarly},
+        {"blank", " \r\n\r\n", Cause::EndedEarly},
+        {"ends in header", " 1\r\n 0.0\r\n", Cause::EndedEarly},
+        {"ends in points", "1 0 10 2 1 2 3 4 5", Cause::EndedEarly},
+        {"no sample count", "1 0 10 1 1 2 3", Cause::EndedEarly},
+        {"ends in samples", "1 0 10 1 1 2 3 2 0.1 0.2 0.3", Cause::EndedEarly},
+        {"mode asterisks", "** 0 10 0 0", Cause::NotANumber},
+        {"start not a number", "1 abc 10 0 0", Cause::NotANumber},
+        {"count not an integer", "1 0 10 1.0 0", Cause::NotANumber},
+        {"value beyond double", "1 0 10 1 1e999 2 3 0", Cause::NotANumber},
+        {"sample not a number", "1 0 10 1 1 2 3 1 0.5 x", Cause::NotANumber},
+        {"eleven points", "1 0 10 11", Cause::TooManyPoints},
+        {"negative points", "1 0 10 -1 0", Cause::TooManyPoints},
+        {"huge points", "1 0 10 2147483647", Cause::TooManyPoints},
+        {"601 samples", "1 0 10 0 601", Cause::TooManySamples},
+        {"negative samples", "1 0 10 0 -5", Cause::TooManySamples},
     };
     for (const auto& c : cases) {
         const ResultRead read = ParseResult(c.text);
-        EXPECT_EQ(read.error, c.error) << c.name << ": " << read.detail;
-        EXPECT_FALSE(read.detail.empty()) << c.name;
+        ASSERT_TRUE(read.failure) << c.name;
+        EXPECT_EQ(read.failure->cause, c.cause) << c.name;
+        // The failure says where: the value's place in the file, and a non-number's text.
+        EXPECT_GT(read.failure->field, 0) << c.name;
+        if (c.cause == Cause::NotANumber) {
+            EXPECT_FALSE(read.failure->item.empty()) << c.name;
+        }
         // A failed read hands back nothing half-filled.
-        EXPECT_EQ(read.result.pointCount, 0) << c.name;
-        EXPECT_EQ(read.result.sampleCount, 0) << c.name;
+        EXPECT_EQ(read.value.pointCount, 0) << c.name;
+        EXPECT_EQ(read.value.sampleCount, 0) << c.name;
     }
 }
 
@@ -142,24 +147,26 @@ TEST(ParseResult, FullCapacityAccepted) {
     for (int j = 0; j < 1200; ++j)
         text += ",-2.5";
     const ResultRead read = ParseResult(text);
-    ASSERT_TRUE(read.ok()) << read.detail;
-    EXPECT_EQ(read.result.p[600], -2.5);
-    EXPECT_EQ(read.result.coef[10], 1.5);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.value.p[600], -2.5);
+    EXPECT_EQ(read.value.coef[10], 1.5);
 }
 
 TEST(ReadResultFile, MissingUnreadableAndPresent) {
     const auto dir = std::filesystem::temp_directory_path() / "mirendo_resultfile_test";
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir / "F2B.dat");
-    EXPECT_EQ(ReadResultFile((dir / "nothing.dat").string()).error, ResultError::Missing);
-    EXPECT_EQ(ReadResultFile((dir / "F2B.dat").string()).error, ResultError::Unreadable);
+    const auto causeOf = [](const ResultRead& read) { return read.failure ? read.failure->cause : Cause{}; };
+    EXPECT_EQ(causeOf(ReadResultFile((dir / "nothing.dat").string())), Cause::FileMissing);
+    EXPECT_EQ(causeOf(ReadResultFile((dir / "F2B.dat").string())), Cause::FileNotRegular);
+    EXPECT_EQ(ReadResultFile((dir / "F2B.dat").string()).failure->file, (dir / "F2B.dat").string());
     {
         std::ofstream out(dir / "ok.dat", std::ios::binary);
         out << FormatResult(SmallResult(2, 50));
     }
     const ResultRead read = ReadResultFile((dir / "ok.dat").string());
-    EXPECT_TRUE(read.ok()) << read.detail;
-    EXPECT_EQ(read.result.sampleCount, 50);
+    EXPECT_TRUE(read.ok());
+    EXPECT_EQ(read.value.sampleCount, 50);
     std::filesystem::remove_all(dir);
 }
 

@@ -58,7 +58,7 @@ Module1 loaded(const exchange::LoadedResult& r) {
 }
 
 void BM_Readout(benchmark::State& state) {
-    const Module1 s = loaded(exchange::ParseResult(exchange::FormatResult(tenPointResult())).result);
+    const Module1 s = loaded(exchange::ParseResult(exchange::FormatResult(tenPointResult())).value);
     const DrawnCurve curve = DrawnCurveOf(s);
     float x = float(s.CurveXMin);
     const float dx = float((s.CurveXMax - s.CurveXMin) / 97);
@@ -73,7 +73,7 @@ BENCHMARK(BM_Readout);
 
 void BM_PointPlotParseCurvePlot(benchmark::State& state) {
     const std::string resultText = exchange::FormatResult(tenPointResult());
-    Module1 s = loaded(exchange::ParseResult(resultText).result);
+    Module1 s = loaded(exchange::ParseResult(resultText).value);
     for (auto _ : state) {
         RecordingCanvas canvas;
         const PointRequest request = PlotPointsLinLin(s, canvas, {}).request;
@@ -81,7 +81,7 @@ void BM_PointPlotParseCurvePlot(benchmark::State& state) {
                                                          request.pointCount, request.x.data(),
                                                          request.y.data()));
         const exchange::ResultRead read = exchange::ParseResult(resultText);
-        benchmark::DoNotOptimize(read.result.sampleCount);
+        benchmark::DoNotOptimize(read.value.sampleCount);
         canvas.setLineWidth(2);
         PlotCurveLinLin(s, canvas);
         benchmark::DoNotOptimize(canvas.calls().size());

@@ -276,7 +276,7 @@ TEST_F(EngineFault, ResultFilesThatNeverEndBlockOrAreHugeAreRefusedAtOnce) {
 #endif
             try {
                 const mirendo::exchange::ResultRead read = mirendo::exchange::ReadResultFile(file.string());
-                ::_exit(read.ok() ? 1 : read.detail.empty() ? 2 : 0);
+                ::_exit(read.ok() ? 1 : read.failure->file.empty() ? 2 : 0);
             } catch (...) {
                 ::_exit(3);
             }

@@ -27,8 +27,9 @@ TEST(FuzzRegression, ScaleModeTooWideForItsEchoIsRefusedByTheLoader) {
         ASSERT_EQ(run.exitStatus, engine::kExitOk) << mode << ": " << run.message;
         EXPECT_EQ(result.substr(0, 4), "**\r\n") << mode;
         const exchange::ResultRead read = exchange::ParseResult(result);
-        EXPECT_EQ(read.error, exchange::ResultError::NotANumber) << mode;
-        EXPECT_EQ(read.result.pointCount, 0) << mode;
+        ASSERT_TRUE(read.failure) << mode;
+        EXPECT_EQ(read.failure->cause, exchange::Cause::NotANumber) << mode;
+        EXPECT_EQ(read.value.pointCount, 0) << mode;
     }
 }
 

@@ -171,8 +171,8 @@ TEST_P(HostileFlow, FromOrderedPointsToTheEvaluation) {
         return;
     }
     const exchange::ResultRead loaded = exchange::ParseResult(result);
-    ASSERT_TRUE(loaded.ok()) << loaded.detail;
-    const exchange::LoadedResult& r = loaded.result;
+    ASSERT_TRUE(loaded.ok());
+    const exchange::LoadedResult& r = loaded.value;
     state->ScaleMode = r.scaleMode;
     state->PointCount = r.pointCount;
     state->SampleCount = r.sampleCount;

@@ -72,9 +72,9 @@ class CurveTrustTest : public ::testing::Test {
         EXPECT_EQ(std::system(command.c_str()), 0);
         const exchange::ResultRead read =
             exchange::ReadResultFile((s_dir / exchange::kResultFileName).string());
-        EXPECT_TRUE(read.ok()) << read.detail;
+        EXPECT_TRUE(read.ok());
         Module1 s;
-        const exchange::LoadedResult& r = read.result;
+        const exchange::LoadedResult& r = read.value;
         s.ScaleMode = r.scaleMode;
         s.PointCount = r.pointCount;
         std::copy(r.x.begin(), r.x.end(), s.ResultX.begin());
@@ -98,7 +98,7 @@ class CurveTrustTest : public ::testing::Test {
         const ArchiveFormat saved = FormatArchive(loaded, {x[0], x[1], x[2], y[0], y[1], y[2]});
         EXPECT_TRUE(saved.ok) << saved.error;
         const ArchiveRead read = ParseArchive(saved.bytes);
-        EXPECT_TRUE(read.ok()) << read.detail;
+        EXPECT_TRUE(read.ok());
         Module1 reopened;
         LoadSavedPlot(read.plot, "", reopened);
         return reopened;

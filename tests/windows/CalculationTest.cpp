@@ -2,6 +2,7 @@
 // calculation fails, each answered once by its own message.
 #include "windows/Calculation.h"
 #include "support/WindowTest.h"
+#include "widgets/Messages.h"
 
 #include <QTest>
 
@@ -13,6 +14,11 @@
 
 namespace mirendo {
 namespace {
+
+// The message a step's answer puts before the user, empty when it succeeded.
+QString Said(const std::optional<exchange::Failure>& failure) {
+    return failure ? CalculationMessage(*failure) : QString();
+}
 
 class CalculationTest : public testing::WindowTest {
   protected:
@@ -33,12 +39,13 @@ class CalculationTest : public testing::WindowTest {
         m_calculation = std::make_unique<Calculation>(engineFolder, m_dir.path());
         QObject::connect(m_calculation.get(), &Calculation::resultLoaded,
                          [this](const exchange::LoadedResult& r) { m_loaded = r; });
-        QObject::connect(m_calculation.get(), &Calculation::resultFailed,
-                         [this](const QString& message) { m_failures << message; });
+        QObject::connect(
+            m_calculation.get(), &Calculation::resultFailed,
+            [this](const exchange::Failure& failure) { m_failures << CalculationMessage(failure); });
     }
     // Three points on X = 1, 2, 3 (the second at `x2`) in mode 1.
-    static PointRequest threePoints(double x2) {
-        PointRequest r;
+    static exchange::PointRequest threePoints(double x2) {
+        exchange::PointRequest r;
         r.mode = 1;
         r.xStart = 0;
         r.xStop = 4;
@@ -49,8 +56,8 @@ class CalculationTest : public testing::WindowTest {
     }
     // ⑥ then ⑦ at once: the answer comes when the engine has ended.
     void runAndAskForTheResult(double x2) {
-        ASSERT_EQ(m_calculation->writeRequest(threePoints(x2)), QString());
-        ASSERT_EQ(m_calculation->start(), QString());
+        ASSERT_EQ(Said(m_calculation->writeRequest(threePoints(x2))), QString());
+        ASSERT_EQ(Said(m_calculation->start()), QString());
         m_calculation->requestResult();
         ASSERT_TRUE(QTest::qWaitFor([this] { return !m_calculation->isWaitingForResult(); },
                                     Calculation::kEngineWaitMs + 1000));
@@ -89,12 +96,12 @@ TEST_F(CalculationTest, EveryFailureBeforeTheRunHasItsMessage) {
     useEngineIn(workPath(QStringLiteral("no-such-folder")));
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", "");
-    EXPECT_EQ(m_calculation->start(), QStringLiteral("　計算プログラム Ventrel が見つかりません　"));
+    EXPECT_EQ(Said(m_calculation->start()), QStringLiteral("　計算プログラム Ventrel が見つかりません　"));
     qputenv("PATH", path);
     EXPECT_FALSE(m_calculation->isRunning());
     // A request that cannot be written: a folder in the file's place.
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("B2F.dat")));
-    const QString cannotWrite = m_calculation->writeRequest(threePoints(2));
+    const QString cannotWrite = Said(m_calculation->writeRequest(threePoints(2)));
     EXPECT_TRUE(cannotWrite.startsWith(QStringLiteral("　計算依頼ファイル B2F.dat を書き込めません　\n")));
     EXPECT_TRUE(cannotWrite.endsWith(QStringLiteral("B2F.dat  \n  同じ名前のフォルダがあります  ")))
         << cannotWrite.toStdString();
@@ -106,8 +113,8 @@ TEST_F(CalculationTest, EveryFailureBeforeTheRunHasItsMessage) {
 }
 
 TEST_F(CalculationTest, CancelledWaitIsNeverAnswered) {
-    ASSERT_EQ(m_calculation->writeRequest(threePoints(2)), QString());
-    ASSERT_EQ(m_calculation->start(), QString());
+    ASSERT_EQ(Said(m_calculation->writeRequest(threePoints(2))), QString());
+    ASSERT_EQ(Said(m_calculation->start()), QString());
     m_calculation->requestResult();
     ASSERT_TRUE(m_calculation->isWaitingForResult()) << "the engine ended before it was asked";
     m_calculation->cancelResultRequest();
@@ -119,8 +126,8 @@ TEST_F(CalculationTest, CancelledWaitIsNeverAnswered) {
 }
 
 TEST_F(CalculationTest, ExitDuringTheWaitStopsTheRunAndLeavesNoResult) {
-    ASSERT_EQ(m_calculation->writeRequest(threePoints(2)), QString());
-    ASSERT_EQ(m_calculation->start(), QString());
+    ASSERT_EQ(Said(m_calculation->writeRequest(threePoints(2))), QString());
+    ASSERT_EQ(Said(m_calculation->start()), QString());
     m_calculation->requestResult();
     m_calculation->stop();
     EXPECT_FALSE(m_calculation->isWaitingForResult());

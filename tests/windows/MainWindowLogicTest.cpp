@@ -228,9 +228,9 @@ TEST(ApplyLoadedResult, NoSamplesTakesExtremesFromSampleOneAsItStands) {
 
 TEST(ResultProblem, RefusesScaleModesOutsideOneToFour) {
     for (int mode : {0, 5, -1})
-        EXPECT_FALSE(ResultProblem(ThreePointResult(mode, 1)).empty()) << mode;
+        EXPECT_TRUE(ResultProblem(ThreePointResult(mode, 1)).has_value()) << mode;
     for (int mode : {1, 2, 3, 4})
-        EXPECT_TRUE(ResultProblem(ThreePointResult(mode, 1)).empty()) << mode;
+        EXPECT_FALSE(ResultProblem(ThreePointResult(mode, 1)).has_value()) << mode;
 }
 
 } // namespace
