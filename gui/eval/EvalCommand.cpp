@@ -29,7 +29,8 @@ constexpr const char* kHelp =
 
 // "-3" and "-.5" are X values, not options.
 bool IsNegativeNumber(const std::string& arg) {
-    return arg.size() > 1 && arg[0] == '-' && (std::isdigit(static_cast<unsigned char>(arg[1])) || arg[1] == '.');
+    return arg.size() > 1 && arg[0] == '-' &&
+           (std::isdigit(static_cast<unsigned char>(arg[1])) || arg[1] == '.');
 }
 
 int Usage(std::ostream& err, const std::string& problem) {
@@ -39,7 +40,8 @@ int Usage(std::ostream& err, const std::string& problem) {
 
 } // namespace
 
-int RunEvalCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+int RunEvalCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err) {
     std::vector<std::string> operands;
     bool optionsEnded = false;
     for (const std::string& arg : args) {

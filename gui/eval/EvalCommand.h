@@ -16,6 +16,7 @@ enum EvalStatus : int {
 // Runs "mirendo-eval ARGS" (without the program name): X values from the arguments after the
 // archive, or else from `in` (one a line; blanks, commas and tabs also separate). The batch
 // window's CSV goes to `out`, messages to `err`.
-int RunEvalCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+int RunEvalCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err);
 
 } // namespace mirendo

@@ -1,7 +1,7 @@
 // mirendo-eval: a saved curve of each scale mode evaluated from the arguments and from standard
 // input gives the points back; a bad archive and wrong usage end with their statuses.
-#include "archive/ArchiveSamples.h"
 #include "eval/EvalCommand.h"
+#include "archive/ArchiveSamples.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +74,8 @@ TEST_F(EvalCommand, EveryModeGivesThePointsBackFromArgumentsAndInput) {
 }
 
 TEST_F(EvalCommand, RefusalsEndWithTheirStatus) {
-    const std::string bad = write("bad-Mi.csv", " 1 \r\n0\r\n4\r\n1\r\n0\r\n5\r\n1\r\n 2 \r\n1,  abc,  1\r\n");
+    const std::string bad =
+        write("bad-Mi.csv", " 1 \r\n0\r\n4\r\n1\r\n0\r\n5\r\n1\r\n 2 \r\n1,  abc,  1\r\n");
     const struct {
         std::vector<std::string> args;
         int status;
@@ -99,7 +100,8 @@ TEST_F(EvalCommand, RefusalsEndWithTheirStatus) {
 // The installed program: statuses reach the shell, nothing of Qt is loaded.
 TEST_F(EvalCommand, ProgramReportsItsStatus) {
     const std::string bad = write("bad2-Mi.csv", " 9 \r\n");
-    EXPECT_EQ(std::system((std::string(MIRENDO_EVAL_PROGRAM) + " " + bad + " 1 >/dev/null 2>&1").c_str()) >> 8,
+    EXPECT_EQ(std::system((std::string(MIRENDO_EVAL_PROGRAM) + " " + bad + " 1 >/dev/null 2>&1").c_str()) >>
+                  8,
               kEvalArchiveUnreadable);
     EXPECT_EQ(std::system((std::string(MIRENDO_EVAL_PROGRAM) + " >/dev/null 2>&1").c_str()) >> 8, kEvalUsage);
     EXPECT_NE(std::system(("ldd " + std::string(MIRENDO_EVAL_PROGRAM) + " | grep -q Qt6").c_str()), 0)

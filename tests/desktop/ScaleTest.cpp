@@ -2,8 +2,8 @@
 // fit their controls, and a saved graph has the graph's own pixel size.
 #include "support/AppTest.h"
 
-#include "widgets/PictureBox.h"
 #include "support/GraphArea.h"
+#include "widgets/PictureBox.h"
 
 #include <QAbstractButton>
 #include <QBuffer>
