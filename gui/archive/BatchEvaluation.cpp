@@ -1,5 +1,6 @@
 #include "archive/BatchEvaluation.h"
 
+#include "archive/CrossingsAtY.h"
 #include "archive/EvaluateAtX.h"
 #include "state/NumberText.h"
 
@@ -52,12 +53,14 @@ void AppendField(std::string& out, std::string_view field, char separator) {
 // significant digits, so that small values keep theirs.
 constexpr int kSavedDigits = 9;
 
-std::string FormatTable(std::span<const BatchRow> rows, char separator, std::string_view lineEnd) {
+std::string FormatTable(std::span<const BatchRow> rows, BatchDirection direction, char separator,
+                        std::string_view lineEnd) {
+    const bool inverse = direction == BatchDirection::YToX;
     std::string out;
     out.reserve(24 + rows.size() * 32);
-    out += 'X';
+    out += inverse ? 'Y' : 'X';
     out += separator;
-    out += 'Y';
+    out += inverse ? 'X' : 'Y';
     out += separator;
     out += kExtrapolationMark;
     out += lineEnd;
@@ -122,12 +125,54 @@ std::vector<BatchRow> EvaluateBatch(const Module1& state, std::span<const std::s
     return rows;
 }
 
-std::string FormatBatchCsv(std::span<const BatchRow> rows) {
-    return FormatTable(rows, ',', "\r\n");
+std::vector<BatchRow> EvaluateBatchInverse(const Module1& state, std::span<const std::string_view> tokens) {
+    // The polynomial is sampled once for all the Y values.
+    const CrossingFinder finder(state);
+    std::vector<BatchRow> rows;
+    rows.reserve(tokens.size());
+    for (const std::string_view token : tokens) {
+        const std::optional<double> y = WholeNumber(token);
+        const CrossingSearch search = y ? finder.find(*y) : CrossingSearch{CrossingOutcome::NotANumber, {}};
+        for (const Crossing& c : search.crossings) {
+            BatchRow& row = rows.emplace_back();
+            row.x = token;
+            row.y = c.text;
+            row.ok = true;
+            row.extrapolated = c.extrapolated;
+            row.value = c.x;
+        }
+        if (!search.crossings.empty())
+            continue;
+        BatchRow& row = rows.emplace_back();
+        row.x = token;
+        row.notANumber = search.outcome == CrossingOutcome::NotANumber;
+        switch (search.outcome) {
+        case CrossingOutcome::NotANumber:
+            row.y = kBatchNotANumberText;
+            break;
+        case CrossingOutcome::NeedsPositiveY:
+            row.y = kBatchNeedsPositiveText;
+            break;
+        case CrossingOutcome::Everywhere:
+            row.y = kEverywhereText;
+            break;
+        case CrossingOutcome::NoRange:
+            row.y = kBatchRefusedText;
+            break;
+        default:
+            row.y = kBatchNoCrossingText;
+            break;
+        }
+    }
+    return rows;
 }
 
-std::string FormatBatchTsv(std::span<const BatchRow> rows) {
-    return FormatTable(rows, '\t', "\n");
+std::string FormatBatchCsv(std::span<const BatchRow> rows, BatchDirection direction) {
+    return FormatTable(rows, direction, ',', "\r\n");
+}
+
+std::string FormatBatchTsv(std::span<const BatchRow> rows, BatchDirection direction) {
+    return FormatTable(rows, direction, '\t', "\n");
 }
 
 } // namespace mirendo

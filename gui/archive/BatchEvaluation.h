@@ -15,7 +15,15 @@ namespace mirendo {
 inline constexpr std::string_view kBatchRefusedText = "計算できません";
 inline constexpr std::string_view kBatchNotANumberText = "数値ではありません";
 inline constexpr std::string_view kExtrapolationMark = "外挿";
+// Y → X: the row of a Y the curve does not take inside the graph's X range, and of a Y that a
+// logarithmic Y axis cannot take.
+inline constexpr std::string_view kBatchNoCrossingText = "該当なし";
+inline constexpr std::string_view kBatchNeedsPositiveText = "正の Y が必要です";
 
+// Which way a batch runs: each X to its Y, or each Y to every X where the curve takes it.
+enum class BatchDirection { XToY, YToX };
+
+// In Y → X the roles swap: `x` holds the Y as typed, `y` and `value` an X found for it.
 struct BatchRow {
     std::string x;             // the X as the user typed it
     std::string y;             // Evaluation::text, kBatchRefusedText or kBatchNotANumberText
@@ -35,15 +43,21 @@ std::vector<std::string_view> SplitXValues(std::string_view text);
 // notANumber.
 std::vector<BatchRow> EvaluateBatch(const Module1& state, std::span<const std::string_view> tokens);
 
+// Y → X: one row per X where the curve takes the Y inside the graph's X range (CrossingFinder),
+// ascending, each with the Y as typed; a Y without any gives one row kBatchNoCrossingText, a
+// non-positive Y on a logarithmic Y axis kBatchNeedsPositiveText, a token that is no number
+// kBatchNotANumberText, and an unusable X range kBatchRefusedText.
+std::vector<BatchRow> EvaluateBatchInverse(const Module1& state, std::span<const std::string_view> tokens);
+
 // UTF-8 bytes, no byte-order mark: the header line "X,Y,外挿", then one "x,y,mark" line per row,
 // every line ended by CR LF. Y is the value to nine significant digits (SignificantText), or the
 // refusal text of a row without one; the mark is "外挿" on an extrapolated row, else empty. A
 // field holding a comma, quote, CR or LF is quoted with its quotes doubled; a field that is not a
 // plain number and starts with = + - @ is preceded by ' so that a spreadsheet does not run it as
-// a formula.
-std::string FormatBatchCsv(std::span<const BatchRow> rows);
+// a formula. In Y → X the header is "Y,X,外挿".
+std::string FormatBatchCsv(std::span<const BatchRow> rows, BatchDirection direction = BatchDirection::XToY);
 
 // The same three fields for the clipboard: "X\tY\t外挿", then one line per row, each ended by LF.
-std::string FormatBatchTsv(std::span<const BatchRow> rows);
+std::string FormatBatchTsv(std::span<const BatchRow> rows, BatchDirection direction = BatchDirection::XToY);
 
 } // namespace mirendo

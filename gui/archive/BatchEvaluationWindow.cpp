@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -45,6 +46,9 @@ QLabel* AddCaption(const QString& text, QWidget* buddy) {
     return label;
 }
 
+const QString kXValuesCaption = QStringLiteral("X 値（1 行に 1 つ、または空白・カンマ・タブ区切り）");
+const QString kYValuesCaption = QStringLiteral("Y 値（1 行に 1 つ、または空白・カンマ・タブ区切り）");
+
 QPushButton* AddButton(const char* name, const QString& caption) {
     auto* button = new QPushButton(caption);
     button->setObjectName(QString::fromLatin1(name));
@@ -62,6 +66,13 @@ BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* pare
     setWindowTitle(QStringLiteral("一括計算"));
     setFont(WindowFont());
 
+    m_direction = new QComboBox;
+    m_direction->setObjectName(QStringLiteral("ChoiceDirection"));
+    m_direction->addItems({QStringLiteral("X → Y"), QStringLiteral("Y → X")});
+    QLabel* directionCaption = AddCaption(QStringLiteral("計算の向き"), m_direction);
+    m_direction->setAccessibleDescription(
+        QStringLiteral("X → Y: X ごとの Y。Y → X: Y ごとに、曲線がその Y をとるグラフ範囲内のすべての X"));
+
     m_values = new QPlainTextEdit;
     m_values->setObjectName(QStringLiteral("TextValues"));
     // Tab moves on, as in every other box; a pasted spreadsheet row keeps its tabs.
@@ -69,8 +80,7 @@ BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* pare
     m_values->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_values->setAccessibleDescription(
         QStringLiteral("1 行に 1 つ、または空白・カンマ・タブで区切った X 値"));
-    QLabel* valuesCaption =
-        AddCaption(QStringLiteral("X 値（1 行に 1 つ、または空白・カンマ・タブ区切り）"), m_values);
+    m_valuesCaption = AddCaption(kXValuesCaption, m_values);
 
     m_calculate = AddButton("CommandCalculate", QStringLiteral("計算"));
     m_calculate->setToolTip(QStringLiteral("計算（Ctrl+Enter）"));
@@ -118,8 +128,13 @@ BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* pare
     saveRow->addWidget(m_path, 1);
     saveRow->addWidget(browse);
     saveRow->addWidget(m_save);
+    auto* directionRow = new QHBoxLayout;
+    directionRow->addWidget(directionCaption);
+    directionRow->addWidget(m_direction);
+    directionRow->addStretch(1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(valuesCaption);
+    layout->addLayout(directionRow);
+    layout->addWidget(m_valuesCaption);
     layout->addWidget(m_values, 1);
     layout->addLayout(calculateRow);
     layout->addWidget(tableCaption);
@@ -133,6 +148,7 @@ BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* pare
     layout->addLayout(closeRow);
     resize(440, 600);
 
+    connect(m_direction, &QComboBox::currentIndexChanged, this, &BatchEvaluationWindow::chooseDirection);
     connect(m_calculate, &QPushButton::clicked, this, &BatchEvaluationWindow::calculate);
     connect(copy, &QAction::triggered, this, &BatchEvaluationWindow::copyTable);
     connect(m_save, &QPushButton::clicked, this, &BatchEvaluationWindow::saveCsv);
@@ -152,6 +168,7 @@ BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* pare
     addAction(escapeKey);
     connect(escapeKey, &QAction::triggered, this, &QWidget::close);
 
+    setTabOrder(m_direction, m_values);
     setTabOrder(m_values, m_calculate);
     setTabOrder(m_calculate, m_table);
     setTabOrder(m_table, m_path);
@@ -190,8 +207,22 @@ void BatchEvaluationWindow::calculate() {
         return;
     const std::string text = m_values->toPlainText().toStdString();
     const std::vector<std::string_view> tokens = SplitXValues(text);
-    m_model->setRows(EvaluateBatch(m_state, tokens));
+    m_model->setRows(m_model->direction() == BatchDirection::YToX ? EvaluateBatchInverse(m_state, tokens)
+                                                                  : EvaluateBatch(m_state, tokens));
     showSummary(true);
+}
+
+void BatchEvaluationWindow::chooseDirection(int index) {
+    const bool inverse = index == 1;
+    m_model->setDirection(inverse ? BatchDirection::YToX : BatchDirection::XToY);
+    m_valuesCaption->setText(inverse ? kYValuesCaption : kXValuesCaption);
+    m_values->setAccessibleName(m_valuesCaption->text());
+    m_values->setAccessibleDescription(inverse ? QStringLiteral("1 行に 1 つ、または空白・カンマ・タブで区切った Y 値")
+                                               : QStringLiteral("1 行に 1 つ、または空白・カンマ・タブで区切った X 値"));
+    m_table->setAccessibleDescription(
+        inverse ? QStringLiteral("Y と X の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー")
+                : QStringLiteral("X と Y の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー"));
+    showSummary(false);
 }
 
 void BatchEvaluationWindow::showSummary(bool calculated) {
@@ -199,13 +230,26 @@ void BatchEvaluationWindow::showSummary(bool calculated) {
     int notANumber = 0;
     int refused = 0;
     int extrapolated = 0;
+    int noCrossing = 0;
     for (const BatchRow& row : rows) {
         notANumber += row.notANumber ? 1 : 0;
         refused += !row.ok && !row.notANumber ? 1 : 0;
         extrapolated += row.extrapolated ? 1 : 0;
+        noCrossing += !row.ok && row.y == kBatchNoCrossingText ? 1 : 0;
     }
+    const bool inverse = m_model->direction() == BatchDirection::YToX;
     QString text;
-    if (calculated)
+    if (calculated && inverse)
+        text = rows.empty() ? QStringLiteral("Y 値がありません")
+                            : QStringLiteral("%1 行（%2 %3 行、%4 %5 行、求められない Y %6 行、外挿 %7 行）")
+                                  .arg(rows.size())
+                                  .arg(Q(kBatchNotANumberText))
+                                  .arg(notANumber)
+                                  .arg(Q(kBatchNoCrossingText))
+                                  .arg(noCrossing)
+                                  .arg(refused - noCrossing)
+                                  .arg(extrapolated);
+    else if (calculated)
         text = rows.empty() ? QStringLiteral("X 値がありません")
                             : QStringLiteral("%1 行（%2 %3 行、%4 %5 行、外挿 %6 行）")
                                   .arg(rows.size())
@@ -223,7 +267,7 @@ QString BatchEvaluationWindow::tableText() const {
     const std::vector<BatchRow>& rows = m_model->rows();
     const QItemSelection selection = m_table->selectionModel()->selection();
     if (selection.isEmpty())
-        return QString::fromStdString(FormatBatchTsv(rows));
+        return QString::fromStdString(FormatBatchTsv(rows, m_model->direction()));
     // Selection ranges come in the order they were made; the copy keeps the table's order.
     std::vector<char> chosen(rows.size(), 0);
     for (const QItemSelectionRange& range : selection)
@@ -233,7 +277,7 @@ QString BatchEvaluationWindow::tableText() const {
     for (std::size_t r = 0; r < rows.size(); ++r)
         if (chosen[r])
             picked.push_back(rows[r]);
-    return QString::fromStdString(FormatBatchTsv(picked));
+    return QString::fromStdString(FormatBatchTsv(picked, m_model->direction()));
 }
 
 void BatchEvaluationWindow::copyTable() {
@@ -290,7 +334,7 @@ void BatchEvaluationWindow::saveCsv() {
         !AskYesNo(this, QStringLiteral("  %1 は既にあります。置き換えますか？  ").arg(path)))
         return;
     const exchange::FileWrite written =
-        exchange::WriteFileAtomically(QFile::encodeName(path).toStdString(), FormatBatchCsv(rows));
+        exchange::WriteFileAtomically(QFile::encodeName(path).toStdString(), FormatBatchCsv(rows, m_model->direction()));
     if (!written.ok()) {
         ShowMessage(this, QStringLiteral("  一括計算の結果を保存できませんでした  \n") +
                               WriteFailureText(path, written.code));

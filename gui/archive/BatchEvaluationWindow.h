@@ -3,13 +3,16 @@
 // into a box, "計算" fills a two-column table X | Y, Ctrl+C copies the selected rows (all rows
 // when none is selected) as tab-separated text X, Y, mark, and "CSV保存" writes the same fields
 // as a CSV file to the path in the save box: never over an archive ("-Mi.csv"), and over another
-// existing file only when the user says so. "閉じる" or Escape hides the window. Modeless; the
-// browser creates it on first use and only shows and hides it afterwards.
+// existing file only when the user says so. "閉じる" or Escape hides the window. The choice
+// "X → Y" / "Y → X" turns the question round: each typed Y gives one row per X where the curve
+// takes it (Y | X, CSV "Y,X,外挿"). Modeless; the browser creates it on first use and only shows
+// and hides it afterwards.
 #include "state/Module1.h"
 
 #include <QString>
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -43,6 +46,8 @@ class BatchEvaluationWindow : public QWidget {
     void copyTable(); // Ctrl+C on the table, or its context menu
     void saveCsv();   // CSV保存
     void browse();    // 参照…: a file dialog that fills the save box
+    // The choice changed: the table empties, the value box's caption names X or Y.
+    void chooseDirection(int index);
 
   private:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,6 +58,8 @@ class BatchEvaluationWindow : public QWidget {
 
     const Module1& m_state;
     BatchTableModel* m_model = nullptr;
+    QComboBox* m_direction = nullptr;
+    QLabel* m_valuesCaption = nullptr;
     QPlainTextEdit* m_values = nullptr;
     QPushButton* m_calculate = nullptr;
     QLabel* m_summary = nullptr;

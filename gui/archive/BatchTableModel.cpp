@@ -10,6 +10,13 @@ void BatchTableModel::setRows(std::vector<BatchRow> rows) {
     endResetModel();
 }
 
+void BatchTableModel::setDirection(BatchDirection direction) {
+    beginResetModel();
+    m_direction = direction;
+    m_rows.clear();
+    endResetModel();
+}
+
 int BatchTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
@@ -45,10 +52,11 @@ QVariant BatchTableModel::data(const QModelIndex& index, int role) const {
 
 QVariant BatchTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)) {
+        const bool inverse = m_direction == BatchDirection::YToX;
         if (section == XColumn)
-            return QStringLiteral("X");
+            return inverse ? QStringLiteral("Y") : QStringLiteral("X");
         if (section == YColumn)
-            return QStringLiteral("Y");
+            return inverse ? QStringLiteral("X") : QStringLiteral("Y");
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

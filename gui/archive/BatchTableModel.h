@@ -1,5 +1,5 @@
 #pragma once
-// The rows of a batch evaluation as a two-column table X | Y for a QTableView. The extrapolation
+// The rows of a batch evaluation as a two-column table X | Y (Y | X in Y → X) for a QTableView. The extrapolation
 // mark stands in the Y cell after the value, so that it is read with it.
 #include "archive/BatchEvaluation.h"
 
@@ -20,6 +20,9 @@ class BatchTableModel : public QAbstractTableModel {
     // Replaces every row in one reset, so a view relays itself out once.
     void setRows(std::vector<BatchRow> rows);
     const std::vector<BatchRow>& rows() const { return m_rows; }
+    // Which way the rows were computed: the headers read "Y", "X" in Y → X. Empties the table.
+    void setDirection(BatchDirection direction);
+    BatchDirection direction() const { return m_direction; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -30,6 +33,7 @@ class BatchTableModel : public QAbstractTableModel {
 
   private:
     std::vector<BatchRow> m_rows;
+    BatchDirection m_direction = BatchDirection::XToY;
 };
 
 } // namespace mirendo

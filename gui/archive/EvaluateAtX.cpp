@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace mirendo {
@@ -20,6 +21,22 @@ bool IsOutsidePoints(const Module1& s, double x) {
     }
     constexpr double kSavedRounding = 5e-6; // half a unit in the 6th significant digit, relative
     return x < lo - kSavedRounding * std::fabs(lo) || x > hi + kSavedRounding * std::fabs(hi);
+}
+
+double SavedPolynomial(const Module1& s, double t) {
+    const int n = s.PointsInUse();
+    double y = 0;
+    for (int i = 1; i <= n; ++i) {
+        double p = 1;
+        for (int k = 1; k <= n; ++k)
+            if (k != i)
+                p *= t - s.ResultX[k];
+        y += s.Coef[i] * p;
+        // Once a partial product or sum is infinite the result is meaningless, whatever follows.
+        if (!std::isfinite(p) || !std::isfinite(y))
+            return std::numeric_limits<double>::quiet_NaN();
+    }
+    return y;
 }
 
 Evaluation EvaluateAtX(const Module1& s, std::string_view inputText) {
@@ -43,18 +60,9 @@ Evaluation EvaluateAt(const Module1& s, double x) {
     if (!std::isfinite(x))
         return out;
 
-    const int n = s.PointsInUse();
-    double y = 0;
-    for (int i = 1; i <= n; ++i) {
-        double p = 1;
-        for (int k = 1; k <= n; ++k)
-            if (k != i)
-                p *= x - s.ResultX[k];
-        y += s.Coef[i] * p;
-        // Once a partial product or sum is infinite the result is meaningless, whatever follows.
-        if (!std::isfinite(p) || !std::isfinite(y))
-            return out;
-    }
+    double y = SavedPolynomial(s, x);
+    if (!std::isfinite(y))
+        return out;
     if (axes.y == AxisKind::Logarithmic)
         y = std::exp(y);
     if (!std::isfinite(y))

@@ -25,6 +25,11 @@ struct Evaluation {
 // extrapolation. No points: false.
 bool IsOutsidePoints(const Module1& state, double x);
 
+// P(t) = sum_i Coef(i) * prod_{k != i} (t - ResultX(k)) at `t` in the mode's space, in double
+// precision, ascending order: the one polynomial the evaluation at X and the search for X at a
+// given Y use. Not finite once a partial product or sum overflows.
+double SavedPolynomial(const Module1& state, double t);
+
 // At `x` in data units: ln x on a logarithmic X axis; P(x) = sum_i Coef(i) * prod_{k != i}
 // (x - ResultX(k)) in double precision, ascending order; exp P on a logarithmic Y axis;
 // `extrapolated` tells whether x lies outside the points.

@@ -3,6 +3,7 @@
 #include "archive/ArchiveReader.h"
 #include "archive/BatchEvaluation.h"
 #include "archive/BatchEvaluationWindow.h"
+#include "archive/CrossingsAtY.h"
 #include "archive/EvaluateAtX.h"
 #include "plot/DrawnCurve.h"
 #include "plot/Plot.h"
@@ -39,7 +40,7 @@ constexpr int kEnterKey = 13;
 } // namespace
 
 Form6::Form6(Module1& state, QWidget* parent) : QWidget(parent), m_state(state) {
-    SetUpWindow(this, "Form6", QStringLiteral("Lagrange Interpolated Data"), 15840, 10440);
+    SetUpWindow(this, "Form6", QStringLiteral("Lagrange Interpolated Data"), 15840, 11160);
     const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form6.tsv"));
     m_graph = new GraphPanel(c, "Label7", "Label8", this);
     m_command1 = c.get<QPushButton>("Command1");
@@ -49,6 +50,8 @@ Form6::Form6(Module1& state, QWidget* parent) : QWidget(parent), m_state(state) 
     m_label6 = c.get<ValueLabel>("Label6");
     m_extrapolated = c.get<QLabel>("LabelExtrapolated");
     m_commandBatch = c.get<QPushButton>("CommandBatch");
+    m_textY = c.get<QLineEdit>("TextY");
+    m_labelXForY = c.get<ValueLabel>("LabelXForY");
     m_lists = new FolderLists(c.get<QComboBox>("Drive1"), c.get<QListWidget>("Dir1"),
                               c.get<QListWidget>("File1"), {QString::fromLatin1(kArchivePattern)}, this);
     // The arrow picture is pressed like a button; it is not a real control of the window's table.
@@ -74,6 +77,8 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     ConnectButtonHandlers(this);
     m_text1->installEventFilter(this);
     m_label6->installEventFilter(this);
+    m_textY->installEventFilter(this);
+    m_labelXForY->installEventFilter(this);
 
     // Screen readers: the picture buttons and value boxes have no caption of their own.
     back->setAccessibleName(QStringLiteral("スタート画面に戻る"));
@@ -82,13 +87,16 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     m_label6->setMeaning(QStringLiteral("任意 X に対する Y 値"));
     m_extrapolated->setAccessibleDescription(QStringLiteral("X がデータ点の範囲外です（外挿）"));
     m_commandBatch->setAccessibleName(m_commandBatch->text());
+    m_textY->setAccessibleName(QStringLiteral("任意 Y 入力（その Y をとる X を求めます）"));
+    m_labelXForY->setMeaning(QStringLiteral("任意 Y に対する X 値（グラフの X の範囲内）"));
     // Keyboard: choose the file, draw, add the points, evaluate (Enter in Text1), the result
-    // (a stop only while it shows one, for Ctrl+C), the batch evaluation, save, then Reset and
-    // back. The arrow picture needs no stop of its own: Enter in Text1 evaluates. The graph, once
+    // (a stop only while it shows one, for Ctrl+C), the Y to find X for and its result (likewise),
+    // the batch evaluation, save, then Reset and back. The arrow picture needs no stop of its own: Enter in Text1 evaluates. The graph, once
     // drawn, takes the focus after its steps to read the curve by keys.
     QWidget* order[] = {c.find("Drive1"), c.find("Dir1"),     c.find("File1"), m_command1,
                         m_command4,       m_graph->picture(), m_text1,         m_label6,
-                        m_commandBatch,   m_command8,         reset,           back};
+                        m_textY,          m_labelXForY,       m_commandBatch,  m_command8,
+                        reset,            back};
     // Qt leaves a widget that takes no focus out of setTabOrder: the graph takes it meanwhile, and
     // gives it up below until a curve is drawn.
     m_graph->setKeyboardReadout(true);
@@ -97,6 +105,7 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     m_graph->setKeyboardReadout(false);
 
     m_text1->setEnabled(false);
+    m_textY->setEnabled(false);
     m_command1->setEnabled(false);
     m_command4->setEnabled(false);
     m_command8->setEnabled(false);
@@ -113,6 +122,9 @@ void Form6::showEmpty() {
     m_text1->clear();
     m_text1->setEnabled(false);
     showEvaluation(QString(), QString(), false);
+    m_textY->clear();
+    m_textY->setEnabled(false);
+    showCrossings(QString(), QString());
     m_command1->setEnabled(false);
     m_command4->setEnabled(false);
     m_command8->setEnabled(false);
@@ -158,6 +170,9 @@ void Form6::Command1_Click() {
     m_graph->showCurve(DrawnCurveOf(m_state));
     m_state.GraphDrawn = 1;
     m_text1->setEnabled(true);
+    // The X found belong to the previous curve.
+    m_textY->setEnabled(true);
+    showCrossings(QString(), QString());
     m_command4->setEnabled(true);
     m_command8->setEnabled(true);
     // The batch evaluation works on the same loaded polynomial as the single one; results of
@@ -210,6 +225,11 @@ void Form6::Text1_KeyDown(int keyCode) {
         EvaluateAtX();
 }
 
+void Form6::TextY_KeyDown(int keyCode) {
+    if (keyCode == kEnterKey)
+        FindXForY();
+}
+
 void Form6::Text1_Click() {
     m_text1->clear();
     showEvaluation(QString(), QString(), false);
@@ -252,6 +272,50 @@ void Form6::showEvaluation(const QString& x, const QString& y, bool extrapolated
     m_label6->setFocusPolicy(y.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
 }
 
+void Form6::FindXForY() {
+    const QString typed = m_textY->text();
+    if (typed.trimmed().isEmpty()) {
+        ShowMessage(this, QStringLiteral("　Y の値が入力されていません　"));
+        showCrossings(QString(), QString());
+        return;
+    }
+    const CrossingSearch search = CrossingsAtY(m_state, typed.toStdString());
+    QString refusal;
+    switch (search.outcome) {
+    case CrossingOutcome::NotANumber:
+        refusal = NotANumberMessage(QStringLiteral("Y"));
+        break;
+    case CrossingOutcome::NeedsPositiveY:
+        refusal = QStringLiteral("　Y 軸が対数のため、Y には 0 より大きい値を入力して下さい（入力: %1）　").arg(typed);
+        break;
+    case CrossingOutcome::NoRange:
+        refusal = QStringLiteral("　グラフの X の範囲（開始値・終了値）が正しくないため計算できません　");
+        break;
+    default:
+        break;
+    }
+    if (!refusal.isEmpty()) {
+        ShowMessage(this, refusal);
+        showCrossings(QString(), QString());
+        return;
+    }
+    showCrossings(typed, QString::fromStdString(CrossingsText(search)));
+}
+
+void Form6::showCrossings(const QString& y, const QString& xs) {
+    m_searchedY = y;
+    m_labelXForY->setValue(xs);
+    m_labelXForY->setFocusPolicy(xs.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
+}
+
+void Form6::copyCrossings() {
+    if (m_labelXForY->text().isEmpty()) {
+        Beep();
+        return;
+    }
+    QGuiApplication::clipboard()->setText(m_searchedY + QLatin1Char('\t') + m_labelXForY->text());
+}
+
 void Form6::copyEvaluation() {
     if (m_label6->text().isEmpty()) {
         Beep();
@@ -285,11 +349,13 @@ bool Form6::openDroppedArchive(const QString& path) {
 bool Form6::eventFilter(QObject* watched, QEvent* event) {
     // The focused result is drawn with a plain heavy frame so that the keyboard user sees where
     // Ctrl+C will copy from; the sunken panel comes back when the focus leaves.
-    if (watched == m_label6 && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    if ((watched == m_label6 || watched == m_labelXForY) &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        auto* result = static_cast<ValueLabel*>(watched);
         const bool focused = event->type() == QEvent::FocusIn;
-        m_label6->setFrameShape(focused ? QFrame::Box : QFrame::Panel);
-        m_label6->setFrameShadow(focused ? QFrame::Plain : QFrame::Sunken);
-        m_label6->setLineWidth(focused ? 2 : 1);
+        result->setFrameShape(focused ? QFrame::Box : QFrame::Panel);
+        result->setFrameShadow(focused ? QFrame::Plain : QFrame::Sunken);
+        result->setLineWidth(focused ? 2 : 1);
     }
     // Ctrl+C on the focused result, or in the X box when it has no selection of its own to copy.
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
@@ -297,11 +363,25 @@ bool Form6::eventFilter(QObject* watched, QEvent* event) {
         const bool evaluationCopy =
             key->matches(QKeySequence::Copy) &&
             (watched == m_label6 || (watched == m_text1 && !m_text1->hasSelectedText()));
-        if (evaluationCopy) {
+        const bool crossingsCopy =
+            key->matches(QKeySequence::Copy) &&
+            (watched == m_labelXForY || (watched == m_textY && !m_textY->hasSelectedText()));
+        if (evaluationCopy || crossingsCopy) {
             // Claim the shortcut so that the key press reaches this filter, then copy on it.
-            if (event->type() == QEvent::KeyPress)
-                copyEvaluation();
+            if (event->type() == QEvent::KeyPress) {
+                if (evaluationCopy)
+                    copyEvaluation();
+                else
+                    copyCrossings();
+            }
             event->accept();
+            return true;
+        }
+    }
+    if (watched == m_textY && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            TextY_KeyDown(kEnterKey);
             return true;
         }
     }

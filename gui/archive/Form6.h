@@ -1,8 +1,8 @@
 #pragma once
 // "Lagrange Interpolated Data": the saved-data browser. Lists "*Mi.csv" files, loads one into
 // the shared state (only when the whole file is valid), redraws it, adds its points, shows the
-// cursor readout, evaluates the polynomial at a typed X and asks for its graph to be saved as an
-// image.
+// cursor readout, evaluates the polynomial at a typed X, finds every X where it takes a typed Y
+// and asks for its graph to be saved as an image.
 #include "plot/GraphPicture.h"
 #include "state/Module1.h"
 
@@ -39,6 +39,8 @@ class Form6 : public QWidget {
   public slots:
     // Puts "X<TAB>Y" of the last evaluation, as shown, on the clipboard (nothing shown: a beep).
     void copyEvaluation();
+    // Puts "Y<TAB>X texts" of the last search for X, as shown, on the clipboard (none: a beep).
+    void copyCrossings();
 
   signals:
     // Back button or close; GraphDrawn is already 0.
@@ -64,6 +66,7 @@ class Form6 : public QWidget {
     void Text1_KeyDown(int keyCode);
     void Text1_Click();
     void CommandBatch_Click(); // 一括計算: open the batch evaluation window
+    void TextY_KeyDown(int keyCode);
 
   private:
     void wireControls(const FormControls& controls, QToolButton* arrow);
@@ -71,6 +74,10 @@ class Form6 : public QWidget {
     void EvaluateAtX();
     // Label6 := `y`, the extrapolation mark beside it, and what copyEvaluation() copies.
     void showEvaluation(const QString& x, const QString& y, bool extrapolated);
+    // Every X where the curve takes the Y typed in TextY, into LabelXForY.
+    void FindXForY();
+    // LabelXForY := `xs`, and what copyCrossings() copies.
+    void showCrossings(const QString& y, const QString& xs);
 
     Module1& m_state;
     FolderLists* m_lists = nullptr;
@@ -82,6 +89,9 @@ class Form6 : public QWidget {
     QPushButton* m_commandBatch = nullptr;
     BatchEvaluationWindow* m_batch = nullptr;
     QString m_evaluatedX; // the X text of the result Label6 shows
+    QLineEdit* m_textY = nullptr;          // the Y whose X are sought
+    ValueLabel* m_labelXForY = nullptr;    // every X found for it
+    QString m_searchedY;                   // the Y text of the X LabelXForY shows
 };
 
 } // namespace mirendo

@@ -13,17 +13,20 @@ namespace mirendo {
 
 namespace {
 
-constexpr const char* kUsage = "使い方: mirendo-eval [--inverse] ARCHIVE [X ...]\n";
+constexpr const char* kUsage = "使い方: mirendo-eval [--inverse] ARCHIVE [値 ...]\n";
 
 constexpr const char* kHelp =
     "使い方: mirendo-eval ARCHIVE [X ...]\n"
+    "       mirendo-eval --inverse ARCHIVE [Y ...]\n"
     "Mirendo が保存した補間データ（*-Mi.csv）の多項式を、X ごとに計算します。\n"
     "X は引数に並べるか、引数がなければ標準入力から読みます（1 行に 1 つ、空白・カンマ・タブ区切りも可）。\n"
     "結果は一括計算の CSV（X,Y,外挿）として標準出力に書きます。\n"
+    "--inverse では Y ごとに、曲線がその Y をとるグラフの X 範囲内のすべての X を求め、\n"
+    "1 つの X を 1 行とする CSV（Y,X,外挿）を書きます。X がなければ X の欄は「該当なし」です。\n"
     "\n"
     "  --help      この説明を表示します\n"
     "  --version   版を表示します\n"
-    "  --inverse   Y から X を求めます（まだ使えません）\n"
+    "  --inverse   Y から X を求めます（一括計算の Y → X と同じ計算）\n"
     "\n"
     "終了コード: 0 成功、1 補間データを読めない、2 引数の誤り\n";
 
@@ -44,6 +47,7 @@ int RunEvalCommand(const std::vector<std::string>& args, std::istream& in, std::
                    std::ostream& err) {
     std::vector<std::string> operands;
     bool optionsEnded = false;
+    bool inverse = false;
     for (const std::string& arg : args) {
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
@@ -54,7 +58,7 @@ int RunEvalCommand(const std::vector<std::string>& args, std::istream& in, std::
             out << "mirendo-eval " MIRENDO_VERSION "\n";
             return kEvalOk;
         } else if (!optionsEnded && arg == "--inverse") {
-            return Usage(err, "--inverse（Y から X を求める計算）はまだ使えません");
+            inverse = true;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-' && !IsNegativeNumber(arg)) {
             return Usage(err, "知らないオプションです: " + arg);
         } else {
@@ -81,7 +85,10 @@ int RunEvalCommand(const std::vector<std::string>& args, std::istream& in, std::
         text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
     const std::vector<std::string_view> tokens = SplitXValues(text);
-    out << FormatBatchCsv(EvaluateBatch(state, tokens));
+    if (inverse)
+        out << FormatBatchCsv(EvaluateBatchInverse(state, tokens), BatchDirection::YToX);
+    else
+        out << FormatBatchCsv(EvaluateBatch(state, tokens));
     return kEvalOk;
 }
 

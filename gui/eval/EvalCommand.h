@@ -15,7 +15,8 @@ enum EvalStatus : int {
 
 // Runs "mirendo-eval ARGS" (without the program name): X values from the arguments after the
 // archive, or else from `in` (one a line; blanks, commas and tabs also separate). The batch
-// window's CSV goes to `out`, messages to `err`.
+// window's CSV goes to `out`, messages to `err`. With --inverse the values are Y and the CSV is
+// the batch window's Y → X ("Y,X,外挿", one line per X found).
 int RunEvalCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                    std::ostream& err);
 

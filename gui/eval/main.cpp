@@ -1,4 +1,4 @@
-// mirendo-eval ARCHIVE [X ...]: prints the batch evaluation of a saved curve as CSV.
+// mirendo-eval [--inverse] ARCHIVE [X ...]: prints the batch evaluation of a saved curve as CSV.
 #include "eval/EvalCommand.h"
 
 #include <iostream>

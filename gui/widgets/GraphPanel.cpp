@@ -1,9 +1,14 @@
 #include "widgets/GraphPanel.h"
 
+#include "plot/SpreadsheetFormula.h"
 #include "widgets/FormLayout.h"
+#include "widgets/MessageBox.h"
 #include "widgets/PictureBox.h"
 #include "widgets/ValueLabel.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 
 namespace mirendo {
@@ -53,6 +58,10 @@ GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const c
     }
     connect(m_picture, &PictureBox::mouseMovedTo, this, [this](float x, float) { followMouse(x); });
     connect(m_picture, &PictureBox::stepRequested, this, &GraphPanel::step);
+    m_copyFormula = m_picture->addMenuAction(QStringLiteral("数式をコピー"), "copyFormula");
+    m_copyFormula->setToolTip(QStringLiteral("セル A2 の X に対する曲線の値を求める表計算の数式をコピーします"));
+    m_copyFormula->setEnabled(false);
+    connect(m_copyFormula, &QAction::triggered, this, &GraphPanel::copyFormula);
 }
 
 GraphModel& GraphPanel::graph() const {
@@ -71,12 +80,14 @@ void GraphPanel::setLimitTexts(const std::array<std::string, 4>& texts) {
 
 void GraphPanel::showCurve(const DrawnCurve& curve) {
     m_curve = curve;
+    m_copyFormula->setEnabled(!curveFormula().isEmpty());
     showTrust(AssessCurve(curve));
     setReadoutActive(true);
 }
 
 void GraphPanel::clearCurve() {
     m_curve.reset();
+    m_copyFormula->setEnabled(false);
     clearReadout();
     setKeyboardReadout(false);
     setTrustLine(QString(), false);
@@ -148,6 +159,22 @@ void GraphPanel::show(const Readout& readout) {
         return;
     }
     }
+}
+
+
+QString GraphPanel::curveFormula() const {
+    if (!m_curve)
+        return {};
+    return QString::fromStdString(SpreadsheetFormula(m_curve->scaleMode, m_curve->pointX, m_curve->pointY));
+}
+
+void GraphPanel::copyFormula() {
+    const QString formula = curveFormula();
+    if (formula.isEmpty()) {
+        Beep();
+        return;
+    }
+    QGuiApplication::clipboard()->setText(formula);
 }
 
 } // namespace mirendo

@@ -4,6 +4,7 @@
 // cursor value labels, with the readout that follows the mouse over the drawn curve or steps over
 // its samples by keyboard, and the line LabelTrust under the graph that says how far the drawn
 // curve can be trusted. The panel is handed the curve when it is drawn and reads nothing else.
+// The graph's context menu copies that curve as a spreadsheet formula ("数式をコピー").
 #include "plot/CurveTrust.h"
 #include "plot/DrawnCurve.h"
 #include "plot/Readout.h"
@@ -15,6 +16,7 @@
 #include <optional>
 #include <string>
 
+class QAction;
 class QLabel;
 
 namespace mirendo {
@@ -58,6 +60,12 @@ class GraphPanel : public QObject {
     // never includes it.
     void showTrust(const CurveTrust& trust);
 
+    // The drawn curve's polynomial as one spreadsheet formula of the value in cell A2
+    // (SpreadsheetFormula); empty without a curve.
+    QString curveFormula() const;
+    // Puts curveFormula() on the clipboard; a beep when there is none.
+    void copyFormula();
+
   private:
     void followMouse(float x);
     void step(ReadoutStep step);
@@ -70,6 +78,7 @@ class GraphPanel : public QObject {
     ValueLabel* m_xValue;
     ValueLabel* m_yValue;
     QLabel* m_trust; // nullptr when the window has no trust line
+    QAction* m_copyFormula;
     std::optional<DrawnCurve> m_curve;
     bool m_readoutActive = true;
     int m_sample = 0; // the sample the readout shows, 0 when none: where the next key steps from

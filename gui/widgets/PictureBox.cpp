@@ -112,6 +112,12 @@ void PictureBox::setKeyboardReadout(bool on) {
         clearFocus();
 }
 
+QAction* PictureBox::addMenuAction(const QString& text, const char* objectName) {
+    QAction* action = m_menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(objectName));
+    return action;
+}
+
 void PictureBox::copyValue() {
     if (!hasReadout()) {
         QApplication::beep();

@@ -6,7 +6,7 @@
 //
 // With a curve on the graph it also takes the keyboard: the arrow, page and Home/End keys ask for
 // the readout to step over the samples, Ctrl+C copies the readout shown ("X<TAB>Y"), Ctrl+Shift+C
-// the graph image; the context menu offers both copies.
+// the graph image; the context menu offers both copies and what the graph's owner adds.
 #include "plot/GraphModel.h"
 #include "plot/Readout.h"
 
@@ -40,6 +40,8 @@ class PictureBox : public QWidget {
     void setReadoutTexts(const QString& x, const QString& y);
     // While on (a curve is drawn), Tab stops at the graph and its keys step the readout.
     void setKeyboardReadout(bool on);
+    // A further entry of the context menu, after the copies; its owner enables it as fits.
+    QAction* addMenuAction(const QString& text, const char* objectName);
 
   signals:
     // Mouse position in user coordinates (single precision, as the readout receives it).

@@ -51,6 +51,24 @@ TEST(EvalCommand, EveryModeGivesItsEndPointsBackFromArgumentsAndInput) {
     }
 }
 
+TEST(EvalCommand, InverseGivesEveryModesFirstPointBack) {
+    for (const testing::Calculation& calc : testing::CalculationsOfEveryMode()) {
+        const std::string archive =
+            Write("inverse-Mi.csv", FormatArchive(testing::StateAfterCalculation(calc), calc.settings).bytes);
+        const auto [x0, y0] = calc.points.front();
+        const EvalRun run = Eval({"--inverse", archive, std::to_string(y0)});
+        ASSERT_EQ(run.status, kEvalOk) << run.err;
+        EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), "Y,X,外挿\r\n");
+        bool found = false;
+        std::istringstream lines(run.out.substr(run.out.find('\n') + 1));
+        for (std::string line; std::getline(lines, line);) {
+            const std::string x = line.substr(line.find(',') + 1);
+            found = found || std::fabs(std::stod(x) - x0) < 1e-4 * std::max(1.0, std::fabs(x0));
+        }
+        EXPECT_TRUE(found) << "mode " << calc.mode << ": " << run.out;
+    }
+}
+
 TEST(EvalCommand, RefusalsEndWithTheirStatus) {
     const std::string bad =
         Write("bad-Mi.csv", " 1 \r\n0\r\n4\r\n1\r\n0\r\n5\r\n1\r\n 2 \r\n1,  abc,  1\r\n");
@@ -63,7 +81,7 @@ TEST(EvalCommand, RefusalsEndWithTheirStatus) {
         {{"/nonexistent/x-Mi.csv"}, kEvalArchiveUnreadable, "開けません"},
         {{}, kEvalUsage, "使い方"},
         {{"--frobnicate", bad}, kEvalUsage, "--frobnicate"},
-        {{"--inverse", bad, "1"}, kEvalUsage, "まだ使えません"},
+        {{"--inverse", bad, "1"}, kEvalArchiveUnreadable, "9 行目"},
         {{"--help"}, kEvalOk, "終了コード"},
         {{"--version"}, kEvalOk, "mirendo-eval "},
     };
