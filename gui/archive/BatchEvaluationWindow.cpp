@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -70,6 +71,8 @@ BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* pare
     m_direction->setObjectName(QStringLiteral("ChoiceDirection"));
     m_direction->addItems({QStringLiteral("X → Y"), QStringLiteral("Y → X")});
     QLabel* directionCaption = AddCaption(QStringLiteral("計算の向き"), m_direction);
+    // The list that drops down is read by its own name.
+    m_direction->view()->setAccessibleName(directionCaption->text());
     m_direction->setAccessibleDescription(
         QStringLiteral("X → Y: X ごとの Y。Y → X: Y ごとに、曲線がその Y をとるグラフ範囲内のすべての X"));
 

@@ -90,19 +90,22 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     m_textY->setAccessibleName(QStringLiteral("任意 Y 入力（その Y をとる X を求めます）"));
     m_labelXForY->setMeaning(QStringLiteral("任意 Y に対する X 値（グラフの X の範囲内）"));
     // Keyboard: choose the file, draw, add the points, evaluate (Enter in Text1), the result
-    // (a stop only while it shows one, for Ctrl+C), the Y to find X for and its result (likewise),
-    // the batch evaluation, save, then Reset and back. The arrow picture needs no stop of its own: Enter in Text1 evaluates. The graph, once
+    // (a stop only while it shows one, for Ctrl+C), the batch evaluation (for X and for Y), the Y
+    // to find X for and its result (likewise a stop only while it shows one), save, then Reset
+    // and back. The arrow picture needs no stop of its own: Enter in Text1 evaluates. The graph, once
     // drawn, takes the focus after its steps to read the curve by keys.
     QWidget* order[] = {c.find("Drive1"), c.find("Dir1"),     c.find("File1"), m_command1,
                         m_command4,       m_graph->picture(), m_text1,         m_label6,
-                        m_textY,          m_labelXForY,       m_commandBatch,  m_command8,
+                        m_commandBatch,   m_textY,            m_labelXForY,    m_command8,
                         reset,            back};
     // Qt leaves a widget that takes no focus out of setTabOrder: the graph takes it meanwhile, and
     // gives it up below until a curve is drawn.
     m_graph->setKeyboardReadout(true);
+    m_labelXForY->setFocusPolicy(Qt::TabFocus);
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     m_graph->setKeyboardReadout(false);
+    m_labelXForY->setFocusPolicy(Qt::NoFocus);
 
     m_text1->setEnabled(false);
     m_textY->setEnabled(false);

@@ -15,6 +15,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QMenu>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -317,6 +319,85 @@ TEST_F(BatchWindow, SingleResultIsMarkedAndCopied) {
     EXPECT_EQ(label6->text(), QString());
     EXPECT_EQ(mark->text(), QString());
     EXPECT_EQ(label6->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(BatchWindow, TheYRowFindsEveryXAndCopiesThem) {
+    load(1);
+    auto* textY = browserControl<QLineEdit>("TextY");
+    auto* found = browserControl<QLabel>("LabelXForY");
+    EXPECT_EQ(nextTabStop(browserControl("CommandBatch")), textY);
+    const struct {
+        const char* y;
+        const char* xs;
+    } cases[] = {{"2", "0.146、3.000"}, {"-3.5", "4.670、5.826 外挿"}, {"100", "この範囲にはありません"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.y);
+        type(&m_browser, "TextY", QString::fromLatin1(c.y));
+        QTest::keyClick(textY, Qt::Key_Return);
+        EXPECT_EQ(found->text(), QString::fromUtf8(c.xs));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(found)->text(QAccessible::Name), found->text());
+        EXPECT_EQ(nextTabStop(textY), found);
+        QApplication::clipboard()->clear();
+        QTest::keyClick(textY, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::clipboard()->text(), QString::fromLatin1(c.y) + QLatin1Char('\t') + found->text());
+    }
+    // A logarithmic Y axis takes no Y <= 0; an empty box is no Y = 0.
+    load(2);
+    EXPECT_EQ(found->text(), QString()) << "the X found belong to the previous curve";
+    for (const char* y : {"-1", ""}) {
+        type(&m_browser, "TextY", QString::fromLatin1(y));
+        QTest::keyClick(textY, Qt::Key_Return);
+        expectOneMessageContaining(*y ? QStringLiteral("0 より大きい値") : QStringLiteral("Y の値が入力されていません"));
+        EXPECT_EQ(found->text(), QString());
+    }
+    click(&m_browser, "Command3");
+    EXPECT_FALSE(textY->isEnabled());
+}
+
+TEST_F(BatchWindow, YToXGivesARowPerCrossing) {
+    load(2);
+    BatchEvaluationWindow* batch = openBatch();
+    auto* direction = batchControl<QComboBox>("ChoiceDirection");
+    direction->setFocus();
+    QTest::keyClick(direction, Qt::Key_Down);
+    ASSERT_EQ(direction->currentText(), QStringLiteral("Y → X"));
+    calculate(QStringLiteral("3\n1000\n-1"));
+    EXPECT_EQ(batch->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Y"));
+    const char* const shown[][2] = {{"3", "1.386"}, {"3", "4.000"}, {"1000", "該当なし"}, {"-1", "正の Y が必要です"}};
+    ASSERT_EQ(batch->model()->rowCount(), 4);
+    for (int r = 0; r < 4; ++r) {
+        EXPECT_EQ(batch->model()->index(r, 0).data().toString(), QString::fromUtf8(shown[r][0]));
+        EXPECT_EQ(batch->model()->index(r, 1).data().toString(), QString::fromUtf8(shown[r][1]));
+    }
+    EXPECT_TRUE(batch->tableText().startsWith(QStringLiteral("Y\tX\t外挿\n3\t1.3863")));
+    auto* path = batchControl<QLineEdit>("TextPath");
+    path->setText(QStringLiteral("inverse"));
+    click(batch, "CommandSave");
+    EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("  一括計算の結果を保存しました")));
+    EXPECT_EQ(bytesOf(QStringLiteral("inverse.csv")).left(14), QByteArray("Y,X,外挿\r\n3,"));
+    // Back to X → Y: the table empties and asks for X again.
+    QTest::keyClick(direction, Qt::Key_Up);
+    EXPECT_TRUE(batch->model()->rows().empty());
+    EXPECT_EQ(batch->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("X"));
+}
+
+TEST_F(BatchWindow, TheGraphsMenuCopiesTheCurveAsAFormula) {
+    load(4);
+    auto* graph = browserControl("Picture1");
+    graph->setFocus(Qt::TabFocusReason);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(graph, Qt::Key_F10, Qt::ShiftModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    // The entry is the last of the menu: Up from the top wraps to it.
+    QTest::keyClick(menu, Qt::Key_Up);
+    ASSERT_EQ(menu->activeAction()->objectName(), QStringLiteral("copyFormula"));
+    QTest::keyClick(menu, Qt::Key_Return);
+    const QString formula = QApplication::clipboard()->text();
+    EXPECT_TRUE(formula.startsWith(QStringLiteral("=EXP(")) && formula.contains(QStringLiteral("*(LN(A2)-")))
+        << formula.toStdString();
+    click(&m_browser, "Command3");
+    EXPECT_FALSE(graph->findChild<QAction*>(QStringLiteral("copyFormula"))->isEnabled());
 }
 
 // Not a check: the browser with a marked result and the batch window with a mixed table, as PNG
