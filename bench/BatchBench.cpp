@@ -1,8 +1,12 @@
 // Batch evaluation of 100 000 pasted X values on ten points: splitting and evaluating, then the
-// rows into the table model, then also into a shown QTableView with uniform row heights.
+// rows into the table model, then also into a shown QTableView with uniform row heights. And the
+// inverse question on the same polynomial: every X of one Y as the browser's Y row finds them, and
+// 10 000 Y through the batch window's Y → X.
 #include "archive/BatchEvaluation.h"
 #include "archive/BatchEvaluationWindow.h"
 #include "archive/BatchTableModel.h"
+#include "archive/CrossingsAtY.h"
+#include "archive/EvaluateAtX.h"
 #include "state/NumberText.h"
 
 #include <QApplication>
@@ -12,6 +16,7 @@
 #include <QTableView>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -29,7 +34,24 @@ Module1 TenPoints() {
         s.ResultX[i] = 0.75 * i + 0.01 * i * i;
         s.Coef[i] = std::pow(-1.0, i) * 1e-3 * i;
     }
+    s.XStart = 0;
+    s.XStop = 9;
     return s;
+}
+
+// `count` levels spread over the values the polynomial takes on the graph, so that most have
+// several crossings.
+std::string Levels(const Module1& s, int count) {
+    double lo = SavedPolynomial(s, s.XStart), hi = lo;
+    for (int i = 1; i <= 1000; ++i) {
+        const double p = SavedPolynomial(s, s.XStart + (s.XStop - s.XStart) * i / 1000);
+        lo = std::min(lo, p);
+        hi = std::max(hi, p);
+    }
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += GeneralText(lo + (hi - lo) * (i + 0.5) / count) + "\r\n";
+    return text;
 }
 
 // A spreadsheet column: one value per line, CR LF, a few outside the points.
@@ -112,6 +134,34 @@ void BM_WindowCalculate(benchmark::State& state) {
     state.counters["rows"] = double(window.model()->rowCount());
 }
 BENCHMARK(BM_WindowCalculate)->Unit(benchmark::kMillisecond);
+
+// The browser's Y row: the polynomial sampled afresh, then every X of one Y.
+void BM_CrossingsOfOneY(benchmark::State& state) {
+    const Module1 s = TenPoints();
+    const std::string y = Levels(s, 1);
+    std::size_t found = 0;
+    for (auto _ : state) {
+        const CrossingSearch search = CrossingsAtY(s, y);
+        found = search.crossings.size();
+        benchmark::DoNotOptimize(search.crossings.data());
+    }
+    state.counters["crossings"] = double(found);
+}
+BENCHMARK(BM_CrossingsOfOneY)->Unit(benchmark::kMicrosecond);
+
+// The batch window's Y → X on 10 000 pasted Y values.
+void BM_InverseBatch(benchmark::State& state) {
+    const Module1 s = TenPoints();
+    const std::string text = Levels(s, 10000);
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        const std::vector<BatchRow> result = EvaluateBatchInverse(s, SplitXValues(text));
+        rows = result.size();
+        benchmark::DoNotOptimize(result.data());
+    }
+    state.counters["rows"] = double(rows);
+}
+BENCHMARK(BM_InverseBatch)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
