@@ -8,9 +8,9 @@
 #include "widgets/MessageBox.h"
 #include "widgets/WriteFailureText.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -220,11 +220,13 @@ void BatchEvaluationWindow::chooseDirection(int index) {
     m_model->setDirection(inverse ? BatchDirection::YToX : BatchDirection::XToY);
     m_valuesCaption->setText(inverse ? kYValuesCaption : kXValuesCaption);
     m_values->setAccessibleName(m_valuesCaption->text());
-    m_values->setAccessibleDescription(inverse ? QStringLiteral("1 行に 1 つ、または空白・カンマ・タブで区切った Y 値")
-                                               : QStringLiteral("1 行に 1 つ、または空白・カンマ・タブで区切った X 値"));
+    m_values->setAccessibleDescription(
+        inverse ? QStringLiteral("1 行に 1 つ、または空白・カンマ・タブで区切った Y 値")
+                : QStringLiteral("1 行に 1 つ、または空白・カンマ・タブで区切った X 値"));
     m_table->setAccessibleDescription(
-        inverse ? QStringLiteral("Y と X の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー")
-                : QStringLiteral("X と Y の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー"));
+        inverse
+            ? QStringLiteral("Y と X の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー")
+            : QStringLiteral("X と Y の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー"));
     showSummary(false);
 }
 
@@ -336,8 +338,8 @@ void BatchEvaluationWindow::saveCsv() {
     if (target.exists() && !target.isDir() &&
         !AskYesNo(this, QStringLiteral("  %1 は既にあります。置き換えますか？  ").arg(path)))
         return;
-    const exchange::FileWrite written =
-        exchange::WriteFileAtomically(QFile::encodeName(path).toStdString(), FormatBatchCsv(rows, m_model->direction()));
+    const exchange::FileWrite written = exchange::WriteFileAtomically(
+        QFile::encodeName(path).toStdString(), FormatBatchCsv(rows, m_model->direction()));
     if (!written.ok()) {
         ShowMessage(this, QStringLiteral("  一括計算の結果を保存できませんでした  \n") +
                               WriteFailureText(path, written.code));

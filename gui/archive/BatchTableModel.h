@@ -1,6 +1,6 @@
 #pragma once
-// The rows of a batch evaluation as a two-column table X | Y (Y | X in Y → X) for a QTableView. The extrapolation
-// mark stands in the Y cell after the value, so that it is read with it.
+// The rows of a batch evaluation as a two-column table X | Y (Y | X in Y → X) for a QTableView. The
+// extrapolation mark stands in the Y cell after the value, so that it is read with it.
 #include "archive/BatchEvaluation.h"
 
 #include <QAbstractTableModel>

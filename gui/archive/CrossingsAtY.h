@@ -50,9 +50,9 @@ class CrossingFinder {
 
   private:
     struct Extremum {
-        int grid = 0;   // the grid point it was found at
-        double t = 0;   // refined position, mode space
-        double p = 0;   // P(t)
+        int grid = 0; // the grid point it was found at
+        double t = 0; // refined position, mode space
+        double p = 0; // P(t)
         bool maximum = false;
     };
     double bisect(double ta, double tb, double fa, double fb, double level) const;

@@ -94,10 +94,20 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     // to find X for and its result (likewise a stop only while it shows one), save, then Reset
     // and back. The arrow picture needs no stop of its own: Enter in Text1 evaluates. The graph, once
     // drawn, takes the focus after its steps to read the curve by keys.
-    QWidget* order[] = {c.find("Drive1"), c.find("Dir1"),     c.find("File1"), m_command1,
-                        m_command4,       m_graph->picture(), m_text1,         m_label6,
-                        m_commandBatch,   m_textY,            m_labelXForY,    m_command8,
-                        reset,            back};
+    QWidget* order[] = {c.find("Drive1"),
+                        c.find("Dir1"),
+                        c.find("File1"),
+                        m_command1,
+                        m_command4,
+                        m_graph->picture(),
+                        m_text1,
+                        m_label6,
+                        m_commandBatch,
+                        m_textY,
+                        m_labelXForY,
+                        m_command8,
+                        reset,
+                        back};
     // Qt leaves a widget that takes no focus out of setTabOrder: the graph takes it meanwhile, and
     // gives it up below until a curve is drawn.
     m_graph->setKeyboardReadout(true);
@@ -289,7 +299,8 @@ void Form6::FindXForY() {
         refusal = NotANumberMessage(QStringLiteral("Y"));
         break;
     case CrossingOutcome::NeedsPositiveY:
-        refusal = QStringLiteral("　Y 軸が対数のため、Y には 0 より大きい値を入力して下さい（入力: %1）　").arg(typed);
+        refusal = QStringLiteral("　Y 軸が対数のため、Y には 0 より大きい値を入力して下さい（入力: %1）　")
+                      .arg(typed);
         break;
     case CrossingOutcome::NoRange:
         refusal = QStringLiteral("　グラフの X の範囲（開始値・終了値）が正しくないため計算できません　");

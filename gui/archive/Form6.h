@@ -88,10 +88,10 @@ class Form6 : public QWidget {
     QLabel* m_extrapolated = nullptr; // "外挿" beside the result of an X outside the points
     QPushButton* m_commandBatch = nullptr;
     BatchEvaluationWindow* m_batch = nullptr;
-    QString m_evaluatedX; // the X text of the result Label6 shows
-    QLineEdit* m_textY = nullptr;          // the Y whose X are sought
-    ValueLabel* m_labelXForY = nullptr;    // every X found for it
-    QString m_searchedY;                   // the Y text of the X LabelXForY shows
+    QString m_evaluatedX;               // the X text of the result Label6 shows
+    QLineEdit* m_textY = nullptr;       // the Y whose X are sought
+    ValueLabel* m_labelXForY = nullptr; // every X found for it
+    QString m_searchedY;                // the Y text of the X LabelXForY shows
 };
 
 } // namespace mirendo

@@ -42,7 +42,8 @@ std::string SpreadsheetFormula(int scaleMode, std::span<const double> x, std::sp
                 return {};
     }
     const AxisKinds axes = AxesOfScaleMode(scaleMode);
-    const std::string t = axes.x == AxisKind::Logarithmic ? "LN(" + std::string(cell) + ")" : std::string(cell);
+    const std::string t =
+        axes.x == AxisKind::Logarithmic ? "LN(" + std::string(cell) + ")" : std::string(cell);
 
     std::string sum;
     for (std::size_t i = 0; i < n; ++i) {

@@ -59,7 +59,8 @@ GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const c
     connect(m_picture, &PictureBox::mouseMovedTo, this, [this](float x, float) { followMouse(x); });
     connect(m_picture, &PictureBox::stepRequested, this, &GraphPanel::step);
     m_copyFormula = m_picture->addMenuAction(QStringLiteral("数式をコピー"), "copyFormula");
-    m_copyFormula->setToolTip(QStringLiteral("セル A2 の X に対する曲線の値を求める表計算の数式をコピーします"));
+    m_copyFormula->setToolTip(
+        QStringLiteral("セル A2 の X に対する曲線の値を求める表計算の数式をコピーします"));
     m_copyFormula->setEnabled(false);
     connect(m_copyFormula, &QAction::triggered, this, &GraphPanel::copyFormula);
 }
@@ -160,7 +161,6 @@ void GraphPanel::show(const Readout& readout) {
     }
     }
 }
-
 
 QString GraphPanel::curveFormula() const {
     if (!m_curve)

@@ -16,11 +16,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QMenu>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -339,7 +339,8 @@ TEST_F(BatchWindow, TheYRowFindsEveryXAndCopiesThem) {
         EXPECT_EQ(nextTabStop(textY), found);
         QApplication::clipboard()->clear();
         QTest::keyClick(textY, Qt::Key_C, Qt::ControlModifier);
-        EXPECT_EQ(QApplication::clipboard()->text(), QString::fromLatin1(c.y) + QLatin1Char('\t') + found->text());
+        EXPECT_EQ(QApplication::clipboard()->text(),
+                  QString::fromLatin1(c.y) + QLatin1Char('\t') + found->text());
     }
     // A logarithmic Y axis takes no Y <= 0; an empty box is no Y = 0.
     load(2);
@@ -347,7 +348,8 @@ TEST_F(BatchWindow, TheYRowFindsEveryXAndCopiesThem) {
     for (const char* y : {"-1", ""}) {
         type(&m_browser, "TextY", QString::fromLatin1(y));
         QTest::keyClick(textY, Qt::Key_Return);
-        expectOneMessageContaining(*y ? QStringLiteral("0 より大きい値") : QStringLiteral("Y の値が入力されていません"));
+        expectOneMessageContaining(*y ? QStringLiteral("0 より大きい値")
+                                      : QStringLiteral("Y の値が入力されていません"));
         EXPECT_EQ(found->text(), QString());
     }
     click(&m_browser, "Command3");
@@ -363,7 +365,8 @@ TEST_F(BatchWindow, YToXGivesARowPerCrossing) {
     ASSERT_EQ(direction->currentText(), QStringLiteral("Y → X"));
     calculate(QStringLiteral("3\n1000\n-1"));
     EXPECT_EQ(batch->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Y"));
-    const char* const shown[][2] = {{"3", "1.386"}, {"3", "4.000"}, {"1000", "該当なし"}, {"-1", "正の Y が必要です"}};
+    const char* const shown[][2] = {
+        {"3", "1.386"}, {"3", "4.000"}, {"1000", "該当なし"}, {"-1", "正の Y が必要です"}};
     ASSERT_EQ(batch->model()->rowCount(), 4);
     for (int r = 0; r < 4; ++r) {
         EXPECT_EQ(batch->model()->index(r, 0).data().toString(), QString::fromUtf8(shown[r][0]));
@@ -417,6 +420,24 @@ TEST_F(BatchWindow, GrabsTheWindowsWhenAsked) {
     QApplication::processEvents(); // the layouts follow the new texts, as on the screen
     EXPECT_TRUE(m_browser.grab().save(out + QStringLiteral("/Form6.png")));
     EXPECT_TRUE(batch->grab().save(out + QStringLiteral("/FormBatch.png")));
+}
+
+// Not a check either: the browser with the Y row answered and the batch window in Y → X.
+TEST_F(BatchWindow, GrabsTheInverseWhenAsked) {
+    const QString out = qEnvironmentVariable("MIRENDO_GRAB_DIR");
+    if (out.isEmpty())
+        GTEST_SKIP() << "set MIRENDO_GRAB_DIR to write the pictures";
+    load(1);
+    click(&m_browser, "Command4");
+    evaluateSingle(QStringLiteral("2.5"));
+    type(&m_browser, "TextY", QStringLiteral("-3.5"));
+    QTest::keyClick(browserControl("TextY"), Qt::Key_Return);
+    BatchEvaluationWindow* batch = openBatch();
+    batchControl<QComboBox>("ChoiceDirection")->setCurrentIndex(1);
+    calculate(QStringLiteral("2\n-3.5\n4\n100\nabc"));
+    QApplication::processEvents();
+    EXPECT_TRUE(m_browser.grab().save(out + QStringLiteral("/Form6-inverse.png")));
+    EXPECT_TRUE(batch->grab().save(out + QStringLiteral("/FormBatch-inverse.png")));
 }
 
 } // namespace

@@ -176,14 +176,16 @@ TEST(SpreadsheetFormula, GivesTheEvaluationAtXInEveryMode) {
         SCOPED_TRACE("mode " + std::to_string(calc.mode));
         const Module1 s = Loaded(calc);
         const int n = s.PointCount;
-        const std::string formula =
-            SpreadsheetFormula(calc.mode, {s.ResultX.data() + 1, std::size_t(n)}, {s.ResultY.data() + 1, std::size_t(n)});
+        const std::string formula = SpreadsheetFormula(calc.mode, {s.ResultX.data() + 1, std::size_t(n)},
+                                                       {s.ResultY.data() + 1, std::size_t(n)});
         EXPECT_EQ(formula.find_first_not_of("=+-*/().0123456789EA2LNXP"), std::string::npos) << formula;
         const bool logX = calc.mode >= 3;
-        for (const double x : {logX ? 0.05 : -0.5, calc.points[1].first, logX ? 7.0 : 2.5, logX ? 900.0 : 4.5}) {
+        for (const double x :
+             {logX ? 0.05 : -0.5, calc.points[1].first, logX ? 7.0 : 2.5, logX ? 900.0 : 4.5}) {
             const Evaluation e = EvaluateAt(s, x);
             ASSERT_TRUE(e.ok);
-            EXPECT_NEAR(FormulaReader(formula, x).value(), e.y, 1e-9 * std::max(1.0, std::fabs(e.y))) << "X " << x;
+            EXPECT_NEAR(FormulaReader(formula, x).value(), e.y, 1e-9 * std::max(1.0, std::fabs(e.y)))
+                << "X " << x;
         }
     }
     const double x[] = {1, 1}, y[] = {2, 3};
