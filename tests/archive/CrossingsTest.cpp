@@ -2,7 +2,6 @@
 // back to that Y as the evaluation at X shows it, and a dense scan finds no crossing the search
 // missed; the formula, read by a small expression reader, gives the evaluation's value.
 #include "ArchiveSamples.h"
-#include "archive/BatchEvaluation.h"
 #include "archive/CrossingsAtY.h"
 #include "archive/EvaluateAtX.h"
 #include "plot/SpreadsheetFormula.h"
@@ -82,24 +81,14 @@ TEST(Crossings, EveryXShowsTheYBack) {
     }
 }
 
-TEST(Crossings, RefusalsAndTheBatchRows) {
+TEST(Crossings, Refusals) {
     const Module1 logY = Loaded(testing::CalculationsOfEveryMode()[1]);
-    EXPECT_EQ(CrossingsAtY(logY, "-1").outcome, CrossingOutcome::NeedsPositiveY);
     EXPECT_EQ(CrossingsAtY(logY, "abc").outcome, CrossingOutcome::NotANumber);
     Module1 noRange = logY;
     noRange.XStop = noRange.XStart;
     EXPECT_EQ(CrossingsAtY(noRange, "3").outcome, CrossingOutcome::NoRange);
     Module1 flat = Loaded({1, {{0, 2}, {1, 2}}, {"0", "5", "1", "0", "5", "1"}});
     EXPECT_EQ(CrossingsText(CrossingsAtY(flat, "2")), kEverywhereText);
-
-    // One row per crossing, one row for a Y without any; the CSV names Y first.
-    const std::string_view tokens[] = {"3", "0", "-1", "x1"};
-    const std::vector<BatchRow> rows = EvaluateBatchInverse(logY, tokens);
-    EXPECT_EQ(FormatBatchCsv(rows, BatchDirection::YToX),
-              "Y,X,外挿\r\n3,1.38636827,\r\n3,4,\r\n0,正の Y が必要です,\r\n-1,正の Y が必要です,\r\n"
-              "x1,数値ではありません,\r\n");
-    const std::string_view far[] = {"1000000"};
-    EXPECT_EQ(EvaluateBatchInverse(logY, far).front().y, kBatchNoCrossingText);
 }
 
 // A reader of the formulas' syntax: numbers, A2, + - * / ( ), unary minus, LN( ), EXP( ).
