@@ -3,6 +3,7 @@
 // the shared state (only when the whole file is valid), redraws it, adds its points, shows the
 // cursor readout, evaluates the polynomial at a typed X and asks for its graph to be saved as an
 // image.
+#include "archive/ArchiveFile.h"
 #include "plot/GraphPicture.h"
 #include "state/Module1.h"
 
@@ -45,6 +46,9 @@ class Form6 : public QWidget {
     void backToStart();
     // "グラフ画像保存": the image save is to propose `proposedName` and write `picture`.
     void imageSaveRequested(const QString& proposedName, const mirendo::GraphPicture& picture);
+    // "この点で再計算": the browser has closed (GraphDrawn is 0); the main window is to take the
+    // drawn file's points, scale mode and settings. `name` is the file's name.
+    void recalculationRequested(const mirendo::SavedPlot& plot, const QString& name);
 
   private:
     void closeEvent(QCloseEvent* event) override;
@@ -63,7 +67,8 @@ class Form6 : public QWidget {
     void Picture2_Click();
     void Text1_KeyDown(int keyCode);
     void Text1_Click();
-    void CommandBatch_Click(); // 一括計算: open the batch evaluation window
+    void CommandBatch_Click();  // 一括計算: open the batch evaluation window
+    void CommandRecalc_Click(); // この点で再計算: close and hand the drawn file to the main window
 
   private:
     void wireControls(const FormControls& controls, QToolButton* arrow);
@@ -82,6 +87,9 @@ class Form6 : public QWidget {
     QPushButton* m_commandBatch = nullptr;
     BatchEvaluationWindow* m_batch = nullptr;
     QString m_evaluatedX; // the X text of the result Label6 shows
+    QPushButton* m_commandRecalc = nullptr;
+    SavedPlot m_drawnPlot; // the file the graph shows (while "この点で再計算" is enabled)
+    QString m_drawnName;
 };
 
 } // namespace mirendo
