@@ -85,20 +85,21 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     m_commandBatch->setAccessibleName(m_commandBatch->text());
     m_commandRecalc->setAccessibleName(QStringLiteral("この点で再計算（メイン画面で開く）"));
     // Keyboard: choose the file, draw, add the points, evaluate (Enter in Text1), the result
-    // (a stop only while it shows one, for Ctrl+C), the batch evaluation, save, then Reset and
-    // back. The arrow picture needs no stop of its own: Enter in Text1 evaluates. The graph, once
-    // drawn, takes the focus after its steps to read the curve by keys.
+    // (a stop only while it shows one, for Ctrl+C), the batch evaluation, save, then the ways
+    // out: calculate again in the main window, Reset and back. The arrow picture needs no stop
+    // of its own: Enter in Text1 evaluates. The graph, once drawn, takes the focus after its
+    // steps to read the curve by keys.
     QWidget* order[] = {c.find("Drive1"),
                         c.find("Dir1"),
                         c.find("File1"),
                         m_command1,
                         m_command4,
-                        m_commandRecalc,
                         m_graph->picture(),
                         m_text1,
                         m_label6,
                         m_commandBatch,
                         m_command8,
+                        m_commandRecalc,
                         reset,
                         back};
     // Qt leaves a widget that takes no focus out of setTabOrder: the graph takes it meanwhile, and

@@ -113,7 +113,7 @@ TEST_F(Keyboard, DialogTabOrdersGoFromTopToBottom) {
         {"browser",
          [this] { return static_cast<QWidget*>(m_windows->form6()); },
          {"Command1", "Command4", "Command8", "Text1", "CommandRecalc"},
-         {"Drive1", "Dir1", "File1", "Command1", "Command4", "CommandRecalc", "Text1", "Command8", "Command3",
+         {"Drive1", "Dir1", "File1", "Command1", "Command4", "Text1", "Command8", "CommandRecalc", "Command3",
           "Command2", "Drive1"}},
         {"data save",
          [this] { return static_cast<QWidget*>(m_windows->form4()); },
