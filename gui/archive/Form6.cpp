@@ -52,6 +52,7 @@ Form6::Form6(Module1& state, QWidget* parent) : QWidget(parent), m_state(state) 
     m_commandBatch = c.get<QPushButton>("CommandBatch");
     m_textY = c.get<QLineEdit>("TextY");
     m_labelXForY = c.get<ValueLabel>("LabelXForY");
+    m_commandRecalc = c.get<QPushButton>("CommandRecalc");
     m_lists = new FolderLists(c.get<QComboBox>("Drive1"), c.get<QListWidget>("Dir1"),
                               c.get<QListWidget>("File1"), {QString::fromLatin1(kArchivePattern)}, this);
     // The arrow picture is pressed like a button; it is not a real control of the window's table.
@@ -89,25 +90,16 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     m_commandBatch->setAccessibleName(m_commandBatch->text());
     m_textY->setAccessibleName(QStringLiteral("任意 Y 入力（その Y をとる X を求めます）"));
     m_labelXForY->setMeaning(QStringLiteral("任意 Y に対する X 値（グラフの X の範囲内）"));
+    m_commandRecalc->setAccessibleName(QStringLiteral("この点で再計算（メイン画面で開く）"));
     // Keyboard: choose the file, draw, add the points, evaluate (Enter in Text1), the result
     // (a stop only while it shows one, for Ctrl+C), the batch evaluation (for X and for Y), the Y
-    // to find X for and its result (likewise a stop only while it shows one), save, then Reset
-    // and back. The arrow picture needs no stop of its own: Enter in Text1 evaluates. The graph, once
-    // drawn, takes the focus after its steps to read the curve by keys.
-    QWidget* order[] = {c.find("Drive1"),
-                        c.find("Dir1"),
-                        c.find("File1"),
-                        m_command1,
-                        m_command4,
-                        m_graph->picture(),
-                        m_text1,
-                        m_label6,
-                        m_commandBatch,
-                        m_textY,
-                        m_labelXForY,
-                        m_command8,
-                        reset,
-                        back};
+    // to find X for and its result (likewise a stop only while it shows one), save, then the ways
+    // out: calculate again in the main window, Reset and back. The arrow picture needs no stop
+    // of its own: Enter in Text1 evaluates. The graph, once drawn, takes the focus after its
+    // steps to read the curve by keys.
+    QWidget* order[] = {c.find("Drive1"),   c.find("Dir1"), c.find("File1"), m_command1,     m_command4,
+                        m_graph->picture(), m_text1,        m_label6,        m_commandBatch, m_textY,
+                        m_labelXForY,       m_command8,     m_commandRecalc, reset,          back};
     // Qt leaves a widget that takes no focus out of setTabOrder: the graph takes it meanwhile, and
     // gives it up below until a curve is drawn.
     m_graph->setKeyboardReadout(true);
@@ -124,6 +116,7 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     m_command8->setEnabled(false);
     setAcceptDrops(true);
     m_commandBatch->setEnabled(false);
+    m_commandRecalc->setEnabled(false);
 }
 
 // The empty browser: no graph, readout or result, limit labels back to their captions (the
@@ -142,6 +135,7 @@ void Form6::showEmpty() {
     m_command4->setEnabled(false);
     m_command8->setEnabled(false);
     m_commandBatch->setEnabled(false);
+    m_commandRecalc->setEnabled(false);
     if (m_batch)
         m_batch->setPolynomialAvailable(false);
 }
@@ -174,6 +168,8 @@ void Form6::Command1_Click() {
     // The browser has no data of its own: an accepted file replaces the loaded part of the shared
     // state for every window.
     LoadSavedPlot(read.plot, path.toStdString(), m_state);
+    m_drawnPlot = read.plot;
+    m_drawnName = name;
     LetPendingPaintsThrough();
 
     GraphModel& graph = m_graph->graph();
@@ -191,6 +187,7 @@ void Form6::Command1_Click() {
     // The batch evaluation works on the same loaded polynomial as the single one; results of
     // the previous archive no longer belong to it.
     m_commandBatch->setEnabled(true);
+    m_commandRecalc->setEnabled(true);
     if (m_batch)
         m_batch->setPolynomialAvailable(true);
 }
@@ -254,6 +251,16 @@ void Form6::CommandBatch_Click() {
         m_batch->setPolynomialAvailable(m_commandBatch->isEnabled());
     }
     m_batch->open();
+}
+
+void Form6::CommandRecalc_Click() {
+    // The browser is left as by its back button, but the main window comes instead of the start
+    // window; the file itself is not touched.
+    m_state.GraphDrawn = 0;
+    if (m_batch)
+        m_batch->hide();
+    hide();
+    emit recalculationRequested(m_drawnPlot, m_drawnName);
 }
 
 void Form6::EvaluateAtX() {

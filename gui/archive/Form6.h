@@ -3,6 +3,7 @@
 // the shared state (only when the whole file is valid), redraws it, adds its points, shows the
 // cursor readout, evaluates the polynomial at a typed X, finds every X where it takes a typed Y
 // and asks for its graph to be saved as an image.
+#include "archive/ArchiveFile.h"
 #include "plot/GraphPicture.h"
 #include "state/Module1.h"
 
@@ -47,6 +48,9 @@ class Form6 : public QWidget {
     void backToStart();
     // "グラフ画像保存": the image save is to propose `proposedName` and write `picture`.
     void imageSaveRequested(const QString& proposedName, const mirendo::GraphPicture& picture);
+    // "この点で再計算": the browser has closed (GraphDrawn is 0); the main window is to take the
+    // drawn file's points, scale mode and settings. `name` is the file's name.
+    void recalculationRequested(const mirendo::SavedPlot& plot, const QString& name);
 
   private:
     void closeEvent(QCloseEvent* event) override;
@@ -65,7 +69,8 @@ class Form6 : public QWidget {
     void Picture2_Click();
     void Text1_KeyDown(int keyCode);
     void Text1_Click();
-    void CommandBatch_Click(); // 一括計算: open the batch evaluation window
+    void CommandBatch_Click();  // 一括計算: open the batch evaluation window
+    void CommandRecalc_Click(); // この点で再計算: close and hand the drawn file to the main window
     void TextY_KeyDown(int keyCode);
 
   private:
@@ -92,6 +97,9 @@ class Form6 : public QWidget {
     QLineEdit* m_textY = nullptr;       // the Y whose X are sought
     ValueLabel* m_labelXForY = nullptr; // every X found for it
     QString m_searchedY;                // the Y text of the X LabelXForY shows
+    QPushButton* m_commandRecalc = nullptr;
+    SavedPlot m_drawnPlot; // the file the graph shows (while "この点で再計算" is enabled)
+    QString m_drawnName;
 };
 
 } // namespace mirendo

@@ -12,10 +12,12 @@
 #include "widgets/PendingEvents.h"
 #include "widgets/RangeLabels.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -33,6 +35,9 @@ Form10::Form10(Module1& state, QWidget* parent) : QWidget(parent, Qt::Window), m
     auto* command1 = c.get<QPushButton>("Command1");
     auto* command2 = c.get<QPushButton>("Command2");
     auto* command3 = c.get<QPushButton>("Command3");
+    auto* clipboard = c.get<QPushButton>("CommandClipboard");
+    clipboard->setAccessibleName(QStringLiteral("クリップボードから読み込む"));
+    clipboard->setToolTip(QStringLiteral("クリップボードのテキストをファイルと同じく読み込む"));
 
     m_lists =
         new FolderLists(drive1, dir1, m_file1, {QStringLiteral("*.dat"), QStringLiteral("*.csv")}, this);
@@ -42,12 +47,12 @@ Form10::Form10(Module1& state, QWidget* parent) : QWidget(parent, Qt::Window), m
     connect(m_lists, &FolderLists::fileClicked, this, &Form10::File1_Click);
     ConnectButtonHandlers(this);
     auto* keys = new EnterKeys(this);
-    for (QPushButton* button : {command1, command2, command3})
+    for (QPushButton* button : {command1, command2, command3, clipboard})
         keys->clickOnEnter(button);
 
-    // Keyboard: choose the file in the lists, then OK or Cancel; the format help and the
-    // file's contents last.
-    QWidget* order[] = {drive1, dir1, m_file1, command1, command2, command3, m_list1};
+    // Keyboard: choose the file in the lists (or take the clipboard), then OK or Cancel; the
+    // format help and the file's contents last.
+    QWidget* order[] = {drive1, dir1, m_file1, clipboard, command1, command2, command3, m_list1};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     m_list1->setAccessibleName(QStringLiteral("このファイルの内容"));
@@ -68,23 +73,36 @@ void Form10::File1_Click(const QString& name) {
     takeRead(path, ReadPointFile(QFile::encodeName(path).toStdString()));
 }
 
+void Form10::CommandClipboard_Click() {
+    takeRead(QString(), ReadPointText(QGuiApplication::clipboard()->text().toUtf8().toStdString()),
+             QStringLiteral("クリップボード"));
+}
+
 bool Form10::readDroppedFile(const QString& path) {
-    const PointFileRead read = ReadPointFile(QFile::encodeName(path).toStdString());
+    return acceptDroppedRead(QFileInfo(path).fileName(), ReadPointFile(QFile::encodeName(path).toStdString()),
+                             path);
+}
+
+bool Form10::readDroppedText(const QString& text, const QString& source) {
+    return acceptDroppedRead(source, ReadPointText(text.toUtf8().toStdString()), QString());
+}
+
+bool Form10::acceptDroppedRead(const QString& source, const PointFileRead& read, const QString& path) {
     if (!read.ok()) {
         // Nothing was chosen in the dialog: the points shown so far stay.
-        showReadError(path, read);
+        showReadError(source, read);
         return false;
     }
     if (read.pointCount < 1 || read.pointCount > Module1::kMaxPoints) {
         ShowMessage(this, QStringLiteral(" データが読み込まれていません "), MessageIcon::Warning);
         return false;
     }
-    takeRead(path, read);
+    takeRead(path, read, source);
     Command1_Click();
     return true;
 }
 
-void Form10::takeRead(const QString& path, const PointFileRead& read) {
+void Form10::takeRead(const QString& path, const PointFileRead& read, const QString& source) {
     m_pointsRead = false;
     for (int i = 1; i <= Module1::kMaxPoints; ++i) {
         m_state.XData[i] = 0;
@@ -93,12 +111,13 @@ void Form10::takeRead(const QString& path, const PointFileRead& read) {
     emit readStarted();
     SetRangeTexts(m_rangeLabels, {});
 
-    m_state.FilePath = path.toStdString();
+    if (!path.isEmpty())
+        m_state.FilePath = path.toStdString();
     m_list1->clear();
 
     StorePointFileRead(m_state, read);
     if (!read.ok()) {
-        failRead(path, read);
+        failRead(source.isEmpty() ? QFileInfo(path).fileName() : source, read);
         return;
     }
     for (const std::string& line : read.lines)
@@ -111,17 +130,17 @@ void Form10::takeRead(const QString& path, const PointFileRead& read) {
     emit pointsPublished(published);
 }
 
-void Form10::failRead(const QString& path, const PointFileRead& read) {
+void Form10::failRead(const QString& source, const PointFileRead& read) {
     m_list1->clear();
     emit readFailed();
-    showReadError(path, read);
+    showReadError(source, read);
 }
 
-void Form10::showReadError(const QString& path, const PointFileRead& read) {
+void Form10::showReadError(const QString& source, const PointFileRead& read) {
     Beep();
     if (!m_form3)
         m_form3 = new Form3(this);
-    m_form3->setCause(read, QFileInfo(path).fileName());
+    m_form3->setCause(read, source);
     m_form3->show();
     m_form3->raise();
 }

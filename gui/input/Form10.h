@@ -33,6 +33,9 @@ class Form10 : public QWidget {
     // "OK". A file that fails to read shows the read-error window and changes nothing, as does
     // one without points (with the message "OK" gives). True when the points were accepted.
     bool readDroppedFile(const QString& path);
+    // Text holding points (pasted, or a saved curve's points) read and accepted as a dropped
+    // file is; `source` names it where a file name would stand.
+    bool readDroppedText(const QString& text, const QString& source);
 
     FolderLists* folderLists() const { return m_lists; }
     Form3* readErrorWindow() const { return m_form3; } // null until the first failed read
@@ -56,12 +59,15 @@ class Form10 : public QWidget {
     void Command1_Click();                 // "OK"
     void Command2_Click();                 // "キャンセル"
     void Command3_Click();                 // "データ書式": ask for the help window
+    void CommandClipboard_Click();         // "クリップボードから": the clipboard read as a file
 
   private:
     // The clicked-file steps from the read on: shared state, List1, range texts, hand-over.
-    void takeRead(const QString& path, const PointFileRead& read);
-    void failRead(const QString& path, const PointFileRead& read);
-    void showReadError(const QString& path, const PointFileRead& read);
+    // `path` is empty for text that is no file (FilePath then stays); `source` names it.
+    void takeRead(const QString& path, const PointFileRead& read, const QString& source = QString());
+    bool acceptDroppedRead(const QString& source, const PointFileRead& read, const QString& path);
+    void failRead(const QString& source, const PointFileRead& read);
+    void showReadError(const QString& source, const PointFileRead& read);
 
     Module1& m_state;
     Form3* m_form3 = nullptr;

@@ -1,6 +1,8 @@
 #include "input/Form11.h"
 
+#include "input/Form3.h"
 #include "input/Ordering.h"
+#include "input/PastedPoints.h"
 #include "state/NumberText.h"
 #include "widgets/EnterKeys.h"
 #include "widgets/FormLayout.h"
@@ -9,7 +11,11 @@
 #include "widgets/RangeLabels.h"
 #include "widgets/ValueLabel.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -45,6 +51,38 @@ std::optional<std::pair<double, double>> ReadRow(QWidget* parent, QLineEdit* xBo
     refused->setFocus(Qt::OtherFocusReason);
     refused->selectAll();
     return std::nullopt;
+}
+
+// Why a paste was refused, naming the line; nothing of it was entered.
+QString PasteRefusalMessage(const PastedPoints& pasted, int room) {
+    QString why;
+    switch (pasted.refusal) {
+    case PasteRefusal::None:
+        return {};
+    case PasteRefusal::Empty:
+        why = QStringLiteral("貼り付けるデータがありません");
+        break;
+    case PasteRefusal::TooMany:
+        why = QStringLiteral("%1 行目：データ数が上限を超えます（あと %2 点まで入力できます）")
+                  .arg(pasted.line)
+                  .arg(room);
+        break;
+    case PasteRefusal::NotAPair:
+        why = !pasted.readersCause || pasted.read.failure == PointFileFailure::OutOfItems
+                  ? QStringLiteral("%1 行目：X と Y の 2 つの数値の行ではありません").arg(pasted.line)
+                  : ReadErrorCause(pasted.read, QStringLiteral("クリップボード"));
+        break;
+    }
+    return QStringLiteral(" 貼り付けたデータは入力されませんでした \n %1 ").arg(why);
+}
+
+// A clipboard that holds more than one value: rows to paste, not a number for one box.
+bool HoldsSeveralValues(const QString& text) {
+    const QString trimmed = text.trimmed();
+    for (const QChar c : trimmed)
+        if (c == QLatin1Char(',') || c == QLatin1Char(';') || c.isSpace())
+            return true;
+    return false;
 }
 
 } // namespace
@@ -107,6 +145,19 @@ void Form11::wireControls() {
 
     ConnectButtonHandlers(this);
 
+    // "貼り付け" is in the window's context menu and on Ctrl+V; in the entry boxes Ctrl+V pastes
+    // rows only when the clipboard holds more than one value, so a single number still goes in.
+    auto* paste = new QAction(QStringLiteral("貼り付け"), this);
+    paste->setObjectName(QStringLiteral("CommandPaste"));
+    paste->setShortcut(QKeySequence::Paste);
+    paste->setShortcutContext(Qt::WindowShortcut);
+    paste->setToolTip(QStringLiteral("クリップボードの X と Y の行を入力する"));
+    connect(paste, &QAction::triggered, this, &Form11::pastePoints);
+    addAction(paste);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_text1->installEventFilter(this);
+    m_text2->installEventFilter(this);
+
     m_command3->setEnabled(false);
     m_command4->setEnabled(false);
     m_command6->setEnabled(false);
@@ -162,8 +213,13 @@ void Form11::Command1_Click() {
     const auto point = ReadRow(this, m_text1, m_text2);
     if (!point)
         return;
+    takePoint(point->first, point->second);
+}
+
+void Form11::takePoint(double x, double y) {
     const int k = std::max(m_state.EntryNo, 1);
-    std::tie(m_state.XData[k], m_state.YData[k]) = *point;
+    m_state.XData[k] = x;
+    m_state.YData[k] = y;
     addListLine(k, m_text1->text(), m_text2->text());
     UpdateRange(m_state, k);
     showRanges();
@@ -178,6 +234,37 @@ void Form11::Command1_Click() {
     m_text1->clear();
     m_text2->clear();
     m_text1->setFocus(Qt::OtherFocusReason);
+}
+
+void Form11::pastePoints() {
+    const int room = Module1::kMaxPoints - std::clamp(m_state.EntryNo - 1, 0, Module1::kMaxPoints);
+    const PastedPoints pasted =
+        ReadPastedPoints(QGuiApplication::clipboard()->text().toUtf8().toStdString(), room);
+    if (!pasted.ok()) {
+        ShowMessage(this, PasteRefusalMessage(pasted, room), MessageIcon::Warning);
+        return;
+    }
+    // Each row as typed into the entry row and taken by "OK・次データ": listed with its text,
+    // ranges updated, and the limit message once the tenth point is in.
+    for (const PastedPoint& point : pasted.points) {
+        m_text1->setText(QString::fromStdString(point.xText));
+        m_text2->setText(QString::fromStdString(point.yText));
+        takePoint(point.x, point.y);
+    }
+}
+
+bool Form11::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Paste) && HoldsSeveralValues(QGuiApplication::clipboard()->text())) {
+            // Claim the shortcut from the box, then paste the rows on the key press.
+            if (event->type() == QEvent::KeyPress)
+                pastePoints();
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form11::Command2_Click() {

@@ -2,7 +2,8 @@
 // Manual entry dialog: the user types up to ten points, X then Y, corrects them by number and
 // hands them to the main window, which applies what pointsPublished carries. A box is read as
 // its leading number ("12abc" is 12, full-width digits are digits); a row with a box that holds
-// no number at all is refused with a warning and nothing is stored.
+// no number at all is refused with a warning and nothing is stored. Ctrl+V or "貼り付け" in the
+// context menu takes rows of X and Y from the clipboard, each as "OK・次データ" takes a point.
 #include "input/PublishedPoints.h"
 #include "state/Module1.h"
 
@@ -38,6 +39,8 @@ class Form11 : public QWidget {
   private:
     // The close box cancels: otherwise the hidden main window would never come back.
     void closeEvent(QCloseEvent* event) override;
+    // Ctrl+V in the entry row pastes points when the clipboard holds more than one value.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private slots:
     // Handlers of the controls, connected in the constructor.
@@ -48,6 +51,8 @@ class Form11 : public QWidget {
     void Command5_Click(); // "キャンセル"
     void Command6_Click(); // "修正終了": publish
     void Command7_Click(); // "OK" of the correction row
+    // "貼り付け" (Ctrl+V): the clipboard's rows entered one by one, or none with a message.
+    void pastePoints();
 
   private:
     void wireControls();
@@ -55,6 +60,8 @@ class Form11 : public QWidget {
     void publish();
     void showRanges();
     void addListLine(int number, const QString& x, const QString& y);
+    // Steps of "OK・次データ" once the entry row has been read as the point (x, y).
+    void takePoint(double x, double y);
 
     Module1& m_state;
     ValueLabel* m_label4 = nullptr;

@@ -247,8 +247,11 @@ PointFileRead ReadPointText(const std::string& bytes) {
     // Reads one item of point i; on a failure records where it happened.
     const auto readItem = [&](int i, PointField field, double& value) {
         read.failure = items.next(value);
-        if (read.ok())
+        if (read.ok()) {
+            PointFileRead::ItemSource& source = field == PointField::X ? read.xSource[i] : read.ySource[i];
+            source = {items.itemLine(), std::string(items.itemText())};
             return true;
+        }
         read.failureField = field;
         if (read.failure == PointFileFailure::OutOfItems) {
             read.failureLine = i + read.headingLines; // point i stands on its own line
@@ -269,6 +272,9 @@ PointFileRead ReadPointText(const std::string& bytes) {
         read.pointsRead = i;
         UpdateReadRange(read, i);
     }
+    double leftover = 0;
+    if (items.next(leftover) != PointFileFailure::OutOfItems)
+        read.leftoverLine = items.itemLine();
     return read;
 }
 

@@ -83,6 +83,16 @@ struct PointFileRead {
     // and are meaningful only when pointsRead > 0.
     int pointsRead = 0;
     double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+
+    // Where each item read stood: its line (from 1) and its text as written, without quotes.
+    // Index i as in x and y. A paste, which takes one point a line, checks these.
+    struct ItemSource {
+        int line = 0;
+        std::string text;
+    };
+    std::array<ItemSource, kMaxPoints + 1> xSource{}, ySource{};
+    // The line of the first item left over after the last point (0: none); a point file ignores it.
+    int leftoverLine = 0;
 };
 
 PointFileRead ReadPointFile(const std::string& path);

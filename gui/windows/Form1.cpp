@@ -18,12 +18,15 @@
 #include "windows/GraphSettings.h"
 #include "windows/ResultImport.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDropEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -78,6 +81,13 @@ Form1::Form1(Module1& state, Calculation* calculation, QWidget* parent)
     decorate(c);
     wireControls();
     setAcceptDrops(true);
+    // Ctrl+V pastes points as a dropped file gives them; the setting boxes keep their own paste.
+    auto* paste = new QAction(QStringLiteral("貼り付け"), this);
+    paste->setObjectName(QStringLiteral("CommandPaste"));
+    paste->setShortcut(QKeySequence::Paste);
+    paste->setShortcutContext(Qt::WindowShortcut);
+    connect(paste, &QAction::triggered, this, &Form1::pastePointText);
+    addAction(paste);
     const auto tell = [this](const exchange::Failure& failure) {
         ShowMessage(this, CalculationMessage(failure));
     };
@@ -320,6 +330,28 @@ void Form1::dropEvent(QDropEvent* event) {
     const bool acceptingInput = isVisible() && m_command9->isEnabled();
     AnswerDrop(this, DropTarget::PointFile, event, acceptingInput,
                [this](const QString& path) { emit pointFileDropped(path); });
+}
+
+void Form1::pastePointText() {
+    // As a drop: only while the input-method step would take new input.
+    if (!isVisible() || !m_command9->isEnabled())
+        return;
+    emit pointTextPasted(QGuiApplication::clipboard()->text());
+}
+
+bool Form1::takeSavedSettings(int scaleMode, const SettingTexts& texts) {
+    const bool known = scaleMode >= 1 && scaleMode <= 4;
+    QRadioButton* option = known ? m_scaleOptions[scaleMode - 1] : nullptr;
+    const bool chosen = option && option->isEnabled();
+    if (chosen)
+        option->setChecked(true); // the option's handler fixes the step boxes of its log axes
+    writeSettingBoxes(texts);
+    m_state.StoreSettingTexts(texts);
+    StoreSettings(m_state, ValidateSettings(texts, m_state.ScaleMode).values);
+    updateTabStops();
+    refreshSteps();
+    m_command3->setFocus();
+    return chosen;
 }
 
 void Form1::Command9_Click() {

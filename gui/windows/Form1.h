@@ -58,6 +58,11 @@ class Form1 : public QWidget {
     };
     std::optional<DrawnCalculation> drawnCalculation() const;
 
+    // A saved curve reopened to be calculated again, once its points are published: its scale
+    // mode chosen as a click on the option would, and its six setting texts in the boxes, ready
+    // for the settings OK. A mode the points do not allow stays unchosen (false).
+    bool takeSavedSettings(int scaleMode, const SettingTexts& texts);
+
   public slots:
     void applyPublishedPoints(const mirendo::PublishedPoints& points);
     void enableAllScaleOptions();
@@ -78,6 +83,8 @@ class Form1 : public QWidget {
     // A point file dropped while the input-method OK would take new input: read it as the
     // file-input dialog reads a clicked file.
     void pointFileDropped(const QString& path);
+    // Ctrl+V at the same moment: the clipboard's text, to be read as such a file.
+    void pointTextPasted(const QString& text);
 
   private slots:
     // Handlers of the buttons, connected by their names.
@@ -95,6 +102,7 @@ class Form1 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void pastePointText();
 
   private:
     void decorate(const FormControls& controls);

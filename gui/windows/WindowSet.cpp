@@ -4,10 +4,12 @@
 #include "archive/Form4.h"
 #include "archive/Form5.h"
 #include "archive/Form6.h"
+#include "archive/SavedPoints.h"
 #include "input/Form10.h"
 #include "input/Form11.h"
 #include "input/Form9.h"
 #include "input/PointFileReader.h"
+#include "widgets/MessageBox.h"
 #include "windows/Calculation.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
@@ -126,6 +128,9 @@ void WindowSet::wireMainWindow() const {
     connect(main, &Form1::dataSaveRequested, this, [this](const QString& name) { form4()->openWith(name); });
     connect(main, &Form1::pointFileDropped, this,
             [this](const QString& path) { form10()->readDroppedFile(path); });
+    connect(main, &Form1::pointTextPasted, this, [this](const QString& text) {
+        form10()->readDroppedText(text, QStringLiteral("クリップボード"));
+    });
     connect(main, &Form1::imageSaveRequested, this, &WindowSet::openImageSave);
 }
 
@@ -187,6 +192,26 @@ void WindowSet::wireDataSave() const {
 void WindowSet::wireBrowser() const {
     connect(m_form6.get(), &Form6::backToStart, this, [this] { m_form2->show(); });
     connect(m_form6.get(), &Form6::imageSaveRequested, this, &WindowSet::openImageSave);
+    connect(m_form6.get(), &Form6::recalculationRequested, this, &WindowSet::recalculate);
+}
+
+void WindowSet::recalculate(const SavedPlot& plot, const QString& name) const {
+    form1()->ResetMainWindow();
+    form10()->prepare();
+    hideHelp();
+    // The points go the way of a point file; one the reader refuses is told there, and the
+    // browser comes back.
+    if (!form10()->readDroppedText(QString::fromStdString(SavedPointText(plot)), name)) {
+        m_form6->show();
+        return;
+    }
+    if (!form1()->takeSavedSettings(plot.scaleMode, plot.settingTexts))
+        ShowMessage(form1(), QStringLiteral("　保存されたスケールモード %1 は、このデータ点では選べません　")
+                                 .arg(plot.scaleMode));
+    m_form2->hide();
+    form1()->show();
+    form1()->raise();
+    form1()->activateWindow();
 }
 
 void WindowSet::openImageSave(const QString& proposedName, const GraphPicture& picture) const {

@@ -22,6 +22,7 @@ class Form9;
 class Form10;
 class Form11;
 struct GraphPicture;
+struct SavedPlot;
 
 class WindowSet : public QObject {
     Q_OBJECT
@@ -64,6 +65,9 @@ class WindowSet : public QObject {
     void wireManualEntry() const;
     void wireDataSave() const;
     void wireBrowser() const;
+    // "この点で再計算" of the browser: the main window reset, the saved points published as a
+    // point file's would be, the file's scale mode and settings taken, the main window shown.
+    void recalculate(const SavedPlot& plot, const QString& name) const;
     // The data-format help hidden, if it was ever shown.
     void hideHelp() const;
     // Either graph window's "グラフ画像保存".

@@ -16,11 +16,13 @@
 #include "windows/WindowSet.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,7 +30,8 @@ namespace {
 
 QString g_out;
 
-void grab(QWidget* window, QWidget* focus = nullptr) {
+// `what` names a second picture of the same window (desk-Form11-paste-1x.png).
+void grab(QWidget* window, QWidget* focus = nullptr, const QString& what = QString()) {
     window->show();
     window->activateWindow();
     if (!QTest::qWaitForWindowActive(window))
@@ -37,8 +40,9 @@ void grab(QWidget* window, QWidget* focus = nullptr) {
         focus->setFocus(Qt::TabFocusReason);
     QCoreApplication::processEvents();
     const QString scale = QString::number(qApp->devicePixelRatio());
-    window->grab().save(
-        QDir(g_out).filePath(QStringLiteral("desk-%1-%2x.png").arg(window->objectName(), scale)));
+    const QString name =
+        what.isEmpty() ? window->objectName() : window->objectName() + QLatin1Char('-') + what;
+    window->grab().save(QDir(g_out).filePath(QStringLiteral("desk-%1-%2x.png").arg(name, scale)));
 }
 
 template <typename T = QWidget> T* child(QWidget* window, const char* name) {
@@ -163,5 +167,16 @@ int main(int argc, char* argv[]) {
     QTest::keyClick(x, Qt::Key_Return);
     stepCrosshair(browser, 8);
     grab(browser, child(browser, "Picture1"));
+
+    // The browser's points calculated again: the main window ready for the settings OK.
+    clickButton(browser, "CommandRecalc");
+    grab(main, child(main, "Command3"), QStringLiteral("recalc"));
+    // Two spreadsheet columns pasted into the manual entry.
+    child<QRadioButton>(main, "Option6")->setChecked(true);
+    clickButton(main, "Command9");
+    entry->activateWindow();
+    QGuiApplication::clipboard()->setText(QStringLiteral("X\tY\r\n1\t100\r\n2\t45\r\n4\t12\r\n8\t2.5\r\n"));
+    QTest::keyClick(child(entry, "Text1"), Qt::Key_V, Qt::ControlModifier);
+    grab(entry, child(entry, "Text1"), QStringLiteral("paste"));
     return 0;
 }

@@ -8,8 +8,11 @@
 #include "widgets/MessageBox.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -142,6 +146,52 @@ TEST_F(ManualEntry, TenPointsAreTheLimit) {
     EXPECT_EQ(m_state.EntryNo, 11);
     EXPECT_EQ(m_state.XData[10], 10.0);
     EXPECT_EQ(child<QListWidget>(m_form, "List1")->count(), 10);
+}
+
+// Ctrl+V in the X box, as a spreadsheet's two columns are pasted: taken whole, point by point as
+// "OK・次データ" takes them, or refused naming the line with nothing entered.
+TEST_F(ManualEntry, PastedRowsAreEnteredWholeOrNotAtAll) {
+    QString eleven;
+    for (int i = 1; i <= 11; ++i)
+        eleven += QStringLiteral("%1\t%1\n").arg(i);
+    const QString refused = QStringLiteral(" 貼り付けたデータは入力されませんでした \n %1 ");
+    const QString notAPair = QStringLiteral("%1 行目：X と Y の 2 つの数値の行ではありません");
+    const struct {
+        QString clipboard, message;
+    } rows[] = {
+        {"1\t10\n2\n3\t30\n", refused.arg(notAPair.arg(2))},
+        {"1 2 3\n4 5\n", refused.arg(notAPair.arg(1))},
+        {"x;y\n1;2\nabc;3\n", refused.arg(QStringLiteral("3 行目：X の値「abc」が数値ではありません"))},
+        {eleven,
+         refused.arg(QStringLiteral("11 行目：データ数が上限を超えます（あと 10 点まで入力できます）"))},
+        {"12.5", {}}, // one number goes into the box as any paste does
+        {"X\tY\r\n3\t\"30\"\r\n1.50\t-2\r\n", {}},
+    };
+    QLineEdit* text1 = child<QLineEdit>(m_form, "Text1");
+    for (const auto& row : rows) {
+        m_form.openForEntry();
+        QGuiApplication::clipboard()->setText(row.clipboard);
+        QTest::keyClick(text1, Qt::Key_V, Qt::ControlModifier);
+        if (!row.message.isEmpty()) {
+            expectMessages({{row.message, MessageIcon::Warning}});
+            EXPECT_EQ(m_state.EntryNo, 1) << row.clipboard.toStdString();
+        } else if (row.clipboard == "12.5") {
+            EXPECT_EQ(text1->text(), row.clipboard);
+        }
+    }
+    EXPECT_EQ(m_state.EntryNo, 3);
+    EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")),
+              (QStringList{" 1 :   3    30", " 2 :   1.50    -2"}));
+    EXPECT_EQ((std::array{m_state.XData[1], m_state.YData[1], m_state.XData[2], m_state.YData[2]}),
+              (std::array{3.0, 30.0, 1.5, -2.0}));
+    EXPECT_EQ(rangeTexts(), (QStringList{"1.5", "3.0", "-2.0", "30.0"}));
+    // Outside the boxes Ctrl+V (and the context menu's "貼り付け") pastes rows whatever they hold.
+    auto* paste = m_form.findChild<QAction*>(QStringLiteral("CommandPaste"));
+    ASSERT_NE(paste, nullptr);
+    EXPECT_TRUE(m_form.actions().contains(paste) && m_form.contextMenuPolicy() == Qt::ActionsContextMenu);
+    QGuiApplication::clipboard()->setText(QStringLiteral("7;70\n"));
+    QTest::keyClick(child<QPushButton>(m_form, "Command2"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(m_state.PointCount, 3);
 }
 
 TEST_F(ManualEntry, ButtonStatesFollowEndOfInput) {
@@ -372,6 +422,29 @@ TEST_F(FileInput, TheErrorWindowNamesTheLineOfEachFailure) {
             QAccessible::queryAccessibleInterface(child<QLabel>(*m_form.readErrorWindow(), "LabelCause"));
         EXPECT_EQ(face->text(QAccessible::Name), cause);
     }
+}
+
+// "クリップボードから": the clipboard's text read as a clicked file is, through the same reader.
+TEST_F(FileInput, TheClipboardIsReadAsAClickedFile) {
+    m_state.FilePath = "earlier.csv";
+    QGuiApplication::clipboard()->setText(QStringLiteral("X;Y\n3;30\n1;10\n"));
+    click(&m_form, "CommandClipboard");
+    EXPECT_EQ(m_signals, (QStringList{"started", "published"}));
+    EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")), (QStringList{"X;Y", "3;30", "1;10"}));
+    EXPECT_EQ((std::array{m_state.XData[1], m_state.YData[1], m_state.XData[2], m_state.YData[2]}),
+              (std::array{1.0, 10.0, 3.0, 30.0}));
+    EXPECT_EQ(rangeTexts(), (QStringList{"1.0", "3.0", "10.0", "30.0"}));
+    EXPECT_EQ(m_state.FilePath, "earlier.csv") << "the clipboard is no file";
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("1,2\n3\n"));
+    click(&m_form, "CommandClipboard");
+    EXPECT_EQ(m_signals.last(), "failed");
+    ASSERT_NE(m_form.readErrorWindow(), nullptr);
+    EXPECT_TRUE(m_form.readErrorWindow()->isVisible());
+    EXPECT_EQ(textOf(m_form.readErrorWindow(), "LabelCause"),
+              QStringLiteral("2 行目：Y の値がありません（ファイル全体で値が足りません）"));
+    click(&m_form, "Command1");
+    expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
 }
 
 TEST_F(FileInput, AFailureAfterASuccessAlsoRefusesOk) {
