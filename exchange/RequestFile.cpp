@@ -90,20 +90,27 @@ bool PointFieldCarries(double value) {
     return read && std::fabs(*read) >= std::numeric_limits<float>::min();
 }
 
-RequestFault CheckRequest(double xStart, double xStop, int n, const double* xs, const double* ys) {
+std::optional<Failure> CheckRequest(double xStart, double xStop, int n, const double* xs, const double* ys) {
+    const auto notCarried = [](Subject subject, int point, double value) {
+        Failure failure = Failure::Of(Cause::NotCarried);
+        failure.subject = subject;
+        failure.point = point;
+        failure.item = GeneralText(value);
+        return failure;
+    };
     const double settings[2] = {xStart, xStop};
     for (int k = 0; k < 2; ++k) {
         if (!ParseFreeRealSingle(SettingText(settings[k])))
-            return {k == 0 ? RequestValue::XStart : RequestValue::XStop, 0, settings[k]};
+            return notCarried(k == 0 ? Subject::XStart : Subject::XStop, 0, settings[k]);
     }
     n = std::clamp(n, 0, 10);
     for (int i = 1; i <= n; ++i) {
         if (!PointFieldCarries(xs[i]))
-            return {RequestValue::PointX, i, xs[i]};
+            return notCarried(Subject::X, i, xs[i]);
         if (!PointFieldCarries(ys[i]))
-            return {RequestValue::PointY, i, ys[i]};
+            return notCarried(Subject::Y, i, ys[i]);
     }
-    return {};
+    return std::nullopt;
 }
 
 RequestParse ParseRequest(std::string_view text) {

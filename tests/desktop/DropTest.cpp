@@ -175,9 +175,9 @@ TEST_F(DropTest, EveryWindowRefusesForeignDropsAndChangesNothing) {
 TEST_F(DropTest, BrowserOpensADroppedArchiveAsItsFileListAndRefusesABadOne) {
     const Calculation calc = CalculationsOfEveryMode()[2];
     const ArchiveFormat archive = FormatArchive(StateAfterCalculation(calc), calc.settings);
-    ASSERT_TRUE(archive.ok);
+    ASSERT_TRUE(archive.ok());
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("runs"));
-    writeFile("runs/run-Mi.csv", QByteArray::fromStdString(archive.bytes));
+    writeFile("runs/run-Mi.csv", QByteArray::fromStdString(archive.value));
     writeFile("broken-Mi.csv", "3\r\n");
     emit m_windows->form2()->browserRequested();
     Form6* browser = m_windows->form6();
@@ -203,7 +203,7 @@ TEST_F(DropTest, BrowserOpensADroppedArchiveAsItsFileListAndRefusesABadOne) {
 TEST_F(DropTest, FilesOpenedFromTheDesktopAndHandedOver) {
     const Calculation calc = CalculationsOfEveryMode()[2];
     writeFile("run-Mi.csv",
-              QByteArray::fromStdString(FormatArchive(StateAfterCalculation(calc), calc.settings).bytes));
+              QByteArray::fromStdString(FormatArchive(StateAfterCalculation(calc), calc.settings).value));
     writeFile("pts.csv", "3,1\r\n1,2\r\n2,4\r\n");
     writeFile("bad.csv", "1,2\r\nX,Y\r\n");
     const struct {
