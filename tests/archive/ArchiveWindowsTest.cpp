@@ -378,7 +378,7 @@ TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
         EXPECT_TRUE(m.text.contains(QString::fromLatin1(c.file))) << m.text.toStdString();
         EXPECT_EQ(FormatArchive(shared, {shared.XStartText, shared.XStopText, shared.XStepText,
                                          shared.YStartText, shared.YStopText, shared.YStepText})
-                      .bytes,
+                      .value,
                   loadedBytes);
         EXPECT_EQ(shared.FilePath, before.FilePath);
         EXPECT_EQ(shared.XPlotData, before.XPlotData);
