@@ -53,11 +53,12 @@ struct EngineRequest {
     std::array<float, 10> y{};
 };
 
-struct RequestParse {
-    bool ok = false;
-    std::string error; // one line, when !ok
-    EngineRequest request;
-};
+// The request the engine reads, or where it is refused: `line`; the header value (`subject`
+// ScaleMode, XStart, XStop, PointCount) or the record's field (1 abscissa, 2 ordinate, `subject`
+// X or Y, `point` 1..n); `item` the value's text. Causes: EndedEarly (a header line or record
+// missing; for a record `code` holds n), NotANumber (`item` "" for a blank value), NotAnInteger,
+// OutOfRange (a record field beyond single precision), TooManyPoints (`code` holds n).
+using RequestParse = Outcome<EngineRequest>;
 
 // Four free-form lines, then n records "(E12.5,E13.5)". Refuses n < 0 or n > 10, missing lines,
 // short records and malformed numbers. Decimal text goes straight to float (strtof).

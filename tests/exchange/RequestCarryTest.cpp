@@ -77,13 +77,13 @@ TEST(RequestCarry, AcceptedValuesReadBackAsSentAndRefusalsAreOnlyBeyondSinglePre
         const double xs[] = {0, value, 1.5};
         const double ys[] = {0, 1.5, value};
         const RequestParse parse = ParseRequest(FormatRequest(1, 0, 1, 2, xs, ys));
-        ASSERT_TRUE(parse.ok) << value << ": " << parse.error;
-        for (const float read : {parse.request.x[0], parse.request.y[1]}) {
+        ASSERT_TRUE(parse.ok()) << value;
+        for (const float read : {parse.value.x[0], parse.value.y[1]}) {
             EXPECT_TRUE(std::isnormal(read)) << value;
             EXPECT_NEAR(read, value, magnitude * 5.1e-6) << value;
         }
-        EXPECT_EQ(parse.request.y[0], 1.5f) << value;
-        EXPECT_EQ(parse.request.x[1], 1.5f) << value;
+        EXPECT_EQ(parse.value.y[0], 1.5f) << value;
+        EXPECT_EQ(parse.value.x[1], 1.5f) << value;
     }
     EXPECT_GT(accepted, 5000);
 }
