@@ -1,8 +1,9 @@
 #pragma once
 // Every way a reader, the request check, the engine bridge or a save can fail, as one family of
-// values: a cause and where it happened. Readers and the bridge return these; the GUI's messages
-// file turns each into the text the user sees, so nothing below the windows words a failure.
-// Plain C++ without Qt, so the engine can use it too.
+// values: a cause and where it happened. Readers, the request check, the bridge and the saves
+// return these; the GUI's messages file turns each into the text the user sees, so nothing below
+// the windows words a failure (the engine words its own console line from them). Plain C++
+// without Qt, so the engine can use it too.
 #include <optional>
 #include <string>
 #include <utility>
@@ -15,12 +16,12 @@ enum class Cause {
     FileUnreadable, // open failed (permissions, say)
     FileReadFailed, // opened, but reading failed part-way (an I/O error)
     FileNotRegular, // a folder, a FIFO, a device or a socket
-    FileTooLarge,   // larger than the reader's cap
+    FileTooLarge,   // larger than the reader's cap (`code` holds the cap in bytes where it is told)
 
     // Contents of a file (`line`, `subject`, `item` where known).
     EndedEarly,     // the file ends before a value it must hold
     NotANumber,     // a value is not a number (`item` holds it; empty: nothing beside a comma)
-    NotAnInteger,   // a count with a fraction
+    NotAnInteger,   // a count with a fraction, or an integer field holding other text
     OutOfRange,     // a number beyond what the reader can hold or the graph can draw
     TooManyPoints,  // a point count outside 0..10 (`code` holds the count)
     TooManySamples, // a sample count outside 0..600 (`code` holds the count)
@@ -29,7 +30,8 @@ enum class Cause {
     LineTooLong,    // a line longer than the reader takes (`code` holds the limit in bytes)
     NotText,        // a NUL byte (its `line`) or a UTF-16 byte order mark (no line)
 
-    // The graph settings a saved curve keeps (`field` is the setting box 1..6, `item` its text).
+    // The graph settings a saved curve keeps (Subject::Setting, `field` the setting box 1..6,
+    // `item` the text at fault where it is quoted).
     EmptyAxisRange,      // an axis whose start is not below its stop
     NonPositiveLogStart, // a logarithmic axis starting at or below 0
     MalformedDecade,     // a logarithmic limit not of the form 1.0E+02
