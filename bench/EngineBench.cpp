@@ -33,7 +33,7 @@ void BM_ComputeCoreTenPoints(benchmark::State& state) {
     const exchange::RequestParse parse = exchange::ParseRequest(TenPointRequest());
     exchange::EngineResult result;
     for (auto _ : state) {
-        const engine::Interpolation outcome = engine::Interpolate(parse.request, result);
+        const engine::Interpolation outcome = engine::Interpolate(parse.value, result);
         benchmark::DoNotOptimize(outcome.fault);
         benchmark::DoNotOptimize(result.p.data());
         benchmark::ClobberMemory();

@@ -22,15 +22,50 @@ std::string InFolder(const std::string& folder, const char* name) {
     return folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
+// The console's one English line for a refused request: "line 5: abscissa (columns 1-12):
+// malformed number "1.0x"". The engine is a console program of its own; the windows word their
+// failures in their messages file, and only read the engine's exit status.
+std::string RequestRefusal(const exchange::Failure& f) {
+    using exchange::Cause;
+    using exchange::Subject;
+    const std::string line = "line " + std::to_string(f.line) + ": ";
+    if (f.field > 0) {
+        if (f.cause == Cause::EndedEarly)
+            return line + "missing point record " + std::to_string(f.point) + " of " + std::to_string(f.code);
+        const std::string where = f.field == 1 ? "abscissa (columns 1-12): " : "ordinate (columns 13-25): ";
+        if (f.cause == Cause::OutOfRange)
+            return line + where + "number \"" + f.item + "\" beyond single precision";
+        return line + where + (f.item.empty() ? "blank field" : "malformed number \"" + f.item + "\"");
+    }
+    if (f.cause == Cause::TooManyPoints)
+        return line + "point count " + std::to_string(f.code) + " outside 0..10";
+    const char* name = f.subject == Subject::ScaleMode ? "scale mode"
+                       : f.subject == Subject::XStart  ? "X start"
+                       : f.subject == Subject::XStop   ? "X stop"
+                                                       : "point count";
+    switch (f.cause) {
+    case Cause::EndedEarly:
+        return line + "missing (" + name + ")";
+    case Cause::NotAnInteger:
+        return line + "not an integer: \"" + f.item + "\"";
+    default:
+        break;
+    }
+    if (f.item.empty())
+        return line + "no value (" + name + ")";
+    return line + "not a single-precision number: \"" + f.item + "\"";
+}
+
 } // namespace
 
 RunOutcome RunOnRequestText(std::string_view requestText, std::string& resultBytes) {
     const exchange::RequestParse parse = exchange::ParseRequest(requestText);
-    if (!parse.ok)
-        return {kExitBadRequest, std::string(exchange::kRequestFileName) + " " + parse.error};
+    if (!parse.ok())
+        return {kExitBadRequest,
+                std::string(exchange::kRequestFileName) + " " + RequestRefusal(*parse.failure)};
     // About 5 KB; kept off the stack.
     auto result = std::make_unique<exchange::EngineResult>();
-    const Interpolation outcome = Interpolate(parse.request, *result);
+    const Interpolation outcome = Interpolate(parse.value, *result);
     if (outcome.fault != FloatFault::None)
         return {kExitFloatFault, std::string("floating-point error: ") + FaultName(outcome.fault) + " (" +
                                      outcome.where + ")"};

@@ -33,6 +33,12 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 } // namespace
 
+std::optional<Failure> FileWrite::failure(const std::string& path) const {
+    if (ok())
+        return std::nullopt;
+    return Failure::OfFile(Cause::WriteFailed, path, code);
+}
+
 std::string FileWrite::reason(const std::string& path) const {
     const char* what = "";
     switch (error) {

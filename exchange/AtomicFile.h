@@ -1,4 +1,7 @@
 #pragma once
+#include "exchange/Failure.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +22,9 @@ struct FileWrite {
     // One English line for the engine's console: the failed step, `path` and the system's wording
     // of `code`.
     std::string reason(const std::string& path) const;
+    // The failure family's value for the GUI's messages: Cause::WriteFailed with `path` and the
+    // errno; nothing when ok().
+    std::optional<Failure> failure(const std::string& path) const;
 };
 
 // Writes `bytes` to `path` through a temporary file in the same folder and a rename, so a reader

@@ -102,9 +102,10 @@ Cause FileReadCause(FileReadError error) {
         return Cause::FileNotRegular;
     case FileReadError::TooLarge:
         return Cause::FileTooLarge;
+    case FileReadError::ReadFailed:
+        return Cause::FileReadFailed;
     case FileReadError::None:
     case FileReadError::CannotOpen:
-    case FileReadError::ReadFailed:
         break;
     }
     return Cause::FileUnreadable;

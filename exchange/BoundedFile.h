@@ -36,7 +36,7 @@ struct FileRead {
     std::string reason(std::size_t maxBytes) const;
 };
 
-// The failure family's cause for a failed read (ReadFailed and CannotOpen are both unreadable).
+// The failure family's cause for a failed read.
 Cause FileReadCause(FileReadError error);
 
 FileRead ReadBoundedFile(const std::string& path, std::size_t maxBytes, OverCap overCap = OverCap::Refuse);

@@ -1,8 +1,9 @@
 #pragma once
 // Every way a reader, the request check, the engine bridge or a save can fail, as one family of
-// values: a cause and where it happened. Readers and the bridge return these; the GUI's messages
-// file turns each into the text the user sees, so nothing below the windows words a failure.
-// Plain C++ without Qt, so the engine can use it too.
+// values: a cause and where it happened. Readers, the request check, the bridge and the saves
+// return these; the GUI's messages file turns each into the text the user sees, so nothing below
+// the windows words a failure (the engine words its own console line from them). Plain C++
+// without Qt, so the engine can use it too.
 #include <optional>
 #include <string>
 #include <utility>
@@ -12,16 +13,36 @@ namespace mirendo::exchange {
 enum class Cause {
     // Reading a file (`file` names it, `code` holds errno where the system gave one).
     FileMissing,    // no such file
-    FileUnreadable, // open or read failed (permissions, an I/O error)
+    FileUnreadable, // open failed (permissions, say)
+    FileReadFailed, // opened, but reading failed part-way (an I/O error)
     FileNotRegular, // a folder, a FIFO, a device or a socket
-    FileTooLarge,   // larger than the reader's cap
+    FileTooLarge,   // larger than the reader's cap (`code` holds the cap in bytes where it is told)
 
-    // Contents of a file (`line`, `item` where known).
+    // Contents of a file (`line`, `subject`, `item` where known).
     EndedEarly,     // the file ends before a value it must hold
-    NotANumber,     // a value is not a number (`item` holds it)
+    NotANumber,     // a value is not a number (`item` holds it; empty: nothing beside a comma)
+    NotAnInteger,   // a count with a fraction, or an integer field holding other text
+    OutOfRange,     // a number beyond what the reader can hold or the graph can draw
     TooManyPoints,  // a point count outside 0..10 (`code` holds the count)
     TooManySamples, // a sample count outside 0..600 (`code` holds the count)
     BadScaleMode,   // a scale mode outside 1..4
+    TooManyLines,   // more lines than a reader lists (`code` holds that limit)
+    LineTooLong,    // a line longer than the reader takes (`code` holds the limit in bytes)
+    NotText,        // a NUL byte (its `line`) or a UTF-16 byte order mark (no line)
+
+    // The graph settings a saved curve keeps (Subject::Setting, `field` the setting box 1..6,
+    // `item` the text at fault where it is quoted).
+    EmptyAxisRange,      // an axis whose start is not below its stop
+    NonPositiveLogStart, // a logarithmic axis starting at or below 0
+    MalformedDecade,     // a logarithmic limit not of the form 1.0E+02
+    SettingHasComma,     // would split the field when read back
+    SettingHasLineBreak, // likewise
+    SettingStartsQuoted, // would be taken for a quoted field when read back
+    ValueNotFinite,      // a value to save is NaN or infinite (`subject`, `point`)
+
+    // A value the request file cannot carry to the engine in single precision (`subject`,
+    // `point` for a data point, `item` the value as the user gave it).
+    NotCarried,
 
     // Writing a file (`file` names it, `code` holds errno).
     WriteFailed,
@@ -42,12 +63,29 @@ enum class Cause {
     EngineStopped,          // the run was ended before it finished
 };
 
+// Which named value a failure concerns, where the file or request gives its values names.
+enum class Subject {
+    None,
+    X,           // a data point's abscissa (a point file, a saved curve)
+    Y,           // its ordinate
+    Coefficient, // its coefficient in a saved curve
+    CurveX,      // a sample's abscissa in a saved curve
+    CurveY,      // its ordinate
+    ScaleMode,
+    PointCount,
+    SampleCount,
+    Setting, // a graph-setting box (`field` 1..6)
+    XStart,  // the X axis limits of a request
+    XStop,
+};
+
 struct Failure {
     Cause cause = Cause::FileUnreadable;
     std::string file; // the file concerned, as the caller named it
     int line = 0;     // 1-based line of a file's contents, 0 when not tied to a line
     int field = 0;    // 1-based field (or value) within the line or file, 0 when none
     int point = 0;    // 1-based data point, 0 when none
+    Subject subject = Subject::None;
     std::string item; // the offending text
     int code = 0;     // errno, an exit status or a count, as the cause says
 

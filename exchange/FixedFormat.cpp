@@ -93,27 +93,29 @@ std::string FormatEw(double value, int width, int digits) {
     return text;
 }
 
-std::optional<float> ParseEwField(std::string_view field, int digits, std::string* error) {
+std::optional<float> ParseEwField(std::string_view field, int digits, Failure* refusal) {
     std::string compact;
     for (char c : field) {
         if (c != ' ')
             compact.push_back(c);
     }
-    auto fail = [&](const std::string& what) -> std::optional<float> {
-        if (error)
-            *error = what;
+    auto fail = [&](Cause cause) -> std::optional<float> {
+        if (refusal) {
+            *refusal = Failure::Of(cause);
+            refusal->item = compact;
+        }
         return std::nullopt;
     };
     if (compact.empty())
-        return fail("blank field");
+        return fail(Cause::NotANumber);
     const auto parts = ScanDecimal(compact, ExponentForms::RecordField);
     if (!parts)
-        return fail("malformed number \"" + compact + "\"");
+        return fail(Cause::NotANumber);
     const std::string text = CanonicalDecimal(*parts, parts->hasPoint ? 0 : digits);
     errno = 0;
     const float value = std::strtof(text.c_str(), nullptr);
     if (std::isinf(value))
-        return fail("number \"" + compact + "\" beyond single precision");
+        return fail(Cause::OutOfRange);
     return value;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // Fixed-width record notations of the exchange files (integer Iw, real Ew.d) and the
 // free-form value reading both programs share.
+#include "exchange/Failure.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,8 +22,10 @@ void AppendEw(std::string& out, double value, int width, int digits);
 // Ew.d input: the field's blanks are ignored; any ordinary decimal or exponent form ("1.5",
 // "-2.5E+03", "3.0D0", "1.0+05"). Without a decimal point the last `digits` digits are the
 // fraction, as the notation defines. Converted straight to single precision. An empty field,
-// a malformed number or a magnitude beyond single precision give nullopt.
-std::optional<float> ParseEwField(std::string_view field, int digits, std::string* error);
+// a malformed number or a magnitude beyond single precision give nullopt, and in `refusal` (when
+// given) NotANumber or OutOfRange with the field's text without blanks as `item` ("" for a blank
+// field).
+std::optional<float> ParseEwField(std::string_view field, int digits, Failure* refusal = nullptr);
 
 // One free-form value: text up to the first blank, comma or line end, leading blanks skipped.
 // Integers accept an optional sign and digits only and must fit 32 bits.

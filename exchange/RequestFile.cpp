@@ -90,71 +90,92 @@ bool PointFieldCarries(double value) {
     return read && std::fabs(*read) >= std::numeric_limits<float>::min();
 }
 
-RequestFault CheckRequest(double xStart, double xStop, int n, const double* xs, const double* ys) {
+std::optional<Failure> CheckRequest(double xStart, double xStop, int n, const double* xs, const double* ys) {
+    const auto notCarried = [](Subject subject, int point, double value) {
+        Failure failure = Failure::Of(Cause::NotCarried);
+        failure.subject = subject;
+        failure.point = point;
+        failure.item = GeneralText(value);
+        return failure;
+    };
     const double settings[2] = {xStart, xStop};
     for (int k = 0; k < 2; ++k) {
         if (!ParseFreeRealSingle(SettingText(settings[k])))
-            return {k == 0 ? RequestValue::XStart : RequestValue::XStop, 0, settings[k]};
+            return notCarried(k == 0 ? Subject::XStart : Subject::XStop, 0, settings[k]);
     }
     n = std::clamp(n, 0, 10);
     for (int i = 1; i <= n; ++i) {
         if (!PointFieldCarries(xs[i]))
-            return {RequestValue::PointX, i, xs[i]};
+            return notCarried(Subject::X, i, xs[i]);
         if (!PointFieldCarries(ys[i]))
-            return {RequestValue::PointY, i, ys[i]};
+            return notCarried(Subject::Y, i, ys[i]);
     }
-    return {};
+    return std::nullopt;
 }
 
 RequestParse ParseRequest(std::string_view text) {
     RequestParse parse;
     const std::vector<std::string_view> lines = SplitLines(text);
-    auto fail = [&](size_t lineNo, const std::string& what) {
-        parse.ok = false;
-        parse.error = "line " + std::to_string(lineNo) + ": " + what;
+    auto fail = [&](Failure failure, std::size_t lineNo) {
+        failure.line = static_cast<int>(lineNo);
+        parse.failure = std::move(failure);
+        parse.value = {};
         return parse;
     };
-    static constexpr const char* kHeaderNames[4] = {"scale mode", "X start", "X stop", "point count"};
+    const auto header = [](Cause cause, Subject subject, std::string_view item = {}) {
+        Failure failure = Failure::Of(cause);
+        failure.subject = subject;
+        failure.item = std::string(item);
+        return failure;
+    };
+    static constexpr Subject kHeaders[4] = {Subject::ScaleMode, Subject::XStart, Subject::XStop,
+                                            Subject::PointCount};
+    EngineRequest& request = parse.value;
     for (size_t k = 0; k < 4; ++k) {
         if (k >= lines.size())
-            return fail(k + 1, std::string("missing (") + kHeaderNames[k] + ")");
+            return fail(header(Cause::EndedEarly, kHeaders[k]), k + 1);
         const std::string_view value = FirstValue(lines[k]);
         if (value.empty())
-            return fail(k + 1, std::string("no value (") + kHeaderNames[k] + ")");
+            return fail(header(Cause::NotANumber, kHeaders[k]), k + 1);
         if (k == 0 || k == 3) {
             const auto number = ParseFreeInteger(value);
             if (!number)
-                return fail(k + 1, "not an integer: \"" + std::string(value) + "\"");
-            (k == 0 ? parse.request.mode : parse.request.n) = *number;
+                return fail(header(Cause::NotAnInteger, kHeaders[k], value), k + 1);
+            (k == 0 ? request.mode : request.n) = *number;
         } else {
             const auto number = ParseFreeRealSingle(value);
             if (!number)
-                return fail(k + 1, "not a single-precision number: \"" + std::string(value) + "\"");
-            (k == 1 ? parse.request.xstart : parse.request.xstop) = *number;
+                return fail(header(Cause::NotANumber, kHeaders[k], value), k + 1);
+            (k == 1 ? request.xstart : request.xstop) = *number;
         }
     }
-    const int n = parse.request.n;
+    const int n = request.n;
     if (n < 0 || n > 10)
-        return fail(4, "point count " + std::to_string(n) + " outside 0..10");
+        return fail(Failure::Of(Cause::TooManyPoints, n), 4);
     for (int i = 0; i < n; ++i) {
         const size_t lineNo = 5 + static_cast<size_t>(i);
+        const auto inRecord = [&](Failure failure, int field) {
+            failure.field = field;
+            failure.subject = field == 1 ? Subject::X : Subject::Y;
+            failure.point = i + 1;
+            return failure;
+        };
         if (lineNo > lines.size())
-            return fail(lineNo, "missing point record " + std::to_string(i + 1) + " of " + std::to_string(n));
+            return fail(inRecord(Failure::Of(Cause::EndedEarly, n), 1), lineNo);
         const std::string_view line = lines[lineNo - 1];
         // (E12.5,E13.5): columns 1-12 and 13-25; a shorter line reads as padded with blanks.
         const std::string_view xField = line.substr(0, std::min<size_t>(12, line.size()));
         const std::string_view yField = line.size() > 12 ? line.substr(12, 13) : std::string_view{};
-        std::string error;
-        const auto x = ParseEwField(xField, 5, &error);
+        Failure refusal;
+        const auto x = ParseEwField(xField, 5, &refusal);
         if (!x)
-            return fail(lineNo, "abscissa (columns 1-12): " + error);
-        const auto y = ParseEwField(yField, 5, &error);
+            return fail(inRecord(refusal, 1), lineNo);
+        const auto y = ParseEwField(yField, 5, &refusal);
         if (!y)
-            return fail(lineNo, "ordinate (columns 13-25): " + error);
-        parse.request.x[static_cast<size_t>(i)] = *x;
-        parse.request.y[static_cast<size_t>(i)] = *y;
+            return fail(inRecord(refusal, 2), lineNo);
+        request.x[static_cast<size_t>(i)] = *x;
+        request.y[static_cast<size_t>(i)] = *y;
     }
-    parse.ok = true;
     return parse;
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 // The request file "B2F.dat": written by Mirendo's data-point plot, read by the engine.
+#include "exchange/Failure.h"
+
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,21 +36,13 @@ std::string FormatRequest(int mode, double xStart, double xStop, int n, const do
 // hold them with fewer digits or as zero, which is not the value the user gave.
 bool PointFieldCarries(double value);
 
-// The first value of a request that cannot be sent as it stands.
-enum class RequestValue { None, XStart, XStop, PointX, PointY };
-
-struct RequestFault {
-    RequestValue what = RequestValue::None;
-    int point = 0;    // 1..n for PointX and PointY, 0 otherwise
-    double value = 0; // as it would be sent (a point in the mode's space)
-    bool ok() const { return what == RequestValue::None; }
-};
-
 // Checks what FormatRequest would write, with the same arguments: X start and X stop must read as
 // single-precision numbers (their lines are rounded by design; a magnitude beyond single precision
 // would end the engine's run), then the points in index order by PointFieldCarries, abscissa
-// before ordinate. Returns the first fault, or ok().
-RequestFault CheckRequest(double xStart, double xStop, int n, const double* xs, const double* ys);
+// before ordinate. Returns the first value at fault as Cause::NotCarried: its subject (XStart,
+// XStop, X or Y with its point 1..n) and in `item` the value as it would be sent (a point in the
+// mode's space), in the number boxes' notation; nothing when every value is carried.
+std::optional<Failure> CheckRequest(double xStart, double xStop, int n, const double* xs, const double* ys);
 
 // What the engine reads.
 struct EngineRequest {
@@ -58,11 +53,12 @@ struct EngineRequest {
     std::array<float, 10> y{};
 };
 
-struct RequestParse {
-    bool ok = false;
-    std::string error; // one line, when !ok
-    EngineRequest request;
-};
+// The request the engine reads, or where it is refused: `line`; the header value (`subject`
+// ScaleMode, XStart, XStop, PointCount) or the record's field (1 abscissa, 2 ordinate, `subject`
+// X or Y, `point` 1..n); `item` the value's text. Causes: EndedEarly (a header line or record
+// missing; for a record `code` holds n), NotANumber (`item` "" for a blank value), NotAnInteger,
+// OutOfRange (a record field beyond single precision), TooManyPoints (`code` holds n).
+using RequestParse = Outcome<EngineRequest>;
 
 // Four free-form lines, then n records "(E12.5,E13.5)". Refuses n < 0 or n > 10, missing lines,
 // short records and malformed numbers. Decimal text goes straight to float (strtof).

@@ -67,12 +67,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto baseline = Baseline();
     auto state = Baseline();
     if (!read->ok()) {
-        FUZZ_CHECK(!read->detail.empty());
+        FUZZ_CHECK(read->failure.has_value());
         // The browser applies only an accepted file; a refusal leaves the state as it was.
         FUZZ_CHECK(SameState(*state, *baseline));
         return 0;
     }
-    const mirendo::SavedPlot& p = read->plot;
+    const mirendo::SavedPlot& p = read->value;
     FUZZ_CHECK(p.scaleMode >= 1 && p.scaleMode <= 4);
     FUZZ_CHECK(p.pointCount >= 0 && p.pointCount <= Module1::kMaxPoints);
     FUZZ_CHECK(p.sampleCount >= 0 && p.sampleCount <= Module1::kMaxSamples);
@@ -120,15 +120,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // it for a quoted field); the reader keeps such a text as it stands. Only those are refused.
     bool writable = true;
     for (const std::string& text : settings)
-        writable = writable && mirendo::SettingTextProblem(text).empty();
+        writable = writable && !mirendo::SettingTextProblem(text);
     const mirendo::ArchiveFormat written = mirendo::FormatArchive(*state, settings);
-    FUZZ_CHECK(written.ok == writable);
-    if (!written.ok)
+    FUZZ_CHECK(written.ok() == writable);
+    if (!written.ok())
         return 0;
-    const auto back = std::make_unique<mirendo::ArchiveRead>(mirendo::ParseArchive(written.bytes));
+    const auto back = std::make_unique<mirendo::ArchiveRead>(mirendo::ParseArchive(written.value));
     FUZZ_CHECK(back->ok());
     auto again = Baseline();
-    mirendo::LoadSavedPlot(back->plot, "/picked/file-Mi.csv", *again);
+    mirendo::LoadSavedPlot(back->value, "/picked/file-Mi.csv", *again);
     const Module1& b = *again;
     FUZZ_CHECK(b.ScaleMode == d.ScaleMode && b.PointCount == d.PointCount && b.SampleCount == d.SampleCount);
     FUZZ_CHECK(b.XStartText == d.XStartText && b.XStopText == d.XStopText && b.XStepText == d.XStepText &&
@@ -139,6 +139,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int j = 1; j <= d.SampleCount; ++j)
         FUZZ_CHECK(Near(b.CurveX[j], d.CurveX[j], 5.1e-7) && Near(b.CurveY[j], d.CurveY[j], 5.1e-7));
     const mirendo::ArchiveFormat rewritten = mirendo::FormatArchive(*again, settings);
-    FUZZ_CHECK(rewritten.ok && rewritten.bytes == written.bytes);
+    FUZZ_CHECK(rewritten.ok() && rewritten.value == written.value);
     return 0;
 }

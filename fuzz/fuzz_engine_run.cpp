@@ -21,13 +21,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                    outcome.exitStatus == engine::kExitFloatFault);
         FUZZ_CHECK(!outcome.message.empty());
         FUZZ_CHECK(bytes.empty());
-        FUZZ_CHECK((outcome.exitStatus == engine::kExitBadRequest) == !request.ok);
+        FUZZ_CHECK((outcome.exitStatus == engine::kExitBadRequest) == !request.ok());
         if (outcome.exitStatus == engine::kExitFloatFault)
             FUZZ_CHECK(outcome.message.rfind("floating-point error: ", 0) == 0);
         return 0;
     }
-    FUZZ_CHECK(request.ok && outcome.message.empty());
-    const exchange::EngineRequest& q = request.request;
+    FUZZ_CHECK(request.ok() && outcome.message.empty());
+    const exchange::EngineRequest& q = request.value;
     const auto loaded = std::make_unique<exchange::ResultRead>(exchange::ParseResult(bytes));
     // The mode is echoed in an I2 field; one that does not fit is written as "**" (only a
     // hand-made request carries such a mode) and Mirendo refuses that file with a message.

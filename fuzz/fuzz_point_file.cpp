@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -21,8 +22,12 @@ std::string ScratchPath() {
 }
 
 bool SameRead(const mirendo::PointFileRead& a, const mirendo::PointFileRead& b) {
-    return a.failure == b.failure && a.failureLine == b.failureLine && a.failureField == b.failureField &&
-           a.failureItem == b.failureItem && a.lines == b.lines && a.pointCount == b.pointCount &&
+    const auto where = [](const mirendo::PointFileRead& r) {
+        return r.failure ? std::tuple(int(r.failure->cause), r.failure->line, int(r.failure->subject),
+                                      r.failure->item)
+                         : std::tuple(-1, 0, 0, std::string());
+    };
+    return where(a) == where(b) && a.lines == b.lines && a.pointCount == b.pointCount &&
            a.pointsRead == b.pointsRead && a.x == b.x && a.y == b.y;
 }
 
@@ -43,24 +48,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(read.x[i] == 0 && read.y[i] == 0);
     // Where a read failed: an item on a listed line, a missing value at its point's line, the
     // eleventh point at line 11; a refused item is one item, nothing around it.
-    using F = mirendo::PointFileFailure;
-    const bool itemRefused = read.failure == F::NotANumber || read.failure == F::OutOfRange;
-    const bool fieldNamed = read.failureField != mirendo::PointField::None;
-    FUZZ_CHECK(fieldNamed == (itemRefused || read.failure == F::OutOfItems));
-    FUZZ_CHECK(itemRefused || read.failureItem.empty());
+    using F = mirendo::exchange::Cause;
+    const F cause = read.failure ? read.failure->cause : F::FileUnreadable;
+    const int failureLine = read.failure ? read.failure->line : 0;
+    const std::string failureItem = read.failure ? read.failure->item : std::string();
+    const bool itemRefused = read.failure && (cause == F::NotANumber || cause == F::OutOfRange);
+    const bool fieldNamed = read.failure && read.failure->subject != mirendo::exchange::Subject::None;
+    FUZZ_CHECK(fieldNamed == (itemRefused || (read.failure && cause == F::EndedEarly)));
+    FUZZ_CHECK(itemRefused || failureItem.empty());
     // One item: a quoted one may hold separators, never a line end.
-    FUZZ_CHECK(read.failureItem.find_first_of("\r\n") == std::string::npos);
+    FUZZ_CHECK(failureItem.find_first_of("\r\n") == std::string::npos);
     // A heading is the first line, listed but no point.
     FUZZ_CHECK(read.headingLines == 0 || read.headingLines == 1);
     FUZZ_CHECK(read.headingLines == 0 || !read.lines.empty());
     if (itemRefused)
-        FUZZ_CHECK(read.failureLine >= 1 && read.failureLine <= static_cast<int>(read.lines.size()));
-    if (read.failure == F::OutOfItems)
-        FUZZ_CHECK(read.failureLine == read.pointsRead + 1 + read.headingLines);
-    if (read.failure == F::TooManyLines || read.failure == F::OverListLimit)
-        FUZZ_CHECK(read.failureLine == R::kMaxPoints + 1 + read.headingLines);
+        FUZZ_CHECK(failureLine >= 1 && failureLine <= static_cast<int>(read.lines.size()));
+    if (read.failure && cause == F::EndedEarly)
+        FUZZ_CHECK(failureLine == read.pointsRead + 1 + read.headingLines);
+    if (read.failure && (cause == F::TooManyPoints || cause == F::TooManyLines))
+        FUZZ_CHECK(failureLine == R::kMaxPoints + 1 + read.headingLines);
     if (read.ok()) {
-        FUZZ_CHECK(read.failureLine == 0);
+        FUZZ_CHECK(failureLine == 0);
         FUZZ_CHECK(read.pointCount <= R::kMaxPoints);
         FUZZ_CHECK(read.lines.size() == static_cast<size_t>(read.pointCount + read.headingLines));
         FUZZ_CHECK(read.pointsRead == read.pointCount);

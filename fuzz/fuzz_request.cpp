@@ -33,11 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using mirendo::fuzz::Near;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const mirendo::exchange::RequestParse parse = mirendo::exchange::ParseRequest(text);
-    if (!parse.ok) {
-        FUZZ_CHECK(!parse.error.empty());
+    if (!parse.ok()) {
+        FUZZ_CHECK(parse.failure && parse.failure->line >= 1);
         return 0;
     }
-    const EngineRequest& r = parse.request;
+    const EngineRequest& r = parse.value;
     FUZZ_CHECK(r.n >= 0 && r.n <= 10);
     FUZZ_CHECK(std::isfinite(r.xstart) && std::isfinite(r.xstop));
     for (int i = 0; i < 10; ++i) {
@@ -48,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::string written = Write(r);
     const auto back = mirendo::exchange::ParseRequest(written);
-    FUZZ_CHECK(back.ok);
-    const EngineRequest& b = back.request;
+    FUZZ_CHECK(back.ok());
+    const EngineRequest& b = back.value;
     FUZZ_CHECK(b.mode == r.mode && b.n == r.n);
     FUZZ_CHECK(SettingNear(b.xstart, r.xstart) && SettingNear(b.xstop, r.xstop));
     for (size_t i = 0; i < static_cast<size_t>(r.n); ++i) {
@@ -60,8 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The point records are a fixed point of write-then-read.
     const std::string rewritten = Write(b);
     const auto third = mirendo::exchange::ParseRequest(rewritten);
-    FUZZ_CHECK(third.ok);
+    FUZZ_CHECK(third.ok());
     for (size_t i = 0; i < static_cast<size_t>(r.n); ++i)
-        FUZZ_CHECK(third.request.x[i] == b.x[i] && third.request.y[i] == b.y[i]);
+        FUZZ_CHECK(third.value.x[i] == b.x[i] && third.value.y[i] == b.y[i]);
     return 0;
 }

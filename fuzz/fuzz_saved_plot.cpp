@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!read->ok())
         return 0;
     auto state = std::make_unique<mirendo::Module1>();
-    mirendo::LoadSavedPlot(read->plot, "/picked/file-Mi.csv", *state);
+    mirendo::LoadSavedPlot(read->value, "/picked/file-Mi.csv", *state);
 
     CheckingCanvas canvas;
     const mirendo::RangeLabels labels = mirendo::PlotSavedForMode(*state, canvas);

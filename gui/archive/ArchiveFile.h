@@ -25,9 +25,6 @@ inline constexpr const char* kArchivePattern = "*Mi.csv"; // what the file lists
 // A ten-point file is about 12 KiB; anything far larger is not one of ours.
 inline constexpr std::size_t kMaxArchiveBytes = 1024 * 1024;
 
-// Human name of setting box `index` (0..5) for messages, e.g. "X 軸 開始値".
-std::string SettingBoxName(int index);
-
 // A field of the file without the blanks around it.
 std::string_view TrimFieldBlanks(std::string_view text);
 

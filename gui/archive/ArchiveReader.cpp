@@ -53,54 +53,66 @@ class FieldStream {
     int m_fieldLine = 1;
 };
 
+using exchange::Cause;
+using exchange::Failure;
+using exchange::Subject;
+
 class Reader {
   public:
     explicit Reader(std::string_view bytes) : m_fields(bytes) {}
 
     ArchiveRead& result() { return m_result; }
 
-    bool fail(ArchiveError error, std::string detail, int setting = -1) {
-        if (m_result.error == ArchiveError::None) {
-            m_result.error = error;
-            m_result.detail = std::move(detail);
-            m_result.setting = setting;
+    // Records the first failure only. `field` is a setting box (0..5) for Subject::Setting.
+    bool fail(Cause cause, Subject subject = Subject::None, int code = 0) {
+        if (m_result.ok()) {
+            Failure failure = Failure::Of(cause, code);
+            failure.subject = subject;
+            m_result.failure = failure;
         }
+        return false;
+    }
+    bool failAtLine(Cause cause, Subject subject) {
+        fail(cause, subject);
+        m_result.failure->line = m_fields.fieldLine();
+        return false;
+    }
+    bool failAtSetting(Cause cause, int box, std::string item = {}) {
+        fail(cause, Subject::Setting);
+        m_result.failure->field = box + 1;
+        m_result.failure->item = std::move(item);
         return false;
     }
 
     bool text(std::string& out) {
         const auto field = m_fields.next();
         if (!field)
-            return fail(ArchiveError::EndedEarly, "ファイルが途中で終わっています");
+            return fail(Cause::EndedEarly);
         out = std::string(*field);
         return true;
     }
 
-    bool number(double& out, const char* what) {
+    bool number(double& out, Subject what) {
         const auto field = m_fields.next();
         if (!field)
-            return fail(ArchiveError::EndedEarly,
-                        std::string("ファイルが途中で終わっています（") + what + "）");
+            return fail(Cause::EndedEarly, what);
         const auto value = exchange::ParseDecimal(*field);
         if (!value)
-            return fail(ArchiveError::NotANumber,
-                        std::to_string(m_fields.fieldLine()) + " 行目の " + what + " が数値ではありません");
+            return failAtLine(Cause::NotANumber, what);
         // The engine computes in single precision and the graph draws in it: a larger value is
         // not from a calculation and could not be drawn.
         if (std::fabs(*value) > std::numeric_limits<float>::max())
-            return fail(ArchiveError::ValueOutOfRange,
-                        std::to_string(m_fields.fieldLine()) + " 行目の " + what + " が大きすぎます");
+            return failAtLine(Cause::OutOfRange, what);
         out = *value;
         return true;
     }
 
-    bool count(int& out, const char* what) {
+    bool count(int& out, Subject what) {
         double value = 0;
         if (!number(value, what))
             return false;
         if (value != std::floor(value))
-            return fail(ArchiveError::NotANumber,
-                        std::to_string(m_fields.fieldLine()) + " 行目の " + what + " が整数ではありません");
+            return failAtLine(Cause::NotAnInteger, what);
         // Far beyond every capacity; the range checks of the caller then refuse it.
         out = static_cast<int>(std::clamp(value, -1.0e6, 1.0e6));
         return true;
@@ -112,8 +124,7 @@ class Reader {
 };
 
 // The graph must be drawable from what was read.
-bool CheckAxis(Reader& reader, const std::string& name, std::size_t startBox, bool logarithmic,
-               const SavedPlot& d) {
+bool CheckAxis(Reader& reader, std::size_t startBox, bool logarithmic, const SavedPlot& d) {
     const std::string& startText = d.settingTexts[startBox];
     const std::string& stopText = d.settingTexts[startBox + 1];
     const AxisCheck check =
@@ -123,15 +134,11 @@ bool CheckAxis(Reader& reader, const std::string& name, std::size_t startBox, bo
     case AxisFault::None:
         return true;
     case AxisFault::EmptyRange:
-        return reader.fail(ArchiveError::EmptyRange, name + " 軸の開始値が終了値より小さくありません", box);
+        return reader.failAtSetting(Cause::EmptyAxisRange, box);
     case AxisFault::NonPositiveLogStart:
-        return reader.fail(ArchiveError::NonPositiveLogStart, name + " 軸（対数）の開始値が正ではありません",
-                           box);
+        return reader.failAtSetting(Cause::NonPositiveLogStart, box);
     case AxisFault::MalformedDecade:
-        return reader.fail(ArchiveError::MalformedDecade,
-                           name + " 軸（対数）の範囲 \"" + (check.atStop ? stopText : startText) +
-                               "\" が 1.0E+02 の形ではありません",
-                           box);
+        return reader.failAtSetting(Cause::MalformedDecade, box, check.atStop ? stopText : startText);
     }
     return true;
 }
@@ -143,12 +150,12 @@ ArchiveRead ParseArchive(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
     Reader r(bytes);
-    SavedPlot& d = r.result().plot;
+    SavedPlot& d = r.result().value;
 
-    if (!r.count(d.scaleMode, "スケールモード"))
+    if (!r.count(d.scaleMode, Subject::ScaleMode))
         return r.result();
     if (d.scaleMode < 1 || d.scaleMode > 4) {
-        r.fail(ArchiveError::BadScaleMode, "スケールモードが 1〜4 ではありません");
+        r.fail(Cause::BadScaleMode, Subject::ScaleMode, d.scaleMode);
         return r.result();
     }
 
@@ -164,40 +171,39 @@ ArchiveRead ParseArchive(std::string_view bytes) {
         // A logarithmic axis is drawn from its decade texts; only linear values reach the canvas.
         const bool linear = !(i < 3 ? logX : logY);
         if (linear && !(std::fabs(value) <= kLargestSetting)) {
-            r.fail(ArchiveError::SettingOutOfRange, SettingBoxName(i) + " の値が大きすぎます", i);
+            r.failAtSetting(Cause::OutOfRange, i);
             return r.result();
         }
     }
     const auto& v = d.settings;
-    if (!CheckAxis(r, "X", kXStartBox, logX, d) || !CheckAxis(r, "Y", kYStartBox, logY, d))
+    if (!CheckAxis(r, kXStartBox, logX, d) || !CheckAxis(r, kYStartBox, logY, d))
         return r.result();
 
-    if (!r.count(d.pointCount, "データ点の数"))
+    if (!r.count(d.pointCount, Subject::PointCount))
         return r.result();
     if (d.pointCount < 0 || d.pointCount > Module1::kMaxPoints) {
-        r.fail(ArchiveError::BadPointCount,
-               "データ点の数 " + std::to_string(d.pointCount) + " が 0〜10 の範囲外です");
+        r.fail(Cause::TooManyPoints, Subject::PointCount, d.pointCount);
         return r.result();
     }
     // On a logarithmic axis the graph puts the axis start at 0.
     const double offsetX = logX ? std::log(v[kXStartBox]) : 0.0;
     const double offsetY = logY ? std::log(v[kYStartBox]) : 0.0;
     for (std::size_t i = 1; i <= static_cast<std::size_t>(d.pointCount); ++i) {
-        if (!r.number(d.resultX[i], "X") || !r.number(d.resultY[i], "Y") || !r.number(d.coef[i], "係数"))
+        if (!r.number(d.resultX[i], Subject::X) || !r.number(d.resultY[i], Subject::Y) ||
+            !r.number(d.coef[i], Subject::Coefficient))
             return r.result();
         d.xPlot[i] = d.resultX[i] - offsetX;
         d.yPlot[i] = d.resultY[i] - offsetY;
     }
 
-    if (!r.count(d.sampleCount, "補間点の数"))
+    if (!r.count(d.sampleCount, Subject::SampleCount))
         return r.result();
     if (d.sampleCount < 0 || d.sampleCount > Module1::kMaxSamples) {
-        r.fail(ArchiveError::BadSampleCount,
-               "補間点の数 " + std::to_string(d.sampleCount) + " が 0〜600 の範囲外です");
+        r.fail(Cause::TooManySamples, Subject::SampleCount, d.sampleCount);
         return r.result();
     }
     for (std::size_t j = 1; j <= static_cast<std::size_t>(d.sampleCount); ++j)
-        if (!r.number(d.curveX[j], "X") || !r.number(d.curveY[j], "Y"))
+        if (!r.number(d.curveX[j], Subject::CurveX) || !r.number(d.curveY[j], Subject::CurveY))
             return r.result();
     return r.result();
 }
@@ -207,23 +213,9 @@ ArchiveRead ReadArchiveFile(const std::string& path) {
     if (file.ok())
         return ParseArchive(file.bytes);
     ArchiveRead refused;
-    switch (file.error) {
-    case exchange::FileReadError::TooLarge:
-        refused.error = ArchiveError::TooLarge;
-        refused.detail = "ファイルが大きすぎます（1 MiB を超えています）";
-        break;
-    case exchange::FileReadError::ReadFailed:
-        refused.error = ArchiveError::CannotOpen;
-        refused.detail = "ファイルを読めません: " + path;
-        break;
-    case exchange::FileReadError::None:
-    case exchange::FileReadError::Missing:
-    case exchange::FileReadError::CannotOpen:
-    case exchange::FileReadError::NotRegular:
-        refused.error = ArchiveError::CannotOpen;
-        refused.detail = "ファイルを開けません: " + path;
-        break;
-    }
+    refused.failure = Failure::OfFile(
+        exchange::FileReadCause(file.error), path,
+        file.error == exchange::FileReadError::TooLarge ? static_cast<int>(kMaxArchiveBytes) : file.code);
     return refused;
 }
 

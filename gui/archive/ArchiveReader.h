@@ -2,36 +2,17 @@
 // Reading the interpolated-data file back for the browser, and loading what was read into the
 // shared state. No Qt.
 #include "archive/ArchiveFile.h"
+#include "exchange/Failure.h"
 
 #include <string>
 #include <string_view>
 
 namespace mirendo {
 
-enum class ArchiveError {
-    None,
-    CannotOpen,
-    TooLarge,
-    EndedEarly,
-    NotANumber,
-    ValueOutOfRange,   // a point or sample beyond single precision
-    BadScaleMode,      // not 1..4
-    BadPointCount,     // negative or above 10
-    BadSampleCount,    // negative or above 600
-    SettingOutOfRange, // a setting beyond what the graph can draw (single precision)
-    EmptyRange,        // an axis whose start is not below its stop
-    NonPositiveLogStart,
-    MalformedDecade, // a logarithmic limit text not of the form 1.0E+02 / 1.0E-02 / 1.0E00
-};
-
-struct ArchiveRead {
-    ArchiveError error = ArchiveError::None;
-    std::string detail; // one line for the message box, in the user's language
-    // 0..5 when a setting text is at fault (for an empty range, the axis's start), else -1.
-    int setting = -1;
-    SavedPlot plot; // meaningful only when ok()
-    bool ok() const { return error == ArchiveError::None; }
-};
+// What the browser and mirendo-eval get: the saved plot, or the failure (its line, the value it
+// concerns as `subject`, a setting box as `field` 1..6 with Subject::Setting). The messages file
+// words it.
+using ArchiveRead = exchange::Outcome<SavedPlot>;
 
 // Reads fields separated by commas or line ends, blanks around each field ignored, in the order
 // of the layout above. Anything after the last sample is ignored. Refuses (never half-loads) a

@@ -22,43 +22,46 @@ std::string IntegerLine(int value) {
 
 } // namespace
 
-std::string SettingTextProblem(std::string_view text) {
+std::optional<exchange::Cause> SettingTextProblem(std::string_view text) {
     if (text.find(',') != std::string_view::npos)
-        return "カンマ（,）を含んでいます";
+        return exchange::Cause::SettingHasComma;
     if (text.find_first_of("\r\n") != std::string_view::npos)
-        return "改行を含んでいます";
+        return exchange::Cause::SettingHasLineBreak;
     if (!TrimFieldBlanks(text).empty() && TrimFieldBlanks(text).front() == '"')
-        return "二重引用符（\"）で始まっています";
-    return "";
+        return exchange::Cause::SettingStartsQuoted;
+    return std::nullopt;
 }
 
 ArchiveFormat FormatArchive(const Module1& s, const SettingTexts& settings) {
+    using exchange::Subject;
     ArchiveFormat out;
     for (int i = 0; i < 6; ++i) {
-        const std::string problem = SettingTextProblem(settings[i]);
-        if (!problem.empty()) {
-            out.badSetting = i;
-            out.error = SettingBoxName(i) + " の設定が" + problem;
+        if (const auto problem = SettingTextProblem(settings[static_cast<std::size_t>(i)])) {
+            out.failure = exchange::Failure::Of(*problem);
+            out.failure->subject = Subject::Setting;
+            out.failure->field = i + 1;
             return out;
         }
     }
     const int n = s.PointsInUse();
     const int m = s.SamplesInUse();
-    const auto finite = [&](double v, const char* what, int index) {
+    const auto finite = [&](double v, Subject what, int index) {
         if (std::isfinite(v))
             return true;
-        out.error = std::string(what) + "(" + std::to_string(index) + ") が有限の数ではありません";
+        out.failure = exchange::Failure::Of(exchange::Cause::ValueNotFinite);
+        out.failure->subject = what;
+        out.failure->point = index;
         return false;
     };
     for (int i = 1; i <= n; ++i)
-        if (!finite(s.ResultX[i], "ResultX", i) || !finite(s.ResultY[i], "ResultY", i) ||
-            !finite(s.Coef[i], "Coef", i))
+        if (!finite(s.ResultX[i], Subject::X, i) || !finite(s.ResultY[i], Subject::Y, i) ||
+            !finite(s.Coef[i], Subject::Coefficient, i))
             return out;
     for (int j = 1; j <= m; ++j)
-        if (!finite(s.CurveX[j], "CurveX", j) || !finite(s.CurveY[j], "CurveY", j))
+        if (!finite(s.CurveX[j], Subject::CurveX, j) || !finite(s.CurveY[j], Subject::CurveY, j))
             return out;
 
-    std::string& b = out.bytes;
+    std::string& b = out.value;
     b.reserve(64 + 48 * n + 32 * m);
     b += IntegerLine(s.ScaleMode);
     for (const std::string& text : settings)
@@ -71,24 +74,18 @@ ArchiveFormat FormatArchive(const Module1& s, const SettingTexts& settings) {
     for (int j = 1; j <= m; ++j)
         b += FormatExponential(s.CurveX[j], 6) + kFieldSeparator + FormatExponential(s.CurveY[j], 6) +
              kLineEnd;
-    out.ok = true;
     return out;
 }
 
 ArchiveFormat FormatArchiveForSave(const Module1& state, const SettingTexts& settings) {
     ArchiveFormat out = FormatArchive(state, settings);
-    if (!out.ok)
+    if (!out.ok())
         return out;
-    const ArchiveRead reopened = ParseArchive(out.bytes);
+    const ArchiveRead reopened = ParseArchive(out.value);
     if (reopened.ok())
         return out;
-    out.ok = false;
-    out.bytes.clear();
-    out.badSetting = reopened.setting;
-    out.error = reopened.setting < 0 ? reopened.detail
-                                     : SettingBoxName(reopened.setting) + " の設定「" +
-                                           settings[static_cast<std::size_t>(reopened.setting)] +
-                                           "」では開けないファイルになります（" + reopened.detail + "）";
+    out.value.clear();
+    out.failure = reopened.failure;
     return out;
 }
 

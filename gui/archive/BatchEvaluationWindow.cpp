@@ -6,7 +6,7 @@
 #include "exchange/AtomicFile.h"
 #include "widgets/FormLayout.h"
 #include "widgets/MessageBox.h"
-#include "widgets/WriteFailureText.h"
+#include "widgets/Messages.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -338,11 +338,11 @@ void BatchEvaluationWindow::saveCsv() {
     if (target.exists() && !target.isDir() &&
         !AskYesNo(this, QStringLiteral("  %1 は既にあります。置き換えますか？  ").arg(path)))
         return;
-    const exchange::FileWrite written = exchange::WriteFileAtomically(
-        QFile::encodeName(path).toStdString(), FormatBatchCsv(rows, m_model->direction()));
-    if (!written.ok()) {
+    const std::string file = QFile::encodeName(path).toStdString();
+    if (const auto notWritten =
+            exchange::WriteFileAtomically(file, FormatBatchCsv(rows, m_model->direction())).failure(file)) {
         ShowMessage(this, QStringLiteral("  一括計算の結果を保存できませんでした  \n") +
-                              WriteFailureText(path, written.code));
+                              WriteFailureMessage(*notWritten));
         return;
     }
     ShowMessage(this, QStringLiteral("  一括計算の結果を保存しました  \n  ") + path + QStringLiteral("  "),

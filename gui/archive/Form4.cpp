@@ -3,6 +3,7 @@
 #include "archive/ArchiveWriter.h"
 #include "state/NumberText.h"
 #include "widgets/MessageBox.h"
+#include "widgets/Messages.h"
 #include "widgets/PendingEvents.h"
 
 #include <QByteArray>
@@ -36,14 +37,11 @@ void Form4::Command1_Click() {
         text = HalfWidthNumberText(text);
     // Checked with the browser's own reader: a file it would refuse is not written.
     const ArchiveFormat format = FormatArchiveForSave(source->state, source->settings);
-    if (!format.ok) {
-        ShowMessage(this, QStringLiteral("  保存できません：") + QString::fromStdString(format.error) +
-                              (format.badSetting >= 0
-                                   ? QStringLiteral("  \n  メイン画面のグラフ設定を直して下さい  ")
-                                   : QStringLiteral("  ")));
+    if (!format.ok()) {
+        ShowMessage(this, ArchiveSaveMessage(*format.failure, source->settings));
         return;
     }
-    if (!save(path, QByteArray::fromStdString(format.bytes),
+    if (!save(path, QByteArray::fromStdString(format.value),
               QStringLiteral("  補間データを保存できませんでした")))
         return;
     m_state.FilePath = path.toStdString();

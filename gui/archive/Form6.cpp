@@ -13,6 +13,7 @@
 #include "widgets/FormLayout.h"
 #include "widgets/GraphPanel.h"
 #include "widgets/MessageBox.h"
+#include "widgets/Messages.h"
 #include "widgets/PendingEvents.h"
 #include "widgets/PictureBox.h"
 #include "widgets/ValueLabel.h"
@@ -160,15 +161,13 @@ void Form6::Command1_Click() {
     // they were.
     const ArchiveRead read = ReadArchiveFile(QFile::encodeName(path).toStdString());
     if (!read.ok()) {
-        ShowMessage(this, QStringLiteral("  このファイルは読み込めません  \n  ") + name +
-                              QStringLiteral("\n  ") + QString::fromStdString(read.detail) +
-                              QStringLiteral("  "));
+        ShowMessage(this, ArchiveOpenMessage(*read.failure, name));
         return;
     }
     // The browser has no data of its own: an accepted file replaces the loaded part of the shared
     // state for every window.
-    LoadSavedPlot(read.plot, path.toStdString(), m_state);
-    m_drawnPlot = read.plot;
+    LoadSavedPlot(read.value, path.toStdString(), m_state);
+    m_drawnPlot = read.value;
     m_drawnName = name;
     LetPendingPaintsThrough();
 

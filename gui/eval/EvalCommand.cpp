@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveReader.h"
 #include "archive/BatchEvaluation.h"
+#include "widgets/MessageTexts.h"
 
 #include <cctype>
 #include <iostream>
@@ -71,11 +72,11 @@ int RunEvalCommand(const std::vector<std::string>& args, std::istream& in, std::
     const std::string& path = operands.front();
     const ArchiveRead read = ReadArchiveFile(path);
     if (!read.ok()) {
-        err << "mirendo-eval: " << path << ": " << read.detail << "\n";
+        err << "mirendo-eval: " << path << ": " << ArchiveRefusalText(*read.failure) << "\n";
         return kEvalArchiveUnreadable;
     }
     Module1 state;
-    LoadSavedPlot(read.plot, path, state);
+    LoadSavedPlot(read.value, path, state);
 
     std::string text;
     if (operands.size() > 1) {

@@ -7,6 +7,7 @@
 #include "widgets/EnterKeys.h"
 #include "widgets/FormLayout.h"
 #include "widgets/MessageBox.h"
+#include "widgets/Messages.h"
 #include "widgets/PendingEvents.h"
 #include "widgets/RangeLabels.h"
 #include "widgets/ValueLabel.h"
@@ -68,9 +69,9 @@ QString PasteRefusalMessage(const PastedPoints& pasted, int room) {
                   .arg(room);
         break;
     case PasteRefusal::NotAPair:
-        why = !pasted.readersCause || pasted.read.failure == PointFileFailure::OutOfItems
+        why = !pasted.readersCause || pasted.read.failure->cause == exchange::Cause::EndedEarly
                   ? QStringLiteral("%1 行目：X と Y の 2 つの数値の行ではありません").arg(pasted.line)
-                  : ReadErrorCause(pasted.read, QStringLiteral("クリップボード"));
+                  : PointFileMessage(*pasted.read.failure, QStringLiteral("クリップボード"));
         break;
     }
     return QStringLiteral(" 貼り付けたデータは入力されませんでした \n %1 ").arg(why);

@@ -10,16 +10,13 @@ namespace mirendo {
 
 class ValueLabel;
 
-// The user's line for a failed read, e.g. "3 行目：Y の値「abc」が数値ではありません"; a failure
-// of the whole file names `fileName`.
-QString ReadErrorCause(const PointFileRead& read, const QString& fileName);
-
 class Form3 : public QWidget {
     Q_OBJECT
   public:
     explicit Form3(QWidget* parent = nullptr);
 
-    // Shows the cause of this failure under the fixed texts (set anew for every failure).
+    // Shows the cause of this failure under the fixed texts (set anew for every failure), e.g.
+    // "3 行目：Y の値「abc」が数値ではありません"; a failure of the whole file names `fileName`.
     void setCause(const PointFileRead& read, const QString& fileName);
 
   private slots:

@@ -32,10 +32,11 @@ PastedPoints ReadPastedPoints(std::string text, int room) {
     PastedPoints pasted;
     pasted.read = ReadPointText(text);
     const PointFileRead& read = pasted.read;
-    if (read.failure == PointFileFailure::TooManyLines || read.failure == PointFileFailure::OverListLimit) {
+    const exchange::Cause cause = read.ok() ? exchange::Cause::FileUnreadable : read.failure->cause;
+    if (!read.ok() && (cause == exchange::Cause::TooManyPoints || cause == exchange::Cause::TooManyLines)) {
         pasted.refusal = PasteRefusal::TooMany;
         pasted.count = read.pointCount;
-        pasted.line = read.failureLine;
+        pasted.line = read.failure->line;
         return pasted;
     }
     // A line out of pairs shifts the items after it, so it comes before whatever the reader
@@ -43,8 +44,8 @@ PastedPoints ReadPastedPoints(std::string text, int room) {
     const int unpaired = FirstLineNotAPair(read);
     if (!read.ok() || unpaired > 0) {
         pasted.refusal = PasteRefusal::NotAPair;
-        pasted.readersCause = unpaired == 0 || (!read.ok() && read.failureLine < unpaired);
-        pasted.line = pasted.readersCause ? read.failureLine : unpaired;
+        pasted.readersCause = unpaired == 0 || (!read.ok() && read.failure->line < unpaired);
+        pasted.line = pasted.readersCause ? read.failure->line : unpaired;
         return pasted;
     }
     if (read.pointsRead == 0) {

@@ -10,6 +10,10 @@
 namespace mirendo {
 namespace {
 
+using exchange::Cause;
+using exchange::Failure;
+using exchange::Subject;
+
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -23,14 +27,14 @@ bool IsComma(char c) {
 
 // Reads at most kMaxFileBytes + 1 bytes of a regular file, so a huge file costs no more than that
 // and a FIFO never blocks the window.
-PointFileFailure LoadBounded(const std::string& path, std::string& bytes) {
+std::optional<Failure> LoadBounded(const std::string& path, std::string& bytes) {
     exchange::FileRead file = exchange::ReadBoundedFile(path, PointFileRead::kMaxFileBytes);
     if (file.error == exchange::FileReadError::TooLarge)
-        return PointFileFailure::TooLarge;
+        return Failure::OfFile(Cause::FileTooLarge, path, int(PointFileRead::kMaxFileBytes));
     if (!file.ok())
-        return PointFileFailure::CannotOpen;
+        return Failure::OfFile(exchange::FileReadCause(file.error), path, file.code);
     bytes = std::move(file.bytes);
-    return PointFileFailure::None;
+    return std::nullopt;
 }
 
 // The line (from 1) that the byte at `pos` lies in; CR LF ends one line.
@@ -44,30 +48,31 @@ int LineAt(std::string_view text, std::size_t pos) {
 
 // Checks the snapshot is short-lined text and returns where its content starts (after a UTF-8
 // byte order mark), or the failure with the line it lies in (0 for the whole file).
-PointFileFailure CheckText(std::string_view bytes, std::size_t& start, int& line) {
+std::optional<Failure> CheckText(std::string_view bytes, std::size_t& start) {
     start = 0;
-    line = 0;
+    const auto atLine = [](Cause cause, int line, int code = 0) {
+        Failure failure = Failure::Of(cause, code);
+        failure.line = line;
+        return failure;
+    };
     if (bytes.size() > PointFileRead::kMaxFileBytes)
-        return PointFileFailure::TooLarge;
+        return Failure::Of(Cause::FileTooLarge, int(PointFileRead::kMaxFileBytes));
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
-        return PointFileFailure::NotText;
+        return Failure::Of(Cause::NotText);
     if (bytes.starts_with("\xEF\xBB\xBF"))
         start = 3;
     const std::string_view text = bytes.substr(start);
-    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
-        line = LineAt(text, nul);
-        return PointFileFailure::NotText;
-    }
+    if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos)
+        return atLine(Cause::NotText, LineAt(text, nul));
     std::size_t lineStart = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (IsLineEnd(text[i])) {
             lineStart = i + 1;
         } else if (i - lineStart + 1 > PointFileRead::kMaxLineBytes) {
-            line = LineAt(text, i);
-            return PointFileFailure::LineTooLong;
+            return atLine(Cause::LineTooLong, LineAt(text, i), int(PointFileRead::kMaxLineBytes));
         }
     }
-    return PointFileFailure::None;
+    return std::nullopt;
 }
 
 // Position after the line end at `pos` (CR LF counts as one end).
@@ -96,11 +101,11 @@ class ItemStream {
     // `firstLine`: the file's line that `text` starts on.
     explicit ItemStream(std::string_view text, int firstLine = 1) : m_text(text), m_line(firstLine) {}
 
-    // The next item's value, or the failure (OutOfItems, NotANumber, OutOfRange). After a
+    // The next item's value, or the failure (EndedEarly, NotANumber, OutOfRange). After a
     // refused item, itemLine() and itemText() tell which it was.
-    PointFileFailure next(double& value) {
+    std::optional<Cause> next(double& value) {
         if (m_pos >= m_text.size())
-            return PointFileFailure::OutOfItems;
+            return Cause::EndedEarly;
         const bool lineStart = m_lineStart;
         while (m_pos < m_text.size() && IsBlank(m_text[m_pos]))
             ++m_pos;
@@ -109,20 +114,20 @@ class ItemStream {
         if (m_pos >= m_text.size()) {
             // Trailing blanks: an item only when they make up a whole (last) line.
             if (!lineStart)
-                return PointFileFailure::OutOfItems;
+                return Cause::EndedEarly;
             value = 0;
             m_lineStart = false;
-            return PointFileFailure::None;
+            return std::nullopt;
         }
         if (IsLineEnd(m_text[m_pos])) {
             if (!lineStart)
-                return PointFileFailure::NotANumber; // a comma right before the line end
+                return Cause::NotANumber; // a comma right before the line end
             skipLineEnd();
             value = 0; // an empty (or blank) line is one empty item worth 0
-            return PointFileFailure::None;
+            return std::nullopt;
         }
         if (IsComma(m_text[m_pos]))
-            return PointFileFailure::NotANumber;
+            return Cause::NotANumber;
 
         if (m_text[m_pos] == '"') {
             // A spreadsheet quotes its fields: the number is what stands between the quotes.
@@ -132,7 +137,7 @@ class ItemStream {
                 ++end;
             m_itemText = m_text.substr(start, end - start);
             if (end >= m_text.size() || m_text[end] != '"')
-                return PointFileFailure::NotANumber;
+                return Cause::NotANumber;
             m_pos = end + 1;
         } else {
             const std::size_t start = m_pos;
@@ -144,13 +149,12 @@ class ItemStream {
         const auto number = exchange::ParseDecimal(m_itemText);
         if (!number) {
             // A well-formed number the double cannot hold is told apart from a word.
-            return exchange::ScanDecimal(m_itemText, exchange::ExponentForms::Plain)
-                       ? PointFileFailure::OutOfRange
-                       : PointFileFailure::NotANumber;
+            return exchange::ScanDecimal(m_itemText, exchange::ExponentForms::Plain) ? Cause::OutOfRange
+                                                                                     : Cause::NotANumber;
         }
         value = *number;
         consumeSeparator();
-        return PointFileFailure::None;
+        return std::nullopt;
     }
 
     int itemLine() const { return m_itemLine; }
@@ -224,7 +228,7 @@ void UpdateReadRange(PointFileRead& read, int i) {
 PointFileRead ReadPointText(const std::string& bytes) {
     PointFileRead read;
     std::size_t start = 0;
-    read.failure = CheckText(bytes, start, read.failureLine);
+    read.failure = CheckText(bytes, start);
     if (!read.ok())
         return read;
     const std::string_view text = std::string_view(bytes).substr(start);
@@ -245,35 +249,41 @@ PointFileRead ReadPointText(const std::string& bytes) {
 
     ItemStream items(values, 1 + read.headingLines);
     // Reads one item of point i; on a failure records where it happened.
-    const auto readItem = [&](int i, PointField field, double& value) {
-        read.failure = items.next(value);
-        if (read.ok()) {
-            PointFileRead::ItemSource& source = field == PointField::X ? read.xSource[i] : read.ySource[i];
+    const auto readItem = [&](int i, Subject subject, double& value) {
+        const std::optional<Cause> refused = items.next(value);
+        if (!refused) {
+            PointFileRead::ItemSource& source = subject == Subject::X ? read.xSource[i] : read.ySource[i];
             source = {items.itemLine(), std::string(items.itemText())};
             return true;
         }
-        read.failureField = field;
-        if (read.failure == PointFileFailure::OutOfItems) {
-            read.failureLine = i + read.headingLines; // point i stands on its own line
+        Failure failure = Failure::Of(*refused);
+        failure.subject = subject;
+        failure.field = subject == Subject::X ? 1 : 2;
+        failure.point = i;
+        if (*refused == Cause::EndedEarly) {
+            failure.line = i + read.headingLines; // point i stands on its own line
         } else {
-            read.failureLine = items.itemLine();
-            read.failureItem = std::string(items.itemText());
+            failure.line = items.itemLine();
+            failure.item = std::string(items.itemText());
         }
+        read.failure = failure;
         return false;
     };
     for (int i = 1; i <= read.pointCount; ++i) {
         if (i > PointFileRead::kMaxPoints) {
-            read.failure = overListLimit ? PointFileFailure::OverListLimit : PointFileFailure::TooManyLines;
-            read.failureLine = i + read.headingLines;
+            Failure failure = overListLimit ? Failure::Of(Cause::TooManyLines, PointFileRead::kMaxListedLines)
+                                            : Failure::Of(Cause::TooManyPoints, i);
+            failure.line = i + read.headingLines;
+            read.failure = failure;
             return read;
         }
-        if (!readItem(i, PointField::X, read.x[i]) || !readItem(i, PointField::Y, read.y[i]))
+        if (!readItem(i, Subject::X, read.x[i]) || !readItem(i, Subject::Y, read.y[i]))
             return read;
         read.pointsRead = i;
         UpdateReadRange(read, i);
     }
     double leftover = 0;
-    if (items.next(leftover) != PointFileFailure::OutOfItems)
+    if (items.next(leftover) != Cause::EndedEarly)
         read.leftoverLine = items.itemLine();
     return read;
 }

@@ -25,32 +25,16 @@
 // than kMaxLineBytes, a NUL byte or a UTF-16 byte order mark fails too. The file is read once;
 // both passes work on that snapshot, so a file that changes or vanishes meanwhile cannot mix two
 // versions.
+#include "exchange/Failure.h"
 #include "state/Module1.h"
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace mirendo {
-
-// Why a read failed. Where it failed is reported beside it in PointFileRead (failureLine,
-// failureField, failureItem); the read-error window words both for the user.
-enum class PointFileFailure {
-    None,
-    CannotOpen,    // missing, unreadable, a folder, a FIFO or a device
-    TooLarge,      // more than kMaxFileBytes
-    LineTooLong,   // a line of more than kMaxLineBytes (its line)
-    NotText,       // NUL byte (its line) or UTF-16 byte order mark (no line)
-    TooManyLines,  // an eleventh point was asked for (line 11), the file has at most 100 lines
-    OverListLimit, // the same, in a file of more than 100 lines (line 11)
-    OutOfItems,    // the file has no more items (the line and value of the point missing it)
-    NotANumber,    // an item that is not a number (its line, value and text); empty beside a comma
-    OutOfRange,    // a number beyond the double range, or non-zero digits that would read as 0
-};
-
-// Which value of a point an item was read for.
-enum class PointField { None, X, Y };
 
 struct PointFileRead {
     static constexpr std::size_t kMaxFileBytes = 64 * 1024;
@@ -58,13 +42,20 @@ struct PointFileRead {
     static constexpr int kMaxListedLines = 100;
     static constexpr int kMaxPoints = 10;
 
-    PointFileFailure failure = PointFileFailure::None;
-    bool ok() const { return failure == PointFileFailure::None; }
-    // Where the read failed: the file's line (from 1; 0 when the failure concerns the whole
-    // file), the value the item was read for, and for a refused item its text as written.
-    int failureLine = 0;
-    PointField failureField = PointField::None;
-    std::string failureItem;
+    // Why and where a read failed: the cause, the file's line (from 1; 0 when the failure
+    // concerns the whole file), the value the item was read for (Subject::X or Y, and `field` 1
+    // or 2), and for a refused item its text as written. The causes:
+    //   FileMissing, FileUnreadable, FileNotRegular, FileReadFailed: the file could not be read
+    //   FileTooLarge: more than kMaxFileBytes (`code`)
+    //   LineTooLong: a line of more than kMaxLineBytes (`code`; its line)
+    //   NotText: a NUL byte (its line) or a UTF-16 byte order mark (no line)
+    //   TooManyPoints: an eleventh point was asked for (line 11), the file has at most 100 lines
+    //   TooManyLines: the same, in a file of more than kMaxListedLines (`code`; line 11)
+    //   EndedEarly: the file has no more items (the line and value of the point missing it)
+    //   NotANumber: an item that is not a number (its line, value and text); empty beside a comma
+    //   OutOfRange: a number beyond the double range, or non-zero digits that would read as 0
+    std::optional<exchange::Failure> failure;
+    bool ok() const { return !failure; }
 
     // First pass: the lines without their line ends, at most 100. Empty when the file could not
     // be opened or was refused before listing (too large, not text).

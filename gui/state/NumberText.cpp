@@ -1,5 +1,7 @@
 #include "state/NumberText.h"
 
+#include "state/DecimalScan.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cfloat>
@@ -160,50 +162,18 @@ std::string FormatFixed(double value, int minDecimals, int maxDecimals) {
     return PlainText(d, minDecimals, maxDecimals);
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// Where the leading number of a text lies: leading blanks, an optional sign, digits with an
-// optional point (at least one digit in all), an optional exponent. start == end: no number.
+// Where the leading number of a text lies: leading blanks, then the longest plain decimal number
+// (at least one digit in all; an exponent only with its digits). start == end: no number.
 struct NumberSpan {
     std::size_t start = 0, end = 0;
 };
 
 NumberSpan ScanLeadingNumber(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    const size_t start = i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    size_t mantissaDigits = 0;
-    while (i < text.size() && IsDigit(text[i])) {
-        ++i;
-        ++mantissaDigits;
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && IsDigit(text[i])) {
-            ++i;
-            ++mantissaDigits;
-        }
-    }
-    if (mantissaDigits == 0)
-        return {start, start};
-    size_t end = i;
-    // The exponent belongs to the number only when at least one digit follows: "1E" and "1e+" are 1.
-    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
-        size_t j = i + 1;
-        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
-            ++j;
-        if (j < text.size() && IsDigit(text[j])) {
-            while (j < text.size() && IsDigit(text[j]))
-                ++j;
-            end = j;
-        }
-    }
-    return {start, end};
+    std::size_t start = 0;
+    while (start < text.size() && (text[start] == ' ' || text[start] == '\t'))
+        ++start;
+    const auto number = ScanDecimalPrefix(text.substr(start), ExponentForms::Plain);
+    return {start, start + (number ? number->length : 0)};
 }
 
 // Value of the number `span` marks in `text`; 0 when it marks none.

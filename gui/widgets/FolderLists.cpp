@@ -120,7 +120,6 @@ bool FolderLists::setPath(const QString& path) {
     selectDriveOf(m_path);
     fillFolders();
     refreshFiles();
-    emit folderChanged(m_path);
     return true;
 }
 

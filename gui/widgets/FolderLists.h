@@ -40,7 +40,6 @@ class FolderLists : public QObject {
     bool selectFile(const QString& name);
 
   signals:
-    void folderChanged(const QString& path);
     // A file chosen in File1: a mouse click, or Enter or Space on the current file, so the
     // lists work without a mouse (arrow keys move, Enter chooses). One choice, one signal.
     void fileClicked(const QString& name);

@@ -1,18 +1,71 @@
 #include "widgets/Messages.h"
 
-#include "widgets/WriteFailureText.h"
+#include "widgets/MessageTexts.h"
 
 #include <QFile>
+
+#include <cerrno>
 
 namespace mirendo {
 
 namespace {
 
 using exchange::Cause;
+using exchange::Failure;
+using exchange::Subject;
 
 // Paths travel as the file system's bytes.
 QString PathText(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// Longer paths lose their middle, so the box stays narrower than the screen; the end, with the
+// file's name, stays.
+constexpr qsizetype kShownPathHead = 30;
+constexpr qsizetype kShownPathTail = 50;
+
+QString ShownPath(const QString& path) {
+    if (path.size() <= kShownPathHead + kShownPathTail + 1)
+        return path;
+    return path.left(kShownPathHead) + QStringLiteral("…") + path.right(kShownPathTail);
+}
+
+QString WriteCause(int code) {
+    switch (code) {
+    case ENAMETOOLONG:
+        return QStringLiteral("ファイル名が長すぎます");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("この場所に書き込む権限がありません");
+    case EROFS:
+        return QStringLiteral("書き込みのできない場所です");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("ディスクの空き容量が足りません");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("保存先のフォルダがありません");
+    case EISDIR:
+        return QStringLiteral("同じ名前のフォルダがあります");
+    case EINVAL:
+    case EILSEQ:
+        return QStringLiteral("この名前はファイル名に使えません");
+    case EBUSY:
+    case ETXTBSY:
+        return QStringLiteral("ファイルが使用中です");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("開いているファイルが多すぎます");
+    case EIO:
+        return QStringLiteral("ディスクの読み書きに失敗しました");
+    default:
+        break;
+    }
+    return QStringLiteral("ファイルを書き込めません（エラー番号 %1）").arg(code);
 }
 
 // Why the result file gave no result, as the second line under its heading.
@@ -21,6 +74,7 @@ QString ResultReadReason(Cause cause) {
     case Cause::FileMissing:
         return QStringLiteral("（F2B.dat がありません）");
     case Cause::FileUnreadable:
+    case Cause::FileReadFailed:
     case Cause::FileNotRegular:
     case Cause::FileTooLarge:
         return QStringLiteral("（F2B.dat を開けません）");
@@ -79,7 +133,7 @@ QString CalculationMessage(const exchange::Failure& failure) {
     switch (failure.cause) {
     case Cause::WriteFailed:
         return QStringLiteral("　計算依頼ファイル B2F.dat を書き込めません　\n") +
-               WriteFailureText(PathText(failure.file), failure.code);
+               WriteFailureMessage(failure);
     case Cause::EngineNotFound:
         return QStringLiteral("　計算プログラム Ventrel が見つかりません　");
     case Cause::EngineCannotStart: {
@@ -100,6 +154,164 @@ QString CalculationMessage(const exchange::Failure& failure) {
     if (!runReason.isEmpty())
         return QStringLiteral("　補間計算に失敗しました　\n") + runReason;
     return QStringLiteral("　計算結果ファイルを読み込めません　\n") + ResultReadReason(failure.cause);
+}
+
+QString WriteFailureMessage(const exchange::Failure& failure) {
+    return QStringLiteral("  ") + ShownPath(PathText(failure.file)) + QStringLiteral("  \n  ") +
+           WriteCause(failure.code) + QStringLiteral("  ");
+}
+
+QString SettingBoxName(int index) {
+    return Text(SettingBoxNameText(index));
+}
+
+namespace {
+
+// The shared-state array a value to be saved comes from.
+QString StateArrayName(Subject subject) {
+    switch (subject) {
+    case Subject::X:
+        return QStringLiteral("ResultX");
+    case Subject::Y:
+        return QStringLiteral("ResultY");
+    case Subject::Coefficient:
+        return QStringLiteral("Coef");
+    case Subject::CurveX:
+        return QStringLiteral("CurveX");
+    case Subject::CurveY:
+        return QStringLiteral("CurveY");
+    default:
+        break;
+    }
+    return {};
+}
+
+// The setting texts a save refuses before the reader sees them.
+QString SettingTextProblem(Cause cause) {
+    switch (cause) {
+    case Cause::SettingHasComma:
+        return QStringLiteral("カンマ（,）を含んでいます");
+    case Cause::SettingHasLineBreak:
+        return QStringLiteral("改行を含んでいます");
+    case Cause::SettingStartsQuoted:
+        return QStringLiteral("二重引用符（\"）で始まっています");
+    default:
+        break;
+    }
+    return {};
+}
+
+// A refused item as the user wrote it, short enough for one line, with nothing that a label
+// could take for a control character.
+QString QuotedItem(const std::string& item) {
+    constexpr int kMaxChars = 20;
+    QString text = Text(item);
+    for (QChar& c : text)
+        if (!c.isPrint() && !c.isSurrogate())
+            c = QChar::ReplacementCharacter;
+    if (text.size() > kMaxChars) {
+        int keep = kMaxChars - 1;
+        if (text.at(keep - 1).isHighSurrogate())
+            --keep; // never half a character
+        text = text.left(keep) + QStringLiteral("…");
+    }
+    return text;
+}
+
+QString PointFileBody(const Failure& failure, const QString& fileName) {
+    const QString field = failure.subject == Subject::X ? QStringLiteral("X") : QStringLiteral("Y");
+    switch (failure.cause) {
+    case Cause::FileTooLarge:
+        return QStringLiteral("ファイルが大きすぎます（%1 KiB を超えています）：%2")
+            .arg(failure.code / 1024)
+            .arg(fileName);
+    case Cause::LineTooLong:
+        return QStringLiteral("行が長すぎます（%1 バイトを超えています）").arg(failure.code);
+    case Cause::NotText:
+        return failure.line > 0 ? QStringLiteral("NUL 文字があります（テキストファイルではありません）")
+                                : QStringLiteral("UTF-16 の形式です（テキストは UTF-8 で保存して下さい）：%1")
+                                      .arg(fileName);
+    case Cause::TooManyPoints:
+        return QStringLiteral("データ数が %1 を超えています").arg(10);
+    case Cause::TooManyLines:
+        return QStringLiteral("データ数が %1 を超えています（ファイルは %2 行を超えています）")
+            .arg(10)
+            .arg(failure.code);
+    case Cause::EndedEarly:
+        return QStringLiteral("%1 の値がありません（ファイル全体で値が足りません）").arg(field);
+    case Cause::NotANumber:
+        return failure.item.empty()
+                   ? QStringLiteral("%1 の値が空です（余分なカンマがあります）").arg(field)
+                   : QStringLiteral("%1 の値「%2」が数値ではありません").arg(field, QuotedItem(failure.item));
+    case Cause::OutOfRange:
+        return QStringLiteral("%1 の値「%2」は大きすぎるか小さすぎて扱えません")
+            .arg(field, QuotedItem(failure.item));
+    default:
+        break;
+    }
+    return QStringLiteral("ファイルを開けません：%1").arg(fileName);
+}
+
+} // namespace
+
+QString ArchiveReadText(const exchange::Failure& failure) {
+    return Text(ArchiveRefusalText(failure));
+}
+
+QString ArchiveOpenMessage(const exchange::Failure& failure, const QString& fileName) {
+    return QStringLiteral("  このファイルは読み込めません  \n  ") + fileName + QStringLiteral("\n  ") +
+           ArchiveReadText(failure) + QStringLiteral("  ");
+}
+
+QString ArchiveSaveMessage(const exchange::Failure& failure, const SettingTexts& settings) {
+    const int box = failure.subject == Subject::Setting ? failure.field - 1 : -1;
+    QString why;
+    const QString problem = SettingTextProblem(failure.cause);
+    if (!problem.isEmpty())
+        why = SettingBoxName(box) + QStringLiteral(" の設定が") + problem;
+    else if (failure.cause == Cause::ValueNotFinite)
+        why = QStringLiteral("%1(%2) が有限の数ではありません")
+                  .arg(StateArrayName(failure.subject))
+                  .arg(failure.point);
+    else if (box >= 0 && box < 6)
+        // The reader refused the bytes the save would write, for this box's text.
+        why = SettingBoxName(box) + QStringLiteral(" の設定「") + Text(settings[std::size_t(box)]) +
+              QStringLiteral("」では開けないファイルになります（") + ArchiveReadText(failure) +
+              QStringLiteral("）");
+    else
+        why = ArchiveReadText(failure);
+    return QStringLiteral("  保存できません：") + why +
+           (box >= 0 ? QStringLiteral("  \n  メイン画面のグラフ設定を直して下さい  ") : QStringLiteral("  "));
+}
+
+QString PointFileMessage(const exchange::Failure& failure, const QString& fileName) {
+    const QString body = PointFileBody(failure, fileName);
+    if (failure.line <= 0)
+        return body;
+    return QStringLiteral("%1 行目：%2").arg(failure.line).arg(body);
+}
+
+QString RequestMessage(const exchange::Failure& failure) {
+    const QString value = Text(failure.item);
+    QString what;
+    switch (failure.subject) {
+    case Subject::XStart:
+        what = QStringLiteral("X 軸の開始値 %1").arg(value);
+        break;
+    case Subject::XStop:
+        what = QStringLiteral("X 軸の終了値 %1").arg(value);
+        break;
+    default:
+        what = QStringLiteral("データ点 %1 の %2 値 %3")
+                   .arg(failure.point)
+                   .arg(failure.subject == Subject::X ? QLatin1Char('X') : QLatin1Char('Y'))
+                   .arg(value);
+        break;
+    }
+    return QStringLiteral("　%1 は計算できません　\n"
+                          "　計算は単精度で行うため、0 と、絶対値が約 1.2E-38 から"
+                          "約 3.4E+38 までの値だけを扱えます　")
+        .arg(what);
 }
 
 } // namespace mirendo

@@ -1,8 +1,10 @@
 #pragma once
 // Every text the user sees for a failure: readers, the request check, the engine bridge and the
-// saves hand over exchange::Failure values, and the windows word them here, so each wording
-// lives in one place and nothing below the windows writes message text.
+// saves hand over exchange::Failure values, and the windows word them here, so each wording lives
+// in one place and nothing below the windows writes message text. Qt Core only; the archive texts
+// that mirendo-eval prints as well come from MessageTexts.h (plain C++), which this file builds on.
 #include "exchange/Failure.h"
+#include "state/SettingTexts.h"
 
 #include <QString>
 
@@ -11,5 +13,30 @@ namespace mirendo {
 // The engine bridge's failures: writing the request, starting or running Ventrel, reading its
 // result file. Each is a whole message box text.
 QString CalculationMessage(const exchange::Failure& failure);
+
+// A failed write (Cause::WriteFailed, the path in `file`, errno in `code`): two lines, each padded
+// with two blanks, the path (shortened in the middle when very long) and the cause in our own
+// words, never the system's English text. Callers put their heading above it.
+QString WriteFailureMessage(const exchange::Failure& failure);
+
+// Human name of graph-setting box `index` (0..5), e.g. "X 軸 開始値".
+QString SettingBoxName(int index);
+
+// Why a saved curve (*-Mi.csv) was refused, in one line: what mirendo-eval prints after the path
+// and the browser shows under the file's name.
+QString ArchiveReadText(const exchange::Failure& failure);
+// The browser's message box for a refused file `fileName`.
+QString ArchiveOpenMessage(const exchange::Failure& failure, const QString& fileName);
+// The save dialog's message box when the curve cannot be written as a file the browser reopens;
+// `settings` are the setting texts the save was given.
+QString ArchiveSaveMessage(const exchange::Failure& failure, const SettingTexts& settings);
+
+// The read-error window's cause line for a point file `fileName` that was refused:
+// "3 行目：Y の値「abc」が数値ではありません".
+QString PointFileMessage(const exchange::Failure& failure, const QString& fileName);
+
+// The main window's message box for a value the request file cannot carry (Cause::NotCarried,
+// `item` the value as the user gave it).
+QString RequestMessage(const exchange::Failure& failure);
 
 } // namespace mirendo

@@ -3,7 +3,7 @@
 #include "exchange/AtomicFile.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
-#include "widgets/WriteFailureText.h"
+#include "widgets/Messages.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -68,11 +68,12 @@ bool SaveNameDialog::save(const QString& path, const QByteArray& bytes, const QS
         readyForAnotherName();
         return false;
     }
-    const exchange::FileWrite written =
-        exchange::WriteFileAtomically(QFile::encodeName(path).toStdString(),
-                                      std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    if (!written.ok()) {
-        ShowMessage(this, failure + QStringLiteral("  \n") + WriteFailureText(path, written.code));
+    const std::string file = QFile::encodeName(path).toStdString();
+    const auto notWritten =
+        exchange::WriteFileAtomically(file, std::string_view(bytes.constData(), std::size_t(bytes.size())))
+            .failure(file);
+    if (notWritten) {
+        ShowMessage(this, failure + QStringLiteral("  \n") + WriteFailureMessage(*notWritten));
         return false;
     }
     m_lists->refreshFiles();

@@ -18,7 +18,6 @@ void ValueLabel::setValue(const QString& value) {
         setAccessibleName(QString());
     QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
-    emit valueChanged(value);
 }
 
 } // namespace mirendo

@@ -17,10 +17,6 @@ class ValueLabel : public QLabel {
     // Shows `value` (empty: nothing shown) and announces the new name when it differs.
     void setValue(const QString& value);
     void clearValue() { setValue(QString()); }
-
-  signals:
-    // The shown value changed; the accessibility name-changed event has just gone out.
-    void valueChanged(const QString& value);
 };
 
 } // namespace mirendo

@@ -94,10 +94,7 @@ std::optional<exchange::Failure> Calculation::writeRequest(const exchange::Point
     const std::string bytes =
         exchange::FormatRequest(r.mode, r.xStart, r.xStop, r.pointCount, r.x.data(), r.y.data());
     const std::string path = QFile::encodeName(filePath(exchange::kRequestFileName)).toStdString();
-    const exchange::FileWrite written = exchange::WriteFileAtomically(path, bytes);
-    if (written.ok())
-        return std::nullopt;
-    return exchange::Failure::OfFile(exchange::Cause::WriteFailed, path, written.code);
+    return exchange::WriteFileAtomically(path, bytes).failure(path);
 }
 
 void Calculation::releaseProcess() {

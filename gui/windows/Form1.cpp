@@ -495,37 +495,15 @@ bool Form1::pointOffLogAxes() {
 // includes nonzero magnitudes below the smallest normal single (1E-39, 1E-100): the engine would
 // hold them with fewer digits or as zero, not as the value the user gave.
 bool Form1::requestCarries(const exchange::PointRequest& request) {
-    const exchange::RequestFault fault = exchange::CheckRequest(
+    std::optional<exchange::Failure> fault = exchange::CheckRequest(
         request.xStart, request.xStop, request.pointCount, request.x.data(), request.y.data());
-    if (fault.ok())
+    if (!fault)
         return true;
-    QString what;
-    switch (fault.what) {
-    case exchange::RequestValue::XStart:
-    case exchange::RequestValue::XStop:
-        what = QStringLiteral("X 軸の%1 %2")
-                   .arg(fault.what == exchange::RequestValue::XStart ? QStringLiteral("開始値")
-                                                                     : QStringLiteral("終了値"),
-                        Q(GeneralText(fault.value)));
-        break;
-    case exchange::RequestValue::PointX:
-    case exchange::RequestValue::PointY: {
-        // The user's own value, not its logarithm on a logarithmic axis.
-        const bool isX = fault.what == exchange::RequestValue::PointX;
-        const double typed = isX ? m_state.XData[fault.point] : m_state.YData[fault.point];
-        what = QStringLiteral("データ点 %1 の %2 値 %3")
-                   .arg(fault.point)
-                   .arg(isX ? QLatin1Char('X') : QLatin1Char('Y'))
-                   .arg(Q(GeneralText(typed)));
-        break;
-    }
-    case exchange::RequestValue::None:
-        break;
-    }
-    ShowMessage(this, QStringLiteral("　%1 は計算できません　\n"
-                                     "　計算は単精度で行うため、0 と、絶対値が約 1.2E-38 から"
-                                     "約 3.4E+38 までの値だけを扱えます　")
-                          .arg(what));
+    // The user's own value, not its logarithm on a logarithmic axis.
+    if (fault->point > 0)
+        fault->item = GeneralText(fault->subject == exchange::Subject::X ? m_state.XData[fault->point]
+                                                                         : m_state.YData[fault->point]);
+    ShowMessage(this, RequestMessage(*fault));
     return false;
 }
 

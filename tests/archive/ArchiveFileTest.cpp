@@ -4,6 +4,7 @@
 #include "archive/ArchiveReader.h"
 #include "archive/ArchiveWriter.h"
 #include "plot/AxisRules.h"
+#include "widgets/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -51,10 +53,23 @@ const std::vector<std::string> kLinear = {
     "1.000000E+00,  2.000000E+00",
     "2.000000E+00,  3.000000E+00",
 };
+using exchange::Cause;
+
+std::optional<Cause> CauseOf(const ArchiveRead& read) {
+    return read.failure ? std::optional(read.failure->cause) : std::nullopt;
+}
+// The reader's or writer's refusal as the user reads it.
+template <class T> std::string Why(const exchange::Outcome<T>& outcome) {
+    return outcome.failure ? ArchiveReadText(*outcome.failure).toStdString() : std::string();
+}
+std::string SaveWhy(const ArchiveFormat& format, const SettingTexts& settings) {
+    return format.failure ? ArchiveSaveMessage(*format.failure, settings).toStdString() : std::string();
+}
+
 // The shared state after the browser loaded an accepted file into a fresh one.
 Module1 Loaded(const ArchiveRead& read) {
     Module1 s;
-    LoadSavedPlot(read.plot, "/picked/file-Mi.csv", s);
+    LoadSavedPlot(read.value, "/picked/file-Mi.csv", s);
     return s;
 }
 
@@ -78,8 +93,8 @@ TEST(ArchiveWriter, WritesTheKnownBytes) {
     s.CurveY[2] = 1234567.8;
 
     const ArchiveFormat f = FormatArchive(s, {"1.0E-01", "1.0E+03", "10", "0", "12.5", ""});
-    ASSERT_TRUE(f.ok) << f.error;
-    EXPECT_EQ(f.bytes, " 3 \r\n1.0E-01\r\n1.0E+03\r\n10\r\n0\r\n12.5\r\n\r\n 2 \r\n"
+    ASSERT_TRUE(f.ok()) << Why(f);
+    EXPECT_EQ(f.value, " 3 \r\n1.0E-01\r\n1.0E+03\r\n10\r\n0\r\n12.5\r\n\r\n 2 \r\n"
                        "-1.23000E-03,  1.25000E+01,  1.250000E+01\r\n"
                        "4.60517E+00,  0.00000E+00,  -2.500000E-150\r\n"
                        " 2 \r\n"
@@ -93,14 +108,14 @@ TEST(ArchiveWriter, LineCountFollowsThePointCount) {
         for (int i = 0; i < points; ++i)
             calc.points.push_back({i * 2.0, std::sin(i)});
         const ArchiveFormat f = FormatArchive(testing::StateAfterCalculation(calc), calc.settings);
-        ASSERT_TRUE(f.ok) << f.error;
+        ASSERT_TRUE(f.ok()) << Why(f);
         std::size_t crlf = 0;
-        for (std::size_t at = f.bytes.find("\r\n"); at != std::string::npos;
-             at = f.bytes.find("\r\n", at + 2))
+        for (std::size_t at = f.value.find("\r\n"); at != std::string::npos;
+             at = f.value.find("\r\n", at + 2))
             ++crlf;
         EXPECT_EQ(crlf, static_cast<std::size_t>(lines)) << points << " points";
-        EXPECT_EQ(std::count(f.bytes.begin(), f.bytes.end(), '\n'), lines) << "no bare line feeds";
-        EXPECT_EQ(f.bytes.substr(f.bytes.size() - 2), "\r\n");
+        EXPECT_EQ(std::count(f.value.begin(), f.value.end(), '\n'), lines) << "no bare line feeds";
+        EXPECT_EQ(f.value.substr(f.value.size() - 2), "\r\n");
     }
 }
 
@@ -118,12 +133,13 @@ TEST(ArchiveWriter, RefusesSettingTextsThatWouldShiftTheFields) {
         SettingTexts settings{"0", "10", "1", "0", "10", "1"};
         settings[static_cast<std::size_t>(c.box)] = c.text;
         const ArchiveFormat f = FormatArchive(Module1{}, settings);
-        EXPECT_FALSE(f.ok) << c.name;
-        EXPECT_EQ(f.badSetting, c.box) << c.name;
-        EXPECT_NE(f.error.find(SettingBoxName(c.box)), std::string::npos) << c.name << ": " << f.error;
+        EXPECT_FALSE(f.ok()) << c.name;
+        EXPECT_EQ(f.failure->field - 1, c.box) << c.name;
+        EXPECT_NE(SaveWhy(f, settings).find(SettingBoxName(c.box).toStdString()), std::string::npos)
+            << c.name << ": " << SaveWhy(f, settings);
     }
     // A quote inside the text is harmless: only a leading one starts a quoted field.
-    EXPECT_TRUE(FormatArchive(Module1{}, {"1\"", "10", "1", "0", "10", "1"}).ok);
+    EXPECT_TRUE(FormatArchive(Module1{}, {"1\"", "10", "1", "0", "10", "1"}).ok());
 }
 
 TEST(ArchiveWriter, RefusesValuesThatCouldNotBeReadBack) {
@@ -131,7 +147,7 @@ TEST(ArchiveWriter, RefusesValuesThatCouldNotBeReadBack) {
     s.ScaleMode = 1;
     s.PointCount = 1;
     s.Coef[1] = INFINITY;
-    EXPECT_FALSE(FormatArchive(s, {"0", "1", "1", "0", "1", "1"}).ok);
+    EXPECT_FALSE(FormatArchive(s, {"0", "1", "1", "0", "1", "1"}).ok());
 }
 
 TEST(ArchiveWriter, CountsBeyondTheCapacityAreClamped) {
@@ -140,11 +156,11 @@ TEST(ArchiveWriter, CountsBeyondTheCapacityAreClamped) {
     s.PointCount = 14; // a line count left behind by a failed point-file read
     s.SampleCount = -3;
     const ArchiveFormat f = FormatArchive(s, {"0", "1", "1", "0", "1", "1"});
-    ASSERT_TRUE(f.ok);
-    const ArchiveRead back = ParseArchive(f.bytes);
-    ASSERT_TRUE(back.ok()) << back.detail;
-    EXPECT_EQ(back.plot.pointCount, 10);
-    EXPECT_EQ(back.plot.sampleCount, 0);
+    ASSERT_TRUE(f.ok());
+    const ArchiveRead back = ParseArchive(f.value);
+    ASSERT_TRUE(back.ok()) << Why(back);
+    EXPECT_EQ(back.value.pointCount, 10);
+    EXPECT_EQ(back.value.sampleCount, 0);
 }
 
 TEST(ArchiveReader, RoundTripInEveryMode) {
@@ -152,9 +168,9 @@ TEST(ArchiveReader, RoundTripInEveryMode) {
         SCOPED_TRACE("mode " + std::to_string(calc.mode));
         const Module1 s = testing::StateAfterCalculation(calc);
         const ArchiveFormat f = FormatArchive(s, calc.settings);
-        ASSERT_TRUE(f.ok) << f.error;
-        const ArchiveRead r = ParseArchive(f.bytes);
-        ASSERT_TRUE(r.ok()) << r.detail;
+        ASSERT_TRUE(f.ok()) << Why(f);
+        const ArchiveRead r = ParseArchive(f.value);
+        ASSERT_TRUE(r.ok()) << Why(r);
         const Module1 d = Loaded(r);
         EXPECT_EQ(d.ScaleMode, calc.mode);
         EXPECT_EQ(d.XStartText, calc.settings[0]);
@@ -176,7 +192,7 @@ TEST(ArchiveReader, RoundTripInEveryMode) {
         // What was read writes back to the same bytes.
         const SettingTexts again{d.XStartText, d.XStopText, d.XStepText,
                                  d.YStartText, d.YStopText, d.YStepText};
-        EXPECT_EQ(FormatArchive(d, again).bytes, f.bytes);
+        EXPECT_EQ(FormatArchive(d, again).value, f.value);
     }
 }
 
@@ -187,7 +203,7 @@ TEST(ArchiveReader, DerivesPlotCoordinatesAndCurveExtremes) {
          "1.00000E+00,  -6.93147E-01,  1.000000E+00", "3.00000E+00,  1.00000E+00,  1.000000E+00", " 3 ",
          "1.000000E+00,  -6.931472E-01", "2.000000E+00,  2.500000E+00", "-5.000000E-01,  -3.000000E+00"});
     const ArchiveRead r = ParseArchive(text);
-    ASSERT_TRUE(r.ok()) << r.detail;
+    ASSERT_TRUE(r.ok()) << Why(r);
     const Module1 d = Loaded(r);
     EXPECT_DOUBLE_EQ(d.YStart, 0.01);
     EXPECT_DOUBLE_EQ(d.XStop, 10);
@@ -204,9 +220,9 @@ TEST(ArchiveReader, DerivesPlotCoordinatesAndCurveExtremes) {
     const ArchiveRead logX =
         ParseArchive(Join(With(With(With(With(kLinear, 0, " 3 "), 1, "1.0E-01"), 2, "1.0E+03"), 8,
                                "4.60517E+00,  2.00000E+00,  1.000000E+00")));
-    ASSERT_TRUE(logX.ok()) << logX.detail;
-    EXPECT_NEAR(logX.plot.xPlot[1], std::log(1000.0), 1e-5);
-    EXPECT_DOUBLE_EQ(logX.plot.yPlot[1], 2.0);
+    ASSERT_TRUE(logX.ok()) << Why(logX);
+    EXPECT_NEAR(logX.value.xPlot[1], std::log(1000.0), 1e-5);
+    EXPECT_DOUBLE_EQ(logX.value.yPlot[1], 2.0);
 }
 
 TEST(ArchiveReader, AcceptsWhatTheFieldRuleAllows) {
@@ -231,62 +247,60 @@ TEST(ArchiveReader, AcceptsWhatTheFieldRuleAllows) {
     };
     for (const Case& c : cases) {
         const ArchiveRead r = ParseArchive(c.text);
-        EXPECT_TRUE(r.ok()) << c.name << ": " << r.detail;
+        EXPECT_TRUE(r.ok()) << c.name << ": " << Why(r);
     }
-    EXPECT_EQ(ParseArchive(Join(With(kLinear, 2, "10 (ten)"))).plot.settings[1], 10);
+    EXPECT_EQ(ParseArchive(Join(With(kLinear, 2, "10 (ten)"))).value.settings[1], 10);
 }
 
 TEST(ArchiveReader, RefusesBrokenFiles) {
     struct Case {
         const char* name;
         std::string text;
-        ArchiveError error;
+        Cause error;
     };
     const std::vector<Case> cases = {
-        {"empty file", "", ArchiveError::EndedEarly},
-        {"only the mode", Join(Head(kLinear, 1)), ArchiveError::EndedEarly},
-        {"ends in the settings", Join(Head(kLinear, 4)), ArchiveError::EndedEarly},
-        {"ends in the points", Join(Head(kLinear, 9)), ArchiveError::EndedEarly},
+        {"empty file", "", Cause::EndedEarly},
+        {"only the mode", Join(Head(kLinear, 1)), Cause::EndedEarly},
+        {"ends in the settings", Join(Head(kLinear, 4)), Cause::EndedEarly},
+        {"ends in the points", Join(Head(kLinear, 9)), Cause::EndedEarly},
         // Line boundaries are not checked: a short point line takes its third field from the next line.
-        {"short point line", Join(With(Head(kLinear, 9), 8, "1.0,  2.0")) + "x\r\n",
-         ArchiveError::NotANumber},
-        {"ends in the samples", Join(Head(kLinear, 12)), ArchiveError::EndedEarly},
-        {"mode is text", Join(With(kLinear, 0, "Linear")), ArchiveError::NotANumber},
-        {"mode not whole", Join(With(kLinear, 0, "2.5")), ArchiveError::NotANumber},
-        {"mode 0", Join(With(kLinear, 0, " 0 ")), ArchiveError::BadScaleMode},
-        {"mode 5", Join(With(kLinear, 0, " 5 ")), ArchiveError::BadScaleMode},
-        {"eleven points", Join(With(kLinear, 7, " 11 ")), ArchiveError::BadPointCount},
-        {"negative point count", Join(With(kLinear, 7, " -1 ")), ArchiveError::BadPointCount},
-        {"huge point count", Join(With(kLinear, 7, "1E+30")), ArchiveError::BadPointCount},
-        {"601 samples", Join(With(kLinear, 10, " 601 ")), ArchiveError::BadSampleCount},
-        {"negative sample count", Join(With(kLinear, 10, " -2 ")), ArchiveError::BadSampleCount},
-        {"word in a point", Join(With(kLinear, 8, "1.0,  abc,  2.0")), ArchiveError::NotANumber},
-        {"number with junk", Join(With(kLinear, 9, "3.0x,  4.0,  2.0")), ArchiveError::NotANumber},
-        {"two points in a number", Join(With(kLinear, 9, "1.2.3,  4.0,  2.0")), ArchiveError::NotANumber},
-        {"empty field", Join(With(kLinear, 8, "1.0,,  2.0")), ArchiveError::NotANumber},
-        {"overflowing number", Join(With(kLinear, 12, "1E+999,  3.0")), ArchiveError::NotANumber},
-        {"beyond single precision", Join(With(kLinear, 12, "1E+39,  3.0")), ArchiveError::ValueOutOfRange},
-        {"exponent without digits", Join(With(kLinear, 11, "1.0E,  2.0")), ArchiveError::NotANumber},
-        {"overflowing setting", Join(With(kLinear, 2, "1e999")), ArchiveError::SettingOutOfRange},
-        {"setting beyond single precision", Join(With(kLinear, 6, "-1E+39")),
-         ArchiveError::SettingOutOfRange},
-        {"X start equals stop", Join(With(kLinear, 2, "0")), ArchiveError::EmptyRange},
-        {"Y start above stop", Join(With(kLinear, 4, "6")), ArchiveError::EmptyRange},
-        {"log X start zero", Join(With(kLogLog, 1, "0")), ArchiveError::NonPositiveLogStart},
-        {"log Y start negative", Join(With(kLogLog, 4, "-1.0E+01")), ArchiveError::NonPositiveLogStart},
-        {"log X start not a decade", Join(With(kLogLog, 1, "0.5")), ArchiveError::MalformedDecade},
-        {"log Y stop one exponent digit", Join(With(kLogLog, 5, "1.0E+3")), ArchiveError::MalformedDecade},
-        {"log X stop reformatted", Join(With(kLogLog, 2, "1.00E+02")), ArchiveError::MalformedDecade},
-        {"negative three-digit decade", Join(With(kLogLog, 1, "1.0E-100")), ArchiveError::MalformedDecade},
-        {"log decades equal", Join(With(kLogLog, 2, "1.0E-01")), ArchiveError::EmptyRange},
-        {"log decades reversed", Join(With(kLogLog, 5, "1.0E-01")), ArchiveError::EmptyRange},
+        {"short point line", Join(With(Head(kLinear, 9), 8, "1.0,  2.0")) + "x\r\n", Cause::NotANumber},
+        {"ends in the samples", Join(Head(kLinear, 12)), Cause::EndedEarly},
+        {"mode is text", Join(With(kLinear, 0, "Linear")), Cause::NotANumber},
+        {"mode not whole", Join(With(kLinear, 0, "2.5")), Cause::NotAnInteger},
+        {"mode 0", Join(With(kLinear, 0, " 0 ")), Cause::BadScaleMode},
+        {"mode 5", Join(With(kLinear, 0, " 5 ")), Cause::BadScaleMode},
+        {"eleven points", Join(With(kLinear, 7, " 11 ")), Cause::TooManyPoints},
+        {"negative point count", Join(With(kLinear, 7, " -1 ")), Cause::TooManyPoints},
+        {"huge point count", Join(With(kLinear, 7, "1E+30")), Cause::TooManyPoints},
+        {"601 samples", Join(With(kLinear, 10, " 601 ")), Cause::TooManySamples},
+        {"negative sample count", Join(With(kLinear, 10, " -2 ")), Cause::TooManySamples},
+        {"word in a point", Join(With(kLinear, 8, "1.0,  abc,  2.0")), Cause::NotANumber},
+        {"number with junk", Join(With(kLinear, 9, "3.0x,  4.0,  2.0")), Cause::NotANumber},
+        {"two points in a number", Join(With(kLinear, 9, "1.2.3,  4.0,  2.0")), Cause::NotANumber},
+        {"empty field", Join(With(kLinear, 8, "1.0,,  2.0")), Cause::NotANumber},
+        {"overflowing number", Join(With(kLinear, 12, "1E+999,  3.0")), Cause::NotANumber},
+        {"beyond single precision", Join(With(kLinear, 12, "1E+39,  3.0")), Cause::OutOfRange},
+        {"exponent without digits", Join(With(kLinear, 11, "1.0E,  2.0")), Cause::NotANumber},
+        {"overflowing setting", Join(With(kLinear, 2, "1e999")), Cause::OutOfRange},
+        {"setting beyond single precision", Join(With(kLinear, 6, "-1E+39")), Cause::OutOfRange},
+        {"X start equals stop", Join(With(kLinear, 2, "0")), Cause::EmptyAxisRange},
+        {"Y start above stop", Join(With(kLinear, 4, "6")), Cause::EmptyAxisRange},
+        {"log X start zero", Join(With(kLogLog, 1, "0")), Cause::NonPositiveLogStart},
+        {"log Y start negative", Join(With(kLogLog, 4, "-1.0E+01")), Cause::NonPositiveLogStart},
+        {"log X start not a decade", Join(With(kLogLog, 1, "0.5")), Cause::MalformedDecade},
+        {"log Y stop one exponent digit", Join(With(kLogLog, 5, "1.0E+3")), Cause::MalformedDecade},
+        {"log X stop reformatted", Join(With(kLogLog, 2, "1.00E+02")), Cause::MalformedDecade},
+        {"negative three-digit decade", Join(With(kLogLog, 1, "1.0E-100")), Cause::MalformedDecade},
+        {"log decades equal", Join(With(kLogLog, 2, "1.0E-01")), Cause::EmptyAxisRange},
+        {"log decades reversed", Join(With(kLogLog, 5, "1.0E-01")), Cause::EmptyAxisRange},
     };
     for (const Case& c : cases) {
         const ArchiveRead r = ParseArchive(c.text);
-        EXPECT_EQ(r.error, c.error) << c.name << ": " << r.detail;
+        EXPECT_EQ(CauseOf(r), c.error) << c.name << ": " << Why(r);
         if (!r.ok()) {
-            EXPECT_FALSE(r.detail.empty()) << c.name;
-            EXPECT_EQ(r.detail.find('\n'), std::string::npos) << c.name;
+            EXPECT_FALSE(Why(r).empty()) << c.name;
+            EXPECT_EQ(Why(r).find('\n'), std::string::npos) << c.name;
         }
     }
 }
@@ -320,14 +334,14 @@ class ArchiveFileOnDisk : public ::testing::Test {
 
 TEST_F(ArchiveFileOnDisk, ReadsAndRefusesFiles) {
     EXPECT_TRUE(ReadArchiveFile(write("good-Mi.csv", Join(kLinear))).ok());
-    EXPECT_EQ(ReadArchiveFile((m_dir / "missing-Mi.csv").string()).error, ArchiveError::CannotOpen);
-    EXPECT_EQ(ReadArchiveFile(m_dir.string()).error, ArchiveError::CannotOpen) << "a folder";
+    EXPECT_EQ(CauseOf(ReadArchiveFile((m_dir / "missing-Mi.csv").string())), Cause::FileMissing);
+    EXPECT_EQ(CauseOf(ReadArchiveFile(m_dir.string())), Cause::FileNotRegular) << "a folder";
     // A valid file padded beyond the bound is refused unread; exactly at the bound it is read.
     std::string big = Join(kLinear);
     big.resize(kMaxArchiveBytes, ' ');
     EXPECT_TRUE(ReadArchiveFile(write("bound-Mi.csv", big)).ok());
     big.push_back(' ');
-    EXPECT_EQ(ReadArchiveFile(write("big-Mi.csv", big)).error, ArchiveError::TooLarge);
+    EXPECT_EQ(CauseOf(ReadArchiveFile(write("big-Mi.csv", big))), Cause::FileTooLarge);
 }
 
 TEST(ArchiveApply, CopiesWhatTheBrowserLoadsAndNothingElse) {
@@ -338,7 +352,7 @@ TEST(ArchiveApply, CopiesWhatTheBrowserLoadsAndNothingElse) {
     s.Ln10 = 1.5;
     const ArchiveRead r = ParseArchive(Join(kLogLog));
     ASSERT_TRUE(r.ok());
-    LoadSavedPlot(r.plot, "/data/run-Mi.csv", s);
+    LoadSavedPlot(r.value, "/data/run-Mi.csv", s);
     EXPECT_EQ(s.FilePath, "/data/run-Mi.csv");
     EXPECT_EQ(s.ScaleMode, 4);
     EXPECT_EQ(s.PointCount, 2);

@@ -115,7 +115,7 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
         save(main, calc.settings, name);
         const QString file = path(name + QStringLiteral("-Mi.csv"));
         EXPECT_EQ(main.FilePath, file.toStdString());
-        EXPECT_EQ(FileBytes(file).toStdString(), FormatArchive(main, calc.settings).bytes);
+        EXPECT_EQ(FileBytes(file).toStdString(), FormatArchive(main, calc.settings).value);
 
         Module1 shared = FreshState();
         Form6 browser(shared);
@@ -264,7 +264,7 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
     testing::InvokeHandler(&form, "Command1_Click");
     EXPECT_EQ(takeShown().icon, MessageIcon::Question);
     EXPECT_EQ(takeMessage(), kSaved);
-    EXPECT_EQ(FileBytes(path(QStringLiteral("keep-Mi.csv"))).toStdString(), FormatArchive(state, good).bytes);
+    EXPECT_EQ(FileBytes(path(QStringLiteral("keep-Mi.csv"))).toStdString(), FormatArchive(state, good).value);
     EXPECT_EQ(state.FilePath, path(QStringLiteral("keep-Mi.csv")).toStdString());
 
     // Cancel writes nothing.
@@ -331,7 +331,7 @@ TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
     Module1 main = testing::StateAfterCalculation(calc);
     save(main, calc.settings, QStringLiteral("good"));
 
-    const std::string goodBytes = FormatArchive(main, calc.settings).bytes;
+    const std::string goodBytes = FormatArchive(main, calc.settings).value;
     const auto replaced = [&](const std::string& from, const std::string& to) {
         std::string bytes = goodBytes;
         bytes.replace(bytes.find(from), from.size(), to);
@@ -362,7 +362,7 @@ TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
     select(browser, QStringLiteral("good-Mi.csv"));
     testing::InvokeHandler(&browser, "Command1_Click");
     ASSERT_TRUE(noMessages());
-    const std::string loadedBytes = FormatArchive(shared, calc.settings).bytes;
+    const std::string loadedBytes = FormatArchive(shared, calc.settings).value;
     const Module1 before = shared;
     const QImage graph = testing::GraphImageOf(&browser);
     const QString xStartLabel = textOf(browser, "Label14");
@@ -378,7 +378,7 @@ TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
         EXPECT_TRUE(m.text.contains(QString::fromLatin1(c.file))) << m.text.toStdString();
         EXPECT_EQ(FormatArchive(shared, {shared.XStartText, shared.XStopText, shared.XStepText,
                                          shared.YStartText, shared.YStopText, shared.YStepText})
-                      .bytes,
+                      .value,
                   loadedBytes);
         EXPECT_EQ(shared.FilePath, before.FilePath);
         EXPECT_EQ(shared.XPlotData, before.XPlotData);

@@ -47,8 +47,8 @@ class BatchWindow : public testing::WindowTest {
         WindowTest::SetUp();
         for (const testing::Calculation& calc : testing::CalculationsOfEveryMode()) {
             const ArchiveFormat f = FormatArchive(testing::StateAfterCalculation(calc), calc.settings);
-            ASSERT_TRUE(f.ok) << f.error;
-            writeFile(QStringLiteral("mode%1-Mi.csv").arg(calc.mode), QByteArray::fromStdString(f.bytes));
+            ASSERT_TRUE(f.ok());
+            writeFile(QStringLiteral("mode%1-Mi.csv").arg(calc.mode), QByteArray::fromStdString(f.value));
         }
         m_state.Ln10 = Module1::kLn10;
         m_browser.prepare();

@@ -35,7 +35,7 @@ std::string Write(const std::string& name, const std::string& bytes) {
 TEST(EvalCommand, EveryModeGivesItsEndPointsBackFromArgumentsAndInput) {
     for (const testing::Calculation& calc : testing::CalculationsOfEveryMode()) {
         const std::string archive =
-            Write("mode-Mi.csv", FormatArchive(testing::StateAfterCalculation(calc), calc.settings).bytes);
+            Write("mode-Mi.csv", FormatArchive(testing::StateAfterCalculation(calc), calc.settings).value);
         const auto [x0, y0] = calc.points.front();
         const auto [x1, y1] = calc.points.back();
         const EvalRun run = Eval({archive, std::to_string(x0), std::to_string(x1)});
@@ -54,7 +54,7 @@ TEST(EvalCommand, EveryModeGivesItsEndPointsBackFromArgumentsAndInput) {
 TEST(EvalCommand, InverseGivesEveryModesFirstPointBack) {
     for (const testing::Calculation& calc : testing::CalculationsOfEveryMode()) {
         const std::string archive =
-            Write("inverse-Mi.csv", FormatArchive(testing::StateAfterCalculation(calc), calc.settings).bytes);
+            Write("inverse-Mi.csv", FormatArchive(testing::StateAfterCalculation(calc), calc.settings).value);
         const auto [x0, y0] = calc.points.front();
         const EvalRun run = Eval({"--inverse", archive, std::to_string(y0)});
         ASSERT_EQ(run.status, kEvalOk) << run.err;

@@ -5,6 +5,7 @@
 #include "archive/ArchiveWriter.h"
 #include "plot/Plot.h"
 #include "support/CanvasCalls.h"
+#include "widgets/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -53,21 +54,25 @@ TEST(SaveReopens, EverySavedArchiveOpensAndDrawsInTheBrowser) {
             settings[std::size_t(edit.box)] = edit.text;
         const ArchiveFormat saved = FormatArchiveForSave(testing::StateAfterCalculation(calc), settings);
         if (edit.refusedBox >= 0) {
-            EXPECT_FALSE(saved.ok);
-            EXPECT_TRUE(saved.bytes.empty());
-            EXPECT_EQ(saved.badSetting, edit.refusedBox);
-            EXPECT_EQ(saved.error.rfind(SettingBoxName(edit.refusedBox), 0), 0u) << saved.error;
+            EXPECT_FALSE(saved.ok());
+            EXPECT_TRUE(saved.value.empty());
+            ASSERT_TRUE(saved.failure);
+            EXPECT_EQ(saved.failure->field - 1, edit.refusedBox);
+            const QString message = ArchiveSaveMessage(*saved.failure, settings);
+            EXPECT_TRUE(
+                message.startsWith(QStringLiteral("  保存できません：") + SettingBoxName(edit.refusedBox)))
+                << message.toStdString();
             continue;
         }
-        ASSERT_TRUE(saved.ok) << saved.error;
-        EXPECT_EQ(saved.bytes, FormatArchive(testing::StateAfterCalculation(calc), settings).bytes);
+        ASSERT_TRUE(saved.ok());
+        EXPECT_EQ(saved.value, FormatArchive(testing::StateAfterCalculation(calc), settings).value);
 
         // The browser's steps: read, load into the shared state, draw in the file's mode.
-        const ArchiveRead read = ParseArchive(saved.bytes);
-        ASSERT_TRUE(read.ok()) << read.detail;
+        const ArchiveRead read = ParseArchive(saved.value);
+        ASSERT_TRUE(read.ok());
         Module1 browser;
         browser.Ln10 = Module1::kLn10;
-        LoadSavedPlot(read.plot, "saved-Mi.csv", browser);
+        LoadSavedPlot(read.value, "saved-Mi.csv", browser);
         RecordingCanvas canvas;
         PlotSavedForMode(browser, canvas);
         EXPECT_EQ(browser.ScaleMode, edit.mode);
@@ -86,9 +91,10 @@ TEST(SaveReopens, ValuesBeyondTheReaderAreRefusedWithoutABox) {
     Module1 state = testing::StateAfterCalculation(calc);
     state.CurveY[3] = 1e39; // beyond single precision: the reader refuses it
     const ArchiveFormat saved = FormatArchiveForSave(state, calc.settings);
-    EXPECT_FALSE(saved.ok);
-    EXPECT_EQ(saved.badSetting, -1);
-    EXPECT_FALSE(saved.error.empty());
+    EXPECT_FALSE(saved.ok());
+    ASSERT_TRUE(saved.failure);
+    EXPECT_NE(saved.failure->subject, exchange::Subject::Setting);
+    EXPECT_FALSE(ArchiveReadText(*saved.failure).isEmpty());
 }
 
 } // namespace

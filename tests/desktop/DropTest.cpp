@@ -175,9 +175,9 @@ TEST_F(DropTest, EveryWindowRefusesForeignDropsAndChangesNothing) {
 TEST_F(DropTest, BrowserOpensADroppedArchiveAsItsFileListAndRefusesABadOne) {
     const Calculation calc = CalculationsOfEveryMode()[2];
     const ArchiveFormat archive = FormatArchive(StateAfterCalculation(calc), calc.settings);
-    ASSERT_TRUE(archive.ok);
+    ASSERT_TRUE(archive.ok());
     ASSERT_TRUE(QDir(m_dir.path()).mkdir("runs"));
-    writeFile("runs/run-Mi.csv", QByteArray::fromStdString(archive.bytes));
+    writeFile("runs/run-Mi.csv", QByteArray::fromStdString(archive.value));
     writeFile("broken-Mi.csv", "3\r\n");
     emit m_windows->form2()->browserRequested();
     Form6* browser = m_windows->form6();
@@ -203,7 +203,7 @@ TEST_F(DropTest, BrowserOpensADroppedArchiveAsItsFileListAndRefusesABadOne) {
 TEST_F(DropTest, FilesOpenedFromTheDesktopAndHandedOver) {
     const Calculation calc = CalculationsOfEveryMode()[2];
     writeFile("run-Mi.csv",
-              QByteArray::fromStdString(FormatArchive(StateAfterCalculation(calc), calc.settings).bytes));
+              QByteArray::fromStdString(FormatArchive(StateAfterCalculation(calc), calc.settings).value));
     writeFile("pts.csv", "3,1\r\n1,2\r\n2,4\r\n");
     writeFile("bad.csv", "1,2\r\nX,Y\r\n");
     const struct {
@@ -219,9 +219,11 @@ TEST_F(DropTest, FilesOpenedFromTheDesktopAndHandedOver) {
         m_windows->form2()->show();
         EXPECT_EQ(m_windows->openFile(workPath(row.file)), QByteArray(row.shown) != "Form2");
         for (QWidget* window : {static_cast<QWidget*>(m_windows->form2()), static_cast<QWidget*>(main()),
-                                static_cast<QWidget*>(m_windows->form6())})
-            if (window->objectName() == QLatin1String(row.shown))
+                                static_cast<QWidget*>(m_windows->form6())}) {
+            if (window->objectName() == QLatin1String(row.shown)) {
                 EXPECT_TRUE(window->isVisible()) << row.shown;
+            }
+        }
         EXPECT_EQ(m_windows->form2()->isVisible(), QByteArray(row.shown) == "Form2");
     }
     EXPECT_TRUE(readErrorShown());

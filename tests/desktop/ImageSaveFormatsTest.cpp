@@ -39,7 +39,7 @@ class ImageSaveFormats : public AppTest {
         const Calculation calc = CalculationsOfEveryMode()[3];
         drawInBrowser(
             QStringLiteral("run-Mi.csv"),
-            QByteArray::fromStdString(FormatArchive(StateAfterCalculation(calc), calc.settings).bytes));
+            QByteArray::fromStdString(FormatArchive(StateAfterCalculation(calc), calc.settings).value));
         m_browser = m_windows->form6();
         click(m_browser, "Command4");
         m_save = m_windows->form5();

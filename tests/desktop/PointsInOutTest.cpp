@@ -38,8 +38,8 @@ TEST_F(PointsInOut, ASavedCurveReopensToBeCalculatedAgain) {
         SCOPED_TRACE(calc.mode);
         const Module1 saved = StateAfterCalculation(calc);
         const ArchiveFormat archive = FormatArchive(saved, calc.settings);
-        ASSERT_TRUE(archive.ok);
-        const QByteArray bytes = QByteArray::fromStdString(archive.bytes);
+        ASSERT_TRUE(archive.ok());
+        const QByteArray bytes = QByteArray::fromStdString(archive.value);
         drawInBrowser(QStringLiteral("run-Mi.csv"), bytes);
         click(m_windows->form6(), "CommandRecalc");
 

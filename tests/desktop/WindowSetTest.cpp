@@ -28,8 +28,8 @@ class WindowSetLifecycle : public DesktopTest {
     void drawInBrowser() {
         const testing::Calculation calc = testing::CalculationsOfEveryMode()[0];
         const ArchiveFormat archive = FormatArchive(testing::StateAfterCalculation(calc), calc.settings);
-        ASSERT_TRUE(archive.ok);
-        AppTest::drawInBrowser(QStringLiteral("run-Mi.csv"), QByteArray::fromStdString(archive.bytes));
+        ASSERT_TRUE(archive.ok());
+        AppTest::drawInBrowser(QStringLiteral("run-Mi.csv"), QByteArray::fromStdString(archive.value));
     }
     void writeExchangeFiles() {
         writeFile(QStringLiteral("B2F.dat"), " 1 \r\n");

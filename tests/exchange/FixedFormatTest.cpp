@@ -90,9 +90,8 @@ TEST(ParseEwField, BlanksIgnoredAnyOrdinaryForm) {
         {"1.000000059604644775390626", 1.00000012f},
     };
     for (const auto& c : cases) {
-        std::string error;
-        const auto value = ParseEwField(c.field, 5, &error);
-        ASSERT_TRUE(value.has_value()) << '"' << c.field << "\": " << error;
+        const auto value = ParseEwField(c.field, 5);
+        ASSERT_TRUE(value.has_value()) << '"' << c.field << '"';
         EXPECT_EQ(*value, c.expected) << '"' << c.field << '"';
     }
 }
@@ -100,9 +99,10 @@ TEST(ParseEwField, BlanksIgnoredAnyOrdinaryForm) {
 TEST(ParseEwField, RefusesWhatIsNotANumber) {
     for (const char* field : {"", "            ", "abc", "+", "-.", "1.2.3", "1E", "1E+", "E5", "1.0x", "inf",
                               "nan", "0x1p3", "1,5", "+1.00000E+39", "-1.0E+40", "1e999999999999"}) {
-        std::string error;
-        EXPECT_FALSE(ParseEwField(field, 5, &error).has_value()) << '"' << field << '"';
-        EXPECT_FALSE(error.empty()) << '"' << field << '"';
+        Failure refusal = Failure::Of(Cause::EndedEarly);
+        EXPECT_FALSE(ParseEwField(field, 5, &refusal).has_value()) << '"' << field << '"';
+        EXPECT_TRUE(refusal.cause == Cause::NotANumber || refusal.cause == Cause::OutOfRange)
+            << '"' << field << '"';
     }
 }
 

@@ -1,11 +1,13 @@
 // Which values a request can carry: whatever is accepted must come out of the engine's request
 // reader as the value the user gave (to six digits and single precision), in its own columns.
 #include "exchange/RequestFile.h"
+#include "state/NumberText.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -75,13 +77,13 @@ TEST(RequestCarry, AcceptedValuesReadBackAsSentAndRefusalsAreOnlyBeyondSinglePre
         const double xs[] = {0, value, 1.5};
         const double ys[] = {0, 1.5, value};
         const RequestParse parse = ParseRequest(FormatRequest(1, 0, 1, 2, xs, ys));
-        ASSERT_TRUE(parse.ok) << value << ": " << parse.error;
-        for (const float read : {parse.request.x[0], parse.request.y[1]}) {
+        ASSERT_TRUE(parse.ok()) << value;
+        for (const float read : {parse.value.x[0], parse.value.y[1]}) {
             EXPECT_TRUE(std::isnormal(read)) << value;
             EXPECT_NEAR(read, value, magnitude * 5.1e-6) << value;
         }
-        EXPECT_EQ(parse.request.y[0], 1.5f) << value;
-        EXPECT_EQ(parse.request.x[1], 1.5f) << value;
+        EXPECT_EQ(parse.value.y[0], 1.5f) << value;
+        EXPECT_EQ(parse.value.x[1], 1.5f) << value;
     }
     EXPECT_GT(accepted, 5000);
 }
@@ -91,29 +93,32 @@ TEST(RequestCarry, CheckRequestNamesTheFirstValueAtFault) {
         const char* name;
         double start, stop;
         double x3, y3;
-        RequestValue what;
+        Subject what;
         int point;
         double value;
     } cases[] = {
-        {"all carried", 0, 10, 3, 1e-20, RequestValue::None, 0, 0},
-        {"ordinate 1E+100", 0, 10, 3, 1e100, RequestValue::PointY, 3, 1e100},
-        {"ordinate -1E+100", 0, 10, 3, -1e100, RequestValue::PointY, 3, -1e100},
-        {"ordinate 3.5E+38", 0, 10, 3, 3.5e38, RequestValue::PointY, 3, 3.5e38},
-        {"ordinate 1E-100", 0, 10, 3, 1e-100, RequestValue::PointY, 3, 1e-100},
-        {"abscissa before ordinate", 0, 10, 1e100, 1e-100, RequestValue::PointX, 3, 1e100},
-        {"X stop beyond single precision", 0, 1e39, 3, 1e100, RequestValue::XStop, 0, 1e39},
-        {"X start not a number", std::nan(""), 10, 3, 4, RequestValue::XStart, 0, std::nan("")},
-        {"tiny X start is sent as 0.0 by design", 1e-100, 10, 3, 4, RequestValue::None, 0, 0},
+        {"all carried", 0, 10, 3, 1e-20, Subject::None, 0, 0},
+        {"ordinate 1E+100", 0, 10, 3, 1e100, Subject::Y, 3, 1e100},
+        {"ordinate -1E+100", 0, 10, 3, -1e100, Subject::Y, 3, -1e100},
+        {"ordinate 3.5E+38", 0, 10, 3, 3.5e38, Subject::Y, 3, 3.5e38},
+        {"ordinate 1E-100", 0, 10, 3, 1e-100, Subject::Y, 3, 1e-100},
+        {"abscissa before ordinate", 0, 10, 1e100, 1e-100, Subject::X, 3, 1e100},
+        {"X stop beyond single precision", 0, 1e39, 3, 1e100, Subject::XStop, 0, 1e39},
+        {"X start not a number", std::nan(""), 10, 3, 4, Subject::XStart, 0, std::nan("")},
+        {"tiny X start is sent as 0.0 by design", 1e-100, 10, 3, 4, Subject::None, 0, 0},
     };
     for (const auto& c : cases) {
         const double xs[] = {0, 1, 2, c.x3, 4};
         const double ys[] = {0, 1, 2, c.y3, 1e100}; // point 4 lies beyond n
-        const RequestFault fault = CheckRequest(c.start, c.stop, 3, xs, ys);
-        EXPECT_EQ(fault.what, c.what) << c.name;
-        EXPECT_EQ(fault.ok(), c.what == RequestValue::None) << c.name;
-        EXPECT_EQ(fault.point, c.point) << c.name;
-        if (!std::isnan(c.value)) {
-            EXPECT_EQ(fault.value, c.value) << c.name;
+        const std::optional<Failure> fault = CheckRequest(c.start, c.stop, 3, xs, ys);
+        const Failure where = fault.value_or(Failure{});
+        EXPECT_EQ(where.subject, c.what) << c.name;
+        EXPECT_EQ(!fault, c.what == Subject::None) << c.name;
+        EXPECT_EQ(where.point, c.point) << c.name;
+        if (fault) {
+            EXPECT_EQ(where.cause, Cause::NotCarried) << c.name;
+            // The value as it would be sent, in the boxes' notation.
+            EXPECT_EQ(where.item, GeneralText(c.value)) << c.name;
         }
     }
 }

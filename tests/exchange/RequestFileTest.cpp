@@ -78,10 +78,10 @@ TEST(FormatRequest, CountClampedToCapacity) {
         ys[i] = -i;
     }
     const RequestParse eleven = ParseRequest(FormatRequest(1, 0, 1, 11, xs, ys));
-    ASSERT_TRUE(eleven.ok) << eleven.error;
-    EXPECT_EQ(eleven.request.n, 10);
-    EXPECT_EQ(eleven.request.x[9], 10.0f);
-    EXPECT_EQ(ParseRequest(FormatRequest(1, 0, 1, -4, xs, ys)).request.n, 0);
+    ASSERT_TRUE(eleven.ok());
+    EXPECT_EQ(eleven.value.n, 10);
+    EXPECT_EQ(eleven.value.x[9], 10.0f);
+    EXPECT_EQ(ParseRequest(FormatRequest(1, 0, 1, -4, xs, ys)).value.n, 0);
 }
 
 TEST(RequestRoundTrip, WhatTheWriterWritesTheReaderReads) {
@@ -98,17 +98,17 @@ TEST(RequestRoundTrip, WhatTheWriterWritesTheReaderReads) {
     };
     for (const auto& s : settings) {
         const RequestParse parse = ParseRequest(FormatRequest(4, s.start, s.stop, 10, xs, ys));
-        ASSERT_TRUE(parse.ok) << parse.error;
-        EXPECT_EQ(parse.request.mode, 4);
-        EXPECT_EQ(parse.request.xstart, s.echoedStart);
-        EXPECT_EQ(parse.request.xstop, s.echoedStop);
-        ASSERT_EQ(parse.request.n, 10);
+        ASSERT_TRUE(parse.ok());
+        EXPECT_EQ(parse.value.mode, 4);
+        EXPECT_EQ(parse.value.xstart, s.echoedStart);
+        EXPECT_EQ(parse.value.xstop, s.echoedStop);
+        ASSERT_EQ(parse.value.n, 10);
         for (size_t i = 0; i < 10; ++i) {
             // Six significant digits survive the record.
-            EXPECT_NEAR(parse.request.x[i], xs[i + 1], std::abs(xs[i + 1]) * 5e-6) << i;
-            EXPECT_NEAR(parse.request.y[i], ys[i + 1], std::abs(ys[i + 1]) * 5e-6) << i;
+            EXPECT_NEAR(parse.value.x[i], xs[i + 1], std::abs(xs[i + 1]) * 5e-6) << i;
+            EXPECT_NEAR(parse.value.y[i], ys[i + 1], std::abs(ys[i + 1]) * 5e-6) << i;
         }
-        EXPECT_EQ(parse.request.x[2], 0.0f);
+        EXPECT_EQ(parse.value.x[2], 0.0f);
     }
 }
 
@@ -132,46 +132,52 @@ TEST(ParseRequest, ReadsFieldsByColumn) {
     };
     for (const auto& c : cases) {
         const RequestParse parse = ParseRequest(c.text);
-        ASSERT_TRUE(parse.ok) << c.name << ": " << parse.error;
-        EXPECT_EQ(parse.request.n, c.n) << c.name;
-        EXPECT_EQ(parse.request.x[0], c.x0) << c.name;
-        EXPECT_EQ(parse.request.y[0], c.y0) << c.name;
+        ASSERT_TRUE(parse.ok()) << c.name << ": ";
+        EXPECT_EQ(parse.value.n, c.n) << c.name;
+        EXPECT_EQ(parse.value.x[0], c.x0) << c.name;
+        EXPECT_EQ(parse.value.y[0], c.y0) << c.name;
     }
     // "+1.0" fills columns 1-4 and " +2.0" columns 5-9 of the first field: both land in the
     // abscissa, which therefore is malformed; a record must keep its columns.
-    EXPECT_FALSE(ParseRequest(" 1\r\n0\r\n1\r\n1\r\n+1.0 +2.0\r\n").ok);
+    EXPECT_FALSE(ParseRequest(" 1\r\n0\r\n1\r\n1\r\n+1.0 +2.0\r\n").ok());
 }
 
 TEST(ParseRequest, RefusesBrokenRequests) {
     const std::string head = " 1 \r\n0.0\r\n10.0\r\n";
     const std::string rec = "+1.00000E+00 +2.50000E+00\r\n";
+    // Where the refusal lies: the line, the record's field (1 abscissa, 2 ordinate, 0 a header).
     const struct {
         const char* name;
         std::string text;
-        const char* errorPart;
+        Cause cause;
+        int line;
+        int field;
     } cases[] = {
-        {"empty", "", "line 1"},
-        {"only mode", " 1 \r\n", "line 2"},
-        {"no point count", head, "line 4"},
-        {"blank mode line", "   \r\n0\r\n1\r\n 0 \r\n", "line 1"},
-        {"mode not an integer", " 1.5 \r\n0\r\n1\r\n 0 \r\n", "line 1"},
-        {"start not a number", " 1 \r\nabc\r\n1\r\n 0 \r\n", "line 2"},
-        {"stop beyond single precision", " 1 \r\n0\r\n1E+39\r\n 0 \r\n", "line 3"},
-        {"count eleven", head + " 11 \r\n" + rec, "outside 0..10"},
-        {"count negative", head + " -1 \r\n", "outside 0..10"},
-        {"fewer records", head + " 3 \r\n" + rec + rec, "line 7"},
-        {"blank record", head + " 1 \r\n\r\n", "line 5"},
-        {"malformed abscissa", head + " 1 \r\n+1.0000xE+00 +2.50000E+00\r\n", "abscissa"},
-        {"malformed ordinate", head + " 1 \r\n+1.00000E+00 +2.5000?E+00\r\n", "ordinate"},
-        {"ordinate missing", head + " 1 \r\n+1.00000E+00\r\n", "ordinate"},
-        {"abscissa beyond single precision", head + " 1 \r\n+1.00000E+39 +2.50000E+00\r\n", "abscissa"},
-        {"three-digit exponent shifts columns", head + " 1 \r\n+1.00000E+100 +2.50000E+00\r\n", "line 5"},
+        {"empty", "", Cause::EndedEarly, 1, 0},
+        {"only mode", " 1 \r\n", Cause::EndedEarly, 2, 0},
+        {"no point count", head, Cause::EndedEarly, 4, 0},
+        {"blank mode line", "   \r\n0\r\n1\r\n 0 \r\n", Cause::NotANumber, 1, 0},
+        {"mode not an integer", " 1.5 \r\n0\r\n1\r\n 0 \r\n", Cause::NotAnInteger, 1, 0},
+        {"start not a number", " 1 \r\nabc\r\n1\r\n 0 \r\n", Cause::NotANumber, 2, 0},
+        {"stop beyond single precision", " 1 \r\n0\r\n1E+39\r\n 0 \r\n", Cause::NotANumber, 3, 0},
+        {"count eleven", head + " 11 \r\n" + rec, Cause::TooManyPoints, 4, 0},
+        {"count negative", head + " -1 \r\n", Cause::TooManyPoints, 4, 0},
+        {"fewer records", head + " 3 \r\n" + rec + rec, Cause::EndedEarly, 7, 1},
+        {"blank record", head + " 1 \r\n\r\n", Cause::NotANumber, 5, 1},
+        {"malformed abscissa", head + " 1 \r\n+1.0000xE+00 +2.50000E+00\r\n", Cause::NotANumber, 5, 1},
+        {"malformed ordinate", head + " 1 \r\n+1.00000E+00 +2.5000?E+00\r\n", Cause::NotANumber, 5, 2},
+        {"ordinate missing", head + " 1 \r\n+1.00000E+00\r\n", Cause::NotANumber, 5, 2},
+        {"abscissa beyond single precision", head + " 1 \r\n+1.00000E+39 +2.50000E+00\r\n", Cause::OutOfRange,
+         5, 1},
+        {"three-digit exponent shifts columns", head + " 1 \r\n+1.00000E+100 +2.50000E+00\r\n",
+         Cause::NotANumber, 5, 2},
     };
     for (const auto& c : cases) {
         const RequestParse parse = ParseRequest(c.text);
-        EXPECT_FALSE(parse.ok) << c.name;
-        EXPECT_NE(parse.error.find(c.errorPart), std::string::npos) << c.name << ": " << parse.error;
-        EXPECT_EQ(parse.error.find('\n'), std::string::npos) << c.name;
+        ASSERT_FALSE(parse.ok()) << c.name;
+        EXPECT_EQ(parse.failure->cause, c.cause) << c.name;
+        EXPECT_EQ(parse.failure->line, c.line) << c.name;
+        EXPECT_EQ(parse.failure->field, c.field) << c.name;
     }
 }
 

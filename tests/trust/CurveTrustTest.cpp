@@ -96,11 +96,11 @@ class CurveTrustTest : public ::testing::Test {
         const auto x = limits(axes.x);
         const auto y = limits(axes.y);
         const ArchiveFormat saved = FormatArchive(loaded, {x[0], x[1], x[2], y[0], y[1], y[2]});
-        EXPECT_TRUE(saved.ok) << saved.error;
-        const ArchiveRead read = ParseArchive(saved.bytes);
+        EXPECT_TRUE(saved.ok());
+        const ArchiveRead read = ParseArchive(saved.value);
         EXPECT_TRUE(read.ok());
         Module1 reopened;
-        LoadSavedPlot(read.plot, "", reopened);
+        LoadSavedPlot(read.value, "", reopened);
         return reopened;
     }
 

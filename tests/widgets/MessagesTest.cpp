@@ -1,7 +1,11 @@
 // Failures turned into what the user reads: one row per cause with a fixed text.
 #include "widgets/Messages.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
+
+#include <QRegularExpression>
 
 #include <cerrno>
 
@@ -10,6 +14,21 @@ namespace {
 
 using exchange::Cause;
 using exchange::Failure;
+using exchange::Subject;
+
+// A failure with where it happened, as the readers fill it in.
+Failure At(Cause cause, int line, Subject subject, std::string item = {}, int code = 0) {
+    Failure failure = Failure::Of(cause, code);
+    failure.line = line;
+    failure.subject = subject;
+    failure.item = std::move(item);
+    return failure;
+}
+Failure AtSetting(Cause cause, int box, std::string item = {}) {
+    Failure failure = At(cause, 0, Subject::Setting, std::move(item));
+    failure.field = box + 1;
+    return failure;
+}
 
 TEST(CalculationMessage, EveryCauseOfTheBridgeHasItsText) {
     const QString failed = QStringLiteral("　補間計算に失敗しました　\n");
@@ -67,6 +86,132 @@ TEST(CalculationMessage, EveryCauseOfTheBridgeHasItsText) {
     };
     for (const auto& row : rows)
         EXPECT_EQ(CalculationMessage(row.failure), row.text) << row.text.toStdString();
+}
+
+TEST(WriteFailureMessage, EveryErrorNumberGivesThePathAndACauseWithoutLatinLetters) {
+    const QString path = QStringLiteral("/home/u/データ/06-01-2026-Mi.csv");
+    for (int code = 1; code < 134; ++code) {
+        const QStringList lines =
+            WriteFailureMessage(
+                Failure::OfFile(Cause::WriteFailed, QFile::encodeName(path).toStdString(), code))
+                .split(QLatin1Char('\n'));
+        ASSERT_EQ(lines.size(), 2) << code;
+        EXPECT_EQ(lines[0], QStringLiteral("  ") + path + QStringLiteral("  "));
+        EXPECT_FALSE(lines[1].contains(QRegularExpression(QStringLiteral("[A-Za-z]"))))
+            << code << " " << lines[1].toStdString();
+    }
+    const QString longPath =
+        QStringLiteral("/") + QString(100, QLatin1Char('d')) + QStringLiteral("/f-Mi.csv");
+    EXPECT_EQ(WriteFailureMessage(Failure::OfFile(Cause::WriteFailed, longPath.toStdString(), EROFS)),
+              QStringLiteral("  ") + longPath.left(30) + QStringLiteral("…") + longPath.right(50) +
+                  QStringLiteral("  \n  書き込みのできない場所です  "));
+}
+
+TEST(ArchiveReadText, EveryRefusalOfASavedCurveInOneLine) {
+    const struct {
+        Failure failure;
+        const char* text;
+    } rows[] = {
+        {Failure::OfFile(Cause::FileMissing, "/d/a-Mi.csv"), "ファイルを開けません: /d/a-Mi.csv"},
+        {Failure::OfFile(Cause::FileNotRegular, "/d"), "ファイルを開けません: /d"},
+        {Failure::OfFile(Cause::FileReadFailed, "/d/a-Mi.csv", EIO), "ファイルを読めません: /d/a-Mi.csv"},
+        {Failure::OfFile(Cause::FileTooLarge, "/d/a-Mi.csv"),
+         "ファイルが大きすぎます（1 MiB を超えています）"},
+        {Failure::Of(Cause::EndedEarly), "ファイルが途中で終わっています"},
+        {At(Cause::EndedEarly, 0, Subject::PointCount), "ファイルが途中で終わっています（データ点の数）"},
+        {At(Cause::NotANumber, 9, Subject::Coefficient), "9 行目の 係数 が数値ではありません"},
+        {At(Cause::NotANumber, 12, Subject::CurveY), "12 行目の Y が数値ではありません"},
+        {At(Cause::NotAnInteger, 1, Subject::ScaleMode), "1 行目の スケールモード が整数ではありません"},
+        {At(Cause::OutOfRange, 13, Subject::CurveX), "13 行目の X が大きすぎます"},
+        {AtSetting(Cause::OutOfRange, 5), "Y 軸 増分 の値が大きすぎます"},
+        {Failure::Of(Cause::BadScaleMode, 5), "スケールモードが 1〜4 ではありません"},
+        {Failure::Of(Cause::TooManyPoints, -1), "データ点の数 -1 が 0〜10 の範囲外です"},
+        {Failure::Of(Cause::TooManySamples, 601), "補間点の数 601 が 0〜600 の範囲外です"},
+        {AtSetting(Cause::EmptyAxisRange, 3), "Y 軸の開始値が終了値より小さくありません"},
+        {AtSetting(Cause::NonPositiveLogStart, 0), "X 軸（対数）の開始値が正ではありません"},
+        {AtSetting(Cause::MalformedDecade, 1, "1.0E+3"),
+         "X 軸（対数）の範囲 \"1.0E+3\" が 1.0E+02 の形ではありません"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ArchiveReadText(row.failure), QString::fromUtf8(row.text));
+    EXPECT_EQ(ArchiveOpenMessage(Failure::Of(Cause::BadScaleMode), QStringLiteral("a-Mi.csv")),
+              QStringLiteral(
+                  "  このファイルは読み込めません  \n  a-Mi.csv\n  スケールモードが 1〜4 ではありません  "));
+}
+
+TEST(ArchiveSaveMessage, NamesTheBoxAndAsksForItToBeCorrected) {
+    const SettingTexts settings{"7", "5", "1", "0", "10", "1"};
+    const QString fix = QStringLiteral("  \n  メイン画面のグラフ設定を直して下さい  ");
+    Failure notFinite = At(Cause::ValueNotFinite, 0, Subject::Coefficient);
+    notFinite.point = 2;
+    const struct {
+        Failure failure;
+        QString text;
+    } rows[] = {
+        {AtSetting(Cause::SettingHasComma, 0),
+         QStringLiteral("  保存できません：X 軸 開始値 の設定がカンマ（,）を含んでいます") + fix},
+        {AtSetting(Cause::SettingHasLineBreak, 4),
+         QStringLiteral("  保存できません：Y 軸 終了値 の設定が改行を含んでいます") + fix},
+        {AtSetting(Cause::SettingStartsQuoted, 2),
+         QStringLiteral("  保存できません：X 軸 増分 の設定が二重引用符（\"）で始まっています") + fix},
+        {notFinite, QStringLiteral("  保存できません：Coef(2) が有限の数ではありません  ")},
+        {AtSetting(Cause::EmptyAxisRange, 0),
+         QStringLiteral("  保存できません：X 軸 開始値 の設定「7」では開けないファイルになります"
+                        "（X 軸の開始値が終了値より小さくありません）") +
+             fix},
+        {At(Cause::OutOfRange, 14, Subject::CurveY),
+         QStringLiteral("  保存できません：14 行目の Y が大きすぎます  ")},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ArchiveSaveMessage(row.failure, settings), row.text);
+}
+
+TEST(PointFileMessage, TheReadErrorWindowsCauseLine) {
+    const QString name = QStringLiteral("p.csv");
+    const struct {
+        Failure failure;
+        const char* text;
+    } rows[] = {
+        {At(Cause::NotANumber, 3, Subject::Y, "abc"), "3 行目：Y の値「abc」が数値ではありません"},
+        {At(Cause::NotANumber, 1, Subject::X), "1 行目：X の値が空です（余分なカンマがあります）"},
+        {At(Cause::NotANumber, 2, Subject::X, "123456789012345678901234"),
+         "2 行目：X の値「1234567890123456789…」が数値ではありません"},
+        {At(Cause::NotANumber, 2, Subject::Y, "a\tb"), "2 行目：Y の値「a\uFFFDb」が数値ではありません"},
+        {At(Cause::OutOfRange, 1, Subject::Y, "1E+400"),
+         "1 行目：Y の値「1E+400」は大きすぎるか小さすぎて扱えません"},
+        {At(Cause::EndedEarly, 3, Subject::X), "3 行目：X の値がありません（ファイル全体で値が足りません）"},
+        {At(Cause::TooManyPoints, 11, Subject::None, {}, 11), "11 行目：データ数が 10 を超えています"},
+        {At(Cause::TooManyLines, 11, Subject::None, {}, 100),
+         "11 行目：データ数が 10 を超えています（ファイルは 100 行を超えています）"},
+        {At(Cause::LineTooLong, 2, Subject::None, {}, 4096),
+         "2 行目：行が長すぎます（4096 バイトを超えています）"},
+        {At(Cause::NotText, 2, Subject::None),
+         "2 行目：NUL 文字があります（テキストファイルではありません）"},
+        {Failure::Of(Cause::NotText), "UTF-16 の形式です（テキストは UTF-8 で保存して下さい）：p.csv"},
+        {Failure::Of(Cause::FileTooLarge, 64 * 1024),
+         "ファイルが大きすぎます（64 KiB を超えています）：p.csv"},
+        {Failure::OfFile(Cause::FileMissing, "/d/p.csv"), "ファイルを開けません：p.csv"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(PointFileMessage(row.failure, name), QString::fromUtf8(row.text));
+}
+
+TEST(RequestMessage, NamesTheValueTheEngineCannotTake) {
+    const QString single = QStringLiteral("は計算できません　\n"
+                                          "　計算は単精度で行うため、0 と、絶対値が約 1.2E-38 から"
+                                          "約 3.4E+38 までの値だけを扱えます　");
+    Failure point = At(Cause::NotCarried, 0, Subject::Y, "1E+100");
+    point.point = 3;
+    const struct {
+        Failure failure;
+        QString text;
+    } rows[] = {
+        {At(Cause::NotCarried, 0, Subject::XStart, "nan"), QStringLiteral("　X 軸の開始値 nan ") + single},
+        {At(Cause::NotCarried, 0, Subject::XStop, "1E+39"), QStringLiteral("　X 軸の終了値 1E+39 ") + single},
+        {point, QStringLiteral("　データ点 3 の Y 値 1E+100 ") + single},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(RequestMessage(row.failure), row.text);
 }
 
 } // namespace
