@@ -6,14 +6,16 @@
 //
 //   startup_timer [-n RUNS] [-q QUIET_MS] [-d FOLDER] -- PROGRAM [ARG...] [-- PROGRAM [ARG...]]...
 //
-// Prints every run, then per program the median, the lowest and the highest time in ms, and each
-// median against the first program's.
+// Prints every run, then per program the median time to the last drawing (with the lowest and the
+// highest) and the median processor time the program used (user and system, steadier than the
+// former on a busy machine), each also against the first program's.
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -32,6 +34,11 @@ extern char** environ;
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+struct Run {
+    double drawnMs;   // from the start to the last drawing
+    double processMs; // processor time the program used in all (user and system), waiting not counted
+};
 
 struct Options {
     int runs = 21;
@@ -116,7 +123,7 @@ class Display {
 
     // One run: starts the program, follows its windows' drawing, ends it. The time from the start
     // to its last drawing in ms, or nothing when it drew nothing.
-    std::optional<double> timeRun(const std::vector<std::string>& program, const Options& options) {
+    std::optional<Run> timeRun(const std::vector<std::string>& program, const Options& options) {
         drainEvents();
         std::vector<char*> argv;
         for (const std::string& word : program)
@@ -124,6 +131,9 @@ class Display {
         argv.push_back(nullptr);
 
         const Clock::time_point start = Clock::now();
+        if (std::getenv("STARTUP_TIMER_TRACE"))
+            std::fprintf(stderr, "started at %.1f ms\n",
+                         std::chrono::duration<double, std::milli>(start.time_since_epoch()).count());
         pid_t pid = 0;
         if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
             std::fprintf(stderr, "startup_timer: cannot start %s\n", argv[0]);
@@ -133,6 +143,7 @@ class Display {
         std::vector<xcb_damage_damage_t> damages;
         const int fd = xcb_get_file_descriptor(m_connection);
         bool exited = false;
+        rusage usage{};
         for (;;) {
             while (xcb_generic_event_t* event = xcb_poll_for_event(m_connection)) {
                 const uint8_t type = event->response_type & 0x7f;
@@ -167,7 +178,7 @@ class Display {
                 break;
             if (since(start) >= options.giveUpMs)
                 break;
-            if (!exited && waitpid(pid, nullptr, WNOHANG) == pid)
+            if (!exited && wait4(pid, nullptr, WNOHANG, &usage) == pid)
                 exited = true; // its last drawing may still be on the way: wait for quiet
             if (exited && !lastDrawing && since(start) >= options.quietMs)
                 break;
@@ -177,14 +188,16 @@ class Display {
         }
         if (!exited) {
             kill(pid, SIGTERM);
-            waitpid(pid, nullptr, 0);
+            wait4(pid, nullptr, 0, &usage);
         }
         for (xcb_damage_damage_t damage : damages)
             xcb_damage_destroy(m_connection, damage);
         xcb_flush(m_connection);
         if (!lastDrawing)
             return std::nullopt;
-        return std::chrono::duration<double, std::milli>(*lastDrawing - start).count();
+        const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+        return Run{std::chrono::duration<double, std::milli>(*lastDrawing - start).count(),
+                   ms(usage.ru_utime) + ms(usage.ru_stime)};
     }
 
   private:
@@ -204,6 +217,8 @@ class Display {
 };
 
 double Median(std::vector<double> values) {
+    if (values.empty())
+        return 0;
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
@@ -218,29 +233,34 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     Display display;
-    std::vector<std::vector<double>> times(options.programs.size());
+    std::vector<std::vector<double>> drawn(options.programs.size()), process(options.programs.size());
     // In turn, so that a slow moment of the machine falls on every program alike.
     for (int run = 1; run <= options.runs; ++run) {
         for (std::size_t p = 0; p < options.programs.size(); ++p) {
-            const std::optional<double> ms = display.timeRun(options.programs[p], options);
-            if (!ms) {
-                std::fprintf(stderr, "startup_timer: %s drew nothing\n",
-                             CommandLine(options.programs[p]).c_str());
+            const std::optional<Run> timed = display.timeRun(options.programs[p], options);
+            if (!timed) {
+                std::fprintf(stderr, "startup_timer: %s drew nothing\n", CommandLine(options.programs[p]).c_str());
                 return 1;
             }
-            times[p].push_back(*ms);
-            std::printf("run %2d  %8.1f ms  %s\n", run, *ms, CommandLine(options.programs[p]).c_str());
+            drawn[p].push_back(timed->drawnMs);
+            process[p].push_back(timed->processMs);
+            std::printf("run %2d  drawn after %7.1f ms, processor %6.1f ms  %s\n", run, timed->drawnMs,
+                        timed->processMs, CommandLine(options.programs[p]).c_str());
             std::fflush(stdout);
         }
     }
-    std::printf("\nmedian of %d runs (lowest, highest), ratio to the first program:\n", options.runs);
-    const double first = Median(times[0]);
+    std::printf("\nmedians of %d runs; drawn after (lowest, highest), ratio to the first program; "
+                "processor time, ratio:\n",
+                options.runs);
+    const double firstDrawn = Median(drawn[0]);
+    const double firstProcess = Median(process[0]);
     for (std::size_t p = 0; p < options.programs.size(); ++p) {
-        const double median = Median(times[p]);
-        std::printf("%8.1f ms (%6.1f, %6.1f)  %.3fx  %s\n", median,
-                    *std::min_element(times[p].begin(), times[p].end()),
-                    *std::max_element(times[p].begin(), times[p].end()), median / first,
-                    CommandLine(options.programs[p]).c_str());
+        const double median = Median(drawn[p]);
+        const double processor = Median(process[p]);
+        std::printf("%8.1f ms (%6.1f, %6.1f) %.3fx   %6.1f ms %.3fx   %s\n", median,
+                    *std::min_element(drawn[p].begin(), drawn[p].end()),
+                    *std::max_element(drawn[p].begin(), drawn[p].end()), median / firstDrawn, processor,
+                    firstProcess > 0 ? processor / firstProcess : 0.0, CommandLine(options.programs[p]).c_str());
     }
     return 0;
 }
