@@ -30,7 +30,7 @@ trap cleanup EXIT
 
 # Mirendo runs in a working folder of its own with the example point files, as the launcher sets it up.
 cp "$root"/examples/ex_* "$work/"
-export XDG_RUNTIME_DIR="$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime" TMPDIR="$work" # the hand-over socket of an ended Mirendo goes with it
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # A display of its own; Xvfb writes the number it picked.
