@@ -6,6 +6,7 @@
 //
 //   startup_timer [-n RUNS] [-q QUIET_MS] [-d FOLDER] -- PROGRAM [ARG...] [-- PROGRAM [ARG...]]...
 //
+// STARTUP_TIMER_TRACE=1 also prints every drawing as it comes, with its window and rectangle.
 // Prints every run, then per program the median time to the last drawing (with the lowest and the
 // highest) and the median processor time the program used (user and system, steadier than the
 // former on a busy machine), each also against the first program's.
