@@ -240,7 +240,8 @@ int main(int argc, char* argv[]) {
         for (std::size_t p = 0; p < options.programs.size(); ++p) {
             const std::optional<Run> timed = display.timeRun(options.programs[p], options);
             if (!timed) {
-                std::fprintf(stderr, "startup_timer: %s drew nothing\n", CommandLine(options.programs[p]).c_str());
+                std::fprintf(stderr, "startup_timer: %s drew nothing\n",
+                             CommandLine(options.programs[p]).c_str());
                 return 1;
             }
             drawn[p].push_back(timed->drawnMs);
@@ -261,7 +262,8 @@ int main(int argc, char* argv[]) {
         std::printf("%8.1f ms (%6.1f, %6.1f) %.3fx   %6.1f ms %.3fx   %s\n", median,
                     *std::min_element(drawn[p].begin(), drawn[p].end()),
                     *std::max_element(drawn[p].begin(), drawn[p].end()), median / firstDrawn, processor,
-                    firstProcess > 0 ? processor / firstProcess : 0.0, CommandLine(options.programs[p]).c_str());
+                    firstProcess > 0 ? processor / firstProcess : 0.0,
+                    CommandLine(options.programs[p]).c_str());
     }
     return 0;
 }
