@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -43,7 +42,9 @@ int main(int argc, char* argv[]) {
     QObject::connect(&handOver, &mirendo::FileHandOver::fileHandedOver, &windows,
                      [&windows](const QString& path) { windows.openFile(path); });
     windows.form2()->show();
+    // Opened before the first event is handled: shown, it hides the start window before that is
+    // ever drawn; not readable, its message appears over the start window.
     if (!file.isEmpty())
-        QTimer::singleShot(0, &windows, [&windows, file] { windows.openFile(file); });
+        windows.openFile(file);
     return QApplication::exec();
 }

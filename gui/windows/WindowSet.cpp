@@ -115,9 +115,12 @@ void WindowSet::wireStartWindow() {
 
 void WindowSet::wireMainWindow() const {
     Form1* main = m_form1.get();
+    // A dialog not built yet has nothing to reset: it is prepared anyway whenever it opens.
     connect(main, &Form1::inputDialogsResetRequested, this, [this] {
-        form10()->prepare();
-        form11()->resetForMainWindowReset();
+        if (m_form10)
+            m_form10->prepare();
+        if (m_form11)
+            m_form11->resetForMainWindowReset();
     });
     connect(main, &Form1::fileInputRequested, this, [this] {
         form10()->prepare();
