@@ -4,6 +4,7 @@
 #include "state/NumberText.h"
 
 #include <charconv>
+#include <cmath>
 #include <optional>
 
 namespace mirendo {
@@ -52,13 +53,18 @@ void AppendField(std::string& out, std::string_view field, char separator) {
 // significant digits, so that small values keep theirs.
 constexpr int kSavedDigits = 9;
 
-std::string FormatTable(std::span<const BatchRow> rows, char separator, std::string_view lineEnd) {
+std::string FormatTable(std::span<const BatchRow> rows, char separator, std::string_view lineEnd,
+                        std::string_view comparisonName) {
     std::string out;
     out.reserve(24 + rows.size() * 32);
     out += 'X';
     out += separator;
     out += 'Y';
     out += separator;
+    if (!comparisonName.empty()) {
+        AppendField(out, comparisonName, separator);
+        out += separator;
+    }
     out += kExtrapolationMark;
     out += lineEnd;
     for (const BatchRow& row : rows) {
@@ -66,6 +72,11 @@ std::string FormatTable(std::span<const BatchRow> rows, char separator, std::str
         out += separator;
         AppendField(out, row.ok ? SignificantText(row.value, kSavedDigits) : row.y, separator);
         out += separator;
+        if (!comparisonName.empty()) {
+            const bool value = !row.notANumber && std::isfinite(row.comparisonValue);
+            AppendField(out, value ? SignificantText(row.comparisonValue, kSavedDigits) : row.comparison, separator);
+            out += separator;
+        }
         if (row.extrapolated)
             out += kExtrapolationMark;
         out += lineEnd;
@@ -122,12 +133,23 @@ std::vector<BatchRow> EvaluateBatch(const Module1& state, std::span<const std::s
     return rows;
 }
 
-std::string FormatBatchCsv(std::span<const BatchRow> rows) {
-    return FormatTable(rows, ',', "\r\n");
+void AddComparison(std::span<BatchRow> rows, const ComparisonCurve& curve, int scaleMode) {
+    for (BatchRow& row : rows) {
+        const std::optional<double> x = row.notANumber ? std::nullopt : WholeNumber(row.x);
+        row.comparisonValue = x ? ComparisonValueAt(curve, scaleMode, *x) : std::nan("");
+        if (std::isfinite(row.comparisonValue))
+            row.comparison = ReadoutText(row.comparisonValue, false);
+        else
+            row.comparison = x ? std::string(kBatchRefusedText) : std::string();
+    }
 }
 
-std::string FormatBatchTsv(std::span<const BatchRow> rows) {
-    return FormatTable(rows, '\t', "\n");
+std::string FormatBatchCsv(std::span<const BatchRow> rows, std::string_view comparisonName) {
+    return FormatTable(rows, ',', "\r\n", comparisonName);
+}
+
+std::string FormatBatchTsv(std::span<const BatchRow> rows, std::string_view comparisonName) {
+    return FormatTable(rows, '\t', "\n", comparisonName);
 }
 
 } // namespace mirendo

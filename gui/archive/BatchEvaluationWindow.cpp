@@ -178,6 +178,14 @@ void BatchEvaluationWindow::setPolynomialAvailable(bool available) {
     }
 }
 
+void BatchEvaluationWindow::setComparison(const ComparisonCurve& curve) {
+    m_comparison = curve;
+    m_comparisonName = curve.valid() ? ComparisonMethodName(curve.method()) : std::string();
+    m_model->setComparisonName(QString::fromStdString(m_comparisonName));
+    if (!m_model->rows().empty())
+        calculate();
+}
+
 void BatchEvaluationWindow::open() {
     show();
     raise();
@@ -190,7 +198,10 @@ void BatchEvaluationWindow::calculate() {
         return;
     const std::string text = m_values->toPlainText().toStdString();
     const std::vector<std::string_view> tokens = SplitXValues(text);
-    m_model->setRows(EvaluateBatch(m_state, tokens));
+    std::vector<BatchRow> rows = EvaluateBatch(m_state, tokens);
+    if (m_comparison.valid())
+        AddComparison(rows, m_comparison, m_state.ScaleMode);
+    m_model->setRows(std::move(rows));
     showSummary(true);
 }
 
@@ -223,7 +234,7 @@ QString BatchEvaluationWindow::tableText() const {
     const std::vector<BatchRow>& rows = m_model->rows();
     const QItemSelection selection = m_table->selectionModel()->selection();
     if (selection.isEmpty())
-        return QString::fromStdString(FormatBatchTsv(rows));
+        return QString::fromStdString(FormatBatchTsv(rows, m_comparisonName));
     // Selection ranges come in the order they were made; the copy keeps the table's order.
     std::vector<char> chosen(rows.size(), 0);
     for (const QItemSelectionRange& range : selection)
@@ -233,7 +244,7 @@ QString BatchEvaluationWindow::tableText() const {
     for (std::size_t r = 0; r < rows.size(); ++r)
         if (chosen[r])
             picked.push_back(rows[r]);
-    return QString::fromStdString(FormatBatchTsv(picked));
+    return QString::fromStdString(FormatBatchTsv(picked, m_comparisonName));
 }
 
 void BatchEvaluationWindow::copyTable() {
@@ -290,7 +301,7 @@ void BatchEvaluationWindow::saveCsv() {
         !AskYesNo(this, QStringLiteral("  %1 は既にあります。置き換えますか？  ").arg(path)))
         return;
     const exchange::FileWrite written =
-        exchange::WriteFileAtomically(QFile::encodeName(path).toStdString(), FormatBatchCsv(rows));
+        exchange::WriteFileAtomically(QFile::encodeName(path).toStdString(), FormatBatchCsv(rows, m_comparisonName));
     if (!written.ok()) {
         ShowMessage(this, QStringLiteral("  一括計算の結果を保存できませんでした  \n") +
                               WriteFailureText(path, written.code));

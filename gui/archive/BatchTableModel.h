@@ -13,13 +13,15 @@ class BatchTableModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    enum Column { XColumn = 0, YColumn = 1, ColumnCount = 2 };
+    enum Column { XColumn = 0, YColumn = 1, ComparisonColumn = 2 };
 
     explicit BatchTableModel(QObject* parent = nullptr);
 
     // Replaces every row in one reset, so a view relays itself out once.
     void setRows(std::vector<BatchRow> rows);
     const std::vector<BatchRow>& rows() const { return m_rows; }
+    // A third column of that heading with the comparison's Y (empty: two columns).
+    void setComparisonName(const QString& name);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -30,6 +32,7 @@ class BatchTableModel : public QAbstractTableModel {
 
   private:
     std::vector<BatchRow> m_rows;
+    QString m_comparisonName;
 };
 
 } // namespace mirendo

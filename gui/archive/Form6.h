@@ -71,6 +71,8 @@ class Form6 : public QWidget {
     void EvaluateAtX();
     // Label6 := `y`, the extrapolation mark beside it, and what copyEvaluation() copies.
     void showEvaluation(const QString& x, const QString& y, bool extrapolated);
+    // The comparison's Y at the evaluated X beside the result, and the batch window's column.
+    void showComparison();
 
     Module1& m_state;
     FolderLists* m_lists = nullptr;
@@ -82,6 +84,7 @@ class Form6 : public QWidget {
     QPushButton* m_commandBatch = nullptr;
     BatchEvaluationWindow* m_batch = nullptr;
     QString m_evaluatedX; // the X text of the result Label6 shows
+    ValueLabel* m_compareEval = nullptr; // the comparison's Y at the evaluated X
 };
 
 } // namespace mirendo

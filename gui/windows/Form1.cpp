@@ -19,6 +19,7 @@
 #include "windows/ResultImport.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDropEvent>
@@ -74,6 +75,7 @@ Form1::Form1(Module1& state, Calculation* calculation, QWidget* parent)
     m_command7 = c.get<QPushButton>("Command7");
     m_command2 = c.get<QPushButton>("Command2");
     m_graph = new GraphPanel(c, "Label27", "Label28", this);
+    m_compare = c.get<QComboBox>("ComboCompare");
     m_picture1 = m_graph->picture();
     decorate(c);
     wireControls();
@@ -145,7 +147,8 @@ void Form1::wireControls() {
     // Qt leaves a widget that takes no focus out of setTabOrder, so the graph takes it meanwhile.
     m_graph->setKeyboardReadout(true);
     setTabOrder(m_command5, m_picture1);
-    setTabOrder(m_picture1, m_command6);
+    setTabOrder(m_picture1, m_compare);
+    setTabOrder(m_compare, m_command6);
     m_graph->setKeyboardReadout(false);
     updateTabStops();
     nameControlsForScreenReaders();
@@ -543,8 +546,7 @@ void Form1::Command6_Click() {
 }
 
 void Form1::Command8_Click() {
-    emit imageSaveRequested(QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")),
-                            m_graph->graph().picture());
+    emit imageSaveRequested(QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")), m_graph->savedPicture());
 }
 
 void Form1::Command7_Click() {
