@@ -5,7 +5,9 @@
 #include <QFontMetrics>
 #include <QIODevice>
 #include <QPainter>
+#include <QStringList>
 #include <QSvgGenerator>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -34,6 +36,22 @@ const QColor kTrustRed(192, 0, 0);
 constexpr int kTextPixels = 12;
 constexpr int kGap = 4;
 
+// The trust line broken into rows of at most `width` pixels: each row is drawn as one text, so
+// that an SVG holds whole rows rather than words.
+QStringList TrustRows(const QString& text, const QFont& font, int width) {
+    QStringList rows;
+    if (text.isEmpty())
+        return rows;
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        rows << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return rows;
+}
+
 // Where the graph and the texts around it go in a picture with a margin.
 struct ScaleLayout {
     QFont font;
@@ -51,9 +69,8 @@ ScaleLayout LayOut(const GraphPicture& picture) {
                               metrics.horizontalAdvance(picture.limitTexts[3])) +
                      2 * kGap;
     const int labelRow = metrics.height() + kGap;
-    QRect trust;
-    if (!picture.trustText.isEmpty())
-        trust = metrics.boundingRect(QRect(0, 0, graph.width(), 10000), Qt::TextWordWrap, picture.trustText);
+    const int trustRows = int(TrustRows(picture.trustText, layout.font, graph.width()).size());
+    const QRect trust(0, 0, graph.width(), trustRows * metrics.height());
     layout.graph = QRect(QPoint(left, kGap), graph);
     const int trustTop = layout.graph.bottom() + 1 + labelRow + kGap;
     layout.trust = QRect(left, trustTop, graph.width(), trust.height());
@@ -75,9 +92,11 @@ void PaintScaleTexts(QPainter& painter, const GraphPicture& picture, const Scale
     painter.drawText(QRect(g.left(), labelsTop, g.width(), h), right, picture.limitTexts[1]);
     painter.drawText(QRect(0, g.bottom() + 1 - h, yWidth, h), right, picture.limitTexts[2]);
     painter.drawText(QRect(0, g.top(), yWidth, h), right, picture.limitTexts[3]);
-    if (!picture.trustText.isEmpty()) {
-        painter.setPen(picture.trustRed ? kTrustRed : picture.foreground);
-        painter.drawText(layout.trust, Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, picture.trustText);
+    painter.setPen(picture.trustRed ? kTrustRed : picture.foreground);
+    int top = layout.trust.top();
+    for (const QString& row : TrustRows(picture.trustText, layout.font, layout.trust.width())) {
+        painter.drawText(QRect(layout.trust.left(), top, layout.trust.width(), h), Qt::AlignLeft | Qt::AlignTop, row);
+        top += h;
     }
 }
 

@@ -3,10 +3,12 @@
 // space and taken back to data space), and the monotone curve's promise to stay between its
 // neighbouring points.
 #include "plot/ComparisonCurve.h"
+#include "plot/ComparisonPlot.h"
 #include "plot/ModeSpace.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -146,6 +148,47 @@ TEST(ComparisonCurve, PointsInAnyOrderGiveTheSameCurve) {
                             std::vector<double>{3, 1, 5}));
     EXPECT_NEAR(ComparisonValueAt(listed, 1, 6.5),
                 ComparisonValueAt(CurveOf(ComparisonMethod::NaturalSpline, 1, kThree), 1, 6.5), 1e-12);
+}
+
+// On a graph the comparison goes under the curve's first dot, so the curve and the points after
+// it stay on top; choosing again replaces it, choosing none takes it away.
+TEST(ComparisonPlot, DrawnUnderTheCurveReplacedAndRemoved) {
+    using Kind = RecordingCanvas::Kind;
+    RecordingCanvas graph;
+    graph.setScale(-1, 10, 12, -12);
+    graph.line(0, 0, 10, 0, kGridGrey);
+    graph.setLineWidth(2);
+    graph.dot(0.1f, 1, kCurveBlue);
+    graph.lineTo(5, 2, kCurveBlue);
+    graph.setLineWidth(10);
+    graph.dot(5, 2, kPointRed);
+
+    DrawnCurve curve;
+    curve.scaleMode = 4;
+    curve.xStart = 0.1;
+    curve.yStart = 1;
+    curve.sampleX = {std::log(0.1), std::log(1.0), std::log(2.0)};
+    curve.sampleY = {0, 1, 2};
+    RecordingCanvas comparison;
+    PlotComparison(curve, std::vector<double>{0, 0.5, 1}, comparison);
+    ASSERT_EQ(comparison.calls().size(), 5u); // dashes on, a dot, two lines, dashes off
+    EXPECT_FLOAT_EQ(comparison.calls()[3].a, float(std::log(2.0) - std::log(0.1)));
+
+    const auto kinds = [](const std::vector<RecordingCanvas::Call>& calls) {
+        std::vector<std::pair<Kind, bool>> out;
+        for (const auto& call : calls)
+            out.emplace_back(call.kind, call.colour == kComparisonGreen);
+        return out;
+    };
+    const auto once = WithComparisonUnderCurve(graph.calls(), comparison.calls());
+    ASSERT_EQ(once.size(), graph.calls().size() + comparison.calls().size());
+    const auto firstOf = [&](Rgb colour) {
+        return std::find_if(once.begin(), once.end(), [&](const auto& call) { return call.colour == colour; });
+    };
+    EXPECT_LT(firstOf(kComparisonGreen), firstOf(kCurveBlue));
+    EXPECT_EQ(std::prev(firstOf(kComparisonGreen))->kind, Kind::Dash);
+    EXPECT_EQ(kinds(WithComparisonUnderCurve(once, comparison.calls())), kinds(once));
+    EXPECT_EQ(kinds(WithComparisonUnderCurve(once, {})), kinds(graph.calls()));
 }
 
 } // namespace
