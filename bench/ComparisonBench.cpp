@@ -35,7 +35,8 @@ void BM_ComparisonSamples(benchmark::State& state) {
     const DrawnCurve curve = TenPointCurve();
     const auto method = ComparisonMethod(state.range(0));
     for (auto _ : state) {
-        const std::vector<double> values = ComparisonSamples(method, curve.pointX, curve.pointY, curve.sampleX);
+        const std::vector<double> values =
+            ComparisonSamples(method, curve.pointX, curve.pointY, curve.sampleX);
         benchmark::DoNotOptimize(values.data());
     }
     state.SetLabel(ComparisonMethodName(method));

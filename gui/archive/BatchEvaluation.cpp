@@ -74,7 +74,8 @@ std::string FormatTable(std::span<const BatchRow> rows, char separator, std::str
         out += separator;
         if (!comparisonName.empty()) {
             const bool value = !row.notANumber && std::isfinite(row.comparisonValue);
-            AppendField(out, value ? SignificantText(row.comparisonValue, kSavedDigits) : row.comparison, separator);
+            AppendField(out, value ? SignificantText(row.comparisonValue, kSavedDigits) : row.comparison,
+                        separator);
             out += separator;
         }
         if (row.extrapolated)

@@ -300,8 +300,8 @@ void BatchEvaluationWindow::saveCsv() {
     if (target.exists() && !target.isDir() &&
         !AskYesNo(this, QStringLiteral("  %1 は既にあります。置き換えますか？  ").arg(path)))
         return;
-    const exchange::FileWrite written =
-        exchange::WriteFileAtomically(QFile::encodeName(path).toStdString(), FormatBatchCsv(rows, m_comparisonName));
+    const exchange::FileWrite written = exchange::WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                                                      FormatBatchCsv(rows, m_comparisonName));
     if (!written.ok()) {
         ShowMessage(this, QStringLiteral("  一括計算の結果を保存できませんでした  \n") +
                               WriteFailureText(path, written.code));

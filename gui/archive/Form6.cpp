@@ -89,13 +89,24 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     m_commandBatch->setAccessibleName(m_commandBatch->text());
     m_compareEval->setMeaning(QStringLiteral("任意 X に対する比較曲線の Y 値"));
     connect(m_graph, &GraphPanel::comparisonChanged, this, &Form6::showComparison);
-    // Keyboard: choose the file, draw, add the points, evaluate (Enter in Text1), the result
+    // Keyboard: choose the file, draw, add the points, the comparison curve, evaluate (Enter in
+    // Text1), the result
     // (a stop only while it shows one, for Ctrl+C), the batch evaluation, save, then Reset and
     // back. The arrow picture needs no stop of its own: Enter in Text1 evaluates. The graph, once
     // drawn, takes the focus after its steps to read the curve by keys.
-    QWidget* order[] = {c.find("Drive1"), c.find("Dir1"),     c.find("File1"), m_command1,
-                        m_command4,       c.find("ComboCompare"), m_graph->picture(), m_text1, m_label6,
-                        m_commandBatch,   m_command8,         reset,           back};
+    QWidget* order[] = {c.find("Drive1"),
+                        c.find("Dir1"),
+                        c.find("File1"),
+                        m_command1,
+                        m_command4,
+                        m_graph->picture(),
+                        c.find("ComboCompare"),
+                        m_text1,
+                        m_label6,
+                        m_commandBatch,
+                        m_command8,
+                        reset,
+                        back};
     // Qt leaves a widget that takes no focus out of setTabOrder: the graph takes it meanwhile, and
     // gives it up below until a curve is drawn.
     m_graph->setKeyboardReadout(true);
@@ -269,8 +280,8 @@ void Form6::showComparison() {
     if (curve.valid() && !m_label6->text().isEmpty()) {
         const std::optional<double> x = TypedNumber(m_evaluatedX.toStdString());
         const double y = x ? ComparisonValueAt(curve, m_state.ScaleMode, *x) : std::nan("");
-        text = QStringLiteral("比較 Y = ") +
-               (std::isfinite(y) ? QString::fromStdString(ReadoutText(y, false)) : QStringLiteral("計算できません"));
+        text = QStringLiteral("比較 Y = ") + (std::isfinite(y) ? QString::fromStdString(ReadoutText(y, false))
+                                                               : QStringLiteral("計算できません"));
     }
     m_compareEval->setValue(text);
 }

@@ -83,7 +83,7 @@ class Form6 : public QWidget {
     QLabel* m_extrapolated = nullptr; // "外挿" beside the result of an X outside the points
     QPushButton* m_commandBatch = nullptr;
     BatchEvaluationWindow* m_batch = nullptr;
-    QString m_evaluatedX; // the X text of the result Label6 shows
+    QString m_evaluatedX;                // the X text of the result Label6 shows
     ValueLabel* m_compareEval = nullptr; // the comparison's Y at the evaluated X
 };
 

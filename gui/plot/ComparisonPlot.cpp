@@ -45,7 +45,8 @@ void PlotComparison(const DrawnCurve& curve, std::span<const double> values, Gra
     canvas.setDashed(false);
 }
 
-std::vector<Call> WithComparisonUnderCurve(const std::vector<Call>& calls, const std::vector<Call>& comparison) {
+std::vector<Call> WithComparisonUnderCurve(const std::vector<Call>& calls,
+                                           const std::vector<Call>& comparison) {
     std::vector<Call> out;
     out.reserve(calls.size() + comparison.size());
     bool inComparison = false;

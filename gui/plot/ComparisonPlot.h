@@ -18,7 +18,8 @@ void PlotComparison(const DrawnCurve& curve, std::span<const double> values, Gra
 // The display list `calls` without any comparison curve, and with `comparison` (calls of
 // PlotComparison) put in just before the interpolation curve's first dot, so the curve and the
 // points drawn after it stay on top. Nothing is added when the list holds no curve.
-std::vector<RecordingCanvas::Call> WithComparisonUnderCurve(const std::vector<RecordingCanvas::Call>& calls,
-                                                           const std::vector<RecordingCanvas::Call>& comparison);
+std::vector<RecordingCanvas::Call>
+WithComparisonUnderCurve(const std::vector<RecordingCanvas::Call>& calls,
+                         const std::vector<RecordingCanvas::Call>& comparison);
 
 } // namespace mirendo

@@ -55,9 +55,9 @@ QStringList TrustRows(const QString& text, const QFont& font, int width) {
 // Where the graph and the texts around it go in a picture with a margin.
 struct ScaleLayout {
     QFont font;
-    QSize size;     // the whole picture
-    QRect graph;    // the graph image within it
-    QRect trust;    // the trust line's box (word-wrapped to the graph's width)
+    QSize size;  // the whole picture
+    QRect graph; // the graph image within it
+    QRect trust; // the trust line's box (word-wrapped to the graph's width)
 };
 
 ScaleLayout LayOut(const GraphPicture& picture) {
@@ -88,14 +88,16 @@ void PaintScaleTexts(QPainter& painter, const GraphPicture& picture, const Scale
     const int labelsTop = g.bottom() + 1 + kGap;
     const int yWidth = g.left() - kGap;
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
-    painter.drawText(QRect(g.left(), labelsTop, g.width(), h), Qt::AlignLeft | Qt::AlignTop, picture.limitTexts[0]);
+    painter.drawText(QRect(g.left(), labelsTop, g.width(), h), Qt::AlignLeft | Qt::AlignTop,
+                     picture.limitTexts[0]);
     painter.drawText(QRect(g.left(), labelsTop, g.width(), h), right, picture.limitTexts[1]);
     painter.drawText(QRect(0, g.bottom() + 1 - h, yWidth, h), right, picture.limitTexts[2]);
     painter.drawText(QRect(0, g.top(), yWidth, h), right, picture.limitTexts[3]);
     painter.setPen(picture.trustRed ? kTrustRed : picture.foreground);
     int top = layout.trust.top();
     for (const QString& row : TrustRows(picture.trustText, layout.font, layout.trust.width())) {
-        painter.drawText(QRect(layout.trust.left(), top, layout.trust.width(), h), Qt::AlignLeft | Qt::AlignTop, row);
+        painter.drawText(QRect(layout.trust.left(), top, layout.trust.width(), h),
+                         Qt::AlignLeft | Qt::AlignTop, row);
         top += h;
     }
 }
@@ -106,9 +108,9 @@ bool WriteGraphPicture(const GraphPicture& picture, ImageFormat format, QIODevic
     if (picture.image.isNull())
         return false;
     withScale = withScale && format != ImageFormat::Bmp;
-    const ScaleLayout layout = withScale ? LayOut(picture) : ScaleLayout{QFont(), picture.image.size(),
-                                                                            QRect(QPoint(0, 0), picture.image.size()),
-                                                                            QRect()};
+    const ScaleLayout layout = withScale ? LayOut(picture)
+                                         : ScaleLayout{QFont(), picture.image.size(),
+                                                       QRect(QPoint(0, 0), picture.image.size()), QRect()};
     if (format != ImageFormat::Svg) {
         if (!withScale)
             return picture.image.save(&out, format == ImageFormat::Bmp ? "BMP" : "PNG");

@@ -26,6 +26,7 @@ QString ImageSuffix(ImageFormat format);
 // picture's limit texts where the windows show them (Y stop and Y start left of the graph's top
 // and bottom, X start and X stop under its left and right ends) and its trust line below them
 // (red when the trust is), so that it can be read without the program; an SVG holds them as text.
-bool WriteGraphPicture(const GraphPicture& picture, ImageFormat format, QIODevice& out, bool withScale = false);
+bool WriteGraphPicture(const GraphPicture& picture, ImageFormat format, QIODevice& out,
+                       bool withScale = false);
 
 } // namespace mirendo

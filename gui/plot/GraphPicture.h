@@ -19,8 +19,8 @@ struct GraphPicture {
     QColor foreground = Qt::black;
     // What the window shows around the graph, for a picture read without the program: X start,
     // X stop, Y start, Y stop as the limit labels show them, and the trust line (empty: none).
-    std::array<QString, 4> limitTexts;
-    QString trustText;
+    std::array<QString, 4> limitTexts{};
+    QString trustText{};
     bool trustRed = false;
 };
 

@@ -1,8 +1,8 @@
 #include "plot/PainterCanvas.h"
 
+#include <QLineF>
 #include <QPaintDevice>
 #include <QPainter>
-#include <QLineF>
 #include <QPainterPath>
 
 #include <algorithm>

@@ -139,8 +139,9 @@ void GraphPanel::drawComparison() {
         m_comparisonY = ComparisonSamples(m_method, m_curve->pointX, m_curve->pointY, m_curve->sampleX);
     GraphModel& model = graph();
     const auto& calls = model.calls();
-    const bool drawn = std::any_of(calls.begin(), calls.end(),
-                                   [](const RecordingCanvas::Call& call) { return call.colour == kComparisonGreen; });
+    const bool drawn = std::any_of(calls.begin(), calls.end(), [](const RecordingCanvas::Call& call) {
+        return call.colour == kComparisonGreen;
+    });
     if (m_comparisonY.empty() && !drawn)
         return;
     RecordingCanvas comparison;

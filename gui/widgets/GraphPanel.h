@@ -94,8 +94,8 @@ class GraphPanel : public QObject {
     ValueLabel* m_yValue;
     QLabel* m_trust; // nullptr when the window has no trust line
     std::optional<DrawnCurve> m_curve;
-    QComboBox* m_compare;    // nullptr when the window has no comparison
-    ValueLabel* m_compareY;  // nullptr when the window has no comparison
+    QComboBox* m_compare;   // nullptr when the window has no comparison
+    ValueLabel* m_compareY; // nullptr when the window has no comparison
     ComparisonMethod m_method = ComparisonMethod::None;
     std::vector<double> m_comparisonY; // at the drawn curve's samples, mode space; empty when none
     CurveTrust m_trustShown;

@@ -546,7 +546,8 @@ void Form1::Command6_Click() {
 }
 
 void Form1::Command8_Click() {
-    emit imageSaveRequested(QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")), m_graph->savedPicture());
+    emit imageSaveRequested(QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")),
+                            m_graph->savedPicture());
 }
 
 void Form1::Command7_Click() {

@@ -138,13 +138,15 @@ TEST(BatchEvaluation, ComparisonColumnNamedAfterTheMethod) {
         {"x", std::string(kBatchNotANumberText), false, false, true},
     };
     ComparisonCurve curve;
-    ASSERT_TRUE(curve.init(ComparisonMethod::Linear, std::vector<double>{0, std::log(4.0)}, std::vector<double>{0, 4}));
+    ASSERT_TRUE(curve.init(ComparisonMethod::Linear, std::vector<double>{0, std::log(4.0)},
+                           std::vector<double>{0, 4}));
     AddComparison(rows, curve, 3);
     EXPECT_EQ(rows[0].comparison, "2.000");
-    EXPECT_EQ(FormatBatchCsv(rows, ComparisonMethodName(curve.method())), "X,Y,折れ線,外挿\r\n"
-                                                                         "2,0.5,2,\r\n"
-                                                                         "-5,計算できません,計算できません,\r\n"
-                                                                         "x,数値ではありません,,\r\n");
+    EXPECT_EQ(FormatBatchCsv(rows, ComparisonMethodName(curve.method())),
+              "X,Y,折れ線,外挿\r\n"
+              "2,0.5,2,\r\n"
+              "-5,計算できません,計算できません,\r\n"
+              "x,数値ではありません,,\r\n");
     EXPECT_TRUE(FormatBatchTsv(rows, "折れ線").starts_with("X\tY\t折れ線\t外挿\n"));
 }
 

@@ -183,7 +183,8 @@ TEST(ComparisonPlot, DrawnUnderTheCurveReplacedAndRemoved) {
     const auto once = WithComparisonUnderCurve(graph.calls(), comparison.calls());
     ASSERT_EQ(once.size(), graph.calls().size() + comparison.calls().size());
     const auto firstOf = [&](Rgb colour) {
-        return std::find_if(once.begin(), once.end(), [&](const auto& call) { return call.colour == colour; });
+        return std::find_if(once.begin(), once.end(),
+                            [&](const auto& call) { return call.colour == colour; });
     };
     EXPECT_LT(firstOf(kComparisonGreen), firstOf(kCurveBlue));
     EXPECT_EQ(std::prev(firstOf(kComparisonGreen))->kind, Kind::Dash);

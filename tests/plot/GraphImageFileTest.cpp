@@ -148,7 +148,8 @@ TEST(GraphImageFile, ComparisonDashedAndTheScaleAroundTheGraph) {
         graph.lineTo(float(i), float(i % 2 ? 1 : 9), kComparisonGreen);
     graph.setDashed(false);
     GraphPicture picture = graph.picture();
-    picture.limitTexts = {QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("-1.5E+03"), QStringLiteral("10")};
+    picture.limitTexts = {QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("-1.5E+03"),
+                          QStringLiteral("10")};
     picture.trustText = QStringLiteral("単精度誤差 8.5E-07・はみ出し 41%・比較との差 38%");
     picture.trustRed = true;
 
@@ -165,7 +166,8 @@ TEST(GraphImageFile, ComparisonDashedAndTheScaleAroundTheGraph) {
                 continue;
             if (xml.attributes().hasAttribute(QLatin1String("stroke-dasharray")))
                 dashes = xml.attributes().value(QLatin1String("stroke-dasharray")).toString();
-            if (xml.name() == QLatin1String("polyline") && !dashes.isEmpty() && dashes != QLatin1String("none"))
+            if (xml.name() == QLatin1String("polyline") && !dashes.isEmpty() &&
+                dashes != QLatin1String("none"))
                 ++dashed;
             if (xml.name() == QLatin1String("text"))
                 texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();

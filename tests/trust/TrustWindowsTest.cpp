@@ -3,11 +3,11 @@
 // carry refused at the point plot; the help window listing a long example whole or saying it cut.
 #include "support/AppTest.h"
 
+#include "archive/BatchEvaluationWindow.h"
+#include "archive/BatchTableModel.h"
 #include "state/NumberText.h"
 #include "support/GraphArea.h"
 #include "support/Handlers.h"
-#include "archive/BatchEvaluationWindow.h"
-#include "archive/BatchTableModel.h"
 #include "support/Pixels.h"
 #include "widgets/GraphPanel.h"
 #include "widgets/PictureBox.h"
@@ -172,8 +172,9 @@ TEST_F(TrustWindows, ComparisonCurveInBothGraphs) {
     };
     const auto compareY = [](const QWidget* window) {
         const auto* label = control<ValueLabel>(window, "LabelCompareY");
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(const_cast<ValueLabel*>(label))->text(QAccessible::Name),
-                  label->text());
+        EXPECT_EQ(
+            QAccessible::queryAccessibleInterface(const_cast<ValueLabel*>(label))->text(QAccessible::Name),
+            label->text());
         return label->text();
     };
     plotPoints(QStringLiteral("ex_runge.csv"), example("ex_runge.csv"), 1);
@@ -185,14 +186,16 @@ TEST_F(TrustWindows, ComparisonCurveInBothGraphs) {
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("ComboCompare"));
     EXPECT_EQ(choose(main(), 2)->currentText(), QStringLiteral("単調3次"));
     EXPECT_GT(greenPixels(main()), 200);
-    EXPECT_EQ(line(main())->text(), QStringLiteral("単精度誤差 8.5E-07・はみ出し 41%・比較との差 41%（振動に注意："
-                                                   " Linear - Log ならはみ出し 7%）"));
+    EXPECT_EQ(line(main())->text(),
+              QStringLiteral("単精度誤差 8.5E-07・はみ出し 41%・比較との差 41%（振動に注意："
+                             " Linear - Log ならはみ出し 7%）"));
     auto* picture = control<PictureBox>(main(), "Picture1");
     picture->setFocus(Qt::TabFocusReason);
     QTest::keyClick(picture, Qt::Key_Home);
     EXPECT_EQ(compareY(main()), QStringLiteral("比較 Y = 0.038")); // the first point's
     testing::MoveMouseToAbscissa(picture, 0.5f);
-    EXPECT_TRUE(compareY(main()).startsWith(QStringLiteral("比較 Y = 0.1"))) << compareY(main()).toStdString();
+    EXPECT_TRUE(compareY(main()).startsWith(QStringLiteral("比較 Y = 0.1")))
+        << compareY(main()).toStdString();
     for (const char* name : {"ComboCompare", "LabelCompare", "LabelCompareY"})
         ExpectClearOfEveryControl(main(), name);
     click(main(), "Command7"); // Reset
