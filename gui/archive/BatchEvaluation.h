@@ -26,7 +26,7 @@ struct BatchRow {
     double value = 0;          // Y in data units when ok
     // With a comparison curve: its Y in the table's notation (kBatchRefusedText where it has
     // none, empty on a row that is no number) and in data units (NaN where it has none).
-    std::string comparison;
+    std::string comparison{};
     double comparisonValue = 0;
 };
 
