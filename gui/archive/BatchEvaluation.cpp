@@ -5,6 +5,7 @@
 #include "state/NumberText.h"
 
 #include <charconv>
+#include <cmath>
 #include <optional>
 
 namespace mirendo {
@@ -54,14 +55,20 @@ void AppendField(std::string& out, std::string_view field, char separator) {
 constexpr int kSavedDigits = 9;
 
 std::string FormatTable(std::span<const BatchRow> rows, BatchDirection direction, char separator,
-                        std::string_view lineEnd) {
+                        std::string_view lineEnd, std::string_view comparisonName) {
     const bool inverse = direction == BatchDirection::YToX;
+    if (inverse)
+        comparisonName = {};
     std::string out;
     out.reserve(24 + rows.size() * 32);
     out += inverse ? 'Y' : 'X';
     out += separator;
     out += inverse ? 'X' : 'Y';
     out += separator;
+    if (!comparisonName.empty()) {
+        AppendField(out, comparisonName, separator);
+        out += separator;
+    }
     out += kExtrapolationMark;
     out += lineEnd;
     for (const BatchRow& row : rows) {
@@ -69,6 +76,12 @@ std::string FormatTable(std::span<const BatchRow> rows, BatchDirection direction
         out += separator;
         AppendField(out, row.ok ? SignificantText(row.value, kSavedDigits) : row.y, separator);
         out += separator;
+        if (!comparisonName.empty()) {
+            const bool value = !row.notANumber && std::isfinite(row.comparisonValue);
+            AppendField(out, value ? SignificantText(row.comparisonValue, kSavedDigits) : row.comparison,
+                        separator);
+            out += separator;
+        }
         if (row.extrapolated)
             out += kExtrapolationMark;
         out += lineEnd;
@@ -167,12 +180,25 @@ std::vector<BatchRow> EvaluateBatchInverse(const Module1& state, std::span<const
     return rows;
 }
 
-std::string FormatBatchCsv(std::span<const BatchRow> rows, BatchDirection direction) {
-    return FormatTable(rows, direction, ',', "\r\n");
+void AddComparison(std::span<BatchRow> rows, const ComparisonCurve& curve, int scaleMode) {
+    for (BatchRow& row : rows) {
+        const std::optional<double> x = row.notANumber ? std::nullopt : WholeNumber(row.x);
+        row.comparisonValue = x ? ComparisonValueAt(curve, scaleMode, *x) : std::nan("");
+        if (std::isfinite(row.comparisonValue))
+            row.comparison = ReadoutText(row.comparisonValue, false);
+        else
+            row.comparison = x ? std::string(kBatchRefusedText) : std::string();
+    }
 }
 
-std::string FormatBatchTsv(std::span<const BatchRow> rows, BatchDirection direction) {
-    return FormatTable(rows, direction, '\t', "\n");
+std::string FormatBatchCsv(std::span<const BatchRow> rows, BatchDirection direction,
+                           std::string_view comparisonName) {
+    return FormatTable(rows, direction, ',', "\r\n", comparisonName);
+}
+
+std::string FormatBatchTsv(std::span<const BatchRow> rows, BatchDirection direction,
+                           std::string_view comparisonName) {
+    return FormatTable(rows, direction, '\t', "\n", comparisonName);
 }
 
 } // namespace mirendo

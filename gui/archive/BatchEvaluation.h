@@ -2,6 +2,7 @@
 // The loaded polynomial evaluated at many X at once, and the table as CSV and tab-separated text.
 // A token is an X only when it is one number as a whole; each X is then evaluated and refused as
 // the single evaluation does (EvaluateAt). No Qt here.
+#include "plot/ComparisonCurve.h"
 #include "state/Module1.h"
 
 #include <span>
@@ -31,6 +32,10 @@ struct BatchRow {
     bool extrapolated = false; // ok and X lies outside the points' X range
     bool notANumber = false;   // refused before any evaluation: the token is no number
     double value = 0;          // Y in data units when ok
+    // With a comparison curve: its Y in the table's notation (kBatchRefusedText where it has
+    // none, empty on a row that is no number) and in data units (NaN where it has none).
+    std::string comparison{};
+    double comparisonValue = 0;
 };
 
 // The X values of a typed or pasted text: separated by line ends (CR LF, LF or CR), blanks
@@ -49,15 +54,22 @@ std::vector<BatchRow> EvaluateBatch(const Module1& state, std::span<const std::s
 // kBatchNotANumberText, and an unusable X range kBatchRefusedText.
 std::vector<BatchRow> EvaluateBatchInverse(const Module1& state, std::span<const std::string_view> tokens);
 
+// The comparison curve's Y (in the space of `scaleMode`, as the loaded points) on every row that
+// is a number.
+void AddComparison(std::span<BatchRow> rows, const ComparisonCurve& curve, int scaleMode);
+
 // UTF-8 bytes, no byte-order mark: the header line "X,Y,外挿", then one "x,y,mark" line per row,
 // every line ended by CR LF. Y is the value to nine significant digits (SignificantText), or the
 // refusal text of a row without one; the mark is "外挿" on an extrapolated row, else empty. A
 // field holding a comma, quote, CR or LF is quoted with its quotes doubled; a field that is not a
 // plain number and starts with = + - @ is preceded by ' so that a spreadsheet does not run it as
-// a formula. In Y → X the header is "Y,X,外挿".
-std::string FormatBatchCsv(std::span<const BatchRow> rows, BatchDirection direction = BatchDirection::XToY);
+// a formula. In Y → X the header is "Y,X,外挿". With a `comparisonName` (the method's name, X → Y
+// only) a column of that name follows Y: "X,Y,単調3次,外挿", its values as Y's.
+std::string FormatBatchCsv(std::span<const BatchRow> rows, BatchDirection direction = BatchDirection::XToY,
+                           std::string_view comparisonName = {});
 
-// The same three fields for the clipboard: "X\tY\t外挿", then one line per row, each ended by LF.
-std::string FormatBatchTsv(std::span<const BatchRow> rows, BatchDirection direction = BatchDirection::XToY);
+// The same fields for the clipboard: "X\tY\t外挿", then one line per row, each ended by LF.
+std::string FormatBatchTsv(std::span<const BatchRow> rows, BatchDirection direction = BatchDirection::XToY,
+                           std::string_view comparisonName = {});
 
 } // namespace mirendo

@@ -198,6 +198,14 @@ void BatchEvaluationWindow::setPolynomialAvailable(bool available) {
     }
 }
 
+void BatchEvaluationWindow::setComparison(const ComparisonCurve& curve) {
+    m_comparison = curve;
+    m_comparisonName = curve.valid() ? ComparisonMethodName(curve.method()) : std::string();
+    m_model->setComparisonName(QString::fromStdString(m_comparisonName));
+    if (!m_model->rows().empty())
+        calculate();
+}
+
 void BatchEvaluationWindow::open() {
     show();
     raise();
@@ -210,8 +218,14 @@ void BatchEvaluationWindow::calculate() {
         return;
     const std::string text = m_values->toPlainText().toStdString();
     const std::vector<std::string_view> tokens = SplitXValues(text);
-    m_model->setRows(m_model->direction() == BatchDirection::YToX ? EvaluateBatchInverse(m_state, tokens)
-                                                                  : EvaluateBatch(m_state, tokens));
+    if (m_model->direction() == BatchDirection::YToX) {
+        m_model->setRows(EvaluateBatchInverse(m_state, tokens));
+    } else {
+        std::vector<BatchRow> rows = EvaluateBatch(m_state, tokens);
+        if (m_comparison.valid())
+            AddComparison(rows, m_comparison, m_state.ScaleMode);
+        m_model->setRows(std::move(rows));
+    }
     showSummary(true);
 }
 
@@ -272,7 +286,7 @@ QString BatchEvaluationWindow::tableText() const {
     const std::vector<BatchRow>& rows = m_model->rows();
     const QItemSelection selection = m_table->selectionModel()->selection();
     if (selection.isEmpty())
-        return QString::fromStdString(FormatBatchTsv(rows, m_model->direction()));
+        return QString::fromStdString(FormatBatchTsv(rows, m_model->direction(), m_comparisonName));
     // Selection ranges come in the order they were made; the copy keeps the table's order.
     std::vector<char> chosen(rows.size(), 0);
     for (const QItemSelectionRange& range : selection)
@@ -282,7 +296,7 @@ QString BatchEvaluationWindow::tableText() const {
     for (std::size_t r = 0; r < rows.size(); ++r)
         if (chosen[r])
             picked.push_back(rows[r]);
-    return QString::fromStdString(FormatBatchTsv(picked, m_model->direction()));
+    return QString::fromStdString(FormatBatchTsv(picked, m_model->direction(), m_comparisonName));
 }
 
 void BatchEvaluationWindow::copyTable() {
@@ -340,7 +354,8 @@ void BatchEvaluationWindow::saveCsv() {
         return;
     const std::string file = QFile::encodeName(path).toStdString();
     if (const auto notWritten =
-            exchange::WriteFileAtomically(file, FormatBatchCsv(rows, m_model->direction())).failure(file)) {
+            exchange::WriteFileAtomically(file, FormatBatchCsv(rows, m_model->direction(), m_comparisonName))
+                .failure(file)) {
         ShowMessage(this, QStringLiteral("  一括計算の結果を保存できませんでした  \n") +
                               WriteFailureMessage(*notWritten));
         return;

@@ -7,6 +7,7 @@
 // "X → Y" / "Y → X" turns the question round: each typed Y gives one row per X where the curve
 // takes it (Y | X, CSV "Y,X,外挿"). Modeless; the browser creates it on first use and only shows
 // and hides it afterwards.
+#include "plot/ComparisonCurve.h"
 #include "state/Module1.h"
 
 #include <QString>
@@ -34,6 +35,9 @@ class BatchEvaluationWindow : public QWidget {
     // "計算" is enabled only while there is a polynomial. A newly loaded archive proposes
     // "<archive name less .csv>-batch.csv" beside it as the save path unless the user typed one.
     void setPolynomialAvailable(bool available);
+    // The browser's comparison curve (an invalid one: none): the table and the CSV get a column
+    // named after its method, and rows shown are calculated again.
+    void setComparison(const ComparisonCurve& curve);
     // Shows and raises the window with the focus in the X box.
     void open();
 
@@ -67,6 +71,8 @@ class BatchEvaluationWindow : public QWidget {
     QLineEdit* m_path = nullptr;
     QPushButton* m_save = nullptr;
     QString m_proposedPath; // the last proposal, replaced by the next one unless edited
+    ComparisonCurve m_comparison;
+    std::string m_comparisonName; // UTF-8; empty without a comparison
 };
 
 } // namespace mirendo

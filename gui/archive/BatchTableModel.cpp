@@ -17,12 +17,18 @@ void BatchTableModel::setDirection(BatchDirection direction) {
     endResetModel();
 }
 
+void BatchTableModel::setComparisonName(const QString& name) {
+    beginResetModel();
+    m_comparisonName = name;
+    endResetModel();
+}
+
 int BatchTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
 
 int BatchTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : (m_comparisonName.isEmpty() || m_direction == BatchDirection::YToX ? 2 : 3);
 }
 
 QVariant BatchTableModel::data(const QModelIndex& index, int role) const {
@@ -34,6 +40,8 @@ QVariant BatchTableModel::data(const QModelIndex& index, int role) const {
     case Qt::AccessibleTextRole: {
         if (index.column() == XColumn)
             return QString::fromStdString(row.x);
+        if (index.column() == ComparisonColumn)
+            return QString::fromStdString(row.comparison);
         QString y = QString::fromStdString(row.y);
         if (row.extrapolated)
             y += QLatin1Char(' ') + QString::fromUtf8(kExtrapolationMark.data(), kExtrapolationMark.size());
@@ -57,6 +65,8 @@ QVariant BatchTableModel::headerData(int section, Qt::Orientation orientation, i
             return inverse ? QStringLiteral("Y") : QStringLiteral("X");
         if (section == YColumn)
             return inverse ? QStringLiteral("X") : QStringLiteral("Y");
+        if (section == ComparisonColumn)
+            return m_comparisonName;
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

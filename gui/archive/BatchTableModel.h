@@ -13,7 +13,7 @@ class BatchTableModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    enum Column { XColumn = 0, YColumn = 1, ColumnCount = 2 };
+    enum Column { XColumn = 0, YColumn = 1, ComparisonColumn = 2 };
 
     explicit BatchTableModel(QObject* parent = nullptr);
 
@@ -23,6 +23,8 @@ class BatchTableModel : public QAbstractTableModel {
     // Which way the rows were computed: the headers read "Y", "X" in Y → X. Empties the table.
     void setDirection(BatchDirection direction);
     BatchDirection direction() const { return m_direction; }
+    // A third column of that heading with the comparison's Y (empty: two columns); X → Y only.
+    void setComparisonName(const QString& name);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -34,6 +36,7 @@ class BatchTableModel : public QAbstractTableModel {
   private:
     std::vector<BatchRow> m_rows;
     BatchDirection m_direction = BatchDirection::XToY;
+    QString m_comparisonName;
 };
 
 } // namespace mirendo

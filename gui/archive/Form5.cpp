@@ -1,10 +1,12 @@
 #include "archive/Form5.h"
 
 #include "widgets/FolderLists.h"
+#include "widgets/FormLayout.h"
 #include "widgets/MessageBox.h"
 
 #include <QBuffer>
 #include <QByteArray>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 
@@ -47,6 +49,20 @@ Form5::Form5(QWidget* parent)
         QStringLiteral("BMP（ビットマップ）、PNG、SVG（ベクター）から選びます"));
     m_combo1->setToolTip(QStringLiteral("保存形式"));
     connect(m_combo1, &QComboBox::currentIndexChanged, this, &Form5::Combo1_Click);
+    // Under the buttons, not in the drawn layout: whether a PNG or SVG can be read on its own.
+    m_withScale = new QCheckBox(QStringLiteral("目盛りと信頼性を含める"), this);
+    m_withScale->setObjectName(QStringLiteral("CheckScale"));
+    m_withScale->setGeometry(TwipRect(1080, 7740, 4455, 345));
+    m_withScale->setChecked(true);
+    m_withScale->setAccessibleName(m_withScale->text());
+    m_withScale->setAccessibleDescription(
+        QStringLiteral("PNG と SVG に軸の範囲と信頼性の行を入れます（BMP はグラフだけ）"));
+    m_withScale->setEnabled(false); // BMP first
+    setTabOrder(findChild<QWidget*>(QStringLiteral("Command2")), m_withScale);
+}
+
+bool Form5::withScale() const {
+    return format() != ImageFormat::Bmp && m_withScale->isChecked();
 }
 
 ImageFormat Form5::format() const {
@@ -58,6 +74,7 @@ void Form5::Combo1_Click(int) {
     const QString suffix = ImageSuffix(format());
     m_label5->setText(QLatin1Char(' ') + suffix);
     m_label3->setText(TextsOf(format()).caption);
+    m_withScale->setEnabled(format() != ImageFormat::Bmp);
     // The list shows the files of the chosen kind: the ones a save of that name would replace.
     folderLists()->setPatterns({QLatin1Char('*') + suffix});
 }
@@ -78,7 +95,7 @@ void Form5::Command1_Click() {
     }
     QByteArray bytes;
     QBuffer out(&bytes);
-    if (!out.open(QIODevice::WriteOnly) || !WriteGraphPicture(m_picture, chosen, out)) {
+    if (!out.open(QIODevice::WriteOnly) || !WriteGraphPicture(m_picture, chosen, out, withScale())) {
         ShowMessage(this, QStringLiteral("  グラフ画像を作れませんでした  "));
         return;
     }

@@ -9,6 +9,7 @@
 
 #include <QString>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 
@@ -23,6 +24,9 @@ class Form5 : public SaveNameDialog {
     void open(const QString& proposedName, const GraphPicture& picture);
 
     ImageFormat format() const;
+    // "目盛りと信頼性を含める": a PNG or SVG gets the limit labels and the trust line around
+    // the graph (on by default; a BMP is always the graph alone).
+    bool withScale() const;
 
   private slots:
     // Handlers of the controls, connected in the constructor.
@@ -34,6 +38,7 @@ class Form5 : public SaveNameDialog {
     QComboBox* m_combo1 = nullptr;
     QLabel* m_label3 = nullptr;
     QLabel* m_label5 = nullptr;
+    QCheckBox* m_withScale = nullptr;
 };
 
 } // namespace mirendo

@@ -7,6 +7,7 @@
 #include "archive/EvaluateAtX.h"
 #include "plot/DrawnCurve.h"
 #include "plot/Plot.h"
+#include "state/NumberText.h"
 #include "widgets/ExitSign.h"
 #include "widgets/FileDrop.h"
 #include "widgets/FolderLists.h"
@@ -34,6 +35,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <cmath>
+#include <optional>
+
 namespace mirendo {
 
 namespace {
@@ -54,6 +58,7 @@ Form6::Form6(Module1& state, QWidget* parent) : QWidget(parent), m_state(state) 
     m_textY = c.get<QLineEdit>("TextY");
     m_labelXForY = c.get<ValueLabel>("LabelXForY");
     m_commandRecalc = c.get<QPushButton>("CommandRecalc");
+    m_compareEval = c.get<ValueLabel>("LabelCompareEval");
     m_lists = new FolderLists(c.get<QComboBox>("Drive1"), c.get<QListWidget>("Dir1"),
                               c.get<QListWidget>("File1"), {QString::fromLatin1(kArchivePattern)}, this);
     // The arrow picture is pressed like a button; it is not a real control of the window's table.
@@ -92,15 +97,30 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     m_textY->setAccessibleName(QStringLiteral("任意 Y 入力（その Y をとる X を求めます）"));
     m_labelXForY->setMeaning(QStringLiteral("任意 Y に対する X 値（グラフの X の範囲内）"));
     m_commandRecalc->setAccessibleName(QStringLiteral("この点で再計算（メイン画面で開く）"));
-    // Keyboard: choose the file, draw, add the points, evaluate (Enter in Text1), the result
-    // (a stop only while it shows one, for Ctrl+C), the batch evaluation (for X and for Y), the Y
-    // to find X for and its result (likewise a stop only while it shows one), save, then the ways
-    // out: calculate again in the main window, Reset and back. The arrow picture needs no stop
-    // of its own: Enter in Text1 evaluates. The graph, once drawn, takes the focus after its
-    // steps to read the curve by keys.
-    QWidget* order[] = {c.find("Drive1"),   c.find("Dir1"), c.find("File1"), m_command1,     m_command4,
-                        m_graph->picture(), m_text1,        m_label6,        m_commandBatch, m_textY,
-                        m_labelXForY,       m_command8,     m_commandRecalc, reset,          back};
+    m_compareEval->setMeaning(QStringLiteral("任意 X に対する比較曲線の Y 値"));
+    connect(m_graph, &GraphPanel::comparisonChanged, this, &Form6::showComparison);
+    // Keyboard: choose the file, draw, add the points, the graph (read by keys once drawn) and its
+    // comparison curve, evaluate (Enter in Text1), the result (a stop only while it shows one, for
+    // Ctrl+C), the batch evaluation (for X and for Y), the Y to find X for and its result
+    // (likewise a stop only while it shows one), save, then the ways out: calculate again in the
+    // main window, Reset and back. The arrow picture needs no stop of its own: Enter in Text1
+    // evaluates.
+    QWidget* order[] = {c.find("Drive1"),
+                        c.find("Dir1"),
+                        c.find("File1"),
+                        m_command1,
+                        m_command4,
+                        m_graph->picture(),
+                        c.find("ComboCompare"),
+                        m_text1,
+                        m_label6,
+                        m_commandBatch,
+                        m_textY,
+                        m_labelXForY,
+                        m_command8,
+                        m_commandRecalc,
+                        reset,
+                        back};
     // Qt leaves a widget that takes no focus out of setTabOrder: the graph takes it meanwhile, and
     // gives it up below until a curve is drawn.
     m_graph->setKeyboardReadout(true);
@@ -205,7 +225,7 @@ void Form6::Command8_Click() {
     // selected there is no name to shorten.
     const QString selected = m_lists->selectedName();
     const QString proposal = selected.size() >= 5 ? selected.chopped(4) : QStringLiteral("graph");
-    emit imageSaveRequested(proposal, m_graph->graph().picture());
+    emit imageSaveRequested(proposal, m_graph->savedPicture());
 }
 
 void Form6::Command2_Click() {
@@ -248,6 +268,7 @@ void Form6::CommandBatch_Click() {
     if (!m_batch) {
         m_batch = new BatchEvaluationWindow(m_state, this);
         m_batch->setPolynomialAvailable(m_commandBatch->isEnabled());
+        m_batch->setComparison(m_graph->comparisonCurve());
     }
     m_batch->open();
 }
@@ -287,6 +308,7 @@ void Form6::showEvaluation(const QString& x, const QString& y, bool extrapolated
                      : QString();
     m_extrapolated->setText(mark);
     m_extrapolated->setAccessibleName(mark);
+    showComparison();
     // The result takes the focus by Tab only while there is a result to copy.
     m_label6->setFocusPolicy(y.isEmpty() ? Qt::NoFocus : Qt::TabFocus);
 }
@@ -334,6 +356,20 @@ void Form6::copyCrossings() {
         return;
     }
     QGuiApplication::clipboard()->setText(m_searchedY + QLatin1Char('\t') + m_labelXForY->text());
+}
+
+void Form6::showComparison() {
+    const ComparisonCurve curve = m_graph->comparisonCurve();
+    if (m_batch)
+        m_batch->setComparison(curve);
+    QString text;
+    if (curve.valid() && !m_label6->text().isEmpty()) {
+        const std::optional<double> x = TypedNumber(m_evaluatedX.toStdString());
+        const double y = x ? ComparisonValueAt(curve, m_state.ScaleMode, *x) : std::nan("");
+        text = QStringLiteral("比較 Y = ") + (std::isfinite(y) ? QString::fromStdString(ReadoutText(y, false))
+                                                               : QStringLiteral("計算できません"));
+    }
+    m_compareEval->setValue(text);
 }
 
 void Form6::copyEvaluation() {

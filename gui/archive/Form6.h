@@ -83,6 +83,8 @@ class Form6 : public QWidget {
     void FindXForY();
     // LabelXForY := `xs`, and what copyCrossings() copies.
     void showCrossings(const QString& y, const QString& xs);
+    // The comparison's Y at the evaluated X beside the result, and the batch window's column.
+    void showComparison();
 
     Module1& m_state;
     FolderLists* m_lists = nullptr;
@@ -100,6 +102,7 @@ class Form6 : public QWidget {
     QPushButton* m_commandRecalc = nullptr;
     SavedPlot m_drawnPlot; // the file the graph shows (while "この点で再計算" is enabled)
     QString m_drawnName;
+    ValueLabel* m_compareEval = nullptr; // the comparison's Y at the evaluated X
 };
 
 } // namespace mirendo

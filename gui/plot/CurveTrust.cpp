@@ -1,6 +1,7 @@
 #include "plot/CurveTrust.h"
 
 #include "plot/LagrangePolynomial.h"
+#include "plot/ModeSpace.h"
 #include "state/NumberText.h"
 
 #include <algorithm>
@@ -107,6 +108,40 @@ void FindCalmerMode(int scaleMode, std::span<const double> x, std::span<const do
     }
 }
 
+// The two closest neighbouring abscissae when they lie closer than a fiftieth of the points' X
+// range: "a と b" in data space, smaller first; empty when no two do.
+std::string CloseAbscissae(int scaleMode, std::span<const double> x) {
+    Values sorted{};
+    std::copy(x.begin(), x.end(), sorted.begin());
+    const auto end = sorted.begin() + std::ptrdiff_t(x.size());
+    std::sort(sorted.begin(), end);
+    const double limit = (*(end - 1) - sorted[0]) / 50;
+    size_t closest = x.size();
+    for (size_t i = 0; i + 1 < x.size(); ++i) {
+        const double gap = sorted[i + 1] - sorted[i];
+        if (gap < limit && (closest == x.size() || gap < sorted[closest + 1] - sorted[closest]))
+            closest = i;
+    }
+    if (closest == x.size())
+        return {};
+    const AxisKind axis = AxesOfScaleMode(scaleMode).x;
+    return GeneralText(FromModeSpace(axis, sorted[closest])) + " と " +
+           GeneralText(FromModeSpace(axis, sorted[closest + 1]));
+}
+
+// Largest difference between the samples and the comparison at their abscissae, as a whole
+// percent of the range; negative when there is no comparison.
+double ComparisonPercent(ComparisonMethod method, std::span<const double> x, std::span<const double> y,
+                         std::span<const double> t, std::span<const double> p, const YRange& range) {
+    const std::vector<double> c = ComparisonSamples(method, x, y, t);
+    if (c.empty())
+        return -1;
+    double difference = 0;
+    for (size_t j = 0; j < c.size(); ++j)
+        difference = std::max(difference, std::fabs(p[j] - c[j]));
+    return std::isfinite(difference) ? WholePercent(difference, range) : -1;
+}
+
 std::string PercentText(double percent) {
     char text[400];
     std::snprintf(text, sizeof text, "%.0f%%", percent);
@@ -129,7 +164,7 @@ const char* ScaleModeCaption(int scaleMode) {
 }
 
 CurveTrust AssessCurve(int scaleMode, std::span<const double> x, std::span<const double> y,
-                       std::span<const double> t, std::span<const double> p) {
+                       std::span<const double> t, std::span<const double> p, ComparisonMethod comparison) {
     CurveTrust trust;
     const size_t n = std::min(x.size(), y.size());
     const size_t m = std::min(t.size(), p.size());
@@ -152,6 +187,7 @@ CurveTrust AssessCurve(int scaleMode, std::span<const double> x, std::span<const
     trust.assessed = true;
     trust.errorFigure = error / range.scale;
     trust.overshootPercent = WholePercent(excursion, range);
+    trust.comparisonPercent = ComparisonPercent(comparison, x, y, t, p, range);
 
     const std::string figure = FormatExponential(trust.errorFigure, 1);
     trust.errorRed = !std::isfinite(trust.errorFigure) || LeadingNumber(figure) > kRedErrorFigure;
@@ -161,21 +197,28 @@ CurveTrust AssessCurve(int scaleMode, std::span<const double> x, std::span<const
     trust.text = "単精度誤差 " + figure;
     if (trust.overshootPercent >= 1)
         trust.text += "・はみ出し " + PercentText(trust.overshootPercent);
+    if (trust.comparisonPercent >= 0)
+        trust.text += "・比較との差 " + PercentText(trust.comparisonPercent);
     if (trust.errorRed)
         trust.text += "（表示値の桁に誤差）";
     if (trust.overshootRed) {
+        // Points pushed apart by the ordering, or nearly equal anyway, make the swing: name them.
+        if (const std::string close = CloseAbscissae(scaleMode, x); !close.empty()) {
+            trust.text += "（振動に注意：X の近い点があります（" + close + "））";
+            return trust;
+        }
         FindCalmerMode(scaleMode, x, y, trust);
         if (trust.calmerMode != 0)
             trust.text += std::string("（振動に注意：") + ScaleModeCaption(trust.calmerMode) +
                           " ならはみ出し " + PercentText(trust.calmerPercent) + "）";
         else
-            trust.text += "（振動に注意：点の数を減らして下さい）";
+            trust.text += "（振動に注意：点の数を減らすか、比較で単調3次を見て下さい）";
     }
     return trust;
 }
 
-CurveTrust AssessCurve(const DrawnCurve& curve) {
-    return AssessCurve(curve.scaleMode, curve.pointX, curve.pointY, curve.sampleX, curve.sampleY);
+CurveTrust AssessCurve(const DrawnCurve& curve, ComparisonMethod comparison) {
+    return AssessCurve(curve.scaleMode, curve.pointX, curve.pointY, curve.sampleX, curve.sampleY, comparison);
 }
 
 } // namespace mirendo

@@ -3,6 +3,7 @@
 // measured against a double-precision evaluation of the same polynomial, and how far the curve
 // swings outside the points' Y range between them (Runge's phenomenon), with the scale mode that
 // would swing less. Plain C++; the graph windows show `text` below the graph.
+#include "plot/ComparisonCurve.h"
 #include "plot/DrawnCurve.h"
 
 #include <span>
@@ -33,7 +34,14 @@ struct CurveTrust {
     bool errorRed = false;
     bool overshootRed = false;
     bool red = false; // errorRed || overshootRed
-    // UTF-8, e.g. "単精度誤差 8.5E-07・はみ出し 41%（振動に注意： Linear - Log ならはみ出し 7%）".
+    // With a comparison curve: the largest |p_j - C(t_j)| over the samples, C the comparison
+    // through the same points, as a whole percent of the reference scale. Negative without one.
+    double comparisonPercent = -1;
+    // UTF-8, e.g. "単精度誤差 8.5E-07・はみ出し 41%（振動に注意： Linear - Log ならはみ出し 7%）",
+    // with a comparison "単精度誤差 8.5E-07・はみ出し 41%・比較との差 38%（振動に注意：…）". When
+    // the overshoot is red and two abscissae lie closer than a fiftieth of the points' X range
+    // (mode space), the advice names the closest two instead, in data space:
+    // "（振動に注意：X の近い点があります（2 と 2.04））".
     std::string text;
 };
 
@@ -41,10 +49,11 @@ struct CurveTrust {
 // all in the space of `scaleMode` (natural logarithms on a logarithmic axis). A mode outside 1..4
 // counts as 4, as the plots take it.
 CurveTrust AssessCurve(int scaleMode, std::span<const double> x, std::span<const double> y,
-                       std::span<const double> t, std::span<const double> p);
+                       std::span<const double> t, std::span<const double> p,
+                       ComparisonMethod comparison = ComparisonMethod::None);
 
 // The same for a drawn curve: its scale mode, points and samples.
-CurveTrust AssessCurve(const DrawnCurve& curve);
+CurveTrust AssessCurve(const DrawnCurve& curve, ComparisonMethod comparison = ComparisonMethod::None);
 
 // Caption of scale mode 1..4 as the scale options show it, with its leading blank:
 // " Linear - Linear", " Linear - Log", " Log - Linear", " Log - Log".

@@ -183,6 +183,7 @@ class ScaledCanvas : public GraphCanvas {
     void lineTo(float x, float y, Rgb colour) override { m_target.lineTo(x, y, colour); }
     void frameRect(float x1, float y1, float x2, float y2) override { m_target.frameRect(x1, y1, x2, y2); }
     void dot(float x, float y, Rgb colour) override { m_target.dot(x, y, colour); }
+    void setDashed(bool dashed) override { m_target.setDashed(dashed); }
     int pixelWidth() const override { return m_target.pixelWidth() / m_factor; }
     int pixelHeight() const override { return m_target.pixelHeight() / m_factor; }
 

@@ -16,6 +16,8 @@ struct Rgb {
 inline constexpr Rgb kGridGrey{128, 128, 128}; // palette 8
 inline constexpr Rgb kCurveBlue{0, 0, 255};    // palette 9
 inline constexpr Rgb kPointRed{255, 0, 0};     // palette 12
+// The comparison curve's, used for nothing else.
+inline constexpr Rgb kComparisonGreen{0, 128, 0}; // palette 2
 
 class GraphCanvas {
   public:
@@ -32,6 +34,9 @@ class GraphCanvas {
     virtual void frameRect(float x1, float y1, float x2, float y2) = 0;
     // A round dot as wide as the line width; it becomes the current position.
     virtual void dot(float x, float y, Rgb colour) = 0;
+    // Lines from now on dashed (true) or solid (false, as at the start); the dashes run on along
+    // a polyline. A canvas that cannot dash draws them solid.
+    virtual void setDashed(bool /*dashed*/) {}
 
     // Logical size of the drawing surface in pixels (bounds the number of grid lines).
     virtual int pixelWidth() const = 0;

@@ -24,6 +24,10 @@ class GraphModel : public QObject, public RecordingCanvas {
     // A copy of the image with the display list and the colours: what the image save writes.
     GraphPicture picture() const;
 
+    // Draws the graph again from `calls` alone (a display list of this model, changed): the image
+    // and the list become what those calls make.
+    void redraw(const std::vector<Call>& calls);
+
     // Pixel <-> user coordinates of the scale in force.
     QPointF toPixel(float x, float y) const { return m_image.toPixel(x, y); }
     QPointF toUser(QPointF pixel) const { return m_image.toUser(pixel); }

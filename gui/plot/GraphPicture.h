@@ -6,6 +6,9 @@
 
 #include <QColor>
 #include <QImage>
+#include <QString>
+
+#include <array>
 
 namespace mirendo {
 
@@ -14,6 +17,11 @@ struct GraphPicture {
     RecordingCanvas drawing = RecordingCanvas();
     QColor background = Qt::white;
     QColor foreground = Qt::black;
+    // What the window shows around the graph, for a picture read without the program: X start,
+    // X stop, Y start, Y stop as the limit labels show them, and the trust line (empty: none).
+    std::array<QString, 4> limitTexts{};
+    QString trustText{};
+    bool trustRed = false;
 };
 
 } // namespace mirendo

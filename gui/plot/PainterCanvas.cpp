@@ -1,5 +1,6 @@
 #include "plot/PainterCanvas.h"
 
+#include <QLineF>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
@@ -15,6 +16,9 @@ namespace {
 // rasteriser misbehaves (or takes forever) on coordinates of 1E30 pixels, and nothing out there
 // is visible anyway.
 constexpr double kSlack = 4096.0;
+
+// Dash and gap of a dashed line, in line widths.
+const QList<qreal> kDashPattern = {4, 3};
 
 QColor ToQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
@@ -90,8 +94,20 @@ QPainter& PainterCanvas::painter() {
     if (!m_painter) {
         m_painter = std::make_unique<QPainter>(m_device);
         m_painter->setRenderHint(QPainter::Antialiasing, false);
+        if (!m_area.isEmpty()) {
+            m_painter->translate(m_area.topLeft());
+            m_painter->setClipRect(QRect(QPoint(0, 0), m_area.size()));
+        }
     }
     return *m_painter;
+}
+
+QPainter& PainterCanvas::devicePainter() {
+    flushRun();
+    QPainter& p = painter();
+    p.resetTransform();
+    p.setClipping(false);
+    return p;
 }
 
 void PainterCanvas::setColours(QColor background, QColor foreground) {
@@ -117,11 +133,21 @@ void PainterCanvas::setLineWidth(int pixels) {
 }
 
 int PainterCanvas::pixelWidth() const {
+    if (!m_area.isEmpty())
+        return m_area.width();
     return m_device ? m_device->width() : 0;
 }
 
 int PainterCanvas::pixelHeight() const {
+    if (!m_area.isEmpty())
+        return m_area.height();
     return m_device ? m_device->height() : 0;
+}
+
+void PainterCanvas::setDashed(bool dashed) {
+    flushRun();
+    m_dashed = dashed;
+    m_dashTravel = 0;
 }
 
 QPointF PainterCanvas::toPixel(float x, float y) const {
@@ -136,20 +162,30 @@ QPointF PainterCanvas::toUser(QPointF pixel) const {
     return QPointF(x, y);
 }
 
-void PainterCanvas::setPen(const QColor& colour) {
+void PainterCanvas::setPen(const QColor& colour, double travel) {
     QPainter& p = painter();
-    if (m_lineWidth <= 1)
-        p.setPen(QPen(colour, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    else
-        p.setPen(QPen(colour, m_lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPen pen = m_lineWidth <= 1 ? QPen(colour, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin)
+                                : QPen(colour, m_lineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    if (m_dashed) {
+        // Flat ends, so that a gap stays a gap at any width; the pattern goes on where the last
+        // segment left it.
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setDashPattern(kDashPattern);
+        pen.setDashOffset(travel / pen.widthF());
+    }
+    p.setPen(pen);
 }
 
 void PainterCanvas::strokeSegment(QPointF a, QPointF b, const QColor& colour) {
     if (!FinitePoint(a) || !FinitePoint(b))
         return;
+    const QPointF start = a;
+    double travel = m_dashTravel;
+    if (m_dashed)
+        m_dashTravel += QLineF(a, b).length();
     if (!ClipSegment(a, b, -kSlack, -kSlack, pixelWidth() + kSlack, pixelHeight() + kSlack))
         return;
-    setPen(colour);
+    setPen(colour, travel + QLineF(start, a).length());
     if (a == b)
         painter().drawPoint(a);
     else
@@ -159,10 +195,13 @@ void PainterCanvas::strokeSegment(QPointF a, QPointF b, const QColor& colour) {
 void PainterCanvas::flushRun() {
     if (m_run.size() >= 2) {
         const int width = m_lineWidth;
+        const bool dashed = m_dashed;
         m_lineWidth = m_runWidth;
-        setPen(m_runColour);
+        m_dashed = m_runDashed;
+        setPen(m_runColour, m_runTravel);
         painter().drawPolyline(m_run);
         m_lineWidth = width;
+        m_dashed = dashed;
     }
     m_run.clear();
 }
@@ -187,16 +226,23 @@ void PainterCanvas::lineTo(float x, float y, Rgb colour) {
     QPointF b = end;
     m_current = end;
     const QColor c = ToQColor(colour);
+    const double travel = m_dashTravel;
+    if (m_dashed && FinitePoint(a) && FinitePoint(b))
+        m_dashTravel += QLineF(a, b).length();
+    const QPointF start = a;
     if (!FinitePoint(a) || !FinitePoint(b) ||
         !ClipSegment(a, b, -kSlack, -kSlack, pixelWidth() + kSlack, pixelHeight() + kSlack)) {
         flushRun();
         return;
     }
-    if (m_run.isEmpty() || m_run.last() != a || m_runColour != c || m_runWidth != m_lineWidth) {
+    if (m_run.isEmpty() || m_run.last() != a || m_runColour != c || m_runWidth != m_lineWidth ||
+        m_runDashed != m_dashed) {
         flushRun();
         m_run << a;
         m_runColour = c;
         m_runWidth = m_lineWidth;
+        m_runDashed = m_dashed;
+        m_runTravel = travel + QLineF(start, a).length();
     }
     m_run << b;
 }

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QPointF>
 #include <QPolygonF>
+#include <QRect>
 
 #include <memory>
 
@@ -37,6 +38,13 @@ class PainterCanvas : public GraphCanvas {
     // and each run of lineTo segments one polyline, where a bitmap needs whole-pixel shapes and
     // separate segments. The geometry is the same.
     void setVectorOutput(bool vector) { m_vector = vector; }
+    // Draws into `area` of the device (its top left the origin of the pixel coordinates, its size
+    // the surface the scale maps onto) instead of the whole device: a picture with a margin.
+    // Set before the first drawing call.
+    void setArea(QRect area) { m_area = area; }
+    // The painter on the device in device coordinates, unclipped, once the graph is drawn: for
+    // drawing beside it (texts in the margin), since a vector device writes one document per painter.
+    QPainter& devicePainter();
 
     void setScale(float left, float top, float width, float height) override;
     void clear() override;
@@ -45,6 +53,7 @@ class PainterCanvas : public GraphCanvas {
     void lineTo(float x, float y, Rgb colour) override;
     void frameRect(float x1, float y1, float x2, float y2) override;
     void dot(float x, float y, Rgb colour) override;
+    void setDashed(bool dashed) override;
     // The device's logical size.
     int pixelWidth() const override;
     int pixelHeight() const override;
@@ -66,7 +75,8 @@ class PainterCanvas : public GraphCanvas {
     // One pixel-space segment with the current width; non-finite ends are skipped and far-away
     // ends clipped, so absurd user coordinates can neither hang nor crash the painter.
     void strokeSegment(QPointF a, QPointF b, const QColor& colour);
-    void setPen(const QColor& colour);
+    // `travel`: how far along the dashed line the stroke starts, in pixels.
+    void setPen(const QColor& colour, double travel = 0);
     // Vector output: the lineTo run drawn so far goes out as one polyline.
     void flushRun();
 
@@ -81,6 +91,11 @@ class PainterCanvas : public GraphCanvas {
     QPolygonF m_run; // vector output: the pending lineTo polyline, in pixels
     QColor m_runColour;
     int m_runWidth = 1;
+    QRect m_area; // empty: the whole device
+    bool m_dashed = false;
+    double m_dashTravel = 0; // length of the dashed line drawn so far, in pixels
+    double m_runTravel = 0;  // where the pending run starts along it
+    bool m_runDashed = false;
 };
 
 } // namespace mirendo

@@ -1,5 +1,6 @@
 #include "plot/Readout.h"
 
+#include "plot/ModeSpace.h"
 #include "state/NumberText.h"
 
 #include <algorithm>
@@ -17,13 +18,6 @@ bool logOffset(double start, double& offset) {
         return false;
     offset = std::log(start);
     return true;
-}
-
-// Data value of a log-space coordinate. Past ln(largest double) exp gives infinity, which no label
-// should show: the value saturates at the largest double instead.
-double fromLogSpace(double v) {
-    const double value = std::exp(v);
-    return std::isinf(value) ? std::numeric_limits<double>::max() : value;
 }
 
 // Offset of the X axis's plot space from the sample abscissae: ln XStart on a logarithmic axis.
@@ -67,8 +61,8 @@ Readout ComputeReadout(const DrawnCurve& curve, float mouseX) {
     r.sample = k;
     r.verticalX = mouseX;
     r.horizontalY = float(y - oy);
-    r.xText = logX ? ReadoutText(fromLogSpace(x), true) : ReadoutText(x, false);
-    r.yText = logY ? ReadoutText(fromLogSpace(y), true) : ReadoutText(y, false);
+    r.xText = ReadoutText(FromModeSpace(axes.x, x), logX);
+    r.yText = ReadoutText(FromModeSpace(axes.y, y), logY);
     return r;
 }
 

@@ -20,6 +20,8 @@ void RecordingCanvas::clear() {
         m_calls.push_back(m_scale);
     if (m_width != 1)
         m_calls.push_back({Kind::LineWidth, 0, 0, 0, 0, {}, m_width});
+    if (m_dashed)
+        m_calls.push_back({Kind::Dash, 1, 0, 0, 0, {}, m_width});
     record({Kind::Clear, 0, 0, 0, 0, {}, m_width});
 }
 
@@ -50,6 +52,9 @@ void RecordingCanvas::replay(const Call& call, GraphCanvas& target) {
         break;
     case Kind::Dot:
         target.dot(call.a, call.b, call.colour);
+        break;
+    case Kind::Dash:
+        target.setDashed(call.a != 0);
         break;
     }
 }

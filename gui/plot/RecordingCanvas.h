@@ -11,12 +11,12 @@ namespace mirendo {
 
 class RecordingCanvas : public GraphCanvas {
   public:
-    enum class Kind { Scale, Clear, LineWidth, Line, LineTo, Frame, Dot };
+    enum class Kind { Scale, Clear, LineWidth, Line, LineTo, Frame, Dot, Dash };
 
     struct Call {
         Kind kind;
         // Scale: left, top, width, height. Line, Frame: x1, y1, x2, y2. LineTo, Dot: x, y in a, b.
-        // LineWidth: the width in `width`.
+        // LineWidth: the width in `width`. Dash: 1 in a for dashed, 0 for solid.
         float a = 0, b = 0, c = 0, d = 0;
         Rgb colour{};
         int width = 1; // line width in force when the call was made
@@ -41,6 +41,10 @@ class RecordingCanvas : public GraphCanvas {
         record({Kind::Frame, x1, y1, x2, y2, {}, m_width});
     }
     void dot(float x, float y, Rgb colour) override { record({Kind::Dot, x, y, 0, 0, colour, m_width}); }
+    void setDashed(bool dashed) override {
+        m_dashed = dashed;
+        record({Kind::Dash, dashed ? 1.0f : 0.0f, 0, 0, 0, {}, m_width});
+    }
     int pixelWidth() const override { return m_pixelWidth; }
     int pixelHeight() const override { return m_pixelHeight; }
 
@@ -51,6 +55,13 @@ class RecordingCanvas : public GraphCanvas {
     static void replay(const Call& call, GraphCanvas& target);
 
   protected:
+    // Starts the list over without drawing anything: what follows replaces the whole list.
+    void restartList() {
+        m_calls.clear();
+        m_hasScale = false;
+        m_width = 1;
+        m_dashed = false;
+    }
     // After each call has been added to the list (a clear after the list started over).
     virtual void recorded(const Call& /*call*/) {}
 
@@ -61,6 +72,7 @@ class RecordingCanvas : public GraphCanvas {
     Call m_scale{Kind::Scale};
     bool m_hasScale = false;
     int m_width = 1;
+    bool m_dashed = false;
     int m_pixelWidth;
     int m_pixelHeight;
 };

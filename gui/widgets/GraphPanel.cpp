@@ -1,6 +1,10 @@
 #include "widgets/GraphPanel.h"
 
+#include "plot/ComparisonPlot.h"
+#include "plot/GraphModel.h"
+#include "plot/ModeSpace.h"
 #include "plot/SpreadsheetFormula.h"
+#include "state/NumberText.h"
 #include "widgets/FormLayout.h"
 #include "widgets/MessageBox.h"
 #include "widgets/PictureBox.h"
@@ -8,8 +12,11 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+
+#include <algorithm>
 
 namespace mirendo {
 
@@ -34,7 +41,9 @@ constexpr int kTrustFontPixels = 11;
 GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const char* yValue, QObject* parent)
     : QObject(parent), m_picture(controls.get<PictureBox>("Picture1")),
       m_xValue(ValueLabelOf(controls, xValue)), m_yValue(ValueLabelOf(controls, yValue)),
-      m_trust(qobject_cast<QLabel*>(controls.find("LabelTrust"))) {
+      m_trust(qobject_cast<QLabel*>(controls.find("LabelTrust"))),
+      m_compare(qobject_cast<QComboBox*>(controls.find("ComboCompare"))),
+      m_compareY(qobject_cast<ValueLabel*>(controls.find("LabelCompareY"))) {
     for (int i = 0; i < 4; ++i) {
         m_limits[i] = ValueLabelOf(controls, kLimitNames[i]);
         m_limits[i]->setMeaning(QString::fromUtf8(kLimitMeanings[i]));
@@ -56,6 +65,14 @@ GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const c
         m_trust->setAccessibleDescription(QStringLiteral("補間の信頼性"));
         setTrustLine(QString(), false);
     }
+    if (m_compare) {
+        m_compare->setAccessibleName(m_compare->currentText());
+        m_compare->setAccessibleDescription(QStringLiteral("比較曲線"));
+        m_compare->setToolTip(QStringLiteral("同じ点を通る比較曲線（緑の破線）"));
+        connect(m_compare, &QComboBox::currentIndexChanged, this, &GraphPanel::setComparison);
+    }
+    if (m_compareY)
+        m_compareY->setMeaning(QStringLiteral("カーソル位置の比較曲線の Y 値"));
     connect(m_picture, &PictureBox::mouseMovedTo, this, [this](float x, float) { followMouse(x); });
     connect(m_picture, &PictureBox::stepRequested, this, &GraphPanel::step);
     m_copyFormula = m_picture->addMenuAction(QStringLiteral("数式をコピー"), "copyFormula");
@@ -82,16 +99,20 @@ void GraphPanel::setLimitTexts(const std::array<std::string, 4>& texts) {
 void GraphPanel::showCurve(const DrawnCurve& curve) {
     m_curve = curve;
     m_copyFormula->setEnabled(!curveFormula().isEmpty());
-    showTrust(AssessCurve(curve));
+    drawComparison();
+    showTrust(AssessCurve(curve, m_method));
     setReadoutActive(true);
+    emit comparisonChanged();
 }
 
 void GraphPanel::clearCurve() {
     m_curve.reset();
     m_copyFormula->setEnabled(false);
+    drawComparison();
     clearReadout();
     setKeyboardReadout(false);
     setTrustLine(QString(), false);
+    emit comparisonChanged();
 }
 
 void GraphPanel::setReadoutActive(bool active) {
@@ -105,15 +126,78 @@ void GraphPanel::setKeyboardReadout(bool on) {
     m_picture->setKeyboardReadout(on);
 }
 
+void GraphPanel::setComparison(int index) {
+    m_method = index >= 0 && index < int(std::size(kComparisonMethods)) ? kComparisonMethods[index]
+                                                                        : ComparisonMethod::None;
+    m_compare->setAccessibleName(m_compare->currentText());
+    if (m_curve) {
+        drawComparison();
+        showTrust(AssessCurve(*m_curve, m_method));
+        showCompareValue(m_sample);
+    }
+    emit comparisonChanged();
+}
+
+ComparisonCurve GraphPanel::comparisonCurve() const {
+    ComparisonCurve curve;
+    if (m_curve)
+        curve.init(m_method, m_curve->pointX, m_curve->pointY);
+    return curve;
+}
+
+void GraphPanel::drawComparison() {
+    m_comparisonY.clear();
+    if (m_curve)
+        m_comparisonY = ComparisonSamples(m_method, m_curve->pointX, m_curve->pointY, m_curve->sampleX);
+    GraphModel& model = graph();
+    const auto& calls = model.calls();
+    const bool drawn = std::any_of(calls.begin(), calls.end(), [](const RecordingCanvas::Call& call) {
+        return call.colour == kComparisonGreen;
+    });
+    if (m_comparisonY.empty() && !drawn)
+        return;
+    RecordingCanvas comparison;
+    if (m_curve)
+        PlotComparison(*m_curve, m_comparisonY, comparison);
+    model.redraw(WithComparisonUnderCurve(calls, comparison.calls()));
+}
+
+void GraphPanel::showCompareValue(int sample) {
+    if (!m_compareY)
+        return;
+    QString text;
+    if (m_curve && sample >= 1 && std::size_t(sample) <= m_comparisonY.size()) {
+        const AxisKind axis = AxesOfScaleMode(m_curve->scaleMode).y;
+        const double y = FromModeSpace(axis, m_comparisonY[std::size_t(sample - 1)]);
+        text = QStringLiteral("比較 Y = ") +
+               QString::fromStdString(ReadoutText(y, axis == AxisKind::Logarithmic));
+    }
+    m_compareY->setValue(text);
+}
+
+GraphPicture GraphPanel::savedPicture() const {
+    GraphPicture picture = graph().picture();
+    for (int i = 0; i < 4; ++i)
+        picture.limitTexts[std::size_t(i)] = m_limits[std::size_t(i)]->text();
+    if (m_trust) {
+        picture.trustText = m_trust->text();
+        picture.trustRed = m_trustShown.assessed && m_trustShown.red;
+    }
+    return picture;
+}
+
 void GraphPanel::clearReadout() {
     m_picture->hideCursorLines();
     m_xValue->clearValue();
     m_yValue->clearValue();
+    if (m_compareY)
+        m_compareY->clearValue();
     m_picture->setReadoutTexts(QString(), QString());
     m_sample = 0;
 }
 
 void GraphPanel::showTrust(const CurveTrust& trust) {
+    m_trustShown = trust;
     setTrustLine(trust.assessed ? QString::fromStdString(trust.text) : QString(),
                  trust.assessed && trust.red);
 }
@@ -157,6 +241,7 @@ void GraphPanel::show(const Readout& readout) {
         m_xValue->setValue(x);
         m_yValue->setValue(y);
         m_picture->setReadoutTexts(x, y);
+        showCompareValue(readout.sample);
         return;
     }
     }

@@ -5,8 +5,12 @@
 // its samples by keyboard, and the line LabelTrust under the graph that says how far the drawn
 // curve can be trusted. The panel is handed the curve when it is drawn and reads nothing else.
 // The graph's context menu copies that curve as a spreadsheet formula ("数式をコピー").
+// Where the window's table has them, the choice ComboCompare puts a comparison curve through the
+// same points under the drawn curve (dashed green), LabelCompareY reads it at the readout's X
+// ("比較 Y = …"), and the trust line says how far the two differ.
 #include "plot/CurveTrust.h"
 #include "plot/DrawnCurve.h"
+#include "plot/GraphPicture.h"
 #include "plot/Readout.h"
 
 #include <QObject>
@@ -15,8 +19,10 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QAction;
+class QComboBox;
 class QLabel;
 
 namespace mirendo {
@@ -66,12 +72,29 @@ class GraphPanel : public QObject {
     // Puts curveFormula() on the clipboard; a beep when there is none.
     void copyFormula();
 
+    // The comparison chosen ("なし" when the window has no choice); the choice stays when the
+    // curve goes.
+    ComparisonMethod comparison() const { return m_method; }
+    // The comparison curve through the drawn curve's points, or an invalid one.
+    ComparisonCurve comparisonCurve() const;
+    // The graph as a saved picture: the image, its drawing, and the limit labels and trust line
+    // as shown, for a picture that is read without the program.
+    GraphPicture savedPicture() const;
+
+  signals:
+    // The comparison curve changed: another choice, or a curve drawn or cleared.
+    void comparisonChanged();
+
   private:
     void followMouse(float x);
     void step(ReadoutStep step);
     void show(const Readout& readout);
     void clearReadout();
     void setTrustLine(const QString& text, bool red);
+    void setComparison(int index);
+    // Puts the comparison curve of the drawn curve on the graph, under it (or takes it away).
+    void drawComparison();
+    void showCompareValue(int sample);
 
     PictureBox* m_picture;
     std::array<ValueLabel*, 4> m_limits{};
@@ -80,6 +103,11 @@ class GraphPanel : public QObject {
     QLabel* m_trust; // nullptr when the window has no trust line
     QAction* m_copyFormula;
     std::optional<DrawnCurve> m_curve;
+    QComboBox* m_compare;   // nullptr when the window has no comparison
+    ValueLabel* m_compareY; // nullptr when the window has no comparison
+    ComparisonMethod m_method = ComparisonMethod::None;
+    std::vector<double> m_comparisonY; // at the drawn curve's samples, mode space; empty when none
+    CurveTrust m_trustShown;
     bool m_readoutActive = true;
     int m_sample = 0; // the sample the readout shows, 0 when none: where the next key steps from
 };

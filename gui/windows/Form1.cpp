@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDate>
 #include <QDropEvent>
@@ -77,6 +78,7 @@ Form1::Form1(Module1& state, Calculation* calculation, QWidget* parent)
     m_command7 = c.get<QPushButton>("Command7");
     m_command2 = c.get<QPushButton>("Command2");
     m_graph = new GraphPanel(c, "Label27", "Label28", this);
+    m_compare = c.get<QComboBox>("ComboCompare");
     m_picture1 = m_graph->picture();
     decorate(c);
     wireControls();
@@ -155,7 +157,8 @@ void Form1::wireControls() {
     // Qt leaves a widget that takes no focus out of setTabOrder, so the graph takes it meanwhile.
     m_graph->setKeyboardReadout(true);
     setTabOrder(m_command5, m_picture1);
-    setTabOrder(m_picture1, m_command6);
+    setTabOrder(m_picture1, m_compare);
+    setTabOrder(m_compare, m_command6);
     m_graph->setKeyboardReadout(false);
     updateTabStops();
     nameControlsForScreenReaders();
@@ -554,7 +557,7 @@ void Form1::Command6_Click() {
 
 void Form1::Command8_Click() {
     emit imageSaveRequested(QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")),
-                            m_graph->graph().picture());
+                            m_graph->savedPicture());
 }
 
 void Form1::Command7_Click() {

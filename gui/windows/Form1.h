@@ -18,6 +18,7 @@
 #include <vector>
 
 class QGroupBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -157,6 +158,7 @@ class Form1 : public QWidget {
     std::array<ValueLabel*, 4> m_rangeLabels{}; // Label31..Label34
     std::array<QLineEdit*, 6> m_settingBoxes{}; // Text5..Text10
     GraphPanel* m_graph = nullptr;
+    QComboBox* m_compare = nullptr; // the comparison curve, in the graph panel
     PictureBox* m_picture1 = nullptr;
 };
 

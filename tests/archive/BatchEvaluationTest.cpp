@@ -129,6 +129,27 @@ TEST(BatchEvaluation, CsvAndClipboardBytes) {
     EXPECT_EQ(FormatBatchCsv({}), "X,Y,外挿\r\n");
 }
 
+// A comparison curve adds a column named after its method, computed in the curve's mode: here the
+// broken line through X = 1 and 4 on a logarithmic X axis, which has no value at X <= 0.
+TEST(BatchEvaluation, ComparisonColumnNamedAfterTheMethod) {
+    std::vector<BatchRow> rows = {
+        {"2", "0.500", true, false, false, 0.5},
+        {"-5", std::string(kBatchRefusedText), false, false},
+        {"x", std::string(kBatchNotANumberText), false, false, true},
+    };
+    ComparisonCurve curve;
+    ASSERT_TRUE(curve.init(ComparisonMethod::Linear, std::vector<double>{0, std::log(4.0)},
+                           std::vector<double>{0, 4}));
+    AddComparison(rows, curve, 3);
+    EXPECT_EQ(rows[0].comparison, "2.000");
+    EXPECT_EQ(FormatBatchCsv(rows, BatchDirection::XToY, ComparisonMethodName(curve.method())),
+              "X,Y,折れ線,外挿\r\n"
+              "2,0.5,2,\r\n"
+              "-5,計算できません,計算できません,\r\n"
+              "x,数値ではありません,,\r\n");
+    EXPECT_TRUE(FormatBatchTsv(rows, BatchDirection::XToY, "折れ線").starts_with("X\tY\t折れ線\t外挿\n"));
+}
+
 TEST(BatchTableModel, ShowsRowsWithTheMarkInOneReset) {
     BatchTableModel model;
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);

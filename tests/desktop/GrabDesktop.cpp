@@ -1,7 +1,8 @@
 // Not a test: goes through a calculation and the browser and saves every window to
 // <folder>/desk-<window>-<scale>x.png, to look at the layout at the screen scale it runs with
 // (QT_SCALE_FACTOR=2 for 2x). The focused control of each window shows its focus frame; both
-// graphs show the crosshair as the keyboard put it.
+// graphs show the crosshair as the keyboard put it. The main window is grabbed once more for
+// ex_runge.csv in Linear - Linear with each comparison curve (desk-Form1-<method>-<scale>x.png).
 // Usage: grab_desktop [folder]   (default /tmp)
 #include "archive/Form4.h"
 #include "archive/Form5.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -100,6 +102,13 @@ int main(int argc, char* argv[]) {
         file.write("1,  100\r\n2,  45\r\n4,  12\r\n8,  2.5\r\n");
     }
     {
+        QFile file(QStringLiteral("ex_runge.csv")); // as examples/ holds it
+        file.open(QIODevice::WriteOnly);
+        file.write("-1,0.0384615\n-0.777778,0.0620214\n-0.555556,0.114731\n-0.333333,0.264706\n"
+                   "-0.111111,0.764151\n0.111111,0.764151\n0.333333,0.264706\n0.555556,0.114731\n"
+                   "0.777778,0.0620214\n1,0.0384615\n");
+    }
+    {
         QFile file(QStringLiteral("bad.csv")); // the read-error window names its third line
         file.open(QIODevice::WriteOnly);
         file.write("1,2\r\n3,4\r\n5,abc\r\n");
@@ -178,5 +187,26 @@ int main(int argc, char* argv[]) {
     QGuiApplication::clipboard()->setText(QStringLiteral("X\tY\r\n1\t100\r\n2\t45\r\n4\t12\r\n8\t2.5\r\n"));
     QTest::keyClick(child(entry, "Text1"), Qt::Key_V, Qt::ControlModifier);
     grab(entry, child(entry, "Text1"), QStringLiteral("paste"));
+    // Ten points of Runge's function and the comparison curves under the polynomial: the paste
+    // cancelled, then a new calculation from a file.
+    clickButton(entry, "Command5");
+    child<QPushButton>(main, "Command7")->click();
+    child<QRadioButton>(main, "Option5")->setChecked(true);
+    child<QPushButton>(main, "Command9")->click();
+    clickFile(input, QStringLiteral("ex_runge.csv"));
+    clickButton(input, "Command1");
+    for (const char* name : {"Command3", "Command1", "Command4", "Command5"})
+        child<QPushButton>(main, name)->click();
+    if (!QTest::qWaitFor([&windows] { return !windows.calculation()->isWaitingForResult(); }, 11000))
+        return 1;
+    auto* compare = child<QComboBox>(main, "ComboCompare");
+    const char* const methods[] = {"none", "linear", "monotone", "spline"};
+    for (int i = 0; i < compare->count(); ++i) {
+        compare->setCurrentIndex(i);
+        stepCrosshair(main, 22);
+        main->setObjectName(QStringLiteral("Form1-%1").arg(QLatin1String(methods[i])));
+        grab(main, child(main, "Picture1"));
+    }
+    main->setObjectName(QStringLiteral("Form1"));
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "support/GraphArea.h"
 #include "widgets/FolderLists.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,11 +47,17 @@ class ImageSaveFormats : public AppTest {
         ASSERT_TRUE(m_save->folderLists()->setPath(m_dir.path()));
     }
 
-    // "グラフ画像保存" of the browser, then the format chosen and the name typed.
-    void openSave(const FormatRow& row, const QString& name) {
+    // "グラフ画像保存" of the browser, then the format chosen and the name typed; the limits and
+    // the trust line around a PNG or SVG left as they are (on) or clicked off.
+    void openSave(const FormatRow& row, const QString& name, bool withScale = true) {
         click(m_browser, "Command8");
         control<QComboBox>(m_save, "Combo1")->setCurrentIndex(int(row.format));
         control<QLineEdit>(m_save, "Text1")->setText(name);
+        auto* scale = control<QCheckBox>(m_save, "CheckScale");
+        EXPECT_EQ(scale->isEnabled(), row.format != ImageFormat::Bmp);
+        if (scale->isEnabled() && scale->isChecked() != withScale)
+            QTest::mouseClick(scale, Qt::LeftButton);
+        EXPECT_EQ(m_save->withScale(), withScale && row.format != ImageFormat::Bmp);
     }
 
     Form6* m_browser = nullptr;
@@ -62,7 +69,7 @@ TEST_F(ImageSaveFormats, EveryFormatWritesTheShownGraph) {
     const QImage shown = testing::GraphImageOf(m_browser);
     for (const FormatRow& row : kFormats) {
         SCOPED_TRACE(row.suffix);
-        openSave(row, QStringLiteral("graph"));
+        openSave(row, QStringLiteral("graph"), false);
         EXPECT_EQ(control<QLabel>(m_save, "Label5")->text(), QLatin1Char(' ') + QLatin1String(row.suffix));
         EXPECT_EQ(control<QLabel>(m_save, "Label3")->text(), row.caption);
         EXPECT_EQ(m_save->windowTitle(), QStringLiteral("Image Save"));
@@ -97,6 +104,36 @@ TEST_F(ImageSaveFormats, EveryFormatWritesTheShownGraph) {
     auto* list = control<QListWidget>(m_save, "File1");
     ASSERT_EQ(list->count(), 1);
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("graph.png"));
+}
+
+// On by default, a PNG or SVG is read without the program: the graph as shown with the limit
+// labels as the browser shows them and the trust line around it (the SVG's as text).
+TEST_F(ImageSaveFormats, PngAndSvgCarryTheLimitsAndTheTrustLine) {
+    const QImage shown = testing::GraphImageOf(m_browser);
+    const QString xStart = control<QLabel>(m_browser, "Label14")->text();
+    const QString trust = control<QLabel>(m_browser, "LabelTrust")->text();
+    ASSERT_FALSE(trust.isEmpty());
+    openSave(kFormats[1], QStringLiteral("framed"));
+    click(m_save, "Command1");
+    EXPECT_EQ(takeMessage(), kFormats[1].saved);
+    const QImage png = QImage(workPath(QStringLiteral("framed.png"))).convertToFormat(QImage::Format_RGB32);
+    ASSERT_GT(png.width(), shown.width());
+    ASSERT_GT(png.height(), shown.height());
+    bool found = false;
+    for (int left = 0; left <= png.width() - shown.width() && !found; ++left)
+        found = png.copy(left, 4, shown.width(), shown.height()) == shown;
+    EXPECT_TRUE(found) << "the graph as shown, right of the Y limits";
+
+    openSave(kFormats[2], QStringLiteral("framed"));
+    click(m_save, "Command1");
+    EXPECT_EQ(takeMessage(), kFormats[2].saved);
+    QString texts;
+    QXmlStreamReader xml(bytesOf(QStringLiteral("framed.svg")));
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("text"))
+            texts += xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+    EXPECT_TRUE(texts.contains(xStart)) << texts.toStdString();
+    EXPECT_TRUE(texts.contains(QString(trust).remove(u' ').left(8))) << texts.toStdString();
 }
 
 TEST_F(ImageSaveFormats, ChoiceIsReachedByTabFromTheNameAndChangedByKeys) {

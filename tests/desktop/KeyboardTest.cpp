@@ -52,9 +52,9 @@ class Keyboard : public DesktopTest {
 TEST_F(Keyboard, MainWindowTabOrderFollowsTheSteps) {
     // One stop per option group (the chosen option; arrows move inside the group), fixed step
     // boxes are skipped, the data table comes last.
-    const QStringList allSteps = {"Command9", "Option1",  "Text5",    "Text6",    "Text7",    "Text8",
-                                  "Text9",    "Text10",   "Command3", "Command1", "Command4", "Command5",
-                                  "Command6", "Command8", "Command7", "Command2", "List1"};
+    const QStringList allSteps = {"Command9",     "Option1",  "Text5",    "Text6",    "Text7",    "Text8",
+                                  "Text9",        "Text10",   "Command3", "Command1", "Command4", "Command5",
+                                  "ComboCompare", "Command6", "Command8", "Command7", "Command2", "List1"};
     struct Row {
         const char* name;
         const char* inputOption;
@@ -113,8 +113,8 @@ TEST_F(Keyboard, DialogTabOrdersGoFromTopToBottom) {
         {"browser",
          [this] { return static_cast<QWidget*>(m_windows->form6()); },
          {"Command1", "Command4", "Command8", "Text1", "CommandRecalc"},
-         {"Drive1", "Dir1", "File1", "Command1", "Command4", "Text1", "Command8", "CommandRecalc", "Command3",
-          "Command2", "Drive1"}},
+         {"Drive1", "Dir1", "File1", "Command1", "Command4", "ComboCompare", "Text1", "Command8",
+          "CommandRecalc", "Command3", "Command2", "Drive1"}},
         {"data save",
          [this] { return static_cast<QWidget*>(m_windows->form4()); },
          {},

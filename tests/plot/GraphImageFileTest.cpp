@@ -6,6 +6,7 @@
 #include "support/CanvasCalls.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
@@ -14,6 +15,7 @@
 
 #include <cmath>
 #include <map>
+#include <memory>
 
 namespace mirendo {
 namespace {
@@ -123,6 +125,83 @@ TEST(GraphImageFile, SvgDrawsTheSameGraphAsVectors) {
                "points");
     ExpectNear(ExtentNear(rendered, QColor(128, 128, 128)), ExtentNear(picture.image, QColor(128, 128, 128)),
                "grid");
+}
+
+// A picture read without the program: the comparison curve its own dashed polyline, and with the
+// limit labels and the trust line around the graph the PNG and SVG grow by a margin that holds
+// them (the SVG as text); a BMP stays the graph alone.
+TEST(GraphImageFile, ComparisonDashedAndTheScaleAroundTheGraph) {
+    // Texts need the fonts of an application.
+    int argc = 1;
+    char name[] = "plot_export_test";
+    char* argv[] = {name, nullptr};
+    const std::unique_ptr<QGuiApplication> app(QGuiApplication::instance() ? nullptr
+                                                                           : new QGuiApplication(argc, argv));
+    GraphModel graph(kGraphSize);
+    graph.setColours(Qt::white, Qt::black);
+    graph.setScale(0, 10, 10, -10);
+    graph.clear();
+    graph.setLineWidth(2);
+    graph.setDashed(true);
+    graph.dot(1, 1, kComparisonGreen);
+    for (int i = 2; i <= 9; ++i)
+        graph.lineTo(float(i), float(i % 2 ? 1 : 9), kComparisonGreen);
+    graph.setDashed(false);
+    GraphPicture picture = graph.picture();
+    picture.limitTexts = {QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("-1.5E+03"),
+                          QStringLiteral("10")};
+    picture.trustText = QStringLiteral("単精度誤差 8.5E-07・はみ出し 41%・比較との差 38%");
+    picture.trustRed = true;
+
+    const auto svgOf = [&](bool withScale) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        EXPECT_TRUE(WriteGraphPicture(picture, ImageFormat::Svg, buffer, withScale));
+        QStringList texts;
+        int dashed = 0;
+        QXmlStreamReader xml(buffer.data());
+        QString dashes;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.attributes().hasAttribute(QLatin1String("stroke-dasharray")))
+                dashes = xml.attributes().value(QLatin1String("stroke-dasharray")).toString();
+            if (xml.name() == QLatin1String("polyline") && !dashes.isEmpty() &&
+                dashes != QLatin1String("none"))
+                ++dashed;
+            if (xml.name() == QLatin1String("text"))
+                texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+        }
+        return std::make_pair(dashed, texts);
+    };
+    const auto [dashedAlone, textsAlone] = svgOf(false);
+    EXPECT_EQ(dashedAlone, 1);
+    EXPECT_TRUE(textsAlone.isEmpty());
+    const auto [dashed, texts] = svgOf(true);
+    EXPECT_EQ(dashed, 1);
+    for (const QString& text : picture.limitTexts)
+        EXPECT_TRUE(texts.contains(text)) << text.toStdString();
+    // A run of another font (the Japanese ones) is a text element of its own.
+    EXPECT_TRUE(texts.join(QString()).remove(u' ').contains(QStringLiteral("はみ出し41%・比較との差38%")))
+        << texts.join(u'|').toStdString();
+
+    QImage png;
+    ASSERT_TRUE(png.loadFromData(Written(picture, ImageFormat::Png)));
+    EXPECT_EQ(png.size(), kGraphSize);
+    QBuffer framed;
+    framed.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(WriteGraphPicture(picture, ImageFormat::Png, framed, true));
+    ASSERT_TRUE(png.loadFromData(framed.data()));
+    EXPECT_GT(png.width(), kGraphSize.width());
+    EXPECT_GT(png.height(), kGraphSize.height());
+    EXPECT_TRUE(ExtentNear(png.copy(0, kGraphSize.height(), png.width(), png.height() - kGraphSize.height()),
+                           QColor(192, 0, 0))
+                    .isValid())
+        << "the red trust line under the graph";
+    QBuffer bmp;
+    bmp.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(WriteGraphPicture(picture, ImageFormat::Bmp, bmp, true));
+    EXPECT_EQ(bmp.data(), Written(picture, ImageFormat::Bmp));
 }
 
 TEST(GraphImageFile, NothingToWriteWithoutAnImage) {

@@ -5,6 +5,7 @@
 #include "archive/ArchiveWriter.h"
 #include "exchange/RequestFile.h"
 #include "exchange/ResultFile.h"
+#include "plot/LagrangePolynomial.h"
 #include "state/NumberText.h"
 
 #include <gtest/gtest.h>
@@ -196,9 +197,9 @@ TEST_F(CurveTrustTest, ThresholdsAndTextsOfConstructedCurves) {
         {"error 1.1E-03 is red", 0.001, 1.06e-3, "1.1E-03", "（表示値の桁に誤差）"},
         {"20 % is not red", 0.2049, 0, nullptr, "・はみ出し 20%"},
         {"21 % with no calmer mode", 0.2051, 0, nullptr,
-         "・はみ出し 21%（振動に注意：点の数を減らして下さい）"},
+         "・はみ出し 21%（振動に注意：点の数を減らすか、比較で単調3次を見て下さい）"},
         {"both red, error first", 0.3, 2e-3, "2.0E-03",
-         "・はみ出し 30%（表示値の桁に誤差）（振動に注意：点の数を減らして下さい）"},
+         "・はみ出し 30%（表示値の桁に誤差）（振動に注意：点の数を減らすか、比較で単調3次を見て下さい）"},
     };
     for (const auto& c : cases) {
         const double s = -2 * c.share + 2 * std::sqrt(c.share * c.share + c.share);
@@ -214,6 +215,58 @@ TEST_F(CurveTrustTest, ThresholdsAndTextsOfConstructedCurves) {
         }
         EXPECT_EQ(trust.text, "単精度誤差 " + figure + c.rest) << c.name;
         EXPECT_EQ(trust.red, std::string(c.rest).find("（") != std::string::npos) << c.name;
+    }
+}
+
+// The comparison's share of the line and the advice about points the ordering pushed apart:
+// exact curves, sampled by the same double-precision polynomial the figures measure against.
+TEST_F(CurveTrustTest, ComparisonDifferenceAndCloseAbscissae) {
+    const double ln = std::log(2.0), ln204 = std::log(2.04), ln10 = std::log(10.0);
+    const struct {
+        const char* name;
+        int mode;
+        std::vector<double> x, y, t;
+        ComparisonMethod comparison;
+        const char* text;
+    } cases[] = {
+        // The parabola 2t - t^2 at 0.5 is 0.75; the broken line 0.5, the natural spline 0.6875.
+        {"broken line",
+         1,
+         {0, 1, 2},
+         {0, 1, 0},
+         {0.5},
+         ComparisonMethod::Linear,
+         "単精度誤差 0.0E+00・比較との差 25%"},
+        {"natural spline",
+         1,
+         {0, 1, 2},
+         {0, 1, 0},
+         {0.5},
+         ComparisonMethod::NaturalSpline,
+         "単精度誤差 0.0E+00・比較との差 6%"},
+        {"no comparison", 1, {0, 1, 2}, {0, 1, 0}, {0.5}, ComparisonMethod::None, "単精度誤差 0.0E+00"},
+        {"close points named in data space",
+         3,
+         {0, ln, ln204, ln10},
+         {0, 1, 0, 1},
+         {1.6820384104321502},
+         ComparisonMethod::None,
+         "単精度誤差 0.0E+00・はみ出し 4551%（振動に注意：X の近い点があります（2 と 2.04））"},
+        {"close points, calm curve",
+         1,
+         {0, 2, 2.04, 10},
+         {0, 0.5, 0.5, 1},
+         {1},
+         ComparisonMethod::None,
+         "単精度誤差 0.0E+00"},
+    };
+    for (const auto& c : cases) {
+        LagrangePolynomial polynomial;
+        ASSERT_TRUE(polynomial.init(c.x, c.y)) << c.name;
+        std::vector<double> p;
+        for (double t : c.t)
+            p.push_back(polynomial(t));
+        EXPECT_EQ(AssessCurve(c.mode, c.x, c.y, c.t, p, c.comparison).text, c.text) << c.name;
     }
 }
 
@@ -233,7 +286,8 @@ TEST_F(CurveTrustTest, FlatZeroAndUnassessableCurves) {
          {-2, -2},
          {-3},
          true,
-         "単精度誤差 5.0E-01・はみ出し 50%（表示値の桁に誤差）（振動に注意：点の数を減らして下さい）"},
+         "単精度誤差 5.0E-01・はみ出し "
+         "50%（表示値の桁に誤差）（振動に注意：点の数を減らすか、比較で単調3次を見て下さい）"},
         {"all zero", {0, 1}, {0, 0}, {3e-7}, true, "単精度誤差 3.0E-07"},
         {"one point", {0}, {1}, {1}, false, ""},
         {"equal abscissae", {0, 0}, {1, 2}, {1}, false, ""},

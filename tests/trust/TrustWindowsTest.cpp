@@ -3,11 +3,19 @@
 // carry refused at the point plot; the help window listing a long example whole or saying it cut.
 #include "support/AppTest.h"
 
+#include "archive/BatchEvaluationWindow.h"
+#include "archive/BatchTableModel.h"
 #include "state/NumberText.h"
 #include "support/GraphArea.h"
 #include "support/Handlers.h"
+#include "support/Pixels.h"
 #include "widgets/GraphPanel.h"
+#include "widgets/PictureBox.h"
+#include "widgets/ValueLabel.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -70,9 +78,10 @@ class TrustWindows : public testing::AppTest {
     }
 };
 
-// The line is the window's own control and touches no other one, Picture1 included.
-void ExpectClearOfEveryControl(const QWidget* window) {
-    const QLabel* trust = window->findChild<QLabel*>(QStringLiteral("LabelTrust"));
+// The line (or another added control) is the window's own control and touches no other one,
+// Picture1 included.
+void ExpectClearOfEveryControl(const QWidget* window, const char* name = "LabelTrust") {
+    const QWidget* trust = window->findChild<QWidget*>(QString::fromLatin1(name));
     ASSERT_NE(trust, nullptr);
     ASSERT_EQ(trust->parentWidget(), window);
     for (const QObject* child : window->children()) {
@@ -143,6 +152,73 @@ TEST_F(TrustWindows, CurveStepAndBrowserShowHowFarTheCurveCanBeTrusted) {
         EXPECT_EQ(line(main())->accessibleName(), QString());
         click(main(), "Command2");
     }
+}
+
+// The comparison chosen by keys in both graphs: dashed green under the curve, read by the
+// crosshair (keys and mouse), counted in the trust line, evaluated beside the browser's Y and in
+// the batch window's column. Reset takes the curve away and leaves the choice.
+TEST_F(TrustWindows, ComparisonCurveInBothGraphs) {
+    const QColor green(0, 128, 0);
+    const auto greenPixels = [&](const QWidget* window) {
+        return testing::CountColour(testing::GraphImageOf(window), green);
+    };
+    const auto choose = [](QWidget* window, int downs) {
+        auto* choice = control<QComboBox>(window, "ComboCompare");
+        choice->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < downs; ++i)
+            QTest::keyClick(choice, Qt::Key_Down);
+        EXPECT_EQ(choice->accessibleName(), choice->currentText());
+        return choice;
+    };
+    const auto compareY = [](const QWidget* window) {
+        const auto* label = control<ValueLabel>(window, "LabelCompareY");
+        EXPECT_EQ(
+            QAccessible::queryAccessibleInterface(const_cast<ValueLabel*>(label))->text(QAccessible::Name),
+            label->text());
+        return label->text();
+    };
+    plotPoints(QStringLiteral("ex_runge.csv"), example("ex_runge.csv"), 1);
+    drawCurve();
+    EXPECT_EQ(greenPixels(main()), 0);
+    // Tab goes from the graph to the choice.
+    ASSERT_TRUE(activate(main(), control<QWidget>(main(), "Picture1")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("ComboCompare"));
+    EXPECT_EQ(choose(main(), 2)->currentText(), QStringLiteral("単調3次"));
+    EXPECT_GT(greenPixels(main()), 200);
+    EXPECT_EQ(line(main())->text(),
+              QStringLiteral("単精度誤差 8.5E-07・はみ出し 41%・比較との差 41%（振動に注意："
+                             " Linear - Log ならはみ出し 7%）"));
+    auto* picture = control<PictureBox>(main(), "Picture1");
+    picture->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(picture, Qt::Key_Home);
+    EXPECT_EQ(compareY(main()), QStringLiteral("比較 Y = 0.038")); // the first point's
+    testing::MoveMouseToAbscissa(picture, 0.5f);
+    EXPECT_TRUE(compareY(main()).startsWith(QStringLiteral("比較 Y = 0.1")))
+        << compareY(main()).toStdString();
+    for (const char* name : {"ComboCompare", "LabelCompare", "LabelCompareY"})
+        ExpectClearOfEveryControl(main(), name);
+    click(main(), "Command7"); // Reset
+    EXPECT_EQ(greenPixels(main()), 0);
+    EXPECT_EQ(compareY(main()), QString());
+    EXPECT_EQ(control<QComboBox>(main(), "ComboCompare")->currentText(), QStringLiteral("単調3次"));
+
+    plotPoints(QStringLiteral("ex_runge.csv"), example("ex_runge.csv"), 1);
+    drawCurve();
+    EXPECT_GT(greenPixels(main()), 200) << "the choice stays for the next curve";
+    reopenInBrowser(QStringLiteral("compare"));
+    EXPECT_EQ(greenPixels(browser()), 0);
+    EXPECT_EQ(choose(browser(), 3)->currentText(), QStringLiteral("3次スプライン"));
+    EXPECT_GT(greenPixels(browser()), 200);
+    EXPECT_TRUE(line(browser())->text().contains(QStringLiteral("・比較との差 41%")));
+    type(browser(), "Text1", QStringLiteral("0.5"));
+    QTest::keyClick(control<QLineEdit>(browser(), "Text1"), Qt::Key_Return);
+    EXPECT_EQ(control<ValueLabel>(browser(), "LabelCompareEval")->text(), QStringLiteral("比較 Y = 0.127"));
+    click(browser(), "CommandBatch");
+    EXPECT_EQ(browser()->batchWindow()->model()->headerData(2, Qt::Horizontal).toString(),
+              QStringLiteral("3次スプライン"));
+    for (const char* name : {"ComboCompare", "LabelCompare", "LabelCompareY", "LabelCompareEval"})
+        ExpectClearOfEveryControl(browser(), name);
 }
 
 TEST_F(TrustWindows, ErrorFigureMatchesAnIndependentDoubleEvaluation) {
