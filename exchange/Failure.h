@@ -44,6 +44,12 @@ enum class Cause {
     // `point` for a data point, `item` the value as the user gave it).
     NotCarried,
 
+    // Points pasted as rows: nothing to paste, a line that is no pair of numbers (`line`), or
+    // more points than the entry has room for (`line` the first too many, `code` the room left).
+    NothingPasted,
+    NotAPair,
+    TooManyPasted,
+
     // Writing a file (`file` names it, `code` holds errno).
     WriteFailed,
 

@@ -54,29 +54,6 @@ std::optional<std::pair<double, double>> ReadRow(QWidget* parent, QLineEdit* xBo
     return std::nullopt;
 }
 
-// Why a paste was refused, naming the line; nothing of it was entered.
-QString PasteRefusalMessage(const PastedPoints& pasted, int room) {
-    QString why;
-    switch (pasted.refusal) {
-    case PasteRefusal::None:
-        return {};
-    case PasteRefusal::Empty:
-        why = QStringLiteral("貼り付けるデータがありません");
-        break;
-    case PasteRefusal::TooMany:
-        why = QStringLiteral("%1 行目：データ数が上限を超えます（あと %2 点まで入力できます）")
-                  .arg(pasted.line)
-                  .arg(room);
-        break;
-    case PasteRefusal::NotAPair:
-        why = !pasted.readersCause || pasted.read.failure->cause == exchange::Cause::EndedEarly
-                  ? QStringLiteral("%1 行目：X と Y の 2 つの数値の行ではありません").arg(pasted.line)
-                  : PointFileMessage(*pasted.read.failure, QStringLiteral("クリップボード"));
-        break;
-    }
-    return QStringLiteral(" 貼り付けたデータは入力されませんでした \n %1 ").arg(why);
-}
-
 // A clipboard that holds more than one value: rows to paste, not a number for one box.
 bool HoldsSeveralValues(const QString& text) {
     const QString trimmed = text.trimmed();
@@ -242,7 +219,7 @@ void Form11::pastePoints() {
     const PastedPoints pasted =
         ReadPastedPoints(QGuiApplication::clipboard()->text().toUtf8().toStdString(), room);
     if (!pasted.ok()) {
-        ShowMessage(this, PasteRefusalMessage(pasted, room), MessageIcon::Warning);
+        ShowMessage(this, PasteMessage(*pasted.failure), MessageIcon::Warning);
         return;
     }
     // Each row as typed into the entry row and taken by "OK・次データ": listed with its text,

@@ -27,37 +27,37 @@ int FirstLineNotAPair(const PointFileRead& read) {
 } // namespace
 
 PastedPoints ReadPastedPoints(std::string text, int room) {
+    using exchange::Cause;
+    using exchange::Failure;
     while (!text.empty() && IsBlankOrLineEnd(text.back()))
         text.pop_back();
     PastedPoints pasted;
-    pasted.read = ReadPointText(text);
-    const PointFileRead& read = pasted.read;
-    const exchange::Cause cause = read.ok() ? exchange::Cause::FileUnreadable : read.failure->cause;
-    if (!read.ok() && (cause == exchange::Cause::TooManyPoints || cause == exchange::Cause::TooManyLines)) {
-        pasted.refusal = PasteRefusal::TooMany;
-        pasted.count = read.pointCount;
-        pasted.line = read.failure->line;
+    const PointFileRead read = ReadPointText(text);
+    const auto refuse = [&pasted](Cause cause, int line, int code = 0) {
+        Failure failure = Failure::Of(cause, code);
+        failure.line = line;
+        pasted.failure = failure;
         return pasted;
-    }
+    };
+    if (!read.ok() &&
+        (read.failure->cause == Cause::TooManyPoints || read.failure->cause == Cause::TooManyLines))
+        return refuse(Cause::TooManyPasted, read.failure->line, room);
     // A line out of pairs shifts the items after it, so it comes before whatever the reader
-    // stumbled on further down.
+    // stumbled on further down. The reader's own cause (a word, say) is kept, except for a value
+    // missing at the end, which is one more line that is no pair.
     const int unpaired = FirstLineNotAPair(read);
-    if (!read.ok() || unpaired > 0) {
-        pasted.refusal = PasteRefusal::NotAPair;
-        pasted.readersCause = unpaired == 0 || (!read.ok() && read.failure->line < unpaired);
-        pasted.line = pasted.readersCause ? read.failure->line : unpaired;
+    if (!read.ok() && (unpaired == 0 || read.failure->line < unpaired)) {
+        if (read.failure->cause == Cause::EndedEarly)
+            return refuse(Cause::NotAPair, read.failure->line);
+        pasted.failure = read.failure;
         return pasted;
     }
-    if (read.pointsRead == 0) {
-        pasted.refusal = PasteRefusal::Empty;
-        return pasted;
-    }
-    if (read.pointsRead > room) {
-        pasted.refusal = PasteRefusal::TooMany;
-        pasted.count = read.pointsRead;
-        pasted.line = room + 1 + read.headingLines;
-        return pasted;
-    }
+    if (unpaired > 0)
+        return refuse(Cause::NotAPair, unpaired);
+    if (read.pointsRead == 0)
+        return refuse(Cause::NothingPasted, 0);
+    if (read.pointsRead > room)
+        return refuse(Cause::TooManyPasted, room + 1 + read.headingLines, room);
     for (int i = 1; i <= read.pointsRead; ++i)
         pasted.points.push_back({read.xSource[i].text, read.ySource[i].text, read.x[i], read.y[i]});
     return pasted;

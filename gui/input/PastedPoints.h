@@ -5,17 +5,13 @@
 // must be exactly one pair, and it is taken whole or not at all.
 #include "input/PointFileReader.h"
 
+#include "exchange/Failure.h"
+
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace mirendo {
-
-enum class PasteRefusal {
-    None,
-    Empty,    // no point at all (nothing copied, or a heading alone)
-    NotAPair, // a line that is no pair of numbers (`line`; `read` says why when it failed)
-    TooMany,  // more points than `room` (`count` of them, at least; `line` the first too many)
-};
 
 struct PastedPoint {
     std::string xText, yText; // as written, without quotes
@@ -23,13 +19,12 @@ struct PastedPoint {
 };
 
 struct PastedPoints {
-    PasteRefusal refusal = PasteRefusal::None;
-    int line = 0;              // the line refused, from 1, counting a heading
-    int count = 0;             // points found (lines less the heading) when TooMany
-    PointFileRead read;        // the reader's answer
-    bool readersCause = false; // NotAPair: the reader's failure (a word, say) is why
+    // Why the paste is refused, nothing of it entered: Cause::NothingPasted, NotAPair (`line`),
+    // TooManyPasted (`line`, `code` the room left), or the reader's own failure on a line (a word
+    // where a number belongs, say).
+    std::optional<exchange::Failure> failure;
     std::vector<PastedPoint> points;
-    bool ok() const { return refusal == PasteRefusal::None; }
+    bool ok() const { return !failure; }
 };
 
 // `text`: the pasted text (UTF-8); `room`: how many more points the entry takes. Blank lines at

@@ -291,6 +291,27 @@ QString PointFileMessage(const exchange::Failure& failure, const QString& fileNa
     return QStringLiteral("%1 行目：%2").arg(failure.line).arg(body);
 }
 
+QString PasteMessage(const exchange::Failure& failure) {
+    QString why;
+    switch (failure.cause) {
+    case Cause::NothingPasted:
+        why = QStringLiteral("貼り付けるデータがありません");
+        break;
+    case Cause::TooManyPasted:
+        why = QStringLiteral("%1 行目：データ数が上限を超えます（あと %2 点まで入力できます）")
+                  .arg(failure.line)
+                  .arg(failure.code);
+        break;
+    case Cause::NotAPair:
+        why = QStringLiteral("%1 行目：X と Y の 2 つの数値の行ではありません").arg(failure.line);
+        break;
+    default:
+        why = PointFileMessage(failure, QStringLiteral("クリップボード"));
+        break;
+    }
+    return QStringLiteral(" 貼り付けたデータは入力されませんでした \n %1 ").arg(why);
+}
+
 QString RequestMessage(const exchange::Failure& failure) {
     const QString value = Text(failure.item);
     QString what;

@@ -35,6 +35,10 @@ QString ArchiveSaveMessage(const exchange::Failure& failure, const SettingTexts&
 // "3 行目：Y の値「abc」が数値ではありません".
 QString PointFileMessage(const exchange::Failure& failure, const QString& fileName);
 
+// The manual entry's message box for a paste it refused (ReadPastedPoints): nothing of it was
+// entered, and why, naming the line: "3 行目：X と Y の 2 つの数値の行ではありません".
+QString PasteMessage(const exchange::Failure& failure);
+
 // The main window's message box for a value the request file cannot carry (Cause::NotCarried,
 // `item` the value as the user gave it).
 QString RequestMessage(const exchange::Failure& failure);
