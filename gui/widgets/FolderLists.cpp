@@ -129,10 +129,15 @@ void FolderLists::fillFolders() {
     const QSignalBlocker block(m_dir);
     m_dir->clear();
     m_dir->setToolTip(m_path);
-    QStyle* style = QApplication::style();
+    if (m_openIcon.isNull()) {
+        QStyle* style = QApplication::style();
+        m_openIcon = style->standardIcon(QStyle::SP_DirOpenIcon);
+        m_parentIcon = style->standardIcon(QStyle::SP_FileDialogToParent);
+        m_folderIcon = style->standardIcon(QStyle::SP_DirClosedIcon);
+    }
     // The folder itself heads the list as an open folder, so the user always sees where the
     // file list is; activating it just re-reads the folder.
-    auto* heading = new QListWidgetItem(style->standardIcon(QStyle::SP_DirOpenIcon), m_path);
+    auto* heading = new QListWidgetItem(m_openIcon, m_path);
     heading->setData(kPathRole, m_path);
     heading->setToolTip(m_path);
     QFont bold = heading->font();
@@ -141,17 +146,15 @@ void FolderLists::fillFolders() {
     m_dir->addItem(heading);
     QDir here(m_path);
     if (here.cdUp() && QDir::cleanPath(here.absolutePath()) != m_path) {
-        auto* up =
-            new QListWidgetItem(style->standardIcon(QStyle::SP_FileDialogToParent), QStringLiteral(".."));
+        auto* up = new QListWidgetItem(m_parentIcon, QStringLiteral(".."));
         up->setData(kPathRole, QDir::cleanPath(here.absolutePath()));
         m_dir->addItem(up);
     }
     const QDir current(m_path);
     const QStringList folders = current.entryList(QDir::Dirs | QDir::NoDotAndDotDot,
                                                   QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
-    const QIcon folderIcon = style->standardIcon(QStyle::SP_DirClosedIcon);
     for (const QString& name : folders) {
-        auto* item = new QListWidgetItem(folderIcon, name);
+        auto* item = new QListWidgetItem(m_folderIcon, name);
         item->setData(kPathRole, JoinPath(m_path, name));
         m_dir->addItem(item);
     }
