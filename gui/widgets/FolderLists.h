@@ -58,7 +58,7 @@ class FolderLists : public QObject {
     QStringList m_patterns;
     QStringList m_excluded;
     QString m_path;
-    // The style's folder pictures, read from it at the first fill and kept for every refill.
+    // The style's folder pictures, shared by every fill; each is read from the style when first drawn.
     QIcon m_openIcon, m_parentIcon, m_folderIcon;
 };
 
