@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
+#include <QIconEngine>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QStyle>
@@ -42,6 +44,51 @@ bool IsBrowsableFolder(const QString& path) {
     return info.exists() && info.isDir() && info.isReadable() && info.isExecutable();
 }
 
+// One of the style's standard pictures, asked of the style only when it is first drawn or measured:
+// looking them up (the icon theme first) is costly, and a dialog built but never shown (a file
+// opened from the desktop is read through the file input) draws none.
+class StyleIconEngine : public QIconEngine {
+  public:
+    explicit StyleIconEngine(QStyle::StandardPixmap which) : m_which(which) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    // Sizes here are device pixels, as the style's own icon takes them at that scale.
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().pixmap(size, 1.0, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return icon().pixmap((QSizeF(size) / scale).toSize(), scale, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return icon().availableSizes(mode, state);
+    }
+    bool isNull() override { return icon().isNull(); }
+    QString key() const override { return QStringLiteral("mirendo-style"); }
+    QIconEngine* clone() const override { return new StyleIconEngine(*this); }
+
+  private:
+    const QIcon& icon() {
+        if (!m_looked) {
+            m_icon = QApplication::style()->standardIcon(m_which);
+            m_looked = true;
+        }
+        return m_icon;
+    }
+
+    QStyle::StandardPixmap m_which;
+    QIcon m_icon;
+    bool m_looked = false;
+};
+
+QIcon StyleIcon(QStyle::StandardPixmap which) {
+    return QIcon(new StyleIconEngine(which));
+}
+
 } // namespace
 
 QString JoinPath(const QString& folder, const QString& name) {
@@ -54,7 +101,9 @@ QString JoinPath(const QString& folder, const QString& name) {
 
 FolderLists::FolderLists(QComboBox* drive, QListWidget* dir, QListWidget* file, QStringList patterns,
                          QObject* parent)
-    : QObject(parent), m_drive(drive), m_dir(dir), m_file(file), m_patterns(std::move(patterns)) {
+    : QObject(parent), m_drive(drive), m_dir(dir), m_file(file), m_patterns(std::move(patterns)),
+      m_openIcon(StyleIcon(QStyle::SP_DirOpenIcon)), m_parentIcon(StyleIcon(QStyle::SP_FileDialogToParent)),
+      m_folderIcon(StyleIcon(QStyle::SP_DirClosedIcon)) {
     const auto nameForScreenReaders = [](QWidget* widget, const QString& name) {
         if (widget && widget->accessibleName().isEmpty())
             widget->setAccessibleName(name);
@@ -129,10 +178,9 @@ void FolderLists::fillFolders() {
     const QSignalBlocker block(m_dir);
     m_dir->clear();
     m_dir->setToolTip(m_path);
-    QStyle* style = QApplication::style();
     // The folder itself heads the list as an open folder, so the user always sees where the
     // file list is; activating it just re-reads the folder.
-    auto* heading = new QListWidgetItem(style->standardIcon(QStyle::SP_DirOpenIcon), m_path);
+    auto* heading = new QListWidgetItem(m_openIcon, m_path);
     heading->setData(kPathRole, m_path);
     heading->setToolTip(m_path);
     QFont bold = heading->font();
@@ -141,17 +189,15 @@ void FolderLists::fillFolders() {
     m_dir->addItem(heading);
     QDir here(m_path);
     if (here.cdUp() && QDir::cleanPath(here.absolutePath()) != m_path) {
-        auto* up =
-            new QListWidgetItem(style->standardIcon(QStyle::SP_FileDialogToParent), QStringLiteral(".."));
+        auto* up = new QListWidgetItem(m_parentIcon, QStringLiteral(".."));
         up->setData(kPathRole, QDir::cleanPath(here.absolutePath()));
         m_dir->addItem(up);
     }
     const QDir current(m_path);
     const QStringList folders = current.entryList(QDir::Dirs | QDir::NoDotAndDotDot,
                                                   QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
-    const QIcon folderIcon = style->standardIcon(QStyle::SP_DirClosedIcon);
     for (const QString& name : folders) {
-        auto* item = new QListWidgetItem(folderIcon, name);
+        auto* item = new QListWidgetItem(m_folderIcon, name);
         item->setData(kPathRole, JoinPath(m_path, name));
         m_dir->addItem(item);
     }

@@ -3,6 +3,7 @@
 // The three are separate controls so each dialog can place them; FolderLists wires them:
 // choosing a drive moves the folder list, choosing a folder moves the file list.
 #include <QComboBox>
+#include <QIcon>
 #include <QListWidget>
 #include <QObject>
 #include <QString>
@@ -57,6 +58,8 @@ class FolderLists : public QObject {
     QStringList m_patterns;
     QStringList m_excluded;
     QString m_path;
+    // The style's folder pictures, shared by every fill; each is read from the style when first drawn.
+    QIcon m_openIcon, m_parentIcon, m_folderIcon;
 };
 
 // Joins a folder and a name with exactly one '/': "/" + "a" -> "/a", "/x" + "a" -> "/x/a".

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QResource>
 
 #include <algorithm>
 
@@ -82,6 +83,21 @@ QPixmap SettingsExplanationPicture(QSize size) {
         p.drawText(QRectF(from.x() - 10, arrowY - 8 - fm.height(), cell + 20, fm.height()), Qt::AlignCenter,
                    step);
     });
+}
+
+QPixmap CompiledInSettingsExplanationPicture(QSize size) {
+    const QResource resource(QString::fromLatin1(kSettingsExplanationResource));
+    const qint64 expected = qint64(size.width()) * size.height() * 4;
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
+        resource.size() != expected)
+        return {};
+    const QImage pixels(resource.data(), size.width(), size.height(), size.width() * 4, QImage::Format_RGB32);
+    return QPixmap::fromImage(pixels);
+}
+
+QPixmap LoadSettingsExplanationPicture(QSize size) {
+    QPixmap picture = CompiledInSettingsExplanationPicture(size);
+    return picture.isNull() ? SettingsExplanationPicture(size) : picture;
 }
 
 QPixmap SmallGraphPicture(QSize size) {

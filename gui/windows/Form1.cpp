@@ -108,7 +108,7 @@ void Form1::decorate(const FormControls& c) {
     headFont.setWordSpacing(45);
     columnHeads->setFont(headFont);
     auto* picture2 = c.get<QLabel>("Picture2");
-    picture2->setPixmap(SettingsExplanationPicture(picture2->size()));
+    picture2->setPixmap(LoadSettingsExplanationPicture(picture2->size()));
     picture2->setFrameShape(QFrame::Box);
     auto* picture3 = c.get<QLabel>("Picture3");
     picture3->setPixmap(SmallGraphPicture(picture3->size()));

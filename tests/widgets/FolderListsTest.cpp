@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -72,6 +74,31 @@ TEST_F(FolderListsTest, ListsOnlyMatchingFilesSortedAndSubfolders) {
     EXPECT_TRUE(root.startsWith(drive.currentText()));
     EXPECT_EQ(lists.selectedName(), QString());
     EXPECT_EQ(lists.selectedPath(), QString());
+}
+
+TEST_F(FolderListsTest, FolderPicturesAreTheStyles) {
+    // The pictures are asked of the style only when drawn; drawn, they are the style's own.
+    FolderLists lists(&drive, &dir, &file, {"*.csv"});
+    ASSERT_TRUE(lists.setPath(root));
+    const auto drawn = [](const QIcon& icon) {
+        QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        icon.paint(&p, image.rect());
+        return image;
+    };
+    const struct {
+        int row;
+        QStyle::StandardPixmap picture;
+    } rows[] = {
+        {0, QStyle::SP_DirOpenIcon}, {1, QStyle::SP_FileDialogToParent}, {2, QStyle::SP_DirClosedIcon}};
+    for (const auto& r : rows) {
+        const QIcon style = QApplication::style()->standardIcon(r.picture);
+        const QIcon shown = dir.item(r.row)->icon();
+        EXPECT_EQ(shown.isNull(), style.isNull()) << r.row;
+        EXPECT_EQ(shown.pixmap(16).toImage(), style.pixmap(16).toImage()) << r.row;
+        EXPECT_EQ(drawn(shown), drawn(style)) << r.row;
+    }
 }
 
 TEST_F(FolderListsTest, ActivatingFoldersMovesTheFileList) {

@@ -6,6 +6,7 @@
 #include "support/GraphArea.h"
 #include "support/WindowTest.h"
 #include "windows/Calculation.h"
+#include "windows/Decorations.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -280,6 +281,23 @@ TEST_F(MainWindowTest, ControlsSitAtTheirLayoutPositions) {
     EXPECT_EQ(m_form->windowTitle(), QStringLiteral("  Mirendo"));
     EXPECT_EQ(c<QRadioButton>("Option3")->text(), QStringLiteral(" Log - Linear"));
     EXPECT_EQ(button("Command4")->text(), QStringLiteral("ラグランジュ補間計算"));
+}
+
+TEST_F(MainWindowTest, CompiledInSettingsExplanationIsItsDrawingAtThePictureSize) {
+    // The explanation is drawn at build time; it must be what the code draws now, at the size
+    // of Picture2, and Picture2 must show it.
+    const QSize size(kSettingsExplanationWidth, kSettingsExplanationHeight);
+    const auto rgb = [](const QPixmap& picture) {
+        return picture.toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    EXPECT_EQ(c<QLabel>("Picture2")->size(), size);
+    const QImage drawn = rgb(SettingsExplanationPicture(size));
+    ASSERT_FALSE(CompiledInSettingsExplanationPicture(size).isNull());
+    EXPECT_EQ(rgb(CompiledInSettingsExplanationPicture(size)), drawn);
+    EXPECT_EQ(rgb(c<QLabel>("Picture2")->pixmap()), drawn);
+    // Any other size is drawn on the spot.
+    EXPECT_TRUE(CompiledInSettingsExplanationPicture(QSize(100, 80)).isNull());
+    EXPECT_EQ(LoadSettingsExplanationPicture(QSize(100, 80)).size(), QSize(100, 80));
 }
 
 TEST_F(MainWindowTest, ResetLeavesOnlyTheFirstStepsEnabled) {
