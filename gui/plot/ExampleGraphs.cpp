@@ -1,4 +1,5 @@
 #include "plot/ExampleGraphs.h"
+#include "plot/RawPixels.h"
 
 #include "plot/ImageCanvas.h"
 #include "plot/LagrangePolynomial.h"
@@ -8,7 +9,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
-#include <QResource>
 
 #include <algorithm>
 #include <cmath>
@@ -256,13 +256,7 @@ QPixmap CompiledInExampleGraphPicture(int scaleMode, QSize size, int pixelRatio)
         picture.setDevicePixelRatio(pixelRatio);
         return picture;
     }
-    const QResource resource(path);
-    const qint64 expected = qint64(size.width()) * size.height() * 4;
-    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
-        resource.size() != expected)
-        return {};
-    const QImage pixels(resource.data(), size.width(), size.height(), size.width() * 4, QImage::Format_RGB32);
-    return QPixmap::fromImage(pixels);
+    return CompiledInRawPixels(path, size);
 }
 
 QPixmap LoadExampleGraphPicture(int scaleMode, QSize size) {

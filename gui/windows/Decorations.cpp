@@ -1,12 +1,13 @@
 #include "windows/Decorations.h"
 
+#include "plot/RawPixels.h"
+
 #include "widgets/ExitSign.h"
 #include "widgets/FormLayout.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
-#include <QResource>
 
 #include <algorithm>
 
@@ -86,13 +87,7 @@ QPixmap SettingsExplanationPicture(QSize size) {
 }
 
 QPixmap CompiledInSettingsExplanationPicture(QSize size) {
-    const QResource resource(QString::fromLatin1(kSettingsExplanationResource));
-    const qint64 expected = qint64(size.width()) * size.height() * 4;
-    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
-        resource.size() != expected)
-        return {};
-    const QImage pixels(resource.data(), size.width(), size.height(), size.width() * 4, QImage::Format_RGB32);
-    return QPixmap::fromImage(pixels);
+    return CompiledInRawPixels(QString::fromLatin1(kSettingsExplanationResource), size);
 }
 
 QPixmap LoadSettingsExplanationPicture(QSize size) {
