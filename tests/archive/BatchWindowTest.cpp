@@ -403,12 +403,17 @@ TEST_F(BatchWindow, TheGraphsMenuCopiesTheCurveAsAFormula) {
     EXPECT_FALSE(graph->findChild<QAction*>(QStringLiteral("copyFormula"))->isEnabled());
 }
 
-// Not a check: the browser with a marked result and the batch window with a mixed table, as PNG
-// files, when MIRENDO_GRAB_DIR names a folder.
+// Not a check: the browser with a marked result and the batch window with a mixed table, then
+// both with the Y row answered and in Y → X, as PNG files, when MIRENDO_GRAB_DIR names a folder.
 TEST_F(BatchWindow, GrabsTheWindowsWhenAsked) {
     const QString out = qEnvironmentVariable("MIRENDO_GRAB_DIR");
     if (out.isEmpty())
         GTEST_SKIP() << "set MIRENDO_GRAB_DIR to write the pictures";
+    const auto grab = [&](BatchEvaluationWindow* batch, const QString& suffix) {
+        QApplication::processEvents(); // the layouts follow the new texts, as on the screen
+        EXPECT_TRUE(m_browser.grab().save(out + QStringLiteral("/Form6%1.png").arg(suffix)));
+        EXPECT_TRUE(batch->grab().save(out + QStringLiteral("/FormBatch%1.png").arg(suffix)));
+    };
     load(3);
     click(&m_browser, "Command4");
     evaluateSingle(QStringLiteral("1000"));
@@ -417,27 +422,17 @@ TEST_F(BatchWindow, GrabsTheWindowsWhenAsked) {
     BatchEvaluationWindow* batch = openBatch();
     calculate(kTypedValues);
     batchControl<QTableView>("TableResults")->selectRow(1);
-    QApplication::processEvents(); // the layouts follow the new texts, as on the screen
-    EXPECT_TRUE(m_browser.grab().save(out + QStringLiteral("/Form6.png")));
-    EXPECT_TRUE(batch->grab().save(out + QStringLiteral("/FormBatch.png")));
-}
+    grab(batch, QString());
 
-// Not a check either: the browser with the Y row answered and the batch window in Y → X.
-TEST_F(BatchWindow, GrabsTheInverseWhenAsked) {
-    const QString out = qEnvironmentVariable("MIRENDO_GRAB_DIR");
-    if (out.isEmpty())
-        GTEST_SKIP() << "set MIRENDO_GRAB_DIR to write the pictures";
     load(1);
     click(&m_browser, "Command4");
     evaluateSingle(QStringLiteral("2.5"));
     type(&m_browser, "TextY", QStringLiteral("-3.5"));
     QTest::keyClick(browserControl("TextY"), Qt::Key_Return);
-    BatchEvaluationWindow* batch = openBatch();
+    batch = openBatch();
     batchControl<QComboBox>("ChoiceDirection")->setCurrentIndex(1);
     calculate(QStringLiteral("2\n-3.5\n4\n100\nabc"));
-    QApplication::processEvents();
-    EXPECT_TRUE(m_browser.grab().save(out + QStringLiteral("/Form6-inverse.png")));
-    EXPECT_TRUE(batch->grab().save(out + QStringLiteral("/FormBatch-inverse.png")));
+    grab(batch, QStringLiteral("-inverse"));
 }
 
 } // namespace
