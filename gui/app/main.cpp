@@ -1,4 +1,5 @@
 // Mirendo: the start window first; the program ends only through it.
+#include "FontConfigWarmUp.h"
 #include "state/Module1.h"
 #include "widgets/MessageBox.h"
 #include "windows/FileHandOver.h"
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 
 int main(int argc, char* argv[]) {
+    mirendo::FontConfigWarmUp fonts; // while the application connects to the display
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirendo"));
     // The desktop shell finds the menu entry (name, icon) of these windows by this name.
@@ -30,10 +32,12 @@ int main(int argc, char* argv[]) {
     if (claim.outcome == mirendo::WorkFolderClaim::Outcome::InUse) {
         if (!file.isEmpty() && mirendo::HandOverFile(workFolder, file))
             return 0;
+        fonts.wait();
         mirendo::ShowMessage(nullptr, mirendo::WorkFolderInUseMessage(workFolder));
         return 1;
     }
 
+    fonts.wait(); // the windows ask for fonts from here on
     mirendo::Module1 state;
     mirendo::WindowSet windows(state);
     // Ends at once: no window runs its own close handling on the way out.
@@ -41,10 +45,6 @@ int main(int argc, char* argv[]) {
     mirendo::FileHandOver handOver(workFolder);
     QObject::connect(&handOver, &mirendo::FileHandOver::fileHandedOver, &windows,
                      [&windows](const QString& path) { windows.openFile(path); });
-    windows.form2()->show();
-    // Opened before the first event is handled: shown, it hides the start window before that is
-    // ever drawn; not readable, its message appears over the start window.
-    if (!file.isEmpty())
-        windows.openFile(file);
+    windows.start(file); // before the first event: only the window that stays is ever drawn
     return QApplication::exec();
 }

@@ -36,11 +36,8 @@ const char* const kPictureNames[4] = {"Picture4", "Picture5", "Picture1", "Pictu
 
 } // namespace
 
-Form2::Form2(Module1& state, QWidget* parent) : QWidget(parent), m_state(state) {
+Form2::Form2(QWidget* parent) : QWidget(parent) {
     SetUpWindow(this, "Form2", QStringLiteral("  Lagrange Interpolation"), 14775, 9525);
-    // The program's load: these two must hold before any graph is drawn or read.
-    m_state.Ln10 = Module1::kLn10;
-    m_state.GraphDrawn = 0;
     const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form2.tsv"));
     decorate(c);
     wireControls(c);

@@ -1,8 +1,6 @@
 #pragma once
-// The start window: introduction, four example graphs and the ways into the program. Its
-// creation is the program's load: it sets Ln10 and GraphDrawn. Leaving it ends the program.
-#include "state/Module1.h"
-
+// The start window: introduction, four example graphs and the ways into the program. Leaving it
+// ends the program.
 #include <QWidget>
 
 namespace mirendo {
@@ -12,7 +10,7 @@ class FormControls;
 class Form2 : public QWidget {
     Q_OBJECT
   public:
-    explicit Form2(Module1& state, QWidget* parent = nullptr);
+    explicit Form2(QWidget* parent = nullptr);
 
   signals:
     void newCalculationRequested(); // "新規補間計算"
@@ -32,8 +30,6 @@ class Form2 : public QWidget {
     void decorate(const FormControls& controls);
     void wireControls(const FormControls& controls);
     void deleteExchangeFiles();
-
-    Module1& m_state;
 };
 
 } // namespace mirendo

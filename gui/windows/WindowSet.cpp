@@ -1,6 +1,7 @@
 #include "windows/WindowSet.h"
 
 #include "archive/ArchiveFile.h"
+#include "archive/ArchiveReader.h"
 #include "archive/Form4.h"
 #include "archive/Form5.h"
 #include "archive/Form6.h"
@@ -19,15 +20,32 @@
 
 namespace mirendo {
 
+namespace {
+
+// A point file the main window takes: read, with one to ten points.
+bool PointFileOpens(const QString& path) {
+    const PointFileRead read = ReadPointFile(QFile::encodeName(path).toStdString());
+    return read.ok() && read.pointCount >= 1 && read.pointCount <= Module1::kMaxPoints;
+}
+
+} // namespace
+
 WindowSet::WindowSet(Module1& state, const QString& engineFolder, QObject* parent)
     : QObject(parent), m_state(state), m_workDir(QDir::currentPath()) {
     m_calculation = new Calculation(engineFolder, m_workDir, this);
-    // The start window first: creating it is the program's load (Ln10, GraphDrawn).
-    m_form2 = std::make_unique<Form2>(m_state);
-    wireStartWindow();
+    m_state.Ln10 = Module1::kLn10;
+    m_state.GraphDrawn = 0;
 }
 
 WindowSet::~WindowSet() = default;
+
+Form2* WindowSet::form2() const {
+    if (!m_form2) {
+        m_form2 = std::make_unique<Form2>();
+        wireStartWindow();
+    }
+    return m_form2.get();
+}
 
 Form9* WindowSet::form9() const {
     if (!m_form9)
@@ -91,26 +109,24 @@ bool WindowSet::isCreated(const QString& objectName) const {
     return false;
 }
 
-void WindowSet::wireStartWindow() {
+void WindowSet::wireStartWindow() const {
     connect(m_form2.get(), &Form2::newCalculationRequested, this, [this] {
         form1()->ResetMainWindow();
         form1()->show();
-        m_form2->hide();
+        form2()->hide();
         hideHelp();
     });
     connect(m_form2.get(), &Form2::browserRequested, this, [this] {
         form6()->prepare();
         form6()->show();
-        m_form2->hide();
+        form2()->hide();
         hideHelp();
     });
     connect(m_form2.get(), &Form2::helpRequested, this, [this] { form9()->show(); });
-    connect(m_form2.get(), &Form2::exitRequested, this, [this] {
-        // An engine still running would write its result after the start window removed it;
-        // a curve still awaited is not drawn any more.
-        m_calculation->stop();
-        emit exitRequested();
-    });
+    // An engine still running would write its result after the start window removed it; a curve
+    // still awaited is not drawn any more. Connected first, so it happens before the end.
+    connect(m_form2.get(), &Form2::exitRequested, this, [this] { m_calculation->stop(); });
+    connect(m_form2.get(), &Form2::exitRequested, this, &WindowSet::exitRequested);
 }
 
 void WindowSet::wireMainWindow() const {
@@ -127,7 +143,7 @@ void WindowSet::wireMainWindow() const {
         form10()->show();
     });
     connect(main, &Form1::manualEntryRequested, this, [this] { form11()->openForEntry(); });
-    connect(main, &Form1::backToStartRequested, this, [this] { m_form2->show(); });
+    connect(main, &Form1::backToStartRequested, this, [this] { form2()->show(); });
     connect(main, &Form1::dataSaveRequested, this, [this](const QString& name) { form4()->openWith(name); });
     connect(main, &Form1::pointFileDropped, this,
             [this](const QString& path) { form10()->readDroppedFile(path); });
@@ -193,7 +209,7 @@ void WindowSet::wireDataSave() const {
 }
 
 void WindowSet::wireBrowser() const {
-    connect(m_form6.get(), &Form6::backToStart, this, [this] { m_form2->show(); });
+    connect(m_form6.get(), &Form6::backToStart, this, [this] { form2()->show(); });
     connect(m_form6.get(), &Form6::imageSaveRequested, this, &WindowSet::openImageSave);
     connect(m_form6.get(), &Form6::recalculationRequested, this, &WindowSet::recalculate);
 }
@@ -211,7 +227,8 @@ void WindowSet::recalculate(const SavedPlot& plot, const QString& name) const {
     if (!form1()->takeSavedSettings(plot.scaleMode, plot.settingTexts))
         ShowMessage(form1(), QStringLiteral("　保存されたスケールモード %1 は、このデータ点では選べません　")
                                  .arg(plot.scaleMode));
-    m_form2->hide();
+    if (m_form2)
+        m_form2->hide();
     form1()->show();
     form1()->raise();
     form1()->activateWindow();
@@ -226,6 +243,21 @@ void WindowSet::hideHelp() const {
         m_form9->hide();
 }
 
+void WindowSet::start(const QString& file) {
+    // The start window is shown first, under the message, for a file that will be refused: a
+    // point file that is not one to ten pairs, or an archive that does not parse. Anything the
+    // windows refuse beyond that still leaves the start window.
+    bool opens = !file.isEmpty();
+    if (opens && file.endsWith(QString::fromLatin1(kArchiveSuffix), Qt::CaseInsensitive))
+        opens = ReadArchiveFile(QFile::encodeName(file).toStdString()).ok();
+    else if (opens)
+        opens = PointFileOpens(file);
+    if (!opens)
+        form2()->show();
+    if (!file.isEmpty() && !openFile(file) && opens)
+        form2()->show();
+}
+
 bool WindowSet::openFile(const QString& path) {
     QWidget* shown = nullptr;
     if (path.endsWith(QString::fromLatin1(kArchiveSuffix), Qt::CaseInsensitive)) {
@@ -235,8 +267,7 @@ bool WindowSet::openFile(const QString& path) {
     } else {
         // A readable file replaces the calculation in the main window, as a new calculation would;
         // one that cannot be read leaves it as it was and only tells why.
-        const PointFileRead read = ReadPointFile(QFile::encodeName(path).toStdString());
-        if (read.ok() && read.pointCount >= 1 && read.pointCount <= Module1::kMaxPoints)
+        if (PointFileOpens(path))
             form1()->ResetMainWindow();
         form10()->prepare();
         if (form10()->readDroppedFile(path))

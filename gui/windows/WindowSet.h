@@ -1,8 +1,8 @@
 #pragma once
 // Every window of the program, owned here, and the wiring between them: the dialogs hand over
-// by signals and the owner of the controls updates them. The start window is built at once;
-// every other window is created on first use (the first time it is shown or asked for) and
-// afterwards only shown and hidden, which keeps the program's start quick.
+// by signals and the owner of the controls updates them. Every window is created on first use
+// (the first time it is shown or asked for) and afterwards only shown and hidden, which keeps the
+// program's start quick: a file opened from the desktop never builds the start window.
 #include "state/Module1.h"
 
 #include <QObject>
@@ -28,13 +28,14 @@ class WindowSet : public QObject {
     Q_OBJECT
   public:
     // `engineFolder`: where to look for Ventrel before PATH (Mirendo's own folder when empty).
-    // The working folder is taken now; the help window lists its example files.
+    // The working folder is taken now; the help window lists its example files. The program's
+    // load: the decade length set and the readout off before any graph is drawn or read.
     explicit WindowSet(Module1& state, const QString& engineFolder = QString(), QObject* parent = nullptr);
     ~WindowSet() override;
 
     // Each accessor creates its window (hidden) if it does not exist yet.
     Form1* form1() const;
-    Form2* form2() const { return m_form2.get(); }
+    Form2* form2() const;
     Form4* form4() const;
     Form5* form5() const;
     Form6* form6() const;
@@ -49,6 +50,10 @@ class WindowSet : public QObject {
     // the start window stays. The window shown is raised. True when the file was shown.
     bool openFile(const QString& path);
 
+    // The program's first window: the start window, or for `Mirendo FILE` the window the file
+    // opens in. A file that cannot be read is told over the start window, which stays.
+    void start(const QString& file);
+
     // Whether a window has been created yet (for tests of the lazy creation).
     bool isCreated(const QString& objectName) const;
 
@@ -59,7 +64,7 @@ class WindowSet : public QObject {
   private:
     // Each window's outgoing signals, connected once when it is created. A handler that needs
     // another window asks for it through its accessor, so that one is created only when used.
-    void wireStartWindow();
+    void wireStartWindow() const;
     void wireMainWindow() const;
     void wireFileInput() const;
     void wireManualEntry() const;
@@ -77,7 +82,7 @@ class WindowSet : public QObject {
     Calculation* m_calculation = nullptr;
     QString m_workDir;
     // Destroyed in reverse order: dialogs before the windows they were wired to.
-    std::unique_ptr<Form2> m_form2;
+    mutable std::unique_ptr<Form2> m_form2;
     mutable std::unique_ptr<Form9> m_form9;
     mutable std::unique_ptr<Form1> m_form1;
     mutable std::unique_ptr<Form10> m_form10;

@@ -229,6 +229,19 @@ TEST_F(DropTest, FilesOpenedFromTheDesktopAndHandedOver) {
     EXPECT_TRUE(readErrorShown());
     EXPECT_EQ(control<QListWidget>(main(), "List1")->count(), 3) << "the bad file left the earlier points";
 
+    // At start the file's window is the first: the start window is built only under a refusal.
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        WindowSet windows(m_state, engineFolder());
+        windows.start(workPath(row.file));
+        EXPECT_EQ(windows.isCreated(QStringLiteral("Form2")), QByteArray(row.shown) == "Form2");
+        const QByteArray shown(row.shown);
+        EXPECT_TRUE((shown == "Form1"   ? static_cast<QWidget*>(windows.form1())
+                     : shown == "Form6" ? static_cast<QWidget*>(windows.form6())
+                                        : static_cast<QWidget*>(windows.form2()))
+                        ->isVisible());
+    }
+
     // Handed over by a second start: the socket answers once the file is shown.
     m_windows->form2()->show();
     std::atomic<bool> handed = false;

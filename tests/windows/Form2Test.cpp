@@ -42,7 +42,8 @@ TEST_F(StartWindowTest, LoadSetsTheDecadeLengthAndSwitchesTheReadoutOff) {
     EXPECT_EQ(Module1{}.Ln10, 2.3025851) << "held from the start";
     m_state.Ln10 = 0;
     m_state.GraphDrawn = 1;
-    Form2 form(m_state);
+    const WindowSet program(m_state);
+    Form2 form;
     EXPECT_EQ(m_state.Ln10, 2.3025851);
     EXPECT_EQ(m_state.GraphDrawn, 0);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("  Lagrange Interpolation"));
@@ -60,7 +61,7 @@ TEST_F(StartWindowTest, ExitAndCloseDeleteTheExchangeFilesAndEndTheProgram) {
                         {"CloseWithFiles", true, true},
                         {"CloseWithoutFiles", false, true}};
     for (const Row& row : rows) {
-        Form2 form(m_state);
+        Form2 form;
         form.show();
         QSignalSpy exit(&form, &Form2::exitRequested);
         if (row.filesPresent)
@@ -76,7 +77,7 @@ TEST_F(StartWindowTest, ExitAndCloseDeleteTheExchangeFilesAndEndTheProgram) {
 }
 
 TEST_F(StartWindowTest, ExampleGraphsAreDrawnInEveryPicture) {
-    Form2 form(m_state);
+    Form2 form;
     for (const char* name : {"Picture4", "Picture5", "Picture1", "Picture2"}) {
         const QImage image = control<QLabel>(&form, name)->pixmap().toImage();
         ASSERT_FALSE(image.isNull()) << name;
@@ -96,7 +97,7 @@ TEST_F(StartWindowTest, CompiledInExampleGraphsAreTheDrawingsOfTheirModes) {
     // The start window shows pictures drawn at build time; they must be what the plot code draws
     // now, for the right mode, at the size of the picture controls, at 1x and at 2x.
     const QSize size(kExampleGraphWidth, kExampleGraphHeight);
-    Form2 form(m_state);
+    Form2 form;
     EXPECT_EQ(control<QLabel>(&form, "Picture4")->size(), size);
     const auto rgb = [](const QPixmap& picture) {
         return picture.toImage().convertToFormat(QImage::Format_RGB32);

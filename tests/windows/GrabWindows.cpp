@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     QDir::setCurrent(work.path());
 
     mirendo::Module1 state;
-    mirendo::Form2 start(state);
+    mirendo::Form2 start;
     start.show();
     start.grab().save(QDir(out).filePath(QStringLiteral("Form2.png")));
 
