@@ -65,41 +65,14 @@ struct ScaleCase {
 
 TEST_F(PlotTest, VisibleAreaHasEightAndTwoPercentMargins) {
     const double w3 = 3 * kLn10, w5 = 5 * kLn10;
+    const LimitTexts logY{"", "", "1.0E00", "1.0E+03"}, logX{"1.0E-02", "1.0E+03", "", ""};
+    const LimitTexts logLog{"1.0E-01", "1.0E+02", "1.0E+00", "1.0E+03"};
     const ScaleCase cases[] = {
         {"linear 0..10 / 0..5", 1, 0, 10, 0, 5, {}, -0.8f, 5.1f, 11.0f, -5.5f},
         {"linear offset 100..200 / -1..1", 1, 100, 200, -1, 1, {}, 92.0f, 1.04f, 110.0f, -2.2f},
-        {"log Y 1..1000",
-         2,
-         0,
-         10,
-         1,
-         1000,
-         {"", "", "1.0E00", "1.0E+03"},
-         -0.8f,
-         float(1.02 * w3),
-         11.0f,
-         float(-1.1 * w3)},
-        {"log X 0.01..1000",
-         3,
-         0.01,
-         1000,
-         0,
-         5,
-         {"1.0E-02", "1.0E+03", "", ""},
-         float(-0.08 * w5),
-         5.1f,
-         float(1.1 * w5),
-         -5.5f},
-        {"log-log",
-         4,
-         0.1,
-         100,
-         1,
-         1000,
-         {"1.0E-01", "1.0E+02", "1.0E+00", "1.0E+03"},
-         float(-0.08 * w3),
-         float(1.02 * w3),
-         float(1.1 * w3),
+        {"log Y 1..1000", 2, 0, 10, 1, 1000, logY, -0.8f, float(1.02 * w3), 11.0f, float(-1.1 * w3)},
+        {"log X 0.01..1000", 3, 0.01, 1000, 0, 5, logX, float(-0.08 * w5), 5.1f, float(1.1 * w5), -5.5f},
+        {"log-log", 4, 0.1, 100, 1, 1000, logLog, float(-0.08 * w3), float(1.02 * w3), float(1.1 * w3),
          float(-1.1 * w3)},
     };
     for (const ScaleCase& c : cases) {
@@ -257,39 +230,21 @@ TEST_F(PlotTest, PointsAreRedDotsOfWidthTenInPlotSpace) {
 }
 
 TEST_F(PlotTest, RangeLabels) {
+    const LimitTexts logLog{"1.0E-02", "1.0E+03", "1.0E-01", "1.0E+01"};
+    const LimitTexts semiLog{"x", "y", "1.0E00", "1.0E+02"};
     const struct {
         const char* name;
         double xs, xe, ys, ye;
         int mode;
-        LimitTexts texts;
         RangeLabels expected;
+        LimitTexts texts = {};
     } cases[] = {
-        {"plain values", 0.5, 12.5, -3, 4, 1, {}, {"0.5", "12.5", "-3", "4"}},
-        {"inclusive bound", -1000, 1000, 0, 1000.5, 1, {}, {"-1000", "1000", "0", "1.0E+03"}},
-        {"beyond the bound",
-         2500,
-         12345,
-         -2500,
-         -1500,
-         1,
-         {},
-         {"2.5E+03", "1.2E+04", "-2.5E+03", "-1.5E+03"}},
-        {"log axes show the box texts",
-         0.01,
-         1000,
-         0.1,
-         10,
-         4,
-         {"1.0E-02", "1.0E+03", "1.0E-01", "1.0E+01"},
-         {"1.0E-02", "1.0E+03", "1.0E-01", "1.0E+01"}},
-        {"semi-log",
-         0.5,
-         2500,
-         1,
-         100,
-         2,
-         {"x", "y", "1.0E00", "1.0E+02"},
-         {"0.5", "2.5E+03", "1.0E00", "1.0E+02"}},
+        {"plain values", 0.5, 12.5, -3, 4, 1, {"0.5", "12.5", "-3", "4"}},
+        {"inclusive bound", -1000, 1000, 0, 1000.5, 1, {"-1000", "1000", "0", "1.0E+03"}},
+        {"beyond the bound", 2500, 12345, -2500, -1500, 1, {"2.5E+03", "1.2E+04", "-2.5E+03", "-1.5E+03"}},
+        // Logarithmic axes show the box texts.
+        {"log-log", 0.01, 1000, 0.1, 10, 4, {"1.0E-02", "1.0E+03", "1.0E-01", "1.0E+01"}, logLog},
+        {"semi-log", 0.5, 2500, 1, 100, 2, {"0.5", "2.5E+03", "1.0E00", "1.0E+02"}, semiLog},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -383,18 +338,17 @@ TEST_F(PlotTest, DenseOrBrokenGridsStayBounded) {
     }
 
     // Logarithmic spans of absurd size, or a decade length that was never set.
+    const LimitTexts hugeSpan{"1.0E-99", "1.0E+99", "1.0E00", "1.0E+01"};
+    const LimitTexts threeDecades{"1.0E00", "1.0E+03", "1.0E00", "1.0E+01"};
     const struct {
         const char* name;
         LimitTexts texts;
         double ln10;
         size_t maxLines;
     } logCases[] = {
-        {"198 decades on 100 pixels are thinned",
-         {"1.0E-99", "1.0E+99", "1.0E00", "1.0E+01"},
-         kLn10,
-         10 * 102},
-        {"decade length 0", {"1.0E00", "1.0E+03", "1.0E00", "1.0E+01"}, 0, 10},
-        {"negative decade length", {"1.0E00", "1.0E+03", "1.0E00", "1.0E+01"}, -1, 10},
+        {"198 decades on 100 pixels are thinned", hugeSpan, kLn10, 10 * 102},
+        {"decade length 0", threeDecades, 0, 10},
+        {"negative decade length", threeDecades, -1, 10},
     };
     for (const auto& c : logCases) {
         SCOPED_TRACE(c.name);
