@@ -169,10 +169,8 @@ TEST_F(TrustWindows, ComparisonCurveInBothGraphs) {
         return choice;
     };
     const auto compareY = [](const QWidget* window) {
-        const auto* label = control<ValueLabel>(window, "LabelCompareY");
-        EXPECT_EQ(
-            QAccessible::queryAccessibleInterface(const_cast<ValueLabel*>(label))->text(QAccessible::Name),
-            label->text());
+        auto* label = control<ValueLabel>(window, "LabelCompareY");
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), label->text());
         return label->text();
     };
     plotPoints(QStringLiteral("ex_runge.csv"), example("ex_runge.csv"), 1);
