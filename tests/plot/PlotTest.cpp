@@ -423,16 +423,12 @@ TEST(PlotCurve, LogAxisWithoutALogarithmicStartDrawsNothing) {
 Module1 savedState(int mode) {
     Module1 s = stateOn(0.01, 1000, 10, 0.01, 1000, 10);
     s.ScaleMode = mode;
-    s.XStartText = "1.0E-02";
-    s.XStopText = "1.0E+03";
-    s.YStartText = "1.0E-02";
-    s.YStopText = "1.0E+03";
+    s.XStartText = s.YStartText = "1.0E-02";
+    s.XStopText = s.YStopText = "1.0E+03";
     s.SampleCount = 2;
     s.CurveX[0] = 77; // the browser keeps a plot position here; it is not a sample
-    s.CurveX[1] = 0;
-    s.CurveY[1] = 0;
-    s.CurveX[2] = 1;
-    s.CurveY[2] = 1;
+    s.CurveX[1] = 0, s.CurveY[1] = 0;
+    s.CurveX[2] = 1, s.CurveY[2] = 1;
     return s;
 }
 
