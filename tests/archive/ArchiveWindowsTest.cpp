@@ -17,23 +17,19 @@
 #include "widgets/MessageBox.h"
 #include "widgets/PictureBox.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <deque>
 #include <functional>
 
 namespace mirendo {
@@ -45,65 +41,66 @@ const QString kSelectFile = QStringLiteral(" ***  ファイルを選択して下
 const QString kCannotCalculate = QStringLiteral("　正しく計算できません　");
 const QString kImageSaved = QStringLiteral("  グラフ画像をビットマップ形式(bmp)で保存しました  ");
 
-QByteArray FileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 // Every message box is recorded instead of shown; a test takes the ones it expects, and any
 // left over at the end fails it.
 class ArchiveWindows : public testing::WindowTest {
   protected:
-    QString path(const QString& name) const { return m_dir.filePath(name); }
+    void TearDown() override {
+        m_browser.reset(); // gone before the message hooks and the working folder
+        WindowTest::TearDown();
+    }
 
-    static Module1 FreshState() {
-        Module1 s;
-        s.Ln10 = Module1::kLn10;
-        return s;
+    // The data save of `state` with `settings`, listing `folder` (the working folder if empty).
+    void prepare(Form4& form, Module1& state, const SettingTexts& settings, QString folder = {}) {
+        form.setSource([&state, settings] { return std::optional(ArchiveSource{state, settings}); });
+        ASSERT_TRUE(form.folderLists()->setPath(folder.isEmpty() ? m_dir.path() : folder));
     }
 
     // Saves `state` through Form4 as "<name>-Mi.csv" in the temporary folder.
     void save(Module1& state, const SettingTexts& settings, const QString& name) {
         Form4 form(state);
-        form.setSource([&state, settings] { return std::optional(ArchiveSource{state, settings}); });
-        ASSERT_TRUE(form.folderLists()->setPath(m_dir.path()));
+        prepare(form, state, settings);
         form.openWith(name);
         testing::InvokeHandler(&form, "Command1_Click");
-        const ShownMessage m = takeShown();
-        ASSERT_EQ(m.text, kSaved);
-        EXPECT_EQ(m.icon, MessageIcon::None);
+        expectMessages({{kSaved, MessageIcon::None}});
         EXPECT_FALSE(form.isVisible());
     }
 
-    static void select(Form6& browser, const QString& name) {
-        auto* list = browser.findChild<QListWidget*>(QStringLiteral("File1"));
+    // A new browser on a fresh shared state, listing the working folder.
+    Form6& openBrowser() {
+        m_browser.reset();
+        m_shared = Module1{};
+        m_shared.Ln10 = Module1::kLn10;
+        m_browser = std::make_unique<Form6>(m_shared);
+        m_browser->prepare();
+        EXPECT_TRUE(m_browser->folderLists()->setPath(m_dir.path()));
+        return *m_browser;
+    }
+
+    void select(const QString& name) {
+        auto* list = control<QListWidget>(m_browser.get(), "File1");
         ASSERT_NE(list, nullptr);
-        browser.folderLists()->refreshFiles();
+        m_browser->folderLists()->refreshFiles();
         const QList<QListWidgetItem*> items = list->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1) << name.toStdString();
         list->setCurrentItem(items.front());
         emit list->itemClicked(items.front());
     }
+    // Picks `name` in the browser's list and presses "グラフ描画".
+    void draw(const QString& name) {
+        select(name);
+        testing::InvokeHandler(m_browser.get(), "Command1_Click");
+    }
+    // Types `x` into the browser's Text1 and presses Enter there.
+    void evaluate(const QString& x) {
+        auto* text1 = control<QLineEdit>(m_browser.get(), "Text1");
+        text1->setText(x);
+        QTest::keyClick(text1, Qt::Key_Return);
+    }
+    bool enabled(const char* name) const { return control<QWidget>(m_browser.get(), name)->isEnabled(); }
 
-    static QString textOf(const QWidget& window, const char* name) {
-        if (auto* label = window.findChild<QLabel*>(QString::fromLatin1(name)))
-            return label->text();
-        if (auto* box = window.findChild<QLineEdit*>(QString::fromLatin1(name)))
-            return box->text();
-        ADD_FAILURE() << "no control " << name;
-        return {};
-    }
-    static QWidget* control(const QWidget& window, const char* name) {
-        auto* widget = window.findChild<QWidget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
+    Module1 m_shared;
+    std::unique_ptr<Form6> m_browser;
 };
 
 TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
@@ -113,39 +110,36 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
         main.GraphDrawn = 1;
         const QString name = QStringLiteral("mode%1").arg(calc.mode);
         save(main, calc.settings, name);
-        const QString file = path(name + QStringLiteral("-Mi.csv"));
+        const QString file = workPath(name + QStringLiteral("-Mi.csv"));
         EXPECT_EQ(main.FilePath, file.toStdString());
-        EXPECT_EQ(FileBytes(file).toStdString(), FormatArchive(main, calc.settings).value);
+        EXPECT_EQ(bytesOf(file).toStdString(), FormatArchive(main, calc.settings).value);
 
-        Module1 shared = FreshState();
-        Form6 browser(shared);
-        browser.prepare();
-        ASSERT_TRUE(browser.folderLists()->setPath(m_dir.path()));
-        EXPECT_FALSE(control(browser, "Command1")->isEnabled());
-        select(browser, name + QStringLiteral("-Mi.csv"));
-        EXPECT_TRUE(control(browser, "Command1")->isEnabled());
+        Form6& browser = openBrowser();
+        EXPECT_FALSE(enabled("Command1"));
+        select(name + QStringLiteral("-Mi.csv"));
+        EXPECT_TRUE(enabled("Command1"));
         testing::InvokeHandler(&browser, "Command1_Click");
         ASSERT_TRUE(noMessages()) << takeMessage().toStdString();
 
-        EXPECT_EQ(shared.GraphDrawn, 1);
-        EXPECT_EQ(shared.ScaleMode, calc.mode);
-        EXPECT_EQ(shared.FilePath, file.toStdString());
-        for (const char* enabled : {"Text1", "Command4", "Command8"})
-            EXPECT_TRUE(control(browser, enabled)->isEnabled()) << enabled;
+        EXPECT_EQ(m_shared.GraphDrawn, 1);
+        EXPECT_EQ(m_shared.ScaleMode, calc.mode);
+        EXPECT_EQ(m_shared.FilePath, file.toStdString());
+        for (const char* button : {"Text1", "Command4", "Command8"})
+            EXPECT_TRUE(enabled(button)) << button;
 
         // The browser's graph is exactly what the saved-data plot draws from the loaded state.
         PictureBox reference(QSize(609, 545));
-        const RangeLabels labels = PlotSavedForMode(shared, reference.graph());
+        const RangeLabels labels = PlotSavedForMode(m_shared, reference.graph());
         EXPECT_EQ(testing::GraphImageOf(&browser), reference.graph().image());
-        EXPECT_EQ(textOf(browser, "Label14").toStdString(), labels.xStart);
-        EXPECT_EQ(textOf(browser, "Label15").toStdString(), labels.xStop);
-        EXPECT_EQ(textOf(browser, "Label16").toStdString(), labels.yStart);
-        EXPECT_EQ(textOf(browser, "Label17").toStdString(), labels.yStop);
+        EXPECT_EQ(textOf(&browser, "Label14").toStdString(), labels.xStart);
+        EXPECT_EQ(textOf(&browser, "Label15").toStdString(), labels.xStop);
+        EXPECT_EQ(textOf(&browser, "Label16").toStdString(), labels.yStart);
+        EXPECT_EQ(textOf(&browser, "Label17").toStdString(), labels.yStop);
 
         // ... and the curve sits where the original samples belong: sample j at
         // (t_j - ln XStart, P_j - ln YStart) on a logarithmic axis, unshifted on a linear one.
         RecordingCanvas recording;
-        PlotSavedForMode(shared, recording);
+        PlotSavedForMode(m_shared, recording);
         const AxisKinds axes = AxesOfScaleMode(calc.mode);
         const double ox = axes.x == AxisKind::Logarithmic ? std::log(LeadingNumber(calc.settings[0])) : 0.0;
         const double oy = axes.y == AxisKind::Logarithmic ? std::log(LeadingNumber(calc.settings[3])) : 0.0;
@@ -160,7 +154,7 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
 
         // The points land on their data positions, in red.
         testing::InvokeHandler(&browser, "Command4_Click");
-        auto* picture = browser.findChild<PictureBox*>(QStringLiteral("Picture1"));
+        auto* picture = control<PictureBox>(&browser, "Picture1");
         ASSERT_NE(picture, nullptr);
         for (const auto& [x, y] : calc.points) {
             const double px = axes.x == AxisKind::Logarithmic ? std::log(x) - ox : x;
@@ -173,12 +167,10 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
         }
 
         // Evaluating at each point gives its Y to the saved precision.
-        auto* text1 = browser.findChild<QLineEdit*>(QStringLiteral("Text1"));
         for (const auto& [x, y] : calc.points) {
-            text1->setText(QString::number(x, 'g', 12));
-            QTest::keyClick(text1, Qt::Key_Return);
+            evaluate(QString::number(x, 'g', 12));
             ASSERT_TRUE(noMessages()) << takeMessage().toStdString();
-            const double shown = textOf(browser, "Label6").toDouble();
+            const double shown = textOf(&browser, "Label6").toDouble();
             EXPECT_NEAR(shown, y, 6e-4 + 1e-4 * std::fabs(y)) << "X " << x << " shown " << shown;
         }
     }
@@ -191,55 +183,46 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
     const QByteArray old("an earlier save\r\n");
 
     const QString longName(250, QLatin1Char('n')); // 257 bytes with "-Mi.csv": no file system takes it
-    WriteBytes(path(QStringLiteral("keep-Mi.csv")), old);
+    writeFile(QStringLiteral("keep-Mi.csv"), old);
     QDir(m_dir.path()).mkdir(QStringLiteral("taken-Mi.csv"));
 
     struct Case {
         const char* name;
         QString typed;
-        SettingTexts settings;
         QString messageStart;
+        int box = -1; // the setting box that holds `text` instead of the good one
+        std::string text = {};
         // Breaks the listed folder after the dialog has shown it.
-        std::function<void(const QString& folder)> afterListing;
+        std::function<void(const QString& folder)> afterListing = {};
     };
-    SettingTexts comma = good;
-    comma[1] = "6,5";
-    SettingTexts quote = good;
-    quote[5] = "\"5";
-    SettingTexts reversed = good; // the browser would refuse the file
-    reversed[0] = "7";
+    const QString keep = QStringLiteral("keep");
     const QString cannotSave = QStringLiteral("  補間データを保存できませんでした");
     const auto removeFolder = [](const QString& folder) { QDir(folder).removeRecursively(); };
-    const auto replaceByFile = [](const QString& folder) {
+    const auto replaceByFile = [this](const QString& folder) {
         QDir(folder).removeRecursively();
-        WriteBytes(folder, "not a folder");
+        writeFile(folder, "not a folder");
     };
     const std::vector<Case> cases = {
-        {"empty name", QString(), good, kNoName, {}},
-        {"name with a slash", QStringLiteral("a/keep"), good, QStringLiteral("  ファイル名に「/」"), {}},
-        {"comma in X stop",
-         QStringLiteral("keep"),
-         comma,
-         QStringLiteral("  保存できません：X 軸 終了値"),
-         {}},
-        {"quote in Y step", QStringLiteral("keep"), quote, QStringLiteral("  保存できません：Y 軸 増分"), {}},
-        {"X start above X stop",
-         QStringLiteral("keep"),
-         reversed,
-         QStringLiteral("  保存できません：X 軸 開始値"),
-         {}},
-        {"folder of that name", QStringLiteral("taken"), good, cannotSave, {}},
-        {"over-long name", longName, good, cannotSave, {}},
-        {"folder removed", QStringLiteral("keep"), good, cannotSave, removeFolder},
-        {"file used as a folder", QStringLiteral("keep"), good, cannotSave, replaceByFile},
+        {"empty name", QString(), kNoName},
+        {"name with a slash", QStringLiteral("a/keep"), QStringLiteral("  ファイル名に「/」")},
+        {"comma in X stop", keep, QStringLiteral("  保存できません：X 軸 終了値"), 1, "6,5"},
+        {"quote in Y step", keep, QStringLiteral("  保存できません：Y 軸 増分"), 5, "\"5"},
+        // The browser would refuse the file.
+        {"X start above X stop", keep, QStringLiteral("  保存できません：X 軸 開始値"), 0, "7"},
+        {"folder of that name", QStringLiteral("taken"), cannotSave},
+        {"over-long name", longName, cannotSave},
+        {"folder removed", keep, cannotSave, -1, {}, removeFolder},
+        {"file used as a folder", keep, cannotSave, -1, {}, replaceByFile},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const QString folder = c.afterListing ? path(QStringLiteral("sub")) : m_dir.path();
+        const QString folder = c.afterListing ? workPath(QStringLiteral("sub")) : m_dir.path();
         QDir().mkpath(folder);
+        SettingTexts settings = good;
+        if (c.box >= 0)
+            settings[std::size_t(c.box)] = c.text;
         Form4 form(state);
-        form.setSource([&state, s = c.settings] { return std::optional(ArchiveSource{state, s}); });
-        ASSERT_TRUE(form.folderLists()->setPath(folder));
+        prepare(form, state, settings, folder);
         if (c.afterListing)
             c.afterListing(folder);
         form.openWith(c.typed);
@@ -249,29 +232,28 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
         EXPECT_EQ(m.icon, MessageIcon::Warning);
         EXPECT_TRUE(form.isVisible()) << "the dialog stays open";
         EXPECT_EQ(state.FilePath, "before");
-        EXPECT_EQ(FileBytes(path(QStringLiteral("keep-Mi.csv"))), old);
-        EXPECT_TRUE(QFileInfo(path(QStringLiteral("taken-Mi.csv"))).isDir());
+        EXPECT_EQ(bytesOf(QStringLiteral("keep-Mi.csv")), old);
+        EXPECT_TRUE(QFileInfo(workPath(QStringLiteral("taken-Mi.csv"))).isDir());
         EXPECT_EQ(QDir(m_dir.path()).entryList({QStringLiteral("*Mi.csv*")}, QDir::Files).size(), 1)
             << "no temporary file left behind";
     }
 
     // The same dialog then saves once the name is corrected, replacing the earlier file.
     Form4 form(state);
-    form.setSource([&state, good] { return std::optional(ArchiveSource{state, good}); });
-    ASSERT_TRUE(form.folderLists()->setPath(m_dir.path()));
+    prepare(form, state, good);
     form.openWith(QStringLiteral("keep"));
     answerNextQuestion(true);
     testing::InvokeHandler(&form, "Command1_Click");
     EXPECT_EQ(takeShown().icon, MessageIcon::Question);
     EXPECT_EQ(takeMessage(), kSaved);
-    EXPECT_EQ(FileBytes(path(QStringLiteral("keep-Mi.csv"))).toStdString(), FormatArchive(state, good).value);
-    EXPECT_EQ(state.FilePath, path(QStringLiteral("keep-Mi.csv")).toStdString());
+    EXPECT_EQ(bytesOf(QStringLiteral("keep-Mi.csv")).toStdString(), FormatArchive(state, good).value);
+    EXPECT_EQ(state.FilePath, workPath(QStringLiteral("keep-Mi.csv")).toStdString());
 
     // Cancel writes nothing.
     form.openWith(QStringLiteral("cancelled"));
     testing::InvokeHandler(&form, "Command2_Click");
     EXPECT_FALSE(form.isVisible());
-    EXPECT_FALSE(QFile::exists(path(QStringLiteral("cancelled-Mi.csv"))));
+    EXPECT_FALSE(exists(QStringLiteral("cancelled-Mi.csv")));
 }
 
 // Both save dialogs list the existing files of their kind at every opening and after a save, and
@@ -302,7 +284,7 @@ TEST_F(ArchiveWindows, ReplacingAFileIsAskedFirst) {
         };
         ASSERT_TRUE(row.dialog->folderLists()->setPath(m_dir.path()));
         const QString earlier = QStringLiteral("06-01-2026") + row.suffix;
-        WriteBytes(path(earlier), "an earlier save"); // after the list was first read
+        writeFile(earlier, "an earlier save"); // after the list was first read
         row.open(QStringLiteral("06-01-2026"));
         EXPECT_EQ(listed(), QStringList{earlier});
 
@@ -310,13 +292,13 @@ TEST_F(ArchiveWindows, ReplacingAFileIsAskedFirst) {
         answerNextQuestion(false);
         click(row.dialog, "Command1");
         expectMessages({{question, MessageIcon::Question}});
-        EXPECT_EQ(FileBytes(path(earlier)), QByteArray("an earlier save"));
+        EXPECT_EQ(bytesOf(earlier), QByteArray("an earlier save"));
         EXPECT_TRUE(row.dialog->isVisible());
-        EXPECT_EQ(textOf(*row.dialog, "Text1"), QStringLiteral("06-01-2026"));
+        EXPECT_EQ(textOf(row.dialog, "Text1"), QStringLiteral("06-01-2026"));
         answerNextQuestion(true);
         click(row.dialog, "Command1");
         expectMessages({{question, MessageIcon::Question}, {row.saved, MessageIcon::None}});
-        EXPECT_NE(FileBytes(path(earlier)), QByteArray("an earlier save"));
+        EXPECT_NE(bytesOf(earlier), QByteArray("an earlier save"));
 
         // A new name is written without asking and listed at once.
         row.open(QStringLiteral("second"));
@@ -353,39 +335,36 @@ TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
         {"huge-Mi.csv", QByteArray::fromStdString(goodBytes) + QByteArray(int(kMaxArchiveBytes), ' ')},
     };
     for (const Case& c : cases)
-        WriteBytes(path(QString::fromLatin1(c.file)), c.bytes);
+        writeFile(QString::fromLatin1(c.file), c.bytes);
 
-    Module1 shared = FreshState();
-    Form6 browser(shared);
-    browser.prepare();
-    ASSERT_TRUE(browser.folderLists()->setPath(m_dir.path()));
-    select(browser, QStringLiteral("good-Mi.csv"));
-    testing::InvokeHandler(&browser, "Command1_Click");
+    Form6& browser = openBrowser();
+    draw(QStringLiteral("good-Mi.csv"));
     ASSERT_TRUE(noMessages());
-    const std::string loadedBytes = FormatArchive(shared, calc.settings).value;
-    const Module1 before = shared;
+    const std::string loadedBytes = FormatArchive(m_shared, calc.settings).value;
+    const Module1 before = m_shared;
     const QImage graph = testing::GraphImageOf(&browser);
-    const QString xStartLabel = textOf(browser, "Label14");
+    const QString xStartLabel = textOf(&browser, "Label14");
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
-        select(browser, QString::fromLatin1(c.file));
+        select(QString::fromLatin1(c.file));
         if (std::string(c.file) == "removed-Mi.csv")
-            QFile::remove(path(QString::fromLatin1(c.file)));
+            QFile::remove(workPath(QString::fromLatin1(c.file)));
         testing::InvokeHandler(&browser, "Command1_Click");
         const ShownMessage m = takeShown();
         EXPECT_TRUE(m.text.contains(QStringLiteral("読み込めません"))) << m.text.toStdString();
         EXPECT_TRUE(m.text.contains(QString::fromLatin1(c.file))) << m.text.toStdString();
-        EXPECT_EQ(FormatArchive(shared, {shared.XStartText, shared.XStopText, shared.XStepText,
-                                         shared.YStartText, shared.YStopText, shared.YStepText})
-                      .value,
-                  loadedBytes);
-        EXPECT_EQ(shared.FilePath, before.FilePath);
-        EXPECT_EQ(shared.XPlotData, before.XPlotData);
-        EXPECT_EQ(shared.CurveXMax, before.CurveXMax);
-        EXPECT_EQ(shared.GraphDrawn, 1);
+        const Module1& s = m_shared;
+        EXPECT_EQ(
+            FormatArchive(s, {s.XStartText, s.XStopText, s.XStepText, s.YStartText, s.YStopText, s.YStepText})
+                .value,
+            loadedBytes);
+        EXPECT_EQ(s.FilePath, before.FilePath);
+        EXPECT_EQ(s.XPlotData, before.XPlotData);
+        EXPECT_EQ(s.CurveXMax, before.CurveXMax);
+        EXPECT_EQ(s.GraphDrawn, 1);
         EXPECT_EQ(testing::GraphImageOf(&browser), graph);
-        EXPECT_EQ(textOf(browser, "Label14"), xStartLabel);
+        EXPECT_EQ(textOf(&browser, "Label14"), xStartLabel);
     }
 }
 
@@ -394,19 +373,16 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
     Module1 main = testing::StateAfterCalculation(calc);
     save(main, calc.settings, QStringLiteral("steps"));
 
-    Module1 shared = FreshState();
+    Form6& browser = openBrowser();
+    Module1& shared = m_shared;
     shared.GraphDrawn = 1; // a curve is still on the main window's graph
     Form5 imageSave;
-    Form6 browser(shared);
-    QObject::connect(&browser, &Form6::imageSaveRequested, &imageSave,
-                     &Form5::open); // as the program wires it
+    QObject::connect(&browser, &Form6::imageSaveRequested, &imageSave, &Form5::open); // as wired
     QSignalSpy back(&browser, &Form6::backToStart);
-    browser.prepare();
     browser.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&browser));
-    ASSERT_TRUE(browser.folderLists()->setPath(m_dir.path()));
-    auto* picture = browser.findChild<PictureBox*>(QStringLiteral("Picture1"));
-    auto* text1 = browser.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    auto* picture = control<PictureBox>(&browser, "Picture1");
+    auto* text1 = control<QLineEdit>(&browser, "Text1");
     const QPoint leftEdge(0, picture->height() / 2);
 
     // Nothing drawn here yet: no readout over the empty graph, whatever the main window shows.
@@ -418,8 +394,7 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
     EXPECT_EQ(takeMessage(), kSelectFile);
     EXPECT_EQ(shared.ScaleMode, 0);
 
-    select(browser, QStringLiteral("steps-Mi.csv"));
-    testing::InvokeHandler(&browser, "Command1_Click");
+    draw(QStringLiteral("steps-Mi.csv"));
     ASSERT_TRUE(noMessages());
 
     // Readout over the curve: the same texts as the shared readout code gives.
@@ -428,15 +403,15 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
     ASSERT_EQ(expected.action, Readout::Action::Show);
     testing::MoveMouseToAbscissa(picture, inside);
     EXPECT_TRUE(testing::CursorLinesVisible(picture));
-    EXPECT_EQ(textOf(browser, "Label7").toStdString(), expected.xText);
-    EXPECT_EQ(textOf(browser, "Label8").toStdString(), expected.yText);
+    EXPECT_EQ(textOf(&browser, "Label7").toStdString(), expected.xText);
+    EXPECT_EQ(textOf(&browser, "Label8").toStdString(), expected.yText);
     testing::MoveMouse(picture, leftEdge); // in the margin, left of the curve
     EXPECT_FALSE(testing::CursorLinesVisible(picture));
-    EXPECT_EQ(textOf(browser, "Label7"), QString());
+    EXPECT_EQ(textOf(&browser, "Label7"), QString());
 
     // Evaluation: the arrow needs a text; Enter refuses a box without a number instead of
     // evaluating at X = 0, and reads full-width digits as digits.
-    auto* arrow = browser.findChild<QToolButton*>(QStringLiteral("Picture2"));
+    auto* arrow = control<QToolButton>(&browser, "Picture2");
     text1->clear();
     arrow->click();
     EXPECT_TRUE(noMessages());
@@ -447,52 +422,49 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
                        {QStringLiteral("-1"), kCannotCalculate, {}}, // ln of a negative X
                        {QStringLiteral("\uFF11\uFF10"), {}, QStringLiteral("7.000")}};
     for (const auto& e : evaluations) {
-        text1->setText(QStringLiteral("5")); // a result that a refusal must not leave behind
-        QTest::keyClick(text1, Qt::Key_Return);
-        text1->setText(e.typed);
-        QTest::keyClick(text1, Qt::Key_Return);
+        evaluate(QStringLiteral("5")); // a result that a refusal must not leave behind
+        evaluate(e.typed);
         if (!e.message.isEmpty()) {
             EXPECT_EQ(takeMessage(), e.message);
         }
-        EXPECT_EQ(textOf(browser, "Label6"), e.shown) << e.typed.toStdString();
+        EXPECT_EQ(textOf(&browser, "Label6"), e.shown) << e.typed.toStdString();
     }
     text1->setText(QStringLiteral("10abc"));
     arrow->click();
-    EXPECT_EQ(textOf(browser, "Label6"), QStringLiteral("7.000"));
+    EXPECT_EQ(textOf(&browser, "Label6"), QStringLiteral("7.000"));
     QTest::mouseClick(text1, Qt::LeftButton);
     EXPECT_EQ(text1->text(), QString());
-    EXPECT_EQ(textOf(browser, "Label6"), QString());
+    EXPECT_EQ(textOf(&browser, "Label6"), QString());
 
     // The image save gets the selected name less ".csv", or a safe name without a selection.
     testing::InvokeHandler(&browser, "Command8_Click");
     EXPECT_TRUE(imageSave.isVisible());
-    EXPECT_EQ(textOf(imageSave, "Text1"), QStringLiteral("steps-Mi"));
+    EXPECT_EQ(textOf(&imageSave, "Text1"), QStringLiteral("steps-Mi"));
     browser.folderLists()->clearSelection();
     testing::InvokeHandler(&browser, "Command8_Click");
-    EXPECT_EQ(textOf(imageSave, "Text1"), QStringLiteral("graph"));
+    EXPECT_EQ(textOf(&imageSave, "Text1"), QStringLiteral("graph"));
 
     // Reset.
     testing::InvokeHandler(&browser, "Command3_Click");
     EXPECT_EQ(shared.GraphDrawn, 0);
-    EXPECT_EQ(textOf(browser, "Label14"), QStringLiteral("X-Start"));
-    EXPECT_EQ(textOf(browser, "Label17"), QStringLiteral("Y-Stop"));
+    EXPECT_EQ(textOf(&browser, "Label14"), QStringLiteral("X-Start"));
+    EXPECT_EQ(textOf(&browser, "Label17"), QStringLiteral("Y-Stop"));
     for (const char* disabled : {"Command1", "Command4", "Command8", "Text1"})
-        EXPECT_FALSE(control(browser, disabled)->isEnabled()) << disabled;
+        EXPECT_FALSE(enabled(disabled)) << disabled;
     EXPECT_EQ(testing::GraphImageOf(&browser).pixelColor(300, 300),
               testing::GraphImageOf(&browser).pixelColor(0, 0));
 
     // Back button and close both leave with GraphDrawn at 0.
-    browser.show();
-    shared.GraphDrawn = 1;
-    qobject_cast<QPushButton*>(control(browser, "Command2"))->click();
-    EXPECT_EQ(shared.GraphDrawn, 0);
-    EXPECT_FALSE(browser.isVisible());
-    EXPECT_EQ(back.count(), 1);
-    browser.show();
-    shared.GraphDrawn = 1;
-    browser.close();
-    EXPECT_EQ(shared.GraphDrawn, 0);
-    EXPECT_EQ(back.count(), 2);
+    const std::function<void()> leave[] = {[&] { control<QPushButton>(&browser, "Command2")->click(); },
+                                           [&] { browser.close(); }};
+    for (int i = 0; i < 2; ++i) {
+        browser.show();
+        shared.GraphDrawn = 1;
+        leave[i]();
+        EXPECT_EQ(shared.GraphDrawn, 0);
+        EXPECT_FALSE(browser.isVisible());
+        EXPECT_EQ(back.count(), i + 1);
+    }
 }
 
 TEST_F(ArchiveWindows, ImageSaveWritesARealBitmap) {
@@ -508,12 +480,10 @@ TEST_F(ArchiveWindows, ImageSaveWritesARealBitmap) {
         const QString name = QStringLiteral("graph%1").arg(source);
         form.open(name, GraphPicture{*expected});
         testing::InvokeHandler(&form, "Command1_Click");
-        const ShownMessage m = takeShown();
-        EXPECT_EQ(m.text, kImageSaved);
-        EXPECT_EQ(m.icon, MessageIcon::None);
+        expectMessages({{kImageSaved, MessageIcon::None}});
         EXPECT_FALSE(form.isVisible());
-        const QString file = path(name + QStringLiteral(".bmp"));
-        EXPECT_TRUE(FileBytes(file).startsWith("BM")) << "a Windows bitmap";
+        const QString file = workPath(name + QStringLiteral(".bmp"));
+        EXPECT_TRUE(bytesOf(file).startsWith("BM")) << "a Windows bitmap";
         QImage back(file, "BMP");
         ASSERT_FALSE(back.isNull());
         EXPECT_EQ(back.size(), QSize(609, 545));
@@ -522,19 +492,18 @@ TEST_F(ArchiveWindows, ImageSaveWritesARealBitmap) {
 
     // Failures leave an existing file intact and the dialog open.
     const QByteArray old("older picture");
-    WriteBytes(path(QStringLiteral("keep.bmp")), old);
+    writeFile(QStringLiteral("keep.bmp"), old);
     QDir(m_dir.path()).mkdir(QStringLiteral("taken.bmp"));
     for (const QString& typed :
          {QStringLiteral("taken"), QStringLiteral("sub/keep"), QString(300, QLatin1Char('k')), QString()}) {
         form.open(typed, GraphPicture{browserImage});
         testing::InvokeHandler(&form, "Command1_Click");
-        const ShownMessage m = takeShown();
-        EXPECT_EQ(m.icon, MessageIcon::Warning) << typed.toStdString();
+        EXPECT_EQ(takeShown().icon, MessageIcon::Warning) << typed.toStdString();
         EXPECT_TRUE(form.isVisible());
     }
-    EXPECT_EQ(FileBytes(path(QStringLiteral("keep.bmp"))), old);
-    EXPECT_TRUE(QFileInfo(path(QStringLiteral("taken.bmp"))).isDir());
-    EXPECT_FALSE(QFile::exists(path(QStringLiteral(".bmp"))));
+    EXPECT_EQ(bytesOf(QStringLiteral("keep.bmp")), old);
+    EXPECT_TRUE(QFileInfo(workPath(QStringLiteral("taken.bmp"))).isDir());
+    EXPECT_FALSE(exists(QStringLiteral(".bmp")));
 }
 
 // Pictures of the three windows for a person to look at: MIRENDO_GRAB_DIR=/some/folder.
@@ -546,21 +515,15 @@ TEST_F(ArchiveWindows, GrabsTheWindowsWhenAsked) {
     Module1 main = testing::StateAfterCalculation(calc);
     save(main, calc.settings, QStringLiteral("12-07-2026"));
 
-    Module1 shared = FreshState();
     Form5 imageSave;
-    Form6 browser(shared);
+    Form6& browser = openBrowser();
     QObject::connect(&browser, &Form6::imageSaveRequested, &imageSave, &Form5::open);
-    browser.prepare();
-    ASSERT_TRUE(browser.folderLists()->setPath(m_dir.path()));
     browser.show();
-    select(browser, QStringLiteral("12-07-2026-Mi.csv"));
-    testing::InvokeHandler(&browser, "Command1_Click");
+    draw(QStringLiteral("12-07-2026-Mi.csv"));
     testing::InvokeHandler(&browser, "Command4_Click");
-    const float x = float(shared.CurveX[70] - std::log(shared.XStart));
-    testing::MoveMouseToAbscissa(browser.findChild<PictureBox*>(QStringLiteral("Picture1")), x);
-    auto* text1 = browser.findChild<QLineEdit*>(QStringLiteral("Text1"));
-    text1->setText(QStringLiteral("1234.5"));
-    QTest::keyClick(text1, Qt::Key_Return);
+    const float x = float(m_shared.CurveX[70] - std::log(m_shared.XStart));
+    testing::MoveMouseToAbscissa(control<PictureBox>(&browser, "Picture1"), x);
+    evaluate(QStringLiteral("1234.5"));
     ASSERT_TRUE(noMessages());
     EXPECT_TRUE(browser.grab().save(out + QStringLiteral("/Form6.png")));
 

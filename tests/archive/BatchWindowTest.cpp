@@ -33,6 +33,7 @@ namespace {
 
 const QString kCannotCalculate = QStringLiteral("　正しく計算できません　");
 const QString kMark = QStringLiteral("外挿");
+const QString kTableSaved = QStringLiteral("  一括計算の結果を保存しました");
 
 // Blank, comma, tab, CR LF and ideographic-blank separators; numbers inside and outside the
 // points, a leading-number text and a non-number (both refused unevaluated), and values no
@@ -76,6 +77,17 @@ class BatchWindow : public testing::WindowTest {
         text1->setText(x);
         QTest::keyClick(text1, Qt::Key_Return);
     }
+    // Types `y` into TextY and presses Enter there, as the user asks for the X of a Y.
+    void findX(const char* y) {
+        type(&m_browser, "TextY", QString::fromLatin1(y));
+        QTest::keyClick(browserControl("TextY"), Qt::Key_Return);
+    }
+    // What Ctrl+C in `widget` puts on an emptied clipboard.
+    static QString copied(QWidget* widget) {
+        QApplication::clipboard()->clear();
+        QTest::keyClick(widget, Qt::Key_C, Qt::ControlModifier);
+        return QApplication::clipboard()->text();
+    }
 
     // Where Tab moves the focus from `from`: the next control in the chain that takes it.
     QWidget* nextTabStop(QWidget* from) {
@@ -85,7 +97,10 @@ class BatchWindow : public testing::WindowTest {
         return nullptr;
     }
 
-    BatchEvaluationWindow* openBatch() {
+    // Opens the batch window, after drawing "mode<m>-Mi.csv" when a mode is given.
+    BatchEvaluationWindow* openBatch(int mode = 0) {
+        if (mode)
+            load(mode);
         click(&m_browser, "CommandBatch");
         EXPECT_NE(m_browser.batchWindow(), nullptr);
         return m_browser.batchWindow();
@@ -139,8 +154,7 @@ TEST_F(BatchWindow, EveryRowIsWhatTheSingleEvaluationShows) {
 }
 
 TEST_F(BatchWindow, FollowsTheBrowsersPolynomial) {
-    load(1);
-    BatchEvaluationWindow* batch = openBatch();
+    BatchEvaluationWindow* batch = openBatch(1);
     calculate(kTypedValues);
     ASSERT_FALSE(batch->model()->rows().empty());
     auto* values = batchControl<QPlainTextEdit>("TextValues");
@@ -174,15 +188,13 @@ TEST_F(BatchWindow, FollowsTheBrowsersPolynomial) {
     EXPECT_FALSE(browserControl("CommandBatch")->isEnabled());
 
     // Leaving the browser hides the window with it.
-    load(2);
-    openBatch();
+    openBatch(2);
     browserControl<QPushButton>("Command2")->click();
     EXPECT_FALSE(batch->isVisible());
 }
 
 TEST_F(BatchWindow, CtrlCCopiesTheSelectedRowsOrAll) {
-    load(3);
-    BatchEvaluationWindow* batch = openBatch();
+    BatchEvaluationWindow* batch = openBatch(3);
     // By keyboard alone: the values typed into the focused box, Ctrl+Enter computes them.
     auto* values = batchControl<QPlainTextEdit>("TextValues");
     ASSERT_TRUE(QTest::qWaitFor([values] { return QApplication::focusWidget() == values; }, 2000));
@@ -194,22 +206,18 @@ TEST_F(BatchWindow, CtrlCCopiesTheSelectedRowsOrAll) {
     const std::vector<BatchRow> rows = batch->model()->rows();
     auto* table = batchControl<QTableView>("TableResults");
     table->setFocus();
-    QApplication::clipboard()->clear();
-    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), FormatBatchTsv(rows));
+    EXPECT_EQ(copied(table).toStdString(), FormatBatchTsv(rows));
 
     // Rows selected out of order copy in the table's order.
     table->selectRow(4);
     table->selectionModel()->select(batch->model()->index(1, 0),
                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
     const std::vector<BatchRow> picked = {rows[1], rows[4]};
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), FormatBatchTsv(picked));
+    EXPECT_EQ(copied(table).toStdString(), FormatBatchTsv(picked));
 }
 
 TEST_F(BatchWindow, SavesTheCsvAtomicallyOrSaysWhyNot) {
-    load(4);
-    BatchEvaluationWindow* batch = openBatch();
+    BatchEvaluationWindow* batch = openBatch(4);
     auto* path = batchControl<QLineEdit>("TextPath");
     auto* save = batchControl<QPushButton>("CommandSave");
     EXPECT_FALSE(save->isEnabled()) << "nothing computed yet";
@@ -220,22 +228,21 @@ TEST_F(BatchWindow, SavesTheCsvAtomicallyOrSaysWhyNot) {
     // A bare name lands beside the archive and gets its ".csv".
     path->setText(QStringLiteral("table"));
     save->click();
-    EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("  一括計算の結果を保存しました")));
+    EXPECT_TRUE(takeMessage().startsWith(kTableSaved));
     EXPECT_EQ(bytesOf(QStringLiteral("table.csv")).toStdString(), csv);
 
     // An existing file is replaced only on Yes.
     writeFile(QStringLiteral("table.csv"), "kept");
-    answerNextQuestion(false);
-    save->click();
-    EXPECT_EQ(
-        takeQuestion(),
-        QStringLiteral("  %1 は既にあります。置き換えますか？  ").arg(workPath(QStringLiteral("table.csv"))));
-    EXPECT_EQ(bytesOf(QStringLiteral("table.csv")), QByteArray("kept"));
-    answerNextQuestion(true);
-    save->click();
-    EXPECT_FALSE(takeQuestion().isEmpty());
-    EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("  一括計算の結果を保存しました")));
-    EXPECT_EQ(bytesOf(QStringLiteral("table.csv")).toStdString(), csv);
+    for (const bool yes : {false, true}) {
+        answerNextQuestion(yes);
+        save->click();
+        EXPECT_EQ(takeQuestion(), QStringLiteral("  %1 は既にあります。置き換えますか？  ")
+                                      .arg(workPath(QStringLiteral("table.csv"))));
+        if (yes) {
+            EXPECT_TRUE(takeMessage().startsWith(kTableSaved));
+        }
+        EXPECT_EQ(bytesOf(QStringLiteral("table.csv")).toStdString(), yes ? csv : "kept");
+    }
 
     const QByteArray archive = bytesOf(QStringLiteral("mode4-Mi.csv"));
     const struct {
@@ -265,8 +272,7 @@ TEST_F(BatchWindow, SavesTheCsvAtomicallyOrSaysWhyNot) {
 }
 
 TEST_F(BatchWindow, ClosesByItsButtonOrEscape) {
-    load(1);
-    BatchEvaluationWindow* batch = openBatch();
+    BatchEvaluationWindow* batch = openBatch(1);
     QWidget* close = batchControl("CommandClose");
     for (QWidget* other : batch->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         EXPECT_TRUE(other == close || !other->geometry().intersects(close->geometry()))
@@ -299,20 +305,14 @@ TEST_F(BatchWindow, SingleResultIsMarkedAndCopied) {
         EXPECT_EQ(label6->focusPolicy(), Qt::TabFocus);
         EXPECT_EQ(nextTabStop(browserControl("Text1")), label6);
         EXPECT_EQ(nextTabStop(label6), browserControl("CommandBatch"));
-        QApplication::clipboard()->clear();
-        QTest::keyClick(label6, Qt::Key_C, Qt::ControlModifier);
-        EXPECT_EQ(QApplication::clipboard()->text(),
-                  QString::fromLatin1(c.x) + QLatin1Char('\t') + label6->text());
+        EXPECT_EQ(copied(label6), QString::fromLatin1(c.x) + QLatin1Char('\t') + label6->text());
     }
 
     // Ctrl+C in the X box copies the evaluation only when the box has no selection of its own.
     auto* text1 = browserControl<QLineEdit>("Text1");
-    QApplication::clipboard()->clear();
-    QTest::keyClick(text1, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("0\t") + label6->text());
+    EXPECT_EQ(copied(text1), QStringLiteral("0\t") + label6->text());
     text1->selectAll();
-    QTest::keyClick(text1, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("0"));
+    EXPECT_EQ(copied(text1), QStringLiteral("0"));
 
     // A click into the box starts a new X: no result, no mark, no stop.
     QTest::mouseClick(text1, Qt::LeftButton);
@@ -332,22 +332,17 @@ TEST_F(BatchWindow, TheYRowFindsEveryXAndCopiesThem) {
     } cases[] = {{"2", "0.146、3.000"}, {"-3.5", "4.670、5.826 外挿"}, {"100", "この範囲にはありません"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.y);
-        type(&m_browser, "TextY", QString::fromLatin1(c.y));
-        QTest::keyClick(textY, Qt::Key_Return);
+        findX(c.y);
         EXPECT_EQ(found->text(), QString::fromUtf8(c.xs));
         EXPECT_EQ(QAccessible::queryAccessibleInterface(found)->text(QAccessible::Name), found->text());
         EXPECT_EQ(nextTabStop(textY), found);
-        QApplication::clipboard()->clear();
-        QTest::keyClick(textY, Qt::Key_C, Qt::ControlModifier);
-        EXPECT_EQ(QApplication::clipboard()->text(),
-                  QString::fromLatin1(c.y) + QLatin1Char('\t') + found->text());
+        EXPECT_EQ(copied(textY), QString::fromLatin1(c.y) + QLatin1Char('\t') + found->text());
     }
     // A logarithmic Y axis takes no Y <= 0; an empty box is no Y = 0.
     load(2);
     EXPECT_EQ(found->text(), QString()) << "the X found belong to the previous curve";
     for (const char* y : {"-1", ""}) {
-        type(&m_browser, "TextY", QString::fromLatin1(y));
-        QTest::keyClick(textY, Qt::Key_Return);
+        findX(y);
         expectOneMessageContaining(*y ? QStringLiteral("0 より大きい値")
                                       : QStringLiteral("Y の値が入力されていません"));
         EXPECT_EQ(found->text(), QString());
@@ -357,8 +352,7 @@ TEST_F(BatchWindow, TheYRowFindsEveryXAndCopiesThem) {
 }
 
 TEST_F(BatchWindow, YToXGivesARowPerCrossing) {
-    load(2);
-    BatchEvaluationWindow* batch = openBatch();
+    BatchEvaluationWindow* batch = openBatch(2);
     auto* direction = batchControl<QComboBox>("ChoiceDirection");
     direction->setFocus();
     QTest::keyClick(direction, Qt::Key_Down);
@@ -376,7 +370,7 @@ TEST_F(BatchWindow, YToXGivesARowPerCrossing) {
     auto* path = batchControl<QLineEdit>("TextPath");
     path->setText(QStringLiteral("inverse"));
     click(batch, "CommandSave");
-    EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("  一括計算の結果を保存しました")));
+    EXPECT_TRUE(takeMessage().startsWith(kTableSaved));
     EXPECT_EQ(bytesOf(QStringLiteral("inverse.csv")).left(14), QByteArray("Y,X,外挿\r\n3,"));
     // Back to X → Y: the table empties and asks for X again.
     QTest::keyClick(direction, Qt::Key_Up);
@@ -427,8 +421,7 @@ TEST_F(BatchWindow, GrabsTheWindowsWhenAsked) {
     load(1);
     click(&m_browser, "Command4");
     evaluateSingle(QStringLiteral("2.5"));
-    type(&m_browser, "TextY", QStringLiteral("-3.5"));
-    QTest::keyClick(browserControl("TextY"), Qt::Key_Return);
+    findX("-3.5");
     batch = openBatch();
     batchControl<QComboBox>("ChoiceDirection")->setCurrentIndex(1);
     calculate(QStringLiteral("2\n-3.5\n4\n100\nabc"));

@@ -48,10 +48,11 @@ GraphPicture DrawnGraph() {
     return graph.picture();
 }
 
-QByteArray Written(const GraphPicture& picture, ImageFormat format) {
+QByteArray Written(const GraphPicture& picture, ImageFormat format, bool withScale = false) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    EXPECT_TRUE(WriteGraphPicture(picture, format, buffer)) << ImageFormatName(format).toStdString();
+    EXPECT_TRUE(WriteGraphPicture(picture, format, buffer, withScale))
+        << ImageFormatName(format).toStdString();
     return buffer.data();
 }
 
@@ -67,13 +68,6 @@ QRect ExtentNear(const QImage& image, QColor colour) {
                 r = r.united(QRect(x, y, 1, 1));
         }
     return r;
-}
-
-void ExpectNear(const QRect& a, const QRect& b, const char* what) {
-    EXPECT_LE(std::abs(a.left() - b.left()), 3) << what;
-    EXPECT_LE(std::abs(a.top() - b.top()), 3) << what;
-    EXPECT_LE(std::abs(a.right() - b.right()), 3) << what;
-    EXPECT_LE(std::abs(a.bottom() - b.bottom()), 3) << what;
 }
 
 TEST(GraphImageFile, SvgDrawsTheSameGraphAsVectors) {
@@ -119,12 +113,19 @@ TEST(GraphImageFile, SvgDrawsTheSameGraphAsVectors) {
     QPainter painter(&rendered);
     renderer.render(&painter, QRectF(QPointF(0, 0), kGraphSize));
     painter.end();
-    ExpectNear(ExtentNear(rendered, QColor(0, 0, 255)), ExtentNear(picture.image, QColor(0, 0, 255)),
-               "curve");
-    ExpectNear(ExtentNear(rendered, QColor(255, 0, 0)), ExtentNear(picture.image, QColor(255, 0, 0)),
-               "points");
-    ExpectNear(ExtentNear(rendered, QColor(128, 128, 128)), ExtentNear(picture.image, QColor(128, 128, 128)),
-               "grid");
+    const struct {
+        const char* what;
+        QColor colour;
+    } parts[] = {
+        {"curve", QColor(0, 0, 255)}, {"points", QColor(255, 0, 0)}, {"grid", QColor(128, 128, 128)}};
+    for (const auto& part : parts) {
+        SCOPED_TRACE(part.what);
+        const QRect a = ExtentNear(rendered, part.colour), b = ExtentNear(picture.image, part.colour);
+        EXPECT_LE(std::abs(a.left() - b.left()), 3);
+        EXPECT_LE(std::abs(a.top() - b.top()), 3);
+        EXPECT_LE(std::abs(a.right() - b.right()), 3);
+        EXPECT_LE(std::abs(a.bottom() - b.bottom()), 3);
+    }
 }
 
 // A picture read without the program: the comparison curve its own dashed polyline, and with the
@@ -154,12 +155,9 @@ TEST(GraphImageFile, ComparisonDashedAndTheScaleAroundTheGraph) {
     picture.trustRed = true;
 
     const auto svgOf = [&](bool withScale) {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        EXPECT_TRUE(WriteGraphPicture(picture, ImageFormat::Svg, buffer, withScale));
         QStringList texts;
         int dashed = 0;
-        QXmlStreamReader xml(buffer.data());
+        QXmlStreamReader xml(Written(picture, ImageFormat::Svg, withScale));
         QString dashes;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
@@ -188,20 +186,14 @@ TEST(GraphImageFile, ComparisonDashedAndTheScaleAroundTheGraph) {
     QImage png;
     ASSERT_TRUE(png.loadFromData(Written(picture, ImageFormat::Png)));
     EXPECT_EQ(png.size(), kGraphSize);
-    QBuffer framed;
-    framed.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(WriteGraphPicture(picture, ImageFormat::Png, framed, true));
-    ASSERT_TRUE(png.loadFromData(framed.data()));
+    ASSERT_TRUE(png.loadFromData(Written(picture, ImageFormat::Png, true)));
     EXPECT_GT(png.width(), kGraphSize.width());
     EXPECT_GT(png.height(), kGraphSize.height());
     EXPECT_TRUE(ExtentNear(png.copy(0, kGraphSize.height(), png.width(), png.height() - kGraphSize.height()),
                            QColor(192, 0, 0))
                     .isValid())
         << "the red trust line under the graph";
-    QBuffer bmp;
-    bmp.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(WriteGraphPicture(picture, ImageFormat::Bmp, bmp, true));
-    EXPECT_EQ(bmp.data(), Written(picture, ImageFormat::Bmp));
+    EXPECT_EQ(Written(picture, ImageFormat::Bmp, true), Written(picture, ImageFormat::Bmp));
 }
 
 TEST(GraphImageFile, NothingToWriteWithoutAnImage) {

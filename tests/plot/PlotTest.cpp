@@ -31,6 +31,13 @@ void setY(Module1& s, double start, double stop, double step) {
     s.YStop = stop;
     s.YStep = step;
 }
+// A state with both axes' start, stop and step.
+Module1 stateOn(double xStart, double xStop, double xStep, double yStart, double yStop, double yStep) {
+    Module1 s = baseState();
+    setX(s, xStart, xStop, xStep);
+    setY(s, yStart, yStop, yStep);
+    return s;
+}
 
 RecordingCanvas::Call onlyCall(const RecordingCanvas& c, Kind kind) {
     const auto calls = testing::CallsOf(c, kind);
@@ -53,8 +60,6 @@ std::vector<float> floats(std::initializer_list<double> values) {
     return out;
 }
 
-class PlotTest : public ::testing::Test {};
-
 struct ScaleCase {
     const char* name;
     int mode;
@@ -63,51 +68,22 @@ struct ScaleCase {
     float left, top, width, height;
 };
 
-TEST_F(PlotTest, VisibleAreaHasEightAndTwoPercentMargins) {
+TEST(PlotTest, VisibleAreaHasEightAndTwoPercentMargins) {
     const double w3 = 3 * kLn10, w5 = 5 * kLn10;
+    const LimitTexts logY{"", "", "1.0E00", "1.0E+03"}, logX{"1.0E-02", "1.0E+03", "", ""};
+    const LimitTexts logLog{"1.0E-01", "1.0E+02", "1.0E+00", "1.0E+03"};
     const ScaleCase cases[] = {
         {"linear 0..10 / 0..5", 1, 0, 10, 0, 5, {}, -0.8f, 5.1f, 11.0f, -5.5f},
         {"linear offset 100..200 / -1..1", 1, 100, 200, -1, 1, {}, 92.0f, 1.04f, 110.0f, -2.2f},
-        {"log Y 1..1000",
-         2,
-         0,
-         10,
-         1,
-         1000,
-         {"", "", "1.0E00", "1.0E+03"},
-         -0.8f,
-         float(1.02 * w3),
-         11.0f,
-         float(-1.1 * w3)},
-        {"log X 0.01..1000",
-         3,
-         0.01,
-         1000,
-         0,
-         5,
-         {"1.0E-02", "1.0E+03", "", ""},
-         float(-0.08 * w5),
-         5.1f,
-         float(1.1 * w5),
-         -5.5f},
-        {"log-log",
-         4,
-         0.1,
-         100,
-         1,
-         1000,
-         {"1.0E-01", "1.0E+02", "1.0E+00", "1.0E+03"},
-         float(-0.08 * w3),
-         float(1.02 * w3),
-         float(1.1 * w3),
+        {"log Y 1..1000", 2, 0, 10, 1, 1000, logY, -0.8f, float(1.02 * w3), 11.0f, float(-1.1 * w3)},
+        {"log X 0.01..1000", 3, 0.01, 1000, 0, 5, logX, float(-0.08 * w5), 5.1f, float(1.1 * w5), -5.5f},
+        {"log-log", 4, 0.1, 100, 1, 1000, logLog, float(-0.08 * w3), float(1.02 * w3), float(1.1 * w3),
          float(-1.1 * w3)},
     };
     for (const ScaleCase& c : cases) {
         SCOPED_TRACE(c.name);
-        Module1 s = baseState();
+        Module1 s = stateOn(c.xs, c.xe, (c.xe - c.xs) / 2, c.ys, c.ye, (c.ye - c.ys) / 2);
         s.ScaleMode = c.mode;
-        setX(s, c.xs, c.xe, (c.xe - c.xs) / 2);
-        setY(s, c.ys, c.ye, (c.ye - c.ys) / 2);
         RecordingCanvas canvas;
         PlotPointsForMode(s, canvas, c.texts);
         const auto scale = onlyCall(canvas, Kind::Scale);
@@ -133,7 +109,7 @@ struct GridCase {
     std::vector<float> expected;
 };
 
-TEST_F(PlotTest, LinearGridIsStartPlusKStepStrictlyBelowStop) {
+TEST(PlotTest, LinearGridIsStartPlusKStepStrictlyBelowStop) {
     const GridCase cases[] = {
         {"0..10 step 2", 0, 10, 2, floats({2, 4, 6, 8})},
         {"0..10 step 1", 0, 10, 1, floats({1, 2, 3, 4, 5, 6, 7, 8, 9})},
@@ -147,9 +123,7 @@ TEST_F(PlotTest, LinearGridIsStartPlusKStepStrictlyBelowStop) {
     };
     for (const GridCase& c : cases) {
         SCOPED_TRACE(c.name);
-        Module1 s = baseState();
-        setX(s, c.start, c.stop, c.step);
-        setY(s, c.start, c.stop, c.step);
+        Module1 s = stateOn(c.start, c.stop, c.step, c.start, c.stop, c.step);
         RecordingCanvas canvas;
         PlotPointsLinLin(s, canvas, {});
         EXPECT_EQ(testing::VerticalLinesAt(canvas, kGridGrey), c.expected);
@@ -157,10 +131,8 @@ TEST_F(PlotTest, LinearGridIsStartPlusKStepStrictlyBelowStop) {
     }
 }
 
-TEST_F(PlotTest, GridLinesSpanTheOtherAxisAndComeBeforeTheFrame) {
-    Module1 s = baseState();
-    setX(s, 100, 200, 50);
-    setY(s, 1, 1000, 10);
+TEST(PlotTest, GridLinesSpanTheOtherAxisAndComeBeforeTheFrame) {
+    Module1 s = stateOn(100, 200, 50, 1, 1000, 10);
     RecordingCanvas canvas;
     PlotPointsLinLog(s, canvas, {"", "", "1.0E+00", "1.0E+03"});
     const float h = float(3 * kLn10);
@@ -189,7 +161,7 @@ TEST_F(PlotTest, GridLinesSpanTheOtherAxisAndComeBeforeTheFrame) {
     EXPECT_EQ(testing::LineWidthInForce(canvas), 1);
 }
 
-TEST_F(PlotTest, LogGridDrawsDecadesPlusTheExtraOneOnTheFrame) {
+TEST(PlotTest, LogGridDrawsDecadesPlusTheExtraOneOnTheFrame) {
     const struct {
         const char* name;
         const char *start, *stop;
@@ -203,9 +175,7 @@ TEST_F(PlotTest, LogGridDrawsDecadesPlusTheExtraOneOnTheFrame) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Module1 s = baseState();
-        setX(s, 1, 10, 10);
-        setY(s, 1, 10, 10);
+        Module1 s = stateOn(1, 10, 10, 1, 10, 10);
         RecordingCanvas onX;
         PlotPointsLogLog(s, onX, {c.start, c.stop, "1.0E00", "1.0E+01"});
         EXPECT_EQ(testing::VerticalLinesAt(onX, kGridGrey), logPositions(c.decades));
@@ -215,8 +185,8 @@ TEST_F(PlotTest, LogGridDrawsDecadesPlusTheExtraOneOnTheFrame) {
     }
 }
 
-TEST_F(PlotTest, PointsAreRedDotsOfWidthTenInPlotSpace) {
-    Module1 s = baseState();
+TEST(PlotTest, PointsAreRedDotsOfWidthTenInPlotSpace) {
+    Module1 s = stateOn(0.1, 100, 10, 1, 1000, 10);
     s.PointCount = 3;
     const double xs[] = {0, 0.5, 4, 80};
     const double ys[] = {0, 2, 30, 500};
@@ -226,8 +196,6 @@ TEST_F(PlotTest, PointsAreRedDotsOfWidthTenInPlotSpace) {
         s.XPlotData[i] = std::log(xs[i]);
         s.YPlotData[i] = std::log(ys[i]);
     }
-    setX(s, 0.1, 100, 10);
-    setY(s, 1, 1000, 10);
     const LimitTexts texts{"1.0E-01", "1.0E+02", "1.0E+00", "1.0E+03"};
     const struct {
         const char* name;
@@ -256,47 +224,27 @@ TEST_F(PlotTest, PointsAreRedDotsOfWidthTenInPlotSpace) {
     }
 }
 
-TEST_F(PlotTest, RangeLabels) {
+TEST(PlotTest, RangeLabels) {
+    const LimitTexts logLog{"1.0E-02", "1.0E+03", "1.0E-01", "1.0E+01"};
+    const LimitTexts semiLog{"x", "y", "1.0E00", "1.0E+02"};
     const struct {
         const char* name;
         double xs, xe, ys, ye;
         int mode;
-        LimitTexts texts;
         RangeLabels expected;
+        LimitTexts texts = {};
     } cases[] = {
-        {"plain values", 0.5, 12.5, -3, 4, 1, {}, {"0.5", "12.5", "-3", "4"}},
-        {"inclusive bound", -1000, 1000, 0, 1000.5, 1, {}, {"-1000", "1000", "0", "1.0E+03"}},
-        {"beyond the bound",
-         2500,
-         12345,
-         -2500,
-         -1500,
-         1,
-         {},
-         {"2.5E+03", "1.2E+04", "-2.5E+03", "-1.5E+03"}},
-        {"log axes show the box texts",
-         0.01,
-         1000,
-         0.1,
-         10,
-         4,
-         {"1.0E-02", "1.0E+03", "1.0E-01", "1.0E+01"},
-         {"1.0E-02", "1.0E+03", "1.0E-01", "1.0E+01"}},
-        {"semi-log",
-         0.5,
-         2500,
-         1,
-         100,
-         2,
-         {"x", "y", "1.0E00", "1.0E+02"},
-         {"0.5", "2.5E+03", "1.0E00", "1.0E+02"}},
+        {"plain values", 0.5, 12.5, -3, 4, 1, {"0.5", "12.5", "-3", "4"}},
+        {"inclusive bound", -1000, 1000, 0, 1000.5, 1, {"-1000", "1000", "0", "1.0E+03"}},
+        {"beyond the bound", 2500, 12345, -2500, -1500, 1, {"2.5E+03", "1.2E+04", "-2.5E+03", "-1.5E+03"}},
+        // Logarithmic axes show the box texts.
+        {"log-log", 0.01, 1000, 0.1, 10, 4, {"1.0E-02", "1.0E+03", "1.0E-01", "1.0E+01"}, logLog},
+        {"semi-log", 0.5, 2500, 1, 100, 2, {"0.5", "2.5E+03", "1.0E00", "1.0E+02"}, semiLog},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Module1 s = baseState();
+        Module1 s = stateOn(c.xs, c.xe, 1, c.ys, c.ye, 1);
         s.ScaleMode = c.mode;
-        setX(s, c.xs, c.xe, 1);
-        setY(s, c.ys, c.ye, 1);
         RecordingCanvas canvas;
         const RangeLabels l = PlotPointsForMode(s, canvas, c.texts).labels;
         EXPECT_EQ(l.xStart, c.expected.xStart);
@@ -306,8 +254,8 @@ TEST_F(PlotTest, RangeLabels) {
     }
 }
 
-TEST_F(PlotTest, RequestCarriesTheModesValues) {
-    Module1 s = baseState();
+TEST(PlotTest, RequestCarriesTheModesValues) {
+    Module1 s = stateOn(0, 10, 1, -5, 5, 1);
     s.PointCount = 3;
     const double xs[] = {0, 1, 4, 8};
     const double ys[] = {0, 2.5, -3, 0.125};
@@ -317,8 +265,6 @@ TEST_F(PlotTest, RequestCarriesTheModesValues) {
         s.XPlotData[i] = 10 * i; // stand-ins, so the test sees which array went out
         s.YPlotData[i] = -i;
     }
-    setX(s, 0, 10, 1);
-    setY(s, -5, 5, 1);
     const struct {
         int mode;
         std::string expected;
@@ -343,7 +289,7 @@ TEST_F(PlotTest, RequestCarriesTheModesValues) {
     }
 }
 
-TEST_F(PlotTest, DenseOrBrokenGridsStayBounded) {
+TEST(PlotTest, DenseOrBrokenGridsStayBounded) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const struct {
@@ -364,9 +310,7 @@ TEST_F(PlotTest, DenseOrBrokenGridsStayBounded) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Module1 s = baseState();
-        setX(s, c.start, c.stop, c.step);
-        setY(s, 0, 1, 0.5);
+        Module1 s = stateOn(c.start, c.stop, c.step, 0, 1, 0.5);
         RecordingCanvas canvas;
         const auto t0 = std::chrono::steady_clock::now();
         PlotPointsLinLin(s, canvas, {});
@@ -383,25 +327,22 @@ TEST_F(PlotTest, DenseOrBrokenGridsStayBounded) {
     }
 
     // Logarithmic spans of absurd size, or a decade length that was never set.
+    const LimitTexts hugeSpan{"1.0E-99", "1.0E+99", "1.0E00", "1.0E+01"};
+    const LimitTexts threeDecades{"1.0E00", "1.0E+03", "1.0E00", "1.0E+01"};
     const struct {
         const char* name;
         LimitTexts texts;
         double ln10;
         size_t maxLines;
     } logCases[] = {
-        {"198 decades on 100 pixels are thinned",
-         {"1.0E-99", "1.0E+99", "1.0E00", "1.0E+01"},
-         kLn10,
-         10 * 102},
-        {"decade length 0", {"1.0E00", "1.0E+03", "1.0E00", "1.0E+01"}, 0, 10},
-        {"negative decade length", {"1.0E00", "1.0E+03", "1.0E00", "1.0E+01"}, -1, 10},
+        {"198 decades on 100 pixels are thinned", hugeSpan, kLn10, 10 * 102},
+        {"decade length 0", threeDecades, 0, 10},
+        {"negative decade length", threeDecades, -1, 10},
     };
     for (const auto& c : logCases) {
         SCOPED_TRACE(c.name);
-        Module1 s = baseState();
+        Module1 s = stateOn(1, 10, 1, 1, 10, 1);
         s.Ln10 = c.ln10;
-        setX(s, 1, 10, 1);
-        setY(s, 1, 10, 1);
         RecordingCanvas canvas(100, 100);
         const auto t0 = std::chrono::steady_clock::now();
         PlotPointsLogLog(s, canvas, c.texts);
@@ -417,9 +358,7 @@ struct CurveCase {
 };
 
 TEST(PlotCurve, PolylineFromADotThroughEverySample) {
-    Module1 s = baseState();
-    setX(s, 0.1, 100, 10);
-    setY(s, 1, 1000, 10);
+    Module1 s = stateOn(0.1, 100, 10, 1, 1000, 10);
     s.SampleCount = 100;
     for (int j = 1; j <= 100; ++j) {
         s.CurveX[j] = 1 + 0.07 * j;
@@ -482,20 +421,14 @@ TEST(PlotCurve, LogAxisWithoutALogarithmicStartDrawsNothing) {
 }
 
 Module1 savedState(int mode) {
-    Module1 s = baseState();
+    Module1 s = stateOn(0.01, 1000, 10, 0.01, 1000, 10);
     s.ScaleMode = mode;
-    s.XStartText = "1.0E-02";
-    s.XStopText = "1.0E+03";
-    s.YStartText = "1.0E-02";
-    s.YStopText = "1.0E+03";
-    setX(s, 0.01, 1000, 10);
-    setY(s, 0.01, 1000, 10);
+    s.XStartText = s.YStartText = "1.0E-02";
+    s.XStopText = s.YStopText = "1.0E+03";
     s.SampleCount = 2;
     s.CurveX[0] = 77; // the browser keeps a plot position here; it is not a sample
-    s.CurveX[1] = 0;
-    s.CurveY[1] = 0;
-    s.CurveX[2] = 1;
-    s.CurveY[2] = 1;
+    s.CurveX[1] = 0, s.CurveY[1] = 0;
+    s.CurveX[2] = 1, s.CurveY[2] = 1;
     return s;
 }
 

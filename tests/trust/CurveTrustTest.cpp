@@ -221,7 +221,9 @@ TEST_F(CurveTrustTest, ThresholdsAndTextsOfConstructedCurves) {
 // The comparison's share of the line and the advice about points the ordering pushed apart:
 // exact curves, sampled by the same double-precision polynomial the figures measure against.
 TEST_F(CurveTrustTest, ComparisonDifferenceAndCloseAbscissae) {
+    using enum ComparisonMethod;
     const double ln = std::log(2.0), ln204 = std::log(2.04), ln10 = std::log(10.0);
+    const std::vector<double> px{0, 1, 2}, py{0, 1, 0}; // points of the parabola 2t - t^2
     const struct {
         const char* name;
         int mode;
@@ -229,36 +231,18 @@ TEST_F(CurveTrustTest, ComparisonDifferenceAndCloseAbscissae) {
         ComparisonMethod comparison;
         const char* text;
     } cases[] = {
-        // The parabola 2t - t^2 at 0.5 is 0.75; the broken line 0.5, the natural spline 0.6875.
-        {"broken line",
-         1,
-         {0, 1, 2},
-         {0, 1, 0},
-         {0.5},
-         ComparisonMethod::Linear,
-         "単精度誤差 0.0E+00・比較との差 25%"},
-        {"natural spline",
-         1,
-         {0, 1, 2},
-         {0, 1, 0},
-         {0.5},
-         ComparisonMethod::NaturalSpline,
-         "単精度誤差 0.0E+00・比較との差 6%"},
-        {"no comparison", 1, {0, 1, 2}, {0, 1, 0}, {0.5}, ComparisonMethod::None, "単精度誤差 0.0E+00"},
+        // The parabola at 0.5 is 0.75; the broken line 0.5, the natural spline 0.6875.
+        {"broken line", 1, px, py, {0.5}, Linear, "単精度誤差 0.0E+00・比較との差 25%"},
+        {"natural spline", 1, px, py, {0.5}, NaturalSpline, "単精度誤差 0.0E+00・比較との差 6%"},
+        {"no comparison", 1, px, py, {0.5}, None, "単精度誤差 0.0E+00"},
         {"close points named in data space",
          3,
          {0, ln, ln204, ln10},
          {0, 1, 0, 1},
          {1.6820384104321502},
-         ComparisonMethod::None,
+         None,
          "単精度誤差 0.0E+00・はみ出し 4551%（振動に注意：X の近い点があります（2 と 2.04））"},
-        {"close points, calm curve",
-         1,
-         {0, 2, 2.04, 10},
-         {0, 0.5, 0.5, 1},
-         {1},
-         ComparisonMethod::None,
-         "単精度誤差 0.0E+00"},
+        {"close points, calm curve", 1, {0, 2, 2.04, 10}, {0, 0.5, 0.5, 1}, {1}, None, "単精度誤差 0.0E+00"},
     };
     for (const auto& c : cases) {
         LagrangePolynomial polynomial;

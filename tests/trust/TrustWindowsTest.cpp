@@ -99,11 +99,12 @@ TEST_F(TrustWindows, CurveStepAndBrowserShowHowFarTheCurveCanBeTrusted) {
         int mode;
         const char* text; // the same in both windows
         bool red;
+        const char* shots = nullptr; // pictures "Form1-<shots>" and "Form6-<shots>"
     } cases[] = {
         {"ex_runge.csv", 1, "単精度誤差 8.5E-07・はみ出し 41%（振動に注意： Linear - Log ならはみ出し 7%）",
-         true},
+         true, "red"},
         {"ex_runge.csv", 2, "単精度誤差 8.8E-07・はみ出し 7%", false},
-        {"ex_linear.csv", 1, "単精度誤差 2.9E-07・はみ出し 5%", false},
+        {"ex_linear.csv", 1, "単精度誤差 2.9E-07・はみ出し 5%", false, "calm"},
         {"ex_decay.csv", 4, "単精度誤差 1.4E-07", false},
         {"ex_descending.csv", 1, "単精度誤差 2.0E-07", false},
         {"ex_powerlaw.csv", 1, "単精度誤差 8.6E-07", false},
@@ -127,12 +128,9 @@ TEST_F(TrustWindows, CurveStepAndBrowserShowHowFarTheCurveCanBeTrusted) {
             EXPECT_EQ(red(window), c.red);
             ExpectClearOfEveryControl(window);
         }
-        if (std::string(c.file) == "ex_runge.csv" && c.mode == 1) {
-            shoot(main(), QStringLiteral("Form1-red"));
-            shoot(browser(), QStringLiteral("Form6-red"));
-        } else if (std::string(c.file) == "ex_linear.csv") {
-            shoot(main(), QStringLiteral("Form1-calm"));
-            shoot(browser(), QStringLiteral("Form6-calm"));
+        if (c.shots) {
+            shoot(main(), QStringLiteral("Form1-") + QLatin1String(c.shots));
+            shoot(browser(), QStringLiteral("Form6-") + QLatin1String(c.shots));
         }
         // The saved graph images are Picture1's: the line lies outside them.
         QSignalSpy mainSave(main(), &Form1::imageSaveRequested);
@@ -171,10 +169,8 @@ TEST_F(TrustWindows, ComparisonCurveInBothGraphs) {
         return choice;
     };
     const auto compareY = [](const QWidget* window) {
-        const auto* label = control<ValueLabel>(window, "LabelCompareY");
-        EXPECT_EQ(
-            QAccessible::queryAccessibleInterface(const_cast<ValueLabel*>(label))->text(QAccessible::Name),
-            label->text());
+        auto* label = control<ValueLabel>(window, "LabelCompareY");
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name), label->text());
         return label->text();
     };
     plotPoints(QStringLiteral("ex_runge.csv"), example("ex_runge.csv"), 1);
@@ -323,23 +319,18 @@ TEST_F(TrustWindows, LineIsRedOnlyWhileTheAssessmentIsRed) {
     click(m_windows->form2(), "Command1");
     GraphPanel* panel = main()->findChild<GraphPanel*>();
     ASSERT_NE(panel, nullptr);
-    CurveTrust red;
-    red.assessed = true;
-    red.red = true;
-    red.text = "単精度誤差 2.0E-03（表示値の桁に誤差）";
-    CurveTrust calm = red;
-    calm.red = false;
-    calm.text = "単精度誤差 4.1E-07";
-    CurveTrust none = red;
-    none.assessed = false;
+    const std::string redText = "単精度誤差 2.0E-03（表示値の桁に誤差）";
+    const CurveTrust red{.assessed = true, .red = true, .text = redText};
+    const CurveTrust calm{.assessed = true, .text = "単精度誤差 4.1E-07"};
+    const CurveTrust none{.red = true, .text = redText}; // not assessed
     const struct {
         const CurveTrust* trust; // nullptr: cleared
-        const char* text;
+        std::string text;
         bool red;
-    } steps[] = {{&red, "単精度誤差 2.0E-03（表示値の桁に誤差）", true},
-                 {&calm, "単精度誤差 4.1E-07", false},
+    } steps[] = {{&red, redText, true},
+                 {&calm, calm.text, false},
                  {nullptr, "", false},
-                 {&red, "単精度誤差 2.0E-03（表示値の桁に誤差）", true},
+                 {&red, redText, true},
                  {&none, "", false}};
     for (const auto& s : steps) {
         if (s.trust)
