@@ -108,9 +108,7 @@ TEST_P(HostileSettings, ThroughTheWholeCalculation) {
         return;
     }
     ASSERT_TRUE(m_messages.isEmpty()) << m_messages.join(" | ").toStdString();
-    click(main(), "Command4");
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isRunning(); }, 10000));
-    click(main(), "Command5");
+    calculateAndDrawCurve();
     if (c.ends == Ends::EngineFails) {
         EXPECT_TRUE(takeMessage().startsWith(kRunFailed));
         EXPECT_EQ(m_state.GraphDrawn, 0);
@@ -186,9 +184,7 @@ TEST_P(HostilePoints, FromTheFileToTheReadout) {
     expectFiniteTexts(mainWindowNumberTexts(), "after the read");
     plot(1, c.typed);
     click(main(), "Command1");
-    click(main(), "Command4");
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isRunning(); }, 10000));
-    click(main(), "Command5");
+    calculateAndDrawCurve();
     if (!c.drawsCurve) {
         EXPECT_TRUE(takeMessage().startsWith(kRunFailed));
         EXPECT_EQ(m_state.GraphDrawn, 0);
@@ -271,11 +267,7 @@ TEST_F(HostileWindows, ManualEntryOfHostileTexts) {
 }
 
 TEST_F(HostileWindows, BrowserEvaluatesHostileTextsWithoutShowingNonFiniteValues) {
-    readPointFile(QStringLiteral("pts.csv"), "1,1\r\n2,4\r\n3,2\r\n");
-    acceptPoints();
-    plot(1, {"0", "4", "1", "0", "5", "1"});
-    click(main(), "Command1");
-    calculateAndDrawCurve();
+    drawCurveOf("1,1\r\n2,4\r\n3,2\r\n", 1, {"0", "4", "1", "0", "5", "1"});
     click(main(), "Command6");
     Form4* save = m_windows->form4();
     ASSERT_TRUE(save->folderLists()->setPath(m_dir.path()));
@@ -283,11 +275,7 @@ TEST_F(HostileWindows, BrowserEvaluatesHostileTextsWithoutShowingNonFiniteValues
     click(save, "Command1");
     EXPECT_EQ(takeMessage(), QStringLiteral("  補間データは保存されました  "));
     click(main(), "Command2");
-    click(m_windows->form2(), "Command3");
-    Form6* browser = m_windows->form6();
-    ASSERT_TRUE(browser->folderLists()->setPath(m_dir.path()));
-    clickListItem(browser, "File1", QStringLiteral("hostile-Mi.csv"));
-    click(browser, "Command1");
+    Form6* browser = openInBrowser(m_dir.path(), QStringLiteral("hostile-Mi.csv"));
     ASSERT_EQ(m_state.GraphDrawn, 1);
     sweep(control<PictureBox>(browser, "Picture1"));
     for (const QString& x : {QStringLiteral("1e400"), QStringLiteral("-1e400"), QStringLiteral("NaN"),
@@ -308,11 +296,7 @@ TEST_F(HostileWindows, BrowserEvaluatesHostileTextsWithoutShowingNonFiniteValues
 // A result file of another origin with values no single-precision engine writes: the curve step
 // either refuses it or draws it, and the readout never shows a non-finite value.
 TEST_F(HostileWindows, ResultWithValuesBeyondSinglePrecision) {
-    readPointFile(QStringLiteral("pts.csv"), "1,1\r\n2,4\r\n3,2\r\n");
-    acceptPoints();
-    plot(1, {"0", "4", "1", "0", "5", "1"});
-    click(main(), "Command1");
-    calculateAndDrawCurve();
+    drawCurveOf("1,1\r\n2,4\r\n3,2\r\n", 1, {"0", "4", "1", "0", "5", "1"});
     ASSERT_EQ(m_state.GraphDrawn, 1);
     QByteArray result = " 1\r\n 0.0\r\n 4.0\r\n     3\r\n"
                         " 1 1 1E+300\r\n 2 4 -1E+300\r\n 3 2 1E-300\r\n   100\r\n";
@@ -337,11 +321,7 @@ TEST_F(HostileWindows, ArchiveWithExtremeSamplesOnANarrowAxis) {
         bytes += QByteArray::number(j * 2e-32, 'E', 6) + ",  " + (j % 2 ? "3.400000E+38" : "-3.400000E+38") +
                  "\r\n";
     writeFile(QStringLiteral("edge-Mi.csv"), bytes);
-    click(m_windows->form2(), "Command3");
-    Form6* browser = m_windows->form6();
-    ASSERT_TRUE(browser->folderLists()->setPath(m_dir.path()));
-    clickListItem(browser, "File1", QStringLiteral("edge-Mi.csv"));
-    click(browser, "Command1");
+    Form6* browser = openInBrowser(m_dir.path(), QStringLiteral("edge-Mi.csv"));
     RecordProperty("outcome", m_messages.isEmpty() ? "drawn" : "refused");
     if (!m_messages.isEmpty()) {
         EXPECT_TRUE(takeMessage().contains(QStringLiteral("読み込めません")));
@@ -371,11 +351,7 @@ TEST_F(HostileWindows, ReadoutOfACurveOvershootingTheDoubleRange) {
     QByteArray file;
     for (int i = 1; i <= 10; ++i)
         file += QByteArray::number(i) + (i % 2 ? ",1\r\n" : ",1E+304\r\n");
-    readPointFile(QStringLiteral("jumps.csv"), file);
-    acceptPoints();
-    plot(2, {"0", "11", "1", "", "", ""});
-    click(main(), "Command1");
-    calculateAndDrawCurve();
+    drawCurveOf(file, 2, {"0", "11", "1", "", "", ""});
     ASSERT_EQ(m_state.GraphDrawn, 1);
     double highest = 0;
     for (int j = 1; j <= m_state.SamplesInUse(); ++j)
