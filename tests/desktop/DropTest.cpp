@@ -15,7 +15,6 @@
 #include <QListWidget>
 #include <QTimer>
 
-#include <QListWidget>
 #include <QMimeData>
 #include <QUrl>
 #include <atomic>
