@@ -188,18 +188,18 @@ TEST_P(StandInEngine, CurveStepReportsTheFailedRunAndKeepsTheEarlierResultFileUn
     EXPECT_EQ(m_state.PointCount, 3) << "the points entered stay";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryEnd, StandInEngine,
-    ::testing::Values(StandIn{"BadRequest", "exit 2", "B2F.dat がないか"},
-                      StandIn{
-                          "DivideByZero",
-                          "echo 'Ventrel: floating-point error: divide by zero (coefficient 2)' >&2; exit 3",
-                          "0 による割り算"},
-                      StandIn{"ResultNotWritable", "exit 4", "F2B.dat を書き込めません"},
-                      StandIn{"Internal", "exit 5", "内部エラー"},
-                      StandIn{"OtherStatus", "exit 9", "終了コード 9"},
-                      StandIn{"Killed", "kill -KILL $$", "異常終了"}),
-    [](const ::testing::TestParamInfo<StandIn>& info) { return std::string(info.param.name); });
+const StandIn kStandIns[] = {
+    {"BadRequest", "exit 2", "B2F.dat がないか"},
+    {"DivideByZero", "echo 'Ventrel: floating-point error: divide by zero (coefficient 2)' >&2; exit 3",
+     "0 による割り算"},
+    {"ResultNotWritable", "exit 4", "F2B.dat を書き込めません"},
+    {"Internal", "exit 5", "内部エラー"},
+    {"OtherStatus", "exit 9", "終了コード 9"},
+    {"Killed", "kill -KILL $$", "異常終了"},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryEnd, StandInEngine, ::testing::ValuesIn(kStandIns),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class MissingEngine : public RobustWindows {
   protected:

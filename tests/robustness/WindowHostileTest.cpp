@@ -128,43 +128,32 @@ bool IsNoNumber(const QString& text) {
     return text == QStringLiteral("NaN") || text == QStringLiteral("inf") || text == k10000Letters;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Robustness, HostileSettings,
-    ::testing::Values(
-        SettingsCase{"HexadecimalIsZero", 1, {"0x10", "4", "1", "0", "5", "1"}, Ends::Curve},
-        // Full-width digits are digits: an X start of 12 lies beyond the X stop 4.
-        SettingsCase{
-            "FullWidthDigitsAreDigits", 1, {"\uFF11\uFF12", "4", "1", "0", "5", "1"}, Ends::RefusedAtConfirm},
-        SettingsCase{"NegativeZero", 1, {"-0", "4", "-0", "-0", "5", "1"}, Ends::Curve},
-        SettingsCase{"NaNAndInfAreZeroSoTheRangeIsEmpty",
-                     1,
-                     {"NaN", "inf", "1", "0", "5", "1"},
-                     Ends::RefusedAtConfirm},
-        SettingsCase{
-            "StartBeyondTheDoubleRange", 1, {"1e400", "4", "1", "0", "5", "1"}, Ends::RefusedAtConfirm},
-        SettingsCase{"StopBeyondTheDoubleRange", 1, {"0", "1e400", "1", "0", "5", "1"}, Ends::RefusedRequest},
-        SettingsCase{"BothEndsBeyondTheDoubleRange",
-                     1,
-                     {"-1e400", "1e400", "", "-1e400", "1e400", ""},
-                     Ends::RefusedRequest},
-        SettingsCase{"TinySteps", 1, {"0", "4", "1e-300", "0", "5", "4.9e-324"}, Ends::Curve},
-        SettingsCase{"TenThousandCharacters",
-                     1,
-                     {k10000Letters, k10000Nines, k10000Letters, "0", "5", "1"},
-                     Ends::RefusedRequest},
-        // 1e-400 is 0, which the decade rewriting turns into 1.0E00; 1e400 saturates and cannot
-        // travel to the single-precision engine: ⑤ refuses it.
-        SettingsCase{"LogAxesBeyondTheDoubleRange",
-                     4,
-                     {"1e-400", "1e400", "", "1e-400", "1e400", ""},
-                     Ends::RefusedRequest},
-        // The decade rewriting of ④ turns -5 and -1 into 1.0E00 and 1.0E+01.
-        SettingsCase{"NegativeLogLimits", 2, {"0", "4", "1", "-5", "-1", ""}, Ends::Curve},
-        SettingsCase{"LogStartZeroAfterConfirm", 2, {"0", "4", "1", "0", "5", ""}, Ends::Curve},
-        SettingsCase{"LogAxesOverThirtyDecades", 4, {"1e-30", "1e30", "", "1e-30", "1e30", ""}, Ends::Curve},
-        SettingsCase{
-            "LogStopBeyondTheDoubleRange", 3, {"0.5", "1e400", "", "0", "5", "1"}, Ends::RefusedRequest}),
-    [](const ::testing::TestParamInfo<SettingsCase>& info) { return std::string(info.param.name); });
+const SettingsCase kSettingsCases[] = {
+    {"HexadecimalIsZero", 1, {"0x10", "4", "1", "0", "5", "1"}, Ends::Curve},
+    // Full-width digits are digits: an X start of 12 lies beyond the X stop 4.
+    {"FullWidthDigitsAreDigits", 1, {"\uFF11\uFF12", "4", "1", "0", "5", "1"}, Ends::RefusedAtConfirm},
+    {"NegativeZero", 1, {"-0", "4", "-0", "-0", "5", "1"}, Ends::Curve},
+    {"NaNAndInfAreZeroSoTheRangeIsEmpty", 1, {"NaN", "inf", "1", "0", "5", "1"}, Ends::RefusedAtConfirm},
+    {"StartBeyondTheDoubleRange", 1, {"1e400", "4", "1", "0", "5", "1"}, Ends::RefusedAtConfirm},
+    {"StopBeyondTheDoubleRange", 1, {"0", "1e400", "1", "0", "5", "1"}, Ends::RefusedRequest},
+    {"BothEndsBeyondTheDoubleRange", 1, {"-1e400", "1e400", "", "-1e400", "1e400", ""}, Ends::RefusedRequest},
+    {"TinySteps", 1, {"0", "4", "1e-300", "0", "5", "4.9e-324"}, Ends::Curve},
+    {"TenThousandCharacters",
+     1,
+     {k10000Letters, k10000Nines, k10000Letters, "0", "5", "1"},
+     Ends::RefusedRequest},
+    // 1e-400 is 0, which the decade rewriting turns into 1.0E00; 1e400 saturates and cannot
+    // travel to the single-precision engine: ⑤ refuses it.
+    {"LogAxesBeyondTheDoubleRange", 4, {"1e-400", "1e400", "", "1e-400", "1e400", ""}, Ends::RefusedRequest},
+    // The decade rewriting of ④ turns -5 and -1 into 1.0E00 and 1.0E+01.
+    {"NegativeLogLimits", 2, {"0", "4", "1", "-5", "-1", ""}, Ends::Curve},
+    {"LogStartZeroAfterConfirm", 2, {"0", "4", "1", "0", "5", ""}, Ends::Curve},
+    {"LogAxesOverThirtyDecades", 4, {"1e-30", "1e30", "", "1e-30", "1e30", ""}, Ends::Curve},
+    {"LogStopBeyondTheDoubleRange", 3, {"0.5", "1e400", "", "0", "5", "1"}, Ends::RefusedRequest},
+};
+
+INSTANTIATE_TEST_SUITE_P(Robustness, HostileSettings, ::testing::ValuesIn(kSettingsCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct PointsCase {
     const char* name;
@@ -196,21 +185,18 @@ TEST_P(HostilePoints, FromTheFileToTheReadout) {
     expectFiniteState();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Robustness, HostilePoints,
-    ::testing::Values(
-        PointsCase{"HugeOrdinates",
-                   "1,1E+30\r\n2,-1E+30\r\n3,1E-30\r\n",
-                   {"0", "4", "1", "-2E+30", "2E+30", ""},
-                   true},
-        PointsCase{"HugeAbscissae", "-1E+30,1\r\n1E-30,2\r\n1E+30,3\r\n", {"", "", "", "", "", ""}, false},
-        PointsCase{"TinyAbscissae", "1E-30,1\r\n2E-30,2\r\n3E-30,3\r\n", {"", "", "", "0", "4", ""}, false},
-        PointsCase{"ByteOrderMarkAndMixedLineEnds",
-                   "\xEF\xBB\xBF"
-                   "1,1\r\n2,4\n3,2\r4,3",
-                   {"0", "5", "1", "0", "5", "1"},
-                   true}),
-    [](const ::testing::TestParamInfo<PointsCase>& info) { return std::string(info.param.name); });
+const PointsCase kPointsCases[] = {
+    {"HugeOrdinates", "1,1E+30\r\n2,-1E+30\r\n3,1E-30\r\n", {"0", "4", "1", "-2E+30", "2E+30", ""}, true},
+    {"HugeAbscissae", "-1E+30,1\r\n1E-30,2\r\n1E+30,3\r\n", {"", "", "", "", "", ""}, false},
+    {"TinyAbscissae", "1E-30,1\r\n2E-30,2\r\n3E-30,3\r\n", {"", "", "", "0", "4", ""}, false},
+    {"ByteOrderMarkAndMixedLineEnds",
+     QByteArray("\xEF\xBB\xBF") + "1,1\r\n2,4\n3,2\r4,3",
+     {"0", "5", "1", "0", "5", "1"},
+     true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Robustness, HostilePoints, ::testing::ValuesIn(kPointsCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HostileWindows, PointFileInUtf16ShowsTheReadErrorWindowAndPublishesNothing) {
     const QString text = QStringLiteral("1,1\r\n2,4\r\n3,2\r\n");
