@@ -42,12 +42,6 @@ class InputWindows : public testing::WindowTest {
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    static QStringList lines(QListWidget* list) {
-        QStringList texts;
-        for (int i = 0; i < list->count(); ++i)
-            texts << list->item(i)->text();
-        return texts;
-    }
 
     Module1 m_state;
 };
@@ -55,7 +49,7 @@ class InputWindows : public testing::WindowTest {
 // One input window on the fixture's state, with its point table and four range labels.
 template <class Form> class InputWindow : public InputWindows {
   protected:
-    QStringList table() { return lines(child<QListWidget>(m_form, "List1")); }
+    QStringList table() { return itemTexts(child<QListWidget>(m_form, "List1")); }
     QStringList rangeTexts() {
         QStringList texts;
         for (const char* name : {"Label31", "Label32", "Label33", "Label34"})
@@ -376,7 +370,7 @@ TEST_F(FileInput, TheEnginesExchangeFilesAreNotOffered) {
         writeFile(QString::fromLatin1(name), "1,2\r\n");
     m_form.prepare();
     ASSERT_TRUE(m_form.folderLists()->setPath(m_dir.path()));
-    EXPECT_EQ(lines(child<QListWidget>(m_form, "File1")), (QStringList{"pts.csv", "pts.dat"}));
+    EXPECT_EQ(itemTexts(child<QListWidget>(m_form, "File1")), (QStringList{"pts.csv", "pts.dat"}));
 }
 
 TEST_F(FileInput, FailedReadShowsTheErrorWindowAndRefusesOk) {
@@ -484,12 +478,12 @@ TEST_F(InputWindows, HelpListsExamplesAndShowsTheirLines) {
     help.show();
     QListWidget* files = child<QListWidget>(help, "File1");
     QListWidget* list = child<QListWidget>(help, "List1");
-    EXPECT_EQ(lines(files), (QStringList{"ex_a.csv", "ex_b.dat", "ex_bin.dat"}));
+    EXPECT_EQ(itemTexts(files), (QStringList{"ex_a.csv", "ex_b.dat", "ex_bin.dat"}));
 
     clickListItem(&help, "File1", "ex_a.csv");
-    EXPECT_EQ(lines(list), (QStringList{"1,2", "3,4"}));
+    EXPECT_EQ(itemTexts(list), (QStringList{"1,2", "3,4"}));
     clickListItem(&help, "File1", "ex_b.dat");
-    EXPECT_EQ(lines(list), QStringList{"5   6"});
+    EXPECT_EQ(itemTexts(list), QStringList{"5   6"});
 
     clickListItem(&help, "File1", "ex_bin.dat");
     expectOneMessageContaining(QStringLiteral("ex_bin.dat"));

@@ -153,10 +153,7 @@ class AppTest : public WindowTest {
              {"Label14", "Label15", "Label16", "Label17", "Label27", "Label28", "Label31", "Label32",
               "Label33", "Label34", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10"})
             texts << textOf(main(), name);
-        auto* table = control<QListWidget>(main(), "List1");
-        for (int i = 0; table && i < table->count(); ++i)
-            texts << table->item(i)->text();
-        return texts;
+        return texts << itemTexts(control<QListWidget>(main(), "List1"));
     }
 
     Module1 m_state;

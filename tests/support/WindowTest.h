@@ -147,6 +147,13 @@ class WindowTest : public ::testing::Test {
         ADD_FAILURE() << "no text control " << name;
         return {};
     }
+    // The texts of a list's rows, top to bottom.
+    static QStringList itemTexts(const QListWidget* list) {
+        QStringList texts;
+        for (int i = 0; list && i < list->count(); ++i)
+            texts << list->item(i)->text();
+        return texts;
+    }
     // Clicks a name in a file list as the user does.
     static void clickListItem(const QWidget* window, const char* list, const QString& name) {
         auto* files = control<QListWidget>(window, list);
