@@ -109,6 +109,12 @@ class WindowTest : public ::testing::Test {
         file.write(bytes);
     }
 
+    // Both exchange files, as a calculation leaves them behind.
+    void writeExchangeFiles() const {
+        writeFile(QStringLiteral("B2F.dat"), " 1 \r\n");
+        writeFile(QStringLiteral("F2B.dat"), " 1\r\n");
+    }
+
     template <typename T> static T* control(const QWidget* window, const char* name) {
         T* widget = window->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
