@@ -15,7 +15,6 @@
 #include <QListWidget>
 #include <QTimer>
 
-#include <QListWidget>
 #include <QMimeData>
 #include <QUrl>
 #include <atomic>
@@ -83,12 +82,8 @@ class DropTest : public AppTest {
         emit m_windows->form2()->newCalculationRequested();
         return m_windows->form1();
     }
-    QStringList tableOf(const QWidget* window) {
-        QStringList lines;
-        const auto* list = control<QListWidget>(window, "List1");
-        for (int i = 0; i < list->count(); ++i)
-            lines << list->item(i)->text();
-        return lines;
+    static QStringList tableOf(const QWidget* window) {
+        return itemTexts(control<QListWidget>(window, "List1"));
     }
     bool readErrorShown() const {
         const Form3* form3 = m_windows->form10()->readErrorWindow();

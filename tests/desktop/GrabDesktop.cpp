@@ -47,6 +47,12 @@ void grab(QWidget* window, QWidget* focus = nullptr, const QString& what = QStri
     window->grab().save(QDir(g_out).filePath(QStringLiteral("desk-%1-%2x.png").arg(name, scale)));
 }
 
+void writeFile(const char* name, const QByteArray& bytes) {
+    QFile file(QString::fromLatin1(name));
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+}
+
 template <typename T = QWidget> T* child(QWidget* window, const char* name) {
     return window->findChild<T*>(QString::fromLatin1(name));
 }
@@ -96,23 +102,13 @@ int main(int argc, char* argv[]) {
     g_out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp");
     QTemporaryDir work;
     QDir::setCurrent(work.path());
-    for (const char* name : {"ex_decay.csv", "ex_blanks.dat"}) {
-        QFile file(QString::fromLatin1(name));
-        file.open(QIODevice::WriteOnly);
-        file.write("1,  100\r\n2,  45\r\n4,  12\r\n8,  2.5\r\n");
-    }
-    {
-        QFile file(QStringLiteral("ex_runge.csv")); // as examples/ holds it
-        file.open(QIODevice::WriteOnly);
-        file.write("-1,0.0384615\n-0.777778,0.0620214\n-0.555556,0.114731\n-0.333333,0.264706\n"
-                   "-0.111111,0.764151\n0.111111,0.764151\n0.333333,0.264706\n0.555556,0.114731\n"
-                   "0.777778,0.0620214\n1,0.0384615\n");
-    }
-    {
-        QFile file(QStringLiteral("bad.csv")); // the read-error window names its third line
-        file.open(QIODevice::WriteOnly);
-        file.write("1,2\r\n3,4\r\n5,abc\r\n");
-    }
+    for (const char* name : {"ex_decay.csv", "ex_blanks.dat"})
+        writeFile(name, "1,  100\r\n2,  45\r\n4,  12\r\n8,  2.5\r\n");
+    writeFile("ex_runge.csv", // as examples/ holds it
+              "-1,0.0384615\n-0.777778,0.0620214\n-0.555556,0.114731\n-0.333333,0.264706\n"
+              "-0.111111,0.764151\n0.111111,0.764151\n0.333333,0.264706\n0.555556,0.114731\n"
+              "0.777778,0.0620214\n1,0.0384615\n");
+    writeFile("bad.csv", "1,2\r\n3,4\r\n5,abc\r\n"); // the read-error window names its third line
     mirendo::SetMessageHook([](const QString&, mirendo::MessageIcon) {});
 
     mirendo::Module1 state;

@@ -101,52 +101,49 @@ TEST_F(Keyboard, MainWindowTabOrderFollowsTheSteps) {
 TEST_F(Keyboard, DialogTabOrdersGoFromTopToBottom) {
     struct Row {
         const char* name;
-        std::function<QWidget*()> open;
+        QWidget* window;
         std::vector<const char*> enableFirst;
         QStringList expected;
     };
     const Row rows[] = {
         {"start window",
-         [this] { return static_cast<QWidget*>(m_windows->form2()); },
+         m_windows->form2(),
          {},
          {"Command1", "Command4", "Command3", "Command2", "Command1"}},
         {"browser",
-         [this] { return static_cast<QWidget*>(m_windows->form6()); },
+         m_windows->form6(),
          {"Command1", "Command4", "Command8", "Text1", "CommandRecalc"},
          {"Drive1", "Dir1", "File1", "Command1", "Command4", "ComboCompare", "Text1", "Command8",
           "CommandRecalc", "Command3", "Command2", "Drive1"}},
         {"data save",
-         [this] { return static_cast<QWidget*>(m_windows->form4()); },
+         m_windows->form4(),
          {},
          {"Drive1", "Dir1", "File1", "Text1", "Command1", "Command2", "Drive1"}},
         {"image save",
-         [this] { return static_cast<QWidget*>(m_windows->form5()); },
+         m_windows->form5(),
          {},
          {"Drive1", "Dir1", "File1", "Text1", "Combo1", "Command1", "Command2", "Drive1"}},
         {"file input",
-         [this] { return static_cast<QWidget*>(m_windows->form10()); },
+         m_windows->form10(),
          {},
          {"Drive1", "Dir1", "File1", "CommandClipboard", "Command1", "Command2", "Command3", "List1",
           "Drive1"}},
         {"manual entry",
-         [this] { return static_cast<QWidget*>(m_windows->form11()); },
+         m_windows->form11(),
          {"Command3", "Command4", "Command6"},
          {"Text1", "Text2", "Command1", "Command2", "Command4", "Command3", "Text3", "Text4", "Text5",
           "Command7", "Command6", "Command5", "List1", "Text1"}},
-        {"format examples",
-         [this] { return static_cast<QWidget*>(m_windows->form9()); },
-         {},
-         {"File1", "List1", "Command1", "File1"}},
+        {"format examples", m_windows->form9(), {}, {"File1", "List1", "Command1", "File1"}},
     };
     for (const Row& row : rows) {
-        QWidget* window = row.open();
-        enable(window, row.enableFirst);
-        ASSERT_TRUE(activate(window, control<QWidget>(window, row.expected.first().toLatin1().constData())))
+        enable(row.window, row.enableFirst);
+        ASSERT_TRUE(
+            activate(row.window, control<QWidget>(row.window, row.expected.first().toLatin1().constData())))
             << row.name;
         EXPECT_EQ(tabWalk(int(row.expected.size()) - 1).join(' ').toStdString(),
                   row.expected.join(' ').toStdString())
             << row.name;
-        window->hide();
+        row.window->hide();
     }
 }
 
@@ -233,14 +230,11 @@ TEST_F(Keyboard, WholeCalculationWithoutTheMouse) {
         key(Qt::Key_Return);
     }
     // ④ .. ⑦: each step hands the focus to the next one; Enter presses it.
-    ASSERT_EQ(focusedName(), QStringLiteral("Command3"));
-    key(Qt::Key_Return);
-    ASSERT_EQ(focusedName(), QStringLiteral("Command1"));
-    key(Qt::Key_Return);
-    ASSERT_EQ(focusedName(), QStringLiteral("Command4"));
-    key(Qt::Key_Return);
-    ASSERT_EQ(focusedName(), QStringLiteral("Command5"));
-    key(Qt::Key_Return); // the curve follows once the engine has ended
+    // The curve follows once the engine has ended.
+    for (const char* step : {"Command3", "Command1", "Command4", "Command5"}) {
+        ASSERT_EQ(focusedName(), QLatin1String(step));
+        key(Qt::Key_Return);
+    }
     ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isWaitingForResult(); }, 11000));
     EXPECT_EQ(m_state.GraphDrawn, 1);
     ASSERT_EQ(focusedName(), QStringLiteral("Command6"));

@@ -31,10 +31,6 @@ class WindowSetLifecycle : public DesktopTest {
         ASSERT_TRUE(archive.ok());
         AppTest::drawInBrowser(QStringLiteral("run-Mi.csv"), QByteArray::fromStdString(archive.value));
     }
-    void writeExchangeFiles() {
-        writeFile(QStringLiteral("B2F.dat"), " 1 \r\n");
-        writeFile(QStringLiteral("F2B.dat"), " 1\r\n");
-    }
 };
 
 // Every window is built once here: a control its code looks up under the wrong kind, or a button

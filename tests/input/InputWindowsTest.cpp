@@ -37,33 +37,35 @@ const QString kYNotANumber = QStringLiteral("　Y の値が数値ではありま
 // Every message box is recorded; a test states the ones it expects, any other fails it.
 class InputWindows : public testing::WindowTest {
   protected:
-    QString write(const QString& name, const QByteArray& bytes) {
-        QFile file(m_dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName();
-    }
     template <class T> static T* child(QWidget& window, const char* name) {
         T* found = window.findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    static QStringList lines(QListWidget* list) {
-        QStringList texts;
-        for (int i = 0; i < list->count(); ++i)
-            texts << list->item(i)->text();
-        return texts;
-    }
 
     Module1 m_state;
 };
 
+// One input window on the fixture's state, with its point table and four range labels.
+template <class Form> class InputWindow : public InputWindows {
+  protected:
+    QStringList table() { return itemTexts(child<QListWidget>(m_form, "List1")); }
+    QStringList rangeTexts() {
+        QStringList texts;
+        for (const char* name : {"Label31", "Label32", "Label33", "Label34"})
+            texts << child<QLabel>(m_form, name)->text();
+        return texts;
+    }
+
+    Form m_form{m_state};
+};
+
 // ---- manual entry ------------------------------------------------------------------------
 
-class ManualEntry : public InputWindows {
+class ManualEntry : public InputWindow<Form11> {
   protected:
     void SetUp() override {
-        InputWindows::SetUp();
+        InputWindow::SetUp();
         m_form.openForEntry();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&m_form));
     }
@@ -73,6 +75,10 @@ class ManualEntry : public InputWindows {
         type(&m_form, "Text2", y);
         click(&m_form, "Command1");
     }
+    void enter(std::initializer_list<std::pair<const char*, const char*>> points) {
+        for (const auto& [x, y] : points)
+            enter(x, y);
+    }
     // Types a correction into the correction row and clicks its "OK".
     void correct(const QString& number, const QString& x, const QString& y) {
         type(&m_form, "Text3", number);
@@ -80,14 +86,6 @@ class ManualEntry : public InputWindows {
         type(&m_form, "Text5", y);
         click(&m_form, "Command7");
     }
-    QStringList rangeTexts() {
-        QStringList texts;
-        for (const char* name : {"Label31", "Label32", "Label33", "Label34"})
-            texts << child<QLabel>(m_form, name)->text();
-        return texts;
-    }
-
-    Form11 m_form{m_state};
 };
 
 TEST_F(ManualEntry, TypingWithTheKeyboardListsEachPoint) {
@@ -103,7 +101,7 @@ TEST_F(ManualEntry, TypingWithTheKeyboardListsEachPoint) {
         ASSERT_TRUE(child<QPushButton>(m_form, "Command1")->hasFocus());
         QTest::keyClick(child<QPushButton>(m_form, "Command1"), Qt::Key_Return);
     }
-    EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")), (QStringList{" 1 :   1    10", " 2 :   2    20"}));
+    EXPECT_EQ(table(), (QStringList{" 1 :   1    10", " 2 :   2    20"}));
     EXPECT_EQ(child<QLabel>(m_form, "Label4")->text(), "3");
     EXPECT_EQ(m_state.PointCount, 2);
     EXPECT_EQ(m_state.EntryNo, 3);
@@ -113,7 +111,7 @@ TEST_F(ManualEntry, TypingWithTheKeyboardListsEachPoint) {
 
 TEST_F(ManualEntry, ListShowsTextsAsTypedAndStoresLeadingNumbers) {
     enter("1.50", "12abc");
-    EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")), QStringList{" 1 :   1.50    12abc"});
+    EXPECT_EQ(table(), QStringList{" 1 :   1.50    12abc"});
     EXPECT_EQ(m_state.XData[1], 1.5);
     EXPECT_EQ(m_state.YData[1], 12.0);
 }
@@ -180,8 +178,7 @@ TEST_F(ManualEntry, PastedRowsAreEnteredWholeOrNotAtAll) {
         }
     }
     EXPECT_EQ(m_state.EntryNo, 3);
-    EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")),
-              (QStringList{" 1 :   3    30", " 2 :   1.50    -2"}));
+    EXPECT_EQ(table(), (QStringList{" 1 :   3    30", " 2 :   1.50    -2"}));
     EXPECT_EQ((std::array{m_state.XData[1], m_state.YData[1], m_state.XData[2], m_state.YData[2]}),
               (std::array{3.0, 30.0, 1.5, -2.0}));
     EXPECT_EQ(rangeTexts(), (QStringList{"1.5", "3.0", "-2.0", "30.0"}));
@@ -211,12 +208,9 @@ TEST_F(ManualEntry, ButtonStatesFollowEndOfInput) {
 }
 
 TEST_F(ManualEntry, CorrectionRebuildsListFromStoredValues) {
-    enter("1", "10");
-    enter("2", "20");
-    enter("3", "30");
+    enter({{"1", "10"}, {"2", "20"}, {"3", "30"}});
     correct("2", "5.50", "-0.25");
-    EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")),
-              (QStringList{" 1 :   1    10", " 2 :   5.5    -0.25", " 3 :   3    30"}));
+    EXPECT_EQ(table(), (QStringList{" 1 :   1    10", " 2 :   5.5    -0.25", " 3 :   3    30"}));
     EXPECT_EQ(m_state.PointCount, 3);
     EXPECT_EQ(m_state.EntryNo, 4);
     EXPECT_EQ(rangeTexts(), (QStringList{"1.0", "5.5", "-0.25", "30.0"}));
@@ -240,17 +234,16 @@ TEST_F(ManualEntry, CorrectionRebuildsListFromStoredValues) {
 }
 
 TEST_F(ManualEntry, CorrectionOutsideTheEnteredPointsChangesNothing) {
-    enter("1", "10");
-    enter("2", "20");
+    enter({{"1", "10"}, {"2", "20"}});
     const auto x = m_state.XData;
     const auto y = m_state.YData;
-    const QStringList before = lines(child<QListWidget>(m_form, "List1"));
+    const QStringList before = table();
     for (const char* number : {"0", "-1", "3", "11", "2.6", "abc", "", "1e9"}) {
         correct(QString::fromLatin1(number), "9", "9");
         expectOneMessageContaining(QStringLiteral("1 ～ 2"));
         EXPECT_EQ(m_state.XData, x) << number;
         EXPECT_EQ(m_state.YData, y) << number;
-        EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")), before) << number;
+        EXPECT_EQ(table(), before) << number;
     }
     correct("1", "", "5"); // a correction needs both values
     expectMessages({{kNoData, MessageIcon::Warning}});
@@ -275,9 +268,7 @@ TEST_F(ManualEntry, NothingToCorrectOrPublishBeforeTheFirstPoint) {
 }
 
 TEST_F(ManualEntry, FinishingOrdersAndPublishes) {
-    enter("3", "30");
-    enter("1", "-1");
-    enter("2", "20");
+    enter({{"3", "30"}, {"1", "-1"}, {"2", "20"}});
     click(&m_form, "Command2");
     std::vector<PublishedPoints> published;
     QObject::connect(&m_form, &Form11::pointsPublished,
@@ -294,9 +285,7 @@ TEST_F(ManualEntry, FinishingOrdersAndPublishes) {
 }
 
 TEST_F(ManualEntry, CancelKeepsTheTypedPoints) {
-    enter("1", "1");
-    enter("2", "4");
-    enter("3", "9");
+    enter({{"1", "1"}, {"2", "4"}, {"3", "9"}});
     int cancelled = 0;
     QObject::connect(&m_form, &Form11::cancelled, [&] { ++cancelled; });
     click(&m_form, "Command5");
@@ -322,10 +311,10 @@ TEST_F(ManualEntry, MainWindowResetEmptiesTheEntry) {
 
 // ---- file input ---------------------------------------------------------------------------
 
-class FileInput : public InputWindows {
+class FileInput : public InputWindow<Form10> {
   protected:
     void SetUp() override {
-        InputWindows::SetUp();
+        InputWindow::SetUp();
         m_form.prepare();
         m_form.show();
         ASSERT_TRUE(m_form.folderLists()->setPath(m_dir.path()));
@@ -339,28 +328,25 @@ class FileInput : public InputWindows {
             m_published = p;
         });
     }
+    // "OK" refused: nothing has been read.
+    void expectOkRefused() {
+        click(&m_form, "Command1");
+        expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
+    }
     // Clicks a file written after the list was filled.
     void clickFile(const QString& name) {
         m_form.folderLists()->refreshFiles();
         clickListItem(&m_form, "File1", name);
     }
-    QStringList rangeTexts() {
-        QStringList texts;
-        for (const char* name : {"Label31", "Label32", "Label33", "Label34"})
-            texts << child<QLabel>(m_form, name)->text();
-        return texts;
-    }
-
-    Form10 m_form{m_state};
     QStringList m_signals;
     PublishedPoints m_published;
 };
 
 TEST_F(FileInput, ClickingAFileReadsOrdersAndPublishes) {
-    write("desc.dat", "3   0.5\r\n2   -4\r\n1    8");
+    writeFile("desc.dat", "3   0.5\r\n2   -4\r\n1    8");
     clickFile("desc.dat");
     EXPECT_EQ(m_signals, (QStringList{"started", "published"}));
-    EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")), (QStringList{"3   0.5", "2   -4", "1    8"}));
+    EXPECT_EQ(table(), (QStringList{"3   0.5", "2   -4", "1    8"}));
     EXPECT_EQ(m_published.tableLines, (std::vector<std::string>{"3   0.5", "2   -4", "1    8"}));
     EXPECT_EQ(m_published.rangeTexts, (std::array<std::string, 4>{"1.0", "3.0", "-4.0", "8.0"}));
     EXPECT_TRUE(m_published.enableAllOptionsFirst);
@@ -381,15 +367,15 @@ TEST_F(FileInput, ClickingAFileReadsOrdersAndPublishes) {
 
 TEST_F(FileInput, TheEnginesExchangeFilesAreNotOffered) {
     for (const char* name : {"B2F.dat", "F2B.dat", "pts.dat", "pts.csv", "notes.txt"})
-        write(QString::fromLatin1(name), "1,2\r\n");
+        writeFile(QString::fromLatin1(name), "1,2\r\n");
     m_form.prepare();
     ASSERT_TRUE(m_form.folderLists()->setPath(m_dir.path()));
-    EXPECT_EQ(lines(child<QListWidget>(m_form, "File1")), (QStringList{"pts.csv", "pts.dat"}));
+    EXPECT_EQ(itemTexts(child<QListWidget>(m_form, "File1")), (QStringList{"pts.csv", "pts.dat"}));
 }
 
 TEST_F(FileInput, FailedReadShowsTheErrorWindowAndRefusesOk) {
     m_state.XMin = 0.5; // ranges of an earlier input stay when no point is read
-    write("bad.csv", "1x,2\r\n1,2\r\n");
+    writeFile("bad.csv", "1x,2\r\n1,2\r\n");
     clickFile("bad.csv");
     EXPECT_EQ(m_signals, (QStringList{"started", "failed"}));
     EXPECT_EQ(child<QListWidget>(m_form, "List1")->count(), 0);
@@ -399,8 +385,7 @@ TEST_F(FileInput, FailedReadShowsTheErrorWindowAndRefusesOk) {
     EXPECT_EQ(m_state.PointCount, 2);
     EXPECT_EQ(m_state.XMin, 0.5);
 
-    click(&m_form, "Command1");
-    expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
+    expectOkRefused();
     EXPECT_TRUE(m_form.isVisible());
     EXPECT_FALSE(m_signals.contains("accepted"));
 
@@ -414,7 +399,7 @@ TEST_F(FileInput, TheErrorWindowNamesTheLineOfEachFailure) {
         {"1,2\r\n3\r\n", QStringLiteral("2 行目：Y の値がありません（ファイル全体で値が足りません）")},
     };
     for (const auto& [bytes, cause] : failures) {
-        write("bad.csv", bytes);
+        writeFile("bad.csv", bytes);
         clickFile("bad.csv");
         ASSERT_NE(m_form.readErrorWindow(), nullptr);
         EXPECT_EQ(textOf(m_form.readErrorWindow(), "LabelCause"), cause);
@@ -430,7 +415,7 @@ TEST_F(FileInput, TheClipboardIsReadAsAClickedFile) {
     QGuiApplication::clipboard()->setText(QStringLiteral("X;Y\n3;30\n1;10\n"));
     click(&m_form, "CommandClipboard");
     EXPECT_EQ(m_signals, (QStringList{"started", "published"}));
-    EXPECT_EQ(lines(child<QListWidget>(m_form, "List1")), (QStringList{"X;Y", "3;30", "1;10"}));
+    EXPECT_EQ(table(), (QStringList{"X;Y", "3;30", "1;10"}));
     EXPECT_EQ((std::array{m_state.XData[1], m_state.YData[1], m_state.XData[2], m_state.YData[2]}),
               (std::array{1.0, 10.0, 3.0, 30.0}));
     EXPECT_EQ(rangeTexts(), (QStringList{"1.0", "3.0", "10.0", "30.0"}));
@@ -443,34 +428,30 @@ TEST_F(FileInput, TheClipboardIsReadAsAClickedFile) {
     EXPECT_TRUE(m_form.readErrorWindow()->isVisible());
     EXPECT_EQ(textOf(m_form.readErrorWindow(), "LabelCause"),
               QStringLiteral("2 行目：Y の値がありません（ファイル全体で値が足りません）"));
-    click(&m_form, "Command1");
-    expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
+    expectOkRefused();
 }
 
 TEST_F(FileInput, AFailureAfterASuccessAlsoRefusesOk) {
-    write("good.csv", "1,2\r\n3,4\r\n");
-    write("long.csv", QByteArray(20000, '7'));
+    writeFile("good.csv", "1,2\r\n3,4\r\n");
+    writeFile("long.csv", QByteArray(20000, '7'));
     clickFile("good.csv");
     clickFile("long.csv");
     EXPECT_EQ(m_signals, (QStringList{"started", "published", "started", "failed"}));
-    click(&m_form, "Command1");
-    expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
+    expectOkRefused();
 }
 
 TEST_F(FileInput, OkWithoutAFileOrWithAnEmptyFileIsRefused) {
-    click(&m_form, "Command1");
-    expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
-    write("empty.csv", "");
+    expectOkRefused();
+    writeFile("empty.csv", "");
     clickFile("empty.csv");
     EXPECT_EQ(m_signals, (QStringList{"started", "published"}));
     EXPECT_EQ(m_state.PointCount, 0);
     EXPECT_EQ(rangeTexts(), (QStringList{"", "", "", ""}));
-    click(&m_form, "Command1");
-    expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
+    expectOkRefused();
 }
 
 TEST_F(FileInput, CancelAndPrepare) {
-    write("good.csv", "1,2\r\n3,4\r\n");
+    writeFile("good.csv", "1,2\r\n3,4\r\n");
     clickFile("good.csv");
     child<QPushButton>(m_form, "Command3")->click(); // "データ書式"
     EXPECT_EQ(m_signals.last(), "help");
@@ -483,27 +464,26 @@ TEST_F(FileInput, CancelAndPrepare) {
     m_form.show();
     EXPECT_EQ(child<QListWidget>(m_form, "List1")->count(), 0);
     EXPECT_EQ(rangeTexts(), (QStringList{"", "", "", ""}));
-    click(&m_form, "Command1"); // a new opening has read nothing yet
-    expectOneMessageContaining(QStringLiteral("データが読み込まれていません"));
+    expectOkRefused(); // a new opening has read nothing yet
 }
 
 // ---- data-format help ----------------------------------------------------------------------
 
 TEST_F(InputWindows, HelpListsExamplesAndShowsTheirLines) {
-    write("ex_a.csv", "1,2\r\n3,4\r\n");
-    write("ex_b.dat", "5   6\r\n");
-    write("other.csv", "1,2\r\n");
-    write("ex_bin.dat", QByteArray("\x01\x00\x02", 3));
+    writeFile("ex_a.csv", "1,2\r\n3,4\r\n");
+    writeFile("ex_b.dat", "5   6\r\n");
+    writeFile("other.csv", "1,2\r\n");
+    writeFile("ex_bin.dat", QByteArray("\x01\x00\x02", 3));
     Form9 help(m_dir.path());
     help.show();
     QListWidget* files = child<QListWidget>(help, "File1");
     QListWidget* list = child<QListWidget>(help, "List1");
-    EXPECT_EQ(lines(files), (QStringList{"ex_a.csv", "ex_b.dat", "ex_bin.dat"}));
+    EXPECT_EQ(itemTexts(files), (QStringList{"ex_a.csv", "ex_b.dat", "ex_bin.dat"}));
 
     clickListItem(&help, "File1", "ex_a.csv");
-    EXPECT_EQ(lines(list), (QStringList{"1,2", "3,4"}));
+    EXPECT_EQ(itemTexts(list), (QStringList{"1,2", "3,4"}));
     clickListItem(&help, "File1", "ex_b.dat");
-    EXPECT_EQ(lines(list), QStringList{"5   6"});
+    EXPECT_EQ(itemTexts(list), QStringList{"5   6"});
 
     clickListItem(&help, "File1", "ex_bin.dat");
     expectOneMessageContaining(QStringLiteral("ex_bin.dat"));

@@ -17,6 +17,10 @@ namespace {
 using Points = std::vector<std::pair<double, double>>;
 using exchange::Cause;
 
+// Byte order marks; what follows is appended as a C string, up to its first NUL.
+const std::string kUtf8Bom = "\xEF\xBB\xBF";
+const std::string kUtf16Bom = "\xFF\xFE";
+
 std::optional<Cause> CauseOf(const PointFileRead& read) {
     return read.failure ? std::optional(read.failure->cause) : std::nullopt;
 }
@@ -74,72 +78,50 @@ constexpr Cause LineTooLong = Cause::LineTooLong;
 constexpr Cause TooLarge = Cause::FileTooLarge;
 } // namespace F
 
-INSTANTIATE_TEST_SUITE_P(
-    PointFile, ReadPointTextTable,
-    ::testing::Values(
-        ReadCase{"ten_lines", Lines(10), F::None, 10, 10, kSquares10},
-        ReadCase{"ten_lines_last_without_end", Lines(9) + "10,100", F::None, 10, 10, kSquares10},
-        ReadCase{"eleventh_line", Lines(11), F::TooManyLines, 11, 11, kSquares10},
-        ReadCase{"eleventh_line_empty", Lines(10) + "\r\n", F::TooManyLines, 11, 11, kSquares10},
-        ReadCase{"hundred_and_one_lines", Lines(101), F::OverListLimit, 100, 100, kSquares10},
-        ReadCase{"trailing_empty_line", Lines(2) + "\r\n", F::OutOfItems, 3, 3, kTwo},
-        ReadCase{"three_items_shift", "1,2,3\r\n4,5\r\n6,7\r\n", F::None, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
-        ReadCase{"one_item_runs_out", "1\r\n2,3\r\n4,5\r\n", F::OutOfItems, 3, 3, {{1, 2}, {3, 4}}},
-        ReadCase{"heading", "X,Y\r\n1,2\r\n", F::None, 1, 2, {{1, 2}}},
-        ReadCase{"heading_and_ten_points", "X,Y\r\n" + Lines(10), F::None, 10, 11, kSquares10},
-        ReadCase{"semicolons", "1;2\r\n3 ; 4\r\n", F::None, 2, 2, {{1, 2}, {3, 4}}},
-        ReadCase{"quoted", "\"1\",\"2\"\r\n\"3\", \"4\"\r\n", F::None, 2, 2, {{1, 2}, {3, 4}}},
-        ReadCase{
-            "spreadsheet_export", "\"X\";\"Y\"\r\n\"1\";\"2\"\r\n3;4\r\n", F::None, 2, 3, {{1, 2}, {3, 4}}},
-        ReadCase{"unclosed_quote", "\"1,2\r\n", F::NotANumber, 1, 1, {}},
-        ReadCase{"decimal_comma_in_quotes", "\"1\";\"2,5\"\r\n", F::NotANumber, 1, 1, {}},
-        ReadCase{"unit_after_number", "1,2\r\n3,4m\r\n", F::NotANumber, 2, 2, {{1, 2}}},
-        ReadCase{"descending_kept_as_read",
-                 "3,30\r\n2,20\r\n1,10\r\n",
-                 F::None,
-                 3,
-                 3,
-                 {{3, 30}, {2, 20}, {1, 10}}},
-        ReadCase{"blanks_in_dat",
-                 "  1.5    2.5\r\n-0.5   1.5E-03  \r\n",
-                 F::None,
-                 2,
-                 2,
-                 {{1.5, 2.5}, {-0.5, 0.0015}}},
-        ReadCase{"comma_and_blank", "1, 2\r\n3 ,4\r\n5 , 6", F::None, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
-        ReadCase{"tabs_are_blanks", "1\t2\r\n\t3\t,\t4\r\n", F::None, 2, 2, {{1, 2}, {3, 4}}},
-        ReadCase{"lf_only", "1,2\n3,4\n", F::None, 2, 2, {{1, 2}, {3, 4}}},
-        ReadCase{"lone_cr", "1,2\r3,4", F::None, 2, 2, {{1, 2}, {3, 4}}},
-        ReadCase{"utf8_bom_skipped",
-                 "\xEF\xBB\xBF"
-                 "1,2\r\n",
-                 F::None,
-                 1,
-                 1,
-                 {{1, 2}}},
-        ReadCase{"number_forms", "+1.,.5\r\n-2e1,3E+2\r\n", F::None, 2, 2, {{1, 0.5}, {-20, 300}}},
-        ReadCase{"empty_line_is_zero_item", "1,2,3\r\n\r\n", F::None, 2, 2, {{1, 2}, {3, 0}}},
-        ReadCase{"empty_line_shifts_items", "1\r\n\r\n5,6\r\n", F::OutOfItems, 3, 3, {{1, 0}, {5, 6}}},
-        ReadCase{"blank_only_last_line", "1,2,3\r\n   ", F::None, 2, 2, {{1, 2}, {3, 0}}},
-        ReadCase{"empty_file", "", F::None, 0, 0, {}},
-        ReadCase{"two_commas", "1,,2\r\n", F::NotANumber, 1, 1, {}},
-        ReadCase{"trailing_comma", "1,2,\r\n3,4\r\n", F::NotANumber, 2, 2, {{1, 2}}},
-        ReadCase{"leading_comma", ",1,2\r\n", F::NotANumber, 1, 1, {}},
-        ReadCase{"bare_sign", "-,2\r\n", F::NotANumber, 1, 1, {}},
-        ReadCase{"exponent_without_digits", "1e,2\r\n", F::NotANumber, 1, 1, {}},
-        ReadCase{"overflow", "1e999,2\r\n", F::OutOfRange, 1, 1, {}},
-        ReadCase{"infinity_word", "inf,2\r\n", F::NotANumber, 1, 1, {}},
-        ReadCase{"nul_byte", std::string("1,2\r\n3\0,4\r\n", 11), F::NotText, 1, 0, {}},
-        ReadCase{"utf16_bom",
-                 "\xFF\xFE"
-                 "1\0,\0002\0",
-                 F::NotText,
-                 1,
-                 0,
-                 {}},
-        ReadCase{"long_line", std::string(PointFileRead::kMaxLineBytes + 1, '1'), F::LineTooLong, 1, 0, {}},
-        ReadCase{"too_large", std::string(PointFileRead::kMaxFileBytes + 1, '\n'), F::TooLarge, 1, 0, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+const ReadCase kReadCases[] = {
+    {"ten_lines", Lines(10), F::None, 10, 10, kSquares10},
+    {"ten_lines_last_without_end", Lines(9) + "10,100", F::None, 10, 10, kSquares10},
+    {"eleventh_line", Lines(11), F::TooManyLines, 11, 11, kSquares10},
+    {"eleventh_line_empty", Lines(10) + "\r\n", F::TooManyLines, 11, 11, kSquares10},
+    {"hundred_and_one_lines", Lines(101), F::OverListLimit, 100, 100, kSquares10},
+    {"trailing_empty_line", Lines(2) + "\r\n", F::OutOfItems, 3, 3, kTwo},
+    {"three_items_shift", "1,2,3\r\n4,5\r\n6,7\r\n", F::None, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
+    {"one_item_runs_out", "1\r\n2,3\r\n4,5\r\n", F::OutOfItems, 3, 3, {{1, 2}, {3, 4}}},
+    {"heading", "X,Y\r\n1,2\r\n", F::None, 1, 2, {{1, 2}}},
+    {"heading_and_ten_points", "X,Y\r\n" + Lines(10), F::None, 10, 11, kSquares10},
+    {"semicolons", "1;2\r\n3 ; 4\r\n", F::None, 2, 2, {{1, 2}, {3, 4}}},
+    {"quoted", "\"1\",\"2\"\r\n\"3\", \"4\"\r\n", F::None, 2, 2, {{1, 2}, {3, 4}}},
+    {"spreadsheet_export", "\"X\";\"Y\"\r\n\"1\";\"2\"\r\n3;4\r\n", F::None, 2, 3, {{1, 2}, {3, 4}}},
+    {"unclosed_quote", "\"1,2\r\n", F::NotANumber, 1, 1, {}},
+    {"decimal_comma_in_quotes", "\"1\";\"2,5\"\r\n", F::NotANumber, 1, 1, {}},
+    {"unit_after_number", "1,2\r\n3,4m\r\n", F::NotANumber, 2, 2, {{1, 2}}},
+    {"descending_kept_as_read", "3,30\r\n2,20\r\n1,10\r\n", F::None, 3, 3, {{3, 30}, {2, 20}, {1, 10}}},
+    {"blanks_in_dat", "  1.5    2.5\r\n-0.5   1.5E-03  \r\n", F::None, 2, 2, {{1.5, 2.5}, {-0.5, 0.0015}}},
+    {"comma_and_blank", "1, 2\r\n3 ,4\r\n5 , 6", F::None, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
+    {"tabs_are_blanks", "1\t2\r\n\t3\t,\t4\r\n", F::None, 2, 2, {{1, 2}, {3, 4}}},
+    {"lf_only", "1,2\n3,4\n", F::None, 2, 2, {{1, 2}, {3, 4}}},
+    {"lone_cr", "1,2\r3,4", F::None, 2, 2, {{1, 2}, {3, 4}}},
+    {"utf8_bom_skipped", kUtf8Bom + "1,2\r\n", F::None, 1, 1, {{1, 2}}},
+    {"number_forms", "+1.,.5\r\n-2e1,3E+2\r\n", F::None, 2, 2, {{1, 0.5}, {-20, 300}}},
+    {"empty_line_is_zero_item", "1,2,3\r\n\r\n", F::None, 2, 2, {{1, 2}, {3, 0}}},
+    {"empty_line_shifts_items", "1\r\n\r\n5,6\r\n", F::OutOfItems, 3, 3, {{1, 0}, {5, 6}}},
+    {"blank_only_last_line", "1,2,3\r\n   ", F::None, 2, 2, {{1, 2}, {3, 0}}},
+    {"empty_file", "", F::None, 0, 0, {}},
+    {"two_commas", "1,,2\r\n", F::NotANumber, 1, 1, {}},
+    {"trailing_comma", "1,2,\r\n3,4\r\n", F::NotANumber, 2, 2, {{1, 2}}},
+    {"leading_comma", ",1,2\r\n", F::NotANumber, 1, 1, {}},
+    {"bare_sign", "-,2\r\n", F::NotANumber, 1, 1, {}},
+    {"exponent_without_digits", "1e,2\r\n", F::NotANumber, 1, 1, {}},
+    {"overflow", "1e999,2\r\n", F::OutOfRange, 1, 1, {}},
+    {"infinity_word", "inf,2\r\n", F::NotANumber, 1, 1, {}},
+    {"nul_byte", std::string("1,2\r\n3\0,4\r\n", 11), F::NotText, 1, 0, {}},
+    {"utf16_bom", kUtf16Bom + "1\0,\0002\0", F::NotText, 1, 0, {}},
+    {"long_line", std::string(PointFileRead::kMaxLineBytes + 1, '1'), F::LineTooLong, 1, 0, {}},
+    {"too_large", std::string(PointFileRead::kMaxFileBytes + 1, '\n'), F::TooLarge, 1, 0, {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(PointFile, ReadPointTextTable, ::testing::ValuesIn(kReadCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Where a read fails: the file's line, the value of the point and the refused text.
 TEST(ReadPointText, ReportsWhereItFails) {
@@ -159,10 +141,7 @@ TEST(ReadPointText, ReportsWhereItFails) {
         {"a second heading", "X,Y\r\nX,Y\r\n", F::NotANumber, 2, P::X, "X"},
         {"shifted items keep their line", "1,2,3\r\n4,x\r\n5,6\r\n", F::NotANumber, 2, P::X, "x"},
         {"every line end counts", "1,2\r3,4\n5,6\r\n7,q", F::NotANumber, 4, P::Y, "q"},
-        {"after a byte order mark",
-         "\xEF\xBB\xBF"
-         "1,2\n3 4m",
-         F::NotANumber, 2, P::Y, "4m"},
+        {"after a byte order mark", kUtf8Bom + "1,2\n3 4m", F::NotANumber, 2, P::Y, "4m"},
         {"trailing comma", "1,2,\r\n3,4\r\n", F::NotANumber, 1, P::X, ""},
         {"two commas", "1,2\r\n3,,4\r\n", F::NotANumber, 2, P::Y, ""},
         {"beyond the double range", "1,1E+400\r\n", F::OutOfRange, 1, P::Y, "1E+400"},
@@ -316,10 +295,7 @@ TEST_F(ReadPointFileTest, TextLinesForDisplay) {
         std::string last;
     } cases[] = {
         {"short", "1   2\r\n3   4", true, false, 2, "3   4"},
-        {"bom and lone CR",
-         "\xEF\xBB\xBF"
-         "1,2\r3,4\n",
-         true, false, 2, "3,4"},
+        {"bom and lone CR", kUtf8Bom + "1,2\r3,4\n", true, false, 2, "3,4"},
         {"long", longFile, true, false, 150, "150,22500"},
         {"line of 5000 bytes", std::string(5000, '1') + "\n", true, false, 1, std::string(5000, '1')},
         {"over the cap", overCap, true, true, kCap / 100, line99},

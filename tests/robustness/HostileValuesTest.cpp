@@ -85,11 +85,7 @@ TEST(HostilePointFiles, EncodingsLineEndsAndExtremeValues) {
                                   "4\0",
                                   16);
     const std::vector<Row> rows = {
-        {"UTF-8 byte order mark",
-         "\xEF\xBB\xBF"
-         "1,2\r\n3,4\r\n",
-         std::nullopt,
-         {1, 2, 3, 4}},
+        {"UTF-8 byte order mark", std::string("\xEF\xBB\xBF") + "1,2\r\n3,4\r\n", std::nullopt, {1, 2, 3, 4}},
         {"Windows and Unix line ends mixed", "1,2\r\n3,4\n5,6\r7,8", std::nullopt, {1, 2, 3, 4, 5, 6, 7, 8}},
         {"UTF-16 little endian", utf16le, exchange::Cause::NotText, {}},
         {"UTF-16 big endian", utf16be, exchange::Cause::NotText, {}},
@@ -200,21 +196,22 @@ TEST_P(HostileFlow, FromOrderedPointsToTheEvaluation) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Robustness, HostileFlow,
-    ::testing::Values(
-        FlowCase{"HugeOrdinates", 1, {1, 2, 3}, {1e30, -1e30, 1e-30}, true},
-        FlowCase{"HugeAbscissaeOverflowTheEngine", 1, {-1e30, 1e-30, 1e30}, {1, 2, 3}, false},
-        FlowCase{"TinyAbscissaeUnderflowToADivisionByZero", 1, {1e-30, 2e-30, 3e-30}, {1, 2, 3}, false},
-        FlowCase{"LogLogOverThirtyDecades", 4, {1e-30, 1, 1e30}, {1e30, 1, 1e-30}, true},
-        FlowCase{"LinLogHugeRange", 2, {1, 2, 3, 4}, {1e-30, 1e30, 1e-30, 1e30}, true},
-        FlowCase{"DescendingEqualAndExtreme", 1, {1e30, 1e30, -1e30}, {1, 2, 3}, false},
-        FlowCase{"TenPointsAcrossTheDoubleRange",
-                 3,
-                 {1e-300, 1e-200, 1e-100, 1e-10, 1, 1e10, 1e100, 1e200, 1e300, 1.7e308},
-                 {1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
-                 true}),
-    [](const ::testing::TestParamInfo<FlowCase>& info) { return std::string(info.param.name); });
+const FlowCase kFlowCases[] = {
+    {"HugeOrdinates", 1, {1, 2, 3}, {1e30, -1e30, 1e-30}, true},
+    {"HugeAbscissaeOverflowTheEngine", 1, {-1e30, 1e-30, 1e30}, {1, 2, 3}, false},
+    {"TinyAbscissaeUnderflowToADivisionByZero", 1, {1e-30, 2e-30, 3e-30}, {1, 2, 3}, false},
+    {"LogLogOverThirtyDecades", 4, {1e-30, 1, 1e30}, {1e30, 1, 1e-30}, true},
+    {"LinLogHugeRange", 2, {1, 2, 3, 4}, {1e-30, 1e30, 1e-30, 1e30}, true},
+    {"DescendingEqualAndExtreme", 1, {1e30, 1e30, -1e30}, {1, 2, 3}, false},
+    {"TenPointsAcrossTheDoubleRange",
+     3,
+     {1e-300, 1e-200, 1e-100, 1e-10, 1, 1e10, 1e100, 1e200, 1e300, 1.7e308},
+     {1, 2, 3, 4, 5, 6, 7, 8, 9, 10},
+     true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Robustness, HostileFlow, ::testing::ValuesIn(kFlowCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace mirendo

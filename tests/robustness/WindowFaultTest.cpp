@@ -70,11 +70,7 @@ TEST_F(WindowFaults, RequestThatCannotBeWrittenIsReportedAndThePointsStay) {
 // After a calculation, a plot whose request cannot be written must not leave ⑥ enabled: the
 // engine would compute the earlier request (still there when only the replacement failed).
 TEST_F(WindowFaults, FailedRequestAfterACalculationSwitchesTheEngineStepOff) {
-    readPointFile(QStringLiteral("pts.csv"), kPoints);
-    acceptPoints();
-    plot(1, kLinear);
-    click(main(), "Command1");
-    calculateAndDrawCurve();
+    drawCurveOf(kPoints, 1, kLinear);
     ASSERT_TRUE(QFile::remove(workPath(QStringLiteral("B2F.dat"))));
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("B2F.dat")));
     click(main(), "Command3");
@@ -123,17 +119,11 @@ TEST_F(WindowFaults, ResultFileReplacedBeforeTheCurveStepIsRefused) {
         {"eleven points", write(" 1\r\n 0.0\r\n 4.0\r\n    11\r\n")},
         {"601 samples", write(" 1\r\n 0.0\r\n 4.0\r\n     1\r\n 1 1 1\r\n   601\r\n")},
     };
-    readPointFile(QStringLiteral("pts.csv"), kPoints);
-    acceptPoints();
-    plot(1, kLinear);
-    click(main(), "Command1");
-    calculateAndDrawCurve();
+    drawCurveOf(kPoints, 1, kLinear);
     ASSERT_EQ(m_state.SampleCount, 100);
     const QString resultPath = workPath(QStringLiteral("F2B.dat"));
-    QFile good(resultPath);
-    ASSERT_TRUE(good.open(QIODevice::ReadOnly));
-    const QByteArray goodBytes = good.readAll();
-    good.close();
+    const QByteArray goodBytes = bytesOf(QStringLiteral("F2B.dat"));
+    ASSERT_FALSE(goodBytes.isEmpty());
 
     const Module1 before = m_state;
     const QImage graph = testing::GraphImageOf(main());
@@ -186,15 +176,10 @@ class StandInEngine : public RobustWindows, public ::testing::WithParamInterface
 };
 
 TEST_P(StandInEngine, CurveStepReportsTheFailedRunAndKeepsTheEarlierResultFileUnread) {
-    readPointFile(QStringLiteral("pts.csv"), kPoints);
-    acceptPoints();
-    plot(1, kLinear);
-    click(main(), "Command1");
+    plotPointFile(kPoints, 1, kLinear);
     // A result of an earlier calculation is still in the folder.
     writeFile(QStringLiteral("F2B.dat"), " 1\r\n 0.0\r\n 4.0\r\n     1\r\n 1 1 1\r\n     0\r\n");
-    click(main(), "Command4");
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isRunning(); }, 10000));
-    click(main(), "Command5");
+    calculateAndDrawCurve();
     const QString message = takeMessage();
     EXPECT_TRUE(message.startsWith(kRunFailed)) << message.toStdString();
     EXPECT_TRUE(message.contains(QString::fromUtf8(GetParam().said))) << message.toStdString();
@@ -203,18 +188,18 @@ TEST_P(StandInEngine, CurveStepReportsTheFailedRunAndKeepsTheEarlierResultFileUn
     EXPECT_EQ(m_state.PointCount, 3) << "the points entered stay";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryEnd, StandInEngine,
-    ::testing::Values(StandIn{"BadRequest", "exit 2", "B2F.dat がないか"},
-                      StandIn{
-                          "DivideByZero",
-                          "echo 'Ventrel: floating-point error: divide by zero (coefficient 2)' >&2; exit 3",
-                          "0 による割り算"},
-                      StandIn{"ResultNotWritable", "exit 4", "F2B.dat を書き込めません"},
-                      StandIn{"Internal", "exit 5", "内部エラー"},
-                      StandIn{"OtherStatus", "exit 9", "終了コード 9"},
-                      StandIn{"Killed", "kill -KILL $$", "異常終了"}),
-    [](const ::testing::TestParamInfo<StandIn>& info) { return std::string(info.param.name); });
+const StandIn kStandIns[] = {
+    {"BadRequest", "exit 2", "B2F.dat がないか"},
+    {"DivideByZero", "echo 'Ventrel: floating-point error: divide by zero (coefficient 2)' >&2; exit 3",
+     "0 による割り算"},
+    {"ResultNotWritable", "exit 4", "F2B.dat を書き込めません"},
+    {"Internal", "exit 5", "内部エラー"},
+    {"OtherStatus", "exit 9", "終了コード 9"},
+    {"Killed", "kill -KILL $$", "異常終了"},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryEnd, StandInEngine, ::testing::ValuesIn(kStandIns),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class MissingEngine : public RobustWindows {
   protected:
@@ -229,10 +214,7 @@ class MissingEngine : public RobustWindows {
 };
 
 TEST_F(MissingEngine, ReportedThenFoundOnPathOnceItIsThere) {
-    readPointFile(QStringLiteral("pts.csv"), kPoints);
-    acceptPoints();
-    plot(1, kLinear);
-    click(main(), "Command1");
+    plotPointFile(kPoints, 1, kLinear);
     const Module1 before = m_state;
     qputenv("PATH", QFile::encodeName(m_dir.path()) + "/empty-bin:/nonexistent");
     click(main(), "Command4");
@@ -253,11 +235,7 @@ TEST_F(MissingEngine, ReportedThenFoundOnPathOnceItIsThere) {
 // The save dialog stays open beside the main window; a change there after it opened makes the
 // drawn result stale, and the save refuses it instead of writing it under the new texts.
 TEST_F(WindowFaults, DataSaveRefusesAResultTheMainWindowNoLongerShows) {
-    readPointFile(QStringLiteral("pts.csv"), kPoints);
-    acceptPoints();
-    plot(1, kLinear);
-    click(main(), "Command1");
-    calculateAndDrawCurve();
+    drawCurveOf(kPoints, 1, kLinear);
     click(main(), "Command6");
     type(main(), "Text9", QStringLiteral("50"));
     type(m_windows->form4(), "Text1", QStringLiteral("stale"));
@@ -268,11 +246,7 @@ TEST_F(WindowFaults, DataSaveRefusesAResultTheMainWindowNoLongerShows) {
 }
 
 TEST_F(WindowFaults, ArchiveFolderRemovedBetweenListingAndLoading) {
-    readPointFile(QStringLiteral("pts.csv"), kPoints);
-    acceptPoints();
-    plot(1, kLinear);
-    click(main(), "Command1");
-    calculateAndDrawCurve();
+    drawCurveOf(kPoints, 1, kLinear);
     const QString folder = workPath(QStringLiteral("saved"));
     ASSERT_TRUE(QDir().mkpath(folder));
     click(main(), "Command6");
@@ -309,74 +283,69 @@ TEST_F(WindowFaults, ArchiveFolderRemovedBetweenListingAndLoading) {
 }
 
 TEST_F(WindowFaults, SavesIntoPathsThatCannotBeCreatedKeepTheDialogsOpen) {
-    readPointFile(QStringLiteral("pts.csv"), kPoints);
-    acceptPoints();
-    plot(1, kLinear);
-    click(main(), "Command1");
-    calculateAndDrawCurve();
-    struct Case {
-        const char* name;
+    drawCurveOf(kPoints, 1, kLinear);
+    // The data save and the image save, each into a folder broken in four ways.
+    struct Dialog {
         const char* opener; // main window button
         QWidget* dialog;
+        FolderLists* lists;
         const char* typed;
-        std::function<void(const QString& folder)> breakIt;
+        const char* saved; // the file the typed name is saved as
         QString messageStart;
+    };
+    const Dialog dialogs[] = {
+        {"Command6", m_windows->form4(), m_windows->form4()->folderLists(), "run", "run-Mi.csv",
+         QStringLiteral("  補間データを保存できませんでした")},
+        {"Command8", m_windows->form5(), m_windows->form5()->folderLists(), "graph", "graph.bmp",
+         QStringLiteral("  グラフ画像を保存できませんでした")},
+    };
+    struct Fault {
+        const char* name;
+        std::function<void(const QString& folder, const char* saved)> breakIt;
+        bool longName; // a name of 300 letters typed instead
         QString cause; // the message's last line, without the system's English text
     };
-    const QString cannotSaveData = QStringLiteral("  補間データを保存できませんでした");
-    const QString cannotSaveImage = QStringLiteral("  グラフ画像を保存できませんでした");
-    const auto removeFolder = [](const QString& f) { QDir(f).removeRecursively(); };
-    const auto fileInPlace = [](const QString& f) {
-        QDir(f).removeRecursively();
-        QFile file(f);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    };
-    const auto folderOfName = [](const char* name) {
-        return [name](const QString& f) { QDir(f).mkdir(QString::fromLatin1(name)); };
-    };
     const QString folderGone = QStringLiteral("保存先のフォルダがありません");
-    const QString folderInPlace = QStringLiteral("同じ名前のフォルダがあります");
-    const QString nameTooLong = QStringLiteral("ファイル名が長すぎます");
-    const std::vector<Case> cases = {
-        {"data: folder removed", "Command6", m_windows->form4(), "run", removeFolder, cannotSaveData,
+    const Fault faults[] = {
+        {"folder removed", [](const QString& f, const char*) { QDir(f).removeRecursively(); }, false,
          folderGone},
-        {"data: folder replaced by a file", "Command6", m_windows->form4(), "run", fileInPlace,
-         cannotSaveData, folderGone},
-        {"data: a folder of that name", "Command6", m_windows->form4(), "run", folderOfName("run-Mi.csv"),
-         cannotSaveData, folderInPlace},
-        {"data: name too long", "Command6", m_windows->form4(), nullptr, {}, cannotSaveData, nameTooLong},
-        {"image: folder removed", "Command8", m_windows->form5(), "graph", removeFolder, cannotSaveImage,
-         folderGone},
-        {"image: folder replaced by a file", "Command8", m_windows->form5(), "graph", fileInPlace,
-         cannotSaveImage, folderGone},
-        {"image: a folder of that name", "Command8", m_windows->form5(), "graph", folderOfName("graph.bmp"),
-         cannotSaveImage, folderInPlace},
-        {"image: name too long", "Command8", m_windows->form5(), nullptr, {}, cannotSaveImage, nameTooLong},
+        {"folder replaced by a file",
+         [](const QString& f, const char*) {
+             QDir(f).removeRecursively();
+             QFile file(f);
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+         },
+         false, folderGone},
+        {"a folder of that name",
+         [](const QString& f, const char* saved) { QDir(f).mkdir(QString::fromLatin1(saved)); }, false,
+         QStringLiteral("同じ名前のフォルダがあります")},
+        {"name too long", {}, true, QStringLiteral("ファイル名が長すぎます")},
     };
     const Module1 before = m_state;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const QString folder = workPath(QStringLiteral("target"));
-        QDir(folder).removeRecursively();
-        QFile::remove(folder);
-        ASSERT_TRUE(QDir().mkpath(folder));
-        click(main(), c.opener);
-        ASSERT_TRUE(c.dialog->isVisible());
-        FolderLists* lists = c.dialog == m_windows->form4() ? m_windows->form4()->folderLists()
-                                                            : m_windows->form5()->folderLists();
-        ASSERT_TRUE(lists->setPath(folder));
-        if (c.breakIt)
-            c.breakIt(folder);
-        type(c.dialog, "Text1", c.typed ? QString::fromLatin1(c.typed) : QString(300, QLatin1Char('g')));
-        click(c.dialog, "Command1");
-        const QString message = takeMessage();
-        EXPECT_TRUE(message.startsWith(c.messageStart)) << message.toStdString();
-        EXPECT_TRUE(message.endsWith(QStringLiteral("\n  ") + c.cause + QStringLiteral("  ")))
-            << message.toStdString();
-        EXPECT_TRUE(c.dialog->isVisible()) << "the dialog stays open for another try";
-        EXPECT_EQ(m_state.CurveY, before.CurveY);
-        EXPECT_EQ(m_state.GraphDrawn, 1);
-        click(c.dialog, "Command2");
+    for (const Dialog& d : dialogs) {
+        for (const Fault& fault : faults) {
+            SCOPED_TRACE(std::string(d.opener) + ": " + fault.name);
+            const QString folder = workPath(QStringLiteral("target"));
+            QDir(folder).removeRecursively();
+            QFile::remove(folder);
+            ASSERT_TRUE(QDir().mkpath(folder));
+            click(main(), d.opener);
+            ASSERT_TRUE(d.dialog->isVisible());
+            ASSERT_TRUE(d.lists->setPath(folder));
+            if (fault.breakIt)
+                fault.breakIt(folder, d.saved);
+            type(d.dialog, "Text1",
+                 fault.longName ? QString(300, QLatin1Char('g')) : QString::fromLatin1(d.typed));
+            click(d.dialog, "Command1");
+            const QString message = takeMessage();
+            EXPECT_TRUE(message.startsWith(d.messageStart)) << message.toStdString();
+            EXPECT_TRUE(message.endsWith(QStringLiteral("\n  ") + fault.cause + QStringLiteral("  ")))
+                << message.toStdString();
+            EXPECT_TRUE(d.dialog->isVisible()) << "the dialog stays open for another try";
+            EXPECT_EQ(m_state.CurveY, before.CurveY);
+            EXPECT_EQ(m_state.GraphDrawn, 1);
+            click(d.dialog, "Command2");
+        }
     }
 }
 

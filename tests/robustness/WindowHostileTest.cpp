@@ -108,9 +108,7 @@ TEST_P(HostileSettings, ThroughTheWholeCalculation) {
         return;
     }
     ASSERT_TRUE(m_messages.isEmpty()) << m_messages.join(" | ").toStdString();
-    click(main(), "Command4");
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isRunning(); }, 10000));
-    click(main(), "Command5");
+    calculateAndDrawCurve();
     if (c.ends == Ends::EngineFails) {
         EXPECT_TRUE(takeMessage().startsWith(kRunFailed));
         EXPECT_EQ(m_state.GraphDrawn, 0);
@@ -130,43 +128,32 @@ bool IsNoNumber(const QString& text) {
     return text == QStringLiteral("NaN") || text == QStringLiteral("inf") || text == k10000Letters;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Robustness, HostileSettings,
-    ::testing::Values(
-        SettingsCase{"HexadecimalIsZero", 1, {"0x10", "4", "1", "0", "5", "1"}, Ends::Curve},
-        // Full-width digits are digits: an X start of 12 lies beyond the X stop 4.
-        SettingsCase{
-            "FullWidthDigitsAreDigits", 1, {"\uFF11\uFF12", "4", "1", "0", "5", "1"}, Ends::RefusedAtConfirm},
-        SettingsCase{"NegativeZero", 1, {"-0", "4", "-0", "-0", "5", "1"}, Ends::Curve},
-        SettingsCase{"NaNAndInfAreZeroSoTheRangeIsEmpty",
-                     1,
-                     {"NaN", "inf", "1", "0", "5", "1"},
-                     Ends::RefusedAtConfirm},
-        SettingsCase{
-            "StartBeyondTheDoubleRange", 1, {"1e400", "4", "1", "0", "5", "1"}, Ends::RefusedAtConfirm},
-        SettingsCase{"StopBeyondTheDoubleRange", 1, {"0", "1e400", "1", "0", "5", "1"}, Ends::RefusedRequest},
-        SettingsCase{"BothEndsBeyondTheDoubleRange",
-                     1,
-                     {"-1e400", "1e400", "", "-1e400", "1e400", ""},
-                     Ends::RefusedRequest},
-        SettingsCase{"TinySteps", 1, {"0", "4", "1e-300", "0", "5", "4.9e-324"}, Ends::Curve},
-        SettingsCase{"TenThousandCharacters",
-                     1,
-                     {k10000Letters, k10000Nines, k10000Letters, "0", "5", "1"},
-                     Ends::RefusedRequest},
-        // 1e-400 is 0, which the decade rewriting turns into 1.0E00; 1e400 saturates and cannot
-        // travel to the single-precision engine: ⑤ refuses it.
-        SettingsCase{"LogAxesBeyondTheDoubleRange",
-                     4,
-                     {"1e-400", "1e400", "", "1e-400", "1e400", ""},
-                     Ends::RefusedRequest},
-        // The decade rewriting of ④ turns -5 and -1 into 1.0E00 and 1.0E+01.
-        SettingsCase{"NegativeLogLimits", 2, {"0", "4", "1", "-5", "-1", ""}, Ends::Curve},
-        SettingsCase{"LogStartZeroAfterConfirm", 2, {"0", "4", "1", "0", "5", ""}, Ends::Curve},
-        SettingsCase{"LogAxesOverThirtyDecades", 4, {"1e-30", "1e30", "", "1e-30", "1e30", ""}, Ends::Curve},
-        SettingsCase{
-            "LogStopBeyondTheDoubleRange", 3, {"0.5", "1e400", "", "0", "5", "1"}, Ends::RefusedRequest}),
-    [](const ::testing::TestParamInfo<SettingsCase>& info) { return std::string(info.param.name); });
+const SettingsCase kSettingsCases[] = {
+    {"HexadecimalIsZero", 1, {"0x10", "4", "1", "0", "5", "1"}, Ends::Curve},
+    // Full-width digits are digits: an X start of 12 lies beyond the X stop 4.
+    {"FullWidthDigitsAreDigits", 1, {"\uFF11\uFF12", "4", "1", "0", "5", "1"}, Ends::RefusedAtConfirm},
+    {"NegativeZero", 1, {"-0", "4", "-0", "-0", "5", "1"}, Ends::Curve},
+    {"NaNAndInfAreZeroSoTheRangeIsEmpty", 1, {"NaN", "inf", "1", "0", "5", "1"}, Ends::RefusedAtConfirm},
+    {"StartBeyondTheDoubleRange", 1, {"1e400", "4", "1", "0", "5", "1"}, Ends::RefusedAtConfirm},
+    {"StopBeyondTheDoubleRange", 1, {"0", "1e400", "1", "0", "5", "1"}, Ends::RefusedRequest},
+    {"BothEndsBeyondTheDoubleRange", 1, {"-1e400", "1e400", "", "-1e400", "1e400", ""}, Ends::RefusedRequest},
+    {"TinySteps", 1, {"0", "4", "1e-300", "0", "5", "4.9e-324"}, Ends::Curve},
+    {"TenThousandCharacters",
+     1,
+     {k10000Letters, k10000Nines, k10000Letters, "0", "5", "1"},
+     Ends::RefusedRequest},
+    // 1e-400 is 0, which the decade rewriting turns into 1.0E00; 1e400 saturates and cannot
+    // travel to the single-precision engine: ⑤ refuses it.
+    {"LogAxesBeyondTheDoubleRange", 4, {"1e-400", "1e400", "", "1e-400", "1e400", ""}, Ends::RefusedRequest},
+    // The decade rewriting of ④ turns -5 and -1 into 1.0E00 and 1.0E+01.
+    {"NegativeLogLimits", 2, {"0", "4", "1", "-5", "-1", ""}, Ends::Curve},
+    {"LogStartZeroAfterConfirm", 2, {"0", "4", "1", "0", "5", ""}, Ends::Curve},
+    {"LogAxesOverThirtyDecades", 4, {"1e-30", "1e30", "", "1e-30", "1e30", ""}, Ends::Curve},
+    {"LogStopBeyondTheDoubleRange", 3, {"0.5", "1e400", "", "0", "5", "1"}, Ends::RefusedRequest},
+};
+
+INSTANTIATE_TEST_SUITE_P(Robustness, HostileSettings, ::testing::ValuesIn(kSettingsCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct PointsCase {
     const char* name;
@@ -186,9 +173,7 @@ TEST_P(HostilePoints, FromTheFileToTheReadout) {
     expectFiniteTexts(mainWindowNumberTexts(), "after the read");
     plot(1, c.typed);
     click(main(), "Command1");
-    click(main(), "Command4");
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isRunning(); }, 10000));
-    click(main(), "Command5");
+    calculateAndDrawCurve();
     if (!c.drawsCurve) {
         EXPECT_TRUE(takeMessage().startsWith(kRunFailed));
         EXPECT_EQ(m_state.GraphDrawn, 0);
@@ -200,21 +185,18 @@ TEST_P(HostilePoints, FromTheFileToTheReadout) {
     expectFiniteState();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Robustness, HostilePoints,
-    ::testing::Values(
-        PointsCase{"HugeOrdinates",
-                   "1,1E+30\r\n2,-1E+30\r\n3,1E-30\r\n",
-                   {"0", "4", "1", "-2E+30", "2E+30", ""},
-                   true},
-        PointsCase{"HugeAbscissae", "-1E+30,1\r\n1E-30,2\r\n1E+30,3\r\n", {"", "", "", "", "", ""}, false},
-        PointsCase{"TinyAbscissae", "1E-30,1\r\n2E-30,2\r\n3E-30,3\r\n", {"", "", "", "0", "4", ""}, false},
-        PointsCase{"ByteOrderMarkAndMixedLineEnds",
-                   "\xEF\xBB\xBF"
-                   "1,1\r\n2,4\n3,2\r4,3",
-                   {"0", "5", "1", "0", "5", "1"},
-                   true}),
-    [](const ::testing::TestParamInfo<PointsCase>& info) { return std::string(info.param.name); });
+const PointsCase kPointsCases[] = {
+    {"HugeOrdinates", "1,1E+30\r\n2,-1E+30\r\n3,1E-30\r\n", {"0", "4", "1", "-2E+30", "2E+30", ""}, true},
+    {"HugeAbscissae", "-1E+30,1\r\n1E-30,2\r\n1E+30,3\r\n", {"", "", "", "", "", ""}, false},
+    {"TinyAbscissae", "1E-30,1\r\n2E-30,2\r\n3E-30,3\r\n", {"", "", "", "0", "4", ""}, false},
+    {"ByteOrderMarkAndMixedLineEnds",
+     QByteArray("\xEF\xBB\xBF") + "1,1\r\n2,4\n3,2\r4,3",
+     {"0", "5", "1", "0", "5", "1"},
+     true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Robustness, HostilePoints, ::testing::ValuesIn(kPointsCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HostileWindows, PointFileInUtf16ShowsTheReadErrorWindowAndPublishesNothing) {
     const QString text = QStringLiteral("1,1\r\n2,4\r\n3,2\r\n");
@@ -271,11 +253,7 @@ TEST_F(HostileWindows, ManualEntryOfHostileTexts) {
 }
 
 TEST_F(HostileWindows, BrowserEvaluatesHostileTextsWithoutShowingNonFiniteValues) {
-    readPointFile(QStringLiteral("pts.csv"), "1,1\r\n2,4\r\n3,2\r\n");
-    acceptPoints();
-    plot(1, {"0", "4", "1", "0", "5", "1"});
-    click(main(), "Command1");
-    calculateAndDrawCurve();
+    drawCurveOf("1,1\r\n2,4\r\n3,2\r\n", 1, {"0", "4", "1", "0", "5", "1"});
     click(main(), "Command6");
     Form4* save = m_windows->form4();
     ASSERT_TRUE(save->folderLists()->setPath(m_dir.path()));
@@ -283,11 +261,7 @@ TEST_F(HostileWindows, BrowserEvaluatesHostileTextsWithoutShowingNonFiniteValues
     click(save, "Command1");
     EXPECT_EQ(takeMessage(), QStringLiteral("  補間データは保存されました  "));
     click(main(), "Command2");
-    click(m_windows->form2(), "Command3");
-    Form6* browser = m_windows->form6();
-    ASSERT_TRUE(browser->folderLists()->setPath(m_dir.path()));
-    clickListItem(browser, "File1", QStringLiteral("hostile-Mi.csv"));
-    click(browser, "Command1");
+    Form6* browser = openInBrowser(m_dir.path(), QStringLiteral("hostile-Mi.csv"));
     ASSERT_EQ(m_state.GraphDrawn, 1);
     sweep(control<PictureBox>(browser, "Picture1"));
     for (const QString& x : {QStringLiteral("1e400"), QStringLiteral("-1e400"), QStringLiteral("NaN"),
@@ -308,11 +282,7 @@ TEST_F(HostileWindows, BrowserEvaluatesHostileTextsWithoutShowingNonFiniteValues
 // A result file of another origin with values no single-precision engine writes: the curve step
 // either refuses it or draws it, and the readout never shows a non-finite value.
 TEST_F(HostileWindows, ResultWithValuesBeyondSinglePrecision) {
-    readPointFile(QStringLiteral("pts.csv"), "1,1\r\n2,4\r\n3,2\r\n");
-    acceptPoints();
-    plot(1, {"0", "4", "1", "0", "5", "1"});
-    click(main(), "Command1");
-    calculateAndDrawCurve();
+    drawCurveOf("1,1\r\n2,4\r\n3,2\r\n", 1, {"0", "4", "1", "0", "5", "1"});
     ASSERT_EQ(m_state.GraphDrawn, 1);
     QByteArray result = " 1\r\n 0.0\r\n 4.0\r\n     3\r\n"
                         " 1 1 1E+300\r\n 2 4 -1E+300\r\n 3 2 1E-300\r\n   100\r\n";
@@ -337,11 +307,7 @@ TEST_F(HostileWindows, ArchiveWithExtremeSamplesOnANarrowAxis) {
         bytes += QByteArray::number(j * 2e-32, 'E', 6) + ",  " + (j % 2 ? "3.400000E+38" : "-3.400000E+38") +
                  "\r\n";
     writeFile(QStringLiteral("edge-Mi.csv"), bytes);
-    click(m_windows->form2(), "Command3");
-    Form6* browser = m_windows->form6();
-    ASSERT_TRUE(browser->folderLists()->setPath(m_dir.path()));
-    clickListItem(browser, "File1", QStringLiteral("edge-Mi.csv"));
-    click(browser, "Command1");
+    Form6* browser = openInBrowser(m_dir.path(), QStringLiteral("edge-Mi.csv"));
     RecordProperty("outcome", m_messages.isEmpty() ? "drawn" : "refused");
     if (!m_messages.isEmpty()) {
         EXPECT_TRUE(takeMessage().contains(QStringLiteral("読み込めません")));
@@ -371,11 +337,7 @@ TEST_F(HostileWindows, ReadoutOfACurveOvershootingTheDoubleRange) {
     QByteArray file;
     for (int i = 1; i <= 10; ++i)
         file += QByteArray::number(i) + (i % 2 ? ",1\r\n" : ",1E+304\r\n");
-    readPointFile(QStringLiteral("jumps.csv"), file);
-    acceptPoints();
-    plot(2, {"0", "11", "1", "", "", ""});
-    click(main(), "Command1");
-    calculateAndDrawCurve();
+    drawCurveOf(file, 2, {"0", "11", "1", "", "", ""});
     ASSERT_EQ(m_state.GraphDrawn, 1);
     double highest = 0;
     for (int j = 1; j <= m_state.SamplesInUse(); ++j)

@@ -117,11 +117,33 @@ class AppTest : public WindowTest {
             type(main(), boxes[i], settings[i]);
         click(main(), "Command3");
     }
+    // The point file "pts.csv" read and accepted, its points plotted (④ with `settings`, ⑤).
+    void plotPointFile(const QByteArray& bytes, int mode, const std::array<QString, 6>& settings) {
+        readPointFile(QStringLiteral("pts.csv"), bytes);
+        acceptPoints();
+        plot(mode, settings);
+        click(main(), "Command1");
+    }
     // ⑥, then ⑦ once the engine has ended.
     void calculateAndDrawCurve() {
         click(main(), "Command4");
         ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isRunning(); }, 10000));
         click(main(), "Command5");
+    }
+    // "pts.csv" from its bytes to the drawn curve.
+    void drawCurveOf(const QByteArray& bytes, int mode, const std::array<QString, 6>& settings) {
+        plotPointFile(bytes, mode, settings);
+        calculateAndDrawCurve();
+    }
+    // The saved "name" opened in the browser ("グラフ描画"), entered from the start window.
+    Form6* openInBrowser(const QString& folder, const QString& name) {
+        click(m_windows->form2(), "Command3");
+        Form6* browser = m_windows->form6();
+        EXPECT_TRUE(browser->isVisible());
+        EXPECT_TRUE(browser->folderLists()->setPath(folder));
+        clickListItem(browser, "File1", name);
+        click(browser, "Command1");
+        return browser;
     }
 
     // Every text the main window shows as a number.
@@ -131,10 +153,7 @@ class AppTest : public WindowTest {
              {"Label14", "Label15", "Label16", "Label17", "Label27", "Label28", "Label31", "Label32",
               "Label33", "Label34", "Text5", "Text6", "Text7", "Text8", "Text9", "Text10"})
             texts << textOf(main(), name);
-        auto* table = control<QListWidget>(main(), "List1");
-        for (int i = 0; table && i < table->count(); ++i)
-            texts << table->item(i)->text();
-        return texts;
+        return texts << itemTexts(control<QListWidget>(main(), "List1"));
     }
 
     Module1 m_state;

@@ -109,6 +109,12 @@ class WindowTest : public ::testing::Test {
         file.write(bytes);
     }
 
+    // Both exchange files, as a calculation leaves them behind.
+    void writeExchangeFiles() const {
+        writeFile(QStringLiteral("B2F.dat"), " 1 \r\n");
+        writeFile(QStringLiteral("F2B.dat"), " 1\r\n");
+    }
+
     template <typename T> static T* control(const QWidget* window, const char* name) {
         T* widget = window->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
@@ -146,6 +152,13 @@ class WindowTest : public ::testing::Test {
             return label->text();
         ADD_FAILURE() << "no text control " << name;
         return {};
+    }
+    // The texts of a list's rows, top to bottom.
+    static QStringList itemTexts(const QListWidget* list) {
+        QStringList texts;
+        for (int i = 0; list && i < list->count(); ++i)
+            texts << list->item(i)->text();
+        return texts;
     }
     // Clicks a name in a file list as the user does.
     static void clickListItem(const QWidget* window, const char* list, const QString& name) {

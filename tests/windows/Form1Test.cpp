@@ -123,6 +123,12 @@ class MainWindowTest : public testing::WindowTest {
         button("Command3")->click();
         button("Command1")->click();
     }
+    // Everything up to the drawn curve (⑦).
+    void drawCurve(int mode, const std::vector<Point>& points, const std::array<const char*, 6>& typed) {
+        plotPoints(mode, points, typed);
+        runEngineAndWait();
+        button("Command5")->click();
+    }
 
     PictureBox* picture() const { return c<PictureBox>("Picture1"); }
     // Plot-space abscissa of a data X in the current mode.
@@ -301,9 +307,7 @@ TEST_F(MainWindowTest, CompiledInSettingsExplanationIsItsDrawingAtThePictureSize
 }
 
 TEST_F(MainWindowTest, ResetLeavesOnlyTheFirstStepsEnabled) {
-    plotPoints(1, {{1, 1}, {2, 4}}, {"0", "3", "1", "0", "5", "1"});
-    runEngineAndWait();
-    button("Command5")->click();
+    drawCurve(1, {{1, 1}, {2, 4}}, {"0", "3", "1", "0", "5", "1"});
     ASSERT_EQ(m_state.GraphDrawn, 1);
     writeFile(QStringLiteral("B2F.dat"), "x");
 
@@ -323,10 +327,9 @@ TEST_F(MainWindowTest, ResetLeavesOnlyTheFirstStepsEnabled) {
     for (const char* name : {"Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Label27", "Label28",
                              "Label31", "Label32", "Label33", "Label34"})
         EXPECT_EQ(text(name), QString()) << name;
-    EXPECT_EQ(text("Label14"), QStringLiteral("X-Start"));
-    EXPECT_EQ(text("Label15"), QStringLiteral("X-Stop"));
-    EXPECT_EQ(text("Label16"), QStringLiteral("Y-Start"));
-    EXPECT_EQ(text("Label17"), QStringLiteral("Y-Stop"));
+    for (const auto& [name, caption] : {std::pair{"Label14", "X-Start"}, std::pair{"Label15", "X-Stop"},
+                                        std::pair{"Label16", "Y-Start"}, std::pair{"Label17", "Y-Stop"}})
+        EXPECT_EQ(text(name), QString::fromLatin1(caption)) << name;
     EXPECT_EQ(c<QListWidget>("List1")->count(), 0);
     EXPECT_FALSE(testing::CursorLinesVisible(picture()));
     // The readout is off again.
@@ -547,9 +550,7 @@ TEST_F(MainWindowTest, BadResultFilesLeaveStateAndGraphAlone) {
         {"BadMode", " 7\r\n 0.00000E+00\r\n 0.10000E+02\r\n     1\r\n 0.1E+01 0.1E+01 0.1E+01\r\n     0\r\n",
          "（スケールモードが不正です）"},
     };
-    plotPoints(1, {{1, 1}, {2, 4}, {3, 2}}, {"0", "4", "1", "0", "5", "1"});
-    runEngineAndWait();
-    button("Command5")->click();
+    drawCurve(1, {{1, 1}, {2, 4}, {3, 2}}, {"0", "4", "1", "0", "5", "1"});
     ASSERT_EQ(m_state.SampleCount, 100);
     const Module1 before = m_state;
     const QImage graph = picture()->graph().image();
@@ -572,9 +573,7 @@ TEST_F(MainWindowTest, BadResultFilesLeaveStateAndGraphAlone) {
 }
 
 TEST_F(MainWindowTest, FailedEngineRunDoesNotShowTheEarlierResult) {
-    plotPoints(1, {{1, 1}, {2, 4}, {3, 2}}, {"0", "4", "1", "0", "5", "1"});
-    runEngineAndWait();
-    button("Command5")->click();
+    drawCurve(1, {{1, 1}, {2, 4}, {3, 2}}, {"0", "4", "1", "0", "5", "1"});
     const int samples = m_state.SampleCount;
     // Two equal abscissae: the engine divides by zero and writes no result.
     m_state.XData[2] = 1;
@@ -643,9 +642,7 @@ TEST_F(MainWindowTest, TinyLogXStartKeepsTheStartTheGraphWasDrawnWith) {
 }
 
 TEST_F(MainWindowTest, RealMouseMovesReachTheReadout) {
-    plotPoints(1, {{1, 2.5}, {4, -3}, {8, 0.125}}, {"0", "10", "2", "-4", "4", "1"});
-    runEngineAndWait();
-    button("Command5")->click();
+    drawCurve(1, {{1, 2.5}, {4, -3}, {8, 0.125}}, {"0", "10", "2", "-4", "4", "1"});
     const QPointF inside = picture()->graph().toPixel(5.0f, 0.0f);
     QMouseEvent move(QEvent::MouseMove, inside, picture()->mapToGlobal(inside), Qt::NoButton, Qt::NoButton,
                      Qt::NoModifier);
@@ -659,9 +656,7 @@ TEST_F(MainWindowTest, RealMouseMovesReachTheReadout) {
 // Replotting clears the curve, so the readout stops following it (it would show a curve that is
 // no longer there).
 TEST_F(MainWindowTest, ReplottingEndsTheReadoutOfTheClearedCurve) {
-    plotPoints(1, {{1, 2.5}, {4, -3}, {8, 0.125}}, {"0", "10", "2", "-4", "4", "1"});
-    runEngineAndWait();
-    button("Command5")->click();
+    drawCurve(1, {{1, 2.5}, {4, -3}, {8, 0.125}}, {"0", "10", "2", "-4", "4", "1"});
     button("Command3")->click();
     button("Command1")->click();
     EXPECT_EQ(m_state.GraphDrawn, 0);
@@ -711,9 +706,7 @@ TEST_F(MainWindowTest, ChangedInputsMakeTheResultStale) {
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
-        plotPoints(1, {{1, 2}, {2, 3}, {3, 5}}, {"0", "4", "1", "0", "6", "1"});
-        runEngineAndWait();
-        button("Command5")->click();
+        drawCurve(1, {{1, 2}, {2, 3}, {3, 5}}, {"0", "4", "1", "0", "6", "1"});
         ASSERT_TRUE(m_form->drawnCalculation().has_value());
         k.change();
         EXPECT_EQ(button("Command4")->isEnabled(), k.runEngine);

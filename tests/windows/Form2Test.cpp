@@ -1,17 +1,7 @@
 // The start window and the navigation between all windows.
 #include "windows/Form2.h"
-#include "archive/Form4.h"
-#include "archive/Form5.h"
-#include "archive/Form6.h"
-#include "input/Form10.h"
-#include "input/Form11.h"
-#include "input/Form9.h"
-#include "support/WindowTest.h"
-#include "windows/Form1.h"
-#include "windows/WindowSet.h"
-
 #include "plot/ExampleGraphs.h"
-#include "windows/Calculation.h"
+#include "support/AppTest.h" // every window, as a window set makes them
 
 #include <QLabel>
 #include <QLineEdit>
@@ -27,10 +17,6 @@ namespace {
 
 class StartWindowTest : public testing::WindowTest {
   protected:
-    void writeExchangeFiles() {
-        writeFile(QStringLiteral("B2F.dat"), " 1 \r\n");
-        writeFile(QStringLiteral("F2B.dat"), " 1\r\n");
-    }
     static QPushButton* button(const QWidget* window, const char* name) {
         return control<QPushButton>(window, name);
     }
@@ -122,18 +108,11 @@ TEST_F(StartWindowTest, CompiledInExampleGraphsAreTheDrawingsOfTheirModes) {
     EXPECT_EQ(LoadExampleGraphPicture(1, QSize(100, 80)).size(), QSize(100, 80));
 }
 
-class NavigationTest : public StartWindowTest {
+class NavigationTest : public testing::AppTest {
   protected:
-    void SetUp() override {
-        StartWindowTest::SetUp();
-        m_windows = std::make_unique<WindowSet>(m_state, QStringLiteral(MIRENDO_ENGINE_DIR));
-        m_windows->form2()->show();
+    static QPushButton* button(const QWidget* window, const char* name) {
+        return control<QPushButton>(window, name);
     }
-    void TearDown() override {
-        m_windows.reset();
-        StartWindowTest::TearDown();
-    }
-    std::unique_ptr<WindowSet> m_windows;
 };
 
 TEST_F(NavigationTest, NewCalculationShowsTheResetMainWindowAndHidesHelp) {
