@@ -2,8 +2,7 @@
 MIRENDO_PACKAGES=(build-essential cmake g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
                   qt6-base-dev qt6-svg-dev fonts-noto-cjk xvfb xauth clang-14 libclang-rt-14-dev
                   clang-format-14 lintian appstream
-                  libxcb-damage0-dev  # bench/startup_timer watches windows' drawing with X Damage
-                  libfontconfig-dev)  # Mirendo reads the font configuration on a second thread at start
+                  libxcb-damage0-dev) # bench/startup_timer watches windows' drawing with X Damage
 
 mirendo_is_installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'

@@ -1,5 +1,4 @@
 // Mirendo: the start window first; the program ends only through it.
-#include "FontConfigWarmUp.h"
 #include "state/Module1.h"
 #include "widgets/MessageBox.h"
 #include "windows/FileHandOver.h"
@@ -12,7 +11,6 @@
 #include <QFileInfo>
 
 int main(int argc, char* argv[]) {
-    mirendo::FontConfigWarmUp fonts; // while the application connects to the display
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirendo"));
     // The desktop shell finds the menu entry (name, icon) of these windows by this name.
@@ -32,12 +30,10 @@ int main(int argc, char* argv[]) {
     if (claim.outcome == mirendo::WorkFolderClaim::Outcome::InUse) {
         if (!file.isEmpty() && mirendo::HandOverFile(workFolder, file))
             return 0;
-        fonts.wait();
         mirendo::ShowMessage(nullptr, mirendo::WorkFolderInUseMessage(workFolder));
         return 1;
     }
 
-    fonts.wait(); // the windows ask for fonts from here on
     mirendo::Module1 state;
     mirendo::WindowSet windows(state);
     // Ends at once: no window runs its own close handling on the way out.
