@@ -22,10 +22,21 @@ namespace mirendo {
 
 namespace {
 
+bool IsArchive(const QString& path) {
+    return path.endsWith(QString::fromLatin1(kArchiveSuffix), Qt::CaseInsensitive);
+}
+
 // A point file the main window takes: read, with one to ten points.
 bool PointFileOpens(const QString& path) {
     const PointFileRead read = ReadPointFile(QFile::encodeName(path).toStdString());
     return read.ok() && read.pointCount >= 1 && read.pointCount <= Module1::kMaxPoints;
+}
+
+// Whether a file opened at start is likely to be shown: a point file of one to ten pairs, or an
+// archive that parses. The windows may still refuse more than this sees.
+bool OpensAtStart(const QString& path) {
+    return IsArchive(path) ? ReadArchiveFile(QFile::encodeName(path).toStdString()).ok()
+                           : PointFileOpens(path);
 }
 
 } // namespace
@@ -244,23 +255,17 @@ void WindowSet::hideHelp() const {
 }
 
 void WindowSet::start(const QString& file) {
-    // The start window is shown first, under the message, for a file that will be refused: a
-    // point file that is not one to ten pairs, or an archive that does not parse. Anything the
-    // windows refuse beyond that still leaves the start window.
-    bool opens = !file.isEmpty();
-    if (opens && file.endsWith(QString::fromLatin1(kArchiveSuffix), Qt::CaseInsensitive))
-        opens = ReadArchiveFile(QFile::encodeName(file).toStdString()).ok();
-    else if (opens)
-        opens = PointFileOpens(file);
-    if (!opens)
+    // A file that will be refused is told over the start window, shown first; one refused
+    // unexpectedly still leaves the start window afterwards.
+    if (file.isEmpty() || !OpensAtStart(file))
         form2()->show();
-    if (!file.isEmpty() && !openFile(file) && opens)
+    if (!file.isEmpty() && !openFile(file))
         form2()->show();
 }
 
 bool WindowSet::openFile(const QString& path) {
     QWidget* shown = nullptr;
-    if (path.endsWith(QString::fromLatin1(kArchiveSuffix), Qt::CaseInsensitive)) {
+    if (IsArchive(path)) {
         form6()->prepare();
         if (form6()->openDroppedArchive(path))
             shown = form6();
