@@ -67,6 +67,11 @@ enum class Cause {
     EngineCrashed,          // ended by a signal
     EngineStillRunning,     // the result was asked for and the engine did not end in time
     EngineStopped,          // the run was ended before it finished
+
+    // A file handed over that is not of the kind asked for (`file` names it).
+    NotAnArchive,        // not an interpolated-data file: it lacks the shape of one
+    PointFileNotArchive, // a point file given where an interpolated-data file was asked for
+    UnreadType,          // neither points nor an interpolated-data file
 };
 
 // Which named value a failure concerns, where the file or request gives its values names.
@@ -115,5 +120,11 @@ template <class T> struct Outcome {
     T value{};
     bool ok() const { return !failure; }
 };
+
+// True for the causes that concern reaching a file rather than what it holds.
+inline bool IsFileAccessCause(Cause cause) {
+    return cause == Cause::FileMissing || cause == Cause::FileUnreadable || cause == Cause::FileReadFailed ||
+           cause == Cause::FileNotRegular || cause == Cause::FileTooLarge;
+}
 
 } // namespace mirendo::exchange

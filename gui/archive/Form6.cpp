@@ -393,8 +393,10 @@ void Form6::dropEvent(QDropEvent* event) {
 bool Form6::openDroppedArchive(const QString& path) {
     const QFileInfo file(path);
     if (!m_lists->setPath(file.absolutePath()) || !m_lists->selectFile(file.fileName())) {
+        // The lists cannot show it: say what keeps the file from being read, if anything does.
+        const ArchiveRead read = ReadArchiveFile(QFile::encodeName(path).toStdString());
         ShowMessage(this,
-                    QStringLiteral("  このファイルは読み込めません  \n  ") + path + QStringLiteral("  "));
+                    read.ok() ? ArchiveNotListedMessage(path) : ArchiveOpenMessage(*read.failure, path));
         return false;
     }
     File1_Click();

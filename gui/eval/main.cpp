@@ -8,5 +8,6 @@
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return mirendo::RunEvalCommand(args, std::cin, std::cout, std::cerr);
+    const int status = mirendo::RunEvalCommand(args, std::cin, std::cout, std::cerr);
+    return mirendo::FinishStandardOutput(status, std::cerr);
 }

@@ -6,6 +6,7 @@
 #include "widgets/FormLayout.h"
 #include "widgets/ListKeyChoice.h"
 #include "widgets/MessageBox.h"
+#include "widgets/Messages.h"
 #include "widgets/PendingEvents.h"
 #include "widgets/RangeLabels.h"
 
@@ -61,9 +62,17 @@ void Form9::showEvent(QShowEvent* event) {
 
 void Form9::File1_Click(const QString& name) {
     m_list1->clear();
-    const TextListing listing = ListTextLines(QFile::encodeName(JoinPath(m_workDir, name)).toStdString());
+    const std::string path = QFile::encodeName(JoinPath(m_workDir, name)).toStdString();
+    const TextListing listing = ListTextLines(path);
     if (!listing.ok) {
-        ShowMessage(this, QStringLiteral(" ファイル %1 を読み込めませんでした ").arg(name),
+        // The listing only says that it failed; the point-file reader says why (missing, no
+        // permission, a folder, not text).
+        const PointFileRead why = ReadPointFile(path);
+        ShowMessage(this,
+                    ExampleFileMessage(why.failure
+                                           ? *why.failure
+                                           : exchange::Failure::OfFile(exchange::Cause::FileReadFailed, path),
+                                       name),
                     MessageIcon::Warning);
         return;
     }

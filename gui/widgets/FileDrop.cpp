@@ -1,6 +1,7 @@
 #include "widgets/FileDrop.h"
 
 #include "widgets/MessageBox.h"
+#include "widgets/Messages.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -66,25 +67,7 @@ DropChoice ChooseDrop(DropTarget target, const std::vector<DroppedItem>& items, 
 }
 
 QString DropRefusalText(DropTarget target, DropRefusal refusal) {
-    switch (refusal) {
-    case DropRefusal::None:
-        return QString();
-    case DropRefusal::NoFile:
-        return QStringLiteral("  ファイルをドロップして下さい  ");
-    case DropRefusal::SeveralFiles:
-        return QStringLiteral("  ファイルは１つずつドロップして下さい  ");
-    case DropRefusal::Folder:
-        return QStringLiteral("  フォルダーは読み込めません  \n  ファイルをドロップして下さい  ");
-    case DropRefusal::NotLocal:
-        return QStringLiteral("  このコンピューター上のファイルだけ読み込めます  ");
-    case DropRefusal::WrongKind:
-        return target == DropTarget::PointFile
-                   ? QStringLiteral("  読み込めるのはデータファイル（.csv / .dat）です  ")
-                   : QStringLiteral("  読み込めるのは補間データファイル（-Mi.csv）です  ");
-    case DropRefusal::NotNow:
-        return QStringLiteral("  いまは新しいデータを読み込めません  ");
-    }
-    return QString();
+    return DropRefusalMessage(target, refusal);
 }
 
 std::vector<DroppedItem> DroppedItemsOf(const QMimeData& data) {

@@ -1,5 +1,7 @@
 #include "widgets/MessageTexts.h"
 
+#include <cerrno>
+
 namespace mirendo {
 
 namespace {
@@ -50,11 +52,12 @@ std::string ArchiveRefusalText(const exchange::Failure& failure) {
     case Cause::FileMissing:
     case Cause::FileUnreadable:
     case Cause::FileNotRegular:
-        return "ファイルを開けません: " + failure.file;
     case Cause::FileReadFailed:
-        return "ファイルを読めません: " + failure.file;
     case Cause::FileTooLarge:
-        return "ファイルが大きすぎます（1 MiB を超えています）";
+    case Cause::NotAnArchive:
+    case Cause::PointFileNotArchive:
+    case Cause::UnreadType:
+        return FileProblemText(failure);
     case Cause::EndedEarly:
         return what.empty() ? "ファイルが途中で終わっています"
                             : "ファイルが途中で終わっています（" + what + "）";
@@ -83,6 +86,59 @@ std::string ArchiveRefusalText(const exchange::Failure& failure) {
         break;
     }
     return {};
+}
+
+std::string FileProblemText(const exchange::Failure& failure) {
+    switch (failure.cause) {
+    case Cause::FileMissing:
+        return "ファイルがありません";
+    case Cause::FileUnreadable:
+        if (failure.code == EACCES || failure.code == EPERM)
+            return "ファイルを読む権限がありません";
+        if (failure.code == ENAMETOOLONG)
+            return "ファイル名が長すぎます";
+        return "ファイルを開けません（エラー番号 " + std::to_string(failure.code) + "）";
+    case Cause::FileNotRegular:
+        // The bounded read gives EISDIR for a folder and no number for a device, FIFO or socket.
+        return failure.code == EISDIR ? "フォルダです（ファイルを指定して下さい）"
+                                      : "通常のファイルではありません（デバイスなど）";
+    case Cause::FileReadFailed:
+        return "ファイルの読み込み中にエラーが起きました";
+    case Cause::FileTooLarge: {
+        if (failure.code <= 0)
+            return "ファイルが大きすぎます";
+        const bool mebibytes = failure.code % (1024 * 1024) == 0;
+        return "ファイルが大きすぎます（" +
+               std::to_string(mebibytes ? failure.code / (1024 * 1024) : failure.code / 1024) +
+               (mebibytes ? " MiB" : " KiB") + " を超えています）";
+    }
+    case Cause::NotAnArchive:
+        return "補間データのファイル（*-Mi.csv）ではありません";
+    case Cause::PointFileNotArchive:
+        return "データ点のファイルです（補間データのファイル *-Mi.csv ではありません）";
+    case Cause::UnreadType:
+        return "Mirendo が読み込まない種類のファイルです（読み込むのは .csv・.dat・-Mi.csv です）";
+    default:
+        break;
+    }
+    return {};
+}
+
+std::string OutputFailureText(int code) {
+    switch (code) {
+    case ENOSPC:
+    case EDQUOT:
+        return "結果を書き込めません（ディスクの空き容量が足りません）";
+    case EPIPE:
+        return "結果を書き込めません（出力先が閉じられました）";
+    case EIO:
+        return "結果を書き込めません（ディスクの読み書きに失敗しました）";
+    case 0:
+        return "結果を書き込めません";
+    default:
+        break;
+    }
+    return "結果を書き込めません（エラー番号 " + std::to_string(code) + "）";
 }
 
 } // namespace mirendo

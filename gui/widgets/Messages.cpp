@@ -1,5 +1,6 @@
 #include "widgets/Messages.h"
 
+#include "widgets/FileDrop.h"
 #include "widgets/MessageTexts.h"
 
 #include <QFile>
@@ -249,6 +250,9 @@ QString PointFileBody(const Failure& failure, const QString& fileName) {
     default:
         break;
     }
+    const QString problem = Text(FileProblemText(failure));
+    if (!problem.isEmpty())
+        return QStringLiteral("%1：%2").arg(problem, fileName);
     return QStringLiteral("ファイルを開けません：%1").arg(fileName);
 }
 
@@ -259,8 +263,7 @@ QString ArchiveReadText(const exchange::Failure& failure) {
 }
 
 QString ArchiveOpenMessage(const exchange::Failure& failure, const QString& fileName) {
-    return QStringLiteral("  このファイルは読み込めません  \n  ") + fileName + QStringLiteral("\n  ") +
-           ArchiveReadText(failure) + QStringLiteral("  ");
+    return FileRefusalMessage(ArchiveReadText(failure), fileName);
 }
 
 QString ArchiveSaveMessage(const exchange::Failure& failure, const SettingTexts& settings) {
@@ -333,6 +336,51 @@ QString RequestMessage(const exchange::Failure& failure) {
                           "　計算は単精度で行うため、0 と、絶対値が約 1.2E-38 から"
                           "約 3.4E+38 までの値だけを扱えます　")
         .arg(what);
+}
+
+QString FileRefusalMessage(const QString& why, const QString& shownName) {
+    return QStringLiteral("  このファイルは読み込めません  \n  ") + shownName + QStringLiteral("\n  ") + why +
+           QStringLiteral("  ");
+}
+
+QString StartFileMessage(const exchange::Failure& failure, const QString& path) {
+    return FileRefusalMessage(Text(FileProblemText(failure)), ShownPath(path));
+}
+
+QString ArchiveNotListedMessage(const QString& path) {
+    return FileRefusalMessage(QStringLiteral("ファイル一覧に表示できない名前です（隠しファイルなど）"),
+                              ShownPath(path));
+}
+
+QString ExampleFileMessage(const exchange::Failure& failure, const QString& fileName) {
+    QString why = Text(FileProblemText(failure));
+    if (failure.cause == Cause::NotText)
+        why = QStringLiteral("テキストファイルではありません");
+    if (why.isEmpty())
+        why = QStringLiteral("ファイルを読み込めません");
+    return QStringLiteral(" ファイル %1 を読み込めませんでした \n %2 ").arg(fileName, why);
+}
+
+QString DropRefusalMessage(DropTarget target, DropRefusal refusal) {
+    switch (refusal) {
+    case DropRefusal::None:
+        return QString();
+    case DropRefusal::NoFile:
+        return QStringLiteral("  ファイルをドロップして下さい  ");
+    case DropRefusal::SeveralFiles:
+        return QStringLiteral("  ファイルは１つずつドロップして下さい  ");
+    case DropRefusal::Folder:
+        return QStringLiteral("  フォルダーは読み込めません  \n  ファイルをドロップして下さい  ");
+    case DropRefusal::NotLocal:
+        return QStringLiteral("  このコンピューター上のファイルだけ読み込めます  ");
+    case DropRefusal::WrongKind:
+        return target == DropTarget::PointFile
+                   ? QStringLiteral("  読み込めるのはデータファイル（.csv / .dat）です  ")
+                   : QStringLiteral("  読み込めるのは補間データファイル（-Mi.csv）です  ");
+    case DropRefusal::NotNow:
+        return QStringLiteral("  いまは新しいデータを読み込めません  ");
+    }
+    return QString();
 }
 
 } // namespace mirendo

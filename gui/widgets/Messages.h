@@ -10,6 +10,9 @@
 
 namespace mirendo {
 
+enum class DropTarget;  // widgets/FileDrop.h
+enum class DropRefusal; // widgets/FileDrop.h
+
 // The engine bridge's failures: writing the request, starting or running Ventrel, reading its
 // result file. Each is a whole message box text.
 QString CalculationMessage(const exchange::Failure& failure);
@@ -42,5 +45,22 @@ QString PasteMessage(const exchange::Failure& failure);
 // The main window's message box for a value the request file cannot carry (Cause::NotCarried,
 // `item` the value as the user gave it).
 QString RequestMessage(const exchange::Failure& failure);
+
+// A file that is not taken, under its shown name or path (the path once), with why in one line.
+QString FileRefusalMessage(const QString& why, const QString& shownName);
+
+// A file handed to Mirendo at start that neither window takes: what kept it from being read
+// (FileProblemText), or that Mirendo does not read its type (Cause::UnreadType).
+QString StartFileMessage(const exchange::Failure& failure, const QString& path);
+
+// A dropped archive that reads but that the browser's file list cannot show.
+QString ArchiveNotListedMessage(const QString& path);
+
+// The help window's message box for an example file it could not list: the heading naming the
+// file, then the cause.
+QString ExampleFileMessage(const exchange::Failure& failure, const QString& fileName);
+
+// Why a drop on the main window or the browser was refused; empty for DropRefusal::None.
+QString DropRefusalMessage(DropTarget target, DropRefusal refusal);
 
 } // namespace mirendo

@@ -10,13 +10,16 @@
 #include "input/Form11.h"
 #include "input/Form9.h"
 #include "input/PointFileReader.h"
+#include "widgets/FileDrop.h"
 #include "widgets/MessageBox.h"
+#include "widgets/Messages.h"
 #include "windows/Calculation.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace mirendo {
 
@@ -37,6 +40,16 @@ bool PointFileOpens(const QString& path) {
 bool OpensAtStart(const QString& path) {
     return IsArchive(path) ? ReadArchiveFile(QFile::encodeName(path).toStdString()).ok()
                            : PointFileOpens(path);
+}
+
+// Why a file that is neither an archive nor a point file is refused: what kept it from being
+// read, or else that Mirendo does not read its type.
+exchange::Failure StartFileRefusal(const QString& path) {
+    const std::string name = QFile::encodeName(path).toStdString();
+    const PointFileRead read = ReadPointFile(name);
+    if (read.failure && exchange::IsFileAccessCause(read.failure->cause))
+        return *read.failure;
+    return exchange::Failure::OfFile(exchange::Cause::UnreadType, name);
 }
 
 } // namespace
@@ -272,8 +285,14 @@ bool WindowSet::openFile(const QString& path) {
     } else {
         // A readable file replaces the calculation in the main window, as a new calculation would;
         // one that cannot be read leaves it as it was and only tells why.
-        if (PointFileOpens(path))
+        if (PointFileOpens(path)) {
             form1()->ResetMainWindow();
+        } else if (!DropTargetShows(DropTarget::PointFile, QFileInfo(path).fileName().toStdString())) {
+            // Neither window takes it: said over the start window, for what keeps it from being
+            // read or else for its type, instead of as a point file without points.
+            ShowMessage(form2(), StartFileMessage(StartFileRefusal(path), path));
+            return false;
+        }
         form10()->prepare();
         if (form10()->readDroppedFile(path))
             shown = form1();

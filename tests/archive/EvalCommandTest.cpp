@@ -5,14 +5,25 @@
 
 #include <gtest/gtest.h>
 
+#include "widgets/MessageTexts.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 namespace mirendo {
 namespace {
+
+using exchange::Cause;
+using exchange::Failure;
 
 struct EvalRun {
     int status;
@@ -69,32 +80,134 @@ TEST(EvalCommand, InverseGivesEveryModesFirstPointBack) {
     }
 }
 
+std::string GoodArchive() {
+    const testing::Calculation calc = testing::CalculationsOfEveryMode().front();
+    return FormatArchive(testing::StateAfterCalculation(calc), calc.settings).value;
+}
+
 TEST(EvalCommand, RefusalsEndWithTheirStatus) {
     const std::string bad =
         Write("bad-Mi.csv", " 1 \r\n0\r\n4\r\n1\r\n0\r\n5\r\n1\r\n 2 \r\n1,  abc,  1\r\n");
+    const std::string good = Write("good-Mi.csv", GoodArchive());
+    const std::string program = MIRENDO_EVAL_PROGRAM;
     const struct {
         std::vector<std::string> args;
         int status;
         const char* said; // in standard error, or standard output for --help / --version
     } rows[] = {
         {{bad, "1"}, kEvalArchiveUnreadable, "9 行目"},
-        {{"/nonexistent/x-Mi.csv"}, kEvalArchiveUnreadable, "開けません"},
+        {{"/nonexistent/x-Mi.csv"}, kEvalArchiveUnreadable, "ありません"},
         {{}, kEvalUsage, "使い方"},
         {{"--frobnicate", bad}, kEvalUsage, "--frobnicate"},
         {{"--inverse", bad, "1"}, kEvalArchiveUnreadable, "9 行目"},
         {{"--help"}, kEvalOk, "終了コード"},
         {{"--version"}, kEvalOk, "mirendo-eval "},
+        {{""}, kEvalUsage, "1 番目の引数が空です"},
+        {{good, "1", ""}, kEvalUsage, "3 番目の引数が空です"},
+        {{good, "abc", "x"}, kEvalValuesRefused, "2 個の値"},
+        {{good, "1", "x", "2"}, kEvalValuesRefused, "1 個の値"},
+        {{"--inverse", good, "y"}, kEvalValuesRefused, "1 個の値"},
+        {{"--inverse", good, "1e30"}, kEvalOk, "該当なし"}, // no X is an answer
     };
     for (const auto& row : rows) {
         const EvalRun run = Eval(row.args);
         EXPECT_EQ(run.status, row.status) << row.said;
         EXPECT_NE((row.status == kEvalOk ? run.out : run.err).find(row.said), std::string::npos)
             << run.out << run.err;
+        if (row.status == kEvalValuesRefused) { // still the header and a row for every value
+            EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'),
+                      std::ptrdiff_t(row.args.size()) - (row.args.front() == "--inverse"));
+        }
+    }
+    // Lost output, for the CSV and the help alike, is told and has its status.
+    for (const std::string& args : {good + " 1 2 3", std::string("--help")}) {
+        const std::string err = Write("full.err", "");
+        EXPECT_EQ(std::system((program + " " + args + " >/dev/full 2>" + err).c_str()) >> 8,
+                  kEvalOutputFailed);
+        std::stringstream said;
+        said << std::ifstream(err).rdbuf();
+        EXPECT_NE(said.str().find(OutputFailureText(ENOSPC)), std::string::npos) << args << said.str();
     }
     // The installed program: the status reaches the shell, and it loads nothing of Qt.
-    const std::string program = MIRENDO_EVAL_PROGRAM;
     EXPECT_EQ(std::system((program + " " + bad + " 1 >/dev/null 2>&1").c_str()) >> 8, kEvalArchiveUnreadable);
     EXPECT_NE(std::system(("ldd " + program + " | grep -q Qt6").c_str()), 0);
+}
+
+// Each way a file fails to be an archive: the path once, then the cause's own words.
+TEST(EvalCommand, EachFileCauseHasItsOwnMessage) {
+    const std::string folder = std::filesystem::temp_directory_path() / "mirendo-eval-folder";
+    std::filesystem::create_directories(folder);
+    const std::string large = Write("large-Mi.csv", "");
+    std::filesystem::resize_file(large, kMaxArchiveBytes + 1);
+    const std::string locked = Write("locked-Mi.csv", GoodArchive());
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_write);
+    const struct {
+        std::string path;
+        Failure expected;
+    } rows[] = {
+        {"/nonexistent/x-Mi.csv", Failure::Of(Cause::FileMissing)},
+        {locked, Failure::Of(Cause::FileUnreadable, EACCES)},
+        {folder, Failure::Of(Cause::FileNotRegular, EISDIR)},
+        {"/dev/null", Failure::Of(Cause::FileNotRegular)},
+        {large, Failure::Of(Cause::FileTooLarge, int(kMaxArchiveBytes))},
+        {Write("points-Mi.csv", "0,1\r\n2,5\r\n"), Failure::Of(Cause::PointFileNotArchive)},
+        {Write("points.dat", "1   2\n3 4\n"), Failure::Of(Cause::PointFileNotArchive)},
+        {Write("notes.txt", "hello, world\n"), Failure::Of(Cause::NotAnArchive)},
+        {Write("empty-Mi.csv", ""), Failure::Of(Cause::NotAnArchive)},
+    };
+    for (const auto& row : rows) {
+        // As root only a child without the permission sees the refusal of a locked file.
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (row.path == locked && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+                _exit(2);
+            const EvalRun run = Eval({row.path, "1"});
+            _exit(run.status == kEvalArchiveUnreadable && run.err == "mirendo-eval: " + row.path + ": " +
+                                                                         ArchiveRefusalText(row.expected) +
+                                                                         "\n"
+                      ? 0
+                      : 1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_EQ(WEXITSTATUS(status), 0) << row.path << ": " << ArchiveRefusalText(row.expected);
+    }
+}
+
+// The archive-or-not door on files whose kind is known by construction: point files are named as
+// such, bytes of another shape as no archive, and a damaged archive keeps the reader's cause.
+TEST(EvalCommand, RandomFilesAreNamedForWhatTheyAre) {
+    std::mt19937 random(20261208);
+    const auto pick = [&](int n) { return int(random() % unsigned(n)); };
+    const auto number = [&] { return std::to_string(pick(2000) - 1000) + (pick(2) ? ".5" : ""); };
+    const std::string archive = GoodArchive(), path = Write("random-Mi.csv", "");
+    for (int i = 0; i < 300; ++i) {
+        std::string bytes;
+        Failure expected = Failure::Of(i % 3 == 0 ? Cause::PointFileNotArchive : Cause::NotAnArchive);
+        if (i % 3 == 0) {
+            for (int line = pick(10); line >= 0; --line)
+                bytes += number() + (pick(2) ? "," : "   ") + number() + (pick(2) ? "\r\n" : "\n");
+        } else if (i % 3 == 1) {
+            bytes = std::string(1, "xX#\0=,"[pick(6)]);
+            for (int n = pick(200); n > 0; --n)
+                bytes += char(pick(256));
+        } else { // damaged after the eight lines that give an archive its shape
+            bytes = archive;
+            std::size_t at = 0;
+            for (int line = 0; line < 8; ++line)
+                at = bytes.find('\n', at) + 1;
+            bytes.replace(at + std::size_t(pick(int(bytes.size() - at))), 1 + std::size_t(pick(5)),
+                          std::string(1, "x,\n-"[pick(4)]));
+            const ArchiveRead read = ParseArchive(bytes);
+            if (read.ok())
+                continue;
+            expected = *read.failure;
+        }
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+        EXPECT_EQ(Eval({path, "1"}).err, "mirendo-eval: " + path + ": " + ArchiveRefusalText(expected) + "\n")
+            << i;
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "support/GraphArea.h"
 #include "widgets/FileDrop.h"
 #include "widgets/FolderLists.h"
+#include "widgets/Messages.h"
 #include "widgets/PictureBox.h"
 #include "windows/FileHandOver.h"
 
@@ -246,6 +247,22 @@ TEST_F(DropTest, FilesOpenedFromTheDesktopAndHandedOver) {
     EXPECT_TRUE(shown);
     EXPECT_FALSE(m_windows->form2()->isVisible());
     EXPECT_FALSE(HandOverFile(m_dir.path() + "/elsewhere", workPath("pts.csv"), 200)) << "no program there";
+}
+
+// `Mirendo FILE` with a file neither window takes: over the start window, the file's own cause.
+TEST_F(DropTest, StartFileNeitherWindowTakesIsRefusedForWhatItIs) {
+    writeFile("broken.txt", "hello\r\n");
+    const struct {
+        const char* file;
+        exchange::Cause cause;
+    } rows[] = {{"broken.txt", exchange::Cause::UnreadType}, {"gone.txt", exchange::Cause::FileMissing}};
+    for (const auto& row : rows) {
+        WindowSet windows(m_state, engineFolder());
+        windows.start(workPath(row.file));
+        EXPECT_EQ(takeMessage(), StartFileMessage(exchange::Failure::Of(row.cause), workPath(row.file)));
+        EXPECT_TRUE(windows.form2()->isVisible()) << row.file;
+        EXPECT_FALSE(windows.isCreated(QStringLiteral("Form10"))) << row.file;
+    }
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "support/Handlers.h"
 #include "support/Pixels.h"
 #include "widgets/GraphPanel.h"
+#include "widgets/Messages.h"
 #include "widgets/PictureBox.h"
 #include "widgets/ValueLabel.h"
 
@@ -311,7 +312,8 @@ TEST_F(TrustWindows, HelpWindowListsALongExampleWholeOrSaysItIsCut) {
     EXPECT_EQ(list->item(655)->text(),
               QStringLiteral("（ファイルが長いため先頭の 655 行だけを表示しています）"));
     testing::InvokeHandler(help, "File1_Click", QStringLiteral("ex_gone.csv"));
-    EXPECT_EQ(takeMessage(), QStringLiteral(" ファイル ex_gone.csv を読み込めませんでした "));
+    EXPECT_EQ(takeMessage(), ExampleFileMessage(exchange::Failure::Of(exchange::Cause::FileMissing),
+                                                QStringLiteral("ex_gone.csv")));
     EXPECT_EQ(list->count(), 0);
 }
 
