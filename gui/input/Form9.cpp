@@ -80,10 +80,7 @@ void Form9::File1_Click(const QString& name) {
         m_list1->addItem(QString::fromStdString(line));
     if (listing.cut) {
         // Said in the list itself, where the missing lines would be; not one of the file's lines.
-        auto* note =
-            new QListWidgetItem(QStringLiteral("（ファイルが長いため先頭の %1 行だけを表示しています）")
-                                    .arg(listing.lines.size()),
-                                m_list1);
+        auto* note = new QListWidgetItem(ExampleCutNote(int(listing.lines.size())), m_list1);
         note->setData(Qt::UserRole, QStringLiteral("cut"));
         note->setFlags(Qt::ItemIsEnabled);
         note->setForeground(QColor(128, 0, 0));

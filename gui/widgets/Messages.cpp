@@ -361,6 +361,10 @@ QString ExampleFileMessage(const exchange::Failure& failure, const QString& file
     return QStringLiteral(" ファイル %1 を読み込めませんでした \n %2 ").arg(fileName, why);
 }
 
+QString ExampleCutNote(int shownLines) {
+    return QStringLiteral("（ファイルが長いため先頭の %1 行だけを表示しています）").arg(shownLines);
+}
+
 QString DropRefusalMessage(DropTarget target, DropRefusal refusal) {
     switch (refusal) {
     case DropRefusal::None:

@@ -60,6 +60,9 @@ QString ArchiveNotListedMessage(const QString& path);
 // file, then the cause.
 QString ExampleFileMessage(const exchange::Failure& failure, const QString& fileName);
 
+// The help window's last list entry when an example file is too long to list whole.
+QString ExampleCutNote(int shownLines);
+
 // Why a drop on the main window or the browser was refused; empty for DropRefusal::None.
 QString DropRefusalMessage(DropTarget target, DropRefusal refusal);
 
