@@ -97,6 +97,8 @@ std::string FileProblemText(const exchange::Failure& failure) {
             return "ファイルを読む権限がありません";
         if (failure.code == ENAMETOOLONG)
             return "ファイル名が長すぎます";
+        if (failure.code == 0)
+            return "ファイルを開けません";
         return "ファイルを開けません（エラー番号 " + std::to_string(failure.code) + "）";
     case Cause::FileNotRegular:
         // The bounded read gives EISDIR for a folder and no number for a device, FIFO or socket.
