@@ -11,6 +11,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <complex>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -19,6 +20,7 @@ namespace mirendo {
 namespace {
 
 using testing::Calculation;
+constexpr const char* kNone = "この範囲にはありません";
 
 Module1 Loaded(const Calculation& calc) {
     Module1 s = testing::StateAfterCalculation(calc);
@@ -29,29 +31,15 @@ Module1 Loaded(const Calculation& calc) {
 
 // (x - 2)^2 through four points, X from 0 to 6: its minimum 0 at X = 2 lies between grid points.
 const Calculation kParabola{1, {{0, 4}, {1, 1}, {3, 1}, {4, 4}}, {"0", "6", "1", "-1", "10", "1"}};
-const auto kOver = [](double start, double stop) {
-    return SettingTexts{std::to_string(start), std::to_string(stop), "1", "-1", "1", "1"};
-};
-const Calculation kRunge{1,
-                         {{-1, 0.0384615},
-                          {-0.777778, 0.0620214},
-                          {-0.555556, 0.114731},
-                          {-0.333333, 0.264706},
-                          {-0.111111, 0.764151},
-                          {0.111111, 0.764151},
-                          {0.333333, 0.264706},
-                          {0.555556, 0.114731},
-                          {0.777778, 0.0620214},
-                          {1, 0.0384615}},
-                         kOver(-1, 1)};
-// (i, i mod 2), i = 1..10: nine crossings of 0.5 among the points, none beyond them.
-const auto kZigzag = [](int mode, const char* start, const char* stop) {
+// Ten points over [start, stop]: ex_runge.csv's, or (i, i mod 2) for i = 1..10 (nine crossings of 0.5).
+Calculation Ten(int mode, const char* start, const char* stop, bool runge = false) {
+    const double ys[] = {0.0384615, 0.0620214, 0.114731, 0.264706, 0.764151};
     Calculation c{mode, {}, {start, stop, "1", "-1", "2", "1"}};
-    for (int i = 1; i <= 10; ++i)
-        c.points.push_back({i, i % 2});
+    for (int i = 0; i < 10; ++i)
+        c.points.push_back(runge ? std::pair(std::stod(std::to_string(-1 + i / 4.5)), ys[std::min(i, 9 - i)])
+                                 : std::pair(i + 1.0, (i + 1) % 2 * 1.0));
     return c;
-};
-constexpr const char* kNone = "この範囲にはありません";
+}
 
 // Sign changes of P - level on a grid a hundred times finer than the search's: each is a
 // crossing the search must have reported.
@@ -74,24 +62,22 @@ TEST(Crossings, EveryXShowsTheYBack) {
         const char* name;
         Calculation calc;
         double y;
-        const char* text; // CrossingsText
+        const char* text; // CrossingsText; none: nine crossings
     } cases[] = {
         {"several, one on a point", modes[0], 2, "0.1459、3.000"},
         {"one outside the points", modes[0], -3.5, "4.670、5.8264 外挿"},
         {"only touches between grid points", kParabola, 0, "2.000"},
         {"two crossings 6E-05 apart", kParabola, 1e-9, "1.99997、2.00003"},
-        {"a minimum close above the level",
-         {1, {{0, 0.002}, {1, 0.0014}, {2, 0.002}}, kOver(0, 2)},
-         0.001,
-         kNone},
-        {"a maximum close below the level", kRunge, 0.86154, kNone},
-        {"the points' Y at both ends", kRunge, 0.0384615, "-1.000、-0.78933、0.78933、1.000"},
-        {"a point at the range start", {1, {{1, 3}, {2, 5}}, kOver(1, 4)}, 3, "1.000"},
-        {"a steep line", {1, {{0, 0}, {1, 1000}}, kOver(0, 1)}, 500.5, "0.5005"},
-        {"nine crossings over -1E4..1E4", kZigzag(1, "-1E4", "1E4"), 0.5, nullptr},
-        {"nine crossings over -1E6..1E6", kZigzag(1, "-1E6", "1E6"), 0.5, nullptr},
-        {"nine crossings over 1E-300..1E300", kZigzag(3, "1E-300", "1E300"), 0.5, nullptr},
-        {"none in the range", kParabola, 100, "この範囲にはありません"},
+        {"a minimum above the level", {1, {{0, .002}, {1, .0014}, {2, .002}}, {"0", "2"}}, 0.001, kNone},
+        {"a maximum below the level", Ten(1, "-1", "1", true), 0.86154, kNone},
+        {"the points' Y at both ends", Ten(1, "-1", "1", true), 0.0384615,
+         "-1.000、-0.78933、0.78933、1.000"},
+        {"a point at the range start", {1, {{1, 3}, {2, 5}}, {"1", "4"}}, 3, "1.000"},
+        {"a steep line", {1, {{0, 0}, {1, 1000}}, {"0", "1"}}, 500.5, "0.5005"},
+        {"nine over -1E4..1E4", Ten(1, "-1E4", "1E4"), 0.5, nullptr},
+        {"nine over -1E6..1E6", Ten(1, "-1E6", "1E6"), 0.5, nullptr},
+        {"nine over 1E-300..1E300", Ten(3, "1E-300", "1E300"), 0.5, nullptr},
+        {"none in the range", kParabola, 100, kNone},
         {"log Y", modes[1], 3, "1.3864、4.000"},
         {"log X", modes[2], 7, "3.957E+00、1.000E+01"},
         {"log X and log Y", modes[3], 2, "4.0985E-02、3.000E+01"},
@@ -100,10 +86,8 @@ TEST(Crossings, EveryXShowsTheYBack) {
         SCOPED_TRACE(c.name);
         const Module1 s = Loaded(c.calc);
         const CrossingSearch search = CrossingFinder(s).find(c.y);
-        if (c.text)
-            EXPECT_EQ(CrossingsText(search), c.text);
-        else
-            EXPECT_EQ(search.crossings.size(), 9u);
+        EXPECT_EQ(c.text ? CrossingsText(search) : std::to_string(search.crossings.size()),
+                  c.text ? c.text : "9");
         for (std::size_t i = 0; i < search.crossings.size(); ++i) {
             const Crossing& x = search.crossings[i];
             const Evaluation back = EvaluateAt(s, x.x);
@@ -120,134 +104,102 @@ TEST(Crossings, EveryXShowsTheYBack) {
     }
 }
 
-__extension__ typedef __float128 Quad;
-__extension__ typedef __complex__ float ComplexQuad __attribute__((mode(TC)));
+using Complex = std::complex<long double>;
 
-// Every complex root of sum a[k] u^k by Weierstrass' simultaneous iteration in quadruple
-// precision: nothing of the finder's search between extrema.
-std::vector<ComplexQuad> AllRoots(std::vector<Quad> a) {
+// Every complex root of sum a[k] u^k by Weierstrass' simultaneous iteration in extended precision
+// from a circle of Fujiwara's bound: nothing of the finder's bisection between extrema.
+std::vector<Complex> AllRoots(std::vector<long double> a) {
     while (a.size() > 1 && a.back() == 0)
         a.pop_back();
     const std::size_t d = a.size() - 1;
-    double radius = 0; // Fujiwara's bound
+    long double radius = 0;
     for (std::size_t k = 1; k <= d; ++k)
-        radius = std::max(radius, 2 * std::pow(std::fabs(double(a[d - k] / a[d])), 1.0 / double(k)));
-    std::vector<ComplexQuad> z(d);
-    ComplexQuad start = 1, turn = 0.4;
-    __imag__ turn = 0.9;
-    for (ComplexQuad& r : z)
-        r = radius * (start *= turn);
-    for (int iteration = 0; iteration < 120; ++iteration) {
-        Quad moved = 0;
-        for (std::size_t i = 0; i < d; ++i) {
-            ComplexQuad p = 0, q = a[d];
+        radius = std::max(radius, 2 * std::pow(std::fabs(a[d - k] / a[d]), 1.0L / k));
+    std::vector<Complex> z(d);
+    for (std::size_t i = 0; i < d; ++i)
+        z[i] = std::polar(radius, 0.4L + 6.2832L * i / d);
+    for (int iteration = 0, moved = 1; moved && iteration < 200; ++iteration)
+        for (std::size_t i = moved = 0; i < d; ++i) {
+            Complex p = 0, q = a[d];
             for (std::size_t k = d + 1; k-- > 0;)
                 p = p * z[i] + a[k];
             for (std::size_t j = 0; j < d; ++j)
-                q *= j == i ? ComplexQuad(1) : z[i] - z[j];
-            const ComplexQuad step = p / q;
-            z[i] -= step;
-            const Quad size = __real__(z[i] * ~z[i]) + Quad(1e-60);
-            moved = std::max(moved, __real__(step * ~step) / size);
+                q *= j == i ? 1 : z[i] - z[j];
+            z[i] -= p / q;
+            moved |= std::abs(p / q) > 1e-18L * std::abs(z[i]);
         }
-        if (moved < Quad(1e-56))
-            break;
-    }
     return z;
 }
 
-// P in powers of u = (t - center) / scale, quadruple precision.
-std::vector<Quad> Expanded(const Module1& s, Quad center, Quad scale) {
-    const int n = s.PointsInUse();
-    std::vector<Quad> a(std::size_t(std::max(n, 1)), 0);
-    for (int i = 1; i <= n; ++i) {
-        std::vector<Quad> term{s.Coef[i]};
-        for (int k = 1; k <= n; ++k)
-            if (k != i) {
-                term.insert(term.begin(), 0);
-                for (std::size_t j = 0; j < term.size(); ++j)
-                    term[j] =
-                        term[j] * scale - (j + 1 < term.size() ? (s.ResultX[k] - center) * term[j + 1] : 0);
-            }
-        for (std::size_t j = 0; j < term.size(); ++j)
-            a[j] += term[j];
-    }
-    return a;
-}
-
-// Random point sets in the four modes, ranges of every width, levels at random, at the points' Y,
-// at the ends of the range and at the extrema, against the roots in quadruple precision. A root
-// is a real root when the imaginary part is below d = 1E-6 (spread of the points + distance to
-// their centre), in the mode's space: a double root shifted by a rounding of the level splits by
-// about 1E-8 of that, so roots within 2 d of another are a tangency whose count the rounding
-// decides (0, 1 or 2 may be reported); every other real root in the range, or within 1E-12 of
-// an end (the level taken from the value there), must be reported once, and every X reported
-// must lie within d of a root.
-TEST(Crossings, AgreeWithTheRootsInQuadruplePrecision) {
+// Random point sets in the four modes over ranges from +-1 to +-1E6 and log ranges to 1E+-300,
+// levels at random, at the points' Y, at the range start and at the extrema, against the roots of
+// P(centre + scale u) - level (t = centre + scale u in the mode's space). Within d = 1E-6 (scale
+// + |t - centre|) counts as the same place: a tangency shifted by a rounding of the level splits
+// by some 1E-8 of that, so a root with another within d is a tangency whose count the rounding
+// decides (0, 1 or 2 may be reported); every other real root inside the range, or within 1E-12
+// of an end (a level taken there), is reported once, and every X reported lies near a root.
+TEST(Crossings, AgreeWithExtendedPrecisionRoots) {
     std::mt19937_64 random(20261208);
     const auto uniform = [&](double a, double b) { return std::uniform_real_distribution<>(a, b)(random); };
-    for (int set = 0; set < 320; ++set) {
-        SCOPED_TRACE("set " + std::to_string(set));
+    for (int set = 0; set < 400; ++set) {
         const int mode = 1 + set % 4, n = 1 + set / 4 % 10;
         const bool logX = mode >= 3, logY = mode % 2 == 0;
         const double width = std::pow(10.0, uniform(0, logX ? 300 : 6)), spread = uniform(0.001, 1);
         Calculation calc{mode, {}, {}};
-        for (int i = 0; i < n; ++i) {
-            const double x = logX ? std::exp(uniform(-7, 7) * spread) : uniform(-1, 1) * spread * width;
-            calc.points.push_back({x, logY ? std::exp(uniform(-3, 3)) : uniform(-1, 1)});
-        }
+        for (int i = 0; i < n; ++i)
+            calc.points.push_back({logX ? std::exp(uniform(-7, 7) * spread) : uniform(-1, 1) * spread * width,
+                                   logY ? std::exp(uniform(-3, 3)) : uniform(-1, 1)});
         std::sort(calc.points.begin(), calc.points.end());
         Module1 s = testing::StateAfterCalculation(calc);
-        const bool endsAtPoints = set % 3 == 0;
-        s.XStart = endsAtPoints ? calc.points.front().first : logX ? 1 / width : -width;
-        s.XStop = endsAtPoints ? calc.points.back().first : logX ? width : width;
-        if (!(s.XStart < s.XStop))
-            continue;
+        s.XStart = set % 3 == 0 ? calc.points.front().first : logX ? 1 / width : -width;
+        s.XStop = set % 3 == 0 && n > 1 ? calc.points.back().first : width;
         const double lo = logX ? std::log(s.XStart) : s.XStart, hi = logX ? std::log(s.XStop) : s.XStop;
-        const Quad center = s.ResultX[1] / 2 + s.ResultX[n] / 2,
-                   scale = n > 1 ? s.ResultX[n] / 2 - s.ResultX[1] / 2 : 1;
-        const std::vector<Quad> a = Expanded(s, center, scale);
+        const long double centre = s.ResultX[1] / 2 + s.ResultX[n] / 2,
+                          scale = n > 1 ? s.ResultX[n] - centre : 1;
+        std::vector<long double> a(std::size_t(n), 0.0L), slope{0}; // slope: u P'(u)
+        for (int i = 1; i <= n; ++i) {
+            std::vector<long double> term{s.Coef[i]}; // its product, expanded one factor at a time
+            for (int k = 1; k <= n; ++k)
+                for (std::size_t j = (k != i ? term.emplace_back(0), term.size() - 1 : 0); j-- > 0;)
+                    term[j + 1] += term[j] * scale, term[j] *= centre - s.ResultX[k];
+            for (std::size_t j = 0; j < term.size(); ++j)
+                a[j] += term[j];
+        }
         std::vector<double> levels{uniform(-2, 2), SavedPolynomial(s, uniform(lo, hi)),
                                    SavedPolynomial(s, lo)};
-        for (const auto& [x, y] : calc.points)
-            levels.push_back(logY ? std::log(y) : y);
-        std::vector<Quad> slope;
-        for (std::size_t k = 1; k < a.size(); ++k)
-            slope.push_back(a[k] * k);
-        for (const ComplexQuad u : slope.empty() ? std::vector<ComplexQuad>{} : AllRoots(slope))
-            levels.push_back(SavedPolynomial(s, double(center + scale * __real__ u)));
-        const CrossingFinder finder(s);
+        for (int i = 1; i <= n; ++i)
+            levels.push_back(s.ResultY[i]), slope.push_back(i < n ? a[std::size_t(i)] * i : 0);
+        for (const Complex u : AllRoots(slope))
+            levels.push_back(SavedPolynomial(s, double(centre + scale * u.real())));
         for (const double level : levels) {
-            const CrossingSearch found = finder.find(logY ? std::exp(level) : level);
-            std::vector<Quad> shifted = a;
-            shifted[0] -= logY ? std::log(std::exp(level)) : level;
-            std::vector<ComplexQuad> roots = AllRoots(shifted);
-            for (ComplexQuad& r : roots)
-                r = center + scale * r;
-            const auto near = [&](double t, ComplexQuad r) {
-                const Quad d = 1e-6 * (double(scale) + std::fabs(double(__real__ r - center)));
-                return __real__((r - t) * ~(r - t)) <= d * d;
-            };
-            int expected = 0;
-            for (const ComplexQuad r : roots) {
-                const double t = double(__real__ r),
-                             margin = 1e-12 * (double(scale) + std::fabs(t - double(center)));
-                const bool isolated = std::count_if(roots.begin(), roots.end(),
-                                                    [&](ComplexQuad o) { return near(t, o); }) == 1 &&
-                                      near(t, r);
-                if (!isolated || t < lo - margin || t > hi + margin)
-                    continue;
-                ++expected;
-                EXPECT_EQ(
-                    std::count_if(found.crossings.begin(), found.crossings.end(),
-                                  [&](const Crossing& c) { return near(logX ? std::log(c.x) : c.x, r); }),
-                    1)
-                    << "level " << level << " root " << t;
+            SCOPED_TRACE("set " + std::to_string(set) + " level " + std::to_string(level));
+            const double y = logY ? std::exp(level) : level;
+            std::vector<long double> shifted = a;
+            shifted[0] -= logY ? std::log(y) : y;
+            const std::vector<Complex> roots = AllRoots(shifted);
+            std::vector<double> found, shown{-HUGE_VAL}; // the X texts: each gives the Y back, ascending
+            for (const Crossing& c : CrossingFinder(s).find(y).crossings) {
+                found.push_back(logX ? std::log(c.x) : c.x);
+                EXPECT_EQ(EvaluateAtX(s, c.text).text, ReadoutText(y, false)) << c.text;
+                EXPECT_LT(shown.back(), LeadingNumber(c.text)) << c.text;
+                shown.push_back(LeadingNumber(c.text));
             }
-            for (const Crossing& c : found.crossings)
-                EXPECT_TRUE(std::any_of(roots.begin(), roots.end(),
-                                        [&](ComplexQuad r) { return near(logX ? std::log(c.x) : c.x, r); }))
-                    << "level " << level << " reported " << c.x;
+            const auto near = [&](double t, Complex u, double d = 1e-6) {
+                return std::abs(centre + scale * u - static_cast<long double>(t)) <=
+                       d * (double(scale) + std::fabs(t - double(centre)));
+            };
+            for (const Complex u : roots) {
+                const double t = double(centre + scale * u.real());
+                if (std::count_if(roots.begin(), roots.end(), [&](Complex o) { return near(t, o); }) == 1 &&
+                    near(t, u) && (near(lo, u, 1e-12) || near(hi, u, 1e-12) || (t > lo && t < hi))) {
+                    EXPECT_EQ(std::count_if(found.begin(), found.end(), [&](double x) { return near(x, u); }),
+                              1)
+                        << t;
+                }
+            }
+            for (const double t : found)
+                EXPECT_TRUE(std::any_of(roots.begin(), roots.end(), [&](Complex u) { return near(t, u); }))
+                    << t;
         }
     }
 }
