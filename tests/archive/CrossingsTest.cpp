@@ -169,8 +169,9 @@ TEST(Crossings, AgreeWithExtendedPrecisionRoots) {
                                    SavedPolynomial(s, lo)};
         for (int i = 1; i <= n; ++i)
             levels.push_back(s.ResultY[i]), slope.push_back(i < n ? a[std::size_t(i)] * i : 0);
-        for (const Complex u : AllRoots(slope))
-            levels.push_back(SavedPolynomial(s, double(centre + scale * u.real())));
+        for (const Complex u : AllRoots(slope)) // at the extrema and 1E-9 beside them
+            for (const double beside : {1.0, 1 + 1e-9, 1 - 1e-9})
+                levels.push_back(beside * SavedPolynomial(s, double(centre + scale * u.real())));
         for (const double level : levels) {
             SCOPED_TRACE("set " + std::to_string(set) + " level " + std::to_string(level));
             const double y = logY ? std::exp(level) : level;
