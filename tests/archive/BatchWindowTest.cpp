@@ -338,6 +338,16 @@ TEST_F(BatchWindow, TheYRowFindsEveryXAndCopiesThem) {
         EXPECT_EQ(nextTabStop(textY), found);
         EXPECT_EQ(copied(textY), QString::fromLatin1(c.y) + QLatin1Char('\t') + found->text());
     }
+    // A refused Y takes the X of the previous one away before its message shows.
+    QString besideTheMessage = QStringLiteral("none shown");
+    SetMessageHook([&](const QString& text, MessageIcon icon) {
+        besideTheMessage = found->text();
+        m_messages << text;
+        m_icons << icon;
+    });
+    findX("abc");
+    expectOneMessageContaining(QStringLiteral("Y"));
+    EXPECT_EQ(besideTheMessage, QString());
     // A logarithmic Y axis takes no Y <= 0; an empty box is no Y = 0.
     load(2);
     EXPECT_EQ(found->text(), QString()) << "the X found belong to the previous curve";
