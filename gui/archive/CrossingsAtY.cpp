@@ -83,6 +83,9 @@ double EvaluationNoise(const Module1& s, double t) {
     return 8.0 * std::max(n, 1) * DBL_EPSILON * terms;
 }
 
+// The archive keeps the points' X and Y to six significant digits: half a unit in the last, relative.
+constexpr double kSavedRounding = 5e-6;
+
 double Midpoint(double a, double b) {
     const double width = b - a;
     return std::isfinite(width) ? a + width / 2 : a / 2 + b / 2;
@@ -134,17 +137,33 @@ CrossingFinder::CrossingFinder(const Module1& s) : m_state(s) {
             m_powers[j] += term[j];
     }
 
+    const Powers slope = Derivative(m_powers);
     std::vector<long double> extrema;
-    SignChanges(Derivative(m_powers), (lo - m_center) / static_cast<long double>(m_scale),
+    SignChanges(slope, (lo - m_center) / static_cast<long double>(m_scale),
                 (hi - m_center) / static_cast<long double>(m_scale), extrema);
-    const auto node = [&](double t) { return Node{t, SavedPolynomial(s, t), EvaluationNoise(s, t)}; };
-    m_nodes.push_back(node(lo));
+    // The nodes: the ends and the extrema between them, ascending. An end on a point of the
+    // archive meets the point's saved Y when the crossing lies beyond the end by no more than the
+    // rounding of the point's X: the saved polynomial misses its points by the rounding of its
+    // coefficients.
+    const auto node = [&](double t, bool end) {
+        Node made{t, SavedPolynomial(s, t), EvaluationNoise(s, t)};
+        for (int k = 1; end && k <= n; ++k) {
+            const double x = s.ResultX[k], rounding = kSavedRounding * std::fabs(x);
+            const long double u = (t - m_center) / static_cast<long double>(m_scale);
+            if (std::fabs(t - x) <= rounding) {
+                made.pointY = s.ResultY[k];
+                made.reach = static_cast<double>(std::fabs(ValueAt(slope, u)) / m_scale * rounding);
+            }
+        }
+        return made;
+    };
+    m_nodes.push_back(node(lo, true));
     for (const long double u : extrema) {
         const double t = static_cast<double>(m_center + m_scale * u);
         if (std::isfinite(t) && t > m_nodes.back().t && t < hi)
-            m_nodes.push_back(node(t));
+            m_nodes.push_back(node(t, false));
     }
-    m_nodes.push_back(node(hi));
+    m_nodes.push_back(node(hi, true));
 }
 
 // Whether P(t) - level is negative, from the value SavedPolynomial gave at t (p) or, where that
@@ -204,14 +223,19 @@ CrossingSearch CrossingFinder::find(double y) const {
 
     // A node meets the level when they differ by no more than the evaluation's rounding there.
     const std::size_t count = m_nodes.size();
+    // An end on a point also meets the point's Y crossed within the rounding of the point's X.
     std::vector<char> meets(count);
+    bool everywhere = true;
     for (std::size_t j = 0; j < count; ++j) {
         const Node& n = m_nodes[j];
         meets[j] =
             std::isfinite(n.p) && std::fabs(n.p - level) <= n.noise + 4 * DBL_EPSILON * std::fabs(level);
+        everywhere = everywhere && meets[j];
+        meets[j] = meets[j] || (std::fabs(level - n.pointY) <= kSavedRounding * std::fabs(n.pointY) &&
+                                std::fabs(n.p - level) <= n.reach);
     }
     // Between the nodes the polynomial is monotone: all of them at the level is all of the range.
-    if (std::all_of(meets.begin(), meets.end(), [](char m) { return m != 0; })) {
+    if (everywhere) {
         out.outcome = CrossingOutcome::Everywhere;
         return out;
     }

@@ -57,6 +57,9 @@ class CrossingFinder {
         double t = 0;     // mode space
         double p = 0;     // SavedPolynomial(t); not finite where the evaluation overflows
         double noise = 0; // bound of the evaluation's rounding at t
+        // At an end of the range on a point: the point's saved Y, and how far P may be from a
+        // level there that is that Y (its slope times the rounding of the point's X).
+        double pointY = 0, reach = -1;
     };
     bool below(double t, double p, double level) const;
     double bisect(double ta, double tb, double level) const;

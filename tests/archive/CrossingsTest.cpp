@@ -28,6 +28,12 @@ Module1 Loaded(const Calculation& calc) {
     s.XStop = LeadingNumber(calc.settings[1]);
     return s;
 }
+// As the browser loads it from the archive: points and coefficients rounded to 6 and 7 digits.
+Module1 Saved(const Calculation& calc) {
+    Module1 s;
+    LoadSavedPlot(ParseArchive(FormatArchive(Loaded(calc), calc.settings).value).value, "", s);
+    return s;
+}
 
 // (x - 2)^2 through four points, X from 0 to 6: its minimum 0 at X = 2 lies between grid points.
 const Calculation kParabola{1, {{0, 4}, {1, 1}, {3, 1}, {4, 4}}, {"0", "6", "1", "-1", "10", "1"}};
@@ -60,31 +66,33 @@ TEST(Crossings, EveryXShowsTheYBack) {
     const std::vector<Calculation> modes = testing::CalculationsOfEveryMode();
     const struct {
         const char* name;
-        Calculation calc;
+        Module1 s;
         double y;
         const char* text; // CrossingsText; none: nine crossings
     } cases[] = {
-        {"several, one on a point", modes[0], 2, "0.1459、3.000"},
-        {"one outside the points", modes[0], -3.5, "4.670、5.8264 外挿"},
-        {"only touches between grid points", kParabola, 0, "2.000"},
-        {"two crossings 6E-05 apart", kParabola, 1e-9, "1.99997、2.00003"},
-        {"a minimum above the level", {1, {{0, .002}, {1, .0014}, {2, .002}}, {"0", "2"}}, 0.001, kNone},
-        {"a maximum below the level", Ten(1, "-1", "1", true), 0.86154, kNone},
-        {"the points' Y at both ends", Ten(1, "-1", "1", true), 0.0384615,
+        {"several, one on a point", Loaded(modes[0]), 2, "0.1459、3.000"},
+        {"one outside the points", Loaded(modes[0]), -3.5, "4.670、5.8264 外挿"},
+        {"only touches between grid points", Loaded(kParabola), 0, "2.000"},
+        {"two crossings 6E-05 apart", Loaded(kParabola), 1e-9, "1.99997、2.00003"},
+        {"a minimum above the level", Loaded({1, {{0, .002}, {1, .0014}, {2, .002}}, {"0", "2"}}), 0.001,
+         kNone},
+        {"a maximum below the level", Saved(Ten(1, "-1", "1", true)), 0.86154, kNone},
+        {"the points' Y at both ends", Saved(Ten(1, "-1", "1", true)), 0.0384615,
          "-1.000、-0.78933、0.78933、1.000"},
-        {"a point at the range start", {1, {{1, 3}, {2, 5}}, {"1", "4"}}, 3, "1.000"},
-        {"a steep line", {1, {{0, 0}, {1, 1000}}, {"0", "1"}}, 500.5, "0.5005"},
-        {"nine over -1E4..1E4", Ten(1, "-1E4", "1E4"), 0.5, nullptr},
-        {"nine over -1E6..1E6", Ten(1, "-1E6", "1E6"), 0.5, nullptr},
-        {"nine over 1E-300..1E300", Ten(3, "1E-300", "1E300"), 0.5, nullptr},
-        {"none in the range", kParabola, 100, kNone},
-        {"log Y", modes[1], 3, "1.3864、4.000"},
-        {"log X", modes[2], 7, "3.957E+00、1.000E+01"},
-        {"log X and log Y", modes[3], 2, "4.0985E-02、3.000E+01"},
+        {"a point at the range start", Saved({1, {{1, 3}, {2, 5}}, {"1", "4", "1", "0", "5", "1"}}), 3,
+         "1.000"},
+        {"a steep line", Loaded({1, {{0, 0}, {1, 1000}}, {"0", "1"}}), 500.5, "0.5005"},
+        {"nine over -1E4..1E4", Loaded(Ten(1, "-1E4", "1E4")), 0.5, nullptr},
+        {"nine over -1E6..1E6", Loaded(Ten(1, "-1E6", "1E6")), 0.5, nullptr},
+        {"nine over 1E-300..1E300", Loaded(Ten(3, "1E-300", "1E300")), 0.5, nullptr},
+        {"none in the range", Loaded(kParabola), 100, kNone},
+        {"log Y", Loaded(modes[1]), 3, "1.3864、4.000"},
+        {"log X", Loaded(modes[2]), 7, "3.957E+00、1.000E+01"},
+        {"log X and log Y", Loaded(modes[3]), 2, "4.0985E-02、3.000E+01"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const Module1 s = Loaded(c.calc);
+        const Module1& s = c.s;
         const CrossingSearch search = CrossingFinder(s).find(c.y);
         EXPECT_EQ(c.text ? CrossingsText(search) : std::to_string(search.crossings.size()),
                   c.text ? c.text : "9");
