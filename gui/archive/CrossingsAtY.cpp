@@ -33,7 +33,7 @@ Powers Derivative(const Powers& a) {
 // Appends the points strictly inside (lo, hi) where `a` changes sign, ascending. Between two
 // consecutive sign changes of its derivative `a` is monotone, so each such piece holds one
 // change at most, found by bisection; the derivative's own changes are found the same way one
-// degree down, so no grid can step over a pair of close ones. A zero of `a` where it only
+// degree down, so a pair of close changes is never stepped over. A zero of `a` where it only
 // touches zero without changing sign is a point of no use to the caller (no extremum of the
 // polynomial one degree up) and may be missed.
 void SignChanges(const Powers& a, long double lo, long double hi, std::vector<long double>& out) {

@@ -38,14 +38,16 @@ struct CrossingSearch {
 // Searches the polynomial the evaluation at X uses (SavedPolynomial), in the mode's space (ln Y on
 // a logarithmic Y axis, ln X on a logarithmic X axis), over [XStart, XStop]. The extrema of the
 // polynomial (the sign changes of its derivative, found the same way one derivative further
-// down, on an exact expansion of the saved Lagrange form) cut the range into pieces on which it
+// down, on the saved Lagrange form expanded in extended precision) cut the range into pieces on which it
 // is monotone, so each piece holds at most one crossing, whatever the range's width. A piece
 // whose ends lie on both sides of the level is bisected on SavedPolynomial itself to the last
 // bit. An end of a piece (an extremum or an end of the range) counts as meeting the level only
-// when it differs from it by no more than the rounding of the evaluation in double precision;
-// a run of such ends, where the curve stays that close to the level, is one crossing. The X
-// texts carry more digits than the readout notation where that is needed for distinct
-// crossings to show distinct texts, and for the evaluation at each text to show the asked Y.
+// when it differs from it by no more than the rounding of the evaluation in double precision, or
+// when it is an end of the range on a point whose saved Y the level is and the crossing lies
+// beyond it by no more than the rounding of the point's X; a run of such ends, where the curve
+// stays that close to the level, is one crossing. The X texts carry more digits than the readout
+// notation where that is needed for distinct crossings to show distinct texts, and for the
+// evaluation at each text to show the asked Y.
 // The state must outlive the finder and its polynomial stay as it was.
 class CrossingFinder {
   public:
