@@ -36,33 +36,43 @@ struct CrossingSearch {
 };
 
 // Searches the polynomial the evaluation at X uses (SavedPolynomial), in the mode's space (ln Y on
-// a logarithmic Y axis, ln X on a logarithmic X axis), over [XStart, XStop]. The polynomial is
-// sampled once on a fine grid; each Y then brackets the sign changes of P - level on it and
-// bisects them to the last bit, and checks the polynomial's extrema between grid points: one
-// whose value shows as the Y in the evaluation's notation is a point where the curve only touches
-// the level, one beyond the level holds two crossings closer together than the grid. So the
-// evaluation at each reported X shows the asked Y back. The state must outlive the finder and its
-// polynomial stay as it was.
+// a logarithmic Y axis, ln X on a logarithmic X axis), over [XStart, XStop]. The extrema of the
+// polynomial (the sign changes of its derivative, found the same way one derivative further
+// down, on the saved Lagrange form expanded in extended precision) cut the range into pieces on which it
+// is monotone, so each piece holds at most one crossing, whatever the range's width. A piece
+// whose ends lie on both sides of the level is bisected on SavedPolynomial itself to the last
+// bit. An end of a piece (an extremum or an end of the range) counts as meeting the level only
+// when it differs from it by no more than the rounding of the evaluation in double precision, or
+// when it is an end of the range on a point whose saved Y the level is and the crossing lies
+// beyond it by no more than the rounding of the point's X; a run of such ends, where the curve
+// stays that close to the level, is one crossing. The X texts carry more digits than the readout
+// notation where that is needed for distinct crossings to show distinct texts, and for the
+// evaluation at each text to show the asked Y.
+// The state must outlive the finder and its polynomial stay as it was.
 class CrossingFinder {
   public:
     explicit CrossingFinder(const Module1& state);
     CrossingSearch find(double y) const;
 
   private:
-    struct Extremum {
-        int grid = 0; // the grid point it was found at
-        double t = 0; // refined position, mode space
-        double p = 0; // P(t)
-        bool maximum = false;
+    struct Node {
+        double t = 0;     // mode space
+        double p = 0;     // SavedPolynomial(t); not finite where the evaluation overflows
+        double noise = 0; // bound of the evaluation's rounding at t
+        // At an end of the range on a point: the point's saved Y, and how far P may be from a
+        // level there that is that Y (its slope times the rounding of the point's X).
+        double pointY = 0, reach = -1;
     };
-    double bisect(double ta, double tb, double fa, double fb, double level) const;
+    bool below(double t, double p, double level) const;
+    double bisect(double ta, double tb, double level) const;
+    std::string text(double x, int extraDigits) const;
 
     const Module1& m_state;
     bool m_logX = false, m_logY = false;
     bool m_rangeOk = false;
-    bool m_constant = false;
-    std::vector<double> m_t, m_p; // the grid and P on it
-    std::vector<Extremum> m_extrema;
+    double m_center = 0, m_scale = 1;  // u = (t - center) / scale in the expansion
+    std::vector<long double> m_powers; // P(center + scale u) in powers of u, lowest first
+    std::vector<Node> m_nodes;         // range start, extrema ascending, range stop
 };
 
 // The search for the leading number of `inputText` (TypedNumber), the empty text refused as

@@ -315,9 +315,10 @@ void Form6::showEvaluation(const QString& x, const QString& y, bool extrapolated
 
 void Form6::FindXForY() {
     const QString typed = m_textY->text();
+    // The X of the previous Y leave before any refusal is shown: they no longer answer the box.
+    showCrossings(QString(), QString());
     if (typed.trimmed().isEmpty()) {
         ShowMessage(this, QStringLiteral("　Y の値が入力されていません　"));
-        showCrossings(QString(), QString());
         return;
     }
     const CrossingSearch search = CrossingsAtY(m_state, typed.toStdString());
@@ -338,7 +339,6 @@ void Form6::FindXForY() {
     }
     if (!refusal.isEmpty()) {
         ShowMessage(this, refusal);
-        showCrossings(QString(), QString());
         return;
     }
     showCrossings(typed, QString::fromStdString(CrossingsText(search)));

@@ -329,7 +329,7 @@ TEST_F(BatchWindow, TheYRowFindsEveryXAndCopiesThem) {
     const struct {
         const char* y;
         const char* xs;
-    } cases[] = {{"2", "0.146、3.000"}, {"-3.5", "4.670、5.826 外挿"}, {"100", "この範囲にはありません"}};
+    } cases[] = {{"2", "0.1459、3.000"}, {"-3.5", "4.670、5.8264 外挿"}, {"100", "この範囲にはありません"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.y);
         findX(c.y);
@@ -338,6 +338,16 @@ TEST_F(BatchWindow, TheYRowFindsEveryXAndCopiesThem) {
         EXPECT_EQ(nextTabStop(textY), found);
         EXPECT_EQ(copied(textY), QString::fromLatin1(c.y) + QLatin1Char('\t') + found->text());
     }
+    // A refused Y takes the X of the previous one away before its message shows.
+    QString besideTheMessage = QStringLiteral("none shown");
+    SetMessageHook([&](const QString& text, MessageIcon icon) {
+        besideTheMessage = found->text();
+        m_messages << text;
+        m_icons << icon;
+    });
+    findX("abc");
+    expectOneMessageContaining(QStringLiteral("Y"));
+    EXPECT_EQ(besideTheMessage, QString());
     // A logarithmic Y axis takes no Y <= 0; an empty box is no Y = 0.
     load(2);
     EXPECT_EQ(found->text(), QString()) << "the X found belong to the previous curve";
@@ -360,7 +370,7 @@ TEST_F(BatchWindow, YToXGivesARowPerCrossing) {
     calculate(QStringLiteral("3\n1000\n-1"));
     EXPECT_EQ(batch->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Y"));
     const char* const shown[][2] = {
-        {"3", "1.386"}, {"3", "4.000"}, {"1000", "該当なし"}, {"-1", "正の Y が必要です"}};
+        {"3", "1.3864"}, {"3", "4.000"}, {"1000", "該当なし"}, {"-1", "正の Y が必要です"}};
     ASSERT_EQ(batch->model()->rowCount(), 4);
     for (int r = 0; r < 4; ++r) {
         EXPECT_EQ(batch->model()->index(r, 0).data().toString(), QString::fromUtf8(shown[r][0]));

@@ -11,13 +11,16 @@
 
 #include <cctype>
 #include <cmath>
+#include <complex>
 #include <cstdlib>
+#include <random>
 #include <string>
 
 namespace mirendo {
 namespace {
 
 using testing::Calculation;
+constexpr const char* kNone = "この範囲にはありません";
 
 Module1 Loaded(const Calculation& calc) {
     Module1 s = testing::StateAfterCalculation(calc);
@@ -25,9 +28,24 @@ Module1 Loaded(const Calculation& calc) {
     s.XStop = LeadingNumber(calc.settings[1]);
     return s;
 }
+// As the browser loads it from the archive: points and coefficients rounded to 6 and 7 digits.
+Module1 Saved(const Calculation& calc) {
+    Module1 s;
+    LoadSavedPlot(ParseArchive(FormatArchive(Loaded(calc), calc.settings).value).value, "", s);
+    return s;
+}
 
 // (x - 2)^2 through four points, X from 0 to 6: its minimum 0 at X = 2 lies between grid points.
 const Calculation kParabola{1, {{0, 4}, {1, 1}, {3, 1}, {4, 4}}, {"0", "6", "1", "-1", "10", "1"}};
+// Ten points over [start, stop]: ex_runge.csv's, or (i, i mod 2) for i = 1..10 (nine crossings of 0.5).
+Calculation Ten(int mode, const char* start, const char* stop, bool runge = false) {
+    const double ys[] = {0.0384615, 0.0620214, 0.114731, 0.264706, 0.764151};
+    Calculation c{mode, {}, {start, stop, "1", "-1", "2", "1"}};
+    for (int i = 0; i < 10; ++i)
+        c.points.push_back(runge ? std::pair(std::stod(std::to_string(-1 + i / 4.5)), ys[std::min(i, 9 - i)])
+                                 : std::pair(i + 1.0, (i + 1) % 2 * 1.0));
+    return c;
+}
 
 // Sign changes of P - level on a grid a hundred times finer than the search's: each is a
 // crossing the search must have reported.
@@ -48,29 +66,42 @@ TEST(Crossings, EveryXShowsTheYBack) {
     const std::vector<Calculation> modes = testing::CalculationsOfEveryMode();
     const struct {
         const char* name;
-        Calculation calc;
+        Module1 s;
         double y;
-        const char* text; // CrossingsText
+        const char* text; // CrossingsText; none: nine crossings
     } cases[] = {
-        {"several, one on a point", modes[0], 2, "0.146、3.000"},
-        {"one outside the points", modes[0], -3.5, "4.670、5.826 外挿"},
-        {"only touches between grid points", kParabola, 0, "2.000"},
-        {"two crossings inside one grid step", kParabola, 1e-9, "2.000、2.000"},
-        {"none in the range", kParabola, 100, "この範囲にはありません"},
-        {"log Y", modes[1], 3, "1.386、4.000"},
-        {"log X", modes[2], 7, "3.957E+00、1.000E+01"},
-        {"log X and log Y", modes[3], 2, "4.099E-02、3.000E+01"},
+        {"several, one on a point", Loaded(modes[0]), 2, "0.1459、3.000"},
+        {"one outside the points", Loaded(modes[0]), -3.5, "4.670、5.8264 外挿"},
+        {"only touches between grid points", Loaded(kParabola), 0, "2.000"},
+        {"two crossings 6E-05 apart", Loaded(kParabola), 1e-9, "1.99997、2.00003"},
+        {"a minimum above the level", Loaded({1, {{0, .002}, {1, .0014}, {2, .002}}, {"0", "2"}}), 0.001,
+         kNone},
+        {"a maximum below the level", Saved(Ten(1, "-1", "1", true)), 0.86154, kNone},
+        {"the points' Y at both ends", Saved(Ten(1, "-1", "1", true)), 0.0384615,
+         "-1.000、-0.78933、0.78933、1.000"},
+        {"a point at the range start", Saved({1, {{1, 3}, {2, 5}}, {"1", "4", "1", "0", "5", "1"}}), 3,
+         "1.000"},
+        {"a steep line", Loaded({1, {{0, 0}, {1, 1000}}, {"0", "1"}}), 500.5, "0.5005"},
+        {"nine over -1E4..1E4", Loaded(Ten(1, "-1E4", "1E4")), 0.5, nullptr},
+        {"nine over -1E6..1E6", Loaded(Ten(1, "-1E6", "1E6")), 0.5, nullptr},
+        {"nine over 1E-300..1E300", Loaded(Ten(3, "1E-300", "1E300")), 0.5, nullptr},
+        {"none in the range", Loaded(kParabola), 100, kNone},
+        {"log Y", Loaded(modes[1]), 3, "1.3864、4.000"},
+        {"log X", Loaded(modes[2]), 7, "3.957E+00、1.000E+01"},
+        {"log X and log Y", Loaded(modes[3]), 2, "4.0985E-02、3.000E+01"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const Module1 s = Loaded(c.calc);
+        const Module1& s = c.s;
         const CrossingSearch search = CrossingFinder(s).find(c.y);
-        EXPECT_EQ(CrossingsText(search), c.text);
+        EXPECT_EQ(c.text ? CrossingsText(search) : std::to_string(search.crossings.size()),
+                  c.text ? c.text : "9");
         for (std::size_t i = 0; i < search.crossings.size(); ++i) {
             const Crossing& x = search.crossings[i];
             const Evaluation back = EvaluateAt(s, x.x);
             EXPECT_TRUE(back.ok);
             EXPECT_EQ(back.text, ReadoutText(c.y, false)) << "at X " << x.text;
+            EXPECT_EQ(EvaluateAtX(s, x.text).text, back.text) << "at X " << x.text;
             EXPECT_EQ(back.extrapolated, x.extrapolated);
             if (i > 0) {
                 EXPECT_LT(search.crossings[i - 1].x, x.x);
@@ -78,6 +109,107 @@ TEST(Crossings, EveryXShowsTheYBack) {
         }
         const bool logY = AxesOfScaleMode(s.ScaleMode).y == AxisKind::Logarithmic;
         EXPECT_GE(int(search.crossings.size()), DenseSignChanges(s, logY ? std::log(c.y) : c.y));
+    }
+}
+
+using Complex = std::complex<long double>;
+
+// Every complex root of sum a[k] u^k by Weierstrass' simultaneous iteration in extended precision
+// from a circle of Fujiwara's bound: nothing of the finder's bisection between extrema.
+std::vector<Complex> AllRoots(std::vector<long double> a) {
+    while (a.size() > 1 && a.back() == 0)
+        a.pop_back();
+    const std::size_t d = a.size() - 1;
+    long double radius = 0;
+    for (std::size_t k = 1; k <= d; ++k)
+        radius = std::max(radius, 2 * std::pow(std::fabs(a[d - k] / a[d]), 1.0L / k));
+    std::vector<Complex> z(d);
+    for (std::size_t i = 0; i < d; ++i)
+        z[i] = std::polar(radius, 0.4L + 6.2832L * i / d);
+    for (int iteration = 0, moved = 1; moved && iteration < 200; ++iteration)
+        for (std::size_t i = moved = 0; i < d; ++i) {
+            Complex p = 0, q = a[d];
+            for (std::size_t k = d + 1; k-- > 0;)
+                p = p * z[i] + a[k];
+            for (std::size_t j = 0; j < d; ++j)
+                q *= j == i ? 1 : z[i] - z[j];
+            z[i] -= p / q;
+            moved |= std::abs(p / q) > 1e-18L * std::abs(z[i]);
+        }
+    return z;
+}
+
+// Random point sets in the four modes over ranges from +-1 to +-1E6 and log ranges to 1E+-300,
+// levels at random, at the points' Y, at the range start and at the extrema, against the roots of
+// P(centre + scale u) - level (t = centre + scale u in the mode's space). Within d = 1E-6 (scale
+// + |t - centre|) counts as the same place: a tangency shifted by a rounding of the level splits
+// by some 1E-8 of that, so a root with another within d is a tangency whose count the rounding
+// decides (0, 1 or 2 may be reported); every other real root inside the range, or within 1E-12
+// of an end (a level taken there), is reported once, and every X reported lies near a root.
+TEST(Crossings, AgreeWithExtendedPrecisionRoots) {
+    std::mt19937_64 random(20261208);
+    const auto uniform = [&](double a, double b) { return std::uniform_real_distribution<>(a, b)(random); };
+    for (int set = 0; set < 400; ++set) {
+        const int mode = 1 + set % 4, n = 1 + set / 4 % 10;
+        const bool logX = mode >= 3, logY = mode % 2 == 0;
+        const double width = std::pow(10.0, uniform(0, logX ? 300 : 6)), spread = uniform(0.001, 1);
+        Calculation calc{mode, {}, {}};
+        for (int i = 0; i < n; ++i)
+            calc.points.push_back({logX ? std::exp(uniform(-7, 7) * spread) : uniform(-1, 1) * spread * width,
+                                   logY ? std::exp(uniform(-3, 3)) : uniform(-1, 1)});
+        std::sort(calc.points.begin(), calc.points.end());
+        Module1 s = testing::StateAfterCalculation(calc);
+        s.XStart = set % 3 == 0 ? calc.points.front().first : logX ? 1 / width : -width;
+        s.XStop = set % 3 == 0 && n > 1 ? calc.points.back().first : width;
+        const double lo = logX ? std::log(s.XStart) : s.XStart, hi = logX ? std::log(s.XStop) : s.XStop;
+        const long double centre = s.ResultX[1] / 2 + s.ResultX[n] / 2,
+                          scale = n > 1 ? s.ResultX[n] - centre : 1;
+        std::vector<long double> a(std::size_t(n), 0.0L), slope{0}; // slope: u P'(u)
+        for (int i = 1; i <= n; ++i) {
+            std::vector<long double> term{s.Coef[i]}; // its product, expanded one factor at a time
+            for (int k = 1; k <= n; ++k)
+                for (std::size_t j = (k != i ? term.emplace_back(0), term.size() - 1 : 0); j-- > 0;)
+                    term[j + 1] += term[j] * scale, term[j] *= centre - s.ResultX[k];
+            for (std::size_t j = 0; j < term.size(); ++j)
+                a[j] += term[j];
+        }
+        std::vector<double> levels{uniform(-2, 2), SavedPolynomial(s, uniform(lo, hi)),
+                                   SavedPolynomial(s, lo)};
+        for (int i = 1; i <= n; ++i)
+            levels.push_back(s.ResultY[i]), slope.push_back(i < n ? a[std::size_t(i)] * i : 0);
+        for (const Complex u : AllRoots(slope)) // at the extrema and 1E-9 beside them
+            for (const double beside : {1.0, 1 + 1e-9, 1 - 1e-9})
+                levels.push_back(beside * SavedPolynomial(s, double(centre + scale * u.real())));
+        for (const double level : levels) {
+            SCOPED_TRACE("set " + std::to_string(set) + " level " + std::to_string(level));
+            const double y = logY ? std::exp(level) : level;
+            std::vector<long double> shifted = a;
+            shifted[0] -= logY ? std::log(y) : y;
+            const std::vector<Complex> roots = AllRoots(shifted);
+            std::vector<double> found, shown{-HUGE_VAL}; // the X texts: each gives the Y back, ascending
+            for (const Crossing& c : CrossingFinder(s).find(y).crossings) {
+                found.push_back(logX ? std::log(c.x) : c.x);
+                EXPECT_EQ(EvaluateAtX(s, c.text).text, ReadoutText(y, false)) << c.text;
+                EXPECT_LT(shown.back(), LeadingNumber(c.text)) << c.text;
+                shown.push_back(LeadingNumber(c.text));
+            }
+            const auto near = [&](double t, Complex u, double d = 1e-6) {
+                return std::abs(centre + scale * u - static_cast<long double>(t)) <=
+                       d * (double(scale) + std::fabs(t - double(centre)));
+            };
+            for (const Complex u : roots) {
+                const double t = double(centre + scale * u.real());
+                if (std::count_if(roots.begin(), roots.end(), [&](Complex o) { return near(t, o); }) == 1 &&
+                    near(t, u) && (near(lo, u, 1e-12) || near(hi, u, 1e-12) || (t > lo && t < hi))) {
+                    EXPECT_EQ(std::count_if(found.begin(), found.end(), [&](double x) { return near(x, u); }),
+                              1)
+                        << t;
+                }
+            }
+            for (const double t : found)
+                EXPECT_TRUE(std::any_of(roots.begin(), roots.end(), [&](Complex u) { return near(t, u); }))
+                    << t;
+        }
     }
 }
 
