@@ -2,6 +2,7 @@
 
 #include "widgets/MessageTexts.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -333,6 +334,35 @@ QString RequestMessage(const exchange::Failure& failure) {
                           "　計算は単精度で行うため、0 と、絶対値が約 1.2E-38 から"
                           "約 3.4E+38 までの値だけを扱えます　")
         .arg(what);
+}
+
+QString HandOverOffMessage(HandOverTrouble trouble, const QString& folder) {
+    QString why;
+    switch (trouble) {
+    case HandOverTrouble::FolderOfAnotherUser:
+        why = QStringLiteral("ファイル受け渡し用のフォルダが別のユーザーのものです");
+        break;
+    case HandOverTrouble::FolderOpenToOthers:
+        why = QStringLiteral("ファイル受け渡し用のフォルダが他のユーザーにも開かれています");
+        break;
+    case HandOverTrouble::FolderNotAFolder:
+        why = QStringLiteral("ファイル受け渡し用のフォルダがフォルダではありません");
+        break;
+    case HandOverTrouble::FolderNotMade:
+        why = QStringLiteral("ファイル受け渡し用のフォルダを作れません");
+        break;
+    case HandOverTrouble::CannotListen:
+        why = QStringLiteral("ファイル受け渡しの準備ができません");
+        break;
+    }
+    return QStringLiteral("　%1　\n　%2　\n\n"
+                          "　この Mirendo はこのまま使えますが、デスクトップから開いたファイルは　\n"
+                          "　この Mirendo には渡されません　")
+        .arg(why, QDir::toNativeSeparators(folder));
+}
+
+QString FileNotHandedOverMessage(const QString& file) {
+    return QStringLiteral("　%1 を実行中の Mirendo に渡せませんでした　").arg(QDir::toNativeSeparators(file));
 }
 
 } // namespace mirendo
