@@ -75,12 +75,14 @@ class HandOver : public WindowTest {
         ::chmod(QFile::encodeName(m_dir.path()).constData(), 0711); // reachable by nobody
     }
     void TearDown() override {
-        qunsetenv("XDG_RUNTIME_DIR");
-        qunsetenv("TMPDIR");
+        for (const auto& [name, value] : m_environment)
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
         WindowTest::TearDown();
     }
     uid_t m_other = 0;
     gid_t m_group = 0;
+    const std::pair<const char*, QByteArray> m_environment[2] = {
+        {"XDG_RUNTIME_DIR", qgetenv("XDG_RUNTIME_DIR")}, {"TMPDIR", qgetenv("TMPDIR")}};
 };
 
 TEST_F(HandOver, OnlyTheUsersOwnFolderSocketAndPrograms) {
