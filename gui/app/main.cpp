@@ -1,6 +1,7 @@
 // Mirendo: the start window first; the program ends only through it.
 #include "state/Module1.h"
 #include "widgets/MessageBox.h"
+#include "widgets/Messages.h"
 #include "windows/FileHandOver.h"
 #include "windows/Form2.h"
 #include "windows/WindowSet.h"
@@ -9,6 +10,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
+
+#include <optional>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -30,7 +34,10 @@ int main(int argc, char* argv[]) {
     if (claim.outcome == mirendo::WorkFolderClaim::Outcome::InUse) {
         if (!file.isEmpty() && mirendo::HandOverFile(workFolder, file))
             return 0;
-        mirendo::ShowMessage(nullptr, mirendo::WorkFolderInUseMessage(workFolder));
+        // No trustworthy program took the file: it is refused as a second start without one.
+        const QString notHandedOver =
+            file.isEmpty() ? QString() : mirendo::FileNotHandedOverMessage(file) + QLatin1Char('\n');
+        mirendo::ShowMessage(nullptr, notHandedOver + mirendo::WorkFolderInUseMessage(workFolder));
         return 1;
     }
 
@@ -42,5 +49,10 @@ int main(int argc, char* argv[]) {
     QObject::connect(&handOver, &mirendo::FileHandOver::fileHandedOver, &windows,
                      [&windows](const QString& path) { windows.openFile(path); });
     windows.start(file); // before the first event: only the window that stays is ever drawn
+    // This program works alone; a second start with a file will be refused, and the user is told why.
+    if (const std::optional<mirendo::HandOverTrouble> trouble = handOver.trouble())
+        QTimer::singleShot(0, &windows, [trouble, folder = handOver.socketFolder()] {
+            mirendo::ShowMessage(nullptr, mirendo::HandOverOffMessage(*trouble, folder));
+        });
     return QApplication::exec();
 }

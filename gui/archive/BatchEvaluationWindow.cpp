@@ -62,7 +62,7 @@ QPushButton* AddButton(const char* name, const QString& caption) {
 } // namespace
 
 BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_state(state), m_model(new BatchTableModel(this)) {
+    : QWidget(parent, Qt::Window), m_shared(state), m_model(new BatchTableModel(this)) {
     setObjectName(QStringLiteral("FormBatch"));
     setWindowTitle(QStringLiteral("一括計算"));
     setFont(WindowFont());
@@ -187,11 +187,12 @@ void BatchEvaluationWindow::setPolynomialAvailable(bool available) {
     m_calculate->setEnabled(available);
     if (!available)
         return;
+    m_curve = m_shared;
     // The proposal follows the loaded archive until the user types a path of their own.
     if (m_path->text() == m_proposedPath) {
-        const QFileInfo archive(QString::fromStdString(m_state.FilePath));
+        const QFileInfo archive(QString::fromStdString(m_curve.FilePath));
         m_proposedPath =
-            m_state.FilePath.empty()
+            m_curve.FilePath.empty()
                 ? QString()
                 : archive.dir().filePath(archive.completeBaseName() + QStringLiteral("-batch.csv"));
         m_path->setText(m_proposedPath);
@@ -219,11 +220,11 @@ void BatchEvaluationWindow::calculate() {
     const std::string text = m_values->toPlainText().toStdString();
     const std::vector<std::string_view> tokens = SplitXValues(text);
     if (m_model->direction() == BatchDirection::YToX) {
-        m_model->setRows(EvaluateBatchInverse(m_state, tokens));
+        m_model->setRows(EvaluateBatchInverse(m_curve, tokens));
     } else {
-        std::vector<BatchRow> rows = EvaluateBatch(m_state, tokens);
+        std::vector<BatchRow> rows = EvaluateBatch(m_curve, tokens);
         if (m_comparison.valid())
-            AddComparison(rows, m_comparison, m_state.ScaleMode);
+            AddComparison(rows, m_comparison, m_curve.ScaleMode);
         m_model->setRows(std::move(rows));
     }
     showSummary(true);
@@ -334,9 +335,9 @@ void BatchEvaluationWindow::saveCsv() {
     // A bare name lands beside the loaded archive; a name without extension becomes a ".csv".
     QString path = typed;
     if (QFileInfo(path).isRelative()) {
-        const QString folder = m_state.FilePath.empty()
+        const QString folder = m_curve.FilePath.empty()
                                    ? QDir::currentPath()
-                                   : QFileInfo(QString::fromStdString(m_state.FilePath)).absolutePath();
+                                   : QFileInfo(QString::fromStdString(m_curve.FilePath)).absolutePath();
         path = QDir(folder).filePath(path);
     }
     if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('/')))

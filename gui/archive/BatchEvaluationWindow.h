@@ -27,13 +27,16 @@ class BatchTableModel;
 class BatchEvaluationWindow : public QWidget {
     Q_OBJECT
   public:
-    // Reads the polynomial from `state` at each "計算", as the browser's single evaluation does.
+    // `state` is the browser's shared state: the window takes its own copy of the loaded curve
+    // from it whenever the browser loads an archive, and evaluates that copy at each "計算", so
+    // that another window or a file handed over meanwhile never changes what it computes.
     explicit BatchEvaluationWindow(const Module1& state, QWidget* parent = nullptr);
 
-    // The browser loaded another archive (`available`) or went back to empty (!`available`): the
-    // results of the old polynomial are emptied, the X values stay for the next "計算", and
-    // "計算" is enabled only while there is a polynomial. A newly loaded archive proposes
-    // "<archive name less .csv>-batch.csv" beside it as the save path unless the user typed one.
+    // The browser loaded another archive (`available`: its curve is copied now) or went back to
+    // empty (!`available`): the results of the old polynomial are emptied, the X values stay for
+    // the next "計算", and "計算" is enabled only while there is a polynomial. A newly loaded
+    // archive proposes "<archive name less .csv>-batch.csv" beside it as the save path unless the
+    // user typed one.
     void setPolynomialAvailable(bool available);
     // The browser's comparison curve (an invalid one: none): the table and the CSV get a column
     // named after its method, and rows shown are calculated again.
@@ -60,7 +63,8 @@ class BatchEvaluationWindow : public QWidget {
     // The row count and how many rows were refused or extrapolated; empty before a "計算".
     void showSummary(bool calculated);
 
-    const Module1& m_state;
+    const Module1& m_shared;
+    Module1 m_curve; // the archive loaded when "計算" was last enabled, and its path
     BatchTableModel* m_model = nullptr;
     QComboBox* m_direction = nullptr;
     QLabel* m_valuesCaption = nullptr;

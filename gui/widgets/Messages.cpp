@@ -3,6 +3,7 @@
 #include "widgets/FileDrop.h"
 #include "widgets/MessageTexts.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -385,6 +386,35 @@ QString DropRefusalMessage(DropTarget target, DropRefusal refusal) {
         return QStringLiteral("  いまは新しいデータを読み込めません  ");
     }
     return QString();
+}
+
+QString HandOverOffMessage(HandOverTrouble trouble, const QString& folder) {
+    QString why;
+    switch (trouble) {
+    case HandOverTrouble::FolderOfAnotherUser:
+        why = QStringLiteral("ファイル受け渡し用のフォルダが別のユーザーのものです");
+        break;
+    case HandOverTrouble::FolderOpenToOthers:
+        why = QStringLiteral("ファイル受け渡し用のフォルダが他のユーザーにも開かれています");
+        break;
+    case HandOverTrouble::FolderNotAFolder:
+        why = QStringLiteral("ファイル受け渡し用のフォルダがフォルダではありません");
+        break;
+    case HandOverTrouble::FolderNotMade:
+        why = QStringLiteral("ファイル受け渡し用のフォルダを作れません");
+        break;
+    case HandOverTrouble::CannotListen:
+        why = QStringLiteral("ファイル受け渡しの準備ができません");
+        break;
+    }
+    return QStringLiteral("　%1　\n　%2　\n\n"
+                          "　この Mirendo はこのまま使えますが、デスクトップから開いたファイルは　\n"
+                          "　この Mirendo には渡されません　")
+        .arg(why, QDir::toNativeSeparators(folder));
+}
+
+QString FileNotHandedOverMessage(const QString& file) {
+    return QStringLiteral("　%1 を実行中の Mirendo に渡せませんでした　").arg(QDir::toNativeSeparators(file));
 }
 
 } // namespace mirendo

@@ -66,4 +66,19 @@ QString ExampleCutNote(int shownLines);
 // Why a drop on the main window or the browser was refused; empty for DropRefusal::None.
 QString DropRefusalMessage(DropTarget target, DropRefusal refusal);
 
+// The socket folder of files handed over by a second start (FileHandOver), and why this program
+// cannot take them: a folder that is not this user's own, open to others, not a folder (a link,
+// say), or not made; or a socket that cannot listen there.
+enum class HandOverTrouble {
+    FolderOfAnotherUser,
+    FolderOpenToOthers,
+    FolderNotAFolder,
+    FolderNotMade,
+    CannotListen
+};
+// The message box at start when this program cannot take files handed over; it works alone.
+QString HandOverOffMessage(HandOverTrouble trouble, const QString& folder);
+// The line put above the folder-in-use refusal when a second start could not hand `file` over.
+QString FileNotHandedOverMessage(const QString& file);
+
 } // namespace mirendo

@@ -47,6 +47,28 @@ int Listen(const sockaddr_un& address) {
     return fd;
 }
 
+// Whether the process at the other end of a connected socket runs as this user (as it was when
+// it connected, or listened): only such a peer may hand over or receive a path.
+bool PeerIsThisUser(int fd) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && size == sizeof peer &&
+           peer.uid == ::geteuid();
+}
+
+std::optional<HandOverTrouble> FolderTrouble(const QString& folder) {
+    struct stat info {};
+    if (::lstat(QFile::encodeName(folder).constData(), &info) != 0)
+        return HandOverTrouble::FolderNotMade;
+    if (!S_ISDIR(info.st_mode))
+        return HandOverTrouble::FolderNotAFolder;
+    if (info.st_uid != ::geteuid())
+        return HandOverTrouble::FolderOfAnotherUser;
+    if ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0)
+        return HandOverTrouble::FolderOpenToOthers;
+    return std::nullopt;
+}
+
 bool SendAll(int fd, const QByteArray& bytes) {
     qsizetype sent = 0;
     while (sent < bytes.size()) {
@@ -66,25 +88,49 @@ QString FileHandOver::ServerName(const QString& folder) {
     const QByteArray canonical = QDir(folder).canonicalPath().toUtf8();
     const QByteArray digest =
         QCryptographicHash::hash(canonical, QCryptographicHash::Sha256).toHex().left(24);
-    return QStringLiteral("mirendo-%1-%2").arg(::getuid()).arg(QString::fromLatin1(digest));
+    return QStringLiteral("mirendo-%1").arg(QString::fromLatin1(digest));
+}
+
+HandOverFolder FindHandOverFolder(bool create) {
+    HandOverFolder found;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    found.path = QDir::isAbsolutePath(runtime)
+                     ? QDir::cleanPath(runtime)
+                     : QDir(QDir::tempPath()).filePath(QStringLiteral("mirendo-%1").arg(::geteuid()));
+    // Made by this start: its rights are set whatever the mask; one made earlier is checked.
+    const QByteArray native = QFile::encodeName(found.path);
+    if (create && ::mkdir(native.constData(), S_IRWXU) == 0)
+        ::chmod(native.constData(), S_IRWXU);
+    found.trouble = FolderTrouble(found.path);
+    return found;
 }
 
 QString FileHandOver::SocketPath(const QString& folder) {
-    return QDir(QDir::tempPath()).filePath(ServerName(folder));
+    const HandOverFolder sockets = FindHandOverFolder(false);
+    return sockets.trouble ? QString() : QDir(sockets.path).filePath(ServerName(folder));
 }
 
 FileHandOver::FileHandOver(const QString& folder, QObject* parent) : QObject(parent) {
-    const QString path = SocketPath(folder);
+    const HandOverFolder sockets = FindHandOverFolder(true);
+    m_folder = sockets.path;
+    m_trouble = sockets.trouble;
+    if (m_trouble)
+        return;
+    const QString path = QDir(sockets.path).filePath(ServerName(folder));
     const std::optional<sockaddr_un> address = SocketAddress(path);
+    m_trouble = HandOverTrouble::CannotListen;
     if (!address)
         return;
     m_listener = Listen(*address);
-    if (m_listener < 0) {
-        QFile::remove(path); // left by a program that ended without closing it
+    if (m_listener < 0 && errno == EADDRINUSE) {
+        // The folder is this user's alone and this program holds the working folder: whatever
+        // has the name was left by a program that ended without closing it.
+        ::unlink(address->sun_path);
         m_listener = Listen(*address);
     }
     if (m_listener < 0)
         return;
+    m_trouble.reset();
     m_path = path;
     auto* incoming = new QSocketNotifier(m_listener, QSocketNotifier::Read, this);
     connect(incoming, &QSocketNotifier::activated, this, &FileHandOver::acceptConnections);
@@ -105,6 +151,10 @@ void FileHandOver::acceptConnections() {
         const int fd = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
         if (fd < 0)
             return;
+        if (!PeerIsThisUser(fd)) {
+            ::close(fd); // another user's program: nothing of it is read
+            continue;
+        }
         auto* connection = new QSocketNotifier(fd, QSocketNotifier::Read, this);
         connection->setProperty("line", QByteArray());
         connect(connection, &QSocketNotifier::activated, this, [this, connection] { readFrom(connection); });
@@ -135,8 +185,13 @@ void FileHandOver::readFrom(QSocketNotifier* connection) {
 }
 
 bool HandOverFile(const QString& folder, const QString& path, int timeoutMs) {
-    const std::optional<sockaddr_un> address = SocketAddress(FileHandOver::SocketPath(folder));
-    if (!address)
+    const QString socketPath = FileHandOver::SocketPath(folder);
+    const std::optional<sockaddr_un> address = SocketAddress(socketPath);
+    if (socketPath.isEmpty() || !address)
+        return false;
+    struct stat socketInfo {};
+    if (::lstat(address->sun_path, &socketInfo) != 0 || !S_ISSOCK(socketInfo.st_mode) ||
+        socketInfo.st_uid != ::geteuid())
         return false;
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
@@ -147,7 +202,7 @@ bool HandOverFile(const QString& folder, const QString& path, int timeoutMs) {
     ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
     QByteArray answer;
     if (::connect(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) == 0 &&
-        SendAll(fd, path.toUtf8() + '\n')) {
+        PeerIsThisUser(fd) && SendAll(fd, path.toUtf8() + '\n')) {
         char chunk[16];
         while (!answer.contains('\n') && answer.size() < 64) {
             const ssize_t n = ::recv(fd, chunk, sizeof chunk, 0);

@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveFile.h"
 #include "archive/ArchiveReader.h"
+#include "archive/BatchEvaluationWindow.h"
 #include "archive/Form4.h"
 #include "archive/Form5.h"
 #include "archive/Form6.h"
@@ -262,6 +263,22 @@ void WindowSet::openImageSave(const QString& proposedName, const GraphPicture& p
     form5()->open(proposedName, picture);
 }
 
+void WindowSet::hideCompanionsOfReplacedState(const QWidget* shown) const {
+    // The main window was reset or hidden: its input dialogs and its data save were for the
+    // calculation it showed before.
+    for (QWidget* companion : {static_cast<QWidget*>(m_form10.get()), static_cast<QWidget*>(m_form11.get()),
+                               static_cast<QWidget*>(m_form4.get())})
+        if (companion)
+            companion->hide();
+    // A curve the hidden main window still awaits would be read over the browser's archive.
+    if (shown != m_form1.get())
+        m_calculation->cancelResultRequest();
+    // The batch window goes with the browser, as by its back button. (Form5 keeps the picture
+    // it was opened with, so it stays.)
+    if (m_form6 && shown != m_form6.get() && m_form6->batchWindow())
+        m_form6->batchWindow()->hide();
+}
+
 void WindowSet::hideHelp() const {
     if (m_form9)
         m_form9->hide();
@@ -303,6 +320,7 @@ bool WindowSet::openFile(const QString& path) {
                            static_cast<QWidget*>(m_form1.get()), static_cast<QWidget*>(m_form6.get())})
         if (other && other != shown)
             other->hide();
+    hideCompanionsOfReplacedState(shown);
     shown->show();
     shown->raise();
     shown->activateWindow();

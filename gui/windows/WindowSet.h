@@ -10,6 +10,8 @@
 
 #include <memory>
 
+class QWidget;
+
 namespace mirendo {
 
 class Calculation;
@@ -73,6 +75,9 @@ class WindowSet : public QObject {
     // "この点で再計算" of the browser: the main window reset, the saved points published as a
     // point file's would be, the file's scale mode and settings taken, the main window shown.
     void recalculate(const SavedPlot& plot, const QString& name) const;
+    // After a file opened from the desktop replaced the shared state and `shown` took it: the
+    // windows that worked on what was shown before are hidden.
+    void hideCompanionsOfReplacedState(const QWidget* shown) const;
     // The data-format help hidden, if it was ever shown.
     void hideHelp() const;
     // Either graph window's "グラフ画像保存".

@@ -1,6 +1,9 @@
 // Files dropped on the main window and on the browser: read exactly as the file lists lead to,
 // refused with a message (and nothing changed) otherwise.
 #include "archive/ArchiveSamples.h"
+#include "archive/BatchEvaluation.h"
+#include "archive/BatchEvaluationWindow.h"
+#include "archive/BatchTableModel.h"
 #include "input/Form3.h"
 #include "support/AppTest.h"
 #include "support/GraphArea.h"
@@ -10,10 +13,13 @@
 #include "widgets/PictureBox.h"
 #include "windows/FileHandOver.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QTimer>
 
 #include <QMimeData>
@@ -257,6 +263,37 @@ TEST_F(DropTest, StartFileNeitherWindowTakesIsRefusedForWhatItIs) {
     EXPECT_EQ(takeMessage(),
               StartFileMessage(exchange::Failure::Of(exchange::Cause::UnreadType), workPath("broken.txt")));
     EXPECT_TRUE(windows.form2()->isVisible());
+}
+
+// A point file handed over while the browser's batch window is open: the window goes with the
+// browser, and its "計算" still evaluates the archive it was opened on, beside that archive's
+// comparison, and saves beside it; the main window's dialogs go when an archive comes instead.
+TEST_F(DropTest, AHandOverTakesTheWindowsOfWhatWasShownAlong) {
+    const Calculation calc = CalculationsOfEveryMode()[0];
+    drawInBrowser("run-Mi.csv",
+                  QByteArray::fromStdString(FormatArchive(StateAfterCalculation(calc), calc.settings).value));
+    control<QComboBox>(m_windows->form6(), "ComboCompare")->setCurrentIndex(2);
+    click(m_windows->form6(), "CommandBatch");
+    BatchEvaluationWindow* batch = m_windows->form6()->batchWindow();
+    control<QPlainTextEdit>(batch, "TextValues")->setPlainText(QStringLiteral("1 2.5 7 x"));
+    const auto table = [batch] {
+        click(batch, "CommandCalculate");
+        return FormatBatchCsv(batch->model()->rows(), BatchDirection::XToY, "c");
+    };
+    const std::string before = table();
+    ASSERT_FALSE(batch->model()->rows().front().comparison.empty());
+    writeFile("pts.csv", "9,1\r\n1,2\r\n2,4\r\n");
+    ASSERT_TRUE(m_windows->openFile(workPath("pts.csv")));
+    EXPECT_FALSE(batch->isVisible());
+    EXPECT_NE(FormatBatchCsv(EvaluateBatch(m_state, SplitXValues("1 2.5 7 x")), BatchDirection::XToY, "c"),
+              before);
+    EXPECT_EQ(table(), before);
+    EXPECT_EQ(control<QLineEdit>(batch, "TextPath")->text(), workPath("run-Mi-batch.csv"));
+
+    m_windows->form11()->openForEntry();
+    m_windows->form4()->openWith(QStringLiteral("x"));
+    ASSERT_TRUE(m_windows->openFile(workPath("run-Mi.csv")));
+    EXPECT_FALSE(m_windows->form11()->isVisible() || m_windows->form4()->isVisible());
 }
 
 } // namespace
