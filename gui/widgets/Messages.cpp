@@ -2,6 +2,8 @@
 
 #include "widgets/MessageTexts.h"
 
+#include "state/NumberText.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -333,6 +335,33 @@ QString RequestMessage(const exchange::Failure& failure) {
                           "　計算は単精度で行うため、0 と、絶対値が約 1.2E-38 から"
                           "約 3.4E+38 までの値だけを扱えます　")
         .arg(what);
+}
+
+QString UndrawableLimitMessage(int box, const std::string& text, bool logAxis) {
+    const QString largest = Text(GeneralText(kLargestAxisLimit));
+    const QString head = QStringLiteral("　%1 の値「%2」では%3を描けません　\n")
+                             .arg(SettingBoxName(box), QuotedItem(text),
+                                  logAxis ? QStringLiteral("対数軸") : QStringLiteral("グラフ"));
+    if (logAxis)
+        return head + QStringLiteral("　（%1 から %2 までの正の値を入力して下さい）　")
+                          .arg(Text(GeneralText(1 / kLargestAxisLimit)), largest);
+    return head + QStringLiteral("　（絶対値が %1 までの値を入力して下さい）　").arg(largest);
+}
+
+QString PointsOutsideMessage(int count) {
+    return QStringLiteral("　データ点のうち %1 点がグラフの範囲の外にあります　\n"
+                          "　（開始値・終了値を確かめて下さい）　")
+        .arg(count);
+}
+
+QString EntryValueMessage(const QString& axis, const std::string& text, bool beyondDouble) {
+    if (beyondDouble)
+        return QStringLiteral("　%1 の値「%2」は大きすぎるか小さすぎて扱えません　")
+            .arg(axis, QuotedItem(text));
+    return QStringLiteral(
+               "　%1 の値「%2」は計算できません　\n"
+               "　計算は単精度で行うため、負の値は約 -3.4E+38 から約 -1.2E-38 までだけを扱えます　")
+        .arg(axis, QuotedItem(text));
 }
 
 } // namespace mirendo
