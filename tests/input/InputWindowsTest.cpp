@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -127,6 +128,37 @@ TEST_F(ManualEntry, EmptyBoxOrNoNumberIsRefused) {
         EXPECT_EQ(m_state.PointCount, 0) << row.x << " / " << row.y;
         EXPECT_EQ(textOf(&m_form, "Text2"), QString::fromUtf8(row.y)) << "the texts stay";
     }
+}
+
+TEST_F(ManualEntry, ValuesNoAxisCanCarryAreRefusedAsTyped) {
+    const struct {
+        const char *x, *y;
+        const char* refusal; // part of the warning; nullptr: the point is taken as typed
+    } rows[] = {
+        {"1e400", "1", "X の値「1e400」は大きすぎるか小さすぎて扱えません"},
+        {"1", "-1e400", "Y の値「-1e400」は大きすぎるか小さすぎて"},
+        {"1e-400", "1", "X の値「1e-400」は大きすぎるか小さすぎて"},
+        {"-1e39", "1", "X の値「-1e39」は計算できません"},
+        {"1", "-1e-39", "Y の値「-1e-39」は計算できません"},
+        // A logarithmic axis carries any positive value; a linear one the single-precision range.
+        {"1e39", "-3.4e38", nullptr},
+        {"1e-39", "-1.2e-38", nullptr},
+        {"0", "3.4e38", nullptr},
+    };
+    int taken = 0;
+    for (const auto& row : rows) {
+        enter(row.x, row.y);
+        if (row.refusal) {
+            expectOneMessageContaining(QString::fromUtf8(row.refusal));
+            EXPECT_EQ(m_state.PointCount, taken) << row.x << " / " << row.y;
+            continue;
+        }
+        ASSERT_TRUE(noMessages()) << m_messages.join(" | ").toStdString();
+        ++taken;
+        EXPECT_EQ(m_state.XData[taken], std::strtod(row.x, nullptr));
+        EXPECT_EQ(m_state.YData[taken], std::strtod(row.y, nullptr));
+    }
+    EXPECT_EQ(m_state.PointCount, 3);
 }
 
 TEST_F(ManualEntry, TenPointsAreTheLimit) {

@@ -55,6 +55,7 @@ class HostileWindows : public RobustWindows {
 // Where a calculation with hostile settings ends, and what the user is told.
 enum class Ends {
     RefusedAtConfirm, // ④ shows "入力値が不正です"
+    RefusedBox,       // ④ names the setting box that holds no number or a limit it cannot draw
     RefusedAtPlot,    // ⑤ shows "入力値が不正です"
     RefusedRequest,   // ⑤ names the X limit single precision cannot hold; nothing is sent
     EngineFails,      // ⑦ shows "補間計算に失敗しました"
@@ -84,8 +85,13 @@ TEST_P(HostileSettings, ThroughTheWholeCalculation) {
     readPointFile(QStringLiteral("pts.csv"), "1,1\r\n2,4\r\n3,2\r\n");
     acceptPoints();
     plot(c.mode, c.typed);
-    if (c.ends == Ends::RefusedAtConfirm) {
-        EXPECT_EQ(takeMessage(), kInvalid);
+    if (c.ends == Ends::RefusedAtConfirm || c.ends == Ends::RefusedBox) {
+        const QString message = takeMessage();
+        if (c.ends == Ends::RefusedAtConfirm)
+            EXPECT_EQ(message, kInvalid);
+        else
+            EXPECT_TRUE(message.contains(QStringLiteral(" 軸 ")) && message.contains(QStringLiteral(" の値")))
+                << message.toStdString();
         EXPECT_FALSE(control<QWidget>(main(), "Command1")->isEnabled());
         expectFiniteTexts(shownNumbers(c.typed), "after the refusal");
         return;
@@ -133,23 +139,24 @@ const SettingsCase kSettingsCases[] = {
     // Full-width digits are digits: an X start of 12 lies beyond the X stop 4.
     {"FullWidthDigitsAreDigits", 1, {"\uFF11\uFF12", "4", "1", "0", "5", "1"}, Ends::RefusedAtConfirm},
     {"NegativeZero", 1, {"-0", "4", "-0", "-0", "5", "1"}, Ends::Curve},
-    {"NaNAndInfAreZeroSoTheRangeIsEmpty", 1, {"NaN", "inf", "1", "0", "5", "1"}, Ends::RefusedAtConfirm},
-    {"StartBeyondTheDoubleRange", 1, {"1e400", "4", "1", "0", "5", "1"}, Ends::RefusedAtConfirm},
-    {"StopBeyondTheDoubleRange", 1, {"0", "1e400", "1", "0", "5", "1"}, Ends::RefusedRequest},
-    {"BothEndsBeyondTheDoubleRange", 1, {"-1e400", "1e400", "", "-1e400", "1e400", ""}, Ends::RefusedRequest},
+    {"NaNAndInfAreNoNumbers", 1, {"NaN", "inf", "1", "0", "5", "1"}, Ends::RefusedBox},
+    {"StartBeyondTheDoubleRange", 1, {"1e400", "4", "1", "0", "5", "1"}, Ends::RefusedBox},
+    {"StopBeyondTheDoubleRange", 1, {"0", "1e400", "1", "0", "5", "1"}, Ends::RefusedBox},
+    {"BothEndsBeyondTheDoubleRange", 1, {"-1e400", "1e400", "", "-1e400", "1e400", ""}, Ends::RefusedBox},
+    // A tiny X start draws, but single precision cannot send it to the engine: ⑤ refuses it.
+    {"XStartBelowSinglePrecision", 1, {"1e-40", "4", "1", "0", "5", "1"}, Ends::RefusedRequest},
     {"TinySteps", 1, {"0", "4", "1e-300", "0", "5", "4.9e-324"}, Ends::Curve},
     {"TenThousandCharacters",
      1,
      {k10000Letters, k10000Nines, k10000Letters, "0", "5", "1"},
-     Ends::RefusedRequest},
-    // 1e-400 is 0, which the decade rewriting turns into 1.0E00; 1e400 saturates and cannot
-    // travel to the single-precision engine: ⑤ refuses it.
-    {"LogAxesBeyondTheDoubleRange", 4, {"1e-400", "1e400", "", "1e-400", "1e400", ""}, Ends::RefusedRequest},
-    // The decade rewriting of ④ turns -5 and -1 into 1.0E00 and 1.0E+01.
-    {"NegativeLogLimits", 2, {"0", "4", "1", "-5", "-1", ""}, Ends::Curve},
-    {"LogStartZeroAfterConfirm", 2, {"0", "4", "1", "0", "5", ""}, Ends::Curve},
+     Ends::RefusedBox},
+    // Read as typed, 1e-400 would be 0 and 1e400 the largest double: ④ names the box instead.
+    {"LogAxesBeyondTheDoubleRange", 4, {"1e-400", "1e400", "", "1e-400", "1e400", ""}, Ends::RefusedBox},
+    // The decade rewriting would turn -5 and -1 into 1.0E00 and 1.0E+01: ④ refuses them.
+    {"NegativeLogLimits", 2, {"0", "4", "1", "-5", "-1", ""}, Ends::RefusedBox},
+    {"LogStartZeroAfterConfirm", 2, {"0", "4", "1", "0", "5", ""}, Ends::RefusedBox},
     {"LogAxesOverThirtyDecades", 4, {"1e-30", "1e30", "", "1e-30", "1e30", ""}, Ends::Curve},
-    {"LogStopBeyondTheDoubleRange", 3, {"0.5", "1e400", "", "0", "5", "1"}, Ends::RefusedRequest},
+    {"LogStopBeyondTheDoubleRange", 3, {"0.5", "1e400", "", "0", "5", "1"}, Ends::RefusedBox},
 };
 
 INSTANTIATE_TEST_SUITE_P(Robustness, HostileSettings, ::testing::ValuesIn(kSettingsCases),
@@ -219,7 +226,7 @@ TEST_F(HostileWindows, ManualEntryOfHostileTexts) {
     click(main(), "Command9");
     Form11* entry = m_windows->form11();
     ASSERT_TRUE(entry->isVisible());
-    // A row whose Y holds no number is refused; its X comes again with a number beside it.
+    // A row whose X no double holds, or whose Y holds no number, is refused, naming that box.
     const std::vector<std::pair<QString, QString>> typed = {
         {"1e400", "NaN"},   {"1e400", "1"},          {"-0", "\uFF11\uFF12"}, {k10000Nines, "inf"},
         {k10000Nines, "2"}, {"0x10", k10000Letters}, {"0x10", "3"},          {"-1e400", "1E-30"}};
@@ -227,20 +234,23 @@ TEST_F(HostileWindows, ManualEntryOfHostileTexts) {
         type(entry, "Text1", x);
         type(entry, "Text2", y);
         click(entry, "Command1");
-        if (IsNoNumber(y)) {
+        const bool xBeyondDouble = x == k10000Nines || x.endsWith(QStringLiteral("1e400"));
+        if (xBeyondDouble) {
+            EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("　X の値「"))) << x.left(20).toStdString();
+        } else if (IsNoNumber(y)) {
             EXPECT_EQ(takeMessage(), QStringLiteral("　Y の値が数値ではありません　"))
                 << y.left(20).toStdString();
         }
     }
-    EXPECT_EQ(m_state.PointCount, 5);
-    EXPECT_EQ(m_state.YData[2], 12.0) << "full-width digits";
-    for (int i = 1; i <= 5; ++i)
+    EXPECT_EQ(m_state.PointCount, 2);
+    EXPECT_EQ(m_state.YData[1], 12.0) << "full-width digits";
+    for (int i = 1; i <= 2; ++i)
         EXPECT_TRUE(std::isfinite(m_state.XData[i]) && std::isfinite(m_state.YData[i])) << i;
     click(entry, "Command2"); // end of input
     click(entry, "Command4"); // no corrections: order and hand over
     ASSERT_TRUE(main()->isVisible());
     expectFiniteTexts(mainWindowNumberTexts(), "after manual entry");
-    for (int i = 1; i <= 5; ++i)
+    for (int i = 1; i <= 2; ++i)
         EXPECT_TRUE(std::isfinite(m_state.XData[i])) << "XData(" << i << ") = " << m_state.XData[i];
     plot(1, {"", "", "", "", "", ""});
     if (control<QWidget>(main(), "Command1")->isEnabled())
