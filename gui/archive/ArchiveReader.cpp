@@ -16,7 +16,7 @@ namespace mirendo {
 namespace {
 
 // Settings beyond this cannot be drawn. (Typed text never gives an infinity: it saturates.)
-constexpr double kLargestSetting = kLargestAxisLimit;
+constexpr double kLargestSetting = kLargestLinearLimit;
 
 // Fields separated by a comma or a line end (CR LF, CR or LF), with the line each starts on.
 class FieldStream {

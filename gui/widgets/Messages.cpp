@@ -338,13 +338,13 @@ QString RequestMessage(const exchange::Failure& failure) {
 }
 
 QString UndrawableLimitMessage(int box, const std::string& text, bool logAxis) {
-    const QString largest = Text(GeneralText(kLargestAxisLimit));
+    const QString largest = Text(GeneralText(logAxis ? kLargestLogLimit : kLargestLinearLimit));
     const QString head = QStringLiteral("　%1 の値「%2」では%3を描けません　\n")
                              .arg(SettingBoxName(box), QuotedItem(text),
                                   logAxis ? QStringLiteral("対数軸") : QStringLiteral("グラフ"));
     if (logAxis)
         return head + QStringLiteral("　（%1 から %2 までの正の値を入力して下さい）　")
-                          .arg(Text(GeneralText(1 / kLargestAxisLimit)), largest);
+                          .arg(Text(GeneralText(kSmallestLogLimit)), largest);
     return head + QStringLiteral("　（絶対値が %1 までの値を入力して下さい）　").arg(largest);
 }
 

@@ -95,8 +95,6 @@ void RewriteLogLimits(int scaleMode, SettingTexts& t) {
 
 namespace {
 
-// The smallest limit of a logarithmic axis, the reciprocal of kLargestAxisLimit as typed.
-constexpr double kSmallestLogLimit = 1e-37;
 // How far off the frame a point's centre may lie, as a part of the axis length, and still count
 // as inside: about the radius of the dot.
 constexpr double kFrameTolerance = 0.01;
@@ -117,9 +115,9 @@ bool HoldsOnlyBlanks(const std::string& text) {
 
 bool LimitDrawable(double value, bool logAxis) {
     if (!logAxis)
-        return std::fabs(value) <= kLargestAxisLimit;
+        return std::fabs(value) <= kLargestLinearLimit;
     // A limit of 0 or less is refused after the order test, with its own message.
-    return value <= 0 || (value >= kSmallestLogLimit && value <= kLargestAxisLimit);
+    return value <= 0 || (value >= kSmallestLogLimit && value <= kLargestLogLimit);
 }
 
 // Whether `value` lies off one axis of the frame, in the plot space of that axis.

@@ -64,8 +64,9 @@ struct SettingRefusal {
 };
 
 // The first box, in box order, that holds text but no number, or a limit that cannot be drawn: one
-// a double does not hold as typed ("1e400", "1e-400"), a linear limit beyond kLargestAxisLimit in
-// magnitude, a positive logarithmic limit outside 1E-37 .. kLargestAxisLimit. Nothing when every
+// a double does not hold as typed ("1e400", "1e-400"), a linear limit beyond kLargestLinearLimit
+// in magnitude, a positive logarithmic limit outside kSmallestLogLimit .. kLargestLogLimit (its
+// decade would be another number: 5.0E-100 would become 1.0E+100). Nothing when every
 // box can be used. A leading number counts as typed: "12abc" is 12.
 std::optional<SettingRefusal> UnusableSetting(const SettingTexts& texts, int scaleMode);
 

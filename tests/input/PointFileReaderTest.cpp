@@ -1,12 +1,17 @@
 #include "input/PointFileReader.h"
+#include "input/TypedValue.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <random>
+#include <regex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -329,6 +334,37 @@ TEST(ExampleFiles, EveryExampleLoads) {
         EXPECT_LE(read.pointCount, 10) << name;
     }
     EXPECT_GE(seen, 6);
+}
+
+// A typed number box against an oracle: the leading number found by a regular expression and read
+// by strtod; no double holds it when strtod overflows, or gives 0 for digits that are not all zero.
+TEST(ReadTypedValue, AgreesWithTheOracleOnRandomTexts) {
+    const std::regex number(R"(^[ \t]*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)");
+    std::mt19937 random(20261208);
+    const std::string alphabet = " +-.eE0123456789x",
+                      exponents[] = {"e308", "e309", "e-323", "e-324", "E-400", "e"};
+    int seen[3] = {};
+    for (int i = 0; i < 3000; ++i) {
+        std::string text;
+        for (int k = int(random() % 12); k > 0; --k)
+            text.push_back(alphabet[random() % alphabet.size()]);
+        text += random() % 2 ? exponents[random() % std::size(exponents)] : "";
+        std::smatch m;
+        TypedFault fault = TypedFault::NoNumber;
+        double value = 0;
+        if (std::regex_search(text, m, number)) {
+            value = std::strtod(m[0].str().c_str(), nullptr);
+            const bool lost = std::isinf(value) ||
+                              (value == 0 && m[1].str().find_first_of("123456789") != std::string::npos);
+            fault = lost ? TypedFault::BeyondDouble : TypedFault::None;
+        }
+        const TypedValue typed = ReadTypedValue(text);
+        ASSERT_EQ(typed.fault, fault) << '"' << text << '"';
+        ASSERT_TRUE(std::isfinite(typed.value) && (fault != TypedFault::None || typed.value == value))
+            << text;
+        ++seen[int(fault)];
+    }
+    EXPECT_GT(*std::min_element(seen, seen + 3), 100) << "every kind of text is among the random ones";
 }
 
 } // namespace

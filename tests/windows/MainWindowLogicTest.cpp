@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <optional>
 
 namespace mirendo {
 namespace {
@@ -129,81 +128,29 @@ TEST(Validation, LimitsOrderStepsAndLogPositivity) {
 
 TEST(UnusableSetting, NamesTheFirstBoxTheGraphCannotBeDrawnWith) {
     using F = SettingFault;
-    const SettingTexts ok{"0", "10", "2", "1", "100", "10"};
-    struct Row {
-        const char* name;
-        int mode;
-        SettingBox box;
-        const char* text;
-        F fault; // F::None: accepted
+    const auto first = [](int mode, const SettingTexts& texts) {
+        const auto refusal = UnusableSetting(texts, mode);
+        return refusal ? std::pair{refusal->fault, int(refusal->box)} : std::pair{F::None, -1};
     };
-    const Row rows[] = {
-        {"Letters", 1, kXStartBox, "abc", F::NoNumber},
-        {"LettersInAStep", 1, kYStepBox, "abc", F::NoNumber},
-        {"LeadingNumberCounts", 1, kXStopBox, "12abc", F::None},
-        {"BlanksReadAsZero", 1, kXStartBox, "   ", F::None},
-        {"EmptyStepIsOneInterval", 1, kXStepBox, "", F::None},
-        {"OverflowingStop", 1, kYStopBox, "1e400", F::Undrawable},
-        {"OverflowingStart", 1, kXStartBox, "-1e400", F::Undrawable},
-        {"UnderflowingLimit", 1, kXStartBox, "1e-400", F::Undrawable},
-        {"LinearBeyondTheLargestLimit", 1, kXStopBox, "2e37", F::Undrawable},
-        {"LinearLargestLimit", 1, kXStopBox, "1e37", F::None},
-        {"HugeStepIsOneInterval", 1, kXStepBox, "1e400", F::None},
-        {"LogStopOverflowing", 4, kYStopBox, "1e400", F::Undrawable},
-        {"LogStopBeyondTheLargestLimit", 2, kYStopBox, "2e37", F::Undrawable},
-        {"LogStartBelowTheSmallestLimit", 3, kXStartBox, "5.0E-100", F::Undrawable},
-        {"LogSmallestLimit", 3, kXStartBox, "1e-37", F::None},
-        {"LogNegativeLeftToTheOrderTest", 2, kYStartBox, "-5", F::None},
-        {"LinearAxisOfALogMode", 2, kXStartBox, "-5", F::None},
-    };
-    for (const Row& row : rows) {
-        SettingTexts texts = ok;
-        texts[row.box] = row.text;
-        const auto refusal = UnusableSetting(texts, row.mode);
-        EXPECT_EQ(refusal ? refusal->fault : F::None, row.fault) << row.name;
-        if (refusal) {
-            EXPECT_EQ(refusal->box, row.box) << row.name;
-        }
-    }
-    // The first box in box order is named.
-    const auto first = UnusableSetting({"abc", "1e400", "", "x", "1", ""}, 1);
-    ASSERT_TRUE(first);
-    EXPECT_EQ(first->box, kXStartBox);
+    EXPECT_EQ(first(1, {"0", "abc", "", "1", "abc", ""}), std::pair(F::NoNumber, 1));
+    EXPECT_EQ(first(1, {"0", "12abc", "  ", "1", "5", "x"}), std::pair(F::NoNumber, 5)); // blanks read 0
+    EXPECT_EQ(first(1, {"1e-400", "2e37", "", "1", "5", ""}), std::pair(F::Undrawable, 0));
+    EXPECT_EQ(first(1, {"-1e37", "1e37", "1e400", "", "", ""}), std::pair(F::None, -1)); // steps unbounded
+    EXPECT_EQ(first(3, {"1e-99", "2e308", "", "-5", "0", ""}), std::pair(F::Undrawable, 1));
+    EXPECT_EQ(first(2, {"-5", "5", "", "5.0E-100", "-5", ""}), std::pair(F::Undrawable, 3));
+    EXPECT_EQ(first(4, {"-5", "0", "", "1", "1e400", ""}), std::pair(F::Undrawable, 4)); // <= 0: later
 }
 
-TEST(NonPositiveLogLimit, OnlyLimitsOfLogarithmicAxes) {
-    const SettingValues values{-5, 10, 0, 0, 100, -1};
-    const struct {
-        int mode;
-        std::optional<SettingBox> box;
-    } rows[] = {{1, std::nullopt}, {2, kYStartBox}, {3, kXStartBox}, {4, kXStartBox}};
-    for (const auto& row : rows) {
-        const auto refusal = NonPositiveLogLimit(values, row.mode);
-        EXPECT_EQ(refusal ? std::optional(refusal->box) : std::nullopt, row.box) << "mode " << row.mode;
-    }
-}
-
-TEST(PointsOutsideLimits, CountsPointsOffTheFrameBeyondADotsWidth) {
+TEST(PointsOutsideLimits, CountsPointsOffTheFrameByMoreThanADot) {
     Module1 s;
     s.PointCount = 3;
     s.XData = {0, 1, 2, 3};
     s.YData = {0, 1, 40, 200};
-    const struct {
-        const char* name;
-        int mode;
-        SettingTexts limits;
-        int outside;
-    } rows[] = {
-        {"AllInside", 1, {"1", "3", "", "1", "200", ""}, 0},
-        {"StopBelowTheLastX", 1, {"0", "2.5", "", "0", "200", ""}, 1},
-        {"RoundedRangeTextStillTouches", 1, {"1.01", "3", "", "1", "199", ""}, 0},
-        {"OldLimitsOfOtherPoints", 1, {"10", "20", "", "0", "1", ""}, 3},
-        {"LogDecadesCoverAll", 2, {"0", "4", "", "1.0E00", "1.0E+03", ""}, 0},
-        {"LogDecadesCutTheTop", 4, {"1.0E00", "1.0E+01", "", "1.0E00", "1.0E+02", ""}, 1},
-        {"LogDecadesAboveAll", 3, {"1.0E+01", "1.0E+02", "", "0", "300", ""}, 3},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(PointsOutsideLimits(s, row.mode, row.limits), row.outside) << row.name;
+    // Within 1 % of the axis length (a rounded range text) a point is inside.
+    EXPECT_EQ(PointsOutsideLimits(s, 1, {"1.01", "3", "", "1", "199", ""}), 0);
+    EXPECT_EQ(PointsOutsideLimits(s, 1, {"0", "2.5", "", "10", "200", ""}), 2);
+    EXPECT_EQ(PointsOutsideLimits(s, 2, {"0", "4", "", "1.0E00", "1.0E+03", ""}), 0);
+    EXPECT_EQ(PointsOutsideLimits(s, 4, {"1.0E00", "1.0E+01", "", "1.0E00", "1.0E+02", ""}), 1);
 }
 
 TEST(EnterPath, SkipsTheStepBoxesALogAxisFixes) {
