@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -341,9 +340,8 @@ TEST(ExampleFiles, EveryExampleLoads) {
 TEST(ReadTypedValue, AgreesWithTheOracleOnRandomTexts) {
     const std::regex number(R"(^[ \t]*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)");
     std::mt19937 random(20261208);
-    const std::string alphabet = " +-.eE0123456789x",
-                      exponents[] = {"e308", "e309", "e-323", "e-324", "E-400", "e"};
-    int seen[3] = {};
+    const std::string alphabet = " +-.eE0123456789x", exponents[] = {"e308", "e309", "e-324", "E-400", "e"};
+    int lost = 0;
     for (int i = 0; i < 3000; ++i) {
         std::string text;
         for (int k = int(random() % 12); k > 0; --k)
@@ -354,17 +352,15 @@ TEST(ReadTypedValue, AgreesWithTheOracleOnRandomTexts) {
         double value = 0;
         if (std::regex_search(text, m, number)) {
             value = std::strtod(m[0].str().c_str(), nullptr);
-            const bool lost = std::isinf(value) ||
-                              (value == 0 && m[1].str().find_first_of("123456789") != std::string::npos);
-            fault = lost ? TypedFault::BeyondDouble : TypedFault::None;
+            const bool gone = value == 0 && m[1].str().find_first_of("123456789") != std::string::npos;
+            fault = std::isinf(value) || gone ? TypedFault::BeyondDouble : TypedFault::None;
         }
         const TypedValue typed = ReadTypedValue(text);
         ASSERT_EQ(typed.fault, fault) << '"' << text << '"';
-        ASSERT_TRUE(std::isfinite(typed.value) && (fault != TypedFault::None || typed.value == value))
-            << text;
-        ++seen[int(fault)];
+        ASSERT_TRUE(std::isfinite(typed.value) && (fault != TypedFault::None || typed.value == value));
+        lost += fault == TypedFault::BeyondDouble;
     }
-    EXPECT_GT(*std::min_element(seen, seen + 3), 100) << "every kind of text is among the random ones";
+    EXPECT_GT(lost, 100) << "numbers no double holds are among the random texts";
 }
 
 } // namespace

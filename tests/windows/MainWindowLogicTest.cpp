@@ -146,8 +146,7 @@ TEST(PointsOutsideLimits, CountsPointsOffTheFrameByMoreThanADot) {
     s.PointCount = 3;
     s.XData = {0, 1, 2, 3};
     s.YData = {0, 1, 40, 200};
-    // Within 1 % of the axis length (a rounded range text) a point is inside.
-    EXPECT_EQ(PointsOutsideLimits(s, 1, {"1.01", "3", "", "1", "199", ""}), 0);
+    EXPECT_EQ(PointsOutsideLimits(s, 1, {"1.01", "3", "", "1", "199", ""}), 0); // off by < 1 % of the axis
     EXPECT_EQ(PointsOutsideLimits(s, 1, {"0", "2.5", "", "10", "200", ""}), 2);
     EXPECT_EQ(PointsOutsideLimits(s, 2, {"0", "4", "", "1.0E00", "1.0E+03", ""}), 0);
     EXPECT_EQ(PointsOutsideLimits(s, 4, {"1.0E00", "1.0E+01", "", "1.0E00", "1.0E+02", ""}), 1);
