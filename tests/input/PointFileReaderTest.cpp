@@ -335,8 +335,7 @@ TEST(ExampleFiles, EveryExampleLoads) {
     EXPECT_GE(seen, 6);
 }
 
-// A typed number box against an oracle: the leading number found by a regular expression and read
-// by strtod; no double holds it when strtod overflows, or gives 0 for digits that are not all zero.
+// Oracle: the leading number by a regular expression, read by strtod; lost if it overflows or reads 0.
 TEST(ReadTypedValue, AgreesWithTheOracleOnRandomTexts) {
     const std::regex number(R"(^[ \t]*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)");
     std::mt19937 random(20261208);

@@ -267,7 +267,7 @@ TEST_F(TrustWindows, PointPlotRefusesValuesTheEngineCannotCarry) {
     const struct {
         const char* points;
         int mode;
-        const char* refused; // "" when the request is written; a limit from the data is refused by ④
+        const char* refused; // "" when the request is written
     } cases[] = {
         {"1,2\n2,1E+100\n3,4\n", 1, "Y 軸 終了値 の値「1.000E+100」"},
         {"1,2\n2,-1E+100\n3,4\n", 1, "Y 軸 開始値 の値「-1.000E+100」"},
@@ -286,9 +286,8 @@ TEST_F(TrustWindows, PointPlotRefusesValuesTheEngineCannotCarry) {
             EXPECT_TRUE(message.startsWith(QStringLiteral("　") + QString::fromUtf8(c.refused)))
                 << message.toStdString();
         }
-        const bool atConfirm = QString::fromUtf8(c.refused).contains(QStringLiteral(" 軸 "));
-        EXPECT_EQ(textOf(main(), "Label15") != QStringLiteral("X-Stop"), !atConfirm)
-            << "the points are plotted";
+        const bool atConfirm = QString::fromUtf8(c.refused).contains(QStringLiteral(" 軸 ")); // a limit
+        EXPECT_EQ(textOf(main(), "Label15") != QStringLiteral("X-Stop"), !atConfirm) << "points plotted";
         EXPECT_EQ(exists(QStringLiteral("B2F.dat")), !refused);
         EXPECT_EQ(control<QPushButton>(main(), "Command4")->isEnabled(), !refused);
         click(main(), "Command7"); // deletes the request
