@@ -15,9 +15,8 @@ namespace mirendo {
 
 namespace {
 
-// The graph hands coordinates to the canvas in single precision and scales by 1.1 times the
-// span; settings beyond this cannot be drawn. (Typed text never gives an infinity: it saturates.)
-constexpr double kLargestSetting = 1e37;
+// Settings beyond this cannot be drawn. (Typed text never gives an infinity: it saturates.)
+constexpr double kLargestSetting = kLargestLinearLimit;
 
 // Fields separated by a comma or a line end (CR LF, CR or LF), with the line each starts on.
 class FieldStream {

@@ -3,6 +3,7 @@
 #include "input/Form3.h"
 #include "input/Ordering.h"
 #include "input/PastedPoints.h"
+#include "input/TypedValue.h"
 #include "state/NumberText.h"
 #include "widgets/EnterKeys.h"
 #include "widgets/FormLayout.h"
@@ -39,19 +40,32 @@ QString CorrectionRangeMessage(int count) {
     return QStringLiteral(" 修正するデータ番号は 1 ～ %1 の範囲で入力して下さい ").arg(count);
 }
 
-// The two values of a row, or the warning naming the first box that holds no number (its text
-// stays, selected, so that it can be typed over) and nothing.
+// The two values of a row, or the warning naming the first box that holds no number, or a number
+// that no double holds as typed or no axis carries to the single-precision engine (its text stays,
+// selected, so that it can be typed over) and nothing.
 std::optional<std::pair<double, double>> ReadRow(QWidget* parent, QLineEdit* xBox, QLineEdit* yBox) {
-    const std::optional<double> x = TypedNumber(xBox->text().toStdString());
-    const std::optional<double> y = TypedNumber(yBox->text().toStdString());
-    if (x && y)
-        return std::pair{*x, *y};
-    QLineEdit* refused = x ? yBox : xBox;
-    ShowMessage(parent, NotANumberMessage(x ? QStringLiteral("Y") : QStringLiteral("X")),
-                MessageIcon::Warning);
-    refused->setFocus(Qt::OtherFocusReason);
-    refused->selectAll();
-    return std::nullopt;
+    const std::pair<QLineEdit*, QString> boxes[2] = {{xBox, QStringLiteral("X")},
+                                                     {yBox, QStringLiteral("Y")}};
+    double values[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        const auto& [box, axis] = boxes[i];
+        const std::string text = box->text().toStdString();
+        const TypedValue typed = ReadTypedValue(text);
+        const bool beyondDouble = typed.fault == TypedFault::BeyondDouble;
+        QString refusal;
+        if (typed.fault == TypedFault::NoNumber)
+            refusal = NotANumberMessage(axis);
+        else if (beyondDouble || !PointValueCarried(typed.value))
+            refusal = EntryValueMessage(axis, text, beyondDouble);
+        if (!refusal.isEmpty()) {
+            ShowMessage(parent, refusal, MessageIcon::Warning);
+            box->setFocus(Qt::OtherFocusReason);
+            box->selectAll();
+            return std::nullopt;
+        }
+        values[i] = typed.value;
+    }
+    return std::pair{values[0], values[1]};
 }
 
 // A clipboard that holds more than one value: rows to paste, not a number for one box.

@@ -3,6 +3,8 @@
 #include "widgets/FileDrop.h"
 #include "widgets/MessageTexts.h"
 
+#include "state/NumberText.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -415,6 +417,33 @@ QString HandOverOffMessage(HandOverTrouble trouble, const QString& folder) {
 
 QString FileNotHandedOverMessage(const QString& file) {
     return QStringLiteral("　%1 を実行中の Mirendo に渡せませんでした　").arg(QDir::toNativeSeparators(file));
+}
+
+QString UndrawableLimitMessage(int box, const std::string& text, bool logAxis) {
+    const QString largest = Text(GeneralText(logAxis ? kLargestLogLimit : kLargestLinearLimit));
+    const QString head = QStringLiteral("　%1 の値「%2」では%3を描けません　\n")
+                             .arg(SettingBoxName(box), QuotedItem(text),
+                                  logAxis ? QStringLiteral("対数軸") : QStringLiteral("グラフ"));
+    if (logAxis)
+        return head + QStringLiteral("　（%1 から %2 までの正の値を入力して下さい）　")
+                          .arg(Text(GeneralText(kSmallestLogLimit)), largest);
+    return head + QStringLiteral("　（絶対値が %1 までの値を入力して下さい）　").arg(largest);
+}
+
+QString PointsOutsideMessage(int count) {
+    return QStringLiteral("　データ点のうち %1 点がグラフの範囲の外にあります　\n"
+                          "　（開始値・終了値を確かめて下さい）　")
+        .arg(count);
+}
+
+QString EntryValueMessage(const QString& axis, const std::string& text, bool beyondDouble) {
+    if (beyondDouble)
+        return QStringLiteral("　%1 の値「%2」は大きすぎるか小さすぎて扱えません　")
+            .arg(axis, QuotedItem(text));
+    return QStringLiteral(
+               "　%1 の値「%2」は計算できません　\n"
+               "　計算は単精度で行うため、負の値は約 -3.4E+38 から約 -1.2E-38 までだけを扱えます　")
+        .arg(axis, QuotedItem(text));
 }
 
 } // namespace mirendo

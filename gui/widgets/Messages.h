@@ -81,4 +81,15 @@ QString HandOverOffMessage(HandOverTrouble trouble, const QString& folder);
 // The line put above the folder-in-use refusal when a second start could not hand `file` over.
 QString FileNotHandedOverMessage(const QString& file);
 
+// The main window's settings OK for a limit the graph cannot be drawn with: setting box `box`
+// (0..5) holding `text`, a limit of a logarithmic axis when `logAxis`.
+QString UndrawableLimitMessage(int box, const std::string& text, bool logAxis);
+
+// The main window after the settings OK when `count` points lie outside the graph's limits.
+QString PointsOutsideMessage(int count);
+
+// The manual entry's refusal of the value typed as `text` in the box of `axis` ("X" or "Y"): a
+// number no double holds when `beyondDouble`, otherwise one no axis carries to the engine.
+QString EntryValueMessage(const QString& axis, const std::string& text, bool beyondDouble);
+
 } // namespace mirendo

@@ -415,18 +415,41 @@ void Form1::Command3_Click() {
     SettingTexts texts = settingTexts();
     FillEmptyLimits(texts, rangeTexts());
     writeSettingBoxes(texts);
+    if (refuseSetting(UnusableSetting(texts, m_state.ScaleMode), texts))
+        return;
     const ValidatedSettings settings = ValidateSettings(texts, m_state.ScaleMode);
     StoreSettings(m_state, settings.values);
     if (!settings.limitsInOrder) {
         ShowMessage(this, kInvalidInput);
         return;
     }
+    if (refuseSetting(NonPositiveLogLimit(settings.values, m_state.ScaleMode), texts))
+        return;
     LetPendingPaintsThrough();
     RewriteLogLimits(m_state.ScaleMode, texts);
     writeSettingBoxes(texts);
     LetPendingPaintsThrough();
     wantStep(kPlotPoints, true);
+    // Limits kept from earlier points, or typed for other ones, would leave points off the graph
+    // without a word.
+    if (const int outside = PointsOutsideLimits(m_state, m_state.ScaleMode, texts); outside > 0)
+        ShowMessage(this, PointsOutsideMessage(outside));
     m_command1->setFocus();
+}
+
+// A box whose value the graph could only be drawn with as another number is named, and the focus
+// put on its text to be typed over.
+bool Form1::refuseSetting(const std::optional<SettingRefusal>& refusal, const SettingTexts& texts) {
+    if (!refusal)
+        return false;
+    const int box = int(refusal->box);
+    ShowMessage(this, refusal->fault == SettingFault::NoNumber
+                          ? NotANumberMessage(SettingBoxName(box))
+                          : UndrawableLimitMessage(box, texts[refusal->box], refusal->logAxis));
+    QLineEdit* refused = m_settingBoxes[refusal->box];
+    refused->setFocus(Qt::OtherFocusReason);
+    refused->selectAll();
+    return true;
 }
 
 void Form1::Command1_Click() {
@@ -440,6 +463,9 @@ void Form1::Command1_Click() {
     m_computing.reset();
     refreshSteps();
     const SettingTexts texts = settingTexts();
+    // The boxes may have been edited since the settings OK.
+    if (refuseSetting(UnusableSetting(texts, m_state.ScaleMode), texts))
+        return;
     const ValidatedSettings settings = ValidateSettings(texts, m_state.ScaleMode);
     StoreSettings(m_state, settings.values);
     if (!settings.limitsInOrder) {

@@ -8,6 +8,7 @@
 #include "plot/GraphPicture.h"
 #include "state/Module1.h"
 #include "state/SettingTexts.h"
+#include "windows/GraphSettings.h"
 
 #include <QString>
 #include <QWidget>
@@ -116,6 +117,8 @@ class Form1 : public QWidget {
     void SettingBox_Enter(QLineEdit* box);
 
     void writeSettingBoxes(const SettingTexts& texts);
+    // Shows why a setting box cannot be used, if one cannot; true when it did.
+    bool refuseSetting(const std::optional<SettingRefusal>& refusal, const SettingTexts& texts);
     std::array<std::string, 4> rangeTexts() const;
     void showLimitCaptions();
 

@@ -1,5 +1,6 @@
 #include "windows/GraphSettings.h"
 
+#include "input/TypedValue.h"
 #include "state/NumberText.h"
 
 #include <cmath>
@@ -90,6 +91,88 @@ void RewriteLogLimits(int scaleMode, SettingTexts& t) {
         t[kYStartBox] = DecadeStartText(t[kYStartBox]);
         t[kYStopBox] = DecadeStopText(t[kYStopBox]);
     }
+}
+
+namespace {
+
+// How far off the frame a point's centre may lie, as a part of the axis length, and still count
+// as inside: about the radius of the dot.
+constexpr double kFrameTolerance = 0.01;
+
+constexpr SettingBox kLimitBoxes[4] = {kXStartBox, kXStopBox, kYStartBox, kYStopBox};
+
+bool IsLimitBox(SettingBox box) {
+    return box != kXStepBox && box != kYStepBox;
+}
+
+bool OnLogAxis(SettingBox box, const AxisKinds& axes) {
+    return IsLimitBox(box) && IsLog(box <= kXStepBox ? axes.x : axes.y);
+}
+
+bool HoldsOnlyBlanks(const std::string& text) {
+    return HalfWidthNumberText(text).find_first_not_of(" \t") == std::string::npos;
+}
+
+bool LimitDrawable(double value, bool logAxis) {
+    if (!logAxis)
+        return std::fabs(value) <= kLargestLinearLimit;
+    // A limit of 0 or less is refused after the order test, with its own message.
+    return value <= 0 || (value >= kSmallestLogLimit && value <= kLargestLogLimit);
+}
+
+// Whether `value` lies off one axis of the frame, in the plot space of that axis.
+bool OffAxis(double value, bool logAxis, const std::string& startText, const std::string& stopText,
+             double ln10) {
+    const double start = BoxValue(startText);
+    double at = value - start;
+    double length = BoxValue(stopText) - start;
+    if (logAxis) {
+        if (!(value > 0) || !(start > 0))
+            return true;
+        at = std::log(value) - std::log(start);
+        length = (ExponentOfLastThree(stopText) - ExponentOfLastThree(startText)) * ln10;
+    }
+    const double tolerance = kFrameTolerance * std::fabs(length);
+    return at < -tolerance || at > length + tolerance;
+}
+
+} // namespace
+
+std::optional<SettingRefusal> UnusableSetting(const SettingTexts& t, int scaleMode) {
+    const AxisKinds axes = AxesOfScaleMode(scaleMode);
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const SettingBox box = SettingBox(i);
+        const bool logAxis = OnLogAxis(box, axes);
+        if (HoldsOnlyBlanks(t[box]))
+            continue;
+        const TypedValue typed = ReadTypedValue(t[box]);
+        if (typed.fault == TypedFault::NoNumber)
+            return SettingRefusal{SettingFault::NoNumber, box, logAxis};
+        if (IsLimitBox(box) &&
+            (typed.fault == TypedFault::BeyondDouble || !LimitDrawable(typed.value, logAxis)))
+            return SettingRefusal{SettingFault::Undrawable, box, logAxis};
+    }
+    return std::nullopt;
+}
+
+std::optional<SettingRefusal> NonPositiveLogLimit(const SettingValues& v, int scaleMode) {
+    const AxisKinds axes = AxesOfScaleMode(scaleMode);
+    const double values[4] = {v.xStart, v.xStop, v.yStart, v.yStop};
+    for (int i = 0; i < 4; ++i)
+        if (OnLogAxis(kLimitBoxes[i], axes) && values[i] <= 0)
+            return SettingRefusal{SettingFault::NotPositiveOnLog, kLimitBoxes[i], true};
+    return std::nullopt;
+}
+
+int PointsOutsideLimits(const Module1& s, int scaleMode, const SettingTexts& t) {
+    const AxisKinds axes = AxesOfScaleMode(scaleMode);
+    int outside = 0;
+    for (int i = 1; i <= s.PointsInUse(); ++i) {
+        if (OffAxis(s.XData[i], IsLog(axes.x), t[kXStartBox], t[kXStopBox], s.Ln10) ||
+            OffAxis(s.YData[i], IsLog(axes.y), t[kYStartBox], t[kYStopBox], s.Ln10))
+            ++outside;
+    }
+    return outside;
 }
 
 void ComputeLogCopies(Module1& s) {

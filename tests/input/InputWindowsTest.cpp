@@ -6,6 +6,7 @@
 #include "support/WindowTest.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
+#include "widgets/Messages.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -120,13 +121,20 @@ TEST_F(ManualEntry, EmptyBoxOrNoNumberIsRefused) {
     const struct {
         const char *x, *y;
         QString message;
-    } rows[] = {{"", "2", kNoData}, {"1", "", kNoData}, {" ", "2", kXNotANumber}, {"1", "abc", kYNotANumber}};
+    } rows[] = {{"", "2", kNoData},
+                {"1", "", kNoData},
+                {" ", "2", kXNotANumber},
+                {"1", "abc", kYNotANumber},
+                {"1", "1e400", QStringLiteral("　Y の値「1e400」は大きすぎるか小さすぎて扱えません　")},
+                {"-1e39", "2", EntryValueMessage("X", "-1e39", false)}};
     for (const auto& row : rows) {
         enter(row.x, row.y); // a blank is not empty, but no number either
         expectMessages({{row.message, MessageIcon::Warning}});
         EXPECT_EQ(m_state.PointCount, 0) << row.x << " / " << row.y;
         EXPECT_EQ(textOf(&m_form, "Text2"), QString::fromUtf8(row.y)) << "the texts stay";
     }
+    enter({{"1e39", "-3.4e38"}, {"1e-39", "-1.2e-38"}}); // a log axis carries any positive value
+    EXPECT_EQ(m_state.PointCount, 2);
 }
 
 TEST_F(ManualEntry, TenPointsAreTheLimit) {

@@ -1,12 +1,16 @@
 #include "input/PointFileReader.h"
+#include "input/TypedValue.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <random>
+#include <regex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -329,6 +333,33 @@ TEST(ExampleFiles, EveryExampleLoads) {
         EXPECT_LE(read.pointCount, 10) << name;
     }
     EXPECT_GE(seen, 6);
+}
+
+// Oracle: the leading number by a regular expression, read by strtod; lost if it overflows or reads 0.
+TEST(ReadTypedValue, AgreesWithTheOracleOnRandomTexts) {
+    const std::regex number(R"(^[ \t]*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)");
+    std::mt19937 random(20261208);
+    const std::string alphabet = " +-.eE0123456789x", exponents[] = {"e308", "e309", "e-324", "E-400", "e"};
+    int lost = 0;
+    for (int i = 0; i < 3000; ++i) {
+        std::string text;
+        for (int k = int(random() % 12); k > 0; --k)
+            text.push_back(alphabet[random() % alphabet.size()]);
+        text += random() % 2 ? exponents[random() % std::size(exponents)] : "";
+        std::smatch m;
+        TypedFault fault = TypedFault::NoNumber;
+        double value = 0;
+        if (std::regex_search(text, m, number)) {
+            value = std::strtod(m[0].str().c_str(), nullptr);
+            const bool gone = value == 0 && m[1].str().find_first_of("123456789") != std::string::npos;
+            fault = std::isinf(value) || gone ? TypedFault::BeyondDouble : TypedFault::None;
+        }
+        const TypedValue typed = ReadTypedValue(text);
+        ASSERT_EQ(typed.fault, fault) << '"' << text << '"';
+        ASSERT_TRUE(std::isfinite(typed.value) && (fault != TypedFault::None || typed.value == value));
+        lost += fault == TypedFault::BeyondDouble;
+    }
+    EXPECT_GT(lost, 100) << "numbers no double holds are among the random texts";
 }
 
 } // namespace

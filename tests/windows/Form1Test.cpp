@@ -683,6 +683,7 @@ TEST_F(MainWindowTest, ChangedInputsMakeTheResultStale) {
         {"another scale mode confirmed",
          [this] {
              chooseMode(2);
+             c<QLineEdit>("Text8")->setText(QStringLiteral("1")); // a logarithmic axis starts above 0
              button("Command3")->click();
          },
          {},
@@ -692,6 +693,7 @@ TEST_F(MainWindowTest, ChangedInputsMakeTheResultStale) {
         {"new points refused by ⑤",
          [this] {
              plotPoints(1, {{1, 2}, {2, 1e100}, {3, 4}}, {"0", "4", "1", "0", "6", "1"});
+             EXPECT_TRUE(takeMessage().contains(QStringLiteral("データ点のうち 1 点がグラフの範囲の外")));
              EXPECT_TRUE(takeMessage().contains(QStringLiteral("計算できません")));
          },
          {},

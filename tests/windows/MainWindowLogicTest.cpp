@@ -126,6 +126,30 @@ TEST(Validation, LimitsOrderStepsAndLogPositivity) {
     }
 }
 
+TEST(UnusableSetting, NamesTheFirstBoxTheGraphCannotBeDrawnWith) {
+    using F = SettingFault;
+    const auto first = [](int mode, const SettingTexts& texts) {
+        const auto refusal = UnusableSetting(texts, mode);
+        return refusal ? std::pair{refusal->fault, int(refusal->box)} : std::pair{F::None, -1};
+    };
+    EXPECT_EQ(first(1, {"0", "12abc", "  ", "1", "5", "x"}), std::pair(F::NoNumber, 5)); // blanks read 0
+    EXPECT_EQ(first(1, {"1e-400", "2e37", "", "1", "5", ""}), std::pair(F::Undrawable, 0));
+    EXPECT_EQ(first(1, {"-1e37", "1e37", "1e400", "", "", ""}), std::pair(F::None, -1)); // steps unbounded
+    EXPECT_EQ(first(3, {"1e-99", "1.5e308", "", "-5", "0", ""}), std::pair(F::Undrawable, 1));
+    EXPECT_EQ(first(2, {"-5", "5", "", "5.0E-100", "-5", ""}), std::pair(F::Undrawable, 3));
+    EXPECT_EQ(first(4, {"-5", "0", "", "1", "1e400", ""}), std::pair(F::Undrawable, 4)); // <= 0: later
+}
+
+TEST(PointsOutsideLimits, CountsPointsOffTheFrameByMoreThanADot) {
+    Module1 s;
+    s.PointCount = 3;
+    s.XData = {0, 1, 2, 3};
+    s.YData = {0, 1, 40, 200};
+    EXPECT_EQ(PointsOutsideLimits(s, 1, {"1.01", "3", "", "1", "199", ""}), 0); // off by < 1 % of the axis
+    EXPECT_EQ(PointsOutsideLimits(s, 1, {"0", "2.5", "", "10", "200", ""}), 2);
+    EXPECT_EQ(PointsOutsideLimits(s, 4, {"1.0E00", "1.0E+01", "", "1.0E00", "1.0E+02", ""}), 1);
+}
+
 TEST(EnterPath, SkipsTheStepBoxesALogAxisFixes) {
     struct Row {
         const char* from;
