@@ -354,7 +354,7 @@ void BatchEvaluationWindow::saveCsv() {
         return;
     const std::string file = QFile::encodeName(path).toStdString();
     if (const auto notWritten =
-            exchange::WriteFileAtomically(file, FormatBatchCsv(rows, m_model->direction(), m_comparisonName))
+            exchange::SaveFileDurably(file, FormatBatchCsv(rows, m_model->direction(), m_comparisonName))
                 .failure(file)) {
         ShowMessage(this, QStringLiteral("  一括計算の結果を保存できませんでした  \n") +
                               WriteFailureMessage(*notWritten));
