@@ -22,6 +22,7 @@ namespace mirendo {
 
 inline constexpr const char* kArchiveSuffix = "-Mi.csv";  // appended to the typed name
 inline constexpr const char* kArchivePattern = "*Mi.csv"; // what the file lists show
+inline constexpr int kArchivePointDecimals = 5;           // "0.00000E+00" for a point's X and Y
 // A ten-point file is about 12 KiB; anything far larger is not one of ours.
 inline constexpr std::size_t kMaxArchiveBytes = 1024 * 1024;
 

@@ -68,8 +68,9 @@ ArchiveFormat FormatArchive(const Module1& s, const SettingTexts& settings) {
         b += text + kLineEnd;
     b += IntegerLine(n);
     for (int i = 1; i <= n; ++i)
-        b += FormatExponential(s.ResultX[i], 5) + kFieldSeparator + FormatExponential(s.ResultY[i], 5) +
-             kFieldSeparator + FormatExponential(s.Coef[i], 6) + kLineEnd;
+        b += FormatExponential(s.ResultX[i], kArchivePointDecimals) + kFieldSeparator +
+             FormatExponential(s.ResultY[i], kArchivePointDecimals) + kFieldSeparator +
+             FormatExponential(s.Coef[i], 6) + kLineEnd;
     b += IntegerLine(m);
     for (int j = 1; j <= m; ++j)
         b += FormatExponential(s.CurveX[j], 6) + kFieldSeparator + FormatExponential(s.CurveY[j], 6) +

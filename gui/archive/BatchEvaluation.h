@@ -58,6 +58,9 @@ std::vector<BatchRow> EvaluateBatchInverse(const Module1& state, std::span<const
 // is a number.
 void AddComparison(std::span<BatchRow> rows, const ComparisonCurve& curve, int scaleMode);
 
+// The mark a saved table file starts with, so that spreadsheets read it as UTF-8.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
 // UTF-8 bytes, no byte-order mark: the header line "X,Y,外挿", then one "x,y,mark" line per row,
 // every line ended by CR LF. Y is the value to nine significant digits (SignificantText), or the
 // refusal text of a row without one; the mark is "外挿" on an extrapolated row, else empty. A

@@ -354,9 +354,11 @@ void BatchEvaluationWindow::saveCsv() {
         !AskYesNo(this, QStringLiteral("  %1 は既にあります。置き換えますか？  ").arg(path)))
         return;
     const std::string file = QFile::encodeName(path).toStdString();
-    if (const auto notWritten =
-            exchange::WriteFileAtomically(file, FormatBatchCsv(rows, m_model->direction(), m_comparisonName))
-                .failure(file)) {
+    // A saved table starts with a byte order mark: without it common spreadsheets open UTF-8 CSV in
+    // their legacy encoding and garble "外挿". (mirendo-eval's standard output has none, for scripts.)
+    const std::string bytes =
+        std::string(kUtf8ByteOrderMark) + FormatBatchCsv(rows, m_model->direction(), m_comparisonName);
+    if (const auto notWritten = exchange::SaveFileDurably(file, bytes).failure(file)) {
         ShowMessage(this, QStringLiteral("  一括計算の結果を保存できませんでした  \n") +
                               WriteFailureMessage(*notWritten));
         return;

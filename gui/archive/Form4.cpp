@@ -1,4 +1,5 @@
 #include "archive/Form4.h"
+#include "widgets/FolderLists.h"
 
 #include "archive/ArchiveWriter.h"
 #include "state/NumberText.h"
@@ -15,7 +16,9 @@ namespace mirendo {
 Form4::Form4(Module1& state, QWidget* parent)
     : SaveNameDialog("Form4", QStringLiteral("Data save"), QStringLiteral(":/forms/Form4.tsv"),
                      {QString::fromLatin1(kArchivePattern)}, parent),
-      m_state(state) {}
+      m_state(state) {
+    folderLists()->setCaseSensitive(true);
+}
 
 void Form4::setSource(std::function<std::optional<ArchiveSource>()> source) {
     m_source = std::move(source);

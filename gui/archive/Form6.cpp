@@ -61,6 +61,7 @@ Form6::Form6(Module1& state, QWidget* parent) : QWidget(parent), m_state(state) 
     m_compareEval = c.get<ValueLabel>("LabelCompareEval");
     m_lists = new FolderLists(c.get<QComboBox>("Drive1"), c.get<QListWidget>("Dir1"),
                               c.get<QListWidget>("File1"), {QString::fromLatin1(kArchivePattern)}, this);
+    m_lists->setCaseSensitive(true);
     // The arrow picture is pressed like a button; it is not a real control of the window's table.
     auto* arrow = new QToolButton(this);
     arrow->setObjectName(QStringLiteral("Picture2"));
@@ -98,6 +99,7 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     m_labelXForY->setMeaning(QStringLiteral("任意 Y に対する X 値（グラフの X の範囲内）"));
     m_commandRecalc->setAccessibleName(QStringLiteral("この点で再計算（メイン画面で開く）"));
     m_compareEval->setMeaning(QStringLiteral("任意 X に対する比較曲線の Y 値"));
+    m_compareEval->setVisible(false); // shown with a comparison curve (showComparison)
     connect(m_graph, &GraphPanel::comparisonChanged, this, &Form6::showComparison);
     // Keyboard: choose the file, draw, add the points, the graph (read by keys once drawn) and its
     // comparison curve, evaluate (Enter in Text1), the result (a stop only while it shows one, for
@@ -370,6 +372,7 @@ void Form6::showComparison() {
                                                                : QStringLiteral("計算できません"));
     }
     m_compareEval->setValue(text);
+    m_compareEval->setVisible(m_graph->comparison() != ComparisonMethod::None);
 }
 
 void Form6::copyEvaluation() {

@@ -65,6 +65,7 @@ void Form10::prepare() {
     m_list1->clear();
     SetRangeTexts(m_rangeLabels, {});
     m_pointsRead = false;
+    m_readPath.clear();
     m_file1->setFocus(Qt::OtherFocusReason); // takes effect when the dialog is shown
 }
 
@@ -104,6 +105,7 @@ bool Form10::acceptDroppedRead(const QString& source, const PointFileRead& read,
 
 void Form10::takeRead(const QString& path, const PointFileRead& read, const QString& source) {
     m_pointsRead = false;
+    m_readPath = path;
     for (int i = 1; i <= Module1::kMaxPoints; ++i) {
         m_state.XData[i] = 0;
         m_state.YData[i] = 0;
@@ -146,6 +148,14 @@ void Form10::showReadError(const QString& source, const PointFileRead& read) {
 }
 
 void Form10::Command1_Click() {
+    // OK chooses the file the list's cursor stands on, as a click or Enter does, when it is not
+    // the one read last: moving through the list by keys reads nothing until a file is chosen.
+    const QString current = m_lists->selectedName();
+    if (!current.isEmpty() && JoinPath(m_lists->path(), current) != m_readPath) {
+        File1_Click(current);
+        if (!m_pointsRead)
+            return; // the read-error window or the message says why
+    }
     // Only a successful read of at least one point may go on: after a failure the count is a
     // line count (up to 100) and the arrays hold a partial read.
     if (!m_pointsRead) {

@@ -75,6 +75,7 @@ class Form10 : public QWidget {
     QListWidget *m_file1 = nullptr, *m_list1 = nullptr;
     std::array<ValueLabel*, 4> m_rangeLabels{};
     bool m_pointsRead = false; // a file was read successfully since the last prepare()
+    QString m_readPath;        // the file read last (empty: none, or the clipboard)
 };
 
 } // namespace mirendo

@@ -1,4 +1,5 @@
 #include "plot/ExampleGraphs.h"
+#include "plot/GraphPicture.h"
 #include "plot/RawPixels.h"
 
 #include "plot/ImageCanvas.h"
@@ -27,7 +28,7 @@ constexpr int kRightRoom = 8;
 
 // The face of the windows, at a pixel size that suits the small pictures.
 QFont NumberFont(int pixelSize) {
-    QFont font(QStringLiteral("Noto Sans CJK JP"));
+    QFont font(QString::fromLatin1(kJapaneseFace));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     return font;

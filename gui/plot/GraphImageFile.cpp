@@ -1,6 +1,7 @@
 #include "plot/GraphImageFile.h"
 
 #include "plot/PainterCanvas.h"
+#include "plot/Plot.h"
 
 #include <QFontMetrics>
 #include <QIODevice>
@@ -10,6 +11,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 
 namespace mirendo {
 
@@ -62,6 +64,9 @@ struct ScaleLayout {
 
 ScaleLayout LayOut(const GraphPicture& picture) {
     ScaleLayout layout;
+    // Named, not left to the system's default: a default face draws 誤差 and 比較 with Chinese glyphs.
+    layout.font = QFont(QString::fromLatin1(kJapaneseFace));
+    layout.font.setStyleHint(QFont::SansSerif);
     layout.font.setPixelSize(kTextPixels);
     const QFontMetrics metrics(layout.font);
     const QSize graph = picture.image.size();
@@ -91,8 +96,13 @@ void PaintScaleTexts(QPainter& painter, const GraphPicture& picture, const Scale
     painter.drawText(QRect(g.left(), labelsTop, g.width(), h), Qt::AlignLeft | Qt::AlignTop,
                      picture.limitTexts[0]);
     painter.drawText(QRect(g.left(), labelsTop, g.width(), h), right, picture.limitTexts[1]);
-    painter.drawText(QRect(0, g.bottom() + 1 - h, yWidth, h), right, picture.limitTexts[2]);
-    painter.drawText(QRect(0, g.top(), yWidth, h), right, picture.limitTexts[3]);
+    // The Y limits stand level with the frame's bottom and top lines, as in the windows.
+    constexpr double span = 1 + kPlotMarginLow + kPlotMarginHigh;
+    const int frameTop = g.top() + int(std::lround(g.height() * kPlotMarginHigh / span));
+    const int frameBottom = g.top() + int(std::lround(g.height() * (1 + kPlotMarginHigh) / span));
+    const Qt::Alignment rightMiddle = Qt::AlignRight | Qt::AlignVCenter;
+    painter.drawText(QRect(0, frameBottom - h / 2, yWidth, h), rightMiddle, picture.limitTexts[2]);
+    painter.drawText(QRect(0, std::max(0, frameTop - h / 2), yWidth, h), rightMiddle, picture.limitTexts[3]);
     painter.setPen(picture.trustRed ? kTrustRed : picture.foreground);
     int top = layout.trust.top();
     for (const QString& row : TrustRows(picture.trustText, layout.font, layout.trust.width())) {

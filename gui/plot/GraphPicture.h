@@ -12,6 +12,10 @@
 
 namespace mirendo {
 
+// The face of every Japanese text the program draws, in windows and pictures alike: named, since a
+// system's default face may draw kanji shared with Chinese in their Chinese forms.
+inline constexpr const char* kJapaneseFace = "Noto Sans CJK JP";
+
 struct GraphPicture {
     QImage image;
     RecordingCanvas drawing = RecordingCanvas();

@@ -109,8 +109,10 @@ struct GraphOptions {
 };
 
 void ScaleAndGrid(const Axis& x, const Axis& y, double ln10, GraphCanvas& c) {
-    c.setScale(float(x.origin - 0.08 * x.length), float(y.origin + 1.02 * y.length), float(1.1 * x.length),
-               float(-1.1 * y.length));
+    constexpr double span = 1 + kPlotMarginLow + kPlotMarginHigh;
+    c.setScale(float(x.origin - kPlotMarginLow * x.length),
+               float(y.origin + (1 + kPlotMarginHigh) * y.length), float(span * x.length),
+               float(-span * y.length));
     c.setLineWidth(1);
     const float y0 = float(y.origin);
     const float y1 = float(y.origin + y.length);

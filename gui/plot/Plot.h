@@ -10,6 +10,11 @@
 
 namespace mirendo {
 
+// The plot space around the frame, as fractions of the frame's span: 8 % left and below, 2 %
+// right and above. A picture of the graph places its limit labels by them.
+inline constexpr double kPlotMarginLow = 0.08;
+inline constexpr double kPlotMarginHigh = 0.02;
+
 // Texts of the four limit boxes (main window) or the saved setting texts (browser); a
 // logarithmic axis takes its decades from the last three characters of these texts.
 struct LimitTexts {

@@ -12,6 +12,8 @@ namespace mirendo {
 namespace {
 
 void AppendNumber(std::string& out, double value) {
+    if (value == 0)
+        value = 0; // no "-0": "(A2--0)" reads wrong, and some spreadsheets refuse it
     char digits[32];
     const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
     std::string text(digits, ec == std::errc() ? end : digits);

@@ -36,13 +36,14 @@ std::string FileNameOf(const std::string& path) {
 } // namespace
 
 bool DropTargetShows(DropTarget target, const std::string& fileName) {
-    // The lists' patterns: "*.dat" and "*.csv" for point files, "*Mi.csv" for archives; the
+    // The lists' patterns: "*.dat" and "*.csv" for point files in any case, "*Mi.csv" for archives
+    // with its case as written (so "lo_semi.csv" is a point file, not an archive); the
     // star needs at least nothing before the suffix, so ".csv" alone is a (hidden) match too.
     switch (target) {
     case DropTarget::PointFile:
         return EndsWithNoCase(fileName, ".csv") || EndsWithNoCase(fileName, ".dat");
     case DropTarget::Archive:
-        return EndsWithNoCase(fileName, "Mi.csv");
+        return fileName.size() >= 6 && fileName.compare(fileName.size() - 6, 6, "Mi.csv") == 0;
     }
     return false;
 }

@@ -219,7 +219,8 @@ void FolderLists::refreshFiles() {
         return;
     const QDir current(m_path);
     QStringList files =
-        current.entryList(m_patterns, QDir::Files, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
+        current.entryList(m_patterns, m_caseSensitive ? QDir::Files | QDir::CaseSensitive : QDir::Files,
+                          QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
     files.removeIf([this](const QString& name) { return m_excluded.contains(name); });
     m_file->addItems(files);
     m_file->setCurrentRow(-1);
@@ -261,6 +262,11 @@ bool FolderLists::selectFile(const QString& name) {
     m_file->setCurrentItem(found.front());
     found.front()->setSelected(true);
     return true;
+}
+
+void FolderLists::setCaseSensitive(bool caseSensitive) {
+    m_caseSensitive = caseSensitive;
+    refreshFiles();
 }
 
 void FolderLists::setPatterns(const QStringList& patterns) {

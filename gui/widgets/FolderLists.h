@@ -29,6 +29,9 @@ class FolderLists : public QObject {
     void refreshFiles();
     // The file list shows the files matching `patterns` from now on, refreshed at once.
     void setPatterns(const QStringList& patterns);
+    // Patterns match names with their case as written (the archives' "*Mi.csv"); by default they
+    // match in any case, as the point files' "*.csv" and the pictures' "*.bmp" do.
+    void setCaseSensitive(bool caseSensitive);
     // The file list leaves out files of exactly these names even where they match the patterns,
     // from now on, refreshed at once.
     void setExcludedNames(const QStringList& names);
@@ -57,6 +60,7 @@ class FolderLists : public QObject {
     QListWidget* m_file;
     QStringList m_patterns;
     QStringList m_excluded;
+    bool m_caseSensitive = false;
     QString m_path;
     // The style's folder pictures, shared by every fill; each is read from the style when first drawn.
     QIcon m_openIcon, m_parentIcon, m_folderIcon;

@@ -1,4 +1,5 @@
 #include "widgets/FormLayout.h"
+#include "plot/GraphPicture.h"
 
 #include "widgets/PictureBox.h"
 #include "widgets/ValueLabel.h"
@@ -163,7 +164,7 @@ QSize TwipSize(int width, int height) {
 }
 
 QFont WindowFont(int pixelSize, bool bold) {
-    QFont font(QStringLiteral("Noto Sans CJK JP"));
+    QFont font(QString::fromLatin1(kJapaneseFace));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     font.setBold(bold);

@@ -71,8 +71,11 @@ GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const c
         m_compare->setToolTip(QStringLiteral("同じ点を通る比較曲線（緑の破線）"));
         connect(m_compare, &QComboBox::currentIndexChanged, this, &GraphPanel::setComparison);
     }
-    if (m_compareY)
+    if (m_compareY) {
         m_compareY->setMeaning(QStringLiteral("カーソル位置の比較曲線の Y 値"));
+        // An empty value box looks like an input box: shown only while there is a comparison.
+        m_compareY->setVisible(false);
+    }
     connect(m_picture, &PictureBox::mouseMovedTo, this, [this](float x, float) { followMouse(x); });
     connect(m_picture, &PictureBox::stepRequested, this, &GraphPanel::step);
     m_copyFormula = m_picture->addMenuAction(QStringLiteral("数式をコピー"), "copyFormula");
@@ -130,6 +133,8 @@ void GraphPanel::setComparison(int index) {
     m_method = index >= 0 && index < int(std::size(kComparisonMethods)) ? kComparisonMethods[index]
                                                                         : ComparisonMethod::None;
     m_compare->setAccessibleName(m_compare->currentText());
+    if (m_compareY)
+        m_compareY->setVisible(m_method != ComparisonMethod::None);
     if (m_curve) {
         drawComparison();
         showTrust(AssessCurve(*m_curve, m_method));

@@ -70,7 +70,7 @@ bool SaveNameDialog::save(const QString& path, const QByteArray& bytes, const QS
     }
     const std::string file = QFile::encodeName(path).toStdString();
     const auto notWritten =
-        exchange::WriteFileAtomically(file, std::string_view(bytes.constData(), std::size_t(bytes.size())))
+        exchange::SaveFileDurably(file, std::string_view(bytes.constData(), std::size_t(bytes.size())))
             .failure(file);
     if (notWritten) {
         ShowMessage(this, failure + QStringLiteral("  \n") + WriteFailureMessage(*notWritten));

@@ -229,7 +229,7 @@ TEST_F(BatchWindow, SavesTheCsvAtomicallyOrSaysWhyNot) {
     path->setText(QStringLiteral("table"));
     save->click();
     EXPECT_TRUE(takeMessage().startsWith(kTableSaved));
-    EXPECT_EQ(bytesOf(QStringLiteral("table.csv")).toStdString(), csv);
+    EXPECT_EQ(bytesOf(QStringLiteral("table.csv")).toStdString(), "\xEF\xBB\xBF" + csv);
 
     // An existing file is replaced only on Yes.
     writeFile(QStringLiteral("table.csv"), "kept");
@@ -241,7 +241,7 @@ TEST_F(BatchWindow, SavesTheCsvAtomicallyOrSaysWhyNot) {
         if (yes) {
             EXPECT_TRUE(takeMessage().startsWith(kTableSaved));
         }
-        EXPECT_EQ(bytesOf(QStringLiteral("table.csv")).toStdString(), yes ? csv : "kept");
+        EXPECT_EQ(bytesOf(QStringLiteral("table.csv")).toStdString(), yes ? "\xEF\xBB\xBF" + csv : "kept");
     }
 
     const QByteArray archive = bytesOf(QStringLiteral("mode4-Mi.csv"));
@@ -381,7 +381,7 @@ TEST_F(BatchWindow, YToXGivesARowPerCrossing) {
     path->setText(QStringLiteral("inverse"));
     click(batch, "CommandSave");
     EXPECT_TRUE(takeMessage().startsWith(kTableSaved));
-    EXPECT_EQ(bytesOf(QStringLiteral("inverse.csv")).left(14), QByteArray("Y,X,外挿\r\n3,"));
+    EXPECT_EQ(bytesOf(QStringLiteral("inverse.csv")).left(17), QByteArray("\xEF\xBB\xBFY,X,外挿\r\n3,"));
     // Back to X → Y: the table empties and asks for X again.
     QTest::keyClick(direction, Qt::Key_Up);
     EXPECT_TRUE(batch->model()->rows().empty());

@@ -315,6 +315,8 @@ TEST(SpreadsheetFormula, GivesTheEvaluationAtXInEveryMode) {
     const double nx[] = {-0.5, 1e-20}, ny[] = {2.5, -3};
     EXPECT_EQ(SpreadsheetFormula(1, nx, ny),
               "=2.5*(A2-1E-20)/((-0.5)-1E-20)+(-3)*(A2-(-0.5))/(1E-20-(-0.5))");
+    const double zx[] = {-0.0, 1}, zy[] = {-0.0, 1};
+    EXPECT_EQ(SpreadsheetFormula(1, zx, zy), "=0*(A2-1)/(0-1)+1*(A2-0)/(1-0)") << "no minus zero";
 }
 
 } // namespace

@@ -41,13 +41,14 @@ struct RefusedDrop {
 TEST(ChooseDrop, TakesOneFileTheWindowsListWouldShow) {
     const DroppedItem csv{true, "/d/p.CSV", false}, dat{true, "/d/p.dat", false},
         archive{true, "/d/run-Mi.csv", false}, text{true, "/d/p.txt", false}, folder{true, "/d/x.csv", true},
-        remote{false, "", false};
+        remote{false, "", false}, semi{true, "/d/lo_semi.csv", false};
     const RefusedDrop rows[] = {
         {"csv", DropTarget::PointFile, {csv}, true, DropRefusal::None},
         {"dat", DropTarget::PointFile, {dat}, true, DropRefusal::None},
         {"archive as points", DropTarget::PointFile, {archive}, true, DropRefusal::None},
         {"archive", DropTarget::Archive, {archive}, true, DropRefusal::None},
         {"points in the browser", DropTarget::Archive, {csv}, true, DropRefusal::WrongKind},
+        {"archive suffix in another case", DropTarget::Archive, {semi}, true, DropRefusal::WrongKind},
         {"text file", DropTarget::PointFile, {text}, true, DropRefusal::WrongKind},
         {"two files", DropTarget::PointFile, {csv, dat}, true, DropRefusal::SeveralFiles},
         {"folder", DropTarget::Archive, {folder}, true, DropRefusal::Folder},

@@ -1,6 +1,8 @@
 // Points brought to the main window from the clipboard, and a saved curve reopened there to be
 // calculated again.
 #include "archive/ArchiveSamples.h"
+#include "archive/SavedPoints.h"
+#include "state/NumberText.h"
 #include "support/AppTest.h"
 
 #include <QClipboard>
@@ -10,11 +12,30 @@
 #include <QRadioButton>
 
 #include <cmath>
+#include <random>
 
 namespace mirendo::testing {
 namespace {
 
 using PointsInOut = AppTest;
+
+// A log axis keeps six digits of each point's logarithm: values typed with up to four digits come
+// back as typed, not as exp() of the rounded logarithm (2.99999313400353 for 3).
+TEST(SavedPointText, LogAxisPointsComeBackWithTheirDigits) {
+    std::mt19937 random(11);
+    for (int n = 0; n < 400; ++n) {
+        const double x =
+            std::stod(SignificantText(std::pow(10, std::uniform_real_distribution(-5.0, 5.0)(random)), 4));
+        const double y =
+            std::stod(SignificantText(std::pow(10, std::uniform_real_distribution(-5.0, 5.0)(random)), 3));
+        SavedPlot plot;
+        plot.scaleMode = 4;
+        plot.pointCount = 1;
+        plot.resultX[1] = std::stod(FormatExponential(std::log(x), kArchivePointDecimals));
+        plot.resultY[1] = std::stod(FormatExponential(std::log(y), kArchivePointDecimals));
+        ASSERT_EQ(SavedPointText(plot), GeneralText(x) + ',' + GeneralText(y) + "\r\n");
+    }
+}
 
 TEST_F(PointsInOut, CtrlVInTheMainWindowReadsTheClipboardAsADroppedFile) {
     click(m_windows->form2(), "Command1");

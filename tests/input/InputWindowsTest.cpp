@@ -458,6 +458,22 @@ TEST_F(FileInput, OkWithoutAFileOrWithAnEmptyFileIsRefused) {
     expectOkRefused();
 }
 
+// Arrow keys pass an unreadable file without a window; OK reads the file the cursor is on.
+TEST_F(FileInput, KeysMoveWithoutReadingAndOkReadsTheFileUnderTheCursor) {
+    writeFile("a_bad.csv", "1x,2\r\n");
+    writeFile("b_good.csv", "1,2\r\n3,4\r\n");
+    m_form.folderLists()->refreshFiles();
+    auto* files = child<QListWidget>(m_form, "File1");
+    files->setFocus();
+    QTest::keyClick(files, Qt::Key_Down);
+    QTest::keyClick(files, Qt::Key_Down);
+    EXPECT_TRUE(m_signals.isEmpty());
+    ASSERT_EQ(files->currentItem()->text(), QStringLiteral("b_good.csv"));
+    click(&m_form, "Command1");
+    EXPECT_EQ(m_signals, (QStringList{"started", "published", "accepted"}));
+    EXPECT_EQ(m_state.PointCount, 2);
+}
+
 TEST_F(FileInput, CancelAndPrepare) {
     writeFile("good.csv", "1,2\r\n3,4\r\n");
     clickFile("good.csv");

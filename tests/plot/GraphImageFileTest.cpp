@@ -158,15 +158,19 @@ TEST(GraphImageFile, ComparisonDashedAndTheScaleAroundTheGraph) {
         QStringList texts;
         int dashed = 0;
         QXmlStreamReader xml(Written(picture, ImageFormat::Svg, withScale));
-        QString dashes;
+        QString dashes, face;
         while (!xml.atEnd()) {
             if (xml.readNext() != QXmlStreamReader::StartElement)
                 continue;
+            if (xml.attributes().hasAttribute(QLatin1String("font-family")))
+                face = xml.attributes().value(QLatin1String("font-family")).toString();
             if (xml.attributes().hasAttribute(QLatin1String("stroke-dasharray")))
                 dashes = xml.attributes().value(QLatin1String("stroke-dasharray")).toString();
             if (xml.name() == QLatin1String("polyline") && !dashes.isEmpty() &&
                 dashes != QLatin1String("none"))
                 ++dashed;
+            if (xml.name() == QLatin1String("text"))
+                EXPECT_TRUE(face.contains(QLatin1String(kJapaneseFace))) << face.toStdString();
             if (xml.name() == QLatin1String("text"))
                 texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
         }
@@ -189,6 +193,11 @@ TEST(GraphImageFile, ComparisonDashedAndTheScaleAroundTheGraph) {
     ASSERT_TRUE(png.loadFromData(Written(picture, ImageFormat::Png, true)));
     EXPECT_GT(png.width(), kGraphSize.width());
     EXPECT_GT(png.height(), kGraphSize.height());
+    // "-1.5E+03" (Y start) level with the frame's bottom line, in the margin left of the graph.
+    const int graphLeft = png.width() - kGraphSize.width() - 4;
+    const QRect yStart = ExtentNear(png.copy(0, 0, graphLeft, png.height()), Qt::black);
+    const double frameBottom = 4 + kGraphSize.height() * 1.02 / 1.1;
+    EXPECT_NEAR(yStart.bottom(), frameBottom, 8) << "the Y start label's lowest ink";
     EXPECT_TRUE(ExtentNear(png.copy(0, kGraphSize.height(), png.width(), png.height() - kGraphSize.height()),
                            QColor(192, 0, 0))
                     .isValid())

@@ -178,11 +178,13 @@ TEST_F(TrustWindows, ComparisonCurveInBothGraphs) {
     plotPoints(QStringLiteral("ex_runge.csv"), example("ex_runge.csv"), 1);
     drawCurve();
     EXPECT_EQ(greenPixels(main()), 0);
+    EXPECT_FALSE(control<QWidget>(main(), "LabelCompareY")->isVisible()) << "no empty box while なし";
     // Tab goes from the graph to the choice.
     ASSERT_TRUE(activate(main(), control<QWidget>(main(), "Picture1")));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("ComboCompare"));
     EXPECT_EQ(choose(main(), 2)->currentText(), QStringLiteral("単調3次"));
+    EXPECT_TRUE(control<QWidget>(main(), "LabelCompareY")->isVisible());
     EXPECT_GT(greenPixels(main()), 200);
     EXPECT_EQ(line(main())->text(),
               QStringLiteral("単精度誤差 8.5E-07・はみ出し 41%・比較との差 41%（振動に注意："
