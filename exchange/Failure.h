@@ -67,6 +67,10 @@ enum class Cause {
     EngineCrashed,          // ended by a signal
     EngineStillRunning,     // the result was asked for and the engine did not end in time
     EngineStopped,          // the run was ended before it finished
+
+    // A point line that could be read two ways (`line`; `code` says why: decimal commas between
+    // values separated by blanks, or digits grouped by a no-break space).
+    AmbiguousLine,
 };
 
 // Which named value a failure concerns, where the file or request gives its values names.

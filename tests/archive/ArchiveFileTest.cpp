@@ -3,7 +3,9 @@
 #include "ArchiveSamples.h"
 #include "archive/ArchiveReader.h"
 #include "archive/ArchiveWriter.h"
+#include "exchange/DecimalText.h"
 #include "plot/AxisRules.h"
+#include "state/NumberText.h"
 #include "widgets/Messages.h"
 
 #include <gtest/gtest.h>
@@ -196,6 +198,34 @@ TEST(ArchiveReader, RoundTripInEveryMode) {
     }
 }
 
+// Opened and saved again by a spreadsheet: every line padded to three fields and every number in
+// the spreadsheet's shortest form ("1.0E+02" -> "100", " 2 " -> "2"). The same curve reads back.
+TEST(ArchiveReader, SavedAgainByASpreadsheet) {
+    for (const testing::Calculation& calc : testing::CalculationsOfEveryMode()) {
+        const std::string written = FormatArchive(testing::StateAfterCalculation(calc), calc.settings).value;
+        std::string sheet;
+        for (std::size_t start = 0, end; (end = written.find("\r\n", start)) != std::string::npos;
+             start = end + 2) {
+            std::size_t fields = 0;
+            for (std::size_t from = start, to; from <= end; from = to + 1, ++fields) {
+                to = std::min(written.find(',', from), end);
+                const std::string_view field =
+                    TrimFieldBlanks(std::string_view(written).substr(from, to - from));
+                const std::optional<double> value = exchange::ParseDecimal(field);
+                sheet += (fields > 0 ? "," : "") + (value ? GeneralText(*value) : std::string(field));
+            }
+            sheet += std::string(3 - fields, ',') + "\r\n";
+        }
+        const ArchiveRead original = ParseArchive(written), again = ParseArchive(sheet);
+        ASSERT_TRUE(again.ok()) << calc.mode << ": " << Why(again);
+        const SavedPlot &a = original.value, &b = again.value;
+        EXPECT_TRUE(b.settings == a.settings && b.settingTexts[0] == a.settingTexts[0] &&
+                    b.settingTexts[4] == a.settingTexts[4] && b.coef == a.coef && b.xPlot == a.xPlot &&
+                    b.yPlot == a.yPlot && b.curveX == a.curveX && b.curveY == a.curveY)
+            << calc.mode;
+    }
+}
+
 TEST(ArchiveReader, DerivesPlotCoordinatesAndCurveExtremes) {
     // Mode 2, Y from 1.0E-02: a point with y = ln 0.5 sits at ln 0.5 - ln 0.01 = ln 50.
     const std::string text = Join(
@@ -291,6 +321,7 @@ TEST(ArchiveReader, RefusesBrokenFiles) {
         {"log X start not a decade", Join(With(kLogLog, 1, "0.5")), Cause::MalformedDecade},
         {"log Y stop one exponent digit", Join(With(kLogLog, 5, "1.0E+3")), Cause::MalformedDecade},
         {"log X stop reformatted", Join(With(kLogLog, 2, "1.00E+02")), Cause::MalformedDecade},
+        {"log X stop a number but no decade", Join(With(kLogLog, 2, "150")), Cause::MalformedDecade},
         {"negative three-digit decade", Join(With(kLogLog, 1, "1.0E-100")), Cause::MalformedDecade},
         {"log decades equal", Join(With(kLogLog, 2, "1.0E-01")), Cause::EmptyAxisRange},
         {"log decades reversed", Join(With(kLogLog, 5, "1.0E-01")), Cause::EmptyAxisRange},
