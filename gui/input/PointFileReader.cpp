@@ -196,6 +196,15 @@ class ItemStream {
             if (end >= m_text.size() || m_text[end] != '"')
                 return Cause::NotANumber;
             m_pos = end + 1;
+            if (m_pos < m_text.size() && !IsBlank(m_text[m_pos]) && !isSeparator(m_text[m_pos]) &&
+                !IsLineEnd(m_text[m_pos])) {
+                // Text right after the closing quote: the field is not one quoted number.
+                while (m_pos < m_text.size() && !IsBlank(m_text[m_pos]) && !isSeparator(m_text[m_pos]) &&
+                       !IsLineEnd(m_text[m_pos]))
+                    ++m_pos;
+                m_itemText = m_text.substr(start - 1, m_pos - start + 1);
+                return Cause::NotANumber;
+            }
             number = m_itemText;
         } else {
             const std::size_t start = m_pos;

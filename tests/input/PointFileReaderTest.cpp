@@ -143,6 +143,7 @@ const ReadCase kReadCases[] = {
     {"no_break_space_in_number", "1\u00A02\r\n3,4\r\n", F::TwoWays, 2, 2, {}},
     {"heading_with_a_digit_is_data", "X1,Y1\r\n1,2\r\n", F::NotANumber, 2, 2, {}},
     {"lone_heading_is_data", "X,Y\r\n", F::NotANumber, 1, 1, {}},
+    {"text_after_a_closing_quote", "\"1\"9,2\r\n", F::NotANumber, 1, 1, {}},
     {"comma_at_the_very_end", "1,2\r\n3,", F::NotANumber, 2, 2, {{1, 2}}},
 };
 
@@ -214,15 +215,15 @@ TEST(ReadPastedPoints, RefusesNamingTheLine) {
 }
 
 // The pair a pasted line must give, worked out apart from the reader (regular expressions and
-// strtod), or nothing when it must be refused.
-std::optional<std::pair<double, double>> ReferencePair(std::string line) {
+// strtod), or nothing when it must be refused; `twoWays` when it is refused for reading two ways.
+std::optional<std::pair<double, double>> ReferencePair(std::string line, bool& twoWays) {
     line = std::regex_replace(std::regex_replace(line, std::regex("\uFF15"), "5"), std::regex("\u3000"), " ");
     line = std::regex_replace(line, std::regex("^[ \t]+|[ \t]+$"), "");
     const bool semicolons = line.find(';') != std::string::npos;
-    if (std::regex_search(line, std::regex(semicolons ? ";$" : ",$")) || // no empty last item
-        std::regex_search(line, std::regex("[0-9]\xC2\xA0[0-9]")) ||
-        (!semicolons && std::regex_search(line, std::regex("[0-9],[0-9]")) &&
-         std::regex_search(line, std::regex("[^ \t,][ \t]+[^ \t,]"))))
+    twoWays = std::regex_search(line, std::regex("[0-9]\xC2\xA0[0-9]")) ||
+              (!semicolons && std::regex_search(line, std::regex("[0-9],[0-9]")) &&
+               std::regex_search(line, std::regex("[^ \t,][ \t]+[^ \t,]")));
+    if (twoWays || std::regex_search(line, std::regex(semicolons ? ";$" : ",$"))) // no empty last item
         return std::nullopt;
     std::vector<double> values;
     const std::regex separator(semicolons ? "[ \t]*;[ \t]*|[ \t]+" : "[ \t]*,[ \t]*|[ \t]+");
@@ -257,16 +258,19 @@ TEST(ReadPastedPoints, RandomLinesReadAsTheReferenceSays) {
         for (std::string v : {xy[0], between, xy[1]})
             line += comma && v != between ? std::regex_replace(v, std::regex("[.]"), ",") : v;
         // Untouched, a line is its two numbers unless its decimal commas stand beside another separator.
-        const bool twoWays = comma && !semicolon && (xy[0] + xy[1]).find('.') != std::string::npos;
-        EXPECT_EQ(ReferencePair(line),
-                  twoWays ? std::nullopt : std::optional(std::pair{std::stod(xy[0]), std::stod(xy[1])}))
+        const bool commaAmiss = comma && !semicolon && (xy[0] + xy[1]).find('.') != std::string::npos;
+        bool twoWays = false;
+        EXPECT_EQ(ReferencePair(line, twoWays),
+                  commaAmiss ? std::nullopt : std::optional(std::pair{std::stod(xy[0]), std::stod(xy[1])}))
             << line;
         for (std::size_t k = n % 2 ? 1 + pick(3) : 0; k > 0; --k)
             line.insert(pick(line.size() + 1), stray[pick(stray.size())]);
-        const auto expected = ReferencePair(line);
+        const auto expected = ReferencePair(line, twoWays);
         const PastedPoints pasted = ReadPastedPoints(line, 10);
         refused += pasted.ok() ? 0 : 1;
         ASSERT_EQ(pasted.ok(), expected.has_value()) << "[" << line << "]";
+        const PointFileRead read = ReadPointText(line); // as a file, whose items could shift lines
+        EXPECT_EQ(read.failure && read.failure->cause == Cause::AmbiguousLine, twoWays) << line;
         EXPECT_TRUE(!expected || std::pair(pasted.points.at(0).x, pasted.points.at(0).y) == *expected)
             << line;
     }
