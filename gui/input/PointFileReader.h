@@ -17,13 +17,14 @@
 // values as one stream of items, so line boundaries only separate items: item 2i-1 is X of point
 // i and item 2i its Y. More than ten counted lines fail once ten points have been read.
 //
-// Items: blanks (spaces, tabs) before an item are skipped; an item ends at a comma, at blanks or
-// at a line end, and that separator is consumed with it (blanks followed by one comma or by one
-// line end are a single separator). A line that is empty or holds only blanks supplies one empty
-// item worth 0. Any other empty item (",,", a comma at the start or end of a line) is not a
-// number. An item must be a whole decimal number: optional sign, digits with an optional point,
-// optional exponent (E or e, optional sign, digits); anything else fails, as does a value
-// beyond the double range. Asking for an item after the last one fails.
+// Items: blanks (spaces, tabs) before an item are skipped; an item ends at its line's separator
+// (a comma, or a semicolon), at blanks or at a line end, and that separator is consumed with it
+// (blanks followed by one separator or by one line end are a single separator). A line that is
+// empty or holds only blanks supplies one empty item worth 0. Any other empty item (",,", a comma
+// at the start or end of a line or of the text) is not a number; nor is a quoted item with text
+// right after its closing quote. An item must be a whole decimal number: optional sign, digits
+// with an optional point, optional exponent (E or e, optional sign, digits); anything else fails,
+// as does a value beyond the double range. Asking for an item after the last one fails.
 //
 // Line ends: CR LF, LF or a lone CR; the last line may lack its end. A UTF-8 byte order mark at
 // the start is skipped.
