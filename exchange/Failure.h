@@ -72,6 +72,9 @@ enum class Cause {
     NotAnArchive,        // not an interpolated-data file: it lacks the shape of one
     PointFileNotArchive, // a point file given where an interpolated-data file was asked for
     UnreadType,          // neither points nor an interpolated-data file
+    // A point line that could be read two ways (`line`; `code` says why: decimal commas between
+    // values separated by blanks, or digits grouped by a no-break space).
+    AmbiguousLine,
 };
 
 // Which named value a failure concerns, where the file or request gives its values names.

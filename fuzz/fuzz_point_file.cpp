@@ -10,9 +10,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <tuple>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -55,6 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool itemRefused = read.failure && (cause == F::NotANumber || cause == F::OutOfRange);
     const bool fieldNamed = read.failure && read.failure->subject != mirendo::exchange::Subject::None;
     FUZZ_CHECK(fieldNamed == (itemRefused || (read.failure && cause == F::EndedEarly)));
+    // A line read two ways is refused whole, naming its line and why.
+    if (read.failure && cause == F::AmbiguousLine)
+        FUZZ_CHECK(failureLine >= 1 && failureLine <= static_cast<int>(read.lines.size()) &&
+                   (read.failure->code == R::kAmbiguousComma || read.failure->code == R::kAmbiguousSpace));
     FUZZ_CHECK(itemRefused || failureItem.empty());
     // One item: a quoted one may hold separators, never a line end.
     FUZZ_CHECK(failureItem.find_first_of("\r\n") == std::string::npos);
@@ -72,6 +78,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(read.pointCount <= R::kMaxPoints);
         FUZZ_CHECK(read.lines.size() == static_cast<size_t>(read.pointCount + read.headingLines));
         FUZZ_CHECK(read.pointsRead == read.pointCount);
+    }
+    // Every item read is a number written on its line, and gives exactly the value that strtod
+    // reads from its text (a decimal comma, allowed on a semicolon line only, as a point); an
+    // empty or blank line gives 0.
+    for (int i = 1; i <= read.pointsRead; ++i) {
+        for (const auto& [source, value] :
+             {std::pair{read.xSource[i], read.x[i]}, {read.ySource[i], read.y[i]}}) {
+            FUZZ_CHECK(source.line >= 1 && source.line <= static_cast<int>(read.lines.size()));
+            const std::string line = mirendo::HalfWidthNumberText(read.lines[std::size_t(source.line - 1)]);
+            FUZZ_CHECK(line.find(source.text) != std::string::npos);
+            std::string text = source.text;
+            FUZZ_CHECK(text.find_first_not_of("0123456789+-.eE,") == std::string::npos);
+            FUZZ_CHECK(text.find(',') == std::string::npos || line.find(';') != std::string::npos);
+            std::replace(text.begin(), text.end(), ',', '.');
+            FUZZ_CHECK(std::strtod(text.c_str(), nullptr) == value);
+        }
     }
     if (read.pointsRead > 0) {
         const auto xs = read.x.begin() + 1, ys = read.y.begin() + 1;

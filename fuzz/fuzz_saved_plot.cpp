@@ -1,6 +1,7 @@
 // The browser's redraw of an archive that the reader accepted: the plot hands the canvas only
 // finite coordinates, draws a bounded number of lines, and the limit labels and the cursor readout
-// show finite values wherever the mouse is.
+// show finite values wherever the mouse is; the same file padded as a spreadsheet saves it reads
+// as the same plot.
 #include "FuzzCheck.h"
 #include "archive/ArchiveReader.h"
 #include "plot/GraphCanvas.h"
@@ -58,6 +59,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto read = std::make_unique<mirendo::ArchiveRead>(mirendo::ParseArchive(bytes));
     if (!read->ok())
         return 0;
+    // Saved again by a spreadsheet, every line padded with empty fields: the same plot.
+    std::string padded;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const bool crlf = bytes[i] == '\n' && i > 0 && bytes[i - 1] == '\r';
+        if ((bytes[i] == '\r' || bytes[i] == '\n') && !crlf)
+            padded += ",, ,";
+        padded += bytes[i];
+    }
+    const auto again = std::make_unique<mirendo::ArchiveRead>(mirendo::ParseArchive(padded + ",,"));
+    FUZZ_CHECK(again->ok());
+    const mirendo::SavedPlot &a = read->value, &b = again->value;
+    FUZZ_CHECK(a.scaleMode == b.scaleMode && a.settingTexts == b.settingTexts &&
+               a.pointCount == b.pointCount && a.resultX == b.resultX && a.resultY == b.resultY &&
+               a.coef == b.coef && a.sampleCount == b.sampleCount && a.curveX == b.curveX &&
+               a.curveY == b.curveY);
     auto state = std::make_unique<mirendo::Module1>();
     mirendo::LoadSavedPlot(read->value, "/picked/file-Mi.csv", *state);
 

@@ -11,7 +11,7 @@ seconds=${1:-10}
 shift || true
 build=${MIRENDO_FUZZ_BUILD:-$root/build-fuzz}
 compiler=${MIRENDO_FUZZ_CXX:-$(command -v clang++-14 || command -v clang++)}
-all_targets=(leading_number point_file request result archive engine_run saved_plot)
+all_targets=(leading_number point_file paste request result archive engine_run saved_plot)
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=("${all_targets[@]}")
 

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <string>
 
 namespace mirendo {
 
@@ -19,6 +20,9 @@ namespace {
 constexpr double kLargestSetting = kLargestLinearLimit;
 
 // Fields separated by a comma or a line end (CR LF, CR or LF), with the line each starts on.
+// Empty fields at the end of a line are no fields: a spreadsheet that saves the file again pads
+// every line to its widest with commas ("1,," for " 1 "). A line of nothing but such padding is
+// one empty field, as the empty line it was.
 class FieldStream {
   public:
     explicit FieldStream(std::string_view bytes) : m_bytes(bytes) {}
@@ -34,6 +38,9 @@ class FieldStream {
                m_bytes[m_pos] != '\n')
             ++m_pos;
         const std::string_view field = m_bytes.substr(start, m_pos - start);
+        if (m_pos < m_bytes.size() && m_bytes[m_pos] == ',' && onlyPaddingFrom(m_pos))
+            while (m_pos < m_bytes.size() && m_bytes[m_pos] != '\r' && m_bytes[m_pos] != '\n')
+                ++m_pos;
         if (m_pos < m_bytes.size()) {
             const char separator = m_bytes[m_pos++];
             if (separator == '\r' && m_pos < m_bytes.size() && m_bytes[m_pos] == '\n')
@@ -46,6 +53,14 @@ class FieldStream {
     int fieldLine() const { return m_fieldLine; }
 
   private:
+    // Whether the rest of the line from `pos` holds only commas and blanks.
+    bool onlyPaddingFrom(std::size_t pos) const {
+        for (; pos < m_bytes.size() && m_bytes[pos] != '\r' && m_bytes[pos] != '\n'; ++pos)
+            if (m_bytes[pos] != ',' && m_bytes[pos] != ' ' && m_bytes[pos] != '\t')
+                return false;
+        return true;
+    }
+
     std::string_view m_bytes;
     std::size_t m_pos = 0;
     int m_line = 1;
@@ -122,6 +137,29 @@ class Reader {
     ArchiveRead m_result;
 };
 
+// A spreadsheet that saved the file again writes a decade limit "1.0E+02" as "100" or "0.01",
+// and the graph would take the decade from the text's last three characters. A limit text without
+// an exponent that is a whole power of ten names its decade by its value: it gets back the form
+// the main window writes. Any other text is left for the axis check to judge.
+void RestoreDecadeText(std::string& text) {
+    if (text.find_first_of("Ee") != std::string::npos)
+        return;
+    const std::optional<double> value = exchange::ParseDecimal(text);
+    if (!value || !(*value > 0))
+        return;
+    const long exponent = std::lround(std::log10(*value));
+    if (exchange::ParseDecimal("1E" + std::to_string(exponent)) != value)
+        return;
+    const long digits = exponent < 0 ? -exponent : exponent;
+    std::string decade = "1.0E";
+    if (exponent != 0)
+        decade += (exponent < 0 ? "-" : "+") + std::string(digits < 10 ? "0" : "") + std::to_string(digits);
+    else
+        decade += "00";
+    if (IsDecadeText(decade))
+        text = decade;
+}
+
 // The graph must be drawable from what was read.
 bool CheckAxis(Reader& reader, std::size_t startBox, bool logarithmic, const SavedPlot& d) {
     const std::string& startText = d.settingTexts[startBox];
@@ -144,7 +182,7 @@ bool CheckAxis(Reader& reader, std::size_t startBox, bool logarithmic, const Sav
 
 } // namespace
 
-ArchiveRead ParseArchive(std::string_view bytes) {
+ArchiveRead ParseArchive(std::string_view bytes, DecadeForms decades) {
     // A spreadsheet that saved the file again may have put a UTF-8 byte-order mark in front.
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
         bytes.remove_prefix(3);
@@ -173,6 +211,15 @@ ArchiveRead ParseArchive(std::string_view bytes) {
             r.failAtSetting(Cause::OutOfRange, i);
             return r.result();
         }
+    }
+    const bool plainDecades = decades == DecadeForms::WrittenOrPlainNumber;
+    if (logX && plainDecades) {
+        RestoreDecadeText(d.settingTexts[kXStartBox]);
+        RestoreDecadeText(d.settingTexts[kXStopBox]);
+    }
+    if (logY && plainDecades) {
+        RestoreDecadeText(d.settingTexts[kYStartBox]);
+        RestoreDecadeText(d.settingTexts[kYStopBox]);
     }
     const auto& v = d.settings;
     if (!CheckAxis(r, kXStartBox, logX, d) || !CheckAxis(r, kYStartBox, logY, d))

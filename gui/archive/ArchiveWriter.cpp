@@ -82,7 +82,7 @@ ArchiveFormat FormatArchiveForSave(const Module1& state, const SettingTexts& set
     ArchiveFormat out = FormatArchive(state, settings);
     if (!out.ok())
         return out;
-    const ArchiveRead reopened = ParseArchive(out.value);
+    const ArchiveRead reopened = ParseArchive(out.value, DecadeForms::WrittenOnly);
     if (reopened.ok())
         return out;
     out.value.clear();

@@ -68,13 +68,13 @@ std::optional<std::pair<double, double>> ReadRow(QWidget* parent, QLineEdit* xBo
     return std::pair{values[0], values[1]};
 }
 
-// A clipboard that holds more than one value: rows to paste, not a number for one box.
-bool HoldsSeveralValues(const QString& text) {
+// A clipboard that holds rows to paste: more than one line, or a tab between cells, as a
+// spreadsheet copies them. A single line without a tab is text for the box it is pasted into,
+// whatever it holds ("1,234" may be a thousands grouping, "1,5" a decimal comma).
+bool HoldsRows(const QString& text) {
     const QString trimmed = text.trimmed();
-    for (const QChar c : trimmed)
-        if (c == QLatin1Char(',') || c == QLatin1Char(';') || c.isSpace())
-            return true;
-    return false;
+    return trimmed.contains(QLatin1Char('\n')) || trimmed.contains(QLatin1Char('\r')) ||
+           trimmed.contains(QLatin1Char('\t'));
 }
 
 } // namespace
@@ -138,7 +138,7 @@ void Form11::wireControls() {
     ConnectButtonHandlers(this);
 
     // "貼り付け" is in the window's context menu and on Ctrl+V; in the entry boxes Ctrl+V pastes
-    // rows only when the clipboard holds more than one value, so a single number still goes in.
+    // rows only when the clipboard holds rows, so a single cell still goes into the box.
     auto* paste = new QAction(QStringLiteral("貼り付け"), this);
     paste->setObjectName(QStringLiteral("CommandPaste"));
     paste->setShortcut(QKeySequence::Paste);
@@ -248,7 +248,7 @@ void Form11::pastePoints() {
 bool Form11::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Paste) && HoldsSeveralValues(QGuiApplication::clipboard()->text())) {
+        if (key->matches(QKeySequence::Paste) && HoldsRows(QGuiApplication::clipboard()->text())) {
             // Claim the shortcut from the box, then paste the rows on the key press.
             if (event->type() == QEvent::KeyPress)
                 pastePoints();

@@ -39,7 +39,7 @@ class Form11 : public QWidget {
   private:
     // The close box cancels: otherwise the hidden main window would never come back.
     void closeEvent(QCloseEvent* event) override;
-    // Ctrl+V in the entry row pastes points when the clipboard holds more than one value.
+    // Ctrl+V in the entry row pastes points when the clipboard holds rows (lines or tabs).
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private slots:

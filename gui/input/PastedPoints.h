@@ -1,8 +1,9 @@
 #pragma once
 // Points pasted into the manual entry: rows of X and Y as a spreadsheet copies two columns (tab,
-// comma, semicolon or blanks between them, one point a line, a first line without numbers as a
-// heading). Read by the point-file reader; a paste is stricter than a file in that every line
-// must be exactly one pair, and it is taken whole or not at all.
+// comma, semicolon or blanks between them, one point a line, a first line without any digit as a
+// heading). Read by the point-file reader, each line one way only (decimal commas on semicolon
+// lines); a paste is stricter than a file in that every line must be exactly one pair, and it is
+// taken whole or not at all. A lone line is never a heading: "abc" is refused on line 1.
 #include "input/PointFileReader.h"
 
 #include "exchange/Failure.h"

@@ -2,7 +2,9 @@
 
 #include "exchange/BoundedFile.h"
 #include "exchange/DecimalText.h"
+#include "state/NumberText.h"
 
+#include <algorithm>
 #include <limits>
 #include <string_view>
 #include <utility>
@@ -14,15 +16,62 @@ using exchange::Cause;
 using exchange::Failure;
 using exchange::Subject;
 
+// Reason codes of Cause::AmbiguousLine.
+constexpr int kCommaReadsTwoWays = PointFileRead::kAmbiguousComma;
+constexpr int kSpaceInNumber = PointFileRead::kAmbiguousSpace;
+
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 bool IsLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
-// A comma, or the semicolon that spreadsheets set to write decimal commas use instead.
-bool IsComma(char c) {
-    return c == ',' || c == ';';
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// How a line's commas read. A line with a semicolon is a spreadsheet's export with decimal commas:
+// the semicolon separates its values and a comma is the decimal point. On any other line a comma
+// separates. A line whose commas could mean either (decimal commas between values separated by
+// blanks or tabs, or thousands separators) or whose digits are grouped by no-break spaces is
+// refused rather than guessed.
+struct LineReading {
+    bool decimalComma = false;
+    int ambiguity = 0; // 0, or the reason code of Cause::AmbiguousLine
+};
+
+LineReading ReadingOfLine(std::string_view line) {
+    LineReading reading;
+    if (line.find(';') != std::string_view::npos) {
+        reading.decimalComma = true;
+    } else {
+        bool commaInNumber = false;
+        bool blanksBetweenValues = false;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (line[i] == ',' && i > 0 && i + 1 < line.size() && IsDigit(line[i - 1]) &&
+                IsDigit(line[i + 1]))
+                commaInNumber = true;
+            if (IsBlank(line[i]) && i > 0 && !IsBlank(line[i - 1]) && line[i - 1] != ',') {
+                std::size_t end = i;
+                while (end < line.size() && IsBlank(line[end]))
+                    ++end;
+                if (end < line.size() && line[end] != ',')
+                    blanksBetweenValues = true;
+            }
+        }
+        if (commaInNumber && blanksBetweenValues)
+            reading.ambiguity = kCommaReadsTwoWays;
+    }
+    // A no-break or thin space inside a number groups its digits in some locales and separates
+    // values in others.
+    for (const std::string_view space : {"\u00A0", "\u202F", "\u2009"}) {
+        for (std::size_t at = line.find(space); at != std::string_view::npos; at = line.find(space, at + 1)) {
+            const std::size_t after = at + space.size();
+            if (at > 0 && IsDigit(line[at - 1]) && after < line.size() && IsDigit(line[after]))
+                reading.ambiguity = kSpaceInNumber;
+        }
+    }
+    return reading;
 }
 
 // Reads at most kMaxFileBytes + 1 bytes of a regular file, so a huge file costs no more than that
@@ -95,25 +144,30 @@ std::vector<std::string> SplitLines(std::string_view text, int maxLines) {
     return lines;
 }
 
-// The values of the file as one stream of items; line ends only separate.
+// The values of the file as one stream of items; line ends only separate. Each line is read the
+// one way its separators allow (ReadingOfLine).
 class ItemStream {
   public:
     // `firstLine`: the file's line that `text` starts on.
-    explicit ItemStream(std::string_view text, int firstLine = 1) : m_text(text), m_line(firstLine) {}
+    explicit ItemStream(std::string_view text, int firstLine = 1) : m_text(text), m_line(firstLine) {
+        startLine();
+    }
 
-    // The next item's value, or the failure (EndedEarly, NotANumber, OutOfRange). After a
-    // refused item, itemLine() and itemText() tell which it was.
+    // The next item's value, or the failure (EndedEarly, NotANumber, OutOfRange, AmbiguousLine).
+    // After a refused item, itemLine() and itemText() tell which it was; after an ambiguous line,
+    // ambiguity() tells why.
     std::optional<Cause> next(double& value) {
-        if (m_pos >= m_text.size())
-            return Cause::EndedEarly;
+        m_itemLine = m_line;
+        m_itemText = {};
+        const bool afterSeparator = std::exchange(m_afterSeparator, false);
         const bool lineStart = m_lineStart;
         while (m_pos < m_text.size() && IsBlank(m_text[m_pos]))
             ++m_pos;
-        m_itemLine = m_line;
-        m_itemText = {};
         if (m_pos >= m_text.size()) {
+            if (afterSeparator)
+                return Cause::NotANumber; // a comma at the very end: an empty item beside it
             // Trailing blanks: an item only when they make up a whole (last) line.
-            if (!lineStart)
+            if (!lineStart || m_pos == 0 || IsLineEnd(m_text[m_pos - 1]))
                 return Cause::EndedEarly;
             value = 0;
             m_lineStart = false;
@@ -126,9 +180,12 @@ class ItemStream {
             value = 0; // an empty (or blank) line is one empty item worth 0
             return std::nullopt;
         }
-        if (IsComma(m_text[m_pos]))
+        if (m_reading.ambiguity != 0)
+            return Cause::AmbiguousLine;
+        if (isSeparator(m_text[m_pos]))
             return Cause::NotANumber;
 
+        std::string number;
         if (m_text[m_pos] == '"') {
             // A spreadsheet quotes its fields: the number is what stands between the quotes.
             const std::size_t start = m_pos + 1;
@@ -139,36 +196,54 @@ class ItemStream {
             if (end >= m_text.size() || m_text[end] != '"')
                 return Cause::NotANumber;
             m_pos = end + 1;
+            if (m_pos < m_text.size() && !IsBlank(m_text[m_pos]) && !isSeparator(m_text[m_pos]) &&
+                !IsLineEnd(m_text[m_pos])) {
+                // Text right after the closing quote: the field is not one quoted number.
+                while (m_pos < m_text.size() && !IsBlank(m_text[m_pos]) && !isSeparator(m_text[m_pos]) &&
+                       !IsLineEnd(m_text[m_pos]))
+                    ++m_pos;
+                m_itemText = m_text.substr(start - 1, m_pos - start + 1);
+                return Cause::NotANumber;
+            }
+            number = m_itemText;
         } else {
             const std::size_t start = m_pos;
-            while (m_pos < m_text.size() && !IsBlank(m_text[m_pos]) && !IsComma(m_text[m_pos]) &&
+            while (m_pos < m_text.size() && !IsBlank(m_text[m_pos]) && !isSeparator(m_text[m_pos]) &&
                    !IsLineEnd(m_text[m_pos]))
                 ++m_pos;
             m_itemText = m_text.substr(start, m_pos - start);
+            number = m_itemText;
+            if (m_reading.decimalComma)
+                std::replace(number.begin(), number.end(), ',', '.');
         }
-        const auto number = exchange::ParseDecimal(m_itemText);
-        if (!number) {
+        const auto parsed = exchange::ParseDecimal(number);
+        if (!parsed) {
             // A well-formed number the double cannot hold is told apart from a word.
-            return exchange::ScanDecimal(m_itemText, exchange::ExponentForms::Plain) ? Cause::OutOfRange
-                                                                                     : Cause::NotANumber;
+            return exchange::ScanDecimal(number, exchange::ExponentForms::Plain) ? Cause::OutOfRange
+                                                                                 : Cause::NotANumber;
         }
-        value = *number;
+        value = *parsed;
         consumeSeparator();
         return std::nullopt;
     }
 
     int itemLine() const { return m_itemLine; }
     std::string_view itemText() const { return m_itemText; }
+    int ambiguity() const { return m_reading.ambiguity; }
 
   private:
+    // A semicolon line separates by semicolons only; its commas are decimal commas.
+    bool isSeparator(char c) const { return c == (m_reading.decimalComma ? ';' : ','); }
+
     void consumeSeparator() {
         m_lineStart = false;
         while (m_pos < m_text.size() && IsBlank(m_text[m_pos]))
             ++m_pos;
         if (m_pos >= m_text.size())
             return;
-        if (IsComma(m_text[m_pos])) {
+        if (isSeparator(m_text[m_pos])) {
             ++m_pos;
+            m_afterSeparator = true;
         } else if (IsLineEnd(m_text[m_pos])) {
             skipLineEnd();
             m_lineStart = true;
@@ -177,32 +252,33 @@ class ItemStream {
     void skipLineEnd() {
         m_pos = SkipLineEnd(m_text, m_pos);
         ++m_line;
+        startLine();
+    }
+    void startLine() {
+        std::size_t end = m_pos;
+        while (end < m_text.size() && !IsLineEnd(m_text[end]))
+            ++end;
+        m_reading = ReadingOfLine(m_text.substr(m_pos, end - m_pos));
     }
 
     std::string_view m_text;
     std::size_t m_pos = 0;
     bool m_lineStart = true;
+    bool m_afterSeparator = false;
     int m_line;
+    LineReading m_reading;
     int m_itemLine = 0;
     std::string_view m_itemText;
 };
 
-// A first line of names (a spreadsheet's "X,Y" heading): something is written on it, but none of
-// its fields is a number.
+// A first line of names (a spreadsheet's "X,Y" heading): something is written on it, but no
+// digit. A line with digits is data, read or refused as such.
 bool IsHeading(std::string_view line) {
     bool written = false;
-    std::size_t pos = 0;
-    while (pos < line.size()) {
-        while (pos < line.size() && (IsBlank(line[pos]) || IsComma(line[pos]) || line[pos] == '"'))
-            ++pos;
-        const std::size_t start = pos;
-        while (pos < line.size() && !IsBlank(line[pos]) && !IsComma(line[pos]) && line[pos] != '"')
-            ++pos;
-        if (pos == start)
-            continue;
-        written = true;
-        if (exchange::ScanDecimal(line.substr(start, pos - start), exchange::ExponentForms::Plain))
+    for (const char c : line) {
+        if (IsDigit(c))
             return false;
+        written = written || !IsBlank(c);
     }
     return written;
 }
@@ -238,12 +314,16 @@ PointFileRead ReadPointText(const std::string& bytes) {
     const bool overListLimit = read.lines.size() > std::size_t{PointFileRead::kMaxListedLines};
     if (overListLimit)
         read.lines.pop_back();
-    // A heading is listed with the lines but is no point; the values start on the next line.
-    std::string_view values = text;
-    if (!read.lines.empty() && IsHeading(read.lines.front())) {
+    // The lines are listed as written; the values are read with the number characters an input
+    // method writes in full width as ASCII, as the boxes read them. The mapping keeps line ends.
+    const std::string halfWidth = HalfWidthNumberText(text);
+    std::string_view values = halfWidth;
+    // A heading is listed with the lines but is no point; the values start on the next line. A
+    // lone line is the data or nothing, never a heading.
+    if (read.lines.size() > 1 && IsHeading(HalfWidthNumberText(read.lines.front()))) {
         read.headingLines = 1;
-        const std::size_t end = text.find_first_of("\r\n");
-        values = end == std::string_view::npos ? std::string_view() : text.substr(SkipLineEnd(text, end));
+        const std::size_t end = values.find_first_of("\r\n");
+        values = values.substr(SkipLineEnd(values, end));
     }
     read.pointCount = static_cast<int>(read.lines.size()) - read.headingLines;
 
@@ -257,9 +337,16 @@ PointFileRead ReadPointText(const std::string& bytes) {
             return true;
         }
         Failure failure = Failure::Of(*refused);
+        failure.point = i;
+        if (*refused == Cause::AmbiguousLine) {
+            // The whole line is refused, not one value of it.
+            failure.line = items.itemLine();
+            failure.code = items.ambiguity();
+            read.failure = failure;
+            return false;
+        }
         failure.subject = subject;
         failure.field = subject == Subject::X ? 1 : 2;
-        failure.point = i;
         if (*refused == Cause::EndedEarly) {
             failure.line = i + read.headingLines; // point i stands on its own line
         } else {

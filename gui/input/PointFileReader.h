@@ -1,21 +1,30 @@
 #pragma once
 // Reader of point files: one point per line, X then Y, separated by a comma (".csv") or by
 // blanks (".dat"); either separator is accepted in either kind of file, and so are the forms
-// spreadsheets write: a semicolon for the comma, numbers in double quotes, and a first line of
-// names ("X,Y") as a heading, which is listed but is no point.
+// spreadsheets write: numbers in double quotes, a semicolon for the comma on a line whose numbers
+// have decimal commas ("1,5;2,5" is 1.5 and 2.5), and a first line of names ("X,Y") as a heading,
+// which is listed but is no point. A heading holds no digit and is followed by another line.
+//
+// Each line is read one way only. A line with a semicolon separates by semicolons and blanks and
+// reads its (unquoted) commas as decimal commas; any other line separates by commas and blanks.
+// A line that could be read two ways is refused whole (AmbiguousLine): a comma between digits on
+// a line whose values are also separated by blanks or tabs ("1,5<TAB>2,5", "1,234 5,678"), or a
+// no-break or thin space between digits (a thousands grouping or a separator). Full-width digits,
+// signs, points and the ideographic blank read as their ASCII forms, as in the number boxes.
 //
 // The read has two passes over the same bytes. The first lists the file's lines (at most 100)
 // and counts them; every line counts as a point, an empty one included. The second reads the
 // values as one stream of items, so line boundaries only separate items: item 2i-1 is X of point
 // i and item 2i its Y. More than ten counted lines fail once ten points have been read.
 //
-// Items: blanks (spaces, tabs) before an item are skipped; an item ends at a comma, at blanks or
-// at a line end, and that separator is consumed with it (blanks followed by one comma or by one
-// line end are a single separator). A line that is empty or holds only blanks supplies one empty
-// item worth 0. Any other empty item (",,", a comma at the start or end of a line) is not a
-// number. An item must be a whole decimal number: optional sign, digits with an optional point,
-// optional exponent (E or e, optional sign, digits); anything else fails, as does a value
-// beyond the double range. Asking for an item after the last one fails.
+// Items: blanks (spaces, tabs) before an item are skipped; an item ends at its line's separator
+// (a comma, or a semicolon), at blanks or at a line end, and that separator is consumed with it
+// (blanks followed by one separator or by one line end are a single separator). A line that is
+// empty or holds only blanks supplies one empty item worth 0. Any other empty item (",,", a comma
+// at the start or end of a line or of the text) is not a number; nor is a quoted item with text
+// right after its closing quote. An item must be a whole decimal number: optional sign, digits
+// with an optional point, optional exponent (E or e, optional sign, digits); anything else fails,
+// as does a value beyond the double range. Asking for an item after the last one fails.
 //
 // Line ends: CR LF, LF or a lone CR; the last line may lack its end. A UTF-8 byte order mark at
 // the start is skipped.
@@ -41,6 +50,10 @@ struct PointFileRead {
     static constexpr std::size_t kMaxLineBytes = 4 * 1024;
     static constexpr int kMaxListedLines = 100;
     static constexpr int kMaxPoints = 10;
+    // Why a line is ambiguous: a comma between digits beside blank-separated values, or a
+    // no-break (or thin) space between digits.
+    static constexpr int kAmbiguousComma = 1;
+    static constexpr int kAmbiguousSpace = 2;
 
     // Why and where a read failed: the cause, the file's line (from 1; 0 when the failure
     // concerns the whole file), the value the item was read for (Subject::X or Y, and `field` 1
@@ -54,6 +67,8 @@ struct PointFileRead {
     //   EndedEarly: the file has no more items (the line and value of the point missing it)
     //   NotANumber: an item that is not a number (its line, value and text); empty beside a comma
     //   OutOfRange: a number beyond the double range, or non-zero digits that would read as 0
+    //   AmbiguousLine: a line that could be read two ways (its line; `code` kAmbiguousComma or
+    //   kAmbiguousSpace)
     std::optional<exchange::Failure> failure;
     bool ok() const { return !failure; }
 
@@ -75,7 +90,8 @@ struct PointFileRead {
     int pointsRead = 0;
     double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
 
-    // Where each item read stood: its line (from 1) and its text as written, without quotes.
+    // Where each item read stood: its line (from 1) and its text as written, without quotes
+    // (full-width number characters as ASCII; a decimal comma kept as a comma).
     // Index i as in x and y. A paste, which takes one point a line, checks these.
     struct ItemSource {
         int line = 0;

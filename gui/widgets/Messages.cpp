@@ -250,6 +250,13 @@ QString PointFileBody(const Failure& failure, const QString& fileName) {
     case Cause::OutOfRange:
         return QStringLiteral("%1 の値「%2」は大きすぎるか小さすぎて扱えません")
             .arg(field, QuotedItem(failure.item));
+    // A line that could be read two ways (the reader's reason codes 1 and 2).
+    case Cause::AmbiguousLine:
+        return failure.code == 2
+                   ? QStringLiteral(
+                         "数字の間に改行しない空白があります（桁区切りか値の区切りか決められません）")
+                   : QStringLiteral("カンマが小数点か値の区切りか決められません（小数点にカンマを使うときは、"
+                                    "X と Y をセミコロン（;）で区切って下さい）");
     default:
         break;
     }

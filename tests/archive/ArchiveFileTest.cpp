@@ -3,7 +3,9 @@
 #include "ArchiveSamples.h"
 #include "archive/ArchiveReader.h"
 #include "archive/ArchiveWriter.h"
+#include "exchange/DecimalText.h"
 #include "plot/AxisRules.h"
+#include "state/NumberText.h"
 #include "widgets/Messages.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -196,6 +199,28 @@ TEST(ArchiveReader, RoundTripInEveryMode) {
     }
 }
 
+// Opened and saved again by a spreadsheet: every line padded with empty fields and every number in
+// the spreadsheet's shortest form ("1.0E+02" -> "100", " 2 " -> "2"). The same curve reads back.
+TEST(ArchiveReader, SavedAgainByASpreadsheet) {
+    for (const testing::Calculation& calc : testing::CalculationsOfEveryMode()) {
+        const std::string written = FormatArchive(testing::StateAfterCalculation(calc), calc.settings).value;
+        std::string sheet;
+        const std::regex field(" *([^,\r\n]*?) *(,|\r\n)");
+        for (std::sregex_iterator it(written.begin(), written.end(), field), end; it != end; ++it) {
+            const std::optional<double> value = exchange::ParseDecimal((*it)[1].str());
+            sheet += (value ? GeneralText(*value) : (*it)[1].str()) + ((*it)[2] == "," ? "," : ",,\r\n");
+        }
+        const ArchiveRead original = ParseArchive(written), again = ParseArchive(sheet);
+        ASSERT_TRUE(again.ok()) << calc.mode << ": " << Why(again);
+        const SavedPlot &a = original.value, &b = again.value;
+        EXPECT_TRUE(b.settings == a.settings && b.settingTexts[0] == a.settingTexts[0] &&
+                    b.settingTexts[4] == a.settingTexts[4] && b.coef == a.coef && b.xPlot == a.xPlot &&
+                    b.yPlot == a.yPlot && b.curveX == a.curveX && b.curveY == a.curveY)
+            << calc.mode << "\n"
+            << sheet.substr(0, 120);
+    }
+}
+
 TEST(ArchiveReader, DerivesPlotCoordinatesAndCurveExtremes) {
     // Mode 2, Y from 1.0E-02: a point with y = ln 0.5 sits at ln 0.5 - ln 0.01 = ln 50.
     const std::string text = Join(
@@ -291,6 +316,7 @@ TEST(ArchiveReader, RefusesBrokenFiles) {
         {"log X start not a decade", Join(With(kLogLog, 1, "0.5")), Cause::MalformedDecade},
         {"log Y stop one exponent digit", Join(With(kLogLog, 5, "1.0E+3")), Cause::MalformedDecade},
         {"log X stop reformatted", Join(With(kLogLog, 2, "1.00E+02")), Cause::MalformedDecade},
+        {"log X stop a number but no decade", Join(With(kLogLog, 2, "150")), Cause::MalformedDecade},
         {"negative three-digit decade", Join(With(kLogLog, 1, "1.0E-100")), Cause::MalformedDecade},
         {"log decades equal", Join(With(kLogLog, 2, "1.0E-01")), Cause::EmptyAxisRange},
         {"log decades reversed", Join(With(kLogLog, 5, "1.0E-01")), Cause::EmptyAxisRange},

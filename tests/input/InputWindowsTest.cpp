@@ -170,7 +170,8 @@ TEST_F(ManualEntry, PastedRowsAreEnteredWholeOrNotAtAll) {
         {"x;y\n1;2\nabc;3\n", refused.arg(QStringLiteral("3 行目：X の値「abc」が数値ではありません"))},
         {eleven,
          refused.arg(QStringLiteral("11 行目：データ数が上限を超えます（あと 10 点まで入力できます）"))},
-        {"12.5", {}}, // one number goes into the box as any paste does
+        {"12.5", {}}, // one cell goes into the box as any paste does, whatever its commas
+        {"1,234", {}},
         {"X\tY\r\n3\t\"30\"\r\n1.50\t-2\r\n", {}},
     };
     QLineEdit* text1 = child<QLineEdit>(m_form, "Text1");
@@ -181,7 +182,7 @@ TEST_F(ManualEntry, PastedRowsAreEnteredWholeOrNotAtAll) {
         if (!row.message.isEmpty()) {
             expectMessages({{row.message, MessageIcon::Warning}});
             EXPECT_EQ(m_state.EntryNo, 1) << row.clipboard.toStdString();
-        } else if (row.clipboard == "12.5") {
+        } else if (!row.clipboard.contains(QLatin1Char('\n'))) {
             EXPECT_EQ(text1->text(), row.clipboard);
         }
     }
@@ -197,6 +198,10 @@ TEST_F(ManualEntry, PastedRowsAreEnteredWholeOrNotAtAll) {
     QGuiApplication::clipboard()->setText(QStringLiteral("7;70\n"));
     QTest::keyClick(child<QPushButton>(m_form, "Command2"), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(m_state.PointCount, 3);
+    QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+    QTest::keyClick(child<QPushButton>(m_form, "Command2"), Qt::Key_V, Qt::ControlModifier);
+    expectMessages(
+        {{refused.arg(QStringLiteral("1 行目：X の値「abc」が数値ではありません")), MessageIcon::Warning}});
 }
 
 TEST_F(ManualEntry, ButtonStatesFollowEndOfInput) {

@@ -1,8 +1,10 @@
 #include "input/PointFileReader.h"
+#include "input/PastedPoints.h"
 #include "input/TypedValue.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -12,6 +14,7 @@
 #include <random>
 #include <regex>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -80,6 +83,7 @@ constexpr Cause OutOfRange = Cause::OutOfRange;
 constexpr Cause NotText = Cause::NotText;
 constexpr Cause LineTooLong = Cause::LineTooLong;
 constexpr Cause TooLarge = Cause::FileTooLarge;
+constexpr Cause TwoWays = Cause::AmbiguousLine;
 } // namespace F
 
 const ReadCase kReadCases[] = {
@@ -122,6 +126,18 @@ const ReadCase kReadCases[] = {
     {"utf16_bom", kUtf16Bom + "1\0,\0002\0", F::NotText, 1, 0, {}},
     {"long_line", std::string(PointFileRead::kMaxLineBytes + 1, '1'), F::LineTooLong, 1, 0, {}},
     {"too_large", std::string(PointFileRead::kMaxFileBytes + 1, '\n'), F::TooLarge, 1, 0, {}},
+    // Each line one way: a semicolon line has decimal commas, decimal commas beside blanks are refused.
+    {"semicolon_decimal_comma", "X;Y\r\n1,5;2,5\r\n3,5 ; -4,5e1", F::None, 2, 3, {{1.5, 2.5}, {3.5, -45}}},
+    {"semicolon_line_then_comma_line", "1,5;2\r\n3,4\r\n", F::None, 2, 2, {{1.5, 2}, {3, 4}}},
+    {"tab_decimal_comma", "1,5\t2,5\r\n", F::TwoWays, 1, 1, {}},
+    {"blank_decimal_comma", "1,5 2,5\r\n", F::TwoWays, 1, 1, {}},
+    {"thousands_and_tab", "1,2\r\n1,234\t5,678\r\n", F::TwoWays, 2, 2, {{1, 2}}},
+    {"full_width_digits", "\uFF11,\uFF12\r\n3,4\r\n5,6\r\n", F::None, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
+    {"full_width_sign_point_blank", "\uFF0D\uFF11\uFF0E\uFF15\u3000\uFF12", F::None, 1, 1, {{-1.5, 2}}},
+    {"no_break_space_in_number", "1\u00A02\r\n3,4\r\n", F::TwoWays, 2, 2, {}},
+    {"heading_with_a_digit_is_data", "X1,Y1\r\n1,2\r\n", F::NotANumber, 2, 2, {}},
+    {"lone_heading_is_data", "X,Y\r\n", F::NotANumber, 1, 1, {}},
+    {"text_after_a_closing_quote", "\"1\"9,2\r\n", F::NotANumber, 1, 1, {}},
 };
 
 INSTANTIATE_TEST_SUITE_P(PointFile, ReadPointTextTable, ::testing::ValuesIn(kReadCases),
@@ -171,6 +187,85 @@ TEST(ReadPointText, ReportsWhereItFails) {
         EXPECT_EQ(where.subject, c.field) << c.name;
         EXPECT_EQ(where.item, c.item) << c.name;
     }
+}
+
+// A paste is entered whole or refused naming its line; only an empty paste names none.
+TEST(ReadPastedPoints, RefusesNamingTheLine) {
+    const std::tuple<std::string, std::optional<Cause>, int> cases[] = {
+        {"abc", Cause::NotANumber, 1},
+        {" \r\n\t\n", Cause::NothingPasted, 0},
+        {"1\t2\n1,234\t5,678", Cause::AmbiguousLine, 2},
+        {"1,2,", Cause::NotAPair, 1},
+        {"X;Y\n1,5;2,5\n\uFF13;4", std::nullopt, 0},
+    };
+    for (const auto& [text, cause, line] : cases) {
+        const PastedPoints pasted = ReadPastedPoints(text, 10);
+        EXPECT_EQ(pasted.failure ? std::optional(pasted.failure->cause) : std::nullopt, cause) << text;
+        EXPECT_EQ(pasted.failure ? pasted.failure->line : 0, line) << text;
+    }
+}
+
+// The pair a pasted line must give, worked out apart from the reader (regular expressions and
+// strtod), or nothing when it must be refused; `twoWays` when it is refused for reading two ways.
+std::optional<std::pair<double, double>> ReferencePair(std::string line, bool& twoWays) {
+    line = std::regex_replace(std::regex_replace(line, std::regex("\uFF15"), "5"), std::regex("\u3000"), " ");
+    line = std::regex_replace(line, std::regex("^[ \t]+|[ \t]+$"), ""); // blanks around the line
+    const bool semicolons = line.find(';') != std::string::npos;
+    twoWays = std::regex_search(line, std::regex("[0-9]\xC2\xA0[0-9]")) ||
+              (!semicolons && std::regex_search(line, std::regex("[0-9],[0-9]")) &&
+               std::regex_search(line, std::regex("[^ \t,][ \t]+[^ \t,]")));
+    if (twoWays || std::regex_search(line, std::regex(semicolons ? ";$" : ",$"))) // no empty last item
+        return std::nullopt;
+    std::vector<double> values;
+    const std::regex separator(semicolons ? "[ \t]*;[ \t]*|[ \t]+" : "[ \t]*,[ \t]*|[ \t]+");
+    for (std::sregex_token_iterator it(line.begin(), line.end(), separator, -1), end; it != end; ++it) {
+        static const std::regex comma(","), number("[+-]?([0-9]+[.]?[0-9]*|[.][0-9]+)([eE][+-]?[0-9]+)?");
+        const std::string item = std::regex_replace(it->str(), comma, semicolons ? "." : ",");
+        if (!std::regex_match(item, number))
+            return std::nullopt;
+        errno = 0; // beyond the double range, or digits that would read as 0: refused
+        values.push_back(std::strtod(item.c_str(), nullptr));
+        if (errno == ERANGE && (values.back() == 0 || !std::isfinite(values.back())))
+            return std::nullopt;
+    }
+    return values.size() == 2 ? std::optional(std::pair{values[0], values[1]}) : std::nullopt;
+}
+
+// Lines written from known numbers in every separator style, every other one then given stray
+// characters: each is entered as exactly the reference's pair or refused when it has none.
+TEST(ReadPastedPoints, RandomLinesReadAsTheReferenceSays) {
+    std::mt19937 random(20261208);
+    const auto pick = [&](std::size_t n) { return std::size_t(random() % n); };
+    const std::vector<std::string> separators = {",", ", ", " ,", "   ", "\t", ";", " ; ", "\u3000"};
+    const std::vector<std::string> stray = {",", ";", ".", " ", "\t", "e", "-", "+", "x", "\u00A0", "\uFF15"};
+    int refused = 0;
+    for (int n = 0; n < 600; ++n) {
+        std::string xy[2], line;
+        for (std::string& v : xy)
+            v = (pick(3) == 0 ? "-" : "") + std::to_string(pick(20000)) +
+                (pick(2) ? "." + std::to_string(pick(999)) : "");
+        const std::string between = separators[pick(separators.size())];
+        const bool semicolon = between.find(';') != std::string::npos, comma = semicolon || pick(4) == 0;
+        for (std::string v : {xy[0], between, xy[1]})
+            line += comma && v != between ? std::regex_replace(v, std::regex("[.]"), ",") : v;
+        // Untouched, a line is its two numbers unless its decimal commas stand beside another separator.
+        const bool commaAmiss = comma && !semicolon && (xy[0] + xy[1]).find('.') != std::string::npos;
+        bool twoWays = false;
+        EXPECT_EQ(ReferencePair(line, twoWays),
+                  commaAmiss ? std::nullopt : std::optional(std::pair{std::stod(xy[0]), std::stod(xy[1])}))
+            << line;
+        for (std::size_t k = n % 2 ? 1 + pick(3) : 0; k > 0; --k)
+            line.insert(pick(line.size() + 1), stray[pick(stray.size())]);
+        const auto expected = ReferencePair(line, twoWays);
+        const PastedPoints pasted = ReadPastedPoints(line, 10);
+        refused += pasted.ok() ? 0 : 1;
+        ASSERT_EQ(pasted.ok(), expected.has_value()) << "[" << line << "]";
+        EXPECT_TRUE(!expected || std::pair(pasted.points.at(0).x, pasted.points.at(0).y) == *expected)
+            << line;
+        const PointFileRead read = ReadPointText(line); // as a file, whose items could shift lines
+        EXPECT_EQ(read.failure && read.failure->cause == Cause::AmbiguousLine, twoWays) << line;
+    }
+    EXPECT_TRUE(refused > 100 && refused < 500) << refused; // both sides are reached
 }
 
 TEST(ReadPointText, FailedReadKeepsTheXReadBeforeIt) {

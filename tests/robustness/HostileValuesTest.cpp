@@ -98,7 +98,7 @@ TEST(HostilePointFiles, EncodingsLineEndsAndExtremeValues) {
          std::string(10000, '1') + ",2\r\n",
          exchange::Cause::LineTooLong,
          {}},
-        {"full-width digits", "1,2\r\n\xEF\xBC\x91,\xEF\xBC\x92\r\n", exchange::Cause::NotANumber, {}},
+        {"full-width digits", "1,2\r\n\xEF\xBC\x91,\xEF\xBC\x92\r\n", std::nullopt, {1, 2, 1, 2}},
         {"hexadecimal", "0x10,1\r\n", exchange::Cause::NotANumber, {}},
     };
     for (const Row& row : rows) {

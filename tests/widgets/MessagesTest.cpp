@@ -197,6 +197,11 @@ TEST(PointFileMessage, TheReadErrorWindowsCauseLine) {
         {Failure::Of(Cause::FileTooLarge, 64 * 1024),
          "ファイルが大きすぎます（64 KiB を超えています）：p.csv"},
         {Failure::OfFile(Cause::FileMissing, "/d/p.csv"), "ファイルがありません：p.csv"},
+        {At(Cause::AmbiguousLine, 2, Subject::None, {}, 1),
+         "2 行目：カンマが小数点か値の区切りか決められません（小数点にカンマを使うときは、X と Y "
+         "をセミコロン（;）で区切って下さい）"},
+        {At(Cause::AmbiguousLine, 1, Subject::None, {}, 2),
+         "1 行目：数字の間に改行しない空白があります（桁区切りか値の区切りか決められません）"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(PointFileMessage(row.failure, name), QString::fromUtf8(row.text));
