@@ -48,6 +48,7 @@ void Form4::Command1_Click() {
               QStringLiteral("  補間データを保存できませんでした")))
         return;
     m_state.FilePath = path.toStdString();
+    emit archiveSaved();
     LetPendingPaintsThrough();
     ShowMessage(this, QStringLiteral("  補間データは保存されました  "), MessageIcon::None);
     hide();

@@ -30,6 +30,10 @@ class Form4 : public SaveNameDialog {
     // Name box := `defaultName`, then shown.
     void openWith(const QString& defaultName) { openWithName(defaultName); }
 
+  signals:
+    // The curve was written: its points and settings are kept in a file now.
+    void archiveSaved();
+
   private slots:
     // Handlers of the controls, connected in the constructor.
     void Command1_Click() override; // OK: validate and write

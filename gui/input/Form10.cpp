@@ -75,8 +75,12 @@ void Form10::File1_Click(const QString& name) {
 }
 
 void Form10::CommandClipboard_Click() {
-    takeRead(QString(), ReadPointText(QGuiApplication::clipboard()->text().toUtf8().toStdString()),
-             QStringLiteral("クリップボード"));
+    const PointFileRead read = ReadPointText(QGuiApplication::clipboard()->text().toUtf8().toStdString());
+    // Only a read that would take the points' place is asked about; a refusal changes nothing.
+    const bool replaces = read.ok() && read.pointCount >= 1 && read.pointCount <= Module1::kMaxPoints;
+    if (replaces && m_mayReplace && !m_mayReplace())
+        return;
+    takeRead(QString(), read, QStringLiteral("クリップボード"));
 }
 
 bool Form10::readDroppedFile(const QString& path) {

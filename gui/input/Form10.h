@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
+#include <utility>
 
 class QComboBox;
 class QLabel;
@@ -36,6 +38,9 @@ class Form10 : public QWidget {
     // Text holding points (pasted, or a saved curve's points) read and accepted as a dropped
     // file is; `source` names it where a file name would stand.
     bool readDroppedText(const QString& text, const QString& source);
+
+    // Asked before "クリップボードから" replaces the points in use; false keeps them.
+    void setReplaceCheck(std::function<bool()> mayReplace) { m_mayReplace = std::move(mayReplace); }
 
     FolderLists* folderLists() const { return m_lists; }
     Form3* readErrorWindow() const { return m_form3; } // null until the first failed read
@@ -76,6 +81,7 @@ class Form10 : public QWidget {
     std::array<ValueLabel*, 4> m_rangeLabels{};
     bool m_pointsRead = false; // a file was read successfully since the last prepare()
     QString m_readPath;        // the file read last (empty: none, or the clipboard)
+    std::function<bool()> m_mayReplace;
 };
 
 } // namespace mirendo

@@ -206,6 +206,7 @@ void Form11::Command1_Click() {
     if (!point)
         return;
     takePoint(point->first, point->second);
+    emit typedPointsChanged();
 }
 
 void Form11::takePoint(double x, double y) {
@@ -243,6 +244,7 @@ void Form11::pastePoints() {
         m_text2->setText(QString::fromStdString(point.yText));
         takePoint(point.x, point.y);
     }
+    emit typedPointsChanged();
 }
 
 bool Form11::eventFilter(QObject* watched, QEvent* event) {
@@ -312,6 +314,7 @@ void Form11::Command7_Click() {
     m_text4->clear();
     m_text5->clear();
     m_text3->setFocus(Qt::OtherFocusReason);
+    emit typedPointsChanged();
 }
 
 void Form11::publish() {

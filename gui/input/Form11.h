@@ -32,9 +32,14 @@ class Form11 : public QWidget {
     // finishing buttons off; shows the dialog with the focus in the X box.
     void openForEntry();
 
+    // Points typed since the dialog was opened: XData/YData 1 .. this.
+    int enteredCount() const;
+
   signals:
     void pointsPublished(const mirendo::PublishedPoints& points);
     void cancelled();
+    // A point was typed or pasted, or one corrected: the entered points changed.
+    void typedPointsChanged();
 
   private:
     // The close box cancels: otherwise the hidden main window would never come back.
@@ -56,7 +61,6 @@ class Form11 : public QWidget {
 
   private:
     void wireControls();
-    int enteredCount() const; // points typed since the dialog was opened
     void publish();
     void showRanges();
     void addListLine(int number, const QString& x, const QString& y);

@@ -40,7 +40,7 @@ void SetMessageHook(MessageHook newHook) {
     Hook() = std::move(newHook);
 }
 
-bool AskYesNo(QWidget* parent, const QString& text) {
+bool AskYesNo(QWidget* parent, const QString& text, bool yesIsDefault) {
     if (AnswerHook())
         return AnswerHook()(text);
     if (Hook()) {
@@ -52,7 +52,7 @@ bool AskYesNo(QWidget* parent, const QString& text) {
     // The program loads no Qt translation; the buttons speak the window's language themselves.
     box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
-    box.setDefaultButton(QMessageBox::No);
+    box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec() == QMessageBox::Yes;

@@ -19,8 +19,9 @@ using MessageHook = std::function<void(const QString& text, MessageIcon icon)>;
 void SetMessageHook(MessageHook hook);
 
 // A modal question with the buttons "はい(Y)" and "いいえ(N)", titled "Mirendo"; true for Yes. No is
-// the default and the Escape button, so Enter or Escape alone never confirms.
-bool AskYesNo(QWidget* parent, const QString& text);
+// the default and the Escape button, so Enter or Escape alone never confirms; with `yesIsDefault`
+// Enter answers Yes (for a question whose No throws something away).
+bool AskYesNo(QWidget* parent, const QString& text, bool yesIsDefault = false);
 
 // Answers a question for tests: true for Yes. Without one, a question goes to the message hook
 // (when installed) with MessageIcon::Question and is answered No.

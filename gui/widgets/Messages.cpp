@@ -453,4 +453,25 @@ QString EntryValueMessage(const QString& axis, const std::string& text, bool bey
         .arg(axis, QuotedItem(text));
 }
 
+// The recovery file of the points typed by hand.
+QString RecoveryQuestion() {
+    return QStringLiteral("前回の入力が残っています。復元しますか？");
+}
+
+QString RecoveryDamagedMessage() {
+    return QStringLiteral("　前回の入力の記録が壊れているため、復元できません　\n"
+                          "　（壊れた記録は削除しました）　");
+}
+
+QString RecoveryNotWrittenMessage(const exchange::Failure& failure) {
+    return QStringLiteral("  手入力したデータの控えを作業フォルダに保存できません\n") +
+           WriteFailureMessage(failure) +
+           QStringLiteral("\n　（このままでは、プログラムが異常終了すると入力が失われます）　");
+}
+
+QString ReplaceTypedPointsQuestion() {
+    return QStringLiteral("　手入力したデータ点がまだ保存されていません　\n"
+                          "　新しいデータ点で置き換えますか？　");
+}
+
 } // namespace mirendo

@@ -92,4 +92,13 @@ QString PointsOutsideMessage(int count);
 // number no double holds when `beyondDouble`, otherwise one no axis carries to the engine.
 QString EntryValueMessage(const QString& axis, const std::string& text, bool beyondDouble);
 
+// The points typed by hand kept for a crash (the recovery file): the question at start when one
+// is found, the refusal of a damaged one, and the warning once when it cannot be written (`failure`
+// Cause::WriteFailed).
+QString RecoveryQuestion();
+QString RecoveryDamagedMessage();
+QString RecoveryNotWrittenMessage(const exchange::Failure& failure);
+// Asked before a hand-over, a paste or a drop takes the place of points typed by hand.
+QString ReplaceTypedPointsQuestion();
+
 } // namespace mirendo

@@ -127,11 +127,16 @@ void Form1::wireControls() {
                 ScaleOption_Click(i + 1);
             updateTabStops();
             refreshSteps();
+            if (checked)
+                emit settingsEdited();
         });
     for (QLineEdit* box : m_settingBoxes) {
         connect(box, &QLineEdit::returnPressed, this, [this, box] { SettingBox_Enter(box); });
         // A result carries the setting texts it was made for: a change makes it stale.
-        connect(box, &QLineEdit::textChanged, this, [this] { refreshSteps(); });
+        connect(box, &QLineEdit::textChanged, this, [this] {
+            refreshSteps();
+            emit settingsEdited();
+        });
     }
     ConnectButtonHandlers(this);
 

@@ -87,6 +87,8 @@ class Form1 : public QWidget {
     void pointFileDropped(const QString& path);
     // Ctrl+V at the same moment: the clipboard's text, to be read as such a file.
     void pointTextPasted(const QString& text);
+    // A setting box's text or the scale mode changed.
+    void settingsEdited();
 
   private slots:
     // Handlers of the buttons, connected by their names.

@@ -7,9 +7,11 @@
 #include "archive/Form5.h"
 #include "archive/Form6.h"
 #include "archive/SavedPoints.h"
+#include "exchange/AtomicFile.h"
 #include "input/Form10.h"
 #include "input/Form11.h"
 #include "input/Form9.h"
+#include "input/Ordering.h"
 #include "input/PointFileReader.h"
 #include "widgets/FileDrop.h"
 #include "widgets/MessageBox.h"
@@ -22,6 +24,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace mirendo {
 
 namespace {
@@ -33,6 +37,12 @@ bool IsArchive(const QString& path) {
 // A point file the main window takes: read, with one to ten points.
 bool PointFileOpens(const QString& path) {
     const PointFileRead read = ReadPointFile(QFile::encodeName(path).toStdString());
+    return read.ok() && read.pointCount >= 1 && read.pointCount <= Module1::kMaxPoints;
+}
+
+// Text the main window's Ctrl+V takes: read, with one to ten points.
+bool PointTextOpens(const QString& text) {
+    const PointFileRead read = ReadPointText(text.toUtf8().toStdString());
     return read.ok() && read.pointCount >= 1 && read.pointCount <= Module1::kMaxPoints;
 }
 
@@ -150,7 +160,12 @@ void WindowSet::wireStartWindow() const {
     connect(m_form2.get(), &Form2::helpRequested, this, [this] { form9()->show(); });
     // An engine still running would write its result after the start window removed it; a curve
     // still awaited is not drawn any more. Connected first, so it happens before the end.
-    connect(m_form2.get(), &Form2::exitRequested, this, [this] { m_calculation->stop(); });
+    connect(m_form2.get(), &Form2::exitRequested, this, [this] {
+        m_calculation->stop();
+        // A clean end: nothing typed is left to offer at the next start.
+        m_typed.reset();
+        QFile::remove(recoveryPath());
+    });
     connect(m_form2.get(), &Form2::exitRequested, this, &WindowSet::exitRequested);
 }
 
@@ -158,22 +173,31 @@ void WindowSet::wireMainWindow() const {
     Form1* main = m_form1.get();
     // A dialog not built yet has nothing to reset: it is prepared anyway whenever it opens.
     connect(main, &Form1::inputDialogsResetRequested, this, [this] {
+        forgetTypedPoints();
         if (m_form10)
             m_form10->prepare();
         if (m_form11)
             m_form11->resetForMainWindowReset();
     });
     connect(main, &Form1::fileInputRequested, this, [this] {
+        m_typedShown = false;
         form10()->prepare();
         form10()->show();
     });
-    connect(main, &Form1::manualEntryRequested, this, [this] { form11()->openForEntry(); });
+    connect(main, &Form1::manualEntryRequested, this, [this] {
+        m_typedShown = false;
+        form11()->openForEntry();
+    });
+    connect(main, &Form1::settingsEdited, this, &WindowSet::keepSettings);
     connect(main, &Form1::backToStartRequested, this, [this] { form2()->show(); });
     connect(main, &Form1::dataSaveRequested, this, [this](const QString& name) { form4()->openWith(name); });
-    connect(main, &Form1::pointFileDropped, this,
-            [this](const QString& path) { form10()->readDroppedFile(path); });
+    connect(main, &Form1::pointFileDropped, this, [this](const QString& path) {
+        if (!PointFileOpens(path) || mayReplaceTypedPoints(form1()))
+            form10()->readDroppedFile(path);
+    });
     connect(main, &Form1::pointTextPasted, this, [this](const QString& text) {
-        form10()->readDroppedText(text, QStringLiteral("クリップボード"));
+        if (!PointTextOpens(text) || mayReplaceTypedPoints(form1()))
+            form10()->readDroppedText(text, QStringLiteral("クリップボード"));
     });
     connect(main, &Form1::imageSaveRequested, this, &WindowSet::openImageSave);
 }
@@ -185,8 +209,11 @@ void WindowSet::wireFileInput() const {
         form1()->enableAllScaleOptions();
         form1()->clearDataTable();
     });
-    connect(input, &Form10::pointsPublished, this,
-            [this](const PublishedPoints& points) { form1()->applyPublishedPoints(points); });
+    connect(input, &Form10::pointsPublished, this, [this](const PublishedPoints& points) {
+        forgetTypedPoints(); // a file's points (or the clipboard's) in their place
+        form1()->applyPublishedPoints(points);
+    });
+    input->setReplaceCheck([this] { return mayReplaceTypedPoints(form10()); });
     connect(input, &Form10::readFailed, this, [this] { form1()->clearDataTable(); });
     connect(input, &Form10::helpRequested, this, [this] {
         form9()->show();
@@ -211,8 +238,12 @@ void WindowSet::wireFileInput() const {
 
 void WindowSet::wireManualEntry() const {
     Form11* entry = m_form11.get();
+    connect(entry, &Form11::typedPointsChanged, this,
+            [this] { keepTypedPoints(form11()->enteredCount(), false); });
     connect(entry, &Form11::pointsPublished, this, [this](const PublishedPoints& points) {
         form1()->applyPublishedPoints(points);
+        // As the main window took them: in ascending X order, equal X moved apart.
+        keepTypedPoints(m_state.PointsInUse(), true);
         form1()->show();
     });
     connect(entry, &Form11::cancelled, this, [this] {
@@ -225,6 +256,7 @@ void WindowSet::wireManualEntry() const {
 }
 
 void WindowSet::wireDataSave() const {
+    connect(m_form4.get(), &Form4::archiveSaved, this, &WindowSet::forgetTypedPoints);
     m_form4->setSource([this]() -> std::optional<ArchiveSource> {
         const std::optional<Form1::DrawnCalculation> drawn = form1()->drawnCalculation();
         if (!drawn)
@@ -285,6 +317,11 @@ void WindowSet::hideHelp() const {
 }
 
 void WindowSet::start(const QString& file) {
+    if (offerRecovery()) {
+        if (!file.isEmpty())
+            openFile(file); // asks before it takes the restored points' place
+        return;
+    }
     // A file that will be refused is told over the start window, shown first; one refused
     // unexpectedly still leaves the start window afterwards.
     if (file.isEmpty() || !OpensAtStart(file))
@@ -294,6 +331,9 @@ void WindowSet::start(const QString& file) {
 }
 
 bool WindowSet::openFile(const QString& path) {
+    // A file shown in either window puts the typed points away: asked first, when it will be shown.
+    if (m_typed && OpensAtStart(path) && !mayReplaceTypedPoints(m_form1.get()))
+        return false;
     QWidget* shown = nullptr;
     if (IsArchive(path)) {
         form6()->prepare();
@@ -325,6 +365,102 @@ bool WindowSet::openFile(const QString& path) {
     shown->raise();
     shown->activateWindow();
     return true;
+}
+
+QString WindowSet::recoveryPath() const {
+    return QDir(m_workDir).filePath(QString::fromLatin1(kRecoveryFileName));
+}
+
+void WindowSet::keepTypedPoints(int count, bool shown) const {
+    TypedWork work;
+    for (int i = 1; i <= count; ++i)
+        work.points.emplace_back(m_state.XData[i], m_state.YData[i]);
+    work.scaleMode = std::clamp(m_state.ScaleMode, 1, 4);
+    if (m_form1)
+        work.settings = m_form1->settingTexts();
+    m_typed = work;
+    m_typedShown = shown;
+    writeRecovery();
+}
+
+void WindowSet::keepSettings() const {
+    if (!m_typed || !m_typedShown || !m_form1)
+        return;
+    const SettingTexts settings = m_form1->settingTexts();
+    const int mode = std::clamp(m_state.ScaleMode, 1, 4);
+    if (settings == m_typed->settings && mode == m_typed->scaleMode)
+        return;
+    m_typed->settings = settings;
+    m_typed->scaleMode = mode;
+    writeRecovery();
+}
+
+void WindowSet::writeRecovery() const {
+    if (!m_typed || m_typed->points.empty())
+        return;
+    const std::string path = QFile::encodeName(recoveryPath()).toStdString();
+    const exchange::FileWrite written = exchange::SaveFileDurably(path, FormatTypedWork(*m_typed));
+    if (written.ok() || m_recoveryWarned)
+        return;
+    // Said once: the typing goes on, every change would say it again.
+    m_recoveryWarned = true;
+    ShowMessage(nullptr, RecoveryNotWrittenMessage(*written.failure(path)));
+}
+
+void WindowSet::forgetTypedPoints() const {
+    if (!m_typed)
+        return;
+    m_typed.reset();
+    m_typedShown = false;
+    QFile::remove(recoveryPath());
+}
+
+bool WindowSet::mayReplaceTypedPoints(QWidget* parent) const {
+    return !m_typed || AskYesNo(parent, ReplaceTypedPointsQuestion());
+}
+
+bool WindowSet::offerRecovery() {
+    const QString path = recoveryPath();
+    const RecoveryRead read = ReadRecoveryFile(QFile::encodeName(path).toStdString());
+    switch (read.found) {
+    case RecoveryRead::Found::None:
+        return false;
+    case RecoveryRead::Found::Damaged:
+        ShowMessage(nullptr, RecoveryDamagedMessage());
+        QFile::remove(path);
+        return false;
+    case RecoveryRead::Found::Work:
+        break;
+    }
+    // Enter takes them back: a No removes them for good.
+    if (!AskYesNo(nullptr, RecoveryQuestion(), true)) {
+        QFile::remove(path);
+        return false;
+    }
+    restore(read.work);
+    return true;
+}
+
+void WindowSet::restore(const TypedWork& work) {
+    // As if the points had just been typed in the manual entry and finished there.
+    Form1* main = form1();
+    main->ResetMainWindow();
+    const int count = int(work.points.size());
+    for (int i = 1; i <= Module1::kMaxPoints; ++i) {
+        const bool typed = i <= count;
+        m_state.XData[i] = typed ? work.points[std::size_t(i - 1)].first : 0;
+        m_state.YData[i] = typed ? work.points[std::size_t(i - 1)].second : 0;
+        if (typed)
+            UpdateRange(m_state, i);
+    }
+    m_state.PointCount = count;
+    m_state.EntryNo = count + 1;
+    main->applyPublishedPoints(PublishEnteredPoints(m_state, RangeTexts(m_state)));
+    main->takeSavedSettings(work.scaleMode, work.settings);
+    keepTypedPoints(m_state.PointsInUse(), true);
+    main->show();
+    main->raise();
+    main->activateWindow();
 }
 
 } // namespace mirendo

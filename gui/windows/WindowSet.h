@@ -3,12 +3,14 @@
 // by signals and the owner of the controls updates them. Every window is created on first use
 // (the first time it is shown or asked for) and afterwards only shown and hidden, which keeps the
 // program's start quick: a file opened from the desktop never builds the start window.
+#include "input/TypedRecovery.h"
 #include "state/Module1.h"
 
 #include <QObject>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -53,8 +55,13 @@ class WindowSet : public QObject {
     bool openFile(const QString& path);
 
     // The program's first window: the start window, or for `Mirendo FILE` the window the file
-    // opens in. A file that cannot be read is told over the start window, which stays.
+    // opens in. A file that cannot be read is told over the start window, which stays. Points
+    // typed by hand that a program in this folder left behind (the recovery file) are offered
+    // first; taken back, they are shown in the main window, ready for the settings OK.
     void start(const QString& file);
+
+    // The recovery file of this working folder.
+    QString recoveryPath() const;
 
     // Whether a window has been created yet (for tests of the lazy creation).
     bool isCreated(const QString& objectName) const;
@@ -83,6 +90,22 @@ class WindowSet : public QObject {
     // Either graph window's "グラフ画像保存".
     void openImageSave(const QString& proposedName, const GraphPicture& picture) const;
 
+    // Points typed by hand, with the settings beside them, while they exist nowhere else: kept
+    // in the recovery file after every change, forgotten (the file removed) once saved as an
+    // archive, replaced by a file's points, or reset.
+    // Points 1..`count` of the shared state, the scale mode and the setting boxes; `shown` when
+    // the main window shows these points (its setting edits are then kept with them).
+    void keepTypedPoints(int count, bool shown) const;
+    void keepSettings() const;
+    void writeRecovery() const;
+    void forgetTypedPoints() const;
+    // Before other points take the place of typed ones: true when there are none, or the user
+    // agrees to replace them.
+    bool mayReplaceTypedPoints(QWidget* parent) const;
+    // The recovery file found at start: offered, and the points restored on Yes (true).
+    bool offerRecovery();
+    void restore(const TypedWork& work);
+
     Module1& m_state;
     Calculation* m_calculation = nullptr;
     QString m_workDir;
@@ -95,6 +118,9 @@ class WindowSet : public QObject {
     mutable std::unique_ptr<Form5> m_form5;
     mutable std::unique_ptr<Form4> m_form4;
     mutable std::unique_ptr<Form6> m_form6;
+    mutable std::optional<TypedWork> m_typed;
+    mutable bool m_typedShown = false;     // the main window shows the typed points
+    mutable bool m_recoveryWarned = false; // a failed write of the recovery file is told once
 };
 
 } // namespace mirendo

@@ -1,0 +1,97 @@
+// Points typed by hand outlive a killed program; other points replace them only when the user agrees.
+#include "input/TypedRecovery.h"
+#include "support/AppTest.h"
+#include "widgets/Messages.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QProcess>
+#include <QTextStream>
+
+#include <functional>
+
+namespace mirendo::testing {
+namespace {
+
+class Recovery : public AppTest {
+  protected:
+    // A new calculation: three points typed by hand and finished, " Linear - Log", a Y limit.
+    void typePoints() {
+        emit m_windows->form2()->newCalculationRequested();
+        control<QRadioButton>(main(), "Option6")->click();
+        click(main(), "Command9");
+        for (const auto& [x, y] : {std::pair{"3", "30"}, {"1", "10"}, {"2", "20"}}) {
+            type(m_windows->form11(), "Text1", x);
+            type(m_windows->form11(), "Text2", y);
+            click(m_windows->form11(), "Command1");
+        }
+        click(m_windows->form11(), "Command2");
+        click(m_windows->form11(), "Command4");
+        control<QRadioButton>(main(), "Option2")->click();
+        type(main(), "Text9", "1e3");
+    }
+    bool kept() const { return exists(QString::fromLatin1(kRecoveryFileName)); }
+};
+
+TEST_F(Recovery, AKilledProgramsTypedPointsComeBackOrGo) {
+    // Run once more as a child that types the points in this folder and waits to be killed.
+    if (QDir::setCurrent(qEnvironmentVariable("MIRENDO_RECOVERY_CHILD", "/nonexistent"))) {
+        m_windows = std::make_unique<WindowSet>(m_state, engineFolder());
+        typePoints();
+        QTextStream(stdout) << "TYPED" << Qt::endl;
+        QTest::qWait(60000);
+        return;
+    }
+    QProcess child;
+    child.setEnvironment(QProcess::systemEnvironment() << "MIRENDO_RECOVERY_CHILD=" + m_dir.path());
+    child.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=Recovery.AKilled*"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return child.readAllStandardOutput().contains("TYPED"); }, 30000));
+    child.kill(); // SIGKILL
+    ASSERT_TRUE(child.waitForFinished(5000) && kept());
+    for (const int answer : {1, 0, -1}) { // はい, いいえ, then a damaged file
+        if (answer < 0)
+            writeFile(QString::fromLatin1(kRecoveryFileName), "Mirendo typed points 1\r\nmode 7\r\n");
+        else
+            answerNextQuestion(answer == 1);
+        Module1 state;
+        WindowSet windows(state, engineFolder());
+        windows.start(QString());
+        EXPECT_EQ(answer < 0 ? takeMessage() : takeQuestion(),
+                  answer < 0 ? RecoveryDamagedMessage()
+                             : QStringLiteral("前回の入力が残っています。復元しますか？"));
+        EXPECT_EQ(kept(), answer == 1) << "taken back, the points are kept again; else the file goes";
+        if (answer != 1)
+            continue;
+        Form1* restored = windows.form1();
+        EXPECT_EQ((std::array{state.PointCount, int(state.XData[1]), int(state.YData[3])}),
+                  (std::array{3, 1, 30}));
+        EXPECT_TRUE(restored->isVisible() && control<QRadioButton>(restored, "Option2")->isChecked());
+        EXPECT_EQ(restored->settingTexts(), (SettingTexts{"", "", "", "", "1e3", "10"}));
+        click(restored, "Command3"); // ④ as after typing them: the Y start taken from the ranges
+        EXPECT_EQ(textOf(restored, "Text8"), QStringLiteral("1.0E+01"));
+    }
+}
+
+TEST_F(Recovery, TypedPointsAreReplacedOnlyAfterAsking) {
+    writeFile("other.csv", "5,1\r\n6,2\r\n");
+    QGuiApplication::clipboard()->setText(QStringLiteral("5\t1\n6\t2\n"));
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"hand-over", [this] { m_windows->openFile(workPath("other.csv")); }},
+        {"drop", [this] { emit main()->pointFileDropped(workPath("other.csv")); }},
+        {"Ctrl+V", [this] { main()->findChild<QAction*>(QStringLiteral("CommandPaste"))->trigger(); }},
+    };
+    for (const auto& [name, replace] : ways) {
+        for (const bool yes : {false, true}) {
+            SCOPED_TRACE(std::string(name) + (yes ? ", yes" : ", no"));
+            typePoints();
+            answerNextQuestion(yes);
+            replace();
+            EXPECT_EQ(takeQuestion(), ReplaceTypedPointsQuestion());
+            EXPECT_EQ(m_state.XData[1] == 5, yes);
+            EXPECT_EQ(kept(), !yes);
+        }
+    }
+}
+
+} // namespace
+} // namespace mirendo::testing
