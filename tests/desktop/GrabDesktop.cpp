@@ -10,6 +10,7 @@
 #include "input/Form10.h"
 #include "input/Form11.h"
 #include "input/Form9.h"
+#include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
 #include "windows/Calculation.h"
 #include "windows/Form1.h"
@@ -204,5 +205,15 @@ int main(int argc, char* argv[]) {
         grab(main, child(main, "Picture1"));
     }
     main->setObjectName(QStringLiteral("Form1"));
+    // The last graph (monotone comparison, red trust line) as the user saves it: a PNG with the
+    // limits and the trust line around it (export-Form1-<scale>x.png), to look at its glyphs.
+    compare->setCurrentIndex(2);
+    child<QPushButton>(main, "Command8")->click();
+    mirendo::Form5* save = windows.form5();
+    save->folderLists()->setPath(g_out);
+    child<QComboBox>(save, "Combo1")->setCurrentIndex(1);
+    child<QLineEdit>(save, "Text1")
+        ->setText(QStringLiteral("export-Form1-%1x").arg(QString::number(qApp->devicePixelRatio())));
+    clickButton(save, "Command1");
     return 0;
 }

@@ -169,10 +169,10 @@ TEST(GraphImageFile, ComparisonDashedAndTheScaleAroundTheGraph) {
             if (xml.name() == QLatin1String("polyline") && !dashes.isEmpty() &&
                 dashes != QLatin1String("none"))
                 ++dashed;
-            if (xml.name() == QLatin1String("text"))
+            if (xml.name() == QLatin1String("text")) {
                 EXPECT_TRUE(face.contains(QLatin1String(kJapaneseFace))) << face.toStdString();
-            if (xml.name() == QLatin1String("text"))
                 texts << xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+            }
         }
         return std::make_pair(dashed, texts);
     };
