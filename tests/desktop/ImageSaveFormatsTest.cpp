@@ -2,6 +2,8 @@
 // BMP (the default) and PNG hold the pixels shown, SVG the same drawing as vectors; the refusals
 // of the save hold for each of them.
 #include "archive/ArchiveSamples.h"
+#include "archive/BatchEvaluationWindow.h"
+#include "exchange/AtomicFile.h"
 #include "support/AppTest.h"
 #include "support/GraphArea.h"
 #include "widgets/FolderLists.h"
@@ -10,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QXmlStreamReader>
 
 #include <map>
@@ -135,6 +138,38 @@ TEST_F(ImageSaveFormats, PngAndSvgCarryTheLimitsAndTheTrustLine) {
     EXPECT_TRUE(texts.contains(xStart)) << texts.toStdString();
     EXPECT_TRUE(QString(texts).remove(u' ').contains(QString(trust).remove(u' ').left(8)))
         << texts.toStdString();
+}
+
+// Each file the user keeps (picture, batch table, archive) is forced to disk before it replaces
+// its name; the engine's request file, written at ⑤, takes the fast path without.
+TEST_F(ImageSaveFormats, KeptFilesAreForcedToDiskAndTheRequestIsNot) {
+    struct Syncs : exchange::SaveSteps {
+        int count = 0;
+        int syncFile(int fd) override { return ++count, SaveSteps::syncFile(fd); }
+    } syncs;
+    exchange::SaveSteps* previous = exchange::SetSaveSteps(&syncs);
+    openSave(kFormats[1], QStringLiteral("kept"));
+    click(m_save, "Command1");
+    EXPECT_EQ(takeMessage(), kFormats[1].saved);
+    click(m_browser, "CommandBatch");
+    control<QPlainTextEdit>(m_browser->batchWindow(), "TextValues")->setPlainText(QStringLiteral("1 2"));
+    click(m_browser->batchWindow(), "CommandCalculate");
+    click(m_browser->batchWindow(), "CommandSave");
+    EXPECT_TRUE(takeMessage().contains(QStringLiteral("一括計算の結果を保存しました")));
+    EXPECT_EQ(syncs.count, 2);
+    m_browser->batchWindow()->hide();
+    click(m_browser, "CommandRecalc");
+    click(main(), "Command3");
+    click(main(), "Command1");
+    EXPECT_TRUE(exists(QStringLiteral("B2F.dat")));
+    EXPECT_EQ(syncs.count, 2) << "the request file";
+    calculateAndDrawCurve();
+    click(main(), "Command6");
+    type(m_windows->form4(), "Text1", QStringLiteral("kept"));
+    click(m_windows->form4(), "Command1");
+    EXPECT_EQ(takeMessage(), QStringLiteral("  補間データは保存されました  "));
+    EXPECT_EQ(syncs.count, 3);
+    exchange::SetSaveSteps(previous);
 }
 
 TEST_F(ImageSaveFormats, ChoiceIsReachedByTabFromTheNameAndChangedByKeys) {
