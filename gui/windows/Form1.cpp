@@ -347,6 +347,10 @@ void Form1::pastePointText() {
     emit pointTextPasted(QGuiApplication::clipboard()->text());
 }
 
+void Form1::showHandEntryChosen() {
+    m_option6->setChecked(true);
+}
+
 bool Form1::takeSavedSettings(int scaleMode, const SettingTexts& texts) {
     const bool known = scaleMode >= 1 && scaleMode <= 4;
     QRadioButton* option = known ? m_scaleOptions[scaleMode - 1] : nullptr;

@@ -64,6 +64,8 @@ class Form1 : public QWidget {
     // mode chosen as a click on the option would, and its six setting texts in the boxes, ready
     // for the settings OK. A mode the points do not allow stays unchosen (false).
     bool takeSavedSettings(int scaleMode, const SettingTexts& texts);
+    // ① shows hand entry ("直接 手入力する") as the way the points came, as after typing them.
+    void showHandEntryChosen();
 
   public slots:
     void applyPublishedPoints(const mirendo::PublishedPoints& points);

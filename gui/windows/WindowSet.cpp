@@ -457,6 +457,7 @@ void WindowSet::restore(const TypedWork& work) {
     m_state.EntryNo = count + 1;
     main->applyPublishedPoints(PublishEnteredPoints(m_state, RangeTexts(m_state)));
     main->takeSavedSettings(work.scaleMode, work.settings);
+    main->showHandEntryChosen();
     keepTypedPoints(m_state.PointsInUse(), true);
     main->show();
     main->raise();

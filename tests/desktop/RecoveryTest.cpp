@@ -65,7 +65,8 @@ TEST_F(Recovery, AKilledProgramsTypedPointsComeBackOrGo) {
         Form1* restored = windows.form1();
         EXPECT_EQ((std::array{state.PointCount, int(state.XData[1]), int(state.YData[3])}),
                   (std::array{3, 1, 30}));
-        EXPECT_TRUE(restored->isVisible() && control<QRadioButton>(restored, "Option2")->isChecked());
+        EXPECT_TRUE(restored->isVisible() && control<QRadioButton>(restored, "Option2")->isChecked() &&
+                    control<QRadioButton>(restored, "Option6")->isChecked());
         EXPECT_EQ(restored->settingTexts(), (SettingTexts{"", "", "", "", "1e3", "10"}));
         click(restored, "Command3"); // ④ as after typing them: the Y start taken from the ranges
         EXPECT_EQ(textOf(restored, "Text8"), QStringLiteral("1.0E+01"));
