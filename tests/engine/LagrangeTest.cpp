@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <tuple>
 #include <utility>
 
 namespace mirendo::engine {
@@ -191,20 +192,17 @@ TEST(SettingsEcho, WhatComesBackFromARoundTrip) {
         {1000.5, -0.125, 1000, -0.125},
         {123.4567, 5e7, 123.46, 5e7}, // E12.5 keeps five significant digits
     };
-    const double xs[] = {0, 1, 2};
-    const double ys[] = {0, 3, 4};
+    const double xs[] = {0, 1, 2}, ys[] = {0, 3, 4};
     for (const auto& c : cases) {
         std::string bytes;
         ASSERT_EQ(RunOnRequestText(exchange::FormatRequest(1, c.start, c.stop, 2, xs, ys), bytes).exitStatus,
                   kExitOk);
         const exchange::ResultRead read = exchange::ParseResult(bytes);
         ASSERT_TRUE(read.ok());
-        EXPECT_EQ(read.value.xStart, c.loadedStart) << c.start;
-        EXPECT_EQ(read.value.xStop, c.loadedStop) << c.stop;
-        EXPECT_EQ(read.value.pointCount, 2);
-        EXPECT_EQ(read.value.sampleCount, 50);
-        EXPECT_EQ(read.value.t[1], 1.0);
-        EXPECT_EQ(read.value.p[1], 3.0);
+        const exchange::LoadedResult& v = read.value;
+        EXPECT_EQ(std::tuple(v.xStart, v.xStop, v.pointCount, v.sampleCount, v.t[1], v.p[1]),
+                  std::tuple(c.loadedStart, c.loadedStop, 2, 50, 1.0, 3.0))
+            << c.start << " .. " << c.stop;
     }
 }
 
