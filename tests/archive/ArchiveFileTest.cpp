@@ -55,7 +55,7 @@ const std::vector<std::string> kLinear = {
     " 2 ",
     "1.000000E+00,  2.000000E+00",
     "2.000000E+00,  3.000000E+00",
-};
+}; // samples
 using exchange::Cause;
 
 std::optional<Cause> CauseOf(const ArchiveRead& read) {
@@ -82,18 +82,11 @@ const std::vector<std::string> kLogLog =
 TEST(ArchiveWriter, WritesTheKnownBytes) {
     Module1 s;
     s.ScaleMode = 3;
-    s.PointCount = 2;
-    s.ResultX[1] = -0.00123;
-    s.ResultY[1] = 12.5;
-    s.Coef[1] = 12.5;
-    s.ResultX[2] = std::log(100.0);
-    s.ResultY[2] = 0;
-    s.Coef[2] = -2.5e-150;
-    s.SampleCount = 2;
-    s.CurveX[1] = 1e100;
-    s.CurveY[1] = -7;
-    s.CurveX[2] = 0.5;
-    s.CurveY[2] = 1234567.8;
+    s.PointCount = s.SampleCount = 2;
+    s.ResultX[1] = -0.00123, s.ResultY[1] = 12.5, s.Coef[1] = 12.5;
+    s.ResultX[2] = std::log(100.0), s.ResultY[2] = 0, s.Coef[2] = -2.5e-150;
+    s.CurveX[1] = 1e100, s.CurveY[1] = -7;
+    s.CurveX[2] = 0.5, s.CurveY[2] = 1234567.8;
 
     const ArchiveFormat f = FormatArchive(s, {"1.0E-01", "1.0E+03", "10", "0", "12.5", ""});
     ASSERT_TRUE(f.ok()) << Why(f);
@@ -230,9 +223,9 @@ TEST(ArchiveReader, DerivesPlotCoordinatesAndCurveExtremes) {
     const ArchiveRead r = ParseArchive(text);
     ASSERT_TRUE(r.ok()) << Why(r);
     const Module1 d = Loaded(r);
+    EXPECT_NEAR(d.YPlotData[1], std::log(50.0), 1e-6);
     EXPECT_DOUBLE_EQ(d.YStart, 0.01);
     EXPECT_DOUBLE_EQ(d.XStop, 10);
-    EXPECT_NEAR(d.YPlotData[1], std::log(50.0), 1e-6);
     EXPECT_DOUBLE_EQ(d.XPlotData[2], 3.0); // linear X: unchanged
     EXPECT_DOUBLE_EQ(d.CurveX[0], d.XPlotData[1]);
     EXPECT_DOUBLE_EQ(d.CurveY[0], d.YPlotData[1]);
@@ -251,11 +244,7 @@ TEST(ArchiveReader, DerivesPlotCoordinatesAndCurveExtremes) {
 }
 
 TEST(ArchiveReader, AcceptsWhatTheFieldRuleAllows) {
-    struct Case {
-        const char* name;
-        std::string text;
-    };
-    const std::vector<Case> cases = {
+    const std::pair<const char*, std::string> cases[] = {
         {"written form", Join(kLinear)},
         {"line feeds only", Join(kLinear, "\n")},
         {"carriage returns only", Join(kLinear, "\r")},
@@ -270,10 +259,8 @@ TEST(ArchiveReader, AcceptsWhatTheFieldRuleAllows) {
         {"three-digit decade", Join(With(kLogLog, 2, "1.0E+100"))},
         {"no points, no samples", Join({" 1 ", "0", "1", "1", "0", "1", "1", " 0 ", " 0 "})},
     };
-    for (const Case& c : cases) {
-        const ArchiveRead r = ParseArchive(c.text);
-        EXPECT_TRUE(r.ok()) << c.name << ": " << Why(r);
-    }
+    for (const auto& [name, text] : cases)
+        EXPECT_TRUE(ParseArchive(text).ok()) << name << ": " << Why(ParseArchive(text));
     EXPECT_EQ(ParseArchive(Join(With(kLinear, 2, "10 (ten)"))).value.settings[1], 10);
 }
 
