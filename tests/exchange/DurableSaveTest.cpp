@@ -23,11 +23,7 @@ struct RecordedSteps : SaveSteps {
     std::string log, failAt;
     int step(const char* name, int result) {
         log += log.empty() ? name : std::string(" ") + name;
-        if (failAt == name) {
-            errno = EIO;
-            return -1;
-        }
-        return result;
+        return failAt == name ? (errno = EIO, -1) : result;
     }
     int write(int fd, std::string_view b) override { return step("write", SaveSteps::write(fd, b)); }
     int syncFile(int fd) override { return step("sync", SaveSteps::syncFile(fd)); }
