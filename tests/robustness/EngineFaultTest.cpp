@@ -94,11 +94,9 @@ class EngineFault : public ::testing::Test {
     Ended Wait(pid_t pid) const {
         int raw = 0;
         ::waitpid(pid, &raw, 0);
-        Ended e;
-        e.exited = WIFEXITED(raw);
-        e.status = e.exited ? WEXITSTATUS(raw) : -1;
-        e.out = ReadAll(m_dir.parent_path() / (m_dir.filename().string() + ".out"));
-        e.err = ReadAll(m_dir.parent_path() / (m_dir.filename().string() + ".err"));
+        const Ended e{WIFEXITED(raw), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1,
+                      ReadAll(m_dir.parent_path() / (m_dir.filename().string() + ".out")),
+                      ReadAll(m_dir.parent_path() / (m_dir.filename().string() + ".err"))};
         fs::remove(m_dir.parent_path() / (m_dir.filename().string() + ".out"));
         fs::remove(m_dir.parent_path() / (m_dir.filename().string() + ".err"));
         return e;
@@ -246,11 +244,7 @@ TEST_F(EngineFault, RunInAFolderThatWasRemovedIsReported) {
 // Each read runs in a child process with a time and memory limit, so a faulty reader fails the
 // test instead of hanging or exhausting the machine.
 TEST_F(EngineFault, ResultFilesThatNeverEndBlockOrAreHugeAreRefusedAtOnce) {
-    struct Case {
-        const char* name;
-        std::function<void(const fs::path& file)> make;
-    };
-    const std::vector<Case> cases = {
+    const std::pair<const char*, std::function<void(const fs::path& file)>> cases[] = {
         {"a link to an endless device", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); }},
         {"a FIFO", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }},
         {"a sparse file of 4 GiB",
@@ -259,11 +253,11 @@ TEST_F(EngineFault, ResultFilesThatNeverEndBlockOrAreHugeAreRefusedAtOnce) {
              fs::resize_file(f, 4ull << 30);
          }},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, make] : cases) {
+        SCOPED_TRACE(name);
         const fs::path file = m_dir / "F2B.dat";
         fs::remove(file);
-        c.make(file);
+        make(file);
         const pid_t pid = ::fork();
         if (pid == 0) {
             ::alarm(5);
