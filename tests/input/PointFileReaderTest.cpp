@@ -1,6 +1,7 @@
 #include "input/PointFileReader.h"
 #include "input/PastedPoints.h"
 #include "input/TypedValue.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -290,24 +291,7 @@ TEST(StorePointFileRead, FailureStateAsLeftByTheRead) {
               std::tuple(4.0, 6.0, 4.0, 4.0));
 }
 
-class TempFolder : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("mirendo-input-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-    std::string write(const std::string& name, const std::string& bytes) {
-        const auto path = m_dir / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
-    }
-    std::filesystem::path m_dir;
-};
-
-using ReadPointFileTest = TempFolder;
+using ReadPointFileTest = testing::TempFolderTest;
 
 TEST_F(ReadPointFileTest, ReadsAFile) {
     const PointFileRead read = ReadPointFile(write("a.csv", "1,2\r\n3,4\r\n"));
