@@ -6,6 +6,7 @@
 #include "exchange/DecimalText.h"
 #include "plot/AxisRules.h"
 #include "state/NumberText.h"
+#include "support/TempFolder.h"
 #include "widgets/Messages.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@
 #include <optional>
 #include <regex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace mirendo {
@@ -168,11 +170,8 @@ TEST(ArchiveReader, RoundTripInEveryMode) {
         const ArchiveRead r = ParseArchive(f.value);
         ASSERT_TRUE(r.ok()) << Why(r);
         const Module1 d = Loaded(r);
-        EXPECT_EQ(d.ScaleMode, calc.mode);
-        EXPECT_EQ(d.XStartText, calc.settings[0]);
-        EXPECT_EQ(d.YStepText, calc.settings[5]);
-        EXPECT_EQ(d.PointCount, s.PointCount);
-        EXPECT_EQ(d.SampleCount, s.SampleCount);
+        EXPECT_EQ(std::tuple(d.ScaleMode, d.XStartText, d.YStepText, d.PointCount, d.SampleCount),
+                  std::tuple(calc.mode, calc.settings[0], calc.settings[5], s.PointCount, s.SampleCount));
         const auto near = [](double a, double b, double rel) {
             return std::fabs(a - b) <= rel * std::fabs(b) + 1e-300;
         };
@@ -328,22 +327,7 @@ TEST(ArchiveReader, DecadeTexts) {
         EXPECT_EQ(IsDecadeText(text), expected) << text;
 }
 
-class ArchiveFileOnDisk : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("mirendo-archive-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-    std::string write(const char* name, const std::string& bytes) {
-        const std::string path = (m_dir / name).string();
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-    std::filesystem::path m_dir;
-};
+using ArchiveFileOnDisk = testing::TempFolderTest;
 
 TEST_F(ArchiveFileOnDisk, ReadsAndRefusesFiles) {
     EXPECT_TRUE(ReadArchiveFile(write("good-Mi.csv", Join(kLinear))).ok());
@@ -366,11 +350,8 @@ TEST(ArchiveApply, CopiesWhatTheBrowserLoadsAndNothingElse) {
     const ArchiveRead r = ParseArchive(Join(kLogLog));
     ASSERT_TRUE(r.ok());
     LoadSavedPlot(r.value, "/data/run-Mi.csv", s);
-    EXPECT_EQ(s.FilePath, "/data/run-Mi.csv");
-    EXPECT_EQ(s.ScaleMode, 4);
-    EXPECT_EQ(s.PointCount, 2);
-    EXPECT_EQ(s.SampleCount, 2);
-    EXPECT_EQ(s.XStopText, "1.0E+02");
+    EXPECT_EQ(std::tuple(s.FilePath, s.ScaleMode, s.PointCount, s.SampleCount, s.XStopText),
+              std::tuple("/data/run-Mi.csv", 4, 2, 2, "1.0E+02"));
     EXPECT_DOUBLE_EQ(s.YStop, 1000);
     EXPECT_DOUBLE_EQ(s.CurveYMax, 3);
     EXPECT_EQ(s.GraphDrawn, 0) << "the window sets it once the graph is drawn";
