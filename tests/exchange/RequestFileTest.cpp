@@ -1,5 +1,6 @@
 #include "exchange/RequestFile.h"
 #include "exchange/AtomicFile.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -178,27 +179,7 @@ TEST(ParseRequest, RefusesBrokenRequests) {
     }
 }
 
-class AtomicWrite : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("mirendo_atomic_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-    static std::string Slurp(const std::filesystem::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    size_t EntryCount() const {
-        return size_t(std::distance(std::filesystem::directory_iterator(m_dir), {}));
-    }
-    std::filesystem::path m_dir;
-};
+using AtomicWrite = mirendo::testing::TempFolderTest;
 
 TEST_F(AtomicWrite, CreatesAndReplacesLeavingNoTemporary) {
     const std::string path = (m_dir / "B2F.dat").string();
