@@ -31,6 +31,7 @@
 
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 namespace mirendo {
 namespace {
@@ -121,9 +122,8 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
         testing::InvokeHandler(&browser, "Command1_Click");
         ASSERT_TRUE(noMessages()) << takeMessage().toStdString();
 
-        EXPECT_EQ(m_shared.GraphDrawn, 1);
-        EXPECT_EQ(m_shared.ScaleMode, calc.mode);
-        EXPECT_EQ(m_shared.FilePath, file.toStdString());
+        EXPECT_EQ(std::tuple(m_shared.GraphDrawn, m_shared.ScaleMode, m_shared.FilePath),
+                  std::tuple(1, calc.mode, file.toStdString()));
         for (const char* button : {"Text1", "Command4", "Command8"})
             EXPECT_TRUE(enabled(button)) << button;
 
@@ -351,11 +351,9 @@ TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
                 .value,
             loadedBytes);
         EXPECT_EQ(s.FilePath, before.FilePath);
-        EXPECT_EQ(s.XPlotData, before.XPlotData);
-        EXPECT_EQ(s.CurveXMax, before.CurveXMax);
-        EXPECT_EQ(s.GraphDrawn, 1);
-        EXPECT_EQ(testing::GraphImageOf(&browser), graph);
-        EXPECT_EQ(textOf(&browser, "Label14"), xStartLabel);
+        EXPECT_EQ(std::tuple(s.XPlotData, s.CurveXMax, s.GraphDrawn, testing::GraphImageOf(&browser),
+                             textOf(&browser, "Label14")),
+                  std::tuple(before.XPlotData, before.CurveXMax, 1, graph, xStartLabel));
     }
 }
 
