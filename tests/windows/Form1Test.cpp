@@ -193,11 +193,9 @@ TEST_P(WholeCalculation, FromPointsToReadout) {
     EXPECT_TRUE(exists(QStringLiteral("F2B.dat")));
 
     button("Command5")->click();
-    EXPECT_EQ(m_state.GraphDrawn, 1);
-    EXPECT_EQ(m_state.ScaleMode, k.mode);
-    EXPECT_EQ(m_state.PointCount, static_cast<int>(k.points.size()));
-    EXPECT_EQ(m_state.SampleCount, k.samples);
-    EXPECT_EQ(focused(), QStringLiteral("Command6"));
+    EXPECT_EQ(
+        std::tuple(m_state.GraphDrawn, m_state.ScaleMode, m_state.PointCount, m_state.SampleCount, focused()),
+        std::tuple(1, k.mode, static_cast<int>(k.points.size()), k.samples, QStringLiteral("Command6")));
     for (int j : {1, k.samples / 3, k.samples / 2, k.samples})
         EXPECT_TRUE(blueNear(curvePixel(j))) << "sample " << j;
 
