@@ -3,6 +3,7 @@
 // untouched.
 #include "engine/EngineRun.h"
 #include "exchange/ResultFile.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -41,32 +42,13 @@ std::string TenPointRequest(double slope) {
     return text;
 }
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 void WriteAll(const fs::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
 }
 
-class EngineFault : public ::testing::Test {
+class EngineFault : public mirendo::testing::TempFolderTest {
   protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir =
-            fs::temp_directory_path() / ("robust_engine_" + std::to_string(::getpid()) + "_" + info->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(m_dir, ignored);
-    }
-
     // Starts the engine in `folder` with its output captured in files outside it.
     pid_t Start(const fs::path& folder) const {
         const std::string out = (m_dir.parent_path() / (m_dir.filename().string() + ".out")).string();
@@ -95,14 +77,12 @@ class EngineFault : public ::testing::Test {
         int raw = 0;
         ::waitpid(pid, &raw, 0);
         const Ended e{WIFEXITED(raw), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1,
-                      ReadAll(m_dir.parent_path() / (m_dir.filename().string() + ".out")),
-                      ReadAll(m_dir.parent_path() / (m_dir.filename().string() + ".err"))};
+                      Slurp(m_dir.parent_path() / (m_dir.filename().string() + ".out")),
+                      Slurp(m_dir.parent_path() / (m_dir.filename().string() + ".err"))};
         fs::remove(m_dir.parent_path() / (m_dir.filename().string() + ".out"));
         fs::remove(m_dir.parent_path() / (m_dir.filename().string() + ".err"));
         return e;
     }
-
-    fs::path m_dir;
 };
 
 TEST_F(EngineFault, KilledAtRandomMomentsNeverLeavesAPartialResult) {
@@ -141,7 +121,7 @@ TEST_F(EngineFault, KilledAtRandomMomentsNeverLeavesAPartialResult) {
             ::usleep(static_cast<useconds_t>(delay));
         ::kill(pid, SIGKILL);
         Wait(pid);
-        const std::string now = ReadAll(m_dir / "F2B.dat");
+        const std::string now = Slurp(m_dir / "F2B.dat");
         if (now == results[current]) {
             ++killedBeforeReplacing;
         } else {
@@ -211,7 +191,7 @@ TEST_F(EngineFault, FileSystemFaultsAreReportedAndKeepTheEarlierResult) {
         EXPECT_NE(e.err.find(c.report), std::string::npos) << e.err;
         EXPECT_EQ(e.out.find("Stop - Program terminated."), std::string::npos);
         if (c.earlierKept) {
-            EXPECT_EQ(ReadAll(m_dir / "F2B.dat"), earlier);
+            EXPECT_EQ(Slurp(m_dir / "F2B.dat"), earlier);
         }
         for (const auto& entry : fs::directory_iterator(m_dir))
             EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
