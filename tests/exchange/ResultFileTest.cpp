@@ -158,10 +158,7 @@ TEST(ReadResultFile, MissingUnreadableAndPresent) {
     EXPECT_EQ(causeOf(ReadResultFile((dir / "nothing.dat").string())), Cause::FileMissing);
     EXPECT_EQ(causeOf(ReadResultFile((dir / "F2B.dat").string())), Cause::FileNotRegular);
     EXPECT_EQ(ReadResultFile((dir / "F2B.dat").string()).failure->file, (dir / "F2B.dat").string());
-    {
-        std::ofstream out(dir / "ok.dat", std::ios::binary);
-        out << FormatResult(SmallResult(2, 50));
-    }
+    std::ofstream(dir / "ok.dat", std::ios::binary) << FormatResult(SmallResult(2, 50));
     const ResultRead read = ReadResultFile((dir / "ok.dat").string());
     EXPECT_TRUE(read.ok());
     EXPECT_EQ(read.value.sampleCount, 50);
