@@ -82,30 +82,15 @@ TEST(Validation, LimitsOrderStepsAndLogPositivity) {
         SettingTexts texts;
         bool inOrder;
         double xStep, yStep; // steps <= 0 replaced only when the limits are in order
-        bool positive[5];    // index = scale mode 1..4
+        bool positive[4];    // scale modes 1..4
     };
     const Row rows[] = {
-        {"Ordinary", {"0", "10", "2", "1", "100", "10"}, true, 2, 10, {false, true, true, false, false}},
-        {"EmptyEverything", {"", "", "", "", "", ""}, false, 0, 0, {false, true, false, false, false}},
-        {"EqualXLimits", {"5", "5", "1", "0", "1", "1"}, false, 1, 1, {false, true, false, true, false}},
-        {"ZeroStepsBecomeAxisLength",
-         {"2", "12", "0", "-1", "3", "-4"},
-         true,
-         10,
-         4,
-         {false, true, false, true, false}},
-        {"ReversedKeepsTypedSteps",
-         {"5", "1", "-2", "0", "1", "0"},
-         false,
-         -2,
-         0,
-         {false, true, false, true, false}},
-        {"ExponentTexts",
-         {"1E-2", "1e+03", "10", "0.5", "2", "abc"},
-         true,
-         10,
-         1.5,
-         {false, true, true, true, true}},
+        {"Ordinary", {"0", "10", "2", "1", "100", "10"}, true, 2, 10, {true, true, false, false}},
+        {"EmptyEverything", {"", "", "", "", "", ""}, false, 0, 0, {true, false, false, false}},
+        {"EqualXLimits", {"5", "5", "1", "0", "1", "1"}, false, 1, 1, {true, false, true, false}},
+        {"ZeroStepsSpanTheAxis", {"2", "12", "0", "-1", "3", "-4"}, true, 10, 4, {true, false, true, false}},
+        {"ReversedKeepsSteps", {"5", "1", "-2", "0", "1", "0"}, false, -2, 0, {true, false, true, false}},
+        {"Exponents", {"1E-2", "1e+03", "10", "0.5", "2", "abc"}, true, 10, 1.5, {true, true, true, true}},
     };
     for (const Row& row : rows) {
         for (int mode = 1; mode <= 4; ++mode) {
@@ -113,7 +98,7 @@ TEST(Validation, LimitsOrderStepsAndLogPositivity) {
             EXPECT_EQ(v.limitsInOrder, row.inOrder) << row.name;
             EXPECT_DOUBLE_EQ(v.values.xStep, row.xStep) << row.name;
             EXPECT_DOUBLE_EQ(v.values.yStep, row.yStep) << row.name;
-            EXPECT_EQ(v.logLimitsPositive, row.positive[mode]) << row.name << " mode " << mode;
+            EXPECT_EQ(v.logLimitsPositive, row.positive[mode - 1]) << row.name << " mode " << mode;
         }
     }
 }
