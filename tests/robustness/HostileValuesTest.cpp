@@ -87,10 +87,7 @@ TEST(HostilePointFiles, EncodingsLineEndsAndExtremeValues) {
         {"beyond the double range", "1,1E+400\r\n", exchange::Cause::OutOfRange, {}},
         // (After a first point: a first line without any number is a heading.)
         {"NaN and inf are not numbers", "1,2\r\nnan,inf\r\n", exchange::Cause::NotANumber, {}},
-        {"a line of ten thousand characters",
-         std::string(10000, '1') + ",2\r\n",
-         exchange::Cause::LineTooLong,
-         {}},
+        {"a line of 10000 characters", std::string(10000, '1') + ",2\r\n", exchange::Cause::LineTooLong, {}},
         {"full-width digits", "1,2\r\n\xEF\xBC\x91,\xEF\xBC\x92\r\n", std::nullopt, {1, 2, 1, 2}},
         {"hexadecimal", "0x10,1\r\n", exchange::Cause::NotANumber, {}},
     };
