@@ -6,6 +6,7 @@
 #include "exchange/DecimalText.h"
 #include "plot/AxisRules.h"
 #include "state/NumberText.h"
+#include "support/TempFolder.h"
 #include "widgets/Messages.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@
 #include <optional>
 #include <regex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace mirendo {
@@ -55,7 +57,7 @@ const std::vector<std::string> kLinear = {
     " 2 ",
     "1.000000E+00,  2.000000E+00",
     "2.000000E+00,  3.000000E+00",
-};
+}; // samples
 using exchange::Cause;
 
 std::optional<Cause> CauseOf(const ArchiveRead& read) {
@@ -82,18 +84,11 @@ const std::vector<std::string> kLogLog =
 TEST(ArchiveWriter, WritesTheKnownBytes) {
     Module1 s;
     s.ScaleMode = 3;
-    s.PointCount = 2;
-    s.ResultX[1] = -0.00123;
-    s.ResultY[1] = 12.5;
-    s.Coef[1] = 12.5;
-    s.ResultX[2] = std::log(100.0);
-    s.ResultY[2] = 0;
-    s.Coef[2] = -2.5e-150;
-    s.SampleCount = 2;
-    s.CurveX[1] = 1e100;
-    s.CurveY[1] = -7;
-    s.CurveX[2] = 0.5;
-    s.CurveY[2] = 1234567.8;
+    s.PointCount = s.SampleCount = 2;
+    s.ResultX[1] = -0.00123, s.ResultY[1] = 12.5, s.Coef[1] = 12.5;
+    s.ResultX[2] = std::log(100.0), s.ResultY[2] = 0, s.Coef[2] = -2.5e-150;
+    s.CurveX[1] = 1e100, s.CurveY[1] = -7;
+    s.CurveX[2] = 0.5, s.CurveY[2] = 1234567.8;
 
     const ArchiveFormat f = FormatArchive(s, {"1.0E-01", "1.0E+03", "10", "0", "12.5", ""});
     ASSERT_TRUE(f.ok()) << Why(f);
@@ -175,11 +170,8 @@ TEST(ArchiveReader, RoundTripInEveryMode) {
         const ArchiveRead r = ParseArchive(f.value);
         ASSERT_TRUE(r.ok()) << Why(r);
         const Module1 d = Loaded(r);
-        EXPECT_EQ(d.ScaleMode, calc.mode);
-        EXPECT_EQ(d.XStartText, calc.settings[0]);
-        EXPECT_EQ(d.YStepText, calc.settings[5]);
-        EXPECT_EQ(d.PointCount, s.PointCount);
-        EXPECT_EQ(d.SampleCount, s.SampleCount);
+        EXPECT_EQ(std::tuple(d.ScaleMode, d.XStartText, d.YStepText, d.PointCount, d.SampleCount),
+                  std::tuple(calc.mode, calc.settings[0], calc.settings[5], s.PointCount, s.SampleCount));
         const auto near = [](double a, double b, double rel) {
             return std::fabs(a - b) <= rel * std::fabs(b) + 1e-300;
         };
@@ -230,9 +222,9 @@ TEST(ArchiveReader, DerivesPlotCoordinatesAndCurveExtremes) {
     const ArchiveRead r = ParseArchive(text);
     ASSERT_TRUE(r.ok()) << Why(r);
     const Module1 d = Loaded(r);
+    EXPECT_NEAR(d.YPlotData[1], std::log(50.0), 1e-6);
     EXPECT_DOUBLE_EQ(d.YStart, 0.01);
     EXPECT_DOUBLE_EQ(d.XStop, 10);
-    EXPECT_NEAR(d.YPlotData[1], std::log(50.0), 1e-6);
     EXPECT_DOUBLE_EQ(d.XPlotData[2], 3.0); // linear X: unchanged
     EXPECT_DOUBLE_EQ(d.CurveX[0], d.XPlotData[1]);
     EXPECT_DOUBLE_EQ(d.CurveY[0], d.YPlotData[1]);
@@ -251,11 +243,7 @@ TEST(ArchiveReader, DerivesPlotCoordinatesAndCurveExtremes) {
 }
 
 TEST(ArchiveReader, AcceptsWhatTheFieldRuleAllows) {
-    struct Case {
-        const char* name;
-        std::string text;
-    };
-    const std::vector<Case> cases = {
+    const std::pair<const char*, std::string> cases[] = {
         {"written form", Join(kLinear)},
         {"line feeds only", Join(kLinear, "\n")},
         {"carriage returns only", Join(kLinear, "\r")},
@@ -270,10 +258,8 @@ TEST(ArchiveReader, AcceptsWhatTheFieldRuleAllows) {
         {"three-digit decade", Join(With(kLogLog, 2, "1.0E+100"))},
         {"no points, no samples", Join({" 1 ", "0", "1", "1", "0", "1", "1", " 0 ", " 0 "})},
     };
-    for (const Case& c : cases) {
-        const ArchiveRead r = ParseArchive(c.text);
-        EXPECT_TRUE(r.ok()) << c.name << ": " << Why(r);
-    }
+    for (const auto& [name, text] : cases)
+        EXPECT_TRUE(ParseArchive(text).ok()) << name << ": " << Why(ParseArchive(text));
     EXPECT_EQ(ParseArchive(Join(With(kLinear, 2, "10 (ten)"))).value.settings[1], 10);
 }
 
@@ -341,22 +327,7 @@ TEST(ArchiveReader, DecadeTexts) {
         EXPECT_EQ(IsDecadeText(text), expected) << text;
 }
 
-class ArchiveFileOnDisk : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("mirendo-archive-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-    std::string write(const char* name, const std::string& bytes) {
-        const std::string path = (m_dir / name).string();
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-    std::filesystem::path m_dir;
-};
+using ArchiveFileOnDisk = testing::TempFolderTest;
 
 TEST_F(ArchiveFileOnDisk, ReadsAndRefusesFiles) {
     EXPECT_TRUE(ReadArchiveFile(write("good-Mi.csv", Join(kLinear))).ok());
@@ -379,11 +350,8 @@ TEST(ArchiveApply, CopiesWhatTheBrowserLoadsAndNothingElse) {
     const ArchiveRead r = ParseArchive(Join(kLogLog));
     ASSERT_TRUE(r.ok());
     LoadSavedPlot(r.value, "/data/run-Mi.csv", s);
-    EXPECT_EQ(s.FilePath, "/data/run-Mi.csv");
-    EXPECT_EQ(s.ScaleMode, 4);
-    EXPECT_EQ(s.PointCount, 2);
-    EXPECT_EQ(s.SampleCount, 2);
-    EXPECT_EQ(s.XStopText, "1.0E+02");
+    EXPECT_EQ(std::tuple(s.FilePath, s.ScaleMode, s.PointCount, s.SampleCount, s.XStopText),
+              std::tuple("/data/run-Mi.csv", 4, 2, 2, "1.0E+02"));
     EXPECT_DOUBLE_EQ(s.YStop, 1000);
     EXPECT_DOUBLE_EQ(s.CurveYMax, 3);
     EXPECT_EQ(s.GraphDrawn, 0) << "the window sets it once the graph is drawn";

@@ -31,6 +31,7 @@
 
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 namespace mirendo {
 namespace {
@@ -121,9 +122,8 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
         testing::InvokeHandler(&browser, "Command1_Click");
         ASSERT_TRUE(noMessages()) << takeMessage().toStdString();
 
-        EXPECT_EQ(m_shared.GraphDrawn, 1);
-        EXPECT_EQ(m_shared.ScaleMode, calc.mode);
-        EXPECT_EQ(m_shared.FilePath, file.toStdString());
+        EXPECT_EQ(std::tuple(m_shared.GraphDrawn, m_shared.ScaleMode, m_shared.FilePath),
+                  std::tuple(1, calc.mode, file.toStdString()));
         for (const char* button : {"Text1", "Command4", "Command8"})
             EXPECT_TRUE(enabled(button)) << button;
 
@@ -131,10 +131,11 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
         PictureBox reference(QSize(609, 545));
         const RangeLabels labels = PlotSavedForMode(m_shared, reference.graph());
         EXPECT_EQ(testing::GraphImageOf(&browser), reference.graph().image());
-        EXPECT_EQ(textOf(&browser, "Label14").toStdString(), labels.xStart);
-        EXPECT_EQ(textOf(&browser, "Label15").toStdString(), labels.xStop);
-        EXPECT_EQ(textOf(&browser, "Label16").toStdString(), labels.yStart);
-        EXPECT_EQ(textOf(&browser, "Label17").toStdString(), labels.yStop);
+        for (const auto& [label, shown] : {std::pair{"Label14", labels.xStart},
+                                           {"Label15", labels.xStop},
+                                           {"Label16", labels.yStart},
+                                           {"Label17", labels.yStop}})
+            EXPECT_EQ(textOf(&browser, label).toStdString(), shown) << label;
 
         // ... and the curve sits where the original samples belong: sample j at
         // (t_j - ln XStart, P_j - ln YStart) on a logarithmic axis, unshifted on a linear one.
@@ -275,13 +276,7 @@ TEST_F(ArchiveWindows, ReplacingAFileIsAskedFirst) {
          QStringLiteral(".bmp"), kImageSaved},
     };
     for (const auto& row : rows) {
-        auto* list = row.dialog->findChild<QListWidget*>(QStringLiteral("File1"));
-        const auto listed = [list] {
-            QStringList names;
-            for (int i = 0; i < list->count(); ++i)
-                names << list->item(i)->text();
-            return names;
-        };
+        const auto listed = [&] { return itemTexts(control<QListWidget>(row.dialog, "File1")); };
         ASSERT_TRUE(row.dialog->folderLists()->setPath(m_dir.path()));
         const QString earlier = QStringLiteral("06-01-2026") + row.suffix;
         writeFile(earlier, "an earlier save"); // after the list was first read
@@ -319,11 +314,7 @@ TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
         bytes.replace(bytes.find(from), from.size(), to);
         return QByteArray::fromStdString(bytes);
     };
-    struct Case {
-        const char* file;
-        QByteArray bytes;
-    };
-    const std::vector<Case> cases = {
+    const std::pair<const char*, QByteArray> cases[] = {
         {"short-Mi.csv", QByteArray::fromStdString(goodBytes.substr(0, goodBytes.size() / 2))},
         {"eleven-Mi.csv", replaced("\r\n 3 \r\n", "\r\n 11 \r\n")},
         {"samples-Mi.csv", replaced("\r\n 100 \r\n", "\r\n 601 \r\n")},
@@ -334,8 +325,8 @@ TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
         {"removed-Mi.csv", QByteArray()},
         {"huge-Mi.csv", QByteArray::fromStdString(goodBytes) + QByteArray(int(kMaxArchiveBytes), ' ')},
     };
-    for (const Case& c : cases)
-        writeFile(QString::fromLatin1(c.file), c.bytes);
+    for (const auto& [file, bytes] : cases)
+        writeFile(QString::fromLatin1(file), bytes);
 
     Form6& browser = openBrowser();
     draw(QStringLiteral("good-Mi.csv"));
@@ -345,26 +336,24 @@ TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
     const QImage graph = testing::GraphImageOf(&browser);
     const QString xStartLabel = textOf(&browser, "Label14");
 
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
-        select(QString::fromLatin1(c.file));
-        if (std::string(c.file) == "removed-Mi.csv")
-            QFile::remove(workPath(QString::fromLatin1(c.file)));
+    for (const auto& [file, bytes] : cases) {
+        SCOPED_TRACE(file);
+        select(QString::fromLatin1(file));
+        if (std::string(file) == "removed-Mi.csv")
+            QFile::remove(workPath(QString::fromLatin1(file)));
         testing::InvokeHandler(&browser, "Command1_Click");
         const ShownMessage m = takeShown();
         EXPECT_TRUE(m.text.contains(QStringLiteral("読み込めません"))) << m.text.toStdString();
-        EXPECT_TRUE(m.text.contains(QString::fromLatin1(c.file))) << m.text.toStdString();
+        EXPECT_TRUE(m.text.contains(QString::fromLatin1(file))) << m.text.toStdString();
         const Module1& s = m_shared;
         EXPECT_EQ(
             FormatArchive(s, {s.XStartText, s.XStopText, s.XStepText, s.YStartText, s.YStopText, s.YStepText})
                 .value,
             loadedBytes);
         EXPECT_EQ(s.FilePath, before.FilePath);
-        EXPECT_EQ(s.XPlotData, before.XPlotData);
-        EXPECT_EQ(s.CurveXMax, before.CurveXMax);
-        EXPECT_EQ(s.GraphDrawn, 1);
-        EXPECT_EQ(testing::GraphImageOf(&browser), graph);
-        EXPECT_EQ(textOf(&browser, "Label14"), xStartLabel);
+        EXPECT_EQ(std::tuple(s.XPlotData, s.CurveXMax, s.GraphDrawn, testing::GraphImageOf(&browser),
+                             textOf(&browser, "Label14")),
+                  std::tuple(before.XPlotData, before.CurveXMax, 1, graph, xStartLabel));
     }
 }
 
@@ -424,9 +413,7 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
     for (const auto& e : evaluations) {
         evaluate(QStringLiteral("5")); // a result that a refusal must not leave behind
         evaluate(e.typed);
-        if (!e.message.isEmpty()) {
-            EXPECT_EQ(takeMessage(), e.message);
-        }
+        EXPECT_EQ(e.message.isEmpty() ? QString() : takeMessage(), e.message);
         EXPECT_EQ(textOf(&browser, "Label6"), e.shown) << e.typed.toStdString();
     }
     text1->setText(QStringLiteral("10abc"));
@@ -468,9 +455,8 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
 }
 
 TEST_F(ArchiveWindows, ImageSaveWritesARealBitmap) {
-    QImage mainImage(609, 545, QImage::Format_RGB32);
+    QImage mainImage(609, 545, QImage::Format_RGB32), browserImage(609, 545, QImage::Format_RGB32);
     mainImage.fill(QColor(10, 200, 30));
-    QImage browserImage(609, 545, QImage::Format_RGB32);
     browserImage.fill(Qt::white);
     browserImage.setPixelColor(100, 50, QColor(255, 0, 0));
     Form5 form;

@@ -274,10 +274,9 @@ TEST_F(BatchWindow, SavesTheCsvAtomicallyOrSaysWhyNot) {
 TEST_F(BatchWindow, ClosesByItsButtonOrEscape) {
     BatchEvaluationWindow* batch = openBatch(1);
     QWidget* close = batchControl("CommandClose");
-    for (QWidget* other : batch->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    for (QWidget* other : batch->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         EXPECT_TRUE(other == close || !other->geometry().intersects(close->geometry()))
             << other->objectName().toStdString();
-    }
     click(batch, "CommandClose");
     EXPECT_FALSE(batch->isVisible());
     openBatch();

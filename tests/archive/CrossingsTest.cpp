@@ -243,24 +243,16 @@ class FormulaReader {
         m_i += n;
         return true;
     }
-    double sum() {
-        double v = product();
-        for (;;) {
-            if (take("+"))
-                v += product();
-            else if (take("-"))
-                v -= product();
-            else
-                return v;
-        }
-    }
-    double product() {
-        double v = factor();
-        for (;;) {
-            if (take("*"))
-                v *= factor();
-            else if (take("/"))
-                v /= factor();
+    double sum() { return chain(true); }
+    // Operands of one precedence level taken left to right: terms joined by + and - (`sums`), or
+    // factors joined by * and /.
+    double chain(bool sums) {
+        const auto operand = [&] { return sums ? chain(false) : factor(); };
+        for (double v = operand();;) {
+            if (take(sums ? "+" : "*"))
+                v = sums ? v + operand() : v * operand();
+            else if (take(sums ? "-" : "/"))
+                v = sums ? v - operand() : v / operand();
             else
                 return v;
         }

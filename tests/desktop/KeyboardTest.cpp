@@ -59,34 +59,28 @@ TEST_F(Keyboard, MainWindowTabOrderFollowsTheSteps) {
         const char* name;
         const char* inputOption;
         const char* scaleOption;
-        QStringList expected;
+        QStringList fixedSteps; // skipped: the step boxes the scale mode fixes
     };
-    QStringList logLog = allSteps;
-    logLog.replace(1, QStringLiteral("Option4"));
-    logLog.removeAll(QStringLiteral("Text7"));
-    logLog.removeAll(QStringLiteral("Text10"));
-    QStringList linLog = allSteps;
-    linLog.replace(1, QStringLiteral("Option2"));
-    linLog.removeAll(QStringLiteral("Text10"));
     const Row rows[] = {
-        {"from a file, Linear - Linear", "Option5", "Option1",
-         QStringList{"Option5"} + allSteps + QStringList{"Option5"}},
-        {"by hand, Log - Log", "Option6", "Option4",
-         QStringList{"Option6"} + logLog + QStringList{"Option6"}},
-        {"from a file, Linear - Log", "Option5", "Option2",
-         QStringList{"Option5"} + linLog + QStringList{"Option5"}},
+        {"from a file, Linear - Linear", "Option5", "Option1", {}},
+        {"by hand, Log - Log", "Option6", "Option4", {"Text7", "Text10"}},
+        {"from a file, Linear - Log", "Option5", "Option2", {"Text10"}},
     };
     // An option group whose chosen option is disabled is still reached: at its first enabled option.
     const QStringList disabledChoice = {"Option5", "Command9", "Option1"};
     click(m_windows->form2(), "Command1");
     Form1* main = m_windows->form1();
     for (const Row& row : rows) {
+        QStringList steps = allSteps; // from the input option round to it again
+        steps.replace(1, QString::fromLatin1(row.scaleOption));
+        for (const QString& fixed : row.fixedSteps)
+            steps.removeAll(fixed);
+        const QStringList expected = QStringList{row.inputOption} + steps + QStringList{row.inputOption};
         control<QRadioButton>(main, row.inputOption)->setChecked(true);
         control<QRadioButton>(main, row.scaleOption)->setChecked(true);
         enable(main, {"Command1", "Command3", "Command4", "Command5", "Command6"});
         ASSERT_TRUE(activate(main, control<QWidget>(main, row.inputOption))) << row.name;
-        EXPECT_EQ(tabWalk(int(row.expected.size()) - 1).join(' ').toStdString(),
-                  row.expected.join(' ').toStdString())
+        EXPECT_EQ(tabWalk(int(expected.size()) - 1).join(' ').toStdString(), expected.join(' ').toStdString())
             << row.name;
     }
     control<QRadioButton>(main, "Option5")->setChecked(true);

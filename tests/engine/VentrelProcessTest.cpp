@@ -1,4 +1,6 @@
 // Runs the real Ventrel binary in a temporary folder.
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -17,26 +19,10 @@ const char kWorkedRequest[] = " 1 \r\n0.0\r\n10.0\r\n 3 \r\n"
                               "+4.00000E+00 -3.00000E+00\r\n"
                               "+8.00000E+00 +1.25000E-01\r\n";
 
-class VentrelProcess : public ::testing::Test {
+class VentrelProcess : public mirendo::testing::TempFolderTest {
   protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir = fs::temp_directory_path() / ("ventrel_" + std::to_string(::getpid()) + "_" + info->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    void Write(const std::string& name, const std::string& bytes) const {
-        std::ofstream out(m_dir / name, std::ios::binary);
-        out << bytes;
-    }
-    std::string Read(const std::string& name) const {
-        std::ifstream in(m_dir / name, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
+    void Write(const std::string& name, const std::string& bytes) const { write(name, bytes); }
+    std::string Read(const std::string& name) const { return Slurp(m_dir / name); }
     bool Exists(const std::string& name) const { return fs::exists(m_dir / name); }
 
     struct Run {
@@ -48,23 +34,12 @@ class VentrelProcess : public ::testing::Test {
         const std::string command =
             "cd '" + m_dir.string() + "' && '" VENTREL_PATH "' >.out 2>.err </dev/null";
         const int raw = std::system(command.c_str());
-        Run run;
-        run.exited = raw != -1 && WIFEXITED(raw);
-        run.status = run.exited ? WEXITSTATUS(raw) : -1;
-        run.out = Read(".out");
-        run.err = Read(".err");
+        const bool exited = raw != -1 && WIFEXITED(raw);
+        const Run run{exited, exited ? WEXITSTATUS(raw) : -1, Read(".out"), Read(".err")};
         fs::remove(m_dir / ".out");
         fs::remove(m_dir / ".err");
         return run;
     }
-    size_t EntryCount() const {
-        size_t count = 0;
-        for ([[maybe_unused]] const auto& e : fs::directory_iterator(m_dir))
-            ++count;
-        return count;
-    }
-
-    fs::path m_dir;
 };
 
 TEST_F(VentrelProcess, WorkedExampleBytes) {

@@ -1,4 +1,5 @@
 #include "exchange/AtomicFile.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -23,11 +24,7 @@ struct RecordedSteps : SaveSteps {
     std::string log, failAt;
     int step(const char* name, int result) {
         log += log.empty() ? name : std::string(" ") + name;
-        if (failAt == name) {
-            errno = EIO;
-            return -1;
-        }
-        return result;
+        return failAt == name ? (errno = EIO, -1) : result;
     }
     int write(int fd, std::string_view b) override { return step("write", SaveSteps::write(fd, b)); }
     int syncFile(int fd) override { return step("sync", SaveSteps::syncFile(fd)); }
@@ -37,24 +34,10 @@ struct RecordedSteps : SaveSteps {
     int syncFolder(const std::string& f) override { return step("syncFolder", SaveSteps::syncFolder(f)); }
 };
 
-std::string Slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-struct DurableSave : ::testing::Test {
-    fs::path dir = fs::temp_directory_path() / ("mirendo_durable_" + std::to_string(::getpid()));
-    void SetUp() override {
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-};
+using DurableSave = testing::TempFolderTest;
 
 TEST_F(DurableSave, StepsInOrderAndAFailedStepKeepsTheOldFile) {
-    const fs::path file = dir / "a-Mi.csv";
+    const fs::path file = m_dir / "a-Mi.csv";
     const struct {
         const char* failAt;
         const char* log;
@@ -76,13 +59,13 @@ TEST_F(DurableSave, StepsInOrderAndAFailedStepKeepsTheOldFile) {
         EXPECT_EQ(steps.log, row.log) << row.failAt;
         EXPECT_EQ(written.error, row.error) << row.failAt;
         EXPECT_EQ(Slurp(file), row.content) << row.failAt;
-        EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1) << row.failAt;
+        EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1) << row.failAt;
     }
     // The process-wide seam reaches the plain form; the exchange files' writer takes none of it.
     RecordedSteps steps;
     SaveSteps* previous = SetSaveSteps(&steps);
     ASSERT_TRUE(SaveFileDurably(file.string(), "kept").ok());
-    ASSERT_TRUE(WriteFileAtomically((dir / "B2F.dat").string(), "transient").ok());
+    ASSERT_TRUE(WriteFileAtomically((m_dir / "B2F.dat").string(), "transient").ok());
     SetSaveSteps(previous);
     EXPECT_EQ(steps.log, "write sync rename syncFolder");
 }
@@ -90,7 +73,7 @@ TEST_F(DurableSave, StepsInOrderAndAFailedStepKeepsTheOldFile) {
 // A saving program killed at random moments, many times over: the file is always the old or the
 // new content, whole, never empty or cut.
 TEST_F(DurableSave, KilledWhileSavingLeavesOldOrNewWhole) {
-    const fs::path file = dir / "graph.png";
+    const fs::path file = m_dir / "graph.png";
     const std::string versions[] = {std::string(200000, 'a'), std::string(300000, 'b')};
     ASSERT_TRUE(SaveFileDurably(file.string(), versions[0]).ok());
     std::mt19937 random(7);

@@ -1,12 +1,15 @@
 #include "exchange/RequestFile.h"
 #include "exchange/AtomicFile.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
+#include <tuple>
 
 namespace mirendo::exchange {
 namespace {
@@ -62,21 +65,17 @@ TEST(FormatRequest, PointRecordSignRule) {
         {9.999996, -9.999996, "+1.00000E+01 -1.00000E+01"},
     };
     for (const auto& c : cases) {
-        const double xs[] = {0, c.x};
-        const double ys[] = {0, c.y};
-        const std::string text = FormatRequest(1, 0, 1, 1, xs, ys);
-        const std::string expected = std::string(" 1 \r\n0.0\r\n1.0\r\n 1 \r\n") + c.record + "\r\n";
-        EXPECT_EQ(text, expected) << c.x << ", " << c.y;
+        const double xs[] = {0, c.x}, ys[] = {0, c.y};
+        EXPECT_EQ(FormatRequest(1, 0, 1, 1, xs, ys),
+                  std::string(" 1 \r\n0.0\r\n1.0\r\n 1 \r\n") + c.record + "\r\n")
+            << c.x << ", " << c.y;
     }
 }
 
 TEST(FormatRequest, CountClampedToCapacity) {
-    double xs[12] = {};
-    double ys[12] = {};
-    for (int i = 1; i < 12; ++i) {
-        xs[i] = i;
-        ys[i] = -i;
-    }
+    double xs[12] = {}, ys[12] = {};
+    for (int i = 1; i < 12; ++i)
+        xs[i] = i, ys[i] = -i;
     const RequestParse eleven = ParseRequest(FormatRequest(1, 0, 1, 11, xs, ys));
     ASSERT_TRUE(eleven.ok());
     EXPECT_EQ(eleven.value.n, 10);
@@ -133,9 +132,8 @@ TEST(ParseRequest, ReadsFieldsByColumn) {
     for (const auto& c : cases) {
         const RequestParse parse = ParseRequest(c.text);
         ASSERT_TRUE(parse.ok()) << c.name << ": ";
-        EXPECT_EQ(parse.value.n, c.n) << c.name;
-        EXPECT_EQ(parse.value.x[0], c.x0) << c.name;
-        EXPECT_EQ(parse.value.y[0], c.y0) << c.name;
+        EXPECT_EQ(std::tuple(parse.value.n, parse.value.x[0], parse.value.y[0]), std::tuple(c.n, c.x0, c.y0))
+            << c.name;
     }
     // "+1.0" fills columns 1-4 and " +2.0" columns 5-9 of the first field: both land in the
     // abscissa, which therefore is malformed; a record must keep its columns.
@@ -175,36 +173,13 @@ TEST(ParseRequest, RefusesBrokenRequests) {
     for (const auto& c : cases) {
         const RequestParse parse = ParseRequest(c.text);
         ASSERT_FALSE(parse.ok()) << c.name;
-        EXPECT_EQ(parse.failure->cause, c.cause) << c.name;
-        EXPECT_EQ(parse.failure->line, c.line) << c.name;
-        EXPECT_EQ(parse.failure->field, c.field) << c.name;
+        EXPECT_EQ(std::tuple(parse.failure->cause, parse.failure->line, parse.failure->field),
+                  std::tuple(c.cause, c.line, c.field))
+            << c.name;
     }
 }
 
-class AtomicWrite : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("mirendo_atomic_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(m_dir);
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-    static std::string Slurp(const std::filesystem::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    size_t EntryCount() const {
-        size_t count = 0;
-        for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(m_dir))
-            ++count;
-        return count;
-    }
-    std::filesystem::path m_dir;
-};
+using AtomicWrite = mirendo::testing::TempFolderTest;
 
 TEST_F(AtomicWrite, CreatesAndReplacesLeavingNoTemporary) {
     const std::string path = (m_dir / "B2F.dat").string();

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 namespace mirendo::exchange {
 namespace {
@@ -91,13 +92,10 @@ TEST(ParseResult, SeparatorsAndBothLeadingZeroForms) {
     for (const auto& c : cases) {
         const ResultRead read = ParseResult(c.text);
         ASSERT_TRUE(read.ok()) << c.name;
-        EXPECT_EQ(read.value.scaleMode, 1) << c.name;
-        EXPECT_EQ(read.value.xStop, 10.0) << c.name;
-        EXPECT_EQ(read.value.pointCount, 1) << c.name;
-        EXPECT_EQ(read.value.x[1], 12.5) << c.name;
-        EXPECT_EQ(read.value.y[1], -0.003) << c.name;
-        EXPECT_EQ(read.value.coef[1], 5.0) << c.name;
-        EXPECT_EQ(read.value.sampleCount, 0) << c.name;
+        EXPECT_EQ(std::tuple(read.value.scaleMode, read.value.xStop, read.value.pointCount, read.value.x[1],
+                             read.value.y[1], read.value.coef[1], read.value.sampleCount),
+                  std::tuple(1, 10.0, 1, 12.5, -0.003, 5.0, 0))
+            << c.name;
     }
 }
 
@@ -160,10 +158,7 @@ TEST(ReadResultFile, MissingUnreadableAndPresent) {
     EXPECT_EQ(causeOf(ReadResultFile((dir / "nothing.dat").string())), Cause::FileMissing);
     EXPECT_EQ(causeOf(ReadResultFile((dir / "F2B.dat").string())), Cause::FileNotRegular);
     EXPECT_EQ(ReadResultFile((dir / "F2B.dat").string()).failure->file, (dir / "F2B.dat").string());
-    {
-        std::ofstream out(dir / "ok.dat", std::ios::binary);
-        out << FormatResult(SmallResult(2, 50));
-    }
+    std::ofstream(dir / "ok.dat", std::ios::binary) << FormatResult(SmallResult(2, 50));
     const ResultRead read = ReadResultFile((dir / "ok.dat").string());
     EXPECT_TRUE(read.ok());
     EXPECT_EQ(read.value.sampleCount, 50);

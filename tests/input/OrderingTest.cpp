@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace mirendo {
@@ -119,10 +120,7 @@ TEST(UpdateRange, FirstPointRestartsThenStrictComparisons) {
     state.XMin = -100; // left from an earlier input: point 1 must restart the ranges
     for (int i = 1; i <= 4; ++i)
         UpdateRange(state, i);
-    EXPECT_EQ(state.XMin, -1);
-    EXPECT_EQ(state.XMax, 5);
-    EXPECT_EQ(state.YMin, -4);
-    EXPECT_EQ(state.YMax, 9);
+    EXPECT_EQ(std::tuple(state.XMin, state.XMax, state.YMin, state.YMax), std::tuple(-1.0, 5.0, -4.0, 9.0));
     UpdateRange(state, 11);
     UpdateRange(state, 0);
     EXPECT_EQ(state.XMax, 5);

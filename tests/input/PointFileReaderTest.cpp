@@ -1,6 +1,7 @@
 #include "input/PointFileReader.h"
 #include "input/PastedPoints.h"
 #include "input/TypedValue.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <numeric>
 #include <optional>
 #include <random>
 #include <regex>
@@ -72,72 +74,59 @@ TEST_P(ReadPointTextTable, Reads) {
 const Points kSquares10 = {{1, 1},  {2, 4},  {3, 9},  {4, 16}, {5, 25},
                            {6, 36}, {7, 49}, {8, 64}, {9, 81}, {10, 100}};
 const Points kTwo = {{1, 1}, {2, 4}};
-// The reader's causes under the names the rows use.
-namespace F {
-constexpr std::optional<Cause> None;
-constexpr Cause TooManyLines = Cause::TooManyPoints;
-constexpr Cause OverListLimit = Cause::TooManyLines;
-constexpr Cause OutOfItems = Cause::EndedEarly;
-constexpr Cause NotANumber = Cause::NotANumber;
-constexpr Cause OutOfRange = Cause::OutOfRange;
-constexpr Cause NotText = Cause::NotText;
-constexpr Cause LineTooLong = Cause::LineTooLong;
-constexpr Cause TooLarge = Cause::FileTooLarge;
-constexpr Cause TwoWays = Cause::AmbiguousLine;
-} // namespace F
 
 const ReadCase kReadCases[] = {
-    {"ten_lines", Lines(10), F::None, 10, 10, kSquares10},
-    {"ten_lines_last_without_end", Lines(9) + "10,100", F::None, 10, 10, kSquares10},
-    {"eleventh_line", Lines(11), F::TooManyLines, 11, 11, kSquares10},
-    {"eleventh_line_empty", Lines(10) + "\r\n", F::TooManyLines, 11, 11, kSquares10},
-    {"hundred_and_one_lines", Lines(101), F::OverListLimit, 100, 100, kSquares10},
-    {"trailing_empty_line", Lines(2) + "\r\n", F::OutOfItems, 3, 3, kTwo},
-    {"three_items_shift", "1,2,3\r\n4,5\r\n6,7\r\n", F::None, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
-    {"one_item_runs_out", "1\r\n2,3\r\n4,5\r\n", F::OutOfItems, 3, 3, {{1, 2}, {3, 4}}},
-    {"heading", "X,Y\r\n1,2\r\n", F::None, 1, 2, {{1, 2}}},
-    {"heading_and_ten_points", "X,Y\r\n" + Lines(10), F::None, 10, 11, kSquares10},
-    {"semicolons", "1;2\r\n3 ; 4\r\n", F::None, 2, 2, {{1, 2}, {3, 4}}},
-    {"quoted", "\"1\",\"2\"\r\n\"3\", \"4\"\r\n", F::None, 2, 2, {{1, 2}, {3, 4}}},
-    {"spreadsheet_export", "\"X\";\"Y\"\r\n\"1\";\"2\"\r\n3;4\r\n", F::None, 2, 3, {{1, 2}, {3, 4}}},
-    {"unclosed_quote", "\"1,2\r\n", F::NotANumber, 1, 1, {}},
-    {"decimal_comma_in_quotes", "\"1\";\"2,5\"\r\n", F::NotANumber, 1, 1, {}},
-    {"unit_after_number", "1,2\r\n3,4m\r\n", F::NotANumber, 2, 2, {{1, 2}}},
-    {"descending_kept_as_read", "3,30\r\n2,20\r\n1,10\r\n", F::None, 3, 3, {{3, 30}, {2, 20}, {1, 10}}},
-    {"blanks_in_dat", "  1.5    2.5\r\n-0.5   1.5E-03  \r\n", F::None, 2, 2, {{1.5, 2.5}, {-0.5, 0.0015}}},
-    {"comma_and_blank", "1, 2\r\n3 ,4\r\n5 , 6", F::None, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
-    {"tabs_are_blanks", "1\t2\r\n\t3\t,\t4\r\n", F::None, 2, 2, {{1, 2}, {3, 4}}},
-    {"lf_only", "1,2\n3,4\n", F::None, 2, 2, {{1, 2}, {3, 4}}},
-    {"lone_cr", "1,2\r3,4", F::None, 2, 2, {{1, 2}, {3, 4}}},
-    {"utf8_bom_skipped", kUtf8Bom + "1,2\r\n", F::None, 1, 1, {{1, 2}}},
-    {"number_forms", "+1.,.5\r\n-2e1,3E+2\r\n", F::None, 2, 2, {{1, 0.5}, {-20, 300}}},
-    {"empty_line_is_zero_item", "1,2,3\r\n\r\n", F::None, 2, 2, {{1, 2}, {3, 0}}},
-    {"empty_line_shifts_items", "1\r\n\r\n5,6\r\n", F::OutOfItems, 3, 3, {{1, 0}, {5, 6}}},
-    {"blank_only_last_line", "1,2,3\r\n   ", F::None, 2, 2, {{1, 2}, {3, 0}}},
-    {"empty_file", "", F::None, 0, 0, {}},
-    {"two_commas", "1,,2\r\n", F::NotANumber, 1, 1, {}},
-    {"trailing_comma", "1,2,\r\n3,4\r\n", F::NotANumber, 2, 2, {{1, 2}}},
-    {"leading_comma", ",1,2\r\n", F::NotANumber, 1, 1, {}},
-    {"bare_sign", "-,2\r\n", F::NotANumber, 1, 1, {}},
-    {"exponent_without_digits", "1e,2\r\n", F::NotANumber, 1, 1, {}},
-    {"overflow", "1e999,2\r\n", F::OutOfRange, 1, 1, {}},
-    {"infinity_word", "inf,2\r\n", F::NotANumber, 1, 1, {}},
-    {"nul_byte", std::string("1,2\r\n3\0,4\r\n", 11), F::NotText, 1, 0, {}},
-    {"utf16_bom", kUtf16Bom + "1\0,\0002\0", F::NotText, 1, 0, {}},
-    {"long_line", std::string(PointFileRead::kMaxLineBytes + 1, '1'), F::LineTooLong, 1, 0, {}},
-    {"too_large", std::string(PointFileRead::kMaxFileBytes + 1, '\n'), F::TooLarge, 1, 0, {}},
+    {"ten_lines", Lines(10), {}, 10, 10, kSquares10},
+    {"ten_lines_last_without_end", Lines(9) + "10,100", {}, 10, 10, kSquares10},
+    {"eleventh_line", Lines(11), Cause::TooManyPoints, 11, 11, kSquares10},
+    {"eleventh_line_empty", Lines(10) + "\r\n", Cause::TooManyPoints, 11, 11, kSquares10},
+    {"hundred_and_one_lines", Lines(101), Cause::TooManyLines, 100, 100, kSquares10},
+    {"trailing_empty_line", Lines(2) + "\r\n", Cause::EndedEarly, 3, 3, kTwo},
+    {"three_items_shift", "1,2,3\r\n4,5\r\n6,7\r\n", {}, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
+    {"one_item_runs_out", "1\r\n2,3\r\n4,5\r\n", Cause::EndedEarly, 3, 3, {{1, 2}, {3, 4}}},
+    {"heading", "X,Y\r\n1,2\r\n", {}, 1, 2, {{1, 2}}},
+    {"heading_and_ten_points", "X,Y\r\n" + Lines(10), {}, 10, 11, kSquares10},
+    {"semicolons", "1;2\r\n3 ; 4\r\n", {}, 2, 2, {{1, 2}, {3, 4}}},
+    {"quoted", "\"1\",\"2\"\r\n\"3\", \"4\"\r\n", {}, 2, 2, {{1, 2}, {3, 4}}},
+    {"spreadsheet_export", "\"X\";\"Y\"\r\n\"1\";\"2\"\r\n3;4\r\n", {}, 2, 3, {{1, 2}, {3, 4}}},
+    {"unclosed_quote", "\"1,2\r\n", Cause::NotANumber, 1, 1, {}},
+    {"decimal_comma_in_quotes", "\"1\";\"2,5\"\r\n", Cause::NotANumber, 1, 1, {}},
+    {"unit_after_number", "1,2\r\n3,4m\r\n", Cause::NotANumber, 2, 2, {{1, 2}}},
+    {"descending_kept_as_read", "3,30\r\n2,20\r\n1,10\r\n", {}, 3, 3, {{3, 30}, {2, 20}, {1, 10}}},
+    {"blanks_in_dat", "  1.5    2.5\r\n-0.5   1.5E-03  \r\n", {}, 2, 2, {{1.5, 2.5}, {-0.5, 0.0015}}},
+    {"comma_and_blank", "1, 2\r\n3 ,4\r\n5 , 6", {}, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
+    {"tabs_are_blanks", "1\t2\r\n\t3\t,\t4\r\n", {}, 2, 2, {{1, 2}, {3, 4}}},
+    {"lf_only", "1,2\n3,4\n", {}, 2, 2, {{1, 2}, {3, 4}}},
+    {"lone_cr", "1,2\r3,4", {}, 2, 2, {{1, 2}, {3, 4}}},
+    {"utf8_bom_skipped", kUtf8Bom + "1,2\r\n", {}, 1, 1, {{1, 2}}},
+    {"number_forms", "+1.,.5\r\n-2e1,3E+2\r\n", {}, 2, 2, {{1, 0.5}, {-20, 300}}},
+    {"empty_line_is_zero_item", "1,2,3\r\n\r\n", {}, 2, 2, {{1, 2}, {3, 0}}},
+    {"empty_line_shifts_items", "1\r\n\r\n5,6\r\n", Cause::EndedEarly, 3, 3, {{1, 0}, {5, 6}}},
+    {"blank_only_last_line", "1,2,3\r\n   ", {}, 2, 2, {{1, 2}, {3, 0}}},
+    {"empty_file", "", {}, 0, 0, {}},
+    {"two_commas", "1,,2\r\n", Cause::NotANumber, 1, 1, {}},
+    {"trailing_comma", "1,2,\r\n3,4\r\n", Cause::NotANumber, 2, 2, {{1, 2}}},
+    {"leading_comma", ",1,2\r\n", Cause::NotANumber, 1, 1, {}},
+    {"bare_sign", "-,2\r\n", Cause::NotANumber, 1, 1, {}},
+    {"exponent_without_digits", "1e,2\r\n", Cause::NotANumber, 1, 1, {}},
+    {"overflow", "1e999,2\r\n", Cause::OutOfRange, 1, 1, {}},
+    {"infinity_word", "inf,2\r\n", Cause::NotANumber, 1, 1, {}},
+    {"nul_byte", std::string("1,2\r\n3\0,4\r\n", 11), Cause::NotText, 1, 0, {}},
+    {"utf16_bom", kUtf16Bom + "1\0,\0002\0", Cause::NotText, 1, 0, {}},
+    {"long_line", std::string(PointFileRead::kMaxLineBytes + 1, '1'), Cause::LineTooLong, 1, 0, {}},
+    {"too_large", std::string(PointFileRead::kMaxFileBytes + 1, '\n'), Cause::FileTooLarge, 1, 0, {}},
     // Each line one way: a semicolon line has decimal commas, decimal commas beside blanks are refused.
-    {"semicolon_decimal_comma", "X;Y\r\n1,5;2,5\r\n3,5 ; -4,5e1", F::None, 2, 3, {{1.5, 2.5}, {3.5, -45}}},
-    {"semicolon_line_then_comma_line", "1,5;2\r\n3,4\r\n", F::None, 2, 2, {{1.5, 2}, {3, 4}}},
-    {"tab_decimal_comma", "1,5\t2,5\r\n", F::TwoWays, 1, 1, {}},
-    {"blank_decimal_comma", "1,5 2,5\r\n", F::TwoWays, 1, 1, {}},
-    {"thousands_and_tab", "1,2\r\n1,234\t5,678\r\n", F::TwoWays, 2, 2, {{1, 2}}},
-    {"full_width_digits", "\uFF11,\uFF12\r\n3,4\r\n5,6\r\n", F::None, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
-    {"full_width_sign_point_blank", "\uFF0D\uFF11\uFF0E\uFF15\u3000\uFF12", F::None, 1, 1, {{-1.5, 2}}},
-    {"no_break_space_in_number", "1\u00A02\r\n3,4\r\n", F::TwoWays, 2, 2, {}},
-    {"heading_with_a_digit_is_data", "X1,Y1\r\n1,2\r\n", F::NotANumber, 2, 2, {}},
-    {"lone_heading_is_data", "X,Y\r\n", F::NotANumber, 1, 1, {}},
-    {"text_after_a_closing_quote", "\"1\"9,2\r\n", F::NotANumber, 1, 1, {}},
+    {"semicolon_decimal_comma", "X;Y\r\n1,5;2,5\r\n3,5 ; -4,5e1", {}, 2, 3, {{1.5, 2.5}, {3.5, -45}}},
+    {"semicolon_line_then_comma_line", "1,5;2\r\n3,4\r\n", {}, 2, 2, {{1.5, 2}, {3, 4}}},
+    {"tab_decimal_comma", "1,5\t2,5\r\n", Cause::AmbiguousLine, 1, 1, {}},
+    {"blank_decimal_comma", "1,5 2,5\r\n", Cause::AmbiguousLine, 1, 1, {}},
+    {"thousands_and_tab", "1,2\r\n1,234\t5,678\r\n", Cause::AmbiguousLine, 2, 2, {{1, 2}}},
+    {"full_width_digits", "\uFF11,\uFF12\r\n3,4\r\n5,6\r\n", {}, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
+    {"full_width_sign_point_blank", "\uFF0D\uFF11\uFF0E\uFF15\u3000\uFF12", {}, 1, 1, {{-1.5, 2}}},
+    {"no_break_space_in_number", "1\u00A02\r\n3,4\r\n", Cause::AmbiguousLine, 2, 2, {}},
+    {"heading_with_a_digit_is_data", "X1,Y1\r\n1,2\r\n", Cause::NotANumber, 2, 2, {}},
+    {"lone_heading_is_data", "X,Y\r\n", Cause::NotANumber, 1, 1, {}},
+    {"text_after_a_closing_quote", "\"1\"9,2\r\n", Cause::NotANumber, 1, 1, {}},
 };
 
 INSTANTIATE_TEST_SUITE_P(PointFile, ReadPointTextTable, ::testing::ValuesIn(kReadCases),
@@ -154,38 +143,38 @@ TEST(ReadPointText, ReportsWhereItFails) {
         exchange::Subject field;
         std::string item;
     } cases[] = {
-        {"read", "1,2\r\n1,3\r\n", F::None, 0, P::None, ""}, // equal X values are ordered later
-        {"letter in Y", "1,2\r\n3,4\r\n5,abc\r\n", F::NotANumber, 3, P::Y, "abc"},
-        {"after a heading", "X,Y\r\n1,2\r\n3,abc\r\n", F::NotANumber, 3, P::Y, "abc"},
-        {"one value after a heading", "X,Y\r\n1\r\n", F::OutOfItems, 2, P::Y, ""},
-        {"a second heading", "X,Y\r\nX,Y\r\n", F::NotANumber, 2, P::X, "X"},
-        {"shifted items keep their line", "1,2,3\r\n4,x\r\n5,6\r\n", F::NotANumber, 2, P::X, "x"},
-        {"every line end counts", "1,2\r3,4\n5,6\r\n7,q", F::NotANumber, 4, P::Y, "q"},
-        {"after a byte order mark", kUtf8Bom + "1,2\n3 4m", F::NotANumber, 2, P::Y, "4m"},
-        {"trailing comma", "1,2,\r\n3,4\r\n", F::NotANumber, 1, P::X, ""},
-        {"two commas", "1,2\r\n3,,4\r\n", F::NotANumber, 2, P::Y, ""},
-        {"beyond the double range", "1,1E+400\r\n", F::OutOfRange, 1, P::Y, "1E+400"},
-        {"below the double range", "1,2\r\n1e-400,2\r\n", F::OutOfRange, 2, P::X, "1e-400"},
-        {"one value on the last line", "1,2\r\n3\r\n", F::OutOfItems, 2, P::Y, ""},
-        {"one value made up for too late", "1\r\n2,3\r\n4,5\r\n", F::OutOfItems, 3, P::Y, ""},
-        {"an X missing", "1\r\n2\r\n3\r\n4\r\n", F::OutOfItems, 3, P::X, ""},
-        {"trailing empty line", Lines(2) + "\r\n", F::OutOfItems, 3, P::Y, ""},
-        {"eleventh line", Lines(11), F::TooManyLines, 11, P::None, ""},
-        {"hundred lines", Lines(100), F::TooManyLines, 11, P::None, ""},
-        {"hundred and first line empty", Lines(100) + "\r\n", F::OverListLimit, 11, P::None, ""},
-        {"NUL byte", std::string("1,2\r\n3\0,4\r\n", 11), F::NotText, 2, P::None, ""},
-        {"UTF-16", "\xFF\xFE", F::NotText, 0, P::None, ""},
-        {"long second line", "1,2\r\n" + std::string(PointFileRead::kMaxLineBytes + 1, '1'), F::LineTooLong,
-         2, P::None, ""},
-        {"too large", std::string(PointFileRead::kMaxFileBytes + 1, '\n'), F::TooLarge, 0, P::None, ""},
+        {"read", "1,2\r\n1,3\r\n", {}, 0, P::None, ""}, // equal X values are ordered later
+        {"letter in Y", "1,2\r\n3,4\r\n5,abc\r\n", Cause::NotANumber, 3, P::Y, "abc"},
+        {"after a heading", "X,Y\r\n1,2\r\n3,abc\r\n", Cause::NotANumber, 3, P::Y, "abc"},
+        {"one value after a heading", "X,Y\r\n1\r\n", Cause::EndedEarly, 2, P::Y, ""},
+        {"a second heading", "X,Y\r\nX,Y\r\n", Cause::NotANumber, 2, P::X, "X"},
+        {"shifted items keep their line", "1,2,3\r\n4,x\r\n5,6\r\n", Cause::NotANumber, 2, P::X, "x"},
+        {"every line end counts", "1,2\r3,4\n5,6\r\n7,q", Cause::NotANumber, 4, P::Y, "q"},
+        {"after a byte order mark", kUtf8Bom + "1,2\n3 4m", Cause::NotANumber, 2, P::Y, "4m"},
+        {"trailing comma", "1,2,\r\n3,4\r\n", Cause::NotANumber, 1, P::X, ""},
+        {"two commas", "1,2\r\n3,,4\r\n", Cause::NotANumber, 2, P::Y, ""},
+        {"beyond the double range", "1,1E+400\r\n", Cause::OutOfRange, 1, P::Y, "1E+400"},
+        {"below the double range", "1,2\r\n1e-400,2\r\n", Cause::OutOfRange, 2, P::X, "1e-400"},
+        {"one value on the last line", "1,2\r\n3\r\n", Cause::EndedEarly, 2, P::Y, ""},
+        {"one value made up for too late", "1\r\n2,3\r\n4,5\r\n", Cause::EndedEarly, 3, P::Y, ""},
+        {"an X missing", "1\r\n2\r\n3\r\n4\r\n", Cause::EndedEarly, 3, P::X, ""},
+        {"trailing empty line", Lines(2) + "\r\n", Cause::EndedEarly, 3, P::Y, ""},
+        {"eleventh line", Lines(11), Cause::TooManyPoints, 11, P::None, ""},
+        {"hundred lines", Lines(100), Cause::TooManyPoints, 11, P::None, ""},
+        {"hundred and first line empty", Lines(100) + "\r\n", Cause::TooManyLines, 11, P::None, ""},
+        {"NUL byte", std::string("1,2\r\n3\0,4\r\n", 11), Cause::NotText, 2, P::None, ""},
+        {"UTF-16", "\xFF\xFE", Cause::NotText, 0, P::None, ""},
+        {"long second line", "1,2\r\n" + std::string(PointFileRead::kMaxLineBytes + 1, '1'),
+         Cause::LineTooLong, 2, P::None, ""},
+        {"too large", std::string(PointFileRead::kMaxFileBytes + 1, '\n'), Cause::FileTooLarge, 0, P::None,
+         ""},
     };
     for (const auto& c : cases) {
         const PointFileRead read = ReadPointText(c.bytes);
         const exchange::Failure where = read.failure.value_or(exchange::Failure{});
-        EXPECT_EQ(CauseOf(read), c.failure) << c.name;
-        EXPECT_EQ(where.line, c.line) << c.name;
-        EXPECT_EQ(where.subject, c.field) << c.name;
-        EXPECT_EQ(where.item, c.item) << c.name;
+        EXPECT_EQ(std::tuple(CauseOf(read), where.line, where.subject, where.item),
+                  std::tuple(c.failure, c.line, c.field, c.item))
+            << c.name;
     }
 }
 
@@ -271,19 +260,13 @@ TEST(ReadPastedPoints, RandomLinesReadAsTheReferenceSays) {
 TEST(ReadPointText, FailedReadKeepsTheXReadBeforeIt) {
     const PointFileRead read = ReadPointText("1,2\r\n3\r\n");
     EXPECT_EQ(CauseOf(read), Cause::EndedEarly);
-    EXPECT_EQ(read.x[2], 3.0);
-    EXPECT_EQ(read.pointsRead, 1);
-    EXPECT_EQ(read.xMin, 1.0);
-    EXPECT_EQ(read.xMax, 1.0);
+    EXPECT_EQ(std::tuple(read.x[2], read.pointsRead, read.xMin, read.xMax), std::tuple(3.0, 1, 1.0, 1.0));
 }
 
 TEST(ReadPointText, RangesCoverThePointsInFileOrder) {
     const PointFileRead read = ReadPointText("3,-1\r\n-2,5\r\n0.5,0\r\n");
     ASSERT_TRUE(read.ok());
-    EXPECT_EQ(read.xMin, -2.0);
-    EXPECT_EQ(read.xMax, 3.0);
-    EXPECT_EQ(read.yMin, -1.0);
-    EXPECT_EQ(read.yMax, 5.0);
+    EXPECT_EQ(std::tuple(read.xMin, read.xMax, read.yMin, read.yMax), std::tuple(-2.0, 3.0, -1.0, 5.0));
 }
 
 TEST(ReadPointText, ListsLinesWithoutTheirEndsAsWritten) {
@@ -304,35 +287,15 @@ TEST(StorePointFileRead, FailureStateAsLeftByTheRead) {
     EXPECT_EQ(state.XData[0], 9.0); // element 0 is not a point
 
     StorePointFileRead(state, ReadPointText("4,5\r\n6\r\n"));
-    EXPECT_EQ(state.XData[1], 4.0);
-    EXPECT_EQ(state.XData[2], 6.0);
-    EXPECT_EQ(state.XMin, 4.0);
-    EXPECT_EQ(state.XMax, 4.0);
+    EXPECT_EQ(std::tuple(state.XData[1], state.XData[2], state.XMin, state.XMax),
+              std::tuple(4.0, 6.0, 4.0, 4.0));
 }
 
-class TempFolder : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("mirendo-input-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-    std::string write(const std::string& name, const std::string& bytes) {
-        const auto path = m_dir / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.string();
-    }
-    std::filesystem::path m_dir;
-};
-
-using ReadPointFileTest = TempFolder;
+using ReadPointFileTest = testing::TempFolderTest;
 
 TEST_F(ReadPointFileTest, ReadsAFile) {
     const PointFileRead read = ReadPointFile(write("a.csv", "1,2\r\n3,4\r\n"));
-    EXPECT_TRUE(read.ok());
-    EXPECT_EQ(read.pointCount, 2);
+    EXPECT_TRUE(read.ok() && read.pointCount == 2);
 }
 
 TEST_F(ReadPointFileTest, MissingFileOrFolderCannotBeOpened) {
@@ -348,22 +311,17 @@ TEST_F(ReadPointFileTest, MissingFileOrFolderCannotBeOpened) {
 }
 
 TEST_F(ReadPointFileTest, HugeSparseLineFailsQuickly) {
-    const auto path = m_dir / "huge.csv";
-    {
-        std::ofstream out(path, std::ios::binary);
-        out << "1,2";
-    }
+    const std::string path = write("huge.csv", "1,2");
     std::filesystem::resize_file(path, 100u * 1024 * 1024); // 100 MB, one line, no line end
     const auto start = std::chrono::steady_clock::now();
-    const PointFileRead read = ReadPointFile(path.string());
+    const PointFileRead read = ReadPointFile(path);
     EXPECT_EQ(CauseOf(read), Cause::FileTooLarge);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
 TEST_F(ReadPointFileTest, BinaryDataFails) {
-    std::string bytes;
-    for (int i = 0; i < 256; ++i)
-        bytes += static_cast<char>(i);
+    std::string bytes(256, '\0');
+    std::iota(bytes.begin(), bytes.end(), '\0'); // every byte value once
     EXPECT_EQ(CauseOf(ReadPointFile(write("b.dat", bytes))), Cause::NotText);
     const TextListing listing = ListTextLines((m_dir / "b.dat").string());
     EXPECT_FALSE(listing.ok);

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace mirendo {
@@ -21,16 +22,12 @@ Module1 baseState() {
     return s;
 }
 
-void setX(Module1& s, double start, double stop, double step) {
-    s.XStart = start;
-    s.XStop = stop;
-    s.XStep = step;
-}
-void setY(Module1& s, double start, double stop, double step) {
-    s.YStart = start;
-    s.YStop = stop;
-    s.YStep = step;
-}
+const auto setX = [](Module1& s, double start, double stop, double step) {
+    s.XStart = start, s.XStop = stop, s.XStep = step;
+};
+const auto setY = [](Module1& s, double start, double stop, double step) {
+    s.YStart = start, s.YStop = stop, s.YStep = step;
+};
 // A state with both axes' start, stop and step.
 Module1 stateOn(double xStart, double xStop, double xStep, double yStart, double yStop, double yStep) {
     Module1 s = baseState();
@@ -53,12 +50,9 @@ std::vector<float> logPositions(int decades) {
     return out;
 }
 
-std::vector<float> floats(std::initializer_list<double> values) {
-    std::vector<float> out;
-    for (double v : values)
-        out.push_back(float(v));
-    return out;
-}
+const auto floats = [](std::initializer_list<double> v) { return std::vector<float>(v.begin(), v.end()); };
+// The four texts, to compare in one go.
+const auto labelTexts = [](const RangeLabels& l) { return std::tuple(l.xStart, l.xStop, l.yStart, l.yStop); };
 
 struct ScaleCase {
     const char* name;
@@ -188,13 +182,10 @@ TEST(PlotTest, LogGridDrawsDecadesPlusTheExtraOneOnTheFrame) {
 TEST(PlotTest, PointsAreRedDotsOfWidthTenInPlotSpace) {
     Module1 s = stateOn(0.1, 100, 10, 1, 1000, 10);
     s.PointCount = 3;
-    const double xs[] = {0, 0.5, 4, 80};
-    const double ys[] = {0, 2, 30, 500};
+    const double xs[] = {0, 0.5, 4, 80}, ys[] = {0, 2, 30, 500};
     for (int i = 1; i <= 3; ++i) {
-        s.XData[i] = xs[i];
-        s.YData[i] = ys[i];
-        s.XPlotData[i] = std::log(xs[i]);
-        s.YPlotData[i] = std::log(ys[i]);
+        s.XData[i] = xs[i], s.YData[i] = ys[i];
+        s.XPlotData[i] = std::log(xs[i]), s.YPlotData[i] = std::log(ys[i]);
     }
     const LimitTexts texts{"1.0E-01", "1.0E+02", "1.0E+00", "1.0E+03"};
     const struct {
@@ -225,8 +216,8 @@ TEST(PlotTest, PointsAreRedDotsOfWidthTenInPlotSpace) {
 }
 
 TEST(PlotTest, RangeLabels) {
-    const LimitTexts logLog{"1.0E-02", "1.0E+03", "1.0E-01", "1.0E+01"};
-    const LimitTexts semiLog{"x", "y", "1.0E00", "1.0E+02"};
+    const LimitTexts logLog{"1.0E-02", "1.0E+03", "1.0E-01", "1.0E+01"},
+        semiLog{"x", "y", "1.0E00", "1.0E+02"};
     const struct {
         const char* name;
         double xs, xe, ys, ye;
@@ -246,24 +237,17 @@ TEST(PlotTest, RangeLabels) {
         Module1 s = stateOn(c.xs, c.xe, 1, c.ys, c.ye, 1);
         s.ScaleMode = c.mode;
         RecordingCanvas canvas;
-        const RangeLabels l = PlotPointsForMode(s, canvas, c.texts).labels;
-        EXPECT_EQ(l.xStart, c.expected.xStart);
-        EXPECT_EQ(l.xStop, c.expected.xStop);
-        EXPECT_EQ(l.yStart, c.expected.yStart);
-        EXPECT_EQ(l.yStop, c.expected.yStop);
+        EXPECT_EQ(labelTexts(PlotPointsForMode(s, canvas, c.texts).labels), labelTexts(c.expected));
     }
 }
 
 TEST(PlotTest, RequestCarriesTheModesValues) {
     Module1 s = stateOn(0, 10, 1, -5, 5, 1);
     s.PointCount = 3;
-    const double xs[] = {0, 1, 4, 8};
-    const double ys[] = {0, 2.5, -3, 0.125};
+    const double xs[] = {0, 1, 4, 8}, ys[] = {0, 2.5, -3, 0.125};
     for (int i = 1; i <= 3; ++i) {
-        s.XData[i] = xs[i];
-        s.YData[i] = ys[i];
-        s.XPlotData[i] = 10 * i; // stand-ins, so the test sees which array went out
-        s.YPlotData[i] = -i;
+        s.XData[i] = xs[i], s.YData[i] = ys[i];
+        s.XPlotData[i] = 10 * i, s.YPlotData[i] = -i; // stand-ins, so the test sees which array went out
     }
     const struct {
         int mode;
@@ -290,8 +274,7 @@ TEST(PlotTest, RequestCarriesTheModesValues) {
 }
 
 TEST(PlotTest, DenseOrBrokenGridsStayBounded) {
-    const double inf = std::numeric_limits<double>::infinity();
-    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = HUGE_VAL, nan = std::nan("");
     const struct {
         const char* name;
         double start, stop, step;
@@ -327,8 +310,8 @@ TEST(PlotTest, DenseOrBrokenGridsStayBounded) {
     }
 
     // Logarithmic spans of absurd size, or a decade length that was never set.
-    const LimitTexts hugeSpan{"1.0E-99", "1.0E+99", "1.0E00", "1.0E+01"};
-    const LimitTexts threeDecades{"1.0E00", "1.0E+03", "1.0E00", "1.0E+01"};
+    const LimitTexts hugeSpan{"1.0E-99", "1.0E+99", "1.0E00", "1.0E+01"},
+        threeDecades{"1.0E00", "1.0E+03", "1.0E00", "1.0E+01"};
     const struct {
         const char* name;
         LimitTexts texts;
@@ -400,8 +383,7 @@ TEST(PlotCurve, FewSamplesGiveOnlyTheDotAndBadCountsAreClamped) {
         s.ScaleMode = 1;
         setX(s, 0, 10, 1);
         s.SampleCount = c.sampleCount;
-        s.CurveX[1] = 1;
-        s.CurveY[1] = 2.5;
+        s.CurveX[1] = 1, s.CurveY[1] = 2.5;
         RecordingCanvas canvas;
         PlotCurveForMode(s, canvas);
         EXPECT_EQ(testing::CallsOf(canvas, Kind::Dot).size(), 1u);
@@ -438,12 +420,11 @@ TEST(PlotSaved, LogLogGraphAndTheShiftedFirstSample) {
     const RangeLabels labels = PlotSavedForMode(s, canvas);
     EXPECT_EQ(labels.xStart, "1.0E-02");
     EXPECT_EQ(labels.yStop, "1.0E+03");
-    const float w = float(5 * kLn10);
     const auto scale = onlyCall(canvas, Kind::Scale);
     EXPECT_FLOAT_EQ(scale.c, float(1.1 * 5 * kLn10));
     EXPECT_EQ(testing::VerticalLinesAt(canvas, kGridGrey), logPositions(6));
     const auto frame = onlyCall(canvas, Kind::Frame);
-    EXPECT_FLOAT_EQ(frame.c, w);
+    EXPECT_FLOAT_EQ(frame.c, float(5 * kLn10));
     const auto dot = onlyCall(canvas, Kind::Dot);
     EXPECT_NEAR(dot.a, 4.60517, 1e-5);
     EXPECT_NEAR(dot.b, 4.60517, 1e-5);
@@ -459,11 +440,7 @@ TEST(PlotSaved, WidthSequenceAndNoPointsNoRequest) {
     setY(s, -100, 150, 50);
     s.PointCount = 3; // the browser draws points with a button of its own
     RecordingCanvas canvas;
-    const RangeLabels labels = PlotSavedLinLin(s, canvas);
-    EXPECT_EQ(labels.xStart, "0");
-    EXPECT_EQ(labels.xStop, "10");
-    EXPECT_EQ(labels.yStart, "-100");
-    EXPECT_EQ(labels.yStop, "1.5E+02");
+    EXPECT_EQ(labelTexts(PlotSavedLinLin(s, canvas)), labelTexts({"0", "10", "-100", "1.5E+02"}));
     std::vector<int> widths;
     for (const auto& call : testing::CallsOf(canvas, Kind::LineWidth))
         widths.push_back(call.width);

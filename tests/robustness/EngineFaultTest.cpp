@@ -3,6 +3,7 @@
 // untouched.
 #include "engine/EngineRun.h"
 #include "exchange/ResultFile.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -41,32 +42,13 @@ std::string TenPointRequest(double slope) {
     return text;
 }
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 void WriteAll(const fs::path& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << bytes;
 }
 
-class EngineFault : public ::testing::Test {
+class EngineFault : public mirendo::testing::TempFolderTest {
   protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir =
-            fs::temp_directory_path() / ("robust_engine_" + std::to_string(::getpid()) + "_" + info->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(m_dir, ignored);
-    }
-
     // Starts the engine in `folder` with its output captured in files outside it.
     pid_t Start(const fs::path& folder) const {
         const std::string out = (m_dir.parent_path() / (m_dir.filename().string() + ".out")).string();
@@ -94,17 +76,13 @@ class EngineFault : public ::testing::Test {
     Ended Wait(pid_t pid) const {
         int raw = 0;
         ::waitpid(pid, &raw, 0);
-        Ended e;
-        e.exited = WIFEXITED(raw);
-        e.status = e.exited ? WEXITSTATUS(raw) : -1;
-        e.out = ReadAll(m_dir.parent_path() / (m_dir.filename().string() + ".out"));
-        e.err = ReadAll(m_dir.parent_path() / (m_dir.filename().string() + ".err"));
+        const Ended e{WIFEXITED(raw), WIFEXITED(raw) ? WEXITSTATUS(raw) : -1,
+                      Slurp(m_dir.parent_path() / (m_dir.filename().string() + ".out")),
+                      Slurp(m_dir.parent_path() / (m_dir.filename().string() + ".err"))};
         fs::remove(m_dir.parent_path() / (m_dir.filename().string() + ".out"));
         fs::remove(m_dir.parent_path() / (m_dir.filename().string() + ".err"));
         return e;
     }
-
-    fs::path m_dir;
 };
 
 TEST_F(EngineFault, KilledAtRandomMomentsNeverLeavesAPartialResult) {
@@ -143,7 +121,7 @@ TEST_F(EngineFault, KilledAtRandomMomentsNeverLeavesAPartialResult) {
             ::usleep(static_cast<useconds_t>(delay));
         ::kill(pid, SIGKILL);
         Wait(pid);
-        const std::string now = ReadAll(m_dir / "F2B.dat");
+        const std::string now = Slurp(m_dir / "F2B.dat");
         if (now == results[current]) {
             ++killedBeforeReplacing;
         } else {
@@ -213,7 +191,7 @@ TEST_F(EngineFault, FileSystemFaultsAreReportedAndKeepTheEarlierResult) {
         EXPECT_NE(e.err.find(c.report), std::string::npos) << e.err;
         EXPECT_EQ(e.out.find("Stop - Program terminated."), std::string::npos);
         if (c.earlierKept) {
-            EXPECT_EQ(ReadAll(m_dir / "F2B.dat"), earlier);
+            EXPECT_EQ(Slurp(m_dir / "F2B.dat"), earlier);
         }
         for (const auto& entry : fs::directory_iterator(m_dir))
             EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
@@ -246,11 +224,7 @@ TEST_F(EngineFault, RunInAFolderThatWasRemovedIsReported) {
 // Each read runs in a child process with a time and memory limit, so a faulty reader fails the
 // test instead of hanging or exhausting the machine.
 TEST_F(EngineFault, ResultFilesThatNeverEndBlockOrAreHugeAreRefusedAtOnce) {
-    struct Case {
-        const char* name;
-        std::function<void(const fs::path& file)> make;
-    };
-    const std::vector<Case> cases = {
+    const std::pair<const char*, std::function<void(const fs::path& file)>> cases[] = {
         {"a link to an endless device", [](const fs::path& f) { fs::create_symlink("/dev/zero", f); }},
         {"a FIFO", [](const fs::path& f) { ASSERT_EQ(::mkfifo(f.c_str(), 0600), 0); }},
         {"a sparse file of 4 GiB",
@@ -259,11 +233,11 @@ TEST_F(EngineFault, ResultFilesThatNeverEndBlockOrAreHugeAreRefusedAtOnce) {
              fs::resize_file(f, 4ull << 30);
          }},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, make] : cases) {
+        SCOPED_TRACE(name);
         const fs::path file = m_dir / "F2B.dat";
         fs::remove(file);
-        c.make(file);
+        make(file);
         const pid_t pid = ::fork();
         if (pid == 0) {
             ::alarm(5);

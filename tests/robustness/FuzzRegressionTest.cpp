@@ -33,32 +33,26 @@ TEST(FuzzRegression, ScaleModeTooWideForItsEchoIsRefusedByTheLoader) {
     }
 }
 
-struct OrderingCase {
-    const char* name;
-    const char* file;
-};
-
 // Point files whose equal X values the ordering must move apart without leaving ascending order
 // or the finite numbers. (Two equal X at 0 stay equal: the engine then reports the division by
 // zero.)
 TEST(FuzzRegression, EqualAbscissaeAreMovedApartIntoAscendingFiniteValues) {
-    const std::vector<OrderingCase> cases = {
+    const std::pair<const char*, const char*> cases[] = {
         {"gap beyond the double range", "-1.7e308,1\r\n-1.7e308,2\r\n1.7e308,3\r\n"},
         {"last pair with a gap beyond the range", "-1.7e308,1\r\n1.7e308,2\r\n1.7e308,3\r\n"},
         {"two equal negative X", "-1,0.0384615\r\n-1,0\r\n"},
         {"two equal positive X", "5,1\r\n5,2\r\n"},
     };
-    for (const OrderingCase& c : cases) {
-        const PointFileRead read = ReadPointText(c.file);
-        ASSERT_TRUE(read.ok()) << c.name;
+    for (const auto& [name, file] : cases) {
+        const PointFileRead read = ReadPointText(file);
+        ASSERT_TRUE(read.ok()) << name;
         Module1 state;
         StorePointFileRead(state, read);
         OrderPointsIfNeeded(state);
         for (int i = 1; i <= state.PointCount; ++i) {
-            EXPECT_TRUE(std::isfinite(state.XData[i]))
-                << c.name << ": XData(" << i << ") = " << state.XData[i];
+            EXPECT_TRUE(std::isfinite(state.XData[i])) << name << ": XData(" << i << ") = " << state.XData[i];
             if (i > 1) {
-                EXPECT_LT(state.XData[i - 1], state.XData[i]) << c.name << " at " << i;
+                EXPECT_LT(state.XData[i - 1], state.XData[i]) << name << " at " << i;
             }
         }
     }

@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace mirendo {
@@ -70,34 +71,23 @@ TEST(HostilePointFiles, EncodingsLineEndsAndExtremeValues) {
         std::optional<exchange::Cause> failure;
         std::vector<double> xy; // X1, Y1, X2, Y2, ... when read
     };
-    const std::string utf16le("\xFF\xFE"
-                              "1\0,\0"
-                              "2\0\r\0\n\0",
-                              12);
-    const std::string utf16be("\xFE\xFF"
-                              "\0"
-                              "1\0,\0"
-                              "2\0\r\0\n",
-                              12);
-    const std::string utf16NoMark("1\0,\0"
-                                  "2\0\r\0\n\0"
-                                  "3\0,\0"
-                                  "4\0",
-                                  16);
+    // `text` in UTF-16, big or little endian, after the byte order mark `mark`.
+    const auto utf16 = [](std::string mark, std::string_view text, bool bigEndian) {
+        for (const char c : text)
+            mark += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+        return mark;
+    };
     const std::vector<Row> rows = {
         {"UTF-8 byte order mark", std::string("\xEF\xBB\xBF") + "1,2\r\n3,4\r\n", std::nullopt, {1, 2, 3, 4}},
         {"Windows and Unix line ends mixed", "1,2\r\n3,4\n5,6\r7,8", std::nullopt, {1, 2, 3, 4, 5, 6, 7, 8}},
-        {"UTF-16 little endian", utf16le, exchange::Cause::NotText, {}},
-        {"UTF-16 big endian", utf16be, exchange::Cause::NotText, {}},
-        {"UTF-16 without a mark", utf16NoMark, exchange::Cause::NotText, {}},
+        {"UTF-16 little endian", utf16("\xFF\xFE", "1,2\r\n", false), exchange::Cause::NotText, {}},
+        {"UTF-16 big endian", utf16("\xFE\xFF", "1,2\r\n", true), exchange::Cause::NotText, {}},
+        {"UTF-16 without a mark", utf16("", "1,2\r\n3,4", false), exchange::Cause::NotText, {}},
         {"extreme magnitudes", "1E-30,1E+30\r\n2,-1E+30\r\n", std::nullopt, {1e-30, 1e30, 2, -1e30}},
         {"beyond the double range", "1,1E+400\r\n", exchange::Cause::OutOfRange, {}},
         // (After a first point: a first line without any number is a heading.)
         {"NaN and inf are not numbers", "1,2\r\nnan,inf\r\n", exchange::Cause::NotANumber, {}},
-        {"a line of ten thousand characters",
-         std::string(10000, '1') + ",2\r\n",
-         exchange::Cause::LineTooLong,
-         {}},
+        {"a line of 10000 characters", std::string(10000, '1') + ",2\r\n", exchange::Cause::LineTooLong, {}},
         {"full-width digits", "1,2\r\n\xEF\xBC\x91,\xEF\xBC\x92\r\n", std::nullopt, {1, 2, 1, 2}},
         {"hexadecimal", "0x10,1\r\n", exchange::Cause::NotANumber, {}},
     };

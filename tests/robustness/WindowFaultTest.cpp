@@ -10,6 +10,7 @@
 #include <QImage>
 
 #include <functional>
+#include <tuple>
 #include <vector>
 
 namespace mirendo::robustness {
@@ -92,19 +93,10 @@ TEST_F(WindowFaults, WorkingFolderRemovedUnderTheMainWindow) {
 }
 
 TEST_F(WindowFaults, ResultFileReplacedBeforeTheCurveStepIsRefused) {
-    struct Case {
-        const char* name;
-        std::function<void(const QString& path)> replace;
+    const auto write = [this](const QByteArray& bytes) {
+        return [this, bytes](const QString&) { writeFile(QStringLiteral("F2B.dat"), bytes); };
     };
-    const auto write = [](const QByteArray& bytes) {
-        return [bytes](const QString& path) {
-            QFile::remove(path);
-            QFile f(path);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(bytes);
-        };
-    };
-    const std::vector<Case> cases = {
+    const std::vector<std::pair<const char*, std::function<void(const QString& path)>>> cases = {
         {"a folder",
          [](const QString& path) {
              QFile::remove(path);
@@ -127,22 +119,18 @@ TEST_F(WindowFaults, ResultFileReplacedBeforeTheCurveStepIsRefused) {
 
     const Module1 before = m_state;
     const QImage graph = testing::GraphImageOf(main());
-    for (Case c : cases) {
-        SCOPED_TRACE(c.name);
-        if (!c.replace) {
-            const int cut = std::string(c.name) == "cut after the sample count"
-                                ? goodBytes.indexOf("   100\r\n") + 8
-                                : goodBytes.size() / 2 + 7;
-            c.replace = write(goodBytes.left(cut));
-        }
-        c.replace(resultPath);
+    for (auto [name, replace] : cases) {
+        SCOPED_TRACE(name);
+        if (!replace)
+            replace = write(goodBytes.left(std::string(name) == "cut after the sample count"
+                                               ? goodBytes.indexOf("   100\r\n") + 8
+                                               : goodBytes.size() / 2 + 7));
+        replace(resultPath);
         click(main(), "Command5");
         EXPECT_TRUE(takeMessage().startsWith(kCannotReadResult));
-        EXPECT_EQ(m_state.SampleCount, before.SampleCount);
-        EXPECT_EQ(m_state.CurveY, before.CurveY);
-        EXPECT_EQ(m_state.Coef, before.Coef);
-        EXPECT_EQ(m_state.XStart, before.XStart);
-        EXPECT_EQ(testing::GraphImageOf(main()), graph);
+        EXPECT_EQ(std::tuple(m_state.SampleCount, m_state.CurveY, m_state.Coef, m_state.XStart,
+                             testing::GraphImageOf(main())),
+                  std::tuple(before.SampleCount, before.CurveY, before.Coef, before.XStart, graph));
         EXPECT_TRUE(control<QWidget>(main(), "Command5")->isEnabled());
         QDir().rmdir(resultPath);
     }
@@ -162,16 +150,12 @@ struct StandIn {
 class StandInEngine : public RobustWindows, public ::testing::WithParamInterface<StandIn> {
   protected:
     QString engineFolder() const override {
-        const QString folder = QDir(m_dir.path()).filePath(QStringLiteral("engine"));
-        QDir().mkpath(folder);
-        QFile script(QDir(folder).filePath(QStringLiteral("Ventrel")));
-        if (script.open(QIODevice::WriteOnly)) {
-            script.write(QByteArray("#!/bin/sh\necho half a line > F2B.dat.partial\n") + GetParam().script +
-                         "\n");
-            script.close();
-            script.setPermissions(script.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
-        }
-        return folder;
+        QDir().mkpath(workPath(QStringLiteral("engine")));
+        writeFile(QStringLiteral("engine/Ventrel"),
+                  QByteArray("#!/bin/sh\necho half a line > F2B.dat.partial\n") + GetParam().script + "\n");
+        QFile::setPermissions(workPath(QStringLiteral("engine/Ventrel")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        return workPath(QStringLiteral("engine"));
     }
 };
 
@@ -287,16 +271,15 @@ TEST_F(WindowFaults, SavesIntoPathsThatCannotBeCreatedKeepTheDialogsOpen) {
     // The data save and the image save, each into a folder broken in four ways.
     struct Dialog {
         const char* opener; // main window button
-        QWidget* dialog;
-        FolderLists* lists;
+        SaveNameDialog* dialog;
         const char* typed;
         const char* saved; // the file the typed name is saved as
         QString messageStart;
     };
     const Dialog dialogs[] = {
-        {"Command6", m_windows->form4(), m_windows->form4()->folderLists(), "run", "run-Mi.csv",
+        {"Command6", m_windows->form4(), "run", "run-Mi.csv",
          QStringLiteral("  補間データを保存できませんでした")},
-        {"Command8", m_windows->form5(), m_windows->form5()->folderLists(), "graph", "graph.bmp",
+        {"Command8", m_windows->form5(), "graph", "graph.bmp",
          QStringLiteral("  グラフ画像を保存できませんでした")},
     };
     struct Fault {
@@ -331,7 +314,7 @@ TEST_F(WindowFaults, SavesIntoPathsThatCannotBeCreatedKeepTheDialogsOpen) {
             ASSERT_TRUE(QDir().mkpath(folder));
             click(main(), d.opener);
             ASSERT_TRUE(d.dialog->isVisible());
-            ASSERT_TRUE(d.lists->setPath(folder));
+            ASSERT_TRUE(d.dialog->folderLists()->setPath(folder));
             if (fault.breakIt)
                 fault.breakIt(folder, d.saved);
             type(d.dialog, "Text1",

@@ -30,14 +30,18 @@ class HostileWindows : public RobustWindows {
   protected:
     // Moves the mouse over a grid of points of a graph, as a user sweeping across it.
     static void sweep(PictureBox* picture) {
-        for (int i = 0; i <= 8; ++i) {
-            for (int j = 0; j <= 8; ++j) {
-                const QPointF at(picture->width() * i / 8.0, picture->height() * j / 8.0);
-                QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                                 Qt::NoModifier);
-                QApplication::sendEvent(picture, &move);
-            }
+        for (int k = 0; k < 81; ++k) {
+            const QPointF at(picture->width() * (k / 9) / 8.0, picture->height() * (k % 9) / 8.0);
+            QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
+            QApplication::sendEvent(picture, &move);
         }
+    }
+    // Types `x` into the browser's X box, presses Enter and gives the result shown.
+    static QString evaluateIn(Form6* browser, const QString& x) {
+        type(browser, "Text1", x);
+        QTest::keyClick(control<QLineEdit>(browser, "Text1"), Qt::Key_Return);
+        return textOf(browser, "Label6");
     }
     void expectFiniteTexts(const QStringList& texts, const char* where) {
         for (const QString& text : texts)
@@ -262,14 +266,12 @@ TEST_F(HostileWindows, BrowserEvaluatesHostileTextsWithoutShowingNonFiniteValues
     for (const QString& x : {QStringLiteral("1e400"), QStringLiteral("-1e400"), QStringLiteral("NaN"),
                              QStringLiteral("inf"), QStringLiteral("-0"), QStringLiteral("\uFF11\uFF12"),
                              QStringLiteral("1e30"), QStringLiteral("0x10"), k10000Nines, k10000Letters}) {
-        type(browser, "Text1", x);
-        QTest::keyClick(control<QLineEdit>(browser, "Text1"), Qt::Key_Return);
-        const QString result = textOf(browser, "Label6");
+        const QString result = evaluateIn(browser, x);
         EXPECT_FALSE(ShowsNonFinite(result)) << x.left(20).toStdString() << ": " << result.toStdString();
         if (result.isEmpty()) {
-            const QString expected = IsNoNumber(x) ? QStringLiteral("　X の値が数値ではありません　")
-                                                   : QStringLiteral("　正しく計算できません　");
-            EXPECT_EQ(takeMessage(), expected) << x.left(20).toStdString();
+            EXPECT_EQ(takeMessage(), IsNoNumber(x) ? QStringLiteral("　X の値が数値ではありません　")
+                                                   : QStringLiteral("　正しく計算できません　"))
+                << x.left(20).toStdString();
         }
     }
 }
@@ -315,9 +317,7 @@ TEST_F(HostileWindows, ArchiveWithExtremeSamplesOnANarrowAxis) {
         EXPECT_FALSE(ShowsNonFinite(textOf(browser, name)))
             << name << ": " << textOf(browser, name).toStdString();
     for (const char* x : {"0", "5E-31", "1", "-1E+30"}) {
-        type(browser, "Text1", QString::fromLatin1(x));
-        QTest::keyClick(control<QLineEdit>(browser, "Text1"), Qt::Key_Return);
-        const QString result = textOf(browser, "Label6");
+        const QString result = evaluateIn(browser, QString::fromLatin1(x));
         EXPECT_FALSE(ShowsNonFinite(result)) << x << ": " << result.toStdString();
         if (result.isEmpty()) {
             EXPECT_EQ(takeMessage(), QStringLiteral("　正しく計算できません　")) << x;
@@ -334,10 +334,8 @@ TEST_F(HostileWindows, ReadoutOfACurveOvershootingTheDoubleRange) {
         file += QByteArray::number(i) + (i % 2 ? ",1\r\n" : ",1E+304\r\n");
     drawCurveOf(file, 2, {"0", "11", "1", "", "", ""});
     ASSERT_EQ(m_state.GraphDrawn, 1);
-    double highest = 0;
-    for (int j = 1; j <= m_state.SamplesInUse(); ++j)
-        highest = std::max(highest, m_state.CurveY[j]);
-    ASSERT_GT(highest, std::log(1.7976931348623157e308))
+    ASSERT_GT(*std::max_element(&m_state.CurveY[1], &m_state.CurveY[1] + m_state.SamplesInUse()),
+              std::log(1.7976931348623157e308))
         << "the curve does not overshoot; the case tests nothing";
     sweep(control<PictureBox>(main(), "Picture1"));
     for (int k = 0; k <= 200; ++k) {

@@ -20,6 +20,7 @@
 
 #include <cmath>
 #include <functional>
+#include <tuple>
 #include <vector>
 
 #ifndef MIRENDO_ENGINE_DIR
@@ -192,11 +193,9 @@ TEST_P(WholeCalculation, FromPointsToReadout) {
     EXPECT_TRUE(exists(QStringLiteral("F2B.dat")));
 
     button("Command5")->click();
-    EXPECT_EQ(m_state.GraphDrawn, 1);
-    EXPECT_EQ(m_state.ScaleMode, k.mode);
-    EXPECT_EQ(m_state.PointCount, static_cast<int>(k.points.size()));
-    EXPECT_EQ(m_state.SampleCount, k.samples);
-    EXPECT_EQ(focused(), QStringLiteral("Command6"));
+    EXPECT_EQ(
+        std::tuple(m_state.GraphDrawn, m_state.ScaleMode, m_state.PointCount, m_state.SampleCount, focused()),
+        std::tuple(1, k.mode, static_cast<int>(k.points.size()), k.samples, QStringLiteral("Command6")));
     for (int j : {1, k.samples / 3, k.samples / 2, k.samples})
         EXPECT_TRUE(blueNear(curvePixel(j))) << "sample " << j;
 
@@ -263,11 +262,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, ControlsSitAtTheirLayoutPositions) {
-    struct Row {
-        const char* name;
-        QRect twips;
-    };
-    const Row rows[] = {
+    const std::pair<const char*, QRect> rows[] = {
         {"Frame2", {600, 360, 3135, 2295}},      {"Command9", {1560, 1920, 975, 495}},
         {"List1", {240, 3120, 3495, 6360}},      {"Text5", {5640, 3480, 1335, 375}},
         {"Text10", {7080, 4200, 1335, 375}},     {"Picture2", {4080, 5160, 4695, 4455}},
@@ -278,11 +273,8 @@ TEST_F(MainWindowTest, ControlsSitAtTheirLayoutPositions) {
         {"Picture1", {10560, 360, 9135, 8175}},  {"Label27", {12600, 9000, 1455, 450}},
         {"Label34", {2400, 10440, 1335, 375}},
     };
-    for (const Row& row : rows) {
-        const QRect expected(row.twips.x() / 15, row.twips.y() / 15, row.twips.width() / 15,
-                             row.twips.height() / 15);
-        EXPECT_EQ(c<QWidget>(row.name)->geometry(), expected) << row.name;
-    }
+    for (const auto& [name, twips] : rows)
+        EXPECT_EQ(c<QWidget>(name)->geometry(), QRect(twips.topLeft() / 15, twips.size() / 15)) << name;
     EXPECT_EQ(m_form->size(), QSize(1352, 744));
     EXPECT_EQ(m_form->windowTitle(), QStringLiteral("  Mirendo"));
     EXPECT_EQ(c<QRadioButton>("Option3")->text(), QStringLiteral(" Log - Linear"));
@@ -388,21 +380,14 @@ TEST_F(MainWindowTest, PublishedPointsGateTheLogOptions) {
 
 TEST_F(MainWindowTest, ScaleOptionsFixAndReleaseTheStepBoxes) {
     c<QLineEdit>("Text7")->setText(QStringLiteral("2"));
-    chooseMode(4);
-    EXPECT_EQ(text("Text7"), QStringLiteral("10"));
-    EXPECT_EQ(text("Text10"), QStringLiteral("10"));
-    EXPECT_FALSE(c<QLineEdit>("Text7")->isEnabled());
-    EXPECT_FALSE(c<QLineEdit>("Text10")->isEnabled());
-    chooseMode(1);
-    EXPECT_TRUE(c<QLineEdit>("Text7")->isEnabled());
-    EXPECT_TRUE(c<QLineEdit>("Text10")->isEnabled());
-    EXPECT_EQ(text("Text7"), QStringLiteral("10")); // kept
-    chooseMode(2);
-    EXPECT_TRUE(c<QLineEdit>("Text7")->isEnabled());
-    EXPECT_FALSE(c<QLineEdit>("Text10")->isEnabled());
-    chooseMode(3);
-    EXPECT_FALSE(c<QLineEdit>("Text7")->isEnabled());
-    EXPECT_TRUE(c<QLineEdit>("Text10")->isEnabled());
+    // Log-log fixes both steps at 10; the 10 is kept when the steps are released.
+    for (const auto& [mode, xStepOpen, yStepOpen] :
+         {std::tuple{4, false, false}, {1, true, true}, {2, true, false}, {3, false, true}}) {
+        chooseMode(mode);
+        EXPECT_EQ(c<QLineEdit>("Text7")->isEnabled(), xStepOpen) << mode;
+        EXPECT_EQ(c<QLineEdit>("Text10")->isEnabled(), yStepOpen) << mode;
+        EXPECT_EQ(text("Text7") + text("Text10"), QStringLiteral("1010")) << mode;
+    }
 }
 
 TEST_F(MainWindowTest, EnterMovesAlongTheSettingBoxes) {
@@ -471,11 +456,9 @@ TEST_F(MainWindowTest, InvalidSettingsAreRefused) {
 TEST_F(MainWindowTest, EmptyLimitsComeFromTheRangeLabels) {
     enterPoints({{0.5, -2}, {4, 3}});
     button("Command3")->click();
-    EXPECT_EQ(text("Text5"), QStringLiteral("0.5"));
-    EXPECT_EQ(text("Text6"), QStringLiteral("4.0"));
-    EXPECT_EQ(text("Text8"), QStringLiteral("-2.0"));
-    EXPECT_EQ(text("Text9"), QStringLiteral("3.0"));
-    EXPECT_EQ(text("Text7"), QString());
+    for (const auto& [box, shown] :
+         {std::pair{"Text5", "0.5"}, {"Text6", "4.0"}, {"Text8", "-2.0"}, {"Text9", "3.0"}, {"Text7", ""}})
+        EXPECT_EQ(text(box), QString::fromLatin1(shown)) << box;
     EXPECT_DOUBLE_EQ(m_state.XStep, 3.5); // one interval over the whole axis
     EXPECT_DOUBLE_EQ(m_state.YStep, 5);
 }
@@ -511,15 +494,11 @@ TEST_F(MainWindowTest, MissingEngineIsReportedAndNothingChanges) {
 
 TEST_F(MainWindowTest, EngineThatCannotBeStartedIsReported) {
     // An executable file beside the program that the system cannot run.
-    const QString folder = workPath(QStringLiteral("bin"));
-    ASSERT_TRUE(QDir().mkpath(folder));
-    QFile fake(QDir(folder).filePath(QStringLiteral("Ventrel")));
-    ASSERT_TRUE(fake.open(QIODevice::WriteOnly));
-    fake.write("\x7f"
-               "ELF not really\n");
-    fake.close();
-    fake.setPermissions(fake.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
-    Calculation broken(folder);
+    ASSERT_TRUE(QDir().mkpath(workPath(QStringLiteral("bin"))));
+    writeFile(QStringLiteral("bin/Ventrel"), "\177ELF not really\n");
+    QFile::setPermissions(workPath(QStringLiteral("bin/Ventrel")),
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    Calculation broken(workPath(QStringLiteral("bin")));
     m_form = std::make_unique<Form1>(m_state, &broken);
     m_form->show();
     m_form->ResetMainWindow();

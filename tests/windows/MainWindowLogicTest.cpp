@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace mirendo {
 namespace {
@@ -47,21 +48,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RewriteLogLimits, TouchesOnlyTheLogarithmicAxes) {
     const SettingTexts typed{"0.05", "250", "2", "0.05", "250", "3"};
-    struct Row {
-        int mode;
-        SettingTexts expected;
-    };
-    const Row rows[] = {
+    const std::pair<int, SettingTexts> rows[] = {
         {1, {"0.05", "250", "2", "0.05", "250", "3"}},
         {2, {"0.05", "250", "2", "1.0E-02", "1.0E+03", "3"}},
         {3, {"1.0E-02", "1.0E+03", "2", "0.05", "250", "3"}},
         {4, {"1.0E-02", "1.0E+03", "2", "1.0E-02", "1.0E+03", "3"}},
     };
-    for (const Row& row : rows) {
+    for (const auto& [mode, expected] : rows) {
         SettingTexts texts = typed;
-        RewriteLogLimits(row.mode, texts);
-        for (std::size_t box = 0; box < texts.size(); ++box)
-            EXPECT_EQ(texts[box], row.expected[box]) << "mode " << row.mode << " box " << box;
+        RewriteLogLimits(mode, texts);
+        EXPECT_EQ(texts, expected) << "mode " << mode;
     }
 }
 
@@ -76,12 +72,8 @@ TEST(FillEmptyLimits, OnlyTrulyEmptyLimitBoxesTakeTheRange) {
     const std::array<std::string, 4> range{"1.0", "8.0", "-3.0", "2.5"};
     SettingTexts texts{"", " ", "", "", "7", ""};
     FillEmptyLimits(texts, range);
-    EXPECT_EQ(texts[kXStartBox], "1.0");
-    EXPECT_EQ(texts[kXStopBox], " "); // blanks are not empty
-    EXPECT_EQ(texts[kXStepBox], "");  // steps are never filled
-    EXPECT_EQ(texts[kYStartBox], "-3.0");
-    EXPECT_EQ(texts[kYStopBox], "7");
-    EXPECT_EQ(texts[kYStepBox], "");
+    // Blanks are not empty; steps are never filled.
+    EXPECT_EQ(texts, (SettingTexts{"1.0", " ", "", "-3.0", "7", ""}));
 }
 
 TEST(Validation, LimitsOrderStepsAndLogPositivity) {
@@ -90,30 +82,15 @@ TEST(Validation, LimitsOrderStepsAndLogPositivity) {
         SettingTexts texts;
         bool inOrder;
         double xStep, yStep; // steps <= 0 replaced only when the limits are in order
-        bool positive[5];    // index = scale mode 1..4
+        bool positive[4];    // scale modes 1..4
     };
     const Row rows[] = {
-        {"Ordinary", {"0", "10", "2", "1", "100", "10"}, true, 2, 10, {false, true, true, false, false}},
-        {"EmptyEverything", {"", "", "", "", "", ""}, false, 0, 0, {false, true, false, false, false}},
-        {"EqualXLimits", {"5", "5", "1", "0", "1", "1"}, false, 1, 1, {false, true, false, true, false}},
-        {"ZeroStepsBecomeAxisLength",
-         {"2", "12", "0", "-1", "3", "-4"},
-         true,
-         10,
-         4,
-         {false, true, false, true, false}},
-        {"ReversedKeepsTypedSteps",
-         {"5", "1", "-2", "0", "1", "0"},
-         false,
-         -2,
-         0,
-         {false, true, false, true, false}},
-        {"ExponentTexts",
-         {"1E-2", "1e+03", "10", "0.5", "2", "abc"},
-         true,
-         10,
-         1.5,
-         {false, true, true, true, true}},
+        {"Ordinary", {"0", "10", "2", "1", "100", "10"}, true, 2, 10, {true, true, false, false}},
+        {"EmptyEverything", {"", "", "", "", "", ""}, false, 0, 0, {true, false, false, false}},
+        {"EqualXLimits", {"5", "5", "1", "0", "1", "1"}, false, 1, 1, {true, false, true, false}},
+        {"ZeroStepsSpanTheAxis", {"2", "12", "0", "-1", "3", "-4"}, true, 10, 4, {true, false, true, false}},
+        {"ReversedKeepsSteps", {"5", "1", "-2", "0", "1", "0"}, false, -2, 0, {true, false, true, false}},
+        {"Exponents", {"1E-2", "1e+03", "10", "0.5", "2", "abc"}, true, 10, 1.5, {true, true, true, true}},
     };
     for (const Row& row : rows) {
         for (int mode = 1; mode <= 4; ++mode) {
@@ -121,7 +98,7 @@ TEST(Validation, LimitsOrderStepsAndLogPositivity) {
             EXPECT_EQ(v.limitsInOrder, row.inOrder) << row.name;
             EXPECT_DOUBLE_EQ(v.values.xStep, row.xStep) << row.name;
             EXPECT_DOUBLE_EQ(v.values.yStep, row.yStep) << row.name;
-            EXPECT_EQ(v.logLimitsPositive, row.positive[mode]) << row.name << " mode " << mode;
+            EXPECT_EQ(v.logLimitsPositive, row.positive[mode - 1]) << row.name << " mode " << mode;
         }
     }
 }
@@ -238,16 +215,13 @@ TEST(ApplyLoadedResult, ZeroEchoOfATinyLogXStartKeepsTheGraphsStart) {
 
 TEST(ApplyLoadedResult, NoSamplesTakesExtremesFromSampleOneAsItStands) {
     Module1 s;
-    s.CurveX[1] = 3;
-    s.CurveY[1] = -2;
+    s.CurveX[1] = 3, s.CurveY[1] = -2;
     exchange::LoadedResult r = ThreePointResult(1, 0);
     r.pointCount = 1;
     r.sampleCount = 0;
     ApplyLoadedResult(s, r);
-    EXPECT_DOUBLE_EQ(s.CurveXMin, 3);
-    EXPECT_DOUBLE_EQ(s.CurveXMax, 3);
-    EXPECT_DOUBLE_EQ(s.CurveYMin, -2);
-    EXPECT_DOUBLE_EQ(s.CurveYMax, -2);
+    EXPECT_EQ(std::tuple(s.CurveXMin, s.CurveXMax, s.CurveYMin, s.CurveYMax),
+              std::tuple(3.0, 3.0, -2.0, -2.0));
 }
 
 TEST(ResultProblem, RefusesScaleModesOutsideOneToFour) {
