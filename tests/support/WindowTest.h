@@ -99,6 +99,10 @@ class WindowTest : public ::testing::Test {
 
     QString workPath(const QString& name) const { return QDir(m_dir.path()).filePath(name); }
     bool exists(const QString& name) const { return QFile::exists(workPath(name)); }
+    // Whether either exchange file with the engine (B2F.dat, F2B.dat) is in the working folder.
+    bool anyExchangeFile() const {
+        return exists(QStringLiteral("B2F.dat")) || exists(QStringLiteral("F2B.dat"));
+    }
     QByteArray bytesOf(const QString& name) const {
         QFile file(workPath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
