@@ -30,6 +30,9 @@
 namespace mirendo {
 namespace {
 
+const char* const kScaleOptions[] = {"Option1", "Option2", "Option3", "Option4"};
+const char* const kSettingBoxes[] = {"Text5", "Text6", "Text7", "Text8", "Text9", "Text10"};
+
 struct Point {
     double x, y;
 };
@@ -95,14 +98,10 @@ class MainWindowTest : public testing::WindowTest {
         m_form->applyPublishedPoints(PublishFilePoints(m_state, lines));
         m_form->show();
     }
-    void chooseMode(int mode) {
-        const char* names[] = {"Option1", "Option2", "Option3", "Option4"};
-        c<QRadioButton>(names[mode - 1])->click();
-    }
+    void chooseMode(int mode) { c<QRadioButton>(kScaleOptions[mode - 1])->click(); }
     void typeSettings(const std::array<const char*, 6>& typed) {
-        const char* names[] = {"Text5", "Text6", "Text7", "Text8", "Text9", "Text10"};
         for (int i = 0; i < 6; ++i) {
-            auto* box = c<QLineEdit>(names[i]);
+            auto* box = c<QLineEdit>(kSettingBoxes[i]);
             if (box->isEnabled())
                 box->setText(QString::fromLatin1(typed[i]));
         }
@@ -172,9 +171,8 @@ TEST_P(WholeCalculation, FromPointsToReadout) {
     EXPECT_EQ(m_state.ScaleMode, k.mode);
     typeSettings(k.typed);
     button("Command3")->click();
-    const char* boxes[] = {"Text5", "Text6", "Text7", "Text8", "Text9", "Text10"};
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(text(boxes[i]), QString::fromLatin1(k.confirmed[i])) << boxes[i];
+        EXPECT_EQ(text(kSettingBoxes[i]), QString::fromLatin1(k.confirmed[i])) << kSettingBoxes[i];
     EXPECT_TRUE(button("Command1")->isEnabled());
 
     button("Command1")->click();
@@ -182,9 +180,8 @@ TEST_P(WholeCalculation, FromPointsToReadout) {
     const char* limitNames[] = {"Label14", "Label15", "Label16", "Label17"};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(text(limitNames[i]), QString::fromLatin1(k.limitLabels[i])) << limitNames[i];
-    EXPECT_FALSE(button("Command1")->isEnabled());
-    EXPECT_TRUE(button("Command4")->isEnabled());
-    EXPECT_EQ(focused(), QStringLiteral("Command4"));
+    EXPECT_EQ(std::tuple(button("Command1")->isEnabled(), button("Command4")->isEnabled(), focused()),
+              std::tuple(false, true, QStringLiteral("Command4")));
 
     runEngineAndWait();
     EXPECT_EQ(m_runner->lastRunEnd(), Calculation::RunEnd::Succeeded);
@@ -208,8 +205,7 @@ TEST_P(WholeCalculation, FromPointsToReadout) {
     // Left of the curve the crosshair goes away.
     testing::MoveMouseToAbscissa(picture(), plotX(k.points.front().x) - 0.5f);
     EXPECT_FALSE(testing::CursorLinesVisible(picture()));
-    EXPECT_EQ(text("Label27"), QString());
-    EXPECT_EQ(text("Label28"), QString());
+    EXPECT_EQ(std::tuple(text("Label27"), text("Label28")), std::tuple(QString(), QString()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -304,15 +300,13 @@ TEST_F(MainWindowTest, ResetLeavesOnlyTheFirstStepsEnabled) {
     writeFile(QStringLiteral("B2F.dat"), "x");
 
     button("Command7")->click();
-    EXPECT_FALSE(exists(QStringLiteral("B2F.dat")));
-    EXPECT_FALSE(exists(QStringLiteral("F2B.dat")));
-    EXPECT_EQ(m_state.GraphDrawn, 0);
-    EXPECT_EQ(m_state.ScaleMode, 1);
+    EXPECT_FALSE(anyExchangeFile());
+    EXPECT_EQ(std::tuple(m_state.GraphDrawn, m_state.ScaleMode), std::tuple(0, 1));
     for (const char* name : {"Command1", "Command3", "Command4", "Command5", "Command6"})
         EXPECT_FALSE(button(name)->isEnabled()) << name;
     for (const char* name : {"Command9", "Command8", "Command7", "Command2"})
         EXPECT_TRUE(button(name)->isEnabled()) << name;
-    for (const char* name : {"Option1", "Option2", "Option3", "Option4"})
+    for (const char* name : kScaleOptions)
         EXPECT_TRUE(c<QRadioButton>(name)->isEnabled()) << name;
     EXPECT_TRUE(c<QRadioButton>("Option1")->isChecked());
     EXPECT_TRUE(c<QRadioButton>("Option5")->isChecked());
@@ -341,37 +335,32 @@ TEST_F(MainWindowTest, InputMethodChoiceClearsPointsAndAsksForTheChosenDialog) {
     c<QRadioButton>("Option4")->setEnabled(false);
 
     button("Command9")->click();
-    EXPECT_EQ(fileInput.count(), 1);
-    EXPECT_EQ(manualEntry.count(), 0);
+    EXPECT_EQ(std::tuple(fileInput.count(), manualEntry.count()), std::tuple(1, 0));
     EXPECT_FALSE(m_form->isVisible());
-    EXPECT_EQ(m_state.XData[10], 0);
-    EXPECT_EQ(m_state.YData[1], 0);
-    EXPECT_EQ(c<QListWidget>("List1")->count(), 0);
+    EXPECT_EQ(std::tuple(m_state.XData[10], m_state.YData[1], c<QListWidget>("List1")->count()),
+              std::tuple(0, 0, 0));
     EXPECT_TRUE(c<QRadioButton>("Option4")->isEnabled());
 
     m_form->show();
     c<QRadioButton>("Option6")->click();
     m_state.EntryNo = 4;
     button("Command9")->click();
-    EXPECT_EQ(manualEntry.count(), 1);
-    EXPECT_EQ(m_state.EntryNo, 1);
+    EXPECT_EQ(std::tuple(manualEntry.count(), m_state.EntryNo), std::tuple(1, 1));
 }
 
 TEST_F(MainWindowTest, PublishedPointsGateTheLogOptions) {
-    struct Row {
+    struct {
         PublishedPoints points;
         bool enabled[4];
-    };
-    Row rows[] = {
+    } rows[] = {
         {{{"0  1"}, {"0.0", "1.0", "1.0", "1.0"}, true, false, true}, {true, true, false, false}},
         {{{"1  0"}, {"1.0", "1.0", "0.0", "0.0"}, true, true, false}, {true, false, true, false}},
         {{{"1  1"}, {"1.0", "1.0", "1.0", "1.0"}, true, true, true}, {true, true, true, true}},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         m_form->applyPublishedPoints(row.points);
-        const char* names[] = {"Option1", "Option2", "Option3", "Option4"};
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(c<QRadioButton>(names[i])->isEnabled(), row.enabled[i]) << names[i];
+            EXPECT_EQ(c<QRadioButton>(kScaleOptions[i])->isEnabled(), row.enabled[i]) << kScaleOptions[i];
         EXPECT_EQ(text("Label31"), QString::fromStdString(row.points.rangeTexts[0]));
         EXPECT_EQ(c<QListWidget>("List1")->item(0)->text(), QString::fromStdString(row.points.tableLines[0]));
         EXPECT_TRUE(button("Command3")->isEnabled());
@@ -391,17 +380,16 @@ TEST_F(MainWindowTest, ScaleOptionsFixAndReleaseTheStepBoxes) {
 }
 
 TEST_F(MainWindowTest, EnterMovesAlongTheSettingBoxes) {
-    struct Row {
+    const struct {
         int mode;
         std::vector<const char*> path;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {1, {"Text5", "Text6", "Text7", "Text8", "Text9", "Text10", "Command3"}},
         {3, {"Text5", "Text6", "Text8", "Text9", "Text10", "Command3"}},
         {4, {"Text5", "Text6", "Text8", "Text9", "Command3"}},
     };
     enterPoints({{1, 1}, {2, 2}}); // a disabled button cannot take the focus
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         chooseMode(row.mode);
         c<QLineEdit>("Text5")->setFocus();
         for (std::size_t i = 0; i + 1 < row.path.size(); ++i) {
@@ -413,19 +401,18 @@ TEST_F(MainWindowTest, EnterMovesAlongTheSettingBoxes) {
 }
 
 TEST_F(MainWindowTest, InvalidSettingsAreRefused) {
-    struct Row {
+    const struct {
         const char* name;
         int mode;
         bool withPoints;
         std::array<const char*, 6> typed;
         bool confirmRefused; // ④ refuses; otherwise ⑤ refuses
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"EmptyWithoutPoints", 1, false, {"", "", "", "", "", ""}, true},
         {"EqualXLimits", 1, true, {"5", "5", "1", "0", "9", "1"}, true},
         {"ReversedY", 1, true, {"0", "9", "1", "9", "0", "1"}, true},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         m_form->ResetMainWindow();
         if (row.withPoints)
             enterPoints({{1, 1}, {3, 2}});
@@ -483,12 +470,10 @@ TEST_F(MainWindowTest, MissingEngineIsReportedAndNothingChanges) {
     button("Command4")->click();
     qputenv("PATH", path);
     EXPECT_EQ(takeMessage(), QStringLiteral("　計算プログラム Ventrel が見つかりません　"));
-    EXPECT_FALSE(button("Command5")->isEnabled());
-    EXPECT_FALSE(button("Command6")->isEnabled());
-    EXPECT_TRUE(button("Command4")->isEnabled());
-    EXPECT_EQ(m_state.ScaleMode, before.ScaleMode);
-    EXPECT_EQ(m_state.GraphDrawn, before.GraphDrawn);
-    EXPECT_FALSE(exists(QStringLiteral("F2B.dat")));
+    EXPECT_EQ(std::tuple(button("Command5")->isEnabled(), button("Command6")->isEnabled(),
+                         button("Command4")->isEnabled(), m_state.ScaleMode, m_state.GraphDrawn,
+                         exists(QStringLiteral("F2B.dat"))),
+              std::tuple(false, false, true, before.ScaleMode, before.GraphDrawn, false));
     m_form.reset(); // before the runner it uses
 }
 
@@ -516,12 +501,11 @@ TEST_F(MainWindowTest, EngineThatCannotBeStartedIsReported) {
 }
 
 TEST_F(MainWindowTest, BadResultFilesLeaveStateAndGraphAlone) {
-    struct Row {
+    const struct {
         const char* name;
         const char* contents; // nullptr: the file is removed
         const char* reason;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"Missing", nullptr, "（F2B.dat がありません）"},
         {"EndsEarly", " 1\r\n 0.00000E+00\r\n 0.10000E+02\r\n     3\r\n",
          "（ファイルが途中で終わっています）"},
@@ -533,7 +517,7 @@ TEST_F(MainWindowTest, BadResultFilesLeaveStateAndGraphAlone) {
     ASSERT_EQ(m_state.SampleCount, 100);
     const Module1 before = m_state;
     const QImage graph = picture()->graph().image();
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         if (row.contents)
             writeFile(QStringLiteral("F2B.dat"), row.contents);
         else
@@ -599,8 +583,7 @@ TEST_F(MainWindowTest, ResetOrReplotDuringTheCurveWaitDrawsNoCurve) {
         const QImage afterwards = picture()->graph().image();
         ASSERT_TRUE(engineEnded(*m_runner));
         QTest::qWait(50); // the engine's end has been delivered
-        EXPECT_EQ(m_state.GraphDrawn, 0);
-        EXPECT_EQ(picture()->graph().image(), afterwards);
+        EXPECT_EQ(std::tuple(m_state.GraphDrawn, picture()->graph().image()), std::tuple(0, afterwards));
     }
     EXPECT_GT(interrupted, 0);
 }
@@ -742,8 +725,7 @@ TEST_F(MainWindowTest, BackButtonAndCloseReturnToTheStartWindow) {
     EXPECT_FALSE(m_form->isVisible());
     m_form->show();
     m_form->close();
-    EXPECT_EQ(back.count(), 2);
-    EXPECT_FALSE(m_form->isVisible());
+    EXPECT_EQ(std::tuple(back.count(), m_form->isVisible()), std::tuple(2, false));
 }
 
 } // namespace
