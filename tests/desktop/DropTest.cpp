@@ -26,6 +26,7 @@
 #include <QUrl>
 #include <atomic>
 #include <thread>
+#include <tuple>
 
 namespace mirendo::testing {
 namespace {
@@ -109,10 +110,9 @@ TEST_F(DropTest, MainWindowReadsADroppedPointFileAsTheFileDialog) {
     EXPECT_EQ(m_state.YData[3], 30);
     EXPECT_EQ(control<QLabel>(main, "Label31")->text(),
               control<QLabel>(m_windows->form10(), "Label31")->text());
-    EXPECT_TRUE(control<QPushButton>(main, "Command3")->isEnabled());
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_FALSE(m_windows->form10()->isVisible());
-    EXPECT_EQ(m_state.FilePath, workPath("good.csv").toStdString());
+    EXPECT_EQ(std::tuple(control<QPushButton>(main, "Command3")->isEnabled(), main->isVisible(),
+                         m_windows->form10()->isVisible(), m_state.FilePath),
+              std::tuple(true, true, false, workPath("good.csv").toStdString()));
 }
 
 TEST_F(DropTest, MainWindowShowsTheReadErrorAndKeepsThePointsOfABadFile) {
@@ -122,10 +122,8 @@ TEST_F(DropTest, MainWindowShowsTheReadErrorAndKeepsThePointsOfABadFile) {
     dropFiles(main, {"good.dat"});
     dropFiles(main, {"bad.csv"});
     EXPECT_TRUE(readErrorShown());
-    EXPECT_EQ(tableOf(main), QStringList({"1 10", "2 20"}));
-    EXPECT_EQ(m_state.PointCount, 2);
-    EXPECT_EQ(m_state.XData[2], 2);
-    EXPECT_EQ(m_state.FilePath, workPath("good.dat").toStdString());
+    EXPECT_EQ(std::tuple(tableOf(main), m_state.PointCount, m_state.XData[2], m_state.FilePath),
+              std::tuple(QStringList({"1 10", "2 20"}), 2, 2, workPath("good.dat").toStdString()));
 }
 
 TEST_F(DropTest, EveryWindowRefusesForeignDropsAndChangesNothing) {
@@ -138,13 +136,12 @@ TEST_F(DropTest, EveryWindowRefusesForeignDropsAndChangesNothing) {
     dropFiles(main, {"good.csv"});
     const std::string before = m_state.FilePath;
 
-    struct Foreign {
+    const struct {
         const char* name;
         QWidget* window;
         QStringList files;
         DropRefusal refusal;
-    };
-    const Foreign rows[] = {
+    } rows[] = {
         {"text file", main, {"notes.txt"}, DropRefusal::WrongKind},
         {"two files", main, {"good.csv", "points.csv"}, DropRefusal::SeveralFiles},
         {"folder", browser, {"folder-Mi.csv"}, DropRefusal::Folder},
@@ -152,7 +149,7 @@ TEST_F(DropTest, EveryWindowRefusesForeignDropsAndChangesNothing) {
     };
     browser->prepare();
     browser->show();
-    for (const Foreign& row : rows) {
+    for (const auto& row : rows) {
         dropFiles(row.window, row.files);
         const DropTarget target = row.window == main ? DropTarget::PointFile : DropTarget::Archive;
         EXPECT_EQ(takeMessage(), DropRefusalText(target, row.refusal)) << row.name;
@@ -169,8 +166,7 @@ TEST_F(DropTest, EveryWindowRefusesForeignDropsAndChangesNothing) {
     EXPECT_EQ(takeMessage(), DropRefusalText(DropTarget::PointFile, DropRefusal::NotNow));
     click(m_windows->form10(), "Command2");
 
-    EXPECT_EQ(m_state.FilePath, before);
-    EXPECT_EQ(m_state.PointCount, 2);
+    EXPECT_EQ(std::tuple(m_state.FilePath, m_state.PointCount), std::tuple(before, 2));
     EXPECT_FALSE(readErrorShown());
     EXPECT_FALSE(control<QPushButton>(browser, "Command8")->isEnabled());
 }
@@ -186,18 +182,16 @@ TEST_F(DropTest, BrowserOpensADroppedArchiveAsItsFileListAndRefusesABadOne) {
     Form6* browser = m_windows->form6();
 
     dropFiles(browser, {"runs/run-Mi.csv"});
-    EXPECT_EQ(browser->folderLists()->selectedName(), QStringLiteral("run-Mi.csv"));
-    EXPECT_EQ(m_state.ScaleMode, 3);
-    EXPECT_EQ(m_state.GraphDrawn, 1);
+    EXPECT_EQ(std::tuple(browser->folderLists()->selectedName(), m_state.ScaleMode, m_state.GraphDrawn),
+              std::tuple(QStringLiteral("run-Mi.csv"), 3, 1));
     EXPECT_TRUE(control<QPushButton>(browser, "Command8")->isEnabled());
     EXPECT_EQ(control<QLabel>(browser, "Label15")->text(), QStringLiteral("1.0E+03"));
     const QImage drawn = testing::GraphImageOf(browser);
 
     dropFiles(browser, {"broken-Mi.csv"});
     EXPECT_TRUE(takeMessage().contains(QStringLiteral("このファイルは読み込めません")));
-    EXPECT_EQ(m_state.ScaleMode, 3);
-    EXPECT_EQ(m_state.FilePath, workPath("runs/run-Mi.csv").toStdString());
-    EXPECT_EQ(testing::GraphImageOf(browser), drawn);
+    EXPECT_EQ(std::tuple(m_state.ScaleMode, m_state.FilePath, testing::GraphImageOf(browser)),
+              std::tuple(3, workPath("runs/run-Mi.csv").toStdString(), drawn));
 }
 
 // `Mirendo FILE`: a point file opens in the main window, an archive drawn in the browser; a file
@@ -213,6 +207,11 @@ TEST_F(DropTest, FilesOpenedFromTheDesktopAndHandedOver) {
         const char* file;
         const char* shown; // the window shown afterwards
     } rows[] = {{"pts.csv", "Form1"}, {"run-Mi.csv", "Form6"}, {"bad.csv", "Form2"}};
+    const auto window = [](WindowSet& windows, const QByteArray& name) -> QWidget* {
+        if (name == "Form1")
+            return windows.form1();
+        return name == "Form6" ? static_cast<QWidget*>(windows.form6()) : windows.form2();
+    };
     FileHandOver handOver(m_dir.path());
     ASSERT_TRUE(handOver.isListening());
     QObject::connect(&handOver, &FileHandOver::fileHandedOver, m_windows.get(),
@@ -221,12 +220,7 @@ TEST_F(DropTest, FilesOpenedFromTheDesktopAndHandedOver) {
         SCOPED_TRACE(row.file);
         m_windows->form2()->show();
         EXPECT_EQ(m_windows->openFile(workPath(row.file)), QByteArray(row.shown) != "Form2");
-        for (QWidget* window : {static_cast<QWidget*>(m_windows->form2()), static_cast<QWidget*>(main()),
-                                static_cast<QWidget*>(m_windows->form6())}) {
-            if (window->objectName() == QLatin1String(row.shown)) {
-                EXPECT_TRUE(window->isVisible()) << row.shown;
-            }
-        }
+        EXPECT_TRUE(window(*m_windows, row.shown)->isVisible()) << row.shown;
         EXPECT_EQ(m_windows->form2()->isVisible(), QByteArray(row.shown) == "Form2");
     }
     EXPECT_TRUE(readErrorShown());
@@ -238,11 +232,7 @@ TEST_F(DropTest, FilesOpenedFromTheDesktopAndHandedOver) {
         WindowSet windows(m_state, engineFolder());
         windows.start(workPath(row.file));
         EXPECT_EQ(windows.isCreated(QStringLiteral("Form2")), QByteArray(row.shown) == "Form2");
-        const QByteArray shown(row.shown);
-        EXPECT_TRUE((shown == "Form1"   ? static_cast<QWidget*>(windows.form1())
-                     : shown == "Form6" ? static_cast<QWidget*>(windows.form6())
-                                        : static_cast<QWidget*>(windows.form2()))
-                        ->isVisible());
+        EXPECT_TRUE(window(windows, row.shown)->isVisible());
     }
 
     // Handed over by a second start: the socket answers once the file is shown.
