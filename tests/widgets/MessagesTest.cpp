@@ -30,15 +30,18 @@ Failure AtSetting(Cause cause, int box, std::string item = {}) {
     return failure;
 }
 
+// A failure and the text the user reads for it.
+struct FailureText {
+    Failure failure;
+    QString text;
+};
+
 TEST(CalculationMessage, EveryCauseOfTheBridgeHasItsText) {
     const QString failed = QStringLiteral("　補間計算に失敗しました　\n");
     const QString unreadable = QStringLiteral("　計算結果ファイルを読み込めません　\n");
     const QString floatFault = QStringLiteral(
         "（計算中に%1が起きました。X の値が近すぎる点や、大きすぎる値がないか確かめて下さい）");
-    const struct {
-        Failure failure;
-        QString text;
-    } rows[] = {
+    const FailureText rows[] = {
         {Failure::Of(Cause::EngineNotFound), QStringLiteral("　計算プログラム Ventrel が見つかりません　")},
         {Failure::OfFile(Cause::EngineCannotStart, "/opt/m/Ventrel"),
          QStringLiteral("　計算プログラム Ventrel を起動できません　\n"
@@ -108,10 +111,7 @@ TEST(WriteFailureMessage, EveryErrorNumberGivesThePathAndACauseWithoutLatinLette
 }
 
 TEST(ArchiveReadText, EveryRefusalOfASavedCurveInOneLine) {
-    const struct {
-        Failure failure;
-        const char* text;
-    } rows[] = {
+    const FailureText rows[] = {
         {Failure::OfFile(Cause::FileMissing, "/d/a-Mi.csv", ENOENT), "ファイルがありません"},
         {Failure::OfFile(Cause::FileUnreadable, "/d/a-Mi.csv", EACCES), "ファイルを読む権限がありません"},
         {Failure::OfFile(Cause::FileNotRegular, "/d", EISDIR), "フォルダです（ファイルを指定して下さい）"},
@@ -139,7 +139,7 @@ TEST(ArchiveReadText, EveryRefusalOfASavedCurveInOneLine) {
          "X 軸（対数）の範囲 \"1.0E+3\" が 1.0E+02 の形ではありません"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(ArchiveReadText(row.failure), QString::fromUtf8(row.text));
+        EXPECT_EQ(ArchiveReadText(row.failure), row.text);
     EXPECT_EQ(ArchiveOpenMessage(Failure::Of(Cause::BadScaleMode), QStringLiteral("a-Mi.csv")),
               QStringLiteral(
                   "  このファイルは読み込めません  \n  a-Mi.csv\n  スケールモードが 1〜4 ではありません  "));
@@ -150,10 +150,7 @@ TEST(ArchiveSaveMessage, NamesTheBoxAndAsksForItToBeCorrected) {
     const QString fix = QStringLiteral("  \n  メイン画面のグラフ設定を直して下さい  ");
     Failure notFinite = At(Cause::ValueNotFinite, 0, Subject::Coefficient);
     notFinite.point = 2;
-    const struct {
-        Failure failure;
-        QString text;
-    } rows[] = {
+    const FailureText rows[] = {
         {AtSetting(Cause::SettingHasComma, 0),
          QStringLiteral("  保存できません：X 軸 開始値 の設定がカンマ（,）を含んでいます") + fix},
         {AtSetting(Cause::SettingHasLineBreak, 4),
@@ -174,10 +171,7 @@ TEST(ArchiveSaveMessage, NamesTheBoxAndAsksForItToBeCorrected) {
 
 TEST(PointFileMessage, TheReadErrorWindowsCauseLine) {
     const QString name = QStringLiteral("p.csv");
-    const struct {
-        Failure failure;
-        const char* text;
-    } rows[] = {
+    const FailureText rows[] = {
         {At(Cause::NotANumber, 3, Subject::Y, "abc"), "3 行目：Y の値「abc」が数値ではありません"},
         {At(Cause::NotANumber, 1, Subject::X), "1 行目：X の値が空です（余分なカンマがあります）"},
         {At(Cause::NotANumber, 2, Subject::X, "123456789012345678901234"),
@@ -204,7 +198,7 @@ TEST(PointFileMessage, TheReadErrorWindowsCauseLine) {
          "1 行目：数字の間に改行しない空白があります（桁区切りか値の区切りか決められません）"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(PointFileMessage(row.failure, name), QString::fromUtf8(row.text));
+        EXPECT_EQ(PointFileMessage(row.failure, name), row.text);
 }
 
 TEST(RequestMessage, NamesTheValueTheEngineCannotTake) {
@@ -213,10 +207,7 @@ TEST(RequestMessage, NamesTheValueTheEngineCannotTake) {
                                           "約 3.4E+38 までの値だけを扱えます　");
     Failure point = At(Cause::NotCarried, 0, Subject::Y, "1E+100");
     point.point = 3;
-    const struct {
-        Failure failure;
-        QString text;
-    } rows[] = {
+    const FailureText rows[] = {
         {At(Cause::NotCarried, 0, Subject::XStart, "nan"), QStringLiteral("　X 軸の開始値 nan ") + single},
         {At(Cause::NotCarried, 0, Subject::XStop, "1E+39"), QStringLiteral("　X 軸の終了値 1E+39 ") + single},
         {point, QStringLiteral("　データ点 3 の Y 値 1E+100 ") + single},
