@@ -189,8 +189,7 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
 
     struct Case {
         const char* name;
-        QString typed;
-        QString messageStart;
+        QString typed, messageStart;
         int box = -1; // the setting box that holds `text` instead of the good one
         std::string text = {};
         // Breaks the listed folder after the dialog has shown it.
@@ -420,8 +419,7 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
     arrow->click();
     EXPECT_EQ(textOf(&browser, "Label6"), QStringLiteral("7.000"));
     QTest::mouseClick(text1, Qt::LeftButton);
-    EXPECT_EQ(text1->text(), QString());
-    EXPECT_EQ(textOf(&browser, "Label6"), QString());
+    EXPECT_EQ(std::tuple(text1->text(), textOf(&browser, "Label6")), std::tuple(QString(), QString()));
 
     // The image save gets the selected name less ".csv", or a safe name without a selection.
     testing::InvokeHandler(&browser, "Command8_Click");
@@ -433,9 +431,8 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
 
     // Reset.
     testing::InvokeHandler(&browser, "Command3_Click");
-    EXPECT_EQ(shared.GraphDrawn, 0);
-    EXPECT_EQ(textOf(&browser, "Label14"), QStringLiteral("X-Start"));
-    EXPECT_EQ(textOf(&browser, "Label17"), QStringLiteral("Y-Stop"));
+    EXPECT_EQ(std::tuple(shared.GraphDrawn, textOf(&browser, "Label14"), textOf(&browser, "Label17")),
+              std::tuple(0, QStringLiteral("X-Start"), QStringLiteral("Y-Stop")));
     for (const char* disabled : {"Command1", "Command4", "Command8", "Text1"})
         EXPECT_FALSE(enabled(disabled)) << disabled;
     EXPECT_EQ(testing::GraphImageOf(&browser).pixelColor(300, 300),
@@ -448,9 +445,8 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
         browser.show();
         shared.GraphDrawn = 1;
         leave[i]();
-        EXPECT_EQ(shared.GraphDrawn, 0);
-        EXPECT_FALSE(browser.isVisible());
-        EXPECT_EQ(back.count(), i + 1);
+        EXPECT_EQ(std::tuple(shared.GraphDrawn, browser.isVisible(), back.count()),
+                  std::tuple(0, false, i + 1));
     }
 }
 
