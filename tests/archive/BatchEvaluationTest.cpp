@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace mirendo {
@@ -46,8 +47,7 @@ TEST(BatchEvaluation, ANumberTokenIsTheSingleEvaluationAnyOtherIsRefused) {
     struct Case {
         int mode;
         std::string_view x;
-        bool ok;
-        bool extrapolated;
+        bool ok, extrapolated;
         bool notANumber; // refused unevaluated: the whole token is not one number
     };
     // Points: mode 1 X 0..5, mode 2 X 1..4, mode 3 X 0.5..100, mode 4 X 0.02..500.
@@ -69,10 +69,9 @@ TEST(BatchEvaluation, ANumberTokenIsTheSingleEvaluationAnyOtherIsRefused) {
         const std::vector<BatchRow> rows = EvaluateBatch(s, Tokens{c.x});
         ASSERT_EQ(rows.size(), 1u);
         const std::string where = "mode " + std::to_string(c.mode) + " X '" + std::string(c.x) + "'";
-        EXPECT_EQ(rows[0].x, c.x) << where;
-        EXPECT_EQ(rows[0].ok, c.ok) << where;
-        EXPECT_EQ(rows[0].notANumber, c.notANumber) << where;
-        EXPECT_EQ(rows[0].extrapolated, c.extrapolated) << where;
+        EXPECT_EQ(std::tuple(rows[0].x, rows[0].ok, rows[0].notANumber, rows[0].extrapolated),
+                  std::tuple(c.x, c.ok, c.notANumber, c.extrapolated))
+            << where;
         if (c.notANumber) {
             EXPECT_EQ(rows[0].y, kBatchNotANumberText) << where;
             continue;
@@ -156,8 +155,7 @@ TEST(BatchTableModel, ShowsRowsWithTheMarkInOneReset) {
     QSignalSpy inserts(&model, &QAbstractItemModel::rowsInserted);
     model.setRows(
         {{"1", "1.000", true, false}, {"9", "81.000", true, true}, {"x", "計算できません", false, false}});
-    EXPECT_EQ(resets.count(), 1);
-    EXPECT_EQ(inserts.count(), 0);
+    EXPECT_EQ(std::tuple(resets.count(), inserts.count()), std::tuple(1, 0));
     ASSERT_EQ(model.rowCount(), 3);
     ASSERT_EQ(model.columnCount(), 2);
     EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "X");
