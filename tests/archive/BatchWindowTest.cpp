@@ -28,6 +28,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace mirendo {
 namespace {
 
@@ -246,8 +248,7 @@ TEST_F(BatchWindow, SavesTheCsvAtomicallyOrSaysWhyNot) {
 
     const QByteArray archive = bytesOf(QStringLiteral("mode4-Mi.csv"));
     const struct {
-        QString path;
-        QString message;
+        QString path, message;
     } refused[] = {
         {QString(), QStringLiteral("  ファイル名を入力して下さい！ ")},
         {workPath(QStringLiteral("folder.csv")), QStringLiteral("  一括計算の結果を保存できませんでした")},
@@ -315,9 +316,8 @@ TEST_F(BatchWindow, SingleResultIsMarkedAndCopied) {
 
     // A click into the box starts a new X: no result, no mark, no stop.
     QTest::mouseClick(text1, Qt::LeftButton);
-    EXPECT_EQ(label6->text(), QString());
-    EXPECT_EQ(mark->text(), QString());
-    EXPECT_EQ(label6->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(std::tuple(label6->text(), mark->text(), label6->focusPolicy()),
+              std::tuple(QString(), QString(), Qt::NoFocus));
 }
 
 TEST_F(BatchWindow, TheYRowFindsEveryXAndCopiesThem) {
@@ -326,8 +326,7 @@ TEST_F(BatchWindow, TheYRowFindsEveryXAndCopiesThem) {
     auto* found = browserControl<QLabel>("LabelXForY");
     EXPECT_EQ(nextTabStop(browserControl("CommandBatch")), textY);
     const struct {
-        const char* y;
-        const char* xs;
+        const char *y, *xs;
     } cases[] = {{"2", "0.1459、3.000"}, {"-3.5", "4.670、5.8264 外挿"}, {"100", "この範囲にはありません"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.y);
