@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace mirendo {
 namespace {
 
@@ -75,10 +77,9 @@ TEST(SaveReopens, EverySavedArchiveOpensAndDrawsInTheBrowser) {
         LoadSavedPlot(read.value, "saved-Mi.csv", browser);
         RecordingCanvas canvas;
         PlotSavedForMode(browser, canvas);
-        EXPECT_EQ(browser.ScaleMode, edit.mode);
-        EXPECT_EQ(browser.XStartText, settings[0]);
-        EXPECT_EQ(browser.YStepText, settings[5]);
-        EXPECT_EQ(testing::CallsOf(canvas, RecordingCanvas::Kind::Frame).size(), 1u);
+        EXPECT_EQ(std::tuple(browser.ScaleMode, browser.XStartText, browser.YStepText,
+                             testing::CallsOf(canvas, RecordingCanvas::Kind::Frame).size()),
+                  std::tuple(edit.mode, settings[0], settings[5], 1u));
         EXPECT_EQ(int(testing::CallsOf(canvas, RecordingCanvas::Kind::LineTo).size()),
                   browser.SampleCount - 1);
         for (const RecordingCanvas::Call& call : testing::CallsOf(canvas, RecordingCanvas::Kind::LineTo))
