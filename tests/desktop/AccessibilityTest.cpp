@@ -65,8 +65,7 @@ TEST_F(Accessibility, PictureButtonsAndValueLabelsAreDescribed) {
     // A value label is read by its value; what the value is goes in its description.
     struct Row {
         QWidget* window;
-        const char* control;
-        const char* name;
+        const char *control, *name;
         QAccessible::Text which = QAccessible::Name;
     };
     click(m_windows->form2(), "Command1");
