@@ -16,6 +16,7 @@
 #include <QXmlStreamReader>
 
 #include <map>
+#include <tuple>
 
 namespace mirendo::testing {
 namespace {
@@ -95,8 +96,7 @@ TEST_F(ImageSaveFormats, EveryFormatWritesTheShownGraph) {
                 if (xml.name() == QLatin1String("svg"))
                     viewBox = xml.attributes().value(QLatin1String("viewBox")).toString();
             }
-        EXPECT_FALSE(xml.hasError());
-        EXPECT_EQ(viewBox, QStringLiteral("0 0 609 545"));
+        EXPECT_EQ(std::tuple(xml.hasError(), viewBox), std::tuple(false, QStringLiteral("0 0 609 545")));
         // Grid lines and the curve as polylines; the frame, the curve's first dot and the four
         // points as paths.
         EXPECT_GE(elements[QStringLiteral("polyline")], 2);
@@ -194,8 +194,7 @@ TEST_F(ImageSaveFormats, RefusalsHoldForEveryFormat) {
         writeFile(QStringLiteral("keep") + suffix, "an earlier picture");
         ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("taken") + suffix));
         const struct {
-            QString typed;
-            QString messageStart;
+            QString typed, messageStart;
         } refusals[] = {
             {QString(), QStringLiteral("  ファイル名を入力して下さい！ ")},
             {QStringLiteral("sub/keep"), QStringLiteral("  ファイル名に「/」は使えません")},
