@@ -55,13 +55,10 @@ TEST_F(Keyboard, MainWindowTabOrderFollowsTheSteps) {
     const QStringList allSteps = {"Command9",     "Option1",  "Text5",    "Text6",    "Text7",    "Text8",
                                   "Text9",        "Text10",   "Command3", "Command1", "Command4", "Command5",
                                   "ComboCompare", "Command6", "Command8", "Command7", "Command2", "List1"};
-    struct Row {
-        const char* name;
-        const char* inputOption;
-        const char* scaleOption;
+    const struct {
+        const char *name, *inputOption, *scaleOption;
         QStringList fixedSteps; // skipped: the step boxes the scale mode fixes
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"from a file, Linear - Linear", "Option5", "Option1", {}},
         {"by hand, Log - Log", "Option6", "Option4", {"Text7", "Text10"}},
         {"from a file, Linear - Log", "Option5", "Option2", {"Text10"}},
@@ -70,7 +67,7 @@ TEST_F(Keyboard, MainWindowTabOrderFollowsTheSteps) {
     const QStringList disabledChoice = {"Option5", "Command9", "Option1"};
     click(m_windows->form2(), "Command1");
     Form1* main = m_windows->form1();
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         QStringList steps = allSteps; // from the input option round to it again
         steps.replace(1, QString::fromLatin1(row.scaleOption));
         for (const QString& fixed : row.fixedSteps)
@@ -93,13 +90,12 @@ TEST_F(Keyboard, MainWindowTabOrderFollowsTheSteps) {
 }
 
 TEST_F(Keyboard, DialogTabOrdersGoFromTopToBottom) {
-    struct Row {
+    const struct {
         const char* name;
         QWidget* window;
         std::vector<const char*> enableFirst;
         QStringList expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"start window",
          m_windows->form2(),
          {},
@@ -129,7 +125,7 @@ TEST_F(Keyboard, DialogTabOrdersGoFromTopToBottom) {
           "Command7", "Command6", "Command5", "List1", "Text1"}},
         {"format examples", m_windows->form9(), {}, {"File1", "List1", "Command1", "File1"}},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         enable(row.window, row.enableFirst);
         ASSERT_TRUE(
             activate(row.window, control<QWidget>(row.window, row.expected.first().toLatin1().constData())))
