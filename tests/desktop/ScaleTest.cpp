@@ -21,8 +21,7 @@ namespace {
 using DesktopTest = testing::AppTest;
 
 struct Clip {
-    QString where;
-    QString line;
+    QString where, line;
     int need = 0, room = 0;
 };
 
