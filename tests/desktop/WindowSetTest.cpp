@@ -44,12 +44,11 @@ TEST_F(WindowSetLifecycle, EveryWindowBuildsWithItsControlsAndHandlers) {
 }
 
 TEST_F(WindowSetLifecycle, WindowsAreCreatedWhenFirstUsed) {
-    struct Row {
+    const struct {
         const char* name;
         std::function<void()> act;
         QStringList expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"start", [] {}, {"Form2"}},
         {"format examples", [this] { click(m_windows->form2(), "Command4"); }, {"Form2", "Form9"}},
         // The input dialogs are built when first opened, not to be reset.
@@ -71,7 +70,7 @@ TEST_F(WindowSetLifecycle, WindowsAreCreatedWhenFirstUsed) {
          },
          {"Form1", "Form2", "Form5", "Form6", "Form9", "Form11"}},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         row.act();
         EXPECT_EQ(created().join(' ').toStdString(), row.expected.join(' ').toStdString()) << row.name;
     }
@@ -90,11 +89,10 @@ TEST_F(WindowSetLifecycle, BrowserImageSaveWithoutTheMainWindowNeverCreatesIt) {
 }
 
 TEST_F(WindowSetLifecycle, ClosingTheStartWindowEndsWhateverElseIsOpen) {
-    struct Row {
+    const struct {
         const char* name;
         std::function<void()> openOthers;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"nothing else", [] {}},
         {"format examples beside it", [this] { click(m_windows->form2(), "Command4"); }},
         {"data save left open after going back",
@@ -111,7 +109,7 @@ TEST_F(WindowSetLifecycle, ClosingTheStartWindowEndsWhateverElseIsOpen) {
              m_windows->form6()->close();
          }},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         m_windows = std::make_unique<WindowSet>(m_state, QStringLiteral(MIRENDO_ENGINE_DIR));
         m_windows->form2()->show();
         row.openOthers();
@@ -120,8 +118,7 @@ TEST_F(WindowSetLifecycle, ClosingTheStartWindowEndsWhateverElseIsOpen) {
         writeExchangeFiles();
         m_windows->form2()->close(); // the window manager's close box
         EXPECT_EQ(exit.count(), 1) << row.name;
-        EXPECT_FALSE(exists(QStringLiteral("B2F.dat"))) << row.name;
-        EXPECT_FALSE(exists(QStringLiteral("F2B.dat"))) << row.name;
+        EXPECT_FALSE(anyExchangeFile()) << row.name;
     }
 }
 
