@@ -51,20 +51,18 @@ TEST(WorkFolderLock, SecondClaimInTheSameFolderIsRefusedUntilTheFirstEnds) {
 }
 
 TEST(WorkFolderLock, LeftOverLocksAreJudgedByTheirOwner) {
-    struct Row {
+    const struct {
         const char* name;
-        qint64 pid;
-        qint64 ageSeconds;
+        qint64 pid, ageSeconds;
         Outcome expected;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"owner ended (crash)", EndedProcessId(), 0, Outcome::Claimed},
         {"owner ended long ago", EndedProcessId(), 86400, Outcome::Claimed},
         {"owner running, fresh lock", QCoreApplication::applicationPid(), 0, Outcome::InUse},
         // A program that has run for hours still holds its folder.
         {"owner running, old lock", QCoreApplication::applicationPid(), 6 * 3600, Outcome::InUse},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         QTemporaryDir folder;
         WriteLockFile(folder.path(), row.pid, QCoreApplication::applicationName());
         if (row.ageSeconds > 0) {
