@@ -36,11 +36,8 @@ TEST(Interpolate, WorkedExample) {
     EXPECT_EQ(r.c[1], 0.25f);
     EXPECT_FLOAT_EQ(r.c[2], 0.004464286f);
     ASSERT_EQ(r.m, 100);
-    EXPECT_EQ(r.t[0], 1.0f);
-    EXPECT_EQ(r.p[0], 2.5f);
-    EXPECT_EQ(r.t[1], 1.06f);
-    EXPECT_EQ(r.t[50], 4.0f);
-    EXPECT_EQ(r.t[51], 4.08f);
+    EXPECT_EQ(std::tuple(r.t[0], r.p[0], r.t[1], r.t[50], r.t[51]),
+              std::tuple(1.0f, 2.5f, 1.06f, 4.0f, 4.08f));
     EXPECT_FLOAT_EQ(r.t[99], 7.92f);
     EXPECT_FLOAT_EQ(r.p[99], -0.05463316f);
 }
@@ -84,10 +81,9 @@ TEST(Interpolate, OnePointCoefficientIsItsOrdinate) {
 TEST(Interpolate, DecreasingAbscissaeStepBackwards) {
     EngineResult r;
     ASSERT_EQ(Interpolate(Request({{8, 0.125f}, {4, -3}, {1, 2.5f}}), r).fault, FloatFault::None);
-    EXPECT_EQ(r.t[0], 8.0f);
-    EXPECT_EQ(r.t[1], static_cast<float>(-0.08f + 8.0));
-    EXPECT_EQ(r.t[50], 4.0f);
-    EXPECT_EQ(r.t[51], static_cast<float>(static_cast<double>(-0.06f) + 4.0));
+    EXPECT_EQ(std::tuple(r.t[0], r.t[1], r.t[50], r.t[51]),
+              std::tuple(8.0f, static_cast<float>(-0.08f + 8.0), 4.0f,
+                         static_cast<float>(static_cast<double>(-0.06f) + 4.0)));
 }
 
 TEST(Interpolate, ProductDifferenceIsNotRoundedOnItsOwn) {
@@ -144,8 +140,7 @@ TEST(Interpolate, UnderflowProceedsSilently) {
 
 TEST(RunOnRequestText, MessagesAndStatuses) {
     const struct {
-        const char* name;
-        const char* request;
+        const char *name, *request;
         int status;
         const char* message;
     } cases[] = {
