@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include <sys/wait.h>
 
@@ -47,8 +48,7 @@ TEST_F(VentrelProcess, WorkedExampleBytes) {
     const Run run = RunVentrel();
     ASSERT_TRUE(run.exited);
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "Stop - Program terminated.\n");
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(std::tuple(run.out, run.err), std::tuple("Stop - Program terminated.\n", ""));
     const std::string result = Read("F2B.dat");
     const std::string head = " 1\r\n"
                              " 0.00000E+00\r\n"
