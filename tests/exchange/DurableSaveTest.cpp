@@ -39,8 +39,7 @@ using DurableSave = testing::TempFolderTest;
 TEST_F(DurableSave, StepsInOrderAndAFailedStepKeepsTheOldFile) {
     const fs::path file = m_dir / "a-Mi.csv";
     const struct {
-        const char* failAt;
-        const char* log;
+        const char *failAt, *log;
         FileWriteError error;
         const char* content; // the file afterwards
     } rows[] = {
