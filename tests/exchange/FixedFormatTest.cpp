@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace mirendo::exchange {
 namespace {
@@ -24,8 +25,7 @@ TEST(FormatIw, RightAlignedOrAsterisks) {
 TEST(FormatEw, ZeroAheadOfThePointAndExactRounding) {
     const struct {
         double value;
-        int width;
-        int digits;
+        int width, digits;
         const char* expected;
     } cases[] = {
         {12.5, 12, 5, " 0.12500E+02"},
@@ -107,20 +107,16 @@ TEST(ParseEwField, RefusesWhatIsNotANumber) {
 }
 
 TEST(FreeForm, IntegersAndReals) {
-    EXPECT_EQ(ParseFreeInteger("3"), 3);
-    EXPECT_EQ(ParseFreeInteger("+10"), 10);
-    EXPECT_EQ(ParseFreeInteger("-1"), -1);
-    EXPECT_EQ(ParseFreeInteger("2147483647"), 2147483647);
-    EXPECT_EQ(ParseFreeInteger("-2147483648"), -2147483647 - 1);
+    EXPECT_EQ(std::tuple(ParseFreeInteger("3"), ParseFreeInteger("+10"), ParseFreeInteger("-1"),
+                         ParseFreeInteger("2147483647"), ParseFreeInteger("-2147483648")),
+              std::tuple(3, 10, -1, 2147483647, -2147483647 - 1));
     for (const char* bad :
          {"", "+", "3.0", "1e2", "2147483648", "-2147483649", "99999999999999999999", "**", "x"})
         EXPECT_FALSE(ParseFreeInteger(bad).has_value()) << bad;
 
-    EXPECT_EQ(ParseFreeReal(".1250000E+02"), 12.5);
-    EXPECT_EQ(ParseFreeReal("0.1250000E+02"), 12.5);
-    EXPECT_EQ(ParseFreeReal("-.3000000E-02"), -0.003);
-    EXPECT_EQ(ParseFreeReal("1200"), 1200.0);
-    EXPECT_EQ(ParseFreeReal("1.0D+03"), 1000.0);
+    EXPECT_EQ(std::tuple(ParseFreeReal(".1250000E+02"), ParseFreeReal("0.1250000E+02"),
+                         ParseFreeReal("-.3000000E-02"), ParseFreeReal("1200"), ParseFreeReal("1.0D+03")),
+              std::tuple(12.5, 12.5, -0.003, 1200.0, 1000.0));
     for (const char* bad : {"", ".", "E5", "1.0+05", "abc", "1e999", "nan", "inf", "**********"})
         EXPECT_FALSE(ParseFreeReal(bad).has_value()) << bad;
 
