@@ -98,9 +98,8 @@ TEST(RequestRoundTrip, WhatTheWriterWritesTheReaderReads) {
     for (const auto& s : settings) {
         const RequestParse parse = ParseRequest(FormatRequest(4, s.start, s.stop, 10, xs, ys));
         ASSERT_TRUE(parse.ok());
-        EXPECT_EQ(parse.value.mode, 4);
-        EXPECT_EQ(parse.value.xstart, s.echoedStart);
-        EXPECT_EQ(parse.value.xstop, s.echoedStop);
+        EXPECT_EQ(std::tuple(parse.value.mode, parse.value.xstart, parse.value.xstop),
+                  std::tuple(4, s.echoedStart, s.echoedStop));
         ASSERT_EQ(parse.value.n, 10);
         for (size_t i = 0; i < 10; ++i) {
             // Six significant digits survive the record.
@@ -148,8 +147,7 @@ TEST(ParseRequest, RefusesBrokenRequests) {
         const char* name;
         std::string text;
         Cause cause;
-        int line;
-        int field;
+        int line, field;
     } cases[] = {
         {"empty", "", Cause::EndedEarly, 1, 0},
         {"only mode", " 1 \r\n", Cause::EndedEarly, 2, 0},
@@ -188,8 +186,7 @@ TEST_F(AtomicWrite, CreatesAndReplacesLeavingNoTemporary) {
     ASSERT_TRUE(WriteFileAtomically(path, std::string("a\0b", 3)).ok());
     EXPECT_EQ(Slurp(path), std::string("a\0b", 3));
     ASSERT_TRUE(WriteFileAtomically(path, "").ok());
-    EXPECT_EQ(Slurp(path), "");
-    EXPECT_EQ(EntryCount(), 1u);
+    EXPECT_EQ(std::tuple(Slurp(path), EntryCount()), std::tuple("", 1u));
 }
 
 TEST_F(AtomicWrite, FailureReportsItsStepAndCauseAndLeavesNothing) {
