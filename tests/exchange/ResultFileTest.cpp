@@ -59,9 +59,7 @@ TEST(ResultRoundTrip, EveryValueComesBack) {
     const ResultRead read = ParseResult(FormatResult(written));
     ASSERT_TRUE(read.ok());
     const LoadedResult& r = read.value;
-    EXPECT_EQ(r.scaleMode, 3);
-    EXPECT_EQ(r.xStart, 0.5);
-    EXPECT_EQ(r.xStop, 1200);
+    EXPECT_EQ(std::tuple(r.scaleMode, r.xStart, r.xStop), std::tuple(3, 0.5, 1200));
     ASSERT_EQ(r.pointCount, 10);
     ASSERT_EQ(r.sampleCount, 450);
     EXPECT_EQ(r.x[0], 0.0); // index 0 stays unused
@@ -78,8 +76,7 @@ TEST(ResultRoundTrip, EveryValueComesBack) {
 
 TEST(ParseResult, SeparatorsAndBothLeadingZeroForms) {
     const struct {
-        const char* name;
-        const char* text;
+        const char *name, *text;
     } cases[] = {
         {"engine layout", " 1\r\n 0.00000E+00\r\n 0.10000E+02\r\n     1\r\n"
                           " 0.1250000E+02  -0.3000000E-02   0.5000000E+01\r\n     0\r\n"},
@@ -146,8 +143,7 @@ TEST(ParseResult, FullCapacityAccepted) {
         text += ",-2.5";
     const ResultRead read = ParseResult(text);
     ASSERT_TRUE(read.ok());
-    EXPECT_EQ(read.value.p[600], -2.5);
-    EXPECT_EQ(read.value.coef[10], 1.5);
+    EXPECT_EQ(std::tuple(read.value.p[600], read.value.coef[10]), std::tuple(-2.5, 1.5));
 }
 
 TEST(ReadResultFile, MissingUnreadableAndPresent) {
