@@ -85,8 +85,7 @@ TEST(OrderPoints, CountAboveCapacityStaysInsideTheArrays) {
 TEST(OrderPoints, SinglePointNeverTouchesElementZero) {
     Module1 state = WithPoints({0});
     OrderPoints(state);
-    EXPECT_EQ(state.XData[0], 0.0);
-    EXPECT_EQ(state.XData[1], 0.0);
+    EXPECT_EQ(std::tuple(state.XData[0], state.XData[1]), std::tuple(0.0, 0.0));
 }
 
 struct RangeTextCase {
@@ -136,8 +135,7 @@ class GateTable : public ::testing::TestWithParam<GateCase> {};
 
 TEST_P(GateTable, AllowsLogOnlyAboveZero) {
     const ScaleGate gate = GateScales(GetParam().xMin, GetParam().yMin);
-    EXPECT_EQ(gate.logXAllowed, GetParam().logX);
-    EXPECT_EQ(gate.logYAllowed, GetParam().logY);
+    EXPECT_EQ(std::tuple(gate.logXAllowed, gate.logYAllowed), std::tuple(GetParam().logX, GetParam().logY));
 }
 
 INSTANTIATE_TEST_SUITE_P(Ordering, GateTable,
@@ -154,29 +152,25 @@ TEST(PublishEnteredPoints, OrdersThenListsStoredValuesAndGatesFromLabelsAndPoint
     EXPECT_TRUE(published.reordered); // the dialog repaints once more for the ordering step
     EXPECT_EQ(published.rangeTexts[0], "1.000E-03");
     // The label kept the minimum from before a correction put a point at -0.25: the point gates.
-    EXPECT_FALSE(published.logXAllowed);
-    EXPECT_FALSE(published.logYAllowed);
-    EXPECT_FALSE(published.enableAllOptionsFirst);
+    EXPECT_EQ(std::tuple(published.logXAllowed, published.logYAllowed, published.enableAllOptionsFirst),
+              std::tuple(false, false, false));
 }
 
 TEST(PublishEnteredPoints, EmptyLabelsGateBothLogAxes) {
     Module1 state;
     const PublishedPoints published = PublishEnteredPoints(state, {"", "", "", ""});
-    EXPECT_TRUE(published.tableLines.empty());
-    EXPECT_FALSE(published.logXAllowed);
-    EXPECT_FALSE(published.logYAllowed);
+    EXPECT_EQ(std::tuple(published.tableLines.empty(), published.logXAllowed, published.logYAllowed),
+              std::tuple(true, false, false));
 }
 
 TEST(PublishFilePoints, KeepsFileLinesAndFormatsRanges) {
     Module1 state = WithPoints({2, 1}, {20, 10});
     state.XMin = 1, state.XMax = 2, state.YMin = 10, state.YMax = 20;
     const PublishedPoints published = PublishFilePoints(state, {"2, 20", "1, 10"});
-    EXPECT_EQ(Xs(state), (std::vector<double>{1, 2}));
-    EXPECT_TRUE(published.reordered);
-    EXPECT_EQ(published.tableLines, (std::vector<std::string>{"2, 20", "1, 10"}));
-    EXPECT_EQ(published.rangeTexts, (std::array<std::string, 4>{"1.0", "2.0", "10.0", "20.0"}));
-    EXPECT_TRUE(published.enableAllOptionsFirst);
-    EXPECT_TRUE(published.logXAllowed && published.logYAllowed);
+    EXPECT_EQ(std::tuple(Xs(state), published.reordered, published.tableLines, published.rangeTexts,
+                         published.enableAllOptionsFirst, published.logXAllowed && published.logYAllowed),
+              std::tuple((std::vector<double>{1, 2}), true, (std::vector<std::string>{"2, 20", "1, 10"}),
+                         (std::array<std::string, 4>{"1.0", "2.0", "10.0", "20.0"}), true, true));
 }
 
 TEST(PublishFilePoints, NoPointsShowNoStaleRanges) {
