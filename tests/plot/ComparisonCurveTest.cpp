@@ -122,18 +122,17 @@ TEST(ComparisonCurve, MonotoneCubicStaysBetweenNeighbouringPoints) {
 }
 
 TEST(ComparisonCurve, RefusesWhatHasNoCurve) {
-    struct Case {
+    const struct {
         const char* name;
         ComparisonMethod method;
         std::vector<double> x, y;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"none chosen", ComparisonMethod::None, {1, 2}, {1, 2}},
         {"one point", ComparisonMethod::Linear, {1}, {1}},
         {"equal abscissae", ComparisonMethod::NaturalSpline, {1, 2, 2}, {1, 2, 3}},
         {"not finite", ComparisonMethod::MonotoneCubic, {1, 2, NAN}, {1, 2, 3}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         ComparisonCurve curve;
         EXPECT_FALSE(curve.init(c.method, c.x, c.y)) << c.name;
         EXPECT_TRUE(std::isnan(ComparisonValueAt(curve, 1, 1.5))) << c.name;
