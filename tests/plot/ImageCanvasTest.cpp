@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace mirendo {
 namespace {
@@ -63,8 +64,7 @@ TEST(PainterCanvas, MapsOntoTheLogicalSizeOfAnyDevice) {
     QPicture picture;
     picture.setBoundingRect(QRect(0, 0, 200, 50));
     PainterCanvas canvas(picture);
-    EXPECT_EQ(canvas.pixelWidth(), 200);
-    EXPECT_EQ(canvas.pixelHeight(), 50);
+    EXPECT_EQ(std::tuple(canvas.pixelWidth(), canvas.pixelHeight()), std::tuple(200, 50));
     canvas.setScale(-0.8f, 10.2f, 11, -11);
     const QPointF p = canvas.toPixel(4.7f, 4.7f);
     EXPECT_NEAR(p.x(), 100, 1e-3);
@@ -106,12 +106,10 @@ TEST(ImageCanvas, GridLineLandsOnExpectedPixels) {
         const QRect extent = extentOf(box.image(), grey);
         ASSERT_FALSE(extent.isNull());
         if (c.vertical) {
-            EXPECT_EQ(extent.left(), c.expectedPixel);
-            EXPECT_EQ(extent.width(), 1);
+            EXPECT_EQ(std::tuple(extent.left(), extent.width()), std::tuple(c.expectedPixel, 1));
             EXPECT_EQ(at(box, c.expectedPixel + 2, extent.center().y()), kWhite);
         } else {
-            EXPECT_EQ(extent.top(), c.expectedPixel);
-            EXPECT_EQ(extent.height(), 1);
+            EXPECT_EQ(std::tuple(extent.top(), extent.height()), std::tuple(c.expectedPixel, 1));
             EXPECT_GE(extent.width(), 99);
         }
     }
