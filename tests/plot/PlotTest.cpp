@@ -132,8 +132,7 @@ TEST(PlotTest, GridLinesSpanTheOtherAxisAndComeBeforeTheFrame) {
     const float h = float(3 * kLn10);
     bool seenHorizontal = false;
     for (const auto& call : testing::CallsOf(canvas, Kind::Line)) {
-        EXPECT_EQ(call.width, 1);
-        EXPECT_EQ(call.colour, kGridGrey);
+        EXPECT_EQ(std::tuple(call.width, call.colour), std::tuple(1, kGridGrey));
         if (call.a == call.c) {
             EXPECT_FALSE(seenHorizontal) << "vertical lines are drawn first";
             EXPECT_FLOAT_EQ(call.b, 0);
@@ -206,8 +205,7 @@ TEST(PlotTest, PointsAreRedDotsOfWidthTenInPlotSpace) {
         ASSERT_EQ(dots.size(), 3u);
         for (int i = 1; i <= 3; ++i) {
             const auto& d = dots[i - 1];
-            EXPECT_EQ(d.width, 10);
-            EXPECT_EQ(d.colour, kPointRed);
+            EXPECT_EQ(std::tuple(d.width, d.colour), std::tuple(10, kPointRed));
             EXPECT_FLOAT_EQ(d.a, float(c.logX ? std::log(xs[i]) - std::log(0.1) : xs[i]));
             EXPECT_FLOAT_EQ(d.b, float(c.logY ? std::log(ys[i]) - std::log(1.0) : ys[i]));
         }
@@ -360,8 +358,7 @@ TEST(PlotCurve, PolylineFromADotThroughEverySample) {
         canvas.setLineWidth(2);
         c.plot(s, canvas);
         const auto dot = onlyCall(canvas, Kind::Dot);
-        EXPECT_EQ(dot.colour, kCurveBlue);
-        EXPECT_EQ(dot.width, 2);
+        EXPECT_EQ(std::tuple(dot.colour, dot.width), std::tuple(kCurveBlue, 2));
         EXPECT_FLOAT_EQ(dot.a, float(s.CurveX[1] - c.ox));
         EXPECT_FLOAT_EQ(dot.b, float(s.CurveY[1] - c.oy));
         const auto segments = testing::CallsOf(canvas, Kind::LineTo);
@@ -418,8 +415,7 @@ TEST(PlotSaved, LogLogGraphAndTheShiftedFirstSample) {
     Module1 s = savedState(4);
     RecordingCanvas canvas;
     const RangeLabels labels = PlotSavedForMode(s, canvas);
-    EXPECT_EQ(labels.xStart, "1.0E-02");
-    EXPECT_EQ(labels.yStop, "1.0E+03");
+    EXPECT_EQ(std::tuple(labels.xStart, labels.yStop), std::tuple("1.0E-02", "1.0E+03"));
     const auto scale = onlyCall(canvas, Kind::Scale);
     EXPECT_FLOAT_EQ(scale.c, float(1.1 * 5 * kLn10));
     EXPECT_EQ(testing::VerticalLinesAt(canvas, kGridGrey), logPositions(6));
@@ -428,8 +424,7 @@ TEST(PlotSaved, LogLogGraphAndTheShiftedFirstSample) {
     const auto dot = onlyCall(canvas, Kind::Dot);
     EXPECT_NEAR(dot.a, 4.60517, 1e-5);
     EXPECT_NEAR(dot.b, 4.60517, 1e-5);
-    EXPECT_EQ(dot.width, 2);
-    EXPECT_EQ(dot.colour, kCurveBlue);
+    EXPECT_EQ(std::tuple(dot.width, dot.colour), std::tuple(2, kCurveBlue));
     ASSERT_EQ(testing::CallsOf(canvas, Kind::LineTo).size(), 1u);
     EXPECT_EQ(testing::LineWidthInForce(canvas), 2) << "left at 2 for the browser's point button";
 }
@@ -460,13 +455,11 @@ TEST(PlotSaved, PointsAtTheirStoredPlotPositions) {
     PlotSavedPoints(s, canvas);
     const auto& calls = canvas.calls();
     ASSERT_EQ(calls.size(), 4u);
-    EXPECT_EQ(calls[0].kind, Kind::LineWidth);
-    EXPECT_EQ(calls[0].width, 10);
+    EXPECT_EQ(std::tuple(calls[0].kind, calls[0].width), std::tuple(Kind::LineWidth, 10));
     for (int i : {1, 2}) {
-        EXPECT_EQ(calls[std::size_t(i)].kind, Kind::Dot);
-        EXPECT_EQ(calls[std::size_t(i)].a, float(s.XPlotData[i]));
-        EXPECT_EQ(calls[std::size_t(i)].b, float(s.YPlotData[i]));
-        EXPECT_EQ(calls[std::size_t(i)].colour, kPointRed);
+        EXPECT_EQ(std::tuple(calls[std::size_t(i)].kind, calls[std::size_t(i)].a, calls[std::size_t(i)].b,
+                             calls[std::size_t(i)].colour),
+                  std::tuple(Kind::Dot, float(s.XPlotData[i]), float(s.YPlotData[i]), kPointRed));
     }
     EXPECT_EQ(testing::LineWidthInForce(canvas), 1);
 }
@@ -490,8 +483,7 @@ TEST(PlotSaved, SemiLogModesUseTheRightOffsetsAndLabels) {
         int mode;
         RangeLabels (*plot)(const Module1&, GraphCanvas&);
         float dotX, dotY;
-        const char* xLabel;
-        const char* yLabel;
+        const char *xLabel, *yLabel;
     } cases[] = {
         {2, PlotSavedLinLog, 0.5f, float(std::log(0.5) - std::log(0.01)), "1.5E+02", "1.0E-02"},
         {3, PlotSavedLogLin, float(std::log(0.5) - std::log(0.01)), 0.5f, "1.0E-02", "1.5E+02"},
@@ -508,8 +500,7 @@ TEST(PlotSaved, SemiLogModesUseTheRightOffsetsAndLabels) {
         const auto dot = onlyCall(canvas, Kind::Dot);
         EXPECT_FLOAT_EQ(dot.a, c.dotX);
         EXPECT_FLOAT_EQ(dot.b, c.dotY);
-        EXPECT_EQ(labels.xStart, c.xLabel);
-        EXPECT_EQ(labels.yStart, c.yLabel);
+        EXPECT_EQ(std::tuple(labels.xStart, labels.yStart), std::tuple(c.xLabel, c.yLabel));
     }
 }
 
