@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace mirendo {
 namespace {
@@ -52,10 +53,8 @@ TEST(ReadoutStep, EverySampleReadsAsTheMouseAtItsAbscissa) {
             // Walking there by keys from the neighbour shows the same thing.
             const Readout key = ReadoutForStep(curve, k - 1, Step::Next);
             ASSERT_EQ(key.sample, k);
-            EXPECT_EQ(key.verticalX, mouse.verticalX);
-            EXPECT_EQ(key.horizontalY, mouse.horizontalY);
-            EXPECT_EQ(key.xText, mouse.xText);
-            EXPECT_EQ(key.yText, mouse.yText);
+            EXPECT_EQ(std::tuple(key.verticalX, key.horizontalY, key.xText, key.yText),
+                      std::tuple(mouse.verticalX, mouse.horizontalY, mouse.xText, mouse.yText));
         }
     }
 }
