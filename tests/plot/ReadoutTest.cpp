@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace mirendo {
 namespace {
@@ -51,8 +52,7 @@ TEST(Readout, PicksTheSampleAtOrLeftOfTheMouse) {
         const Readout r = ComputeReadout(DrawnCurveOf(s), c.mouse);
         EXPECT_EQ(r.action, c.action);
         if (c.action != Action::Show) {
-            EXPECT_TRUE(r.xText.empty());
-            EXPECT_TRUE(r.yText.empty());
+            EXPECT_EQ(std::tuple(r.xText.empty(), r.yText.empty()), std::tuple(true, true));
             continue;
         }
         EXPECT_EQ(r.sample, c.sample);
@@ -68,9 +68,7 @@ TEST(Readout, SearchStopsAtTheSamplesInUse) {
     s.CurveY[5] = 999;
     s.CurveXMax = 6;
     const Readout r = ComputeReadout(DrawnCurveOf(s), 5.0f);
-    EXPECT_EQ(r.action, Action::Show);
-    EXPECT_EQ(r.sample, 4);
-    EXPECT_EQ(r.yText, "4.000");
+    EXPECT_EQ(std::tuple(r.action, r.sample, r.yText), std::tuple(Action::Show, 4, "4.000"));
 
     s.SampleCount = 0;
     EXPECT_EQ(ComputeReadout(DrawnCurveOf(s), 1.0f).action, Action::Hide);
@@ -84,8 +82,7 @@ TEST(Readout, TextsFollowTheAxisKind) {
         const char* name;
         int mode;
         double x, y; // the sample, in the curve arrays' own space
-        const char* xText;
-        const char* yText;
+        const char *xText, *yText;
     } cases[] = {
         {"plain within the bound", 1, 0.5, -12.34567, "0.500", "-12.346"},
         {"bound is inclusive", 1, 1000, -1000, "1000.000", "-1000.000"},
@@ -110,8 +107,7 @@ TEST(Readout, TextsFollowTheAxisKind) {
         const float mouse = float(logX ? c.x - std::log(0.1) : c.x);
         const Readout r = ComputeReadout(DrawnCurveOf(s), mouse);
         ASSERT_EQ(r.action, Action::Show);
-        EXPECT_EQ(r.xText, c.xText);
-        EXPECT_EQ(r.yText, c.yText);
+        EXPECT_EQ(std::tuple(r.xText, r.yText), std::tuple(c.xText, c.yText));
         EXPECT_FLOAT_EQ(r.horizontalY, float(logY ? c.y - std::log(0.01) : c.y));
     }
 }
@@ -126,8 +122,7 @@ TEST(Readout, LogLinearExampleFromTheFirstSample) {
     s.CurveXMax = s.CurveX[3];
     const Readout r = ComputeReadout(DrawnCurveOf(s), float(std::log(5.0)));
     ASSERT_EQ(r.action, Action::Show);
-    EXPECT_EQ(r.sample, 1);
-    EXPECT_EQ(r.xText, "5.000E-01");
+    EXPECT_EQ(std::tuple(r.sample, r.xText), std::tuple(1, "5.000E-01"));
     // Left of ln 5 in plot space is outside the curve.
     EXPECT_EQ(ComputeReadout(DrawnCurveOf(s), float(std::log(4.9))).action, Action::Hide);
 }
