@@ -56,15 +56,13 @@ TEST_F(WindowFaults, RequestThatCannotBeWrittenIsReportedAndThePointsStay) {
         plot(1, kLinear);
         click(main(), "Command1");
         EXPECT_TRUE(takeMessage().startsWith(kCannotWriteRequest));
-        EXPECT_EQ(m_state.PointCount, 3);
-        EXPECT_EQ(m_state.XData[3], 3);
+        EXPECT_EQ(std::tuple(m_state.PointCount, m_state.XData[3]), std::tuple(3, 3));
         c.mendIt(m_dir.path());
         // Once the folder is mended the same points go on to a curve.
         click(main(), "Command1");
         ASSERT_TRUE(QFileInfo(workPath(QStringLiteral("B2F.dat"))).isFile());
         calculateAndDrawCurve();
-        EXPECT_EQ(m_state.GraphDrawn, 1);
-        EXPECT_EQ(m_state.SampleCount, 100);
+        EXPECT_EQ(std::tuple(m_state.GraphDrawn, m_state.SampleCount), std::tuple(1, 100));
     }
 }
 
@@ -142,9 +140,7 @@ TEST_F(WindowFaults, ResultFileReplacedBeforeTheCurveStepIsRefused) {
 // Stand-in engines, one per way a run can end badly: each exit status and a kill in the middle of
 // the run. Each is told apart in the message.
 struct StandIn {
-    const char* name;
-    const char* script;
-    const char* said;
+    const char *name, *script, *said;
 };
 
 class StandInEngine : public RobustWindows, public ::testing::WithParamInterface<StandIn> {
@@ -205,15 +201,13 @@ TEST_F(MissingEngine, ReportedThenFoundOnPathOnceItIsThere) {
     EXPECT_TRUE(takeMessage().startsWith(kEngineMissing));
     EXPECT_FALSE(control<QWidget>(main(), "Command5")->isEnabled());
     EXPECT_TRUE(control<QWidget>(main(), "Command4")->isEnabled());
-    EXPECT_EQ(m_state.XData, before.XData);
-    EXPECT_EQ(m_state.XStart, before.XStart);
+    EXPECT_EQ(std::tuple(m_state.XData, m_state.XStart), std::tuple(before.XData, before.XStart));
     EXPECT_FALSE(QFile::exists(workPath(QStringLiteral("F2B.dat"))));
 
     // With the engine's folder on PATH the same window goes on.
     qputenv("PATH", QByteArray(MIRENDO_ENGINE_DIR) + ":" + m_path);
     calculateAndDrawCurve();
-    EXPECT_EQ(m_state.GraphDrawn, 1);
-    EXPECT_EQ(m_state.SampleCount, 100);
+    EXPECT_EQ(std::tuple(m_state.GraphDrawn, m_state.SampleCount), std::tuple(1, 100));
 }
 
 // The save dialog stays open beside the main window; a change there after it opened makes the
@@ -254,9 +248,8 @@ TEST_F(WindowFaults, ArchiveFolderRemovedBetweenListingAndLoading) {
     click(browser, "Command1");
     const QString message = takeMessage();
     EXPECT_TRUE(message.contains(QStringLiteral("読み込めません"))) << message.toStdString();
-    EXPECT_EQ(m_state.FilePath, before.FilePath);
-    EXPECT_EQ(m_state.CurveY, before.CurveY);
-    EXPECT_EQ(testing::GraphImageOf(browser), emptyGraph);
+    EXPECT_EQ(std::tuple(m_state.FilePath, m_state.CurveY, testing::GraphImageOf(browser)),
+              std::tuple(before.FilePath, before.CurveY, emptyGraph));
     EXPECT_FALSE(control<QWidget>(browser, "Command8")->isEnabled());
 
     // The browser still works: back to the start window and in again.
@@ -269,14 +262,13 @@ TEST_F(WindowFaults, ArchiveFolderRemovedBetweenListingAndLoading) {
 TEST_F(WindowFaults, SavesIntoPathsThatCannotBeCreatedKeepTheDialogsOpen) {
     drawCurveOf(kPoints, 1, kLinear);
     // The data save and the image save, each into a folder broken in four ways.
-    struct Dialog {
+    const struct {
         const char* opener; // main window button
         SaveNameDialog* dialog;
         const char* typed;
         const char* saved; // the file the typed name is saved as
         QString messageStart;
-    };
-    const Dialog dialogs[] = {
+    } dialogs[] = {
         {"Command6", m_windows->form4(), "run", "run-Mi.csv",
          QStringLiteral("  補間データを保存できませんでした")},
         {"Command8", m_windows->form5(), "graph", "graph.bmp",
@@ -305,7 +297,7 @@ TEST_F(WindowFaults, SavesIntoPathsThatCannotBeCreatedKeepTheDialogsOpen) {
         {"name too long", {}, true, QStringLiteral("ファイル名が長すぎます")},
     };
     const Module1 before = m_state;
-    for (const Dialog& d : dialogs) {
+    for (const auto& d : dialogs) {
         for (const Fault& fault : faults) {
             SCOPED_TRACE(std::string(d.opener) + ": " + fault.name);
             const QString folder = workPath(QStringLiteral("target"));
@@ -325,8 +317,7 @@ TEST_F(WindowFaults, SavesIntoPathsThatCannotBeCreatedKeepTheDialogsOpen) {
             EXPECT_TRUE(message.endsWith(QStringLiteral("\n  ") + fault.cause + QStringLiteral("  ")))
                 << message.toStdString();
             EXPECT_TRUE(d.dialog->isVisible()) << "the dialog stays open for another try";
-            EXPECT_EQ(m_state.CurveY, before.CurveY);
-            EXPECT_EQ(m_state.GraphDrawn, 1);
+            EXPECT_EQ(std::tuple(m_state.CurveY, m_state.GraphDrawn), std::tuple(before.CurveY, 1));
             click(d.dialog, "Command2");
         }
     }
