@@ -8,6 +8,7 @@
 #include <limits>
 #include <optional>
 #include <span>
+#include <tuple>
 
 namespace mirendo {
 namespace {
@@ -35,8 +36,7 @@ TEST(LeadingNumber, ReadsTheLongestNumberPrefixAndNeverFails) {
 }
 
 TEST(LeadingNumber, NeverReturnsInfinityOrNegativeZero) {
-    EXPECT_EQ(LeadingNumber("1e999"), DBL_MAX);
-    EXPECT_EQ(LeadingNumber("-1e999"), -DBL_MAX);
+    EXPECT_EQ(std::tuple(LeadingNumber("1e999"), LeadingNumber("-1e999")), std::tuple(DBL_MAX, -DBL_MAX));
     EXPECT_FALSE(std::signbit(LeadingNumber("-0")));
     EXPECT_FALSE(std::signbit(LeadingNumber("-0.000")));
 }
@@ -90,12 +90,11 @@ TEST(FormatExponential, OneDecimal) {
 }
 
 TEST(FormatExponential, ThreeFiveAndSixDecimals) {
-    struct Case {
+    const struct {
         double value;
         int decimals;
         const char* expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {1500, 3, "1.500E+03"},
         {0.05, 3, "5.000E-02"},
         {-2000, 3, "-2.000E+03"},
@@ -145,12 +144,10 @@ TEST(FormatUpTo3Decimals, OneToThreeDecimals) {
 }
 
 TEST(FormatTwoDigitIntegers, SignedAndPlain) {
-    struct Case {
+    const struct {
         int value;
-        const char* signedText;
-        const char* plainText;
-    };
-    const Case cases[] = {
+        const char *signedText, *plainText;
+    } cases[] = {
         {3, "+03", "03"},  {-3, "-03", "-03"},   {0, "+00", "00"},       {-2, "-02", "-02"},
         {12, "+12", "12"}, {100, "+100", "100"}, {-100, "-100", "-100"},
     };
@@ -201,18 +198,16 @@ TEST(GeneralText, ReadsBackTheSameValueWhenFifteenDigitsSuffice) {
 TEST(NonFinite, NamedRatherThanGarbage) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_EQ(GeneralText(inf), "Infinity");
-    EXPECT_EQ(FormatExponential(-inf, 3), "-Infinity");
-    EXPECT_EQ(FormatFixed3(nan), "NaN");
+    EXPECT_EQ(std::tuple(GeneralText(inf), FormatExponential(-inf, 3), FormatFixed3(nan)),
+              std::tuple("Infinity", "-Infinity", "NaN"));
 }
 
 TEST(ReadoutText, PatternBySizeAndAxis) {
-    struct Case {
+    const struct {
         double value;
         bool logAxis;
         const char* expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {0.5, false, "0.500"},
         {-12.34567, false, "-12.346"},
         {1000, false, "1000.000"},
@@ -230,12 +225,10 @@ TEST(ReadoutText, PatternBySizeAndAxis) {
 }
 
 TEST(LimitLabelText, GeneralInsideTheBoundExponentOutside) {
-    struct Case {
-        double value;
-        double bound;
+    const struct {
+        double value, bound;
         const char* expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {12.5, 1000, "12.5"}, {-3, 1000, "-3"},        {0.5, 1000, "0.5"},          {-1000, 1000, "-1000"},
         {1000, 1000, "1000"}, {2500, 1000, "2.5E+03"}, {-1000.5, 1000, "-1.0E+03"}, {0.5, 100, "0.5"},
         {-100, 100, "-100"},  {150, 100, "1.5E+02"},   {100.01, 100, "1.0E+02"},
@@ -247,9 +240,7 @@ TEST(LimitLabelText, GeneralInsideTheBoundExponentOutside) {
 TEST(Module1, CountsInUseStayWithinCapacity) {
     Module1 state;
     const struct {
-        int count;
-        int points;
-        int samples;
+        int count, points, samples;
     } cases[] = {{-1, 0, 0},   {0, 0, 0},      {7, 7, 7},     {10, 10, 10},
                  {11, 10, 11}, {600, 10, 600}, {601, 10, 600}};
     for (const auto& c : cases) {
