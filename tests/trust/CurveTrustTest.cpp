@@ -188,8 +188,7 @@ TEST_F(CurveTrustTest, ThresholdsAndTextsOfConstructedCurves) {
     const struct {
         const char* name;
         double share, error;
-        const char* figure;
-        const char* rest;
+        const char *figure, *rest;
     } cases[] = {
         {"calm", 0.004, 0, nullptr, ""},
         {"one percent shows", 0.006, 2e-7, "2.0E-07", "・はみ出し 1%"},
