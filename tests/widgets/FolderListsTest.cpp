@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <functional>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -72,8 +73,7 @@ TEST_F(FolderListsTest, ListsOnlyMatchingFilesSortedAndSubfolders) {
     EXPECT_EQ(texts(dir), QStringList({root, "..", "Alpha", "sub"}));
     EXPECT_GE(drive.count(), 1);
     EXPECT_TRUE(root.startsWith(drive.currentText()));
-    EXPECT_EQ(lists.selectedName(), QString());
-    EXPECT_EQ(lists.selectedPath(), QString());
+    EXPECT_EQ(std::tuple(lists.selectedName(), lists.selectedPath()), std::tuple(QString(), QString()));
 }
 
 TEST_F(FolderListsTest, FolderPicturesAreTheStyles) {
@@ -105,9 +105,8 @@ TEST_F(FolderListsTest, ActivatingFoldersMovesTheFileList) {
     FolderLists lists(&drive, &dir, &file, {"*.csv"});
     ASSERT_TRUE(lists.setPath(root));
     emit dir.itemActivated(dir.findItems("sub", Qt::MatchExactly).at(0));
-    EXPECT_EQ(lists.path(), root + "/sub");
-    EXPECT_EQ(texts(file), QStringList({"inner.csv"}));
-    EXPECT_EQ(texts(dir), QStringList({root + "/sub", ".."}));
+    EXPECT_EQ(std::tuple(lists.path(), texts(file), texts(dir)),
+              std::tuple(root + "/sub", QStringList({"inner.csv"}), QStringList({root + "/sub", ".."})));
     emit dir.itemActivated(dir.item(1));
     EXPECT_EQ(lists.path(), root);
     EXPECT_EQ(texts(dir).value(0), root) << "the folder list moved back";
@@ -118,8 +117,7 @@ TEST_F(FolderListsTest, BadFoldersLeaveEverythingWhereItWas) {
     ASSERT_TRUE(lists.setPath(root));
     for (const QString& bad : {root + "/missing", root + "/b.csv", QString()}) {
         EXPECT_FALSE(lists.setPath(bad)) << bad.toStdString();
-        EXPECT_EQ(lists.path(), root);
-        EXPECT_EQ(texts(file), QStringList({"b.csv"}));
+        EXPECT_EQ(std::tuple(lists.path(), texts(file)), std::tuple(root, QStringList({"b.csv"})));
     }
     EXPECT_EQ(texts(dir).value(0), root) << "the folder list stayed";
 }
@@ -134,8 +132,7 @@ TEST_F(FolderListsTest, ClickSelectsAndReportsTheFile) {
     QTest::mouseClick(file.viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
     ASSERT_EQ(clicked.count(), 1);
     EXPECT_EQ(clicked.at(0).at(0).toString(), "b.csv");
-    EXPECT_EQ(lists.selectedName(), "b.csv");
-    EXPECT_EQ(lists.selectedPath(), root + "/b.csv");
+    EXPECT_EQ(std::tuple(lists.selectedName(), lists.selectedPath()), std::tuple("b.csv", root + "/b.csv"));
     lists.clearSelection();
     EXPECT_EQ(lists.selectedName(), QString());
     // Refreshing the list also drops the selection: a stale name must not be read later.
@@ -178,9 +175,8 @@ TEST_F(FolderListsTest, UnreadableDriveLeavesListsAndDriveChoiceAlone) {
     drive.addItem("/no-such-mount", "/no-such-mount"); // a volume that went away after listing
     drive.setCurrentIndex(drive.count() - 1);
     emit drive.activated(drive.count() - 1);
-    EXPECT_EQ(lists.path(), root);
-    EXPECT_EQ(texts(file), QStringList({"b.csv"}));
-    EXPECT_EQ(drive.currentText(), shownDrive);
+    EXPECT_EQ(std::tuple(lists.path(), texts(file), drive.currentText()),
+              std::tuple(root, QStringList({"b.csv"}), shownDrive));
     EXPECT_EQ(texts(dir).value(0), root) << "the folder list stayed";
 }
 
@@ -249,9 +245,8 @@ TEST_F(FolderListsTest, ListsHaveNamesForScreenReaders) {
     QComboBox named;
     named.setAccessibleName("own name");
     FolderLists lists(&named, &dir, &file, {"*.csv"});
-    EXPECT_EQ(named.accessibleName(), QString("own name"));
-    EXPECT_EQ(dir.accessibleName(), QString("フォルダ"));
-    EXPECT_EQ(file.accessibleName(), QString("ファイル"));
+    EXPECT_EQ(std::tuple(named.accessibleName(), dir.accessibleName(), file.accessibleName()),
+              std::tuple(QString("own name"), QString("フォルダ"), QString("ファイル")));
 }
 
 TEST(MessageBox, HookReceivesTextAndIcon) {
