@@ -42,17 +42,15 @@ std::vector<FormRow> Rows() {
 TEST(FormLayout, RowsBecomeControlsAtTheirPixelPlaces) {
     QWidget window;
     SetUpWindow(&window, "FormX", QStringLiteral(" 題"), 8400, 7200);
-    EXPECT_EQ(window.objectName(), QStringLiteral("FormX"));
-    EXPECT_EQ(window.size(), QSize(560, 480));
-    EXPECT_EQ(window.font().pixelSize(), kWindowFontPixels);
+    EXPECT_EQ(std::tuple(window.objectName(), window.size(), window.font().pixelSize()),
+              std::tuple(QStringLiteral("FormX"), QSize(560, 480), kWindowFontPixels));
     const FormControls c = BuildForm(&window, Rows());
 
-    struct Expect {
+    const struct {
         const char* name;
         QRect geometry;
         const QMetaObject* type;
-    };
-    const Expect expected[] = {
+    } expected[] = {
         {"Frame1", {40, 24, 209, 153}, &QGroupBox::staticMetaObject},
         {"Option1", {16, 40, 185, 25}, &QRadioButton::staticMetaObject},
         {"Label2", {72, 672, 89, 25}, &QLabel::staticMetaObject},
@@ -62,7 +60,7 @@ TEST(FormLayout, RowsBecomeControlsAtTheirPixelPlaces) {
         {"Command1", {104, 128, 65, 33}, &QPushButton::staticMetaObject},
         {"Line1", {8, 232, 256, 1}, &QFrame::staticMetaObject}, // never thinner than a pixel
     };
-    for (const Expect& e : expected) {
+    for (const auto& e : expected) {
         QWidget* widget = c.find(e.name);
         ASSERT_NE(widget, nullptr) << e.name;
         EXPECT_EQ(widget->geometry(), e.geometry) << e.name;
@@ -74,13 +72,11 @@ TEST(FormLayout, RowsBecomeControlsAtTheirPixelPlaces) {
     EXPECT_TRUE(c.get<QPushButton>("Command1")->autoDefault()); // Enter presses a focused button
     // A zero width or height takes the caption's own size.
     const QLabel* natural = c.get<QLabel>("Label1");
-    EXPECT_EQ(natural->text(), QStringLiteral("見出し\n二行目"));
-    EXPECT_EQ(natural->pos(), QPoint(48, 184));
-    EXPECT_EQ(natural->size(), natural->sizeHint());
+    EXPECT_EQ(std::tuple(natural->text(), natural->pos(), natural->size()),
+              std::tuple(QStringLiteral("見出し\n二行目"), QPoint(48, 184), natural->sizeHint()));
     // A name used twice is found by its place.
-    EXPECT_EQ(c.get<QLabel>("Label2", 1)->text(), QStringLiteral("二つ目"));
-    EXPECT_EQ(c.find("Label2", 2), nullptr);
-    EXPECT_EQ(c.find("Missing"), nullptr);
+    EXPECT_EQ(std::tuple(c.get<QLabel>("Label2", 1)->text(), c.find("Label2", 2), c.find("Missing")),
+              std::tuple(QStringLiteral("二つ目"), nullptr, nullptr));
     EXPECT_NE(qobject_cast<ValueLabel*>(c.find("Label2")), nullptr) << "a value is read by its value";
     EXPECT_EQ(qobject_cast<ValueLabel*>(c.find("Label1")), nullptr);
 }
@@ -200,20 +196,16 @@ TEST_F(GraphPanelTest, LimitLabelsAndTheirNames) {
 TEST_F(GraphPanelTest, ReadoutFollowsTheMouseOnlyWhileActiveAndDrawn) {
     PictureBox* picture = m_panel->picture();
     emit picture->mouseMovedTo(2.0f, 0); // no curve drawn yet
-    EXPECT_TRUE(text("LabelX").isEmpty());
-    EXPECT_FALSE(CursorLinesVisible(picture));
+    EXPECT_EQ(std::tuple(text("LabelX").isEmpty(), CursorLinesVisible(picture)), std::tuple(true, false));
     m_panel->showCurve(m_curve);
     emit picture->mouseMovedTo(2.0f, 0);
-    EXPECT_FALSE(text("LabelX").isEmpty());
-    EXPECT_FALSE(text("LabelY").isEmpty());
-    EXPECT_TRUE(CursorLinesVisible(picture));
+    EXPECT_EQ(std::tuple(text("LabelX").isEmpty(), text("LabelY").isEmpty(), CursorLinesVisible(picture)),
+              std::tuple(false, false, true));
     emit picture->mouseMovedTo(9.0f, 0); // outside the curve
-    EXPECT_TRUE(text("LabelX").isEmpty());
-    EXPECT_FALSE(CursorLinesVisible(picture));
+    EXPECT_EQ(std::tuple(text("LabelX").isEmpty(), CursorLinesVisible(picture)), std::tuple(true, false));
     emit picture->mouseMovedTo(2.0f, 0);
     m_panel->setReadoutActive(false); // the readout shown goes with it
-    EXPECT_TRUE(text("LabelX").isEmpty());
-    EXPECT_FALSE(CursorLinesVisible(picture));
+    EXPECT_EQ(std::tuple(text("LabelX").isEmpty(), CursorLinesVisible(picture)), std::tuple(true, false));
     emit picture->mouseMovedTo(2.0f, 0);
     EXPECT_TRUE(text("LabelX").isEmpty());
     m_panel->setReadoutActive(true);
@@ -252,3 +244,5 @@ TEST_F(GraphPanelTest, KeysStepFromTheSampleTheMouseShowed) {
 } // namespace mirendo
 
 #include "FormLayoutTest.moc"
+
+#include <tuple>
