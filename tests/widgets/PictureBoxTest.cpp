@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace mirendo {
 namespace {
 
@@ -17,9 +19,8 @@ using testing::kWhite;
 
 TEST(PictureBox, StartsWhiteWithHiddenCursorLines) {
     PictureBox box(QSize(100, 80));
-    EXPECT_EQ(box.size(), QSize(100, 80));
-    EXPECT_EQ(box.graph().image().size(), QSize(100, 80));
-    EXPECT_EQ(CountColour(box.graph().image(), kWhite), 100 * 80);
+    EXPECT_EQ(std::tuple(box.size(), box.graph().image().size(), CountColour(box.graph().image(), kWhite)),
+              std::tuple(QSize(100, 80), QSize(100, 80), 100 * 80));
     ASSERT_NE(box.findChild<QFrame*>("Line1"), nullptr);
     ASSERT_NE(box.findChild<QFrame*>("Line2"), nullptr);
     EXPECT_FALSE(CursorLinesVisible(&box));
@@ -31,8 +32,7 @@ TEST(PictureBox, CursorLinesStayOutOfTheImage) {
     box.graph().line(0, 5, 10, 5, kGridGrey);
     const QImage before = box.graph().image().copy();
     box.showCursorLines(3, 7);
-    EXPECT_TRUE(CursorLinesVisible(&box));
-    EXPECT_EQ(box.graph().image(), before);
+    EXPECT_EQ(std::tuple(CursorLinesVisible(&box), box.graph().image()), std::tuple(true, before));
     auto* line1 = box.findChild<QFrame*>("Line1");
     auto* line2 = box.findChild<QFrame*>("Line2");
     EXPECT_EQ(line1->geometry(), QRect(30, 0, 1, 100));
@@ -42,8 +42,7 @@ TEST(PictureBox, CursorLinesStayOutOfTheImage) {
     EXPECT_EQ(shown.pixelColor(30, 80), QColor(255, 0, 0));
     EXPECT_EQ(box.graph().image().pixelColor(30, 80), kWhite);
     box.hideCursorLines();
-    EXPECT_FALSE(CursorLinesVisible(&box));
-    EXPECT_EQ(box.graph().image(), before);
+    EXPECT_EQ(std::tuple(CursorLinesVisible(&box), box.graph().image()), std::tuple(false, before));
 }
 
 TEST(PictureBox, DrawingSurvivesResizeAndRepaint) {
@@ -56,9 +55,8 @@ TEST(PictureBox, DrawingSurvivesResizeAndRepaint) {
     box->move(10, 10);
     box->repaint();
     const QImage shown = box->grab().toImage();
-    EXPECT_EQ(shown.size(), QSize(60, 40));
-    EXPECT_EQ(shown.pixelColor(30, 20), QColor(128, 128, 128));
-    EXPECT_EQ(box->graph().image().pixelColor(30, 20), QColor(128, 128, 128));
+    EXPECT_EQ(std::tuple(shown.size(), shown.pixelColor(30, 20), box->graph().image().pixelColor(30, 20)),
+              std::tuple(QSize(60, 40), QColor(128, 128, 128), QColor(128, 128, 128)));
 }
 
 TEST(PictureBox, AbsurdCursorPositionsHideTheCrosshair) {
