@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <optional>
+#include <tuple>
 
 #ifndef MIRENDO_ENGINE_DIR
 #error "MIRENDO_ENGINE_DIR must name the folder that holds Ventrel"
@@ -72,14 +73,12 @@ TEST_F(CalculationTest, SuccessfulRunIsLoadedOnceItEnds) {
     runAndAskForTheResult(2);
     ASSERT_TRUE(m_loaded.has_value()) << m_failures.join(" | ").toStdString();
     EXPECT_TRUE(m_failures.isEmpty());
-    EXPECT_EQ(m_loaded->scaleMode, 1);
-    EXPECT_EQ(m_loaded->pointCount, 3);
-    EXPECT_EQ(m_loaded->sampleCount, 100);
-    EXPECT_EQ(m_calculation->lastRunEnd(), Calculation::RunEnd::Succeeded);
+    EXPECT_EQ(std::tuple(m_loaded->scaleMode, m_loaded->pointCount, m_loaded->sampleCount,
+                         m_calculation->lastRunEnd()),
+              std::tuple(1, 3, 100, Calculation::RunEnd::Succeeded));
     EXPECT_TRUE(exists(QStringLiteral("B2F.dat")));
     m_calculation->removeExchangeFiles();
-    EXPECT_FALSE(exists(QStringLiteral("B2F.dat")));
-    EXPECT_FALSE(exists(QStringLiteral("F2B.dat")));
+    EXPECT_FALSE(anyExchangeFile());
 }
 
 TEST_F(CalculationTest, FailedRunAnswersWithItsMessageNotAnEarlierResult) {
