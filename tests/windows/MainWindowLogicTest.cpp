@@ -13,18 +13,14 @@ namespace mirendo {
 namespace {
 
 struct DecadeCase {
-    const char* name;
-    const char* box;
-    const char* asStart;
-    const char* asStop;
+    const char *name, *box, *asStart, *asStop;
 };
 
 class DecadeRewriting : public ::testing::TestWithParam<DecadeCase> {};
 
 TEST_P(DecadeRewriting, StartAndStopBoxes) {
     const DecadeCase& c = GetParam();
-    EXPECT_EQ(DecadeStartText(c.box), c.asStart);
-    EXPECT_EQ(DecadeStopText(c.box), c.asStop);
+    EXPECT_EQ(std::tuple(DecadeStartText(c.box), DecadeStopText(c.box)), std::tuple(c.asStart, c.asStop));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -64,8 +60,7 @@ TEST(RewriteLogLimits, TouchesOnlyTheLogarithmicAxes) {
 TEST(RewriteLogLimits, NegativeStartAndZeroStopOnLogY) {
     SettingTexts texts{"0", "10", "1", "-5", "0", "10"};
     RewriteLogLimits(2, texts);
-    EXPECT_EQ(texts[kYStartBox], "1.0E00");
-    EXPECT_EQ(texts[kYStopBox], "1.0E+01");
+    EXPECT_EQ(std::tuple(texts[kYStartBox], texts[kYStopBox]), std::tuple("1.0E00", "1.0E+01"));
 }
 
 TEST(FillEmptyLimits, OnlyTrulyEmptyLimitBoxesTakeTheRange) {
@@ -77,14 +72,13 @@ TEST(FillEmptyLimits, OnlyTrulyEmptyLimitBoxesTakeTheRange) {
 }
 
 TEST(Validation, LimitsOrderStepsAndLogPositivity) {
-    struct Row {
+    const struct {
         const char* name;
         SettingTexts texts;
         bool inOrder;
         double xStep, yStep; // steps <= 0 replaced only when the limits are in order
         bool positive[4];    // scale modes 1..4
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"Ordinary", {"0", "10", "2", "1", "100", "10"}, true, 2, 10, {true, true, false, false}},
         {"EmptyEverything", {"", "", "", "", "", ""}, false, 0, 0, {true, false, false, false}},
         {"EqualXLimits", {"5", "5", "1", "0", "1", "1"}, false, 1, 1, {true, false, true, false}},
@@ -92,7 +86,7 @@ TEST(Validation, LimitsOrderStepsAndLogPositivity) {
         {"ReversedKeepsSteps", {"5", "1", "-2", "0", "1", "0"}, false, -2, 0, {true, false, true, false}},
         {"Exponents", {"1E-2", "1e+03", "10", "0.5", "2", "abc"}, true, 10, 1.5, {true, true, true, true}},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         for (int mode = 1; mode <= 4; ++mode) {
             const ValidatedSettings v = ValidateSettings(row.texts, mode);
             EXPECT_EQ(v.limitsInOrder, row.inOrder) << row.name;
@@ -128,11 +122,10 @@ TEST(PointsOutsideLimits, CountsPointsOffTheFrameByMoreThanADot) {
 }
 
 TEST(EnterPath, SkipsTheStepBoxesALogAxisFixes) {
-    struct Row {
+    const struct {
         const char* from;
         const char* next[4]; // modes 1..4
-    };
-    const Row rows[] = {
+    } rows[] = {
         {"Text5", {"Text6", "Text6", "Text6", "Text6"}},
         {"Text6", {"Text7", "Text7", "Text8", "Text8"}},
         {"Text7", {"Text8", "Text8", "Text8", "Text8"}},
@@ -141,7 +134,7 @@ TEST(EnterPath, SkipsTheStepBoxesALogAxisFixes) {
         {"Text10", {"Command3", "Command3", "Command3", "Command3"}},
         {"List1", {"", "", "", ""}},
     };
-    for (const Row& row : rows)
+    for (const auto& row : rows)
         for (int mode = 1; mode <= 4; ++mode)
             EXPECT_EQ(NextFocusAfterEnter(row.from, mode), row.next[mode - 1])
                 << row.from << " mode " << mode;
@@ -200,8 +193,7 @@ TEST(ApplyLoadedResult, TakesEverythingAndTheCurveExtremes) {
 TEST(ApplyLoadedResult, ZeroEchoOfATinyLogXStartKeepsTheGraphsStart) {
     struct Row {
         int mode;
-        double echoedStart;
-        double expectedStart;
+        double echoedStart, expectedStart;
     };
     // The graph was drawn from X start 1.0E-04, which the request carries as "0.0".
     const Row rows[] = {{3, 0, 1e-4}, {4, 0, 1e-4}, {4, -0.5, 1e-4}, {3, 0.001, 0.001}, {1, 0, 0}, {2, 0, 0}};
