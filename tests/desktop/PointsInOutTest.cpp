@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <random>
+#include <tuple>
 
 namespace mirendo::testing {
 namespace {
@@ -23,16 +24,18 @@ using PointsInOut = AppTest;
 // back as typed, not as exp() of the rounded logarithm (2.99999313400353 for 3).
 TEST(SavedPointText, LogAxisPointsComeBackWithTheirDigits) {
     std::mt19937 random(11);
+    const auto typed = [&](int digits) {
+        return std::stod(
+            SignificantText(std::pow(10, std::uniform_real_distribution(-5.0, 5.0)(random)), digits));
+    };
+    const auto held = [](double v) {
+        return std::stod(FormatExponential(std::log(v), kArchivePointDecimals));
+    };
+    SavedPlot plot;
+    std::tie(plot.scaleMode, plot.pointCount) = std::pair(4, 1);
     for (int n = 0; n < 400; ++n) {
-        const double x =
-            std::stod(SignificantText(std::pow(10, std::uniform_real_distribution(-5.0, 5.0)(random)), 4));
-        const double y =
-            std::stod(SignificantText(std::pow(10, std::uniform_real_distribution(-5.0, 5.0)(random)), 3));
-        SavedPlot plot;
-        plot.scaleMode = 4;
-        plot.pointCount = 1;
-        plot.resultX[1] = std::stod(FormatExponential(std::log(x), kArchivePointDecimals));
-        plot.resultY[1] = std::stod(FormatExponential(std::log(y), kArchivePointDecimals));
+        const double x = typed(4), y = typed(3);
+        std::tie(plot.resultX[1], plot.resultY[1]) = std::pair(held(x), held(y));
         ASSERT_EQ(SavedPointText(plot), GeneralText(x) + ',' + GeneralText(y) + "\r\n");
     }
 }
