@@ -77,8 +77,7 @@ void Form10::File1_Click(const QString& name) {
 void Form10::CommandClipboard_Click() {
     const PointFileRead read = ReadPointText(QGuiApplication::clipboard()->text().toUtf8().toStdString());
     // Only a read that would take the points' place is asked about; a refusal changes nothing.
-    const bool replaces = read.ok() && read.pointCount >= 1 && read.pointCount <= Module1::kMaxPoints;
-    if (replaces && m_mayReplace && !m_mayReplace())
+    if (read.givesPoints() && m_mayReplace && !m_mayReplace())
         return;
     takeRead(QString(), read, QStringLiteral("クリップボード"));
 }
@@ -98,7 +97,7 @@ bool Form10::acceptDroppedRead(const QString& source, const PointFileRead& read,
         showReadError(source, read);
         return false;
     }
-    if (read.pointCount < 1 || read.pointCount > Module1::kMaxPoints) {
+    if (!read.givesPoints()) {
         ShowMessage(this, QStringLiteral(" データが読み込まれていません "), MessageIcon::Warning);
         return false;
     }

@@ -71,6 +71,8 @@ struct PointFileRead {
     //   kAmbiguousSpace)
     std::optional<exchange::Failure> failure;
     bool ok() const { return !failure; }
+    // A read that gives points to calculate with: no failure and one to ten points.
+    bool givesPoints() const { return ok() && pointCount >= 1 && pointCount <= kMaxPoints; }
 
     // First pass: the lines without their line ends, at most 100. Empty when the file could not
     // be opened or was refused before listing (too large, not text).

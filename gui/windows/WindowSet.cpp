@@ -36,14 +36,12 @@ bool IsArchive(const QString& path) {
 
 // A point file the main window takes: read, with one to ten points.
 bool PointFileOpens(const QString& path) {
-    const PointFileRead read = ReadPointFile(QFile::encodeName(path).toStdString());
-    return read.ok() && read.pointCount >= 1 && read.pointCount <= Module1::kMaxPoints;
+    return ReadPointFile(QFile::encodeName(path).toStdString()).givesPoints();
 }
 
 // Text the main window's Ctrl+V takes: read, with one to ten points.
 bool PointTextOpens(const QString& text) {
-    const PointFileRead read = ReadPointText(text.toUtf8().toStdString());
-    return read.ok() && read.pointCount >= 1 && read.pointCount <= Module1::kMaxPoints;
+    return ReadPointText(text.toUtf8().toStdString()).givesPoints();
 }
 
 // Whether a file opened at start is likely to be shown: a point file of one to ten pairs, or an
