@@ -24,16 +24,11 @@ using enum exchange::Cause;
 using exchange::Failure;
 using EvalCommand = testing::TempFolderTest;
 
-struct EvalRun {
-    int status;
-    std::string out, err;
-};
+using EvalRun = std::tuple<int, std::string, std::string>; // status, standard output and error
 
 EvalRun Eval(const std::vector<std::string>& args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = RunEvalCommand(args, in, out, err);
-    return {status, out.str(), err.str()};
+    std::stringstream in(input), out, err;
+    return {RunEvalCommand(args, in, out, err), out.str(), err.str()}; // in this order
 }
 
 std::string ArchiveOf(const testing::Calculation& calc) {
@@ -45,10 +40,10 @@ TEST_F(EvalCommand, EveryModeGivesItsEndPointsBackFromArgumentsAndInput) {
         const std::string archive = write("mode-Mi.csv", ArchiveOf(calc));
         const auto [x0, y0] = calc.points.front();
         const auto [x1, y1] = calc.points.back();
-        const EvalRun run = Eval({archive, std::to_string(x0), std::to_string(x1)});
-        ASSERT_EQ(run.status, kEvalOk) << run.err;
-        EXPECT_EQ(Eval({archive}, std::to_string(x0) + ",\n" + std::to_string(x1)).out, run.out);
-        std::istringstream lines(run.out);
+        const auto [status, out, err] = Eval({archive, std::to_string(x0), std::to_string(x1)});
+        ASSERT_EQ(status, kEvalOk) << err;
+        EXPECT_EQ(std::get<1>(Eval({archive}, std::to_string(x0) + ",\n" + std::to_string(x1))), out);
+        std::istringstream lines(out);
         std::string header, first, last;
         std::getline(lines, header), std::getline(lines, first), std::getline(lines, last);
         EXPECT_EQ(header, "X,Y,外挿\r");
@@ -62,21 +57,20 @@ TEST_F(EvalCommand, InverseGivesEveryModesFirstPointBack) {
     for (const testing::Calculation& calc : testing::CalculationsOfEveryMode()) {
         const std::string archive = write("inverse-Mi.csv", ArchiveOf(calc));
         const auto [x0, y0] = calc.points.front();
-        const EvalRun run = Eval({"--inverse", archive, std::to_string(y0)});
-        ASSERT_EQ(run.status, kEvalOk) << run.err;
-        EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), "Y,X,外挿\r\n");
+        const auto [status, out, err] = Eval({"--inverse", archive, std::to_string(y0)});
+        ASSERT_EQ(status, kEvalOk) << err;
+        EXPECT_EQ(out.substr(0, out.find('\n') + 1), "Y,X,外挿\r\n");
         bool found = false;
-        std::istringstream lines(run.out.substr(run.out.find('\n') + 1));
+        std::istringstream lines(out.substr(out.find('\n') + 1));
         for (std::string line; std::getline(lines, line);)
             found = found || std::fabs(std::stod(line.substr(line.find(',') + 1)) - x0) <
                                  1e-4 * std::max(1.0, std::fabs(x0));
-        EXPECT_TRUE(found) << "mode " << calc.mode << ": " << run.out;
+        EXPECT_TRUE(found) << "mode " << calc.mode << ": " << out;
     }
 }
 
 TEST_F(EvalCommand, RefusalsEndWithTheirStatus) {
-    const std::string bad =
-        write("bad-Mi.csv", " 1 \r\n0\r\n4\r\n1\r\n0\r\n5\r\n1\r\n 2 \r\n1,  abc,  1\r\n");
+    const auto bad = write("bad-Mi.csv", " 1 \r\n0\r\n4\r\n1\r\n0\r\n5\r\n1\r\n 2 \r\n1,  abc,  1\r\n");
     const std::string good = write("good-Mi.csv", ArchiveOf(testing::CalculationsOfEveryMode().front()));
     // What is said goes to standard error, or to standard output for --help / --version.
     const std::tuple<std::vector<std::string>, int, const char*> rows[] = {
@@ -145,11 +139,10 @@ TEST_F(EvalCommand, EveryFileIsRefusedForWhatItIs) {
     const pid_t child = fork(); // as root only a child without the permission sees the locked file refused
     if (child == 0) {
         const bool dropped = geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0);
-        for (const auto& [path, expected] : rows) {
-            const EvalRun run = Eval({path, "1"});
-            const std::string said = "mirendo-eval: " + path + ": " + ArchiveRefusalText(expected) + "\n";
-            EXPECT_EQ(std::pair(run.status, run.err), std::pair(int(kEvalArchiveUnreadable), said));
-        }
+        for (const auto& [path, expected] : rows) // nothing on standard output, the refusal on error
+            EXPECT_EQ(Eval({path, "1"}),
+                      EvalRun(kEvalArchiveUnreadable, "",
+                              "mirendo-eval: " + path + ": " + ArchiveRefusalText(expected) + "\n"));
         _exit(dropped ? HasFailure() : 2);
     }
     int status = 1;
