@@ -8,9 +8,8 @@
 #include <cerrno>
 #include <chrono>
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <numeric>
 #include <optional>
 #include <random>
@@ -25,10 +24,10 @@ namespace {
 
 using Points = std::vector<std::pair<double, double>>;
 using exchange::Cause;
+using enum exchange::Cause;
 
 // Byte order marks; what follows is appended as a C string, up to its first NUL.
-const std::string kUtf8Bom = "\xEF\xBB\xBF";
-const std::string kUtf16Bom = "\xFF\xFE";
+const std::string kUtf8Bom = "\xEF\xBB\xBF", kUtf16Bom = "\xFF\xFE";
 
 std::optional<Cause> CauseOf(const PointFileRead& read) {
     return read.failure ? std::optional(read.failure->cause) : std::nullopt;
@@ -45,51 +44,54 @@ struct ReadCase {
     const char* name;
     std::string bytes;
     std::optional<Cause> failure;
-    int pointCount;
-    std::size_t listed;
+    int pointCount, listed;
     Points points; // items read (for failures: the complete points read before it)
+    // Where it fails: the file's line, the value of the point and the refused text.
+    std::optional<std::tuple<int, exchange::Subject, std::string>> where = std::nullopt;
+    friend void PrintTo(const ReadCase& c, std::ostream* out) { *out << c.name; }
 };
-
-void PrintTo(const ReadCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class ReadPointTextTable : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadPointTextTable, Reads) {
     const ReadCase& c = GetParam();
     const PointFileRead read = ReadPointText(c.bytes);
-    EXPECT_EQ(std::tuple(CauseOf(read), read.pointCount, read.lines.size(), read.pointsRead),
+    EXPECT_EQ(std::tuple(CauseOf(read), read.pointCount, int(read.lines.size()), read.pointsRead),
               std::tuple(c.failure, c.pointCount, c.listed, static_cast<int>(c.points.size())));
-    for (std::size_t i = 0; i < c.points.size(); ++i) {
-        EXPECT_DOUBLE_EQ(read.x[i + 1], c.points[i].first) << "X(" << i + 1 << ")";
-        EXPECT_DOUBLE_EQ(read.y[i + 1], c.points[i].second) << "Y(" << i + 1 << ")";
-    }
+    Points got;
+    for (std::size_t i = 1; i <= c.points.size(); ++i)
+        got.emplace_back(read.x[i], read.y[i]);
+    EXPECT_EQ(got, c.points);
     for (std::size_t i = c.points.size() + 2; i <= 10; ++i)
         EXPECT_EQ(read.x[i], 0.0) << "untouched X(" << i << ")";
+    const exchange::Failure f = read.failure.value_or(exchange::Failure{});
+    EXPECT_EQ(std::tuple(f.line, f.subject, f.item), c.where.value_or(std::tuple(f.line, f.subject, f.item)));
 }
 
 const Points kSquares10 = {{1, 1},  {2, 4},  {3, 9},  {4, 16}, {5, 25},
                            {6, 36}, {7, 49}, {8, 64}, {9, 81}, {10, 100}};
-const Points kTwo = {{1, 1}, {2, 4}};
+using P = exchange::Subject;
 
+// A file one byte over the reader's limit, a line one byte over its limit.
+const std::string kTooLarge(PointFileRead::kMaxFileBytes + 1, '\n'),
+    kTooLong(PointFileRead::kMaxLineBytes + 1, '1');
 const ReadCase kReadCases[] = {
     {"ten_lines", Lines(10), {}, 10, 10, kSquares10},
     {"ten_lines_last_without_end", Lines(9) + "10,100", {}, 10, 10, kSquares10},
-    {"eleventh_line", Lines(11), Cause::TooManyPoints, 11, 11, kSquares10},
-    {"eleventh_line_empty", Lines(10) + "\r\n", Cause::TooManyPoints, 11, 11, kSquares10},
-    {"hundred_and_one_lines", Lines(101), Cause::TooManyLines, 100, 100, kSquares10},
-    {"trailing_empty_line", Lines(2) + "\r\n", Cause::EndedEarly, 3, 3, kTwo},
+    {"eleventh_line", Lines(11), TooManyPoints, 11, 11, kSquares10, {{11, P::None, ""}}},
+    {"eleventh_line_empty", Lines(10) + "\r\n", TooManyPoints, 11, 11, kSquares10},
+    {"hundred_and_one_lines", Lines(101), TooManyLines, 100, 100, kSquares10},
+    {"trailing_empty_line", Lines(2) + "\r\n", EndedEarly, 3, 3, {{1, 1}, {2, 4}}, {{3, P::Y, ""}}},
     {"three_items_shift", "1,2,3\r\n4,5\r\n6,7\r\n", {}, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
-    {"one_item_runs_out", "1\r\n2,3\r\n4,5\r\n", Cause::EndedEarly, 3, 3, {{1, 2}, {3, 4}}},
+    {"one_item_runs_out", "1\r\n2,3\r\n4,5\r\n", EndedEarly, 3, 3, {{1, 2}, {3, 4}}, {{3, P::Y, ""}}},
     {"heading", "X,Y\r\n1,2\r\n", {}, 1, 2, {{1, 2}}},
     {"heading_and_ten_points", "X,Y\r\n" + Lines(10), {}, 10, 11, kSquares10},
     {"semicolons", "1;2\r\n3 ; 4\r\n", {}, 2, 2, {{1, 2}, {3, 4}}},
     {"quoted", "\"1\",\"2\"\r\n\"3\", \"4\"\r\n", {}, 2, 2, {{1, 2}, {3, 4}}},
     {"spreadsheet_export", "\"X\";\"Y\"\r\n\"1\";\"2\"\r\n3;4\r\n", {}, 2, 3, {{1, 2}, {3, 4}}},
-    {"unclosed_quote", "\"1,2\r\n", Cause::NotANumber, 1, 1, {}},
-    {"decimal_comma_in_quotes", "\"1\";\"2,5\"\r\n", Cause::NotANumber, 1, 1, {}},
-    {"unit_after_number", "1,2\r\n3,4m\r\n", Cause::NotANumber, 2, 2, {{1, 2}}},
+    {"unclosed_quote", "\"1,2\r\n", NotANumber, 1, 1, {}},
+    {"decimal_comma_in_quotes", "\"1\";\"2,5\"\r\n", NotANumber, 1, 1, {}},
+    {"unit_after_number", "1,2\r\n3,4m\r\n", NotANumber, 2, 2, {{1, 2}}, {{2, P::Y, "4m"}}},
     {"descending_kept_as_read", "3,30\r\n2,20\r\n1,10\r\n", {}, 3, 3, {{3, 30}, {2, 20}, {1, 10}}},
     {"blanks_in_dat", "  1.5    2.5\r\n-0.5   1.5E-03  \r\n", {}, 2, 2, {{1.5, 2.5}, {-0.5, 0.0015}}},
     {"comma_and_blank", "1, 2\r\n3 ,4\r\n5 , 6", {}, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
@@ -99,90 +101,57 @@ const ReadCase kReadCases[] = {
     {"utf8_bom_skipped", kUtf8Bom + "1,2\r\n", {}, 1, 1, {{1, 2}}},
     {"number_forms", "+1.,.5\r\n-2e1,3E+2\r\n", {}, 2, 2, {{1, 0.5}, {-20, 300}}},
     {"empty_line_is_zero_item", "1,2,3\r\n\r\n", {}, 2, 2, {{1, 2}, {3, 0}}},
-    {"empty_line_shifts_items", "1\r\n\r\n5,6\r\n", Cause::EndedEarly, 3, 3, {{1, 0}, {5, 6}}},
+    {"empty_line_shifts_items", "1\r\n\r\n5,6\r\n", EndedEarly, 3, 3, {{1, 0}, {5, 6}}},
     {"blank_only_last_line", "1,2,3\r\n   ", {}, 2, 2, {{1, 2}, {3, 0}}},
     {"empty_file", "", {}, 0, 0, {}},
-    {"two_commas", "1,,2\r\n", Cause::NotANumber, 1, 1, {}},
-    {"trailing_comma", "1,2,\r\n3,4\r\n", Cause::NotANumber, 2, 2, {{1, 2}}},
-    {"leading_comma", ",1,2\r\n", Cause::NotANumber, 1, 1, {}},
-    {"bare_sign", "-,2\r\n", Cause::NotANumber, 1, 1, {}},
-    {"exponent_without_digits", "1e,2\r\n", Cause::NotANumber, 1, 1, {}},
-    {"overflow", "1e999,2\r\n", Cause::OutOfRange, 1, 1, {}},
-    {"infinity_word", "inf,2\r\n", Cause::NotANumber, 1, 1, {}},
-    {"nul_byte", std::string("1,2\r\n3\0,4\r\n", 11), Cause::NotText, 1, 0, {}},
-    {"utf16_bom", kUtf16Bom + "1\0,\0002\0", Cause::NotText, 1, 0, {}},
-    {"long_line", std::string(PointFileRead::kMaxLineBytes + 1, '1'), Cause::LineTooLong, 1, 0, {}},
-    {"too_large", std::string(PointFileRead::kMaxFileBytes + 1, '\n'), Cause::FileTooLarge, 1, 0, {}},
+    {"two_commas", "1,,2\r\n", NotANumber, 1, 1, {}, {{1, P::Y, ""}}},
+    {"trailing_comma", "1,2,\r\n3,4\r\n", NotANumber, 2, 2, {{1, 2}}, {{1, P::X, ""}}},
+    {"leading_comma", ",1,2\r\n", NotANumber, 1, 1, {}},
+    {"bare_sign", "-,2\r\n", NotANumber, 1, 1, {}},
+    {"exponent_without_digits", "1e,2\r\n", NotANumber, 1, 1, {}},
+    {"overflow", "1e999,2\r\n", OutOfRange, 1, 1, {}, {{1, P::X, "1e999"}}},
+    {"infinity_word", "inf,2\r\n", NotANumber, 1, 1, {}},
+    {"nul_byte", std::string("1,2\r\n3\0,4\r\n", 11), NotText, 1, 0, {}, {{2, P::None, ""}}},
+    {"utf16_bom", kUtf16Bom + "1\0,\0002\0", NotText, 1, 0, {}, {{0, P::None, ""}}},
+    {"long_line", kTooLong, LineTooLong, 1, 0, {}},
+    {"too_large", kTooLarge, FileTooLarge, 1, 0, {}, {{0, P::None, ""}}},
+    {"equal_x_values", "1,2\r\n1,3\r\n", {}, 2, 2, {{1, 2}, {1, 3}}, {{0, P::None, ""}}}, // ordered later
+    {"letter_after_heading", "X,Y\r\n1,2\r\n3,abc\r\n", NotANumber, 2, 3, {{1, 2}}, {{3, P::Y, "abc"}}},
+    {"one_value_after_a_heading", "X,Y\r\n1\r\n", EndedEarly, 1, 2, {}, {{2, P::Y, ""}}},
+    {"a_second_heading", "X,Y\r\nX,Y\r\n", NotANumber, 1, 2, {}, {{2, P::X, "X"}}},
+    {"shifted_items_line", "1,2,3\r\n4,x\r\n5,6\r\n", NotANumber, 3, 3, {{1, 2}, {3, 4}}, {{2, P::X, "x"}}},
+    {"line_ends_count", "1,2\r3,4\n5,6\r\n7,q", NotANumber, 4, 4, {{1, 2}, {3, 4}, {5, 6}}, {{4, P::Y, "q"}}},
+    {"after_a_byte_order_mark", kUtf8Bom + "1,2\n3 4m", NotANumber, 2, 2, {{1, 2}}, {{2, P::Y, "4m"}}},
+    {"below_the_double_range", "1,2\r\n1e-400,2\r\n", OutOfRange, 2, 2, {{1, 2}}, {{2, P::X, "1e-400"}}},
+    {"one_value_on_the_last_line", "1,2\r\n3\r\n", EndedEarly, 2, 2, {{1, 2}}, {{2, P::Y, ""}}},
+    {"an_x_missing", "1\r\n2\r\n3\r\n4\r\n", EndedEarly, 4, 4, {{1, 2}, {3, 4}}, {{3, P::X, ""}}},
+    {"hundred_lines", Lines(100), TooManyPoints, 100, 100, kSquares10, {{11, P::None, ""}}},
+    {"line_101_empty", Lines(100) + "\r\n", TooManyLines, 100, 100, kSquares10, {{11, P::None, ""}}},
+    {"long_second_line", "1,2\r\n" + kTooLong, LineTooLong, 1, 0, {}, {{2, P::None, ""}}},
     // Each line one way: a semicolon line has decimal commas, decimal commas beside blanks are refused.
     {"semicolon_decimal_comma", "X;Y\r\n1,5;2,5\r\n3,5 ; -4,5e1", {}, 2, 3, {{1.5, 2.5}, {3.5, -45}}},
     {"semicolon_line_then_comma_line", "1,5;2\r\n3,4\r\n", {}, 2, 2, {{1.5, 2}, {3, 4}}},
-    {"tab_decimal_comma", "1,5\t2,5\r\n", Cause::AmbiguousLine, 1, 1, {}},
-    {"blank_decimal_comma", "1,5 2,5\r\n", Cause::AmbiguousLine, 1, 1, {}},
-    {"thousands_and_tab", "1,2\r\n1,234\t5,678\r\n", Cause::AmbiguousLine, 2, 2, {{1, 2}}},
+    {"tab_decimal_comma", "1,5\t2,5\r\n", AmbiguousLine, 1, 1, {}},
+    {"blank_decimal_comma", "1,5 2,5\r\n", AmbiguousLine, 1, 1, {}},
+    {"thousands_and_tab", "1,2\r\n1,234\t5,678\r\n", AmbiguousLine, 2, 2, {{1, 2}}},
     {"full_width_digits", "\uFF11,\uFF12\r\n3,4\r\n5,6\r\n", {}, 3, 3, {{1, 2}, {3, 4}, {5, 6}}},
     {"full_width_sign_point_blank", "\uFF0D\uFF11\uFF0E\uFF15\u3000\uFF12", {}, 1, 1, {{-1.5, 2}}},
-    {"no_break_space_in_number", "1\u00A02\r\n3,4\r\n", Cause::AmbiguousLine, 2, 2, {}},
-    {"heading_with_a_digit_is_data", "X1,Y1\r\n1,2\r\n", Cause::NotANumber, 2, 2, {}},
-    {"lone_heading_is_data", "X,Y\r\n", Cause::NotANumber, 1, 1, {}},
-    {"text_after_a_closing_quote", "\"1\"9,2\r\n", Cause::NotANumber, 1, 1, {}},
+    {"no_break_space_in_number", "1\u00A02\r\n3,4\r\n", AmbiguousLine, 2, 2, {}},
+    {"heading_with_a_digit_is_data", "X1,Y1\r\n1,2\r\n", NotANumber, 2, 2, {}},
+    {"lone_heading_is_data", "X,Y\r\n", NotANumber, 1, 1, {}},
+    {"text_after_a_closing_quote", "\"1\"9,2\r\n", NotANumber, 1, 1, {}},
 };
 
 INSTANTIATE_TEST_SUITE_P(PointFile, ReadPointTextTable, ::testing::ValuesIn(kReadCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Where a read fails: the file's line, the value of the point and the refused text.
-TEST(ReadPointText, ReportsWhereItFails) {
-    using P = exchange::Subject;
-    const struct {
-        const char* name;
-        std::string bytes;
-        std::optional<Cause> failure;
-        int line;
-        exchange::Subject field;
-        std::string item;
-    } cases[] = {
-        {"read", "1,2\r\n1,3\r\n", {}, 0, P::None, ""}, // equal X values are ordered later
-        {"letter in Y", "1,2\r\n3,4\r\n5,abc\r\n", Cause::NotANumber, 3, P::Y, "abc"},
-        {"after a heading", "X,Y\r\n1,2\r\n3,abc\r\n", Cause::NotANumber, 3, P::Y, "abc"},
-        {"one value after a heading", "X,Y\r\n1\r\n", Cause::EndedEarly, 2, P::Y, ""},
-        {"a second heading", "X,Y\r\nX,Y\r\n", Cause::NotANumber, 2, P::X, "X"},
-        {"shifted items keep their line", "1,2,3\r\n4,x\r\n5,6\r\n", Cause::NotANumber, 2, P::X, "x"},
-        {"every line end counts", "1,2\r3,4\n5,6\r\n7,q", Cause::NotANumber, 4, P::Y, "q"},
-        {"after a byte order mark", kUtf8Bom + "1,2\n3 4m", Cause::NotANumber, 2, P::Y, "4m"},
-        {"trailing comma", "1,2,\r\n3,4\r\n", Cause::NotANumber, 1, P::X, ""},
-        {"two commas", "1,2\r\n3,,4\r\n", Cause::NotANumber, 2, P::Y, ""},
-        {"beyond the double range", "1,1E+400\r\n", Cause::OutOfRange, 1, P::Y, "1E+400"},
-        {"below the double range", "1,2\r\n1e-400,2\r\n", Cause::OutOfRange, 2, P::X, "1e-400"},
-        {"one value on the last line", "1,2\r\n3\r\n", Cause::EndedEarly, 2, P::Y, ""},
-        {"one value made up for too late", "1\r\n2,3\r\n4,5\r\n", Cause::EndedEarly, 3, P::Y, ""},
-        {"an X missing", "1\r\n2\r\n3\r\n4\r\n", Cause::EndedEarly, 3, P::X, ""},
-        {"trailing empty line", Lines(2) + "\r\n", Cause::EndedEarly, 3, P::Y, ""},
-        {"eleventh line", Lines(11), Cause::TooManyPoints, 11, P::None, ""},
-        {"hundred lines", Lines(100), Cause::TooManyPoints, 11, P::None, ""},
-        {"hundred and first line empty", Lines(100) + "\r\n", Cause::TooManyLines, 11, P::None, ""},
-        {"NUL byte", std::string("1,2\r\n3\0,4\r\n", 11), Cause::NotText, 2, P::None, ""},
-        {"UTF-16", "\xFF\xFE", Cause::NotText, 0, P::None, ""},
-        {"long second line", "1,2\r\n" + std::string(PointFileRead::kMaxLineBytes + 1, '1'),
-         Cause::LineTooLong, 2, P::None, ""},
-        {"too large", std::string(PointFileRead::kMaxFileBytes + 1, '\n'), Cause::FileTooLarge, 0, P::None,
-         ""},
-    };
-    for (const auto& c : cases) {
-        const PointFileRead read = ReadPointText(c.bytes);
-        const exchange::Failure where = read.failure.value_or(exchange::Failure{});
-        EXPECT_EQ(std::tuple(CauseOf(read), where.line, where.subject, where.item),
-                  std::tuple(c.failure, c.line, c.field, c.item))
-            << c.name;
-    }
-}
-
 // A paste is entered whole or refused naming its line; only an empty paste names none.
 TEST(ReadPastedPoints, RefusesNamingTheLine) {
     const std::tuple<std::string, std::optional<Cause>, int> cases[] = {
-        {"abc", Cause::NotANumber, 1},
-        {" \r\n\t\n", Cause::NothingPasted, 0},
-        {"1\t2\n1,234\t5,678", Cause::AmbiguousLine, 2},
-        {"1,2,", Cause::NotAPair, 1},
+        {"abc", NotANumber, 1},
+        {" \r\n\t\n", NothingPasted, 0},
+        {"1\t2\n1,234\t5,678", AmbiguousLine, 2},
+        {"1,2,", NotAPair, 1},
         {"X;Y\n1,5;2,5\n\uFF13;4", std::nullopt, 0},
     };
     for (const auto& [text, cause, line] : cases) {
@@ -247,8 +216,8 @@ TEST(ReadPastedPoints, RandomLinesReadAsTheReferenceSays) {
         const PastedPoints pasted = ReadPastedPoints(line, 10);
         refused += pasted.ok() ? 0 : 1;
         ASSERT_EQ(pasted.ok(), expected.has_value()) << "[" << line << "]";
-        EXPECT_TRUE(!expected || std::pair(pasted.points.at(0).x, pasted.points.at(0).y) == *expected)
-            << line;
+        const PastedPoint at = pasted.ok() ? pasted.points.at(0) : PastedPoint{};
+        EXPECT_TRUE(!expected || std::pair(at.x, at.y) == *expected) << line;
         const PointFileRead read = ReadPointText(line); // as a file, whose items could shift lines
         EXPECT_EQ(read.failure && read.failure->cause == Cause::AmbiguousLine, twoWays) << line;
     }
@@ -256,9 +225,8 @@ TEST(ReadPastedPoints, RandomLinesReadAsTheReferenceSays) {
 }
 
 TEST(ReadPointText, FailedReadKeepsTheXReadBeforeIt) {
-    const PointFileRead read = ReadPointText("1,2\r\n3\r\n");
-    EXPECT_EQ(CauseOf(read), Cause::EndedEarly);
-    EXPECT_EQ(std::tuple(read.x[2], read.pointsRead, read.xMin, read.xMax), std::tuple(3.0, 1, 1.0, 1.0));
+    const PointFileRead read = ReadPointText("1,2\r\n3\r\n"); // its cause: one_value_on_the_last_line
+    EXPECT_EQ(std::tuple(read.x[2], read.xMin, read.xMax), std::tuple(3.0, 1.0, 1.0));
 }
 
 TEST(ReadPointText, RangesCoverThePointsInFileOrder) {
@@ -299,12 +267,9 @@ TEST_F(ReadPointFileTest, ReadsAFile) {
 TEST_F(ReadPointFileTest, MissingFileOrFolderCannotBeOpened) {
     for (const std::string& path : {(m_dir / "gone.csv").string(), m_dir.string()}) {
         const PointFileRead read = ReadPointFile(path);
-        ASSERT_TRUE(read.failure) << path;
-        EXPECT_TRUE(read.failure->cause == Cause::FileMissing || read.failure->cause == Cause::FileNotRegular)
+        ASSERT_TRUE(CauseOf(read) == FileMissing || CauseOf(read) == FileNotRegular) << path;
+        EXPECT_EQ(std::tuple(read.failure->line, read.pointCount, read.lines.size()), std::tuple(0, 1, 0u))
             << path;
-        EXPECT_EQ(read.failure->line, 0) << path;
-        EXPECT_EQ(read.pointCount, 1);
-        EXPECT_TRUE(read.lines.empty());
     }
 }
 
@@ -312,8 +277,7 @@ TEST_F(ReadPointFileTest, HugeSparseLineFailsQuickly) {
     const std::string path = write("huge.csv", "1,2");
     std::filesystem::resize_file(path, 100u * 1024 * 1024); // 100 MB, one line, no line end
     const auto start = std::chrono::steady_clock::now();
-    const PointFileRead read = ReadPointFile(path);
-    EXPECT_EQ(CauseOf(read), Cause::FileTooLarge);
+    EXPECT_EQ(CauseOf(ReadPointFile(path)), Cause::FileTooLarge);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
@@ -327,13 +291,8 @@ TEST_F(ReadPointFileTest, BinaryDataFails) {
 
 TEST_F(ReadPointFileTest, TextLinesForDisplay) {
     constexpr std::size_t kCap = PointFileRead::kMaxFileBytes;
-    std::string longFile; // 150 lines, far more than a point file holds, well within the cap
-    std::vector<std::string> longLines;
-    for (int i = 1; i <= 150; ++i) {
-        longLines.push_back(std::to_string(i) + "," + std::to_string(i * i));
-        longFile += longLines.back() + "\r\n";
-    }
-    const std::string line99(99, '7'); // 100 bytes with its LF
+    const std::string longFile = Lines(150); // far more lines than a point file holds, well within the cap
+    const std::string line99(99, '7');       // 100 bytes with its LF
     std::string overCap;
     while (overCap.size() < kCap + 500)
         overCap += line99 + "\n";
@@ -360,11 +319,12 @@ TEST_F(ReadPointFileTest, TextLinesForDisplay) {
         const TextListing listing = ListTextLines(write("ex.dat", c.bytes));
         EXPECT_EQ(std::tuple(listing.ok, listing.cut), std::tuple(c.ok, c.cut)) << c.name;
         ASSERT_EQ(listing.lines.size(), c.count) << c.name;
-        if (c.count > 0) {
-            EXPECT_EQ(listing.lines.back(), c.last) << c.name;
-        }
+        EXPECT_TRUE(c.count == 0 || listing.lines.back() == c.last) << c.name;
     }
-    EXPECT_EQ(ListTextLines(write("ex.dat", longFile)).lines, longLines);
+    std::string joined; // the listed lines are the file's lines
+    for (const std::string& line : ListTextLines(write("ex.dat", longFile)).lines)
+        joined += line + "\r\n";
+    EXPECT_EQ(joined, longFile);
     EXPECT_FALSE(ListTextLines((m_dir / "none.dat").string()).ok);
 }
 
@@ -378,8 +338,7 @@ TEST(ExampleFiles, EveryExampleLoads) {
         const PointFileRead read = ReadPointFile(entry.path().string());
         EXPECT_TRUE(read.ok()) << name << " failure "
                                << (read.failure ? static_cast<int>(read.failure->cause) : -1);
-        EXPECT_GE(read.pointCount, 2) << name;
-        EXPECT_LE(read.pointCount, 10) << name;
+        EXPECT_TRUE(read.pointCount >= 2 && read.pointCount <= 10) << name;
     }
     EXPECT_GE(seen, 6);
 }
@@ -396,13 +355,13 @@ TEST(ReadTypedValue, AgreesWithTheOracleOnRandomTexts) {
             text.push_back(alphabet[random() % alphabet.size()]);
         text += random() % 2 ? exponents[random() % std::size(exponents)] : "";
         std::smatch m;
-        TypedFault fault = TypedFault::NoNumber;
-        double value = 0;
-        if (std::regex_search(text, m, number)) {
-            value = std::strtod(m[0].str().c_str(), nullptr);
-            const bool gone = value == 0 && m[1].str().find_first_of("123456789") != std::string::npos;
-            fault = std::isinf(value) || gone ? TypedFault::BeyondDouble : TypedFault::None;
-        }
+        const bool found = std::regex_search(text, m, number);
+        const double value = found ? std::strtod(m[0].str().c_str(), nullptr) : 0;
+        const bool gone =
+            std::isinf(value) || (value == 0 && m[1].str().find_first_of("123456789") != std::string::npos);
+        const TypedFault fault = !found ? TypedFault::NoNumber
+                                 : gone ? TypedFault::BeyondDouble
+                                        : TypedFault::None;
         const TypedValue typed = ReadTypedValue(text);
         ASSERT_EQ(typed.fault, fault) << '"' << text << '"';
         ASSERT_TRUE(std::isfinite(typed.value) && (fault != TypedFault::None || typed.value == value));
