@@ -20,7 +20,6 @@ namespace mirendo {
 namespace {
 
 using testing::Calculation;
-using Complex = std::complex<long double>;
 constexpr const char* kNone = "この範囲にはありません";
 
 // A value in its axis's space; whether the state's axes are logarithmic.
@@ -52,33 +51,23 @@ Calculation Ten(int mode, const char* start, const char* stop, bool runge = fals
 
 // Every complex root of sum a[k] u^k - shift (a.back() != 0) by Weierstrass' simultaneous iteration
 // in extended precision from a circle of Fujiwara's bound: nothing of the finder's bisection.
-std::vector<Complex> AllRoots(std::vector<long double> a, long double shift = 0) {
+std::vector<std::complex<long double>> AllRoots(std::vector<long double> a, long double shift = 0) {
     a[0] -= shift;
     const std::size_t d = a.size() - 1;
     long double radius = 0;
     for (std::size_t k = 1; k <= d; ++k)
         radius = std::max(radius, 2 * std::pow(std::fabs(a[d - k] / a[d]), 1.0L / k));
-    std::vector<Complex> z(d);
-    for (std::size_t i = 0; i < d; ++i)
-        z[i] = std::polar(radius, 0.4L + 6.2832L * i / d);
+    std::vector<std::complex<long double>> z(d);
+    std::ranges::generate(z, [&, i = 0]() mutable { return std::polar(radius, 0.4L + 6.2832L * i++ / d); });
     for (int iteration = 0, moved = 1; moved && iteration < 200; ++iteration)
         for (std::size_t i = moved = 0; i < d; ++i) {
-            Complex p = 0, q = a[d];
+            std::complex<long double> p = 0, q = a[d];
             for (std::size_t k = d + 1; k-- > 0;)
                 p = p * z[i] + a[k], q *= k == i || k == d ? 1 : z[i] - z[k];
             z[i] -= p / q;
             moved |= std::abs(p / q) > 1e-18L * std::abs(z[i]);
         }
     return z;
-}
-
-// Sign changes of P - Y on a grid a hundred times finer than the search's: each is a crossing the
-// search must have reported.
-int DenseSignChanges(const Module1& s, double y) {
-    const double lo = Space(LogX(s), s.XStart), hi = Space(LogX(s), s.XStop), level = Space(LogY(s), y);
-    const auto below = [&](int i) { return SavedPolynomial(s, lo + (hi - lo) * i / 409600) < level; };
-    return int(
-        std::ranges::count_if(std::views::iota(1, 409601), [&](int i) { return below(i - 1) != below(i); }));
 }
 
 // The X found for y, each checked: its evaluation (empty unless ok) gives y back, as does its
@@ -122,7 +111,12 @@ TEST(Crossings, EveryXShowsTheYBack) {
         const CrossingSearch search = CrossingFinder(s).find(y);
         EXPECT_EQ(text ? CrossingsText(search) : std::to_string(search.crossings.size()), text ? text : "9");
         CheckedCrossings(s, y, search);
-        EXPECT_GE(int(search.crossings.size()), DenseSignChanges(s, y));
+        // The sign changes of P - Y on a grid a hundred times finer than the search's: each is a
+        // crossing the search must have reported.
+        const double lo = Space(LogX(s), s.XStart), hi = Space(LogX(s), s.XStop), level = Space(LogY(s), y);
+        const auto under = [&](int i) { return SavedPolynomial(s, lo + (hi - lo) * i / 409600) < level; };
+        const auto changes = [&](int i) { return under(i - 1) != under(i); };
+        EXPECT_GE(std::ssize(search.crossings), std::ranges::count_if(std::views::iota(1, 409601), changes));
     }
 }
 
@@ -162,27 +156,27 @@ TEST(Crossings, AgreeWithExtendedPrecisionRoots) {
                                    SavedPolynomial(s, lo), s.ResultY[n]};
         for (int i = 1; i < n; ++i)
             levels.push_back(s.ResultY[i]), slope.push_back(a[std::size_t(i)] * i);
-        for (const Complex u : AllRoots(slope)) // at the extrema and 1E-9 beside them
+        for (const auto u : AllRoots(slope)) // at the extrema and 1E-9 beside them
             for (const double beside : {1.0, 1 + 1e-9, 1 - 1e-9})
                 levels.push_back(beside * SavedPolynomial(s, double(mid + half * u.real())));
-        const auto near = [&](double t, Complex u, double d = 1e-6) {
+        const auto near = [&](double t, auto u, double d = 1e-6) {
             return std::abs(mid + half * u - static_cast<long double>(t)) <= d * (half + std::fabs(t - mid));
         };
         for (const double level : levels) {
             SCOPED_TRACE("set " + std::to_string(set) + " level " + std::to_string(level));
             const double y = logY ? std::exp(level) : level;
-            const std::vector<Complex> roots = AllRoots(a, Space(logY, y));
+            const auto roots = AllRoots(a, Space(logY, y));
             const std::vector<double> found = CheckedCrossings(s, y, CrossingFinder(s).find(y));
-            for (const Complex u : roots) {
+            for (const auto u : roots) {
                 const double t = double(mid + half * u.real());
                 const bool inside = near(lo, u, 1e-12) || near(hi, u, 1e-12) || (t > lo && t < hi);
                 if (inside && near(t, u) &&
-                    std::ranges::count_if(roots, [&](Complex o) { return near(t, o); }) == 1) {
+                    std::ranges::count_if(roots, [&](auto o) { return near(t, o); }) == 1) {
                     EXPECT_EQ(std::ranges::count_if(found, [&](double x) { return near(x, u); }), 1) << t;
                 }
             }
             for (const double t : found)
-                EXPECT_TRUE(std::ranges::any_of(roots, [&](Complex u) { return near(t, u); })) << t;
+                EXPECT_TRUE(std::ranges::any_of(roots, [&](auto u) { return near(t, u); })) << t;
         }
     }
 }
@@ -249,9 +243,8 @@ TEST(SpreadsheetFormula, GivesTheEvaluationAtXInEveryMode) {
     for (const Calculation& calc : testing::CalculationsOfEveryMode()) {
         SCOPED_TRACE("mode " + std::to_string(calc.mode));
         const Module1 s = Loaded(calc);
-        const int n = s.PointCount;
-        const std::string formula = SpreadsheetFormula(calc.mode, {s.ResultX.data() + 1, std::size_t(n)},
-                                                       {s.ResultY.data() + 1, std::size_t(n)});
+        const std::size_t n = std::size_t(s.PointCount);
+        const std::string formula = SpreadsheetFormula(calc.mode, {&s.ResultX[1], n}, {&s.ResultY[1], n});
         EXPECT_EQ(formula.find_first_not_of("=+-*/().0123456789EA2LNXP"), std::string::npos) << formula;
         const bool logX = calc.mode >= 3;
         for (const double x :
