@@ -11,7 +11,6 @@
 
 #include <cmath>
 #include <complex>
-#include <cstdlib>
 #include <random>
 #include <ranges>
 #include <string>
@@ -32,8 +31,7 @@ const auto LogY = [](const Module1& s) { return AxesOfScaleMode(s.ScaleMode).y =
 Module1 Loaded(const Calculation& calc, bool saved = false) {
     Module1 s = testing::StateAfterCalculation(calc), archived;
     std::tie(s.XStart, s.XStop) = std::pair(LeadingNumber(calc.settings[0]), LeadingNumber(calc.settings[1]));
-    if (saved)
-        LoadSavedPlot(ParseArchive(FormatArchive(s, calc.settings).value).value, "", archived);
+    LoadSavedPlot(ParseArchive(FormatArchive(s, calc.settings).value).value, "", archived);
     return saved ? archived : s;
 }
 
@@ -228,10 +226,9 @@ class FormulaReader {
                 EXPECT_TRUE(take(")")) << m_s.substr(m_i);
                 return *call == 'L' ? std::log(v) : *call == 'E' ? std::exp(v) : v;
             }
-        char* end = nullptr;
-        const double v = std::strtod(m_s.c_str() + m_i, &end);
-        EXPECT_NE(end, m_s.c_str() + m_i) << "no number at " << m_s.substr(m_i);
-        m_i = std::size_t(end - m_s.c_str());
+        std::size_t length = 0; // std::stod throws where no number stands
+        const double v = std::stod(m_s.substr(m_i), &length);
+        m_i += length;
         return v;
     }
     std::string m_s;
