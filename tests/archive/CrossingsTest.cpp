@@ -9,11 +9,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cmath>
 #include <complex>
-#include <cstdlib>
 #include <random>
+#include <ranges>
 #include <string>
 
 namespace mirendo {
@@ -22,17 +21,18 @@ namespace {
 using testing::Calculation;
 constexpr const char* kNone = "この範囲にはありません";
 
-Module1 Loaded(const Calculation& calc) {
-    Module1 s = testing::StateAfterCalculation(calc);
-    s.XStart = LeadingNumber(calc.settings[0]);
-    s.XStop = LeadingNumber(calc.settings[1]);
-    return s;
-}
-// As the browser loads it from the archive: points and coefficients rounded to 6 and 7 digits.
-Module1 Saved(const Calculation& calc) {
-    Module1 s;
-    LoadSavedPlot(ParseArchive(FormatArchive(Loaded(calc), calc.settings).value).value, "", s);
-    return s;
+// A value in its axis's space; whether the state's axes are logarithmic.
+const auto Space = [](bool log, double x) { return log ? std::log(x) : x; };
+const auto LogX = [](const Module1& s) { return AxesOfScaleMode(s.ScaleMode).x == AxisKind::Logarithmic; };
+const auto LogY = [](const Module1& s) { return AxesOfScaleMode(s.ScaleMode).y == AxisKind::Logarithmic; };
+
+// As calculated, or (`saved`) as the browser loads it from the archive: points and coefficients
+// rounded to 6 and 7 digits.
+Module1 Loaded(const Calculation& calc, bool saved = false) {
+    Module1 s = testing::StateAfterCalculation(calc), archived;
+    std::tie(s.XStart, s.XStop) = std::pair(LeadingNumber(calc.settings[0]), LeadingNumber(calc.settings[1]));
+    LoadSavedPlot(ParseArchive(FormatArchive(s, calc.settings).value).value, "", archived);
+    return saved ? archived : s;
 }
 
 // (x - 2)^2 through four points, X from 0 to 6: its minimum 0 at X = 2 lies between grid points.
@@ -47,102 +47,81 @@ Calculation Ten(int mode, const char* start, const char* stop, bool runge = fals
     return c;
 }
 
-// Sign changes of P - level on a grid a hundred times finer than the search's: each is a
-// crossing the search must have reported.
-int DenseSignChanges(const Module1& s, double level) {
-    const bool logX = AxesOfScaleMode(s.ScaleMode).x == AxisKind::Logarithmic;
-    const double lo = logX ? std::log(s.XStart) : s.XStart, hi = logX ? std::log(s.XStop) : s.XStop;
-    int changes = 0;
-    double previous = SavedPolynomial(s, lo) - level;
-    for (int i = 1; i <= 409600; ++i) {
-        const double f = SavedPolynomial(s, lo + (hi - lo) * i / 409600) - level;
-        changes += (f < 0) != (previous < 0) ? 1 : 0;
-        previous = f;
-    }
-    return changes;
-}
-
-TEST(Crossings, EveryXShowsTheYBack) {
-    const std::vector<Calculation> modes = testing::CalculationsOfEveryMode();
-    const struct {
-        const char* name;
-        Module1 s;
-        double y;
-        const char* text; // CrossingsText; none: nine crossings
-    } cases[] = {
-        {"several, one on a point", Loaded(modes[0]), 2, "0.1459、3.000"},
-        {"one outside the points", Loaded(modes[0]), -3.5, "4.670、5.8264 外挿"},
-        {"only touches between grid points", Loaded(kParabola), 0, "2.000"},
-        {"two crossings 6E-05 apart", Loaded(kParabola), 1e-9, "1.99997、2.00003"},
-        {"a minimum above the level", Loaded({1, {{0, .002}, {1, .0014}, {2, .002}}, {"0", "2"}}), 0.001,
-         kNone},
-        {"a maximum below the level", Saved(Ten(1, "-1", "1", true)), 0.86154, kNone},
-        {"the points' Y at both ends", Saved(Ten(1, "-1", "1", true)), 0.0384615,
-         "-1.000、-0.78933、0.78933、1.000"},
-        {"a point at the range start", Saved({1, {{1, 3}, {2, 5}}, {"1", "4", "1", "0", "5", "1"}}), 3,
-         "1.000"},
-        {"a steep line", Loaded({1, {{0, 0}, {1, 1000}}, {"0", "1"}}), 500.5, "0.5005"},
-        {"nine over -1E4..1E4", Loaded(Ten(1, "-1E4", "1E4")), 0.5, nullptr},
-        {"nine over -1E6..1E6", Loaded(Ten(1, "-1E6", "1E6")), 0.5, nullptr},
-        {"nine over 1E-300..1E300", Loaded(Ten(3, "1E-300", "1E300")), 0.5, nullptr},
-        {"none in the range", Loaded(kParabola), 100, kNone},
-        {"log Y", Loaded(modes[1]), 3, "1.3864、4.000"},
-        {"log X", Loaded(modes[2]), 7, "3.957E+00、1.000E+01"},
-        {"log X and log Y", Loaded(modes[3]), 2, "4.0985E-02、3.000E+01"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const Module1& s = c.s;
-        const CrossingSearch search = CrossingFinder(s).find(c.y);
-        EXPECT_EQ(c.text ? CrossingsText(search) : std::to_string(search.crossings.size()),
-                  c.text ? c.text : "9");
-        for (std::size_t i = 0; i < search.crossings.size(); ++i) {
-            const Crossing& x = search.crossings[i];
-            const Evaluation back = EvaluateAt(s, x.x);
-            EXPECT_TRUE(back.ok);
-            EXPECT_EQ(back.text, ReadoutText(c.y, false)) << "at X " << x.text;
-            EXPECT_EQ(EvaluateAtX(s, x.text).text, back.text) << "at X " << x.text;
-            EXPECT_EQ(back.extrapolated, x.extrapolated);
-            if (i > 0) {
-                EXPECT_LT(search.crossings[i - 1].x, x.x);
-            }
-        }
-        const bool logY = AxesOfScaleMode(s.ScaleMode).y == AxisKind::Logarithmic;
-        EXPECT_GE(int(search.crossings.size()), DenseSignChanges(s, logY ? std::log(c.y) : c.y));
-    }
-}
-
-using Complex = std::complex<long double>;
-
-// Every complex root of sum a[k] u^k by Weierstrass' simultaneous iteration in extended precision
-// from a circle of Fujiwara's bound: nothing of the finder's bisection between extrema.
-std::vector<Complex> AllRoots(std::vector<long double> a) {
-    while (a.size() > 1 && a.back() == 0)
-        a.pop_back();
+// Every complex root of sum a[k] u^k - shift (a.back() != 0) by Weierstrass' simultaneous iteration
+// in extended precision from a circle of Fujiwara's bound: nothing of the finder's bisection.
+std::vector<std::complex<long double>> AllRoots(std::vector<long double> a, long double shift = 0) {
+    a[0] -= shift;
     const std::size_t d = a.size() - 1;
     long double radius = 0;
     for (std::size_t k = 1; k <= d; ++k)
         radius = std::max(radius, 2 * std::pow(std::fabs(a[d - k] / a[d]), 1.0L / k));
-    std::vector<Complex> z(d);
-    for (std::size_t i = 0; i < d; ++i)
-        z[i] = std::polar(radius, 0.4L + 6.2832L * i / d);
+    std::vector<std::complex<long double>> z(d);
+    std::ranges::generate(z, [&, i = 0]() mutable { return std::polar(radius, 0.4L + 6.2832L * i++ / d); });
     for (int iteration = 0, moved = 1; moved && iteration < 200; ++iteration)
         for (std::size_t i = moved = 0; i < d; ++i) {
-            Complex p = 0, q = a[d];
+            std::complex<long double> p = 0, q = a[d];
             for (std::size_t k = d + 1; k-- > 0;)
-                p = p * z[i] + a[k];
-            for (std::size_t j = 0; j < d; ++j)
-                q *= j == i ? 1 : z[i] - z[j];
+                p = p * z[i] + a[k], q *= k == i || k == d ? 1 : z[i] - z[k];
             z[i] -= p / q;
             moved |= std::abs(p / q) > 1e-18L * std::abs(z[i]);
         }
     return z;
 }
 
+// The X found for y, each checked: its evaluation (empty unless ok) gives y back, as does its
+// text, and the texts ascend. Returns them in the mode's space.
+std::vector<double> CheckedCrossings(const Module1& s, double y, const CrossingSearch& search) {
+    std::vector<double> xs, shown{-HUGE_VAL};
+    for (const Crossing& x : search.crossings) {
+        SCOPED_TRACE("at X " + x.text);
+        const Evaluation back = EvaluateAt(s, x.x);
+        EXPECT_EQ(std::pair(back.text, back.extrapolated), std::pair(ReadoutText(y, false), x.extrapolated));
+        EXPECT_EQ(EvaluateAtX(s, x.text).text, back.text);
+        EXPECT_LT(shown.back(), LeadingNumber(x.text));
+        shown.push_back(LeadingNumber(x.text)), xs.push_back(Space(LogX(s), x.x));
+    }
+    return xs;
+}
+
+TEST(Crossings, EveryXShowsTheYBack) {
+    const std::vector<Calculation> modes = testing::CalculationsOfEveryMode();
+    const Module1 runge = Loaded(Ten(1, "-1", "1", true), true), parabola = Loaded(kParabola);
+    // name, state, Y, X texts (nullptr: nine X)
+    const std::tuple<const char*, Module1, double, const char*> cases[] = {
+        {"several, one on a point", Loaded(modes[0]), 2, "0.1459、3.000"},
+        {"one outside the points", Loaded(modes[0]), -3.5, "4.670、5.8264 外挿"},
+        {"only touches between grid points", parabola, 0, "2.000"},
+        {"two crossings 6E-05 apart", parabola, 1e-9, "1.99997、2.00003"},
+        {"a minimum above Y", Loaded({1, {{0, .002}, {1, .0014}, {2, .002}}, {"0", "2"}}), 0.001, kNone},
+        {"a maximum below Y", runge, 0.86154, kNone},
+        {"the points' Y at both ends", runge, 0.0384615, "-1.000、-0.78933、0.78933、1.000"},
+        {"start on a point", Loaded({1, {{1, 3}, {2, 5}}, {"1", "4", "1", "0", "5", "1"}}, true), 3, "1.000"},
+        {"a steep line", Loaded({1, {{0, 0}, {1, 1000}}, {"0", "1"}}), 500.5, "0.5005"},
+        {"nine over -1E6..1E6", Loaded(Ten(1, "-1E6", "1E6")), 0.5, nullptr},
+        {"nine over 1E-300..1E300", Loaded(Ten(3, "1E-300", "1E300")), 0.5, nullptr},
+        {"none in the range", parabola, 100, kNone},
+        {"log Y", Loaded(modes[1]), 3, "1.3864、4.000"},
+        {"log X", Loaded(modes[2]), 7, "3.957E+00、1.000E+01"},
+        {"log X and log Y", Loaded(modes[3]), 2, "4.0985E-02、3.000E+01"},
+    };
+    for (const auto& [name, s, y, text] : cases) {
+        SCOPED_TRACE(name);
+        const CrossingSearch search = CrossingFinder(s).find(y);
+        EXPECT_EQ(text ? CrossingsText(search) : std::to_string(search.crossings.size()), text ? text : "9");
+        CheckedCrossings(s, y, search);
+        // The sign changes of P - Y on a grid a hundred times finer than the search's: each is a
+        // crossing the search must have reported.
+        const double lo = Space(LogX(s), s.XStart), hi = Space(LogX(s), s.XStop), level = Space(LogY(s), y);
+        const auto under = [&](int i) { return SavedPolynomial(s, lo + (hi - lo) * i / 409600) < level; };
+        const auto changes = [&](int i) { return under(i - 1) != under(i); };
+        EXPECT_GE(std::ssize(search.crossings), std::ranges::count_if(std::views::iota(1, 409601), changes));
+    }
+}
+
 // Random point sets in the four modes over ranges from +-1 to +-1E6 and log ranges to 1E+-300,
 // levels at random, at the points' Y, at the range start and at the extrema, against the roots of
-// P(centre + scale u) - level (t = centre + scale u in the mode's space). Within d = 1E-6 (scale
-// + |t - centre|) counts as the same place: a tangency shifted by a rounding of the level splits
+// P(mid + half u) - level (t = mid + half u in the mode's space). Within d = 1E-6 (half
+// + |t - mid|) counts as the same place: a tangency shifted by a rounding of the level splits
 // by some 1E-8 of that, so a root with another within d is a tangency whose count the rounding
 // decides (0, 1 or 2 may be reported); every other real root inside the range, or within 1E-12
 // of an end (a level taken there), is reported once, and every X reported lies near a root.
@@ -157,58 +136,45 @@ TEST(Crossings, AgreeWithExtendedPrecisionRoots) {
         for (int i = 0; i < n; ++i)
             calc.points.push_back({logX ? std::exp(uniform(-7, 7) * spread) : uniform(-1, 1) * spread * width,
                                    logY ? std::exp(uniform(-3, 3)) : uniform(-1, 1)});
-        std::sort(calc.points.begin(), calc.points.end());
+        std::ranges::sort(calc.points);
         Module1 s = testing::StateAfterCalculation(calc);
         s.XStart = set % 3 == 0 ? calc.points.front().first : logX ? 1 / width : -width;
         s.XStop = set % 3 == 0 && n > 1 ? calc.points.back().first : width;
-        const double lo = logX ? std::log(s.XStart) : s.XStart, hi = logX ? std::log(s.XStop) : s.XStop;
-        const long double centre = s.ResultX[1] / 2 + s.ResultX[n] / 2,
-                          scale = n > 1 ? s.ResultX[n] - centre : 1;
+        const double lo = Space(logX, s.XStart), hi = Space(logX, s.XStop);
+        const long double mid = s.ResultX[1] / 2 + s.ResultX[n] / 2, half = n > 1 ? s.ResultX[n] - mid : 1;
         std::vector<long double> a(std::size_t(n), 0.0L), slope{0}; // slope: u P'(u)
         for (int i = 1; i <= n; ++i) {
             std::vector<long double> term{s.Coef[i]}; // its product, expanded one factor at a time
             for (int k = 1; k <= n; ++k)
                 for (std::size_t j = (k != i ? term.emplace_back(0), term.size() - 1 : 0); j-- > 0;)
-                    term[j + 1] += term[j] * scale, term[j] *= centre - s.ResultX[k];
-            for (std::size_t j = 0; j < term.size(); ++j)
-                a[j] += term[j];
+                    term[j + 1] += term[j] * half, term[j] *= mid - s.ResultX[k];
+            std::ranges::transform(a, term, a.begin(), std::plus<>());
         }
         std::vector<double> levels{uniform(-2, 2), SavedPolynomial(s, uniform(lo, hi)),
-                                   SavedPolynomial(s, lo)};
-        for (int i = 1; i <= n; ++i)
-            levels.push_back(s.ResultY[i]), slope.push_back(i < n ? a[std::size_t(i)] * i : 0);
-        for (const Complex u : AllRoots(slope)) // at the extrema and 1E-9 beside them
+                                   SavedPolynomial(s, lo), s.ResultY[n]};
+        for (int i = 1; i < n; ++i)
+            levels.push_back(s.ResultY[i]), slope.push_back(a[std::size_t(i)] * i);
+        for (const auto u : AllRoots(slope)) // at the extrema and 1E-9 beside them
             for (const double beside : {1.0, 1 + 1e-9, 1 - 1e-9})
-                levels.push_back(beside * SavedPolynomial(s, double(centre + scale * u.real())));
+                levels.push_back(beside * SavedPolynomial(s, double(mid + half * u.real())));
+        const auto near = [&](double t, auto u, double d = 1e-6) {
+            return std::abs(mid + half * u - static_cast<long double>(t)) <= d * (half + std::fabs(t - mid));
+        };
         for (const double level : levels) {
             SCOPED_TRACE("set " + std::to_string(set) + " level " + std::to_string(level));
             const double y = logY ? std::exp(level) : level;
-            std::vector<long double> shifted = a;
-            shifted[0] -= logY ? std::log(y) : y;
-            const std::vector<Complex> roots = AllRoots(shifted);
-            std::vector<double> found, shown{-HUGE_VAL}; // the X texts: each gives the Y back, ascending
-            for (const Crossing& c : CrossingFinder(s).find(y).crossings) {
-                found.push_back(logX ? std::log(c.x) : c.x);
-                EXPECT_EQ(EvaluateAtX(s, c.text).text, ReadoutText(y, false)) << c.text;
-                EXPECT_LT(shown.back(), LeadingNumber(c.text)) << c.text;
-                shown.push_back(LeadingNumber(c.text));
-            }
-            const auto near = [&](double t, Complex u, double d = 1e-6) {
-                return std::abs(centre + scale * u - static_cast<long double>(t)) <=
-                       d * (double(scale) + std::fabs(t - double(centre)));
-            };
-            for (const Complex u : roots) {
-                const double t = double(centre + scale * u.real());
-                if (std::count_if(roots.begin(), roots.end(), [&](Complex o) { return near(t, o); }) == 1 &&
-                    near(t, u) && (near(lo, u, 1e-12) || near(hi, u, 1e-12) || (t > lo && t < hi))) {
-                    EXPECT_EQ(std::count_if(found.begin(), found.end(), [&](double x) { return near(x, u); }),
-                              1)
-                        << t;
+            const auto roots = AllRoots(a, Space(logY, y));
+            const std::vector<double> found = CheckedCrossings(s, y, CrossingFinder(s).find(y));
+            for (const auto u : roots) {
+                const double t = double(mid + half * u.real());
+                const bool inside = near(lo, u, 1e-12) || near(hi, u, 1e-12) || (t > lo && t < hi);
+                if (inside && near(t, u) &&
+                    std::ranges::count_if(roots, [&](auto o) { return near(t, o); }) == 1) {
+                    EXPECT_EQ(std::ranges::count_if(found, [&](double x) { return near(x, u); }), 1) << t;
                 }
             }
             for (const double t : found)
-                EXPECT_TRUE(std::any_of(roots.begin(), roots.end(), [&](Complex u) { return near(t, u); }))
-                    << t;
+                EXPECT_TRUE(std::ranges::any_of(roots, [&](auto u) { return near(t, u); })) << t;
         }
     }
 }
@@ -229,21 +195,13 @@ class FormulaReader {
     FormulaReader(const std::string& text, double a2) : m_s(text), m_a2(a2) {}
     double value() {
         EXPECT_EQ(m_s.substr(0, 1), "=");
-        m_i = 1;
-        const double v = sum();
+        const double v = chain(true);
         EXPECT_EQ(m_i, m_s.size()) << "unread: " << m_s.substr(m_i);
         return v;
     }
 
   private:
-    bool take(const char* token) {
-        const std::size_t n = std::char_traits<char>::length(token);
-        if (m_s.compare(m_i, n, token) != 0)
-            return false;
-        m_i += n;
-        return true;
-    }
-    double sum() { return chain(true); }
+    bool take(std::string_view t) { return m_s.compare(m_i, t.size(), t) == 0 && (m_i += t.size()) != 0; }
     // Operands of one precedence level taken left to right: terms joined by + and - (`sums`), or
     // factors joined by * and /.
     double chain(bool sums) {
@@ -257,40 +215,33 @@ class FormulaReader {
                 return v;
         }
     }
-    double inParentheses() {
-        const double v = sum();
-        EXPECT_TRUE(take(")")) << m_s.substr(m_i);
-        return v;
-    }
     double factor() {
         if (take("-"))
             return -factor();
-        if (take("("))
-            return inParentheses();
-        if (take("LN("))
-            return std::log(inParentheses());
-        if (take("EXP("))
-            return std::exp(inParentheses());
         if (take("A2"))
             return m_a2;
-        char* end = nullptr;
-        const double v = std::strtod(m_s.c_str() + m_i, &end);
-        EXPECT_NE(end, m_s.c_str() + m_i) << "no number at " << m_s.substr(m_i);
-        m_i = std::size_t(end - m_s.c_str());
+        for (const char* call : {"(", "LN(", "EXP("})
+            if (take(call)) {
+                const double v = chain(true);
+                EXPECT_TRUE(take(")")) << m_s.substr(m_i);
+                return *call == 'L' ? std::log(v) : *call == 'E' ? std::exp(v) : v;
+            }
+        std::size_t length = 0; // std::stod throws where no number stands
+        const double v = std::stod(m_s.substr(m_i), &length);
+        m_i += length;
         return v;
     }
     std::string m_s;
     double m_a2;
-    std::size_t m_i = 0;
+    std::size_t m_i = 1;
 };
 
 TEST(SpreadsheetFormula, GivesTheEvaluationAtXInEveryMode) {
     for (const Calculation& calc : testing::CalculationsOfEveryMode()) {
         SCOPED_TRACE("mode " + std::to_string(calc.mode));
         const Module1 s = Loaded(calc);
-        const int n = s.PointCount;
-        const std::string formula = SpreadsheetFormula(calc.mode, {s.ResultX.data() + 1, std::size_t(n)},
-                                                       {s.ResultY.data() + 1, std::size_t(n)});
+        const std::size_t n = std::size_t(s.PointCount);
+        const std::string formula = SpreadsheetFormula(calc.mode, {&s.ResultX[1], n}, {&s.ResultY[1], n});
         EXPECT_EQ(formula.find_first_not_of("=+-*/().0123456789EA2LNXP"), std::string::npos) << formula;
         const bool logX = calc.mode >= 3;
         for (const double x :
