@@ -105,14 +105,13 @@ TEST_F(DropTest, MainWindowReadsADroppedPointFileAsTheFileDialog) {
     writeFile("good.csv", "3,30\r\n1,10\r\n2,25\r\n");
     dropFiles(main, {"good.csv"});
     EXPECT_EQ(tableOf(main), QStringList({"3,30", "1,10", "2,25"}));
-    EXPECT_EQ(m_state.PointCount, 3);
-    EXPECT_EQ(m_state.XData[1], 1); // ordered as the dialog orders
-    EXPECT_EQ(m_state.YData[3], 30);
     EXPECT_EQ(control<QLabel>(main, "Label31")->text(),
               control<QLabel>(m_windows->form10(), "Label31")->text());
-    EXPECT_EQ(std::tuple(control<QPushButton>(main, "Command3")->isEnabled(), main->isVisible(),
-                         m_windows->form10()->isVisible(), m_state.FilePath),
-              std::tuple(true, true, false, workPath("good.csv").toStdString()));
+    // Ordered as the dialog orders.
+    EXPECT_EQ(std::tuple(m_state.PointCount, m_state.XData[1], m_state.YData[3], m_state.FilePath,
+                         control<QPushButton>(main, "Command3")->isEnabled(), main->isVisible(),
+                         m_windows->form10()->isVisible()),
+              std::tuple(3, 1.0, 30.0, workPath("good.csv").toStdString(), true, true, false));
 }
 
 TEST_F(DropTest, MainWindowShowsTheReadErrorAndKeepsThePointsOfABadFile) {
@@ -166,9 +165,9 @@ TEST_F(DropTest, EveryWindowRefusesForeignDropsAndChangesNothing) {
     EXPECT_EQ(takeMessage(), DropRefusalText(DropTarget::PointFile, DropRefusal::NotNow));
     click(m_windows->form10(), "Command2");
 
-    EXPECT_EQ(std::tuple(m_state.FilePath, m_state.PointCount), std::tuple(before, 2));
-    EXPECT_FALSE(readErrorShown());
-    EXPECT_FALSE(control<QPushButton>(browser, "Command8")->isEnabled());
+    EXPECT_EQ(std::tuple(m_state.FilePath, m_state.PointCount, readErrorShown(),
+                         control<QPushButton>(browser, "Command8")->isEnabled()),
+              std::tuple(before, 2, false, false));
 }
 
 TEST_F(DropTest, BrowserOpensADroppedArchiveAsItsFileListAndRefusesABadOne) {
@@ -182,10 +181,10 @@ TEST_F(DropTest, BrowserOpensADroppedArchiveAsItsFileListAndRefusesABadOne) {
     Form6* browser = m_windows->form6();
 
     dropFiles(browser, {"runs/run-Mi.csv"});
-    EXPECT_EQ(std::tuple(browser->folderLists()->selectedName(), m_state.ScaleMode, m_state.GraphDrawn),
-              std::tuple(QStringLiteral("run-Mi.csv"), 3, 1));
-    EXPECT_TRUE(control<QPushButton>(browser, "Command8")->isEnabled());
-    EXPECT_EQ(control<QLabel>(browser, "Label15")->text(), QStringLiteral("1.0E+03"));
+    EXPECT_EQ(std::tuple(browser->folderLists()->selectedName(), m_state.ScaleMode, m_state.GraphDrawn,
+                         control<QPushButton>(browser, "Command8")->isEnabled(),
+                         control<QLabel>(browser, "Label15")->text()),
+              std::tuple(QStringLiteral("run-Mi.csv"), 3, 1, true, QStringLiteral("1.0E+03")));
     const QImage drawn = testing::GraphImageOf(browser);
 
     dropFiles(browser, {"broken-Mi.csv"});
