@@ -49,10 +49,8 @@ TEST_F(Recovery, AKilledProgramsTypedPointsComeBackOrGo) {
     child.kill(); // SIGKILL
     ASSERT_TRUE(child.waitForFinished(5000) && kept());
     for (const int answer : {1, 0, -1}) { // はい (the points are kept again), いいえ, then a damaged file
-        if (answer < 0)
-            writeFile(QString::fromLatin1(kRecoveryFileName), "Mirendo typed points 1\r\nmode 7\r\n");
-        else
-            answerNextQuestion(answer == 1);
+        answer < 0 ? writeFile(QString::fromLatin1(kRecoveryFileName), "Mirendo typed points 1\r\nmode 7\r\n")
+                   : answerNextQuestion(answer == 1);
         Module1 state;
         WindowSet windows(state, engineFolder());
         windows.start(QString());
