@@ -9,6 +9,7 @@
 #include <QTextStream>
 
 #include <functional>
+#include <tuple>
 
 namespace mirendo::testing {
 namespace {
@@ -39,8 +40,7 @@ TEST_F(Recovery, AKilledProgramsTypedPointsComeBackOrGo) {
         m_windows = std::make_unique<WindowSet>(m_state, engineFolder());
         typePoints();
         QTextStream(stdout) << "TYPED" << Qt::endl;
-        QTest::qWait(60000);
-        return;
+        return QTest::qWait(60000);
     }
     QProcess child;
     child.setEnvironment(QProcess::systemEnvironment() << "MIRENDO_RECOVERY_CHILD=" + m_dir.path());
@@ -48,18 +48,16 @@ TEST_F(Recovery, AKilledProgramsTypedPointsComeBackOrGo) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return child.readAllStandardOutput().contains("TYPED"); }, 30000));
     child.kill(); // SIGKILL
     ASSERT_TRUE(child.waitForFinished(5000) && kept());
-    for (const int answer : {1, 0, -1}) { // はい, いいえ, then a damaged file
-        if (answer < 0)
-            writeFile(QString::fromLatin1(kRecoveryFileName), "Mirendo typed points 1\r\nmode 7\r\n");
-        else
-            answerNextQuestion(answer == 1);
+    for (const int answer : {1, 0, -1}) { // はい (the points are kept again), いいえ, then a damaged file
+        answer < 0 ? writeFile(QString::fromLatin1(kRecoveryFileName), "Mirendo typed points 1\r\nmode 7\r\n")
+                   : answerNextQuestion(answer == 1);
         Module1 state;
         WindowSet windows(state, engineFolder());
         windows.start(QString());
-        EXPECT_EQ(answer < 0 ? takeMessage() : takeQuestion(),
-                  answer < 0 ? RecoveryDamagedMessage()
-                             : QStringLiteral("前回の入力が残っています。復元しますか？"));
-        EXPECT_EQ(kept(), answer == 1) << "taken back, the points are kept again; else the file goes";
+        EXPECT_EQ(std::tuple(answer < 0 ? takeMessage() : takeQuestion(), kept()),
+                  std::tuple(answer < 0 ? RecoveryDamagedMessage()
+                                        : QStringLiteral("前回の入力が残っています。復元しますか？"),
+                             answer == 1));
         if (answer != 1)
             continue;
         Form1* restored = windows.form1();
@@ -76,21 +74,18 @@ TEST_F(Recovery, AKilledProgramsTypedPointsComeBackOrGo) {
 TEST_F(Recovery, TypedPointsAreReplacedOnlyAfterAsking) {
     writeFile("other.csv", "5,1\r\n6,2\r\n");
     QGuiApplication::clipboard()->setText(QStringLiteral("5\t1\n6\t2\n"));
-    const std::pair<const char*, std::function<void()>> ways[] = {
-        {"hand-over", [this] { m_windows->openFile(workPath("other.csv")); }},
-        {"drop", [this] { emit main()->pointFileDropped(workPath("other.csv")); }},
-        {"Ctrl+V", [this] { main()->findChild<QAction*>(QStringLiteral("CommandPaste"))->trigger(); }},
+    const std::function<void()> ways[] = {
+        [this] { m_windows->openFile(workPath("other.csv")); },                            // hand-over
+        [this] { emit main()->pointFileDropped(workPath("other.csv")); },                  // drop
+        [this] { main()->findChild<QAction*>(QStringLiteral("CommandPaste"))->trigger(); } // Ctrl+V
     };
-    for (const auto& [name, replace] : ways) {
-        for (const bool yes : {false, true}) {
-            SCOPED_TRACE(std::string(name) + (yes ? ", yes" : ", no"));
-            typePoints();
-            answerNextQuestion(yes);
-            replace();
-            EXPECT_EQ(takeQuestion(), ReplaceTypedPointsQuestion());
-            EXPECT_EQ(m_state.XData[1] == 5, yes);
-            EXPECT_EQ(kept(), !yes);
-        }
+    for (int row = 0; row < 6; ++row) { // each way answered いいえ, then はい
+        typePoints();
+        answerNextQuestion(row % 2 == 1);
+        ways[row / 2]();
+        EXPECT_EQ(std::tuple(takeQuestion(), m_state.XData[1] == 5, kept()),
+                  std::tuple(ReplaceTypedPointsQuestion(), row % 2 == 1, row % 2 == 0))
+            << row;
     }
 }
 
