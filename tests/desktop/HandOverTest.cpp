@@ -14,6 +14,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QScopeGuard>
+
 #include <cstring>
 #include <future>
 #include <random>
@@ -47,35 +49,26 @@ pid_t Listener(const QString& path, uid_t owner, uid_t listener) {
         ::close(peer);
     }
     ::close(fd);
-    int status = 0;
-    return ::waitpid(pid, &status, WUNTRACED) == pid && WIFSTOPPED(status) && !::kill(pid, SIGCONT) ? pid
-                                                                                                    : -1;
+    int s = 0;
+    return ::waitpid(pid, &s, WUNTRACED) == pid && WIFSTOPPED(s) && !::kill(pid, SIGCONT) ? pid : -1;
 }
 
 class HandOver : public WindowTest {
   protected:
     void SetUp() override {
         WindowTest::SetUp();
-        if (::geteuid() != 0 || !::getpwnam("nobody"))
+        if (::geteuid() != 0 || !m_other)
             GTEST_SKIP() << "needs root and the user nobody";
-        m_other = ::getpwnam("nobody")->pw_uid;
         folder(m_dir.path(), 0, 0711); // reachable by nobody
     }
-    void TearDown() override {
-        for (const auto& [name, value] : m_environment)
-            value.isNull() ? qunsetenv(name) : qputenv(name, value);
-        WindowTest::TearDown();
-    }
     // `path` made a folder of `owner` (root or nobody) with `mode`.
-    static QByteArray folder(const QString& path, uid_t owner, mode_t mode) {
+    static QString folder(const QString& path, uid_t owner, mode_t mode) {
         const QByteArray name = QFile::encodeName(path);
-        EXPECT_TRUE(QDir().mkpath(path) && !::chown(name.constData(), owner, owner) &&
-                    !::chmod(name.constData(), mode));
-        return name;
+        EXPECT_TRUE(QDir().mkpath(path) && !::chown(name, owner, owner) && !::chmod(name, mode))
+            << name.constData();
+        return path;
     }
-    uid_t m_other = 0;
-    const std::pair<const char*, QByteArray> m_environment[2] = {
-        {"XDG_RUNTIME_DIR", qgetenv("XDG_RUNTIME_DIR")}, {"TMPDIR", qgetenv("TMPDIR")}};
+    const uid_t m_other = ::getpwnam("nobody") ? ::getpwnam("nobody")->pw_uid : 0;
 };
 
 TEST_F(HandOver, OnlyTheUsersOwnFolderSocketAndPrograms) {
@@ -97,36 +90,36 @@ TEST_F(HandOver, OnlyTheUsersOwnFolderSocketAndPrograms) {
         {"user: socket of root", "uS", 0700, false, {}},
         {"user: program of root", "uP", 0700, false, {}},
     };
-    const auto code = [](bool handed, Trouble trouble) {
-        return handed * 16 + (trouble ? 1 + int(*trouble) : 0);
-    };
+    const auto code = [](bool handed, Trouble t) { return handed * 16 + (t ? 1 + int(*t) : 0); };
     for (int index = 0; const auto& [name, marks, mode, handed, trouble] : rows) {
-        SCOPED_TRACE(name);
         const auto marked = [marks = marks](char mark) { return marks.find(mark) != std::string_view::npos; };
         const auto owner = [&](char mark) { return marked(mark) == marked('u') ? 0 : m_other; };
         const uid_t me = marked('u') ? m_other : 0;
-        const QString base = workPath(QString::number(++index));
-        qputenv("TMPDIR", folder(base, 0, 01777));
-        const QString real = base + (marked('t') ? QStringLiteral("/mirendo-%1").arg(me) : "/run");
-        folder(real, owner('F'), mode);
+        const QString base = folder(workPath(QString::number(++index)), 0, 01777);
+        const QString real =
+            folder(base + (marked('t') ? QStringLiteral("/mirendo-%1").arg(me) : "/run"), owner('F'), mode);
         ::symlink("run", QFile::encodeName(base + "/link").constData());
-        marked('t') ? qunsetenv("XDG_RUNTIME_DIR")
-                    : qputenv("XDG_RUNTIME_DIR", QFile::encodeName(base + (marked('l') ? "/link" : "/run")));
         const pid_t listener = Listener(real + "/" + FileHandOver::ServerName(base), owner('S'), owner('P'));
-        ASSERT_GT(listener, 0);
-        // The second start, then a first start once that program ended; as `me`.
+        ASSERT_GT(listener, 0) << name;
+        // The second start, then a first start once that program ended; as `me`, in an environment
+        // of its own.
         const pid_t child = ::fork();
         if (child == 0 && (::setgid(me) || ::setuid(me)))
             ::_exit(99);
         if (child == 0) {
+            qputenv("TMPDIR", QFile::encodeName(base));
+            marked('t')
+                ? qunsetenv("XDG_RUNTIME_DIR")
+                : qputenv("XDG_RUNTIME_DIR", QFile::encodeName(base + (marked('l') ? "/link" : "/run")));
             const bool handedOver = HandOverFile(base, workPath("pts.csv"), 2000);
             ::kill(listener, SIGKILL);
             ::_exit(code(handedOver, FileHandOver(base).trouble()));
         }
         int seen = -1;
         ::waitpid(child, &seen, 0);
+        ::kill(listener, SIGKILL); // also when the child, as nobody, could not
         ::waitpid(listener, nullptr, 0);
-        EXPECT_EQ(WIFEXITED(seen) ? WEXITSTATUS(seen) : -1, code(handed, trouble));
+        EXPECT_EQ(WIFEXITED(seen) ? WEXITSTATUS(seen) : -1, code(handed, trouble)) << name;
     }
 }
 
@@ -134,7 +127,8 @@ TEST_F(HandOver, OnlyTheUsersOwnFolderSocketAndPrograms) {
 // its first LF) of this user's is taken as sent and answered "ok"; bytes without a line end, too
 // many before one, or of another user are dropped unanswered.
 TEST_F(HandOver, TakesOnlyWholeLinesWhateverArrives) {
-    qputenv("XDG_RUNTIME_DIR", folder(workPath("run"), 0, 0700));
+    const auto restore = qScopeGuard([was = qgetenv("XDG_RUNTIME_DIR")] { qputenv("XDG_RUNTIME_DIR", was); });
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder(workPath("run"), 0, 0700)));
     FileHandOver first(m_dir.path());
     ASSERT_TRUE(first.isListening());
     QStringList taken, expected;
@@ -143,10 +137,9 @@ TEST_F(HandOver, TakesOnlyWholeLinesWhateverArrives) {
     std::vector<std::pair<QByteArray, bool>> sent(300); // the bytes, and whether nobody sends them
     for (auto& [bytes, foreign] : sent) {
         foreign = random() % 8 == 0;
-        const bool huge = random() % 30 == 0;
-        for (std::size_t n = huge ? 70000 + random() % 5000 : random() % 400; n > 0; --n)
+        for (std::size_t n = random() % 30 ? random() % 400 : 70000 + random() % 5000; n > 0; --n)
             bytes += random() % 40 == 0 ? "\n\r\0\xff\xe3"[random() % 5] : char(random());
-        if (huge)
+        if (bytes.size() >= 70000) // too long for a line
             bytes.replace('\n', 'x');
         if (bytes.contains('\n') && !foreign)
             expected << QString::fromUtf8(bytes.left(bytes.indexOf('\n')));
@@ -156,23 +149,22 @@ TEST_F(HandOver, TakesOnlyWholeLinesWhateverArrives) {
     const QString path = FileHandOver::SocketPath(m_dir.path());
     auto secondStarts = std::async(std::launch::async, [&, other = m_other] {
         ::prctl(PR_SET_SECUREBITS, SECBIT_NO_SETUID_FIXUP);
-        for (int i = 0; const auto& [bytes, foreign] : sent) {
+        for (const auto& [bytes, foreign] : sent) {
             ::syscall(SYS_setresuid, -1, foreign ? other : 0, -1);
             const int fd = Socket(path, ::connect);
             ::syscall(SYS_setresuid, -1, 0, -1);
             ::send(fd, bytes.constData(), bytes.size(), MSG_NOSIGNAL);
             ::shutdown(fd, SHUT_WR);
-            QByteArray answer(8, 0);
-            answer.resize(std::max<ssize_t>(0, ::recv(fd, answer.data(), answer.size(), MSG_WAITALL)));
-            EXPECT_EQ(fd < 0 ? "not connected" : answer,
+            char answer[8] = {}; // a failed recv (-1) leaves it empty
+            EXPECT_EQ(fd < 0 ? "not connected"
+                             : QByteArray(answer, ::recv(fd, answer, sizeof answer, MSG_WAITALL)),
                       bytes.contains('\n') && !foreign ? "ok\n" : QByteArray())
-                << i++;
+                << bytes.size() << " bytes";
             ::close(fd);
         }
     });
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return secondStarts.wait_for(std::chrono::seconds(0)) != std::future_status::timeout; },
-        60000));
+    while (secondStarts.wait_for(std::chrono::seconds(0)) == std::future_status::timeout)
+        QTest::qWait(1);
     EXPECT_EQ(taken, expected);
 }
 
