@@ -14,39 +14,32 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTest>
+#include <QScopeGuard>
 
-#include <atomic>
 #include <cstring>
+#include <future>
 #include <random>
-#include <thread>
 
 namespace mirendo::testing {
 namespace {
 
 using Trouble = std::optional<HandOverTrouble>;
 
-sockaddr_un Address(const QString& path) {
-    sockaddr_un a{};
-    a.sun_family = AF_UNIX;
+// A Unix stream socket bound (`op` ::bind) or connected (::connect) to `path`; -1 on failure.
+int Socket(const QString& path, int (*op)(int, const sockaddr*, socklen_t)) {
+    sockaddr_un a{AF_UNIX, {}};
     std::strncpy(a.sun_path, QFile::encodeName(path).constData(), sizeof a.sun_path - 1);
-    return a;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    return op(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0 ? fd : (::close(fd), -1);
 }
 
 // A child as a running program would be: it listens at `path` (a socket file of `owner`) as
-// `listener` and answers every connection "ok".
-pid_t Listener(const QString& path, uid_t owner, uid_t listener, gid_t group) {
-    const sockaddr_un a = Address(path);
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    int ready[2];
-    if (::pipe(ready) != 0 || ::bind(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0 ||
-        ::chown(a.sun_path, owner, group) != 0)
-        return -1;
-    const pid_t pid = ::fork();
-    if (pid == 0 && ((listener != 0 && (::setgid(group) != 0 || ::setuid(listener) != 0)) ||
-                     ::listen(fd, 4) != 0 || ::write(ready[1], "r", 1) != 1))
+// `listener` (a peer sees the credentials of listen()) and answers every line "ok". Users and
+// their groups have the same ids here (root, nobody).
+pid_t Listener(const QString& path, uid_t owner, uid_t listener) {
+    const int fd = Socket(path, ::bind);
+    const pid_t pid = fd < 0 || ::chown(QFile::encodeName(path).constData(), owner, owner) ? -1 : ::fork();
+    if (pid == 0 && (::setgid(listener) || ::setuid(listener) || ::listen(fd, 4) || ::raise(SIGSTOP)))
         ::_exit(1);
     for (char c = 0; pid == 0;) {
         const int peer = ::accept(fd, nullptr, nullptr);
@@ -56,33 +49,26 @@ pid_t Listener(const QString& path, uid_t owner, uid_t listener, gid_t group) {
         ::close(peer);
     }
     ::close(fd);
-    ::close(ready[1]);
-    char c = 0;
-    const bool listening = ::read(ready[0], &c, 1) == 1;
-    ::close(ready[0]);
-    return listening ? pid : -1;
+    int s = 0;
+    return ::waitpid(pid, &s, WUNTRACED) == pid && WIFSTOPPED(s) && !::kill(pid, SIGCONT) ? pid : -1;
 }
 
 class HandOver : public WindowTest {
   protected:
     void SetUp() override {
         WindowTest::SetUp();
-        const passwd* nobody = ::getpwnam("nobody");
-        if (::geteuid() != 0 || !nobody)
+        if (::geteuid() != 0 || !m_other)
             GTEST_SKIP() << "needs root and the user nobody";
-        m_other = nobody->pw_uid;
-        m_group = nobody->pw_gid;
-        ::chmod(QFile::encodeName(m_dir.path()).constData(), 0711); // reachable by nobody
+        folder(m_dir.path(), 0, 0711); // reachable by nobody
     }
-    void TearDown() override {
-        for (const auto& [name, value] : m_environment)
-            value.isNull() ? qunsetenv(name) : qputenv(name, value);
-        WindowTest::TearDown();
+    // `path` made a folder of `owner` (root or nobody) with `mode`.
+    static QString folder(const QString& path, uid_t owner, mode_t mode) {
+        const QByteArray name = QFile::encodeName(path);
+        EXPECT_TRUE(QDir().mkpath(path) && !::chown(name, owner, owner) && !::chmod(name, mode))
+            << name.constData();
+        return path;
     }
-    uid_t m_other = 0;
-    gid_t m_group = 0;
-    const std::pair<const char*, QByteArray> m_environment[2] = {
-        {"XDG_RUNTIME_DIR", qgetenv("XDG_RUNTIME_DIR")}, {"TMPDIR", qgetenv("TMPDIR")}};
+    const uid_t m_other = ::getpwnam("nobody") ? ::getpwnam("nobody")->pw_uid : 0;
 };
 
 TEST_F(HandOver, OnlyTheUsersOwnFolderSocketAndPrograms) {
@@ -90,13 +76,7 @@ TEST_F(HandOver, OnlyTheUsersOwnFolderSocketAndPrograms) {
     // listening. u: the two starts run as nobody (root the other user); t: the folder is the one
     // under TMPDIR, without XDG_RUNTIME_DIR; l: XDG_RUNTIME_DIR is a link to the folder.
     using enum HandOverTrouble;
-    const struct {
-        const char* name;
-        std::string_view marks;
-        mode_t mode;
-        bool handed;
-        Trouble trouble;
-    } rows[] = {
+    const std::tuple<const char*, std::string_view, mode_t, bool, Trouble> rows[] = {
         {"own folder and program", "", 0700, true, {}},
         {"folder of another user", "F", 0700, false, FolderOfAnotherUser},
         {"folder open to all", "", 0777, false, FolderOpenToOthers},
@@ -110,44 +90,36 @@ TEST_F(HandOver, OnlyTheUsersOwnFolderSocketAndPrograms) {
         {"user: socket of root", "uS", 0700, false, {}},
         {"user: program of root", "uP", 0700, false, {}},
     };
-    const QString file = workPath("pts.csv");
-    int index = 0;
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const auto marked = [&](char mark) { return row.marks.find(mark) != std::string_view::npos; };
-        const uid_t me = marked('u') ? m_other : 0;
+    const auto code = [](bool handed, Trouble t) { return handed * 16 + (t ? 1 + int(*t) : 0); };
+    for (int index = 0; const auto& [name, marks, mode, handed, trouble] : rows) {
+        const auto marked = [marks = marks](char mark) { return marks.find(mark) != std::string_view::npos; };
         const auto owner = [&](char mark) { return marked(mark) == marked('u') ? 0 : m_other; };
-        const QString base = workPath(QString::number(++index));
-        const QString real = marked('t') ? base + QStringLiteral("/mirendo-%1").arg(me) : base + "/run";
-        ASSERT_TRUE(QDir().mkpath(real));
-        ::chmod(QFile::encodeName(base).constData(), 01777);
-        ::chown(QFile::encodeName(real).constData(), owner('F'), owner('F') ? m_group : 0);
-        ::chmod(QFile::encodeName(real).constData(), row.mode);
+        const uid_t me = marked('u') ? m_other : 0;
+        const QString base = folder(workPath(QString::number(++index)), 0, 01777);
+        const QString real =
+            folder(base + (marked('t') ? QStringLiteral("/mirendo-%1").arg(me) : "/run"), owner('F'), mode);
         ::symlink("run", QFile::encodeName(base + "/link").constData());
-        qunsetenv("XDG_RUNTIME_DIR");
-        qputenv("TMPDIR", QFile::encodeName(base));
-        if (!marked('t'))
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(base + (marked('l') ? "/link" : "/run")));
-        const gid_t group = owner('S') ? m_group : 0;
-        const pid_t listener =
-            Listener(real + "/" + FileHandOver::ServerName(base), owner('S'), owner('P'), group);
-        ASSERT_GT(listener, 0);
-        // The second start, then a first start once that program ended.
-        const auto check = [&] {
-            const bool handed = HandOverFile(base, file, 2000);
+        const pid_t listener = Listener(real + "/" + FileHandOver::ServerName(base), owner('S'), owner('P'));
+        ASSERT_GT(listener, 0) << name;
+        // The second start, then a first start once that program ended; as `me`, in an environment
+        // of its own.
+        const pid_t child = ::fork();
+        if (child == 0 && (::setgid(me) || ::setuid(me)))
+            ::_exit(99);
+        if (child == 0) {
+            qputenv("TMPDIR", QFile::encodeName(base));
+            marked('t')
+                ? qunsetenv("XDG_RUNTIME_DIR")
+                : qputenv("XDG_RUNTIME_DIR", QFile::encodeName(base + (marked('l') ? "/link" : "/run")));
+            const bool handedOver = HandOverFile(base, workPath("pts.csv"), 2000);
             ::kill(listener, SIGKILL);
-            const FileHandOver first(base);
-            return int(handed) * 16 + (first.trouble() ? 1 + int(*first.trouble()) : 0);
-        };
+            ::_exit(code(handedOver, FileHandOver(base).trouble()));
+        }
         int seen = -1;
-        if (const pid_t child = marked('u') ? ::fork() : -1; child == 0)
-            ::_exit(::setgid(m_group) == 0 && ::setuid(m_other) == 0 ? check() : 99);
-        else if (child > 0 && ::waitpid(child, &seen, 0) == child)
-            seen = WIFEXITED(seen) ? WEXITSTATUS(seen) : -1;
-        else
-            seen = check();
+        ::waitpid(child, &seen, 0);
+        ::kill(listener, SIGKILL); // also when the child, as nobody, could not
         ::waitpid(listener, nullptr, 0);
-        EXPECT_EQ(seen, int(row.handed) * 16 + (row.trouble ? 1 + int(*row.trouble) : 0));
+        EXPECT_EQ(WIFEXITED(seen) ? WEXITSTATUS(seen) : -1, code(handed, trouble)) << name;
     }
 }
 
@@ -155,55 +127,45 @@ TEST_F(HandOver, OnlyTheUsersOwnFolderSocketAndPrograms) {
 // its first LF) of this user's is taken as sent and answered "ok"; bytes without a line end, too
 // many before one, or of another user are dropped unanswered.
 TEST_F(HandOver, TakesOnlyWholeLinesWhateverArrives) {
-    ASSERT_TRUE(QDir().mkpath(workPath("run")));
-    ::chmod(QFile::encodeName(workPath("run")).constData(), 0700);
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(workPath("run")));
+    const auto restore = qScopeGuard([was = qgetenv("XDG_RUNTIME_DIR")] { qputenv("XDG_RUNTIME_DIR", was); });
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder(workPath("run"), 0, 0700)));
     FileHandOver first(m_dir.path());
     ASSERT_TRUE(first.isListening());
     QStringList taken, expected;
     QObject::connect(&first, &FileHandOver::fileHandedOver, [&](const QString& p) { taken << p; });
     std::mt19937 random(20261208);
-    std::vector<QByteArray> sent(300);
-    std::vector<char> foreign(sent.size());
-    for (std::size_t i = 0; i < sent.size(); ++i) {
-        QByteArray& bytes = sent[i];
-        foreign[i] = random() % 8 == 0;
-        const bool huge = random() % 30 == 0;
-        for (std::size_t n = huge ? 70000 + random() % 5000 : random() % 400; n > 0; --n)
+    std::vector<std::pair<QByteArray, bool>> sent(300); // the bytes, and whether nobody sends them
+    for (auto& [bytes, foreign] : sent) {
+        foreign = random() % 8 == 0;
+        for (std::size_t n = random() % 30 ? random() % 400 : 70000 + random() % 5000; n > 0; --n)
             bytes += random() % 40 == 0 ? "\n\r\0\xff\xe3"[random() % 5] : char(random());
-        if (huge)
+        if (bytes.size() >= 70000) // too long for a line
             bytes.replace('\n', 'x');
-        if (bytes.contains('\n') && !foreign[i])
+        if (bytes.contains('\n') && !foreign)
             expected << QString::fromUtf8(bytes.left(bytes.indexOf('\n')));
     }
-    const QString path = FileHandOver::SocketPath(m_dir.path());
-    std::vector<QByteArray> answers;
-    std::atomic<std::size_t> answered = 0;
     // Credentials are the thread's own: it connects as nobody where marked, keeping the rights to
     // reach the socket.
-    std::thread secondStarts([&, other = m_other] {
+    const QString path = FileHandOver::SocketPath(m_dir.path());
+    auto secondStarts = std::async(std::launch::async, [&, other = m_other] {
         ::prctl(PR_SET_SECUREBITS, SECBIT_NO_SETUID_FIXUP);
-        for (std::size_t i = 0; i < sent.size(); ++i) {
-            const QByteArray& bytes = sent[i];
-            const sockaddr_un a = Address(path);
-            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            ::syscall(SYS_setresuid, -1, foreign[i] ? other : 0, -1);
-            const bool connected = ::connect(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0;
+        for (const auto& [bytes, foreign] : sent) {
+            ::syscall(SYS_setresuid, -1, foreign ? other : 0, -1);
+            const int fd = Socket(path, ::connect);
             ::syscall(SYS_setresuid, -1, 0, -1);
             ::send(fd, bytes.constData(), bytes.size(), MSG_NOSIGNAL);
             ::shutdown(fd, SHUT_WR);
-            char answer[8] = {};
-            const ssize_t n = ::recv(fd, answer, sizeof answer, MSG_WAITALL);
-            answers.push_back(connected ? QByteArray(answer, std::max<ssize_t>(0, n)) : "not connected");
+            char answer[8] = {}; // a failed recv (-1) leaves it empty
+            EXPECT_EQ(fd < 0 ? "not connected"
+                             : QByteArray(answer, ::recv(fd, answer, sizeof answer, MSG_WAITALL)),
+                      bytes.contains('\n') && !foreign ? "ok\n" : QByteArray())
+                << bytes.size() << " bytes";
             ::close(fd);
-            ++answered;
         }
     });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return answered == sent.size(); }, 60000));
-    secondStarts.join();
+    while (secondStarts.wait_for(std::chrono::seconds(0)) == std::future_status::timeout)
+        QTest::qWait(1);
     EXPECT_EQ(taken, expected);
-    for (std::size_t i = 0; i < sent.size(); ++i)
-        EXPECT_EQ(answers[i], sent[i].contains('\n') && !foreign[i] ? "ok\n" : "") << i;
 }
 
 } // namespace
