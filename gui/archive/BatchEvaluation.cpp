@@ -4,6 +4,8 @@
 #include "archive/EvaluateAtX.h"
 #include "state/NumberText.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -91,6 +93,65 @@ std::string FormatTable(std::span<const BatchRow> rows, BatchDirection direction
 
 } // namespace
 
+namespace {
+
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// The width of the digit, ASCII or full-width (U+FF10..U+FF19, as an input method types it),
+// that ends at `end` or starts at `start` of `text`; 0 where there is none.
+std::size_t DigitBefore(std::string_view text, std::size_t end) {
+    if (end >= 1 && std::isdigit(static_cast<unsigned char>(text[end - 1])))
+        return 1;
+    const bool wide = end >= 3 && text.substr(end - 3, 2) == "\xEF\xBC" && text[end - 1] >= '\x90' &&
+                      text[end - 1] <= '\x99';
+    return wide ? 3 : 0;
+}
+std::size_t DigitAfter(std::string_view text, std::size_t start) {
+    if (start < text.size() && std::isdigit(static_cast<unsigned char>(text[start])))
+        return 1;
+    const bool wide = start + 2 < text.size() && text.substr(start, 2) == "\xEF\xBC" &&
+                      text[start + 2] >= '\x90' && text[start + 2] <= '\x99';
+    return wide ? 3 : 0;
+}
+bool IsPoint(std::string_view text, std::size_t at) {
+    return text.substr(at, 1) == "." || text.substr(at, 3) == "\xEF\xBC\x8E";
+}
+
+// Whether the comma at `comma` could be a decimal comma: digits on both sides, and neither the
+// digits before it the decimals of a number with a point ("2.5,3") nor the digits after it the
+// whole part of one ("2,3.5"), where the comma can only separate.
+bool MayBeDecimalComma(std::string_view line, std::size_t comma) {
+    std::size_t left = comma, right = comma + 1;
+    if (DigitBefore(line, left) == 0 || DigitAfter(line, right) == 0)
+        return false;
+    while (const std::size_t w = DigitBefore(line, left))
+        left -= w;
+    while (const std::size_t w = DigitAfter(line, right))
+        right += w;
+    const bool pointBefore =
+        (left >= 1 && line[left - 1] == '.') || (left >= 3 && line.substr(left - 3, 3) == "\xEF\xBC\x8E");
+    return !pointBefore && !IsPoint(line, right);
+}
+
+// A line that reads two ways: a comma that may be a decimal comma (or a thousands separator) on a
+// line whose values are also separated by blanks ("1,5 2,5", "1,234 5"). It is taken whole as one
+// value, which no number reads, so its row says it was not computed instead of computing others.
+bool ReadsTwoWays(std::string_view line) {
+    bool decimalComma = false;
+    for (std::size_t i = line.find(','); i != std::string_view::npos; i = line.find(',', i + 1))
+        decimalComma = decimalComma || MayBeDecimalComma(line, i);
+    const std::size_t first = line.find_first_not_of(" \t"), last = line.find_last_not_of(" \t");
+    if (!decimalComma || first == std::string_view::npos)
+        return false;
+    const std::string_view inner = line.substr(first, last - first + 1);
+    return inner.find_first_of(" \t") != std::string_view::npos ||
+           inner.find(kIdeographicBlank) != std::string_view::npos;
+}
+
+} // namespace
+
 std::vector<std::string_view> SplitXValues(std::string_view text) {
     std::vector<std::string_view> tokens;
     std::size_t start = 0;
@@ -100,6 +161,15 @@ std::vector<std::string_view> SplitXValues(std::string_view text) {
             tokens.push_back(text.substr(start, end - start));
     };
     while (i < text.size()) {
+        if (i == 0 || IsLineEnd(text[i - 1])) {
+            const std::size_t end = std::min(text.find_first_of("\r\n", i), text.size());
+            if (const std::string_view line = text.substr(i, end - i); ReadsTwoWays(line)) {
+                const std::size_t first = line.find_first_not_of(" \t");
+                tokens.push_back(line.substr(first, line.find_last_not_of(" \t") - first + 1));
+                i = start = end;
+                continue;
+            }
+        }
         std::size_t width = 0;
         if (IsSeparator(text[i]))
             width = 1;

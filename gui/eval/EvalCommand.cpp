@@ -26,7 +26,7 @@ constexpr const char* kHelp =
     "使い方: mirendo-eval ARCHIVE [X ...]\n"
     "       mirendo-eval --inverse ARCHIVE [Y ...]\n"
     "Mirendo が保存した補間データ（*-Mi.csv）の多項式を、X ごとに計算します。\n"
-    "X は引数に並べるか、引数がなければ標準入力から読みます（1 行に 1 つ、空白・カンマ・タブ区切りも可）。\n"
+    "X は引数に 1 つずつ並べるか、引数がなければ標準入力から読みます（1 行に 1 つ、空白・カンマ・タブ区切りも可）。\n"
     "結果は一括計算の CSV（X,Y,外挿）として標準出力に書きます。\n"
     "--inverse では Y ごとに、曲線がその Y をとるグラフの X 範囲内のすべての X を求め、\n"
     "1 つの X を 1 行とする CSV（Y,X,外挿）を書きます。X がなければ X の欄は「該当なし」です。\n"
@@ -147,14 +147,13 @@ int RunEvalCommand(const std::vector<std::string>& args, std::istream& in, std::
     Module1 state;
     LoadSavedPlot(read.value, path, state);
 
+    // Each argument is one value, as the shell separated them: "1,5" is not read as 1 and 5.
     std::string text;
-    if (operands.size() > 1) {
-        for (std::size_t i = 1; i < operands.size(); ++i)
-            text += operands[i] + "\n";
-    } else {
+    std::vector<std::string_view> tokens(operands.begin() + 1, operands.end());
+    if (operands.size() == 1) {
         text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        tokens = SplitXValues(text);
     }
-    const std::vector<std::string_view> tokens = SplitXValues(text);
     const std::vector<BatchRow> rows =
         inverse ? EvaluateBatchInverse(state, tokens) : EvaluateBatch(state, tokens);
     const auto unanswered = std::count_if(rows.begin(), rows.end(), Unanswered);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -37,9 +38,34 @@ TEST(BatchEvaluation, SplitsOnLineEndsBlanksCommasAndTabs) {
         {"ideographic blank", "1\u30002\u3000\u30003", {"1", "2", "3"}},
         {"text stays one token", "12abc -1E+03 x", {"12abc", "-1E+03", "x"}},
         {"other multibyte text kept", "\u3001 7", {"\u3001", "7"}},
+        {"commas alone separate", "1,5\r\n", {"1", "5"}},
+        {"decimal commas between blanks: the line whole", " 1,5 2,5\r\n3", {"1,5 2,5", "3"}},
+        {"decimal commas after a number with a point", "1.2 34,5", {"1.2 34,5"}},
+        {"the same in full-width digits", "\uFF11,\uFF15\t2", {"\uFF11,\uFF15\t2"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(SplitXValues(c.text), c.tokens) << c.name;
+    // Random lines of values, with decimal points or decimal commas, between random separators:
+    // the values come back one by one, or a line of decimal commas and blanks comes back whole.
+    std::mt19937 random(8);
+    const char* separators[] = {" ", ",", "\t", "  ", ", ", "\u3000", "\r\n"};
+    for (int n = 0; n < 500; ++n) {
+        std::string text, line;
+        Tokens expected;
+        std::vector<std::string> values;
+        const bool commas = random() % 4 == 0;
+        for (int v = 0, count = 1 + int(random() % 6); v < count; ++v)
+            values.push_back(std::to_string(random() % 1000) + (commas ? "," : ".") +
+                             std::to_string(random() % 100));
+        for (const std::string& value : values)
+            text += value + (&value == &values.back() ? "" : separators[random() % (commas ? 1 : 7)]);
+        const Tokens tokens = SplitXValues(text);
+        if (!commas) {
+            ASSERT_EQ(tokens, Tokens(values.begin(), values.end())) << text;
+        } else if (values.size() > 1) {
+            ASSERT_EQ(tokens, Tokens{text}) << text;
+        }
+    }
 }
 
 TEST(BatchEvaluation, ANumberTokenIsTheSingleEvaluationAnyOtherIsRefused) {

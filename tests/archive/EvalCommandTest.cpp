@@ -82,6 +82,7 @@ TEST_F(EvalCommand, RefusalsEndWithTheirStatus) {
         {{"--version"}, kEvalOk, "mirendo-eval "},
         {{good, "1", ""}, kEvalUsage, "3 番目の引数が空です"},
         {{good, "abc", "x"}, kEvalValuesRefused, "2 個の値"},
+        {{good, "1,5"}, kEvalValuesRefused, "1 個の値"}, // one argument, one value: not 1 and 5
         {{"--inverse", good, "y"}, kEvalValuesRefused, "1 個の値"},
         {{"--inverse", good, "1e30"}, kEvalOk, "該当なし"}, // no X is an answer
     };
