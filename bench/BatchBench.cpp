@@ -2,12 +2,12 @@
 // rows into the table model, then also into a shown QTableView with uniform row heights. And the
 // inverse question on the same polynomial: every X of one Y as the browser's Y row finds them, and
 // 10 000 Y through the batch window's Y → X.
-#include "archive/BatchEvaluation.h"
-#include "archive/BatchEvaluationWindow.h"
-#include "archive/BatchTableModel.h"
-#include "archive/CrossingsAtY.h"
-#include "archive/EvaluateAtX.h"
-#include "state/NumberText.h"
+#include "core/curve/BatchEvaluation.h"
+#include "core/curve/CrossingsAtY.h"
+#include "core/curve/EvaluateAtX.h"
+#include "core/text/NumberText.h"
+#include "windows/BatchEvaluationWindow.h"
+#include "windows/BatchTableModel.h"
 
 #include <QApplication>
 #include <QHeaderView>

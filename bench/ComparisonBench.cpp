@@ -1,8 +1,8 @@
 // The comparison curve of a drawn curve and its figure: ten points, 450 samples (the engine's 50 per
 // interval), for each method: the values at the samples (what is drawn and read), then the trust
 // line with the difference to the polynomial (what the line shows). Reported, not asserted.
-#include "plot/ComparisonCurve.h"
-#include "plot/CurveTrust.h"
+#include "core/curve/ComparisonCurve.h"
+#include "core/curve/CurveTrust.h"
 
 #include <benchmark/benchmark.h>
 

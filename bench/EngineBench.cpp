@@ -1,8 +1,8 @@
 // Engine speed: the compute core on ten points, the whole run on request text, and one whole
 // Ventrel process next to starting /bin/true.
-#include "engine/EngineRun.h"
-#include "engine/Lagrange.h"
-#include "exchange/RequestFile.h"
+#include "core/engine/EngineRun.h"
+#include "core/engine/Lagrange.h"
+#include "core/exchange/RequestFile.h"
 
 #include <benchmark/benchmark.h>
 

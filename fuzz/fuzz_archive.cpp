@@ -2,11 +2,11 @@
 // an accepted one is applied whole and is drawable; the writer's bytes of what was loaded read
 // back as the same values, and writing them again gives the same bytes.
 #include "FuzzCheck.h"
-#include "archive/ArchiveReader.h"
-#include "archive/ArchiveWriter.h"
-#include "archive/EvaluateAtX.h"
-#include "plot/AxisRules.h"
-#include "state/Module1.h"
+#include "core/archive/ArchiveReader.h"
+#include "core/archive/ArchiveWriter.h"
+#include "core/curve/EvaluateAtX.h"
+#include "core/plot/AxisRules.h"
+#include "core/state/Module1.h"
 
 #include <algorithm>
 #include <cmath>

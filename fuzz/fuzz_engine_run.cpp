@@ -1,9 +1,9 @@
 // The engine's whole run on a request text: a run either fails with an exit status and a message
 // or writes a result that Mirendo loads, with the counts and values the request implies.
 #include "FuzzCheck.h"
-#include "engine/EngineRun.h"
-#include "exchange/RequestFile.h"
-#include "exchange/ResultFile.h"
+#include "core/engine/EngineRun.h"
+#include "core/exchange/RequestFile.h"
+#include "core/exchange/ResultFile.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Typed numbers: LeadingNumber against an independent scan of the leading number, and the number
 // patterns fed with every value it yields (they must read back close to the value).
 #include "FuzzCheck.h"
-#include "state/NumberText.h"
+#include "core/text/NumberText.h"
 
 #include <cfloat>
 #include <cmath>

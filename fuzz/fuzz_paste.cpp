@@ -3,8 +3,8 @@
 // its own (semicolons when it has one, else commas, and blanks) and each value read again by
 // strtod, the decimal comma of a semicolon line as a point.
 #include "FuzzCheck.h"
-#include "input/PastedPoints.h"
-#include "state/NumberText.h"
+#include "core/input/PastedPoints.h"
+#include "core/text/NumberText.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,10 +1,10 @@
 // Point files: the reader on any bytes, through the file path as the dialog calls it, then the
 // dialog's hand-over (store, order, range texts) on what it read.
 #include "FuzzCheck.h"
-#include "input/Ordering.h"
-#include "input/PointFileReader.h"
-#include "state/Module1.h"
-#include "state/NumberText.h"
+#include "core/input/Ordering.h"
+#include "core/input/PointFileReader.h"
+#include "core/state/Module1.h"
+#include "core/text/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

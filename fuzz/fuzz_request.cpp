@@ -1,7 +1,7 @@
 // The request file as the engine reads it, and the writer/reader pair: what FormatRequest writes
 // from a parsed request reads back as the same request, and writing it again changes nothing.
 #include "FuzzCheck.h"
-#include "exchange/RequestFile.h"
+#include "core/exchange/RequestFile.h"
 
 #include <cmath>
 #include <cstdint>

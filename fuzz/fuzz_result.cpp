@@ -1,7 +1,7 @@
 // The result file as Mirendo loads it, and the writer/reader pair: the engine's FormatResult of
 // what was loaded reads back as the same values (to the seven significant digits of E14.7).
 #include "FuzzCheck.h"
-#include "exchange/ResultFile.h"
+#include "core/exchange/ResultFile.h"
 
 #include <cmath>
 #include <cstdint>

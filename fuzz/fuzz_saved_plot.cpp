@@ -3,11 +3,11 @@
 // show finite values wherever the mouse is; the same file padded as a spreadsheet saves it reads
 // as the same plot.
 #include "FuzzCheck.h"
-#include "archive/ArchiveReader.h"
-#include "plot/GraphCanvas.h"
-#include "plot/Plot.h"
-#include "plot/Readout.h"
-#include "state/Module1.h"
+#include "core/archive/ArchiveReader.h"
+#include "core/plot/GraphCanvas.h"
+#include "core/plot/Plot.h"
+#include "core/plot/Readout.h"
+#include "core/state/Module1.h"
 
 #include <cmath>
 #include <cstdint>

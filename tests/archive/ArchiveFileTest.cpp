@@ -1,13 +1,13 @@
 // The interpolated-data file: exact bytes, round trips, refused files and the values the browser
 // derives from a file.
 #include "ArchiveSamples.h"
-#include "archive/ArchiveReader.h"
-#include "archive/ArchiveWriter.h"
-#include "exchange/DecimalText.h"
-#include "plot/AxisRules.h"
-#include "state/NumberText.h"
+#include "core/archive/ArchiveReader.h"
+#include "core/archive/ArchiveWriter.h"
+#include "core/exchange/DecimalText.h"
+#include "core/plot/AxisRules.h"
+#include "core/text/NumberText.h"
+#include "qt/messages/Messages.h"
 #include "support/TempFolder.h"
-#include "widgets/Messages.h"
 
 #include <gtest/gtest.h>
 

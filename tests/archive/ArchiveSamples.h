@@ -2,9 +2,9 @@
 // Known interpolations for the archive tests: the state a finished calculation leaves behind,
 // built here in double precision the way the engine builds it (Lagrange coefficients, 50 samples
 // per interval, log space on a logarithmic axis).
-#include "archive/ArchiveReader.h"
-#include "archive/ArchiveWriter.h"
-#include "state/Module1.h"
+#include "core/archive/ArchiveReader.h"
+#include "core/archive/ArchiveWriter.h"
+#include "core/state/Module1.h"
 
 #include <cmath>
 #include <string>

@@ -2,13 +2,10 @@
 // mode saved, reopened, redrawn and evaluated; failed saves leaving existing files intact;
 // refused archives leaving the state and the graph untouched.
 #include "ArchiveSamples.h"
-#include "archive/ArchiveWriter.h"
-#include "archive/Form4.h"
-#include "archive/Form5.h"
-#include "archive/Form6.h"
-#include "plot/Plot.h"
-#include "plot/Readout.h"
-#include "state/NumberText.h"
+#include "core/archive/ArchiveWriter.h"
+#include "core/plot/Plot.h"
+#include "core/plot/Readout.h"
+#include "core/text/NumberText.h"
 #include "support/CanvasCalls.h"
 #include "support/GraphArea.h"
 #include "support/Handlers.h"
@@ -16,6 +13,9 @@
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
 #include "widgets/PictureBox.h"
+#include "windows/Form4.h"
+#include "windows/Form5.h"
+#include "windows/Form6.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // Batch evaluation: splitting a pasted column, rows that agree with the single evaluation, the
 // CSV and clipboard bytes, and the table model.
-#include "archive/BatchEvaluation.h"
+#include "core/curve/BatchEvaluation.h"
 #include "ArchiveSamples.h"
-#include "archive/BatchTableModel.h"
-#include "archive/EvaluateAtX.h"
-#include "state/NumberText.h"
+#include "core/curve/EvaluateAtX.h"
+#include "core/text/NumberText.h"
+#include "windows/BatchTableModel.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

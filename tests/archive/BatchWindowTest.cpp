@@ -3,14 +3,14 @@
 // it shows, the window follows the browser's loaded polynomial, and the single result carries
 // its extrapolation mark and copies as "X<TAB>Y".
 #include "ArchiveSamples.h"
-#include "archive/ArchiveWriter.h"
-#include "archive/BatchEvaluation.h"
-#include "archive/BatchEvaluationWindow.h"
-#include "archive/BatchTableModel.h"
-#include "archive/Form6.h"
+#include "core/archive/ArchiveWriter.h"
+#include "core/curve/BatchEvaluation.h"
 #include "support/WindowTest.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
+#include "windows/BatchEvaluationWindow.h"
+#include "windows/BatchTableModel.h"
+#include "windows/Form6.h"
 
 #include <QAccessible>
 #include <QApplication>

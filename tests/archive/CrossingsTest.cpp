@@ -2,10 +2,10 @@
 // back to that Y as the evaluation at X shows it, and a dense scan finds no crossing the search
 // missed; the formula, read by a small expression reader, gives the evaluation's value.
 #include "ArchiveSamples.h"
-#include "archive/CrossingsAtY.h"
-#include "archive/EvaluateAtX.h"
-#include "plot/SpreadsheetFormula.h"
-#include "state/NumberText.h"
+#include "core/curve/CrossingsAtY.h"
+#include "core/curve/EvaluateAtX.h"
+#include "core/curve/SpreadsheetFormula.h"
+#include "core/text/NumberText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // mirendo-eval: a saved curve of each scale mode gives its end points back, from the arguments and
 // from standard input alike; a bad archive and wrong usage end with their statuses.
-#include "eval/EvalCommand.h"
+#include "programs/mirendo-eval/EvalCommand.h"
 #include "archive/ArchiveSamples.h"
+#include "core/messages/MessageTexts.h"
 #include "support/TempFolder.h"
-#include "widgets/MessageTexts.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>

@@ -1,5 +1,5 @@
 // Evaluation of the loaded polynomial at a typed X in the four scale modes.
-#include "archive/EvaluateAtX.h"
+#include "core/curve/EvaluateAtX.h"
 #include "ArchiveSamples.h"
 
 #include <gtest/gtest.h>

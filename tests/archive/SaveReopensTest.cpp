@@ -1,11 +1,11 @@
 // The data save writes only what the browser reopens: archives of every mode with edited setting
 // boxes either reopen and draw, or are refused naming the box at fault.
 #include "ArchiveSamples.h"
-#include "archive/ArchiveReader.h"
-#include "archive/ArchiveWriter.h"
-#include "plot/Plot.h"
+#include "core/archive/ArchiveReader.h"
+#include "core/archive/ArchiveWriter.h"
+#include "core/plot/Plot.h"
+#include "qt/messages/Messages.h"
 #include "support/CanvasCalls.h"
-#include "widgets/Messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,17 +1,17 @@
 // Files dropped on the main window and on the browser: read exactly as the file lists lead to,
 // refused with a message (and nothing changed) otherwise.
 #include "archive/ArchiveSamples.h"
-#include "archive/BatchEvaluation.h"
-#include "archive/BatchEvaluationWindow.h"
-#include "archive/BatchTableModel.h"
-#include "input/Form3.h"
+#include "core/curve/BatchEvaluation.h"
+#include "programs/mirendo/FileHandOver.h"
+#include "qt/messages/Messages.h"
 #include "support/AppTest.h"
 #include "support/GraphArea.h"
 #include "widgets/FileDrop.h"
 #include "widgets/FolderLists.h"
-#include "widgets/Messages.h"
 #include "widgets/PictureBox.h"
-#include "windows/FileHandOver.h"
+#include "windows/BatchEvaluationWindow.h"
+#include "windows/BatchTableModel.h"
+#include "windows/Form3.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -4,18 +4,18 @@
 // graphs show the crosshair as the keyboard put it. The main window is grabbed once more for
 // ex_runge.csv in Linear - Linear with each comparison curve (desk-Form1-<method>-<scale>x.png).
 // Usage: grab_desktop [folder]   (default /tmp)
-#include "archive/Form4.h"
-#include "archive/Form5.h"
-#include "archive/Form6.h"
-#include "input/Form10.h"
-#include "input/Form11.h"
-#include "input/Form9.h"
+#include "programs/mirendo/WindowSet.h"
+#include "qt/bridge/Calculation.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
-#include "windows/Calculation.h"
 #include "windows/Form1.h"
+#include "windows/Form10.h"
+#include "windows/Form11.h"
 #include "windows/Form2.h"
-#include "windows/WindowSet.h"
+#include "windows/Form4.h"
+#include "windows/Form5.h"
+#include "windows/Form6.h"
+#include "windows/Form9.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,8 +1,8 @@
 // The socket a second start hands its file over is the user's alone: a folder or a socket of
 // another user, a folder open to others and a program of another user at either end are
 // refused, also for an ordinary user; and whatever bytes arrive, only a whole line is taken.
+#include "programs/mirendo/FileHandOver.h"
 #include "support/WindowTest.h"
-#include "windows/FileHandOver.h"
 
 #include <linux/securebits.h>
 #include <pwd.h>

@@ -2,11 +2,11 @@
 // BMP (the default) and PNG hold the pixels shown, SVG the same drawing as vectors; the refusals
 // of the save hold for each of them.
 #include "archive/ArchiveSamples.h"
-#include "archive/BatchEvaluationWindow.h"
-#include "exchange/AtomicFile.h"
+#include "core/exchange/AtomicFile.h"
 #include "support/AppTest.h"
 #include "support/GraphArea.h"
 #include "widgets/FolderLists.h"
+#include "windows/BatchEvaluationWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>

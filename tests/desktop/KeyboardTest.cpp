@@ -2,7 +2,7 @@
 // Enter presses the focused button, and a file is chosen in the lists with arrows and Enter.
 #include "support/AppTest.h"
 
-#include "plot/Readout.h"
+#include "core/plot/Readout.h"
 #include "widgets/FolderLists.h"
 
 #include <QComboBox>

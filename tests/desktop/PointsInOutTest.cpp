@@ -1,8 +1,8 @@
 // Points brought to the main window from the clipboard, and a saved curve reopened there to be
 // calculated again.
 #include "archive/ArchiveSamples.h"
-#include "archive/SavedPoints.h"
-#include "state/NumberText.h"
+#include "core/archive/SavedPoints.h"
+#include "core/text/NumberText.h"
 #include "support/AppTest.h"
 
 #include <QClipboard>

@@ -1,7 +1,7 @@
 // Points typed by hand outlive a killed program; other points replace them only when the user agrees.
-#include "input/TypedRecovery.h"
+#include "core/input/TypedRecovery.h"
+#include "qt/messages/Messages.h"
 #include "support/AppTest.h"
-#include "widgets/Messages.h"
 
 #include <QAction>
 #include <QClipboard>

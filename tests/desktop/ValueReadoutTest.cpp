@@ -2,7 +2,7 @@
 // crosshair steps over the samples and shows what the mouse at that sample shows.
 #include "support/AppTest.h"
 
-#include "plot/Readout.h"
+#include "core/plot/Readout.h"
 #include "support/GraphArea.h"
 #include "support/Handlers.h"
 

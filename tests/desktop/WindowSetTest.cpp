@@ -1,9 +1,9 @@
 // The window set as a program: windows made on first use, and the end through the start window
 // whatever else is open.
 #include "archive/ArchiveSamples.h"
-#include "archive/BatchEvaluationWindow.h"
-#include "input/Form3.h"
 #include "support/AppTest.h"
+#include "windows/BatchEvaluationWindow.h"
+#include "windows/Form3.h"
 
 #include <QRadioButton>
 #include <QSignalSpy>

@@ -1,5 +1,5 @@
 // One Mirendo per working folder: the lock that a second start finds taken.
-#include "windows/WorkFolderLock.h"
+#include "programs/mirendo/WorkFolderLock.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

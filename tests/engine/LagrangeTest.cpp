@@ -1,5 +1,5 @@
-#include "engine/Lagrange.h"
-#include "engine/EngineRun.h"
+#include "core/engine/Lagrange.h"
+#include "core/engine/EngineRun.h"
 
 #include <gtest/gtest.h>
 

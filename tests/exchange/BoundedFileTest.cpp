@@ -1,7 +1,7 @@
 // The bounded reading every file reader of the program goes through, and the decimal scanner the
 // point and saved-data readers share.
-#include "exchange/BoundedFile.h"
-#include "exchange/DecimalText.h"
+#include "core/exchange/BoundedFile.h"
+#include "core/exchange/DecimalText.h"
 
 #include <gtest/gtest.h>
 

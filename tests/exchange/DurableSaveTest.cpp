@@ -1,4 +1,4 @@
-#include "exchange/AtomicFile.h"
+#include "core/exchange/AtomicFile.h"
 #include "support/TempFolder.h"
 
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "exchange/FixedFormat.h"
+#include "core/exchange/FixedFormat.h"
 
 #include <gtest/gtest.h>
 

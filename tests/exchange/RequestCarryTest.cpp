@@ -1,7 +1,7 @@
 // Which values a request can carry: whatever is accepted must come out of the engine's request
 // reader as the value the user gave (to six digits and single precision), in its own columns.
-#include "exchange/RequestFile.h"
-#include "state/NumberText.h"
+#include "core/exchange/RequestFile.h"
+#include "core/text/NumberText.h"
 
 #include <gtest/gtest.h>
 

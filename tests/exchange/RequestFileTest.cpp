@@ -1,5 +1,5 @@
-#include "exchange/RequestFile.h"
-#include "exchange/AtomicFile.h"
+#include "core/exchange/RequestFile.h"
+#include "core/exchange/AtomicFile.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

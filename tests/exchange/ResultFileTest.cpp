@@ -1,4 +1,4 @@
-#include "exchange/ResultFile.h"
+#include "core/exchange/ResultFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 // The input windows driven headless: typing, corrections, finishing, file clicks and the help.
-#include "input/Form10.h"
-#include "input/Form11.h"
-#include "input/Form3.h"
-#include "input/Form9.h"
+#include "qt/messages/Messages.h"
 #include "support/WindowTest.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
-#include "widgets/Messages.h"
+#include "windows/Form10.h"
+#include "windows/Form11.h"
+#include "windows/Form3.h"
+#include "windows/Form9.h"
 
 #include <QAccessible>
 #include <QAction>

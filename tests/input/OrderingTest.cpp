@@ -1,4 +1,4 @@
-#include "input/Ordering.h"
+#include "core/input/Ordering.h"
 
 #include <gtest/gtest.h>
 

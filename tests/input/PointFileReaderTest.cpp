@@ -1,6 +1,6 @@
-#include "input/PointFileReader.h"
-#include "input/PastedPoints.h"
-#include "input/TypedValue.h"
+#include "core/input/PointFileReader.h"
+#include "core/input/PastedPoints.h"
+#include "core/input/TypedValue.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

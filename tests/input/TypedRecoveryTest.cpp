@@ -1,5 +1,5 @@
 // The recovery file of typed points: what is written reads back exactly; anything else is refused.
-#include "input/TypedRecovery.h"
+#include "core/input/TypedRecovery.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // PchipInterpolator and CubicSpline with natural ends, and the broken line, each in the mode's
 // space and taken back to data space), and the monotone curve's promise to stay between its
 // neighbouring points.
-#include "plot/ComparisonCurve.h"
-#include "plot/ComparisonPlot.h"
-#include "plot/ModeSpace.h"
+#include "core/curve/ComparisonCurve.h"
+#include "core/curve/ModeSpace.h"
+#include "core/plot/ComparisonPlot.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // A drawn graph written as SVG: the same drawing as vectors at the same size and place. (The
 // bitmaps and the replay of the display list are checked through the windows and the graph area.)
-#include "plot/GraphImageFile.h"
-#include "plot/GraphModel.h"
-#include "plot/Plot.h"
+#include "qt/export/GraphImageFile.h"
+#include "core/plot/Plot.h"
+#include "qt/canvas/GraphModel.h"
 #include "support/CanvasCalls.h"
 
 #include <QBuffer>

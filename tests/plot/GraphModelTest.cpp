@@ -1,5 +1,5 @@
 // The graph model: its image and the display list that draws it again.
-#include "plot/GraphModel.h"
+#include "qt/canvas/GraphModel.h"
 #include "support/CanvasCalls.h"
 
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 // The painter canvas without a window: the user-to-pixel mapping, clipping of far-away
 // segments, the dots, and the same drawing on another paint device.
-#include "plot/ImageCanvas.h"
+#include "qt/canvas/ImageCanvas.h"
 #include "support/Pixels.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Timing of what runs on every mouse move (the readout) and on the plot buttons.
-#include "exchange/RequestFile.h"
-#include "exchange/ResultFile.h"
-#include "plot/Plot.h"
-#include "plot/Readout.h"
-#include "plot/RecordingCanvas.h"
+#include "core/exchange/RequestFile.h"
+#include "core/exchange/ResultFile.h"
+#include "core/plot/Plot.h"
+#include "core/plot/Readout.h"
+#include "core/plot/RecordingCanvas.h"
 
 #include <benchmark/benchmark.h>
 

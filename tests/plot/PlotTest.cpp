@@ -1,5 +1,5 @@
-#include "plot/Plot.h"
-#include "exchange/RequestFile.h"
+#include "core/plot/Plot.h"
+#include "core/exchange/RequestFile.h"
 #include "support/CanvasCalls.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "plot/Readout.h"
+#include "core/plot/Readout.h"
 
 #include <gtest/gtest.h>
 

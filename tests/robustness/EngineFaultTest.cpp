@@ -1,8 +1,8 @@
 // The real engine under faults: killed at random moments it never leaves a partial result file,
 // and every file-system fault ends with a console report, a failure status and the earlier result
 // untouched.
-#include "engine/EngineRun.h"
-#include "exchange/ResultFile.h"
+#include "core/engine/EngineRun.h"
+#include "core/exchange/ResultFile.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // Inputs the fuzz targets found, kept as plain tests on the libraries.
-#include "engine/EngineRun.h"
-#include "exchange/ResultFile.h"
-#include "input/Ordering.h"
-#include "input/PointFileReader.h"
-#include "plot/Readout.h"
-#include "state/Module1.h"
+#include "core/engine/EngineRun.h"
+#include "core/exchange/ResultFile.h"
+#include "core/input/Ordering.h"
+#include "core/input/PointFileReader.h"
+#include "core/plot/Readout.h"
+#include "core/state/Module1.h"
 
 #include <gtest/gtest.h>
 

@@ -1,16 +1,16 @@
 // Hostile values through the plain libraries, from typed text and point files to the request, the
 // engine, the result, the archive and the evaluation: nothing crashes and nothing non-finite
 // reaches a text the user sees.
-#include "archive/ArchiveReader.h"
-#include "archive/ArchiveWriter.h"
-#include "archive/EvaluateAtX.h"
-#include "engine/EngineRun.h"
-#include "exchange/RequestFile.h"
-#include "exchange/ResultFile.h"
-#include "input/Ordering.h"
-#include "input/PointFileReader.h"
-#include "state/Module1.h"
-#include "state/NumberText.h"
+#include "core/archive/ArchiveReader.h"
+#include "core/archive/ArchiveWriter.h"
+#include "core/curve/EvaluateAtX.h"
+#include "core/engine/EngineRun.h"
+#include "core/exchange/RequestFile.h"
+#include "core/exchange/ResultFile.h"
+#include "core/input/Ordering.h"
+#include "core/input/PointFileReader.h"
+#include "core/state/Module1.h"
+#include "core/text/NumberText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // Faults injected under the real windows: each ends in a message box (or the read-error window)
 // and nothing the user has done is lost.
-#include "archive/Form4.h"
-#include "archive/Form5.h"
-#include "archive/Form6.h"
 #include "support/AppTest.h"
 #include "support/GraphArea.h"
 #include "widgets/FolderLists.h"
+#include "windows/Form4.h"
+#include "windows/Form5.h"
+#include "windows/Form6.h"
 
 #include <QImage>
 

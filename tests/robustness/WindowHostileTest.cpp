@@ -1,13 +1,13 @@
 // Hostile values typed or read through the real windows, over the whole calculation and the
 // browser: no crash, no hang, and no text on screen that shows a non-finite number.
-#include "archive/Form4.h"
-#include "archive/Form6.h"
-#include "input/Form11.h"
-#include "input/Form3.h"
 #include "support/AppTest.h"
 #include "support/GraphArea.h"
 #include "widgets/FolderLists.h"
 #include "widgets/PictureBox.h"
+#include "windows/Form11.h"
+#include "windows/Form3.h"
+#include "windows/Form4.h"
+#include "windows/Form6.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,5 +1,5 @@
-#include "state/NumberText.h"
-#include "state/Module1.h"
+#include "core/text/NumberText.h"
+#include "core/state/Module1.h"
 
 #include <gtest/gtest.h>
 

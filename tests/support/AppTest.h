@@ -4,17 +4,17 @@
 // keyboard focus and the steps of a calculation driven through the real controls.
 #include "support/WindowTest.h"
 
-#include "archive/Form4.h"
-#include "archive/Form5.h"
-#include "archive/Form6.h"
-#include "input/Form10.h"
-#include "input/Form11.h"
-#include "input/Form9.h"
+#include "programs/mirendo/WindowSet.h"
+#include "qt/bridge/Calculation.h"
 #include "widgets/FolderLists.h"
-#include "windows/Calculation.h"
 #include "windows/Form1.h"
+#include "windows/Form10.h"
+#include "windows/Form11.h"
 #include "windows/Form2.h"
-#include "windows/WindowSet.h"
+#include "windows/Form4.h"
+#include "windows/Form5.h"
+#include "windows/Form6.h"
+#include "windows/Form9.h"
 
 #include <QApplication>
 #include <QPushButton>

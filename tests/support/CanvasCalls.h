@@ -1,6 +1,6 @@
 #pragma once
 // What a recording canvas holds, read back by the tests of anything that plots.
-#include "plot/RecordingCanvas.h"
+#include "core/plot/RecordingCanvas.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 // and answer every question the test has prepared an answer for (an unexpected one fails the
 // test instead of hanging it), control lookup and the user's gestures on controls found by
 // objectName.
-#include "state/Module1.h"
+#include "core/state/Module1.h"
 #include "widgets/MessageBox.h"
 
 #include <QAbstractButton>

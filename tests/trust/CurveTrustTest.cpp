@@ -1,12 +1,12 @@
 // The trust line of a curve, measured on curves the real engine computed: as the curve step loads
 // them and as the browser reads them back from an archive.
-#include "plot/CurveTrust.h"
-#include "archive/ArchiveReader.h"
-#include "archive/ArchiveWriter.h"
-#include "exchange/RequestFile.h"
-#include "exchange/ResultFile.h"
-#include "plot/LagrangePolynomial.h"
-#include "state/NumberText.h"
+#include "core/curve/CurveTrust.h"
+#include "core/archive/ArchiveReader.h"
+#include "core/archive/ArchiveWriter.h"
+#include "core/curve/LagrangePolynomial.h"
+#include "core/exchange/RequestFile.h"
+#include "core/exchange/ResultFile.h"
+#include "core/text/NumberText.h"
 
 #include <gtest/gtest.h>
 

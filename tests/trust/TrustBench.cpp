@@ -1,8 +1,8 @@
 // Cost of the trust line per loaded result: ten points, 450 samples computed by the engine's own
 // arithmetic, in each scale mode. The points swing in every mode, so the advice (three more
 // curves in double precision) is part of every run.
-#include "engine/Lagrange.h"
-#include "plot/CurveTrust.h"
+#include "core/curve/CurveTrust.h"
+#include "core/engine/Lagrange.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,16 +3,16 @@
 // carry refused at the point plot; the help window listing a long example whole or saying it cut.
 #include "support/AppTest.h"
 
-#include "archive/BatchEvaluationWindow.h"
-#include "archive/BatchTableModel.h"
-#include "state/NumberText.h"
+#include "core/text/NumberText.h"
+#include "qt/messages/Messages.h"
 #include "support/GraphArea.h"
 #include "support/Handlers.h"
 #include "support/Pixels.h"
 #include "widgets/GraphPanel.h"
-#include "widgets/Messages.h"
 #include "widgets/PictureBox.h"
 #include "widgets/ValueLabel.h"
+#include "windows/BatchEvaluationWindow.h"
+#include "windows/BatchTableModel.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,5 +1,5 @@
 // Failures turned into what the user reads: one row per cause with a fixed text.
-#include "widgets/Messages.h"
+#include "qt/messages/Messages.h"
 
 #include <QFile>
 

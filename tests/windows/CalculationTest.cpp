@@ -1,8 +1,8 @@
 // The engine bridge without a window, with the real engine: request, run, result, and the ways a
 // calculation fails, each answered once by its own message.
-#include "windows/Calculation.h"
+#include "qt/bridge/Calculation.h"
+#include "qt/messages/Messages.h"
 #include "support/WindowTest.h"
-#include "widgets/Messages.h"
 
 #include <QTest>
 

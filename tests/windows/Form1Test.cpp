@@ -1,12 +1,12 @@
 // The main window driven through its controls: the whole calculation in the four scale modes
 // with the real engine, the enabling of the steps, the Enter path, and every way a step can fail.
 #include "windows/Form1.h"
-#include "input/Ordering.h"
+#include "core/input/Ordering.h"
+#include "qt/bridge/Calculation.h"
 #include "support/CanvasCalls.h"
 #include "support/GraphArea.h"
 #include "support/WindowTest.h"
-#include "windows/Calculation.h"
-#include "windows/Decorations.h"
+#include "widgets/Decorations.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The start window and the navigation between all windows.
 #include "windows/Form2.h"
-#include "plot/ExampleGraphs.h"
+#include "qt/examples/ExampleGraphs.h"
 #include "support/AppTest.h" // every window, as a window set makes them
 #include "support/Pixels.h"
 

@@ -1,8 +1,8 @@
 // Not a test: draws the start window and the main window after a " Log - Log" calculation
 // and saves both to PNG files in the folder given as the only argument, for looking at them.
-#include "input/Ordering.h"
+#include "core/input/Ordering.h"
+#include "qt/bridge/Calculation.h"
 #include "widgets/PictureBox.h"
-#include "windows/Calculation.h"
 #include "windows/Form1.h"
 #include "windows/Form2.h"
 

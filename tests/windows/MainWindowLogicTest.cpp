@@ -1,8 +1,8 @@
 // The main window's plain logic: decade rewriting, filling empty limits, validation, the Enter
 // path, log copies and taking over a loaded result.
-#include "windows/FocusOrder.h"
-#include "windows/GraphSettings.h"
-#include "windows/ResultImport.h"
+#include "core/steps/FocusOrder.h"
+#include "core/steps/GraphSettings.h"
+#include "core/steps/ResultImport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,146 @@
+#include "core/messages/MessageTexts.h"
+
+#include <cerrno>
+
+namespace mirendo {
+
+namespace {
+
+using exchange::Cause;
+using exchange::Subject;
+
+// The value of a saved curve a failure names, as the reader's lines call it.
+std::string ArchiveValueName(Subject subject) {
+    switch (subject) {
+    case Subject::ScaleMode:
+        return "スケールモード";
+    case Subject::PointCount:
+        return "データ点の数";
+    case Subject::SampleCount:
+        return "補間点の数";
+    case Subject::X:
+    case Subject::CurveX:
+        return "X";
+    case Subject::Y:
+    case Subject::CurveY:
+        return "Y";
+    case Subject::Coefficient:
+        return "係数";
+    default:
+        break;
+    }
+    return {};
+}
+
+// The axis of setting box `field` (1..6).
+std::string AxisName(int field) {
+    return field <= 3 ? "X" : "Y";
+}
+
+} // namespace
+
+std::string SettingBoxNameText(int index) {
+    static const char* const kNames[6] = {"X 軸 開始値", "X 軸 終了値", "X 軸 増分",
+                                          "Y 軸 開始値", "Y 軸 終了値", "Y 軸 増分"};
+    return (index >= 0 && index < 6) ? kNames[index] : "";
+}
+
+std::string ArchiveRefusalText(const exchange::Failure& failure) {
+    const std::string what = ArchiveValueName(failure.subject);
+    const std::string atLine = std::to_string(failure.line) + " 行目の " + what;
+    switch (failure.cause) {
+    case Cause::FileMissing:
+    case Cause::FileUnreadable:
+    case Cause::FileNotRegular:
+    case Cause::FileReadFailed:
+    case Cause::FileTooLarge:
+    case Cause::NotAnArchive:
+    case Cause::PointFileNotArchive:
+    case Cause::UnreadType:
+        return FileProblemText(failure);
+    case Cause::EndedEarly:
+        return what.empty() ? "ファイルが途中で終わっています"
+                            : "ファイルが途中で終わっています（" + what + "）";
+    case Cause::NotANumber:
+        return atLine + " が数値ではありません";
+    case Cause::NotAnInteger:
+        return atLine + " が整数ではありません";
+    case Cause::OutOfRange:
+        if (failure.subject == Subject::Setting)
+            return SettingBoxNameText(failure.field - 1) + " の値が大きすぎます";
+        return atLine + " が大きすぎます";
+    case Cause::BadScaleMode:
+        return "スケールモードが 1〜4 ではありません";
+    case Cause::TooManyPoints:
+        return "データ点の数 " + std::to_string(failure.code) + " が 0〜10 の範囲外です";
+    case Cause::TooManySamples:
+        return "補間点の数 " + std::to_string(failure.code) + " が 0〜600 の範囲外です";
+    case Cause::EmptyAxisRange:
+        return AxisName(failure.field) + " 軸の開始値が終了値より小さくありません";
+    case Cause::NonPositiveLogStart:
+        return AxisName(failure.field) + " 軸（対数）の開始値が正ではありません";
+    case Cause::MalformedDecade:
+        return AxisName(failure.field) + " 軸（対数）の範囲 \"" + failure.item +
+               "\" が 1.0E+02 の形ではありません";
+    default:
+        break;
+    }
+    return {};
+}
+
+std::string FileProblemText(const exchange::Failure& failure) {
+    switch (failure.cause) {
+    case Cause::FileMissing:
+        return "ファイルがありません";
+    case Cause::FileUnreadable:
+        if (failure.code == EACCES || failure.code == EPERM)
+            return "ファイルを読む権限がありません";
+        if (failure.code == ENAMETOOLONG)
+            return "ファイル名が長すぎます";
+        if (failure.code == 0)
+            return "ファイルを開けません";
+        return "ファイルを開けません（エラー番号 " + std::to_string(failure.code) + "）";
+    case Cause::FileNotRegular:
+        // The bounded read gives EISDIR for a folder and no number for a device, FIFO or socket.
+        return failure.code == EISDIR ? "フォルダです（ファイルを指定して下さい）"
+                                      : "通常のファイルではありません（デバイスなど）";
+    case Cause::FileReadFailed:
+        return "ファイルの読み込み中にエラーが起きました";
+    case Cause::FileTooLarge: {
+        if (failure.code <= 0)
+            return "ファイルが大きすぎます";
+        const bool mebibytes = failure.code % (1024 * 1024) == 0;
+        return "ファイルが大きすぎます（" +
+               std::to_string(mebibytes ? failure.code / (1024 * 1024) : failure.code / 1024) +
+               (mebibytes ? " MiB" : " KiB") + " を超えています）";
+    }
+    case Cause::NotAnArchive:
+        return "補間データのファイル（*-Mi.csv）ではありません";
+    case Cause::PointFileNotArchive:
+        return "データ点のファイルです（補間データのファイル *-Mi.csv ではありません）";
+    case Cause::UnreadType:
+        return "Mirendo が読み込まない種類のファイルです（読み込むのは .csv・.dat・-Mi.csv です）";
+    default:
+        break;
+    }
+    return {};
+}
+
+std::string OutputFailureText(int code) {
+    switch (code) {
+    case ENOSPC:
+    case EDQUOT:
+        return "結果を書き込めません（ディスクの空き容量が足りません）";
+    case EPIPE:
+        return "結果を書き込めません（出力先が閉じられました）";
+    case EIO:
+        return "結果を書き込めません（ディスクの読み書きに失敗しました）";
+    case 0:
+        return "結果を書き込めません";
+    default:
+        break;
+    }
+    return "結果を書き込めません（エラー番号 " + std::to_string(code) + "）";
+}
+
+} // namespace mirendo

@@ -1,0 +1,126 @@
+#pragma once
+// Every window of the program, owned here, and the wiring between them: the dialogs hand over
+// by signals and the owner of the controls updates them. Every window is created on first use
+// (the first time it is shown or asked for) and afterwards only shown and hidden, which keeps the
+// program's start quick: a file opened from the desktop never builds the start window.
+#include "core/input/TypedRecovery.h"
+#include "core/state/Module1.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace mirendo {
+
+class Calculation;
+class Form1;
+class Form2;
+class Form4;
+class Form5;
+class Form6;
+class Form9;
+class Form10;
+class Form11;
+struct GraphPicture;
+struct SavedPlot;
+
+class WindowSet : public QObject {
+    Q_OBJECT
+  public:
+    // `engineFolder`: where to look for Ventrel before PATH (Mirendo's own folder when empty).
+    // The working folder is taken now; the help window lists its example files. The program's
+    // load: the decade length set and the readout off before any graph is drawn or read.
+    explicit WindowSet(Module1& state, const QString& engineFolder = QString(), QObject* parent = nullptr);
+    ~WindowSet() override;
+
+    // Each accessor creates its window (hidden) if it does not exist yet.
+    Form1* form1() const;
+    Form2* form2() const;
+    Form4* form4() const;
+    Form5* form5() const;
+    Form6* form6() const;
+    Form9* form9() const;
+    Form10* form10() const;
+    Form11* form11() const;
+    Calculation* calculation() const { return m_calculation; }
+
+    // A file opened from the desktop (`Mirendo FILE`, or handed over by a second start): an
+    // archive (*-Mi.csv) is drawn in the browser, any other file read into the main window as a
+    // dropped point file. A file that cannot be read gets the message it would get there and
+    // the start window stays. The window shown is raised. True when the file was shown.
+    bool openFile(const QString& path);
+
+    // The program's first window: the start window, or for `Mirendo FILE` the window the file
+    // opens in. A file that cannot be read is told over the start window, which stays. Points
+    // typed by hand that a program in this folder left behind (the recovery file) are offered
+    // first; taken back, they are shown in the main window, ready for the settings OK.
+    void start(const QString& file);
+
+    // The recovery file of this working folder.
+    QString recoveryPath() const;
+
+    // Whether a window has been created yet (for tests of the lazy creation).
+    bool isCreated(const QString& objectName) const;
+
+  signals:
+    // The start window asked to end the program (files already deleted).
+    void exitRequested();
+
+  private:
+    // Each window's outgoing signals, connected once when it is created. A handler that needs
+    // another window asks for it through its accessor, so that one is created only when used.
+    void wireStartWindow() const;
+    void wireMainWindow() const;
+    void wireFileInput() const;
+    void wireManualEntry() const;
+    void wireDataSave() const;
+    void wireBrowser() const;
+    // "この点で再計算" of the browser: the main window reset, the saved points published as a
+    // point file's would be, the file's scale mode and settings taken, the main window shown.
+    void recalculate(const SavedPlot& plot, const QString& name) const;
+    // After a file opened from the desktop replaced the shared state and `shown` took it: the
+    // windows that worked on what was shown before are hidden.
+    void hideCompanionsOfReplacedState(const QWidget* shown) const;
+    // The data-format help hidden, if it was ever shown.
+    void hideHelp() const;
+    // Either graph window's "グラフ画像保存".
+    void openImageSave(const QString& proposedName, const GraphPicture& picture) const;
+
+    // Points typed by hand, with the settings beside them, while they exist nowhere else: kept
+    // in the recovery file after every change, forgotten (the file removed) once saved as an
+    // archive, replaced by a file's points, or reset.
+    // Points 1..`count` of the shared state, the scale mode and the setting boxes; `shown` when
+    // the main window shows these points (its setting edits are then kept with them).
+    void keepTypedPoints(int count, bool shown) const;
+    void keepSettings() const;
+    void writeRecovery() const;
+    void forgetTypedPoints() const;
+    // Before other points take the place of typed ones: true when there are none, or the user
+    // agrees to replace them.
+    bool mayReplaceTypedPoints(QWidget* parent) const;
+    // The recovery file found at start: offered, and the points restored on Yes (true).
+    bool offerRecovery();
+    void restore(const TypedWork& work);
+
+    Module1& m_state;
+    Calculation* m_calculation = nullptr;
+    QString m_workDir;
+    // Destroyed in reverse order: dialogs before the windows they were wired to.
+    mutable std::unique_ptr<Form2> m_form2;
+    mutable std::unique_ptr<Form9> m_form9;
+    mutable std::unique_ptr<Form1> m_form1;
+    mutable std::unique_ptr<Form10> m_form10;
+    mutable std::unique_ptr<Form11> m_form11;
+    mutable std::unique_ptr<Form5> m_form5;
+    mutable std::unique_ptr<Form4> m_form4;
+    mutable std::unique_ptr<Form6> m_form6;
+    mutable std::optional<TypedWork> m_typed;
+    mutable bool m_typedShown = false;     // the main window shows the typed points
+    mutable bool m_recoveryWarned = false; // a failed write of the recovery file is told once
+};
+
+} // namespace mirendo

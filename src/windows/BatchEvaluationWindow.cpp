@@ -1,0 +1,379 @@
+#include "windows/BatchEvaluationWindow.h"
+
+#include "core/archive/ArchiveFile.h"
+#include "core/curve/BatchEvaluation.h"
+#include "core/exchange/AtomicFile.h"
+#include "qt/messages/Messages.h"
+#include "widgets/FormLayout.h"
+#include "widgets/MessageBox.h"
+#include "windows/BatchTableModel.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mirendo {
+
+namespace {
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QLabel* AddCaption(const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    buddy->setAccessibleName(text);
+    return label;
+}
+
+const QString kXValuesCaption = QStringLiteral("X 値（1 行に 1 つ、または空白・カンマ・タブ区切り）");
+const QString kYValuesCaption = QStringLiteral("Y 値（1 行に 1 つ、または空白・カンマ・タブ区切り）");
+
+QPushButton* AddButton(const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(caption);
+    // Enter presses the focused button, as Space does.
+    button->setAutoDefault(true);
+    return button;
+}
+
+} // namespace
+
+BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_shared(state), m_model(new BatchTableModel(this)) {
+    setObjectName(QStringLiteral("FormBatch"));
+    setWindowTitle(QStringLiteral("一括計算"));
+    setFont(WindowFont());
+
+    m_direction = new QComboBox;
+    m_direction->setObjectName(QStringLiteral("ChoiceDirection"));
+    m_direction->addItems({QStringLiteral("X → Y"), QStringLiteral("Y → X")});
+    QLabel* directionCaption = AddCaption(QStringLiteral("計算の向き"), m_direction);
+    // The list that drops down is read by its own name.
+    m_direction->view()->setAccessibleName(directionCaption->text());
+    m_direction->setAccessibleDescription(
+        QStringLiteral("X → Y: X ごとの Y。Y → X: Y ごとに、曲線がその Y をとるグラフ範囲内のすべての X"));
+
+    m_values = new QPlainTextEdit;
+    m_values->setObjectName(QStringLiteral("TextValues"));
+    // Tab moves on, as in every other box; a pasted spreadsheet row keeps its tabs.
+    m_values->setTabChangesFocus(true);
+    m_values->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_values->setAccessibleDescription(
+        QStringLiteral("1 行に 1 つ、または空白・カンマ・タブで区切った X 値"));
+    m_valuesCaption = AddCaption(kXValuesCaption, m_values);
+
+    m_calculate = AddButton("CommandCalculate", QStringLiteral("計算"));
+    m_calculate->setToolTip(QStringLiteral("計算（Ctrl+Enter）"));
+    m_summary = new QLabel;
+    m_summary->setObjectName(QStringLiteral("LabelSummary"));
+    // The counts of three kinds of row run longer than the window is wide.
+    m_summary->setWordWrap(true);
+
+    m_table = new QTableView;
+    m_table->setObjectName(QStringLiteral("TableResults"));
+    m_table->setModel(m_model);
+    // Every row has the one height of the font and no column is measured against its cells, so
+    // showing a hundred thousand rows costs no more than showing a screenful.
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_table->setWordWrap(false);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->setTabKeyNavigation(false);
+    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    QLabel* tableCaption = AddCaption(QStringLiteral("計算結果"), m_table);
+    m_table->setAccessibleDescription(
+        QStringLiteral("X と Y の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー"));
+    auto* copy = new QAction(QStringLiteral("コピー"), m_table);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    m_table->addAction(copy);
+    m_table->installEventFilter(this);
+
+    m_path = new QLineEdit;
+    m_path->setObjectName(QStringLiteral("TextPath"));
+    QLabel* pathCaption = AddCaption(QStringLiteral("保存先"), m_path);
+    m_path->setAccessibleDescription(
+        QStringLiteral("CSV ファイルのパス（フォルダを省くと補間データと同じフォルダ）"));
+    QPushButton* browse = AddButton("CommandBrowse", QStringLiteral("参照…"));
+    m_save = AddButton("CommandSave", QStringLiteral("CSV保存"));
+    QPushButton* closeButton = AddButton("CommandClose", QStringLiteral("閉じる"));
+
+    auto* calculateRow = new QHBoxLayout;
+    calculateRow->addWidget(m_calculate);
+    calculateRow->addWidget(m_summary, 1);
+    auto* saveRow = new QHBoxLayout;
+    saveRow->addWidget(pathCaption);
+    saveRow->addWidget(m_path, 1);
+    saveRow->addWidget(browse);
+    saveRow->addWidget(m_save);
+    auto* directionRow = new QHBoxLayout;
+    directionRow->addWidget(directionCaption);
+    directionRow->addWidget(m_direction);
+    directionRow->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(directionRow);
+    layout->addWidget(m_valuesCaption);
+    layout->addWidget(m_values, 1);
+    layout->addLayout(calculateRow);
+    layout->addWidget(tableCaption);
+    layout->addWidget(m_table, 3);
+    layout->addLayout(saveRow);
+    // On a row of its own at the bottom right, away from the save button.
+    auto* closeRow = new QHBoxLayout;
+    closeRow->addStretch(1);
+    closeRow->addWidget(closeButton);
+    layout->addSpacing(6);
+    layout->addLayout(closeRow);
+    resize(440, 600);
+
+    connect(m_direction, &QComboBox::currentIndexChanged, this, &BatchEvaluationWindow::chooseDirection);
+    connect(m_calculate, &QPushButton::clicked, this, &BatchEvaluationWindow::calculate);
+    connect(copy, &QAction::triggered, this, &BatchEvaluationWindow::copyTable);
+    connect(m_save, &QPushButton::clicked, this, &BatchEvaluationWindow::saveCsv);
+    connect(browse, &QPushButton::clicked, this, &BatchEvaluationWindow::browse);
+    connect(m_path, &QLineEdit::returnPressed, this, &BatchEvaluationWindow::saveCsv);
+    auto* calculateKey = new QAction(this);
+    calculateKey->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    calculateKey->setShortcutContext(Qt::WindowShortcut);
+    addAction(calculateKey);
+    connect(calculateKey, &QAction::triggered, m_calculate, &QPushButton::animateClick);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    // Escape closes the window as it closes a dialog (closing only hides it).
+    auto* escapeKey = new QAction(this);
+    escapeKey->setShortcut(QKeySequence(Qt::Key_Escape));
+    escapeKey->setShortcutContext(Qt::WindowShortcut);
+    addAction(escapeKey);
+    connect(escapeKey, &QAction::triggered, this, &QWidget::close);
+
+    setTabOrder(m_direction, m_values);
+    setTabOrder(m_values, m_calculate);
+    setTabOrder(m_calculate, m_table);
+    setTabOrder(m_table, m_path);
+    setTabOrder(m_path, browse);
+    setTabOrder(browse, m_save);
+    setTabOrder(m_save, closeButton);
+    setPolynomialAvailable(false);
+}
+
+void BatchEvaluationWindow::setPolynomialAvailable(bool available) {
+    m_model->setRows({});
+    showSummary(false);
+    m_calculate->setEnabled(available);
+    if (!available)
+        return;
+    m_curve = m_shared;
+    // The proposal follows the loaded archive until the user types a path of their own.
+    if (m_path->text() == m_proposedPath) {
+        const QFileInfo archive(QString::fromStdString(m_curve.FilePath));
+        m_proposedPath =
+            m_curve.FilePath.empty()
+                ? QString()
+                : archive.dir().filePath(archive.completeBaseName() + QStringLiteral("-batch.csv"));
+        m_path->setText(m_proposedPath);
+    }
+}
+
+void BatchEvaluationWindow::setComparison(const ComparisonCurve& curve) {
+    m_comparison = curve;
+    m_comparisonName = curve.valid() ? ComparisonMethodName(curve.method()) : std::string();
+    m_model->setComparisonName(QString::fromStdString(m_comparisonName));
+    if (!m_model->rows().empty())
+        calculate();
+}
+
+void BatchEvaluationWindow::open() {
+    show();
+    raise();
+    activateWindow();
+    m_values->setFocus(Qt::OtherFocusReason);
+}
+
+void BatchEvaluationWindow::calculate() {
+    if (!m_calculate->isEnabled())
+        return;
+    const std::string text = m_values->toPlainText().toStdString();
+    const std::vector<std::string_view> tokens = SplitXValues(text);
+    if (m_model->direction() == BatchDirection::YToX) {
+        m_model->setRows(EvaluateBatchInverse(m_curve, tokens));
+    } else {
+        std::vector<BatchRow> rows = EvaluateBatch(m_curve, tokens);
+        if (m_comparison.valid())
+            AddComparison(rows, m_comparison, m_curve.ScaleMode);
+        m_model->setRows(std::move(rows));
+    }
+    showSummary(true);
+}
+
+void BatchEvaluationWindow::chooseDirection(int index) {
+    const bool inverse = index == 1;
+    m_model->setDirection(inverse ? BatchDirection::YToX : BatchDirection::XToY);
+    m_valuesCaption->setText(inverse ? kYValuesCaption : kXValuesCaption);
+    m_values->setAccessibleName(m_valuesCaption->text());
+    m_values->setAccessibleDescription(
+        inverse ? QStringLiteral("1 行に 1 つ、または空白・カンマ・タブで区切った Y 値")
+                : QStringLiteral("1 行に 1 つ、または空白・カンマ・タブで区切った X 値"));
+    m_table->setAccessibleDescription(
+        inverse
+            ? QStringLiteral("Y と X の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー")
+            : QStringLiteral("X と Y の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー"));
+    showSummary(false);
+}
+
+void BatchEvaluationWindow::showSummary(bool calculated) {
+    const std::vector<BatchRow>& rows = m_model->rows();
+    int notANumber = 0;
+    int refused = 0;
+    int extrapolated = 0;
+    int noCrossing = 0;
+    for (const BatchRow& row : rows) {
+        notANumber += row.notANumber ? 1 : 0;
+        refused += !row.ok && !row.notANumber ? 1 : 0;
+        extrapolated += row.extrapolated ? 1 : 0;
+        noCrossing += !row.ok && row.y == kBatchNoCrossingText ? 1 : 0;
+    }
+    const bool inverse = m_model->direction() == BatchDirection::YToX;
+    QString text;
+    if (calculated && inverse)
+        text = rows.empty() ? QStringLiteral("Y 値がありません")
+                            : QStringLiteral("%1 行（%2 %3 行、%4 %5 行、求められない Y %6 行、外挿 %7 行）")
+                                  .arg(rows.size())
+                                  .arg(Q(kBatchNotANumberText))
+                                  .arg(notANumber)
+                                  .arg(Q(kBatchNoCrossingText))
+                                  .arg(noCrossing)
+                                  .arg(refused - noCrossing)
+                                  .arg(extrapolated);
+    else if (calculated)
+        text = rows.empty() ? QStringLiteral("X 値がありません")
+                            : QStringLiteral("%1 行（%2 %3 行、%4 %5 行、外挿 %6 行）")
+                                  .arg(rows.size())
+                                  .arg(Q(kBatchNotANumberText))
+                                  .arg(notANumber)
+                                  .arg(Q(kBatchRefusedText))
+                                  .arg(refused)
+                                  .arg(extrapolated);
+    m_summary->setText(text);
+    m_summary->setAccessibleName(text);
+    m_save->setEnabled(!rows.empty());
+}
+
+QString BatchEvaluationWindow::tableText() const {
+    const std::vector<BatchRow>& rows = m_model->rows();
+    const QItemSelection selection = m_table->selectionModel()->selection();
+    if (selection.isEmpty())
+        return QString::fromStdString(FormatBatchTsv(rows, m_model->direction(), m_comparisonName));
+    // Selection ranges come in the order they were made; the copy keeps the table's order.
+    std::vector<char> chosen(rows.size(), 0);
+    for (const QItemSelectionRange& range : selection)
+        for (int r = range.top(); r <= range.bottom(); ++r)
+            chosen[static_cast<std::size_t>(r)] = 1;
+    std::vector<BatchRow> picked;
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        if (chosen[r])
+            picked.push_back(rows[r]);
+    return QString::fromStdString(FormatBatchTsv(picked, m_model->direction(), m_comparisonName));
+}
+
+void BatchEvaluationWindow::copyTable() {
+    if (m_model->rows().empty()) {
+        Beep();
+        return;
+    }
+    QGuiApplication::clipboard()->setText(tableText());
+}
+
+// The view's own Ctrl+C copies only the current cell; the table copies whole rows instead.
+bool BatchEvaluationWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_table &&
+        (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        if (event->type() == QEvent::KeyPress)
+            copyTable();
+        event->accept();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void BatchEvaluationWindow::saveCsv() {
+    const std::vector<BatchRow>& rows = m_model->rows();
+    if (rows.empty()) {
+        ShowMessage(this, QStringLiteral("  保存する計算結果がありません  "));
+        return;
+    }
+    const QString typed = m_path->text();
+    if (typed.isEmpty()) {
+        ShowMessage(this, QStringLiteral("  ファイル名を入力して下さい！ "));
+        return;
+    }
+    // A bare name lands beside the loaded archive; a name without extension becomes a ".csv".
+    QString path = typed;
+    if (QFileInfo(path).isRelative()) {
+        const QString folder = m_curve.FilePath.empty()
+                                   ? QDir::currentPath()
+                                   : QFileInfo(QString::fromStdString(m_curve.FilePath)).absolutePath();
+        path = QDir(folder).filePath(path);
+    }
+    if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('/')))
+        path += QStringLiteral(".csv");
+    // The browser's archives end so (its lists ignore case): a table there would replace one.
+    const QFileInfo target(path);
+    if (target.fileName().endsWith(QString::fromLatin1(kArchiveSuffix), Qt::CaseInsensitive)) {
+        ShowMessage(this, QStringLiteral("  「%1」は補間データのファイル名（%2 で終わる名前）です  \n"
+                                         "  一括計算の結果は別の名前で保存して下さい  ")
+                              .arg(target.fileName(), QString::fromLatin1(kArchiveSuffix)));
+        return;
+    }
+    if (target.exists() && !target.isDir() &&
+        !AskYesNo(this, QStringLiteral("  %1 は既にあります。置き換えますか？  ").arg(path)))
+        return;
+    const std::string file = QFile::encodeName(path).toStdString();
+    // A saved table starts with a byte order mark: without it common spreadsheets open UTF-8 CSV in
+    // their legacy encoding and garble "外挿". (mirendo-eval's standard output has none, for scripts.)
+    const std::string bytes =
+        std::string(kUtf8ByteOrderMark) + FormatBatchCsv(rows, m_model->direction(), m_comparisonName);
+    if (const auto notWritten = exchange::SaveFileDurably(file, bytes).failure(file)) {
+        ShowMessage(this, QStringLiteral("  一括計算の結果を保存できませんでした  \n") +
+                              WriteFailureMessage(*notWritten));
+        return;
+    }
+    ShowMessage(this, QStringLiteral("  一括計算の結果を保存しました  \n  ") + path + QStringLiteral("  "),
+                MessageIcon::None);
+}
+
+void BatchEvaluationWindow::browse() {
+    const QString chosen = QFileDialog::getSaveFileName(
+        this, QStringLiteral("一括計算の結果を保存"), m_path->text(), QStringLiteral("CSV ファイル (*.csv)"));
+    if (chosen.isEmpty())
+        return;
+    m_path->setText(chosen);
+    saveCsv();
+}
+
+} // namespace mirendo
