@@ -14,12 +14,11 @@
 #include "widgets/FormLayout.h"
 #include "widgets/GraphPanel.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PasteAction.h"
 #include "widgets/PendingEvents.h"
 #include "widgets/PictureBox.h"
 #include "widgets/RangeLabels.h"
 
-#include <QAction>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -27,7 +26,6 @@
 #include <QDropEvent>
 #include <QFrame>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -84,12 +82,7 @@ Form1::Form1(Module1& state, Calculation* calculation, QWidget* parent)
     wireControls();
     setAcceptDrops(true);
     // Ctrl+V pastes points as a dropped file gives them; the setting boxes keep their own paste.
-    auto* paste = new QAction(QStringLiteral("貼り付け"), this);
-    paste->setObjectName(QStringLiteral("CommandPaste"));
-    paste->setShortcut(QKeySequence::Paste);
-    paste->setShortcutContext(Qt::WindowShortcut);
-    connect(paste, &QAction::triggered, this, &Form1::pastePointText);
-    addAction(paste);
+    AddPasteAction(this, [this](const QString& text) { pastePointText(text); });
     const auto tell = [this](const exchange::Failure& failure) {
         ShowMessage(this, CalculationMessage(failure));
     };
@@ -327,11 +320,11 @@ void Form1::dropEvent(QDropEvent* event) {
                [this](const QString& path) { emit pointFileDropped(path); });
 }
 
-void Form1::pastePointText() {
+void Form1::pastePointText(const QString& text) {
     // As a drop: only while the input-method step would take new input.
     if (!isVisible() || !m_command9->isEnabled())
         return;
-    emit pointTextPasted(QGuiApplication::clipboard()->text());
+    emit pointTextPasted(text);
 }
 
 void Form1::showHandEntryChosen() {

@@ -107,7 +107,7 @@ class Form1 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    void pastePointText();
+    void pastePointText(const QString& text);
 
   private:
     void decorate(const FormControls& controls);
