@@ -217,8 +217,6 @@ TEST(BatchSavePath, NamesBesideTheArchive) {
         const BatchSaveTarget target = BatchSavePath(row.typed, row.archive, "/cwd");
         EXPECT_EQ(std::tuple(target.path, target.refusal), std::tuple(row.path, row.refusal)) << row.typed;
     }
-    EXPECT_EQ(std::tuple(ProposedBatchPath("/w/a-Mi.csv"), ProposedBatchPath("")),
-              std::tuple("/w/a-Mi-batch.csv", ""));
 }
 
 // Against the same rules written with Qt's file names, over random names of the characters that

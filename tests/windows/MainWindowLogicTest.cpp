@@ -234,15 +234,13 @@ TEST(CalculationSteps, EnabledStepsFollowTheEventsAndTheInputsShown) {
                 Confirmed = &CalculationSteps::SettingsConfirmed, Replot = &CalculationSteps::PlotStarted,
                 Started = &CalculationSteps::EngineStarted, Drawn = &CalculationSteps::CurveDrawn;
     const Event Plotted = [&same](CalculationSteps& steps) { steps.PointsPlotted(same); };
-    CalculationInputs mode = same, box = same, points = same;
-    mode.mode = 2;
-    box.settings[kXStopBox] = "5";
-    points.points.push_back({3, 5});
+    const CalculationInputs mode{2, same.settings, same.points},
+        box{1, {"0", "5", "1", "0", "6", "1"}, same.points},
+        points{1, same.settings, {{1, 2}, {2, 3}, {3, 5}}};
     const std::vector<Event> curve = {Reset, Given, Confirmed, Replot, Plotted, Started, Drawn};
-    const auto then = [&curve](std::initializer_list<Event> more) {
-        std::vector<Event> all = curve;
-        all.insert(all.end(), more);
-        return all;
+    const auto then = [&curve](std::vector<Event> more) {
+        more.insert(more.begin(), curve.begin(), curve.end());
+        return more;
     };
     const struct {
         const char* name;
