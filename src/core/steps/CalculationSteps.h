@@ -41,7 +41,6 @@ class CalculationSteps {
 
     // Each step's button, for the inputs the window shows `now`.
     EnabledSteps Enabled(const CalculationInputs& now) const;
-    bool IsEnabled(Step step, const CalculationInputs& now) const { return Enabled(now)[int(step)]; }
     // A curve is on the graph (drawn for some inputs, maybe not those shown now).
     bool CurveOnGraph() const { return m_drawn.has_value(); }
     // The curve on the graph was drawn for `now`.
