@@ -1,6 +1,7 @@
 #include "windows/BatchEvaluationWindow.h"
 
 #include "core/archive/ArchiveFile.h"
+#include "core/archive/BatchSavePath.h"
 #include "core/curve/BatchEvaluation.h"
 #include "core/exchange/AtomicFile.h"
 #include "qt/messages/Messages.h"
@@ -190,11 +191,7 @@ void BatchEvaluationWindow::setPolynomialAvailable(bool available) {
     m_curve = m_shared;
     // The proposal follows the loaded archive until the user types a path of their own.
     if (m_path->text() == m_proposedPath) {
-        const QFileInfo archive(QString::fromStdString(m_curve.FilePath));
-        m_proposedPath =
-            m_curve.FilePath.empty()
-                ? QString()
-                : archive.dir().filePath(archive.completeBaseName() + QStringLiteral("-batch.csv"));
+        m_proposedPath = QString::fromStdString(ProposedBatchPath(m_curve.FilePath));
         m_path->setText(m_proposedPath);
     }
 }
@@ -327,24 +324,15 @@ void BatchEvaluationWindow::saveCsv() {
         ShowMessage(this, QStringLiteral("  保存する計算結果がありません  "));
         return;
     }
-    const QString typed = m_path->text();
-    if (typed.isEmpty()) {
+    const BatchSaveTarget named =
+        BatchSavePath(m_path->text().toStdString(), m_curve.FilePath, QDir::currentPath().toStdString());
+    if (named.refusal == BatchNameRefusal::NoName) {
         ShowMessage(this, QStringLiteral("  ファイル名を入力して下さい！ "));
         return;
     }
-    // A bare name lands beside the loaded archive; a name without extension becomes a ".csv".
-    QString path = typed;
-    if (QFileInfo(path).isRelative()) {
-        const QString folder = m_curve.FilePath.empty()
-                                   ? QDir::currentPath()
-                                   : QFileInfo(QString::fromStdString(m_curve.FilePath)).absolutePath();
-        path = QDir(folder).filePath(path);
-    }
-    if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('/')))
-        path += QStringLiteral(".csv");
-    // The browser's archives end so (its lists ignore case): a table there would replace one.
+    const QString path = QString::fromStdString(named.path);
     const QFileInfo target(path);
-    if (target.fileName().endsWith(QString::fromLatin1(kArchiveSuffix), Qt::CaseInsensitive)) {
+    if (named.refusal == BatchNameRefusal::ArchiveName) {
         ShowMessage(this, QStringLiteral("  「%1」は補間データのファイル名（%2 で終わる名前）です  \n"
                                          "  一括計算の結果は別の名前で保存して下さい  ")
                               .arg(target.fileName(), QString::fromLatin1(kArchiveSuffix)));

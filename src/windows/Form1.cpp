@@ -14,12 +14,11 @@
 #include "widgets/FormLayout.h"
 #include "widgets/GraphPanel.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PasteAction.h"
 #include "widgets/PendingEvents.h"
 #include "widgets/PictureBox.h"
 #include "widgets/RangeLabels.h"
 
-#include <QAction>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -27,7 +26,6 @@
 #include <QDropEvent>
 #include <QFrame>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -84,12 +82,7 @@ Form1::Form1(Module1& state, Calculation* calculation, QWidget* parent)
     wireControls();
     setAcceptDrops(true);
     // Ctrl+V pastes points as a dropped file gives them; the setting boxes keep their own paste.
-    auto* paste = new QAction(QStringLiteral("貼り付け"), this);
-    paste->setObjectName(QStringLiteral("CommandPaste"));
-    paste->setShortcut(QKeySequence::Paste);
-    paste->setShortcutContext(Qt::WindowShortcut);
-    connect(paste, &QAction::triggered, this, &Form1::pastePointText);
-    addAction(paste);
+    AddPasteAction(this, [this](const QString& text) { pastePointText(text); });
     const auto tell = [this](const exchange::Failure& failure) {
         ShowMessage(this, CalculationMessage(failure));
     };
@@ -217,17 +210,12 @@ void Form1::ResetMainWindow() {
         box->clear();
     m_graph->clearCurve();
     showLimitCaptions();
-    m_stepWanted.fill(false);
-    m_pointsInUse = false;
-    m_plotted.reset();
-    m_computing.reset();
-    m_drawn.reset();
+    m_steps.Reset();
     m_state.GraphDrawn = 0;
     refreshSteps();
 }
 
 void Form1::applyPublishedPoints(const PublishedPoints& points) {
-    m_pointsInUse = true;
     m_list1->clear();
     for (const std::string& line : points.tableLines)
         m_list1->addItem(Q(line));
@@ -243,7 +231,8 @@ void Form1::applyPublishedPoints(const PublishedPoints& points) {
         m_scaleOptions[3]->setEnabled(false);
     }
     updateTabStops();
-    enableSettingsOk();
+    m_steps.PointsGiven();
+    refreshSteps();
 }
 
 void Form1::enableAllScaleOptions() {
@@ -261,45 +250,37 @@ void Form1::clearRangeLabels() {
 }
 
 void Form1::enableSettingsOk() {
-    wantStep(kSettingsOk, true);
-}
-
-void Form1::withdrawPoints() {
-    m_pointsInUse = false;
+    m_steps.InputAccepted();
     refreshSteps();
 }
 
-Form1::CalculationInputs Form1::currentInputs() const {
+void Form1::withdrawPoints() {
+    m_steps.PointsWithdrawn();
+    refreshSteps();
+}
+
+CalculationInputs Form1::currentInputs() const {
     CalculationInputs inputs{m_state.ScaleMode, settingTexts(), {}};
     for (int i = 1; i <= m_state.PointsInUse(); ++i)
         inputs.points.emplace_back(m_state.XData[i], m_state.YData[i]);
     return inputs;
 }
 
-void Form1::wantStep(Step step, bool on) {
-    m_stepWanted[step] = on;
-    refreshSteps();
-}
-
 void Form1::refreshSteps() {
     const CalculationInputs now = currentInputs();
-    const auto madeFor = [&now, this](const std::optional<CalculationInputs>& inputs) {
-        return m_pointsInUse && inputs && *inputs == now;
-    };
-    const std::array<bool, kStepCount> allowed = {m_pointsInUse, m_pointsInUse, madeFor(m_plotted),
-                                                  madeFor(m_computing), madeFor(m_drawn)};
+    const EnabledSteps enabled = m_steps.Enabled(now);
     const std::array<QPushButton*, kStepCount> buttons = {m_command3, m_command1, m_command4, m_command5,
                                                           m_command6};
     for (int i = 0; i < kStepCount; ++i)
-        buttons[i]->setEnabled(m_stepWanted[i] && allowed[i]);
+        buttons[i]->setEnabled(enabled[i]);
     // A curve still awaited would no longer belong to what the window shows.
-    if (!allowed[kPlotCurve] && m_calculation->isWaitingForResult())
+    if (!enabled[int(Step::PlotCurve)] && m_calculation->isWaitingForResult())
         m_calculation->cancelResultRequest();
-    if (!m_drawn)
+    if (!m_steps.CurveOnGraph())
         return;
     // The readout maps the mouse through the mode and limits of the window: it follows the drawn
     // curve only while they are the ones it was drawn with.
-    const bool drawnCurrent = allowed[kSaveData];
+    const bool drawnCurrent = m_steps.CurveCurrent(now);
     if (!drawnCurrent && m_state.GraphDrawn != 0) {
         m_state.GraphDrawn = 0;
         m_graph->setReadoutActive(false);
@@ -310,15 +291,14 @@ void Form1::refreshSteps() {
 }
 
 void Form1::forgetDrawnCurve() {
-    m_drawn.reset();
     m_state.GraphDrawn = 0;
     m_graph->clearCurve(); // the trust line spoke of the curve just cleared
 }
 
 std::optional<Form1::DrawnCalculation> Form1::drawnCalculation() const {
-    if (!m_pointsInUse || !m_drawn || *m_drawn != currentInputs())
+    if (!m_steps.CurveCurrent(currentInputs()))
         return std::nullopt;
-    return DrawnCalculation{m_drawnState, m_drawn->settings};
+    return DrawnCalculation{m_drawnState, settingTexts()}; // the texts it was drawn with
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -340,11 +320,11 @@ void Form1::dropEvent(QDropEvent* event) {
                [this](const QString& path) { emit pointFileDropped(path); });
 }
 
-void Form1::pastePointText() {
+void Form1::pastePointText(const QString& text) {
     // As a drop: only while the input-method step would take new input.
     if (!isVisible() || !m_command9->isEnabled())
         return;
-    emit pointTextPasted(QGuiApplication::clipboard()->text());
+    emit pointTextPasted(text);
 }
 
 void Form1::showHandEntryChosen() {
@@ -438,7 +418,8 @@ void Form1::Command3_Click() {
     RewriteLogLimits(m_state.ScaleMode, texts);
     writeSettingBoxes(texts);
     LetPendingPaintsThrough();
-    wantStep(kPlotPoints, true);
+    m_steps.SettingsConfirmed();
+    refreshSteps();
     // Limits kept from earlier points, or typed for other ones, would leave points off the graph
     // without a word.
     if (const int outside = PointsOutsideLimits(m_state, m_state.ScaleMode, texts); outside > 0)
@@ -465,11 +446,9 @@ void Form1::Command1_Click() {
     // A curve still awaited would land on the graph drawn now.
     m_calculation->cancelResultRequest();
     m_graph->graph().clear();
+    // The engine and curve steps wait for the new request this plot writes.
+    m_steps.PlotStarted();
     forgetDrawnCurve();
-    // Whatever this plot ends in, the request file and any result belong to earlier inputs until
-    // it has written a new request: the engine and curve steps wait for that.
-    m_plotted.reset();
-    m_computing.reset();
     refreshSteps();
     const SettingTexts texts = settingTexts();
     // The boxes may have been edited since the settings OK.
@@ -502,9 +481,8 @@ void Form1::Command1_Click() {
         ShowMessage(this, CalculationMessage(*notWritten));
         return;
     }
-    m_plotted = currentInputs();
-    m_stepWanted[kPlotPoints] = false;
-    wantStep(kRunEngine, true);
+    m_steps.PointsPlotted(currentInputs());
+    refreshSteps();
     m_command4->setFocus();
 }
 
@@ -550,10 +528,9 @@ void Form1::Command4_Click() {
         ShowMessage(this, CalculationMessage(*notStarted));
         return;
     }
-    m_computing = m_plotted;
+    m_steps.EngineStarted();
     LetPendingPaintsThrough();
-    m_stepWanted[kPlotCurve] = true;
-    wantStep(kSaveData, true);
+    refreshSteps();
     m_command5->setFocus();
 }
 
@@ -566,8 +543,7 @@ void Form1::Command5_Click() {
 void Form1::drawLoadedCurve(const exchange::LoadedResult& result) {
     // The result file answers the request this window wrote; one made for another request (the
     // folder shared with another program, say) is not drawn as this one.
-    if (!m_computing || result.scaleMode != m_computing->mode ||
-        result.pointCount != int(m_computing->points.size())) {
+    if (!m_steps.Answers(result.scaleMode, result.pointCount)) {
         ShowMessage(this, QStringLiteral("　計算結果ファイル F2B.dat が計算依頼と一致しません　\n"
                                          "（もう一度 ⑥ から計算して下さい）"));
         return;
@@ -580,9 +556,9 @@ void Form1::drawLoadedCurve(const exchange::LoadedResult& result) {
     graph.setLineWidth(1);
     m_graph->showCurve(DrawnCurveOf(m_state));
     m_state.GraphDrawn = 1;
-    m_drawn = m_computing;
+    m_steps.CurveDrawn();
     m_drawnState = m_state;
-    wantStep(kSaveData, true);
+    refreshSteps();
     m_command6->setFocus();
 }
 

@@ -7,6 +7,7 @@
 #include "core/input/PublishedPoints.h"
 #include "core/state/Module1.h"
 #include "core/state/SettingTexts.h"
+#include "core/steps/CalculationSteps.h"
 #include "core/steps/GraphSettings.h"
 #include "qt/canvas/GraphPicture.h"
 
@@ -15,8 +16,6 @@
 
 #include <array>
 #include <optional>
-#include <utility>
-#include <vector>
 
 class QGroupBox;
 class QComboBox;
@@ -108,7 +107,7 @@ class Form1 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    void pastePointText();
+    void pastePointText(const QString& text);
 
   private:
     void decorate(const FormControls& controls);
@@ -126,31 +125,15 @@ class Form1 : public QWidget {
     std::array<std::string, 4> rangeTexts() const;
     void showLimitCaptions();
 
-    // What one calculation is made for: the scale mode, the setting boxes as they stand and the
-    // points in use. A step's result belongs to the inputs it was made for; once the window shows
-    // other inputs it is stale.
-    struct CalculationInputs {
-        int mode = 0;
-        SettingTexts settings;
-        std::vector<std::pair<double, double>> points;
-        bool operator==(const CalculationInputs&) const = default;
-    };
     CalculationInputs currentInputs() const;
-    // Enables each step only while what it would act on still matches the window, and stops the
-    // readout of a curve that no longer does.
+    // Sets the step buttons from the step sequence and stops the readout of a curve that no
+    // longer matches the window (and the wait for one).
     void refreshSteps();
     void forgetDrawnCurve();
     bool pointOffLogAxes();
 
-    // Each step button as the step sequence wants it, before the checks of refreshSteps.
-    enum Step { kSettingsOk, kPlotPoints, kRunEngine, kPlotCurve, kSaveData, kStepCount };
-    void wantStep(Step step, bool on);
-    std::array<bool, kStepCount> m_stepWanted{};
-    bool m_pointsInUse = false;
-    std::optional<CalculationInputs> m_plotted;   // the request file written by the last point plot
-    std::optional<CalculationInputs> m_computing; // what the engine was last started for
-    std::optional<CalculationInputs> m_drawn;     // the curve on the graph
-    Module1 m_drawnState;                         // the shared state right after that curve was drawn
+    CalculationSteps m_steps;
+    Module1 m_drawnState; // the shared state right after that curve was drawn
 
     Module1& m_state;
     Calculation* m_calculation;

@@ -8,15 +8,14 @@
 #include "widgets/EnterKeys.h"
 #include "widgets/FormLayout.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PasteAction.h"
 #include "widgets/PendingEvents.h"
 #include "widgets/RangeLabels.h"
 #include "widgets/ValueLabel.h"
 #include "windows/Form3.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,15 +65,6 @@ std::optional<std::pair<double, double>> ReadRow(QWidget* parent, QLineEdit* xBo
         values[i] = typed.value;
     }
     return std::pair{values[0], values[1]};
-}
-
-// A clipboard that holds rows to paste: more than one line, or a tab between cells, as a
-// spreadsheet copies them. A single line without a tab is text for the box it is pasted into,
-// whatever it holds ("1,234" may be a thousands grouping, "1,5" a decimal comma).
-bool HoldsRows(const QString& text) {
-    const QString trimmed = text.trimmed();
-    return trimmed.contains(QLatin1Char('\n')) || trimmed.contains(QLatin1Char('\r')) ||
-           trimmed.contains(QLatin1Char('\t'));
 }
 
 } // namespace
@@ -139,13 +129,8 @@ void Form11::wireControls() {
 
     // "貼り付け" is in the window's context menu and on Ctrl+V; in the entry boxes Ctrl+V pastes
     // rows only when the clipboard holds rows, so a single cell still goes into the box.
-    auto* paste = new QAction(QStringLiteral("貼り付け"), this);
-    paste->setObjectName(QStringLiteral("CommandPaste"));
-    paste->setShortcut(QKeySequence::Paste);
-    paste->setShortcutContext(Qt::WindowShortcut);
+    QAction* paste = AddPasteAction(this, [this](const QString& text) { pastePoints(text); });
     paste->setToolTip(QStringLiteral("クリップボードの X と Y の行を入力する"));
-    connect(paste, &QAction::triggered, this, &Form11::pastePoints);
-    addAction(paste);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     m_text1->installEventFilter(this);
     m_text2->installEventFilter(this);
@@ -229,10 +214,9 @@ void Form11::takePoint(double x, double y) {
     m_text1->setFocus(Qt::OtherFocusReason);
 }
 
-void Form11::pastePoints() {
+void Form11::pastePoints(const QString& text) {
     const int room = Module1::kMaxPoints - std::clamp(m_state.EntryNo - 1, 0, Module1::kMaxPoints);
-    const PastedPoints pasted =
-        ReadPastedPoints(QGuiApplication::clipboard()->text().toUtf8().toStdString(), room);
+    const PastedPoints pasted = ReadPastedPoints(text.toUtf8().toStdString(), room);
     if (!pasted.ok()) {
         ShowMessage(this, PasteMessage(*pasted.failure), MessageIcon::Warning);
         return;
@@ -250,10 +234,10 @@ void Form11::pastePoints() {
 bool Form11::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Paste) && HoldsRows(QGuiApplication::clipboard()->text())) {
+        if (key->matches(QKeySequence::Paste) && HoldsRows(ClipboardText())) {
             // Claim the shortcut from the box, then paste the rows on the key press.
             if (event->type() == QEvent::KeyPress)
-                pastePoints();
+                pastePoints(ClipboardText());
             event->accept();
             return true;
         }

@@ -57,7 +57,7 @@ class Form11 : public QWidget {
     void Command6_Click(); // "修正終了": publish
     void Command7_Click(); // "OK" of the correction row
     // "貼り付け" (Ctrl+V): the clipboard's rows entered one by one, or none with a message.
-    void pastePoints();
+    void pastePoints(const QString& text);
 
   private:
     void wireControls();

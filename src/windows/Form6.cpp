@@ -35,6 +35,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -132,14 +133,37 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     m_graph->setKeyboardReadout(false);
     m_labelXForY->setFocusPolicy(Qt::NoFocus);
 
-    m_text1->setEnabled(false);
-    m_textY->setEnabled(false);
-    m_command1->setEnabled(false);
-    m_command4->setEnabled(false);
-    m_command8->setEnabled(false);
+    enableControls();
     setAcceptDrops(true);
-    m_commandBatch->setEnabled(false);
-    m_commandRecalc->setEnabled(false);
+}
+
+void Form6::enableControls() {
+    m_command1->setEnabled(m_fileChosen);
+    const std::array<QWidget*, 6> forTheDrawnFile = {m_text1,    m_textY,        m_command4,
+                                                     m_command8, m_commandBatch, m_commandRecalc};
+    for (QWidget* control : forTheDrawnFile)
+        control->setEnabled(m_drawn);
+}
+
+void Form6::showDrawn(bool drawn) {
+    m_drawn = drawn;
+    enableControls();
+    // The batch evaluation works on the same loaded polynomial as the single one; results of
+    // the previous archive no longer belong to it.
+    if (m_batch)
+        m_batch->setPolynomialAvailable(drawn);
+}
+
+void Form6::leave(Exit exit) {
+    m_state.GraphDrawn = 0;
+    if (m_batch)
+        m_batch->hide();
+    if (exit != Exit::CloseBox) // the close box hides the window itself
+        hide();
+    if (exit == Exit::Recalculate)
+        emit recalculationRequested(m_drawnPlot, m_drawnName);
+    else
+        emit backToStart();
 }
 
 // The empty browser: no graph, readout or result, limit labels back to their captions (the
@@ -149,18 +173,11 @@ void Form6::showEmpty() {
     m_graph->clearCurve();
     m_graph->showLimitCaptions();
     m_text1->clear();
-    m_text1->setEnabled(false);
     showEvaluation(QString(), QString(), false);
     m_textY->clear();
-    m_textY->setEnabled(false);
     showCrossings(QString(), QString());
-    m_command1->setEnabled(false);
-    m_command4->setEnabled(false);
-    m_command8->setEnabled(false);
-    m_commandBatch->setEnabled(false);
-    m_commandRecalc->setEnabled(false);
-    if (m_batch)
-        m_batch->setPolynomialAvailable(false);
+    m_fileChosen = false;
+    showDrawn(false);
 }
 
 void Form6::prepare() {
@@ -169,7 +186,8 @@ void Form6::prepare() {
 }
 
 void Form6::File1_Click() {
-    m_command1->setEnabled(true);
+    m_fileChosen = true;
+    enableControls();
 }
 
 void Form6::Command1_Click() {
@@ -199,18 +217,9 @@ void Form6::Command1_Click() {
     m_graph->setLimitTexts({labels.xStart, labels.xStop, labels.yStart, labels.yStop});
     m_graph->showCurve(DrawnCurveOf(m_state));
     m_state.GraphDrawn = 1;
-    m_text1->setEnabled(true);
     // The X found belong to the previous curve.
-    m_textY->setEnabled(true);
     showCrossings(QString(), QString());
-    m_command4->setEnabled(true);
-    m_command8->setEnabled(true);
-    // The batch evaluation works on the same loaded polynomial as the single one; results of
-    // the previous archive no longer belong to it.
-    m_commandBatch->setEnabled(true);
-    m_commandRecalc->setEnabled(true);
-    if (m_batch)
-        m_batch->setPolynomialAvailable(true);
+    showDrawn(true);
 }
 
 void Form6::Command4_Click() {
@@ -231,19 +240,12 @@ void Form6::Command8_Click() {
 }
 
 void Form6::Command2_Click() {
-    m_state.GraphDrawn = 0;
-    if (m_batch)
-        m_batch->hide();
-    hide();
-    emit backToStart();
+    leave(Exit::Back);
 }
 
 void Form6::closeEvent(QCloseEvent* event) {
-    m_state.GraphDrawn = 0;
-    if (m_batch)
-        m_batch->hide();
     event->accept();
-    emit backToStart();
+    leave(Exit::CloseBox);
 }
 
 void Form6::Picture2_Click() {
@@ -269,20 +271,15 @@ void Form6::Text1_Click() {
 void Form6::CommandBatch_Click() {
     if (!m_batch) {
         m_batch = new BatchEvaluationWindow(m_state, this);
-        m_batch->setPolynomialAvailable(m_commandBatch->isEnabled());
+        m_batch->setPolynomialAvailable(m_drawn);
         m_batch->setComparison(m_graph->comparisonCurve());
     }
     m_batch->open();
 }
 
 void Form6::CommandRecalc_Click() {
-    // The browser is left as by its back button, but the main window comes instead of the start
-    // window; the file itself is not touched.
-    m_state.GraphDrawn = 0;
-    if (m_batch)
-        m_batch->hide();
-    hide();
-    emit recalculationRequested(m_drawnPlot, m_drawnName);
+    // The file itself is not touched.
+    leave(Exit::Recalculate);
 }
 
 void Form6::EvaluateAtX() {

@@ -75,6 +75,14 @@ class Form6 : public QWidget {
 
   private:
     void wireControls(const FormControls& controls, QToolButton* arrow);
+    // Every control's enabled state, from whether a file is chosen and whether one is drawn.
+    void enableControls();
+    // A file drawn, or none any more: the controls and the batch window follow.
+    void showDrawn(bool drawn);
+    // The one way out: the readout ends (GraphDrawn 0), the batch window goes, the browser hides
+    // and hands over to the start window or, to calculate the drawn file again, the main window.
+    enum class Exit { Back, CloseBox, Recalculate };
+    void leave(Exit exit);
     void showEmpty();
     void EvaluateAtX();
     // Label6 := `y`, the extrapolation mark beside it, and what copyEvaluation() copies.
@@ -103,6 +111,8 @@ class Form6 : public QWidget {
     SavedPlot m_drawnPlot; // the file the graph shows (while "この点で再計算" is enabled)
     QString m_drawnName;
     ValueLabel* m_compareEval = nullptr; // the comparison's Y at the evaluated X
+    bool m_fileChosen = false;           // a file is chosen in the list since the browser was emptied
+    bool m_drawn = false;                // a file is drawn
 };
 
 } // namespace mirendo

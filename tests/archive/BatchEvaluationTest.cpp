@@ -1,15 +1,20 @@
 // Batch evaluation: splitting a pasted column, rows that agree with the single evaluation, the
-// CSV and clipboard bytes, and the table model.
+// CSV and clipboard bytes, the table model and the name its table is saved under.
 #include "core/curve/BatchEvaluation.h"
 #include "ArchiveSamples.h"
+#include "core/archive/ArchiveFile.h"
+#include "core/archive/BatchSavePath.h"
 #include "core/curve/EvaluateAtX.h"
 #include "core/text/NumberText.h"
 #include "windows/BatchTableModel.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <random>
 #include <string>
 #include <tuple>
@@ -193,6 +198,64 @@ TEST(BatchTableModel, ShowsRowsWithTheMarkInOneReset) {
                 EXPECT_EQ(model.data(model.index(r, c), role).toString(), shown[r][c]) << r << "," << c;
     EXPECT_FALSE(model.data(model.index(1, 1), Qt::AccessibleDescriptionRole).toString().isEmpty());
     EXPECT_FALSE(model.data(model.index(3, 0)).isValid());
+}
+
+TEST(BatchSavePath, NamesBesideTheArchive) {
+    const struct {
+        const char *typed, *archive, *path;
+        std::optional<BatchNameRefusal> refusal;
+    } rows[] = {
+        {"table", "/w/a-Mi.csv", "/w/table.csv", {}},
+        {"sub/t.txt", "/w/a-Mi.csv", "/w/sub/t.txt", {}},
+        {"/x/t", "/w/a-Mi.csv", "/x/t.csv", {}},
+        {"t", "", "/cwd/t.csv", {}},
+        {"dir/", "/w/a-Mi.csv", "/w/dir/", {}},
+        {"a-mi", "/w/a-Mi.csv", "/w/a-mi.csv", BatchNameRefusal::ArchiveName},
+        {"", "/w/a-Mi.csv", "", BatchNameRefusal::NoName},
+    };
+    for (const auto& row : rows) {
+        const BatchSaveTarget target = BatchSavePath(row.typed, row.archive, "/cwd");
+        EXPECT_EQ(std::tuple(target.path, target.refusal), std::tuple(row.path, row.refusal)) << row.typed;
+    }
+}
+
+// Against the same rules written with Qt's file names, over random names of the characters that
+// matter to them.
+TEST(BatchSavePath, AgreesWithQtsFileNames) {
+    const std::string current = QDir::currentPath().toStdString();
+    const char* const archives[] = {"", "/w/a-Mi.csv", "/w.d/x", "/a-Mi.csv", "rel/b-MI.CSV", "c.tar.gz"};
+    const std::vector<std::string> letters = {"a", ".", "/", "-", "M", "i", "C",
+                                              "S", "V", "c", "s", "v", " ", "é"};
+    std::mt19937 random(7);
+    for (int n = 0; n < 3000; ++n) {
+        std::string typed;
+        for (int k = int(random() % 12); k > 0; --k)
+            typed += letters[random() % letters.size()];
+        typed += random() % 3 ? "" : random() % 2 ? "-mi" : "-MI.Csv"; // an archive's name, maybe
+        const QString archive = QString::fromUtf8(archives[random() % std::size(archives)]);
+        const QFileInfo archived(archive);
+        QString path = QString::fromStdString(typed);
+        if (QFileInfo(path).isRelative())
+            path = QDir(archive.isEmpty() ? QDir::currentPath() : archived.absolutePath()).filePath(path);
+        if (QFileInfo(path).suffix().isEmpty() && !path.endsWith(QLatin1Char('/')))
+            path += QStringLiteral(".csv");
+        const bool archiveName =
+            QFileInfo(path).fileName().endsWith(QString::fromLatin1(kArchiveSuffix), Qt::CaseInsensitive);
+        const BatchSaveTarget target = BatchSavePath(typed, archive.toStdString(), current);
+        if (typed.empty())
+            EXPECT_EQ(target.refusal, BatchNameRefusal::NoName);
+        else
+            EXPECT_EQ(std::tuple(QString::fromStdString(target.path),
+                                 target.refusal == BatchNameRefusal::ArchiveName),
+                      std::tuple(path, archiveName))
+                << typed << " beside " << archive.toStdString();
+        const QString proposed =
+            archive.isEmpty()
+                ? QString()
+                : archived.dir().filePath(archived.completeBaseName() + QStringLiteral("-batch.csv"));
+        EXPECT_EQ(QString::fromStdString(ProposedBatchPath(archive.toStdString())), proposed)
+            << archive.toStdString();
+    }
 }
 
 } // namespace

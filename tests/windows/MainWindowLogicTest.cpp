@@ -1,5 +1,6 @@
-// The main window's plain logic: decade rewriting, filling empty limits, validation, the Enter
-// path, log copies and taking over a loaded result.
+// The main window's plain logic: the step sequence, decade rewriting, filling empty limits,
+// validation, the Enter path, log copies and taking over a loaded result.
+#include "core/steps/CalculationSteps.h"
 #include "core/steps/FocusOrder.h"
 #include "core/steps/GraphSettings.h"
 #include "core/steps/ResultImport.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <tuple>
 
 namespace mirendo {
@@ -221,6 +223,65 @@ TEST(ResultProblem, RefusesScaleModesOutsideOneToFour) {
         EXPECT_TRUE(ResultProblem(ThreePointResult(mode, 1)).has_value()) << mode;
     for (int mode : {1, 2, 3, 4})
         EXPECT_FALSE(ResultProblem(ThreePointResult(mode, 1)).has_value()) << mode;
+}
+
+// Each row a run of events, then the steps ④..⑧ enabled for the inputs the window shows.
+TEST(CalculationSteps, EnabledStepsFollowTheEventsAndTheInputsShown) {
+    using Event = std::function<void(CalculationSteps&)>;
+    const CalculationInputs same{1, {"0", "4", "1", "0", "6", "1"}, {{1, 2}, {2, 3}}};
+    const Event Reset = &CalculationSteps::Reset, Given = &CalculationSteps::PointsGiven,
+                Withdrawn = &CalculationSteps::PointsWithdrawn, Accepted = &CalculationSteps::InputAccepted,
+                Confirmed = &CalculationSteps::SettingsConfirmed, Replot = &CalculationSteps::PlotStarted,
+                Started = &CalculationSteps::EngineStarted, Drawn = &CalculationSteps::CurveDrawn;
+    const Event Plotted = [&same](CalculationSteps& steps) { steps.PointsPlotted(same); };
+    const CalculationInputs mode{2, same.settings, same.points},
+        box{1, {"0", "5", "1", "0", "6", "1"}, same.points},
+        points{1, same.settings, {{1, 2}, {2, 3}, {3, 5}}};
+    const std::vector<Event> curve = {Reset, Given, Confirmed, Replot, Plotted, Started, Drawn};
+    const auto then = [&curve](std::vector<Event> more) {
+        more.insert(more.begin(), curve.begin(), curve.end());
+        return more;
+    };
+    const struct {
+        const char* name;
+        std::vector<Event> events;
+        const CalculationInputs& now;
+        const char* enabled;        // the step numbers
+        bool curveCurrent, answers; // a result of the mode and point count shown answers the run
+    } rows[] = {
+        {"Reset", {Reset}, same, "", false, false},
+        {"DialogOkWithoutPoints", {Accepted, Confirmed}, same, "", false, false},
+        {"PointsGiven", {Given}, same, "4", false, false},
+        {"SettingsConfirmed", {Given, Confirmed}, same, "45", false, false},
+        {"PointsPlotted", {Given, Confirmed, Replot, Plotted}, same, "46", false, false},
+        {"PlotRefused", {Given, Confirmed, Replot}, same, "45", false, false},
+        {"EngineStarted", {Given, Confirmed, Replot, Plotted, Started}, same, "467", false, true},
+        {"BoxEditedWhileComputing", {Given, Confirmed, Replot, Plotted, Started}, box, "4", false, true},
+        {"CurveDrawn", curve, same, "4678", true, true},
+        {"ModeChosen", curve, mode, "4", false, false},
+        {"BoxEdited", curve, box, "4", false, true},
+        {"OtherPoints", curve, points, "4", false, false},
+        {"OtherModeConfirmed", then({Confirmed}), mode, "45", false, false},
+        {"Replotted", then({Confirmed, Replot}), same, "45", false, false},
+        {"EngineRunAgain", then({Started}), same, "4678", true, true},
+        {"InputCancelled", then({Withdrawn}), same, "", false, true},
+        {"CancelledThenDialogOk", then({Withdrawn, Accepted}), same, "", false, true},
+        {"SamePointsGivenAgain", then({Withdrawn, Given}), same, "4678", true, true},
+        {"ResetAfterTheCurve", then({Reset}), same, "", false, false},
+    };
+    for (const auto& row : rows) {
+        CalculationSteps steps;
+        for (const Event& event : row.events)
+            event(steps);
+        std::string enabled;
+        for (int i = 0; i < kStepCount; ++i)
+            if (steps.Enabled(row.now)[i])
+                enabled += char('4' + i);
+        EXPECT_EQ(std::tuple(enabled, steps.CurveCurrent(row.now),
+                             steps.Answers(row.now.mode, int(row.now.points.size()))),
+                  std::tuple(std::string(row.enabled), row.curveCurrent, row.answers))
+            << row.name;
+    }
 }
 
 } // namespace
