@@ -4,12 +4,14 @@
 // and the time of the last drawing counts once the windows have stayed quiet for a while; then
 // the program is ended. The programs are run in turn, N times each, and the medians compared.
 //
-//   startup_timer [-n RUNS] [-q QUIET_MS] [-d FOLDER] -- PROGRAM [ARG...] [-- PROGRAM [ARG...]]...
+//   startup_timer [-n RUNS] [-q QUIET_MS] [-d FOLDER] [-c BASE:OTHER]... -- PROGRAM [ARG...]
+//                 [-- PROGRAM [ARG...]]...
 //
 // STARTUP_TIMER_TRACE=1 also prints every drawing as it comes, with its window and rectangle.
 // Prints every run, then per program the median time to the last drawing (with the lowest and the
 // highest) and the median processor time the program used (user and system, steadier than the
-// former on a busy machine), each also against the first program's.
+// former on a busy machine), each also against the first program's; `-c 2:3` also compares the
+// third program with the second (programs counted from 1).
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
@@ -28,6 +30,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -46,14 +49,15 @@ struct Options {
     int quietMs = 300;
     int giveUpMs = 15000;
     std::string folder;
+    std::vector<std::pair<std::size_t, std::size_t>> comparisons; // base, other; counted from 0
     std::vector<std::vector<std::string>> programs;
 };
 
 [[noreturn]] void Usage(const char* why) {
     std::fprintf(stderr,
                  "startup_timer: %s\n"
-                 "usage: startup_timer [-n RUNS] [-q QUIET_MS] [-d FOLDER] -- PROGRAM [ARG...] "
-                 "[-- PROGRAM [ARG...]]...\n",
+                 "usage: startup_timer [-n RUNS] [-q QUIET_MS] [-d FOLDER] [-c BASE:OTHER]... -- "
+                 "PROGRAM [ARG...] [-- PROGRAM [ARG...]]...\n",
                  why);
     std::exit(2);
 }
@@ -72,6 +76,9 @@ Options ParseOptions(int argc, char* argv[]) {
             options.quietMs = std::max(50, std::atoi(value));
         else if (flag == "-d")
             options.folder = value;
+        else if (int base = 0, other = 0;
+                 flag == "-c" && std::sscanf(value, "%d:%d", &base, &other) == 2 && base >= 1 && other >= 1)
+            options.comparisons.emplace_back(base - 1, other - 1);
         else
             Usage("unknown option");
     }
@@ -86,6 +93,9 @@ Options ParseOptions(int argc, char* argv[]) {
                            options.programs.end());
     if (options.programs.empty())
         Usage("no program to time");
+    for (const auto& [base, other] : options.comparisons)
+        if (base >= options.programs.size() || other >= options.programs.size())
+            Usage("a comparison names a program that is not there");
     return options;
 }
 
@@ -264,6 +274,13 @@ int main(int argc, char* argv[]) {
                     *std::max_element(drawn[p].begin(), drawn[p].end()), median / firstDrawn, processor,
                     firstProcess > 0 ? processor / firstProcess : 0.0,
                     CommandLine(options.programs[p]).c_str());
+    }
+    for (const auto& [base, other] : options.comparisons) {
+        const double baseProcess = Median(process[base]);
+        std::printf("%s against %s: drawn after %.3fx, processor time %.3fx\n",
+                    CommandLine(options.programs[other]).c_str(), CommandLine(options.programs[base]).c_str(),
+                    Median(drawn[other]) / Median(drawn[base]),
+                    baseProcess > 0 ? Median(process[other]) / baseProcess : 0.0);
     }
     return 0;
 }

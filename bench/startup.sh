@@ -2,9 +2,11 @@
 # Start-up of Mirendo as a user sees it, next to a bare Qt window with one Japanese caption in the
 # same face: each program is started on a virtual X server of its own and timed from its start to
 # the last drawing of its windows, N times in turn (default 21); prints every run, the medians and
-# their ratio to the bare window. Also times `Mirendo FILE` (a point file opened from the desktop).
+# their ratio to the bare window. Also times `Mirendo FILE` (a point file opened from the desktop)
+# and compares it with its floor, startup_floor: the main window's controls from the same table in
+# the same faces, without any logic.
 #
-#   bash bench/startup.sh [BUILD_FOLDER]        (default build; needs startup_probe, startup_timer)
+#   bash bench/startup.sh [BUILD_FOLDER]   (default build; needs startup_probe, startup_floor, startup_timer)
 #   N=41 bash bench/startup.sh build
 #
 # Not a test: nothing fails on a duration. Run it on a machine that is otherwise idle.
@@ -13,7 +15,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "${1:-$root/build}" && pwd)"
 runs="${N:-21}"
 bin="$build/bin"
-for program in Mirendo startup_probe startup_timer; do
+for program in Mirendo startup_probe startup_floor startup_timer; do
     if [ ! -x "$bin/$program" ]; then
         echo "error: $bin/$program missing; build it with: cmake --build $build --target $program" >&2
         exit 1
@@ -41,5 +43,5 @@ read -r -t 10 number <&"$display_fd" || { echo "error: Xvfb did not start" >&2; 
 export DISPLAY=":$number"
 
 echo "Start-up on $DISPLAY, $runs runs each, working folder $work"
-"$bin/startup_timer" -n "$runs" -d "$work" -- "$bin/startup_probe" -- "$bin/Mirendo" \
-    -- "$bin/Mirendo" "$work/ex_decay.csv"
+"$bin/startup_timer" -n "$runs" -d "$work" -c 4:3 -- "$bin/startup_probe" -- "$bin/Mirendo" \
+    -- "$bin/Mirendo" "$work/ex_decay.csv" -- "$bin/startup_floor"

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,8 +14,10 @@
 #include <QListWidget>
 #include <QMetaMethod>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 
 #include <QFile>
 
@@ -97,26 +100,129 @@ QWidget* MakeControl(QWidget* parent, const FormRow& row) {
         SetColour(line, QPalette::Window, QColor(row.caption));
         return line;
     }
+    case ControlKind::TextArea:
+        return new QPlainTextEdit(parent);
+    case ControlKind::Table:
+        return new QTableView(parent);
     default:
         return MakeLabel(parent, row);
     }
 }
 
-const char* const kKindNames[] = {"Label",  "BlueLabel", "ValueLabel", "Heading",   "StepNumber", "Picture",
-                                  "Button", "TextBox",   "List",       "DriveList", "Option",     "Group",
-                                  "Fill",   "Outline",   "Graph",      "Choice",    "ValueText"};
-
-bool KindOfName(const QString& name, ControlKind& kind) {
-    for (std::size_t i = 0; i < std::size(kKindNames); ++i) {
-        if (name == QLatin1String(kKindNames[i])) {
-            kind = static_cast<ControlKind>(i);
-            return true;
-        }
+// The edges a table's cell names, or nullopt for a word that is no edge.
+std::optional<int> AnchorsOfText(const QString& text) {
+    int anchors = 0;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const int edge = word == QLatin1String("left")     ? AnchorLeft
+                         : word == QLatin1String("top")    ? AnchorTop
+                         : word == QLatin1String("right")  ? AnchorRight
+                         : word == QLatin1String("bottom") ? AnchorBottom
+                                                           : 0;
+        if (edge == 0)
+            return std::nullopt;
+        anchors |= edge;
     }
-    return false;
+    return anchors;
 }
 
+// Places a parent's controls that follow its right or bottom edge again after every resize: each
+// keeps its distance to the edges it follows as they were when it was built.
+class AnchorFollower : public QObject {
+  public:
+    explicit AnchorFollower(QWidget* parent) : QObject(parent), m_builtSize(parent->size()) {
+        parent->installEventFilter(this);
+    }
+    void follow(QWidget* control, int anchors) {
+        m_controls.push_back({control, control->geometry(), anchors});
+    }
+
+  private:
+    struct Followed {
+        QWidget* control;
+        QRect built;
+        int anchors;
+    };
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize && watched == parent()) {
+            const QSize grown = static_cast<QWidget*>(watched)->size() - m_builtSize;
+            for (const Followed& f : m_controls)
+                f.control->setGeometry(Follow(f.built, f.anchors, grown));
+        }
+        return false;
+    }
+    static QRect Follow(QRect box, int anchors, QSize grown) {
+        const auto along = [](int& start, int& length, bool near, bool far, int by) {
+            if (far && near)
+                length = std::max(length + by, 0);
+            else if (far)
+                start += by;
+        };
+        int x = box.x(), y = box.y(), width = box.width(), height = box.height();
+        along(x, width, anchors & AnchorLeft || !(anchors & AnchorRight), anchors & AnchorRight,
+              grown.width());
+        along(y, height, anchors & AnchorTop || !(anchors & AnchorBottom), anchors & AnchorBottom,
+              grown.height());
+        return {x, y, width, height};
+    }
+
+    QSize m_builtSize;
+    std::vector<Followed> m_controls;
+};
+
 } // namespace
+
+const char* ControlKindName(ControlKind kind) {
+    // No default: a kind added to the enum without its name here is a compiler warning.
+    switch (kind) {
+    case ControlKind::Label:
+        return "Label";
+    case ControlKind::BlueLabel:
+        return "BlueLabel";
+    case ControlKind::ValueLabel:
+        return "ValueLabel";
+    case ControlKind::Heading:
+        return "Heading";
+    case ControlKind::StepNumber:
+        return "StepNumber";
+    case ControlKind::Picture:
+        return "Picture";
+    case ControlKind::Button:
+        return "Button";
+    case ControlKind::TextBox:
+        return "TextBox";
+    case ControlKind::List:
+        return "List";
+    case ControlKind::DriveList:
+        return "DriveList";
+    case ControlKind::Option:
+        return "Option";
+    case ControlKind::Group:
+        return "Group";
+    case ControlKind::Fill:
+        return "Fill";
+    case ControlKind::Outline:
+        return "Outline";
+    case ControlKind::Graph:
+        return "Graph";
+    case ControlKind::Choice:
+        return "Choice";
+    case ControlKind::ValueText:
+        return "ValueText";
+    case ControlKind::TextArea:
+        return "TextArea";
+    case ControlKind::Table:
+        return "Table";
+    }
+    return nullptr;
+}
+
+std::optional<ControlKind> ControlKindOfName(const QString& name) {
+    // The enum's values run from 0 without gaps; the first without a name is past its end.
+    for (int i = 0; const char* known = ControlKindName(static_cast<ControlKind>(i)); ++i)
+        if (name == QLatin1String(known))
+            return static_cast<ControlKind>(i);
+    return std::nullopt;
+}
 
 std::vector<FormRow> ParseFormTable(const QString& text, int* badLine) {
     std::vector<FormRow> rows;
@@ -129,7 +235,12 @@ std::vector<FormRow> ParseFormTable(const QString& text, int* badLine) {
             continue;
         const QStringList cells = line.split(QLatin1Char('\t'));
         FormRow row;
-        bool ok = cells.size() >= 6 && cells.size() <= 9 && KindOfName(cells[1], row.kind);
+        const std::optional<ControlKind> kind =
+            cells.size() >= 2 ? ControlKindOfName(cells[1]) : std::nullopt;
+        const std::optional<int> anchors = cells.size() > 9 ? AnchorsOfText(cells[9]) : 0;
+        bool ok = cells.size() >= 6 && cells.size() <= 10 && kind && anchors;
+        row.kind = kind.value_or(ControlKind::Label);
+        row.anchors = anchors.value_or(0);
         int* const numbers[4] = {&row.left, &row.top, &row.width, &row.height};
         for (int i = 0; ok && i < 4; ++i) {
             bool isNumber = false;
@@ -198,6 +309,7 @@ void SetUpWindow(QWidget* window, const char* objectName, const QString& title, 
 FormControls BuildForm(QWidget* window, std::span<const FormRow> rows) {
     FormControls controls;
     controls.m_window = window;
+    AnchorFollower* follower = nullptr; // one for the window's own rows, made when the first needs it
     for (const FormRow& row : rows) {
         QWidget* parent = row.parent.isEmpty() ? window : controls.find(row.parent.toLatin1().constData());
         QWidget* widget = MakeControl(parent ? parent : window, row);
@@ -214,6 +326,14 @@ FormControls BuildForm(QWidget* window, std::span<const FormRow> rows) {
         widget->setGeometry(box);
         if (!row.note.isEmpty())
             widget->setProperty("layoutNote", row.note);
+        if (row.anchors & (AnchorRight | AnchorBottom)) {
+            if (parent && parent != window)
+                qFatal("window %s: control %s follows an edge of a group", qPrintable(window->objectName()),
+                       qPrintable(row.name));
+            if (!follower)
+                follower = new AnchorFollower(window);
+            follower->follow(widget, row.anchors);
+        }
         controls.m_widgets.push_back(widget);
     }
     return controls;

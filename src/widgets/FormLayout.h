@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <initializer_list>
+#include <optional>
 #include <span>
 #include <typeinfo>
 #include <vector>
@@ -45,7 +46,20 @@ enum class ControlKind {
     Graph,     // the graph area (a PictureBox whose drawing surface is the rectangle's size)
     Choice,    // a drop-down list of fixed choices, given in the caption separated by '|'
     ValueText, // plain text of a value the window writes (an axis limit, a point number)
+    TextArea,  // a box of several lines of plain text
+    Table,     // a table of rows and columns the window gives its model
 };
+
+// The name of a kind as the tables write it, nullptr for a value outside the enum; and the kind
+// of a name (exact, case included). Every kind has one name and every name one kind.
+const char* ControlKindName(ControlKind kind);
+std::optional<ControlKind> ControlKindOfName(const QString& name);
+
+// Edges of a control that keep their distance to the same edge of its parent when the parent is
+// resized. A control following both edges of an axis grows with its parent; one following only
+// the right (bottom) edge moves with it. Without a horizontal (vertical) edge it keeps its left
+// (top) one.
+enum Anchor : int { AnchorLeft = 1, AnchorTop = 2, AnchorRight = 4, AnchorBottom = 8 };
 
 // One control of a window. Positions are in twips; `parent` names a Group row built before it
 // (empty: the window); `note` says why a position differs from the window's drawn layout.
@@ -56,12 +70,14 @@ struct FormRow {
     int left = 0, top = 0, width = 0, height = 0;
     QString note;
     QString parent;
+    int anchors = 0; // Anchor flags; 0: the left and top edges, as every fixed window's controls
 };
 
 // A window's table as text: one control a line, tab-separated objectName, kind (as named in
-// ControlKind), left, top, width, height, then optionally caption ("\n" breaks it), parent and
-// note. Lines starting with '#' and empty lines are comments. A malformed line yields no rows
-// and its 1-based number in `badLine`.
+// ControlKind), left, top, width, height, then optionally caption ("\n" breaks it), parent, note
+// and the edges the control follows (the words left, top, right, bottom separated by blanks).
+// Lines starting with '#' and empty lines are comments. A malformed line (an unknown kind or edge
+// included) yields no rows and its 1-based number in `badLine`.
 std::vector<FormRow> ParseFormTable(const QString& text, int* badLine = nullptr);
 
 // The controls built from a table, found by objectName (the n-th of that name for a name used
@@ -93,7 +109,9 @@ class FormControls {
 // Window title, objectName, the window font and the fixed client size in twips.
 void SetUpWindow(QWidget* window, const char* objectName, const QString& title, int widthTwips,
                  int heightTwips);
-// Builds every row as a child of `window` (or of its parent row) in table order.
+// Builds every row as a child of `window` (or of its parent row) in table order. Rows that follow
+// the right or bottom edge are placed again whenever their parent is resized, measured from the
+// size the parent has now.
 FormControls BuildForm(QWidget* window, std::span<const FormRow> rows);
 // The same from a table file (a resource built into the program); a missing or malformed table
 // is a build fault and stops the program with its name.

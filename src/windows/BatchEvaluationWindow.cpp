@@ -11,14 +11,15 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -27,7 +28,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QVBoxLayout>
 
 #include <string>
 #include <string_view>
@@ -41,24 +41,14 @@ QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-QLabel* AddCaption(const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(text);
-    return label;
+// A caption names its control: the control is read by it, and its mnemonic would lead there.
+void NameByCaption(QLabel* caption, QWidget* control) {
+    caption->setBuddy(control);
+    control->setAccessibleName(caption->text());
 }
 
 const QString kXValuesCaption = QStringLiteral("X 値（1 行に 1 つ、または空白・カンマ・タブ区切り）");
 const QString kYValuesCaption = QStringLiteral("Y 値（1 行に 1 つ、または空白・カンマ・タブ区切り）");
-
-QPushButton* AddButton(const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(caption);
-    // Enter presses the focused button, as Space does.
-    button->setAutoDefault(true);
-    return button;
-}
 
 } // namespace
 
@@ -67,46 +57,57 @@ BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* pare
     setObjectName(QStringLiteral("FormBatch"));
     setWindowTitle(QStringLiteral("一括計算"));
     setFont(WindowFont());
+    // Resizable: the table takes the added room. Never narrower than built, where the summary
+    // would need a third line; never so low that the table loses its header.
+    resize(TwipSize(6600, 9000));
+    setMinimumSize(TwipSize(6600, 5250));
+    const FormControls c = BuildForm(this, QStringLiteral(":/forms/FormBatch.tsv"));
+    m_direction = c.get<QComboBox>("ChoiceDirection");
+    m_valuesCaption = c.get<QLabel>("LabelValues");
+    m_values = c.get<QPlainTextEdit>("TextValues");
+    m_calculate = c.get<QPushButton>("CommandCalculate");
+    m_summary = c.get<QLabel>("LabelSummary");
+    m_table = c.get<QTableView>("TableResults");
+    m_path = c.get<QLineEdit>("TextPath");
+    m_save = c.get<QPushButton>("CommandSave");
+    auto* browse = c.get<QPushButton>("CommandBrowse");
+    auto* closeButton = c.get<QPushButton>("CommandClose");
+    for (QPushButton* button : {m_calculate, browse, m_save, closeButton})
+        button->setAccessibleName(button->text());
 
-    m_direction = new QComboBox;
-    m_direction->setObjectName(QStringLiteral("ChoiceDirection"));
-    m_direction->addItems({QStringLiteral("X → Y"), QStringLiteral("Y → X")});
-    QLabel* directionCaption = AddCaption(QStringLiteral("計算の向き"), m_direction);
+    auto* directionCaption = c.get<QLabel>("LabelDirection");
+    NameByCaption(directionCaption, m_direction);
     // The list that drops down is read by its own name.
     m_direction->view()->setAccessibleName(directionCaption->text());
     m_direction->setAccessibleDescription(
         QStringLiteral("X → Y: X ごとの Y。Y → X: Y ごとに、曲線がその Y をとるグラフ範囲内のすべての X"));
 
-    m_values = new QPlainTextEdit;
-    m_values->setObjectName(QStringLiteral("TextValues"));
     // Tab moves on, as in every other box; a pasted spreadsheet row keeps its tabs.
     m_values->setTabChangesFocus(true);
     m_values->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_values->setAccessibleDescription(
         QStringLiteral("1 行に 1 つ、または空白・カンマ・タブで区切った X 値"));
-    m_valuesCaption = AddCaption(kXValuesCaption, m_values);
+    NameByCaption(m_valuesCaption, m_values);
 
-    m_calculate = AddButton("CommandCalculate", QStringLiteral("計算"));
     m_calculate->setToolTip(QStringLiteral("計算（Ctrl+Enter）"));
-    m_summary = new QLabel;
-    m_summary->setObjectName(QStringLiteral("LabelSummary"));
     // The counts of three kinds of row run longer than the window is wide.
     m_summary->setWordWrap(true);
 
-    m_table = new QTableView;
-    m_table->setObjectName(QStringLiteral("TableResults"));
     m_table->setModel(m_model);
     // Every row has the one height of the font and no column is measured against its cells, so
-    // showing a hundred thousand rows costs no more than showing a screenful.
+    // showing a hundred thousand rows costs no more than showing a screenful. The height is that
+    // of the desktop's font for tables, as the rows have always had it; the window font fits.
+    const int rowHeight = QFontMetrics(QApplication::font(m_table)).height() + 6;
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->verticalHeader()->setMinimumSectionSize(rowHeight);
+    m_table->verticalHeader()->setDefaultSectionSize(rowHeight);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->setWordWrap(false);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setTabKeyNavigation(false);
     m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
-    QLabel* tableCaption = AddCaption(QStringLiteral("計算結果"), m_table);
+    NameByCaption(c.get<QLabel>("LabelResults"), m_table);
     m_table->setAccessibleDescription(
         QStringLiteral("X と Y の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー"));
     auto* copy = new QAction(QStringLiteral("コピー"), m_table);
@@ -115,42 +116,9 @@ BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* pare
     m_table->addAction(copy);
     m_table->installEventFilter(this);
 
-    m_path = new QLineEdit;
-    m_path->setObjectName(QStringLiteral("TextPath"));
-    QLabel* pathCaption = AddCaption(QStringLiteral("保存先"), m_path);
+    NameByCaption(c.get<QLabel>("LabelPath"), m_path);
     m_path->setAccessibleDescription(
         QStringLiteral("CSV ファイルのパス（フォルダを省くと補間データと同じフォルダ）"));
-    QPushButton* browse = AddButton("CommandBrowse", QStringLiteral("参照…"));
-    m_save = AddButton("CommandSave", QStringLiteral("CSV保存"));
-    QPushButton* closeButton = AddButton("CommandClose", QStringLiteral("閉じる"));
-
-    auto* calculateRow = new QHBoxLayout;
-    calculateRow->addWidget(m_calculate);
-    calculateRow->addWidget(m_summary, 1);
-    auto* saveRow = new QHBoxLayout;
-    saveRow->addWidget(pathCaption);
-    saveRow->addWidget(m_path, 1);
-    saveRow->addWidget(browse);
-    saveRow->addWidget(m_save);
-    auto* directionRow = new QHBoxLayout;
-    directionRow->addWidget(directionCaption);
-    directionRow->addWidget(m_direction);
-    directionRow->addStretch(1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(directionRow);
-    layout->addWidget(m_valuesCaption);
-    layout->addWidget(m_values, 1);
-    layout->addLayout(calculateRow);
-    layout->addWidget(tableCaption);
-    layout->addWidget(m_table, 3);
-    layout->addLayout(saveRow);
-    // On a row of its own at the bottom right, away from the save button.
-    auto* closeRow = new QHBoxLayout;
-    closeRow->addStretch(1);
-    closeRow->addWidget(closeButton);
-    layout->addSpacing(6);
-    layout->addLayout(closeRow);
-    resize(440, 600);
 
     connect(m_direction, &QComboBox::currentIndexChanged, this, &BatchEvaluationWindow::chooseDirection);
     connect(m_calculate, &QPushButton::clicked, this, &BatchEvaluationWindow::calculate);

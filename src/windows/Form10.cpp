@@ -82,9 +82,8 @@ void Form10::CommandClipboard_Click() {
     takeRead(QString(), read, QStringLiteral("クリップボード"));
 }
 
-bool Form10::readDroppedFile(const QString& path) {
-    return acceptDroppedRead(QFileInfo(path).fileName(), ReadPointFile(QFile::encodeName(path).toStdString()),
-                             path);
+bool Form10::readDroppedFile(const QString& path, const PointFileRead& read) {
+    return acceptDroppedRead(QFileInfo(path).fileName(), read, path);
 }
 
 bool Form10::readDroppedText(const QString& text, const QString& source) {
@@ -102,37 +101,32 @@ bool Form10::acceptDroppedRead(const QString& source, const PointFileRead& read,
         return false;
     }
     takeRead(path, read, source);
-    Command1_Click();
+    // Accepted as by "OK", but for this read: a file the dialog's list still has chosen from an
+    // earlier opening is not read instead.
+    hide();
+    emit accepted();
     return true;
 }
 
 void Form10::takeRead(const QString& path, const PointFileRead& read, const QString& source) {
     m_pointsRead = false;
     m_readPath = path;
-    for (int i = 1; i <= Module1::kMaxPoints; ++i) {
-        m_state.XData[i] = 0;
-        m_state.YData[i] = 0;
-    }
     emit readStarted();
     SetRangeTexts(m_rangeLabels, {});
-
-    if (!path.isEmpty())
-        m_state.FilePath = path.toStdString();
     m_list1->clear();
 
-    StorePointFileRead(m_state, read);
-    if (!read.ok()) {
+    const std::optional<PublishedPoints> published = TakePointFileRead(m_state, path.toStdString(), read);
+    if (!published) {
         failRead(source.isEmpty() ? QFileInfo(path).fileName() : source, read);
         return;
     }
     for (const std::string& line : read.lines)
         m_list1->addItem(QString::fromStdString(line));
-    const PublishedPoints published = PublishFilePoints(m_state, read.lines);
-    if (published.reordered)
+    if (published->reordered)
         LetPendingPaintsThrough(); // the windows repaint after a long ordering step
-    SetRangeTexts(m_rangeLabels, published.rangeTexts);
+    SetRangeTexts(m_rangeLabels, published->rangeTexts);
     m_pointsRead = m_state.PointCount >= 1 && m_state.PointCount <= Module1::kMaxPoints;
-    emit pointsPublished(published);
+    emit pointsPublished(*published);
 }
 
 void Form10::failRead(const QString& source, const PointFileRead& read) {

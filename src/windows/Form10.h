@@ -31,10 +31,11 @@ class Form10 : public QWidget {
     // labels emptied, no file read yet. Does not show the dialog.
     void prepare();
 
-    // A point file dropped on the main window: read as a clicked file is, then accepted as by
-    // "OK". A file that fails to read shows the read-error window and changes nothing, as does
-    // one without points (with the message "OK" gives). True when the points were accepted.
-    bool readDroppedFile(const QString& path);
+    // A point file dropped on the main window, already read (`read`): taken as a clicked file is,
+    // then accepted as by "OK". A file that failed to read shows the read-error window and
+    // changes nothing, as does one without points (with the message "OK" gives). True when the
+    // points were accepted.
+    bool readDroppedFile(const QString& path, const PointFileRead& read);
     // Text holding points (pasted, or a saved curve's points) read and accepted as a dropped
     // file is; `source` names it where a file name would stand.
     bool readDroppedText(const QString& text, const QString& source);

@@ -6,6 +6,7 @@
 #include "widgets/ValueLabel.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,18 +96,51 @@ TEST(FormLayout, MalformedLinesAreFoundByNumber) {
         int badLine;
     } cases[] = {
         {"Label1\tLabel\t1\t2\t3\t4\n", 0},
-        {"# only a comment\n\nLabel1\tLabel\t1\t2\t3\n", 3}, // a number missing
-        {"Label1\tSlider\t1\t2\t3\t4\n", 1},                 // no such kind
-        {"Label1\tLabel\t1\tx\t3\t4\n", 1},                  // not a number
-        {"Label1\tLabel\t1\t-2\t3\t4\n", 1},                 // a negative place
-        {"\tLabel\t1\t2\t3\t4\n", 1},                        // no name
-        {"Label1\tLabel\t1\t2\t3\t4\tc\tp\tn\textra\n", 1},  // a cell too many
+        {"# only a comment\n\nLabel1\tLabel\t1\t2\t3\n", 3},   // a number missing
+        {"Label1\tSlider\t1\t2\t3\t4\n", 1},                   // no such kind
+        {"Label1\tLabel\t1\tx\t3\t4\n", 1},                    // not a number
+        {"Label1\tLabel\t1\t-2\t3\t4\n", 1},                   // a negative place
+        {"\tLabel\t1\t2\t3\t4\n", 1},                          // no name
+        {"Label1\tLabel\t1\t2\t3\t4\tc\tp\tn\tright\tx\n", 1}, // a cell too many
+        {"Label1\tLabel\t1\t2\t3\t4\t\t\t\tright down\n", 1},  // no such edge
     };
     for (const auto& c : cases) {
         int badLine = -1;
         const std::vector<FormRow> rows = ParseFormTable(QString::fromUtf8(c.text), &badLine);
         EXPECT_EQ(badLine, c.badLine) << c.text;
         EXPECT_EQ(rows.empty(), c.badLine != 0) << c.text;
+    }
+}
+
+// Every kind has one name and every name one kind: the names of the enum's values, and near
+// misses of them, are read back against the set of names; every table compiled into the program
+// builds (an unknown kind in one would stop it).
+TEST(FormLayout, KindNamesAndEveryWindowTable) {
+    QStringList names;
+    int kinds = 0;
+    for (; const char* name = ControlKindName(static_cast<ControlKind>(kinds)); ++kinds) {
+        EXPECT_FALSE(names.contains(QLatin1String(name))) << name;
+        names << QString::fromLatin1(name);
+    }
+    EXPECT_EQ(kinds, int(ControlKind::Table) + 1) << "every value up to the last has its name";
+    for (const QString& name : names) {
+        QStringList tries = {name, name.toLower(), name.toUpper(), name + ' ', '\t' + name, name + '\r', {}};
+        for (int i = 0; i < name.size(); ++i)
+            tries << QString(name).remove(i, 1) << QString(name).insert(i, 'x') << name.left(i);
+        for (const QString& tried : tries) {
+            const std::optional<ControlKind> kind = ControlKindOfName(tried);
+            EXPECT_EQ(kind.has_value(), names.contains(tried)) << tried.toStdString();
+            if (kind) {
+                EXPECT_EQ(names[int(*kind)], tried);
+            }
+        }
+    }
+    const QStringList tables = QDir(QStringLiteral(":/forms")).entryList();
+    EXPECT_GE(tables.size(), 10);
+    for (const QString& table : tables) {
+        QWidget window;
+        BuildForm(&window, QStringLiteral(":/forms/") + table); // stops the program on a bad row
+        EXPECT_FALSE(window.findChildren<QWidget*>().isEmpty()) << table.toStdString();
     }
 }
 

@@ -143,4 +143,14 @@ PublishedPoints PublishFilePoints(Module1& state, std::vector<std::string> fileL
     return published;
 }
 
+std::optional<PublishedPoints> TakePointFileRead(Module1& state, const std::string& path,
+                                                 const PointFileRead& read) {
+    if (!path.empty())
+        state.FilePath = path;
+    StorePointFileRead(state, read);
+    if (!read.ok())
+        return std::nullopt;
+    return PublishFilePoints(state, read.lines);
+}
+
 } // namespace mirendo

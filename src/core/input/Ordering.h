@@ -3,10 +3,12 @@
 // ascending X order, move equal X values apart, keep and format the range values, decide which
 // logarithmic scale options the data allows, and build what is handed to the main window.
 // Plain C++: the dialogs let pending paints through themselves, where `reordered` says ordering ran.
+#include "core/input/PointFileReader.h"
 #include "core/input/PublishedPoints.h"
 #include "core/state/Module1.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,5 +57,12 @@ PublishedPoints PublishEnteredPoints(Module1& state, const std::array<std::strin
 // YMin, all options enabled first. With no points the range texts are empty and nothing is gated:
 // the range values in the state then belong to an earlier input, not to this file.
 PublishedPoints PublishFilePoints(Module1& state, std::vector<std::string> fileLines);
+
+// A point file's read taken into the state as the file dialog takes a clicked file: FilePath set
+// (unless `path` is empty: text that is no file), the read stored (StorePointFileRead, a failed
+// one as far as it got), and a read without failure published as PublishFilePoints does, with
+// the file's lines as the table. A failed read gives nullopt.
+std::optional<PublishedPoints> TakePointFileRead(Module1& state, const std::string& path,
+                                                 const PointFileRead& read);
 
 } // namespace mirendo

@@ -10,6 +10,7 @@
 #include "qt/messages/Messages.h"
 #include "widgets/FileDrop.h"
 #include "widgets/MessageBox.h"
+#include "widgets/PendingEvents.h"
 #include "windows/BatchEvaluationWindow.h"
 #include "windows/Form1.h"
 #include "windows/Form10.h"
@@ -34,28 +35,14 @@ bool IsArchive(const QString& path) {
     return path.endsWith(QString::fromLatin1(kArchiveSuffix), Qt::CaseInsensitive);
 }
 
-// A point file the main window takes: read, with one to ten points.
-bool PointFileOpens(const QString& path) {
-    return ReadPointFile(QFile::encodeName(path).toStdString()).givesPoints();
-}
-
 // Text the main window's Ctrl+V takes: read, with one to ten points.
 bool PointTextOpens(const QString& text) {
     return ReadPointText(text.toUtf8().toStdString()).givesPoints();
 }
 
-// Whether a file opened at start is likely to be shown: a point file of one to ten pairs, or an
-// archive that parses. The windows may still refuse more than this sees.
-bool OpensAtStart(const QString& path) {
-    return IsArchive(path) ? ReadArchiveFile(QFile::encodeName(path).toStdString()).ok()
-                           : PointFileOpens(path);
-}
-
 // Why a file that is neither an archive nor a point file is refused: what kept it from being
 // read, or else that Mirendo does not read its type.
-exchange::Failure StartFileRefusal(const QString& path) {
-    const std::string name = QFile::encodeName(path).toStdString();
-    const PointFileRead read = ReadPointFile(name);
+exchange::Failure StartFileRefusal(const PointFileRead& read, const std::string& name) {
     if (read.failure && exchange::IsFileAccessCause(read.failure->cause))
         return *read.failure;
     return exchange::Failure::OfFile(exchange::Cause::UnreadType, name);
@@ -70,112 +57,133 @@ WindowSet::WindowSet(Module1& state, const QString& engineFolder, QObject* paren
     m_state.GraphDrawn = 0;
 }
 
-WindowSet::~WindowSet() = default;
-
-Form2* WindowSet::form2() const {
-    if (!m_form2) {
-        m_form2 = std::make_unique<Form2>();
-        wireStartWindow();
-    }
-    return m_form2.get();
+WindowSet::~WindowSet() {
+    std::apply([](auto&... window) { (window.reset(), ...); }, m_windows);
 }
 
-Form9* WindowSet::form9() const {
-    if (!m_form9)
-        m_form9 = std::make_unique<Form9>(m_workDir);
-    return m_form9.get();
+template <typename W> W* WindowSet::window() const {
+    std::unique_ptr<W>& window = std::get<std::unique_ptr<W>>(m_windows);
+    if (!window)
+        window = build<W>();
+    return window.get();
+}
+
+template <> std::unique_ptr<Form2> WindowSet::build() const {
+    auto start = std::make_unique<Form2>();
+    wireStartWindow(start.get());
+    return start;
+}
+
+template <> std::unique_ptr<Form9> WindowSet::build() const {
+    return std::make_unique<Form9>(m_workDir);
+}
+
+template <> std::unique_ptr<Form1> WindowSet::build() const {
+    auto main = std::make_unique<Form1>(m_state, m_calculation);
+    wireMainWindow(main.get());
+    return main;
+}
+
+template <> std::unique_ptr<Form10> WindowSet::build() const {
+    auto input = std::make_unique<Form10>(m_state);
+    wireFileInput(input.get());
+    return input;
+}
+
+template <> std::unique_ptr<Form11> WindowSet::build() const {
+    auto entry = std::make_unique<Form11>(m_state);
+    wireManualEntry(entry.get());
+    return entry;
+}
+
+template <> std::unique_ptr<Form5> WindowSet::build() const {
+    return std::make_unique<Form5>();
+}
+
+template <> std::unique_ptr<Form4> WindowSet::build() const {
+    auto save = std::make_unique<Form4>(m_state);
+    wireDataSave(save.get());
+    return save;
+}
+
+template <> std::unique_ptr<Form6> WindowSet::build() const {
+    auto browser = std::make_unique<Form6>(m_state);
+    wireBrowser(browser.get());
+    return browser;
 }
 
 Form1* WindowSet::form1() const {
-    if (!m_form1) {
-        m_form1 = std::make_unique<Form1>(m_state, m_calculation);
-        wireMainWindow();
-    }
-    return m_form1.get();
+    return window<Form1>();
 }
-
-Form10* WindowSet::form10() const {
-    if (!m_form10) {
-        m_form10 = std::make_unique<Form10>(m_state);
-        wireFileInput();
-    }
-    return m_form10.get();
+Form2* WindowSet::form2() const {
+    return window<Form2>();
 }
-
-Form11* WindowSet::form11() const {
-    if (!m_form11) {
-        m_form11 = std::make_unique<Form11>(m_state);
-        wireManualEntry();
-    }
-    return m_form11.get();
-}
-
-Form5* WindowSet::form5() const {
-    if (!m_form5) {
-        m_form5 = std::make_unique<Form5>();
-    }
-    return m_form5.get();
-}
-
 Form4* WindowSet::form4() const {
-    if (!m_form4) {
-        m_form4 = std::make_unique<Form4>(m_state);
-        wireDataSave();
-    }
-    return m_form4.get();
+    return window<Form4>();
+}
+Form5* WindowSet::form5() const {
+    return window<Form5>();
+}
+Form6* WindowSet::form6() const {
+    return window<Form6>();
+}
+Form9* WindowSet::form9() const {
+    return window<Form9>();
+}
+Form10* WindowSet::form10() const {
+    return window<Form10>();
+}
+Form11* WindowSet::form11() const {
+    return window<Form11>();
 }
 
-Form6* WindowSet::form6() const {
-    if (!m_form6) {
-        m_form6 = std::make_unique<Form6>(m_state);
-        wireBrowser();
-    }
-    return m_form6.get();
+std::vector<QWidget*> WindowSet::builtWindows() const {
+    std::vector<QWidget*> windows;
+    std::apply(
+        [&windows](const auto&... window) { ((window ? windows.push_back(window.get()) : void()), ...); },
+        m_windows);
+    return windows;
 }
 
 bool WindowSet::isCreated(const QString& objectName) const {
-    const QWidget* const windows[] = {m_form1.get(), m_form2.get(), m_form4.get(),  m_form5.get(),
-                                      m_form6.get(), m_form9.get(), m_form10.get(), m_form11.get()};
-    for (const QWidget* window : windows)
-        if (window && window->objectName() == objectName)
-            return true;
-    return false;
+    const std::vector<QWidget*> windows = builtWindows();
+    return std::any_of(windows.begin(), windows.end(),
+                       [&objectName](const QWidget* window) { return window->objectName() == objectName; });
 }
 
-void WindowSet::wireStartWindow() const {
-    connect(m_form2.get(), &Form2::newCalculationRequested, this, [this] {
+void WindowSet::wireStartWindow(Form2* start) const {
+    connect(start, &Form2::newCalculationRequested, this, [this] {
         form1()->ResetMainWindow();
         form1()->show();
         form2()->hide();
         hideHelp();
     });
-    connect(m_form2.get(), &Form2::browserRequested, this, [this] {
+    connect(start, &Form2::browserRequested, this, [this] {
         form6()->prepare();
         form6()->show();
         form2()->hide();
         hideHelp();
     });
-    connect(m_form2.get(), &Form2::helpRequested, this, [this] { form9()->show(); });
+    connect(start, &Form2::helpRequested, this, [this] { form9()->show(); });
     // An engine still running would write its result after the start window removed it; a curve
     // still awaited is not drawn any more. Connected first, so it happens before the end.
-    connect(m_form2.get(), &Form2::exitRequested, this, [this] {
+    connect(start, &Form2::exitRequested, this, [this] {
         m_calculation->stop();
         // A clean end: nothing typed is left to offer at the next start.
         m_typed.reset();
         QFile::remove(recoveryPath());
     });
-    connect(m_form2.get(), &Form2::exitRequested, this, &WindowSet::exitRequested);
+    connect(start, &Form2::exitRequested, this, &WindowSet::exitRequested);
 }
 
-void WindowSet::wireMainWindow() const {
-    Form1* main = m_form1.get();
+void WindowSet::wireMainWindow(Form1* main) const {
     // A dialog not built yet has nothing to reset: it is prepared anyway whenever it opens.
     connect(main, &Form1::inputDialogsResetRequested, this, [this] {
         forgetTypedPoints();
-        if (m_form10)
-            m_form10->prepare();
-        if (m_form11)
-            m_form11->resetForMainWindowReset();
+        if (Form10* input = built<Form10>())
+            input->prepare();
+        if (Form11* entry = built<Form11>())
+            entry->resetForMainWindowReset();
     });
     connect(main, &Form1::fileInputRequested, this, [this] {
         m_typedShown = false;
@@ -190,8 +198,11 @@ void WindowSet::wireMainWindow() const {
     connect(main, &Form1::backToStartRequested, this, [this] { form2()->show(); });
     connect(main, &Form1::dataSaveRequested, this, [this](const QString& name) { form4()->openWith(name); });
     connect(main, &Form1::pointFileDropped, this, [this](const QString& path) {
-        if (!PointFileOpens(path) || mayReplaceTypedPoints(form1()))
-            form10()->readDroppedFile(path);
+        const PointFileRead read = ReadPointFile(QFile::encodeName(path).toStdString());
+        if (!read.givesPoints())
+            form10()->readDroppedFile(path, read); // says why; the points shown stay
+        else if (mayReplaceTypedPoints(form1()))
+            takePointFile(path, read);
     });
     connect(main, &Form1::pointTextPasted, this, [this](const QString& text) {
         if (!PointTextOpens(text) || mayReplaceTypedPoints(form1()))
@@ -200,17 +211,9 @@ void WindowSet::wireMainWindow() const {
     connect(main, &Form1::imageSaveRequested, this, &WindowSet::openImageSave);
 }
 
-void WindowSet::wireFileInput() const {
-    Form10* input = m_form10.get();
-    connect(input, &Form10::readStarted, this, [this] {
-        form1()->withdrawPoints();
-        form1()->enableAllScaleOptions();
-        form1()->clearDataTable();
-    });
-    connect(input, &Form10::pointsPublished, this, [this](const PublishedPoints& points) {
-        forgetTypedPoints(); // a file's points (or the clipboard's) in their place
-        form1()->applyPublishedPoints(points);
-    });
+void WindowSet::wireFileInput(Form10* input) const {
+    connect(input, &Form10::readStarted, this, &WindowSet::startPointRead);
+    connect(input, &Form10::pointsPublished, this, &WindowSet::publishPoints);
     input->setReplaceCheck([this] { return mayReplaceTypedPoints(form10()); });
     connect(input, &Form10::readFailed, this, [this] { form1()->clearDataTable(); });
     connect(input, &Form10::helpRequested, this, [this] {
@@ -218,12 +221,7 @@ void WindowSet::wireFileInput() const {
         form9()->raise();
         form9()->activateWindow();
     });
-    // The help was asked for this input: it goes when the input ends.
-    connect(input, &Form10::accepted, this, [this] {
-        hideHelp();
-        form1()->enableSettingsOk();
-        form1()->show();
-    });
+    connect(input, &Form10::accepted, this, &WindowSet::acceptPoints);
     connect(input, &Form10::cancelled, this, [this] {
         hideHelp();
         form1()->withdrawPoints();
@@ -234,8 +232,24 @@ void WindowSet::wireFileInput() const {
     });
 }
 
-void WindowSet::wireManualEntry() const {
-    Form11* entry = m_form11.get();
+void WindowSet::startPointRead() const {
+    form1()->withdrawPoints();
+    form1()->enableAllScaleOptions();
+    form1()->clearDataTable();
+}
+
+void WindowSet::publishPoints(const PublishedPoints& points) const {
+    forgetTypedPoints(); // a file's points (or the clipboard's) in their place
+    form1()->applyPublishedPoints(points);
+}
+
+void WindowSet::acceptPoints() const {
+    hideHelp(); // the help was asked for this input: it goes when the input ends
+    form1()->enableSettingsOk();
+    form1()->show();
+}
+
+void WindowSet::wireManualEntry(Form11* entry) const {
     connect(entry, &Form11::typedPointsChanged, this,
             [this] { keepTypedPoints(form11()->enteredCount(), false); });
     connect(entry, &Form11::pointsPublished, this, [this](const PublishedPoints& points) {
@@ -253,9 +267,9 @@ void WindowSet::wireManualEntry() const {
     });
 }
 
-void WindowSet::wireDataSave() const {
-    connect(m_form4.get(), &Form4::archiveSaved, this, &WindowSet::forgetTypedPoints);
-    m_form4->setSource([this]() -> std::optional<ArchiveSource> {
+void WindowSet::wireDataSave(Form4* save) const {
+    connect(save, &Form4::archiveSaved, this, &WindowSet::forgetTypedPoints);
+    save->setSource([this]() -> std::optional<ArchiveSource> {
         const std::optional<Form1::DrawnCalculation> drawn = form1()->drawnCalculation();
         if (!drawn)
             return std::nullopt;
@@ -263,10 +277,10 @@ void WindowSet::wireDataSave() const {
     });
 }
 
-void WindowSet::wireBrowser() const {
-    connect(m_form6.get(), &Form6::backToStart, this, [this] { form2()->show(); });
-    connect(m_form6.get(), &Form6::imageSaveRequested, this, &WindowSet::openImageSave);
-    connect(m_form6.get(), &Form6::recalculationRequested, this, &WindowSet::recalculate);
+void WindowSet::wireBrowser(Form6* browser) const {
+    connect(browser, &Form6::backToStart, this, [this] { form2()->show(); });
+    connect(browser, &Form6::imageSaveRequested, this, &WindowSet::openImageSave);
+    connect(browser, &Form6::recalculationRequested, this, &WindowSet::recalculate);
 }
 
 void WindowSet::recalculate(const SavedPlot& plot, const QString& name) const {
@@ -276,14 +290,14 @@ void WindowSet::recalculate(const SavedPlot& plot, const QString& name) const {
     // The points go the way of a point file; one the reader refuses is told there, and the
     // browser comes back.
     if (!form10()->readDroppedText(QString::fromStdString(SavedPointText(plot)), name)) {
-        m_form6->show();
+        form6()->show();
         return;
     }
     if (!form1()->takeSavedSettings(plot.scaleMode, plot.settingTexts))
         ShowMessage(form1(), QStringLiteral("　保存されたスケールモード %1 は、このデータ点では選べません　")
                                  .arg(plot.scaleMode));
-    if (m_form2)
-        m_form2->hide();
+    if (Form2* start = built<Form2>())
+        start->hide();
     form1()->show();
     form1()->raise();
     form1()->activateWindow();
@@ -293,25 +307,22 @@ void WindowSet::openImageSave(const QString& proposedName, const GraphPicture& p
     form5()->open(proposedName, picture);
 }
 
-void WindowSet::hideCompanionsOfReplacedState(const QWidget* shown) const {
-    // The main window was reset or hidden: its input dialogs and its data save were for the
-    // calculation it showed before.
-    for (QWidget* companion : {static_cast<QWidget*>(m_form10.get()), static_cast<QWidget*>(m_form11.get()),
-                               static_cast<QWidget*>(m_form4.get())})
-        if (companion)
-            companion->hide();
+void WindowSet::hideAllBut(const QWidget* shown) const {
+    for (QWidget* window : builtWindows())
+        if (window != shown && window != built<Form5>())
+            window->hide();
     // A curve the hidden main window still awaits would be read over the browser's archive.
-    if (shown != m_form1.get())
+    if (shown != built<Form1>())
         m_calculation->cancelResultRequest();
-    // The batch window goes with the browser, as by its back button. (Form5 keeps the picture
-    // it was opened with, so it stays.)
-    if (m_form6 && shown != m_form6.get() && m_form6->batchWindow())
-        m_form6->batchWindow()->hide();
+    // The batch window goes with the browser, as by its back button.
+    Form6* browser = built<Form6>();
+    if (browser && shown != browser && browser->batchWindow())
+        browser->batchWindow()->hide();
 }
 
 void WindowSet::hideHelp() const {
-    if (m_form9)
-        m_form9->hide();
+    if (Form9* help = built<Form9>())
+        help->hide();
 }
 
 void WindowSet::start(const QString& file) {
@@ -320,49 +331,63 @@ void WindowSet::start(const QString& file) {
             openFile(file); // asks before it takes the restored points' place
         return;
     }
-    // A file that will be refused is told over the start window, shown first; one refused
-    // unexpectedly still leaves the start window afterwards.
-    if (file.isEmpty() || !OpensAtStart(file))
-        form2()->show();
-    if (!file.isEmpty() && !openFile(file))
+    // One refused unexpectedly still leaves the start window afterwards.
+    if (file.isEmpty() || !open(file, true))
         form2()->show();
 }
 
 bool WindowSet::openFile(const QString& path) {
+    return open(path, false);
+}
+
+bool WindowSet::open(const QString& path, bool startWindowFirst) {
+    const std::string name = QFile::encodeName(path).toStdString();
+    // A point file is read once, here; the main window takes the read without the file dialog.
+    const std::optional<PointFileRead> points =
+        IsArchive(path) ? std::nullopt : std::optional<PointFileRead>(ReadPointFile(name));
+    const auto opens = [&] { return points ? points->givesPoints() : ReadArchiveFile(name).ok(); };
     // A file shown in either window puts the typed points away: asked first, when it will be shown.
-    if (m_typed && OpensAtStart(path) && !mayReplaceTypedPoints(m_form1.get()))
+    if (m_typed && opens() && !mayReplaceTypedPoints(built<Form1>()))
         return false;
+    // A file that will be refused is told over the start window, shown first.
+    if (startWindowFirst && !opens())
+        form2()->show();
     QWidget* shown = nullptr;
-    if (IsArchive(path)) {
+    if (!points) {
         form6()->prepare();
         if (form6()->openDroppedArchive(path))
             shown = form6();
+    } else if (points->givesPoints()) {
+        // It replaces the calculation in the main window, as a new calculation would.
+        form1()->ResetMainWindow();
+        takePointFile(path, *points);
+        shown = form1();
+    } else if (!DropTargetShows(DropTarget::PointFile, QFileInfo(path).fileName().toStdString())) {
+        // Neither window takes it: said over the start window, for what keeps it from being
+        // read or else for its type, instead of as a point file without points.
+        ShowMessage(form2(), StartFileMessage(StartFileRefusal(*points, name), path));
+        return false;
     } else {
-        // A readable file replaces the calculation in the main window, as a new calculation would;
-        // one that cannot be read leaves it as it was and only tells why.
-        if (PointFileOpens(path)) {
-            form1()->ResetMainWindow();
-        } else if (!DropTargetShows(DropTarget::PointFile, QFileInfo(path).fileName().toStdString())) {
-            // Neither window takes it: said over the start window, for what keeps it from being
-            // read or else for its type, instead of as a point file without points.
-            ShowMessage(form2(), StartFileMessage(StartFileRefusal(path), path));
-            return false;
-        }
+        // The dialog tells why it gives no points; what the main window shows stays.
         form10()->prepare();
-        if (form10()->readDroppedFile(path))
-            shown = form1();
+        form10()->readDroppedFile(path, *points);
     }
     if (!shown)
         return false;
-    for (QWidget* other : {static_cast<QWidget*>(m_form2.get()), static_cast<QWidget*>(m_form9.get()),
-                           static_cast<QWidget*>(m_form1.get()), static_cast<QWidget*>(m_form6.get())})
-        if (other && other != shown)
-            other->hide();
-    hideCompanionsOfReplacedState(shown);
+    hideAllBut(shown);
     shown->show();
     shown->raise();
     shown->activateWindow();
     return true;
+}
+
+void WindowSet::takePointFile(const QString& path, const PointFileRead& read) const {
+    startPointRead();
+    const std::optional<PublishedPoints> published = TakePointFileRead(m_state, path.toStdString(), read);
+    if (published->reordered)
+        LetPendingPaintsThrough(); // the windows repaint after a long ordering step
+    publishPoints(*published);
+    acceptPoints();
 }
 
 QString WindowSet::recoveryPath() const {
@@ -374,17 +399,18 @@ void WindowSet::keepTypedPoints(int count, bool shown) const {
     for (int i = 1; i <= count; ++i)
         work.points.emplace_back(m_state.XData[i], m_state.YData[i]);
     work.scaleMode = std::clamp(m_state.ScaleMode, 1, 4);
-    if (m_form1)
-        work.settings = m_form1->settingTexts();
+    if (const Form1* main = built<Form1>())
+        work.settings = main->settingTexts();
     m_typed = work;
     m_typedShown = shown;
     writeRecovery();
 }
 
 void WindowSet::keepSettings() const {
-    if (!m_typed || !m_typedShown || !m_form1)
+    const Form1* main = built<Form1>();
+    if (!m_typed || !m_typedShown || !main)
         return;
-    const SettingTexts settings = m_form1->settingTexts();
+    const SettingTexts settings = main->settingTexts();
     const int mode = std::clamp(m_state.ScaleMode, 1, 4);
     if (settings == m_typed->settings && mode == m_typed->scaleMode)
         return;

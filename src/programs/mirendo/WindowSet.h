@@ -11,6 +11,8 @@
 
 #include <memory>
 #include <optional>
+#include <tuple>
+#include <vector>
 
 class QWidget;
 
@@ -26,6 +28,8 @@ class Form9;
 class Form10;
 class Form11;
 struct GraphPicture;
+struct PointFileRead;
+struct PublishedPoints;
 struct SavedPlot;
 
 class WindowSet : public QObject {
@@ -71,20 +75,41 @@ class WindowSet : public QObject {
     void exitRequested();
 
   private:
+    // The window of type W, built (hidden) by build<W>() the first time it is asked for.
+    template <typename W> W* window() const;
+    // The window of type W if it was built, else nullptr: for what concerns only a built one.
+    template <typename W> W* built() const { return std::get<std::unique_ptr<W>>(m_windows).get(); }
+    // Every window built so far, in the order of m_windows.
+    std::vector<QWidget*> builtWindows() const;
+    // Makes window W with what it needs and connects its outgoing signals (one for each window).
+    template <typename W> std::unique_ptr<W> build() const;
+
     // Each window's outgoing signals, connected once when it is created. A handler that needs
     // another window asks for it through its accessor, so that one is created only when used.
-    void wireStartWindow() const;
-    void wireMainWindow() const;
-    void wireFileInput() const;
-    void wireManualEntry() const;
-    void wireDataSave() const;
-    void wireBrowser() const;
+    void wireStartWindow(Form2* start) const;
+    void wireMainWindow(Form1* main) const;
+    void wireFileInput(Form10* input) const;
+    void wireManualEntry(Form11* entry) const;
+    void wireDataSave(Form4* save) const;
+    void wireBrowser(Form6* browser) const;
     // "この点で再計算" of the browser: the main window reset, the saved points published as a
     // point file's would be, the file's scale mode and settings taken, the main window shown.
     void recalculate(const SavedPlot& plot, const QString& name) const;
-    // After a file opened from the desktop replaced the shared state and `shown` took it: the
-    // windows that worked on what was shown before are hidden.
-    void hideCompanionsOfReplacedState(const QWidget* shown) const;
+    // `Mirendo FILE` and a file handed over; at start the start window is shown first when the
+    // file will be refused, so that the refusal is told over it.
+    bool open(const QString& path, bool startWindowFirst);
+    // A point file's read taken into the main window, as the file-input dialog's "OK" after a
+    // click on it would; the dialog is not needed for it. The read gives points.
+    void takePointFile(const QString& path, const PointFileRead& read) const;
+    // The main window's side of an input dialog's read: its points withdrawn as a read starts,
+    // the read's points shown, and the input accepted.
+    void startPointRead() const;
+    void publishPoints(const PublishedPoints& points) const;
+    void acceptPoints() const;
+    // After a file opened from the desktop replaced the shared state and `shown` took it: every
+    // other window is hidden (they showed, or worked on, what was shown before) but the image save,
+    // which keeps the picture it was opened with.
+    void hideAllBut(const QWidget* shown) const;
     // The data-format help hidden, if it was ever shown.
     void hideHelp() const;
     // Either graph window's "グラフ画像保存".
@@ -109,15 +134,13 @@ class WindowSet : public QObject {
     Module1& m_state;
     Calculation* m_calculation = nullptr;
     QString m_workDir;
-    // Destroyed in reverse order: dialogs before the windows they were wired to.
-    mutable std::unique_ptr<Form2> m_form2;
-    mutable std::unique_ptr<Form9> m_form9;
-    mutable std::unique_ptr<Form1> m_form1;
-    mutable std::unique_ptr<Form10> m_form10;
-    mutable std::unique_ptr<Form11> m_form11;
-    mutable std::unique_ptr<Form5> m_form5;
-    mutable std::unique_ptr<Form4> m_form4;
-    mutable std::unique_ptr<Form6> m_form6;
+    // Every window, the one list of them; each built on first use. Destroyed in this order (by
+    // the destructor, a tuple's own order being unspecified): dialogs before the windows they
+    // were wired to.
+    mutable std::tuple<std::unique_ptr<Form6>, std::unique_ptr<Form4>, std::unique_ptr<Form5>,
+                       std::unique_ptr<Form11>, std::unique_ptr<Form10>, std::unique_ptr<Form1>,
+                       std::unique_ptr<Form9>, std::unique_ptr<Form2>>
+        m_windows;
     mutable std::optional<TypedWork> m_typed;
     mutable bool m_typedShown = false;     // the main window shows the typed points
     mutable bool m_recoveryWarned = false; // a failed write of the recovery file is told once
