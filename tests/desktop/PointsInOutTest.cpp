@@ -40,14 +40,18 @@ TEST(SavedPointText, LogAxisPointsComeBackWithTheirDigits) {
     }
 }
 
+// Points read through the file input first: the paste replaces them, and the file still chosen in
+// the dialog is not read again in its place.
 TEST_F(PointsInOut, CtrlVInTheMainWindowReadsTheClipboardAsADroppedFile) {
-    click(m_windows->form2(), "Command1");
+    readPointFile(QStringLiteral("first.csv"), "5,50\r\n6,60\r\n7,70\r\n");
+    acceptPoints();
     ASSERT_TRUE(activate(main(), control<QPushButton>(main(), "Command9")));
     QGuiApplication::clipboard()->setText(QStringLiteral("X\tY\n3\t30\n1\t-10\n"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_TRUE(main()->isVisible() && !m_windows->form10()->isVisible());
     EXPECT_EQ((std::array{m_state.XData[1], m_state.YData[1], m_state.XData[2], m_state.YData[2]}),
               (std::array{1.0, -10.0, 3.0, 30.0}));
+    EXPECT_EQ(m_state.PointCount, 2);
     EXPECT_EQ(textOf(main(), "Label33"), QStringLiteral("-10.0"));
     EXPECT_FALSE(control<QRadioButton>(main(), "Option2")->isEnabled()) << "Y minimum below 0";
     EXPECT_TRUE(control<QPushButton>(main(), "Command3")->isEnabled());
