@@ -83,7 +83,6 @@ TEST_F(ImageSaveFormats, EveryFormatWritesTheShownGraph) {
         const QString file = QStringLiteral("graph") + QLatin1String(row.suffix);
         if (row.format != ImageFormat::Svg) {
             const QImage back(workPath(file));
-            EXPECT_EQ(back.size(), QSize(609, 545));
             EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), shown);
             continue;
         }

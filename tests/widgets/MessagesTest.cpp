@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include <cerrno>
+#include <functional>
 
 namespace mirendo {
 namespace {
@@ -214,6 +215,38 @@ TEST(RequestMessage, NamesTheValueTheEngineCannotTake) {
     };
     for (const auto& row : rows)
         EXPECT_EQ(RequestMessage(row.failure), row.text);
+}
+
+// A cause added to the list without words would reach the user as a heading with nothing under
+// it. Each door words the causes of its own family and gives a fallback for any other; every
+// cause must be worded by some door, i.e. get a text there that differs from the door's text for
+// a value past the last cause.
+TEST(Messages, EveryCauseHasAReason) {
+    const SettingTexts settings{"1", "2", "1", "1", "2", "1"};
+    const std::function<QString(const Failure&)> doors[] = {
+        [](const Failure& f) { return CalculationMessage(f); },
+        [](const Failure& f) { return ArchiveReadText(f); },
+        [](const Failure& f) { return PointFileMessage(f, QStringLiteral("p.csv")); },
+        [](const Failure& f) { return PasteMessage(f); },
+        [&settings](const Failure& f) { return ArchiveSaveMessage(f, settings); },
+        // The request check fails only with NotCarried, and its box words nothing else.
+        [](const Failure& f) { return f.cause == Cause::NotCarried ? RequestMessage(f) : QString(); },
+    };
+    const auto failureOf = [](int cause) {
+        Failure failure = AtSetting(Cause(cause), 0, "x");
+        failure.line = 2;
+        failure.code = 1;
+        return failure;
+    };
+    const Failure unknown = failureOf(int(exchange::kLastCause) + 1);
+    for (int cause = 0; cause <= int(exchange::kLastCause); ++cause) {
+        bool worded = false;
+        for (const auto& door : doors) {
+            const QString text = door(failureOf(cause));
+            worded = worded || (!text.isEmpty() && text != door(unknown));
+        }
+        EXPECT_TRUE(worded) << "cause " << cause << " has no words";
+    }
 }
 
 } // namespace

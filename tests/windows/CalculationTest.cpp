@@ -6,6 +6,7 @@
 
 #include <QTest>
 
+#include <cerrno>
 #include <optional>
 #include <tuple>
 
@@ -87,7 +88,7 @@ TEST_F(CalculationTest, FailedRunAnswersWithItsMessageNotAnEarlierResult) {
     runAndAskForTheResult(1); // two equal abscissae: the engine stops without a result
     EXPECT_FALSE(m_loaded.has_value());
     ASSERT_EQ(m_failures.size(), 1);
-    EXPECT_TRUE(m_failures.front().startsWith(QStringLiteral("　補間計算に失敗しました　")));
+    EXPECT_EQ(m_failures.front(), CalculationMessageOf(exchange::Cause::EngineDivideByZero, 3));
 }
 
 TEST_F(CalculationTest, EveryFailureBeforeTheRunHasItsMessage) {
@@ -95,20 +96,18 @@ TEST_F(CalculationTest, EveryFailureBeforeTheRunHasItsMessage) {
     useEngineIn(workPath(QStringLiteral("no-such-folder")));
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", "");
-    EXPECT_EQ(Said(m_calculation->start()), QStringLiteral("　計算プログラム Ventrel が見つかりません　"));
+    EXPECT_EQ(Said(m_calculation->start()), CalculationMessageOf(exchange::Cause::EngineNotFound));
     qputenv("PATH", path);
     EXPECT_FALSE(m_calculation->isRunning());
     // A request that cannot be written: a folder in the file's place.
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("B2F.dat")));
-    const QString cannotWrite = Said(m_calculation->writeRequest(threePoints(2)));
-    EXPECT_TRUE(cannotWrite.startsWith(QStringLiteral("　計算依頼ファイル B2F.dat を書き込めません　\n")));
-    EXPECT_TRUE(cannotWrite.endsWith(QStringLiteral("B2F.dat  \n  同じ名前のフォルダがあります  ")))
-        << cannotWrite.toStdString();
+    EXPECT_EQ(Said(m_calculation->writeRequest(threePoints(2))),
+              CalculationMessage(exchange::Failure::OfFile(
+                  exchange::Cause::WriteFailed, workPath(QStringLiteral("B2F.dat")).toStdString(), EISDIR)));
     // No result file at all.
     m_calculation->requestResult();
     ASSERT_EQ(m_failures.size(), 1);
-    EXPECT_EQ(m_failures.front(),
-              QStringLiteral("　計算結果ファイルを読み込めません　\n（F2B.dat がありません）"));
+    EXPECT_EQ(m_failures.front(), CalculationMessageOf(exchange::Cause::FileMissing));
 }
 
 TEST_F(CalculationTest, CancelledWaitIsNeverAnswered) {
