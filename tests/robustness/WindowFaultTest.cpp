@@ -9,6 +9,7 @@
 
 #include <QImage>
 
+#include <cerrno>
 #include <functional>
 #include <tuple>
 #include <vector>
@@ -52,7 +53,9 @@ TEST_F(WindowFaults, RequestThatCannotBeWrittenIsReportedAndThePointsStay) {
         c.breakIt(m_dir.path());
         plot(1, kLinear);
         click(main(), "Command1");
-        EXPECT_EQ(Heading(takeMessage()), Heading(CalculationMessageOf(Cause::WriteFailed)));
+        const exchange::Failure folder = exchange::Failure::OfFile(
+            Cause::WriteFailed, workPath(QStringLiteral("B2F.dat")).toStdString(), EISDIR);
+        EXPECT_EQ(takeMessage(), CalculationMessage(folder));
         EXPECT_EQ(std::tuple(m_state.PointCount, m_state.XData[3]), std::tuple(3, 3));
         c.mendIt(m_dir.path());
         // Once the folder is mended the same points go on to a curve.
