@@ -118,7 +118,7 @@ TEST_F(ManualEntry, EmptyBoxOrNoNumberIsRefused) {
                 {"1", "", kNoData},
                 {" ", "2", kXNotANumber},
                 {"1", "abc", kYNotANumber},
-                {"1", "1e400", QStringLiteral("　Y の値「1e400」は大きすぎるか小さすぎて扱えません　")},
+                {"1", "1e400", EntryValueMessage("Y", "1e400", true)},
                 {"-1e39", "2", EntryValueMessage("X", "-1e39", false)}};
     for (const auto& row : rows) {
         enter(row.x, row.y); // a blank is not empty, but no number either

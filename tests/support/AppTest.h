@@ -182,6 +182,7 @@ class AppTest : public WindowTest {
         plotPoints(mode, points, settings);
         calculateAndDrawCurve();
     }
+    // The main window's control `name` enabled, its focused control, its graph.
     bool enabled(const char* name) const { return control<QWidget>(main(), name)->isEnabled(); }
     QString focusedName() const {
         return main()->focusWidget() ? main()->focusWidget()->objectName() : QString();
