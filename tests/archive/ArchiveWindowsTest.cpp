@@ -458,42 +458,5 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
     }
 }
 
-TEST_F(ArchiveWindows, ImageSaveWritesARealBitmap) {
-    QImage mainImage(609, 545, QImage::Format_RGB32), browserImage(609, 545, QImage::Format_RGB32);
-    mainImage.fill(QColor(10, 200, 30));
-    browserImage.fill(Qt::white);
-    browserImage.setPixelColor(100, 50, QColor(255, 0, 0));
-    Form5 form;
-    ASSERT_TRUE(form.folderLists()->setPath(m_dir.path()));
-
-    for (const auto& [source, expected] : {std::pair{1, &mainImage}, std::pair{2, &browserImage}}) {
-        const QString name = QStringLiteral("graph%1").arg(source);
-        form.open(name, GraphPicture{*expected});
-        testing::InvokeHandler(&form, "Command1_Click");
-        expectMessages({{kImageSaved, MessageIcon::None}});
-        EXPECT_FALSE(form.isVisible());
-        const QString file = workPath(name + QStringLiteral(".bmp"));
-        EXPECT_TRUE(bytesOf(file).startsWith("BM")) << "a Windows bitmap";
-        QImage back(file, "BMP");
-        ASSERT_FALSE(back.isNull());
-        EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), *expected) << "source " << source;
-    }
-
-    // Failures leave an existing file intact and the dialog open.
-    const QByteArray old("older picture");
-    writeFile(QStringLiteral("keep.bmp"), old);
-    QDir(m_dir.path()).mkdir(QStringLiteral("taken.bmp"));
-    for (const QString& typed :
-         {QStringLiteral("taken"), QStringLiteral("sub/keep"), QString(300, QLatin1Char('k')), QString()}) {
-        form.open(typed, GraphPicture{browserImage});
-        testing::InvokeHandler(&form, "Command1_Click");
-        EXPECT_EQ(takeShown().icon, MessageIcon::Warning) << typed.toStdString();
-        EXPECT_TRUE(form.isVisible());
-    }
-    EXPECT_EQ(bytesOf(QStringLiteral("keep.bmp")), old);
-    EXPECT_TRUE(QFileInfo(workPath(QStringLiteral("taken.bmp"))).isDir());
-    EXPECT_FALSE(exists(QStringLiteral(".bmp")));
-}
-
 } // namespace
 } // namespace mirendo
