@@ -234,6 +234,12 @@ TEST(OtherMessages, EachHasItsText) {
          QStringLiteral(
              "　X の値「-1e39」は計算できません　\n"
              "　計算は単精度で行うため、負の値は約 -3.4E+38 から約 -1.2E-38 までだけを扱えます　")},
+        {UndrawableLimitMessage(4, "1.000E+100", false),
+         QStringLiteral("　Y 軸 終了値 の値「1.000E+100」ではグラフを描けません　\n"
+                        "　（絶対値が 1E+37 までの値を入力して下さい）　")},
+        {UndrawableLimitMessage(3, "-2.0", true),
+         QStringLiteral("　Y 軸 開始値 の値「-2.0」では対数軸を描けません　\n"
+                        "　（1E-99 から 1E+308 までの正の値を入力して下さい）　")},
         {RecoveryQuestion(), QStringLiteral("前回の入力が残っています。復元しますか？")},
         {ExampleCutNote(655), QStringLiteral("（ファイルが長いため先頭の 655 行だけを表示しています）")},
     };
