@@ -1,4 +1,4 @@
-// Hostile values through the plain libraries, from typed text and points to the request, the
+// Hostile values through the plain libraries, from ordered points to the request, the
 // engine, the result, the archive and the evaluation: nothing crashes and nothing non-finite
 // reaches a text the user sees.
 #include "core/archive/ArchiveReader.h"
@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -27,38 +26,6 @@ bool ShowsNonFinite(const std::string& text) {
         if (text.find(word) != std::string::npos)
             return true;
     return false;
-}
-
-TEST(HostileTypedText, LeadingNumberNeverFailsAndNeverGivesANonFiniteValue) {
-    struct Row {
-        const char* name;
-        std::string text;
-        double expected;
-    };
-    const std::vector<Row> rows = {
-        {"beyond the double range saturates", "1e400", DBL_MAX},
-        {"negative beyond the range saturates", "-1e400", -DBL_MAX},
-        {"below the smallest double is zero", "1e-400", 0},
-        {"negative zero is plain zero", "-0", 0},
-        {"hexadecimal stops at the x", "0x10", 0},
-        {"full-width digits are not digits", "\xEF\xBC\x91\xEF\xBC\x92", 0},
-        {"NaN is not a number", "NaN", 0},
-        {"inf is not a number", "inf", 0},
-        {"infinity after a sign", "-Infinity", 0},
-        {"ten thousand digits", std::string(10000, '9'), DBL_MAX},
-        {"ten thousand zeros before a one", "0." + std::string(9999, '0') + "1", 0},
-        {"ten thousand blanks before a number", std::string(10000, ' ') + "12.5", 12.5},
-        {"ten thousand letters", std::string(10000, 'x'), 0},
-        {"comma as decimal separator", "1,5", 1},
-    };
-    for (const Row& row : rows) {
-        const double value = LeadingNumber(row.text);
-        EXPECT_EQ(value, row.expected) << row.name;
-        EXPECT_FALSE(std::signbit(value) && value == 0) << row.name;
-        for (bool logarithmic : {false, true})
-            EXPECT_FALSE(ShowsNonFinite(ReadoutText(value, logarithmic))) << row.name;
-        EXPECT_FALSE(ShowsNonFinite(GeneralText(value))) << row.name;
-    }
 }
 
 // Points as the input dialogs leave them, through every later step in one scale mode.
