@@ -128,7 +128,7 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
             EXPECT_TRUE(enabled(button)) << button;
 
         // The browser's graph is exactly what the saved-data plot draws from the loaded state.
-        PictureBox reference(QSize(609, 545));
+        PictureBox reference(control<PictureBox>(&browser, "Picture1")->size());
         const RangeLabels labels = PlotSavedForMode(m_shared, reference.graph());
         EXPECT_EQ(testing::GraphImageOf(&browser), reference.graph().image());
         for (const auto& [label, shown] : {std::pair{"Label14", labels.xStart},
@@ -196,6 +196,13 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
         std::function<void(const QString& folder)> afterListing = {};
     };
     const QString keep = QStringLiteral("keep");
+    // The save's refusal of setting box `box`, up to the box's name.
+    const auto refusedBox = [&good](exchange::Cause cause, int box) {
+        exchange::Failure failure = exchange::Failure::Of(cause);
+        failure.subject = exchange::Subject::Setting;
+        failure.field = box + 1;
+        return ArchiveSaveMessage(failure, good).section(QStringLiteral(" の設定"), 0, 0);
+    };
     const QString cannotSave = QStringLiteral("  補間データを保存できませんでした");
     const auto removeFolder = [](const QString& folder) { QDir(folder).removeRecursively(); };
     const auto replaceByFile = [this](const QString& folder) {
@@ -205,10 +212,10 @@ TEST_F(ArchiveWindows, FailedSavesKeepTheDialogOpenAndExistingFilesIntact) {
     const std::vector<Case> cases = {
         {"empty name", QString(), kNoName},
         {"name with a slash", QStringLiteral("a/keep"), QStringLiteral("  ファイル名に「/」")},
-        {"comma in X stop", keep, QStringLiteral("  保存できません：X 軸 終了値"), 1, "6,5"},
-        {"quote in Y step", keep, QStringLiteral("  保存できません：Y 軸 増分"), 5, "\"5"},
+        {"comma in X stop", keep, refusedBox(exchange::Cause::SettingHasComma, 1), 1, "6,5"},
+        {"quote in Y step", keep, refusedBox(exchange::Cause::SettingStartsQuoted, 5), 5, "\"5"},
         // The browser would refuse the file.
-        {"X start above X stop", keep, QStringLiteral("  保存できません：X 軸 開始値"), 0, "7"},
+        {"X start above X stop", keep, refusedBox(exchange::Cause::EmptyAxisRange, 0), 0, "7"},
         {"folder of that name", QStringLiteral("taken"), cannotSave},
         {"over-long name", longName, cannotSave},
         {"folder removed", keep, cannotSave, -1, {}, removeFolder},
@@ -342,7 +349,8 @@ TEST_F(ArchiveWindows, RefusedArchivesLeaveStateAndGraphUntouched) {
             QFile::remove(workPath(QString::fromLatin1(file)));
         testing::InvokeHandler(&browser, "Command1_Click");
         const ShownMessage m = takeShown();
-        EXPECT_TRUE(m.text.contains(QStringLiteral("読み込めません"))) << m.text.toStdString();
+        EXPECT_EQ(Heading(m.text),
+                  Heading(ArchiveOpenMessage(exchange::Failure::Of(exchange::Cause::FileMissing), {})));
         EXPECT_TRUE(m.text.contains(QString::fromLatin1(file))) << m.text.toStdString();
         const Module1& s = m_shared;
         EXPECT_EQ(
@@ -448,74 +456,6 @@ TEST_F(ArchiveWindows, BrowserControlsFollowTheirSteps) {
         EXPECT_EQ(std::tuple(shared.GraphDrawn, browser.isVisible(), back.count()),
                   std::tuple(0, false, i + 1));
     }
-}
-
-TEST_F(ArchiveWindows, ImageSaveWritesARealBitmap) {
-    QImage mainImage(609, 545, QImage::Format_RGB32), browserImage(609, 545, QImage::Format_RGB32);
-    mainImage.fill(QColor(10, 200, 30));
-    browserImage.fill(Qt::white);
-    browserImage.setPixelColor(100, 50, QColor(255, 0, 0));
-    Form5 form;
-    ASSERT_TRUE(form.folderLists()->setPath(m_dir.path()));
-
-    for (const auto& [source, expected] : {std::pair{1, &mainImage}, std::pair{2, &browserImage}}) {
-        const QString name = QStringLiteral("graph%1").arg(source);
-        form.open(name, GraphPicture{*expected});
-        testing::InvokeHandler(&form, "Command1_Click");
-        expectMessages({{kImageSaved, MessageIcon::None}});
-        EXPECT_FALSE(form.isVisible());
-        const QString file = workPath(name + QStringLiteral(".bmp"));
-        EXPECT_TRUE(bytesOf(file).startsWith("BM")) << "a Windows bitmap";
-        QImage back(file, "BMP");
-        ASSERT_FALSE(back.isNull());
-        EXPECT_EQ(back.size(), QSize(609, 545));
-        EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), *expected) << "source " << source;
-    }
-
-    // Failures leave an existing file intact and the dialog open.
-    const QByteArray old("older picture");
-    writeFile(QStringLiteral("keep.bmp"), old);
-    QDir(m_dir.path()).mkdir(QStringLiteral("taken.bmp"));
-    for (const QString& typed :
-         {QStringLiteral("taken"), QStringLiteral("sub/keep"), QString(300, QLatin1Char('k')), QString()}) {
-        form.open(typed, GraphPicture{browserImage});
-        testing::InvokeHandler(&form, "Command1_Click");
-        EXPECT_EQ(takeShown().icon, MessageIcon::Warning) << typed.toStdString();
-        EXPECT_TRUE(form.isVisible());
-    }
-    EXPECT_EQ(bytesOf(QStringLiteral("keep.bmp")), old);
-    EXPECT_TRUE(QFileInfo(workPath(QStringLiteral("taken.bmp"))).isDir());
-    EXPECT_FALSE(exists(QStringLiteral(".bmp")));
-}
-
-// Pictures of the three windows for a person to look at: MIRENDO_GRAB_DIR=/some/folder.
-TEST_F(ArchiveWindows, GrabsTheWindowsWhenAsked) {
-    const QString out = qEnvironmentVariable("MIRENDO_GRAB_DIR");
-    if (out.isEmpty())
-        GTEST_SKIP() << "set MIRENDO_GRAB_DIR to write the pictures";
-    const testing::Calculation calc = testing::CalculationsOfEveryMode()[2]; // Log - Linear
-    Module1 main = testing::StateAfterCalculation(calc);
-    save(main, calc.settings, QStringLiteral("12-07-2026"));
-
-    Form5 imageSave;
-    Form6& browser = openBrowser();
-    QObject::connect(&browser, &Form6::imageSaveRequested, &imageSave, &Form5::open);
-    browser.show();
-    draw(QStringLiteral("12-07-2026-Mi.csv"));
-    testing::InvokeHandler(&browser, "Command4_Click");
-    const float x = float(m_shared.CurveX[70] - std::log(m_shared.XStart));
-    testing::MoveMouseToAbscissa(control<PictureBox>(&browser, "Picture1"), x);
-    evaluate(QStringLiteral("1234.5"));
-    ASSERT_TRUE(noMessages());
-    EXPECT_TRUE(browser.grab().save(out + QStringLiteral("/Form6.png")));
-
-    Form4 dataSave(main);
-    ASSERT_TRUE(dataSave.folderLists()->setPath(m_dir.path()));
-    dataSave.openWith(QStringLiteral("12-07-2026"));
-    EXPECT_TRUE(dataSave.grab().save(out + QStringLiteral("/Form4.png")));
-    testing::InvokeHandler(&browser, "Command8_Click");
-    ASSERT_TRUE(imageSave.folderLists()->setPath(m_dir.path()));
-    EXPECT_TRUE(imageSave.grab().save(out + QStringLiteral("/Form5.png")));
 }
 
 } // namespace

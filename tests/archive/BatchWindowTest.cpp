@@ -405,36 +405,5 @@ TEST_F(BatchWindow, TheGraphsMenuCopiesTheCurveAsAFormula) {
     EXPECT_FALSE(graph->findChild<QAction*>(QStringLiteral("copyFormula"))->isEnabled());
 }
 
-// Not a check: the browser with a marked result and the batch window with a mixed table, then
-// both with the Y row answered and in Y → X, as PNG files, when MIRENDO_GRAB_DIR names a folder.
-TEST_F(BatchWindow, GrabsTheWindowsWhenAsked) {
-    const QString out = qEnvironmentVariable("MIRENDO_GRAB_DIR");
-    if (out.isEmpty())
-        GTEST_SKIP() << "set MIRENDO_GRAB_DIR to write the pictures";
-    const auto grab = [&](BatchEvaluationWindow* batch, const QString& suffix) {
-        QApplication::processEvents(); // the layouts follow the new texts, as on the screen
-        EXPECT_TRUE(m_browser.grab().save(out + QStringLiteral("/Form6%1.png").arg(suffix)));
-        EXPECT_TRUE(batch->grab().save(out + QStringLiteral("/FormBatch%1.png").arg(suffix)));
-    };
-    load(3);
-    click(&m_browser, "Command4");
-    evaluateSingle(QStringLiteral("1000"));
-    QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason); // the result as the keyboard user sees it
-    QApplication::sendEvent(browserControl("Label6"), &focusIn);
-    BatchEvaluationWindow* batch = openBatch();
-    calculate(kTypedValues);
-    batchControl<QTableView>("TableResults")->selectRow(1);
-    grab(batch, QString());
-
-    load(1);
-    click(&m_browser, "Command4");
-    evaluateSingle(QStringLiteral("2.5"));
-    findX("-3.5");
-    batch = openBatch();
-    batchControl<QComboBox>("ChoiceDirection")->setCurrentIndex(1);
-    calculate(QStringLiteral("2\n-3.5\n4\n100\nabc"));
-    grab(batch, QStringLiteral("-inverse"));
-}
-
 } // namespace
 } // namespace mirendo

@@ -188,7 +188,8 @@ TEST_F(DropTest, BrowserOpensADroppedArchiveAsItsFileListAndRefusesABadOne) {
     const QImage drawn = testing::GraphImageOf(browser);
 
     dropFiles(browser, {"broken-Mi.csv"});
-    EXPECT_TRUE(takeMessage().contains(QStringLiteral("このファイルは読み込めません")));
+    EXPECT_EQ(Heading(takeMessage()),
+              Heading(ArchiveOpenMessage(exchange::Failure::Of(exchange::Cause::NotANumber), {})));
     EXPECT_EQ(std::tuple(m_state.ScaleMode, m_state.FilePath, testing::GraphImageOf(browser)),
               std::tuple(3, workPath("runs/run-Mi.csv").toStdString(), drawn));
 }

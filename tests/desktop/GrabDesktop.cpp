@@ -1,13 +1,17 @@
-// Not a test: goes through a calculation and the browser and saves every window to
+// Not a test: goes through a calculation (Log - Log) and the browser and saves every window to
 // <folder>/desk-<window>-<scale>x.png, to look at the layout at the screen scale it runs with
-// (QT_SCALE_FACTOR=2 for 2x). The focused control of each window shows its focus frame; both
-// graphs show the crosshair as the keyboard put it. The main window is grabbed once more for
-// ex_runge.csv in Linear - Linear with each comparison curve (desk-Form1-<method>-<scale>x.png).
+// (QT_SCALE_FACTOR=2 for 2x); the main window also as reset (desk-Form1-reset-<scale>x.png). The
+// focused control of each window shows its focus frame; both graphs show the crosshair as the
+// keyboard put it. The main window is grabbed once more for ex_runge.csv in Linear - Linear with
+// each comparison curve (desk-Form1-<method>-<scale>x.png), and the batch window with a mixed
+// table, once in X → Y and once in Y → X. The window tests take no pictures: every picture for a
+// person to look at is taken here.
 // Usage: grab_desktop [folder]   (default /tmp)
 #include "programs/mirendo/WindowSet.h"
 #include "qt/bridge/Calculation.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
+#include "windows/BatchEvaluationWindow.h"
 #include "windows/Form1.h"
 #include "windows/Form10.h"
 #include "windows/Form11.h"
@@ -24,6 +28,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -123,6 +128,7 @@ int main(int argc, char* argv[]) {
 
     child<QPushButton>(windows.form2(), "Command1")->click();
     mirendo::Form1* main = windows.form1();
+    grab(main, child(main, "Command9"), QStringLiteral("reset"));
     child<QPushButton>(main, "Command9")->click();
     mirendo::Form10* input = windows.form10();
     clickFile(input, QStringLiteral("bad.csv"));
@@ -134,6 +140,7 @@ int main(int argc, char* argv[]) {
     grab(input, child(input, "Command1"));
     clickButton(input, "Command1");
 
+    child<QRadioButton>(main, "Option4")->click(); // Log - Log
     for (const char* name : {"Command3", "Command1", "Command4", "Command5"})
         child<QPushButton>(main, name)->click();
     if (!QTest::qWaitFor([&windows] { return !windows.calculation()->isWaitingForResult(); }, 11000))
@@ -173,6 +180,19 @@ int main(int argc, char* argv[]) {
     QTest::keyClick(x, Qt::Key_Return);
     stepCrosshair(browser, 8);
     grab(browser, child(browser, "Picture1"));
+    // The batch window: values inside and outside the points, a leading-number text and a
+    // non-number, then the same values in Y → X.
+    clickButton(browser, "CommandBatch");
+    if (QWidget* batch = browser->batchWindow()) {
+        child<QPlainTextEdit>(batch, "TextValues")
+            ->setPlainText(QStringLiteral("1\n3, -1\t12abc 1e200\nabc\n0.5"));
+        clickButton(batch, "CommandCalculate");
+        grab(batch, child(batch, "TableResults"));
+        child<QComboBox>(batch, "ChoiceDirection")->setCurrentIndex(1);
+        clickButton(batch, "CommandCalculate");
+        grab(batch, child(batch, "TableResults"), QStringLiteral("inverse"));
+        batch->hide();
+    }
 
     // The browser's points calculated again: the main window ready for the settings OK.
     clickButton(browser, "CommandRecalc");

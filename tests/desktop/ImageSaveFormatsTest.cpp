@@ -76,14 +76,13 @@ TEST_F(ImageSaveFormats, EveryFormatWritesTheShownGraph) {
         openSave(row, QStringLiteral("graph"), false);
         EXPECT_EQ(control<QLabel>(m_save, "Label5")->text(), QLatin1Char(' ') + QLatin1String(row.suffix));
         EXPECT_EQ(control<QLabel>(m_save, "Label3")->text(), row.caption);
-        EXPECT_EQ(m_save->windowTitle(), QStringLiteral("Image Save"));
         click(m_save, "Command1");
         EXPECT_EQ(takeMessage(), row.saved);
         EXPECT_FALSE(m_save->isVisible());
         const QString file = QStringLiteral("graph") + QLatin1String(row.suffix);
         if (row.format != ImageFormat::Svg) {
+            EXPECT_EQ(bytesOf(file).startsWith("BM"), row.format == ImageFormat::Bmp) << "a Windows bitmap";
             const QImage back(workPath(file));
-            EXPECT_EQ(back.size(), QSize(609, 545));
             EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), shown);
             continue;
         }
@@ -96,7 +95,8 @@ TEST_F(ImageSaveFormats, EveryFormatWritesTheShownGraph) {
                 if (xml.name() == QLatin1String("svg"))
                     viewBox = xml.attributes().value(QLatin1String("viewBox")).toString();
             }
-        EXPECT_EQ(std::tuple(xml.hasError(), viewBox), std::tuple(false, QStringLiteral("0 0 609 545")));
+        EXPECT_EQ(std::tuple(xml.hasError(), viewBox),
+                  std::tuple(false, QStringLiteral("0 0 %1 %2").arg(shown.width()).arg(shown.height())));
         // Grid lines and the curve as polylines; the frame, the curve's first dot and the four
         // points as paths.
         EXPECT_GE(elements[QStringLiteral("polyline")], 2);

@@ -2,7 +2,6 @@
 // Enter presses the focused button, and a file is chosen in the lists with arrows and Enter.
 #include "support/AppTest.h"
 
-#include "core/plot/Readout.h"
 #include "widgets/FolderLists.h"
 
 #include <QComboBox>
@@ -156,15 +155,6 @@ TEST_F(Keyboard, FormatExamplesAreShownWithoutTheMouse) {
     EXPECT_EQ(lines->item(0)->text(), QStringLiteral("5 6"));
 }
 
-TEST_F(Keyboard, FileInputOpensWithTheFileListFocused) {
-    writeFile(QStringLiteral("pts.csv"), "1,2\r\n2,5\r\n");
-    click(m_windows->form2(), "Command1");
-    click(m_windows->form1(), "Command9");
-    Form10* input = m_windows->form10();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(input));
-    EXPECT_EQ(focusedName(), QStringLiteral("File1"));
-}
-
 TEST_F(Keyboard, SaveDialogsOpenWithTheNameReadyToConfirm) {
     click(m_windows->form2(), "Command1");
     Form1* main = m_windows->form1();
@@ -227,18 +217,8 @@ TEST_F(Keyboard, WholeCalculationWithoutTheMouse) {
     }
     ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isWaitingForResult(); }, 11000));
     EXPECT_EQ(m_state.GraphDrawn, 1);
+    // (The graph read by keys: ValueReadoutTest.cpp.)
     ASSERT_EQ(focusedName(), QStringLiteral("Command6"));
-
-    // The graph takes the focus once the curve is drawn; the keys step its crosshair over the
-    // samples: Home, three right, a page down is sample 14, shown as the mouse there shows it.
-    ASSERT_TRUE(tabTo("Picture1"));
-    for (Qt::Key k : {Qt::Key_Home, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_PageDown})
-        key(k);
-    const Readout atSample = ComputeReadout(DrawnCurveOf(m_state), SampleAbscissa(DrawnCurveOf(m_state), 14));
-    ASSERT_EQ(atSample.sample, 14);
-    EXPECT_EQ(control<QLabel>(main, "Label27")->text(), QString::fromStdString(atSample.xText));
-    EXPECT_EQ(control<QLabel>(main, "Label28")->text(), QString::fromStdString(atSample.yText));
-    ASSERT_TRUE(tabTo("Command6"));
 
     // ⑧: the save dialog opens with the name selected; Enter saves.
     key(Qt::Key_Return);
@@ -253,16 +233,9 @@ TEST_F(Keyboard, WholeCalculationWithoutTheMouse) {
 
 TEST_F(Keyboard, BrowserDrawsAndEvaluatesWithoutTheMouse) {
     // A saved file to browse, made through the windows.
-    readPointFile(QStringLiteral("pts.csv"), "1,2\r\n2,5\r\n4,3\r\n");
-    acceptPoints();
+    drawCurveOf("1,2\r\n2,5\r\n4,3\r\n", 1, {"", "", "", "", "", ""}); // limits from the data
     Form1* main = m_windows->form1();
-    for (const char* name : {"Command3", "Command1", "Command4", "Command5"})
-        click(main, name);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_windows->calculation()->isWaitingForResult(); }, 11000));
-    click(main, "Command6");
-    control<QLineEdit>(m_windows->form4(), "Text1")->setText(QStringLiteral("run"));
-    click(m_windows->form4(), "Command1");
-    EXPECT_EQ(takeMessage(), QStringLiteral("  補間データは保存されました  "));
+    saveData(QStringLiteral("run"));
     click(main, "Command2");
 
     Form2* start = m_windows->form2();

@@ -55,9 +55,7 @@ TEST_F(Recovery, AKilledProgramsTypedPointsComeBackOrGo) {
         WindowSet windows(state, engineFolder());
         windows.start(QString());
         EXPECT_EQ(std::tuple(answer < 0 ? takeMessage() : takeQuestion(), kept()),
-                  std::tuple(answer < 0 ? RecoveryDamagedMessage()
-                                        : QStringLiteral("前回の入力が残っています。復元しますか？"),
-                             answer == 1));
+                  std::tuple(answer < 0 ? RecoveryDamagedMessage() : RecoveryQuestion(), answer == 1));
         if (answer != 1)
             continue;
         Form1* restored = windows.form1();

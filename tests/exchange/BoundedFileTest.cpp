@@ -2,6 +2,7 @@
 // point and saved-data readers share.
 #include "core/exchange/BoundedFile.h"
 #include "core/exchange/DecimalText.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,10 +22,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(ReadBoundedFile, EveryKindOfNameUnderTheCap) {
-    const fs::path dir = fs::temp_directory_path() / ("mirendo-bounded-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+using BoundedFile = testing::TempFolderTest;
+
+TEST_F(BoundedFile, EveryKindOfNameUnderTheCap) {
+    const fs::path& dir = m_dir;
     const auto write = [&](const fs::path& path, std::size_t bytes) {
         std::ofstream(path, std::ios::binary) << std::string(bytes, 'x');
     };
@@ -68,7 +69,6 @@ TEST(ReadBoundedFile, EveryKindOfNameUnderTheCap) {
         EXPECT_NE(read.reason(kCap).find(c.reason), std::string::npos) << read.reason(kCap);
         EXPECT_EQ(read.reason(kCap).empty(), read.ok());
     }
-    fs::remove_all(dir);
 }
 
 TEST(ParseDecimal, PlainDecimalTextOnly) {

@@ -1,4 +1,5 @@
 #include "core/exchange/ResultFile.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -146,9 +147,10 @@ TEST(ParseResult, FullCapacityAccepted) {
     EXPECT_EQ(std::tuple(read.value.p[600], read.value.coef[10]), std::tuple(-2.5, 1.5));
 }
 
-TEST(ReadResultFile, MissingUnreadableAndPresent) {
-    const auto dir = std::filesystem::temp_directory_path() / "mirendo_resultfile_test";
-    std::filesystem::remove_all(dir);
+using ResultFileOnDisk = testing::TempFolderTest;
+
+TEST_F(ResultFileOnDisk, MissingUnreadableAndPresent) {
+    const auto& dir = m_dir;
     std::filesystem::create_directories(dir / "F2B.dat");
     const auto causeOf = [](const ResultRead& read) { return read.failure ? read.failure->cause : Cause{}; };
     EXPECT_EQ(causeOf(ReadResultFile((dir / "nothing.dat").string())), Cause::FileMissing);
@@ -158,7 +160,6 @@ TEST(ReadResultFile, MissingUnreadableAndPresent) {
     const ResultRead read = ReadResultFile((dir / "ok.dat").string());
     EXPECT_TRUE(read.ok());
     EXPECT_EQ(read.value.sampleCount, 50);
-    std::filesystem::remove_all(dir);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "core/input/PointFileReader.h"
+#include "core/input/Ordering.h"
 #include "core/input/PastedPoints.h"
 #include "core/input/TypedValue.h"
 #include "support/TempFolder.h"
@@ -66,6 +67,13 @@ TEST_P(ReadPointTextTable, Reads) {
         EXPECT_EQ(read.x[i], 0.0) << "untouched X(" << i << ")";
     const exchange::Failure f = read.failure.value_or(exchange::Failure{});
     EXPECT_EQ(std::tuple(f.line, f.subject, f.item), c.where.value_or(std::tuple(f.line, f.subject, f.item)));
+    // What the dialog keeps of any read holds finite values and shows its ranges as numbers.
+    Module1 state;
+    StorePointFileRead(state, read);
+    for (int i = 0; i <= Module1::kMaxPoints; ++i)
+        EXPECT_TRUE(std::isfinite(state.XData[i]) && std::isfinite(state.YData[i])) << i;
+    for (const std::string& text : RangeTexts(state))
+        EXPECT_EQ(text.find_first_of("aAfFiInN"), std::string::npos) << text;
 }
 
 const Points kSquares10 = {{1, 1},  {2, 4},  {3, 9},  {4, 16}, {5, 25},
@@ -113,6 +121,28 @@ const ReadCase kReadCases[] = {
     {"infinity_word", "inf,2\r\n", NotANumber, 1, 1, {}},
     {"nul_byte", std::string("1,2\r\n3\0,4\r\n", 11), NotText, 1, 0, {}, {{2, P::None, ""}}},
     {"utf16_bom", kUtf16Bom + "1\0,\0002\0", NotText, 1, 0, {}, {{0, P::None, ""}}},
+    {"utf16_big_endian",
+     std::string("\xFE\xFF\0"
+                 "1\0,\0"
+                 "2",
+                 8),
+     NotText,
+     1,
+     0,
+     {},
+     {{0, P::None, ""}}},
+    {"utf16_without_a_mark",
+     std::string("1\0,\0"
+                 "2\0",
+                 6),
+     NotText,
+     1,
+     0,
+     {},
+     {{1, P::None, ""}}},
+    {"extreme_magnitudes", "1E-30,1E+30\r\n2,-1E+30\r\n", {}, 2, 2, {{1e-30, 1e30}, {2, -1e30}}},
+    {"hexadecimal", "0x10,1\r\n", NotANumber, 1, 1, {}, {{1, P::X, "0x10"}}},
+    {"nan_and_inf_after_a_point", "1,2\r\nnan,inf\r\n", NotANumber, 2, 2, {{1, 2}}, {{2, P::X, "nan"}}},
     {"long_line", kTooLong, LineTooLong, 1, 0, {}},
     {"too_large", kTooLarge, FileTooLarge, 1, 0, {}, {{0, P::None, ""}}},
     {"equal_x_values", "1,2\r\n1,3\r\n", {}, 2, 2, {{1, 2}, {1, 3}}, {{0, P::None, ""}}}, // ordered later

@@ -1,4 +1,4 @@
-// Hostile values through the plain libraries, from typed text and point files to the request, the
+// Hostile values through the plain libraries, from ordered points to the request, the
 // engine, the result, the archive and the evaluation: nothing crashes and nothing non-finite
 // reaches a text the user sees.
 #include "core/archive/ArchiveReader.h"
@@ -8,18 +8,14 @@
 #include "core/exchange/RequestFile.h"
 #include "core/exchange/ResultFile.h"
 #include "core/input/Ordering.h"
-#include "core/input/PointFileReader.h"
 #include "core/state/Module1.h"
 #include "core/text/NumberText.h"
 
 #include <gtest/gtest.h>
 
-#include <cfloat>
 #include <cmath>
 #include <memory>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace mirendo {
@@ -30,86 +26,6 @@ bool ShowsNonFinite(const std::string& text) {
         if (text.find(word) != std::string::npos)
             return true;
     return false;
-}
-
-TEST(HostileTypedText, LeadingNumberNeverFailsAndNeverGivesANonFiniteValue) {
-    struct Row {
-        const char* name;
-        std::string text;
-        double expected;
-    };
-    const std::vector<Row> rows = {
-        {"beyond the double range saturates", "1e400", DBL_MAX},
-        {"negative beyond the range saturates", "-1e400", -DBL_MAX},
-        {"below the smallest double is zero", "1e-400", 0},
-        {"negative zero is plain zero", "-0", 0},
-        {"hexadecimal stops at the x", "0x10", 0},
-        {"full-width digits are not digits", "\xEF\xBC\x91\xEF\xBC\x92", 0},
-        {"NaN is not a number", "NaN", 0},
-        {"inf is not a number", "inf", 0},
-        {"infinity after a sign", "-Infinity", 0},
-        {"ten thousand digits", std::string(10000, '9'), DBL_MAX},
-        {"ten thousand zeros before a one", "0." + std::string(9999, '0') + "1", 0},
-        {"ten thousand blanks before a number", std::string(10000, ' ') + "12.5", 12.5},
-        {"ten thousand letters", std::string(10000, 'x'), 0},
-        {"comma as decimal separator", "1,5", 1},
-    };
-    for (const Row& row : rows) {
-        const double value = LeadingNumber(row.text);
-        EXPECT_EQ(value, row.expected) << row.name;
-        EXPECT_FALSE(std::signbit(value) && value == 0) << row.name;
-        for (bool logarithmic : {false, true})
-            EXPECT_FALSE(ShowsNonFinite(ReadoutText(value, logarithmic))) << row.name;
-        EXPECT_FALSE(ShowsNonFinite(GeneralText(value))) << row.name;
-    }
-}
-
-TEST(HostilePointFiles, EncodingsLineEndsAndExtremeValues) {
-    struct Row {
-        const char* name;
-        std::string bytes;
-        std::optional<exchange::Cause> failure;
-        std::vector<double> xy; // X1, Y1, X2, Y2, ... when read
-    };
-    // `text` in UTF-16, big or little endian, after the byte order mark `mark`.
-    const auto utf16 = [](std::string mark, std::string_view text, bool bigEndian) {
-        for (const char c : text)
-            mark += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
-        return mark;
-    };
-    const std::vector<Row> rows = {
-        {"UTF-8 byte order mark", std::string("\xEF\xBB\xBF") + "1,2\r\n3,4\r\n", std::nullopt, {1, 2, 3, 4}},
-        {"Windows and Unix line ends mixed", "1,2\r\n3,4\n5,6\r7,8", std::nullopt, {1, 2, 3, 4, 5, 6, 7, 8}},
-        {"UTF-16 little endian", utf16("\xFF\xFE", "1,2\r\n", false), exchange::Cause::NotText, {}},
-        {"UTF-16 big endian", utf16("\xFE\xFF", "1,2\r\n", true), exchange::Cause::NotText, {}},
-        {"UTF-16 without a mark", utf16("", "1,2\r\n3,4", false), exchange::Cause::NotText, {}},
-        {"extreme magnitudes", "1E-30,1E+30\r\n2,-1E+30\r\n", std::nullopt, {1e-30, 1e30, 2, -1e30}},
-        {"beyond the double range", "1,1E+400\r\n", exchange::Cause::OutOfRange, {}},
-        // (After a first point: a first line without any number is a heading.)
-        {"NaN and inf are not numbers", "1,2\r\nnan,inf\r\n", exchange::Cause::NotANumber, {}},
-        {"a line of 10000 characters", std::string(10000, '1') + ",2\r\n", exchange::Cause::LineTooLong, {}},
-        {"full-width digits", "1,2\r\n\xEF\xBC\x91,\xEF\xBC\x92\r\n", std::nullopt, {1, 2, 1, 2}},
-        {"hexadecimal", "0x10,1\r\n", exchange::Cause::NotANumber, {}},
-    };
-    for (const Row& row : rows) {
-        const PointFileRead read = ReadPointText(row.bytes);
-        EXPECT_EQ(read.failure ? std::optional(read.failure->cause) : std::nullopt, row.failure) << row.name;
-        if (!row.xy.empty() && read.ok()) {
-            ASSERT_EQ(read.pointCount * 2, static_cast<int>(row.xy.size())) << row.name;
-            for (int i = 1; i <= read.pointCount; ++i) {
-                EXPECT_EQ(read.x[i], row.xy[2 * (i - 1)]) << row.name;
-                EXPECT_EQ(read.y[i], row.xy[2 * (i - 1) + 1]) << row.name;
-            }
-        }
-        Module1 state;
-        StorePointFileRead(state, read);
-        for (int i = 0; i <= Module1::kMaxPoints; ++i)
-            EXPECT_TRUE(std::isfinite(state.XData[i]) && std::isfinite(state.YData[i])) << row.name;
-        if (read.ok()) {
-            for (const std::string& text : RangeTexts(state))
-                EXPECT_FALSE(ShowsNonFinite(text)) << row.name << ": " << text;
-        }
-    }
 }
 
 // Points as the input dialogs leave them, through every later step in one scale mode.

@@ -23,8 +23,6 @@ using RobustWindows = testing::AppTest;
 using testing::ShowsNonFinite;
 
 const QString kInvalid = QStringLiteral("　入力値が不正です！　");
-const QString kRunFailed = QStringLiteral("　補間計算に失敗しました　");
-const QString kCannotCarry = QStringLiteral(" は計算できません　\n");
 
 class HostileWindows : public RobustWindows {
   protected:
@@ -107,7 +105,9 @@ TEST_P(HostileSettings, ThroughTheWholeCalculation) {
     }
     if (c.ends == Ends::RefusedRequest) {
         const QString message = takeMessage();
-        EXPECT_TRUE(message.startsWith(QStringLiteral("　X 軸の")) && message.contains(kCannotCarry))
+        exchange::Failure carried = exchange::Failure::Of(exchange::Cause::NotCarried);
+        carried.subject = exchange::Subject::XStart;
+        EXPECT_TRUE(message.endsWith(RequestMessage(carried).section(QLatin1Char('\n'), 1)))
             << message.toStdString();
         EXPECT_FALSE(QFile::exists(workPath(QStringLiteral("B2F.dat"))));
         EXPECT_FALSE(control<QWidget>(main(), "Command4")->isEnabled());
@@ -117,7 +117,7 @@ TEST_P(HostileSettings, ThroughTheWholeCalculation) {
     ASSERT_TRUE(m_messages.isEmpty()) << m_messages.join(" | ").toStdString();
     calculateAndDrawCurve();
     if (c.ends == Ends::EngineFails) {
-        EXPECT_TRUE(takeMessage().startsWith(kRunFailed));
+        EXPECT_EQ(Heading(takeMessage()), Heading(CalculationMessageOf(exchange::Cause::EngineOverflow)));
         EXPECT_EQ(m_state.GraphDrawn, 0);
         return;
     }
@@ -176,7 +176,7 @@ TEST_P(HostilePoints, FromTheFileToTheReadout) {
     click(main(), "Command1");
     calculateAndDrawCurve();
     if (!c.drawsCurve) {
-        EXPECT_TRUE(takeMessage().startsWith(kRunFailed));
+        EXPECT_EQ(Heading(takeMessage()), Heading(CalculationMessageOf(exchange::Cause::EngineOverflow)));
         EXPECT_EQ(m_state.GraphDrawn, 0);
         return;
     }
@@ -246,19 +246,16 @@ TEST_F(HostileWindows, ManualEntryOfHostileTexts) {
         click(main(), "Command1");
     while (!m_messages.isEmpty()) {
         const QString message = takeMessage();
-        EXPECT_TRUE(message.startsWith(kInvalid) || message.contains(kCannotCarry)) << message.toStdString();
+        const QString notCarried = RequestMessage(exchange::Failure::Of(exchange::Cause::NotCarried));
+        EXPECT_TRUE(message == kInvalid || message.endsWith(notCarried.section(QLatin1Char('\n'), 1)))
+            << message.toStdString();
     }
     expectFiniteTexts(mainWindowNumberTexts(), "after the point plot");
 }
 
 TEST_F(HostileWindows, BrowserEvaluatesHostileTextsWithoutShowingNonFiniteValues) {
     drawCurveOf("1,1\r\n2,4\r\n3,2\r\n", 1, {"0", "4", "1", "0", "5", "1"});
-    click(main(), "Command6");
-    Form4* save = m_windows->form4();
-    ASSERT_TRUE(save->folderLists()->setPath(m_dir.path()));
-    type(save, "Text1", QStringLiteral("hostile"));
-    click(save, "Command1");
-    EXPECT_EQ(takeMessage(), QStringLiteral("  補間データは保存されました  "));
+    saveData(QStringLiteral("hostile"));
     click(main(), "Command2");
     Form6* browser = openInBrowser(m_dir.path(), QStringLiteral("hostile-Mi.csv"));
     ASSERT_EQ(m_state.GraphDrawn, 1);
@@ -289,7 +286,7 @@ TEST_F(HostileWindows, ResultWithValuesBeyondSinglePrecision) {
     click(main(), "Command5");
     RecordProperty("outcome", m_messages.isEmpty() ? "drawn" : "refused");
     while (!m_messages.isEmpty())
-        EXPECT_TRUE(takeMessage().startsWith(QStringLiteral("　計算結果ファイルを読み込めません　")));
+        EXPECT_EQ(Heading(takeMessage()), Heading(CalculationMessageOf(exchange::Cause::NotANumber)));
     sweep(control<PictureBox>(main(), "Picture1"));
     expectFiniteTexts(mainWindowNumberTexts(), "after the foreign result");
 }
@@ -307,7 +304,8 @@ TEST_F(HostileWindows, ArchiveWithExtremeSamplesOnANarrowAxis) {
     Form6* browser = openInBrowser(m_dir.path(), QStringLiteral("edge-Mi.csv"));
     RecordProperty("outcome", m_messages.isEmpty() ? "drawn" : "refused");
     if (!m_messages.isEmpty()) {
-        EXPECT_TRUE(takeMessage().contains(QStringLiteral("読み込めません")));
+        const QString refused = ArchiveOpenMessage(exchange::Failure::Of(exchange::Cause::OutOfRange), {});
+        EXPECT_EQ(Heading(takeMessage()), Heading(refused));
         return;
     }
     ASSERT_EQ(m_state.GraphDrawn, 1);

@@ -39,6 +39,14 @@ TEST(LeadingNumber, NeverReturnsInfinityOrNegativeZero) {
     EXPECT_EQ(std::tuple(LeadingNumber("1e999"), LeadingNumber("-1e999")), std::tuple(DBL_MAX, -DBL_MAX));
     EXPECT_FALSE(std::signbit(LeadingNumber("-0")));
     EXPECT_FALSE(std::signbit(LeadingNumber("-0.000")));
+    // No number at all (full-width digits are mapped by the boxes themselves, not here).
+    for (const char* text : {"0x10", "NaN", "inf", "-Infinity", "\uFF11\uFF12"})
+        EXPECT_EQ(LeadingNumber(text), 0) << text;
+    // Texts of ten thousand characters.
+    EXPECT_EQ(LeadingNumber(std::string(10000, '9')), DBL_MAX);
+    EXPECT_EQ(LeadingNumber("0." + std::string(9999, '0') + "1"), 0);
+    EXPECT_EQ(LeadingNumber(std::string(10000, ' ') + "12.5"), 12.5);
+    EXPECT_EQ(LeadingNumber(std::string(10000, 'x')), 0);
 }
 
 // A box's reading (leading number) and a batch token's (the whole text), full width included:

@@ -4,6 +4,7 @@
 // test instead of hanging it), control lookup and the user's gestures on controls found by
 // objectName.
 #include "core/state/Module1.h"
+#include "qt/messages/Messages.h"
 #include "widgets/MessageBox.h"
 
 #include <QAbstractButton>
@@ -90,6 +91,21 @@ class WindowTest : public ::testing::Test {
         EXPECT_EQ(shown.icon, MessageIcon::Warning);
     }
 
+    // Consumes the one recorded message, which must begin with `expected`: what a function of the
+    // messages file gives for the failure (their words are checked in the messages' own test).
+    void expectMessageStartingWith(const QString& expected) {
+        ASSERT_EQ(m_messages.size(), 1) << m_messages.join(" | ").toStdString();
+        const QString shown = takeMessage();
+        EXPECT_TRUE(shown.startsWith(expected)) << shown.toStdString() << "\n  not begun by\n"
+                                                << expected.toStdString();
+    }
+    // The engine bridge's message for `cause` as far as it is told by the cause alone.
+    static QString CalculationMessageOf(exchange::Cause cause, int code = 0) {
+        return CalculationMessage(exchange::Failure::Of(cause, code));
+    }
+    // The first line of a message: its heading.
+    static QString Heading(const QString& message) { return message.section(QLatin1Char('\n'), 0, 0); }
+
     // Consumes the next box shown, which must be a question.
     QString takeQuestion() {
         const ShownMessage shown = takeShown();
@@ -133,11 +149,13 @@ class WindowTest : public ::testing::Test {
         ASSERT_TRUE(button->isEnabled()) << name << " is disabled";
         QTest::mouseClick(button, Qt::LeftButton);
     }
-    // Replaces the text of an enabled box as the user types it.
+    // Replaces the text of an enabled box as the user types it (a disabled one fails the test,
+    // as the user could not type there).
     static void type(const QWidget* window, const char* name, const QString& text) {
         auto* box = control<QLineEdit>(window, name);
-        if (!box || !box->isEnabled())
+        if (!box)
             return;
+        ASSERT_TRUE(box->isEnabled()) << name << " is disabled";
         box->clear();
         // Typed key by key where QTest has keys for it; long texts and other scripts are inserted
         // as an input method would.

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include <cerrno>
+#include <functional>
 
 namespace mirendo {
 namespace {
@@ -214,6 +215,68 @@ TEST(RequestMessage, NamesTheValueTheEngineCannotTake) {
     };
     for (const auto& row : rows)
         EXPECT_EQ(RequestMessage(row.failure), row.text);
+}
+
+TEST(OtherMessages, EachHasItsText) {
+    const QString pasteRefused = QStringLiteral(" 貼り付けたデータは入力されませんでした \n %1 ");
+    const std::pair<QString, QString> rows[] = {
+        {PasteMessage(At(Cause::NotAPair, 2, Subject::None)),
+         pasteRefused.arg(QStringLiteral("2 行目：X と Y の 2 つの数値の行ではありません"))},
+        {PasteMessage(At(Cause::TooManyPasted, 11, Subject::None, {}, 10)),
+         pasteRefused.arg(QStringLiteral("11 行目：データ数が上限を超えます（あと 10 点まで入力できます）"))},
+        {PasteMessage(At(Cause::NotANumber, 3, Subject::X, "abc")),
+         pasteRefused.arg(QStringLiteral("3 行目：X の値「abc」が数値ではありません"))},
+        {PointsOutsideMessage(1), QStringLiteral("　データ点のうち 1 点がグラフの範囲の外にあります　\n"
+                                                 "　（開始値・終了値を確かめて下さい）　")},
+        {EntryValueMessage(QStringLiteral("Y"), "1e400", true),
+         QStringLiteral("　Y の値「1e400」は大きすぎるか小さすぎて扱えません　")},
+        {EntryValueMessage(QStringLiteral("X"), "-1e39", false),
+         QStringLiteral(
+             "　X の値「-1e39」は計算できません　\n"
+             "　計算は単精度で行うため、負の値は約 -3.4E+38 から約 -1.2E-38 までだけを扱えます　")},
+        {UndrawableLimitMessage(4, "1.000E+100", false),
+         QStringLiteral("　Y 軸 終了値 の値「1.000E+100」ではグラフを描けません　\n"
+                        "　（絶対値が 1E+37 までの値を入力して下さい）　")},
+        {UndrawableLimitMessage(3, "-2.0", true),
+         QStringLiteral("　Y 軸 開始値 の値「-2.0」では対数軸を描けません　\n"
+                        "　（1E-99 から 1E+308 までの正の値を入力して下さい）　")},
+        {RecoveryQuestion(), QStringLiteral("前回の入力が残っています。復元しますか？")},
+        {ExampleCutNote(655), QStringLiteral("（ファイルが長いため先頭の 655 行だけを表示しています）")},
+    };
+    for (const auto& [shown, text] : rows)
+        EXPECT_EQ(shown, text);
+}
+
+// A cause added to the list without words would reach the user as a heading with nothing under
+// it. Each door words the causes of its own family and gives a fallback for any other; every
+// cause must be worded by some door, i.e. get a text there that differs from the door's text for
+// a value past the last cause.
+TEST(Messages, EveryCauseHasAReason) {
+    const SettingTexts settings{"1", "2", "1", "1", "2", "1"};
+    const std::function<QString(const Failure&)> doors[] = {
+        [](const Failure& f) { return CalculationMessage(f); },
+        [](const Failure& f) { return ArchiveReadText(f); },
+        [](const Failure& f) { return PointFileMessage(f, QStringLiteral("p.csv")); },
+        [](const Failure& f) { return PasteMessage(f); },
+        [&settings](const Failure& f) { return ArchiveSaveMessage(f, settings); },
+        // The request check fails only with NotCarried, and its box words nothing else.
+        [](const Failure& f) { return f.cause == Cause::NotCarried ? RequestMessage(f) : QString(); },
+    };
+    const auto failureOf = [](int cause) {
+        Failure failure = AtSetting(Cause(cause), 0, "x");
+        failure.line = 2;
+        failure.code = 1;
+        return failure;
+    };
+    const Failure unknown = failureOf(int(exchange::kLastCause) + 1);
+    for (int cause = 0; cause <= int(exchange::kLastCause); ++cause) {
+        bool worded = false;
+        for (const auto& door : doors) {
+            const QString text = door(failureOf(cause));
+            worded = worded || (!text.isEmpty() && text != door(unknown));
+        }
+        EXPECT_TRUE(worded) << "cause " << cause << " has no words";
+    }
 }
 
 } // namespace

@@ -130,4 +130,8 @@ inline bool IsFileAccessCause(Cause cause) {
            cause == Cause::FileNotRegular || cause == Cause::FileTooLarge;
 }
 
+// The last cause of the list, so that every cause can be walked from FileMissing to it; a cause
+// added at the end of the list moves this to it.
+inline constexpr Cause kLastCause = Cause::AmbiguousLine;
+
 } // namespace mirendo::exchange
