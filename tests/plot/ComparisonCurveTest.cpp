@@ -157,8 +157,10 @@ TEST(ComparisonPlot, DrawnUnderTheCurveReplacedAndRemoved) {
     graph.setScale(-1, 10, 12, -12);
     graph.line(0, 0, 10, 0, kGridGrey);
     graph.setLineWidth(2);
+    graph.setLayer(GraphLayer::Curve);
     graph.dot(0.1f, 1, kCurveBlue);
     graph.lineTo(5, 2, kCurveBlue);
+    graph.setLayer(GraphLayer::Points);
     graph.setLineWidth(10);
     graph.dot(5, 2, kPointRed);
 
