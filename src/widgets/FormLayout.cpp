@@ -55,7 +55,20 @@ QLabel* MakeLabel(QWidget* parent, const FormRow& row) {
         label->setAlignment(Qt::AlignCenter);
         SetColour(label, QPalette::WindowText, QColor(0, 0, 160));
         break;
-    default:
+    // Plain text, or no label at all (MakeControl builds those kinds).
+    case ControlKind::Label:
+    case ControlKind::Picture:
+    case ControlKind::Button:
+    case ControlKind::TextBox:
+    case ControlKind::List:
+    case ControlKind::DriveList:
+    case ControlKind::Option:
+    case ControlKind::Group:
+    case ControlKind::Fill:
+    case ControlKind::Outline:
+    case ControlKind::Graph:
+    case ControlKind::Choice:
+    case ControlKind::ValueText:
         break;
     }
     return label;
@@ -97,9 +110,16 @@ QWidget* MakeControl(QWidget* parent, const FormRow& row) {
         SetColour(line, QPalette::Window, QColor(row.caption));
         return line;
     }
-    default:
+    case ControlKind::Label:
+    case ControlKind::BlueLabel:
+    case ControlKind::ValueLabel:
+    case ControlKind::Heading:
+    case ControlKind::StepNumber:
+    case ControlKind::Picture:
+    case ControlKind::ValueText:
         return MakeLabel(parent, row);
     }
+    return MakeLabel(parent, row); // not a kind of the list
 }
 
 const char* const kKindNames[] = {"Label",  "BlueLabel", "ValueLabel", "Heading",   "StepNumber", "Picture",
