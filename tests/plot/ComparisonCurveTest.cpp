@@ -154,6 +154,8 @@ TEST(ComparisonCurve, PointsInAnyOrderGiveTheSameCurve) {
 TEST(ComparisonPlot, DrawnUnderTheCurveReplacedAndRemoved) {
     using Kind = RecordingCanvas::Kind;
     RecordingCanvas graph;
+    graph.setLayer(GraphLayer::Curve);
+    graph.clear(); // starts over in the axes layer: the comparison goes after it
     graph.setScale(-1, 10, 12, -12);
     graph.line(0, 0, 10, 0, kGridGrey);
     graph.setLineWidth(2);
@@ -189,6 +191,7 @@ TEST(ComparisonPlot, DrawnUnderTheCurveReplacedAndRemoved) {
     };
     EXPECT_LT(firstOf(kComparisonGreen), firstOf(kCurveBlue));
     EXPECT_EQ(std::prev(firstOf(kComparisonGreen))->kind, Kind::Dash);
+    EXPECT_EQ(once.front().kind, Kind::Clear);
     EXPECT_EQ(kinds(WithComparisonUnderCurve(once, comparison.calls())), kinds(once));
     EXPECT_EQ(kinds(WithComparisonUnderCurve(once, {})), kinds(graph.calls()));
 }
