@@ -52,8 +52,9 @@ else
 fi
 
 mkdir -p "$root/build-test" "$root/build-asan"
-run_suite "normal build" "$root/build-test" -DMIRENDO_SANITIZE=OFF
-run_suite "sanitizer build" "$root/build-asan" -DMIRENDO_SANITIZE=ON -DMIRENDO_BUILD_BENCHMARKS=OFF
+# Both builds treat warnings as errors: the tree stays warning-free with the compiler it is tested with.
+run_suite "normal build" "$root/build-test" -DMIRENDO_SANITIZE=OFF -DMIRENDO_WERROR=ON
+run_suite "sanitizer build" "$root/build-asan" -DMIRENDO_SANITIZE=ON -DMIRENDO_BUILD_BENCHMARKS=OFF -DMIRENDO_WERROR=ON
 
 # Every reader fuzzed briefly (a few seconds each), so the fuzz targets keep building and their
 # properties keep holding; long runs are made by hand with fuzz/run_fuzz.sh SECONDS.

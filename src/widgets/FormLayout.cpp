@@ -58,7 +58,20 @@ QLabel* MakeLabel(QWidget* parent, const FormRow& row) {
         label->setAlignment(Qt::AlignCenter);
         SetColour(label, QPalette::WindowText, QColor(0, 0, 160));
         break;
-    default:
+    // Plain text, or no label at all (MakeControl builds those kinds).
+    case ControlKind::Label:
+    case ControlKind::Picture:
+    case ControlKind::Button:
+    case ControlKind::TextBox:
+    case ControlKind::List:
+    case ControlKind::DriveList:
+    case ControlKind::Option:
+    case ControlKind::Group:
+    case ControlKind::Fill:
+    case ControlKind::Outline:
+    case ControlKind::Graph:
+    case ControlKind::Choice:
+    case ControlKind::ValueText:
         break;
     }
     return label;
@@ -104,9 +117,16 @@ QWidget* MakeControl(QWidget* parent, const FormRow& row) {
         return new QPlainTextEdit(parent);
     case ControlKind::Table:
         return new QTableView(parent);
-    default:
+    case ControlKind::Label:
+    case ControlKind::BlueLabel:
+    case ControlKind::ValueLabel:
+    case ControlKind::Heading:
+    case ControlKind::StepNumber:
+    case ControlKind::Picture:
+    case ControlKind::ValueText:
         return MakeLabel(parent, row);
     }
+    return MakeLabel(parent, row); // not a kind of the list
 }
 
 // The edges a table's cell names, or nullopt for a word that is no edge.

@@ -39,11 +39,17 @@ constexpr int kTrustFontPixels = 11;
 } // namespace
 
 GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const char* yValue, QObject* parent)
-    : QObject(parent), m_picture(controls.get<PictureBox>("Picture1")),
+    : QObject(parent), m_picture(controls.get<PictureBox>("Picture1")), m_graph(m_picture->pixelSize()),
       m_xValue(ValueLabelOf(controls, xValue)), m_yValue(ValueLabelOf(controls, yValue)),
       m_trust(qobject_cast<QLabel*>(controls.find("LabelTrust"))),
       m_compare(qobject_cast<QComboBox*>(controls.find("ComboCompare"))),
       m_compareY(qobject_cast<ValueLabel*>(controls.find("LabelCompareY"))) {
+    // A classic picture box: system window colour as background (white in the usual scheme) and
+    // the window-text colour for the frame.
+    const QPalette& colours = m_picture->palette();
+    m_graph.setColours(colours.color(QPalette::Base), colours.color(QPalette::Text));
+    m_graph.clear();
+    m_picture->setGraph(&m_graph);
     for (int i = 0; i < 4; ++i) {
         m_limits[i] = ValueLabelOf(controls, kLimitNames[i]);
         m_limits[i]->setMeaning(QString::fromUtf8(kLimitMeanings[i]));
@@ -83,10 +89,6 @@ GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const c
         QStringLiteral("セル A2 の X に対する曲線の値を求める表計算の数式をコピーします"));
     m_copyFormula->setEnabled(false);
     connect(m_copyFormula, &QAction::triggered, this, &GraphPanel::copyFormula);
-}
-
-GraphModel& GraphPanel::graph() const {
-    return m_picture->graph();
 }
 
 void GraphPanel::showLimitCaptions() {
@@ -154,17 +156,16 @@ void GraphPanel::drawComparison() {
     m_comparisonY.clear();
     if (m_curve)
         m_comparisonY = ComparisonSamples(m_method, m_curve->pointX, m_curve->pointY, m_curve->sampleX);
-    GraphModel& model = graph();
-    const auto& calls = model.calls();
+    const auto& calls = m_graph.calls();
     const bool drawn = std::any_of(calls.begin(), calls.end(), [](const RecordingCanvas::Call& call) {
-        return call.colour == kComparisonGreen;
+        return call.layer == GraphLayer::Comparison;
     });
     if (m_comparisonY.empty() && !drawn)
         return;
     RecordingCanvas comparison;
     if (m_curve)
         PlotComparison(*m_curve, m_comparisonY, comparison);
-    model.redraw(WithComparisonUnderCurve(calls, comparison.calls()));
+    m_graph.redraw(WithComparisonUnderCurve(calls, comparison.calls()));
 }
 
 void GraphPanel::showCompareValue(int sample) {
@@ -181,7 +182,7 @@ void GraphPanel::showCompareValue(int sample) {
 }
 
 GraphPicture GraphPanel::savedPicture() const {
-    GraphPicture picture = graph().picture();
+    GraphPicture picture = m_graph.picture();
     for (int i = 0; i < 4; ++i)
         picture.limitTexts[std::size_t(i)] = m_limits[std::size_t(i)]->text();
     if (m_trust) {

@@ -11,6 +11,7 @@
 #include "core/curve/CurveTrust.h"
 #include "core/curve/DrawnCurve.h"
 #include "core/plot/Readout.h"
+#include "qt/canvas/GraphModel.h"
 #include "qt/canvas/GraphPicture.h"
 
 #include <QObject>
@@ -28,7 +29,6 @@ class QLabel;
 namespace mirendo {
 
 class FormControls;
-class GraphModel;
 class PictureBox;
 class ValueLabel;
 
@@ -36,12 +36,13 @@ class GraphPanel : public QObject {
     Q_OBJECT
   public:
     // Takes Picture1, Label14 .. Label17, the readout labels `xValue`, `yValue` and LabelTrust
-    // (if there is one) from the window's controls.
+    // (if there is one) from the window's controls, and hands Picture1 the graph it shows.
     GraphPanel(const FormControls& controls, const char* xValue, const char* yValue, QObject* parent);
 
     PictureBox* picture() const { return m_picture; }
-    // What the plots draw on: the graph Picture1 shows.
-    GraphModel& graph() const;
+    // What the plots draw on: the graph Picture1 shows, kept by the panel.
+    GraphModel& graph() { return m_graph; }
+    const GraphModel& graph() const { return m_graph; }
 
     // The limit labels show "X-Start", "X-Stop", "Y-Start", "Y-Stop" (the graph is empty).
     void showLimitCaptions();
@@ -97,6 +98,7 @@ class GraphPanel : public QObject {
     void showCompareValue(int sample);
 
     PictureBox* m_picture;
+    GraphModel m_graph; // of Picture1's size, in Picture1's colours
     std::array<ValueLabel*, 4> m_limits{};
     ValueLabel* m_xValue;
     ValueLabel* m_yValue;

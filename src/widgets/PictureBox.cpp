@@ -42,18 +42,14 @@ bool IsCopyGraphKey(const QKeyEvent* event) {
 
 } // namespace
 
-PictureBox::PictureBox(QSize pixelSize, QWidget* parent) : QWidget(parent), m_graph(pixelSize) {
-    setFixedSize(m_graph.image().size());
+PictureBox::PictureBox(QSize pixelSize, QWidget* parent)
+    : QWidget(parent), m_pixelSize(pixelSize.expandedTo(QSize(1, 1))) {
+    setFixedSize(m_pixelSize);
     setAccessibleName(kGraphName);
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_line1 = MakeCursorLine("Line1", this);
     m_line2 = MakeCursorLine("Line2", this);
-    connect(&m_graph, &GraphModel::changed, this, qOverload<>(&QWidget::update));
-    // A classic picture box: system window colour as background (white in the usual scheme) and
-    // the window-text colour for the frame.
-    m_graph.setColours(palette().color(QPalette::Base), palette().color(QPalette::Text));
-    m_graph.clear();
 
     setFocusPolicy(Qt::NoFocus);
     m_menu = new QMenu(this);
@@ -75,9 +71,18 @@ PictureBox::PictureBox(QSize pixelSize, QWidget* parent) : QWidget(parent), m_gr
     }
 }
 
+void PictureBox::setGraph(GraphModel* graph) {
+    if (m_graph)
+        m_graph->disconnect(this);
+    m_graph = graph;
+    if (m_graph)
+        connect(m_graph, &GraphModel::changed, this, qOverload<>(&QWidget::update));
+    update();
+}
+
 void PictureBox::showCursorLines(float x, float y) {
-    const QPointF p = m_graph.toPixel(x, y);
-    if (!std::isfinite(p.x()) || !std::isfinite(p.y())) {
+    const QPointF p = m_graph ? m_graph->toPixel(x, y) : QPointF();
+    if (!m_graph || !std::isfinite(p.x()) || !std::isfinite(p.y())) {
         hideCursorLines();
         return;
     }
@@ -127,7 +132,11 @@ void PictureBox::copyValue() {
 }
 
 void PictureBox::copyGraph() {
-    QGuiApplication::clipboard()->setImage(m_graph.image());
+    if (!m_graph) {
+        QApplication::beep();
+        return;
+    }
+    QGuiApplication::clipboard()->setImage(m_graph->image());
 }
 
 void PictureBox::showContextMenu(QPoint globalPos) {
@@ -137,9 +146,10 @@ void PictureBox::showContextMenu(QPoint globalPos) {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (size() != m_graph.image().size())
+    if (!m_graph || size() != m_graph->image().size())
         painter.fillRect(rect(), palette().color(QPalette::Base));
-    painter.drawImage(QPoint(0, 0), m_graph.image());
+    if (m_graph)
+        painter.drawImage(QPoint(0, 0), m_graph->image());
     // The focus frame is drawn over the shown image only; the model's image (saved and copied)
     // never has it.
     if (hasFocus()) {
@@ -219,8 +229,10 @@ void PictureBox::leaveEvent(QEvent* event) {
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF user = m_graph.toUser(event->position());
-    emit mouseMovedTo(float(user.x()), float(user.y()));
+    if (m_graph) {
+        const QPointF user = m_graph->toUser(event->position());
+        emit mouseMovedTo(float(user.x()), float(user.y()));
+    }
     QWidget::mouseMoveEvent(event);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
-// Graph area "Picture1", the view of a graph model: it shows the model's image (what the plots
-// drew on the model, what the image save writes), draws the two red cursor lines Line1 (vertical)
-// and Line2 (horizontal) on top, outside that image, and reports mouse moves in the model's user
-// coordinates. It repaints whenever the model changes.
+// Graph area "Picture1", the view of a graph model that its owner makes and hands in: it shows
+// the model's image (what the plots drew on the model, what the image save writes), draws the two
+// red cursor lines Line1 (vertical) and Line2 (horizontal) on top, outside that image, and reports
+// mouse moves in the model's user coordinates. It repaints whenever the model changes.
 //
 // With a curve on the graph it also takes the keyboard: the arrow, page and Home/End keys ask for
 // the readout to step over the samples, Ctrl+C copies the readout shown ("X<TAB>Y"), Ctrl+Shift+C
@@ -10,6 +10,7 @@
 #include "core/plot/Readout.h"
 #include "qt/canvas/GraphModel.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QAction;
@@ -27,9 +28,14 @@ class PictureBox : public QWidget {
     // same size on every screen; on a scaled screen the widget shows it enlarged.
     explicit PictureBox(QSize pixelSize, QWidget* parent = nullptr);
 
-    // What the plots draw on; cleared to the system window colour, framed in the window-text colour.
-    GraphModel& graph() { return m_graph; }
-    const GraphModel& graph() const { return m_graph; }
+    // The drawing surface's size (at least 1 x 1 pixel): the size of the model to hand in.
+    QSize pixelSize() const { return m_pixelSize; }
+    // The graph shown, kept by the caller (the graph panel, a test); the view follows its changes.
+    // Without one (none handed in yet, or it is gone) the view shows its background alone.
+    void setGraph(GraphModel* graph);
+    bool hasGraph() const { return m_graph != nullptr; }
+    // The graph handed in; there must be one.
+    GraphModel& graph() const { return *m_graph; }
 
     // Crosshair in user coordinates; hiding leaves the image untouched.
     void showCursorLines(float x, float y);
@@ -67,7 +73,8 @@ class PictureBox : public QWidget {
     void copyGraph();
     void showContextMenu(QPoint globalPos);
 
-    GraphModel m_graph;
+    QSize m_pixelSize;
+    QPointer<GraphModel> m_graph;
     QFrame* m_line1 = nullptr;
     QFrame* m_line2 = nullptr;
     QString m_readoutX, m_readoutY;

@@ -469,13 +469,13 @@ void Form1::Command1_Click() {
         return;
     }
     const LimitTexts limits{texts[kXStartBox], texts[kXStopBox], texts[kYStartBox], texts[kYStopBox]};
-    const PointPlotOutcome outcome = PlotPointsForMode(m_state, m_graph->graph(), limits);
-    m_graph->setLimitTexts(
-        {outcome.labels.xStart, outcome.labels.xStop, outcome.labels.yStart, outcome.labels.yStop});
+    const RangeLabels labels = PlotPointsForMode(m_state, m_graph->graph(), limits);
+    m_graph->setLimitTexts({labels.xStart, labels.xStop, labels.yStart, labels.yStop});
+    const exchange::PointRequest request = PointRequestOf(m_state);
     // The points stay plotted, so the user sees which one is meant; the engine step stays off.
-    if (!requestCarries(outcome.request))
+    if (!requestCarries(request))
         return;
-    if (const auto notWritten = m_calculation->writeRequest(outcome.request)) {
+    if (const auto notWritten = m_calculation->writeRequest(request)) {
         // Without a fresh request the engine would compute an earlier graph's points, so the
         // engine step stays off until a plot writes one.
         ShowMessage(this, CalculationMessage(*notWritten));

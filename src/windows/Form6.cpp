@@ -333,7 +333,10 @@ void Form6::FindXForY() {
     case CrossingOutcome::NoRange:
         refusal = QStringLiteral("　グラフの X の範囲（開始値・終了値）が正しくないため計算できません　");
         break;
-    default:
+    // An answer, shown below.
+    case CrossingOutcome::Found:
+    case CrossingOutcome::None:
+    case CrossingOutcome::Everywhere:
         break;
     }
     if (!refusal.isEmpty()) {

@@ -128,9 +128,9 @@ TEST_F(ArchiveWindows, EveryModeIsSavedReopenedRedrawnAndEvaluated) {
             EXPECT_TRUE(enabled(button)) << button;
 
         // The browser's graph is exactly what the saved-data plot draws from the loaded state.
-        PictureBox reference(control<PictureBox>(&browser, "Picture1")->size());
-        const RangeLabels labels = PlotSavedForMode(m_shared, reference.graph());
-        EXPECT_EQ(testing::GraphImageOf(&browser), reference.graph().image());
+        GraphModel reference(control<PictureBox>(&browser, "Picture1")->size());
+        const RangeLabels labels = PlotSavedForMode(m_shared, reference);
+        EXPECT_EQ(testing::GraphImageOf(&browser), reference.image());
         for (const auto& [label, shown] : {std::pair{"Label14", labels.xStart},
                                            {"Label15", labels.xStop},
                                            {"Label16", labels.yStart},

@@ -154,11 +154,15 @@ TEST(ComparisonCurve, PointsInAnyOrderGiveTheSameCurve) {
 TEST(ComparisonPlot, DrawnUnderTheCurveReplacedAndRemoved) {
     using Kind = RecordingCanvas::Kind;
     RecordingCanvas graph;
+    graph.setLayer(GraphLayer::Curve);
+    graph.clear(); // starts over in the axes layer: the comparison goes after it
     graph.setScale(-1, 10, 12, -12);
     graph.line(0, 0, 10, 0, kGridGrey);
     graph.setLineWidth(2);
+    graph.setLayer(GraphLayer::Curve);
     graph.dot(0.1f, 1, kCurveBlue);
     graph.lineTo(5, 2, kCurveBlue);
+    graph.setLayer(GraphLayer::Points);
     graph.setLineWidth(10);
     graph.dot(5, 2, kPointRed);
 
@@ -187,6 +191,7 @@ TEST(ComparisonPlot, DrawnUnderTheCurveReplacedAndRemoved) {
     };
     EXPECT_LT(firstOf(kComparisonGreen), firstOf(kCurveBlue));
     EXPECT_EQ(std::prev(firstOf(kComparisonGreen))->kind, Kind::Dash);
+    EXPECT_EQ(once.front().kind, Kind::Clear);
     EXPECT_EQ(kinds(WithComparisonUnderCurve(once, comparison.calls())), kinds(once));
     EXPECT_EQ(kinds(WithComparisonUnderCurve(once, {})), kinds(graph.calls()));
 }

@@ -4,6 +4,7 @@
 #include "core/plot/Plot.h"
 #include "core/plot/Readout.h"
 #include "core/plot/RecordingCanvas.h"
+#include "qt/bridge/Calculation.h"
 
 #include <benchmark/benchmark.h>
 
@@ -76,7 +77,8 @@ void BM_PointPlotParseCurvePlot(benchmark::State& state) {
     Module1 s = loaded(exchange::ParseResult(resultText).value);
     for (auto _ : state) {
         RecordingCanvas canvas;
-        const PointRequest request = PlotPointsLinLin(s, canvas, {}).request;
+        PlotPointsLinLin(s, canvas, {});
+        const exchange::PointRequest request = PointRequestOf(s);
         benchmark::DoNotOptimize(exchange::FormatRequest(request.mode, request.xStart, request.xStop,
                                                          request.pointCount, request.x.data(),
                                                          request.y.data()));

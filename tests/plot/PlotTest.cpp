@@ -1,5 +1,4 @@
 #include "core/plot/Plot.h"
-#include "core/exchange/RequestFile.h"
 #include "support/CanvasCalls.h"
 
 #include <gtest/gtest.h>
@@ -189,7 +188,7 @@ TEST(PlotTest, PointsAreRedDotsOfWidthTenInPlotSpace) {
     const LimitTexts texts{"1.0E-01", "1.0E+02", "1.0E+00", "1.0E+03"};
     const struct {
         const char* name;
-        PointPlotOutcome (*plot)(const Module1&, GraphCanvas&, const LimitTexts&);
+        RangeLabels (*plot)(const Module1&, GraphCanvas&, const LimitTexts&);
         bool logX, logY;
     } cases[] = {
         {"lin-lin", PlotPointsLinLin, false, false},
@@ -235,39 +234,7 @@ TEST(PlotTest, RangeLabels) {
         Module1 s = stateOn(c.xs, c.xe, 1, c.ys, c.ye, 1);
         s.ScaleMode = c.mode;
         RecordingCanvas canvas;
-        EXPECT_EQ(labelTexts(PlotPointsForMode(s, canvas, c.texts).labels), labelTexts(c.expected));
-    }
-}
-
-TEST(PlotTest, RequestCarriesTheModesValues) {
-    Module1 s = stateOn(0, 10, 1, -5, 5, 1);
-    s.PointCount = 3;
-    const double xs[] = {0, 1, 4, 8}, ys[] = {0, 2.5, -3, 0.125};
-    for (int i = 1; i <= 3; ++i) {
-        s.XData[i] = xs[i], s.YData[i] = ys[i];
-        s.XPlotData[i] = 10 * i, s.YPlotData[i] = -i; // stand-ins, so the test sees which array went out
-    }
-    const struct {
-        int mode;
-        std::string expected;
-    } cases[] = {
-        {1, " 1 \r\n0.0\r\n10.0\r\n 3 \r\n+1.00000E+00 +2.50000E+00\r\n+4.00000E+00 -3.00000E+00\r\n"
-            "+8.00000E+00 +1.25000E-01\r\n"},
-        {2, " 2 \r\n0.0\r\n10.0\r\n 3 \r\n+1.00000E+00 -1.00000E+00\r\n+4.00000E+00 -2.00000E+00\r\n"
-            "+8.00000E+00 -3.00000E+00\r\n"},
-        {3, " 3 \r\n0.0\r\n10.0\r\n 3 \r\n+1.00000E+01 +2.50000E+00\r\n+2.00000E+01 -3.00000E+00\r\n"
-            "+3.00000E+01 +1.25000E-01\r\n"},
-        {4, " 4 \r\n0.0\r\n10.0\r\n 3 \r\n+1.00000E+01 -1.00000E+00\r\n+2.00000E+01 -2.00000E+00\r\n"
-            "+3.00000E+01 -3.00000E+00\r\n"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.mode);
-        s.ScaleMode = c.mode;
-        RecordingCanvas canvas;
-        const PointRequest r =
-            PlotPointsForMode(s, canvas, {"1.0E00", "1.0E+01", "1.0E00", "1.0E+01"}).request;
-        EXPECT_EQ(exchange::FormatRequest(r.mode, r.xStart, r.xStop, r.pointCount, r.x.data(), r.y.data()),
-                  c.expected);
+        EXPECT_EQ(labelTexts(PlotPointsForMode(s, canvas, c.texts)), labelTexts(c.expected));
     }
 }
 

@@ -25,8 +25,10 @@ QString accessibleText(QWidget* widget, QAccessible::Text which) {
 struct GraphKeys : ::testing::Test {
     QWidget window;
     PictureBox* box = new PictureBox(QSize(100, 80), &window);
+    GraphModel graph{box->pixelSize()};
 
     void SetUp() override {
+        box->setGraph(&graph);
         box->graph().setScale(0, 8, 10, -8);
         box->graph().line(0, 4, 10, 4, kGridGrey);
         window.show();

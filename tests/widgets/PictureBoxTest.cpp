@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <tuple>
 
 namespace mirendo {
@@ -19,6 +20,8 @@ using testing::kWhite;
 
 TEST(PictureBox, StartsWhiteWithHiddenCursorLines) {
     PictureBox box(QSize(100, 80));
+    GraphModel graph(box.pixelSize());
+    box.setGraph(&graph);
     EXPECT_EQ(std::tuple(box.size(), box.graph().image().size(), CountColour(box.graph().image(), kWhite)),
               std::tuple(QSize(100, 80), QSize(100, 80), 100 * 80));
     ASSERT_NE(box.findChild<QFrame*>("Line1"), nullptr);
@@ -26,8 +29,24 @@ TEST(PictureBox, StartsWhiteWithHiddenCursorLines) {
     EXPECT_FALSE(CursorLinesVisible(&box));
 }
 
+TEST(PictureBox, ShowsTheGraphHandedInWhileItLasts) {
+    PictureBox box(QSize(40, 30));
+    auto graph = std::make_unique<GraphModel>(box.pixelSize());
+    graph->setColours(Qt::yellow, Qt::black);
+    graph->clear(); // drawn before the view has it
+    box.setGraph(graph.get());
+    EXPECT_EQ(box.grab().toImage().pixelColor(20, 15), QColor(Qt::yellow));
+    graph.reset();
+    EXPECT_FALSE(box.hasGraph());
+    EXPECT_EQ(box.grab().toImage().pixelColor(20, 15), kWhite);
+    box.showCursorLines(1, 1); // nothing to place them by
+    EXPECT_FALSE(CursorLinesVisible(&box));
+}
+
 TEST(PictureBox, CursorLinesStayOutOfTheImage) {
     PictureBox box(QSize(100, 100));
+    GraphModel graph(box.pixelSize());
+    box.setGraph(&graph);
     box.graph().setScale(0, 10, 10, -10);
     box.graph().line(0, 5, 10, 5, kGridGrey);
     const QImage before = box.graph().image().copy();
@@ -48,6 +67,8 @@ TEST(PictureBox, CursorLinesStayOutOfTheImage) {
 TEST(PictureBox, DrawingSurvivesResizeAndRepaint) {
     QWidget window;
     auto* box = new PictureBox(QSize(60, 40), &window);
+    GraphModel graph(box->pixelSize());
+    box->setGraph(&graph);
     box->graph().setScale(0, 40, 60, -40);
     box->graph().line(0, 20, 60, 20, kGridGrey);
     window.resize(300, 200);
@@ -61,6 +82,8 @@ TEST(PictureBox, DrawingSurvivesResizeAndRepaint) {
 
 TEST(PictureBox, AbsurdCursorPositionsHideTheCrosshair) {
     PictureBox box(QSize(100, 100));
+    GraphModel graph(box.pixelSize());
+    box.setGraph(&graph);
     box.graph().setScale(0, 100, 100, -100);
     box.showCursorLines(1e30f, 1e30f); // far off: kept just outside the surface
     EXPECT_TRUE(CursorLinesVisible(&box));
@@ -75,6 +98,8 @@ TEST(PictureBox, AbsurdCursorPositionsHideTheCrosshair) {
 
 TEST(PictureBox, MouseReportsUserCoordinates) {
     PictureBox box(QSize(200, 100));
+    GraphModel graph(box.pixelSize());
+    box.setGraph(&graph);
     box.graph().setScale(-0.8f, 10.2f, 11, -11);
     box.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));

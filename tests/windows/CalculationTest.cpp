@@ -8,6 +8,8 @@
 #include <QTest>
 
 #include <optional>
+#include <string>
+#include <tuple>
 
 #ifndef MIRENDO_ENGINE_DIR
 #error "MIRENDO_ENGINE_DIR must name the folder that holds Ventrel"
@@ -80,6 +82,37 @@ TEST_F(CalculationTest, ExitDuringTheWaitStopsTheRunAndLeavesNoResult) {
     EXPECT_FALSE(exists(QStringLiteral("F2B.dat")));
     EXPECT_FALSE(m_loaded.has_value());
     EXPECT_TRUE(m_failures.isEmpty());
+}
+
+TEST(PointRequestTest, CarriesTheModesValues) {
+    Module1 s;
+    s.XStart = 0, s.XStop = 10;
+    s.PointCount = 3;
+    const double xs[] = {0, 1, 4, 8}, ys[] = {0, 2.5, -3, 0.125};
+    for (int i = 1; i <= 3; ++i) {
+        s.XData[i] = xs[i], s.YData[i] = ys[i];
+        s.XPlotData[i] = 10 * i, s.YPlotData[i] = -i; // stand-ins, so the test sees which array went out
+    }
+    const struct {
+        int mode;
+        std::string expected;
+    } cases[] = {
+        {1, " 1 \r\n0.0\r\n10.0\r\n 3 \r\n+1.00000E+00 +2.50000E+00\r\n+4.00000E+00 -3.00000E+00\r\n"
+            "+8.00000E+00 +1.25000E-01\r\n"},
+        {2, " 2 \r\n0.0\r\n10.0\r\n 3 \r\n+1.00000E+00 -1.00000E+00\r\n+4.00000E+00 -2.00000E+00\r\n"
+            "+8.00000E+00 -3.00000E+00\r\n"},
+        {3, " 3 \r\n0.0\r\n10.0\r\n 3 \r\n+1.00000E+01 +2.50000E+00\r\n+2.00000E+01 -3.00000E+00\r\n"
+            "+3.00000E+01 +1.25000E-01\r\n"},
+        {4, " 4 \r\n0.0\r\n10.0\r\n 3 \r\n+1.00000E+01 -1.00000E+00\r\n+2.00000E+01 -2.00000E+00\r\n"
+            "+3.00000E+01 -3.00000E+00\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mode);
+        s.ScaleMode = c.mode;
+        const exchange::PointRequest r = PointRequestOf(s);
+        EXPECT_EQ(exchange::FormatRequest(r.mode, r.xStart, r.xStop, r.pointCount, r.x.data(), r.y.data()),
+                  c.expected);
+    }
 }
 
 } // namespace

@@ -242,7 +242,8 @@ std::vector<BatchRow> EvaluateBatchInverse(const Module1& state, std::span<const
         case CrossingOutcome::NoRange:
             row.y = kBatchRefusedText;
             break;
-        default:
+        case CrossingOutcome::Found:
+        case CrossingOutcome::None:
             row.y = kBatchNoCrossingText;
             break;
         }

@@ -122,9 +122,11 @@ double ComparisonCurve::operator()(double t) const {
     case ComparisonMethod::NaturalSpline:
         return (m_d[k] * b * b * b + m_d[k + 1] * a * a * a) / (6 * h) + (m_y[k] / h - m_d[k] * h / 6) * b +
                (m_y[k + 1] / h - m_d[k + 1] * h / 6) * a;
-    default:
+    case ComparisonMethod::None:
+    case ComparisonMethod::Linear:
         return (m_y[k] * b + m_y[k + 1] * a) / h;
     }
+    return std::numeric_limits<double>::quiet_NaN(); // not a method of the list
 }
 
 std::vector<double> ComparisonSamples(ComparisonMethod method, std::span<const double> pointX,

@@ -328,7 +328,10 @@ std::string CrossingsText(const CrossingSearch& search) {
         return std::string(kEverywhereText);
     case CrossingOutcome::Found:
         break;
-    default:
+    // A refused search: no text (the window words the refusal).
+    case CrossingOutcome::NotANumber:
+    case CrossingOutcome::NeedsPositiveY:
+    case CrossingOutcome::NoRange:
         return {};
     }
     std::string text;

@@ -48,7 +48,49 @@ std::string RequestRefusal(const exchange::Failure& f) {
         return line + "missing (" + name + ")";
     case Cause::NotAnInteger:
         return line + "not an integer: \"" + f.item + "\"";
-    default:
+    // Any other: a value that is no number, or beyond single precision, worded below.
+    case Cause::FileMissing:
+    case Cause::FileUnreadable:
+    case Cause::FileReadFailed:
+    case Cause::FileNotRegular:
+    case Cause::FileTooLarge:
+    case Cause::NotANumber:
+    case Cause::OutOfRange:
+    case Cause::TooManyPoints:
+    case Cause::TooManySamples:
+    case Cause::BadScaleMode:
+    case Cause::TooManyLines:
+    case Cause::LineTooLong:
+    case Cause::NotText:
+    case Cause::EmptyAxisRange:
+    case Cause::NonPositiveLogStart:
+    case Cause::MalformedDecade:
+    case Cause::SettingHasComma:
+    case Cause::SettingHasLineBreak:
+    case Cause::SettingStartsQuoted:
+    case Cause::ValueNotFinite:
+    case Cause::NotCarried:
+    case Cause::NothingPasted:
+    case Cause::NotAPair:
+    case Cause::TooManyPasted:
+    case Cause::WriteFailed:
+    case Cause::EngineNotFound:
+    case Cause::EngineCannotStart:
+    case Cause::EngineBadRequest:
+    case Cause::EngineDivideByZero:
+    case Cause::EngineOverflow:
+    case Cause::EngineInvalidOperation:
+    case Cause::EngineFloatFault:
+    case Cause::EngineCannotWrite:
+    case Cause::EngineInternal:
+    case Cause::EngineExitOther:
+    case Cause::EngineCrashed:
+    case Cause::EngineStillRunning:
+    case Cause::EngineStopped:
+    case Cause::NotAnArchive:
+    case Cause::PointFileNotArchive:
+    case Cause::UnreadType:
+    case Cause::AmbiguousLine:
         break;
     }
     if (f.item.empty())

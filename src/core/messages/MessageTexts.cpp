@@ -26,7 +26,11 @@ std::string ArchiveValueName(Subject subject) {
         return "Y";
     case Subject::Coefficient:
         return "係数";
-    default:
+    // No value of a saved curve's lines: no name.
+    case Subject::None:
+    case Subject::Setting:
+    case Subject::XStart:
+    case Subject::XStop:
         break;
     }
     return {};
@@ -82,7 +86,33 @@ std::string ArchiveRefusalText(const exchange::Failure& failure) {
     case Cause::MalformedDecade:
         return AxisName(failure.field) + " 軸（対数）の範囲 \"" + failure.item +
                "\" が 1.0E+02 の形ではありません";
-    default:
+    // No refusal of a saved curve: no words here.
+    case Cause::TooManyLines:
+    case Cause::LineTooLong:
+    case Cause::NotText:
+    case Cause::SettingHasComma:
+    case Cause::SettingHasLineBreak:
+    case Cause::SettingStartsQuoted:
+    case Cause::ValueNotFinite:
+    case Cause::NotCarried:
+    case Cause::NothingPasted:
+    case Cause::NotAPair:
+    case Cause::TooManyPasted:
+    case Cause::WriteFailed:
+    case Cause::EngineNotFound:
+    case Cause::EngineCannotStart:
+    case Cause::EngineBadRequest:
+    case Cause::EngineDivideByZero:
+    case Cause::EngineOverflow:
+    case Cause::EngineInvalidOperation:
+    case Cause::EngineFloatFault:
+    case Cause::EngineCannotWrite:
+    case Cause::EngineInternal:
+    case Cause::EngineExitOther:
+    case Cause::EngineCrashed:
+    case Cause::EngineStillRunning:
+    case Cause::EngineStopped:
+    case Cause::AmbiguousLine:
         break;
     }
     return {};
@@ -120,7 +150,43 @@ std::string FileProblemText(const exchange::Failure& failure) {
         return "データ点のファイルです（補間データのファイル *-Mi.csv ではありません）";
     case Cause::UnreadType:
         return "Mirendo が読み込まない種類のファイルです（読み込むのは .csv・.dat・-Mi.csv です）";
-    default:
+    // About what a file holds, not about reaching it: no words here (the caller words it).
+    case Cause::EndedEarly:
+    case Cause::NotANumber:
+    case Cause::NotAnInteger:
+    case Cause::OutOfRange:
+    case Cause::TooManyPoints:
+    case Cause::TooManySamples:
+    case Cause::BadScaleMode:
+    case Cause::TooManyLines:
+    case Cause::LineTooLong:
+    case Cause::NotText:
+    case Cause::EmptyAxisRange:
+    case Cause::NonPositiveLogStart:
+    case Cause::MalformedDecade:
+    case Cause::SettingHasComma:
+    case Cause::SettingHasLineBreak:
+    case Cause::SettingStartsQuoted:
+    case Cause::ValueNotFinite:
+    case Cause::NotCarried:
+    case Cause::NothingPasted:
+    case Cause::NotAPair:
+    case Cause::TooManyPasted:
+    case Cause::WriteFailed:
+    case Cause::EngineNotFound:
+    case Cause::EngineCannotStart:
+    case Cause::EngineBadRequest:
+    case Cause::EngineDivideByZero:
+    case Cause::EngineOverflow:
+    case Cause::EngineInvalidOperation:
+    case Cause::EngineFloatFault:
+    case Cause::EngineCannotWrite:
+    case Cause::EngineInternal:
+    case Cause::EngineExitOther:
+    case Cause::EngineCrashed:
+    case Cause::EngineStillRunning:
+    case Cause::EngineStopped:
+    case Cause::AmbiguousLine:
         break;
     }
     return {};

@@ -9,11 +9,6 @@ namespace mirendo {
 namespace {
 
 using Call = RecordingCanvas::Call;
-using Kind = RecordingCanvas::Kind;
-
-bool IsDash(const Call& call, bool on) {
-    return call.kind == Kind::Dash && (call.a != 0) == on;
-}
 
 // Where an axis's plot space starts: ln of its start on a logarithmic axis, 0 on a linear one.
 bool Offset(AxisKind axis, double start, double& offset) {
@@ -33,6 +28,7 @@ void PlotComparison(const DrawnCurve& curve, std::span<const double> values, Gra
     const std::size_t n = std::min(values.size(), std::size_t(curve.sampleCount()));
     if (n == 0 || !Offset(axes.x, curve.xStart, ox) || !Offset(axes.y, curve.yStart, oy))
         return;
+    canvas.setLayer(GraphLayer::Comparison);
     canvas.setDashed(true);
     for (std::size_t j = 0; j < n; ++j) {
         const float x = float(curve.sampleX[j] - ox);
@@ -49,15 +45,11 @@ std::vector<Call> WithComparisonUnderCurve(const std::vector<Call>& calls,
                                            const std::vector<Call>& comparison) {
     std::vector<Call> out;
     out.reserve(calls.size() + comparison.size());
-    bool inComparison = false;
     bool placed = false;
     for (const Call& call : calls) {
-        // A comparison drawn earlier: from its dashes on to its dashes off.
-        if (IsDash(call, true) || inComparison) {
-            inComparison = !IsDash(call, false);
-            continue;
-        }
-        if (!placed && call.kind == Kind::Dot && call.colour == kCurveBlue) {
+        if (call.layer == GraphLayer::Comparison)
+            continue; // drawn earlier: replaced
+        if (!placed && call.layer == GraphLayer::Curve) {
             out.insert(out.end(), comparison.begin(), comparison.end());
             placed = true;
         }

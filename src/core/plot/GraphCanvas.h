@@ -19,6 +19,16 @@ inline constexpr Rgb kPointRed{255, 0, 0};     // palette 12
 // The comparison curve's, used for nothing else.
 inline constexpr Rgb kComparisonGreen{0, 128, 0}; // palette 2
 
+// The parts of a graph, each drawn by its own plot. Code that changes one part of a drawn graph
+// (the comparison put under the curve, say) finds it by its layer, never by its colour. The
+// crosshair is no layer of the drawing: the view draws it over the image (Line1, Line2).
+enum class GraphLayer {
+    Axes,       // grid and frame
+    Points,     // the data points' dots
+    Curve,      // the interpolation curve
+    Comparison, // the comparison curve, under the interpolation curve
+};
+
 class GraphCanvas {
   public:
     virtual ~GraphCanvas() = default;
@@ -37,6 +47,9 @@ class GraphCanvas {
     // Lines from now on dashed (true) or solid (false, as at the start); the dashes run on along
     // a polyline. A canvas that cannot dash draws them solid.
     virtual void setDashed(bool /*dashed*/) {}
+    // The layer the following calls belong to (Axes at the start and after a clear); it changes
+    // nothing drawn.
+    virtual void setLayer(GraphLayer /*layer*/) {}
 
     // Logical size of the drawing surface in pixels (bounds the number of grid lines).
     virtual int pixelWidth() const = 0;

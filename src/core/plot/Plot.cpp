@@ -105,11 +105,11 @@ struct GraphOptions {
     double labelPlainBound = 1000; // linear labels plain within -bound..bound, else "0.0E+00"
     bool drawPoints = true;        // data points with the frame (main window)
     bool drawCurve = false;        // the curve in the same call (browser)
-    int requestMode = 1;           // mode of the engine request (main window)
 };
 
 void ScaleAndGrid(const Axis& x, const Axis& y, double ln10, GraphCanvas& c) {
     constexpr double span = 1 + kPlotMarginLow + kPlotMarginHigh;
+    c.setLayer(GraphLayer::Axes);
     c.setScale(float(x.origin - kPlotMarginLow * x.length),
                float(y.origin + (1 + kPlotMarginHigh) * y.length), float(span * x.length),
                float(-span * y.length));
@@ -128,6 +128,7 @@ void ScaleAndGrid(const Axis& x, const Axis& y, double ln10, GraphCanvas& c) {
 
 // Points 1..count as red dots 10 pixels across at at(i) = (x, y) in plot space; width 1 after.
 template <class At> void DrawPointDots(GraphCanvas& c, int count, At at) {
+    c.setLayer(GraphLayer::Points);
     c.setLineWidth(10);
     for (int i = 1; i <= count; ++i) {
         const auto [px, py] = at(i);
@@ -141,14 +142,15 @@ void DrawCurveSamples(const Module1& s, GraphCanvas& c, const Axis& x, const Axi
     double oy = 0;
     if (!LogOffset(x, ox) || !LogOffset(y, oy))
         return;
+    c.setLayer(GraphLayer::Curve);
     c.dot(float(s.CurveX[1] - ox), float(s.CurveY[1] - oy), kCurveBlue);
     const int n = s.SamplesInUse();
     for (int j = 2; j <= n; ++j)
         c.lineTo(float(s.CurveX[j] - ox), float(s.CurveY[j] - oy), kCurveBlue);
 }
 
-PointPlotOutcome drawGraph(const Module1& s, GraphCanvas& c, AxisKinds kinds, const LimitTexts& t,
-                           const GraphOptions& o) {
+RangeLabels drawGraph(const Module1& s, GraphCanvas& c, AxisKinds kinds, const LimitTexts& t,
+                      const GraphOptions& o) {
     const Axis x = makeAxis(kinds.x, s.XStart, s.XStop, s.XStep, t.xStart, t.xStop, s.Ln10);
     const Axis y = makeAxis(kinds.y, s.YStart, s.YStop, s.YStep, t.yStart, t.yStop, s.Ln10);
     ScaleAndGrid(x, y, s.Ln10, c);
@@ -167,37 +169,21 @@ PointPlotOutcome drawGraph(const Module1& s, GraphCanvas& c, AxisKinds kinds, co
         c.setLineWidth(1);
     }
 
-    PointPlotOutcome out;
-    out.labels.xStart = AxisLabel(x, s.XStart, t.xStart, o.labelPlainBound);
-    out.labels.xStop = AxisLabel(x, s.XStop, t.xStop, o.labelPlainBound);
-    out.labels.yStart = AxisLabel(y, s.YStart, t.yStart, o.labelPlainBound);
-    out.labels.yStop = AxisLabel(y, s.YStop, t.yStop, o.labelPlainBound);
+    RangeLabels labels;
+    labels.xStart = AxisLabel(x, s.XStart, t.xStart, o.labelPlainBound);
+    labels.xStop = AxisLabel(x, s.XStop, t.xStop, o.labelPlainBound);
+    labels.yStart = AxisLabel(y, s.YStart, t.yStart, o.labelPlainBound);
+    labels.yStop = AxisLabel(y, s.YStop, t.yStop, o.labelPlainBound);
 
     if (o.drawCurve) {
         c.setLineWidth(2);
         DrawCurveSamples(s, c, x, y);
     }
-
-    PointRequest& r = out.request;
-    r.mode = o.requestMode;
-    r.xStart = s.XStart;
-    r.xStop = s.XStop;
-    r.pointCount = s.PointsInUse();
-    r.x = kinds.x == AxisKind::Logarithmic ? s.XPlotData : s.XData;
-    r.y = kinds.y == AxisKind::Logarithmic ? s.YPlotData : s.YData;
-    return out;
+    return labels;
 }
 
-int ModeOf(AxisKinds kinds) {
-    if (kinds.x == AxisKind::Linear)
-        return kinds.y == AxisKind::Linear ? 1 : 2;
-    return kinds.y == AxisKind::Linear ? 3 : 4;
-}
-
-PointPlotOutcome PlotPointsWithAxes(const Module1& s, GraphCanvas& c, const LimitTexts& t, AxisKinds kinds) {
-    GraphOptions o;
-    o.requestMode = ModeOf(kinds);
-    return drawGraph(s, c, kinds, t, o);
+RangeLabels PlotPointsWithAxes(const Module1& s, GraphCanvas& c, const LimitTexts& t, AxisKinds kinds) {
+    return drawGraph(s, c, kinds, t, GraphOptions{});
 }
 
 void PlotCurveWithAxes(const Module1& s, GraphCanvas& c, AxisKinds kinds) {
@@ -213,7 +199,7 @@ RangeLabels PlotSavedWithAxes(const Module1& s, GraphCanvas& c, AxisKinds kinds)
     o.drawPoints = false;
     o.drawCurve = true;
     const LimitTexts saved{s.XStartText, s.XStopText, s.YStartText, s.YStopText};
-    return drawGraph(s, c, kinds, saved, o).labels;
+    return drawGraph(s, c, kinds, saved, o);
 }
 
 constexpr AxisKinds kLinLin{AxisKind::Linear, AxisKind::Linear};
@@ -228,19 +214,19 @@ double DecadeExponent(const std::string& limitText) {
     return LeadingNumber(text.size() > 3 ? text.substr(text.size() - 3) : text);
 }
 
-PointPlotOutcome PlotPointsLinLin(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
+RangeLabels PlotPointsLinLin(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
     return PlotPointsWithAxes(s, c, t, kLinLin);
 }
-PointPlotOutcome PlotPointsLinLog(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
+RangeLabels PlotPointsLinLog(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
     return PlotPointsWithAxes(s, c, t, kLinLog);
 }
-PointPlotOutcome PlotPointsLogLin(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
+RangeLabels PlotPointsLogLin(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
     return PlotPointsWithAxes(s, c, t, kLogLin);
 }
-PointPlotOutcome PlotPointsLogLog(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
+RangeLabels PlotPointsLogLog(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
     return PlotPointsWithAxes(s, c, t, kLogLog);
 }
-PointPlotOutcome PlotPointsForMode(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
+RangeLabels PlotPointsForMode(const Module1& s, GraphCanvas& c, const LimitTexts& t) {
     return PlotPointsWithAxes(s, c, t, AxesOfScaleMode(s.ScaleMode));
 }
 

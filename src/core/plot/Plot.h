@@ -1,7 +1,6 @@
 #pragma once
 // The graph plots: data-point graph, interpolated curve and the browser's saved-data graph,
 // all from one implementation parameterised by the two axis kinds.
-#include "core/exchange/RequestFile.h"
 #include "core/plot/GraphCanvas.h"
 #include "core/state/Module1.h"
 
@@ -26,27 +25,19 @@ struct RangeLabels {
     std::string xStart, xStop, yStart, yStop;
 };
 
-using exchange::PointRequest;
-static_assert(PointRequest::kMaxPoints == Module1::kMaxPoints);
-
-struct PointPlotOutcome {
-    RangeLabels labels;
-    PointRequest request; // the caller writes it right after the drawing
-};
-
 // Grid lines: linear at start + k * step strictly below stop, logarithmic at ln j + k * Ln10 decade
 // after decade. Neither ever draws more lines (or decades) than the canvas has pixels along the
 // axis: denser grids are thinned to every m-th line; a step that is not positive or not finite
 // gives no inner line. A logarithmic axis whose start is not positive gets no points or curve.
 
-// Grid, frame, points and labels of the main window, and the engine request for these points
-// (the caller writes it). The caller has validated the settings and cleared the canvas.
-PointPlotOutcome PlotPointsLinLin(const Module1& s, GraphCanvas& c, const LimitTexts& t);
-PointPlotOutcome PlotPointsLinLog(const Module1& s, GraphCanvas& c, const LimitTexts& t);
-PointPlotOutcome PlotPointsLogLin(const Module1& s, GraphCanvas& c, const LimitTexts& t);
-PointPlotOutcome PlotPointsLogLog(const Module1& s, GraphCanvas& c, const LimitTexts& t);
+// Grid, frame, points and labels of the main window. The caller has validated the settings and
+// cleared the canvas.
+RangeLabels PlotPointsLinLin(const Module1& s, GraphCanvas& c, const LimitTexts& t);
+RangeLabels PlotPointsLinLog(const Module1& s, GraphCanvas& c, const LimitTexts& t);
+RangeLabels PlotPointsLogLin(const Module1& s, GraphCanvas& c, const LimitTexts& t);
+RangeLabels PlotPointsLogLog(const Module1& s, GraphCanvas& c, const LimitTexts& t);
 // Dispatch on s.ScaleMode (1..4).
-PointPlotOutcome PlotPointsForMode(const Module1& s, GraphCanvas& c, const LimitTexts& t);
+RangeLabels PlotPointsForMode(const Module1& s, GraphCanvas& c, const LimitTexts& t);
 
 // The curve polyline into the scale the point plot left behind. Line width is the caller's.
 void PlotCurveLinLin(const Module1& s, GraphCanvas& c);

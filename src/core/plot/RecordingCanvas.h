@@ -2,7 +2,7 @@
 // A GraphCanvas that remembers the calls that make what is visible: a display list, drawn again
 // onto another canvas (an SVG file), and what tests of anything that plots read back. A clear
 // starts the list over, keeping the scale and line width in force, so that later calls still land
-// where they did.
+// where they did, and sets the Axes layer. Each call keeps the layer it was drawn in.
 #include "core/plot/GraphCanvas.h"
 
 #include <vector>
@@ -19,7 +19,8 @@ class RecordingCanvas : public GraphCanvas {
         // LineWidth: the width in `width`. Dash: 1 in a for dashed, 0 for solid.
         float a = 0, b = 0, c = 0, d = 0;
         Rgb colour{};
-        int width = 1; // line width in force when the call was made
+        int width = 1;                       // line width in force when the call was made
+        GraphLayer layer = GraphLayer::Axes; // layer in force when the call was made
     };
 
     explicit RecordingCanvas(int pixelWidth = 609, int pixelHeight = 545)
@@ -29,28 +30,31 @@ class RecordingCanvas : public GraphCanvas {
     void clear() override;
     void setLineWidth(int pixels) override {
         m_width = pixels;
-        record({Kind::LineWidth, 0, 0, 0, 0, {}, pixels});
+        record({Kind::LineWidth, 0, 0, 0, 0, {}, pixels, m_layer});
     }
     void line(float x1, float y1, float x2, float y2, Rgb colour) override {
-        record({Kind::Line, x1, y1, x2, y2, colour, m_width});
+        record({Kind::Line, x1, y1, x2, y2, colour, m_width, m_layer});
     }
     void lineTo(float x, float y, Rgb colour) override {
-        record({Kind::LineTo, x, y, 0, 0, colour, m_width});
+        record({Kind::LineTo, x, y, 0, 0, colour, m_width, m_layer});
     }
     void frameRect(float x1, float y1, float x2, float y2) override {
-        record({Kind::Frame, x1, y1, x2, y2, {}, m_width});
+        record({Kind::Frame, x1, y1, x2, y2, {}, m_width, m_layer});
     }
-    void dot(float x, float y, Rgb colour) override { record({Kind::Dot, x, y, 0, 0, colour, m_width}); }
+    void dot(float x, float y, Rgb colour) override {
+        record({Kind::Dot, x, y, 0, 0, colour, m_width, m_layer});
+    }
     void setDashed(bool dashed) override {
         m_dashed = dashed;
-        record({Kind::Dash, dashed ? 1.0f : 0.0f, 0, 0, 0, {}, m_width});
+        record({Kind::Dash, dashed ? 1.0f : 0.0f, 0, 0, 0, {}, m_width, m_layer});
     }
+    void setLayer(GraphLayer layer) override { m_layer = layer; }
     int pixelWidth() const override { return m_pixelWidth; }
     int pixelHeight() const override { return m_pixelHeight; }
 
     const std::vector<Call>& calls() const { return m_calls; }
 
-    // Makes the same calls, in order, on `target`.
+    // Makes the same calls, in order, on `target`, each in its layer.
     void replayOnto(GraphCanvas& target) const;
     static void replay(const Call& call, GraphCanvas& target);
 
@@ -61,6 +65,7 @@ class RecordingCanvas : public GraphCanvas {
         m_hasScale = false;
         m_width = 1;
         m_dashed = false;
+        m_layer = GraphLayer::Axes;
     }
     // After each call has been added to the list (a clear after the list started over).
     virtual void recorded(const Call& /*call*/) {}
@@ -73,6 +78,7 @@ class RecordingCanvas : public GraphCanvas {
     bool m_hasScale = false;
     int m_width = 1;
     bool m_dashed = false;
+    GraphLayer m_layer = GraphLayer::Axes;
     int m_pixelWidth;
     int m_pixelHeight;
 };

@@ -56,6 +56,20 @@ exchange::Failure EngineExitFailure(int exitCode, const QString& console) {
 
 } // namespace
 
+exchange::PointRequest PointRequestOf(const Module1& state) {
+    const AxisKinds axes = AxesOfScaleMode(state.ScaleMode);
+    const bool logX = axes.x == AxisKind::Logarithmic;
+    const bool logY = axes.y == AxisKind::Logarithmic;
+    exchange::PointRequest request;
+    request.mode = logX ? (logY ? 4 : 3) : (logY ? 2 : 1);
+    request.xStart = state.XStart;
+    request.xStop = state.XStop;
+    request.pointCount = state.PointsInUse();
+    request.x = logX ? state.XPlotData : state.XData;
+    request.y = logY ? state.YPlotData : state.YData;
+    return request;
+}
+
 Calculation::Calculation(QString engineFolder, QString workDir, QObject* parent)
     : QObject(parent), m_engineFolder(engineFolder.isEmpty() ? QCoreApplication::applicationDirPath()
                                                              : std::move(engineFolder)),

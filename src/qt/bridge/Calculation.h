@@ -6,6 +6,7 @@
 #include "core/exchange/Failure.h"
 #include "core/exchange/RequestFile.h"
 #include "core/exchange/ResultFile.h"
+#include "core/state/Module1.h"
 
 #include <QObject>
 #include <QPointer>
@@ -16,6 +17,13 @@
 #include <optional>
 
 namespace mirendo {
+
+static_assert(exchange::PointRequest::kMaxPoints == Module1::kMaxPoints);
+
+// The engine request for the points of `state` on the axes of its scale mode (any other mode than
+// 1..3 as 4): the mode, the X limits, and each point's value on a linear axis or its logarithm
+// (XPlotData, YPlotData) on a logarithmic one.
+exchange::PointRequest PointRequestOf(const Module1& state);
 
 class Calculation : public QObject {
     Q_OBJECT
@@ -33,7 +41,8 @@ class Calculation : public QObject {
     // Full path of the engine, empty when it is in neither place.
     QString findEngine() const;
 
-    // Writes the request file atomically; a failure is a WriteFailed naming the file.
+    // Writes the request file atomically (PointRequestOf the state that was plotted); a failure is
+    // a WriteFailed naming the file.
     std::optional<exchange::Failure> writeRequest(const exchange::PointRequest& request);
 
     // Starts the engine with no arguments and returns at once: nothing when it started, else why

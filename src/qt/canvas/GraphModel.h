@@ -1,8 +1,9 @@
 #pragma once
-// The graph of a graph area, below the widget that shows it, and the one canvas the plots draw
-// on: its display list (the calls since the last clear, from which a vector file is drawn) and
-// the image every call is drawn on at once (what the area shows and a bitmap file holds), in the
-// colours the area clears and frames in. The mouse is read back through its scale.
+// The graph of a graph area, below the widget that shows it (its owner makes it and hands it to
+// the widget), and the one canvas the plots draw on: its display list (the calls since the last
+// clear, from which a vector file is drawn) and the image every call is drawn on at once (what
+// the area shows and a bitmap file holds), in the colours the area clears and frames in. The
+// mouse is read back through its scale.
 #include "core/plot/RecordingCanvas.h"
 #include "qt/canvas/GraphPicture.h"
 #include "qt/canvas/ImageCanvas.h"

@@ -92,7 +92,41 @@ QString ResultReadReason(Cause cause) {
         return QStringLiteral("（補間点の数が 600 を超えています）");
     case Cause::BadScaleMode:
         return QStringLiteral("（スケールモードが不正です）");
-    default:
+    // Not given by the result reader, or given without a reason of its own: the heading alone.
+    case Cause::NotAnInteger:
+    case Cause::OutOfRange:
+    case Cause::TooManyLines:
+    case Cause::LineTooLong:
+    case Cause::NotText:
+    case Cause::EmptyAxisRange:
+    case Cause::NonPositiveLogStart:
+    case Cause::MalformedDecade:
+    case Cause::SettingHasComma:
+    case Cause::SettingHasLineBreak:
+    case Cause::SettingStartsQuoted:
+    case Cause::ValueNotFinite:
+    case Cause::NotCarried:
+    case Cause::NothingPasted:
+    case Cause::NotAPair:
+    case Cause::TooManyPasted:
+    case Cause::WriteFailed:
+    case Cause::EngineNotFound:
+    case Cause::EngineCannotStart:
+    case Cause::EngineBadRequest:
+    case Cause::EngineDivideByZero:
+    case Cause::EngineOverflow:
+    case Cause::EngineInvalidOperation:
+    case Cause::EngineFloatFault:
+    case Cause::EngineCannotWrite:
+    case Cause::EngineInternal:
+    case Cause::EngineExitOther:
+    case Cause::EngineCrashed:
+    case Cause::EngineStillRunning:
+    case Cause::EngineStopped:
+    case Cause::NotAnArchive:
+    case Cause::PointFileNotArchive:
+    case Cause::UnreadType:
+    case Cause::AmbiguousLine:
         break;
     }
     return {};
@@ -125,7 +159,42 @@ QString EngineRunReason(const exchange::Failure& failure) {
         return QStringLiteral("（計算プログラムが終了コード %1 で終了しました）").arg(failure.code);
     case Cause::EngineCrashed:
         return QStringLiteral("（計算プログラムが異常終了しました）");
-    default:
+    // Not the end of a run: no words here (the caller words it another way).
+    case Cause::FileMissing:
+    case Cause::FileUnreadable:
+    case Cause::FileReadFailed:
+    case Cause::FileNotRegular:
+    case Cause::FileTooLarge:
+    case Cause::EndedEarly:
+    case Cause::NotANumber:
+    case Cause::NotAnInteger:
+    case Cause::OutOfRange:
+    case Cause::TooManyPoints:
+    case Cause::TooManySamples:
+    case Cause::BadScaleMode:
+    case Cause::TooManyLines:
+    case Cause::LineTooLong:
+    case Cause::NotText:
+    case Cause::EmptyAxisRange:
+    case Cause::NonPositiveLogStart:
+    case Cause::MalformedDecade:
+    case Cause::SettingHasComma:
+    case Cause::SettingHasLineBreak:
+    case Cause::SettingStartsQuoted:
+    case Cause::ValueNotFinite:
+    case Cause::NotCarried:
+    case Cause::NothingPasted:
+    case Cause::NotAPair:
+    case Cause::TooManyPasted:
+    case Cause::WriteFailed:
+    case Cause::EngineNotFound:
+    case Cause::EngineCannotStart:
+    case Cause::EngineStillRunning:
+    case Cause::EngineStopped:
+    case Cause::NotAnArchive:
+    case Cause::PointFileNotArchive:
+    case Cause::UnreadType:
+    case Cause::AmbiguousLine:
         break;
     }
     return {};
@@ -151,7 +220,46 @@ QString CalculationMessage(const exchange::Failure& failure) {
         return QStringLiteral("　補間計算が終了していません　\n（しばらく待ってから、もう一度押して下さい）");
     case Cause::EngineStopped:
         return QStringLiteral("　補間計算が中断されました　");
-    default:
+    // The end of a run, or the result file's reading: worded below.
+    case Cause::FileMissing:
+    case Cause::FileUnreadable:
+    case Cause::FileReadFailed:
+    case Cause::FileNotRegular:
+    case Cause::FileTooLarge:
+    case Cause::EndedEarly:
+    case Cause::NotANumber:
+    case Cause::NotAnInteger:
+    case Cause::OutOfRange:
+    case Cause::TooManyPoints:
+    case Cause::TooManySamples:
+    case Cause::BadScaleMode:
+    case Cause::TooManyLines:
+    case Cause::LineTooLong:
+    case Cause::NotText:
+    case Cause::EmptyAxisRange:
+    case Cause::NonPositiveLogStart:
+    case Cause::MalformedDecade:
+    case Cause::SettingHasComma:
+    case Cause::SettingHasLineBreak:
+    case Cause::SettingStartsQuoted:
+    case Cause::ValueNotFinite:
+    case Cause::NotCarried:
+    case Cause::NothingPasted:
+    case Cause::NotAPair:
+    case Cause::TooManyPasted:
+    case Cause::EngineBadRequest:
+    case Cause::EngineDivideByZero:
+    case Cause::EngineOverflow:
+    case Cause::EngineInvalidOperation:
+    case Cause::EngineFloatFault:
+    case Cause::EngineCannotWrite:
+    case Cause::EngineInternal:
+    case Cause::EngineExitOther:
+    case Cause::EngineCrashed:
+    case Cause::NotAnArchive:
+    case Cause::PointFileNotArchive:
+    case Cause::UnreadType:
+    case Cause::AmbiguousLine:
         break;
     }
     const QString runReason = EngineRunReason(failure);
@@ -184,7 +292,14 @@ QString StateArrayName(Subject subject) {
         return QStringLiteral("CurveX");
     case Subject::CurveY:
         return QStringLiteral("CurveY");
-    default:
+    // Not an array a save writes from: no name.
+    case Subject::None:
+    case Subject::ScaleMode:
+    case Subject::PointCount:
+    case Subject::SampleCount:
+    case Subject::Setting:
+    case Subject::XStart:
+    case Subject::XStop:
         break;
     }
     return {};
@@ -199,7 +314,48 @@ QString SettingTextProblem(Cause cause) {
         return QStringLiteral("改行を含んでいます");
     case Cause::SettingStartsQuoted:
         return QStringLiteral("二重引用符（\"）で始まっています");
-    default:
+    // Not a problem of a setting's text: no words here.
+    case Cause::FileMissing:
+    case Cause::FileUnreadable:
+    case Cause::FileReadFailed:
+    case Cause::FileNotRegular:
+    case Cause::FileTooLarge:
+    case Cause::EndedEarly:
+    case Cause::NotANumber:
+    case Cause::NotAnInteger:
+    case Cause::OutOfRange:
+    case Cause::TooManyPoints:
+    case Cause::TooManySamples:
+    case Cause::BadScaleMode:
+    case Cause::TooManyLines:
+    case Cause::LineTooLong:
+    case Cause::NotText:
+    case Cause::EmptyAxisRange:
+    case Cause::NonPositiveLogStart:
+    case Cause::MalformedDecade:
+    case Cause::ValueNotFinite:
+    case Cause::NotCarried:
+    case Cause::NothingPasted:
+    case Cause::NotAPair:
+    case Cause::TooManyPasted:
+    case Cause::WriteFailed:
+    case Cause::EngineNotFound:
+    case Cause::EngineCannotStart:
+    case Cause::EngineBadRequest:
+    case Cause::EngineDivideByZero:
+    case Cause::EngineOverflow:
+    case Cause::EngineInvalidOperation:
+    case Cause::EngineFloatFault:
+    case Cause::EngineCannotWrite:
+    case Cause::EngineInternal:
+    case Cause::EngineExitOther:
+    case Cause::EngineCrashed:
+    case Cause::EngineStillRunning:
+    case Cause::EngineStopped:
+    case Cause::NotAnArchive:
+    case Cause::PointFileNotArchive:
+    case Cause::UnreadType:
+    case Cause::AmbiguousLine:
         break;
     }
     return {};
@@ -257,7 +413,42 @@ QString PointFileBody(const Failure& failure, const QString& fileName) {
                          "数字の間に改行しない空白があります（桁区切りか値の区切りか決められません）")
                    : QStringLiteral("カンマが小数点か値の区切りか決められません（小数点にカンマを使うときは、"
                                     "X と Y をセミコロン（;）で区切って下さい）");
-    default:
+    // Worded by the file's problem below, or as a file that could not be opened.
+    case Cause::FileMissing:
+    case Cause::FileUnreadable:
+    case Cause::FileReadFailed:
+    case Cause::FileNotRegular:
+    case Cause::NotAnInteger:
+    case Cause::TooManySamples:
+    case Cause::BadScaleMode:
+    case Cause::EmptyAxisRange:
+    case Cause::NonPositiveLogStart:
+    case Cause::MalformedDecade:
+    case Cause::SettingHasComma:
+    case Cause::SettingHasLineBreak:
+    case Cause::SettingStartsQuoted:
+    case Cause::ValueNotFinite:
+    case Cause::NotCarried:
+    case Cause::NothingPasted:
+    case Cause::NotAPair:
+    case Cause::TooManyPasted:
+    case Cause::WriteFailed:
+    case Cause::EngineNotFound:
+    case Cause::EngineCannotStart:
+    case Cause::EngineBadRequest:
+    case Cause::EngineDivideByZero:
+    case Cause::EngineOverflow:
+    case Cause::EngineInvalidOperation:
+    case Cause::EngineFloatFault:
+    case Cause::EngineCannotWrite:
+    case Cause::EngineInternal:
+    case Cause::EngineExitOther:
+    case Cause::EngineCrashed:
+    case Cause::EngineStillRunning:
+    case Cause::EngineStopped:
+    case Cause::NotAnArchive:
+    case Cause::PointFileNotArchive:
+    case Cause::UnreadType:
         break;
     }
     const QString problem = Text(FileProblemText(failure));
@@ -318,7 +509,48 @@ QString PasteMessage(const exchange::Failure& failure) {
     case Cause::NotAPair:
         why = QStringLiteral("%1 行目：X と Y の 2 つの数値の行ではありません").arg(failure.line);
         break;
-    default:
+    // Any other line refused: worded as a point file's line would be.
+    case Cause::FileMissing:
+    case Cause::FileUnreadable:
+    case Cause::FileReadFailed:
+    case Cause::FileNotRegular:
+    case Cause::FileTooLarge:
+    case Cause::EndedEarly:
+    case Cause::NotANumber:
+    case Cause::NotAnInteger:
+    case Cause::OutOfRange:
+    case Cause::TooManyPoints:
+    case Cause::TooManySamples:
+    case Cause::BadScaleMode:
+    case Cause::TooManyLines:
+    case Cause::LineTooLong:
+    case Cause::NotText:
+    case Cause::EmptyAxisRange:
+    case Cause::NonPositiveLogStart:
+    case Cause::MalformedDecade:
+    case Cause::SettingHasComma:
+    case Cause::SettingHasLineBreak:
+    case Cause::SettingStartsQuoted:
+    case Cause::ValueNotFinite:
+    case Cause::NotCarried:
+    case Cause::WriteFailed:
+    case Cause::EngineNotFound:
+    case Cause::EngineCannotStart:
+    case Cause::EngineBadRequest:
+    case Cause::EngineDivideByZero:
+    case Cause::EngineOverflow:
+    case Cause::EngineInvalidOperation:
+    case Cause::EngineFloatFault:
+    case Cause::EngineCannotWrite:
+    case Cause::EngineInternal:
+    case Cause::EngineExitOther:
+    case Cause::EngineCrashed:
+    case Cause::EngineStillRunning:
+    case Cause::EngineStopped:
+    case Cause::NotAnArchive:
+    case Cause::PointFileNotArchive:
+    case Cause::UnreadType:
+    case Cause::AmbiguousLine:
         why = PointFileMessage(failure, QStringLiteral("クリップボード"));
         break;
     }
@@ -335,7 +567,17 @@ QString RequestMessage(const exchange::Failure& failure) {
     case Subject::XStop:
         what = QStringLiteral("X 軸の終了値 %1").arg(value);
         break;
-    default:
+    // A data point's X or Y (the request check names no other subject here).
+    case Subject::None:
+    case Subject::X:
+    case Subject::Y:
+    case Subject::Coefficient:
+    case Subject::CurveX:
+    case Subject::CurveY:
+    case Subject::ScaleMode:
+    case Subject::PointCount:
+    case Subject::SampleCount:
+    case Subject::Setting:
         what = QStringLiteral("データ点 %1 の %2 値 %3")
                    .arg(failure.point)
                    .arg(failure.subject == Subject::X ? QLatin1Char('X') : QLatin1Char('Y'))
