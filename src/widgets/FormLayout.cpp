@@ -72,6 +72,8 @@ QLabel* MakeLabel(QWidget* parent, const FormRow& row) {
     case ControlKind::Graph:
     case ControlKind::Choice:
     case ControlKind::ValueText:
+    case ControlKind::TextArea:
+    case ControlKind::Table:
         break;
     }
     return label;

@@ -404,15 +404,10 @@ void Form1::Command3_Click() {
     SettingTexts texts = settingTexts();
     FillEmptyLimits(texts, rangeTexts());
     writeSettingBoxes(texts);
-    if (refuseSetting(UnusableSetting(texts, m_state.ScaleMode), texts))
+    const std::optional<ValidatedSettings> settings = storeSettings(texts);
+    if (!settings)
         return;
-    const ValidatedSettings settings = ValidateSettings(texts, m_state.ScaleMode);
-    StoreSettings(m_state, settings.values);
-    if (!settings.limitsInOrder) {
-        ShowMessage(this, kInvalidInput);
-        return;
-    }
-    if (refuseSetting(NonPositiveLogLimit(settings.values, m_state.ScaleMode), texts))
+    if (refuseSetting(NonPositiveLogLimit(settings->values, m_state.ScaleMode), texts))
         return;
     LetPendingPaintsThrough();
     RewriteLogLimits(m_state.ScaleMode, texts);
@@ -425,6 +420,20 @@ void Form1::Command3_Click() {
     if (const int outside = PointsOutsideLimits(m_state, m_state.ScaleMode, texts); outside > 0)
         ShowMessage(this, PointsOutsideMessage(outside));
     m_command1->setFocus();
+}
+
+// The settings of the boxes stored, or nothing once a box or the order of the limits is refused
+// (and the user told).
+std::optional<ValidatedSettings> Form1::storeSettings(const SettingTexts& texts) {
+    if (refuseSetting(UnusableSetting(texts, m_state.ScaleMode), texts))
+        return std::nullopt;
+    ValidatedSettings settings = ValidateSettings(texts, m_state.ScaleMode);
+    StoreSettings(m_state, settings.values);
+    if (!settings.limitsInOrder) {
+        ShowMessage(this, kInvalidInput);
+        return std::nullopt;
+    }
+    return settings;
 }
 
 // A box whose value the graph could only be drawn with as another number is named, and the focus
@@ -452,19 +461,14 @@ void Form1::Command1_Click() {
     refreshSteps();
     const SettingTexts texts = settingTexts();
     // The boxes may have been edited since the settings OK.
-    if (refuseSetting(UnusableSetting(texts, m_state.ScaleMode), texts))
+    const std::optional<ValidatedSettings> settings = storeSettings(texts);
+    if (!settings)
         return;
-    const ValidatedSettings settings = ValidateSettings(texts, m_state.ScaleMode);
-    StoreSettings(m_state, settings.values);
-    if (!settings.limitsInOrder) {
-        ShowMessage(this, kInvalidInput);
-        return;
-    }
     if (pointOffLogAxes())
         return;
     if (m_state.ScaleMode != 1)
         ComputeLogCopies(m_state);
-    if (!settings.logLimitsPositive) {
+    if (!settings->logLimitsPositive) {
         ShowMessage(this, kInvalidInput);
         return;
     }

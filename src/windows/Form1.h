@@ -121,6 +121,7 @@ class Form1 : public QWidget {
 
     void writeSettingBoxes(const SettingTexts& texts);
     // Shows why a setting box cannot be used, if one cannot; true when it did.
+    std::optional<ValidatedSettings> storeSettings(const SettingTexts& texts);
     bool refuseSetting(const std::optional<SettingRefusal>& refusal, const SettingTexts& texts);
     std::array<std::string, 4> rangeTexts() const;
     void showLimitCaptions();
