@@ -1,7 +1,7 @@
 #include "windows/Form1.h"
 
 #include "core/curve/DrawnCurve.h"
-#include "core/exchange/RequestFile.h"
+#include "core/exchange/Failure.h"
 #include "core/plot/Plot.h"
 #include "core/steps/FocusOrder.h"
 #include "core/steps/GraphSettings.h"
@@ -475,14 +475,12 @@ void Form1::Command1_Click() {
     const LimitTexts limits{texts[kXStartBox], texts[kXStopBox], texts[kYStartBox], texts[kYStopBox]};
     const RangeLabels labels = PlotPointsForMode(m_state, m_graph->graph(), limits);
     m_graph->setLimitTexts({labels.xStart, labels.xStop, labels.yStart, labels.yStop});
-    const exchange::PointRequest request = PointRequestOf(m_state);
-    // The points stay plotted, so the user sees which one is meant; the engine step stays off.
-    if (!requestCarries(request))
-        return;
-    if (const auto notWritten = m_calculation->writeRequest(request)) {
-        // Without a fresh request the engine would compute an earlier graph's points, so the
-        // engine step stays off until a plot writes one.
-        ShowMessage(this, CalculationMessage(*notWritten));
+    if (const auto notWritten = m_calculation->writeRequestOf(m_state)) {
+        // A value the engine cannot carry keeps the points plotted, so the user sees which one
+        // is meant; without a fresh request the engine would compute an earlier graph's points.
+        // Either way the engine step stays off until a plot writes one.
+        ShowMessage(this, notWritten->cause == exchange::Cause::NotCarried ? RequestMessage(*notWritten)
+                                                                           : CalculationMessage(*notWritten));
         return;
     }
     m_steps.PointsPlotted(currentInputs());
@@ -507,23 +505,6 @@ bool Form1::pointOffLogAxes() {
             return true;
         }
     }
-    return false;
-}
-
-// A value the request record cannot carry, or that single precision does not hold, would reach
-// the engine as another number; it is refused with a message naming the point or the box. That
-// includes nonzero magnitudes below the smallest normal single (1E-39, 1E-100): the engine would
-// hold them with fewer digits or as zero, not as the value the user gave.
-bool Form1::requestCarries(const exchange::PointRequest& request) {
-    std::optional<exchange::Failure> fault = exchange::CheckRequest(
-        request.xStart, request.xStop, request.pointCount, request.x.data(), request.y.data());
-    if (!fault)
-        return true;
-    // The user's own value, not its logarithm on a logarithmic axis.
-    if (fault->point > 0)
-        fault->item = GeneralText(fault->subject == exchange::Subject::X ? m_state.XData[fault->point]
-                                                                         : m_state.YData[fault->point]);
-    ShowMessage(this, RequestMessage(*fault));
     return false;
 }
 

@@ -34,7 +34,6 @@ class PictureBox;
 class ValueLabel;
 namespace exchange {
 struct LoadedResult;
-struct PointRequest;
 } // namespace exchange
 
 class Form1 : public QWidget {
@@ -115,7 +114,6 @@ class Form1 : public QWidget {
     void nameControlsForScreenReaders();
     void updateTabStops();
     void ScaleOption_Click(int scaleMode);
-    bool requestCarries(const exchange::PointRequest& request);
     void drawLoadedCurve(const exchange::LoadedResult& result);
     void SettingBox_Enter(QLineEdit* box);
 

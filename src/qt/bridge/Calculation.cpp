@@ -4,6 +4,7 @@
 #include "core/exchange/EngineStatus.h"
 #include "core/exchange/RequestFile.h"
 #include "core/steps/ResultImport.h"
+#include "core/text/NumberText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -109,6 +110,18 @@ std::optional<exchange::Failure> Calculation::writeRequest(const exchange::Point
         exchange::FormatRequest(r.mode, r.xStart, r.xStop, r.pointCount, r.x.data(), r.y.data());
     const std::string path = QFile::encodeName(filePath(exchange::kRequestFileName)).toStdString();
     return exchange::WriteFileAtomically(path, bytes).failure(path);
+}
+
+std::optional<exchange::Failure> Calculation::writeRequestOf(const Module1& state) {
+    const exchange::PointRequest r = PointRequestOf(state);
+    if (std::optional<exchange::Failure> fault =
+            exchange::CheckRequest(r.xStart, r.xStop, r.pointCount, r.x.data(), r.y.data())) {
+        if (fault->point > 0)
+            fault->item = GeneralText(fault->subject == exchange::Subject::X ? state.XData[fault->point]
+                                                                             : state.YData[fault->point]);
+        return fault;
+    }
+    return writeRequest(r);
 }
 
 void Calculation::releaseProcess() {

@@ -41,9 +41,14 @@ class Calculation : public QObject {
     // Full path of the engine, empty when it is in neither place.
     QString findEngine() const;
 
-    // Writes the request file atomically (PointRequestOf the state that was plotted); a failure is
-    // a WriteFailed naming the file.
+    // Writes the request file atomically; a failure is a WriteFailed naming the file.
     std::optional<exchange::Failure> writeRequest(const exchange::PointRequest& request);
+    // The request for the points plotted in `state` (PointRequestOf), checked and written: a value
+    // the engine cannot carry is a NotCarried naming it as the user gave it (not its logarithm),
+    // and nothing is written then; else as writeRequest. Nonzero magnitudes below the smallest
+    // normal single (1E-39, 1E-100) count as not carried: the engine would hold them with fewer
+    // digits or as zero, not as the value the user gave.
+    std::optional<exchange::Failure> writeRequestOf(const Module1& state);
 
     // Starts the engine with no arguments and returns at once: nothing when it started, else why
     // not. A run still going on is ended first, so two runs never write the result together
