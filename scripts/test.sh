@@ -51,6 +51,16 @@ else
     status=1
 fi
 
+# Every Japanese literal in src/ goes through the catalogue, and every source text has a finished
+# English translation in translations/mirendo_en.ts.
+echo "=== texts: the catalogue's door and its English"
+if python3 "$root/scripts/check_texts.py" && bash "$root/scripts/translations.sh" check; then
+    summary[texts]="clean"
+else
+    summary[texts]="a text outside tr() or without English (run: scripts/translations.sh update, then translate)"
+    status=1
+fi
+
 mkdir -p "$root/build-test" "$root/build-asan"
 # Both builds treat warnings as errors: the tree stays warning-free with the compiler it is tested with.
 run_suite "normal build" "$root/build-test" -DMIRENDO_SANITIZE=OFF -DMIRENDO_WERROR=ON
@@ -68,7 +78,7 @@ fi
 
 echo
 echo "=== Summary"
-for name in format "normal build" "sanitizer build" fuzz; do
+for name in format texts "normal build" "sanitizer build" fuzz; do
     echo "$name: ${summary[$name]:-not run}"
 done
 exit $status

@@ -5,6 +5,7 @@
 #include "widgets/ExitSign.h"
 #include "widgets/FormLayout.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -54,9 +55,9 @@ QPixmap SettingsExplanationPicture(QSize size) {
 
         p.setFont(WindowFont(11));
         const QFontMetrics fm = p.fontMetrics();
-        const QString start = QStringLiteral("開始値");
-        const QString stop = QStringLiteral("終了値");
-        const QString step = QStringLiteral("増分");
+        const QString start = QCoreApplication::translate("Decorations", "開始値");
+        const QString stop = QCoreApplication::translate("Decorations", "終了値");
+        const QString step = QCoreApplication::translate("Decorations", "増分");
         // X axis: start under the left end, stop under the right end, "X" in the middle.
         const double xWordsTop = frame.bottom() + 8;
         p.drawText(QRectF(frame.left() - 30, xWordsTop, 60, fm.height()), Qt::AlignCenter, start);

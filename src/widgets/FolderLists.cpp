@@ -108,9 +108,9 @@ FolderLists::FolderLists(QComboBox* drive, QListWidget* dir, QListWidget* file, 
         if (widget && widget->accessibleName().isEmpty())
             widget->setAccessibleName(name);
     };
-    nameForScreenReaders(m_drive, QStringLiteral("ドライブ"));
-    nameForScreenReaders(m_dir, QStringLiteral("フォルダ"));
-    nameForScreenReaders(m_file, QStringLiteral("ファイル"));
+    nameForScreenReaders(m_drive, tr("ドライブ"));
+    nameForScreenReaders(m_dir, tr("フォルダ"));
+    nameForScreenReaders(m_file, tr("ファイル"));
     if (m_drive) {
         for (const QString& root : MountedRoots())
             m_drive->addItem(root, root);

@@ -19,7 +19,9 @@
 #include <QRadioButton>
 #include <QTableView>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -106,7 +108,8 @@ QWidget* MakeControl(QWidget* parent, const FormRow& row) {
         return new PictureBox(TwipSize(row.width, row.height), parent);
     case ControlKind::Choice: {
         auto* choice = new QComboBox(parent);
-        choice->addItems(caption.split(QLatin1Char('|')));
+        if (!caption.isEmpty()) // a choice without a caption is filled by its window
+            choice->addItems(caption.split(QLatin1Char('|')));
         return choice;
     }
     case ControlKind::Fill: {
@@ -368,12 +371,18 @@ namespace mirendo {
 FormControls BuildForm(QWidget* window, const QString& tablePath) {
     QFile file(tablePath);
     int badLine = -1;
-    const std::vector<FormRow> rows = file.open(QIODevice::ReadOnly)
-                                          ? ParseFormTable(QString::fromUtf8(file.readAll()), &badLine)
-                                          : std::vector<FormRow>{};
+    std::vector<FormRow> rows = file.open(QIODevice::ReadOnly)
+                                    ? ParseFormTable(QString::fromUtf8(file.readAll()), &badLine)
+                                    : std::vector<FormRow>{};
     if (badLine != 0)
         qFatal("window table %s: %s", qPrintable(tablePath),
                badLine < 0 ? "missing" : qPrintable(QStringLiteral("line %1 is malformed").arg(badLine)));
+    // The captions are the catalogue's source texts under the table's name ("Form1"); a colour is
+    // not a word.
+    const QByteArray context = QFileInfo(tablePath).completeBaseName().toUtf8();
+    for (FormRow& row : rows)
+        if (row.kind != ControlKind::Fill && !row.caption.isEmpty())
+            row.caption = QCoreApplication::translate(context.constData(), row.caption.toUtf8().constData());
     return BuildForm(window, rows);
 }
 

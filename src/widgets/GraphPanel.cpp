@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 
@@ -23,7 +24,9 @@ namespace mirendo {
 namespace {
 const char* const kLimitNames[4] = {"Label14", "Label15", "Label16", "Label17"};
 const char* const kLimitCaptions[4] = {"X-Start", "X-Stop", "Y-Start", "Y-Stop"};
-const char* const kLimitMeanings[4] = {"X 軸の開始値", "X 軸の終了値", "Y 軸の開始値", "Y 軸の終了値"};
+const char* const kLimitMeanings[4] = {
+    QT_TRANSLATE_NOOP("GraphPanel", "X 軸の開始値"), QT_TRANSLATE_NOOP("GraphPanel", "X 軸の終了値"),
+    QT_TRANSLATE_NOOP("GraphPanel", "Y 軸の開始値"), QT_TRANSLATE_NOOP("GraphPanel", "Y 軸の終了値")};
 
 // The limits and the readout are value rows of the window's table (ValueLabel or ValueText).
 ValueLabel* ValueLabelOf(const FormControls& controls, const char* name) {
@@ -52,41 +55,42 @@ GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const c
     m_picture->setGraph(&m_graph);
     for (int i = 0; i < 4; ++i) {
         m_limits[i] = ValueLabelOf(controls, kLimitNames[i]);
-        m_limits[i]->setMeaning(QString::fromUtf8(kLimitMeanings[i]));
+        m_limits[i]->setMeaning(QCoreApplication::translate("GraphPanel", kLimitMeanings[i]));
     }
     // The Y limits end at the graph's left edge, the X stop at its right edge.
     for (int i : {1, 2, 3})
         m_limits[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     showLimitCaptions();
-    m_xValue->setMeaning(QStringLiteral("カーソル位置の X 値"));
-    m_yValue->setMeaning(QStringLiteral("カーソル位置の Y 値"));
+    m_xValue->setMeaning(tr("カーソル位置の X 値"));
+    m_yValue->setMeaning(tr("カーソル位置の Y 値"));
     m_picture->setReadoutTexts(QString(), QString());
-    m_picture->setAccessibleDescription(
-        QStringLiteral("マウスを動かすか左右キーを押すとカーソル位置の値を表示します"));
+    m_picture->setAccessibleDescription(tr("マウスを動かすか左右キーを押すとカーソル位置の値を表示します"));
     if (m_trust) {
         m_trust->setWordWrap(true);
         m_trust->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         m_trust->setTextFormat(Qt::PlainText);
         m_trust->setFont(WindowFont(kTrustFontPixels));
-        m_trust->setAccessibleDescription(QStringLiteral("補間の信頼性"));
+        m_trust->setAccessibleDescription(tr("補間の信頼性"));
         setTrustLine(QString(), false);
     }
     if (m_compare) {
+        // The methods in their order, each named once (the batch CSV's heading names it the same).
+        for (const ComparisonMethod method : kComparisonMethods)
+            m_compare->addItem(QCoreApplication::translate("BatchFile", ComparisonMethodName(method)));
         m_compare->setAccessibleName(m_compare->currentText());
-        m_compare->setAccessibleDescription(QStringLiteral("比較曲線"));
-        m_compare->setToolTip(QStringLiteral("同じ点を通る比較曲線（緑の破線）"));
+        m_compare->setAccessibleDescription(tr("比較曲線"));
+        m_compare->setToolTip(tr("同じ点を通る比較曲線（緑の破線）"));
         connect(m_compare, &QComboBox::currentIndexChanged, this, &GraphPanel::setComparison);
     }
     if (m_compareY) {
-        m_compareY->setMeaning(QStringLiteral("カーソル位置の比較曲線の Y 値"));
+        m_compareY->setMeaning(tr("カーソル位置の比較曲線の Y 値"));
         // An empty value box looks like an input box: shown only while there is a comparison.
         m_compareY->setVisible(false);
     }
     connect(m_picture, &PictureBox::mouseMovedTo, this, [this](float x, float) { followMouse(x); });
     connect(m_picture, &PictureBox::stepRequested, this, &GraphPanel::step);
-    m_copyFormula = m_picture->addMenuAction(QStringLiteral("数式をコピー"), "copyFormula");
-    m_copyFormula->setToolTip(
-        QStringLiteral("セル A2 の X に対する曲線の値を求める表計算の数式をコピーします"));
+    m_copyFormula = m_picture->addMenuAction(tr("数式をコピー"), "copyFormula");
+    m_copyFormula->setToolTip(tr("セル A2 の X に対する曲線の値を求める表計算の数式をコピーします"));
     m_copyFormula->setEnabled(false);
     connect(m_copyFormula, &QAction::triggered, this, &GraphPanel::copyFormula);
 }
@@ -175,8 +179,7 @@ void GraphPanel::showCompareValue(int sample) {
     if (m_curve && sample >= 1 && std::size_t(sample) <= m_comparisonY.size()) {
         const AxisKind axis = AxesOfScaleMode(m_curve->scaleMode).y;
         const double y = FromModeSpace(axis, m_comparisonY[std::size_t(sample - 1)]);
-        text = QStringLiteral("比較 Y = ") +
-               QString::fromStdString(ReadoutText(y, axis == AxisKind::Logarithmic));
+        text = tr("比較 Y = ") + QString::fromStdString(ReadoutText(y, axis == AxisKind::Logarithmic));
     }
     m_compareY->setValue(text);
 }

@@ -1,6 +1,7 @@
 #include "widgets/MessageBox.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -50,8 +51,8 @@ bool AskYesNo(QWidget* parent, const QString& text, bool yesIsDefault) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Mirendo"), text,
                     QMessageBox::Yes | QMessageBox::No, parent);
     // The program loads no Qt translation; the buttons speak the window's language themselves.
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("MessageBox", "はい(&Y)"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("MessageBox", "いいえ(&N)"));
     box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     box.setWindowModality(Qt::ApplicationModal);
@@ -63,7 +64,7 @@ void SetQuestionHook(QuestionHook newHook) {
 }
 
 QString NotANumberMessage(const QString& box) {
-    return QStringLiteral("　%1 の値が数値ではありません　").arg(box);
+    return QCoreApplication::translate("MessageBox", "　%1 の値が数値ではありません　").arg(box);
 }
 
 void Beep() {

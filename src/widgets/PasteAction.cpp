@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QWidget>
 
@@ -10,7 +11,7 @@
 namespace mirendo {
 
 QAction* AddPasteAction(QWidget* window, std::function<void(const QString&)> paste) {
-    auto* action = new QAction(QStringLiteral("貼り付け"), window);
+    auto* action = new QAction(QCoreApplication::translate("PasteAction", "貼り付け"), window);
     action->setObjectName(QStringLiteral("CommandPaste"));
     action->setShortcut(QKeySequence::Paste);
     action->setShortcutContext(Qt::WindowShortcut);

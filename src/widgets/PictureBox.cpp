@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QMenu>
 #include <QMouseEvent>
@@ -33,7 +34,7 @@ QFrame* MakeCursorLine(const char* name, QWidget* parent) {
     return line;
 }
 
-const QString kGraphName = QStringLiteral("グラフ表示エリア");
+const QString kGraphName = QCoreApplication::translate("PictureBox", "グラフ表示エリア");
 const QKeySequence kCopyGraphKeys(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
 
 bool IsCopyGraphKey(const QKeyEvent* event) {
@@ -53,10 +54,12 @@ PictureBox::PictureBox(QSize pixelSize, QWidget* parent)
 
     setFocusPolicy(Qt::NoFocus);
     m_menu = new QMenu(this);
-    m_copyValue = m_menu->addAction(QStringLiteral("値をコピー"), this, &PictureBox::copyValue);
+    m_copyValue = m_menu->addAction(QCoreApplication::translate("PictureBox", "値をコピー"), this,
+                                    &PictureBox::copyValue);
     m_copyValue->setObjectName(QStringLiteral("copyValue"));
     m_copyValue->setShortcut(QKeySequence::Copy);
-    QAction* copyGraph = m_menu->addAction(QStringLiteral("グラフをコピー"), this, &PictureBox::copyGraph);
+    QAction* copyGraph = m_menu->addAction(QCoreApplication::translate("PictureBox", "グラフをコピー"), this,
+                                           &PictureBox::copyGraph);
     copyGraph->setObjectName(QStringLiteral("copyGraph"));
     copyGraph->setShortcut(kCopyGraphKeys);
     // The menu's shortcuts are only shown there: the keys are handled below.

@@ -3,6 +3,8 @@
 #include "widgets/FormLayout.h"
 #include "widgets/ValueLabel.h"
 
+#include <QCoreApplication>
+
 namespace mirendo {
 
 std::array<ValueLabel*, 4> RangeLabelsOf(const FormControls& controls) {
@@ -11,9 +13,11 @@ std::array<ValueLabel*, 4> RangeLabelsOf(const FormControls& controls) {
 }
 
 void NameRangeLabels(const std::array<ValueLabel*, 4>& labels) {
-    const char* const names[4] = {"X の最小値", "X の最大値", "Y の最小値", "Y の最大値"};
+    const char* const names[4] = {
+        QT_TRANSLATE_NOOP("RangeLabels", "X の最小値"), QT_TRANSLATE_NOOP("RangeLabels", "X の最大値"),
+        QT_TRANSLATE_NOOP("RangeLabels", "Y の最小値"), QT_TRANSLATE_NOOP("RangeLabels", "Y の最大値")};
     for (std::size_t i = 0; i < labels.size(); ++i)
-        labels[i]->setMeaning(QString::fromUtf8(names[i]));
+        labels[i]->setMeaning(QCoreApplication::translate("RangeLabels", names[i]));
 }
 
 void SetRangeTexts(const std::array<ValueLabel*, 4>& labels, const std::array<std::string, 4>& texts) {

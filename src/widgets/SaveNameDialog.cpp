@@ -22,7 +22,7 @@ SaveNameDialog::SaveNameDialog(const char* objectName, const QString& title, con
     m_text1 = c.get<QLineEdit>("Text1");
     m_lists = new FolderLists(c.get<QComboBox>("Drive1"), c.get<QListWidget>("Dir1"),
                               c.get<QListWidget>("File1"), patterns, this);
-    m_text1->setAccessibleName(QStringLiteral("保存ファイル名（拡張子なし）"));
+    m_text1->setAccessibleName(tr("保存ファイル名（拡張子なし）"));
     ConnectButtonHandlers(this);
     connect(m_text1, &QLineEdit::returnPressed, this, &SaveNameDialog::Command1_Click);
 }
@@ -48,12 +48,11 @@ QString SaveNameDialog::targetPath(const QString& suffix) {
     // An empty name would save a hidden file of the bare suffix, which the user would never see
     // again; a name of blanks counts as a name.
     if (name.isEmpty()) {
-        ShowMessage(this, QStringLiteral("  ファイル名を入力して下さい！ "));
+        ShowMessage(this, tr("  ファイル名を入力して下さい！ "));
         return QString();
     }
     if (name.contains(QLatin1Char('/')) || name.contains(QChar(0))) {
-        ShowMessage(
-            this, QStringLiteral("  ファイル名に「/」は使えません  \n  保存ファイル名の欄を直して下さい  "));
+        ShowMessage(this, tr("  ファイル名に「/」は使えません  \n  保存ファイル名の欄を直して下さい  "));
         return QString();
     }
     return JoinPath(m_lists->path(), name + suffix);
@@ -63,8 +62,7 @@ bool SaveNameDialog::save(const QString& path, const QByteArray& bytes, const QS
     const QFileInfo existing(path);
     // A folder of that name is not replaced: the write below fails and says so.
     if (existing.exists() && !existing.isDir() &&
-        !AskYesNo(this, QStringLiteral("　") + existing.fileName() +
-                            QStringLiteral(" は既にあります。置き換えますか？　"))) {
+        !AskYesNo(this, tr("　%1 は既にあります。置き換えますか？　").arg(existing.fileName()))) {
         readyForAnotherName();
         return false;
     }

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -47,15 +48,21 @@ void NameByCaption(QLabel* caption, QWidget* control) {
     control->setAccessibleName(caption->text());
 }
 
-const QString kXValuesCaption = QStringLiteral("X 値（1 行に 1 つ、または空白・カンマ・タブ区切り）");
-const QString kYValuesCaption = QStringLiteral("Y 値（1 行に 1 つ、または空白・カンマ・タブ区切り）");
+QString kXValuesCaption() {
+    return QCoreApplication::translate("mirendo::BatchEvaluationWindow",
+                                       "X 値（1 行に 1 つ、または空白・カンマ・タブ区切り）");
+}
+QString kYValuesCaption() {
+    return QCoreApplication::translate("mirendo::BatchEvaluationWindow",
+                                       "Y 値（1 行に 1 つ、または空白・カンマ・タブ区切り）");
+}
 
 } // namespace
 
 BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* parent)
     : QWidget(parent, Qt::Window), m_shared(state), m_model(new BatchTableModel(this)) {
     setObjectName(QStringLiteral("FormBatch"));
-    setWindowTitle(QStringLiteral("一括計算"));
+    setWindowTitle(tr("一括計算"));
     setFont(WindowFont());
     // Resizable: the table takes the added room. Never narrower than built, where the summary
     // would need a third line; never so low that the table loses its header.
@@ -80,16 +87,15 @@ BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* pare
     // The list that drops down is read by its own name.
     m_direction->view()->setAccessibleName(directionCaption->text());
     m_direction->setAccessibleDescription(
-        QStringLiteral("X → Y: X ごとの Y。Y → X: Y ごとに、曲線がその Y をとるグラフ範囲内のすべての X"));
+        tr("X → Y: X ごとの Y。Y → X: Y ごとに、曲線がその Y をとるグラフ範囲内のすべての X"));
 
     // Tab moves on, as in every other box; a pasted spreadsheet row keeps its tabs.
     m_values->setTabChangesFocus(true);
     m_values->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_values->setAccessibleDescription(
-        QStringLiteral("1 行に 1 つ、または空白・カンマ・タブで区切った X 値"));
+    m_values->setAccessibleDescription(tr("1 行に 1 つ、または空白・カンマ・タブで区切った X 値"));
     NameByCaption(m_valuesCaption, m_values);
 
-    m_calculate->setToolTip(QStringLiteral("計算（Ctrl+Enter）"));
+    m_calculate->setToolTip(tr("計算（Ctrl+Enter）"));
     // The counts of three kinds of row run longer than the window is wide.
     m_summary->setWordWrap(true);
 
@@ -109,16 +115,15 @@ BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* pare
     m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
     NameByCaption(c.get<QLabel>("LabelResults"), m_table);
     m_table->setAccessibleDescription(
-        QStringLiteral("X と Y の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー"));
-    auto* copy = new QAction(QStringLiteral("コピー"), m_table);
+        tr("X と Y の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー"));
+    auto* copy = new QAction(tr("コピー"), m_table);
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     m_table->addAction(copy);
     m_table->installEventFilter(this);
 
     NameByCaption(c.get<QLabel>("LabelPath"), m_path);
-    m_path->setAccessibleDescription(
-        QStringLiteral("CSV ファイルのパス（フォルダを省くと補間データと同じフォルダ）"));
+    m_path->setAccessibleDescription(tr("CSV ファイルのパス（フォルダを省くと補間データと同じフォルダ）"));
 
     connect(m_direction, &QComboBox::currentIndexChanged, this, &BatchEvaluationWindow::chooseDirection);
     connect(m_calculate, &QPushButton::clicked, this, &BatchEvaluationWindow::calculate);
@@ -198,15 +203,13 @@ void BatchEvaluationWindow::calculate() {
 void BatchEvaluationWindow::chooseDirection(int index) {
     const bool inverse = index == 1;
     m_model->setDirection(inverse ? BatchDirection::YToX : BatchDirection::XToY);
-    m_valuesCaption->setText(inverse ? kYValuesCaption : kXValuesCaption);
+    m_valuesCaption->setText(inverse ? kYValuesCaption() : kXValuesCaption());
     m_values->setAccessibleName(m_valuesCaption->text());
-    m_values->setAccessibleDescription(
-        inverse ? QStringLiteral("1 行に 1 つ、または空白・カンマ・タブで区切った Y 値")
-                : QStringLiteral("1 行に 1 つ、または空白・カンマ・タブで区切った X 値"));
+    m_values->setAccessibleDescription(inverse ? tr("1 行に 1 つ、または空白・カンマ・タブで区切った Y 値")
+                                               : tr("1 行に 1 つ、または空白・カンマ・タブで区切った X 値"));
     m_table->setAccessibleDescription(
-        inverse
-            ? QStringLiteral("Y と X の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー")
-            : QStringLiteral("X と Y の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー"));
+        inverse ? tr("Y と X の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー")
+                : tr("X と Y の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー"));
     showSummary(false);
 }
 
@@ -225,8 +228,8 @@ void BatchEvaluationWindow::showSummary(bool calculated) {
     const bool inverse = m_model->direction() == BatchDirection::YToX;
     QString text;
     if (calculated && inverse)
-        text = rows.empty() ? QStringLiteral("Y 値がありません")
-                            : QStringLiteral("%1 行（%2 %3 行、%4 %5 行、求められない Y %6 行、外挿 %7 行）")
+        text = rows.empty() ? tr("Y 値がありません")
+                            : tr("%1 行（%2 %3 行、%4 %5 行、求められない Y %6 行、外挿 %7 行）")
                                   .arg(rows.size())
                                   .arg(Q(kBatchNotANumberText))
                                   .arg(notANumber)
@@ -235,8 +238,8 @@ void BatchEvaluationWindow::showSummary(bool calculated) {
                                   .arg(refused - noCrossing)
                                   .arg(extrapolated);
     else if (calculated)
-        text = rows.empty() ? QStringLiteral("X 値がありません")
-                            : QStringLiteral("%1 行（%2 %3 行、%4 %5 行、外挿 %6 行）")
+        text = rows.empty() ? tr("X 値がありません")
+                            : tr("%1 行（%2 %3 行、%4 %5 行、外挿 %6 行）")
                                   .arg(rows.size())
                                   .arg(Q(kBatchNotANumberText))
                                   .arg(notANumber)
@@ -289,25 +292,25 @@ bool BatchEvaluationWindow::eventFilter(QObject* watched, QEvent* event) {
 void BatchEvaluationWindow::saveCsv() {
     const std::vector<BatchRow>& rows = m_model->rows();
     if (rows.empty()) {
-        ShowMessage(this, QStringLiteral("  保存する計算結果がありません  "));
+        ShowMessage(this, tr("  保存する計算結果がありません  "));
         return;
     }
     const BatchSaveTarget named =
         BatchSavePath(m_path->text().toStdString(), m_curve.FilePath, QDir::currentPath().toStdString());
     if (named.refusal == BatchNameRefusal::NoName) {
-        ShowMessage(this, QStringLiteral("  ファイル名を入力して下さい！ "));
+        ShowMessage(this, tr("  ファイル名を入力して下さい！ "));
         return;
     }
     const QString path = QString::fromStdString(named.path);
     const QFileInfo target(path);
     if (named.refusal == BatchNameRefusal::ArchiveName) {
-        ShowMessage(this, QStringLiteral("  「%1」は補間データのファイル名（%2 で終わる名前）です  \n"
-                                         "  一括計算の結果は別の名前で保存して下さい  ")
+        ShowMessage(this, tr("  「%1」は補間データのファイル名（%2 で終わる名前）です  \n"
+                             "  一括計算の結果は別の名前で保存して下さい  ")
                               .arg(target.fileName(), QString::fromLatin1(kArchiveSuffix)));
         return;
     }
     if (target.exists() && !target.isDir() &&
-        !AskYesNo(this, QStringLiteral("  %1 は既にあります。置き換えますか？  ").arg(path)))
+        !AskYesNo(this, tr("  %1 は既にあります。置き換えますか？  ").arg(path)))
         return;
     const std::string file = QFile::encodeName(path).toStdString();
     // A saved table starts with a byte order mark: without it common spreadsheets open UTF-8 CSV in
@@ -315,17 +318,17 @@ void BatchEvaluationWindow::saveCsv() {
     const std::string bytes =
         std::string(kUtf8ByteOrderMark) + FormatBatchCsv(rows, m_model->direction(), m_comparisonName);
     if (const auto notWritten = exchange::SaveFileDurably(file, bytes).failure(file)) {
-        ShowMessage(this, QStringLiteral("  一括計算の結果を保存できませんでした  \n") +
-                              WriteFailureMessage(*notWritten));
+        ShowMessage(this,
+                    tr("  一括計算の結果を保存できませんでした  \n") + WriteFailureMessage(*notWritten));
         return;
     }
-    ShowMessage(this, QStringLiteral("  一括計算の結果を保存しました  \n  ") + path + QStringLiteral("  "),
+    ShowMessage(this, tr("  一括計算の結果を保存しました  \n  ") + path + QStringLiteral("  "),
                 MessageIcon::None);
 }
 
 void BatchEvaluationWindow::browse() {
-    const QString chosen = QFileDialog::getSaveFileName(
-        this, QStringLiteral("一括計算の結果を保存"), m_path->text(), QStringLiteral("CSV ファイル (*.csv)"));
+    const QString chosen = QFileDialog::getSaveFileName(this, tr("一括計算の結果を保存"), m_path->text(),
+                                                        tr("CSV ファイル (*.csv)"));
     if (chosen.isEmpty())
         return;
     m_path->setText(chosen);

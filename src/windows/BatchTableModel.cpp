@@ -1,5 +1,7 @@
 #include "windows/BatchTableModel.h"
 
+#include <QCoreApplication>
+
 namespace mirendo {
 
 BatchTableModel::BatchTableModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -19,7 +21,7 @@ void BatchTableModel::setDirection(BatchDirection direction) {
 
 void BatchTableModel::setComparisonName(const QString& name) {
     beginResetModel();
-    m_comparisonName = name;
+    m_comparisonName = QCoreApplication::translate("BatchFile", name.toUtf8().constData());
     endResetModel();
 }
 
@@ -41,15 +43,17 @@ QVariant BatchTableModel::data(const QModelIndex& index, int role) const {
         if (index.column() == XColumn)
             return QString::fromStdString(row.x);
         if (index.column() == ComparisonColumn)
-            return QString::fromStdString(row.comparison);
-        QString y = QString::fromStdString(row.y);
+            return QCoreApplication::translate("BatchFile", row.comparison.c_str());
+        // The CSV's words (no answer, the extrapolation mark) in the window's language; a number
+        // has no translation and stays as it is.
+        QString y = QCoreApplication::translate("BatchFile", row.y.c_str());
         if (row.extrapolated)
-            y += QLatin1Char(' ') + QString::fromUtf8(kExtrapolationMark.data(), kExtrapolationMark.size());
+            y += QLatin1Char(' ') + QCoreApplication::translate("BatchFile", kExtrapolationMark.data());
         return y;
     }
     case Qt::AccessibleDescriptionRole:
         if (index.column() == YColumn && row.extrapolated)
-            return QStringLiteral("X がデータ点の範囲外です（外挿）");
+            return tr("X がデータ点の範囲外です（外挿）");
         return {};
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);

@@ -37,7 +37,9 @@ namespace mirendo {
 
 namespace {
 
-const QString kInvalidInput = QStringLiteral("　入力値が不正です！　");
+QString kInvalidInput() {
+    return QCoreApplication::translate("mirendo::Form1", "　入力値が不正です！　");
+}
 
 const char* const kOptionNames[4] = {"Option1", "Option2", "Option3", "Option4"};
 const char* const kBoxNames[6] = {"Text5", "Text6", "Text7", "Text8", "Text9", "Text10"};
@@ -107,7 +109,7 @@ void Form1::decorate(const FormControls& c) {
     picture3->setPixmap(SmallGraphPicture(picture3->size()));
     m_command2->setIcon(ExitSignIcon(QSize(27, 27)));
     m_command2->setIconSize(QSize(27, 27));
-    m_command2->setToolTip(QStringLiteral("スタート画面に戻る"));
+    m_command2->setToolTip(tr("スタート画面に戻る"));
     m_scaleOptions[0]->setChecked(true); // before the handlers are connected: no state change yet
 }
 
@@ -164,14 +166,12 @@ void Form1::wireControls() {
 
 void Form1::nameControlsForScreenReaders() {
     // Buttons and options are read by their captions; these have none, or one that says too little.
-    m_command9->setAccessibleName(QStringLiteral("OK（データ入力方式）"));
-    m_command3->setAccessibleName(QStringLiteral("OK（グラフ設定）"));
-    m_command2->setAccessibleName(QStringLiteral("スタート画面に戻る"));
-    m_list1->setAccessibleName(QStringLiteral("データテーブル"));
-    const char* const boxNames[6] = {"X 軸 開始値", "X 軸 終了値", "X 軸 増分",
-                                     "Y 軸 開始値", "Y 軸 終了値", "Y 軸 増分"};
+    m_command9->setAccessibleName(tr("OK（データ入力方式）"));
+    m_command3->setAccessibleName(tr("OK（グラフ設定）"));
+    m_command2->setAccessibleName(tr("スタート画面に戻る"));
+    m_list1->setAccessibleName(tr("データテーブル"));
     for (int i = 0; i < 6; ++i)
-        m_settingBoxes[i]->setAccessibleName(QString::fromUtf8(boxNames[i]));
+        m_settingBoxes[i]->setAccessibleName(SettingBoxName(i));
     NameRangeLabels(m_rangeLabels);
 }
 
@@ -430,7 +430,7 @@ std::optional<ValidatedSettings> Form1::storeSettings(const SettingTexts& texts)
     ValidatedSettings settings = ValidateSettings(texts, m_state.ScaleMode);
     StoreSettings(m_state, settings.values);
     if (!settings.limitsInOrder) {
-        ShowMessage(this, kInvalidInput);
+        ShowMessage(this, kInvalidInput());
         return std::nullopt;
     }
     return settings;
@@ -469,7 +469,7 @@ void Form1::Command1_Click() {
     if (m_state.ScaleMode != 1)
         ComputeLogCopies(m_state);
     if (!settings->logLimitsPositive) {
-        ShowMessage(this, kInvalidInput);
+        ShowMessage(this, kInvalidInput());
         return;
     }
     const LimitTexts limits{texts[kXStartBox], texts[kXStopBox], texts[kYStartBox], texts[kYStopBox]};
@@ -498,7 +498,7 @@ bool Form1::pointOffLogAxes() {
             const double value = isX ? m_state.XData[i] : m_state.YData[i];
             if (!logAxis || value > 0.0)
                 continue;
-            ShowMessage(this, QStringLiteral("　データ点 %1 の %2 値 %3 は対数軸に描けません　")
+            ShowMessage(this, tr("　データ点 %1 の %2 値 %3 は対数軸に描けません　")
                                   .arg(i)
                                   .arg(isX ? QLatin1Char('X') : QLatin1Char('Y'))
                                   .arg(Q(GeneralText(value))));
@@ -529,8 +529,8 @@ void Form1::drawLoadedCurve(const exchange::LoadedResult& result) {
     // The result file answers the request this window wrote; one made for another request (the
     // folder shared with another program, say) is not drawn as this one.
     if (!m_steps.Answers(result.scaleMode, result.pointCount)) {
-        ShowMessage(this, QStringLiteral("　計算結果ファイル F2B.dat が計算依頼と一致しません　\n"
-                                         "（もう一度 ⑥ から計算して下さい）"));
+        ShowMessage(this, tr("　計算結果ファイル F2B.dat が計算依頼と一致しません　\n"
+                             "（もう一度 ⑥ から計算して下さい）"));
         return;
     }
     ApplyLoadedResult(m_state, result);

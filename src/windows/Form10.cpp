@@ -25,7 +25,7 @@
 namespace mirendo {
 
 Form10::Form10(Module1& state, QWidget* parent) : QWidget(parent, Qt::Window), m_state(state) {
-    SetUpWindow(this, "Form10", QStringLiteral(" データ入力（ファイル入力）"), 8400, 7200);
+    SetUpWindow(this, "Form10", tr(" データ入力（ファイル入力）"), 8400, 7200);
     const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form10.tsv"));
     auto* drive1 = c.get<QComboBox>("Drive1");
     auto* dir1 = c.get<QListWidget>("Dir1");
@@ -36,8 +36,8 @@ Form10::Form10(Module1& state, QWidget* parent) : QWidget(parent, Qt::Window), m
     auto* command2 = c.get<QPushButton>("Command2");
     auto* command3 = c.get<QPushButton>("Command3");
     auto* clipboard = c.get<QPushButton>("CommandClipboard");
-    clipboard->setAccessibleName(QStringLiteral("クリップボードから読み込む"));
-    clipboard->setToolTip(QStringLiteral("クリップボードのテキストをファイルと同じく読み込む"));
+    clipboard->setAccessibleName(tr("クリップボードから読み込む"));
+    clipboard->setToolTip(tr("クリップボードのテキストをファイルと同じく読み込む"));
 
     m_lists =
         new FolderLists(drive1, dir1, m_file1, {QStringLiteral("*.dat"), QStringLiteral("*.csv")}, this);
@@ -55,7 +55,7 @@ Form10::Form10(Module1& state, QWidget* parent) : QWidget(parent, Qt::Window), m
     QWidget* order[] = {drive1, dir1, m_file1, clipboard, command1, command2, command3, m_list1};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
-    m_list1->setAccessibleName(QStringLiteral("このファイルの内容"));
+    m_list1->setAccessibleName(tr("このファイルの内容"));
     NameRangeLabels(m_rangeLabels);
 }
 
@@ -79,7 +79,7 @@ void Form10::CommandClipboard_Click() {
     // Only a read that would take the points' place is asked about; a refusal changes nothing.
     if (read.givesPoints() && m_mayReplace && !m_mayReplace())
         return;
-    takeRead(QString(), read, QStringLiteral("クリップボード"));
+    takeRead(QString(), read, tr("クリップボード"));
 }
 
 bool Form10::readDroppedFile(const QString& path, const PointFileRead& read) {
@@ -97,7 +97,7 @@ bool Form10::acceptDroppedRead(const QString& source, const PointFileRead& read,
         return false;
     }
     if (!read.givesPoints()) {
-        ShowMessage(this, QStringLiteral(" データが読み込まれていません "), MessageIcon::Warning);
+        ShowMessage(this, tr(" データが読み込まれていません "), MessageIcon::Warning);
         return false;
     }
     takeRead(path, read, source);
@@ -156,7 +156,7 @@ void Form10::Command1_Click() {
     // Only a successful read of at least one point may go on: after a failure the count is a
     // line count (up to 100) and the arrays hold a partial read.
     if (!m_pointsRead) {
-        ShowMessage(this, QStringLiteral(" データが読み込まれていません "), MessageIcon::Warning);
+        ShowMessage(this, tr(" データが読み込まれていません "), MessageIcon::Warning);
         return;
     }
     hide();

@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,12 +32,20 @@
 namespace mirendo {
 
 namespace {
-const QString kNoData = QStringLiteral(" データが入力されていません ");
-const QString kLimitReached = QStringLiteral(" データ数が上限(10)になりました ");
-const QString kNothingToCorrect = QStringLiteral(" 修正できるデータがありません ");
+QString kNoData() {
+    return QCoreApplication::translate("mirendo::Form11", " データが入力されていません ");
+}
+QString kLimitReached() {
+    return QCoreApplication::translate("mirendo::Form11", " データ数が上限(10)になりました ");
+}
+QString kNothingToCorrect() {
+    return QCoreApplication::translate("mirendo::Form11", " 修正できるデータがありません ");
+}
 
 QString CorrectionRangeMessage(int count) {
-    return QStringLiteral(" 修正するデータ番号は 1 ～ %1 の範囲で入力して下さい ").arg(count);
+    return QCoreApplication::translate("mirendo::Form11",
+                                       " 修正するデータ番号は 1 ～ %1 の範囲で入力して下さい ")
+        .arg(count);
 }
 
 // The two values of a row, or the warning naming the first box that holds no number, or a number
@@ -70,7 +79,7 @@ std::optional<std::pair<double, double>> ReadRow(QWidget* parent, QLineEdit* xBo
 } // namespace
 
 Form11::Form11(Module1& state, QWidget* parent) : QWidget(parent, Qt::Window), m_state(state) {
-    SetUpWindow(this, "Form11", QStringLiteral(" データ入力（手入力）"), 8280, 7920);
+    SetUpWindow(this, "Form11", tr(" データ入力（手入力）"), 8280, 7920);
     const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form11.tsv"));
     m_label4 = c.get<ValueLabel>("Label4");
     m_label4->setAlignment(Qt::AlignCenter);
@@ -105,14 +114,14 @@ void Form11::wireControls() {
     setTabOrder(m_command7, m_command6);
     setTabOrder(m_command6, m_command5);
 
-    m_label4->setMeaning(QStringLiteral("入力中のデータ番号"));
-    m_text1->setAccessibleName(QStringLiteral("X 値"));
-    m_text2->setAccessibleName(QStringLiteral("Y 値"));
-    m_text3->setAccessibleName(QStringLiteral("修正するデータ番号"));
-    m_text4->setAccessibleName(QStringLiteral("修正後の X 値"));
-    m_text5->setAccessibleName(QStringLiteral("修正後の Y 値"));
-    m_command7->setAccessibleName(QStringLiteral("OK（修正）"));
-    m_list1->setAccessibleName(QStringLiteral("入力したデータ"));
+    m_label4->setMeaning(tr("入力中のデータ番号"));
+    m_text1->setAccessibleName(tr("X 値"));
+    m_text2->setAccessibleName(tr("Y 値"));
+    m_text3->setAccessibleName(tr("修正するデータ番号"));
+    m_text4->setAccessibleName(tr("修正後の X 値"));
+    m_text5->setAccessibleName(tr("修正後の Y 値"));
+    m_command7->setAccessibleName(tr("OK（修正）"));
+    m_list1->setAccessibleName(tr("入力したデータ"));
     NameRangeLabels(m_rangeLabels);
 
     auto* keys = new EnterKeys(this);
@@ -130,7 +139,7 @@ void Form11::wireControls() {
     // "貼り付け" is in the window's context menu and on Ctrl+V; in the entry boxes Ctrl+V pastes
     // rows only when the clipboard holds rows, so a single cell still goes into the box.
     QAction* paste = AddPasteAction(this, [this](const QString& text) { pastePoints(text); });
-    paste->setToolTip(QStringLiteral("クリップボードの X と Y の行を入力する"));
+    paste->setToolTip(tr("クリップボードの X と Y の行を入力する"));
     setContextMenuPolicy(Qt::ActionsContextMenu);
     m_text1->installEventFilter(this);
     m_text2->installEventFilter(this);
@@ -179,12 +188,12 @@ void Form11::showRanges() {
 void Form11::Command1_Click() {
     // Ten points fill the arrays: a further press stores nothing and repeats the limit message.
     if (m_state.EntryNo > Module1::kMaxPoints) {
-        ShowMessage(this, kLimitReached, MessageIcon::None);
+        ShowMessage(this, kLimitReached(), MessageIcon::None);
         m_command2->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (m_text1->text().isEmpty() || m_text2->text().isEmpty()) {
-        ShowMessage(this, kNoData, MessageIcon::Warning);
+        ShowMessage(this, kNoData(), MessageIcon::Warning);
         return;
     }
     const auto point = ReadRow(this, m_text1, m_text2);
@@ -204,7 +213,7 @@ void Form11::takePoint(double x, double y) {
     m_state.PointCount = k;
     m_state.EntryNo = k + 1;
     if (m_state.EntryNo > Module1::kMaxPoints) {
-        ShowMessage(this, kLimitReached, MessageIcon::None);
+        ShowMessage(this, kLimitReached(), MessageIcon::None);
         m_command2->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -259,7 +268,7 @@ void Form11::Command3_Click() {
 void Form11::Command7_Click() {
     const int count = enteredCount();
     if (count == 0) {
-        ShowMessage(this, kNothingToCorrect, MessageIcon::Warning);
+        ShowMessage(this, kNothingToCorrect(), MessageIcon::Warning);
         return;
     }
     // Only the points typed in this entry may be corrected: element 0 is read by the ordering
@@ -274,7 +283,7 @@ void Form11::Command7_Click() {
     }
     // A correction replaces both values; an empty box would silently store 0.
     if (m_text4->text().isEmpty() || m_text5->text().isEmpty()) {
-        ShowMessage(this, kNoData, MessageIcon::Warning);
+        ShowMessage(this, kNoData(), MessageIcon::Warning);
         return;
     }
     const auto point = ReadRow(this, m_text4, m_text5);
@@ -304,7 +313,7 @@ void Form11::Command7_Click() {
 void Form11::publish() {
     if (enteredCount() == 0) {
         // Nothing typed since opening: the count in the state belongs to an earlier input.
-        ShowMessage(this, kNoData, MessageIcon::Warning);
+        ShowMessage(this, kNoData(), MessageIcon::Warning);
         return;
     }
     const PublishedPoints published = PublishEnteredPoints(m_state, RangeLabelTexts(m_rangeLabels));

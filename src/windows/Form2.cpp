@@ -68,12 +68,12 @@ void Form2::wireControls(const FormControls& c) {
     auto* command3 = c.get<QPushButton>("Command3");
     auto* command4 = c.get<QPushButton>("Command4");
     // The caption of Command4 is wrapped; screen readers get it in one piece.
-    command4->setAccessibleName(QStringLiteral("ファイルデータの書式例"));
+    command4->setAccessibleName(tr("ファイルデータの書式例"));
     const char* const pictureDescriptions[4] = {
-        "Linear - Linear スケールのグラフ例", "Linear - Log スケールのグラフ例",
-        "Log - Linear スケールのグラフ例", "Log - Log スケールのグラフ例"};
+        QT_TR_NOOP("Linear - Linear スケールのグラフ例"), QT_TR_NOOP("Linear - Log スケールのグラフ例"),
+        QT_TR_NOOP("Log - Linear スケールのグラフ例"), QT_TR_NOOP("Log - Log スケールのグラフ例")};
     for (int i = 0; i < 4; ++i)
-        c.get<QLabel>(kPictureNames[i])->setAccessibleName(QString::fromUtf8(pictureDescriptions[i]));
+        c.get<QLabel>(kPictureNames[i])->setAccessibleName(tr(pictureDescriptions[i]));
     // Row by row: the two big buttons, the format examples beside them, then Exit.
     setTabOrder(command1, command4);
     setTabOrder(command4, command3);

@@ -10,7 +10,7 @@
 namespace mirendo {
 
 Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
-    SetUpWindow(this, "Form3", QStringLiteral("読み込みエラー"), 7935, 7020);
+    SetUpWindow(this, "Form3", tr("読み込みエラー"), 7935, 7020);
     const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form3.tsv"));
     auto* close = c.get<QPushButton>("Command1");
     m_cause = c.get<ValueLabel>("LabelCause");
@@ -18,7 +18,7 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_cause->setTextFormat(Qt::PlainText);
     m_cause->setWordWrap(true);
     m_cause->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_cause->setMeaning(QStringLiteral("読み込みエラーの原因"));
+    m_cause->setMeaning(tr("読み込みエラーの原因"));
     ConnectButtonHandlers(this);
     auto* keys = new EnterKeys(this);
     keys->clickOnEnter(close);

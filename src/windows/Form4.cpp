@@ -31,8 +31,8 @@ void Form4::Command1_Click() {
 
     std::optional<ArchiveSource> source = m_source ? m_source() : std::nullopt;
     if (!source) {
-        ShowMessage(this, QStringLiteral("　保存できません：表示中のデータや設定が計算結果と一致しません　\n"
-                                         "　⑤ から計算し直してから保存して下さい　"));
+        ShowMessage(this, tr("　保存できません：表示中のデータや設定が計算結果と一致しません　\n"
+                             "　⑤ から計算し直してから保存して下さい　"));
         return;
     }
     // A box read full-width digits as digits; the file keeps them as the ASCII the browser reads.
@@ -44,13 +44,12 @@ void Form4::Command1_Click() {
         ShowMessage(this, ArchiveSaveMessage(*format.failure, source->settings));
         return;
     }
-    if (!save(path, QByteArray::fromStdString(format.value),
-              QStringLiteral("  補間データを保存できませんでした")))
+    if (!save(path, QByteArray::fromStdString(format.value), tr("  補間データを保存できませんでした")))
         return;
     m_state.FilePath = path.toStdString();
     emit archiveSaved();
     LetPendingPaintsThrough();
-    ShowMessage(this, QStringLiteral("  補間データは保存されました  "), MessageIcon::None);
+    ShowMessage(this, tr("  補間データは保存されました  "), MessageIcon::None);
     hide();
 }
 

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace mirendo {
@@ -26,14 +27,15 @@ FormatTexts TextsOf(ImageFormat format) {
     case ImageFormat::Bmp:
         break;
     case ImageFormat::Png:
-        return {QStringLiteral("PNG 形式で保存します"),
-                QStringLiteral("  グラフ画像をPNG形式(png)で保存しました  ")};
+        return {QCoreApplication::translate("mirendo::Form5", "PNG 形式で保存します"),
+                QCoreApplication::translate("mirendo::Form5", "  グラフ画像をPNG形式(png)で保存しました  ")};
     case ImageFormat::Svg:
-        return {QStringLiteral("SVG 形式で保存します"),
-                QStringLiteral("  グラフ画像をSVG形式(svg)で保存しました  ")};
+        return {QCoreApplication::translate("mirendo::Form5", "SVG 形式で保存します"),
+                QCoreApplication::translate("mirendo::Form5", "  グラフ画像をSVG形式(svg)で保存しました  ")};
     }
-    return {QStringLiteral("ビットマップ形式で保存します"),
-            QStringLiteral("  グラフ画像をビットマップ形式(bmp)で保存しました  ")};
+    return {
+        QCoreApplication::translate("mirendo::Form5", "ビットマップ形式で保存します"),
+        QCoreApplication::translate("mirendo::Form5", "  グラフ画像をビットマップ形式(bmp)で保存しました  ")};
 }
 
 } // namespace
@@ -44,19 +46,18 @@ Form5::Form5(QWidget* parent)
     m_combo1 = findChild<QComboBox*>(QStringLiteral("Combo1"));
     m_label3 = findChild<QLabel*>(QStringLiteral("Label3"));
     m_label5 = findChild<QLabel*>(QStringLiteral("Label5"));
-    m_combo1->setAccessibleName(QStringLiteral("保存形式"));
-    m_combo1->setAccessibleDescription(
-        QStringLiteral("BMP（ビットマップ）、PNG、SVG（ベクター）から選びます"));
-    m_combo1->setToolTip(QStringLiteral("保存形式"));
+    m_combo1->setAccessibleName(tr("保存形式"));
+    m_combo1->setAccessibleDescription(tr("BMP（ビットマップ）、PNG、SVG（ベクター）から選びます"));
+    m_combo1->setToolTip(tr("保存形式"));
     connect(m_combo1, &QComboBox::currentIndexChanged, this, &Form5::Combo1_Click);
     // Under the buttons, not in the drawn layout: whether a PNG or SVG can be read on its own.
-    m_withScale = new QCheckBox(QStringLiteral("目盛りと信頼性を含める"), this);
+    m_withScale = new QCheckBox(tr("目盛りと信頼性を含める"), this);
     m_withScale->setObjectName(QStringLiteral("CheckScale"));
     m_withScale->setGeometry(TwipRect(1080, 7740, 4455, 345));
     m_withScale->setChecked(true);
     m_withScale->setAccessibleName(m_withScale->text());
     m_withScale->setAccessibleDescription(
-        QStringLiteral("PNG と SVG に軸の範囲と信頼性の行を入れます（BMP はグラフだけ）"));
+        tr("PNG と SVG に軸の範囲と信頼性の行を入れます（BMP はグラフだけ）"));
     m_withScale->setEnabled(false); // BMP first
     setTabOrder(findChild<QWidget*>(QStringLiteral("Command2")), m_withScale);
 }
@@ -90,16 +91,16 @@ void Form5::Command1_Click() {
     if (path.isEmpty())
         return;
     if (m_picture.image.isNull()) {
-        ShowMessage(this, QStringLiteral("  保存するグラフ画像がありません  "));
+        ShowMessage(this, tr("  保存するグラフ画像がありません  "));
         return;
     }
     QByteArray bytes;
     QBuffer out(&bytes);
     if (!out.open(QIODevice::WriteOnly) || !WriteGraphPicture(m_picture, chosen, out, withScale())) {
-        ShowMessage(this, QStringLiteral("  グラフ画像を作れませんでした  "));
+        ShowMessage(this, tr("  グラフ画像を作れませんでした  "));
         return;
     }
-    if (!save(path, bytes, QStringLiteral("  グラフ画像を保存できませんでした")))
+    if (!save(path, bytes, tr("  グラフ画像を保存できませんでした")))
         return;
     ShowMessage(this, TextsOf(chosen).saved, MessageIcon::None);
     hide();

@@ -71,11 +71,11 @@ Form6::Form6(Module1& state, QWidget* parent) : QWidget(parent), m_state(state) 
     arrow->setFocusPolicy(Qt::NoFocus);
     arrow->setIcon(QIcon(RightArrowPixmap(arrow->size())));
     arrow->setIconSize(arrow->size() - QSize(4, 4));
-    arrow->setToolTip(QStringLiteral("計算する"));
+    arrow->setToolTip(tr("計算する"));
     auto* back = c.get<QPushButton>("Command2");
     back->setIcon(QIcon(ExitSignPixmap(back->size() - QSize(6, 6))));
     back->setIconSize(back->size() - QSize(6, 6));
-    back->setToolTip(QStringLiteral("スタート画面に戻る"));
+    back->setToolTip(tr("スタート画面に戻る"));
     wireControls(c, arrow);
 }
 
@@ -90,16 +90,16 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     m_labelXForY->installEventFilter(this);
 
     // Screen readers: the picture buttons and value boxes have no caption of their own.
-    back->setAccessibleName(QStringLiteral("スタート画面に戻る"));
-    arrow->setAccessibleName(QStringLiteral("計算する"));
-    m_text1->setAccessibleName(QStringLiteral("任意 X 入力（外挿も可）"));
-    m_label6->setMeaning(QStringLiteral("任意 X に対する Y 値"));
-    m_extrapolated->setAccessibleDescription(QStringLiteral("X がデータ点の範囲外です（外挿）"));
+    back->setAccessibleName(tr("スタート画面に戻る"));
+    arrow->setAccessibleName(tr("計算する"));
+    m_text1->setAccessibleName(tr("任意 X 入力（外挿も可）"));
+    m_label6->setMeaning(tr("任意 X に対する Y 値"));
+    m_extrapolated->setAccessibleDescription(tr("X がデータ点の範囲外です（外挿）"));
     m_commandBatch->setAccessibleName(m_commandBatch->text());
-    m_textY->setAccessibleName(QStringLiteral("任意 Y 入力（その Y をとる X を求めます）"));
-    m_labelXForY->setMeaning(QStringLiteral("任意 Y に対する X 値（グラフの X の範囲内）"));
-    m_commandRecalc->setAccessibleName(QStringLiteral("この点で再計算（メイン画面で開く）"));
-    m_compareEval->setMeaning(QStringLiteral("任意 X に対する比較曲線の Y 値"));
+    m_textY->setAccessibleName(tr("任意 Y 入力（その Y をとる X を求めます）"));
+    m_labelXForY->setMeaning(tr("任意 Y に対する X 値（グラフの X の範囲内）"));
+    m_commandRecalc->setAccessibleName(tr("この点で再計算（メイン画面で開く）"));
+    m_compareEval->setMeaning(tr("任意 X に対する比較曲線の Y 値"));
     m_compareEval->setVisible(false); // shown with a comparison curve (showComparison)
     connect(m_graph, &GraphPanel::comparisonChanged, this, &Form6::showComparison);
     // Keyboard: choose the file, draw, add the points, the graph (read by keys once drawn) and its
@@ -193,7 +193,7 @@ void Form6::File1_Click() {
 void Form6::Command1_Click() {
     const QString name = m_lists->selectedName();
     if (name.isEmpty()) {
-        ShowMessage(this, QStringLiteral(" ***  ファイルを選択して下さい！ "));
+        ShowMessage(this, tr(" ***  ファイルを選択して下さい！ "));
         return;
     }
     const QString path = m_lists->selectedPath();
@@ -285,14 +285,14 @@ void Form6::CommandRecalc_Click() {
 void Form6::EvaluateAtX() {
     // Enter evaluates whatever the box holds, but no X is never read as X = 0.
     if (m_text1->text().isEmpty()) {
-        ShowMessage(this, QStringLiteral("　X の値が入力されていません　"));
+        ShowMessage(this, tr("　X の値が入力されていません　"));
         showEvaluation(QString(), QString(), false);
         return;
     }
     const Evaluation e = mirendo::EvaluateAtX(m_state, m_text1->text().toStdString());
     if (!e.ok) {
-        ShowMessage(this, e.notANumber ? NotANumberMessage(QStringLiteral("X"))
-                                       : QStringLiteral("　正しく計算できません　"));
+        ShowMessage(this,
+                    e.notANumber ? NotANumberMessage(QStringLiteral("X")) : tr("　正しく計算できません　"));
         showEvaluation(QString(), QString(), false);
         return;
     }
@@ -303,8 +303,7 @@ void Form6::showEvaluation(const QString& x, const QString& y, bool extrapolated
     m_evaluatedX = x;
     m_label6->setValue(y);
     const QString mark =
-        extrapolated ? QString::fromUtf8(kExtrapolationMark.data(), qsizetype(kExtrapolationMark.size()))
-                     : QString();
+        extrapolated ? QCoreApplication::translate("BatchFile", kExtrapolationMark.data()) : QString();
     m_extrapolated->setText(mark);
     m_extrapolated->setAccessibleName(mark);
     showComparison();
@@ -317,7 +316,7 @@ void Form6::FindXForY() {
     // The X of the previous Y leave before any refusal is shown: they no longer answer the box.
     showCrossings(QString(), QString());
     if (typed.trimmed().isEmpty()) {
-        ShowMessage(this, QStringLiteral("　Y の値が入力されていません　"));
+        ShowMessage(this, tr("　Y の値が入力されていません　"));
         return;
     }
     const CrossingSearch search = CrossingsAtY(m_state, typed.toStdString());
@@ -327,11 +326,10 @@ void Form6::FindXForY() {
         refusal = NotANumberMessage(QStringLiteral("Y"));
         break;
     case CrossingOutcome::NeedsPositiveY:
-        refusal = QStringLiteral("　Y 軸が対数のため、Y には 0 より大きい値を入力して下さい（入力: %1）　")
-                      .arg(typed);
+        refusal = tr("　Y 軸が対数のため、Y には 0 より大きい値を入力して下さい（入力: %1）　").arg(typed);
         break;
     case CrossingOutcome::NoRange:
-        refusal = QStringLiteral("　グラフの X の範囲（開始値・終了値）が正しくないため計算できません　");
+        refusal = tr("　グラフの X の範囲（開始値・終了値）が正しくないため計算できません　");
         break;
     // An answer, shown below.
     case CrossingOutcome::Found:
@@ -368,8 +366,8 @@ void Form6::showComparison() {
     if (curve.valid() && !m_label6->text().isEmpty()) {
         const std::optional<double> x = TypedNumber(m_evaluatedX.toStdString());
         const double y = x ? ComparisonValueAt(curve, m_state.ScaleMode, *x) : std::nan("");
-        text = QStringLiteral("比較 Y = ") + (std::isfinite(y) ? QString::fromStdString(ReadoutText(y, false))
-                                                               : QStringLiteral("計算できません"));
+        text = tr("比較 Y = ") +
+               (std::isfinite(y) ? QString::fromStdString(ReadoutText(y, false)) : tr("計算できません"));
     }
     m_compareEval->setValue(text);
     m_compareEval->setVisible(m_graph->comparison() != ComparisonMethod::None);

@@ -21,7 +21,7 @@
 namespace mirendo {
 
 Form9::Form9(const QString& workDir, QWidget* parent) : QWidget(parent, Qt::Window), m_workDir(workDir) {
-    SetUpWindow(this, "Form9", QStringLiteral("データ書式"), 14880, 5880);
+    SetUpWindow(this, "Form9", tr("データ書式"), 14880, 5880);
     const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form9.tsv"));
     c.get<QLabel>("Picture2")
         ->setPixmap(QApplication::style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(32, 32));
@@ -36,8 +36,8 @@ Form9::Form9(const QString& workDir, QWidget* parent) : QWidget(parent, Qt::Wind
     // Arrows and Enter (or Space) show an example without the mouse.
     connect(new ListKeyChoice(m_file1), &ListKeyChoice::chosen, this,
             [this](QListWidgetItem* item) { File1_Click(item->text()); });
-    m_file1->setAccessibleName(QStringLiteral("データ例のファイル"));
-    m_list1->setAccessibleName(QStringLiteral("データ例の内容"));
+    m_file1->setAccessibleName(tr("データ例のファイル"));
+    m_list1->setAccessibleName(tr("データ例の内容"));
     ConnectButtonHandlers(this);
     auto* keys = new EnterKeys(this);
     keys->clickOnEnter(close);

@@ -104,6 +104,32 @@ TEST_F(EvalCommand, RefusalsEndWithTheirStatus) {
     EXPECT_NE(std::system("ldd " MIRENDO_EVAL_PROGRAM " | grep -q Qt6"), 0);
 }
 
+// The CSV is the same bytes in either language (its Japanese heading and marks included), and so
+// is the status; only what is said on standard error changes.
+TEST_F(EvalCommand, OutputIsTheSameInEitherLanguage) {
+    const std::string good = write("good-Mi.csv", ArchiveOf(testing::CalculationsOfEveryMode().front()));
+    const std::string rows[] = {good + " -5 0 1.5 abc 1e30", "--inverse " + good + " 0 1 y 1e30",
+                                "--inverse " + good + " -3e38"};
+    for (const std::string& args : rows) {
+        std::string said[2], written[2];
+        int status[2];
+        for (int english = 0; english < 2; ++english) {
+            const std::string out = (m_dir / "out").string(), err = (m_dir / "err").string();
+            const std::string command = std::string("LANGUAGE= LC_ALL= LANG=C.UTF-8 ") +
+                                        MIRENDO_EVAL_PROGRAM + (english ? " --lang en " : " --lang ja ") +
+                                        args + " >" + out + " 2>" + err;
+            status[english] = std::system(command.c_str()) >> 8;
+            written[english] = Slurp(out), said[english] = Slurp(err);
+        }
+        EXPECT_EQ(status[0], status[1]) << args;
+        EXPECT_EQ(written[0], written[1]) << args;
+        EXPECT_NE(written[0].find("外挿"), std::string::npos);
+        if (!said[0].empty()) {
+            EXPECT_NE(said[0], said[1]) << "English is spoken on standard error: " << said[1];
+        }
+    }
+}
+
 // A file that is no archive is refused for what it is, the path once: the file causes, then random
 // point files, other bytes, and archives damaged past the eight lines that give them their shape.
 TEST_F(EvalCommand, EveryFileIsRefusedForWhatItIs) {

@@ -6,9 +6,10 @@
 // each comparison curve (desk-Form1-<method>-<scale>x.png), and the batch window with a mixed
 // table, once in X → Y and once in Y → X. The window tests take no pictures: every picture for a
 // person to look at is taken here.
-// Usage: grab_desktop [folder]   (default /tmp)
+// Usage: grab_desktop [folder]   (default /tmp); in English when LANGUAGE=en, as Mirendo.
 #include "programs/mirendo/WindowSet.h"
 #include "qt/bridge/Calculation.h"
+#include "qt/lang/Language.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
 #include "windows/BatchEvaluationWindow.h"
@@ -105,6 +106,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    mirendo::InstallLanguage(mirendo::LanguageOfUser(std::nullopt));
     g_out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp");
     QTemporaryDir work;
     QDir::setCurrent(work.path());

@@ -2,8 +2,11 @@
 // fit their controls, and a saved graph has the graph's own pixel size.
 #include "support/AppTest.h"
 
+#include "qt/lang/Language.h"
 #include "support/GraphArea.h"
 #include "widgets/PictureBox.h"
+#include "windows/BatchEvaluationWindow.h"
+#include "windows/Form3.h"
 
 #include <QAbstractButton>
 #include <QBuffer>
@@ -13,7 +16,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyle>
+
+#include <algorithm>
 
 namespace mirendo {
 namespace {
@@ -126,6 +132,74 @@ TEST_F(Scale, SavedGraphHasTheGraphsPixelSizeAtAnyScale) {
     const QImage read = saved.read();
     EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), graph.convertToFormat(QImage::Format_RGB32));
 }
+
+// In English, window by window: every caption translated (no Japanese left, no empty button,
+// option or frame title) and fitting its control, measured with the control's own font. The
+// controls' places come from the tables in either language, so a caption inside its own control
+// reaches no other.
+class EnglishScale : public DesktopTest, public ::testing::WithParamInterface<const char*> {
+  protected:
+    void SetUp() override {
+        InstallLanguage(text::Language::English);
+        DesktopTest::SetUp();
+    }
+    void TearDown() override {
+        DesktopTest::TearDown();
+        RemoveLanguage();
+    }
+};
+
+TEST_P(EnglishScale, CaptionsTranslatedAndFitting) {
+    const QString name = QString::fromLatin1(GetParam());
+    std::vector<QWidget*> windows = allWindows();
+    Form3 readError;
+    BatchEvaluationWindow batch(Module1{});
+    windows.push_back(&readError);
+    windows.push_back(&batch);
+    const auto found =
+        std::find_if(windows.begin(), windows.end(), [&](QWidget* w) { return w->objectName() == name; });
+    ASSERT_NE(found, windows.end()) << GetParam();
+    QWidget* window = *found;
+    window->show();
+    const QRegularExpression japanese(
+        QStringLiteral("[\\x{3040}-\\x{30ff}\\x{3400}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+    QList<Clip> clips;
+    QStringList untranslated;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->isHidden() || widget->objectName().isEmpty()) // Qt's own parts (a table's corner)
+            continue;
+        CheckCaption(widget, clips);
+        QString text;
+        bool mustHaveText = true;
+        if (auto* label = qobject_cast<QLabel*>(widget)) {
+            text = label->text();
+            mustHaveText = false; // value labels start empty
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            text = button->text();
+            mustHaveText = button->icon().isNull();
+        } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            text = group->title();
+        } else {
+            continue;
+        }
+        if ((mustHaveText && text.isEmpty()) || text.contains(japanese))
+            untranslated << widget->objectName() + QStringLiteral(" \"") + text + QLatin1Char('"');
+    }
+    QStringList report;
+    for (const Clip& clip : clips)
+        report << QStringLiteral("%1 \"%2\" needs %3 has %4")
+                      .arg(clip.where, clip.line)
+                      .arg(clip.need)
+                      .arg(clip.room);
+    EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(QStringLiteral("; ")).toStdString();
+    EXPECT_TRUE(clips.isEmpty()) << "scale " << qApp->devicePixelRatio() << ": "
+                                 << report.join(QStringLiteral("; ")).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, EnglishScale,
+                         ::testing::Values("Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form9",
+                                           "Form10", "Form11", "FormBatch"),
+                         [](const auto& info) { return std::string(info.param); });
 
 } // namespace
 } // namespace mirendo

@@ -4,6 +4,7 @@
 // the single evaluation does (EvaluateAt). No Qt here.
 #include "core/curve/ComparisonCurve.h"
 #include "core/state/Module1.h"
+#include "core/text/Translate.h"
 
 #include <span>
 #include <string>
@@ -12,14 +13,17 @@
 
 namespace mirendo {
 
-// Y texts of the rows that have no value, and the mark of an X outside the points' range.
-inline constexpr std::string_view kBatchRefusedText = "計算できません";
-inline constexpr std::string_view kBatchNotANumberText = "数値ではありません";
-inline constexpr std::string_view kExtrapolationMark = "外挿";
+// Y texts of the rows that have no value, and the mark of an X outside the points' range. They are
+// bytes of the batch CSV, the same in every language; the windows translate them only to show them
+// (context "BatchFile").
+inline constexpr std::string_view kBatchRefusedText = QT_TRANSLATE_NOOP("BatchFile", "計算できません");
+inline constexpr std::string_view kBatchNotANumberText = QT_TRANSLATE_NOOP("BatchFile", "数値ではありません");
+inline constexpr std::string_view kExtrapolationMark = QT_TRANSLATE_NOOP("BatchFile", "外挿");
 // Y → X: the row of a Y the curve does not take inside the graph's X range, and of a Y that a
 // logarithmic Y axis cannot take.
-inline constexpr std::string_view kBatchNoCrossingText = "該当なし";
-inline constexpr std::string_view kBatchNeedsPositiveText = "正の Y が必要です";
+inline constexpr std::string_view kBatchNoCrossingText = QT_TRANSLATE_NOOP("BatchFile", "該当なし");
+inline constexpr std::string_view kBatchNeedsPositiveText =
+    QT_TRANSLATE_NOOP("BatchFile", "正の Y が必要です");
 
 // Which way a batch runs: each X to its Y, or each Y to every X where the curve takes it.
 enum class BatchDirection { XToY, YToX };

@@ -1,5 +1,7 @@
 #include "core/curve/ComparisonCurve.h"
 
+#include "core/text/Translate.h"
+
 #include "core/curve/ModeSpace.h"
 
 #include <algorithm>
@@ -34,13 +36,13 @@ const char* ComparisonMethodName(ComparisonMethod method) {
     case ComparisonMethod::None:
         break;
     case ComparisonMethod::Linear:
-        return "折れ線";
+        return QT_TRANSLATE_NOOP("BatchFile", "折れ線");
     case ComparisonMethod::MonotoneCubic:
-        return "単調3次";
+        return QT_TRANSLATE_NOOP("BatchFile", "単調3次");
     case ComparisonMethod::NaturalSpline:
-        return "3次スプライン";
+        return QT_TRANSLATE_NOOP("BatchFile", "3次スプライン");
     }
-    return "なし";
+    return QT_TRANSLATE_NOOP("BatchFile", "なし");
 }
 
 bool ComparisonCurve::init(ComparisonMethod method, std::span<const double> x, std::span<const double> y) {

@@ -3,6 +3,7 @@
 #include "core/curve/BatchEvaluation.h"
 #include "core/curve/EvaluateAtX.h"
 #include "core/text/NumberText.h"
+#include "core/text/Translate.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -323,9 +324,9 @@ CrossingSearch CrossingsAtY(const Module1& state, std::string_view inputText) {
 std::string CrossingsText(const CrossingSearch& search) {
     switch (search.outcome) {
     case CrossingOutcome::None:
-        return std::string(kNoCrossingText);
+        return text::translate("BatchFile", kNoCrossingText.data());
     case CrossingOutcome::Everywhere:
-        return std::string(kEverywhereText);
+        return text::translate("BatchFile", kEverywhereText.data());
     case CrossingOutcome::Found:
         break;
     // A refused search: no text (the window words the refusal).
@@ -337,11 +338,11 @@ std::string CrossingsText(const CrossingSearch& search) {
     std::string text;
     for (const Crossing& c : search.crossings) {
         if (!text.empty())
-            text += "、";
+            text += text::translate("CrossingsAtY", "、");
         text += c.text;
         if (c.extrapolated) {
             text += ' ';
-            text += kExtrapolationMark;
+            text += text::translate("BatchFile", kExtrapolationMark.data());
         }
     }
     return text;

@@ -3,6 +3,7 @@
 // given Y. The browser's "Y =" row, the batch window's "Y → X" and `mirendo-eval --inverse` all
 // ask it here. No Qt here.
 #include "core/state/Module1.h"
+#include "core/text/Translate.h"
 
 #include <string>
 #include <string_view>
@@ -12,8 +13,8 @@ namespace mirendo {
 
 // What the Y row shows when the curve never takes the Y inside the graph's X range, and when it
 // takes it everywhere (a constant polynomial at that level).
-inline constexpr std::string_view kNoCrossingText = "この範囲にはありません";
-inline constexpr std::string_view kEverywhereText = "範囲内のすべての X";
+inline constexpr std::string_view kNoCrossingText = QT_TRANSLATE_NOOP("BatchFile", "この範囲にはありません");
+inline constexpr std::string_view kEverywhereText = QT_TRANSLATE_NOOP("BatchFile", "範囲内のすべての X");
 
 struct Crossing {
     double x = 0;              // in data units

@@ -3,6 +3,7 @@
 #include "core/curve/LagrangePolynomial.h"
 #include "core/curve/ModeSpace.h"
 #include "core/text/NumberText.h"
+#include "core/text/Translate.h"
 
 #include <algorithm>
 #include <array>
@@ -125,8 +126,9 @@ std::string CloseAbscissae(int scaleMode, std::span<const double> x) {
     if (closest == x.size())
         return {};
     const AxisKind axis = AxesOfScaleMode(scaleMode).x;
-    return GeneralText(FromModeSpace(axis, sorted[closest])) + " と " +
-           GeneralText(FromModeSpace(axis, sorted[closest + 1]));
+    return text::Fill(text::translate("CurveTrust", "%1 と %2"),
+                      {GeneralText(FromModeSpace(axis, sorted[closest])),
+                       GeneralText(FromModeSpace(axis, sorted[closest + 1]))});
 }
 
 // Largest difference between the samples and the comparison at their abscissae, as a whole
@@ -194,25 +196,30 @@ CurveTrust AssessCurve(int scaleMode, std::span<const double> x, std::span<const
     trust.overshootRed = trust.overshootPercent > kRedOvershootPercent;
     trust.red = trust.errorRed || trust.overshootRed;
 
-    trust.text = "単精度誤差 " + figure;
+    using text::Fill;
+    using text::translate;
+    trust.text = Fill(translate("CurveTrust", "単精度誤差 %1"), {figure});
     if (trust.overshootPercent >= 1)
-        trust.text += "・はみ出し " + PercentText(trust.overshootPercent);
+        trust.text += Fill(translate("CurveTrust", "・はみ出し %1"), {PercentText(trust.overshootPercent)});
     if (trust.comparisonPercent >= 0)
-        trust.text += "・比較との差 " + PercentText(trust.comparisonPercent);
+        trust.text +=
+            Fill(translate("CurveTrust", "・比較との差 %1"), {PercentText(trust.comparisonPercent)});
     if (trust.errorRed)
-        trust.text += "（表示値の桁に誤差）";
+        trust.text += translate("CurveTrust", "（表示値の桁に誤差）");
     if (trust.overshootRed) {
         // Points pushed apart by the ordering, or nearly equal anyway, make the swing: name them.
         if (const std::string close = CloseAbscissae(scaleMode, x); !close.empty()) {
-            trust.text += "（振動に注意：X の近い点があります（" + close + "））";
+            trust.text +=
+                Fill(translate("CurveTrust", "（振動に注意：X の近い点があります（%1））"), {close});
             return trust;
         }
         FindCalmerMode(scaleMode, x, y, trust);
         if (trust.calmerMode != 0)
-            trust.text += std::string("（振動に注意：") + ScaleModeCaption(trust.calmerMode) +
-                          " ならはみ出し " + PercentText(trust.calmerPercent) + "）";
+            trust.text += Fill(translate("CurveTrust", "（振動に注意：%1 ならはみ出し %2）"),
+                               {ScaleModeCaption(trust.calmerMode), PercentText(trust.calmerPercent)});
         else
-            trust.text += "（振動に注意：点の数を減らすか、比較で単調3次を見て下さい）";
+            trust.text +=
+                translate("CurveTrust", "（振動に注意：点の数を減らすか、比較で単調3次を見て下さい）");
     }
     return trust;
 }

@@ -1,10 +1,15 @@
 #include "core/messages/MessageTexts.h"
 
+#include "core/text/Translate.h"
+
 #include <cerrno>
 
 namespace mirendo {
 
 namespace {
+
+using text::Fill;
+using text::translate;
 
 using exchange::Cause;
 using exchange::Subject;
@@ -13,11 +18,11 @@ using exchange::Subject;
 std::string ArchiveValueName(Subject subject) {
     switch (subject) {
     case Subject::ScaleMode:
-        return "スケールモード";
+        return translate("MessageTexts", "スケールモード");
     case Subject::PointCount:
-        return "データ点の数";
+        return translate("MessageTexts", "データ点の数");
     case Subject::SampleCount:
-        return "補間点の数";
+        return translate("MessageTexts", "補間点の数");
     case Subject::X:
     case Subject::CurveX:
         return "X";
@@ -25,7 +30,7 @@ std::string ArchiveValueName(Subject subject) {
     case Subject::CurveY:
         return "Y";
     case Subject::Coefficient:
-        return "係数";
+        return translate("MessageTexts", "係数");
     // No value of a saved curve's lines: no name.
     case Subject::None:
     case Subject::Setting:
@@ -44,14 +49,17 @@ std::string AxisName(int field) {
 } // namespace
 
 std::string SettingBoxNameText(int index) {
-    static const char* const kNames[6] = {"X 軸 開始値", "X 軸 終了値", "X 軸 増分",
-                                          "Y 軸 開始値", "Y 軸 終了値", "Y 軸 増分"};
-    return (index >= 0 && index < 6) ? kNames[index] : "";
+    static const char* const kNames[6] = {
+        QT_TRANSLATE_NOOP("MessageTexts", "X 軸 開始値"), QT_TRANSLATE_NOOP("MessageTexts", "X 軸 終了値"),
+        QT_TRANSLATE_NOOP("MessageTexts", "X 軸 増分"),   QT_TRANSLATE_NOOP("MessageTexts", "Y 軸 開始値"),
+        QT_TRANSLATE_NOOP("MessageTexts", "Y 軸 終了値"), QT_TRANSLATE_NOOP("MessageTexts", "Y 軸 増分")};
+    return (index >= 0 && index < 6) ? translate("MessageTexts", kNames[index]) : "";
 }
 
 std::string ArchiveRefusalText(const exchange::Failure& failure) {
     const std::string what = ArchiveValueName(failure.subject);
-    const std::string atLine = std::to_string(failure.line) + " 行目の " + what;
+    const std::string line = std::to_string(failure.line);
+    const auto atLine = [&](const std::string& pattern) { return Fill(pattern, {line, what}); };
     switch (failure.cause) {
     case Cause::FileMissing:
     case Cause::FileUnreadable:
@@ -63,29 +71,34 @@ std::string ArchiveRefusalText(const exchange::Failure& failure) {
     case Cause::UnreadType:
         return FileProblemText(failure);
     case Cause::EndedEarly:
-        return what.empty() ? "ファイルが途中で終わっています"
-                            : "ファイルが途中で終わっています（" + what + "）";
+        return what.empty() ? translate("MessageTexts", "ファイルが途中で終わっています")
+                            : Fill(translate("MessageTexts", "ファイルが途中で終わっています（%1）"), {what});
     case Cause::NotANumber:
-        return atLine + " が数値ではありません";
+        return atLine(translate("MessageTexts", "%1 行目の %2 が数値ではありません"));
     case Cause::NotAnInteger:
-        return atLine + " が整数ではありません";
+        return atLine(translate("MessageTexts", "%1 行目の %2 が整数ではありません"));
     case Cause::OutOfRange:
         if (failure.subject == Subject::Setting)
-            return SettingBoxNameText(failure.field - 1) + " の値が大きすぎます";
-        return atLine + " が大きすぎます";
+            return Fill(translate("MessageTexts", "%1 の値が大きすぎます"),
+                        {SettingBoxNameText(failure.field - 1)});
+        return atLine(translate("MessageTexts", "%1 行目の %2 が大きすぎます"));
     case Cause::BadScaleMode:
-        return "スケールモードが 1〜4 ではありません";
+        return translate("MessageTexts", "スケールモードが 1〜4 ではありません");
     case Cause::TooManyPoints:
-        return "データ点の数 " + std::to_string(failure.code) + " が 0〜10 の範囲外です";
+        return Fill(translate("MessageTexts", "データ点の数 %1 が 0〜10 の範囲外です"),
+                    {std::to_string(failure.code)});
     case Cause::TooManySamples:
-        return "補間点の数 " + std::to_string(failure.code) + " が 0〜600 の範囲外です";
+        return Fill(translate("MessageTexts", "補間点の数 %1 が 0〜600 の範囲外です"),
+                    {std::to_string(failure.code)});
     case Cause::EmptyAxisRange:
-        return AxisName(failure.field) + " 軸の開始値が終了値より小さくありません";
+        return Fill(translate("MessageTexts", "%1 軸の開始値が終了値より小さくありません"),
+                    {AxisName(failure.field)});
     case Cause::NonPositiveLogStart:
-        return AxisName(failure.field) + " 軸（対数）の開始値が正ではありません";
+        return Fill(translate("MessageTexts", "%1 軸（対数）の開始値が正ではありません"),
+                    {AxisName(failure.field)});
     case Cause::MalformedDecade:
-        return AxisName(failure.field) + " 軸（対数）の範囲 \"" + failure.item +
-               "\" が 1.0E+02 の形ではありません";
+        return Fill(translate("MessageTexts", "%1 軸（対数）の範囲 \"%2\" が 1.0E+02 の形ではありません"),
+                    {AxisName(failure.field), failure.item});
     // No refusal of a saved curve: no words here.
     case Cause::TooManyLines:
     case Cause::LineTooLong:
@@ -121,35 +134,40 @@ std::string ArchiveRefusalText(const exchange::Failure& failure) {
 std::string FileProblemText(const exchange::Failure& failure) {
     switch (failure.cause) {
     case Cause::FileMissing:
-        return "ファイルがありません";
+        return translate("MessageTexts", "ファイルがありません");
     case Cause::FileUnreadable:
         if (failure.code == EACCES || failure.code == EPERM)
-            return "ファイルを読む権限がありません";
+            return translate("MessageTexts", "ファイルを読む権限がありません");
         if (failure.code == ENAMETOOLONG)
-            return "ファイル名が長すぎます";
+            return translate("MessageTexts", "ファイル名が長すぎます");
         if (failure.code == 0)
-            return "ファイルを開けません";
-        return "ファイルを開けません（エラー番号 " + std::to_string(failure.code) + "）";
+            return translate("MessageTexts", "ファイルを開けません");
+        return Fill(translate("MessageTexts", "ファイルを開けません（エラー番号 %1）"),
+                    {std::to_string(failure.code)});
     case Cause::FileNotRegular:
         // The bounded read gives EISDIR for a folder and no number for a device, FIFO or socket.
-        return failure.code == EISDIR ? "フォルダです（ファイルを指定して下さい）"
-                                      : "通常のファイルではありません（デバイスなど）";
+        return failure.code == EISDIR
+                   ? translate("MessageTexts", "フォルダです（ファイルを指定して下さい）")
+                   : translate("MessageTexts", "通常のファイルではありません（デバイスなど）");
     case Cause::FileReadFailed:
-        return "ファイルの読み込み中にエラーが起きました";
+        return translate("MessageTexts", "ファイルの読み込み中にエラーが起きました");
     case Cause::FileTooLarge: {
         if (failure.code <= 0)
-            return "ファイルが大きすぎます";
+            return translate("MessageTexts", "ファイルが大きすぎます");
         const bool mebibytes = failure.code % (1024 * 1024) == 0;
-        return "ファイルが大きすぎます（" +
-               std::to_string(mebibytes ? failure.code / (1024 * 1024) : failure.code / 1024) +
-               (mebibytes ? " MiB" : " KiB") + " を超えています）";
+        const std::string size =
+            std::to_string(mebibytes ? failure.code / (1024 * 1024) : failure.code / 1024) +
+            (mebibytes ? " MiB" : " KiB");
+        return Fill(translate("MessageTexts", "ファイルが大きすぎます（%1 を超えています）"), {size});
     }
     case Cause::NotAnArchive:
-        return "補間データのファイル（*-Mi.csv）ではありません";
+        return translate("MessageTexts", "補間データのファイル（*-Mi.csv）ではありません");
     case Cause::PointFileNotArchive:
-        return "データ点のファイルです（補間データのファイル *-Mi.csv ではありません）";
+        return translate("MessageTexts",
+                         "データ点のファイルです（補間データのファイル *-Mi.csv ではありません）");
     case Cause::UnreadType:
-        return "Mirendo が読み込まない種類のファイルです（読み込むのは .csv・.dat・-Mi.csv です）";
+        return translate("MessageTexts",
+                         "Mirendo が読み込まない種類のファイルです（読み込むのは .csv・.dat・-Mi.csv です）");
     // About what a file holds, not about reaching it: no words here (the caller words it).
     case Cause::EndedEarly:
     case Cause::NotANumber:
@@ -196,17 +214,17 @@ std::string OutputFailureText(int code) {
     switch (code) {
     case ENOSPC:
     case EDQUOT:
-        return "結果を書き込めません（ディスクの空き容量が足りません）";
+        return translate("MessageTexts", "結果を書き込めません（ディスクの空き容量が足りません）");
     case EPIPE:
-        return "結果を書き込めません（出力先が閉じられました）";
+        return translate("MessageTexts", "結果を書き込めません（出力先が閉じられました）");
     case EIO:
-        return "結果を書き込めません（ディスクの読み書きに失敗しました）";
+        return translate("MessageTexts", "結果を書き込めません（ディスクの読み書きに失敗しました）");
     case 0:
-        return "結果を書き込めません";
+        return translate("MessageTexts", "結果を書き込めません");
     default:
         break;
     }
-    return "結果を書き込めません（エラー番号 " + std::to_string(code) + "）";
+    return Fill(translate("MessageTexts", "結果を書き込めません（エラー番号 %1）"), {std::to_string(code)});
 }
 
 } // namespace mirendo

@@ -6,6 +6,7 @@
 #include "core/exchange/DecimalText.h"
 #include "core/input/PointFileReader.h"
 #include "core/messages/MessageTexts.h"
+#include "core/text/Translate.h"
 
 #include <algorithm>
 #include <cctype>
@@ -20,9 +21,14 @@ namespace mirendo {
 
 namespace {
 
-constexpr const char* kUsage = "使い方: mirendo-eval [--inverse] ARCHIVE [値 ...]\n";
+using text::Fill;
+using text::translate;
 
-constexpr const char* kHelp =
+constexpr const char* kUsage =
+    QT_TRANSLATE_NOOP("mirendo-eval", "使い方: mirendo-eval [--inverse] ARCHIVE [値 ...]\n");
+
+constexpr const char* kHelp = QT_TRANSLATE_NOOP(
+    "mirendo-eval",
     "使い方: mirendo-eval ARCHIVE [X ...]\n"
     "       mirendo-eval --inverse ARCHIVE [Y ...]\n"
     "Mirendo が保存した補間データ（*-Mi.csv）の多項式を、X ごとに計算します。\n"
@@ -35,13 +41,14 @@ constexpr const char* kHelp =
     "  --help      この説明を表示します\n"
     "  --version   版を表示します\n"
     "  --inverse   Y から X を求めます（一括計算の Y → X と同じ計算）\n"
+    "  --lang en|ja  英語・日本語で表示します（既定は環境変数 LANGUAGE・LANG などによる）\n"
     "\n"
     "終了コード:\n"
     "  0  すべての値を計算しました\n"
     "  1  補間データのファイルを読めません（補間データでないファイルを含む）\n"
     "  2  引数の誤り（空の引数を含む）\n"
     "  3  計算できない値がありました（数値でない値など。行はすべて出力します）\n"
-    "  4  標準出力に書き込めません\n";
+    "  4  標準出力に書き込めません\n");
 
 // "-3" and "-.5" are X values, not options.
 bool IsNegativeNumber(const std::string& arg) {
@@ -50,7 +57,7 @@ bool IsNegativeNumber(const std::string& arg) {
 }
 
 int Usage(std::ostream& err, const std::string& problem) {
-    err << "mirendo-eval: " << problem << "\n" << kUsage;
+    err << "mirendo-eval: " << problem << "\n" << translate("mirendo-eval", kUsage);
     return kEvalUsage;
 }
 
@@ -120,23 +127,24 @@ int RunEvalCommand(const std::vector<std::string>& args, std::istream& in, std::
         const std::string& arg = args[i];
         if (arg.empty()) {
             // A value the shell lost ("$x" unset) would otherwise vanish from the output unseen.
-            return Usage(err, std::to_string(i + 1) + " 番目の引数が空です");
+            return Usage(err,
+                         Fill(translate("mirendo-eval", "%1 番目の引数が空です"), {std::to_string(i + 1)}));
         } else if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg == "--help") {
-            return Emit(out, err, kHelp, kEvalOk);
+            return Emit(out, err, translate("mirendo-eval", kHelp), kEvalOk);
         } else if (!optionsEnded && arg == "--version") {
             return Emit(out, err, "mirendo-eval " MIRENDO_VERSION "\n", kEvalOk);
         } else if (!optionsEnded && arg == "--inverse") {
             inverse = true;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-' && !IsNegativeNumber(arg)) {
-            return Usage(err, "知らないオプションです: " + arg);
+            return Usage(err, Fill(translate("mirendo-eval", "知らないオプションです: %1"), {arg}));
         } else {
             operands.push_back(arg);
         }
     }
     if (operands.empty())
-        return Usage(err, "補間データのファイル（*-Mi.csv）を指定して下さい");
+        return Usage(err, translate("mirendo-eval", "補間データのファイル（*-Mi.csv）を指定して下さい"));
 
     const std::string& path = operands.front();
     const ArchiveRead read = ReadArchiveFile(path);
@@ -162,7 +170,10 @@ int RunEvalCommand(const std::vector<std::string>& args, std::istream& in, std::
         Emit(out, err, FormatBatchCsv(rows, inverse ? BatchDirection::YToX : BatchDirection::XToY),
              unanswered > 0 ? kEvalValuesRefused : kEvalOk);
     if (status == kEvalValuesRefused)
-        err << "mirendo-eval: " << unanswered << " 個の値が計算できませんでした\n";
+        err << "mirendo-eval: "
+            << Fill(translate("mirendo-eval", "%1 個の値が計算できませんでした"),
+                    {std::to_string(unanswered)})
+            << "\n";
     return status;
 }
 

@@ -206,7 +206,7 @@ void WindowSet::wireMainWindow(Form1* main) const {
     });
     connect(main, &Form1::pointTextPasted, this, [this](const QString& text) {
         if (!PointTextOpens(text) || mayReplaceTypedPoints(form1()))
-            form10()->readDroppedText(text, QStringLiteral("クリップボード"));
+            form10()->readDroppedText(text, tr("クリップボード"));
     });
     connect(main, &Form1::imageSaveRequested, this, &WindowSet::openImageSave);
 }
@@ -294,8 +294,8 @@ void WindowSet::recalculate(const SavedPlot& plot, const QString& name) const {
         return;
     }
     if (!form1()->takeSavedSettings(plot.scaleMode, plot.settingTexts))
-        ShowMessage(form1(), QStringLiteral("　保存されたスケールモード %1 は、このデータ点では選べません　")
-                                 .arg(plot.scaleMode));
+        ShowMessage(form1(),
+                    tr("　保存されたスケールモード %1 は、このデータ点では選べません　").arg(plot.scaleMode));
     if (Form2* start = built<Form2>())
         start->hide();
     form1()->show();

@@ -99,9 +99,10 @@ WorkFolderClaim ClaimWorkFolder(const QString& folder) {
 }
 
 QString WorkFolderInUseMessage(const QString& folder) {
-    return QStringLiteral("　このフォルダでは既に Mirendo が実行中です　\n　%1　\n\n"
-                          "　計算ファイル (B2F.dat, F2B.dat) を共有するため、　\n"
-                          "　この Mirendo は終了します　")
+    return QCoreApplication::translate("WorkFolderLock",
+                                       "　このフォルダでは既に Mirendo が実行中です　\n　%1　\n\n"
+                                       "　計算ファイル (B2F.dat, F2B.dat) を共有するため、　\n"
+                                       "　この Mirendo は終了します　")
         .arg(QDir::toNativeSeparators(folder));
 }
 

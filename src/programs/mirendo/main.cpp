@@ -3,6 +3,7 @@
 #include "programs/mirendo/FileHandOver.h"
 #include "programs/mirendo/WindowSet.h"
 #include "programs/mirendo/WorkFolderLock.h"
+#include "qt/lang/Language.h"
 #include "qt/messages/Messages.h"
 #include "widgets/MessageBox.h"
 #include "windows/Form2.h"
@@ -13,6 +14,8 @@
 #include <QTimer>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -21,11 +24,18 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("mirendo"));
     QApplication::setQuitOnLastWindowClosed(false); // hiding every window must not end the program
 
-    // `Mirendo FILE` (the desktop entry's %f): a point file or an archive to open at once.
+    // `Mirendo [--lang en|ja] [FILE]`: the language (else the desktop's), and a point file or an
+    // archive to open at once (the desktop entry's %f).
+    std::vector<std::string> arguments;
+    for (const QString& argument : QCoreApplication::arguments().mid(1))
+        arguments.push_back(argument.toStdString());
+    std::optional<mirendo::text::Language> language;
+    if (!mirendo::text::TakeLanguageOption(arguments, language))
+        arguments.clear(); // an unknown language: nothing of the command line is taken for a file
+    mirendo::InstallLanguage(mirendo::LanguageOfUser(language));
     QString file;
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    if (!arguments.isEmpty())
-        file = QFileInfo(arguments.front()).absoluteFilePath();
+    if (!arguments.empty())
+        file = QFileInfo(QString::fromStdString(arguments.front())).absoluteFilePath();
 
     // Held until main returns; a second Mirendo in this folder would share the exchange files.
     // A file opened meanwhile goes to the program that holds the folder.
