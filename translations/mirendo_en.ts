@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>外挿</source>
-        <translation>Extrapolated</translation>
+        <translation>Extrap.</translation>
     </message>
     <message>
         <source>該当なし</source>
@@ -394,19 +394,19 @@
     </message>
     <message>
         <source>離散データの補間</source>
-        <translation>Interpolating points</translation>
+        <translation>Interpolating data</translation>
     </message>
     <message>
         <source>内挿・外挿</source>
-        <translation>in and beyond</translation>
+        <translation>inside and out</translation>
     </message>
     <message>
         <source>ラグランジュの補間多項式により</source>
-        <translation>With Lagrange&apos;s polynomial,</translation>
+        <translation>Interpolates discrete data</translation>
     </message>
     <message>
         <source>離散データの補間を行います</source>
-        <translation>interpolates discrete data</translation>
+        <translation>with a Lagrange polynomial</translation>
     </message>
     <message>
         <source>Linear - Linear  scale</source>
@@ -426,7 +426,7 @@
     </message>
     <message>
         <source>いずれの平面上のデータにも対応</source>
-        <translation>on linear or log axes</translation>
+        <translation>on any of these scales</translation>
     </message>
     <message>
         <source>最大 10 ポイントのデータまで対応</source>
@@ -438,15 +438,15 @@
     </message>
     <message>
         <source>ポイント数を大きくすると</source>
-        <translation>The more points there are,</translation>
+        <translation>With more points,</translation>
     </message>
     <message>
         <source>振動・発散 (ルンゲ現象) が</source>
-        <translation>the likelier swings and</translation>
+        <translation>swings and divergence</translation>
     </message>
     <message>
         <source>生じる確率が高くなります</source>
-        <translation>divergence (Runge) become</translation>
+        <translation>(Runge) grow likelier</translation>
     </message>
     <message>
         <source>（ 5, 6 ポイント程度を推奨）</source>

@@ -92,7 +92,12 @@ QPixmap CompiledInSettingsExplanationPicture(QSize size) {
 }
 
 QPixmap LoadSettingsExplanationPicture(QSize size) {
-    QPixmap picture = CompiledInSettingsExplanationPicture(size);
+    // The compiled-in pixels are drawn with the Japanese words; in another language the picture is
+    // drawn at start with its words.
+    const char* const word = QT_TRANSLATE_NOOP("Decorations", "開始値");
+    QPixmap picture = QCoreApplication::translate("Decorations", word) == QString::fromUtf8(word)
+                          ? CompiledInSettingsExplanationPicture(size)
+                          : QPixmap();
     return picture.isNull() ? SettingsExplanationPicture(size) : picture;
 }
 

@@ -38,8 +38,9 @@ namespace mirendo {
 
 namespace {
 
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+// A word of the batch CSV (an answer's absence) as the window's language says it.
+QString FileWord(std::string_view word) {
+    return QCoreApplication::translate("BatchFile", std::string(word).c_str());
 }
 
 // A caption names its control: the control is read by it, and its mnemonic would lead there.
@@ -231,9 +232,9 @@ void BatchEvaluationWindow::showSummary(bool calculated) {
         text = rows.empty() ? tr("Y 値がありません")
                             : tr("%1 行（%2 %3 行、%4 %5 行、求められない Y %6 行、外挿 %7 行）")
                                   .arg(rows.size())
-                                  .arg(Q(kBatchNotANumberText))
+                                  .arg(FileWord(kBatchNotANumberText))
                                   .arg(notANumber)
-                                  .arg(Q(kBatchNoCrossingText))
+                                  .arg(FileWord(kBatchNoCrossingText))
                                   .arg(noCrossing)
                                   .arg(refused - noCrossing)
                                   .arg(extrapolated);
@@ -241,9 +242,9 @@ void BatchEvaluationWindow::showSummary(bool calculated) {
         text = rows.empty() ? tr("X 値がありません")
                             : tr("%1 行（%2 %3 行、%4 %5 行、外挿 %6 行）")
                                   .arg(rows.size())
-                                  .arg(Q(kBatchNotANumberText))
+                                  .arg(FileWord(kBatchNotANumberText))
                                   .arg(notANumber)
-                                  .arg(Q(kBatchRefusedText))
+                                  .arg(FileWord(kBatchRefusedText))
                                   .arg(refused)
                                   .arg(extrapolated);
     m_summary->setText(text);
