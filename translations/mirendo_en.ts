@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>該当なし</source>
-        <translation>None</translation>
+        <translation>No X</translation>
     </message>
     <message>
         <source>正の Y が必要です</source>
@@ -775,8 +775,8 @@ format</translation>
         <translation>&amp;No</translation>
     </message>
     <message>
-        <source>&#x3000;%1 の値が数値ではありません&#x3000;</source>
-        <translation>  The value of %1 is not a number  </translation>
+        <source>%1 の値が数値ではありません</source>
+        <translation>The value of %1 is not a number</translation>
     </message>
 </context>
 <context>
@@ -1057,9 +1057,9 @@ format</translation>
         <translation>(the engine crashed)</translation>
     </message>
     <message>
-        <source>&#x3000;計算依頼ファイル B2F.dat を書き込めません&#x3000;
+        <source>計算依頼ファイル B2F.dat を書き込めません
 </source>
-        <translation>  Cannot write the request file B2F.dat  
+        <translation>Cannot write the request file B2F.dat
 </translation>
     </message>
     <message>
@@ -1087,15 +1087,15 @@ format</translation>
         <translation>The interpolation was stopped</translation>
     </message>
     <message>
-        <source>&#x3000;補間計算に失敗しました&#x3000;
+        <source>補間計算に失敗しました
 </source>
-        <translation>  The interpolation failed  
+        <translation>The interpolation failed
 </translation>
     </message>
     <message>
-        <source>&#x3000;計算結果ファイルを読み込めません&#x3000;
+        <source>計算結果ファイルを読み込めません
 </source>
-        <translation>  Cannot read the result file  
+        <translation>Cannot read the result file
 </translation>
     </message>
     <message>
@@ -1191,10 +1191,10 @@ format</translation>
         <translation>Clipboard</translation>
     </message>
     <message>
-        <source> 貼り付けたデータは入力されませんでした 
- %1 </source>
-        <translation> The pasted data was not entered 
- %1 </translation>
+        <source>貼り付けたデータは入力されませんでした
+%1</source>
+        <translation>The pasted data was not entered
+%1</translation>
     </message>
     <message>
         <source>X 軸の開始値 %1</source>
@@ -1209,10 +1209,10 @@ format</translation>
         <translation>Point %1&apos;s %2 value %3</translation>
     </message>
     <message>
-        <source>&#x3000;%1 は計算できません&#x3000;
-&#x3000;計算は単精度で行うため、0 と、絶対値が約 1.2E-38 から約 3.4E+38 までの値だけを扱えます&#x3000;</source>
-        <translation>  %1 cannot be calculated  
-  The calculation is single-precision: only 0 and magnitudes from about 1.2E-38 to about 3.4E+38  </translation>
+        <source>%1 は計算できません
+計算は単精度で行うため、0 と、絶対値が約 1.2E-38 から約 3.4E+38 までの値だけを扱えます</source>
+        <translation>%1 cannot be calculated
+The calculation is single-precision: only 0 and magnitudes from about 1.2E-38 to about 3.4E+38</translation>
     </message>
     <message>
         <source>  このファイルは読み込めません  
@@ -1233,10 +1233,10 @@ format</translation>
         <translation>Cannot read the file</translation>
     </message>
     <message>
-        <source> ファイル %1 を読み込めませんでした 
- %2 </source>
-        <translation> Could not read the file %1 
- %2 </translation>
+        <source>ファイル %1 を読み込めませんでした
+%2</source>
+        <translation>Could not read the file %1
+%2</translation>
     </message>
     <message>
         <source>（ファイルが長いため先頭の %1 行だけを表示しています）</source>
@@ -1251,10 +1251,10 @@ format</translation>
         <translation>Drop one file at a time</translation>
     </message>
     <message>
-        <source>  フォルダーは読み込めません  
-  ファイルをドロップして下さい  </source>
-        <translation>  A folder cannot be read  
-  Drop a file  </translation>
+        <source>フォルダーは読み込めません
+ファイルをドロップして下さい</source>
+        <translation>A folder cannot be read
+Drop a file</translation>
     </message>
     <message>
         <source>このコンピューター上のファイルだけ読み込めます</source>
@@ -1293,25 +1293,25 @@ format</translation>
         <translation>Cannot prepare the file hand-over</translation>
     </message>
     <message>
-        <source>&#x3000;%1&#x3000;
-&#x3000;%2&#x3000;
+        <source>%1
+%2
 
-&#x3000;この Mirendo はこのまま使えますが、デスクトップから開いたファイルは&#x3000;
-&#x3000;この Mirendo には渡されません&#x3000;</source>
-        <translation>  %1  
-  %2  
+この Mirendo はこのまま使えますが、デスクトップから開いたファイルは
+この Mirendo には渡されません</source>
+        <translation>%1
+%2
 
-  This Mirendo works on, but files opened from the desktop  
-  will not be handed to it  </translation>
+This Mirendo works on, but files opened from the desktop
+will not be handed to it</translation>
     </message>
     <message>
         <source>%1 を実行中の Mirendo に渡せませんでした</source>
         <translation>Could not hand %1 to the running Mirendo</translation>
     </message>
     <message>
-        <source>&#x3000;%1 の値「%2」では%3を描けません&#x3000;
+        <source>%1 の値「%2」では%3を描けません
 </source>
-        <translation>  The %1 value &quot;%2&quot; cannot draw the %3  
+        <translation>The %1 value &quot;%2&quot; cannot draw the %3
 </translation>
     </message>
     <message>
@@ -1331,26 +1331,26 @@ format</translation>
         <translation>(enter a value of magnitude up to %1)</translation>
     </message>
     <message>
-        <source>&#x3000;データ点のうち %1 点がグラフの範囲の外にあります&#x3000;
-&#x3000;（開始値・終了値を確かめて下さい）&#x3000;</source>
-        <translation>  %1 of the data points lie outside the graph  
-  (check the start and stop values)  </translation>
+        <source>データ点のうち %1 点がグラフの範囲の外にあります
+（開始値・終了値を確かめて下さい）</source>
+        <translation>%1 of the data points lie outside the graph
+(check the start and stop values)</translation>
     </message>
     <message>
-        <source>&#x3000;%1 の値「%2」は計算できません&#x3000;
-&#x3000;計算は単精度で行うため、負の値は約 -3.4E+38 から約 -1.2E-38 までだけを扱えます&#x3000;</source>
-        <translation>  The %1 value &quot;%2&quot; cannot be calculated  
-  The calculation is single-precision: negatives only from about -3.4E+38 to about -1.2E-38  </translation>
+        <source>%1 の値「%2」は計算できません
+計算は単精度で行うため、負の値は約 -3.4E+38 から約 -1.2E-38 までだけを扱えます</source>
+        <translation>The %1 value &quot;%2&quot; cannot be calculated
+The calculation is single-precision: negatives only from about -3.4E+38 to about -1.2E-38</translation>
     </message>
     <message>
         <source>前回の入力が残っています。復元しますか？</source>
         <translation>Points typed last time were kept. Restore them?</translation>
     </message>
     <message>
-        <source>&#x3000;前回の入力の記録が壊れているため、復元できません&#x3000;
-&#x3000;（壊れた記録は削除しました）&#x3000;</source>
-        <translation>  The record of the last input is damaged and cannot be restored  
-  (the damaged record was deleted)  </translation>
+        <source>前回の入力の記録が壊れているため、復元できません
+（壊れた記録は削除しました）</source>
+        <translation>The record of the last input is damaged and cannot be restored
+(the damaged record was deleted)</translation>
     </message>
     <message>
         <source>  手入力したデータの控えを作業フォルダに保存できません
@@ -1360,15 +1360,15 @@ format</translation>
     </message>
     <message>
         <source>
-&#x3000;（このままでは、プログラムが異常終了すると入力が失われます）&#x3000;</source>
+（このままでは、プログラムが異常終了すると入力が失われます）</source>
         <translation>
-  (if the program crashes now, the input is lost)  </translation>
+(if the program crashes now, the input is lost)</translation>
     </message>
     <message>
-        <source>&#x3000;手入力したデータ点がまだ保存されていません&#x3000;
-&#x3000;新しいデータ点で置き換えますか？&#x3000;</source>
-        <translation>  The points typed by hand are not saved yet  
-  Replace them with the new points?  </translation>
+        <source>手入力したデータ点がまだ保存されていません
+新しいデータ点で置き換えますか？</source>
+        <translation>The points typed by hand are not saved yet
+Replace them with the new points?</translation>
     </message>
     <message>
         <source>%1 の設定が%2</source>
@@ -1431,16 +1431,16 @@ format</translation>
 <context>
     <name>WorkFolderLock</name>
     <message>
-        <source>&#x3000;このフォルダでは既に Mirendo が実行中です&#x3000;
-&#x3000;%1&#x3000;
+        <source>このフォルダでは既に Mirendo が実行中です
+%1
 
-&#x3000;計算ファイル (B2F.dat, F2B.dat) を共有するため、&#x3000;
-&#x3000;この Mirendo は終了します&#x3000;</source>
-        <translation>  Mirendo already runs in this folder  
-  %1  
+計算ファイル (B2F.dat, F2B.dat) を共有するため、
+この Mirendo は終了します</source>
+        <translation>Mirendo already runs in this folder
+%1
 
-  As both would share the files B2F.dat and F2B.dat,  
-  this Mirendo ends  </translation>
+As both would share the files B2F.dat and F2B.dat,
+this Mirendo ends</translation>
     </message>
 </context>
 <context>
@@ -1575,27 +1575,27 @@ Exit status:
         <translation>%1 rows (%2 %3, %4 %5, extrapolated %6)</translation>
     </message>
     <message>
-        <source>  保存する計算結果がありません  </source>
-        <translation>  No results to save  </translation>
+        <source>保存する計算結果がありません</source>
+        <translation>No results to save</translation>
     </message>
     <message>
         <source>  ファイル名を入力して下さい！ </source>
         <translation>  Enter a file name! </translation>
     </message>
     <message>
-        <source>  「%1」は補間データのファイル名（%2 で終わる名前）です  
-  一括計算の結果は別の名前で保存して下さい  </source>
-        <translation>  &quot;%1&quot; is the name of an interpolation file (ending in %2)  
-  Save the batch results under another name  </translation>
+        <source>「%1」は補間データのファイル名（%2 で終わる名前）です
+一括計算の結果は別の名前で保存して下さい</source>
+        <translation>&quot;%1&quot; is the name of an interpolation file (ending in %2)
+Save the batch results under another name</translation>
     </message>
     <message>
-        <source>  %1 は既にあります。置き換えますか？  </source>
-        <translation>  %1 already exists. Replace it?  </translation>
+        <source>%1 は既にあります。置き換えますか？</source>
+        <translation>%1 already exists. Replace it?</translation>
     </message>
     <message>
-        <source>  一括計算の結果を保存できませんでした  
+        <source>一括計算の結果を保存できませんでした
 </source>
-        <translation>  Could not save the batch results  
+        <translation>Could not save the batch results
 </translation>
     </message>
     <message>
@@ -1638,8 +1638,8 @@ Exit status:
 <context>
     <name>mirendo::Form1</name>
     <message>
-        <source>&#x3000;入力値が不正です！&#x3000;</source>
-        <translation>  Invalid input!  </translation>
+        <source>入力値が不正です！</source>
+        <translation>Invalid input!</translation>
     </message>
     <message>
         <source>スタート画面に戻る</source>
@@ -1658,8 +1658,8 @@ Exit status:
         <translation>Data table</translation>
     </message>
     <message>
-        <source>&#x3000;データ点 %1 の %2 値 %3 は対数軸に描けません&#x3000;</source>
-        <translation>  Point %1&apos;s %2 value %3 cannot be drawn on a logarithmic axis  </translation>
+        <source>データ点 %1 の %2 値 %3 は対数軸に描けません</source>
+        <translation>Point %1&apos;s %2 value %3 cannot be drawn on a logarithmic axis</translation>
     </message>
     <message>
         <source>&#x3000;計算結果ファイル F2B.dat が計算依頼と一致しません&#x3000;
@@ -1691,27 +1691,27 @@ Exit status:
         <translation>Clipboard</translation>
     </message>
     <message>
-        <source> データが読み込まれていません </source>
-        <translation> No data has been read </translation>
+        <source>データが読み込まれていません</source>
+        <translation>No data has been read</translation>
     </message>
 </context>
 <context>
     <name>mirendo::Form11</name>
     <message>
-        <source> データが入力されていません </source>
-        <translation> No data has been entered </translation>
+        <source>データが入力されていません</source>
+        <translation>No data has been entered</translation>
     </message>
     <message>
-        <source> データ数が上限(10)になりました </source>
-        <translation> The number of points reached its limit (10) </translation>
+        <source>データ数が上限(10)になりました</source>
+        <translation>The number of points reached its limit (10)</translation>
     </message>
     <message>
-        <source> 修正できるデータがありません </source>
-        <translation> No data to correct </translation>
+        <source>修正できるデータがありません</source>
+        <translation>No data to correct</translation>
     </message>
     <message>
-        <source> 修正するデータ番号は 1 ～ %1 の範囲で入力して下さい </source>
-        <translation> Enter a point number from 1 to %1 to correct </translation>
+        <source>修正するデータ番号は 1 ～ %1 の範囲で入力して下さい</source>
+        <translation>Enter a point number from 1 to %1 to correct</translation>
     </message>
     <message>
         <source> データ入力（手入力）</source>
@@ -1791,18 +1791,18 @@ Exit status:
 <context>
     <name>mirendo::Form4</name>
     <message>
-        <source>&#x3000;保存できません：表示中のデータや設定が計算結果と一致しません&#x3000;
-&#x3000;⑤ から計算し直してから保存して下さい&#x3000;</source>
-        <translation>  Cannot save: the data or settings shown differ from the result  
-  Calculate again from ⑤, then save  </translation>
+        <source>保存できません：表示中のデータや設定が計算結果と一致しません
+⑤ から計算し直してから保存して下さい</source>
+        <translation>Cannot save: the data or settings shown differ from the result
+Calculate again from ⑤, then save</translation>
     </message>
     <message>
         <source>  補間データを保存できませんでした</source>
         <translation>  Could not save the interpolation</translation>
     </message>
     <message>
-        <source>  補間データは保存されました  </source>
-        <translation>  The interpolation was saved  </translation>
+        <source>補間データは保存されました</source>
+        <translation>The interpolation was saved</translation>
     </message>
 </context>
 <context>
@@ -1812,24 +1812,24 @@ Exit status:
         <translation>as a PNG image</translation>
     </message>
     <message>
-        <source>  グラフ画像をPNG形式(png)で保存しました  </source>
-        <translation>  The graph was saved as a PNG image (png)  </translation>
+        <source>グラフ画像をPNG形式(png)で保存しました</source>
+        <translation>The graph was saved as a PNG image (png)</translation>
     </message>
     <message>
         <source>SVG 形式で保存します</source>
         <translation>as an SVG image</translation>
     </message>
     <message>
-        <source>  グラフ画像をSVG形式(svg)で保存しました  </source>
-        <translation>  The graph was saved as an SVG image (svg)  </translation>
+        <source>グラフ画像をSVG形式(svg)で保存しました</source>
+        <translation>The graph was saved as an SVG image (svg)</translation>
     </message>
     <message>
         <source>ビットマップ形式で保存します</source>
         <translation>as a bitmap</translation>
     </message>
     <message>
-        <source>  グラフ画像をビットマップ形式(bmp)で保存しました  </source>
-        <translation>  The graph was saved as a bitmap (bmp)  </translation>
+        <source>グラフ画像をビットマップ形式(bmp)で保存しました</source>
+        <translation>The graph was saved as a bitmap (bmp)</translation>
     </message>
     <message>
         <source>保存形式</source>
@@ -1848,12 +1848,12 @@ Exit status:
         <translation>PNG and SVG get the axis ranges and the trust line (BMP the graph alone)</translation>
     </message>
     <message>
-        <source>  保存するグラフ画像がありません  </source>
-        <translation>  No graph image to save  </translation>
+        <source>保存するグラフ画像がありません</source>
+        <translation>No graph image to save</translation>
     </message>
     <message>
-        <source>  グラフ画像を作れませんでした  </source>
-        <translation>  Could not make the graph image  </translation>
+        <source>グラフ画像を作れませんでした</source>
+        <translation>Could not make the graph image</translation>
     </message>
     <message>
         <source>  グラフ画像を保存できませんでした</source>
@@ -1899,28 +1899,28 @@ Exit status:
         <translation>Comparison curve&apos;s Y at the X given</translation>
     </message>
     <message>
-        <source> ***  ファイルを選択して下さい！ </source>
-        <translation> ***  Choose a file! </translation>
+        <source>***  ファイルを選択して下さい！</source>
+        <translation>***  Choose a file!</translation>
     </message>
     <message>
-        <source>&#x3000;X の値が入力されていません&#x3000;</source>
-        <translation>  No X value entered  </translation>
+        <source>X の値が入力されていません</source>
+        <translation>No X value entered</translation>
     </message>
     <message>
-        <source>&#x3000;正しく計算できません&#x3000;</source>
-        <translation>  Cannot calculate correctly  </translation>
+        <source>正しく計算できません</source>
+        <translation>Cannot calculate correctly</translation>
     </message>
     <message>
-        <source>&#x3000;Y の値が入力されていません&#x3000;</source>
-        <translation>  No Y value entered  </translation>
+        <source>Y の値が入力されていません</source>
+        <translation>No Y value entered</translation>
     </message>
     <message>
-        <source>&#x3000;Y 軸が対数のため、Y には 0 より大きい値を入力して下さい（入力: %1）&#x3000;</source>
-        <translation>  The Y axis is logarithmic: enter a Y above 0 (entered: %1)  </translation>
+        <source>Y 軸が対数のため、Y には 0 より大きい値を入力して下さい（入力: %1）</source>
+        <translation>The Y axis is logarithmic: enter a Y above 0 (entered: %1)</translation>
     </message>
     <message>
-        <source>&#x3000;グラフの X の範囲（開始値・終了値）が正しくないため計算できません&#x3000;</source>
-        <translation>  Cannot calculate: the graph&apos;s X range (start, stop) is wrong  </translation>
+        <source>グラフの X の範囲（開始値・終了値）が正しくないため計算できません</source>
+        <translation>Cannot calculate: the graph&apos;s X range (start, stop) is wrong</translation>
     </message>
     <message>
         <source>比較 Y = </source>
@@ -2000,14 +2000,14 @@ Exit status:
         <translation>  Enter a file name! </translation>
     </message>
     <message>
-        <source>  ファイル名に「/」は使えません  
-  保存ファイル名の欄を直して下さい  </source>
-        <translation>  A file name cannot contain &quot;/&quot;  
-  Correct the file name box  </translation>
+        <source>ファイル名に「/」は使えません
+保存ファイル名の欄を直して下さい</source>
+        <translation>A file name cannot contain &quot;/&quot;
+Correct the file name box</translation>
     </message>
     <message>
-        <source>&#x3000;%1 は既にあります。置き換えますか？&#x3000;</source>
-        <translation>  %1 already exists. Replace it?  </translation>
+        <source>%1 は既にあります。置き換えますか？</source>
+        <translation>%1 already exists. Replace it?</translation>
     </message>
 </context>
 <context>
@@ -2017,8 +2017,8 @@ Exit status:
         <translation>Clipboard</translation>
     </message>
     <message>
-        <source>&#x3000;保存されたスケールモード %1 は、このデータ点では選べません&#x3000;</source>
-        <translation>  The saved scale mode %1 cannot be chosen for these points  </translation>
+        <source>保存されたスケールモード %1 は、このデータ点では選べません</source>
+        <translation>The saved scale mode %1 cannot be chosen for these points</translation>
     </message>
 </context>
 </TS>

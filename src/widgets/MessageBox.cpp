@@ -1,5 +1,7 @@
 #include "widgets/MessageBox.h"
 
+#include "qt/messages/Messages.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -64,7 +66,8 @@ void SetQuestionHook(QuestionHook newHook) {
 }
 
 QString NotANumberMessage(const QString& box) {
-    return QCoreApplication::translate("MessageBox", "　%1 の値が数値ではありません　").arg(box);
+    return PaddedLines(QCoreApplication::translate("MessageBox", "%1 の値が数値ではありません"), kWideMargin)
+        .arg(box);
 }
 
 void Beep() {

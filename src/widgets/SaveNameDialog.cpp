@@ -52,7 +52,8 @@ QString SaveNameDialog::targetPath(const QString& suffix) {
         return QString();
     }
     if (name.contains(QLatin1Char('/')) || name.contains(QChar(0))) {
-        ShowMessage(this, tr("  ファイル名に「/」は使えません  \n  保存ファイル名の欄を直して下さい  "));
+        ShowMessage(this, PaddedLines(tr("ファイル名に「/」は使えません\n保存ファイル名の欄を直して下さい"),
+                                      kTwoBlankMargin));
         return QString();
     }
     return JoinPath(m_lists->path(), name + suffix);
@@ -62,7 +63,9 @@ bool SaveNameDialog::save(const QString& path, const QByteArray& bytes, const QS
     const QFileInfo existing(path);
     // A folder of that name is not replaced: the write below fails and says so.
     if (existing.exists() && !existing.isDir() &&
-        !AskYesNo(this, tr("　%1 は既にあります。置き換えますか？　").arg(existing.fileName()))) {
+        !AskYesNo(
+            this,
+            PaddedLines(tr("%1 は既にあります。置き換えますか？"), kWideMargin).arg(existing.fileName()))) {
         readyForAnotherName();
         return false;
     }

@@ -293,7 +293,7 @@ bool BatchEvaluationWindow::eventFilter(QObject* watched, QEvent* event) {
 void BatchEvaluationWindow::saveCsv() {
     const std::vector<BatchRow>& rows = m_model->rows();
     if (rows.empty()) {
-        ShowMessage(this, tr("  保存する計算結果がありません  "));
+        ShowMessage(this, PaddedLines(tr("保存する計算結果がありません"), kTwoBlankMargin));
         return;
     }
     const BatchSaveTarget named =
@@ -305,13 +305,14 @@ void BatchEvaluationWindow::saveCsv() {
     const QString path = QString::fromStdString(named.path);
     const QFileInfo target(path);
     if (named.refusal == BatchNameRefusal::ArchiveName) {
-        ShowMessage(this, tr("  「%1」は補間データのファイル名（%2 で終わる名前）です  \n"
-                             "  一括計算の結果は別の名前で保存して下さい  ")
+        ShowMessage(this, PaddedLines(tr("「%1」は補間データのファイル名（%2 "
+                                         "で終わる名前）です\n一括計算の結果は別の名前で保存して下さい"),
+                                      kTwoBlankMargin)
                               .arg(target.fileName(), QString::fromLatin1(kArchiveSuffix)));
         return;
     }
     if (target.exists() && !target.isDir() &&
-        !AskYesNo(this, tr("  %1 は既にあります。置き換えますか？  ").arg(path)))
+        !AskYesNo(this, PaddedLines(tr("%1 は既にあります。置き換えますか？"), kTwoBlankMargin).arg(path)))
         return;
     const std::string file = QFile::encodeName(path).toStdString();
     // A saved table starts with a byte order mark: without it common spreadsheets open UTF-8 CSV in
@@ -319,8 +320,8 @@ void BatchEvaluationWindow::saveCsv() {
     const std::string bytes =
         std::string(kUtf8ByteOrderMark) + FormatBatchCsv(rows, m_model->direction(), m_comparisonName);
     if (const auto notWritten = exchange::SaveFileDurably(file, bytes).failure(file)) {
-        ShowMessage(this,
-                    tr("  一括計算の結果を保存できませんでした  \n") + WriteFailureMessage(*notWritten));
+        ShowMessage(this, PaddedLines(tr("一括計算の結果を保存できませんでした\n"), kTwoBlankMargin) +
+                              WriteFailureMessage(*notWritten));
         return;
     }
     ShowMessage(this, tr("  一括計算の結果を保存しました  \n  ") + path + QStringLiteral("  "),

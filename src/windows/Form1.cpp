@@ -38,7 +38,7 @@ namespace mirendo {
 namespace {
 
 QString kInvalidInput() {
-    return QCoreApplication::translate("mirendo::Form1", "　入力値が不正です！　");
+    return PaddedLines(QCoreApplication::translate("mirendo::Form1", "入力値が不正です！"), kWideMargin);
 }
 
 const char* const kOptionNames[4] = {"Option1", "Option2", "Option3", "Option4"};
@@ -498,7 +498,7 @@ bool Form1::pointOffLogAxes() {
             const double value = isX ? m_state.XData[i] : m_state.YData[i];
             if (!logAxis || value > 0.0)
                 continue;
-            ShowMessage(this, tr("　データ点 %1 の %2 値 %3 は対数軸に描けません　")
+            ShowMessage(this, PaddedLines(tr("データ点 %1 の %2 値 %3 は対数軸に描けません"), kWideMargin)
                                   .arg(i)
                                   .arg(isX ? QLatin1Char('X') : QLatin1Char('Y'))
                                   .arg(Q(GeneralText(value))));

@@ -1,5 +1,7 @@
 #include "windows/Form10.h"
 
+#include "qt/messages/Messages.h"
+
 #include "core/exchange/RequestFile.h"
 #include "core/exchange/ResultFile.h"
 #include "core/input/Ordering.h"
@@ -97,7 +99,8 @@ bool Form10::acceptDroppedRead(const QString& source, const PointFileRead& read,
         return false;
     }
     if (!read.givesPoints()) {
-        ShowMessage(this, tr(" データが読み込まれていません "), MessageIcon::Warning);
+        ShowMessage(this, PaddedLines(tr("データが読み込まれていません"), kOneBlankMargin),
+                    MessageIcon::Warning);
         return false;
     }
     takeRead(path, read, source);
@@ -156,7 +159,8 @@ void Form10::Command1_Click() {
     // Only a successful read of at least one point may go on: after a failure the count is a
     // line count (up to 100) and the arrays hold a partial read.
     if (!m_pointsRead) {
-        ShowMessage(this, tr(" データが読み込まれていません "), MessageIcon::Warning);
+        ShowMessage(this, PaddedLines(tr("データが読み込まれていません"), kOneBlankMargin),
+                    MessageIcon::Warning);
         return;
     }
     hide();

@@ -33,18 +33,22 @@ namespace mirendo {
 
 namespace {
 QString kNoData() {
-    return QCoreApplication::translate("mirendo::Form11", " データが入力されていません ");
+    return PaddedLines(QCoreApplication::translate("mirendo::Form11", "データが入力されていません"),
+                       kOneBlankMargin);
 }
 QString kLimitReached() {
-    return QCoreApplication::translate("mirendo::Form11", " データ数が上限(10)になりました ");
+    return PaddedLines(QCoreApplication::translate("mirendo::Form11", "データ数が上限(10)になりました"),
+                       kOneBlankMargin);
 }
 QString kNothingToCorrect() {
-    return QCoreApplication::translate("mirendo::Form11", " 修正できるデータがありません ");
+    return PaddedLines(QCoreApplication::translate("mirendo::Form11", "修正できるデータがありません"),
+                       kOneBlankMargin);
 }
 
 QString CorrectionRangeMessage(int count) {
-    return QCoreApplication::translate("mirendo::Form11",
-                                       " 修正するデータ番号は 1 ～ %1 の範囲で入力して下さい ")
+    return PaddedLines(QCoreApplication::translate("mirendo::Form11",
+                                                   "修正するデータ番号は 1 ～ %1 の範囲で入力して下さい"),
+                       kOneBlankMargin)
         .arg(count);
 }
 

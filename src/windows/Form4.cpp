@@ -31,8 +31,9 @@ void Form4::Command1_Click() {
 
     std::optional<ArchiveSource> source = m_source ? m_source() : std::nullopt;
     if (!source) {
-        ShowMessage(this, tr("　保存できません：表示中のデータや設定が計算結果と一致しません　\n"
-                             "　⑤ から計算し直してから保存して下さい　"));
+        ShowMessage(this, PaddedLines(tr("保存できません：表示中のデータや設定が計算結果と一致しません\n⑤ "
+                                         "から計算し直してから保存して下さい"),
+                                      kWideMargin));
         return;
     }
     // A box read full-width digits as digits; the file keeps them as the ASCII the browser reads.
@@ -49,7 +50,7 @@ void Form4::Command1_Click() {
     m_state.FilePath = path.toStdString();
     emit archiveSaved();
     LetPendingPaintsThrough();
-    ShowMessage(this, tr("  補間データは保存されました  "), MessageIcon::None);
+    ShowMessage(this, PaddedLines(tr("補間データは保存されました"), kTwoBlankMargin), MessageIcon::None);
     hide();
 }
 

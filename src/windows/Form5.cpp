@@ -1,5 +1,7 @@
 #include "windows/Form5.h"
 
+#include "qt/messages/Messages.h"
+
 #include "widgets/FolderLists.h"
 #include "widgets/FormLayout.h"
 #include "widgets/MessageBox.h"
@@ -28,14 +30,19 @@ FormatTexts TextsOf(ImageFormat format) {
         break;
     case ImageFormat::Png:
         return {QCoreApplication::translate("mirendo::Form5", "PNG 形式で保存します"),
-                QCoreApplication::translate("mirendo::Form5", "  グラフ画像をPNG形式(png)で保存しました  ")};
+                PaddedLines(
+                    QCoreApplication::translate("mirendo::Form5", "グラフ画像をPNG形式(png)で保存しました"),
+                    kTwoBlankMargin)};
     case ImageFormat::Svg:
         return {QCoreApplication::translate("mirendo::Form5", "SVG 形式で保存します"),
-                QCoreApplication::translate("mirendo::Form5", "  グラフ画像をSVG形式(svg)で保存しました  ")};
+                PaddedLines(
+                    QCoreApplication::translate("mirendo::Form5", "グラフ画像をSVG形式(svg)で保存しました"),
+                    kTwoBlankMargin)};
     }
-    return {
-        QCoreApplication::translate("mirendo::Form5", "ビットマップ形式で保存します"),
-        QCoreApplication::translate("mirendo::Form5", "  グラフ画像をビットマップ形式(bmp)で保存しました  ")};
+    return {QCoreApplication::translate("mirendo::Form5", "ビットマップ形式で保存します"),
+            PaddedLines(QCoreApplication::translate("mirendo::Form5",
+                                                    "グラフ画像をビットマップ形式(bmp)で保存しました"),
+                        kTwoBlankMargin)};
 }
 
 } // namespace
@@ -91,13 +98,13 @@ void Form5::Command1_Click() {
     if (path.isEmpty())
         return;
     if (m_picture.image.isNull()) {
-        ShowMessage(this, tr("  保存するグラフ画像がありません  "));
+        ShowMessage(this, PaddedLines(tr("保存するグラフ画像がありません"), kTwoBlankMargin));
         return;
     }
     QByteArray bytes;
     QBuffer out(&bytes);
     if (!out.open(QIODevice::WriteOnly) || !WriteGraphPicture(m_picture, chosen, out, withScale())) {
-        ShowMessage(this, tr("  グラフ画像を作れませんでした  "));
+        ShowMessage(this, PaddedLines(tr("グラフ画像を作れませんでした"), kTwoBlankMargin));
         return;
     }
     if (!save(path, bytes, tr("  グラフ画像を保存できませんでした")))

@@ -193,7 +193,7 @@ void Form6::File1_Click() {
 void Form6::Command1_Click() {
     const QString name = m_lists->selectedName();
     if (name.isEmpty()) {
-        ShowMessage(this, tr(" ***  ファイルを選択して下さい！ "));
+        ShowMessage(this, PaddedLines(tr("***  ファイルを選択して下さい！"), kOneBlankMargin));
         return;
     }
     const QString path = m_lists->selectedPath();
@@ -285,14 +285,14 @@ void Form6::CommandRecalc_Click() {
 void Form6::EvaluateAtX() {
     // Enter evaluates whatever the box holds, but no X is never read as X = 0.
     if (m_text1->text().isEmpty()) {
-        ShowMessage(this, tr("　X の値が入力されていません　"));
+        ShowMessage(this, PaddedLines(tr("X の値が入力されていません"), kWideMargin));
         showEvaluation(QString(), QString(), false);
         return;
     }
     const Evaluation e = mirendo::EvaluateAtX(m_state, m_text1->text().toStdString());
     if (!e.ok) {
-        ShowMessage(this,
-                    e.notANumber ? NotANumberMessage(QStringLiteral("X")) : tr("　正しく計算できません　"));
+        ShowMessage(this, e.notANumber ? NotANumberMessage(QStringLiteral("X"))
+                                       : PaddedLines(tr("正しく計算できません"), kWideMargin));
         showEvaluation(QString(), QString(), false);
         return;
     }
@@ -316,7 +316,7 @@ void Form6::FindXForY() {
     // The X of the previous Y leave before any refusal is shown: they no longer answer the box.
     showCrossings(QString(), QString());
     if (typed.trimmed().isEmpty()) {
-        ShowMessage(this, tr("　Y の値が入力されていません　"));
+        ShowMessage(this, PaddedLines(tr("Y の値が入力されていません"), kWideMargin));
         return;
     }
     const CrossingSearch search = CrossingsAtY(m_state, typed.toStdString());
@@ -326,10 +326,13 @@ void Form6::FindXForY() {
         refusal = NotANumberMessage(QStringLiteral("Y"));
         break;
     case CrossingOutcome::NeedsPositiveY:
-        refusal = tr("　Y 軸が対数のため、Y には 0 より大きい値を入力して下さい（入力: %1）　").arg(typed);
+        refusal = PaddedLines(tr("Y 軸が対数のため、Y には 0 より大きい値を入力して下さい（入力: %1）"),
+                              kWideMargin)
+                      .arg(typed);
         break;
     case CrossingOutcome::NoRange:
-        refusal = tr("　グラフの X の範囲（開始値・終了値）が正しくないため計算できません　");
+        refusal =
+            PaddedLines(tr("グラフの X の範囲（開始値・終了値）が正しくないため計算できません"), kWideMargin);
         break;
     // An answer, shown below.
     case CrossingOutcome::Found:

@@ -295,7 +295,8 @@ void WindowSet::recalculate(const SavedPlot& plot, const QString& name) const {
     }
     if (!form1()->takeSavedSettings(plot.scaleMode, plot.settingTexts))
         ShowMessage(form1(),
-                    tr("　保存されたスケールモード %1 は、このデータ点では選べません　").arg(plot.scaleMode));
+                    PaddedLines(tr("保存されたスケールモード %1 は、このデータ点では選べません"), kWideMargin)
+                        .arg(plot.scaleMode));
     if (Form2* start = built<Form2>())
         start->hide();
     form1()->show();

@@ -1,5 +1,7 @@
 #include "programs/mirendo/WorkFolderLock.h"
 
+#include "qt/messages/Messages.h"
+
 #include <QByteArrayList>
 #include <QCoreApplication>
 #include <QDir>
@@ -99,10 +101,11 @@ WorkFolderClaim ClaimWorkFolder(const QString& folder) {
 }
 
 QString WorkFolderInUseMessage(const QString& folder) {
-    return QCoreApplication::translate("WorkFolderLock",
-                                       "　このフォルダでは既に Mirendo が実行中です　\n　%1　\n\n"
-                                       "　計算ファイル (B2F.dat, F2B.dat) を共有するため、　\n"
-                                       "　この Mirendo は終了します　")
+    return PaddedLines(
+               QCoreApplication::translate("WorkFolderLock",
+                                           "このフォルダでは既に Mirendo が実行中です\n%1\n\n計算ファイル "
+                                           "(B2F.dat, F2B.dat) を共有するため、\nこの Mirendo は終了します"),
+               kWideMargin)
         .arg(QDir::toNativeSeparators(folder));
 }
 

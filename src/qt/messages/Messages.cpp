@@ -24,14 +24,6 @@ struct Words {
     Q_DECLARE_TR_FUNCTIONS(Messages)
 };
 
-// The blanks that set a one-line message off from the box's edges belong to the layout, not to
-// the words: the translated line gets them here, so no translation has to carry them.
-constexpr QStringView kWideBlank = u"\u3000"; // an ideographic space
-constexpr QStringView kTwoBlanks = u"  ";
-QString Padded(const QString& line, QStringView pad) {
-    return pad.toString() + line + pad.toString();
-}
-
 // Paths travel as the file system's bytes.
 QString PathText(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
@@ -216,14 +208,23 @@ QString EngineRunReason(const exchange::Failure& failure) {
 
 } // namespace
 
+QString PaddedLines(const QString& text, QStringView margin) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        if (!line.isEmpty())
+            line = margin.toString() + line + margin.toString();
+    return lines.join(QLatin1Char('\n'));
+}
+
 QString CalculationMessage(const exchange::Failure& failure) {
     switch (failure.cause) {
     case Cause::WriteFailed:
-        return Words::tr("　計算依頼ファイル B2F.dat を書き込めません　\n") + WriteFailureMessage(failure);
+        return PaddedLines(Words::tr("計算依頼ファイル B2F.dat を書き込めません\n"), kWideMargin) +
+               WriteFailureMessage(failure);
     case Cause::EngineNotFound:
-        return Padded(Words::tr("計算プログラム Ventrel が見つかりません"), kWideBlank);
+        return PaddedLines(Words::tr("計算プログラム Ventrel が見つかりません"), kWideMargin);
     case Cause::EngineCannotStart: {
-        QString text = Padded(Words::tr("計算プログラム Ventrel を起動できません"), kWideBlank);
+        QString text = PaddedLines(Words::tr("計算プログラム Ventrel を起動できません"), kWideMargin);
         if (!failure.file.empty())
             text += Words::tr("\n（%1 が実行できるファイルか確かめて下さい）").arg(PathText(failure.file));
         return text;
@@ -231,7 +232,7 @@ QString CalculationMessage(const exchange::Failure& failure) {
     case Cause::EngineStillRunning:
         return Words::tr("　補間計算が終了していません　\n（しばらく待ってから、もう一度押して下さい）");
     case Cause::EngineStopped:
-        return Padded(Words::tr("補間計算が中断されました"), kWideBlank);
+        return PaddedLines(Words::tr("補間計算が中断されました"), kWideMargin);
     // The end of a run, or the result file's reading: worded below.
     case Cause::FileMissing:
     case Cause::FileUnreadable:
@@ -276,8 +277,9 @@ QString CalculationMessage(const exchange::Failure& failure) {
     }
     const QString runReason = EngineRunReason(failure);
     if (!runReason.isEmpty())
-        return Words::tr("　補間計算に失敗しました　\n") + runReason;
-    return Words::tr("　計算結果ファイルを読み込めません　\n") + ResultReadReason(failure.cause);
+        return PaddedLines(Words::tr("補間計算に失敗しました\n"), kWideMargin) + runReason;
+    return PaddedLines(Words::tr("計算結果ファイルを読み込めません\n"), kWideMargin) +
+           ResultReadReason(failure.cause);
 }
 
 QString WriteFailureMessage(const exchange::Failure& failure) {
@@ -566,7 +568,7 @@ QString PasteMessage(const exchange::Failure& failure) {
         why = PointFileMessage(failure, Words::tr("クリップボード"));
         break;
     }
-    return Words::tr(" 貼り付けたデータは入力されませんでした \n %1 ").arg(why);
+    return PaddedLines(Words::tr("貼り付けたデータは入力されませんでした\n%1"), kOneBlankMargin).arg(why);
 }
 
 QString RequestMessage(const exchange::Failure& failure) {
@@ -596,9 +598,9 @@ QString RequestMessage(const exchange::Failure& failure) {
                    .arg(value);
         break;
     }
-    return Words::tr("　%1 は計算できません　\n"
-                     "　計算は単精度で行うため、0 と、絶対値が約 1.2E-38 から"
-                     "約 3.4E+38 までの値だけを扱えます　")
+    return PaddedLines(Words::tr("%1 は計算できません\n計算は単精度で行うため、0 と、絶対値が約 1.2E-38 "
+                                 "から約 3.4E+38 までの値だけを扱えます"),
+                       kWideMargin)
         .arg(what);
 }
 
@@ -622,7 +624,8 @@ QString ExampleFileMessage(const exchange::Failure& failure, const QString& file
         why = Words::tr("テキストファイルではありません");
     if (why.isEmpty())
         why = Words::tr("ファイルを読み込めません");
-    return Words::tr(" ファイル %1 を読み込めませんでした \n %2 ").arg(fileName, why);
+    return PaddedLines(Words::tr("ファイル %1 を読み込めませんでした\n%2"), kOneBlankMargin)
+        .arg(fileName, why);
 }
 
 QString ExampleCutNote(int shownLines) {
@@ -634,19 +637,22 @@ QString DropRefusalMessage(DropTarget target, DropRefusal refusal) {
     case DropRefusal::None:
         return QString();
     case DropRefusal::NoFile:
-        return Padded(Words::tr("ファイルをドロップして下さい"), kTwoBlanks);
+        return PaddedLines(Words::tr("ファイルをドロップして下さい"), kTwoBlankMargin);
     case DropRefusal::SeveralFiles:
-        return Padded(Words::tr("ファイルは１つずつドロップして下さい"), kTwoBlanks);
+        return PaddedLines(Words::tr("ファイルは１つずつドロップして下さい"), kTwoBlankMargin);
     case DropRefusal::Folder:
-        return Words::tr("  フォルダーは読み込めません  \n  ファイルをドロップして下さい  ");
+        return PaddedLines(Words::tr("フォルダーは読み込めません\nファイルをドロップして下さい"),
+                           kTwoBlankMargin);
     case DropRefusal::NotLocal:
-        return Padded(Words::tr("このコンピューター上のファイルだけ読み込めます"), kTwoBlanks);
+        return PaddedLines(Words::tr("このコンピューター上のファイルだけ読み込めます"), kTwoBlankMargin);
     case DropRefusal::WrongKind:
         return target == DropTarget::PointFile
-                   ? Padded(Words::tr("読み込めるのはデータファイル（.csv / .dat）です"), kTwoBlanks)
-                   : Padded(Words::tr("読み込めるのは補間データファイル（-Mi.csv）です"), kTwoBlanks);
+                   ? PaddedLines(Words::tr("読み込めるのはデータファイル（.csv / .dat）です"),
+                                 kTwoBlankMargin)
+                   : PaddedLines(Words::tr("読み込めるのは補間データファイル（-Mi.csv）です"),
+                                 kTwoBlankMargin);
     case DropRefusal::NotNow:
-        return Padded(Words::tr("いまは新しいデータを読み込めません"), kTwoBlanks);
+        return PaddedLines(Words::tr("いまは新しいデータを読み込めません"), kTwoBlankMargin);
     }
     return QString();
 }
@@ -670,40 +676,46 @@ QString HandOverOffMessage(HandOverTrouble trouble, const QString& folder) {
         why = Words::tr("ファイル受け渡しの準備ができません");
         break;
     }
-    return Words::tr("　%1　\n　%2　\n\n"
-                     "　この Mirendo はこのまま使えますが、デスクトップから開いたファイルは　\n"
-                     "　この Mirendo には渡されません　")
+    return PaddedLines(
+               Words::tr(
+                   "%1\n%2\n\nこの Mirendo はこのまま使えますが、デスクトップから開いたファイルは\nこの "
+                   "Mirendo には渡されません"),
+               kWideMargin)
         .arg(why, QDir::toNativeSeparators(folder));
 }
 
 QString FileNotHandedOverMessage(const QString& file) {
-    return Padded(Words::tr("%1 を実行中の Mirendo に渡せませんでした"), kWideBlank)
+    return PaddedLines(Words::tr("%1 を実行中の Mirendo に渡せませんでした"), kWideMargin)
         .arg(QDir::toNativeSeparators(file));
 }
 
 QString UndrawableLimitMessage(int box, const std::string& text, bool logAxis) {
     const QString largest = Text(GeneralText(logAxis ? kLargestLogLimit : kLargestLinearLimit));
     const QString head =
-        Words::tr("　%1 の値「%2」では%3を描けません　\n")
+        PaddedLines(Words::tr("%1 の値「%2」では%3を描けません\n"), kWideMargin)
             .arg(SettingBoxName(box), QuotedItem(text), logAxis ? Words::tr("対数軸") : Words::tr("グラフ"));
     if (logAxis)
-        return head + Padded(Words::tr("（%1 から %2 までの正の値を入力して下さい）"), kWideBlank)
+        return head + PaddedLines(Words::tr("（%1 から %2 までの正の値を入力して下さい）"), kWideMargin)
                           .arg(Text(GeneralText(kSmallestLogLimit)), largest);
-    return head + Padded(Words::tr("（絶対値が %1 までの値を入力して下さい）"), kWideBlank).arg(largest);
+    return head +
+           PaddedLines(Words::tr("（絶対値が %1 までの値を入力して下さい）"), kWideMargin).arg(largest);
 }
 
 QString PointsOutsideMessage(int count) {
-    return Words::tr("　データ点のうち %1 点がグラフの範囲の外にあります　\n"
-                     "　（開始値・終了値を確かめて下さい）　")
+    return PaddedLines(
+               Words::tr(
+                   "データ点のうち %1 点がグラフの範囲の外にあります\n（開始値・終了値を確かめて下さい）"),
+               kWideMargin)
         .arg(count);
 }
 
 QString EntryValueMessage(const QString& axis, const std::string& text, bool beyondDouble) {
     if (beyondDouble)
-        return Padded(Words::tr("%1 の値「%2」は大きすぎるか小さすぎて扱えません"), kWideBlank)
+        return PaddedLines(Words::tr("%1 の値「%2」は大きすぎるか小さすぎて扱えません"), kWideMargin)
             .arg(axis, QuotedItem(text));
-    return Words::tr("　%1 の値「%2」は計算できません　\n"
-                     "　計算は単精度で行うため、負の値は約 -3.4E+38 から約 -1.2E-38 までだけを扱えます　")
+    return PaddedLines(Words::tr("%1 の値「%2」は計算できません\n計算は単精度で行うため、負の値は約 -3.4E+38 "
+                                 "から約 -1.2E-38 までだけを扱えます"),
+                       kWideMargin)
         .arg(axis, QuotedItem(text));
 }
 
@@ -713,19 +725,22 @@ QString RecoveryQuestion() {
 }
 
 QString RecoveryDamagedMessage() {
-    return Words::tr("　前回の入力の記録が壊れているため、復元できません　\n"
-                     "　（壊れた記録は削除しました）　");
+    return PaddedLines(
+        Words::tr("前回の入力の記録が壊れているため、復元できません\n（壊れた記録は削除しました）"),
+        kWideMargin);
 }
 
 QString RecoveryNotWrittenMessage(const exchange::Failure& failure) {
     return Words::tr("  手入力したデータの控えを作業フォルダに保存できません\n") +
            WriteFailureMessage(failure) +
-           Words::tr("\n　（このままでは、プログラムが異常終了すると入力が失われます）　");
+           PaddedLines(Words::tr("\n（このままでは、プログラムが異常終了すると入力が失われます）"),
+                       kWideMargin);
 }
 
 QString ReplaceTypedPointsQuestion() {
-    return Words::tr("　手入力したデータ点がまだ保存されていません　\n"
-                     "　新しいデータ点で置き換えますか？　");
+    return PaddedLines(
+        Words::tr("手入力したデータ点がまだ保存されていません\n新しいデータ点で置き換えますか？"),
+        kWideMargin);
 }
 
 } // namespace mirendo

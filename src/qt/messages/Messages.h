@@ -13,6 +13,14 @@ namespace mirendo {
 enum class DropTarget;  // input/DropChoice.h
 enum class DropRefusal; // widgets/FileDrop.h
 
+// The blanks that set a message's lines off from the box's edges belong to the layout, not to the
+// words: a translated text gets them here, each line that is not empty between two margins, so no
+// translation has to carry them.
+inline constexpr QStringView kWideMargin = u"\u3000"; // an ideographic space
+inline constexpr QStringView kTwoBlankMargin = u"  ";
+inline constexpr QStringView kOneBlankMargin = u" ";
+QString PaddedLines(const QString& text, QStringView margin);
+
 // The engine bridge's failures: writing the request, starting or running Ventrel, reading its
 // result file. Each is a whole message box text.
 QString CalculationMessage(const exchange::Failure& failure);
