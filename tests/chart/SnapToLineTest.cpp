@@ -57,7 +57,8 @@ TEST(SnapToLine, FindsTheCentreOfRandomLinesAndNothingWhereThereIsNone) {
         EXPECT_NEAR((snapped->x - cx) * nx + (snapped->y - cy) * ny, 0, 0.2) << "across";
         EXPECT_NEAR((snapped->x - click.x) * ny - (snapped->y - click.y) * nx, 0, 0.2) << "along";
 
-        const PixelPoint hostile[] = {{std::nan(""), 1}, {1, INFINITY}, {-5, 3}, {3, height + 5.0}, {1e300, -1e300}};
+        const PixelPoint hostile[] = {
+            {std::nan(""), 1}, {1, INFINITY}, {-5, 3}, {3, height + 5.0}, {1e300, -1e300}};
         for (PixelPoint p : hostile)
             EXPECT_FALSE(SnapToLine(view, p).has_value());
         for (double reach : {0.0, -1.0, std::nan(""), 1e9})
