@@ -2,7 +2,6 @@
 // axes with grid lines, a 2-pixel curve through known points, a 1000-pixel plot area, turned and
 // scaled as a scan would be, once through JPEG at quality 75), calibrates from the axes' ticks and
 // reads the known points back, placed at their true pixels and placed off the line and snapped.
-#include "core/chart/ChartDocument.h"
 #include "core/chart/ChartFiles.h"
 #include "core/chart/SnapToLine.h"
 #include "qt/examples/ExampleChart.h"
@@ -28,47 +27,31 @@ struct Case {
     bool jpeg;
 };
 
-// The chart in its own units: the plot area is [0, 1000] x [0, 1000], data Y upwards; a fraction
-// of an axis's range is a fraction of 1000 units (in log space on a log axis).
-struct Chart {
-    bool logLog;
-    double xLo() const { return logLog ? 1 : 0; }
-    double xHi() const { return logLog ? 1000 : 10; }
-    double yLo() const { return logLog ? 0.01 : 0; }
-    double yHi() const { return logLog ? 10 : 10; }
-    double Fraction(double v, double lo, double hi) const {
-        return logLog ? std::log(v / lo) / std::log(hi / lo) : (v - lo) / (hi - lo);
-    }
-    double Unit(double fraction, double lo, double hi) const {
-        return logLog ? lo * std::pow(hi / lo, fraction) : lo + fraction * (hi - lo);
-    }
-    QPointF At(double x, double y) const {
-        return {1000 * Fraction(x, xLo(), xHi()), 1000 * (1 - Fraction(y, yLo(), yHi()))};
-    }
-    // The curve, smooth and gently bent, inside the plot area.
-    double Curve(double x) const {
-        return logLog ? 8 / (1 + std::pow(x / 30, 1.5)) : 5 + 3 * std::sin(0.6 * x) + 0.1 * x;
-    }
-    // Grid values: every unit, or the decades and their 2..9 multiples.
-    std::vector<double> Grid(double lo, double hi) const {
-        std::vector<double> values;
-        for (double decade = lo; logLog && decade < hi * 1.01; decade *= 10)
-            for (int m = 1; m <= 9 && decade * m <= hi * 1.01; ++m)
-                values.push_back(decade * m);
-        for (double v = lo; !logLog && v <= hi; v += 1)
-            values.push_back(v);
-        return values;
-    }
-};
+ImageView View(const QImage& image) {
+    return {image.width(), image.height(), reinterpret_cast<const std::uint32_t*>(image.constBits()),
+            image.bytesPerLine() / 4};
+}
 
 class ChartAccuracy : public ::testing::TestWithParam<Case> {};
 
 TEST_P(ChartAccuracy, KnownPointsReadBack) {
     const Case c = GetParam();
-    const Chart chart{c.logLog};
-    const int size = static_cast<int>(std::ceil(1000 * c.scale * 1.3)) + 40;
-    const double turn = c.degrees * std::acos(-1.0) / 180;
+    // Data X 0..10 and Y 0..10, or X 1..1000 and Y 0.01..10, over the plot area [0, 1000]^2 of the
+    // chart's own units (Y upwards); a fraction of a range is one of 1000 units (in log space).
+    const double xLo = c.logLog ? 1 : 0, xHi = c.logLog ? 1000 : 10, yLo = c.logLog ? 0.01 : 0, yHi = 10;
+    auto fraction = [&](double v, double lo, double hi) {
+        return c.logLog ? std::log(v / lo) / std::log(hi / lo) : (v - lo) / (hi - lo);
+    };
+    auto unit = [&](double f) { return c.logLog ? xLo * std::pow(xHi / xLo, f) : xLo + f * (xHi - xLo); };
+    auto at = [&](double x, double y) {
+        return QPointF(1000 * fraction(x, xLo, xHi), 1000 - 1000 * fraction(y, yLo, yHi));
+    };
+    auto curve = [&](double x) {
+        return c.logLog ? 8 / (1 + std::pow(x / 30, 1.5)) : 5 + 3 * std::sin(0.6 * x) + 0.1 * x;
+    };
     // The scan's frame: chart units about the plot's centre, turned and scaled into the picture.
+    const int size = static_cast<int>(std::ceil(1300 * c.scale)) + 40;
+    const double turn = c.degrees * std::acos(-1.0) / 180;
     auto picture = [&](QPointF u) {
         const double dx = (u.x() - 500) * c.scale, dy = (u.y() - 500) * c.scale;
         return PixelPoint{size / 2.0 + dx * std::cos(turn) - dy * std::sin(turn),
@@ -87,18 +70,18 @@ TEST_P(ChartAccuracy, KnownPointsReadBack) {
         QPen pen(QColor(190, 190, 190), 1);
         pen.setCosmetic(true);
         painter.setPen(pen);
-        for (double x : chart.Grid(chart.xLo(), chart.xHi()))
-            painter.drawLine(chart.At(x, chart.yLo()), chart.At(x, chart.yHi()));
-        for (double y : chart.Grid(chart.yLo(), chart.yHi()))
-            painter.drawLine(chart.At(chart.xLo(), y), chart.At(chart.xHi(), y));
+        // Grid lines every unit, or at the decades and their 2..9 multiples.
+        for (int k = 0; k <= (c.logLog ? 27 : 10); ++k) {
+            const double g = 1000 * (c.logLog ? (k / 9 + std::log10(1 + k % 9)) / 3 : k / 10.0);
+            painter.drawLine(QPointF(g, 0), QPointF(g, 1000));
+            painter.drawLine(QPointF(0, 1000 - g), QPointF(1000, 1000 - g));
+        }
         pen.setColor(Qt::black);
         painter.setPen(pen);
         painter.drawRect(QRectF(0, 0, 1000, 1000));
-        QPainterPath path;
-        for (int k = 0; k <= 4000; ++k) {
-            const double x = chart.Unit(k / 4000.0, chart.xLo(), chart.xHi());
-            k == 0 ? path.moveTo(chart.At(x, chart.Curve(x))) : path.lineTo(chart.At(x, chart.Curve(x)));
-        }
+        QPainterPath path(at(xLo, curve(xLo)));
+        for (int k = 1; k <= 4000; ++k)
+            path.lineTo(at(unit(k / 4000.0), curve(unit(k / 4000.0))));
         pen.setColor(QColor(20, 40, 190));
         pen.setWidthF(2);
         painter.setPen(pen);
@@ -111,49 +94,41 @@ TEST_P(ChartAccuracy, KnownPointsReadBack) {
         ASSERT_TRUE(image.loadFromData(bytes, "JPG"));
         image = image.convertToFormat(QImage::Format_RGB32);
     }
-    const ImageView view{image.width(), image.height(),
-                         reinterpret_cast<const std::uint32_t*>(image.constBits()), image.bytesPerLine() / 4};
 
     // References on the axes' ticks (1 and 9, or the second and fourth decade), values typed.
     ChartDocument document;
-    const AxisScale scale = c.logLog ? AxisScale::Log : AxisScale::Linear;
-    document.setScale(ChartAxis::X, scale);
-    document.setScale(ChartAxis::Y, scale);
+    document.setScale(ChartAxis::X, c.logLog ? AxisScale::Log : AxisScale::Linear);
+    document.setScale(ChartAxis::Y, c.logLog ? AxisScale::Log : AxisScale::Linear);
     const double x1 = c.logLog ? 10 : 1, x2 = c.logLog ? 1000 : 9, y1 = c.logLog ? 0.1 : 1,
                  y2 = c.logLog ? 10 : 9;
-    document.placeReference(Reference::X1, picture(chart.At(x1, chart.yLo())));
-    document.placeReference(Reference::X2, picture(chart.At(x2, chart.yLo())));
-    document.placeReference(Reference::Y1, picture(chart.At(chart.xLo(), y1)));
-    document.placeReference(Reference::Y2, picture(chart.At(chart.xLo(), y2)));
-    for (auto [r, v] :
-         {std::pair{Reference::X1, x1}, {Reference::X2, x2}, {Reference::Y1, y1}, {Reference::Y2, y2}})
-        document.setReferenceValue(r, v);
+    const std::pair<PixelPoint, double> references[] = {{picture(at(x1, yLo)), x1},
+                                                        {picture(at(x2, yLo)), x2},
+                                                        {picture(at(xLo, y1)), y1},
+                                                        {picture(at(xLo, y2)), y2}};
+    for (Reference r : kReferences) {
+        document.placeReference(r, references[static_cast<int>(r)].first);
+        document.setReferenceValue(r, references[static_cast<int>(r)].second);
+    }
     const Calibration calibration = std::get<Calibration>(document.calibration());
 
-    // Known points along the curve; a point read back is as far off as its data lies from the
-    // truth, measured in the picture by the test's own frame.
+    // Known points along the curve, each read back as far off as its data lies from the truth,
+    // measured in the picture by the test's own frame; the clicks go 1 to 3 pixels across the line.
     double placedSquares = 0, snappedSquares = 0;
     const int count = 10;
     for (int i = 0; i < count; ++i) {
-        const double x = chart.Unit(0.06 + 0.88 * i / (count - 1), chart.xLo(), chart.xHi()),
-                     y = chart.Curve(x);
-        const PixelPoint truth = picture(chart.At(x, y));
+        const double f = 0.06 + 0.88 * i / (count - 1);
+        const PixelPoint truth = picture(at(unit(f), curve(unit(f))));
+        const PixelPoint ahead = picture(at(unit(f + 1e-4), curve(unit(f + 1e-4))));
         auto error = [&](PixelPoint placed) {
             const DataPoint read = calibration.toData(placed);
-            const PixelPoint at = picture(chart.At(read.x, read.y));
-            return std::hypot(at.x - truth.x, at.y - truth.y);
+            const PixelPoint p = picture(at(read.x, read.y));
+            return std::hypot(p.x - truth.x, p.y - truth.y);
         };
         placedSquares += std::pow(error({std::round(truth.x * 10) / 10, std::round(truth.y * 10) / 10}), 2);
-
-        // Off the line across it, by 1 to 3 pixels on either side.
-        const double h = 1e-4;
-        const PixelPoint ahead = picture(
-            chart.At(chart.Unit(0.06 + 0.88 * i / (count - 1) + h, chart.xLo(), chart.xHi()),
-                     chart.Curve(chart.Unit(0.06 + 0.88 * i / (count - 1) + h, chart.xLo(), chart.xHi()))));
-        const double tx = ahead.x - truth.x, ty = ahead.y - truth.y, length = std::hypot(tx, ty);
-        const double off = (i % 2 ? 1 : -1) * (1 + 2.0 * (i % 5) / 4);
-        const PixelPoint clicked{truth.x - ty / length * off, truth.y + tx / length * off};
-        const std::optional<PixelPoint> snapped = SnapToLine(view, clicked);
+        const double tx = ahead.x - truth.x, ty = ahead.y - truth.y,
+                     off = (i % 2 ? 1 : -1) * (1 + (i % 5) / 2.0);
+        const std::optional<PixelPoint> snapped = SnapToLine(
+            View(image), {truth.x - ty / std::hypot(tx, ty) * off, truth.y + tx / std::hypot(tx, ty) * off});
         ASSERT_TRUE(snapped.has_value()) << "point " << i;
         snappedSquares += std::pow(error(*snapped), 2);
     }
@@ -184,11 +159,9 @@ TEST(ExampleChart, ItsSideFileReadsItsCurve) {
     const Calibration calibration = std::get<Calibration>(read.document->calibration());
     const QImage image = QImage(picture).convertToFormat(QImage::Format_RGB32);
     ASSERT_FALSE(image.isNull());
-    const ImageView view{image.width(), image.height(),
-                         reinterpret_cast<const std::uint32_t*>(image.constBits()), image.bytesPerLine() / 4};
     for (double hertz : {300.0, 5e3, 4e4, 2e5, 7.1e5, 3e6}) {
         const PixelPoint on = calibration.toPixel({hertz, ExampleChartImpedance(hertz)}).value();
-        const std::optional<PixelPoint> snapped = SnapToLine(view, {on.x, on.y - 2.5});
+        const std::optional<PixelPoint> snapped = SnapToLine(View(image), {on.x, on.y - 2.5});
         ASSERT_TRUE(snapped.has_value()) << hertz;
         const DataPoint data = calibration.toData(*snapped);
         // Within 0.15 pixel measured upwards at 160 pixels a decade (0.2 %), where the curve's
