@@ -3,7 +3,6 @@
 // the calibration from four reference points must read them back. The points go on through the
 // point file text and the real point file reader.
 #include "core/chart/ChartFiles.h"
-#include "core/chart/ChartRows.h"
 #include "core/input/PointFileReader.h"
 
 #include <gtest/gtest.h>
@@ -59,13 +58,12 @@ TEST(ChartCalibration, ReadsRandomFramesBackAgainstAForwardModel) {
         ChartDocument d;
         d.setScale(ChartAxis::X, ax.log ? AxisScale::Log : AxisScale::Linear);
         d.setScale(ChartAxis::Y, ay.log ? AxisScale::Log : AxisScale::Linear);
-        d.placeReference(Reference::X1, forward(x1, ay.lo));
-        d.placeReference(Reference::X2, forward(x2, ay.lo));
-        d.placeReference(Reference::Y1, forward(ax.lo, y1));
-        d.placeReference(Reference::Y2, forward(ax.lo, y2));
-        for (auto [r, v] :
-             {std::pair{Reference::X1, x1}, {Reference::X2, x2}, {Reference::Y1, y1}, {Reference::Y2, y2}})
-            d.setReferenceValue(r, v);
+        const std::pair<PixelPoint, double> references[] = {{forward(x1, ay.lo), x1},
+                                                            {forward(x2, ay.lo), x2},
+                                                            {forward(ax.lo, y1), y1},
+                                                            {forward(ax.lo, y2), y2}};
+        for (Reference r : kReferences)
+            d.placeReference(r, references[int(r)].first), d.setReferenceValue(r, references[int(r)].second);
         const auto made = d.calibration();
         const double xPixels = std::abs(ax.Fraction(x2) - ax.Fraction(x1)) * kx;
         const double yPixels = std::abs(ay.Fraction(y2) - ay.Fraction(y1)) * ky;
@@ -97,26 +95,6 @@ TEST(ChartCalibration, ReadsRandomFramesBackAgainstAForwardModel) {
             EXPECT_TRUE(i == 0 || data[i - 1].x <= data[i].x);
         }
     }
-}
-
-// On a log axis of 300 pixels a decade half a pixel is 0.38 % of the value; on a linear axis of
-// 100 pixels a unit it is 0.005 units.
-TEST(ChartCalibration, RowsSayWhatHalfAPixelMeans) {
-    ChartDocument d;
-    d.setScale(ChartAxis::Y, AxisScale::Log);
-    d.placeReference(Reference::X1, {0, 0});
-    d.placeReference(Reference::X2, {100, 0});
-    d.placeReference(Reference::Y1, {0, 0});
-    d.placeReference(Reference::Y2, {0, -300});
-    d.setReferenceValue(Reference::X1, 0), d.setReferenceValue(Reference::X2, 1);
-    d.setReferenceValue(Reference::Y1, 1), d.setReferenceValue(Reference::Y2, 10);
-    d.placePoint({250, -600});
-    const ChartPointRow row = PointRows(d).at(0);
-    EXPECT_EQ(row.x, "2.500");
-    EXPECT_EQ(row.y, "1.000E+02");
-    EXPECT_EQ(row.xSpread, "±0.005");
-    EXPECT_EQ(row.ySpread, "±0.4%");
-    EXPECT_EQ(row.pixelText, "(250.0, -600.0)");
 }
 
 } // namespace
