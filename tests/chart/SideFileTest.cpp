@@ -51,36 +51,30 @@ bool Acceptable(std::string text) {
     return true;
 }
 
-ChartDocument RandomDocument(std::mt19937& rng) {
+TEST(ChartSideFile, RandomDocumentsComeBackAndDamageIsRefusedOrTakenAsWritten) {
+    std::mt19937 rng(8122026);
     std::uniform_real_distribution<double> u(0, 1);
     auto value = [&] { return (u(rng) < 0.5 ? -1 : 1) * std::pow(10.0, -300 + 600 * u(rng)); };
     auto pixel = [&] { return PixelPoint{-1e6 + 2e6 * u(rng), std::round(8000 * u(rng)) / 10}; };
-    ChartDocument d;
-    d.setScale(ChartAxis::X, u(rng) < 0.5 ? AxisScale::Log : AxisScale::Linear);
-    d.setScale(ChartAxis::Y, u(rng) < 0.5 ? AxisScale::Log : AxisScale::Linear);
-    for (Reference r : kReferences) {
-        if (u(rng) < 0.8)
-            d.placeReference(r, pixel());
-        if (u(rng) < 0.8)
-            d.setReferenceValue(r, value());
-    }
-    for (int i = std::uniform_int_distribution<int>(0, 10)(rng); i > 0; --i)
-        d.placePoint(pixel());
-    return d;
-}
-
-TEST(ChartSideFile, RandomDocumentsComeBackAndDamageIsRefusedOrTakenAsWritten) {
-    std::mt19937 rng(8122026);
     const std::string pieces[] = {
         ",",  "\r",        "\n",  "\r\n", "nan", "inf", "1e999",    "-",
         "+1", "point,1,2", "X1,", "Y2",   "log", "1.",  "\xEF\xBB", std::string(1, '\0')};
     for (int round = 0; round < 600; ++round) {
         SCOPED_TRACE(round);
-        const ChartDocument d = RandomDocument(rng);
+        ChartDocument d;
+        d.setScale(ChartAxis::X, u(rng) < 0.5 ? AxisScale::Log : AxisScale::Linear);
+        d.setScale(ChartAxis::Y, u(rng) < 0.5 ? AxisScale::Log : AxisScale::Linear);
+        for (Reference r : kReferences) {
+            if (u(rng) < 0.8)
+                d.placeReference(r, pixel());
+            if (u(rng) < 0.8)
+                d.setReferenceValue(r, value());
+        }
+        for (int i = std::uniform_int_distribution<int>(0, 10)(rng); i > 0; --i)
+            d.placePoint(pixel());
         std::string text = SerializeChart(d);
         const SideFileRead back = ParseChart(text);
-        ASSERT_TRUE(back.document.has_value());
-        ASSERT_EQ(SerializeChart(*back.document), text); // the numbers are written to read back exactly
+        ASSERT_EQ(back.document ? SerializeChart(*back.document) : "", text); // numbers read back exactly
         EXPECT_FALSE(back.document->canUndo());
 
         for (int damage = std::uniform_int_distribution<int>(1, 3)(rng); damage > 0; --damage) {
@@ -96,10 +90,8 @@ TEST(ChartSideFile, RandomDocumentsComeBackAndDamageIsRefusedOrTakenAsWritten) {
         const SideFileRead damaged = ParseChart(text);
         ASSERT_EQ(damaged.document.has_value(), Acceptable(text)) << text;
         ASSERT_NE(damaged.document.has_value(), damaged.refusal.has_value());
-        if (damaged.document) {
-            const std::string again = SerializeChart(*damaged.document);
-            EXPECT_EQ(SerializeChart(*ParseChart(again).document), again);
-        }
+        const std::string again = damaged.document ? SerializeChart(*damaged.document) : text;
+        EXPECT_TRUE(!damaged.document || SerializeChart(*ParseChart(again).document) == again);
     }
 }
 
