@@ -3,6 +3,7 @@
 // scaled as a scan would be, once through JPEG at quality 75), calibrates from the axes' ticks and
 // reads the known points back, placed at their true pixels and placed off the line and snapped.
 #include "core/chart/ChartFiles.h"
+#include "core/chart/ChartGrid.h"
 #include "core/chart/ChartRows.h"
 #include "core/chart/SnapToLine.h"
 #include "qt/examples/ExampleChart.h"
@@ -138,7 +139,8 @@ INSTANTIATE_TEST_SUITE_P(Charts, ChartAccuracy,
 // clang-format on
 
 // The example chart as the examples folder holds it: its side file is the drawing's and calibrates
-// it, the list says what half a pixel means at 160 pixels a decade (0.72 %).
+// it, the grid falls on the drawn one (decades 160 pixels apart from 100 Hz and 0.01 Ω at
+// (110.5, 870.5)), and the list says what half a pixel means there (0.72 %).
 TEST(ExampleChart, ItsSideFileReadsItsCurve) {
     const QString picture = QStringLiteral(MIRENDO_EXAMPLES_DIR "/") + QLatin1String(kExampleChartName);
     QFile side(QString::fromStdString(SideFilePath(picture.toStdString())));
@@ -148,6 +150,10 @@ TEST(ExampleChart, ItsSideFileReadsItsCurve) {
     ChartDocument document = *read.document;
     EXPECT_EQ(SerializeChart(document), SerializeChart(ExampleChartDocument()));
     const Calibration calibration = std::get<Calibration>(read.document->calibration());
+    for (const GridLine& g : GridLines(calibration, 980, 1000))
+        EXPECT_NEAR(g.axis == ChartAxis::X ? g.from.x - 160 * std::log10(g.value / 100)
+                                           : g.from.y + 160 * std::log10(g.value / 0.01),
+                    g.axis == ChartAxis::X ? 110.5 : 870.5, 1e-9);
     document.placePoint(calibration.toPixel({1e4, 1}).value());
     const ChartPointRow row = PointRows(document).at(0);
     EXPECT_EQ(row.x + " " + row.y + " " + row.xSpread + " " + row.ySpread, "1.000E+04 1.000E+00 ±0.7% ±0.7%");

@@ -81,13 +81,10 @@ TEST(ChartCalibration, ReadsRandomFramesBackAgainstAForwardModel) {
         // The points as a point file: the real reader reads back the very values handed over.
         const std::vector<DataPoint> data = d.dataPoints();
         const PointFileRead file = ReadPointText(PointFileText(data));
-        ASSERT_TRUE(file.givesPoints()) << PointFileText(data);
-        ASSERT_EQ(file.pointsRead, count);
-        for (int i = 0; i < count; ++i) {
-            EXPECT_EQ(file.x[i + 1], data[i].x);
-            EXPECT_EQ(file.y[i + 1], data[i].y);
-            EXPECT_TRUE(i == 0 || data[i - 1].x <= data[i].x);
-        }
+        ASSERT_TRUE(file.givesPoints() && file.pointsRead == count) << PointFileText(data);
+        for (int i = 0; i < count; ++i)
+            EXPECT_TRUE(file.x[i + 1] == data[i].x && file.y[i + 1] == data[i].y &&
+                        (i == 0 || data[i - 1].x <= data[i].x));
     }
 }
 
