@@ -233,8 +233,11 @@ std::pair<std::string, std::string> DefaultAreaTexts(const Module1& s) {
     if (const std::optional<std::pair<double, double>> graph = GraphRange(s, axes.x))
         for (double& end : ends)
             end = std::clamp(end, graph->first, graph->second);
+    // A linear X as the archive keeps it; on a logarithmic axis the saved ln X has six to seven
+    // digits, and five give back the X the user typed (0.02, not 0.0200001).
     const auto text = [&](double u) {
-        return SignificantText(axes.x == AxisKind::Logarithmic ? FromModeSpace(axes.x, u) : u, 6);
+        return axes.x == AxisKind::Logarithmic ? SignificantText(FromModeSpace(axes.x, u), 5)
+                                               : SignificantText(u, 9);
     };
     return {text(ends[0]), text(ends[1])};
 }

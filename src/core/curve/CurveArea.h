@@ -43,7 +43,8 @@ Area AreaBetween(const Module1& state, double x1, double x2);
 double ComparisonArea(const ComparisonCurve& curve, int scaleMode, double x1, double x2);
 
 // What the boxes offer first: the points' X range in data units (as far as it lies on the graph),
-// nine significant digits; two empty texts without points.
+// as typed (nine significant digits on a linear X, five on a logarithmic one); two empty texts
+// without points.
 std::pair<std::string, std::string> DefaultAreaTexts(const Module1& state);
 
 // The integral of f over [a, b] by adaptive 7-15 point Gauss-Kronrod quadrature, to `relative`
