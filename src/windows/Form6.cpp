@@ -112,6 +112,7 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     m_compareEval->setMeaning(QStringLiteral("任意 X に対する比較曲線の Y 値"));
     m_compareEval->setVisible(false); // shown with a comparison curve (showComparison)
     m_evalSlope->setTextFormat(Qt::PlainText);
+    m_evalSlope->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_evalSlope->setAccessibleDescription(tr("任意 X における曲線の傾き"));
     m_areaX1->setAccessibleName(tr("面積の X1（積分の開始）"));
     m_areaX2->setAccessibleName(tr("面積の X2（積分の終了）"));

@@ -16,7 +16,7 @@ GridDialog::GridDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormGrid"));
     setWindowTitle(tr("等間隔の値"));
     setFont(WindowFont());
-    setFixedSize(TwipSize(4980, 3420));
+    setFixedSize(TwipSize(4980, 3720));
     setWindowModality(Qt::WindowModal);
     const FormControls c = BuildForm(this, QStringLiteral(":/forms/FormGrid.tsv"));
     m_kind = c.get<QComboBox>("ChoiceGridKind");
@@ -24,7 +24,9 @@ GridDialog::GridDialog(QWidget* parent) : QDialog(parent) {
     m_stop = c.get<QLineEdit>("TextStop");
     m_step = c.get<QLineEdit>("TextStep");
     m_stepCaption = c.get<QLabel>("LabelStep");
-    c.get<QLabel>("LabelGridNote")->setWordWrap(true);
+    auto* note = c.get<QLabel>("LabelGridNote");
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const std::pair<const char*, QWidget*> captions[] = {
         {"LabelGridKind", m_kind}, {"LabelStart", m_start}, {"LabelStop", m_stop}, {"LabelStep", m_step}};
     for (const auto& [caption, control] : captions) {
