@@ -120,6 +120,7 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     m_areaValue->setMeaning(tr("X1 から X2 までの曲線の下の面積（Y の X についての積分）"));
     m_areaExtrapolated->setAccessibleDescription(tr("X1〜X2 がデータ点の範囲の外に出ています（外挿）"));
     m_compareArea->setTextFormat(Qt::PlainText);
+    m_compareArea->setAlignment(Qt::AlignRight | Qt::AlignVCenter); // next to the area row
     m_compareArea->setVisible(false);
     connect(m_areaX1, &QLineEdit::returnPressed, m_areaX2,
             [this] { m_areaX2->setFocus(Qt::OtherFocusReason); });

@@ -6,9 +6,10 @@
 // each comparison curve (desk-Form1-<method>-<scale>x.png), and the batch window with a mixed
 // table, once in X → Y and once in Y → X, and its grid dialog (desk-FormGrid-<scale>x.png) with the
 // grid it fills in, slope column shown (desk-FormBatch-grid-<scale>x.png). The browser shows its
-// area row calculated; the main window is grabbed last on ex_powerlaw.csv in Log - Log with the
-// slope and the comparison's (desk-Form1-powerlaw-<scale>x.png). The window tests take no pictures: every
-// picture for a person to look at is taken here. Usage: grab_desktop [folder]   (default /tmp)
+// area row calculated, with the monotone comparison's values; the main window is grabbed last on
+// ex_powerlaw.csv in Log - Log with the slope and the comparison's (desk-Form1-powerlaw-<scale>x.png). The
+// window tests take no pictures: every picture for a person to look at is taken here. Usage: grab_desktop
+// [folder]   (default /tmp)
 #include "programs/mirendo/WindowSet.h"
 #include "qt/bridge/Calculation.h"
 #include "widgets/FolderLists.h"
@@ -180,6 +181,7 @@ int main(int argc, char* argv[]) {
     clickButton(browser, "Command4");
     auto* x = child<QLineEdit>(browser, "Text1");
     x->setText(QStringLiteral("3"));
+    child<QComboBox>(browser, "ComboCompare")->setCurrentIndex(2);
     QTest::keyClick(x, Qt::Key_Return);
     clickButton(browser, "CommandArea");
     stepCrosshair(browser, 8);
