@@ -104,6 +104,14 @@ TEST(SlopeAndArea, RefusalsInWords) {
     }
 }
 
+TEST(SlopeAndArea, SlopeWordsKeepTheirDigits) {
+    EXPECT_EQ(SlopeText(4, 1.7), "傾き dlnY/dlnX = 1.700");
+    EXPECT_EQ(SlopeText(1, -4e-4), "傾き dY/dX = -4.000E-04"); // not a flat "-0.000"
+    EXPECT_EQ(SlopeText(2, 0), "傾き dlnY/dX = 0.000");
+    EXPECT_EQ(SlopeText(3, 2.5e6), "傾き dY/dlnX = 2.500E+06");
+    EXPECT_EQ(ComparisonSlopeText(NAN), "比較 傾き = 計算できません");
+}
+
 TEST(ValueGrids, ValuesAndRefusals) {
     struct Case {
         const char* name;

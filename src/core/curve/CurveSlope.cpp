@@ -118,8 +118,12 @@ const char* SlopeName(int scaleMode) {
 }
 
 namespace {
+// In the readout's notation, but a slope below 0.1 takes its exponent form: "##0.000" would show
+// a slope of 0.0004 as 0.000, a flat curve where there is none.
 std::string SlopeValueText(double slope) {
-    return std::isfinite(slope) ? ReadoutText(slope, false) : std::string("計算できません");
+    if (!std::isfinite(slope))
+        return "計算できません";
+    return ReadoutText(slope, slope != 0 && std::fabs(slope) < 0.1);
 }
 } // namespace
 
