@@ -56,6 +56,21 @@
     </message>
 </context>
 <context>
+    <name>CurveSlope</name>
+    <message>
+        <source>計算できません</source>
+        <translation>Cannot calculate</translation>
+    </message>
+    <message>
+        <source>傾き %1 = %2</source>
+        <translation>Slope %1 = %2</translation>
+    </message>
+    <message>
+        <source>比較 傾き = %1</source>
+        <translation>Comp. slope = %1</translation>
+    </message>
+</context>
+<context>
     <name>CurveTrust</name>
     <message>
         <source>%1 と %2</source>
@@ -103,6 +118,21 @@
     <message>
         <source>増分</source>
         <translation>Step</translation>
+    </message>
+</context>
+<context>
+    <name>ExampleChart</name>
+    <message>
+        <source>周波数 f [Hz]</source>
+        <translation>Frequency f [Hz]</translation>
+    </message>
+    <message>
+        <source>インピーダンス |Z| [Ω]</source>
+        <translation>Impedance |Z| [Ω]</translation>
+    </message>
+    <message>
+        <source>図 3&#x3000;インピーダンスの周波数特性（代表値、10 µF）</source>
+        <translation>Fig. 3  Impedance against frequency (typical, 10 µF)</translation>
     </message>
 </context>
 <context>
@@ -658,6 +688,18 @@ format</translation>
         <source>比較</source>
         <translation>Comp.</translation>
     </message>
+    <message>
+        <source>面積 X1〜X2 ⇒</source>
+        <translation>Area X1–X2 ⇒</translation>
+    </message>
+    <message>
+        <source>〜</source>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>計算</source>
+        <translation>Calc.</translation>
+    </message>
 </context>
 <context>
     <name>Form9</name>
@@ -743,6 +785,53 @@ format</translation>
     <message>
         <source>閉じる</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>等間隔…</source>
+        <translation>Grid…</translation>
+    </message>
+    <message>
+        <source>傾きの列</source>
+        <translation>Slope</translation>
+    </message>
+    <message>
+        <source>なし|あり</source>
+        <translation>No|Yes</translation>
+    </message>
+</context>
+<context>
+    <name>FormGrid</name>
+    <message>
+        <source>間隔</source>
+        <translation>Spacing</translation>
+    </message>
+    <message>
+        <source>等差（開始値から増分ずつ）|対数（1 桁あたり N 個）</source>
+        <translation>Linear (start plus steps)|Log (N per decade)</translation>
+    </message>
+    <message>
+        <source>開始値</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>終了値</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>増分</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>終了値を超えない範囲で、値は 100000 個まで。X の欄の内容を置き換えて計算します（Ctrl+Z で元に戻せます）。</source>
+        <translation>Up to the stop, at most 100000 values. Replaces the X box and calculates (Ctrl+Z undoes it).</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -940,6 +1029,122 @@ format</translation>
     <message>
         <source>結果を書き込めません（エラー番号 %1）</source>
         <translation>Cannot write the result (error %1)</translation>
+    </message>
+    <message>
+        <source>開始値</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>終了値</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>増分</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>1 桁あたりの個数</source>
+        <translation>values per decade</translation>
+    </message>
+    <message>
+        <source>%1 が数値ではありません</source>
+        <translation>%1 is not a number</translation>
+    </message>
+    <message>
+        <source>増分が 0 です</source>
+        <translation>The step is 0</translation>
+    </message>
+    <message>
+        <source>値が %1 個を超えます（%2 個）</source>
+        <translation>More than %1 values (%2)</translation>
+    </message>
+    <message>
+        <source>値が %1 個を超えます</source>
+        <translation>More than %1 values</translation>
+    </message>
+    <message>
+        <source>対数の間隔の%1には 0 より大きい値が必要です</source>
+        <translation>A logarithmic spacing needs a %1 above 0</translation>
+    </message>
+    <message>
+        <source>1 桁あたりの個数は 1 以上の整数で指定して下さい</source>
+        <translation>Give the values per decade as a whole number from 1</translation>
+    </message>
+    <message>
+        <source>面積の %1 の値が入力されていません</source>
+        <translation>No value entered for the area&apos;s %1</translation>
+    </message>
+    <message>
+        <source>面積の %1 の値が数値ではありません（入力: %2）</source>
+        <translation>The area&apos;s %1 is not a number (entered: %2)</translation>
+    </message>
+    <message>
+        <source>X 軸が対数のため、%1 には 0 より大きい値を入力して下さい（入力: %2）</source>
+        <translation>The X axis is logarithmic: enter a %1 above 0 (entered: %2)</translation>
+    </message>
+    <message>
+        <source>グラフの X の範囲（開始値・終了値）が正しくないため計算できません</source>
+        <translation>Cannot calculate: the graph&apos;s X range (start, stop) is wrong</translation>
+    </message>
+    <message>
+        <source>%1（%2）がグラフの X の範囲の外にあります</source>
+        <translation>%1 (%2) lies outside the graph&apos;s X range</translation>
+    </message>
+    <message>
+        <source>面積が大きすぎて計算できません</source>
+        <translation>The area is too large to calculate</translation>
+    </message>
+    <message>
+        <source>正しく計算できません</source>
+        <translation>Cannot calculate correctly</translation>
+    </message>
+    <message>
+        <source>基準点 %1 がまだ置かれていません</source>
+        <translation>Reference point %1 is not placed yet</translation>
+    </message>
+    <message>
+        <source>基準点 %1 の値が入力されていません</source>
+        <translation>No value entered for reference point %1</translation>
+    </message>
+    <message>
+        <source>%1 軸の 2 つの基準点が同じ位置にあります。離して置いてください</source>
+        <translation>The two reference points of the %1 axis are at one place. Place them apart</translation>
+    </message>
+    <message>
+        <source>%1 軸の 2 つの基準点の値が同じです。違う値を入力してください</source>
+        <translation>The two reference points of the %1 axis have the same value. Enter different values</translation>
+    </message>
+    <message>
+        <source>対数軸の基準点 %1 の値は 0 より大きくなければなりません</source>
+        <translation>Reference point %1 of a logarithmic axis needs a value above 0</translation>
+    </message>
+    <message>
+        <source>X 軸と Y 軸の基準点が同じ向きに並んでいるため、2 つの軸の向きが決まりません</source>
+        <translation>The X and Y reference points lie in one direction, so the two axes cannot be told apart</translation>
+    </message>
+    <message>
+        <source>較正ファイルが大きすぎます</source>
+        <translation>The calibration file is too large</translation>
+    </message>
+    <message>
+        <source>較正ファイルの形式ではありません</source>
+        <translation>Not a calibration file</translation>
+    </message>
+    <message>
+        <source>較正ファイルの %1 行目が読めません</source>
+        <translation>Line %1 of the calibration file cannot be read</translation>
+    </message>
+    <message>
+        <source>較正ファイルの %1 行目の数値が範囲外です</source>
+        <translation>Line %1 of the calibration file has a number out of range</translation>
+    </message>
+    <message>
+        <source>較正ファイルの %1 行目が重複しています</source>
+        <translation>Line %1 of the calibration file is repeated</translation>
+    </message>
+    <message>
+        <source>較正ファイルの点が 10 個を超えています（%1 行目）</source>
+        <translation>The calibration file has more than 10 points (line %1)</translation>
     </message>
 </context>
 <context>
@@ -1446,56 +1651,6 @@ this Mirendo ends</translation>
 <context>
     <name>mirendo-eval</name>
     <message>
-        <source>使い方: mirendo-eval [--inverse] ARCHIVE [値 ...]
-</source>
-        <translation>Usage: mirendo-eval [--inverse] ARCHIVE [VALUE ...]
-</translation>
-    </message>
-    <message>
-        <source>使い方: mirendo-eval ARCHIVE [X ...]
-       mirendo-eval --inverse ARCHIVE [Y ...]
-Mirendo が保存した補間データ（*-Mi.csv）の多項式を、X ごとに計算します。
-X は引数に 1 つずつ並べるか、引数がなければ標準入力から読みます（1 行に 1 つ、空白・カンマ・タブ区切りも可）。
-結果は一括計算の CSV（X,Y,外挿）として標準出力に書きます。
---inverse では Y ごとに、曲線がその Y をとるグラフの X 範囲内のすべての X を求め、
-1 つの X を 1 行とする CSV（Y,X,外挿）を書きます。X がなければ X の欄は「該当なし」です。
-
-  --help      この説明を表示します
-  --version   版を表示します
-  --inverse   Y から X を求めます（一括計算の Y → X と同じ計算）
-  --lang en|ja  英語・日本語で表示します（既定は環境変数 LANGUAGE・LANG などによる）
-
-終了コード:
-  0  すべての値を計算しました
-  1  補間データのファイルを読めません（補間データでないファイルを含む）
-  2  引数の誤り（空の引数を含む）
-  3  計算できない値がありました（数値でない値など。行はすべて出力します）
-  4  標準出力に書き込めません
-</source>
-        <translation>Usage: mirendo-eval ARCHIVE [X ...]
-       mirendo-eval --inverse ARCHIVE [Y ...]
-Evaluates, for each X, the polynomial of an interpolation file (*-Mi.csv) saved by Mirendo.
-The X values come one per argument or, without any, from standard input (one a line, or
-separated by blanks, commas or tabs).
-The result is the batch window&apos;s CSV (X,Y,外挿) on standard output; its words stay Japanese
-in every language, so that files read alike.
-With --inverse, for each Y every X in the graph&apos;s X range where the curve takes that Y is found,
-one X a line, as a CSV (Y,X,外挿). Where there is no X, the X field reads 「該当なし」.
-
-  --help      shows this text
-  --version   shows the version
-  --inverse   finds X from Y (as the batch window&apos;s Y → X)
-  --lang en|ja  speaks English or Japanese (by default as LANGUAGE, LANG and the like say)
-
-Exit status:
-  0  every value was calculated
-  1  the interpolation file cannot be read (or is not one)
-  2  wrong arguments (an empty one included)
-  3  some values could not be calculated (not a number, say; every row is still printed)
-  4  standard output cannot be written
-</translation>
-    </message>
-    <message>
         <source>%1 番目の引数が空です</source>
         <translation>argument %1 is empty</translation>
     </message>
@@ -1510,6 +1665,88 @@ Exit status:
     <message>
         <source>%1 個の値が計算できませんでした</source>
         <translation>%1 value(s) could not be calculated</translation>
+    </message>
+    <message>
+        <source>使い方: mirendo-eval [--inverse] [--slope] [--grid START STOP STEP | --per-decade N START STOP] ARCHIVE [値 ...]
+</source>
+        <translation>Usage: mirendo-eval [--inverse] [--slope] [--grid START STOP STEP | --per-decade N START STOP] ARCHIVE [VALUE ...]
+</translation>
+    </message>
+    <message>
+        <source>使い方: mirendo-eval ARCHIVE [X ...]
+       mirendo-eval --inverse ARCHIVE [Y ...]
+       mirendo-eval [--slope] --grid START STOP STEP ARCHIVE
+       mirendo-eval [--slope] --per-decade N START STOP ARCHIVE
+Mirendo が保存した補間データ（*-Mi.csv）の多項式を、X ごとに計算します。
+X は引数に 1 つずつ並べるか、引数がなければ標準入力から読みます（1 行に 1 つ、空白・カンマ・タブ区切りも可）。
+結果は一括計算の CSV（X,Y,外挿）として標準出力に書きます。
+--inverse では Y ごとに、曲線がその Y をとるグラフの X 範囲内のすべての X を求め、
+1 つの X を 1 行とする CSV（Y,X,外挿）を書きます。X がなければ X の欄は「該当なし」です。
+
+  --help      この説明を表示します
+  --version   版を表示します
+  --inverse   Y から X を求めます（一括計算の Y → X と同じ計算）
+  --grid START STOP STEP
+              START から STOP まで STEP おきの X で計算します（STOP を超えない範囲）
+  --per-decade N START STOP
+              START から STOP まで、1 桁（10 倍）あたり N 個の等比の X で計算します
+              （START・STOP は 0 より大きい値。どちらの間隔も値は 100000 個まで）
+  --slope     傾きの列を加えます（X,Y,dY/dX,外挿。対数軸では dlnY/dX、dY/dlnX、dlnY/dlnX）
+  --lang en|ja  英語・日本語で表示します（既定は環境変数 LANGUAGE・LANG などによる）
+
+終了コード:
+  0  すべての値を計算しました
+  1  補間データのファイルを読めません（補間データでないファイルを含む）
+  2  引数の誤り（空の引数を含む）
+  3  計算できない値がありました（数値でない値など。行はすべて出力します）
+  4  標準出力に書き込めません
+</source>
+        <translation>Usage: mirendo-eval ARCHIVE [X ...]
+       mirendo-eval --inverse ARCHIVE [Y ...]
+       mirendo-eval [--slope] --grid START STOP STEP ARCHIVE
+       mirendo-eval [--slope] --per-decade N START STOP ARCHIVE
+Evaluates, for each X, the polynomial of an interpolation file (*-Mi.csv) saved by Mirendo.
+The X values come one per argument or, without any, from standard input (one a line, or
+separated by blanks, commas or tabs).
+The result is the batch window&apos;s CSV (X,Y,外挿) on standard output; its words stay Japanese
+in every language, so that files read alike.
+With --inverse, for each Y every X in the graph&apos;s X range where the curve takes that Y is found,
+one X a line, as a CSV (Y,X,外挿). Where there is no X, the X field reads 「該当なし」.
+
+  --help      shows this text
+  --version   shows the version
+  --inverse   finds X from Y (as the batch window&apos;s Y → X)
+  --grid START STOP STEP
+              evaluates at X from START to STOP every STEP (not beyond STOP)
+  --per-decade N START STOP
+              evaluates at N X per decade (tenfold), geometric, from START to STOP
+              (START and STOP above 0; either grid gives at most 100000 values)
+  --slope     adds the slope column (X,Y,dY/dX,外挿; on logarithmic axes dlnY/dX, dY/dlnX, dlnY/dlnX)
+  --lang en|ja  speaks English or Japanese (by default as LANGUAGE, LANG and the like say)
+
+Exit status:
+  0  every value was calculated
+  1  the interpolation file cannot be read (or is not one)
+  2  wrong arguments (an empty one included)
+  3  some values could not be calculated (not a number, say; every row is still printed)
+  4  standard output cannot be written
+</translation>
+    </message>
+    <message>
+        <source>--grid と --per-decade は 1 つだけ指定して下さい</source>
+        <translation>give only one of --grid and --per-decade</translation>
+    </message>
+    <message>
+        <source>%1 には 3 つの値が必要です</source>
+        <translation>%1 needs three values</translation>
+    </message>
+    <message>
+        <source>--grid・--per-decade の値と、引数の値は同時に指定できません</source>
+        <translation>a grid (--grid, --per-decade) and values as arguments cannot be given together</translation>
+    </message>
+    <message>
+        <source>--slope は --inverse と同時に指定できません</source>
+        <translation>--slope cannot be given with --inverse</translation>
     </message>
 </context>
 <context>
@@ -1611,6 +1848,14 @@ Save the batch results under another name</translation>
     <message>
         <source>CSV ファイル (*.csv)</source>
         <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>表・コピー・CSV に X での曲線の傾きの列を加えます（X → Y）</source>
+        <translation>Adds the curve&apos;s slope at X to the table, copies and CSV (X → Y)</translation>
+    </message>
+    <message>
+        <source>開始値・終了値・増分（または 1 桁あたりの個数）で値を並べて計算します</source>
+        <translation>Fills in values from a start, stop and step (or values per decade) and calculates</translation>
     </message>
 </context>
 <context>
@@ -1930,6 +2175,34 @@ Calculate again from ⑤, then save</translation>
         <source>計算できません</source>
         <translation>Cannot calculate</translation>
     </message>
+    <message>
+        <source>任意 X における曲線の傾き</source>
+        <translation>Slope of the curve at the X given</translation>
+    </message>
+    <message>
+        <source>面積の X1（積分の開始）</source>
+        <translation>Area&apos;s X1 (start of the integral)</translation>
+    </message>
+    <message>
+        <source>面積の X2（積分の終了）</source>
+        <translation>Area&apos;s X2 (end of the integral)</translation>
+    </message>
+    <message>
+        <source>面積を計算する</source>
+        <translation>Calculate the area</translation>
+    </message>
+    <message>
+        <source>X1 から X2 までの曲線の下の面積（Y の X についての積分）</source>
+        <translation>Area under the curve from X1 to X2 (the integral of Y over X)</translation>
+    </message>
+    <message>
+        <source>X1〜X2 がデータ点の範囲の外に出ています（外挿）</source>
+        <translation>X1 to X2 reaches outside the data points (extrapolated)</translation>
+    </message>
+    <message>
+        <source>比較 面積 = </source>
+        <translation>Comp. area = </translation>
+    </message>
 </context>
 <context>
     <name>mirendo::Form9</name>
@@ -1987,6 +2260,25 @@ Calculate again from ⑤, then save</translation>
     <message>
         <source>比較 Y = </source>
         <translation>Comp. Y = </translation>
+    </message>
+    <message>
+        <source>カーソル位置の曲線の傾き</source>
+        <translation>Slope of the curve at the cursor</translation>
+    </message>
+</context>
+<context>
+    <name>mirendo::GridDialog</name>
+    <message>
+        <source>等間隔の値</source>
+        <translation>Values on a grid</translation>
+    </message>
+    <message>
+        <source>1 桁の個数</source>
+        <translation>Per decade</translation>
+    </message>
+    <message>
+        <source>増分</source>
+        <translation>Step</translation>
     </message>
 </context>
 <context>

@@ -227,4 +227,140 @@ std::string OutputFailureText(int code) {
     return Fill(translate("MessageTexts", "結果を書き込めません（エラー番号 %1）"), {std::to_string(code)});
 }
 
+// The grid of X values and the area under the curve (batch window, browser, mirendo-eval).
+std::string GridRefusalText(const ValueGrid& grid) {
+    std::string field;
+    switch (grid.field) {
+    case GridField::None:
+        break;
+    case GridField::Start:
+        field = translate("MessageTexts", "開始値");
+        break;
+    case GridField::Stop:
+        field = translate("MessageTexts", "終了値");
+        break;
+    case GridField::Step:
+        field = translate("MessageTexts", "増分");
+        break;
+    case GridField::PerDecade:
+        field = translate("MessageTexts", "1 桁あたりの個数");
+        break;
+    }
+    switch (grid.refusal) {
+    case GridRefusal::None:
+        return {};
+    case GridRefusal::NotANumber:
+        return Fill(translate("MessageTexts", "%1 が数値ではありません"), {field});
+    case GridRefusal::ZeroStep:
+        return translate("MessageTexts", "増分が 0 です");
+    case GridRefusal::TooMany:
+        return grid.count > 0 ? Fill(translate("MessageTexts", "値が %1 個を超えます（%2 個）"),
+                                     {std::to_string(kMaxGridValues),
+                                      std::to_string(static_cast<long long>(std::min(grid.count, 9e18)))})
+                              : Fill(translate("MessageTexts", "値が %1 個を超えます"),
+                                     {std::to_string(kMaxGridValues)});
+    case GridRefusal::NeedsPositive:
+        return Fill(translate("MessageTexts", "対数の間隔の%1には 0 より大きい値が必要です"), {field});
+    case GridRefusal::PerDecadeCount:
+        return translate("MessageTexts", "1 桁あたりの個数は 1 以上の整数で指定して下さい");
+    }
+    return {};
+}
+
+std::string AreaRefusalText(const Area& area, std::string_view typed) {
+    const std::string box = area.box == 2 ? "X2" : "X1";
+    std::string text;
+    switch (area.outcome) {
+    case AreaOutcome::Found:
+        return {};
+    case AreaOutcome::NoValue:
+        text = Fill(translate("MessageTexts", "面積の %1 の値が入力されていません"), {box});
+        break;
+    case AreaOutcome::NotANumber:
+        text =
+            Fill(translate("MessageTexts", "面積の %1 の値が数値ではありません（入力: %2）"), {box, typed});
+        break;
+    case AreaOutcome::NeedsPositiveX:
+        text = Fill(
+            translate("MessageTexts", "X 軸が対数のため、%1 には 0 より大きい値を入力して下さい（入力: %2）"),
+            {box, typed});
+        break;
+    case AreaOutcome::NoRange:
+        text = translate("MessageTexts", "グラフの X の範囲（開始値・終了値）が正しくないため計算できません");
+        break;
+    case AreaOutcome::OutsideGraph:
+        text = Fill(translate("MessageTexts", "%1（%2）がグラフの X の範囲の外にあります"), {box, typed});
+        break;
+    case AreaOutcome::Overflow:
+        text = translate("MessageTexts", "面積が大きすぎて計算できません");
+        break;
+    case AreaOutcome::NoCurve:
+        text = translate("MessageTexts", "正しく計算できません");
+        break;
+    }
+    return "\u3000" + text + "\u3000";
+}
+
+namespace {
+
+std::string ChartReferenceName(chart::Reference reference) {
+    switch (reference) {
+    case chart::Reference::X1:
+        return "X1";
+    case chart::Reference::X2:
+        return "X2";
+    case chart::Reference::Y1:
+        return "Y1";
+    case chart::Reference::Y2:
+        return "Y2";
+    }
+    return {};
+}
+
+} // namespace
+
+std::string ChartCalibrationText(const chart::CalibrationRefusal& refusal) {
+    const std::string axis = refusal.axis == chart::ChartAxis::X ? "X" : "Y";
+    const std::string reference = ChartReferenceName(refusal.reference);
+    switch (refusal.problem) {
+    case chart::CalibrationProblem::ReferenceNotPlaced:
+        return Fill(translate("MessageTexts", "基準点 %1 がまだ置かれていません"), {reference});
+    case chart::CalibrationProblem::ValueMissing:
+        return Fill(translate("MessageTexts", "基準点 %1 の値が入力されていません"), {reference});
+    case chart::CalibrationProblem::ReferencesOnOnePixel:
+        return Fill(
+            translate("MessageTexts", "%1 軸の 2 つの基準点が同じ位置にあります。離して置いてください"),
+            {axis});
+    case chart::CalibrationProblem::EqualValues:
+        return Fill(translate("MessageTexts", "%1 軸の 2 つの基準点の値が同じです。違う値を入力してください"),
+                    {axis});
+    case chart::CalibrationProblem::NotPositiveOnLogAxis:
+        return Fill(translate("MessageTexts", "対数軸の基準点 %1 の値は 0 より大きくなければなりません"),
+                    {reference});
+    case chart::CalibrationProblem::NoTwoAxisDirections:
+        return translate("MessageTexts",
+                         "X 軸と Y 軸の基準点が同じ向きに並んでいるため、2 つの軸の向きが決まりません");
+    }
+    return {};
+}
+
+std::string ChartSideFileText(const chart::SideFileRefusal& refusal) {
+    const std::string line = std::to_string(refusal.line);
+    switch (refusal.problem) {
+    case chart::SideFileProblem::TooLarge:
+        return translate("MessageTexts", "較正ファイルが大きすぎます");
+    case chart::SideFileProblem::NotSideFile:
+        return translate("MessageTexts", "較正ファイルの形式ではありません");
+    case chart::SideFileProblem::BadRecord:
+        return Fill(translate("MessageTexts", "較正ファイルの %1 行目が読めません"), {line});
+    case chart::SideFileProblem::OutOfRange:
+        return Fill(translate("MessageTexts", "較正ファイルの %1 行目の数値が範囲外です"), {line});
+    case chart::SideFileProblem::Repeated:
+        return Fill(translate("MessageTexts", "較正ファイルの %1 行目が重複しています"), {line});
+    case chart::SideFileProblem::TooManyPoints:
+        return Fill(translate("MessageTexts", "較正ファイルの点が 10 個を超えています（%1 行目）"), {line});
+    }
+    return {};
+}
+
 } // namespace mirendo

@@ -1,4 +1,4 @@
-// mirendo-eval [--lang en|ja] [--inverse] ARCHIVE [X ...]: prints the batch evaluation of a saved
+// mirendo-eval [--lang en|ja] [OPTIONS] ARCHIVE [X ...]: prints the batch evaluation of a saved
 // curve as CSV. The language changes only the messages and the help, never the CSV.
 #include "core/text/EnglishCatalogue.h"
 #include "core/text/LanguageChoice.h"
