@@ -7,6 +7,7 @@
 #include "widgets/PictureBox.h"
 #include "windows/BatchEvaluationWindow.h"
 #include "windows/Form3.h"
+#include "windows/GridDialog.h"
 
 #include <QAbstractButton>
 #include <QBuffer>
@@ -154,8 +155,10 @@ TEST_P(EnglishScale, CaptionsTranslatedAndFitting) {
     std::vector<QWidget*> windows = allWindows();
     Form3 readError;
     BatchEvaluationWindow batch(Module1{});
+    GridDialog grid(&batch);
     windows.push_back(&readError);
     windows.push_back(&batch);
+    windows.push_back(&grid);
     const auto found =
         std::find_if(windows.begin(), windows.end(), [&](QWidget* w) { return w->objectName() == name; });
     ASSERT_NE(found, windows.end()) << GetParam();
@@ -198,7 +201,7 @@ TEST_P(EnglishScale, CaptionsTranslatedAndFitting) {
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, EnglishScale,
                          ::testing::Values("Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form9",
-                                           "Form10", "Form11", "FormBatch"),
+                                           "Form10", "Form11", "FormBatch", "FormGrid"),
                          [](const auto& info) { return std::string(info.param); });
 
 } // namespace
