@@ -60,6 +60,7 @@ Form1::Form1(Module1& state, Calculation* calculation, QWidget* parent)
     m_option5 = c.get<QRadioButton>("Option5");
     m_option6 = c.get<QRadioButton>("Option6");
     m_command9 = c.get<QPushButton>("Command9");
+    m_commandChart = c.get<QPushButton>("CommandChart");
     m_frame1 = c.get<QGroupBox>("Frame1");
     m_list1 = c.get<QListWidget>("List1");
     for (int i = 0; i < 4; ++i)
@@ -151,6 +152,8 @@ void Form1::wireControls() {
                         m_command2,        m_list1};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+    setTabOrder(m_command9, m_commandChart);
+    setTabOrder(m_commandChart, m_scaleOptions[0]);
     // The graph, once a curve is drawn, is read by keys right after the step that draws the curve.
     // Qt leaves a widget that takes no focus out of setTabOrder, so the graph takes it meanwhile.
     m_graph->setKeyboardReadout(true);
@@ -165,6 +168,8 @@ void Form1::wireControls() {
 void Form1::nameControlsForScreenReaders() {
     // Buttons and options are read by their captions; these have none, or one that says too little.
     m_command9->setAccessibleName(QStringLiteral("OK（データ入力方式）"));
+    m_commandChart->setAccessibleName(tr("グラフ画像から点を読み取る"));
+    m_commandChart->setToolTip(tr("グラフの画像から点を読み取る"));
     m_command3->setAccessibleName(QStringLiteral("OK（グラフ設定）"));
     m_command2->setAccessibleName(QStringLiteral("スタート画面に戻る"));
     m_list1->setAccessibleName(QStringLiteral("データテーブル"));
@@ -361,6 +366,11 @@ void Form1::Command9_Click() {
         emit manualEntryRequested();
     }
     hide();
+}
+
+void Form1::CommandChart_Click() {
+    // The points shown stay until the chart window hands new ones over.
+    emit chartInputRequested();
 }
 
 void Form1::ScaleOption_Click(int scaleMode) {
