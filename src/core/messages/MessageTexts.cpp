@@ -209,4 +209,61 @@ std::string OutputFailureText(int code) {
     return "結果を書き込めません（エラー番号 " + std::to_string(code) + "）";
 }
 
+namespace {
+
+std::string ChartReferenceName(chart::Reference reference) {
+    switch (reference) {
+    case chart::Reference::X1:
+        return "X1";
+    case chart::Reference::X2:
+        return "X2";
+    case chart::Reference::Y1:
+        return "Y1";
+    case chart::Reference::Y2:
+        return "Y2";
+    }
+    return {};
+}
+
+} // namespace
+
+std::string ChartCalibrationText(const chart::CalibrationRefusal& refusal) {
+    const std::string axis = refusal.axis == chart::ChartAxis::X ? "X" : "Y";
+    const std::string reference = ChartReferenceName(refusal.reference);
+    switch (refusal.problem) {
+    case chart::CalibrationProblem::ReferenceNotPlaced:
+        return "基準点 " + reference + " がまだ置かれていません";
+    case chart::CalibrationProblem::ValueMissing:
+        return "基準点 " + reference + " の値が入力されていません";
+    case chart::CalibrationProblem::ReferencesOnOnePixel:
+        return axis + " 軸の 2 つの基準点が同じ位置にあります。離して置いてください";
+    case chart::CalibrationProblem::EqualValues:
+        return axis + " 軸の 2 つの基準点の値が同じです。違う値を入力してください";
+    case chart::CalibrationProblem::NotPositiveOnLogAxis:
+        return "対数軸の基準点 " + reference + " の値は 0 より大きくなければなりません";
+    case chart::CalibrationProblem::NoTwoAxisDirections:
+        return "X 軸と Y 軸の基準点が同じ向きに並んでいるため、2 つの軸の向きが決まりません";
+    }
+    return {};
+}
+
+std::string ChartSideFileText(const chart::SideFileRefusal& refusal) {
+    const std::string line = std::to_string(refusal.line) + " 行目";
+    switch (refusal.problem) {
+    case chart::SideFileProblem::TooLarge:
+        return "較正ファイルが大きすぎます";
+    case chart::SideFileProblem::NotSideFile:
+        return "較正ファイルの形式ではありません";
+    case chart::SideFileProblem::BadRecord:
+        return "較正ファイルの " + line + "が読めません";
+    case chart::SideFileProblem::OutOfRange:
+        return "較正ファイルの " + line + "の数値が範囲外です";
+    case chart::SideFileProblem::Repeated:
+        return "較正ファイルの " + line + "が重複しています";
+    case chart::SideFileProblem::TooManyPoints:
+        return "較正ファイルの点が 10 個を超えています（" + line + "）";
+    }
+    return {};
+}
+
 } // namespace mirendo

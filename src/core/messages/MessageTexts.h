@@ -2,6 +2,8 @@
 // The part of the messages that the console program mirendo-eval prints as well as the windows:
 // why a saved curve was refused. Plain C++ returning UTF-8, so that the console program links no
 // Qt at all; the windows reach these texts through Messages.h, which builds on them.
+#include "core/chart/Calibration.h"
+#include "core/chart/ChartFiles.h"
 #include "core/exchange/Failure.h"
 
 #include <string>
@@ -22,5 +24,10 @@ std::string FileProblemText(const exchange::Failure& failure);
 
 // mirendo-eval's words for standard output that could not be written (errno `code`, 0 unknown).
 std::string OutputFailureText(int code);
+
+// The chart window: why its four reference points give no calibration, and why a picture's side
+// file (its calibration and points kept beside it) was not taken.
+std::string ChartCalibrationText(const chart::CalibrationRefusal& refusal);
+std::string ChartSideFileText(const chart::SideFileRefusal& refusal);
 
 } // namespace mirendo
