@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 
@@ -714,6 +715,66 @@ QString RecoveryNotWrittenMessage(const exchange::Failure& failure) {
 QString ReplaceTypedPointsQuestion() {
     return QStringLiteral("　手入力したデータ点がまだ保存されていません　\n"
                           "　新しいデータ点で置き換えますか？　");
+}
+
+// The chart window.
+QString ChartPictureMessage(const ChartPictureRead& read, const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    switch (read.status) {
+    case ChartPictureRead::Status::Read:
+        return {};
+    case ChartPictureRead::Status::NotReadable:
+        return QStringLiteral("　%1 は画像として開けません　\n"
+                              "　（PNG・JPEG・BMP・GIF・SVG・PDF の画像を選んで下さい）　")
+            .arg(name);
+    case ChartPictureRead::Status::Damaged:
+        return QStringLiteral("　%1 は壊れているため、画像を読み取れません　").arg(name);
+    case ChartPictureRead::Status::TooLarge:
+        return QStringLiteral("　%1 は画素数が多すぎて開けません（16000 × 16000 画素まで）　").arg(name);
+    case ChartPictureRead::Status::PdfPluginMissing:
+        return QStringLiteral("　PDF を開くためのライブラリ（Qt PDF）が見つかりません　\n"
+                              "　PDF のページを画像（PNG など）にしてから開いて下さい　");
+    case ChartPictureRead::Status::NoSuchPdfPage:
+        return QStringLiteral("　%1 にこのページはありません（全 %2 ページ）　")
+            .arg(name)
+            .arg(read.pdfPageCount);
+    }
+    return {};
+}
+
+QString ChartSideFileQuestion() {
+    return QStringLiteral("この画像の前回の目盛り合わせと点が残っています。読み込みますか？");
+}
+
+QString ChartSideFileRefusedMessage(const chart::SideFileRefusal& refusal) {
+    return QStringLiteral("　前回の目盛り合わせと点を読み込めません　\n　") +
+           QString::fromStdString(ChartSideFileText(refusal)) + QStringLiteral("　");
+}
+
+QString ChartSideFileNotWrittenMessage(const exchange::Failure& failure) {
+    return QStringLiteral("  目盛り合わせと点を画像の横に保存できません\n") + WriteFailureMessage(failure) +
+           QStringLiteral("\n　（次に画像を開いたとき、この目盛り合わせと点は戻りません）　");
+}
+
+QString ChartNoPictureInClipboardMessage() {
+    return QStringLiteral("　クリップボードに画像がありません　");
+}
+
+QString ChartReferenceValueMessage(const QString& reference, const QString& text) {
+    return QStringLiteral("　基準点 %1 の値「%2」は数値ではありません　").arg(reference, text);
+}
+
+QString ChartCalibrationMessage(const chart::CalibrationRefusal& refusal) {
+    return QStringLiteral("　目盛りが決まりません　\n　") +
+           QString::fromStdString(ChartCalibrationText(refusal)) + QStringLiteral("　");
+}
+
+QString ChartNoPointsMessage() {
+    return QStringLiteral("　読み取った点がありません　");
+}
+
+QString ChartNoLineMessage() {
+    return QStringLiteral("　点の近くに線が見つかりません　");
 }
 
 } // namespace mirendo
