@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Mirendo and Ventrel, and starts Mirendo in ./workdir,
-# a working folder holding the example point files (created when missing, never overwritten).
+# a working folder holding the example point files and the example chart (created when missing,
+# never overwritten).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$root/scripts/packages.sh"
@@ -21,7 +22,7 @@ fi
 
 work="$root/workdir"
 mkdir -p "$work"
-for f in "$root"/examples/ex_*.csv "$root"/examples/ex_*.dat; do
+for f in "$root"/examples/ex_*.csv "$root"/examples/ex_*.dat "$root"/examples/ex_chart_*; do
     [ -e "$f" ] || continue
     [ -e "$work/$(basename "$f")" ] || cp "$f" "$work/"
 done

@@ -362,7 +362,7 @@ TEST(ExampleFiles, EveryExampleLoads) {
     int seen = 0;
     for (const auto& entry : std::filesystem::directory_iterator(MIRENDO_EXAMPLES_DIR)) {
         const std::string name = entry.path().filename().string();
-        if (!name.starts_with("ex_"))
+        if (!name.starts_with("ex_") || !(name.ends_with(".csv") || name.ends_with(".dat")))
             continue;
         ++seen;
         const PointFileRead read = ReadPointFile(entry.path().string());
