@@ -379,6 +379,7 @@ void ChartPictureView::mouseReleaseEvent(QMouseEvent* event) {
     } else if (m_pressedOnPicture && !dragged && QRectF(image().rect()).contains(pixel)) {
         m_cursor = pixel;
         emit placeRequested(pixel);
+        emit cursorMoved(pixel);
     }
     m_pressedOnPicture = false;
 }

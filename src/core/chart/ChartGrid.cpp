@@ -65,9 +65,9 @@ std::vector<GridLine> GridLines(const Calibration& calibration, int width, int h
         const PixelPoint pu = isX ? calibration.pixelAtFractions(1, 0) : calibration.pixelAtFractions(0, 1);
         const double pixelsPerUnit = std::hypot(pu.x - p0.x, pu.y - p0.y) / std::abs(to - from);
         // A line of constant X runs along the Y axis, and the other way round.
-        const PixelPoint direction = isX ? PixelPoint{calibration.pixelAtFractions(0, 1).x - p0.x,
-                                                      calibration.pixelAtFractions(0, 1).y - p0.y}
-                                         : PixelPoint{pu.x - p0.x, pu.y - p0.y};
+        const PixelPoint other =
+            isX ? calibration.pixelAtFractions(0, 1) : calibration.pixelAtFractions(1, 0);
+        const PixelPoint direction{other.x - p0.x, other.y - p0.y};
         auto add = [&](double inAxis, bool major) {
             const double f = (inAxis - from) / (to - from);
             const PixelPoint at =
