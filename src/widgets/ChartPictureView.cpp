@@ -378,7 +378,7 @@ void ChartPictureView::mouseReleaseEvent(QMouseEvent* event) {
         viewport()->update();
     } else if (m_pressedOnPicture && !dragged && QRectF(image().rect()).contains(pixel)) {
         m_cursor = pixel;
-        emit placeRequested(pixel);
+        emit placeRequested(pixel, false);
         emit cursorMoved(pixel);
     }
     m_pressedOnPicture = false;
@@ -408,7 +408,7 @@ void ChartPictureView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (hasImage())
-            emit placeRequested(m_cursor);
+            emit placeRequested(m_cursor, true);
         return;
     case Qt::Key_Delete:
     case Qt::Key_Backspace:

@@ -63,8 +63,8 @@ class ChartPictureView : public QAbstractScrollArea {
     QPointF pixelToViewport(QPointF pixel) const;
 
   signals:
-    // A click on the picture away from every mark, or Enter at the keyboard cursor.
-    void placeRequested(QPointF pixel);
+    // A click on the picture away from every mark, or Enter at the keyboard cursor (`byKey`).
+    void placeRequested(QPointF pixel, bool byKey);
     void markClicked(int index);
     // A mark dragged with the mouse and let go at `pixel`.
     void markDragged(int index, QPointF pixel);

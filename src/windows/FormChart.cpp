@@ -137,8 +137,13 @@ FormChart::FormChart(QWidget* parent) : QWidget(parent, Qt::Window) {
         keys->clickOnEnter(button);
     for (int i = 0; i < 4; ++i) {
         QLineEdit* box = m_referenceBoxes[std::size_t(i)];
+        // A value is taken when the box is left or Enter pressed; Enter then goes to the next box.
         connect(box, &QLineEdit::editingFinished, this, [this, i] { ReferenceBox_Finished(Reference(i)); });
-        keys->moveOn(box, i < 3 ? static_cast<QWidget*>(m_referenceBoxes[std::size_t(i + 1)]) : m_view);
+        QWidget* next = i < 3 ? static_cast<QWidget*>(m_referenceBoxes[std::size_t(i + 1)]) : m_view;
+        connect(box, &QLineEdit::returnPressed, this, [this, i, next] {
+            ReferenceBox_Finished(Reference(i));
+            next->setFocus(Qt::OtherFocusReason);
+        });
     }
     connect(m_scaleX, &QComboBox::currentIndexChanged, this,
             [this](int index) { ScaleChoice_Changed(ChartAxis::X, index); });
@@ -192,9 +197,7 @@ FormChart::~FormChart() = default;
 
 void FormChart::wireView() {
     // What each mark of the view stands for, in the order refresh() gives them.
-    connect(m_view, &ChartPictureView::placeRequested, this, [this](QPointF pixel) {
-        const bool byKey = !(QGuiApplication::mouseButtons() & Qt::LeftButton) && m_view->hasFocus() &&
-                           pixel == m_view->keyboardCursor();
+    connect(m_view, &ChartPictureView::placeRequested, this, [this](QPointF pixel, bool byKey) {
         if (!m_document.placeNext(P(pixel)))
             return;
         // From the keyboard the cursor goes on to the next place; a click leaves the new item
@@ -455,8 +458,8 @@ void FormChart::ReferenceBox_Finished(Reference reference) {
         if (typed.fault != TypedFault::None) {
             ShowMessage(
                 this, ChartReferenceValueMessage(QString::fromLatin1(kReferenceNames[int(reference)]), text));
-            box->setModified(true); // kept as typed, to be corrected
-            box->setFocus();
+            refresh(); // the box shows the value in use again, ready to be typed over
+            box->selectAll();
             return;
         }
         done = m_document.setReferenceValue(reference, typed.value);
