@@ -224,6 +224,52 @@ TEST_F(ChartWindowTest, APdfPageIsReadThroughThePlugin) {
     expectMessageStartingWith(ChartPictureMessage(read, path));
 }
 
+// The picture reader on hundreds of damaged files of every kind it takes: cut short, bytes changed,
+// garbage under a picture's name. Never a crash; an untouched file is read, and a raster file is
+// read exactly when Qt's own loader takes it.
+TEST_F(ChartWindowTest, ThePictureReaderTakesDamagedFilesCalmly) {
+    std::vector<std::pair<QString, QByteArray>> originals;
+    const QImage small = ExampleChartPicture().scaled(120, 100);
+    for (const char* format : {"png", "jpg", "bmp"}) { // (Qt reads GIF but does not write it)
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        small.save(&buffer, format);
+        originals.emplace_back(QString::fromLatin1(format), bytes);
+    }
+    originals.emplace_back(QStringLiteral("svg"),
+                           "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='30'>"
+                           "<path d='M0 0L40 30' stroke='black'/></svg>");
+    QByteArray pdf;
+    {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        QPainter(&writer).drawLine(0, 0, 500, 500);
+    }
+    originals.emplace_back(QStringLiteral("pdf"), pdf);
+    QRandomGenerator random(17);
+    for (int i = 0; i < 400; ++i) {
+        auto [suffix, bytes] = originals[std::size_t(random.bounded(int(originals.size())))];
+        const int damage = random.bounded(4);
+        if (damage == 0)
+            bytes.truncate(random.bounded(int(bytes.size())));
+        for (int k = 0; damage == 1 && !bytes.isEmpty() && k < 1 + random.bounded(20); ++k)
+            bytes[random.bounded(int(bytes.size()))] = char(random.bounded(256));
+        if (damage == 2)
+            for (auto& byte : bytes = QByteArray(random.bounded(2000), '\0'))
+                byte = char(random.bounded(256));
+        const QString name = QStringLiteral("f%1.%2").arg(i).arg(suffix);
+        writeFile(name, bytes);
+        const ChartPictureRead read = ReadChartPicture(workPath(name));
+        EXPECT_EQ(read.ok(), !read.image.isNull()) << name.toStdString();
+        if (damage == 3)
+            EXPECT_TRUE(read.ok()) << name.toStdString();
+        else if (!IsPdfPath(name) && !IsSvgPath(name))
+            EXPECT_EQ(read.ok(), !QImage(workPath(name)).isNull()) << name.toStdString();
+    }
+}
+
 // Hundreds of random gestures: clicks anywhere (beside the picture too), drags, arrows with every
 // modifier, Enter, Delete, Escape, typed values of every kind, scale changes, undo and redo. The
 // list always shows the points, at most ten; undoing every step gives the picture as it was
