@@ -4,11 +4,13 @@
 #include "support/AppTest.h"
 
 #include "core/chart/ChartFiles.h"
+#include "core/input/PointFileReader.h"
 #include "qt/examples/ExampleChart.h"
 #include "widgets/ChartPictureView.h"
 #include "windows/FormChart.h"
 
 #include <QBuffer>
+#include <QClipboard>
 #include <QComboBox>
 #include <QPainter>
 #include <QPdfWriter>
@@ -222,6 +224,49 @@ TEST_F(ChartWindowTest, APdfPageIsReadThroughThePlugin) {
     read.status = ChartPictureRead::Status::NoSuchPdfPage;
     read.pdfPageCount = 2;
     expectMessageStartingWith(ChartPictureMessage(read, path));
+}
+
+// The other ways in and out: the file-input dialog's button, a pasted screenshot, and the points
+// saved as a point file that the reader reads back to the same values.
+TEST_F(ChartWindowTest, PastedAndSavedAsAPointFileThatReadsBack) {
+    click(m_windows->form10(), "CommandChart");
+    ASSERT_TRUE(activate(chart(), view()));
+    QGuiApplication::clipboard()->setText(QStringLiteral("no picture"));
+    press(Qt::Key_V, Qt::ControlModifier);
+    expectMessageStartingWith(ChartNoPictureInClipboardMessage());
+    QGuiApplication::clipboard()->setImage(ExampleChartPicture());
+    press(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(view()->image().size(), ExampleChartPicture().size());
+    EXPECT_TRUE(chart()->picturePath().isEmpty());
+
+    const chart::ChartDocument example = ExampleChartDocument();
+    for (chart::Reference reference : chart::kReferences) {
+        cursorTo(*example.reference(reference).pixel);
+        press(Qt::Key_Return);
+    }
+    const char* boxes[] = {"TextX1", "TextX2", "TextY1", "TextY2"};
+    for (chart::Reference reference : chart::kReferences)
+        typeValue(boxes[int(reference)], QString::number(*example.reference(reference).value));
+    for (const QPointF at : {QPointF(300.2, 400.7), QPointF(200, 500), QPointF(700.5, 650.3)}) {
+        cursorTo({at.x(), at.y()});
+        press(Qt::Key_Return);
+    }
+    click(chart(), "CommandSave");
+    QWidget* save = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        save = window->objectName() == QStringLiteral("FormChartSave") ? window : save;
+    ASSERT_TRUE(save && save->isVisible());
+    type(save, "Text1", QStringLiteral("read"));
+    click(save, "Command1");
+    const PointFileRead read =
+        ReadPointFile(QFile::encodeName(workPath(QStringLiteral("read.csv"))).toStdString());
+    ASSERT_TRUE(read.givesPoints());
+    const std::vector<chart::DataPoint> points = chart()->document().dataPoints();
+    ASSERT_EQ(read.pointCount, int(points.size()));
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        EXPECT_EQ(read.x[i + 1], points[i].x);
+        EXPECT_EQ(read.y[i + 1], points[i].y);
+    }
 }
 
 // The picture reader on hundreds of damaged files of every kind it takes: cut short, bytes changed,
