@@ -3,7 +3,6 @@
 // the calibration from four reference points must read them back. The points go on through the
 // point file text and the real point file reader.
 #include "core/chart/ChartFiles.h"
-#include "core/chart/ChartRows.h"
 #include "core/input/PointFileReader.h"
 
 #include <gtest/gtest.h>
@@ -21,25 +20,19 @@ struct Axis {
     double Fraction(double v) const {
         return log ? std::log(v / lo) / std::log(hi / lo) : (v - lo) / (hi - lo);
     }
-    double Random(std::mt19937& rng) const {
-        const double f = std::uniform_real_distribution<double>(-0.1, 1.1)(rng);
-        return log ? lo * std::pow(hi / lo, f) : lo + f * (hi - lo);
-    }
+    double At(double f) const { return log ? lo * std::pow(hi / lo, f) : lo + f * (hi - lo); }
 };
 
 Axis RandomAxis(std::mt19937& rng) {
     std::uniform_real_distribution<double> u(0, 1);
-    if (u(rng) < 0.5) {
-        const double lo = -100 + 200 * u(rng);
-        return {lo, lo + std::pow(10.0, -2 + 5 * u(rng)), false};
-    }
-    const double lo = std::pow(10.0, -6 + 9 * u(rng));
-    return {lo, lo * std::pow(10.0, 0.5 + 5 * u(rng)), true};
+    const double a = u(rng), b = u(rng);
+    return a < 0.5 ? Axis{-100 + 200 * b, -100 + 200 * b + std::pow(10.0, -2 + 10 * a), false}
+                   : Axis{std::pow(10.0, -6 + 9 * b), std::pow(10.0, -6 + 9 * b + 10 * a - 4.5), true};
 }
 
 TEST(ChartCalibration, ReadsRandomFramesBackAgainstAForwardModel) {
     std::mt19937 rng(20261208);
-    std::uniform_real_distribution<double> u(0, 1);
+    std::uniform_real_distribution<double> u(0, 1), v(-0.1, 1.1); // v: values a little beyond the references
     const double degree = std::acos(-1.0) / 180;
     for (int frame = 0; frame < 400; ++frame) {
         SCOPED_TRACE(frame);
@@ -54,18 +47,17 @@ TEST(ChartCalibration, ReadsRandomFramesBackAgainstAForwardModel) {
                               oy + fx * std::sin(rotation) - fy * std::cos(rotation + skew)};
         };
         const bool sharedOrigin = u(rng) < 0.3;
-        const double x1 = sharedOrigin ? ax.lo : ax.Random(rng), x2 = ax.Random(rng);
-        const double y1 = sharedOrigin ? ay.lo : ay.Random(rng), y2 = ay.Random(rng);
+        const double x1 = sharedOrigin ? ax.lo : ax.At(v(rng)), x2 = ax.At(v(rng));
+        const double y1 = sharedOrigin ? ay.lo : ay.At(v(rng)), y2 = ay.At(v(rng));
         ChartDocument d;
         d.setScale(ChartAxis::X, ax.log ? AxisScale::Log : AxisScale::Linear);
         d.setScale(ChartAxis::Y, ay.log ? AxisScale::Log : AxisScale::Linear);
-        d.placeReference(Reference::X1, forward(x1, ay.lo));
-        d.placeReference(Reference::X2, forward(x2, ay.lo));
-        d.placeReference(Reference::Y1, forward(ax.lo, y1));
-        d.placeReference(Reference::Y2, forward(ax.lo, y2));
-        for (auto [r, v] :
-             {std::pair{Reference::X1, x1}, {Reference::X2, x2}, {Reference::Y1, y1}, {Reference::Y2, y2}})
-            d.setReferenceValue(r, v);
+        const std::pair<PixelPoint, double> references[] = {{forward(x1, ay.lo), x1},
+                                                            {forward(x2, ay.lo), x2},
+                                                            {forward(ax.lo, y1), y1},
+                                                            {forward(ax.lo, y2), y2}};
+        for (Reference r : kReferences)
+            d.placeReference(r, references[int(r)].first), d.setReferenceValue(r, references[int(r)].second);
         const auto made = d.calibration();
         const double xPixels = std::abs(ax.Fraction(x2) - ax.Fraction(x1)) * kx;
         const double yPixels = std::abs(ay.Fraction(y2) - ay.Fraction(y1)) * ky;
@@ -76,7 +68,7 @@ TEST(ChartCalibration, ReadsRandomFramesBackAgainstAForwardModel) {
         const Calibration& c = std::get<Calibration>(made);
         const int count = std::uniform_int_distribution<int>(1, 10)(rng);
         for (int i = 0; i < count; ++i) {
-            const double x = ax.Random(rng), y = ay.Random(rng);
+            const double x = ax.At(v(rng)), y = ay.At(v(rng));
             const PixelPoint p = forward(x, y);
             const DataPoint read = c.toData(p);
             // Errors measured in pixels, where the model says how far a fraction reaches.
@@ -89,34 +81,11 @@ TEST(ChartCalibration, ReadsRandomFramesBackAgainstAForwardModel) {
         // The points as a point file: the real reader reads back the very values handed over.
         const std::vector<DataPoint> data = d.dataPoints();
         const PointFileRead file = ReadPointText(PointFileText(data));
-        ASSERT_TRUE(file.givesPoints()) << PointFileText(data);
-        ASSERT_EQ(file.pointsRead, count);
-        for (int i = 0; i < count; ++i) {
-            EXPECT_EQ(file.x[i + 1], data[i].x);
-            EXPECT_EQ(file.y[i + 1], data[i].y);
-            EXPECT_TRUE(i == 0 || data[i - 1].x <= data[i].x);
-        }
+        ASSERT_TRUE(file.givesPoints() && file.pointsRead == count) << PointFileText(data);
+        for (int i = 0; i < count; ++i)
+            EXPECT_TRUE(file.x[i + 1] == data[i].x && file.y[i + 1] == data[i].y &&
+                        (i == 0 || data[i - 1].x <= data[i].x));
     }
-}
-
-// On a log axis of 300 pixels a decade half a pixel is 0.38 % of the value; on a linear axis of
-// 100 pixels a unit it is 0.005 units.
-TEST(ChartCalibration, RowsSayWhatHalfAPixelMeans) {
-    ChartDocument d;
-    d.setScale(ChartAxis::Y, AxisScale::Log);
-    d.placeReference(Reference::X1, {0, 0});
-    d.placeReference(Reference::X2, {100, 0});
-    d.placeReference(Reference::Y1, {0, 0});
-    d.placeReference(Reference::Y2, {0, -300});
-    d.setReferenceValue(Reference::X1, 0), d.setReferenceValue(Reference::X2, 1);
-    d.setReferenceValue(Reference::Y1, 1), d.setReferenceValue(Reference::Y2, 10);
-    d.placePoint({250, -600});
-    const ChartPointRow row = PointRows(d).at(0);
-    EXPECT_EQ(row.x, "2.500");
-    EXPECT_EQ(row.y, "1.000E+02");
-    EXPECT_EQ(row.xSpread, "±0.005");
-    EXPECT_EQ(row.ySpread, "±0.4%");
-    EXPECT_EQ(row.pixelText, "(250.0, -600.0)");
 }
 
 } // namespace

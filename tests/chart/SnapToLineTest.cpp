@@ -13,11 +13,6 @@
 namespace mirendo::chart {
 namespace {
 
-std::uint32_t Pixel(double r, double g, double b) {
-    auto channel = [](double v) { return static_cast<std::uint32_t>(std::clamp(std::lround(v), 0L, 255L)); };
-    return 0xFF000000u | channel(r) << 16 | channel(g) << 8 | channel(b);
-}
-
 TEST(SnapToLine, FindsTheCentreOfRandomLinesAndNothingWhereThereIsNone) {
     std::mt19937 rng(1208);
     std::uniform_real_distribution<double> u(0, 1);
@@ -27,8 +22,7 @@ TEST(SnapToLine, FindsTheCentreOfRandomLinesAndNothingWhereThereIsNone) {
         const double bg[3] = {225 + 30 * u(rng), 225 + 30 * u(rng), 225 + 30 * u(rng)};
         double ink[3] = {120 * u(rng), 120 * u(rng), 200 * u(rng)};
         std::shuffle(ink, ink + 3, rng);
-        const double angle = std::acos(-1.0) * u(rng), lineWidth = 1 + 3 * u(rng),
-                     noise = u(rng) < 0.5 ? 6 : 0;
+        const double angle = std::acos(-1.0) * u(rng), lineWidth = 1 + 3 * u(rng), noise = 6 * (round % 2);
         const double cx = width / 2.0 + 4 * u(rng) - 2, cy = height / 2.0 + 4 * u(rng) - 2;
         const double nx = -std::sin(angle), ny = std::cos(angle); // across the line
         const bool blank = round % 8 == 0;
@@ -40,20 +34,20 @@ TEST(SnapToLine, FindsTheCentreOfRandomLinesAndNothingWhereThereIsNone) {
                     const double d = (i + (s % 8 + 0.5) / 8 - cx) * nx + (j + (s / 8 + 0.5) / 8 - cy) * ny;
                     covered += std::abs(d) <= lineWidth / 2;
                 }
-                double c[3];
-                for (int k = 0; k < 3; ++k)
-                    c[k] = bg[k] + covered / 64.0 * (ink[k] - bg[k]) + noise * (u(rng) - 0.5);
-                pixels[static_cast<std::size_t>(j) * width + i] = Pixel(c[0], c[1], c[2]);
+                std::uint32_t& p = pixels[static_cast<std::size_t>(j) * width + i] = 0xFF000000u;
+                for (int k = 0; k < 3; ++k) // 0xAARRGGBB
+                    p |= std::clamp(
+                             std::lround(bg[k] + covered / 64.0 * (ink[k] - bg[k]) + noise * (u(rng) - 0.5)),
+                             0L, 255L)
+                         << (16 - 8 * k);
             }
         const ImageView view{width, height, pixels.data(), width};
         const double off = 6 * u(rng) - 3, along = 6 * u(rng) - 3;
         const PixelPoint click{cx + off * nx + along * ny, cy + off * ny - along * nx};
         const std::optional<PixelPoint> snapped = SnapToLine(view, click);
-        if (blank) {
-            EXPECT_FALSE(snapped.has_value());
+        ASSERT_EQ(snapped.has_value(), !blank);
+        if (blank)
             continue;
-        }
-        ASSERT_TRUE(snapped.has_value());
         EXPECT_NEAR((snapped->x - cx) * nx + (snapped->y - cy) * ny, 0, 0.2) << "across";
         EXPECT_NEAR((snapped->x - click.x) * ny - (snapped->y - click.y) * nx, 0, 0.2) << "along";
 

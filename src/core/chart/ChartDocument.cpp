@@ -10,8 +10,9 @@ namespace mirendo::chart {
 
 namespace {
 
-bool Finite(PixelPoint p) {
-    return std::isfinite(p.x) && std::isfinite(p.y);
+// A pixel the document takes: finite and no farther than a side file can keep it.
+bool Placeable(PixelPoint p) {
+    return std::abs(p.x) <= kMaxPixelCoordinate && std::abs(p.y) <= kMaxPixelCoordinate;
 }
 
 // The value as its `digits` significant digits write it, read back: what a point file holds.
@@ -50,7 +51,7 @@ bool ChartDocument::commit(State next, bool mergeNudge) {
 }
 
 bool ChartDocument::placePoint(PixelPoint pixel) {
-    if (!Finite(pixel) || static_cast<int>(m_state.points.size()) >= kMaxPoints)
+    if (!Placeable(pixel) || static_cast<int>(m_state.points.size()) >= kMaxPoints)
         return false;
     State next = m_state;
     next.points.push_back(pixel);
@@ -59,7 +60,7 @@ bool ChartDocument::placePoint(PixelPoint pixel) {
 }
 
 bool ChartDocument::movePoint(int index, PixelPoint pixel) {
-    if (!Finite(pixel) || index < 0 || index >= static_cast<int>(m_state.points.size()))
+    if (!Placeable(pixel) || index < 0 || index >= static_cast<int>(m_state.points.size()))
         return false;
     State next = m_state;
     next.points[index] = pixel;
@@ -83,7 +84,7 @@ bool ChartDocument::removePoint(int index) {
 }
 
 bool ChartDocument::placeReference(Reference reference, PixelPoint pixel) {
-    if (!Finite(pixel))
+    if (!Placeable(pixel))
         return false;
     State next = m_state;
     next.references[static_cast<int>(reference)].pixel = pixel;
@@ -142,7 +143,7 @@ bool ChartDocument::nudgeSelection(double dx, double dy) {
     if (!at || !std::isfinite(dx) || !std::isfinite(dy))
         return false;
     const PixelPoint to{at->x + dx, at->y + dy};
-    if (!Finite(to))
+    if (!Placeable(to))
         return false;
     State next = m_state;
     if (next.selection.kind == ChartSelection::Kind::Point)
@@ -153,7 +154,7 @@ bool ChartDocument::nudgeSelection(double dx, double dy) {
 }
 
 bool ChartDocument::moveSelection(PixelPoint pixel) {
-    if (!Finite(pixel))
+    if (!Placeable(pixel))
         return false;
     const ChartSelection s = m_state.selection;
     switch (s.kind) {

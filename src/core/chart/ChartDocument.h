@@ -47,7 +47,7 @@ class ChartDocument {
 
     // Every change below returns false and changes nothing (no undo step) when refused: an
     // eleventh point, an index or selection that does not exist, a non-finite coordinate or value,
-    // or a change to what already holds.
+    // a coordinate beyond kMaxPixelCoordinate, or a change to what already holds.
     bool placePoint(PixelPoint pixel); // selects the new point
     bool movePoint(int index, PixelPoint pixel);
     bool removePoint(int index); // selection follows: the next point, else none

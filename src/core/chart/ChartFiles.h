@@ -21,8 +21,8 @@ namespace mirendo::chart {
 
 inline constexpr std::string_view kSideFileSuffix = ".mirendo-chart";
 inline constexpr std::size_t kMaxSideFileBytes = 4096;
-// A pixel coordinate a side file may hold, in absolute value (pictures are far smaller).
-inline constexpr double kMaxSidePixel = 1e6;
+// A pixel coordinate a side file may hold, in absolute value: what the document takes.
+inline constexpr double kMaxSidePixel = kMaxPixelCoordinate;
 
 std::string SideFilePath(const std::string& picturePath);
 

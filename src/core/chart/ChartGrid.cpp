@@ -65,8 +65,7 @@ std::vector<GridLine> GridLines(const Calibration& calibration, int width, int h
         const PixelPoint pu = isX ? calibration.pixelAtFractions(1, 0) : calibration.pixelAtFractions(0, 1);
         const double pixelsPerUnit = std::hypot(pu.x - p0.x, pu.y - p0.y) / std::abs(to - from);
         // A line of constant X runs along the Y axis, and the other way round.
-        const PixelPoint other =
-            isX ? calibration.pixelAtFractions(0, 1) : calibration.pixelAtFractions(1, 0);
+        const PixelPoint other = calibration.pixelAtFractions(isX ? 0 : 1, isX ? 1 : 0);
         const PixelPoint direction{other.x - p0.x, other.y - p0.y};
         auto add = [&](double inAxis, bool major) {
             const double f = (inAxis - from) / (to - from);
@@ -83,7 +82,8 @@ std::vector<GridLine> GridLines(const Calibration& calibration, int width, int h
             if (last - first > kMaxLinesPerAxis)
                 continue;
             const bool minor = pixelsPerUnit >= 60 && (last - first) * 9 <= kMaxLinesPerAxis;
-            for (double decade = first; decade <= last; ++decade) {
+            for (int d = 0; d <= static_cast<int>(last - first); ++d) {
+                const double decade = first + d;
                 if (decade >= lo && decade <= hi)
                     add(decade, true);
                 for (int m = 2; minor && m <= 9; ++m) {
@@ -101,9 +101,10 @@ std::vector<GridLine> GridLines(const Calibration& calibration, int width, int h
                                                    : 10 * power;
             if (!(step > 0) || !std::isfinite(step))
                 continue;
+            // Counted in integers: far from zero a double step could leave the value unchanged.
             const double first = std::ceil(lo / step);
-            for (double k = first; k * step <= hi && k - first <= kMaxLinesPerAxis; ++k)
-                add(k * step, true);
+            for (int k = 0; k <= kMaxLinesPerAxis && (first + k) * step <= hi; ++k)
+                add((first + k) * step, true);
         }
     }
     return lines;

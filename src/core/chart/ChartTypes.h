@@ -12,6 +12,10 @@ struct PixelPoint {
     friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
 };
 
+// The farthest a placed point may lie from the picture's corner, in pixels along either
+// direction (pictures are far smaller): the document refuses more, and the side file holds no more.
+inline constexpr double kMaxPixelCoordinate = 1e6;
+
 // A point in the chart's data units.
 struct DataPoint {
     double x = 0, y = 0;
