@@ -17,22 +17,15 @@ namespace mirendo {
 
 namespace {
 
-QString& PluginFolder() {
-    static QString folder;
-    return folder;
-}
-
 // The plugin's function, resolved once; null with `error` set when it cannot be loaded.
 RenderPdfPageFunction PdfRenderer(QString& error) {
     static RenderPdfPageFunction function = nullptr;
     static QString lastError;
     if (function)
         return function;
-    QStringList folders;
-    if (!PluginFolder().isEmpty())
-        folders << PluginFolder();
-    folders << QCoreApplication::applicationDirPath()
-            << QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../lib/mirendo"));
+    const QString programs = QCoreApplication::applicationDirPath();
+    const QStringList folders = {programs,
+                                 QDir(programs).filePath(QStringLiteral("../" MIRENDO_PLUGIN_FOLDER))};
     QStringList tried;
     for (const QString& folder : folders) {
         QLibrary library(QDir(folder).filePath(QString::fromLatin1(kPdfPluginName)));
@@ -112,10 +105,6 @@ bool IsPdfPath(const QString& path) {
 bool IsSvgPath(const QString& path) {
     return path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive) ||
            path.endsWith(QStringLiteral(".svgz"), Qt::CaseInsensitive);
-}
-
-void SetPdfPluginFolder(const QString& folder) {
-    PluginFolder() = folder;
 }
 
 ChartPictureRead ReadChartPicture(const QString& path, int pdfPage) {

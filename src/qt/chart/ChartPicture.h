@@ -34,8 +34,7 @@ bool IsSvgPath(const QString& path);
 // `pdfPage` (from 0) chooses the page of a PDF; other files ignore it.
 ChartPictureRead ReadChartPicture(const QString& path, int pdfPage = 0);
 
-// Where the PDF plugin is looked for first: the folder of the running program, then the
-// system's library path. Tests may set another folder to look in first.
-void SetPdfPluginFolder(const QString& folder);
+// The PDF plugin is looked for in the folder of the running program (as built), then in the
+// folder it is installed to (beside the program's own libraries), then on the library path.
 
 } // namespace mirendo
