@@ -1,13 +1,15 @@
 // Not a test: the chart window with the example chart (its side file taken back: log-log, the
 // grid drawn), five points placed on the curve and snapped, the third selected in the loupe;
 // saved as <folder>/chart-<scale>x.png, then the main window after "この点で計算" as
-// <folder>/chart-main-<scale>x.png (QT_SCALE_FACTOR=2 for the 2x set).
+// <folder>/chart-main-<scale>x.png, and the file-input dialog with its entry to the chart window as
+// <folder>/chart-Form10-<scale>x.png (QT_SCALE_FACTOR=2 for the 2x set).
 // Usage: grab_chart [folder]   (default /tmp)
 #include "programs/mirendo/WindowSet.h"
 #include "qt/examples/ExampleChart.h"
 #include "widgets/ChartPictureView.h"
 #include "widgets/MessageBox.h"
 #include "windows/Form1.h"
+#include "windows/Form10.h"
 #include "windows/FormChart.h"
 
 #include <QApplication>
@@ -71,6 +73,10 @@ int main(int argc, char** argv) {
     QTest::mouseClick(chart->findChild<QPushButton*>(QStringLiteral("CommandCalculate")), Qt::LeftButton);
     QTest::qWait(100);
     windows.form1()->grab().save(QDir(out).filePath(QStringLiteral("chart-main-%1.png").arg(scale)));
+    windows.form10()->prepare();
+    windows.form10()->show();
+    QTest::qWait(50);
+    windows.form10()->grab().save(QDir(out).filePath(QStringLiteral("chart-Form10-%1.png").arg(scale)));
     std::printf("%d points placed\n", placed);
     mirendo::SetQuestionHook({});
     mirendo::SetMessageHook({});
