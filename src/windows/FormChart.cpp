@@ -409,7 +409,8 @@ void FormChart::refresh() {
     else if (const auto* refusal = std::get_if<chart::CalibrationRefusal>(&made))
         ask = Q(ChartCalibrationText(*refusal));
     else if (next.kind == chart::NextPlacement::Kind::Point)
-        ask = tr("点をクリックして置いて下さい。選んだ点は矢印キーで動きます（Shift で 1/10 画素）");
+        ask = tr("点をクリックするか、矢印キーでカーソルを合わせて Enter で置いて下さい。選んだ点は矢印キーで"
+                 "動きます（Shift で 1/10 画素、Esc で選択を外す）");
     else
         ask = tr("点は 10 個までです");
     m_ask->setText(ask);

@@ -12,9 +12,11 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QComboBox>
+#include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRandomGenerator>
+#include <QUrl>
 
 namespace mirendo::testing {
 namespace {
@@ -238,6 +240,16 @@ TEST_F(ChartWindowTest, PastedAndSavedAsAPointFileThatReadsBack) {
     press(Qt::Key_V, Qt::ControlModifier);
     ASSERT_EQ(view()->image().size(), ExampleChartPicture().size());
     EXPECT_TRUE(chart()->picturePath().isEmpty());
+    // A file dropped on the picture is opened once the drop has ended.
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(writeExample(false))});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(view()->viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(view()->viewport(), &drop);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !chart()->picturePath().isEmpty(); }, 2000));
+    EXPECT_EQ(chart()->picturePath(), workPath(QStringLiteral("chart.png")));
 
     const chart::ChartDocument example = ExampleChartDocument();
     for (chart::Reference reference : chart::kReferences) {
