@@ -1,5 +1,6 @@
 #include "widgets/GraphPanel.h"
 
+#include "core/curve/CurveSlope.h"
 #include "core/curve/ModeSpace.h"
 #include "core/curve/SpreadsheetFormula.h"
 #include "core/plot/ComparisonPlot.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 
 #include <algorithm>
+#include <cmath>
 
 namespace mirendo {
 
@@ -43,7 +45,9 @@ GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const c
       m_xValue(ValueLabelOf(controls, xValue)), m_yValue(ValueLabelOf(controls, yValue)),
       m_trust(qobject_cast<QLabel*>(controls.find("LabelTrust"))),
       m_compare(qobject_cast<QComboBox*>(controls.find("ComboCompare"))),
-      m_compareY(qobject_cast<ValueLabel*>(controls.find("LabelCompareY"))) {
+      m_compareY(qobject_cast<ValueLabel*>(controls.find("LabelCompareY"))),
+      m_slope(qobject_cast<QLabel*>(controls.find("LabelSlope"))),
+      m_compareSlope(qobject_cast<QLabel*>(controls.find("LabelCompareSlope"))) {
     // A classic picture box: system window colour as background (white in the usual scheme) and
     // the window-text colour for the frame.
     const QPalette& colours = m_picture->palette();
@@ -82,6 +86,16 @@ GraphPanel::GraphPanel(const FormControls& controls, const char* xValue, const c
         // An empty value box looks like an input box: shown only while there is a comparison.
         m_compareY->setVisible(false);
     }
+    for (QLabel* slope : {m_slope, m_compareSlope}) {
+        if (!slope)
+            continue;
+        slope->setTextFormat(Qt::PlainText);
+        slope->setFont(WindowFont(kTrustFontPixels));
+        slope->setAccessibleDescription(tr("カーソル位置の曲線の傾き"));
+        setSlopeText(slope, QString());
+    }
+    if (m_compareSlope)
+        m_compareSlope->setVisible(false);
     connect(m_picture, &PictureBox::mouseMovedTo, this, [this](float x, float) { followMouse(x); });
     connect(m_picture, &PictureBox::stepRequested, this, &GraphPanel::step);
     m_copyFormula = m_picture->addMenuAction(QStringLiteral("数式をコピー"), "copyFormula");
@@ -137,6 +151,8 @@ void GraphPanel::setComparison(int index) {
     m_compare->setAccessibleName(m_compare->currentText());
     if (m_compareY)
         m_compareY->setVisible(m_method != ComparisonMethod::None);
+    if (m_compareSlope)
+        m_compareSlope->setVisible(m_method != ComparisonMethod::None);
     if (m_curve) {
         drawComparison();
         showTrust(AssessCurve(*m_curve, m_method));
@@ -168,7 +184,21 @@ void GraphPanel::drawComparison() {
     m_graph.redraw(WithComparisonUnderCurve(calls, comparison.calls()));
 }
 
+void GraphPanel::setSlopeText(QLabel* label, const QString& text) {
+    if (!label)
+        return;
+    label->setText(text);
+    label->setAccessibleName(text);
+}
+
 void GraphPanel::showCompareValue(int sample) {
+    if (m_compareSlope) {
+        const ComparisonCurve comparison = comparisonCurve();
+        setSlopeText(m_compareSlope, m_curve && comparison.valid() && sample >= 1
+                                         ? QString::fromStdString(ComparisonSlopeText(
+                                               ComparisonSlopeAtSample(*m_curve, comparison, sample)))
+                                         : QString());
+    }
     if (!m_compareY)
         return;
     QString text;
@@ -198,6 +228,8 @@ void GraphPanel::clearReadout() {
     m_yValue->clearValue();
     if (m_compareY)
         m_compareY->clearValue();
+    setSlopeText(m_slope, QString());
+    setSlopeText(m_compareSlope, QString());
     m_picture->setReadoutTexts(QString(), QString());
     m_sample = 0;
 }
@@ -246,7 +278,16 @@ void GraphPanel::show(const Readout& readout) {
         const QString y = QString::fromStdString(readout.yText);
         m_xValue->setValue(x);
         m_yValue->setValue(y);
-        m_picture->setReadoutTexts(x, y);
+        if (m_slope) {
+            const double slope = SlopeAtSample(*m_curve, readout.sample);
+            const QString text = QString::fromStdString(SlopeText(m_curve->scaleMode, slope));
+            setSlopeText(m_slope, text);
+            m_picture->setReadoutTexts(
+                x, y, text,
+                std::isfinite(slope) ? QString::fromStdString(ReadoutText(slope, false)) : QString());
+        } else {
+            m_picture->setReadoutTexts(x, y);
+        }
         showCompareValue(readout.sample);
         return;
     }

@@ -7,7 +7,9 @@
 // The graph's context menu copies that curve as a spreadsheet formula ("数式をコピー").
 // Where the window's table has them, the choice ComboCompare puts a comparison curve through the
 // same points under the drawn curve (dashed green), LabelCompareY reads it at the readout's X
-// ("比較 Y = …"), and the trust line says how far the two differ.
+// ("比較 Y = …"), and the trust line says how far the two differ. Where the table has a
+// LabelSlope, it gives the polynomial's slope at the readout's X in the mode's space ("傾き
+// dlnY/dlnX = 1.700"), and LabelCompareSlope the comparison curve's ("比較 傾き = …").
 #include "core/curve/CurveTrust.h"
 #include "core/curve/DrawnCurve.h"
 #include "core/plot/Readout.h"
@@ -96,6 +98,8 @@ class GraphPanel : public QObject {
     // Puts the comparison curve of the drawn curve on the graph, under it (or takes it away).
     void drawComparison();
     void showCompareValue(int sample);
+    // A slope label's text, also its accessible name (screen readers hear each change).
+    static void setSlopeText(QLabel* label, const QString& text);
 
     PictureBox* m_picture;
     GraphModel m_graph; // of Picture1's size, in Picture1's colours
@@ -107,6 +111,8 @@ class GraphPanel : public QObject {
     std::optional<DrawnCurve> m_curve;
     QComboBox* m_compare;   // nullptr when the window has no comparison
     ValueLabel* m_compareY; // nullptr when the window has no comparison
+    QLabel* m_slope;        // nullptr when the window shows no slope
+    QLabel* m_compareSlope; // nullptr when the window shows no comparison slope
     ComparisonMethod m_method = ComparisonMethod::None;
     std::vector<double> m_comparisonY; // at the drawn curve's samples, mode space; empty when none
     CurveTrust m_trustShown;

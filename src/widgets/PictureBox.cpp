@@ -102,10 +102,14 @@ void PictureBox::hideCursorLines() {
     m_line2->hide();
 }
 
-void PictureBox::setReadoutTexts(const QString& x, const QString& y) {
+void PictureBox::setReadoutTexts(const QString& x, const QString& y, const QString& slope,
+                                 const QString& slopeValue) {
     m_readoutX = x;
     m_readoutY = y;
-    const QString name = hasReadout() ? QStringLiteral("X = %1, Y = %2").arg(x, y) : kGraphName;
+    m_readoutSlope = slopeValue;
+    QString name = hasReadout() ? QStringLiteral("X = %1, Y = %2").arg(x, y) : kGraphName;
+    if (hasReadout() && !slope.isEmpty())
+        name += QStringLiteral(", ") + slope;
     // Setting the name reports the change to assistive technology.
     if (name != accessibleName())
         setAccessibleName(name);
@@ -128,7 +132,10 @@ void PictureBox::copyValue() {
         QApplication::beep();
         return;
     }
-    QGuiApplication::clipboard()->setText(m_readoutX + QLatin1Char('\t') + m_readoutY);
+    QString row = m_readoutX + QLatin1Char('\t') + m_readoutY;
+    if (!m_readoutSlope.isEmpty())
+        row += QLatin1Char('\t') + m_readoutSlope;
+    QGuiApplication::clipboard()->setText(row);
 }
 
 void PictureBox::copyGraph() {

@@ -42,8 +42,10 @@ class PictureBox : public QWidget {
     void hideCursorLines();
 
     // The readout texts the crosshair shows (both empty: none). Screen readers hear them as the
-    // graph's name, "X = …, Y = …"; Ctrl+C copies them.
-    void setReadoutTexts(const QString& x, const QString& y);
+    // graph's name, "X = …, Y = …"; Ctrl+C copies them. A `slope` ("傾き dY/dX = 1.700") is
+    // heard after them, and its value copied as a third column.
+    void setReadoutTexts(const QString& x, const QString& y, const QString& slope = QString(),
+                         const QString& slopeValue = QString());
     // While on (a curve is drawn), Tab stops at the graph and its keys step the readout.
     void setKeyboardReadout(bool on);
     // A further entry of the context menu, after the copies; its owner enables it as fits.
@@ -78,6 +80,7 @@ class PictureBox : public QWidget {
     QFrame* m_line1 = nullptr;
     QFrame* m_line2 = nullptr;
     QString m_readoutX, m_readoutY;
+    QString m_readoutSlope; // the slope's value as copied; empty when none is shown
     QMenu* m_menu = nullptr;
     QAction* m_copyValue = nullptr;
     // Ctrl+C and Ctrl+Shift+C of the window while the mouse is over the graph.

@@ -3,11 +3,13 @@
 #include "core/archive/ArchiveFile.h"
 #include "core/archive/BatchSavePath.h"
 #include "core/curve/BatchEvaluation.h"
+#include "core/curve/CurveSlope.h"
 #include "core/exchange/AtomicFile.h"
 #include "qt/messages/Messages.h"
 #include "widgets/FormLayout.h"
 #include "widgets/MessageBox.h"
 #include "windows/BatchTableModel.h"
+#include "windows/GridDialog.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -28,6 +30,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTextCursor>
 
 #include <string>
 #include <string_view>
@@ -72,7 +75,14 @@ BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* pare
     m_save = c.get<QPushButton>("CommandSave");
     auto* browse = c.get<QPushButton>("CommandBrowse");
     auto* closeButton = c.get<QPushButton>("CommandClose");
-    for (QPushButton* button : {m_calculate, browse, m_save, closeButton})
+    auto* gridButton = c.get<QPushButton>("CommandGrid");
+    auto* slopeChoice = c.get<QComboBox>("ChoiceSlopeColumn");
+    NameByCaption(c.get<QLabel>("LabelSlopeColumn"), slopeChoice);
+    slopeChoice->setAccessibleDescription(tr("表・コピー・CSV に X での曲線の傾きの列を加えます（X → Y）"));
+    gridButton->setToolTip(tr("開始値・終了値・増分（または 1 桁あたりの個数）で値を並べて計算します"));
+    connect(gridButton, &QPushButton::clicked, this, &BatchEvaluationWindow::openGrid);
+    connect(slopeChoice, &QComboBox::currentIndexChanged, this, &BatchEvaluationWindow::chooseSlopeColumn);
+    for (QPushButton* button : {m_calculate, browse, m_save, closeButton, gridButton})
         button->setAccessibleName(button->text());
 
     auto* directionCaption = c.get<QLabel>("LabelDirection");
@@ -140,7 +150,9 @@ BatchEvaluationWindow::BatchEvaluationWindow(const Module1& state, QWidget* pare
     addAction(escapeKey);
     connect(escapeKey, &QAction::triggered, this, &QWidget::close);
 
-    setTabOrder(m_direction, m_values);
+    setTabOrder(m_direction, gridButton);
+    setTabOrder(gridButton, slopeChoice);
+    setTabOrder(slopeChoice, m_values);
     setTabOrder(m_values, m_calculate);
     setTabOrder(m_calculate, m_table);
     setTabOrder(m_table, m_path);
@@ -157,6 +169,7 @@ void BatchEvaluationWindow::setPolynomialAvailable(bool available) {
     if (!available)
         return;
     m_curve = m_shared;
+    m_model->setSlopeName(QString::fromStdString(slopeName())); // named after the loaded mode
     // The proposal follows the loaded archive until the user types a path of their own.
     if (m_path->text() == m_proposedPath) {
         m_proposedPath = QString::fromStdString(ProposedBatchPath(m_curve.FilePath));
@@ -190,6 +203,8 @@ void BatchEvaluationWindow::calculate() {
         std::vector<BatchRow> rows = EvaluateBatch(m_curve, tokens);
         if (m_comparison.valid())
             AddComparison(rows, m_comparison, m_curve.ScaleMode);
+        if (m_slopeColumn)
+            AddSlope(rows, m_curve);
         m_model->setRows(std::move(rows));
     }
     showSummary(true);
@@ -208,6 +223,37 @@ void BatchEvaluationWindow::chooseDirection(int index) {
             ? QStringLiteral("Y と X の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー")
             : QStringLiteral("X と Y の表。Ctrl+C で選択した行（選択がなければ全行）をタブ区切りでコピー"));
     showSummary(false);
+}
+
+std::string BatchEvaluationWindow::slopeName() const {
+    return m_slopeColumn ? SlopeName(m_curve.ScaleMode) : std::string();
+}
+
+void BatchEvaluationWindow::chooseSlopeColumn(int index) {
+    m_slopeColumn = index == 1;
+    m_model->setSlopeName(QString::fromStdString(slopeName()));
+    if (!m_model->rows().empty())
+        calculate();
+}
+
+void BatchEvaluationWindow::openGrid() {
+    if (!m_grid) {
+        m_grid = new GridDialog(this);
+        connect(m_grid, &GridDialog::gridChosen, this, &BatchEvaluationWindow::takeGrid);
+    }
+    m_grid->propose(AxesOfScaleMode(m_curve.ScaleMode).x == AxisKind::Logarithmic,
+                    QString::fromStdString(m_curve.XStartText).trimmed(),
+                    QString::fromStdString(m_curve.XStopText).trimmed());
+    m_grid->open();
+}
+
+void BatchEvaluationWindow::takeGrid(const QString& lines) {
+    // Through the cursor, so that the replaced values stay in the box's undo history.
+    QTextCursor cursor = m_values->textCursor();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(lines);
+    m_values->setTextCursor(cursor);
+    calculate();
 }
 
 void BatchEvaluationWindow::showSummary(bool calculated) {
@@ -252,7 +298,8 @@ QString BatchEvaluationWindow::tableText() const {
     const std::vector<BatchRow>& rows = m_model->rows();
     const QItemSelection selection = m_table->selectionModel()->selection();
     if (selection.isEmpty())
-        return QString::fromStdString(FormatBatchTsv(rows, m_model->direction(), m_comparisonName));
+        return QString::fromStdString(
+            FormatBatchTsv(rows, m_model->direction(), m_comparisonName, slopeName()));
     // Selection ranges come in the order they were made; the copy keeps the table's order.
     std::vector<char> chosen(rows.size(), 0);
     for (const QItemSelectionRange& range : selection)
@@ -262,7 +309,8 @@ QString BatchEvaluationWindow::tableText() const {
     for (std::size_t r = 0; r < rows.size(); ++r)
         if (chosen[r])
             picked.push_back(rows[r]);
-    return QString::fromStdString(FormatBatchTsv(picked, m_model->direction(), m_comparisonName));
+    return QString::fromStdString(
+        FormatBatchTsv(picked, m_model->direction(), m_comparisonName, slopeName()));
 }
 
 void BatchEvaluationWindow::copyTable() {
@@ -312,8 +360,8 @@ void BatchEvaluationWindow::saveCsv() {
     const std::string file = QFile::encodeName(path).toStdString();
     // A saved table starts with a byte order mark: without it common spreadsheets open UTF-8 CSV in
     // their legacy encoding and garble "外挿". (mirendo-eval's standard output has none, for scripts.)
-    const std::string bytes =
-        std::string(kUtf8ByteOrderMark) + FormatBatchCsv(rows, m_model->direction(), m_comparisonName);
+    const std::string bytes = std::string(kUtf8ByteOrderMark) +
+                              FormatBatchCsv(rows, m_model->direction(), m_comparisonName, slopeName());
     if (const auto notWritten = exchange::SaveFileDurably(file, bytes).failure(file)) {
         ShowMessage(this, QStringLiteral("  一括計算の結果を保存できませんでした  \n") +
                               WriteFailureMessage(*notWritten));

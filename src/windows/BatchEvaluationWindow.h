@@ -5,8 +5,9 @@
 // as a CSV file to the path in the save box: never over an archive ("-Mi.csv"), and over another
 // existing file only when the user says so. "閉じる" or Escape hides the window. The choice
 // "X → Y" / "Y → X" turns the question round: each typed Y gives one row per X where the curve
-// takes it (Y | X, CSV "Y,X,外挿"). Modeless; the browser creates it on first use and only shows
-// and hides it afterwards.
+// takes it (Y | X, CSV "Y,X,外挿"). "等間隔…" fills the value box with a grid of values and
+// calculates them; "傾きの列" adds the slope at each X (X → Y) to the table, its copy and the CSV.
+// Modeless; the browser creates it on first use and only shows and hides it afterwards.
 #include "core/curve/ComparisonCurve.h"
 #include "core/state/Module1.h"
 
@@ -23,6 +24,7 @@ class QTableView;
 namespace mirendo {
 
 class BatchTableModel;
+class GridDialog;
 
 class BatchEvaluationWindow : public QWidget {
     Q_OBJECT
@@ -55,6 +57,12 @@ class BatchEvaluationWindow : public QWidget {
     void browse();    // 参照…: a file dialog that fills the save box
     // The choice changed: the table empties, the value box's caption names X or Y.
     void chooseDirection(int index);
+    // 等間隔…: the grid dialog over the graph's X range.
+    void openGrid();
+    // The grid's values replace the box's (Ctrl+Z brings them back) and are calculated.
+    void takeGrid(const QString& lines);
+    // 傾きの列: なし (0) or あり (1); rows shown are calculated again.
+    void chooseSlopeColumn(int index);
 
   private:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,6 +85,10 @@ class BatchEvaluationWindow : public QWidget {
     QString m_proposedPath; // the last proposal, replaced by the next one unless edited
     ComparisonCurve m_comparison;
     std::string m_comparisonName; // UTF-8; empty without a comparison
+    GridDialog* m_grid = nullptr; // created on first use
+    bool m_slopeColumn = false;
+    // The slope column's heading (SlopeName of the loaded mode) while it is chosen, else empty.
+    std::string slopeName() const;
 };
 
 } // namespace mirendo

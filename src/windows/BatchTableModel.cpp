@@ -23,12 +23,28 @@ void BatchTableModel::setComparisonName(const QString& name) {
     endResetModel();
 }
 
+void BatchTableModel::setSlopeName(const QString& name) {
+    beginResetModel();
+    m_slopeName = name;
+    endResetModel();
+}
+
+int BatchTableModel::slopeColumn() const {
+    if (m_slopeName.isEmpty() || m_direction == BatchDirection::YToX)
+        return -1;
+    return m_comparisonName.isEmpty() ? ComparisonColumn : ComparisonColumn + 1;
+}
+
 int BatchTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
 }
 
 int BatchTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : (m_comparisonName.isEmpty() || m_direction == BatchDirection::YToX ? 2 : 3);
+    if (parent.isValid())
+        return 0;
+    const int slope = slopeColumn();
+    return slope >= 0 ? slope + 1
+                      : (m_comparisonName.isEmpty() || m_direction == BatchDirection::YToX ? 2 : 3);
 }
 
 QVariant BatchTableModel::data(const QModelIndex& index, int role) const {
@@ -40,6 +56,8 @@ QVariant BatchTableModel::data(const QModelIndex& index, int role) const {
     case Qt::AccessibleTextRole: {
         if (index.column() == XColumn)
             return QString::fromStdString(row.x);
+        if (index.column() == slopeColumn())
+            return QString::fromStdString(row.slope);
         if (index.column() == ComparisonColumn)
             return QString::fromStdString(row.comparison);
         QString y = QString::fromStdString(row.y);
@@ -65,6 +83,8 @@ QVariant BatchTableModel::headerData(int section, Qt::Orientation orientation, i
             return inverse ? QStringLiteral("Y") : QStringLiteral("X");
         if (section == YColumn)
             return inverse ? QStringLiteral("X") : QStringLiteral("Y");
+        if (section == slopeColumn())
+            return m_slopeName;
         if (section == ComparisonColumn)
             return m_comparisonName;
     }

@@ -25,6 +25,10 @@ class BatchTableModel : public QAbstractTableModel {
     BatchDirection direction() const { return m_direction; }
     // A third column of that heading with the comparison's Y (empty: two columns); X → Y only.
     void setComparisonName(const QString& name);
+    // A last column of that heading ("dY/dX") with the slope at X (empty: none); X → Y only.
+    void setSlopeName(const QString& name);
+    // The column of the slope, -1 when none is shown.
+    int slopeColumn() const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -37,6 +41,7 @@ class BatchTableModel : public QAbstractTableModel {
     std::vector<BatchRow> m_rows;
     BatchDirection m_direction = BatchDirection::XToY;
     QString m_comparisonName;
+    QString m_slopeName;
 };
 
 } // namespace mirendo

@@ -63,6 +63,8 @@ Form1::Form1(Module1& state, Calculation* calculation, QWidget* parent)
     m_commandChart = c.get<QPushButton>("CommandChart");
     m_frame1 = c.get<QGroupBox>("Frame1");
     m_list1 = c.get<QListWidget>("List1");
+    // Every row of the data table is one line in one font: the list measures one row, not each.
+    m_list1->setUniformItemSizes(true);
     for (int i = 0; i < 4; ++i)
         m_scaleOptions[i] = c.get<QRadioButton>(kOptionNames[i]);
     m_rangeLabels = RangeLabelsOf(c);

@@ -3,8 +3,11 @@
 #include "core/archive/ArchiveReader.h"
 #include "core/curve/BatchEvaluation.h"
 #include "core/curve/CrossingsAtY.h"
+#include "core/curve/CurveArea.h"
+#include "core/curve/CurveSlope.h"
 #include "core/curve/DrawnCurve.h"
 #include "core/curve/EvaluateAtX.h"
+#include "core/messages/MessageTexts.h"
 #include "core/plot/Plot.h"
 #include "core/text/NumberText.h"
 #include "qt/messages/Messages.h"
@@ -46,7 +49,7 @@ constexpr int kEnterKey = 13;
 } // namespace
 
 Form6::Form6(Module1& state, QWidget* parent) : QWidget(parent), m_state(state) {
-    SetUpWindow(this, "Form6", QStringLiteral("Lagrange Interpolated Data"), 15840, 11160);
+    SetUpWindow(this, "Form6", QStringLiteral("Lagrange Interpolated Data"), 15840, 11760);
     const FormControls c = BuildForm(this, QStringLiteral(":/forms/Form6.tsv"));
     m_graph = new GraphPanel(c, "Label7", "Label8", this);
     m_command1 = c.get<QPushButton>("Command1");
@@ -60,6 +63,13 @@ Form6::Form6(Module1& state, QWidget* parent) : QWidget(parent), m_state(state) 
     m_labelXForY = c.get<ValueLabel>("LabelXForY");
     m_commandRecalc = c.get<QPushButton>("CommandRecalc");
     m_compareEval = c.get<ValueLabel>("LabelCompareEval");
+    m_evalSlope = c.get<QLabel>("LabelEvalSlope");
+    m_areaX1 = c.get<QLineEdit>("TextAreaX1");
+    m_areaX2 = c.get<QLineEdit>("TextAreaX2");
+    m_commandArea = c.get<QPushButton>("CommandArea");
+    m_areaValue = c.get<ValueLabel>("LabelAreaValue");
+    m_areaExtrapolated = c.get<QLabel>("LabelAreaExtrapolated");
+    m_compareArea = c.get<QLabel>("LabelCompareArea");
     m_lists = new FolderLists(c.get<QComboBox>("Drive1"), c.get<QListWidget>("Dir1"),
                               c.get<QListWidget>("File1"), {QString::fromLatin1(kArchivePattern)}, this);
     m_lists->setCaseSensitive(true);
@@ -101,6 +111,20 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
     m_commandRecalc->setAccessibleName(QStringLiteral("この点で再計算（メイン画面で開く）"));
     m_compareEval->setMeaning(QStringLiteral("任意 X に対する比較曲線の Y 値"));
     m_compareEval->setVisible(false); // shown with a comparison curve (showComparison)
+    m_evalSlope->setTextFormat(Qt::PlainText);
+    m_evalSlope->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_evalSlope->setAccessibleDescription(tr("任意 X における曲線の傾き"));
+    m_areaX1->setAccessibleName(tr("面積の X1（積分の開始）"));
+    m_areaX2->setAccessibleName(tr("面積の X2（積分の終了）"));
+    m_commandArea->setAccessibleName(tr("面積を計算する"));
+    m_areaValue->setMeaning(tr("X1 から X2 までの曲線の下の面積（Y の X についての積分）"));
+    m_areaExtrapolated->setAccessibleDescription(tr("X1〜X2 がデータ点の範囲の外に出ています（外挿）"));
+    m_compareArea->setTextFormat(Qt::PlainText);
+    m_compareArea->setAlignment(Qt::AlignRight | Qt::AlignVCenter); // next to the area row
+    m_compareArea->setVisible(false);
+    connect(m_areaX1, &QLineEdit::returnPressed, m_areaX2,
+            [this] { m_areaX2->setFocus(Qt::OtherFocusReason); });
+    connect(m_areaX2, &QLineEdit::returnPressed, this, &Form6::CommandArea_Click);
     connect(m_graph, &GraphPanel::comparisonChanged, this, &Form6::showComparison);
     // Keyboard: choose the file, draw, add the points, the graph (read by keys once drawn) and its
     // comparison curve, evaluate (Enter in Text1), the result (a stop only while it shows one, for
@@ -120,6 +144,9 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
                         m_commandBatch,
                         m_textY,
                         m_labelXForY,
+                        m_areaX1,
+                        m_areaX2,
+                        m_commandArea,
                         m_command8,
                         m_commandRecalc,
                         reset,
@@ -139,8 +166,9 @@ void Form6::wireControls(const FormControls& c, QToolButton* arrow) {
 
 void Form6::enableControls() {
     m_command1->setEnabled(m_fileChosen);
-    const std::array<QWidget*, 6> forTheDrawnFile = {m_text1,    m_textY,        m_command4,
-                                                     m_command8, m_commandBatch, m_commandRecalc};
+    const std::array<QWidget*, 9> forTheDrawnFile = {m_text1,    m_textY,        m_command4,
+                                                     m_command8, m_commandBatch, m_areaX1,
+                                                     m_areaX2,   m_commandArea,  m_commandRecalc};
     for (QWidget* control : forTheDrawnFile)
         control->setEnabled(m_drawn);
 }
@@ -176,6 +204,9 @@ void Form6::showEmpty() {
     showEvaluation(QString(), QString(), false);
     m_textY->clear();
     showCrossings(QString(), QString());
+    m_areaX1->clear();
+    m_areaX2->clear();
+    showArea({}, false);
     m_fileChosen = false;
     showDrawn(false);
 }
@@ -217,8 +248,12 @@ void Form6::Command1_Click() {
     m_graph->setLimitTexts({labels.xStart, labels.xStop, labels.yStart, labels.yStop});
     m_graph->showCurve(DrawnCurveOf(m_state));
     m_state.GraphDrawn = 1;
-    // The X found belong to the previous curve.
+    // The X found and the area belong to the previous curve; the area is offered over the points.
     showCrossings(QString(), QString());
+    const auto [x1, x2] = DefaultAreaTexts(m_state);
+    m_areaX1->setText(QString::fromStdString(x1));
+    m_areaX2->setText(QString::fromStdString(x2));
+    showArea({}, false);
     showDrawn(true);
 }
 
@@ -302,6 +337,17 @@ void Form6::EvaluateAtX() {
 void Form6::showEvaluation(const QString& x, const QString& y, bool extrapolated) {
     m_evaluatedX = x;
     m_label6->setValue(y);
+    QString slopeText;
+    m_evaluatedSlope.clear();
+    if (!y.isEmpty()) {
+        const std::optional<double> typed = TypedNumber(x.toStdString());
+        const double slope = typed ? SlopeAt(m_state, *typed) : std::nan("");
+        slopeText = QString::fromStdString(SlopeText(m_state.ScaleMode, slope));
+        if (std::isfinite(slope))
+            m_evaluatedSlope = QString::fromStdString(ReadoutText(slope, false));
+    }
+    m_evalSlope->setText(slopeText);
+    m_evalSlope->setAccessibleName(slopeText);
     const QString mark =
         extrapolated ? QString::fromUtf8(kExtrapolationMark.data(), qsizetype(kExtrapolationMark.size()))
                      : QString();
@@ -373,6 +419,41 @@ void Form6::showComparison() {
     }
     m_compareEval->setValue(text);
     m_compareEval->setVisible(m_graph->comparison() != ComparisonMethod::None);
+    QString area;
+    if (curve.valid() && !m_areaValue->text().isEmpty()) {
+        const std::optional<double> x1 = TypedNumber(m_areaX1->text().toStdString());
+        const std::optional<double> x2 = TypedNumber(m_areaX2->text().toStdString());
+        const double value = x1 && x2 ? ComparisonArea(curve, m_state.ScaleMode, *x1, *x2) : std::nan("");
+        area = tr("比較 面積 = ") +
+               (std::isfinite(value) ? QString::fromStdString(ReadoutText(value, m_state.ScaleMode % 2 == 0))
+                                     : tr("計算できません"));
+    }
+    m_compareArea->setText(area);
+    m_compareArea->setAccessibleName(area);
+    m_compareArea->setVisible(m_graph->comparison() != ComparisonMethod::None);
+}
+
+void Form6::CommandArea_Click() {
+    showArea({}, false);
+    const std::string x1 = m_areaX1->text().toStdString();
+    const std::string x2 = m_areaX2->text().toStdString();
+    const Area area = AreaUnderCurve(m_state, x1, x2);
+    if (area.outcome != AreaOutcome::Found) {
+        ShowMessage(this, QString::fromStdString(AreaRefusalText(area, area.box == 2 ? x2 : x1)));
+        (area.box == 2 ? m_areaX2 : m_areaX1)->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    showArea(area.text, area.extrapolated);
+}
+
+void Form6::showArea(const std::string& text, bool extrapolated) {
+    m_areaValue->setValue(QString::fromStdString(text));
+    const QString mark =
+        extrapolated ? QString::fromUtf8(kExtrapolationMark.data(), qsizetype(kExtrapolationMark.size()))
+                     : QString();
+    m_areaExtrapolated->setText(mark);
+    m_areaExtrapolated->setAccessibleName(mark);
+    showComparison();
 }
 
 void Form6::copyEvaluation() {
@@ -380,7 +461,10 @@ void Form6::copyEvaluation() {
         Beep();
         return;
     }
-    QGuiApplication::clipboard()->setText(m_evaluatedX + QLatin1Char('\t') + m_label6->text());
+    QString row = m_evaluatedX + QLatin1Char('\t') + m_label6->text();
+    if (!m_evaluatedSlope.isEmpty())
+        row += QLatin1Char('\t') + m_evaluatedSlope;
+    QGuiApplication::clipboard()->setText(row);
 }
 
 void Form6::dragEnterEvent(QDragEnterEvent* event) {

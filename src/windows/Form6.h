@@ -1,13 +1,16 @@
 #pragma once
 // "Lagrange Interpolated Data": the saved-data browser. Lists "*Mi.csv" files, loads one into
 // the shared state (only when the whole file is valid), redraws it, adds its points, shows the
-// cursor readout, evaluates the polynomial at a typed X, finds every X where it takes a typed Y
-// and asks for its graph to be saved as an image.
+// cursor readout with the slope there, evaluates the polynomial and its slope at a typed X, finds
+// every X where it takes a typed Y, gives the area under the curve between two X and asks for its
+// graph to be saved as an image.
 #include "core/archive/ArchiveFile.h"
 #include "core/state/Module1.h"
 #include "qt/canvas/GraphPicture.h"
 
 #include <QWidget>
+
+#include <string>
 
 class QLabel;
 class QLineEdit;
@@ -38,7 +41,8 @@ class Form6 : public QWidget {
     BatchEvaluationWindow* batchWindow() const { return m_batch; }
 
   public slots:
-    // Puts "X<TAB>Y" of the last evaluation, as shown, on the clipboard (nothing shown: a beep).
+    // Puts "X<TAB>Y<TAB>slope" of the last evaluation, as shown, on the clipboard (nothing shown:
+    // a beep).
     void copyEvaluation();
     // Puts "Y<TAB>X texts" of the last search for X, as shown, on the clipboard (none: a beep).
     void copyCrossings();
@@ -72,6 +76,7 @@ class Form6 : public QWidget {
     void CommandBatch_Click();  // 一括計算: open the batch evaluation window
     void CommandRecalc_Click(); // この点で再計算: close and hand the drawn file to the main window
     void TextY_KeyDown(int keyCode);
+    void CommandArea_Click(); // 計算: the area from X1 to X2
 
   private:
     void wireControls(const FormControls& controls, QToolButton* arrow);
@@ -91,8 +96,11 @@ class Form6 : public QWidget {
     void FindXForY();
     // LabelXForY := `xs`, and what copyCrossings() copies.
     void showCrossings(const QString& y, const QString& xs);
-    // The comparison's Y at the evaluated X beside the result, and the batch window's column.
+    // The comparison's Y at the evaluated X beside the result, its area beside the area, and the
+    // batch window's column.
     void showComparison();
+    // LabelAreaValue := `area`'s text and mark; empty for none.
+    void showArea(const std::string& text, bool extrapolated);
 
     Module1& m_state;
     FolderLists* m_lists = nullptr;
@@ -111,8 +119,15 @@ class Form6 : public QWidget {
     SavedPlot m_drawnPlot; // the file the graph shows (while "この点で再計算" is enabled)
     QString m_drawnName;
     ValueLabel* m_compareEval = nullptr; // the comparison's Y at the evaluated X
-    bool m_fileChosen = false;           // a file is chosen in the list since the browser was emptied
-    bool m_drawn = false;                // a file is drawn
+    QLabel* m_evalSlope = nullptr;       // the slope at the evaluated X
+    QString m_evaluatedSlope;            // its value as copied; empty when none is shown
+    QLineEdit *m_areaX1 = nullptr, *m_areaX2 = nullptr;
+    QPushButton* m_commandArea = nullptr;
+    ValueLabel* m_areaValue = nullptr;
+    QLabel* m_areaExtrapolated = nullptr;
+    QLabel* m_compareArea = nullptr; // the comparison's area over the same X1 to X2
+    bool m_fileChosen = false;       // a file is chosen in the list since the browser was emptied
+    bool m_drawn = false;            // a file is drawn
 };
 
 } // namespace mirendo

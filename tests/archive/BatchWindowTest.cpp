@@ -5,6 +5,9 @@
 #include "ArchiveSamples.h"
 #include "core/archive/ArchiveWriter.h"
 #include "core/curve/BatchEvaluation.h"
+#include "core/curve/CurveArea.h"
+#include "core/curve/CurveSlope.h"
+#include "core/text/NumberText.h"
 #include "support/WindowTest.h"
 #include "widgets/FolderLists.h"
 #include "widgets/MessageBox.h"
@@ -305,12 +308,15 @@ TEST_F(BatchWindow, SingleResultIsMarkedAndCopied) {
         EXPECT_EQ(label6->focusPolicy(), Qt::TabFocus);
         EXPECT_EQ(nextTabStop(browserControl("Text1")), label6);
         EXPECT_EQ(nextTabStop(label6), browserControl("CommandBatch"));
-        EXPECT_EQ(copied(label6), QString::fromLatin1(c.x) + QLatin1Char('\t') + label6->text());
+        // The slope at X follows as a third column (Linear - Linear: dY/dX).
+        const QString slope = QString::fromStdString(ReadoutText(SlopeAt(m_state, std::stod(c.x)), false));
+        EXPECT_EQ(copied(label6),
+                  QString::fromLatin1(c.x) + QLatin1Char('\t') + label6->text() + QLatin1Char('\t') + slope);
     }
 
     // Ctrl+C in the X box copies the evaluation only when the box has no selection of its own.
     auto* text1 = browserControl<QLineEdit>("Text1");
-    EXPECT_EQ(copied(text1), QStringLiteral("0\t") + label6->text());
+    EXPECT_TRUE(copied(text1).startsWith(QStringLiteral("0\t") + label6->text() + QLatin1Char('\t')));
     text1->selectAll();
     EXPECT_EQ(copied(text1), QStringLiteral("0"));
 
@@ -403,6 +409,60 @@ TEST_F(BatchWindow, TheGraphsMenuCopiesTheCurveAsAFormula) {
         << formula.toStdString();
     click(&m_browser, "Command3");
     EXPECT_FALSE(graph->findChild<QAction*>(QStringLiteral("copyFormula"))->isEnabled());
+}
+
+TEST_F(BatchWindow, SlopeAreaAndGridOfTheLoadedCurve) {
+    load(4); // Log - Log: the slope is dlnY/dlnX
+    evaluateSingle(QStringLiteral("3"));
+    const double slope = SlopeAt(m_state, 3);
+    EXPECT_EQ(browserControl<QLabel>("LabelEvalSlope")->text(), QString::fromStdString(SlopeText(4, slope)));
+    EXPECT_TRUE(
+        copied(browserControl("Label6")).endsWith(QString::fromStdString("\t" + ReadoutText(slope, false))));
+    // The crosshair by keyboard: the slope label, the graph's name and its copy agree.
+    auto* graph = browserControl("Picture1");
+    graph->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(graph, Qt::Key_Home);
+    const double first = SlopeAtSample(DrawnCurveOf(m_state), 1);
+    const QString shown = QString::fromStdString(SlopeText(4, first));
+    EXPECT_EQ(browserControl<QLabel>("LabelSlope")->text(), shown);
+    EXPECT_TRUE(graph->accessibleName().endsWith(shown)) << graph->accessibleName().toStdString();
+    EXPECT_TRUE(copied(graph).endsWith(QString::fromStdString("\t" + ReadoutText(first, false))));
+
+    // The area row offers the points' range; its refusals name the box.
+    auto* x2 = browserControl<QLineEdit>("TextAreaX2");
+    EXPECT_EQ(std::pair(browserControl<QLineEdit>("TextAreaX1")->text(), x2->text()),
+              std::pair(QStringLiteral("0.02"), QStringLiteral("500")));
+    click(&m_browser, "CommandArea");
+    EXPECT_EQ(browserControl<QLabel>("LabelAreaValue")->text(),
+              QString::fromStdString(AreaBetween(m_state, 0.02, 500).text));
+    for (const char* bad : {"", "-1", "1E+09"}) {
+        x2->setText(QString::fromLatin1(bad));
+        click(&m_browser, "CommandArea");
+        expectOneMessageContaining(QStringLiteral("X2"));
+        EXPECT_TRUE(browserControl<QLabel>("LabelAreaValue")->text().isEmpty());
+    }
+
+    // The grid dialog fills the X box and calculates it, with the slope column on request.
+    BatchEvaluationWindow* batch = openBatch();
+    batchControl<QComboBox>("ChoiceSlopeColumn")->setCurrentIndex(1);
+    click(batch, "CommandGrid");
+    auto* dialog = batch->findChild<QWidget*>(QStringLiteral("FormGrid"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(control<QComboBox>(dialog, "ChoiceGridKind")->currentIndex(), 1)
+        << "a log X axis asks for decades";
+    type(dialog, "TextStep", QStringLiteral("0.5"));
+    click(dialog, "CommandOK");
+    expectOneMessageContaining(QStringLiteral("1 以上の整数"));
+    const std::pair<const char*, const char*> boxes[] = {
+        {"TextStart", "1"}, {"TextStop", "100"}, {"TextStep", "2"}};
+    for (const auto& [name, text] : boxes)
+        type(dialog, name, QString::fromLatin1(text));
+    click(dialog, "CommandOK");
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(batchControl<QPlainTextEdit>("TextValues")->toPlainText(),
+              QStringLiteral("1\n3.16227766017\n10\n31.6227766017\n100\n"));
+    ASSERT_EQ(batch->model()->rows().size(), 5U);
+    EXPECT_TRUE(batch->tableText().startsWith(QStringLiteral("X\tY\tdlnY/dlnX\t外挿\n1\t")));
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <sstream>
@@ -85,6 +86,12 @@ TEST_F(EvalCommand, RefusalsEndWithTheirStatus) {
         {{good, "1,5"}, kEvalValuesRefused, "1 個の値"}, // one argument, one value: not 1 and 5
         {{"--inverse", good, "y"}, kEvalValuesRefused, "1 個の値"},
         {{"--inverse", good, "1e30"}, kEvalOk, "該当なし"}, // no X is an answer
+        {{"--grid", "0", "1", "0", good}, kEvalUsage, "増分が 0 です"},
+        {{"--grid", "0", "100000", "1", good}, kEvalUsage, "100000 個を超えます（100001 個）"},
+        {{"--per-decade", "10", "-1", "10", good}, kEvalUsage, "0 より大きい"},
+        {{good, "--grid", "0", "1"}, kEvalUsage, "3 つの値"},
+        {{"--grid", "0", "1", "0.5", good, "3"}, kEvalUsage, "同時に"},
+        {{"--slope", "--inverse", good, "1"}, kEvalUsage, "--inverse"},
     };
     for (const auto& [args, status, said] : rows) {
         const auto [code, out, err] = Eval(args);
@@ -102,6 +109,35 @@ TEST_F(EvalCommand, RefusalsEndWithTheirStatus) {
     }
     // The installed program loads nothing of Qt.
     EXPECT_NE(std::system("ldd " MIRENDO_EVAL_PROGRAM " | grep -q Qt6"), 0);
+}
+
+TEST_F(EvalCommand, GridsWithTheSlopeOfThePowerLaw) {
+    testing::Calculation power{4, {}, {"1.0E-01", "1.0E+03", "10", "1.0E-01", "1.0E+06", "10"}};
+    for (const double x : {0.2, 1.0, 7.0, 40.0, 500.0})
+        power.points.emplace_back(x, 3 * std::pow(x, 1.7));
+    const std::string archive = write("power-Mi.csv", ArchiveOf(power));
+    const std::pair<std::vector<std::string>, std::vector<double>> runs[] = {
+        {{"--slope", "--per-decade", "2", "1", "100", archive},
+         {1, std::sqrt(10.0), 10, std::sqrt(1000.0), 100}},
+        {{"--grid", "100", "400", "-150", "--slope", archive}, {100, 250, 400}},
+    };
+    for (const auto& [args, xs] : runs) {
+        const auto [status, out, err] = Eval(args);
+        ASSERT_EQ(status, kEvalOk) << err;
+        std::istringstream lines(out);
+        std::string line;
+        std::getline(lines, line);
+        EXPECT_EQ(line, "X,Y,dlnY/dlnX,外挿\r");
+        for (const double x : xs) {
+            ASSERT_TRUE(std::getline(lines, line));
+            double shownX = 0, y = 0, slope = 0;
+            ASSERT_EQ(std::sscanf(line.c_str(), "%lf,%lf,%lf", &shownX, &y, &slope), 3) << line;
+            EXPECT_NEAR(shownX, x, 1e-10 * x);
+            EXPECT_NEAR(y, 3 * std::pow(x, 1.7), 1e-4 * y); // the archive keeps six to seven digits
+            EXPECT_NEAR(slope, 1.7, 1e-4);
+        }
+        EXPECT_FALSE(std::getline(lines, line));
+    }
 }
 
 // A file that is no archive is refused for what it is, the path once: the file causes, then random

@@ -4,9 +4,12 @@
 // focused control of each window shows its focus frame; both graphs show the crosshair as the
 // keyboard put it. The main window is grabbed once more for ex_runge.csv in Linear - Linear with
 // each comparison curve (desk-Form1-<method>-<scale>x.png), and the batch window with a mixed
-// table, once in X → Y and once in Y → X. The window tests take no pictures: every picture for a
-// person to look at is taken here.
-// Usage: grab_desktop [folder]   (default /tmp)
+// table, once in X → Y and once in Y → X, and its grid dialog (desk-FormGrid-<scale>x.png) with the
+// grid it fills in, slope column shown (desk-FormBatch-grid-<scale>x.png). The browser shows its
+// area row calculated, with the monotone comparison's values; the main window is grabbed last on
+// ex_powerlaw.csv in Log - Log with the slope and the comparison's (desk-Form1-powerlaw-<scale>x.png). The
+// window tests take no pictures: every picture for a person to look at is taken here. Usage: grab_desktop
+// [folder]   (default /tmp)
 #include "programs/mirendo/WindowSet.h"
 #include "qt/bridge/Calculation.h"
 #include "widgets/FolderLists.h"
@@ -114,6 +117,7 @@ int main(int argc, char* argv[]) {
               "-1,0.0384615\n-0.777778,0.0620214\n-0.555556,0.114731\n-0.333333,0.264706\n"
               "-0.111111,0.764151\n0.111111,0.764151\n0.333333,0.264706\n0.555556,0.114731\n"
               "0.777778,0.0620214\n1,0.0384615\n");
+    writeFile("ex_powerlaw.csv", "1,3\n2,8.48528\n5,33.541\n10,94.8683\n20,268.328\n50,1060.66\n");
     writeFile("bad.csv", "1,2\r\n3,4\r\n5,abc\r\n"); // the read-error window names its third line
     mirendo::SetMessageHook([](const QString&, mirendo::MessageIcon) {});
 
@@ -177,7 +181,9 @@ int main(int argc, char* argv[]) {
     clickButton(browser, "Command4");
     auto* x = child<QLineEdit>(browser, "Text1");
     x->setText(QStringLiteral("3"));
+    child<QComboBox>(browser, "ComboCompare")->setCurrentIndex(2);
     QTest::keyClick(x, Qt::Key_Return);
+    clickButton(browser, "CommandArea");
     stepCrosshair(browser, 8);
     grab(browser, child(browser, "Picture1"));
     // The batch window: values inside and outside the points, a leading-number text and a
@@ -191,6 +197,14 @@ int main(int argc, char* argv[]) {
         child<QComboBox>(batch, "ChoiceDirection")->setCurrentIndex(1);
         clickButton(batch, "CommandCalculate");
         grab(batch, child(batch, "TableResults"), QStringLiteral("inverse"));
+        child<QComboBox>(batch, "ChoiceDirection")->setCurrentIndex(0);
+        child<QComboBox>(batch, "ChoiceSlopeColumn")->setCurrentIndex(1);
+        clickButton(batch, "CommandGrid");
+        if (auto* gridDialog = batch->findChild<QWidget*>(QStringLiteral("FormGrid"))) {
+            grab(gridDialog, child(gridDialog, "TextStep"));
+            clickButton(gridDialog, "CommandOK");
+        }
+        grab(batch, child(batch, "TableResults"), QStringLiteral("grid"));
         batch->hide();
     }
 
@@ -235,5 +249,21 @@ int main(int argc, char* argv[]) {
     child<QLineEdit>(save, "Text1")
         ->setText(QStringLiteral("export-Form1-%1x").arg(QString::number(qApp->devicePixelRatio())));
     clickButton(save, "Command1");
+    save->hide();
+    // A power law in Log - Log: the slope is its exponent, 1.5, all along the curve.
+    child<QPushButton>(main, "Command7")->click();
+    child<QRadioButton>(main, "Option5")->setChecked(true);
+    child<QPushButton>(main, "Command9")->click();
+    clickFile(input, QStringLiteral("ex_powerlaw.csv"));
+    clickButton(input, "Command1");
+    child<QRadioButton>(main, "Option4")->click();
+    for (const char* name : {"Command3", "Command1", "Command4", "Command5"})
+        child<QPushButton>(main, name)->click();
+    if (!QTest::qWaitFor([&windows] { return !windows.calculation()->isWaitingForResult(); }, 11000))
+        return 1;
+    compare->setCurrentIndex(2);
+    stepCrosshair(main, 12);
+    main->setObjectName(QStringLiteral("Form1-powerlaw"));
+    grab(main, child(main, "Picture1"));
     return 0;
 }

@@ -46,7 +46,8 @@ struct CalibrationInput {
 
 // What half a pixel means at a point: the largest change of X and of Y that a move of half a pixel
 // in any direction makes. On a logarithmic axis a relative spread (0.004 for "±0.4%"), on a linear
-// one an absolute spread in data units.
+// one an absolute spread in data units. The mapping is affine (in log space on a log axis), so the
+// spread is the same all over the picture.
 struct HalfPixelSpread {
     double x = 0, y = 0;
     bool xRelative = false, yRelative = false;

@@ -50,7 +50,7 @@ class ChartDocument {
     // a coordinate beyond kMaxPixelCoordinate, or a change to what already holds.
     bool placePoint(PixelPoint pixel); // selects the new point
     bool movePoint(int index, PixelPoint pixel);
-    bool removePoint(int index); // selection follows: the next point, else none
+    bool removePoint(int index); // a selected point passes it on: the next, else the last, else none
     bool placeReference(Reference reference, PixelPoint pixel); // placing or moving; selects it
     bool setReferenceValue(Reference reference, double value);
     bool clearReferenceValue(Reference reference);

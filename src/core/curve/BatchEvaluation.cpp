@@ -1,7 +1,9 @@
 #include "core/curve/BatchEvaluation.h"
 
 #include "core/curve/CrossingsAtY.h"
+#include "core/curve/CurveSlope.h"
 #include "core/curve/EvaluateAtX.h"
+#include "core/curve/ModeSpace.h"
 #include "core/text/NumberText.h"
 
 #include <algorithm>
@@ -57,10 +59,13 @@ void AppendField(std::string& out, std::string_view field, char separator) {
 constexpr int kSavedDigits = 9;
 
 std::string FormatTable(std::span<const BatchRow> rows, BatchDirection direction, char separator,
-                        std::string_view lineEnd, std::string_view comparisonName) {
+                        std::string_view lineEnd, std::string_view comparisonName,
+                        std::string_view slopeName) {
     const bool inverse = direction == BatchDirection::YToX;
-    if (inverse)
+    if (inverse) {
         comparisonName = {};
+        slopeName = {};
+    }
     std::string out;
     out.reserve(24 + rows.size() * 32);
     out += inverse ? 'Y' : 'X';
@@ -69,6 +74,10 @@ std::string FormatTable(std::span<const BatchRow> rows, BatchDirection direction
     out += separator;
     if (!comparisonName.empty()) {
         AppendField(out, comparisonName, separator);
+        out += separator;
+    }
+    if (!slopeName.empty()) {
+        AppendField(out, slopeName, separator);
         out += separator;
     }
     out += kExtrapolationMark;
@@ -82,6 +91,11 @@ std::string FormatTable(std::span<const BatchRow> rows, BatchDirection direction
             const bool value = !row.notANumber && std::isfinite(row.comparisonValue);
             AppendField(out, value ? SignificantText(row.comparisonValue, kSavedDigits) : row.comparison,
                         separator);
+            out += separator;
+        }
+        if (!slopeName.empty()) {
+            const bool value = !row.notANumber && std::isfinite(row.slopeValue);
+            AppendField(out, value ? SignificantText(row.slopeValue, kSavedDigits) : row.slope, separator);
             out += separator;
         }
         if (row.extrapolated)
@@ -262,14 +276,28 @@ void AddComparison(std::span<BatchRow> rows, const ComparisonCurve& curve, int s
     }
 }
 
+void AddSlope(std::span<BatchRow> rows, const Module1& state) {
+    const ModePolynomial polynomial = PolynomialOfPoints(state);
+    const AxisKind axis = AxesOfScaleMode(state.ScaleMode).x;
+    for (BatchRow& row : rows) {
+        const std::optional<double> x = row.notANumber ? std::nullopt : WholeNumber(row.x);
+        const std::optional<double> t = x ? ToModeSpace(axis, *x) : std::nullopt;
+        row.slopeValue = t ? polynomial.slope(*t) : std::nan("");
+        if (std::isfinite(row.slopeValue))
+            row.slope = ReadoutText(row.slopeValue, false);
+        else
+            row.slope = x ? std::string(kBatchRefusedText) : std::string();
+    }
+}
+
 std::string FormatBatchCsv(std::span<const BatchRow> rows, BatchDirection direction,
-                           std::string_view comparisonName) {
-    return FormatTable(rows, direction, ',', "\r\n", comparisonName);
+                           std::string_view comparisonName, std::string_view slopeName) {
+    return FormatTable(rows, direction, ',', "\r\n", comparisonName, slopeName);
 }
 
 std::string FormatBatchTsv(std::span<const BatchRow> rows, BatchDirection direction,
-                           std::string_view comparisonName) {
-    return FormatTable(rows, direction, '\t', "\n", comparisonName);
+                           std::string_view comparisonName, std::string_view slopeName) {
+    return FormatTable(rows, direction, '\t', "\n", comparisonName, slopeName);
 }
 
 } // namespace mirendo

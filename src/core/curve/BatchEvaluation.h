@@ -36,6 +36,11 @@ struct BatchRow {
     // none, empty on a row that is no number) and in data units (NaN where it has none).
     std::string comparison{};
     double comparisonValue = 0;
+    // With the slope column: the polynomial's slope at X in the mode's space (CurveSlope) in the
+    // readout's notation (kBatchRefusedText where it has none, empty on a row that is no number),
+    // and its value (NaN where it has none).
+    std::string slope{};
+    double slopeValue = 0;
 };
 
 // The X values of a typed or pasted text: separated by line ends (CR LF, LF or CR), blanks
@@ -58,6 +63,9 @@ std::vector<BatchRow> EvaluateBatchInverse(const Module1& state, std::span<const
 // is a number.
 void AddComparison(std::span<BatchRow> rows, const ComparisonCurve& curve, int scaleMode);
 
+// The slope at X of the loaded points' polynomial on every row that is a number.
+void AddSlope(std::span<BatchRow> rows, const Module1& state);
+
 // The mark a saved table file starts with, so that spreadsheets read it as UTF-8.
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
@@ -67,12 +75,13 @@ inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 // field holding a comma, quote, CR or LF is quoted with its quotes doubled; a field that is not a
 // plain number and starts with = + - @ is preceded by ' so that a spreadsheet does not run it as
 // a formula. In Y → X the header is "Y,X,外挿". With a `comparisonName` (the method's name, X → Y
-// only) a column of that name follows Y: "X,Y,単調3次,外挿", its values as Y's.
+// only) a column of that name follows Y: "X,Y,単調3次,外挿", its values as Y's. With a `slopeName`
+// (SlopeName of the mode, X → Y only) the slope column follows: "X,Y,dlnY/dlnX,外挿".
 std::string FormatBatchCsv(std::span<const BatchRow> rows, BatchDirection direction = BatchDirection::XToY,
-                           std::string_view comparisonName = {});
+                           std::string_view comparisonName = {}, std::string_view slopeName = {});
 
 // The same fields for the clipboard: "X\tY\t外挿", then one line per row, each ended by LF.
 std::string FormatBatchTsv(std::span<const BatchRow> rows, BatchDirection direction = BatchDirection::XToY,
-                           std::string_view comparisonName = {});
+                           std::string_view comparisonName = {}, std::string_view slopeName = {});
 
 } // namespace mirendo

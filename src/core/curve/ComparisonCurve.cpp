@@ -129,6 +129,31 @@ double ComparisonCurve::operator()(double t) const {
     return std::numeric_limits<double>::quiet_NaN(); // not a method of the list
 }
 
+double ComparisonCurve::slope(double t) const {
+    if (m_n < 2)
+        return std::numeric_limits<double>::quiet_NaN();
+    const double* upper = std::upper_bound(m_x.data() + 1, m_x.data() + m_n - 1, t);
+    const std::size_t k = std::size_t(upper - m_x.data()) - 1;
+    const double h = m_x[k + 1] - m_x[k];
+    const double a = t - m_x[k];
+    const double b = m_x[k + 1] - t;
+    switch (m_method) {
+    case ComparisonMethod::MonotoneCubic: {
+        const double s = a / h;
+        const double s2 = s * s;
+        return ((6 * s2 - 6 * s) * (m_y[k] - m_y[k + 1])) / h + (3 * s2 - 4 * s + 1) * m_d[k] +
+               (3 * s2 - 2 * s) * m_d[k + 1];
+    }
+    case ComparisonMethod::NaturalSpline:
+        return (m_d[k + 1] * a * a - m_d[k] * b * b) / (2 * h) + (m_y[k + 1] - m_y[k]) / h -
+               (m_d[k + 1] - m_d[k]) * h / 6;
+    case ComparisonMethod::None:
+    case ComparisonMethod::Linear:
+        return (m_y[k + 1] - m_y[k]) / h;
+    }
+    return std::numeric_limits<double>::quiet_NaN();
+}
+
 std::vector<double> ComparisonSamples(ComparisonMethod method, std::span<const double> pointX,
                                       std::span<const double> pointY, std::span<const double> t) {
     ComparisonCurve curve;

@@ -34,6 +34,10 @@ class ComparisonCurve {
 
     // The value at `t`; beyond the outer points the end piece goes on (extrapolation).
     double operator()(double t) const;
+    // The derivative at `t`; at a point where two pieces meet, the right-hand piece's.
+    double slope(double t) const;
+    // The points' abscissae in ascending order, where the pieces meet.
+    std::span<const double> knots() const { return {m_x.data(), m_n}; }
 
   private:
     ComparisonMethod m_method = ComparisonMethod::None;

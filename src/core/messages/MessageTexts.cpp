@@ -209,6 +209,77 @@ std::string OutputFailureText(int code) {
     return "結果を書き込めません（エラー番号 " + std::to_string(code) + "）";
 }
 
+// The grid of X values and the area under the curve (batch window, browser, mirendo-eval).
+std::string GridRefusalText(const ValueGrid& grid) {
+    std::string field;
+    switch (grid.field) {
+    case GridField::None:
+        break;
+    case GridField::Start:
+        field = "開始値";
+        break;
+    case GridField::Stop:
+        field = "終了値";
+        break;
+    case GridField::Step:
+        field = "増分";
+        break;
+    case GridField::PerDecade:
+        field = "1 桁あたりの個数";
+        break;
+    }
+    switch (grid.refusal) {
+    case GridRefusal::None:
+        return {};
+    case GridRefusal::NotANumber:
+        return field + " が数値ではありません";
+    case GridRefusal::ZeroStep:
+        return "増分が 0 です";
+    case GridRefusal::TooMany:
+        return "値が " + std::to_string(kMaxGridValues) + " 個を超えます" +
+               (grid.count > 0
+                    ? "（" + std::to_string(static_cast<long long>(std::min(grid.count, 9e18))) + " 個）"
+                    : std::string());
+    case GridRefusal::NeedsPositive:
+        return "対数の間隔の" + field + "には 0 より大きい値が必要です";
+    case GridRefusal::PerDecadeCount:
+        return "1 桁あたりの個数は 1 以上の整数で指定して下さい";
+    }
+    return {};
+}
+
+std::string AreaRefusalText(const Area& area, std::string_view typed) {
+    const std::string box = area.box == 2 ? "X2" : "X1";
+    std::string text;
+    switch (area.outcome) {
+    case AreaOutcome::Found:
+        return {};
+    case AreaOutcome::NoValue:
+        text = "面積の " + box + " の値が入力されていません";
+        break;
+    case AreaOutcome::NotANumber:
+        text = "面積の " + box + " の値が数値ではありません（入力: " + std::string(typed) + "）";
+        break;
+    case AreaOutcome::NeedsPositiveX:
+        text = "X 軸が対数のため、" + box +
+               " には 0 より大きい値を入力して下さい（入力: " + std::string(typed) + "）";
+        break;
+    case AreaOutcome::NoRange:
+        text = "グラフの X の範囲（開始値・終了値）が正しくないため計算できません";
+        break;
+    case AreaOutcome::OutsideGraph:
+        text = box + "（" + std::string(typed) + "）がグラフの X の範囲の外にあります";
+        break;
+    case AreaOutcome::Overflow:
+        text = "面積が大きすぎて計算できません";
+        break;
+    case AreaOutcome::NoCurve:
+        text = "正しく計算できません";
+        break;
+    }
+    return "\u3000" + text + "\u3000";
+}
+
 namespace {
 
 std::string ChartReferenceName(chart::Reference reference) {

@@ -4,6 +4,8 @@
 // Qt at all; the windows reach these texts through Messages.h, which builds on them.
 #include "core/chart/Calibration.h"
 #include "core/chart/ChartFiles.h"
+#include "core/curve/CurveArea.h"
+#include "core/curve/ValueGrid.h"
 #include "core/exchange/Failure.h"
 
 #include <string>
@@ -24,6 +26,14 @@ std::string FileProblemText(const exchange::Failure& failure);
 
 // mirendo-eval's words for standard output that could not be written (errno `code`, 0 unknown).
 std::string OutputFailureText(int code);
+
+// Why a grid of X values was refused, in one line, for the batch window's grid dialog and
+// mirendo-eval alike ("増分が 0 です"); "" when it was not.
+std::string GridRefusalText(const ValueGrid& grid);
+
+// Why the area under the curve was refused; `typed` is the text of the box the refusal is about.
+// Padded with ideographic blanks for a message box.
+std::string AreaRefusalText(const Area& area, std::string_view typed);
 
 // The chart window: why its four reference points give no calibration, and why a picture's side
 // file (its calibration and points kept beside it) was not taken.

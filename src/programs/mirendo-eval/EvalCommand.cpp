@@ -2,6 +2,8 @@
 
 #include "core/archive/ArchiveReader.h"
 #include "core/curve/BatchEvaluation.h"
+#include "core/curve/CurveSlope.h"
+#include "core/curve/ValueGrid.h"
 #include "core/exchange/BoundedFile.h"
 #include "core/exchange/DecimalText.h"
 #include "core/input/PointFileReader.h"
@@ -13,6 +15,7 @@
 #include <cstdio>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 #include <string_view>
 
@@ -20,11 +23,15 @@ namespace mirendo {
 
 namespace {
 
-constexpr const char* kUsage = "使い方: mirendo-eval [--inverse] ARCHIVE [値 ...]\n";
+constexpr const char* kUsage =
+    "使い方: mirendo-eval [--inverse] [--slope] [--grid START STOP STEP | --per-decade N START STOP] ARCHIVE "
+    "[値 ...]\n";
 
 constexpr const char* kHelp =
     "使い方: mirendo-eval ARCHIVE [X ...]\n"
     "       mirendo-eval --inverse ARCHIVE [Y ...]\n"
+    "       mirendo-eval [--slope] --grid START STOP STEP ARCHIVE\n"
+    "       mirendo-eval [--slope] --per-decade N START STOP ARCHIVE\n"
     "Mirendo が保存した補間データ（*-Mi.csv）の多項式を、X ごとに計算します。\n"
     "X は引数に 1 つずつ並べるか、引数がなければ標準入力から読みます（1 行に 1 "
     "つ、空白・カンマ・タブ区切りも可）。\n"
@@ -35,6 +42,12 @@ constexpr const char* kHelp =
     "  --help      この説明を表示します\n"
     "  --version   版を表示します\n"
     "  --inverse   Y から X を求めます（一括計算の Y → X と同じ計算）\n"
+    "  --grid START STOP STEP\n"
+    "              START から STOP まで STEP おきの X で計算します（STOP を超えない範囲）\n"
+    "  --per-decade N START STOP\n"
+    "              START から STOP まで、1 桁（10 倍）あたり N 個の等比の X で計算します\n"
+    "              （START・STOP は 0 より大きい値。どちらの間隔も値は 100000 個まで）\n"
+    "  --slope     傾きの列を加えます（X,Y,dY/dX,外挿。対数軸では dlnY/dX、dY/dlnX、dlnY/dlnX）\n"
     "\n"
     "終了コード:\n"
     "  0  すべての値を計算しました\n"
@@ -116,6 +129,8 @@ int RunEvalCommand(const std::vector<std::string>& args, std::istream& in, std::
     std::vector<std::string> operands;
     bool optionsEnded = false;
     bool inverse = false;
+    bool slope = false;
+    std::optional<ValueGrid> grid;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg.empty()) {
@@ -129,6 +144,21 @@ int RunEvalCommand(const std::vector<std::string>& args, std::istream& in, std::
             return Emit(out, err, "mirendo-eval " MIRENDO_VERSION "\n", kEvalOk);
         } else if (!optionsEnded && arg == "--inverse") {
             inverse = true;
+        } else if (!optionsEnded && arg == "--slope") {
+            slope = true;
+        } else if (!optionsEnded && (arg == "--grid" || arg == "--per-decade")) {
+            // The three values follow as they are: "--grid -1 1 0.5" starts at -1.
+            if (grid)
+                return Usage(err, "--grid と --per-decade は 1 つだけ指定して下さい");
+            if (i + 3 >= args.size())
+                return Usage(err, arg + " には 3 つの値が必要です");
+            const std::string& a = args[i + 1];
+            const std::string& b = args[i + 2];
+            const std::string& c = args[i + 3];
+            grid = arg == "--grid" ? LinearGrid(a, b, c) : PerDecadeGrid(a, b, c);
+            if (grid->refusal != GridRefusal::None)
+                return Usage(err, arg + ": " + GridRefusalText(*grid));
+            i += 3;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-' && !IsNegativeNumber(arg)) {
             return Usage(err, "知らないオプションです: " + arg);
         } else {
@@ -137,6 +167,10 @@ int RunEvalCommand(const std::vector<std::string>& args, std::istream& in, std::
     }
     if (operands.empty())
         return Usage(err, "補間データのファイル（*-Mi.csv）を指定して下さい");
+    if (grid && operands.size() > 1)
+        return Usage(err, "--grid・--per-decade の値と、引数の値は同時に指定できません");
+    if (slope && inverse)
+        return Usage(err, "--slope は --inverse と同時に指定できません");
 
     const std::string& path = operands.front();
     const ArchiveRead read = ReadArchiveFile(path);
@@ -151,16 +185,20 @@ int RunEvalCommand(const std::vector<std::string>& args, std::istream& in, std::
     // Each argument is one value, as the shell separated them: "1,5" is not read as 1 and 5.
     std::string text;
     std::vector<std::string_view> tokens(operands.begin() + 1, operands.end());
-    if (operands.size() == 1) {
+    if (grid) {
+        tokens.assign(grid->values.begin(), grid->values.end());
+    } else if (operands.size() == 1) {
         text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         tokens = SplitXValues(text);
     }
-    const std::vector<BatchRow> rows =
-        inverse ? EvaluateBatchInverse(state, tokens) : EvaluateBatch(state, tokens);
+    std::vector<BatchRow> rows = inverse ? EvaluateBatchInverse(state, tokens) : EvaluateBatch(state, tokens);
+    if (slope)
+        AddSlope(rows, state);
     const auto unanswered = std::count_if(rows.begin(), rows.end(), Unanswered);
-    const int status =
-        Emit(out, err, FormatBatchCsv(rows, inverse ? BatchDirection::YToX : BatchDirection::XToY),
-             unanswered > 0 ? kEvalValuesRefused : kEvalOk);
+    const int status = Emit(out, err,
+                            FormatBatchCsv(rows, inverse ? BatchDirection::YToX : BatchDirection::XToY, {},
+                                           slope ? SlopeName(state.ScaleMode) : std::string_view()),
+                            unanswered > 0 ? kEvalValuesRefused : kEvalOk);
     if (status == kEvalValuesRefused)
         err << "mirendo-eval: " << unanswered << " 個の値が計算できませんでした\n";
     return status;

@@ -18,7 +18,9 @@ enum EvalStatus : int {
 // Runs "mirendo-eval ARGS" (without the program name): X values from the arguments after the
 // archive, or else from `in` (one a line; blanks, commas and tabs also separate). The batch
 // window's CSV goes to `out`, messages to `err`. With --inverse the values are Y and the CSV is
-// the batch window's Y → X ("Y,X,外挿", one line per X found).
+// the batch window's Y → X ("Y,X,外挿", one line per X found). --grid START STOP STEP and
+// --per-decade N START STOP take the X values from a grid (ValueGrid; a refused grid is a usage
+// error), --slope adds the slope column ("X,Y,dY/dX,外挿").
 // A value that is no number, or that the curve cannot be asked for, still gets its row; the run
 // then ends with kEvalValuesRefused. "No X" (該当なし) is an answer. `out` is flushed and checked:
 // a failed write is told on `err` and ends with kEvalOutputFailed.

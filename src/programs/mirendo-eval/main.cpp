@@ -1,4 +1,4 @@
-// mirendo-eval [--inverse] ARCHIVE [X ...]: prints the batch evaluation of a saved curve as CSV.
+// mirendo-eval [OPTIONS] ARCHIVE [X ...]: prints the batch evaluation of a saved curve as CSV.
 #include "programs/mirendo-eval/EvalCommand.h"
 
 #include <iostream>

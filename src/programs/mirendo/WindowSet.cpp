@@ -417,8 +417,12 @@ bool WindowSet::open(const QString& path, bool startWindowFirst) {
         return false;
     hideAllBut(shown);
     shown->show();
-    shown->raise();
-    shown->activateWindow();
+    // A file opened into the running program brings its window forward; the program's first
+    // window is mapped new, and the window manager gives it the focus as to any program's.
+    if (!startWindowFirst) {
+        shown->raise();
+        shown->activateWindow();
+    }
     return true;
 }
 
