@@ -33,8 +33,9 @@ TEST(ChartPictureView, PaintsThePixelItsMappingNamesAndZoomsAboutItsAnchor) {
         const QPointF scroll = held * view.zoom() - anchor;
         const QScrollBar *h = view.horizontalScrollBar(), *v = view.verticalScrollBar();
         const QPointF moved = view.pixelToViewport(held) - anchor;
-        if (scroll.x() >= 0 && scroll.x() <= h->maximum() && scroll.y() >= 0 && scroll.y() <= v->maximum())
+        if (scroll.x() >= 0 && scroll.x() <= h->maximum() && scroll.y() >= 0 && scroll.y() <= v->maximum()) {
             EXPECT_LE(std::hypot(moved.x(), moved.y()), 1.0) << view.zoom();
+        }
         view.horizontalScrollBar()->setValue(random.bounded(view.horizontalScrollBar()->maximum() + 1));
         view.verticalScrollBar()->setValue(random.bounded(view.verticalScrollBar()->maximum() + 1));
         QImage frame(view.viewport()->size(), QImage::Format_RGB32); // the scroll bars took their room

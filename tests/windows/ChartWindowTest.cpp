@@ -320,10 +320,11 @@ TEST_F(ChartWindowTest, ThePictureReaderTakesDamagedFilesCalmly) {
         writeFile(name, bytes);
         const ChartPictureRead read = ReadChartPicture(workPath(name));
         EXPECT_EQ(read.ok(), !read.image.isNull()) << name.toStdString();
-        if (damage == 3)
+        if (damage == 3) {
             EXPECT_TRUE(read.ok()) << name.toStdString();
-        else if (!IsPdfPath(name) && !IsSvgPath(name))
+        } else if (!IsPdfPath(name) && !IsSvgPath(name)) {
             EXPECT_EQ(read.ok(), !QImage(workPath(name)).isNull()) << name.toStdString();
+        }
     }
 }
 
