@@ -157,6 +157,10 @@ FormChart::FormChart(QWidget* parent) : QWidget(parent, Qt::Window) {
         refresh();
     });
     wireView();
+    m_sideFileTimer = new QTimer(this);
+    m_sideFileTimer->setSingleShot(true);
+    m_sideFileTimer->setInterval(kSideFileDelay);
+    connect(m_sideFileTimer, &QTimer::timeout, this, &FormChart::writeSideFileNow);
 
     const auto shortcut = [this](const QKeySequence& keys, auto slot) {
         connect(new QShortcut(keys, this), &QShortcut::activated, this, slot);
@@ -329,7 +333,7 @@ void FormChart::offerSideFile() {
 void FormChart::changed() {
     if (!m_path.isEmpty()) {
         m_sideFileDue = true;
-        QTimer::singleShot(kSideFileDelay, this, &FormChart::writeSideFileNow);
+        m_sideFileTimer->start();
     }
     refresh();
 }

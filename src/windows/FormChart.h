@@ -18,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QTimer;
 
 namespace mirendo {
 
@@ -89,6 +90,7 @@ class FormChart : public QWidget {
     int m_page = 0; // of a PDF
     bool m_refreshing = false;
     bool m_sideFileDue = false;
+    QTimer* m_sideFileTimer = nullptr; // restarted by every change: the file is written once they pause
     bool m_sideFileWarned = false;
 
     ChartPictureView* m_view = nullptr;
