@@ -3,6 +3,7 @@ MIRENDO_PACKAGES=(build-essential cmake g++ libgtest-dev libgmock-dev googletest
                   qt6-base-dev qt6-svg-dev fonts-noto-cjk xvfb xauth clang-14 libclang-rt-14-dev
                   clang-format-14 lintian appstream
                   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n python3 # the catalogue: lrelease, lupdate, Qt's own
+                  qt6-pdf-dev # the chart window's PDF plugin
                   libxcb-damage0-dev) # bench/startup_timer watches windows' drawing with X Damage
 
 mirendo_is_installed() {

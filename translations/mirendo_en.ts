@@ -121,6 +121,27 @@
     </message>
 </context>
 <context>
+    <name>DesktopEntry/Comment</name>
+    <message>
+        <source>離散データをラグランジュの補間多項式で補間し、グラフを描画・保存します</source>
+        <translation>Interpolate a few points with a Lagrange polynomial, plot and save the curve</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry/GenericName</name>
+    <message>
+        <source>ラグランジュ補間</source>
+        <translation>Lagrange Interpolation</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopEntry/Keywords</name>
+    <message>
+        <source>補間;ラグランジュ;内挿;外挿;グラフ;</source>
+        <translation>interpolation;Lagrange;graph;plot;</translation>
+    </message>
+</context>
+<context>
     <name>ExampleChart</name>
     <message>
         <source>周波数 f [Hz]</source>
@@ -168,22 +189,6 @@
     <message>
         <source>X 軸  -  Y 軸</source>
         <translation>X axis - Y axis</translation>
-    </message>
-    <message>
-        <source> Linear - Linear</source>
-        <translation> Linear - Linear</translation>
-    </message>
-    <message>
-        <source> Linear - Log</source>
-        <translation> Linear - Log</translation>
-    </message>
-    <message>
-        <source> Log - Linear</source>
-        <translation> Log - Linear</translation>
-    </message>
-    <message>
-        <source> Log - Log</source>
-        <translation> Log - Log</translation>
     </message>
     <message>
         <source>データテーブル</source>
@@ -305,6 +310,10 @@
         <source>比較</source>
         <translation>Comp.</translation>
     </message>
+    <message>
+        <source>画像から</source>
+        <translation>Chart</translation>
+    </message>
 </context>
 <context>
     <name>Form10</name>
@@ -347,6 +356,10 @@
     <message>
         <source>クリップボードから</source>
         <translation>From clipboard</translation>
+    </message>
+    <message>
+        <source>グラフ画像</source>
+        <translation>Chart image</translation>
     </message>
 </context>
 <context>
@@ -797,6 +810,124 @@ format</translation>
     <message>
         <source>なし|あり</source>
         <translation>No|Yes</translation>
+    </message>
+</context>
+<context>
+    <name>FormChart</name>
+    <message>
+        <source>画像を開く…</source>
+        <translation>Open image…</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>ページ</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>全体表示</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>＋</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>－</source>
+        <translation>−</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直す</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>目盛りの基準点（値を入力）</source>
+        <translation>Axis reference points (type values)</translation>
+    </message>
+    <message>
+        <source>X1</source>
+        <translation>X1</translation>
+    </message>
+    <message>
+        <source>X2</source>
+        <translation>X2</translation>
+    </message>
+    <message>
+        <source>Y1</source>
+        <translation>Y1</translation>
+    </message>
+    <message>
+        <source>Y2</source>
+        <translation>Y2</translation>
+    </message>
+    <message>
+        <source>X 軸</source>
+        <translation>X axis</translation>
+    </message>
+    <message>
+        <source>線形|対数</source>
+        <translation>Linear|Log</translation>
+    </message>
+    <message>
+        <source>Y 軸</source>
+        <translation>Y axis</translation>
+    </message>
+    <message>
+        <source>読み取った点（X, Y, 半画素の幅）</source>
+        <translation>Points read (X, Y, half a pixel)</translation>
+    </message>
+    <message>
+        <source>線の中心に合わせる</source>
+        <translation>Snap to line centre</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>点ファイル保存</source>
+        <translation>Save points</translation>
+    </message>
+    <message>
+        <source>この点で計算</source>
+        <translation>Calculate</translation>
+    </message>
+</context>
+<context>
+    <name>FormChartSave</name>
+    <message>
+        <source>読み取った点を点ファイル（.csv）に保存します</source>
+        <translation>Saves the points read as a point file (.csv)</translation>
+    </message>
+    <message>
+        <source>保存ファイル名を入力して下さい</source>
+        <translation>Enter the file name to save</translation>
+    </message>
+    <message>
+        <source>（拡張子は付けないで下さい）</source>
+        <translation>(without an extension)</translation>
+    </message>
+    <message>
+        <source> .csv</source>
+        <translation> .csv</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1591,6 +1722,74 @@ Replace them with the new points?</translation>
         <source>メイン画面のグラフ設定を直して下さい</source>
         <translation>Correct the graph settings in the main window</translation>
     </message>
+    <message>
+        <source>%1 は画像として開けません
+（PNG・JPEG・BMP・GIF・SVG・PDF の画像を選んで下さい）</source>
+        <translation>%1 cannot be opened as an image
+(choose a PNG, JPEG, BMP, GIF, SVG or PDF image)</translation>
+    </message>
+    <message>
+        <source>%1 は壊れているため、画像を読み取れません</source>
+        <translation>%1 is damaged; the image cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 は画素数が多すぎて開けません（16000 × 16000 画素まで）</source>
+        <translation>%1 has too many pixels to open (up to 16000 × 16000)</translation>
+    </message>
+    <message>
+        <source>PDF を開くためのライブラリ（Qt PDF）が見つかりません
+PDF のページを画像（PNG など）にしてから開いて下さい</source>
+        <translation>The library for opening PDF files (Qt PDF) is not found
+Save the PDF page as an image (PNG or the like) and open that</translation>
+    </message>
+    <message>
+        <source>%1 にこのページはありません（全 %2 ページ）</source>
+        <translation>%1 has no such page (%2 pages in all)</translation>
+    </message>
+    <message>
+        <source>この画像の前回の目盛り合わせと点が残っています。読み込みますか？</source>
+        <translation>The calibration and points of this image from last time are kept. Load them?</translation>
+    </message>
+    <message>
+        <source>前回の目盛り合わせと点を読み込めません
+%1</source>
+        <translation>The calibration and points from last time cannot be read
+%1</translation>
+    </message>
+    <message>
+        <source>  目盛り合わせと点を画像の横に保存できません
+</source>
+        <translation>  The calibration and points cannot be saved beside the image
+</translation>
+    </message>
+    <message>
+        <source>
+（次に画像を開いたとき、この目盛り合わせと点は戻りません）</source>
+        <translation>
+(They will not come back the next time the image is opened)</translation>
+    </message>
+    <message>
+        <source>クリップボードに画像がありません</source>
+        <translation>There is no image in the clipboard</translation>
+    </message>
+    <message>
+        <source>基準点 %1 の値「%2」は数値ではありません</source>
+        <translation>The value &quot;%2&quot; of reference point %1 is not a number</translation>
+    </message>
+    <message>
+        <source>目盛りが決まりません
+%1</source>
+        <translation>The axes cannot be calibrated
+%1</translation>
+    </message>
+    <message>
+        <source>読み取った点がありません</source>
+        <translation>No points have been read</translation>
+    </message>
+    <message>
+        <source>点の近くに線が見つかりません</source>
+        <translation>No line found near the point</translation>
+    </message>
 </context>
 <context>
     <name>PasteAction</name>
@@ -1866,6 +2065,13 @@ Save the batch results under another name</translation>
     </message>
 </context>
 <context>
+    <name>mirendo::ChartPictureView</name>
+    <message>
+        <source>グラフの画像を開くか、貼り付けるか、ここにドロップして下さい</source>
+        <translation>Open a chart image, paste one, or drop it here</translation>
+    </message>
+</context>
+<context>
     <name>mirendo::FolderLists</name>
     <message>
         <source>ドライブ</source>
@@ -1912,6 +2118,14 @@ Save the batch results under another name</translation>
         <translation>  The result file F2B.dat does not match the request  
 (calculate again from ⑥)</translation>
     </message>
+    <message>
+        <source>グラフ画像から点を読み取る</source>
+        <translation>Read points from a chart image</translation>
+    </message>
+    <message>
+        <source>グラフの画像から点を読み取る</source>
+        <translation>Read points from a chart image</translation>
+    </message>
 </context>
 <context>
     <name>mirendo::Form10</name>
@@ -1938,6 +2152,14 @@ Save the batch results under another name</translation>
     <message>
         <source>データが読み込まれていません</source>
         <translation>No data has been read</translation>
+    </message>
+    <message>
+        <source>グラフ画像から点を読み取る</source>
+        <translation>Read points from a chart image</translation>
+    </message>
+    <message>
+        <source>ファイルの代わりに、グラフの画像から点を読み取る</source>
+        <translation>Read points from a chart image instead of a file</translation>
     </message>
 </context>
 <context>
@@ -2220,6 +2442,116 @@ Calculate again from ⑤, then save</translation>
     </message>
 </context>
 <context>
+    <name>mirendo::FormChart</name>
+    <message>
+        <source>グラフ画像から点を読み取る</source>
+        <translation>Read points from a chart image</translation>
+    </message>
+    <message>
+        <source>ルーペ</source>
+        <translation>Loupe</translation>
+    </message>
+    <message>
+        <source>基準点 %1 の値</source>
+        <translation>Value of reference point %1</translation>
+    </message>
+    <message>
+        <source>X 軸の目盛り</source>
+        <translation>X axis scale</translation>
+    </message>
+    <message>
+        <source>Y 軸の目盛り</source>
+        <translation>Y axis scale</translation>
+    </message>
+    <message>
+        <source>PDF のページ</source>
+        <translation>PDF page</translation>
+    </message>
+    <message>
+        <source>読み取った点</source>
+        <translation>Points read</translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>縮小</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>元に戻す (Ctrl+Z)</source>
+        <translation>Undo (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>やり直す (Ctrl+Y)</source>
+        <translation>Redo (Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>（未配置）</source>
+        <translation>(not placed)</translation>
+    </message>
+    <message>
+        <source>%1   X = %2   Y = %3   %4 / %5</source>
+        <translation>%1   X = %2   Y = %3   %4 / %5</translation>
+    </message>
+    <message>
+        <source>%1   画素 %2</source>
+        <translation>%1   pixel %2</translation>
+    </message>
+    <message>
+        <source>グラフの画像を開くか、貼り付けて下さい（Ctrl+V）</source>
+        <translation>Open a chart image, or paste one (Ctrl+V)</translation>
+    </message>
+    <message>
+        <source>基準点 %1 の位置をクリックして下さい（矢印キーで合わせて Enter でも置けます）</source>
+        <translation>Click where reference point %1 lies (or move there with the arrow keys and press Enter)</translation>
+    </message>
+    <message>
+        <source>点をクリックするか、矢印キーでカーソルを合わせて Enter で置いて下さい。選んだ点は矢印キーで動きます（Shift で 1/10 画素、Esc で選択を外す）</source>
+        <translation>Click a point, or move the cursor with the arrow keys and press Enter. The selected point moves with the arrow keys (Shift: 1/10 pixel, Esc: deselect)</translation>
+    </message>
+    <message>
+        <source>点は 10 個までです</source>
+        <translation>Up to 10 points</translation>
+    </message>
+    <message>
+        <source>画素 %1</source>
+        <translation>pixel %1</translation>
+    </message>
+    <message>
+        <source>
+X = %1
+Y = %2</source>
+        <translation>
+X = %1
+Y = %2</translation>
+    </message>
+    <message>
+        <source>カーソル %1</source>
+        <translation>cursor %1</translation>
+    </message>
+    <message>
+        <source>グラフの画像を開く</source>
+        <translation>Open a chart image</translation>
+    </message>
+    <message>
+        <source>グラフの画像 (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.svgz *.pdf);;すべてのファイル (*)</source>
+        <translation>Chart images (*.png *.jpg *.jpeg *.bmp *.gif *.svg *.svgz *.pdf);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>mirendo::FormChartSave</name>
+    <message>
+        <source>点ファイル保存</source>
+        <translation>Save points</translation>
+    </message>
+    <message>
+        <source>  点ファイルを保存できませんでした</source>
+        <translation>  The point file could not be saved</translation>
+    </message>
+</context>
+<context>
     <name>mirendo::GraphPanel</name>
     <message>
         <source>カーソル位置の X 値</source>
@@ -2311,6 +2643,10 @@ Correct the file name box</translation>
     <message>
         <source>保存されたスケールモード %1 は、このデータ点では選べません</source>
         <translation>The saved scale mode %1 cannot be chosen for these points</translation>
+    </message>
+    <message>
+        <source>グラフ画像</source>
+        <translation>Chart image</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "windows/Form1.h"
 
+#include "core/curve/CurveTrust.h"
 #include "core/curve/DrawnCurve.h"
 #include "core/exchange/Failure.h"
 #include "core/plot/Plot.h"
@@ -62,12 +63,15 @@ Form1::Form1(Module1& state, Calculation* calculation, QWidget* parent)
     m_option5 = c.get<QRadioButton>("Option5");
     m_option6 = c.get<QRadioButton>("Option6");
     m_command9 = c.get<QPushButton>("Command9");
+    m_commandChart = c.get<QPushButton>("CommandChart");
     m_frame1 = c.get<QGroupBox>("Frame1");
     m_list1 = c.get<QListWidget>("List1");
     // Every row of the data table is one line in one font: the list measures one row, not each.
     m_list1->setUniformItemSizes(true);
     for (int i = 0; i < 4; ++i)
         m_scaleOptions[i] = c.get<QRadioButton>(kOptionNames[i]);
+    for (int i = 0; i < 4; ++i) // the same names in every language, as the trust line words them
+        m_scaleOptions[i]->setText(QString::fromLatin1(ScaleModeCaption(i + 1)));
     m_rangeLabels = RangeLabelsOf(c);
     for (int i = 0; i < 6; ++i)
         m_settingBoxes[i] = c.get<QLineEdit>(kBoxNames[i]);
@@ -155,6 +159,8 @@ void Form1::wireControls() {
                         m_command2,        m_list1};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+    setTabOrder(m_command9, m_commandChart);
+    setTabOrder(m_commandChart, m_scaleOptions[0]);
     // The graph, once a curve is drawn, is read by keys right after the step that draws the curve.
     // Qt leaves a widget that takes no focus out of setTabOrder, so the graph takes it meanwhile.
     m_graph->setKeyboardReadout(true);
@@ -169,6 +175,8 @@ void Form1::wireControls() {
 void Form1::nameControlsForScreenReaders() {
     // Buttons and options are read by their captions; these have none, or one that says too little.
     m_command9->setAccessibleName(tr("OK（データ入力方式）"));
+    m_commandChart->setAccessibleName(tr("グラフ画像から点を読み取る"));
+    m_commandChart->setToolTip(tr("グラフの画像から点を読み取る"));
     m_command3->setAccessibleName(tr("OK（グラフ設定）"));
     m_command2->setAccessibleName(tr("スタート画面に戻る"));
     m_list1->setAccessibleName(tr("データテーブル"));
@@ -363,6 +371,11 @@ void Form1::Command9_Click() {
         emit manualEntryRequested();
     }
     hide();
+}
+
+void Form1::CommandChart_Click() {
+    // The points shown stay until the chart window hands new ones over.
+    emit chartInputRequested();
 }
 
 void Form1::ScaleOption_Click(int scaleMode) {

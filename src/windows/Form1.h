@@ -79,6 +79,8 @@ class Form1 : public QWidget {
     void inputDialogsResetRequested();
     void fileInputRequested();
     void manualEntryRequested();
+    // "画像から" of step ①: points are to be read off a chart picture.
+    void chartInputRequested();
     void backToStartRequested();
     void dataSaveRequested(const QString& defaultName);
     void imageSaveRequested(const QString& proposedName, const mirendo::GraphPicture& picture);
@@ -93,6 +95,7 @@ class Form1 : public QWidget {
   private slots:
     // Handlers of the buttons, connected by their names.
     void Command9_Click();
+    void CommandChart_Click(); // "画像から": the chart window
     void Command3_Click();
     void Command1_Click();
     void Command4_Click();
@@ -139,6 +142,7 @@ class Form1 : public QWidget {
 
     QGroupBox *m_frame2 = nullptr, *m_frame1 = nullptr;
     QRadioButton *m_option5 = nullptr, *m_option6 = nullptr;
+    QPushButton* m_commandChart = nullptr;
     QPushButton *m_command9 = nullptr, *m_command3 = nullptr, *m_command1 = nullptr, *m_command4 = nullptr,
                 *m_command5 = nullptr, *m_command6 = nullptr, *m_command8 = nullptr, *m_command7 = nullptr,
                 *m_command2 = nullptr;             // the steps and the way back

@@ -38,6 +38,9 @@ Form10::Form10(Module1& state, QWidget* parent) : QWidget(parent, Qt::Window), m
     auto* command2 = c.get<QPushButton>("Command2");
     auto* command3 = c.get<QPushButton>("Command3");
     auto* clipboard = c.get<QPushButton>("CommandClipboard");
+    auto* chart = c.get<QPushButton>("CommandChart");
+    chart->setAccessibleName(tr("グラフ画像から点を読み取る"));
+    chart->setToolTip(tr("ファイルの代わりに、グラフの画像から点を読み取る"));
     clipboard->setAccessibleName(tr("クリップボードから読み込む"));
     clipboard->setToolTip(tr("クリップボードのテキストをファイルと同じく読み込む"));
 
@@ -49,12 +52,12 @@ Form10::Form10(Module1& state, QWidget* parent) : QWidget(parent, Qt::Window), m
     connect(m_lists, &FolderLists::fileClicked, this, &Form10::File1_Click);
     ConnectButtonHandlers(this);
     auto* keys = new EnterKeys(this);
-    for (QPushButton* button : {command1, command2, command3, clipboard})
+    for (QPushButton* button : {command1, command2, command3, clipboard, chart})
         keys->clickOnEnter(button);
 
     // Keyboard: choose the file in the lists (or take the clipboard), then OK or Cancel; the
     // format help and the file's contents last.
-    QWidget* order[] = {drive1, dir1, m_file1, clipboard, command1, command2, command3, m_list1};
+    QWidget* order[] = {drive1, dir1, m_file1, clipboard, chart, command1, command2, command3, m_list1};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     m_list1->setAccessibleName(tr("このファイルの内容"));
@@ -174,6 +177,10 @@ void Form10::Command2_Click() {
 
 void Form10::Command3_Click() {
     emit helpRequested();
+}
+
+void Form10::CommandChart_Click() {
+    emit chartRequested();
 }
 
 void Form10::closeEvent(QCloseEvent* event) {

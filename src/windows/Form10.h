@@ -54,6 +54,8 @@ class Form10 : public QWidget {
     void cancelled();
     // "データ書式": the data-format help window is to be shown.
     void helpRequested();
+    // "グラフ画像": the points are to be read off a chart picture instead.
+    void chartRequested();
 
   private:
     // The close box cancels: otherwise the hidden main window would never come back.
@@ -66,6 +68,7 @@ class Form10 : public QWidget {
     void Command2_Click();                 // "キャンセル"
     void Command3_Click();                 // "データ書式": ask for the help window
     void CommandClipboard_Click();         // "クリップボードから": the clipboard read as a file
+    void CommandChart_Click();             // "グラフ画像": the chart window
 
   private:
     // The clicked-file steps from the read on: shared state, List1, range texts, hand-over.

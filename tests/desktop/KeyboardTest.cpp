@@ -51,9 +51,10 @@ class Keyboard : public DesktopTest {
 TEST_F(Keyboard, MainWindowTabOrderFollowsTheSteps) {
     // One stop per option group (the chosen option; arrows move inside the group), fixed step
     // boxes are skipped, the data table comes last.
-    const QStringList allSteps = {"Command9",     "Option1",  "Text5",    "Text6",    "Text7",    "Text8",
-                                  "Text9",        "Text10",   "Command3", "Command1", "Command4", "Command5",
-                                  "ComboCompare", "Command6", "Command8", "Command7", "Command2", "List1"};
+    const QStringList allSteps = {"Command9", "CommandChart", "Option1",  "Text5",        "Text6",
+                                  "Text7",    "Text8",        "Text9",    "Text10",       "Command3",
+                                  "Command1", "Command4",     "Command5", "ComboCompare", "Command6",
+                                  "Command8", "Command7",     "Command2", "List1"};
     const struct {
         const char *name, *inputOption, *scaleOption;
         QStringList fixedSteps; // skipped: the step boxes the scale mode fixes
@@ -63,12 +64,12 @@ TEST_F(Keyboard, MainWindowTabOrderFollowsTheSteps) {
         {"from a file, Linear - Log", "Option5", "Option2", {"Text10"}},
     };
     // An option group whose chosen option is disabled is still reached: at its first enabled option.
-    const QStringList disabledChoice = {"Option5", "Command9", "Option1"};
+    const QStringList disabledChoice = {"Option5", "Command9", "CommandChart", "Option1"};
     click(m_windows->form2(), "Command1");
     Form1* main = m_windows->form1();
     for (const auto& row : rows) {
         QStringList steps = allSteps; // from the input option round to it again
-        steps.replace(1, QString::fromLatin1(row.scaleOption));
+        steps.replace(2, QString::fromLatin1(row.scaleOption));
         for (const QString& fixed : row.fixedSteps)
             steps.removeAll(fixed);
         const QStringList expected = QStringList{row.inputOption} + steps + QStringList{row.inputOption};
@@ -85,7 +86,7 @@ TEST_F(Keyboard, MainWindowTabOrderFollowsTheSteps) {
     points.logXAllowed = false; // Log - Linear and Log - Log off
     main->applyPublishedPoints(points);
     ASSERT_TRUE(activate(main, control<QWidget>(main, "Option5")));
-    EXPECT_EQ(tabWalk(2).join(' ').toStdString(), disabledChoice.join(' ').toStdString());
+    EXPECT_EQ(tabWalk(3).join(' ').toStdString(), disabledChoice.join(' ').toStdString());
 }
 
 TEST_F(Keyboard, DialogTabOrdersGoFromTopToBottom) {
@@ -115,8 +116,8 @@ TEST_F(Keyboard, DialogTabOrdersGoFromTopToBottom) {
         {"file input",
          m_windows->form10(),
          {},
-         {"Drive1", "Dir1", "File1", "CommandClipboard", "Command1", "Command2", "Command3", "List1",
-          "Drive1"}},
+         {"Drive1", "Dir1", "File1", "CommandClipboard", "CommandChart", "Command1", "Command2", "Command3",
+          "List1", "Drive1"}},
         {"manual entry",
          m_windows->form11(),
          {"Command3", "Command4", "Command6"},

@@ -7,6 +7,8 @@
 #include "widgets/PictureBox.h"
 #include "windows/BatchEvaluationWindow.h"
 #include "windows/Form3.h"
+#include "windows/FormChart.h"
+#include "windows/FormChartSave.h"
 #include "windows/GridDialog.h"
 
 #include <QAbstractButton>
@@ -156,6 +158,9 @@ TEST_P(EnglishScale, CaptionsTranslatedAndFitting) {
     Form3 readError;
     BatchEvaluationWindow batch(Module1{});
     GridDialog grid(&batch);
+    FormChartSave chartSave;
+    windows.push_back(m_windows->formChart());
+    windows.push_back(&chartSave);
     windows.push_back(&readError);
     windows.push_back(&batch);
     windows.push_back(&grid);
@@ -201,7 +206,8 @@ TEST_P(EnglishScale, CaptionsTranslatedAndFitting) {
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, EnglishScale,
                          ::testing::Values("Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form9",
-                                           "Form10", "Form11", "FormBatch", "FormGrid"),
+                                           "Form10", "Form11", "FormBatch", "FormGrid", "FormChart",
+                                           "FormChartSave"),
                          [](const auto& info) { return std::string(info.param); });
 
 } // namespace

@@ -279,5 +279,45 @@ TEST(Messages, EveryCauseHasAReason) {
     }
 }
 
+TEST(ChartMessages, EachHasItsText) {
+    const auto read = [](ChartPictureRead::Status status, int pages = 0) {
+        ChartPictureRead result;
+        result.status = status;
+        result.pdfPageCount = pages;
+        return result;
+    };
+    const QString path = QStringLiteral("/data/図.png");
+    const std::pair<QString, QString> rows[] = {
+        {ChartPictureMessage(read(ChartPictureRead::Status::NotReadable), path),
+         QStringLiteral("　図.png は画像として開けません　\n"
+                        "　（PNG・JPEG・BMP・GIF・SVG・PDF の画像を選んで下さい）　")},
+        {ChartPictureMessage(read(ChartPictureRead::Status::Damaged), path),
+         QStringLiteral("　図.png は壊れているため、画像を読み取れません　")},
+        {ChartPictureMessage(read(ChartPictureRead::Status::TooLarge), path),
+         QStringLiteral("　図.png は画素数が多すぎて開けません（16000 × 16000 画素まで）　")},
+        {ChartPictureMessage(read(ChartPictureRead::Status::PdfPluginMissing), path),
+         QStringLiteral("　PDF を開くためのライブラリ（Qt PDF）が見つかりません　\n"
+                        "　PDF のページを画像（PNG など）にしてから開いて下さい　")},
+        {ChartPictureMessage(read(ChartPictureRead::Status::NoSuchPdfPage, 3), path),
+         QStringLiteral("　図.png にこのページはありません（全 3 ページ）　")},
+        {ChartSideFileQuestion(),
+         QStringLiteral("この画像の前回の目盛り合わせと点が残っています。読み込みますか？")},
+        {ChartSideFileRefusedMessage({chart::SideFileProblem::BadRecord, 4}),
+         QStringLiteral("　前回の目盛り合わせと点を読み込めません　\n　較正ファイルの 4 行目が読めません　")},
+        {ChartNoPictureInClipboardMessage(), QStringLiteral("　クリップボードに画像がありません　")},
+        {ChartReferenceValueMessage(QStringLiteral("Y2"), QStringLiteral("abc")),
+         QStringLiteral("　基準点 Y2 の値「abc」は数値ではありません　")},
+        {ChartCalibrationMessage(
+             {chart::CalibrationProblem::EqualValues, chart::ChartAxis::Y, chart::Reference::Y1}),
+         QStringLiteral(
+             "　目盛りが決まりません　\n　Y 軸の 2 つの基準点の値が同じです。違う値を入力してください　")},
+        {ChartNoPointsMessage(), QStringLiteral("　読み取った点がありません　")},
+        {ChartNoLineMessage(), QStringLiteral("　点の近くに線が見つかりません　")},
+    };
+    for (const auto& [shown, text] : rows)
+        EXPECT_EQ(shown, text);
+    EXPECT_TRUE(ChartPictureMessage(read(ChartPictureRead::Status::Read), path).isEmpty());
+}
+
 } // namespace
 } // namespace mirendo

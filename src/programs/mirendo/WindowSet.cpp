@@ -20,6 +20,7 @@
 #include "windows/Form5.h"
 #include "windows/Form6.h"
 #include "windows/Form9.h"
+#include "windows/FormChart.h"
 
 #include <QDir>
 #include <QFile>
@@ -106,6 +107,12 @@ template <> std::unique_ptr<Form4> WindowSet::build() const {
     return save;
 }
 
+template <> std::unique_ptr<FormChart> WindowSet::build() const {
+    auto chart = std::make_unique<FormChart>();
+    wireChartWindow(chart.get());
+    return chart;
+}
+
 template <> std::unique_ptr<Form6> WindowSet::build() const {
     auto browser = std::make_unique<Form6>(m_state);
     wireBrowser(browser.get());
@@ -135,6 +142,9 @@ Form10* WindowSet::form10() const {
 }
 Form11* WindowSet::form11() const {
     return window<Form11>();
+}
+FormChart* WindowSet::formChart() const {
+    return window<FormChart>();
 }
 
 std::vector<QWidget*> WindowSet::builtWindows() const {
@@ -194,6 +204,7 @@ void WindowSet::wireMainWindow(Form1* main) const {
         m_typedShown = false;
         form11()->openForEntry();
     });
+    connect(main, &Form1::chartInputRequested, this, &WindowSet::openChartWindow);
     connect(main, &Form1::settingsEdited, this, &WindowSet::keepSettings);
     connect(main, &Form1::backToStartRequested, this, [this] { form2()->show(); });
     connect(main, &Form1::dataSaveRequested, this, [this](const QString& name) { form4()->openWith(name); });
@@ -222,6 +233,7 @@ void WindowSet::wireFileInput(Form10* input) const {
         form9()->activateWindow();
     });
     connect(input, &Form10::accepted, this, &WindowSet::acceptPoints);
+    connect(input, &Form10::chartRequested, this, &WindowSet::openChartWindow);
     connect(input, &Form10::cancelled, this, [this] {
         hideHelp();
         form1()->withdrawPoints();
@@ -265,6 +277,35 @@ void WindowSet::wireManualEntry(Form11* entry) const {
         form1()->enableAllScaleOptions();
         form1()->show();
     });
+}
+
+void WindowSet::wireChartWindow(FormChart* chart) const {
+    connect(chart, &FormChart::pointsHandedOver, this, &WindowSet::takeChartPoints);
+}
+
+void WindowSet::openChartWindow() const {
+    FormChart* chart = formChart();
+    chart->presetScales(m_state.ScaleMode);
+    chart->show();
+    chart->raise();
+    chart->activateWindow();
+}
+
+void WindowSet::takeChartPoints(const QString& pointText, int scaleMode) const {
+    if (!mayReplaceTypedPoints(formChart()))
+        return;
+    // The way of a point file: read, ordered, published and accepted by the file-input dialog,
+    // which then goes as after its "OK".
+    form10()->prepare();
+    if (!form10()->readDroppedText(pointText, tr("グラフ画像")))
+        return;
+    // The axes' scale mode chosen as a click on its option would (one the points do not allow
+    // stays unchosen, as for a point file); the setting boxes keep what they hold.
+    form1()->takeSavedSettings(scaleMode, form1()->settingTexts());
+    formChart()->hide();
+    form1()->show();
+    form1()->raise();
+    form1()->activateWindow();
 }
 
 void WindowSet::wireDataSave(Form4* save) const {

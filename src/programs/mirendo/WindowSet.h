@@ -27,6 +27,7 @@ class Form6;
 class Form9;
 class Form10;
 class Form11;
+class FormChart;
 struct GraphPicture;
 struct PointFileRead;
 struct PublishedPoints;
@@ -50,6 +51,7 @@ class WindowSet : public QObject {
     Form9* form9() const;
     Form10* form10() const;
     Form11* form11() const;
+    FormChart* formChart() const;
     Calculation* calculation() const { return m_calculation; }
 
     // A file opened from the desktop (`Mirendo FILE`, or handed over by a second start): an
@@ -90,6 +92,12 @@ class WindowSet : public QObject {
     void wireMainWindow(Form1* main) const;
     void wireFileInput(Form10* input) const;
     void wireManualEntry(Form11* entry) const;
+    void wireChartWindow(FormChart* chart) const;
+    // The chart window shown over the window that asked for it, its scales preset from the main
+    // window's scale mode.
+    void openChartWindow() const;
+    // "この点で計算": the points taken as a point file's are, with the axes' scale mode chosen.
+    void takeChartPoints(const QString& pointText, int scaleMode) const;
     void wireDataSave(Form4* save) const;
     void wireBrowser(Form6* browser) const;
     // "この点で再計算" of the browser: the main window reset, the saved points published as a
@@ -137,9 +145,9 @@ class WindowSet : public QObject {
     // Every window, the one list of them; each built on first use. Destroyed in this order (by
     // the destructor, a tuple's own order being unspecified): dialogs before the windows they
     // were wired to.
-    mutable std::tuple<std::unique_ptr<Form6>, std::unique_ptr<Form4>, std::unique_ptr<Form5>,
-                       std::unique_ptr<Form11>, std::unique_ptr<Form10>, std::unique_ptr<Form1>,
-                       std::unique_ptr<Form9>, std::unique_ptr<Form2>>
+    mutable std::tuple<std::unique_ptr<FormChart>, std::unique_ptr<Form6>, std::unique_ptr<Form4>,
+                       std::unique_ptr<Form5>, std::unique_ptr<Form11>, std::unique_ptr<Form10>,
+                       std::unique_ptr<Form1>, std::unique_ptr<Form9>, std::unique_ptr<Form2>>
         m_windows;
     mutable std::optional<TypedWork> m_typed;
     mutable bool m_typedShown = false;     // the main window shows the typed points

@@ -1,5 +1,6 @@
 // Mirendo: the start window first; the program ends only through it.
 #include "core/state/Module1.h"
+#include "programs/mirendo/DesktopEntryWords.h" // the desktop entry's words, for the catalogue
 #include "programs/mirendo/FileHandOver.h"
 #include "programs/mirendo/WindowSet.h"
 #include "programs/mirendo/WorkFolderLock.h"

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 
@@ -741,6 +742,72 @@ QString ReplaceTypedPointsQuestion() {
     return PaddedLines(
         Words::tr("手入力したデータ点がまだ保存されていません\n新しいデータ点で置き換えますか？"),
         kWideMargin);
+}
+
+// The chart window.
+QString ChartPictureMessage(const ChartPictureRead& read, const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    switch (read.status) {
+    case ChartPictureRead::Status::Read:
+        return {};
+    case ChartPictureRead::Status::NotReadable:
+        return PaddedLines(Words::tr("%1 は画像として開けません\n"
+                                     "（PNG・JPEG・BMP・GIF・SVG・PDF の画像を選んで下さい）"),
+                           kWideMargin)
+            .arg(name);
+    case ChartPictureRead::Status::Damaged:
+        return PaddedLines(Words::tr("%1 は壊れているため、画像を読み取れません"), kWideMargin).arg(name);
+    case ChartPictureRead::Status::TooLarge:
+        return PaddedLines(Words::tr("%1 は画素数が多すぎて開けません（16000 × 16000 画素まで）"),
+                           kWideMargin)
+            .arg(name);
+    case ChartPictureRead::Status::PdfPluginMissing:
+        return PaddedLines(Words::tr("PDF を開くためのライブラリ（Qt PDF）が見つかりません\n"
+                                     "PDF のページを画像（PNG など）にしてから開いて下さい"),
+                           kWideMargin);
+    case ChartPictureRead::Status::NoSuchPdfPage:
+        return PaddedLines(Words::tr("%1 にこのページはありません（全 %2 ページ）"), kWideMargin)
+            .arg(name)
+            .arg(read.pdfPageCount);
+    }
+    return {};
+}
+
+QString ChartSideFileQuestion() {
+    return Words::tr("この画像の前回の目盛り合わせと点が残っています。読み込みますか？");
+}
+
+QString ChartSideFileRefusedMessage(const chart::SideFileRefusal& refusal) {
+    return PaddedLines(Words::tr("前回の目盛り合わせと点を読み込めません\n%1"), kWideMargin)
+        .arg(QString::fromStdString(ChartSideFileText(refusal)));
+}
+
+QString ChartSideFileNotWrittenMessage(const exchange::Failure& failure) {
+    return Words::tr("  目盛り合わせと点を画像の横に保存できません\n") + WriteFailureMessage(failure) +
+           PaddedLines(Words::tr("\n（次に画像を開いたとき、この目盛り合わせと点は戻りません）"),
+                       kWideMargin);
+}
+
+QString ChartNoPictureInClipboardMessage() {
+    return PaddedLines(Words::tr("クリップボードに画像がありません"), kWideMargin);
+}
+
+QString ChartReferenceValueMessage(const QString& reference, const QString& text) {
+    return PaddedLines(Words::tr("基準点 %1 の値「%2」は数値ではありません"), kWideMargin)
+        .arg(reference, text);
+}
+
+QString ChartCalibrationMessage(const chart::CalibrationRefusal& refusal) {
+    return PaddedLines(Words::tr("目盛りが決まりません\n%1"), kWideMargin)
+        .arg(QString::fromStdString(ChartCalibrationText(refusal)));
+}
+
+QString ChartNoPointsMessage() {
+    return PaddedLines(Words::tr("読み取った点がありません"), kWideMargin);
+}
+
+QString ChartNoLineMessage() {
+    return PaddedLines(Words::tr("点の近くに線が見つかりません"), kWideMargin);
 }
 
 } // namespace mirendo

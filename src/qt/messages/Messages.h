@@ -3,8 +3,11 @@
 // saves hand over exchange::Failure values, and the windows word them here, so each wording lives
 // in one place and nothing below the windows writes message text. Qt Core only; the archive texts
 // that mirendo-eval prints as well come from MessageTexts.h (plain C++), which this file builds on.
+#include "core/chart/Calibration.h"
+#include "core/chart/ChartFiles.h"
 #include "core/exchange/Failure.h"
 #include "core/state/SettingTexts.h"
+#include "qt/chart/ChartPicture.h"
 
 #include <QString>
 
@@ -108,5 +111,20 @@ QString RecoveryDamagedMessage();
 QString RecoveryNotWrittenMessage(const exchange::Failure& failure);
 // Asked before a hand-over, a paste or a drop takes the place of points typed by hand.
 QString ReplaceTypedPointsQuestion();
+
+// The chart window: a picture that could not be opened (`read` says why), the question whether
+// the calibration and points kept beside a picture are taken back, why they were not, that they
+// could not be kept (`failure` Cause::WriteFailed), a paste without a picture, a reference value
+// that is no number, a calibration refused, a hand-over or save without points, a snap that found
+// no line.
+QString ChartPictureMessage(const ChartPictureRead& read, const QString& path);
+QString ChartSideFileQuestion();
+QString ChartSideFileRefusedMessage(const chart::SideFileRefusal& refusal);
+QString ChartSideFileNotWrittenMessage(const exchange::Failure& failure);
+QString ChartNoPictureInClipboardMessage();
+QString ChartReferenceValueMessage(const QString& reference, const QString& text);
+QString ChartCalibrationMessage(const chart::CalibrationRefusal& refusal);
+QString ChartNoPointsMessage();
+QString ChartNoLineMessage();
 
 } // namespace mirendo
