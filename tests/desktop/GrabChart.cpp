@@ -3,9 +3,10 @@
 // saved as <folder>/chart-<scale>x.png, then the main window after "この点で計算" as
 // <folder>/chart-main-<scale>x.png, and the file-input dialog with its entry to the chart window as
 // <folder>/chart-Form10-<scale>x.png (QT_SCALE_FACTOR=2 for the 2x set).
-// Usage: grab_chart [folder]   (default /tmp)
+// Usage: grab_chart [folder]   (default /tmp); in English when LANGUAGE=en, as Mirendo.
 #include "programs/mirendo/WindowSet.h"
 #include "qt/examples/ExampleChart.h"
+#include "qt/lang/Language.h"
 #include "widgets/ChartPictureView.h"
 #include "widgets/MessageBox.h"
 #include "windows/Form1.h"
@@ -25,6 +26,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    mirendo::InstallLanguage(mirendo::LanguageOfUser(std::nullopt));
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp");
     const QString scale = QString::number(qRound(app.devicePixelRatio())) + QStringLiteral("x");
     QTemporaryDir work;
