@@ -1790,6 +1790,10 @@ Save the PDF page as an image (PNG or the like) and open that</translation>
         <source>点の近くに線が見つかりません</source>
         <translation>No line found near the point</translation>
     </message>
+    <message>
+        <source>貼り付けた画像の目盛り合わせと点は保存されていません。別の画像に替えて、これを捨てますか？</source>
+        <translation>The calibration and points of the pasted image are not saved. Replace the image and discard them?</translation>
+    </message>
 </context>
 <context>
     <name>PasteAction</name>

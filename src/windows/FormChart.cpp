@@ -266,6 +266,8 @@ bool FormChart::openPicture(const QString& path, int pdfPage) {
         ShowMessage(this, ChartPictureMessage(read, path));
         return false;
     }
+    if (!mayReplacePicture())
+        return false;
     writeSideFileNow(); // the picture shown so far keeps what was done on it
     m_view->setImage(read.image);
     m_loupe->setPicture(m_view->image());
@@ -276,7 +278,15 @@ bool FormChart::openPicture(const QString& path, int pdfPage) {
     return true;
 }
 
+bool FormChart::mayReplacePicture() {
+    if (!m_path.isEmpty() || !m_document.canUndo())
+        return true;
+    return AskYesNo(this, ChartPastedWorkQuestion(), false);
+}
+
 void FormChart::takePicture(const QImage& image) {
+    if (!mayReplacePicture())
+        return;
     writeSideFileNow();
     m_view->setImage(image);
     m_loupe->setPicture(m_view->image());

@@ -40,6 +40,9 @@ class FormChart : public QWidget {
     bool openPicture(const QString& path, int pdfPage = 0);
     // A picture pasted from the clipboard (no file: nothing is kept beside it).
     void takePicture(const QImage& image);
+    // Whether the picture shown may give way to another: work on a pasted picture has no file
+    // beside it to be kept in, so it goes only when the user says so.
+    bool mayReplacePicture();
 
     const chart::ChartDocument& document() const { return m_document; }
     ChartPictureView* view() const { return m_view; }

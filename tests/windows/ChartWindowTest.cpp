@@ -240,7 +240,20 @@ TEST_F(ChartWindowTest, PastedAndSavedAsAPointFileThatReadsBack) {
     press(Qt::Key_V, Qt::ControlModifier);
     ASSERT_EQ(view()->image().size(), ExampleChartPicture().size());
     EXPECT_TRUE(chart()->picturePath().isEmpty());
+    // Work on the pasted picture has no file to stay in: another picture replaces it when the
+    // user agrees, not before (a second paste is asked about too).
+    press(Qt::Key_Return); // X1 placed
+    ASSERT_TRUE(chart()->document().canUndo());
+    answerNextQuestion(false);
+    press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(takeQuestion(), ChartPastedWorkQuestion());
+    EXPECT_TRUE(chart()->document().canUndo());
+    answerNextQuestion(false);
+    EXPECT_FALSE(chart()->openPicture(writeExample(false)));
+    EXPECT_EQ(takeQuestion(), ChartPastedWorkQuestion());
+    EXPECT_TRUE(chart()->picturePath().isEmpty());
     // A file dropped on the picture is opened once the drop has ended.
+    answerNextQuestion(true);
     QMimeData dropped;
     dropped.setUrls({QUrl::fromLocalFile(writeExample(false))});
     QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &dropped, Qt::LeftButton, {});
@@ -249,6 +262,7 @@ TEST_F(ChartWindowTest, PastedAndSavedAsAPointFileThatReadsBack) {
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &dropped, Qt::LeftButton, {});
     QCoreApplication::sendEvent(view()->viewport(), &drop);
     EXPECT_TRUE(QTest::qWaitFor([this] { return !chart()->picturePath().isEmpty(); }, 2000));
+    EXPECT_EQ(takeQuestion(), ChartPastedWorkQuestion());
     EXPECT_EQ(chart()->picturePath(), workPath(QStringLiteral("chart.png")));
 
     const chart::ChartDocument example = ExampleChartDocument();

@@ -810,4 +810,9 @@ QString ChartNoLineMessage() {
     return PaddedLines(Words::tr("点の近くに線が見つかりません"), kWideMargin);
 }
 
+QString ChartPastedWorkQuestion() {
+    return Words::tr(
+        "貼り付けた画像の目盛り合わせと点は保存されていません。別の画像に替えて、これを捨てますか？");
+}
+
 } // namespace mirendo

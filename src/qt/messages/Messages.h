@@ -126,5 +126,7 @@ QString ChartReferenceValueMessage(const QString& reference, const QString& text
 QString ChartCalibrationMessage(const chart::CalibrationRefusal& refusal);
 QString ChartNoPointsMessage();
 QString ChartNoLineMessage();
+// Before a picture replaces a pasted one with work on it (it has no file to keep the work beside).
+QString ChartPastedWorkQuestion();
 
 } // namespace mirendo
