@@ -30,6 +30,9 @@ Module1 Through(int mode, const std::function<double(double)>& y, std::vector<do
 TEST(SlopeAndArea, ClosedForms) {
     const auto cubic = [](double x) { return x * x * x - 2 * x * x + 3 * x - 1; };
     const auto cubicArea = [](double x) { return x * x * x * x / 4 - 2 * x * x * x / 3 + 1.5 * x * x - x; };
+    const Module1 cubicState = Through(1, cubic, {-1, 0.5, 2, 3.5}, -2, 5);
+    const Module1 powerLaw = Through(
+        4, [](double x) { return 3 * std::pow(x, 1.7); }, {0.1, 1, 5, 20, 100}, 0.01, 1000);
     struct Case {
         const char* name;
         Module1 state;
@@ -39,18 +42,14 @@ TEST(SlopeAndArea, ClosedForms) {
         double tolerance;
     };
     const Case cases[] = {
-        {"cubic, Linear - Linear", Through(1, cubic, {-1, 0.5, 2, 3.5}, -2, 5), 1.3, 3 * 1.69 - 4 * 1.3 + 3,
-         -1, 3.5, cubicArea(3.5) - cubicArea(-1), false, 1e-12},
-        {"cubic beyond its points", Through(1, cubic, {-1, 0.5, 2, 3.5}, -2, 5), -2, 12 + 8 + 3, 4.5, -2,
-         cubicArea(-2) - cubicArea(4.5), true, 1e-12},
-        {"power law, Log - Log",
-         Through(
-             4, [](double x) { return 3 * std::pow(x, 1.7); }, {0.1, 1, 5, 20, 100}, 0.01, 1000),
-         7.3, 1.7, 0.5, 50, 3 / 2.7 * (std::pow(50, 2.7) - std::pow(0.5, 2.7)), false, 1e-9},
-        {"power law over five decades",
-         Through(
-             4, [](double x) { return 3 * std::pow(x, 1.7); }, {0.1, 1, 5, 20, 100}, 0.01, 1000),
-         0.02, 1.7, 0.01, 1000, 3 / 2.7 * (std::pow(1000, 2.7) - std::pow(0.01, 2.7)), true, 1e-9},
+        {"cubic, Linear - Linear", cubicState, 1.3, 3 * 1.69 - 4 * 1.3 + 3, -1, 3.5,
+         cubicArea(3.5) - cubicArea(-1), false, 1e-12},
+        {"cubic beyond its points", cubicState, -2, 12 + 8 + 3, 4.5, -2, cubicArea(-2) - cubicArea(4.5), true,
+         1e-12},
+        {"power law, Log - Log", powerLaw, 7.3, 1.7, 0.5, 50,
+         3 / 2.7 * (std::pow(50, 2.7) - std::pow(0.5, 2.7)), false, 1e-9},
+        {"power law over five decades", powerLaw, 0.02, 1.7, 0.01, 1000,
+         3 / 2.7 * (std::pow(1000, 2.7) - std::pow(0.01, 2.7)), true, 1e-9},
         {"exponential, Linear - Log",
          Through(
              2, [](double x) { return 2 * std::exp(0.3 * x); }, {0, 4, 10}, 0, 20),

@@ -70,6 +70,14 @@ class ChartWindowTest : public AppTest {
         QTest::keyClick(control<QLineEdit>(chart(), box), Qt::Key_Return);
     }
     std::string state() const { return chart::SerializeChart(chart()->document()); }
+    // A picture's file bytes in `format` ("png", "jpg", "bmp").
+    static QByteArray Encoded(const QImage& image, const char* format) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, format);
+        return bytes;
+    }
 };
 
 TEST_F(ChartWindowTest, CalibratedAndReadByKeysThenHandedToTheMainWindow) {
@@ -160,12 +168,7 @@ TEST_F(ChartWindowTest, TheSideFileKeepsTheWorkAndIsOfferedBack) {
 
 TEST_F(ChartWindowTest, WhatCannotBeReadOrCalculatedIsRefusedInWords) {
     openFromMainWindow(1);
-    QByteArray png;
-    {
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        ExampleChartPicture().save(&buffer, "PNG");
-    }
+    const QByteArray png = Encoded(ExampleChartPicture(), "png");
     struct Row {
         const char* name;
         QByteArray bytes;
@@ -301,13 +304,8 @@ TEST_F(ChartWindowTest, PastedAndSavedAsAPointFileThatReadsBack) {
 TEST_F(ChartWindowTest, ThePictureReaderTakesDamagedFilesCalmly) {
     std::vector<std::pair<QString, QByteArray>> originals;
     const QImage small = ExampleChartPicture().scaled(120, 100);
-    for (const char* format : {"png", "jpg", "bmp"}) { // (Qt reads GIF but does not write it)
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        small.save(&buffer, format);
-        originals.emplace_back(QString::fromLatin1(format), bytes);
-    }
+    for (const char* format : {"png", "jpg", "bmp"}) // (Qt reads GIF but does not write it)
+        originals.emplace_back(QString::fromLatin1(format), Encoded(small, format));
     originals.emplace_back(QStringLiteral("svg"),
                            "<svg xmlns='http://www.w3.org/2000/svg' width='40' height='30'>"
                            "<path d='M0 0L40 30' stroke='black'/></svg>");
