@@ -4,7 +4,8 @@
 # the last drawing of its windows, N times in turn (default 21); prints every run, the medians and
 # their ratio to the bare window. Also times `Mirendo FILE` (a point file opened from the desktop)
 # and compares it with its floor, startup_floor: the main window's controls from the same table in
-# the same faces, without any logic.
+# the same faces, without any logic; and with that floor showing the same texts as `Mirendo FILE`
+# (the file's rows and range values, from bench/ex_decay.shown), which tells what the data costs.
 #
 #   bash bench/startup.sh [BUILD_FOLDER]   (default build; needs startup_probe, startup_floor, startup_timer)
 #   N=41 bash bench/startup.sh build
@@ -31,7 +32,7 @@ cleanup() {
 trap cleanup EXIT
 
 # Mirendo runs in a working folder of its own with the example point files, as the launcher sets it up.
-cp "$root"/examples/ex_* "$work/"
+cp "$root"/examples/ex_* "$root"/bench/ex_decay.shown "$work/"
 export XDG_RUNTIME_DIR="$work/runtime" TMPDIR="$work" # the hand-over socket of an ended Mirendo goes with it
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
@@ -43,5 +44,5 @@ read -r -t 10 number <&"$display_fd" || { echo "error: Xvfb did not start" >&2; 
 export DISPLAY=":$number"
 
 echo "Start-up on $DISPLAY, $runs runs each, working folder $work"
-"$bin/startup_timer" -n "$runs" -d "$work" -c 4:3 -- "$bin/startup_probe" -- "$bin/Mirendo" \
-    -- "$bin/Mirendo" "$work/ex_decay.csv" -- "$bin/startup_floor"
+"$bin/startup_timer" -n "$runs" -d "$work" -c 4:3 -c 5:3 -- "$bin/startup_probe" -- "$bin/Mirendo" \
+    -- "$bin/Mirendo" "$work/ex_decay.csv" -- "$bin/startup_floor" -- "$bin/startup_floor" "$work/ex_decay.shown"

@@ -156,10 +156,14 @@ void PictureBox::showContextMenu(QPoint globalPos) {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (!m_graph || size() != m_graph->image().size())
+    if (!m_graph || size() != m_graph->pixelSize())
         painter.fillRect(rect(), palette().color(QPalette::Base));
-    if (m_graph)
-        painter.drawImage(QPoint(0, 0), m_graph->image());
+    if (m_graph) {
+        if (const std::optional<QColor> blank = m_graph->blankColour())
+            painter.fillRect(QRect(QPoint(0, 0), m_graph->pixelSize()), *blank);
+        else
+            painter.drawImage(QPoint(0, 0), m_graph->image());
+    }
     // The focus frame is drawn over the shown image only; the model's image (saved and copied)
     // never has it.
     if (hasFocus()) {

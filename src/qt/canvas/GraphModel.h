@@ -22,6 +22,10 @@ class GraphModel : public QObject, public RecordingCanvas {
     // Background (what clear() fills with) and foreground (the frame's colour).
     void setColours(QColor background, QColor foreground);
     const QImage& image() const { return m_image.image(); }
+    // While nothing is drawn since the last clear: the one colour of the whole image, which a view
+    // fills with rather than making the image.
+    std::optional<QColor> blankColour() const { return m_image.blankColour(); }
+    QSize pixelSize() const { return QSize(pixelWidth(), pixelHeight()); }
     // A copy of the image with the display list and the colours: what the image save writes.
     GraphPicture picture() const;
 

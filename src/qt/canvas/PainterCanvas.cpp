@@ -91,6 +91,7 @@ void PainterCanvas::finish() {
 }
 
 QPainter& PainterCanvas::painter() {
+    aboutToPaint();
     if (!m_painter) {
         m_painter = std::make_unique<QPainter>(m_device);
         m_painter->setRenderHint(QPainter::Antialiasing, false);
@@ -124,8 +125,12 @@ void PainterCanvas::setScale(float left, float top, float width, float height) {
 
 void PainterCanvas::clear() {
     flushRun();
-    painter().fillRect(QRect(0, 0, pixelWidth(), pixelHeight()), m_background);
+    fillBackground();
     m_current = QPointF(0, 0);
+}
+
+void PainterCanvas::fillBackground() {
+    painter().fillRect(QRect(0, 0, pixelWidth(), pixelHeight()), m_background);
 }
 
 void PainterCanvas::setLineWidth(int pixels) {

@@ -69,6 +69,11 @@ class PainterCanvas : public GraphCanvas {
     // For a canvas that owns its device: attach() it before the first drawing call.
     PainterCanvas();
     void attach(QPaintDevice& device);
+    // Called before every use of the painter, and before it is opened: a canvas that makes its
+    // device on first need makes it here.
+    virtual void aboutToPaint() {}
+    // What clear() does to the pixels: fills the surface with the background.
+    virtual void fillBackground();
 
   private:
     QPainter& painter();
