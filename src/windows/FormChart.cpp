@@ -39,6 +39,15 @@ namespace mirendo {
 
 namespace {
 
+// `widget` fills `frame` (a place the control table gives) and follows it when the window is resized.
+template <class Widget> Widget* FillFrame(QWidget* frame, Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(widget);
+    return widget;
+}
+
 using chart::AxisScale;
 using chart::ChartAxis;
 using chart::ChartSelection;
@@ -85,19 +94,8 @@ FormChart::FormChart(QWidget* parent) : QWidget(parent, Qt::Window) {
     setMinimumSize(size());
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     const FormControls c = BuildForm(this, QStringLiteral(":/forms/FormChart.tsv"));
-    // The picture fills the frame the table gives it, and follows it when the window is resized.
-    auto* frame = c.get<QLabel>("PictureChart");
-    m_view = new ChartPictureView(frame);
-    m_view->setObjectName(QStringLiteral("ChartView"));
-    auto* layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_view);
-    auto* loupeFrame = c.get<QLabel>("PictureLoupe");
-    m_loupe = new ChartLoupe(loupeFrame);
-    m_loupe->setObjectName(QStringLiteral("ChartLoupe"));
-    auto* loupeLayout = new QVBoxLayout(loupeFrame);
-    loupeLayout->setContentsMargins(0, 0, 0, 0);
-    loupeLayout->addWidget(m_loupe);
+    m_view = FillFrame(c.get<QLabel>("PictureChart"), new ChartPictureView, "ChartView");
+    m_loupe = FillFrame(c.get<QLabel>("PictureLoupe"), new ChartLoupe, "ChartLoupe");
     m_loupe->setAccessibleName(tr("ルーペ"));
 
     for (int i = 0; i < 4; ++i) {

@@ -14,10 +14,7 @@
 namespace mirendo {
 
 GridDialog::GridDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FormGrid"));
-    setWindowTitle(tr("等間隔の値"));
-    setFont(WindowFont());
-    setFixedSize(TwipSize(4980, 3720));
+    SetUpWindow(this, "FormGrid", tr("等間隔の値"), 4980, 3720);
     setWindowModality(Qt::WindowModal);
     const FormControls c = BuildForm(this, QStringLiteral(":/forms/FormGrid.tsv"));
     m_kind = c.get<QComboBox>("ChoiceGridKind");

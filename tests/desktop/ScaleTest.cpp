@@ -86,6 +86,18 @@ void CheckCaption(QWidget* widget, QList<Clip>& clips) {
         clips.push_back({where + QStringLiteral(" (height)"), text, needHeight, roomHeight});
 }
 
+// Every caption that does not fit, with the scale it was measured at.
+std::string ClipReport(const QList<Clip>& clips) {
+    QStringList report;
+    for (const Clip& clip : clips)
+        report << QStringLiteral("%1 \"%2\" needs %3 has %4")
+                      .arg(clip.where, clip.line)
+                      .arg(clip.need)
+                      .arg(clip.room);
+    return "scale " + std::to_string(qApp->devicePixelRatio()) + ": " +
+           report.join(QStringLiteral("; ")).toStdString();
+}
+
 class Scale : public DesktopTest {};
 
 TEST_F(Scale, CaptionsFitTheirControls) {
@@ -103,14 +115,7 @@ TEST_F(Scale, CaptionsFitTheirControls) {
         }
     }
     EXPECT_GT(checked, 100);
-    QStringList report;
-    for (const Clip& clip : clips)
-        report << QStringLiteral("%1 \"%2\" needs %3 has %4")
-                      .arg(clip.where, clip.line)
-                      .arg(clip.need)
-                      .arg(clip.room);
-    EXPECT_TRUE(clips.isEmpty()) << "scale " << qApp->devicePixelRatio() << ": "
-                                 << report.join(QStringLiteral("; ")).toStdString();
+    EXPECT_TRUE(clips.isEmpty()) << ClipReport(clips);
 }
 
 TEST_F(Scale, SavedGraphHasTheGraphsPixelSizeAtAnyScale) {
@@ -193,15 +198,8 @@ TEST_P(EnglishScale, CaptionsTranslatedAndFitting) {
         if ((mustHaveText && text.isEmpty()) || text.contains(japanese))
             untranslated << widget->objectName() + QStringLiteral(" \"") + text + QLatin1Char('"');
     }
-    QStringList report;
-    for (const Clip& clip : clips)
-        report << QStringLiteral("%1 \"%2\" needs %3 has %4")
-                      .arg(clip.where, clip.line)
-                      .arg(clip.need)
-                      .arg(clip.room);
     EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(QStringLiteral("; ")).toStdString();
-    EXPECT_TRUE(clips.isEmpty()) << "scale " << qApp->devicePixelRatio() << ": "
-                                 << report.join(QStringLiteral("; ")).toStdString();
+    EXPECT_TRUE(clips.isEmpty()) << ClipReport(clips);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, EnglishScale,

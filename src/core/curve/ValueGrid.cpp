@@ -27,6 +27,19 @@ ValueGrid Refused(GridRefusal refusal, GridField field = GridField::None, double
     return grid;
 }
 
+// The refusal of a grid of `steps` whole steps, more than the cap: it says how many there would be.
+ValueGrid TooMany(double steps) {
+    return Refused(GridRefusal::TooMany, GridField::None, std::isfinite(steps) ? std::floor(steps) + 1 : 0);
+}
+
+// An empty grid with room for `count` values.
+ValueGrid Sized(std::size_t count) {
+    ValueGrid grid;
+    grid.count = double(count);
+    grid.values.reserve(count);
+    return grid;
+}
+
 // The number of grid values for `steps` whole steps (a real number); nullopt beyond the cap.
 std::optional<std::size_t> CountOf(double steps) {
     const double count = std::floor(steps + kCountSlack) + 1;
@@ -54,11 +67,8 @@ ValueGrid LinearGrid(std::string_view startText, std::string_view stopText, std:
     const double steps = (*stop / 2 - *start / 2) / step * 2;
     const std::optional<std::size_t> count = CountOf(steps);
     if (!count)
-        return Refused(GridRefusal::TooMany, GridField::None,
-                       std::isfinite(steps) ? std::floor(steps) + 1 : 0);
-    ValueGrid grid;
-    grid.count = double(*count);
-    grid.values.reserve(*count);
+        return TooMany(steps);
+    ValueGrid grid = Sized(*count);
     for (std::size_t i = 0; i < *count; ++i) {
         double x = *start + double(i) * step;
         // A value that should be 0 is left with the rounding of the steps before it.
@@ -90,12 +100,9 @@ ValueGrid PerDecadeGrid(std::string_view perDecadeText, std::string_view startTe
     const double steps = std::fabs(decades) * *perDecade;
     const std::optional<std::size_t> count = CountOf(steps);
     if (!count)
-        return Refused(GridRefusal::TooMany, GridField::None,
-                       std::isfinite(steps) ? std::floor(steps) + 1 : 0);
+        return TooMany(steps);
     const double direction = decades < 0 ? -1 : 1;
-    ValueGrid grid;
-    grid.count = double(*count);
-    grid.values.reserve(*count);
+    ValueGrid grid = Sized(*count);
     for (std::size_t k = 0; k < *count; ++k)
         grid.values.push_back(
             SignificantText(*start * std::pow(10.0, direction * double(k) / *perDecade), 12));
